@@ -1,0 +1,29 @@
+# Two entry points: `make run` and `make test`. Both install what is missing first.
+.PHONY: all deps build run test test-unit test-tsan clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake --preset default
+	cmake --build --preset default
+
+run: build
+	@if [ -z "$$DISPLAY" ]; then echo "quillorbitex: no X display (DISPLAY is not set); start it from an X11 session." >&2; exit 1; fi
+	@if [ ! -x build/default/quillorbitex ]; then echo "quillorbitex: the program is not built yet in this version." >&2; exit 1; fi
+	build/default/quillorbitex
+
+test-unit: build
+	ctest --preset default
+
+test-tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan
+	ctest --preset tsan
+
+test: test-unit test-tsan
+
+clean:
+	rm -rf build

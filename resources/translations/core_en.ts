@@ -1,0 +1,127 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>L10n</name>
+    <message>
+        <source>Accessibility is available for listening and running gesture actions.</source>
+        <translation>Accessibility is available for listening and running gesture actions.</translation>
+    </message>
+    <message>
+        <source>Blocked</source>
+        <translation>Blocked</translation>
+    </message>
+    <message>
+        <source>Close Tab or Window</source>
+        <translation>Close Tab or Window</translation>
+    </message>
+    <message>
+        <source>Close the current tab or window in apps that support Command plus W.</source>
+        <translation>Close the current tab or window in apps that support Command plus W.</translation>
+    </message>
+    <message>
+        <source>Create a new tab in apps that support Command plus T.</source>
+        <translation>Create a new tab in apps that support Command plus T.</translation>
+    </message>
+    <message>
+        <source>Create a new window in apps that support Command plus N.</source>
+        <translation>Create a new window in apps that support Command plus N.</translation>
+    </message>
+    <message>
+        <source>Denied</source>
+        <translation>Denied</translation>
+    </message>
+    <message>
+        <source>Gesture capture is turned off.</source>
+        <translation>Gesture capture is turned off.</translation>
+    </message>
+    <message>
+        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
+        <translation>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</translation>
+    </message>
+    <message>
+        <source>Granted</source>
+        <translation>Granted</translation>
+    </message>
+    <message>
+        <source>Hide App</source>
+        <translation>Hide App</translation>
+    </message>
+    <message>
+        <source>Hide the frontmost app with Command plus H.</source>
+        <translation>Hide the frontmost app with Command plus H.</translation>
+    </message>
+    <message>
+        <source>Minimize Window</source>
+        <translation>Minimize Window</translation>
+    </message>
+    <message>
+        <source>Minimize the frontmost window with Command plus M.</source>
+        <translation>Minimize the frontmost window with Command plus M.</translation>
+    </message>
+    <message>
+        <source>New Tab</source>
+        <translation>New Tab</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>New Window</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>Next Tab</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>Previous Tab</translation>
+    </message>
+    <message>
+        <source>Quit App</source>
+        <translation>Quit App</translation>
+    </message>
+    <message>
+        <source>Quit the frontmost app with Command plus Q.</source>
+        <translation>Quit the frontmost app with Command plus Q.</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Running</translation>
+    </message>
+    <message>
+        <source>Secondary-click drag gestures are being monitored.</source>
+        <translation>Secondary-click drag gestures are being monitored.</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Switch to the next tab in apps that use Control plus Tab.</source>
+        <translation>Switch to the next tab in apps that use Control plus Tab.</translation>
+    </message>
+    <message>
+        <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
+        <translation>Switch to the previous tab in apps that use Control plus Shift plus Tab.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>The app has not checked Accessibility permission yet.</source>
+        <translation>The app has not checked Accessibility permission yet.</translation>
+    </message>
+    <message>
+        <source>Trigger a refresh action in the frontmost app.</source>
+        <translation>Trigger a refresh action in the frontmost app.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+</context>
+</TS>

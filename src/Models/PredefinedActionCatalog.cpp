@@ -1,0 +1,75 @@
+#include "Models/PredefinedActionCatalog.h"
+
+#include "Localization/L10n.h"
+
+namespace quillorbitex {
+
+namespace {
+
+struct CatalogEntry {
+    const char* label;
+    KeyboardKeyToken key;
+    ModifierKeySet modifiers;
+    const char* notes;
+};
+
+const CatalogEntry& entry(PredefinedAction action) {
+    using K = KeyboardKeyToken;
+    using M = ModifierKey;
+    static const std::array<CatalogEntry, 9> entries = {{
+        {L10N_KEY("Refresh"),
+         K::r,
+         {M::command},
+         L10N_KEY("Trigger a refresh action in the frontmost app.")},
+        {L10N_KEY("Previous Tab"),
+         K::tab,
+         {M::control, M::shift},
+         L10N_KEY("Switch to the previous tab in apps that use Control plus Shift plus Tab.")},
+        {L10N_KEY("Next Tab"),
+         K::tab,
+         {M::control},
+         L10N_KEY("Switch to the next tab in apps that use Control plus Tab.")},
+        {L10N_KEY("New Tab"),
+         K::t,
+         {M::command},
+         L10N_KEY("Create a new tab in apps that support Command plus T.")},
+        {L10N_KEY("Close Tab or Window"),
+         K::w,
+         {M::command},
+         L10N_KEY("Close the current tab or window in apps that support Command plus W.")},
+        {L10N_KEY("New Window"),
+         K::n,
+         {M::command},
+         L10N_KEY("Create a new window in apps that support Command plus N.")},
+        {L10N_KEY("Minimize Window"),
+         K::m,
+         {M::command},
+         L10N_KEY("Minimize the frontmost window with Command plus M.")},
+        {L10N_KEY("Hide App"),
+         K::h,
+         {M::command},
+         L10N_KEY("Hide the frontmost app with Command plus H.")},
+        {L10N_KEY("Quit App"),
+         K::q,
+         {M::command},
+         L10N_KEY("Quit the frontmost app with Command plus Q.")},
+    }};
+    return entries[static_cast<std::size_t>(action)];
+}
+
+}  // namespace
+
+QString displayLabel(PredefinedAction action) {
+    return L10n::string(entry(action).label);
+}
+
+KeyboardShortcutDescriptor PredefinedActionCatalog::keyboardShortcut(PredefinedAction action) {
+    const CatalogEntry& e = entry(action);
+    return KeyboardShortcutDescriptor{e.key, e.modifiers};
+}
+
+QString PredefinedActionCatalog::defaultNotes(PredefinedAction action) {
+    return L10n::string(entry(action).notes);
+}
+
+}  // namespace quillorbitex

@@ -1,0 +1,94 @@
+#include "Platform/SerialQueue.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <future>
+#include <vector>
+
+namespace quillorbitex {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(SerialQueue, RunsTasksOneAtATimeInSubmissionOrderFromManyThreads) {
+    SerialQueue queue("org.quillorbitex.Quillorbitex.test");
+    std::vector<int> seen;  // only touched on the queue
+    std::atomic<int> running{0};
+    std::atomic<bool> overlapped{false};
+    constexpr int kThreads = 4;
+    constexpr int kPerThread = 500;
+    std::vector<std::thread> producers;
+    for (int t = 0; t < kThreads; ++t) {
+        producers.emplace_back([&, t] {
+            for (int i = 0; i < kPerThread; ++i) {
+                queue.async([&, t, i] {
+                    if (running.fetch_add(1) != 0) {
+                        overlapped = true;
+                    }
+                    seen.push_back(t * kPerThread + i);
+                    running.fetch_sub(1);
+                });
+            }
+        });
+    }
+    for (auto& p : producers) {
+        p.join();
+    }
+    std::promise<std::vector<int>> done;
+    queue.async([&] { done.set_value(seen); });
+    const auto result = done.get_future().get();
+    EXPECT_FALSE(overlapped);
+    ASSERT_EQ(result.size(), static_cast<std::size_t>(kThreads * kPerThread));
+    // Each producer's tasks ran in the order it submitted them.
+    std::vector<int> last(kThreads, -1);
+    for (const int value : result) {
+        const int t = value / kPerThread;
+        EXPECT_GT(value, last[t]);
+        last[t] = value;
+    }
+}
+
+TEST(SerialQueue, DelayedTasksRunAfterImmediateOnesAndInDeadlineOrder) {
+    SerialQueue queue("delayed");
+    std::mutex mutex;
+    std::vector<std::string> order;
+    std::promise<void> done;
+    const auto record = [&](std::string name) {
+        std::lock_guard lock(mutex);
+        order.push_back(std::move(name));
+    };
+    queue.asyncAfter(60ms, [&] {
+        record("late");
+        done.set_value();
+    });
+    queue.asyncAfter(20ms, [&] { record("early"); });
+    queue.async([&] { record("now"); });
+    queue.asyncAfter(-5ms, [&] { record("negative delay"); });
+    done.get_future().wait();
+    std::lock_guard lock(mutex);
+    EXPECT_EQ(order, (std::vector<std::string>{"now", "negative delay", "early", "late"}));
+}
+
+TEST(SerialQueue, KnowsItsOwnThreadAndDropsPendingWorkWhenDestroyed) {
+    std::atomic<int> ran{0};
+    {
+        SerialQueue queue("drop");
+        std::promise<bool> current;
+        queue.async([&] { current.set_value(queue.isCurrent()); });
+        EXPECT_TRUE(current.get_future().get());
+        EXPECT_FALSE(queue.isCurrent());
+        queue.asyncAfter(10s, [&] { ran++; });
+    }
+    EXPECT_EQ(ran.load(), 0);
+}
+
+TEST(SerialQueue, ThreadNamesKeepTheEndOfLongLabels) {
+    EXPECT_EQ(threadNameForLabel("org.quillorbitex.Quillorbitex.final-recognition"),
+              "nal-recognition");
+    EXPECT_EQ(threadNameForLabel("org.quillorbitex.Quillorbitex.final-recognition").size(), 15u);
+    EXPECT_EQ(threadNameForLabel("short"), "short");
+}
+
+}  // namespace
+}  // namespace quillorbitex
