@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Models/KeyboardShortcutDescriptor.h"
+
+namespace quillorbitex {
+
+// Sends one keyboard shortcut to the focused application.
+class KeyboardShortcutDispatching {
+public:
+    virtual ~KeyboardShortcutDispatching() = default;
+    // True when the key press was handed to the system; whether anything reacted is not observed.
+    virtual bool dispatch(const KeyboardShortcutDescriptor& shortcut) = 0;
+};
+
+}  // namespace quillorbitex
