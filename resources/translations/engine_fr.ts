@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>L10n</name>
+    <message>
+        <source>No action</source>
+        <translation>Aucune action</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,295 @@
+#include "Services/Capture/GestureCaptureCoordinator.h"
+
+#include <chrono>
+
+#include "Platform/MainExecutor.h"
+#include "Platform/SerialQueue.h"
+#include "Services/Actions/GestureActionDispatcher.h"
+
+namespace quillorbitex {
+
+namespace {
+
+constexpr const char* kQueuePrefix = "org.quillorbitex.Quillorbitex";
+
+std::shared_ptr<Executor> orDefaultQueue(std::shared_ptr<Executor> given, const char* suffix,
+                                         QualityOfService qos) {
+    if (given) {
+        return given;
+    }
+    return std::make_shared<SerialQueue>(std::string(kQueuePrefix) + suffix, qos);
+}
+
+}  // namespace
+
+std::shared_ptr<GestureCaptureCoordinator> GestureCaptureCoordinator::create(
+    Configuration configuration) {
+    return std::shared_ptr<GestureCaptureCoordinator>(
+        new GestureCaptureCoordinator(std::move(configuration)));
+}
+
+GestureCaptureCoordinator::GestureCaptureCoordinator(Configuration c)
+    : monitor_(std::move(c.monitor)),
+      classifier_(c.classifier),
+      actionDispatcher_(c.actionDispatcher ? std::move(c.actionDispatcher)
+                                           : std::make_shared<GestureActionDispatcher>(
+                                                 std::move(c.dispatcher), std::move(c.workspace))),
+      mappingStore_(std::move(c.mappingStore)),
+      liveUpdateInterval_(c.liveUpdateInterval),
+      liveTemplateMatchingInterval_(c.liveTemplateMatchingInterval),
+      clock_(c.clock != nullptr ? *c.clock : SteadyClock::shared()),
+      activeBundleIdentifierProvider_(std::move(c.activeBundleIdentifierProvider)),
+      liveAnalysisQueue_(orDefaultQueue(std::move(c.liveAnalysisQueue), ".live-analysis",
+                                        QualityOfService::userInteractive)),
+      finalRecognitionQueue_(orDefaultQueue(std::move(c.finalRecognitionQueue),
+                                            ".final-recognition", QualityOfService::userInitiated)),
+      mainExecutor_(c.mainExecutor != nullptr ? *c.mainExecutor : MainExecutor::shared()),
+      overlayRuntime_(std::make_shared<GestureOverlayRuntime>(monitor_->captureEngine())) {}
+
+GestureCaptureCoordinator::~GestureCaptureCoordinator() = default;
+
+template <typename Member>
+void GestureCaptureCoordinator::submit(Executor& executor, Member member) {
+    executor.async([weak = weak_from_this(), member] {
+        if (auto self = weak.lock()) {
+            member(*self);
+        }
+    });
+}
+
+GestureMonitorState GestureCaptureCoordinator::start() {
+    std::weak_ptr<GestureCaptureCoordinator> weak = weak_from_this();
+    return monitor_->start(
+        [weak](const CompletedStroke& stroke) {
+            if (auto self = weak.lock()) {
+                self->handleCompletedStroke(stroke);
+            }
+        },
+        [weak](GestureMonitorSessionPhase phase) {
+            if (auto self = weak.lock()) {
+                self->handleSessionPhase(phase);
+            }
+        });
+}
+
+void GestureCaptureCoordinator::stop() {
+    monitor_->stop();
+    publishLiveState(std::nullopt, std::nullopt);
+}
+
+double GestureCaptureCoordinator::templateMatchingThreshold() const {
+    return mappingStore_->snapshot()->matchingThreshold;
+}
+
+void GestureCaptureCoordinator::setTemplateMatchingThreshold(double threshold) {
+    mappingStore_->setMatchingThreshold(threshold);
+}
+
+// ---- Finished strokes ----------------------------------------------------------------------
+
+void GestureCaptureCoordinator::handleCompletedStroke(const CompletedStroke& stroke) {
+    submit(*finalRecognitionQueue_, [stroke](GestureCaptureCoordinator& self) {
+        self.handleCompletedGestureOutcome(stroke.rawPoints);
+        if (self.onSessionCompleted) {
+            self.onSessionCompleted(
+                self.makeDebugResult(stroke.rawPoints, stroke.suppressesSystemClick));
+        }
+    });
+}
+
+void GestureCaptureCoordinator::handleCompletedGestureOutcome(const std::vector<Point>& points) {
+    const auto directions = classifier_.simplifiedDirections(points);
+    const Analysis analysis = analyze(points, directions, false, std::nullopt);
+    if (!analysis.mapping) {
+        return;
+    }
+    const GestureMapping& rule = *analysis.mapping;
+    const auto& pattern = analysis.hudState.detectedPattern;
+    if (shouldDispatchRecognizedGesture &&
+        !shouldDispatchRecognizedGesture(pattern, rule, points)) {
+        return;
+    }
+    const bool dispatched = actionDispatcher_->dispatch(rule.action());
+    if (onRecognized) {
+        // A rule always carries its gesture, so the detected pattern is present here.
+        onRecognized(RecentGestureSnapshot{pattern.value_or(rule.pattern()), rule.action(),
+                                           dispatched, std::chrono::system_clock::now()});
+    }
+}
+
+GestureCaptureDebugResult GestureCaptureCoordinator::makeDebugResult(
+    const std::vector<Point>& points, bool suppressesSystemClick) {
+    const auto directions = classifier_.simplifiedDirections(points);
+    const Analysis analysis = analyze(points, directions, suppressesSystemClick, std::nullopt);
+    return GestureCaptureDebugResult{points, directions, analysis.hudState.detectedPattern,
+                                     analysis.hudState.matchedAction, suppressesSystemClick};
+}
+
+// ---- Shared analysis -------------------------------------------------------------------------
+
+GestureCaptureCoordinator::Analysis GestureCaptureCoordinator::analyze(
+    const std::vector<Point>& points, const std::vector<GestureDirection>& directions,
+    bool suppressesSystemClick, AnalysisMode mode) {
+    // One snapshot per pass: every list and the threshold of one moment.
+    const auto snapshot = mappingStore_->snapshot();
+    const std::optional<QString> bundle =
+        activeBundleIdentifierProvider_ ? activeBundleIdentifierProvider_() : std::nullopt;
+    const std::optional<GesturePattern> pattern = GestureClassifier::classify(directions);
+
+    std::optional<GestureMapping> rule;
+    if (pattern) {
+        rule = snapshot->resolvedMapping(*pattern, bundle);
+    }
+    if (!rule) {
+        rule = templateMatch(*snapshot, points, mode, bundle);
+    }
+
+    std::optional<GestureDescriptor> detected;
+    if (rule) {
+        detected = rule->pattern();
+    } else if (pattern) {
+        detected = GestureDescriptor::directional(*pattern);
+    }
+    std::optional<GestureAction> action;
+    std::optional<QString> ruleName;
+    if (rule) {
+        action = rule->action();
+        ruleName = rule->name();
+    }
+    return Analysis{
+        LiveHUDState{directions, detected, action, ruleName, suppressesSystemClick},
+        LiveGestureDebugSession{points, directions, detected, action, suppressesSystemClick},
+        std::move(rule)};
+}
+
+std::optional<GestureMapping> GestureCaptureCoordinator::templateMatch(
+    const GestureMappingSnapshot& snapshot, const std::vector<Point>& points, AnalysisMode mode,
+    const std::optional<QString>& bundleIdentifier) {
+    if (!mode) {
+        return snapshot.bestTemplateMatch(points, classifier_.templateMatcher,
+                                          snapshot.matchingThreshold, bundleIdentifier);
+    }
+    if (!snapshot.hasCustomTemplateMappings()) {
+        return std::nullopt;
+    }
+    const Duration now = clock_.now();
+    if (liveTemplateMatchCache_ && liveTemplateMatchCache_->strokeID == mode->strokeID &&
+        (liveTemplateMatchCache_->pointCount == points.size() ||
+         now - liveTemplateMatchCache_->evaluatedAt < liveTemplateMatchingInterval_)) {
+        return liveTemplateMatchCache_->mapping;
+    }
+    auto match = snapshot.bestTemplateMatch(points, classifier_.templateMatcher.liveMatcher(),
+                                            snapshot.matchingThreshold, bundleIdentifier);
+    liveTemplateMatchCache_ = LiveTemplateMatchCache{mode->strokeID, now, points.size(), match};
+    return match;
+}
+
+// ---- Live analysis ---------------------------------------------------------------------------
+
+void GestureCaptureCoordinator::handleSessionPhase(GestureMonitorSessionPhase phase) {
+    submit(*liveAnalysisQueue_, [phase](GestureCaptureCoordinator& self) {
+        switch (phase) {
+            case GestureMonitorSessionPhase::began:
+                self.resetLiveAnalysisState();
+                self.scheduleLiveAnalysis(true);
+                break;
+            case GestureMonitorSessionPhase::changed:
+                self.scheduleLiveAnalysis(self.liveUpdateInterval_ <= Duration::zero());
+                break;
+            case GestureMonitorSessionPhase::ended:
+            case GestureMonitorSessionPhase::cancelled:
+                self.pendingLiveAnalysis_ = false;
+                self.liveAnalysisScheduled_ = false;
+                self.resetLiveAnalysisState();
+                self.publishLiveState(std::nullopt, std::nullopt);
+                break;
+        }
+    });
+}
+
+void GestureCaptureCoordinator::resetLiveAnalysisState() {
+    currentLiveStrokeID_.reset();
+    liveConsumedRenderCount_ = 0;
+    liveAnalysisScratch_.clear();
+    liveRenderPoints_.clear();
+    livePathState_ = IncrementalGesturePathState{};
+    liveTemplateMatchCache_.reset();
+}
+
+void GestureCaptureCoordinator::scheduleLiveAnalysis(bool immediate) {
+    pendingLiveAnalysis_ = true;
+    if (liveAnalysisScheduled_) {
+        return;  // the scheduled run takes this request too
+    }
+    liveAnalysisScheduled_ = true;
+    auto task = [weak = weak_from_this()] {
+        if (auto self = weak.lock()) {
+            self->runScheduledLiveAnalysis();
+        }
+    };
+    if (immediate || liveUpdateInterval_ <= Duration::zero()) {
+        liveAnalysisQueue_->async(std::move(task));
+    } else {
+        liveAnalysisQueue_->asyncAfter(liveUpdateInterval_, std::move(task));
+    }
+}
+
+void GestureCaptureCoordinator::runScheduledLiveAnalysis() {
+    liveAnalysisScheduled_ = false;
+    if (!pendingLiveAnalysis_) {
+        return;
+    }
+    pendingLiveAnalysis_ = false;
+    runLiveAnalysis();
+    if (pendingLiveAnalysis_) {
+        scheduleLiveAnalysis(false);
+    }
+}
+
+void GestureCaptureCoordinator::runLiveAnalysis() {
+    GestureCaptureEngine& engine = *overlayRuntime_->captureEngine;
+    std::optional<GestureCaptureEngine::StrokeHeader> header;
+    if (currentLiveStrokeID_) {
+        header = engine.copyRenderDelta(liveConsumedRenderCount_, liveAnalysisScratch_);
+    }
+    // The delta comes with the header of its own locked section. When that names another stroke
+    // (the button went up and down again since the last run) the points belong to the new stroke
+    // and must not extend the old one: start over from the new stroke's whole render path.
+    if (!currentLiveStrokeID_ || (header && header->strokeID != *currentLiveStrokeID_)) {
+        resetLiveAnalysisState();
+        header = engine.copyRenderSnapshot(liveAnalysisScratch_);
+        if (header) {
+            currentLiveStrokeID_ = header->strokeID;
+            liveConsumedRenderCount_ = static_cast<std::int64_t>(liveAnalysisScratch_.size());
+        }
+    }
+    if (!header) {
+        publishLiveState(std::nullopt, std::nullopt);
+        return;
+    }
+    if (!liveAnalysisScratch_.empty()) {
+        liveRenderPoints_.insert(liveRenderPoints_.end(), liveAnalysisScratch_.begin(),
+                                 liveAnalysisScratch_.end());
+        livePathState_.append(liveAnalysisScratch_, classifier_.simplifier);
+    }
+    const auto directions = livePathState_.resolvedDirections(classifier_.simplifier);
+    Analysis analysis = analyze(liveRenderPoints_, directions, header->suppressesSystemClick,
+                                LiveMode{header->strokeID});
+    publishLiveState(std::move(analysis.hudState), std::move(analysis.debugSession));
+}
+
+void GestureCaptureCoordinator::publishLiveState(std::optional<LiveHUDState> hud,
+                                                 std::optional<LiveGestureDebugSession> debug) {
+    submit(mainExecutor_,
+           [hud = std::move(hud), debug = std::move(debug)](GestureCaptureCoordinator& self) {
+               self.overlayRuntime_->liveHUDState.send(hud);
+               if (self.onLiveHUDStateChanged) {
+                   self.onLiveHUDStateChanged(hud);
+               }
+               if (self.onLiveDebugSessionChanged) {
+                   self.onLiveDebugSessionChanged(debug);
+               }
+           });
+}
+
+}  // namespace quillorbitex

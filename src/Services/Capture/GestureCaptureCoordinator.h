@@ -1,0 +1,154 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "Models/GestureRecords.h"
+#include "Models/LiveHUDState.h"
+#include "Platform/Executor.h"
+#include "Services/Actions/GestureActionDispatching.h"
+#include "Services/Capture/GestureClassifier.h"
+#include "Services/Capture/GestureOverlayRuntime.h"
+#include "Services/Capture/IncrementalGesturePathState.h"
+#include "Services/Capture/TrackpadGestureMonitoring.h"
+#include "Services/Keyboard/KeyboardShortcutDispatching.h"
+#include "Services/Settings/GestureMappingStore.h"
+
+namespace quillorbitex {
+
+class Workspace;
+
+// Joins the tap to recognition and action. Strokes in progress are analysed on the live-analysis
+// queue for the HUD and the debugging view; every finished stroke is recognised again from its
+// full-resolution points on the final-recognition queue, its rule is resolved for the frontmost
+// application and the rule's action runs there. Queued work holds the coordinator weakly and does
+// nothing once it is gone.
+class GestureCaptureCoordinator : public std::enable_shared_from_this<GestureCaptureCoordinator> {
+public:
+    using DispatchVeto = std::function<bool(const std::optional<GestureDescriptor>&,
+                                            const GestureMapping&, const std::vector<Point>&)>;
+
+    struct Configuration {
+        // Required: the tap.
+        std::shared_ptr<TrackpadGestureMonitoring> monitor;
+        GestureClassifier classifier;
+        // Used only to build the default action dispatcher.
+        std::shared_ptr<KeyboardShortcutDispatching> dispatcher;
+        // Without one, a GestureActionDispatcher over `dispatcher` and `workspace` is built.
+        std::shared_ptr<GestureActionDispatching> actionDispatcher;
+        std::shared_ptr<Workspace> workspace;
+        // Required: the rule store shared with the model and the views.
+        std::shared_ptr<GestureMappingStore> mappingStore;
+        Duration liveUpdateInterval = seconds(0.05);
+        Duration liveTemplateMatchingInterval = seconds(0.12);
+        // The clock of the live template cache.
+        const Clock* clock = nullptr;
+        std::function<std::optional<QString>()> activeBundleIdentifierProvider;
+        // Serial executors; without them the coordinator runs its own queues.
+        std::shared_ptr<Executor> liveAnalysisQueue;
+        std::shared_ptr<Executor> finalRecognitionQueue;
+        // Where live states are published; the main thread by default.
+        Executor* mainExecutor = nullptr;
+    };
+
+    static std::shared_ptr<GestureCaptureCoordinator> create(Configuration configuration);
+    ~GestureCaptureCoordinator();
+
+    GestureCaptureCoordinator(const GestureCaptureCoordinator&) = delete;
+    GestureCaptureCoordinator& operator=(const GestureCaptureCoordinator&) = delete;
+
+    GestureMonitorState start();
+    // Stops the tap and clears the live state.
+    void stop();
+
+    // The threshold travels with the rule lists, so every analysis sees both of one moment. Set it
+    // on the main thread.
+    double templateMatchingThreshold() const;
+    void setTemplateMatchingThreshold(double threshold);
+
+    // Set these before the first start(); they are not synchronised.
+    DispatchVeto shouldDispatchRecognizedGesture;
+    std::function<void(const RecentGestureSnapshot&)> onRecognized;
+    std::function<void(const std::optional<LiveHUDState>&)> onLiveHUDStateChanged;
+    std::function<void(const std::optional<LiveGestureDebugSession>&)> onLiveDebugSessionChanged;
+    std::function<void(const GestureCaptureDebugResult&)> onSessionCompleted;
+
+    const std::shared_ptr<GestureOverlayRuntime>& overlayRuntime() const { return overlayRuntime_; }
+
+    // Callable from any thread; publishes on the main thread.
+    void publishLiveState(std::optional<LiveHUDState> hud,
+                          std::optional<LiveGestureDebugSession> debug);
+
+    // Entry points of the monitor's handlers.
+    void handleCompletedStroke(const CompletedStroke& stroke);
+    void handleSessionPhase(GestureMonitorSessionPhase phase);
+
+private:
+    struct LiveMode {
+        std::uint64_t strokeID;
+    };
+    using AnalysisMode = std::optional<LiveMode>;  // none: final recognition
+
+    struct Analysis {
+        LiveHUDState hudState;
+        LiveGestureDebugSession debugSession;
+        std::optional<GestureMapping> mapping;
+    };
+
+    struct LiveTemplateMatchCache {
+        std::uint64_t strokeID = 0;
+        Duration evaluatedAt{0};
+        std::size_t pointCount = 0;
+        std::optional<GestureMapping> mapping;
+    };
+
+    explicit GestureCaptureCoordinator(Configuration configuration);
+
+    void handleCompletedGestureOutcome(const std::vector<Point>& points);
+    GestureCaptureDebugResult makeDebugResult(const std::vector<Point>& points,
+                                              bool suppressesSystemClick);
+    Analysis analyze(const std::vector<Point>& points,
+                     const std::vector<GestureDirection>& directions, bool suppressesSystemClick,
+                     AnalysisMode mode);
+    std::optional<GestureMapping> templateMatch(const GestureMappingSnapshot& snapshot,
+                                                const std::vector<Point>& points, AnalysisMode mode,
+                                                const std::optional<QString>& bundleIdentifier);
+
+    // Live analysis; everything below touches live fields only on the live-analysis queue.
+    void resetLiveAnalysisState();
+    void scheduleLiveAnalysis(bool immediate);
+    void runLiveAnalysis();
+    void runScheduledLiveAnalysis();
+
+    template <typename Member>
+    void submit(Executor& executor, Member member);
+
+    std::shared_ptr<TrackpadGestureMonitoring> monitor_;
+    GestureClassifier classifier_;
+    std::shared_ptr<GestureActionDispatching> actionDispatcher_;
+    std::shared_ptr<GestureMappingStore> mappingStore_;
+    Duration liveUpdateInterval_;
+    Duration liveTemplateMatchingInterval_;
+    const Clock& clock_;
+    std::function<std::optional<QString>()> activeBundleIdentifierProvider_;
+    std::shared_ptr<Executor> liveAnalysisQueue_;
+    std::shared_ptr<Executor> finalRecognitionQueue_;
+    Executor& mainExecutor_;
+    std::shared_ptr<GestureOverlayRuntime> overlayRuntime_;
+
+    // Live fields, confined to the live-analysis queue.
+    std::optional<LiveTemplateMatchCache> liveTemplateMatchCache_;
+    std::optional<std::uint64_t> currentLiveStrokeID_;
+    std::int64_t liveConsumedRenderCount_ = 0;
+    std::vector<Point> liveAnalysisScratch_;
+    std::vector<Point> liveRenderPoints_;
+    IncrementalGesturePathState livePathState_;
+    bool pendingLiveAnalysis_ = false;
+    bool liveAnalysisScheduled_ = false;
+};
+
+}  // namespace quillorbitex

@@ -1,0 +1,291 @@
+#include "Services/Capture/GestureCaptureCoordinator.h"
+
+#include <gtest/gtest.h>
+
+#include "Models/LiveHUDState.h"
+#include "support/CoordinatorHarness.h"
+#include "support/ScopedLanguageOverride.h"
+
+namespace quillorbitex {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::circle;
+using testing::CoordinatorHarness;
+using testing::polyline;
+
+const std::vector<Point> kUpThenDown = polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
+
+GestureMapping customRule(GestureDescriptor pattern, GestureAction action, bool enabled = true,
+                          std::vector<GestureAppScopeRule> scopes = {},
+                          std::optional<QString> name = {}) {
+    return GestureMapping(std::move(pattern), std::move(action), QString(), std::move(name),
+                          GestureMappingSource::custom, enabled, std::move(scopes));
+}
+
+GestureMapping circleRule(const QString& url = QStringLiteral("https://example.org/circle")) {
+    const auto gestureTemplate =
+        GestureClassifier().makeTemplate(QStringLiteral("Circle"), circle({500, 500}, 80, 48));
+    return customRule(GestureDescriptor::fromTemplate(*gestureTemplate),
+                      GestureAction::openURL(url));
+}
+
+// Collects what reaches the main thread.
+struct Published {
+    std::vector<std::optional<LiveHUDState>> hud;
+    std::vector<std::optional<LiveGestureDebugSession>> debug;
+};
+
+class CoordinatorTest : public ::testing::Test {
+protected:
+    void SetUp() override { start(harness_); }
+
+    void start(CoordinatorHarness& harness) {
+        harness.coordinator->onLiveHUDStateChanged = [this](const std::optional<LiveHUDState>& s) {
+            published_.hud.push_back(s);
+        };
+        harness.coordinator->onLiveDebugSessionChanged =
+            [this](const std::optional<LiveGestureDebugSession>& s) {
+                published_.debug.push_back(s);
+            };
+        ASSERT_EQ(harness.coordinator->start(), GestureMonitorState::running());
+    }
+
+    testing::ScopedLanguageOverride english_{AppLanguageOverride::english};
+    CoordinatorHarness harness_;
+    Published published_;
+};
+
+TEST_F(CoordinatorTest, ABurstOfDragsYieldsOneAnalysisPerInterval) {
+    harness_.press({100, 100});
+    harness_.main.runUntilIdle();  // the first analysis of a stroke runs at once
+    ASSERT_EQ(published_.hud.size(), 1u);
+
+    for (int i = 1; i <= 20; ++i) {
+        harness_.dragTo({100, 100.0 - i});
+    }
+    harness_.timeline->advance(49ms);
+    EXPECT_EQ(published_.hud.size(), 1u);
+    harness_.timeline->advance(1ms);
+    EXPECT_EQ(published_.hud.size(), 2u);
+    // All twenty drags went into that one analysis.
+    ASSERT_TRUE(published_.debug.back().has_value());
+    EXPECT_EQ(published_.debug.back()->points.size(), 11u);  // start + one render point per 2 px
+
+    // No events, no analyses.
+    harness_.timeline->advance(1s);
+    EXPECT_EQ(published_.hud.size(), 2u);
+
+    harness_.dragTo({100, 50});
+    harness_.timeline->advance(50ms);
+    EXPECT_EQ(published_.hud.size(), 3u);
+    EXPECT_TRUE(published_.hud.back()->suppressesSystemClick);
+}
+
+TEST_F(CoordinatorTest, ReleasingWhileAnAnalysisIsPendingPublishesOneEmptyStateAndNothingAfter) {
+    harness_.press({100, 100});
+    harness_.timeline->runUntilIdle();
+    harness_.dragTo({100, 60});
+    harness_.release({100, 60});
+    harness_.timeline->advance(1s);
+    ASSERT_EQ(published_.hud.size(), 2u);
+    EXPECT_FALSE(published_.hud.back().has_value());
+    EXPECT_FALSE(published_.debug.back().has_value());
+    EXPECT_FALSE(harness_.coordinator->overlayRuntime()->liveHUDState.value().has_value());
+}
+
+TEST_F(CoordinatorTest, LiveStateShowsTheRuleThatWouldRun) {
+    harness_.press(kUpThenDown.front());
+    for (std::size_t i = 1; i < kUpThenDown.size(); ++i) {
+        harness_.dragTo(kUpThenDown[i]);
+    }
+    harness_.timeline->advance(50ms);
+    const auto hud = published_.hud.back();
+    ASSERT_TRUE(hud.has_value());
+    EXPECT_EQ(hud->detectedPattern, GestureDescriptor::directional(GesturePattern::upThenDown));
+    EXPECT_EQ(hud->matchedAction, GestureAction::predefined(PredefinedAction::refresh));
+    EXPECT_EQ(hud->overlayTitleLabel(), QStringLiteral("Up -> Down - Command + R"));
+    EXPECT_EQ(hud->overlayStatusLabel(), QStringLiteral("Refresh"));
+    EXPECT_EQ(harness_.coordinator->overlayRuntime()->liveHUDState.value(), hud);
+}
+
+TEST_F(CoordinatorTest, ANewStrokeBetweenTwoAnalysesNeverExtendsTheOldOne) {
+    auto& engine = *harness_.monitor->captureEngine();
+    harness_.press({100, 100});
+    harness_.timeline->runUntilIdle();
+    // The button goes up and down again and the new stroke grows, while the phase reports of
+    // that are still on their way to the live queue: the analysis reads the engine first.
+    engine.end({100, 100});
+    engine.begin({300, 300});
+    for (int i = 1; i <= 40; ++i) {
+        engine.append({300.0 + i, 300});
+    }
+    harness_.dragTo({341, 300});
+    harness_.timeline->advance(50ms);
+    const auto debug = published_.debug.back();
+    ASSERT_TRUE(debug.has_value());
+    ASSERT_FALSE(debug->points.empty());
+    EXPECT_EQ(debug->points.front(), (Point{300, 300}));
+    for (const Point& p : debug->points) {
+        EXPECT_EQ(p.y, 300) << "a point of the previous stroke leaked into the new one";
+    }
+}
+
+TEST_F(CoordinatorTest, LiveTemplateMatchIsCachedForAShortWhile) {
+    harness_.store->upsertCustomTemplateMapping(
+        *circleRule().pattern().gestureTemplate(),
+        GestureAction::openURL("https://example.org/circle"), std::nullopt);
+    const auto points = circle({500, 500}, 80, 48);
+    harness_.press(points[0]);
+    for (std::size_t i = 1; i < 30; ++i) {
+        harness_.dragTo(points[i]);
+    }
+    harness_.timeline->advance(50ms);
+    ASSERT_TRUE(published_.hud.back().has_value());
+    ASSERT_FALSE(published_.hud.back()->hasMatchedGesture())
+        << "two thirds of a circle is no circle";
+
+    // Within 0.12 s of that evaluation the cached "no match" stands, although the circle closed.
+    for (std::size_t i = 30; i < points.size(); ++i) {
+        harness_.dragTo(points[i]);
+    }
+    harness_.timeline->advance(50ms);
+    EXPECT_FALSE(published_.hud.back()->hasMatchedGesture());
+
+    // After it, the grown stroke is matched again.
+    harness_.timeline->advance(30ms);
+    harness_.dragTo({points.back().x, points.back().y + 1});
+    harness_.timeline->advance(50ms);
+    ASSERT_TRUE(published_.hud.back()->hasMatchedGesture());
+    EXPECT_EQ(published_.hud.back()->overlayTitleLabel(),
+              QStringLiteral("Circle - Open https://example.org/circle"));
+}
+
+TEST_F(CoordinatorTest, CallbacksRunInOrderOnTheFinalQueue) {
+    std::vector<std::string> order;
+    harness_.coordinator->shouldDispatchRecognizedGesture = [&](const auto&, const auto&,
+                                                                const auto&) {
+        order.push_back("veto");
+        return true;
+    };
+    harness_.dispatcher->onDispatch = [&] { order.push_back("dispatch"); };
+    std::optional<RecentGestureSnapshot> snapshot;
+    harness_.coordinator->onRecognized = [&](const RecentGestureSnapshot& s) {
+        order.push_back("recognized");
+        snapshot = s;
+    };
+    std::optional<GestureCaptureDebugResult> result;
+    harness_.coordinator->onSessionCompleted = [&](const GestureCaptureDebugResult& r) {
+        order.push_back("completed");
+        result = r;
+    };
+    harness_.dispatcher->setResult(false);
+    harness_.drawStroke(kUpThenDown);
+    harness_.timeline->runUntilIdle();
+
+    EXPECT_EQ(order, (std::vector<std::string>{"veto", "dispatch", "recognized", "completed"}));
+    ASSERT_TRUE(snapshot.has_value());
+    EXPECT_FALSE(snapshot->dispatched);  // a failed dispatch is still reported
+    EXPECT_EQ(snapshot->pattern, GestureDescriptor::directional(GesturePattern::upThenDown));
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->directions, (std::vector{GestureDirection::up, GestureDirection::down}));
+    EXPECT_TRUE(result->suppressedSystemClick);
+    EXPECT_EQ(result->points.front(), kUpThenDown.front());
+}
+
+TEST_F(CoordinatorTest, AVetoStopsTheDispatchButNotTheDebugResult) {
+    harness_.coordinator->shouldDispatchRecognizedGesture = [](const auto&, const auto&,
+                                                               const auto&) { return false; };
+    bool recognized = false;
+    harness_.coordinator->onRecognized = [&](const RecentGestureSnapshot&) { recognized = true; };
+    std::optional<GestureCaptureDebugResult> result;
+    harness_.coordinator->onSessionCompleted = [&](const GestureCaptureDebugResult& r) {
+        result = r;
+    };
+    harness_.drawStroke(kUpThenDown);
+    harness_.timeline->runUntilIdle();
+    EXPECT_TRUE(harness_.dispatcher->dispatched().empty());
+    EXPECT_FALSE(recognized);
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->matchedAction, GestureAction::predefined(PredefinedAction::refresh));
+}
+
+TEST(CoordinatorResolution, ASwitchedOffOrBlockedCustomRuleNeverFallsBackToThePreset) {
+    const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+    const auto openEditor = GestureAction::openApp("org.example.Editor");
+    for (const auto& rule :
+         {customRule(upDown, openEditor, false),
+          customRule(upDown, openEditor, true,
+                     {GestureAppScopeRule("org.example.Browser", "Browser", false)})}) {
+        CoordinatorHarness harness({rule});
+        harness.frontmost = QStringLiteral("ORG.EXAMPLE.BROWSER");
+        std::optional<GestureCaptureDebugResult> result;
+        harness.coordinator->onSessionCompleted = [&](const GestureCaptureDebugResult& r) {
+            result = r;
+        };
+        ASSERT_EQ(harness.coordinator->start(), GestureMonitorState::running());
+        harness.drawStroke(kUpThenDown);
+        harness.timeline->runUntilIdle();
+        EXPECT_TRUE(harness.dispatcher->dispatched().empty());
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(result->detectedPattern, upDown);  // classified, but no rule
+        EXPECT_FALSE(result->matchedAction.has_value());
+    }
+}
+
+TEST(CoordinatorResolution, FreeformRulesMatchByShapeAndRespectTheThreshold) {
+    CoordinatorHarness harness({circleRule()});
+    ASSERT_EQ(harness.coordinator->start(), GestureMonitorState::running());
+    harness.drawStroke(circle({300, 300}, 60, 40));  // smaller and elsewhere: same shape
+    harness.drawStroke(polyline({{100, 100}, {300, 120}}, 3));
+    harness.timeline->runUntilIdle();
+    EXPECT_EQ(harness.dispatcher->dispatched(),
+              (std::vector{GestureAction::openURL("https://example.org/circle")}));
+
+    // A threshold below any real distance lets nothing match.
+    harness.coordinator->setTemplateMatchingThreshold(0.0);
+    EXPECT_EQ(harness.coordinator->templateMatchingThreshold(), 0.0);
+    harness.drawStroke(circle({300, 300}, 60, 37));
+    harness.timeline->runUntilIdle();
+    EXPECT_EQ(harness.dispatcher->dispatched().size(), 1u);
+}
+
+TEST(CoordinatorLifetime, QueuedWorkOfADestroyedCoordinatorDoesNothing) {
+    CoordinatorHarness harness;
+    bool called = false;
+    harness.coordinator->onSessionCompleted = [&](const GestureCaptureDebugResult&) {
+        called = true;
+    };
+    harness.coordinator->onLiveHUDStateChanged = [&](const auto&) { called = true; };
+    ASSERT_EQ(harness.coordinator->start(), GestureMonitorState::running());
+    harness.drawStroke(kUpThenDown);
+    ASSERT_GT(harness.timeline->pendingCount(), 0u);
+    harness.coordinator.reset();
+    harness.timeline->advance(1s);
+    EXPECT_FALSE(called);
+    EXPECT_TRUE(harness.dispatcher->dispatched().empty());
+}
+
+TEST(LiveHUDStateLabels, TitleAndStatus) {
+    testing::ScopedLanguageOverride english(AppLanguageOverride::english);
+    LiveHUDState empty;
+    EXPECT_EQ(empty.overlayTitleLabel(), QStringLiteral("No gesture match"));
+    EXPECT_EQ(empty.overlayStatusLabel(), QStringLiteral("No action"));
+
+    LiveHUDState unnamed{{},
+                         std::nullopt,
+                         GestureAction::predefined(PredefinedAction::previousTab),
+                         QStringLiteral(""),
+                         false};
+    EXPECT_EQ(unnamed.overlayTitleLabel(), QStringLiteral("Control + Shift + Tab"));
+    EXPECT_EQ(unnamed.overlayStatusLabel(),
+              QStringLiteral("Previous Tab"));  // empty name falls back
+    unnamed.matchedRuleName = QStringLiteral(" Tabs ");
+    EXPECT_EQ(unnamed.overlayStatusLabel(), QStringLiteral(" Tabs "));
+
+    testing::ScopedLanguageOverride german(AppLanguageOverride::german);
+    EXPECT_EQ(empty.overlayStatusLabel(), QStringLiteral("Keine Aktion"));
+}
+
+}  // namespace
+}  // namespace quillorbitex

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "Services/Capture/GestureCaptureCoordinator.h"
+#include "Services/Capture/TrackpadGestureMonitor.h"
+#include "support/ManualExecutor.h"
+#include "support/SimulatedEventTap.h"
+
+namespace quillorbitex::testing {
+
+// Records the actions it is asked to perform and answers with a settable result.
+class RecordingActionDispatcher final : public GestureActionDispatching {
+public:
+    bool dispatch(const GestureAction& action) override;
+    std::vector<GestureAction> dispatched() const;
+    void setResult(bool result);
+    // Called inside dispatch(), for tests of ordering.
+    std::function<void()> onDispatch;
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<GestureAction> dispatched_;
+    bool result_ = true;
+};
+
+// A coordinator wired to a real monitor on a simulated tap, with every queue on one virtual
+// timeline: nothing runs until the test drives time.
+struct CoordinatorHarness {
+    explicit CoordinatorHarness(std::vector<GestureMapping> customMappings = {});
+    ~CoordinatorHarness();
+
+    // Presses, drags through `points` and releases over the simulated tap; runs nothing queued.
+    void press(Point at);
+    void dragTo(Point at);
+    void release(Point at);
+    void drawStroke(const std::vector<Point>& points);
+
+    std::shared_ptr<ManualTimeline> timeline = std::make_shared<ManualTimeline>();
+    std::shared_ptr<ManualExecutor> liveQueue = std::make_shared<ManualExecutor>(timeline);
+    std::shared_ptr<ManualExecutor> finalQueue = std::make_shared<ManualExecutor>(timeline);
+    std::shared_ptr<ManualExecutor> completionQueue = std::make_shared<ManualExecutor>(timeline);
+    ManualExecutor main{timeline};
+    std::shared_ptr<SimulatedEventTap> tap = std::make_shared<SimulatedEventTap>();
+    std::shared_ptr<TrackpadGestureMonitor> monitor;
+    std::shared_ptr<GestureMappingStore> store;
+    std::shared_ptr<RecordingActionDispatcher> dispatcher =
+        std::make_shared<RecordingActionDispatcher>();
+    std::optional<QString> frontmost;
+    std::shared_ptr<GestureCaptureCoordinator> coordinator;
+};
+
+// Points along straight segments through `corners`, `step` apart.
+std::vector<Point> polyline(const std::vector<Point>& corners, double step);
+// A closed circle of `count` points.
+std::vector<Point> circle(Point centre, double radius, int count);
+
+}  // namespace quillorbitex::testing
