@@ -1,0 +1,222 @@
+#include "support/X11TestInput.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+
+namespace quillorbitex::testing {
+
+X11TestInput::X11TestInput(const std::string& displayName) : displayName_(displayName) {
+    display_ = XOpenDisplay(displayName.c_str());
+    if (display_ != nullptr) {
+        int eventBase = 0;
+        int errorBase = 0;
+        int major = 0;
+        int minor = 0;
+        hasXTest_ = XTestQueryExtension(display_, &eventBase, &errorBase, &major, &minor) != 0;
+    }
+}
+
+X11TestInput::~X11TestInput() {
+    if (display_ != nullptr) {
+        XCloseDisplay(display_);
+    }
+}
+
+::testing::AssertionResult X11TestInput::connected() const {
+    if (display_ == nullptr) {
+        return ::testing::AssertionFailure() << "cannot open display " << displayName_;
+    }
+    if (!hasXTest_) {
+        return ::testing::AssertionFailure() << displayName_ << " has no XTEST extension";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+XWindowId X11TestInput::rootWindow() const {
+    return DefaultRootWindow(display_);
+}
+
+void X11TestInput::finishStep() {
+    XSync(display_, False);
+    if (stepPause_.count() > 0) {
+        std::this_thread::sleep_for(stepPause_);
+    }
+}
+
+void X11TestInput::movePointer(ScreenPoint to) {
+    XTestFakeMotionEvent(display_, DefaultScreen(display_), to.x, to.y, CurrentTime);
+    finishStep();
+}
+
+void X11TestInput::pressButton(unsigned button) {
+    XTestFakeButtonEvent(display_, button, True, CurrentTime);
+    finishStep();
+}
+
+void X11TestInput::releaseButton(unsigned button) {
+    XTestFakeButtonEvent(display_, button, False, CurrentTime);
+    finishStep();
+}
+
+void X11TestInput::click(unsigned button, ScreenPoint at) {
+    movePointer(at);
+    pressButton(button);
+    releaseButton(button);
+}
+
+void X11TestInput::drag(unsigned button, const std::vector<ScreenPoint>& path) {
+    if (path.empty()) {
+        return;
+    }
+    movePointer(path.front());
+    pressButton(button);
+    for (std::size_t index = 1; index < path.size(); ++index) {
+        movePointer(path[index]);
+    }
+    releaseButton(button);
+}
+
+bool X11TestInput::fakeKey(XKeySymbol keysym, bool press) {
+    const KeyCode code = XKeysymToKeycode(display_, keysym);
+    if (code == 0) {
+        const char* name = XKeysymToString(keysym);
+        ADD_FAILURE() << "the keymap of " << displayName_ << " has no key for keysym "
+                      << (name != nullptr ? name : std::to_string(keysym));
+        return false;
+    }
+    XTestFakeKeyEvent(display_, code, press ? True : False, CurrentTime);
+    finishStep();
+    return true;
+}
+
+bool X11TestInput::pressKey(XKeySymbol keysym) {
+    return fakeKey(keysym, true);
+}
+
+bool X11TestInput::releaseKey(XKeySymbol keysym) {
+    return fakeKey(keysym, false);
+}
+
+bool X11TestInput::tapKey(XKeySymbol keysym, const std::vector<XKeySymbol>& modifiers) {
+    std::size_t pressed = 0;
+    bool ok = true;
+    for (; pressed < modifiers.size() && ok; ++pressed) {
+        ok = pressKey(modifiers[pressed]);
+    }
+    if (ok) {
+        ok = pressKey(keysym) && releaseKey(keysym);
+    }
+    // Release what was pressed even after a failure, so no modifier stays stuck for later steps.
+    while (pressed > 0) {
+        --pressed;
+        const KeyCode code = XKeysymToKeycode(display_, modifiers[pressed]);
+        if (code != 0) {
+            XTestFakeKeyEvent(display_, code, False, CurrentTime);
+            finishStep();
+        }
+    }
+    return ok;
+}
+
+std::optional<ScreenPoint> X11TestInput::pointerPosition() const {
+    Window root = 0;
+    Window child = 0;
+    ScreenPoint rootPoint;
+    ScreenPoint local;
+    unsigned mask = 0;
+    if (XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootPoint.x,
+                      &rootPoint.y, &local.x, &local.y, &mask) == 0) {
+        return std::nullopt;
+    }
+    return rootPoint;
+}
+
+std::optional<ScreenPoint> X11TestInput::toRoot(XWindowId window, ScreenPoint local) const {
+    ScreenPoint result;
+    Window child = 0;
+    if (XTranslateCoordinates(display_, window, DefaultRootWindow(display_), local.x, local.y,
+                              &result.x, &result.y, &child) == 0) {
+        return std::nullopt;
+    }
+    return result;
+}
+
+std::optional<WindowFrame> X11TestInput::frame(XWindowId window) const {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display_, window, &attributes) == 0) {
+        return std::nullopt;
+    }
+    const auto origin = toRoot(window, {0, 0});
+    if (!origin) {
+        return std::nullopt;
+    }
+    return WindowFrame{*origin, attributes.width, attributes.height};
+}
+
+XWindowId X11TestInput::activeWindow() const {
+    const Atom property = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    XWindowId window = 0;
+    if (XGetWindowProperty(display_, DefaultRootWindow(display_), property, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &remaining, &data) == Success &&
+        data != nullptr) {
+        if (type == XA_WINDOW && format == 32 && count == 1) {
+            // Format-32 properties come back as longs, whatever the platform's width.
+            window = *reinterpret_cast<unsigned long*>(data);
+        }
+        XFree(data);
+    }
+    return window;
+}
+
+XWindowId X11TestInput::focusedWindow() const {
+    Window focus = 0;
+    int revertTo = 0;
+    XGetInputFocus(display_, &focus, &revertTo);
+    // PointerRoot (1) is not a window.
+    return focus == PointerRoot ? 0 : focus;
+}
+
+::testing::AssertionResult X11TestInput::clickToFocus(XWindowId window,
+                                                      std::chrono::milliseconds timeout) {
+    const auto area = frame(window);
+    if (!area) {
+        return ::testing::AssertionFailure()
+               << "window 0x" << std::hex << window << " does not exist";
+    }
+    click(1, {area->origin.x + area->width / 2, area->origin.y + area->height / 2});
+    if (!waitUntil([&] { return focusedWindow() == window; }, timeout)) {
+        return ::testing::AssertionFailure()
+               << "clicking window 0x" << std::hex << window << " did not focus it; 0x"
+               << focusedWindow() << " has the focus";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult X11TestInput::activateWindow(XWindowId window,
+                                                        std::chrono::milliseconds timeout) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2;  // source indication: a pager, which window managers obey
+    event.xclient.data.l[1] = CurrentTime;
+    event.xclient.data.l[2] = 0;
+    XSendEvent(display_, DefaultRootWindow(display_), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(display_, False);
+    if (!waitUntil([&] { return activeWindow() == window; }, timeout)) {
+        return ::testing::AssertionFailure()
+               << "the window manager did not activate window 0x" << std::hex << window
+               << "; the active window is 0x" << activeWindow();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace quillorbitex::testing

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+// Xlib's own declaration, so that users of this header do not get Xlib's macros (None, Bool,
+// Status, ...) that clash with Qt and gtest.
+struct _XDisplay;
+
+namespace quillorbitex::testing {
+
+// X ids, as Xlib defines Window and KeySym on every platform we build for.
+using XWindowId = unsigned long;
+using XKeySymbol = unsigned long;
+
+// Bounds end-to-end waits: long enough for a loaded CI machine, short enough to fail clearly
+// before CTest's own timeout.
+inline constexpr std::chrono::milliseconds kDefaultWaitTimeout{20000};
+
+// Polls `predicate` until it returns true or `timeout` has passed; returns its last answer.
+template <typename Predicate>
+bool waitUntil(Predicate&& predicate, std::chrono::milliseconds timeout = kDefaultWaitTimeout,
+               std::chrono::milliseconds interval = std::chrono::milliseconds{10}) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (true) {
+        if (predicate()) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(interval);
+    }
+}
+
+// Root-window coordinates unless stated otherwise.
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
+
+struct WindowFrame {
+    ScreenPoint origin;  // of the window's inside, in root coordinates
+    int width = 0;
+    int height = 0;
+};
+
+// Drives a session's X server the way a user would, through XTest on a connection of its own.
+// Every step is synchronised with the server (XSync) before it returns, so an event it caused
+// has been delivered by the time the next line of the test runs. Close it before the session.
+class X11TestInput {
+public:
+    explicit X11TestInput(const std::string& displayName);
+    ~X11TestInput();
+    X11TestInput(const X11TestInput&) = delete;
+    X11TestInput& operator=(const X11TestInput&) = delete;
+
+    // Whether the display opened and offers XTest.
+    ::testing::AssertionResult connected() const;
+    _XDisplay* display() const { return display_; }
+    XWindowId rootWindow() const;
+
+    // Pacing between the steps of drags and key sequences, the way real input is spread out.
+    void setStepPause(std::chrono::microseconds pause) { stepPause_ = pause; }
+
+    void movePointer(ScreenPoint to);
+    void pressButton(unsigned button);
+    void releaseButton(unsigned button);
+    void click(unsigned button, ScreenPoint at);
+    // Presses `button` at the first point, moves through every following one and releases at the
+    // last.
+    void drag(unsigned button, const std::vector<ScreenPoint>& path);
+    void rightDrag(const std::vector<ScreenPoint>& path) { drag(3, path); }
+
+    // Keys go by keysym through the current keymap (a keysym on a shifted level still needs Shift
+    // held). A keysym the keymap does not have is reported as a test failure.
+    bool pressKey(XKeySymbol keysym);
+    bool releaseKey(XKeySymbol keysym);
+    // Presses the modifiers in order, taps the key, releases the modifiers in reverse order.
+    bool tapKey(XKeySymbol keysym, const std::vector<XKeySymbol>& modifiers = {});
+
+    std::optional<ScreenPoint> pointerPosition() const;
+    // Where a point given relative to `window`'s inside lies on the root window.
+    std::optional<ScreenPoint> toRoot(XWindowId window, ScreenPoint local) const;
+    std::optional<WindowFrame> frame(XWindowId window) const;
+
+    // _NET_ACTIVE_WINDOW of the root; 0 when unset.
+    XWindowId activeWindow() const;
+    // The window holding the keyboard focus; 0 when none.
+    XWindowId focusedWindow() const;
+
+    // Clicks the middle of `window` with the first button and waits until it has the focus.
+    ::testing::AssertionResult clickToFocus(
+        XWindowId window, std::chrono::milliseconds timeout = kDefaultWaitTimeout);
+    // Asks the window manager to activate `window` (as a pager would) and waits until it reports
+    // it as the active window.
+    ::testing::AssertionResult activateWindow(
+        XWindowId window, std::chrono::milliseconds timeout = kDefaultWaitTimeout);
+
+private:
+    void finishStep();
+    bool fakeKey(XKeySymbol keysym, bool press);
+
+    _XDisplay* display_ = nullptr;
+    bool hasXTest_ = false;
+    std::string displayName_;
+    std::chrono::microseconds stepPause_{1000};
+};
+
+}  // namespace quillorbitex::testing

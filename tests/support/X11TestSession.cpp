@@ -1,0 +1,652 @@
+#include "support/X11TestSession.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <iterator>
+#include <thread>
+
+#ifndef QX_TEST_WINDOW_PATH
+#error "QX_TEST_WINDOW_PATH must name the qx_test_window binary"
+#endif
+
+extern char** environ;
+
+namespace quillorbitex::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kPollInterval = std::chrono::milliseconds{10};
+
+// Variables that would connect children to the desktop the tests run on instead of the session.
+constexpr std::array kRemovedVariables = {
+    "WAYLAND_DISPLAY",          "XAUTHORITY",         "DBUS_SESSION_BUS_ADDRESS",
+    "SESSION_MANAGER",          "DESKTOP_STARTUP_ID", "XDG_CURRENT_DESKTOP",
+    "XDG_SESSION_DESKTOP",      "XDG_SESSION_TYPE",   "DESKTOP_SESSION",
+    "GNOME_DESKTOP_SESSION_ID", "KDE_FULL_SESSION",   "XDG_ACTIVATION_TOKEN",
+};
+
+constexpr const char* kWindowManagerConfig = R"(<?xml version="1.0"?>
+<JWM>
+    <FocusModel>click</FocusModel>
+    <Desktops width="1" height="1"/>
+    <SnapMode>none</SnapMode>
+</JWM>
+)";
+
+std::string variableName(const std::string& entry) {
+    return entry.substr(0, entry.find('='));
+}
+
+void setVariable(std::vector<std::string>& environment, const std::string& entry) {
+    const auto name = variableName(entry);
+    std::erase_if(environment,
+                  [&](const std::string& existing) { return variableName(existing) == name; });
+    environment.push_back(entry);
+}
+
+std::string fileTail(const std::filesystem::path& path, std::size_t limit = 2000) {
+    std::ifstream file(path, std::ios::binary);
+    std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (content.size() > limit) {
+        content = "..." + content.substr(content.size() - limit);
+    }
+    return content;
+}
+
+std::string describeStatus(int status) {
+    if (WIFEXITED(status)) {
+        return "exited with status " + std::to_string(WEXITSTATUS(status));
+    }
+    if (WIFSIGNALED(status)) {
+        return std::string("killed by signal ") + strsignal(WTERMSIG(status));
+    }
+    return "stopped";
+}
+
+std::optional<std::string> findExecutable(const std::string& name) {
+    if (name.find('/') != std::string::npos) {
+        return access(name.c_str(), X_OK) == 0 ? std::optional(name) : std::nullopt;
+    }
+    const char* path = std::getenv("PATH");
+    std::string_view directories = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+    while (!directories.empty()) {
+        const auto separator = directories.find(':');
+        const auto directory = directories.substr(0, separator);
+        directories.remove_prefix(separator == std::string_view::npos ? directories.size()
+                                                                      : separator + 1);
+        auto candidate = std::string(directory.empty() ? "." : directory) + "/" + name;
+        if (access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+bool pollUntil(const std::function<bool()>& done, Clock::time_point deadline) {
+    while (true) {
+        if (done()) {
+            return true;
+        }
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+// The window a running EWMH window manager announces, once it has also taken over the root's
+// substructure redirection (only then are newly mapped windows managed).
+bool windowManagerRunning(Display* display) {
+    const Window root = DefaultRootWindow(display);
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    Window announced = 0;
+    if (XGetWindowProperty(display, root, check, 0, 1, False, XA_WINDOW, &type, &format, &count,
+                           &remaining, &data) == Success &&
+        data != nullptr) {
+        if (type == XA_WINDOW && format == 32 && count == 1) {
+            announced = static_cast<Window>(*reinterpret_cast<unsigned long*>(data));
+        }
+        XFree(data);
+    }
+    if (announced == 0) {
+        return false;
+    }
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(display, root, &attributes) != 0 &&
+           (attributes.all_event_masks & SubstructureRedirectMask) != 0;
+}
+
+bool compositorRunning(Display* display) {
+    const auto name = "_NET_WM_CM_S" + std::to_string(DefaultScreen(display));
+    return XGetSelectionOwner(display, XInternAtom(display, name.c_str(), False)) != 0;
+}
+
+}  // namespace
+
+X11TestSession::X11TestSession(X11TestSessionOptions options) : options_(options) {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern =
+        std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/qx-e2e-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+        failure_ = "cannot create a temporary folder from " + pattern + ": " + strerror(errno);
+        return;
+    }
+    tempDir_ = pattern;
+    std::error_code error;
+    for (const auto& directory : {homeDir(), configHome(), dataHome(), cacheHome(), runtimeDir(),
+                                  dataDirs(), configDirs(), logDir()}) {
+        std::filesystem::create_directories(directory, error);
+    }
+    // Programs refuse a runtime folder that others can read.
+    chmod(runtimeDir().c_str(), 0700);
+    buildEnvironment();
+
+    const auto deadline = Clock::now() + options_.startupTimeout;
+    const auto remaining = [&] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    };
+    if (!startServer(remaining())) {
+        return;
+    }
+    if (options_.windowManager && !startWindowManager(remaining())) {
+        return;
+    }
+    if (options_.compositor && !startCompositor(remaining())) {
+        return;
+    }
+}
+
+X11TestSession::~X11TestSession() {
+    if (appliedToProcess_) {
+        for (const auto& [name, value] : savedProcessEnvironment_) {
+            if (value) {
+                setenv(name.c_str(), value->c_str(), 1);
+            } else {
+                unsetenv(name.c_str());
+            }
+        }
+    }
+    std::vector<Child*> helpers;
+    for (auto& helper : helpers_) {
+        helpers.push_back(&helper);
+    }
+    stopChildren(helpers, std::chrono::milliseconds{3000});
+    stopChildren({&compositor_, &windowManager_}, std::chrono::milliseconds{3000});
+    // Last, so that the server can still serve everything that shuts down before it.
+    stopChildren({&server_}, std::chrono::milliseconds{5000});
+
+    if (!tempDir_.empty()) {
+        if (std::getenv("QX_E2E_KEEP_TEMP") != nullptr) {
+            std::cerr << "[ session  ] kept " << tempDir_.string() << '\n';
+        } else {
+            std::error_code error;
+            std::filesystem::remove_all(tempDir_, error);
+        }
+    }
+}
+
+::testing::AssertionResult X11TestSession::started() const {
+    if (failure_.empty()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "the X11 test session did not start: " << failure_;
+}
+
+std::optional<std::string> X11TestSession::environmentValue(const std::string& key) const {
+    for (const auto& entry : environment_) {
+        if (variableName(entry) == key) {
+            return entry.substr(key.size() + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+void X11TestSession::buildEnvironment() {
+    environment_.clear();
+    for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+        const std::string text = *entry;
+        const auto name = variableName(text);
+        if (std::find(kRemovedVariables.begin(), kRemovedVariables.end(), name) ==
+            kRemovedVariables.end()) {
+            environment_.push_back(text);
+        }
+    }
+    setVariable(environment_, "HOME=" + homeDir().string());
+    setVariable(environment_, "XDG_CONFIG_HOME=" + configHome().string());
+    setVariable(environment_, "XDG_DATA_HOME=" + dataHome().string());
+    setVariable(environment_, "XDG_CACHE_HOME=" + cacheHome().string());
+    setVariable(environment_, "XDG_RUNTIME_DIR=" + runtimeDir().string());
+    setVariable(environment_, "XDG_DATA_DIRS=" + dataDirs().string());
+    setVariable(environment_, "XDG_CONFIG_DIRS=" + configDirs().string());
+    // Qt programs started in a session belong on its X server even when the tests themselves run
+    // with another platform plugin.
+    setVariable(environment_, "QT_QPA_PLATFORM=xcb");
+    if (!displayName_.empty()) {
+        setVariable(environment_, "DISPLAY=" + displayName_);
+    }
+}
+
+void X11TestSession::applyToCurrentProcess() {
+    if (appliedToProcess_) {
+        return;
+    }
+    appliedToProcess_ = true;
+    const auto remember = [&](const std::string& name) {
+        const char* value = std::getenv(name.c_str());
+        savedProcessEnvironment_.emplace_back(
+            name, value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+    };
+    for (const char* name : kRemovedVariables) {
+        remember(name);
+        unsetenv(name);
+    }
+    for (const auto& entry : environment_) {
+        const auto name = variableName(entry);
+        const auto value = entry.substr(name.size() + 1);
+        const char* current = std::getenv(name.c_str());
+        if (current == nullptr || value != current) {
+            remember(name);
+            setenv(name.c_str(), value.c_str(), 1);
+        }
+    }
+}
+
+std::filesystem::path X11TestSession::nextOutputPath(const std::string& stem) {
+    return logDir() / (stem + "-" + std::to_string(++outputCounter_) + ".log");
+}
+
+std::optional<X11TestSession::Child> X11TestSession::launch(
+    const std::vector<std::string>& argv, const std::vector<std::string>& environment,
+    const std::filesystem::path& outputPath, int inheritedFd, std::string& error) {
+    if (argv.empty()) {
+        error = "no program given";
+        return std::nullopt;
+    }
+    const auto program = findExecutable(argv.front());
+    if (!program) {
+        error = argv.front() + " is not installed (not found in PATH)";
+        return std::nullopt;
+    }
+    const int output = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    const int input = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    std::array<int, 2> execStatus{-1, -1};
+    if (output < 0 || input < 0 || pipe2(execStatus.data(), O_CLOEXEC) != 0) {
+        error = std::string("cannot prepare to start ") + argv.front() + ": " + strerror(errno);
+        for (const int fd : {output, input, execStatus[0], execStatus[1]}) {
+            if (fd >= 0) {
+                close(fd);
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Everything the child touches is prepared here: between fork and exec only
+    // async-signal-safe calls are allowed.
+    std::vector<char*> arguments;
+    for (const auto& argument : argv) {
+        arguments.push_back(const_cast<char*>(argument.c_str()));
+    }
+    arguments.push_back(nullptr);
+    std::vector<char*> variables;
+    for (const auto& variable : environment) {
+        variables.push_back(const_cast<char*>(variable.c_str()));
+    }
+    variables.push_back(nullptr);
+    const pid_t parent = getpid();
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setpgid(0, 0);
+        // A test process killed by its timeout must not leave an X server behind.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent) {
+            _exit(127);
+        }
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        struct sigaction defaultAction {};
+        defaultAction.sa_handler = SIG_DFL;
+        for (const int number : {SIGPIPE, SIGTERM, SIGINT, SIGHUP, SIGCHLD}) {
+            sigaction(number, &defaultAction, nullptr);
+        }
+        dup2(input, STDIN_FILENO);
+        dup2(output, STDOUT_FILENO);
+        dup2(output, STDERR_FILENO);
+        close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+        if (inheritedFd >= 0) {
+            fcntl(inheritedFd, F_SETFD, 0);
+        }
+        execve(program->c_str(), arguments.data(), variables.data());
+        const int failure = errno;
+        [[maybe_unused]] const auto written = write(execStatus[1], &failure, sizeof failure);
+        _exit(127);
+    }
+    const int forkError = errno;
+    close(output);
+    close(input);
+    close(execStatus[1]);
+    if (pid < 0) {
+        close(execStatus[0]);
+        error = std::string("cannot fork: ") + strerror(forkError);
+        return std::nullopt;
+    }
+    // Also here, so that the group exists before anyone signals it.
+    setpgid(pid, pid);
+
+    int execError = 0;
+    ssize_t got = 0;
+    do {
+        got = read(execStatus[0], &execError, sizeof execError);
+    } while (got < 0 && errno == EINTR);
+    close(execStatus[0]);
+    Child child;
+    child.pid = pid;
+    child.outputPath = outputPath;
+    if (got == static_cast<ssize_t>(sizeof execError)) {
+        waitpid(pid, &child.status, 0);
+        error = "cannot execute " + *program + ": " + strerror(execError);
+        return std::nullopt;
+    }
+    return child;
+}
+
+bool X11TestSession::startServer(std::chrono::milliseconds timeout) {
+    std::array<int, 2> displayPipe{-1, -1};
+    if (pipe2(displayPipe.data(), O_CLOEXEC) != 0) {
+        failure_ = std::string("cannot create a pipe: ") + strerror(errno);
+        return false;
+    }
+    // -displayfd lets the server pick a free display itself and tell us which, so parallel tests
+    // never race for a display number; -noreset keeps atoms and properties alive when the last
+    // client disconnects between two steps of a test.
+    const std::vector<std::string> argv = {
+        "Xvfb",      "-displayfd", std::to_string(displayPipe[1]),
+        "-screen",   "0",          "1280x800x24",
+        "-nolisten", "tcp",        "-noreset"};
+    auto child = launch(argv, environment_, nextOutputPath("xvfb"), displayPipe[1], failure_);
+    close(displayPipe[1]);
+    if (!child) {
+        close(displayPipe[0]);
+        return false;
+    }
+    server_ = *child;
+
+    std::string number;
+    const auto deadline = Clock::now() + timeout;
+    bool complete = false;
+    bool closed = false;
+    while (!complete && !closed) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) {
+            break;
+        }
+        pollfd readable{displayPipe[0], POLLIN, 0};
+        const int ready = poll(&readable, 1, static_cast<int>(left.count()));
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            break;
+        }
+        char character = 0;
+        const auto got = read(displayPipe[0], &character, 1);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            closed = true;
+        } else if (character == '\n') {
+            complete = !number.empty();
+            closed = !complete;
+        } else {
+            number.push_back(character);
+        }
+    }
+    close(displayPipe[0]);
+    if (!complete) {
+        std::string state =
+            closed ? "closed its display pipe without reporting a display"
+                   : "did not report its display within " + std::to_string(timeout.count()) + " ms";
+        // The pipe closes as the server exits, a moment before it can be reaped.
+        if (closed && !pollUntil([&] { return !isRunning(server_.pid); },
+                                 Clock::now() + std::chrono::seconds{5})) {
+            state += " and is still running";
+        } else if (!isRunning(server_.pid)) {
+            state = describeStatus(server_.status);
+        }
+        failure_ = "Xvfb " + state + "; its output:\n" + fileTail(server_.outputPath);
+        return false;
+    }
+    displayName_ = ":" + number;
+    setVariable(environment_, "DISPLAY=" + displayName_);
+
+    // The display number is written once the server listens; make sure it also answers.
+    Display* display = nullptr;
+    pollUntil(
+        [&] {
+            display = XOpenDisplay(displayName_.c_str());
+            return display != nullptr || !isRunning(server_.pid);
+        },
+        deadline);
+    if (display == nullptr) {
+        failure_ = "cannot connect to Xvfb on " + displayName_ + "; its output:\n" +
+                   fileTail(server_.outputPath);
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
+}
+
+bool X11TestSession::startWindowManager(std::chrono::milliseconds timeout) {
+    const auto config = tempDir_ / "jwmrc";
+    std::ofstream(config) << kWindowManagerConfig;
+    auto child =
+        launch({"jwm", "-f", config.string()}, environment_, nextOutputPath("jwm"), -1, failure_);
+    if (!child) {
+        return false;
+    }
+    windowManager_ = *child;
+    const auto result = waitForWindowManager(timeout);
+    if (!result) {
+        failure_ = std::string(result.message()) + "; jwm " +
+                   (isRunning(windowManager_.pid) ? std::string("is still running")
+                                                  : describeStatus(windowManager_.status)) +
+                   ", its output:\n" + fileTail(windowManager_.outputPath);
+        return false;
+    }
+    return true;
+}
+
+bool X11TestSession::startCompositor(std::chrono::milliseconds timeout) {
+    auto child = launch({"xcompmgr"}, environment_, nextOutputPath("xcompmgr"), -1, failure_);
+    if (!child) {
+        return false;
+    }
+    compositor_ = *child;
+    Display* display = XOpenDisplay(displayName_.c_str());
+    if (display == nullptr) {
+        failure_ = "cannot connect to " + displayName_ + " to wait for xcompmgr";
+        return false;
+    }
+    const bool running =
+        pollUntil([&] { return compositorRunning(display) || !isRunning(compositor_.pid); },
+                  Clock::now() + timeout);
+    const bool owned = running && compositorRunning(display);
+    XCloseDisplay(display);
+    if (!owned) {
+        failure_ = "xcompmgr did not take the compositing-manager selection; its output:\n" +
+                   fileTail(compositor_.outputPath);
+        return false;
+    }
+    return true;
+}
+
+::testing::AssertionResult X11TestSession::waitForWindowManager(
+    std::chrono::milliseconds timeout) const {
+    if (displayName_.empty()) {
+        return ::testing::AssertionFailure() << "no X server is running";
+    }
+    Display* display = XOpenDisplay(displayName_.c_str());
+    if (display == nullptr) {
+        return ::testing::AssertionFailure() << "cannot connect to " << displayName_;
+    }
+    const bool found =
+        pollUntil([&] { return windowManagerRunning(display); }, Clock::now() + timeout);
+    XCloseDisplay(display);
+    if (!found) {
+        return ::testing::AssertionFailure()
+               << "no window manager announced itself on " << displayName_ << " within "
+               << timeout.count() << " ms";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+std::optional<SpawnedProcess> X11TestSession::spawn(const std::vector<std::string>& argv,
+                                                    const SpawnOptions& options) {
+    if (displayName_.empty()) {
+        ADD_FAILURE() << "cannot spawn a process: " << started().message();
+        return std::nullopt;
+    }
+    auto environment = environment_;
+    for (const auto& entry : options.extraEnvironment) {
+        setVariable(environment, entry);
+    }
+    const auto stem = argv.empty() ? std::string("process")
+                                   : std::filesystem::path(argv.front()).filename().string();
+    const auto output = options.outputPath.empty() ? nextOutputPath(stem) : options.outputPath;
+    std::string error;
+    auto child = launch(argv, environment, output, -1, error);
+    if (!child) {
+        ADD_FAILURE() << error;
+        return std::nullopt;
+    }
+    helpers_.push_back(*child);
+    return SpawnedProcess{child->pid, child->outputPath};
+}
+
+std::optional<TestWindowProcess> X11TestSession::startTestWindow(const TestWindowOptions& options) {
+    const auto number = std::to_string(++outputCounter_);
+    const auto eventLog = logDir() / ("test-window-" + number + ".events");
+    auto process =
+        spawn({QX_TEST_WINDOW_PATH, "--log", eventLog.string(), "--title", options.title, "--class",
+               options.resourceName + "," + options.resourceClass, "--geometry", options.geometry},
+              {{}, logDir() / ("test-window-" + number + ".log")});
+    if (!process) {
+        return std::nullopt;
+    }
+    TestWindowProcess result{process->pid, 0, TestWindowLog(eventLog)};
+    pollUntil(
+        [&] {
+            result.window = result.log.readyWindow().value_or(0);
+            return result.window != 0 || !isRunning(result.pid);
+        },
+        Clock::now() + options.readyTimeout);
+    if (result.window == 0) {
+        const auto* child = findChild(result.pid);
+        ADD_FAILURE() << "qx_test_window \"" << options.title << "\" "
+                      << (child != nullptr && child->reaped
+                              ? describeStatus(child->status)
+                              : "did not map its window within " +
+                                    std::to_string(options.readyTimeout.count()) + " ms")
+                      << "; its output:\n"
+                      << fileTail(process->outputPath);
+        return std::nullopt;
+    }
+    return result;
+}
+
+X11TestSession::Child* X11TestSession::findChild(pid_t pid) {
+    for (Child* child : {&server_, &windowManager_, &compositor_}) {
+        if (child->pid == pid && pid > 0) {
+            return child;
+        }
+    }
+    for (auto& helper : helpers_) {
+        if (helper.pid == pid) {
+            return &helper;
+        }
+    }
+    return nullptr;
+}
+
+bool X11TestSession::isRunning(pid_t pid) {
+    Child* child = findChild(pid);
+    if (child == nullptr || child->reaped) {
+        return false;
+    }
+    int status = 0;
+    const pid_t result = waitpid(pid, &status, WNOHANG);
+    if (result == 0) {
+        return true;
+    }
+    if (result == pid) {
+        child->status = status;
+    }
+    // Anything else (ECHILD) means someone reaped it already: it is gone either way.
+    child->reaped = true;
+    return false;
+}
+
+std::optional<int> X11TestSession::waitForExit(pid_t pid, std::chrono::milliseconds timeout) {
+    const Child* child = findChild(pid);
+    if (child == nullptr) {
+        return std::nullopt;
+    }
+    if (!pollUntil([&] { return !isRunning(pid); }, Clock::now() + timeout)) {
+        return std::nullopt;
+    }
+    return child->status;
+}
+
+void X11TestSession::terminate(pid_t pid, std::chrono::milliseconds grace) {
+    if (Child* child = findChild(pid)) {
+        stopChildren({child}, grace);
+    }
+}
+
+void X11TestSession::stopChildren(std::vector<Child*> children, std::chrono::milliseconds grace) {
+    std::erase_if(children, [](const Child* child) { return child->pid <= 0; });
+    for (const Child* child : children) {
+        if (!child->reaped) {
+            kill(-child->pid, SIGTERM);
+        }
+    }
+    const auto allGone = [&] {
+        return std::all_of(children.begin(), children.end(),
+                           [&](const Child* child) { return !isRunning(child->pid); });
+    };
+    pollUntil(allGone, Clock::now() + grace);
+    // Whatever is left in the groups, leaders that ignored SIGTERM as well as descendants the
+    // leaders started, goes now.
+    for (const Child* child : children) {
+        kill(-child->pid, SIGKILL);
+    }
+    if (!pollUntil(allGone, Clock::now() + std::chrono::seconds{10})) {
+        ADD_FAILURE() << "a process started by the X11 test session survived SIGKILL";
+    }
+}
+
+}  // namespace quillorbitex::testing
