@@ -14,25 +14,6 @@
 
 namespace quillorbitex {
 
-// The tags of the two tagged unions, as they are stored.
-template <>
-struct RawValueCases<GestureDescriptor::Kind> {
-    static constexpr std::array<std::pair<GestureDescriptor::Kind, std::string_view>, 2> cases = {{
-        {GestureDescriptor::Kind::directional, "directional"},
-        {GestureDescriptor::Kind::templateGesture, "template"},
-    }};
-};
-
-template <>
-struct RawValueCases<GestureAction::Kind> {
-    static constexpr std::array<std::pair<GestureAction::Kind, std::string_view>, 4> cases = {{
-        {GestureAction::Kind::keyboardShortcut, "keyboardShortcut"},
-        {GestureAction::Kind::predefined, "predefined"},
-        {GestureAction::Kind::openApp, "openApp"},
-        {GestureAction::Kind::openURL, "openURL"},
-    }};
-};
-
 const char* const GestureJson::directionCountDescription =
     "Directional gesture descriptors must contain exactly two directions.";
 const char* const GestureJson::unsupportedShapeDescription =

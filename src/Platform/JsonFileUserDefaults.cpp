@@ -7,7 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
-#include <QStandardPaths>
+
+#include "Platform/ProductFolder.h"
 
 namespace quillorbitex {
 
@@ -135,11 +136,7 @@ std::optional<QString> JsonFileUserDefaults::storageDirectory() const {
 }
 
 QString JsonFileUserDefaults::defaultFilePath() {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (base.isEmpty()) {
-        base = QDir::tempPath();
-    }
-    return filePathIn(base + QStringLiteral("/Quillorbitex"));
+    return filePathIn(productFolder(QStandardPaths::GenericConfigLocation));
 }
 
 QString JsonFileUserDefaults::filePathIn(const QString& directory) {

@@ -6,8 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cstdint>
+
+#include "Platform/ProductFolder.h"
 
 namespace quillorbitex {
 
@@ -112,11 +113,7 @@ void GestureUsageStatsStore::reset() {
 }
 
 QString GestureUsageStatsStore::defaultDatabasePath() {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (base.isEmpty()) {
-        base = QDir::tempPath();
-    }
-    return databasePathIn(base + QStringLiteral("/Quillorbitex"));
+    return databasePathIn(productFolder(QStandardPaths::GenericDataLocation));
 }
 
 QString GestureUsageStatsStore::databasePathIn(const QString& directory) {

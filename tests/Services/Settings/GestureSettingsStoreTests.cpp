@@ -33,6 +33,19 @@ GestureMapping templateRule(double x) {
                           std::nullopt, GestureMappingSource::custom, false, {});
 }
 
+// Sets all eight preferences away from their defaults.
+void changeEverything(GestureSettingsStore& s) {
+    s.setAutomaticUpdateCheckEnabled(false);
+    s.setLanguageOverride(AppLanguageOverride::traditionalChinese);
+    s.setCaptureEnabled(false);
+    s.setHasCompletedOnboarding(true);
+    s.setCustomMappings(
+        {rule(GesturePattern::rightThenUp, QStringLiteral(" Mine ")), templateRule(0.5)});
+    s.setDisabledBuiltInPatterns({GestureDescriptor::directional(GesturePattern::leftThenDown)});
+    s.setGestureMatchingThreshold(0.3);
+    s.setThemeOverride(AppThemeOverride::dark);
+}
+
 // A store over a real preferences file, reopened on demand as after a restart.
 class GestureSettingsStoreTest : public ::testing::Test {
 protected:
@@ -78,16 +91,7 @@ TEST_F(GestureSettingsStoreTest, AFreshStoreReadsTheDefaults) {
 }
 
 TEST_F(GestureSettingsStoreTest, ValuesSurviveAReloadWithTheirStoredTypes) {
-    auto& s = store();
-    s.setAutomaticUpdateCheckEnabled(false);
-    s.setLanguageOverride(AppLanguageOverride::traditionalChinese);
-    s.setCaptureEnabled(false);
-    s.setHasCompletedOnboarding(true);
-    s.setCustomMappings(
-        {rule(GesturePattern::rightThenUp, QStringLiteral(" Mine ")), templateRule(0.5)});
-    s.setDisabledBuiltInPatterns({GestureDescriptor::directional(GesturePattern::leftThenDown)});
-    s.setGestureMatchingThreshold(0.3);
-    s.setThemeOverride(AppThemeOverride::dark);
+    changeEverything(store());
 
     auto& r = reopen();
     EXPECT_FALSE(r.isAutomaticUpdateCheckEnabled());
@@ -188,19 +192,11 @@ TEST_F(GestureSettingsStoreTest, CustomRulesAreAlwaysStoredAndReadAsCustom) {
 }
 
 TEST_F(GestureSettingsStoreTest, ResetRemovesOnlyTheEightKeys) {
-    auto& s = store();
-    s.setAutomaticUpdateCheckEnabled(false);
-    s.setLanguageOverride(AppLanguageOverride::korean);
-    s.setCaptureEnabled(false);
-    s.setHasCompletedOnboarding(true);
-    s.setCustomMappings({rule(GesturePattern::upThenDown)});
-    s.setDisabledBuiltInPatterns({GestureDescriptor::directional(GesturePattern::upThenDown)});
-    s.setGestureMatchingThreshold(0.3);
-    s.setThemeOverride(AppThemeOverride::light);
+    changeEverything(store());
     defaults().setValue("gestureSomethingElse", true);
     defaults().setValue("SUEnableAutomaticChecks", false);
 
-    s.reset();
+    store().reset();
     reopen();
     for (const QString& key :
          {Keys::automaticUpdateChecks, Keys::languageOverride, Keys::captureEnabled,
