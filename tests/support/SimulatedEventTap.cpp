@@ -26,7 +26,7 @@ struct SimulatedEventTap::Shared {
     std::size_t runningLoops = 0;
     std::size_t liveLoops = 0;
     std::size_t heldLoops = 0;
-    bool holdsStoppedLoops = false;
+    bool holdsEndingLoops = false;
     std::uint64_t releaseGeneration = 0;
     std::vector<TapEvent> passed;
     std::thread::id lastCallbackThread;
@@ -117,7 +117,7 @@ public:
                 dispatch(lock, next);
             }
         }
-        if (stopped_ && shared_->holdsStoppedLoops) {
+        if (shared_->holdsEndingLoops) {
             const auto generation = shared_->releaseGeneration;
             shared_->heldLoops++;
             shared_->changed.notify_all();
@@ -346,9 +346,9 @@ bool SimulatedEventTap::waitUntilLiveLoopCount(std::size_t count,
     return shared_->changed.wait_for(lock, timeout, [&] { return shared_->liveLoops == count; });
 }
 
-void SimulatedEventTap::setHoldsStoppedLoops(bool holds) {
+void SimulatedEventTap::setHoldsEndingLoops(bool holds) {
     std::lock_guard lock(shared_->mutex);
-    shared_->holdsStoppedLoops = holds;
+    shared_->holdsEndingLoops = holds;
 }
 
 bool SimulatedEventTap::waitUntilHeldLoopCount(std::size_t count,
@@ -369,7 +369,7 @@ void SimulatedEventTap::stopAllLoops() {
     std::vector<std::shared_ptr<Loop>> loops;  // released after unlocking
     {
         std::lock_guard lock(shared_->mutex);
-        shared_->holdsStoppedLoops = false;
+        shared_->holdsEndingLoops = false;
         shared_->releaseGeneration++;
         for (const auto& weakLoop : shared_->loops) {
             if (auto loop = weakLoop.lock()) {

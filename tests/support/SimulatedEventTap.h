@@ -49,9 +49,10 @@ public:
     bool waitUntilNoLoopRuns(std::chrono::milliseconds timeout);
     bool waitUntilLiveLoopCount(std::size_t count, std::chrono::milliseconds timeout);
 
-    // While set, a loop that noticed its stop waits inside run() until releaseHeldLoops(), so a
-    // test can let a new tap thread start before the old one has finished.
-    void setHoldsStoppedLoops(bool holds);
+    // While set, a loop about to return (stopped, or left without taps) waits inside run() until
+    // releaseHeldLoops(), so a test can let a new tap thread start before the old one has
+    // finished.
+    void setHoldsEndingLoops(bool holds);
     bool waitUntilHeldLoopCount(std::size_t count, std::chrono::milliseconds timeout);
     void releaseHeldLoops();
     // Ends every running loop; for cleaning up after a failed expectation.

@@ -1,6 +1,7 @@
 #include "Platform/X11/X11ErrorTrap.h"
 
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 #include <map>
 #include <mutex>
@@ -26,18 +27,21 @@ std::map<Display*, ConnectionState>& registry() {
     return connections;
 }
 
+// Guarded by the registry mutex.
 XErrorHandler previousErrorHandler = nullptr;
 XIOErrorHandler previousIOErrorHandler = nullptr;
 
 int recordError(Display* display, XErrorEvent* error) {
+    XErrorHandler previous = nullptr;
     {
         std::lock_guard lock(registryMutex());
         if (const auto it = registry().find(display); it != registry().end()) {
             it->second.lastError = error->error_code;
             return 0;
         }
+        previous = previousErrorHandler;
     }
-    return previousErrorHandler ? previousErrorHandler(display, error) : 0;
+    return previous ? previous(display, error) : 0;
 }
 
 void markBroken(Display* display) {
@@ -48,16 +52,16 @@ void markBroken(Display* display) {
 }
 
 int recordIOError(Display* display) {
-    bool ours = false;
+    XIOErrorHandler previous = nullptr;
     {
         std::lock_guard lock(registryMutex());
-        ours = registry().contains(display);
+        if (const auto it = registry().find(display); it != registry().end()) {
+            it->second.broken = true;
+            return 0;  // Xlib goes on to the connection's exit handler, which lets us live
+        }
+        previous = previousIOErrorHandler;
     }
-    if (ours) {
-        markBroken(display);
-        return 0;  // Xlib goes on to the connection's exit handler, which lets us live
-    }
-    return previousIOErrorHandler ? previousIOErrorHandler(display) : 0;
+    return previous ? previous(display) : 0;
 }
 
 void keepAlive(Display* display, void*) {
@@ -86,6 +90,22 @@ _XDisplay* openDisplay(const std::string& displayName) {
     installHandlers();
     registry()[display] = ConnectionState{};
     XSetIOErrorExitHandler(display, keepAlive, nullptr);
+    return display;
+}
+
+_XDisplay* openDisplayWithXTest(const std::string& displayName) {
+    Display* display = openDisplay(displayName);
+    if (!display) {
+        return nullptr;
+    }
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
+        closeDisplay(display);
+        return nullptr;
+    }
     return display;
 }
 

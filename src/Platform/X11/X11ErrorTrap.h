@@ -16,6 +16,8 @@ namespace X11ErrorTrap {
 
 // Opens a connection to `displayName` (empty: $DISPLAY); nothing when it cannot.
 _XDisplay* openDisplay(const std::string& displayName);
+// The same for a display that offers synthetic input (XTEST); nothing for one without.
+_XDisplay* openDisplayWithXTest(const std::string& displayName);
 void closeDisplay(_XDisplay* display);
 
 // The error code of the last failed request on `display` since the previous call; 0 for none.

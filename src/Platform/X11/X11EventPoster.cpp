@@ -72,32 +72,10 @@ public:
     }
 
     void post(const SyntheticEvent& event) override {
-        switch (event.type) {
-            case SyntheticEventType::secondaryButtonDown:
-            case SyntheticEventType::secondaryButtonUp:
-                postMouse(event);
-                break;
-            case SyntheticEventType::keyDown:
-                postKeyDown(event);
-                break;
-            case SyntheticEventType::keyUp:
-                postKeyUp(event);
-                break;
-        }
-    }
-
-private:
-    // What a key-down changed, for its key-up to undo.
-    struct HeldKeyPress {
-        KeyCode key = 0;
-        std::vector<KeyCode> pressedModifiers;
-        std::vector<KeyCode> releasedHeldModifiers;
-    };
-
-    void postMouse(const SyntheticEvent& event) {
-        const bool down = event.type == SyntheticEventType::secondaryButtonDown;
-        if (auto* tap = X11TapConnection::current()) {
-            if (down) {
+        const bool mouse = event.type == SyntheticEventType::secondaryButtonDown ||
+                           event.type == SyntheticEventType::secondaryButtonUp;
+        if (auto* tap = X11TapConnection::current(); mouse && tap) {
+            if (event.type == SyntheticEventType::secondaryButtonDown) {
                 tap->replayButtonPress(event.location, event.sourceUserData);
             } else {
                 tap->replayButtonRelease(event.sourceUserData);
@@ -108,6 +86,34 @@ private:
         if (X11ErrorTrap::isBroken(display_)) {
             return;
         }
+        if (mouse) {
+            postMouse(event);
+            return;
+        }
+        const auto keysym = keysymForVirtualKeyCode(event.keyCode);
+        const KeyCode key = keysym ? keycodeFor(*keysym) : 0;
+        if (key == 0) {
+            return;
+        }
+        if (event.type == SyntheticEventType::keyDown) {
+            postKeyDown(key, event.flags);
+        } else {
+            postKeyUp(key);
+        }
+        XSync(display_, False);
+    }
+
+private:
+    // What a key-down changed, for its key-up to undo.
+    struct HeldKeyPress {
+        KeyCode key = 0;
+        std::vector<KeyCode> pressedModifiers;
+        std::vector<KeyCode> releasedHeldModifiers;
+    };
+
+    // Outside a tap callback, on our own connection. A running tap of this program catches it.
+    void postMouse(const SyntheticEvent& event) {
+        const bool down = event.type == SyntheticEventType::secondaryButtonDown;
         if (down) {
             XTestFakeMotionEvent(display_, -1, static_cast<int>(std::lround(event.location.x)),
                                  static_cast<int>(std::lround(event.location.y)), CurrentTime);
@@ -116,57 +122,39 @@ private:
         XSync(display_, False);
     }
 
-    void postKeyDown(const SyntheticEvent& event) {
-        std::lock_guard lock(mutex_);
-        if (X11ErrorTrap::isBroken(display_)) {
-            return;
-        }
-        const auto keysym = keysymForVirtualKeyCode(event.keyCode);
-        const KeyCode key = keysym ? keycodeFor(*keysym) : 0;
-        if (key == 0) {
-            return;
-        }
+    void postKeyDown(KeyCode key, EventFlags flags) {
         HeldKeyPress press;
         press.key = key;
         press.releasedHeldModifiers = heldModifierKeys();
         for (const KeyCode held : press.releasedHeldModifiers) {
             XTestFakeKeyEvent(display_, held, False, CurrentTime);
         }
-        for (const KeySym modifier : modifierKeysyms(event.flags)) {
+        for (const KeySym modifier : modifierKeysyms(flags)) {
             if (const KeyCode code = XKeysymToKeycode(display_, modifier); code != 0) {
                 XTestFakeKeyEvent(display_, code, True, CurrentTime);
                 press.pressedModifiers.push_back(code);
             }
         }
         XTestFakeKeyEvent(display_, key, True, CurrentTime);
-        XFlush(display_);
         pendingPresses_.push_back(std::move(press));
     }
 
-    void postKeyUp(const SyntheticEvent& event) {
-        std::lock_guard lock(mutex_);
-        if (X11ErrorTrap::isBroken(display_)) {
-            return;
-        }
-        const auto keysym = keysymForVirtualKeyCode(event.keyCode);
-        const KeyCode key = keysym ? keycodeFor(*keysym) : 0;
+    void postKeyUp(KeyCode key) {
+        XTestFakeKeyEvent(display_, key, False, CurrentTime);
         const auto pending =
             std::find_if(pendingPresses_.begin(), pendingPresses_.end(),
                          [&](const HeldKeyPress& press) { return press.key == key; });
-        if (key != 0) {
-            XTestFakeKeyEvent(display_, key, False, CurrentTime);
+        if (pending == pendingPresses_.end()) {
+            return;
         }
-        if (pending != pendingPresses_.end()) {
-            for (auto it = pending->pressedModifiers.rbegin();
-                 it != pending->pressedModifiers.rend(); ++it) {
-                XTestFakeKeyEvent(display_, *it, False, CurrentTime);
-            }
-            for (const KeyCode held : pending->releasedHeldModifiers) {
-                XTestFakeKeyEvent(display_, held, True, CurrentTime);
-            }
-            pendingPresses_.erase(pending);
+        for (auto it = pending->pressedModifiers.rbegin(); it != pending->pressedModifiers.rend();
+             ++it) {
+            XTestFakeKeyEvent(display_, *it, False, CurrentTime);
         }
-        XSync(display_, False);
+        for (const KeyCode held : pending->releasedHeldModifiers) {
+            XTestFakeKeyEvent(display_, held, True, CurrentTime);
+        }
+        pendingPresses_.erase(pending);
     }
 
     // Command and control both press Control, so that shortcuts written for the Command key do
@@ -265,16 +253,8 @@ private:
 X11EventPoster::X11EventPoster(std::string displayName) : displayName_(std::move(displayName)) {}
 
 std::shared_ptr<EventSource> X11EventPoster::createSource() {
-    Display* display = X11ErrorTrap::openDisplay(displayName_);
+    Display* display = X11ErrorTrap::openDisplayWithXTest(displayName_);
     if (!display) {
-        return nullptr;
-    }
-    int eventBase = 0;
-    int errorBase = 0;
-    int major = 0;
-    int minor = 0;
-    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
-        X11ErrorTrap::closeDisplay(display);
         return nullptr;
     }
     return std::make_shared<X11EventSource>(display);

@@ -137,16 +137,8 @@ X11TapConnection::X11TapConnection(_XDisplay* display, TapCallback callback)
 
 std::shared_ptr<X11TapConnection> X11TapConnection::open(const std::string& displayName,
                                                          TapCallback callback) {
-    Display* display = X11ErrorTrap::openDisplay(displayName);
+    Display* display = X11ErrorTrap::openDisplayWithXTest(displayName);
     if (!display) {
-        return nullptr;
-    }
-    int eventBase = 0;
-    int errorBase = 0;
-    int major = 0;
-    int minor = 0;
-    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
-        X11ErrorTrap::closeDisplay(display);
         return nullptr;
     }
     XGrabButton(display, Button3, AnyModifier, DefaultRootWindow(display), False, kGrabbedEvents,

@@ -31,11 +31,11 @@ TEST(TrackpadGestureMonitorConcurrency, QuickStopAndStartLeaveNoTapThreadRunning
 
     ASSERT_EQ(startIgnoring(monitor), GestureMonitorState::running());
     // The first tap thread is still on its way out when the second one starts.
-    tap->setHoldsStoppedLoops(true);
+    tap->setHoldsEndingLoops(true);
     monitor.stop();
     ASSERT_TRUE(tap->waitUntilHeldLoopCount(1, kThreadTimeout));
     ASSERT_EQ(startIgnoring(monitor), GestureMonitorState::running());
-    tap->setHoldsStoppedLoops(false);
+    tap->setHoldsEndingLoops(false);
     tap->releaseHeldLoops();
     ASSERT_TRUE(tap->waitUntilLiveLoopCount(1, kThreadTimeout)) << "the first thread ended";
 
