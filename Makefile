@@ -1,5 +1,5 @@
 # Two entry points: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test test-unit test-tsan clean
+.PHONY: all deps build run test test-unit test-tsan test-fuzz clean
 
 all: build
 
@@ -23,7 +23,13 @@ test-tsan: deps
 	cmake --build --preset tsan
 	ctest --preset tsan
 
-test: test-unit test-tsan
+# Replays the committed seeds of the decoder fuzzers, then fuzzes each for a short while.
+test-fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
+
+test: test-unit test-tsan test-fuzz
 
 clean:
 	rm -rf build

@@ -44,6 +44,17 @@ private:
     Value value_;
 };
 
+// The stored kind tags.
+template <>
+struct RawValueCases<GestureAction::Kind> {
+    static constexpr std::array<std::pair<GestureAction::Kind, std::string_view>, 4> cases = {{
+        {GestureAction::Kind::keyboardShortcut, "keyboardShortcut"},
+        {GestureAction::Kind::predefined, "predefined"},
+        {GestureAction::Kind::openApp, "openApp"},
+        {GestureAction::Kind::openURL, "openURL"},
+    }};
+};
+
 }  // namespace quillorbitex
 
 template <>

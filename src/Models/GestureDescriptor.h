@@ -38,6 +38,15 @@ private:
     std::variant<GesturePattern, GestureTemplate> value_;
 };
 
+// The stored type tags.
+template <>
+struct RawValueCases<GestureDescriptor::Kind> {
+    static constexpr std::array<std::pair<GestureDescriptor::Kind, std::string_view>, 2> cases = {{
+        {GestureDescriptor::Kind::directional, "directional"},
+        {GestureDescriptor::Kind::templateGesture, "template"},
+    }};
+};
+
 }  // namespace quillorbitex
 
 template <>

@@ -1,6 +1,7 @@
 #include "Models/KeyboardShortcutDescriptor.h"
 
 #include "Platform/Hashing.h"
+#include "Services/Keyboard/KeyCodeMap.h"
 
 namespace quillorbitex {
 
@@ -10,6 +11,15 @@ const KeyboardShortcutDescriptor KeyboardShortcutDescriptor::previousTab{
     KeyboardKeyToken::tab, {ModifierKey::control, ModifierKey::shift}};
 const KeyboardShortcutDescriptor KeyboardShortcutDescriptor::nextTab{KeyboardKeyToken::tab,
                                                                      {ModifierKey::control}};
+
+std::optional<KeyboardShortcutDescriptor> KeyboardShortcutDescriptor::fromKeyEvent(
+    const KeyEvent& event) {
+    const auto key = KeyCodeMap::token(event.keyCode);
+    if (!key) {
+        return std::nullopt;
+    }
+    return KeyboardShortcutDescriptor{*key, KeyCodeMap::modifiers(event.modifierFlags)};
+}
 
 }  // namespace quillorbitex
 

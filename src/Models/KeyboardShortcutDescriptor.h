@@ -2,6 +2,9 @@
 
 #include "Models/KeyboardKeyToken.h"
 #include "Models/ModifierKey.h"
+#include "Platform/KeyEvent.h"
+
+#include <optional>
 
 namespace quillorbitex {
 
@@ -12,6 +15,11 @@ struct KeyboardShortcutDescriptor {
     static const KeyboardShortcutDescriptor refresh;
     static const KeyboardShortcutDescriptor previousTab;
     static const KeyboardShortcutDescriptor nextTab;
+
+    // The shortcut a key press records: its key with the command, control, option and shift
+    // flags it carries (others, such as caps lock, are ignored); nothing for a key without a
+    // token.
+    static std::optional<KeyboardShortcutDescriptor> fromKeyEvent(const KeyEvent& event);
 
     friend bool operator==(const KeyboardShortcutDescriptor&,
                            const KeyboardShortcutDescriptor&) = default;

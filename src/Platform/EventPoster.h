@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "Platform/Geometry.h"
+#include "Platform/KeyEvent.h"
+
+namespace quillorbitex {
+
+enum class SyntheticEventType { secondaryButtonDown, secondaryButtonUp, keyDown, keyUp };
+
+// An input event made by the program, filled in by the caller before it is posted.
+struct SyntheticEvent {
+    SyntheticEventType type = SyntheticEventType::keyDown;
+    Point location;              // mouse events
+    VirtualKeyCode keyCode = 0;  // keyboard events
+    // Exactly the modifiers the receiver sees with the event.
+    EventFlags flags = 0;
+    std::int64_t clickState = 0;
+    // Comes back in TapEvent::sourceUserData when the event reaches a tap of this program.
+    std::int64_t sourceUserData = 0;
+
+    friend bool operator==(const SyntheticEvent&, const SyntheticEvent&) = default;
+};
+
+// Makes and posts synthetic events into the system's input stream, as if they came from the
+// hardware. A source is used by one thread at a time.
+class EventSource {
+public:
+    virtual ~EventSource() = default;
+    // Nothing when the event cannot be made.
+    virtual std::optional<SyntheticEvent> makeMouseEvent(SyntheticEventType type,
+                                                         Point location) = 0;
+    virtual std::optional<SyntheticEvent> makeKeyboardEvent(VirtualKeyCode keyCode,
+                                                            bool keyDown) = 0;
+    virtual void post(const SyntheticEvent& event) = 0;
+};
+
+// The platform's synthetic-input service.
+class EventPoster {
+public:
+    virtual ~EventPoster() = default;
+    // Nothing when the system offers no synthetic input.
+    virtual std::shared_ptr<EventSource> createSource() = 0;
+};
+
+}  // namespace quillorbitex

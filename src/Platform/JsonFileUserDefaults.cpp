@@ -1,0 +1,146 @@
+#include "Platform/JsonFileUserDefaults.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+
+#include "Platform/ProductFolder.h"
+
+namespace quillorbitex {
+
+namespace {
+
+const QString kFileName = QStringLiteral("preferences.json");
+const QString kDataKey = QStringLiteral("data");
+
+// QSettings would replace a file it cannot parse with the values it holds, losing whatever the
+// file had; keep a copy of such a file beside it first. The copy is named after its content, so
+// reading the same file again makes no second copy.
+void keepUnreadableFile(QIODevice& device, const QByteArray& content) {
+    const auto* file = qobject_cast<QFile*>(&device);
+    if (file == nullptr || content.isEmpty()) {
+        return;
+    }
+    const QByteArray hash =
+        QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex().left(16);
+    const QString copyPath = file->fileName() + QStringLiteral(".unreadable-") + hash;
+    if (!QFileInfo::exists(copyPath)) {
+        QFile::copy(file->fileName(), copyPath);
+    }
+}
+
+QVariant fromJson(const QJsonValue& value) {
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        if (object.size() == 1 && object.value(kDataKey).isString()) {
+            return QByteArray::fromBase64(object.value(kDataKey).toString().toLatin1());
+        }
+    }
+    // Booleans, numbers and texts map to themselves; anything else was not written by us and is
+    // kept as it is (it reads as no value).
+    return value.toVariant();
+}
+
+QJsonValue toJson(const QVariant& value) {
+    if (value.typeId() == QMetaType::QByteArray) {
+        return QJsonObject{{kDataKey, QString::fromLatin1(value.toByteArray().toBase64())}};
+    }
+    return QJsonValue::fromVariant(value);
+}
+
+bool readJson(QIODevice& device, QSettings::SettingsMap& map) {
+    const QByteArray content = device.readAll();
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        keepUnreadableFile(device, content);
+        return false;
+    }
+    const QJsonObject object = document.object();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        map.insert(it.key(), fromJson(it.value()));
+    }
+    return true;
+}
+
+bool writeJson(QIODevice& device, const QSettings::SettingsMap& map) {
+    QJsonObject object;
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        object.insert(it.key(), toJson(it.value()));
+    }
+    return device.write(QJsonDocument(object).toJson(QJsonDocument::Indented)) >= 0;
+}
+
+QSettings::Format jsonFormat() {
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("json"), readJson, writeJson);
+    return format;
+}
+
+std::optional<UserDefaults::Value> toValue(const QVariant& variant) {
+    switch (variant.typeId()) {
+        case QMetaType::Bool:
+            return UserDefaults::Value(variant.toBool());
+        case QMetaType::Double:
+        case QMetaType::Float:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            return UserDefaults::Value(variant.toDouble());
+        case QMetaType::QString:
+            return UserDefaults::Value(variant.toString());
+        case QMetaType::QByteArray:
+            return UserDefaults::Value(variant.toByteArray());
+        default:
+            return std::nullopt;
+    }
+}
+
+QVariant toVariant(const UserDefaults::Value& value) {
+    return std::visit([](const auto& v) { return QVariant::fromValue(v); }, value);
+}
+
+}  // namespace
+
+JsonFileUserDefaults::JsonFileUserDefaults(const QString& filePath)
+    : filePath_(filePath), settings_(std::make_unique<QSettings>(filePath, jsonFormat())) {}
+
+JsonFileUserDefaults::~JsonFileUserDefaults() = default;
+
+std::optional<UserDefaults::Value> JsonFileUserDefaults::value(const QString& key) const {
+    return toValue(settings_->value(key));
+}
+
+void JsonFileUserDefaults::setValue(const QString& key, const Value& value) {
+    settings_->setValue(key, toVariant(value));
+    settings_->sync();
+}
+
+void JsonFileUserDefaults::removeValue(const QString& key) {
+    settings_->remove(key);
+    settings_->sync();
+}
+
+void JsonFileUserDefaults::removeAll() {
+    settings_->clear();
+    settings_->sync();
+}
+
+std::optional<QString> JsonFileUserDefaults::storageDirectory() const {
+    return QFileInfo(filePath_).absolutePath();
+}
+
+QString JsonFileUserDefaults::defaultFilePath() {
+    return filePathIn(productFolder(QStandardPaths::GenericConfigLocation));
+}
+
+QString JsonFileUserDefaults::filePathIn(const QString& directory) {
+    return QDir(directory).filePath(kFileName);
+}
+
+}  // namespace quillorbitex

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <variant>
+
+namespace quillorbitex {
+
+// The program's preference domain: typed values under text keys. A value keeps its type (a
+// Boolean stays a Boolean, data stays data), and an absent key is different from false or 0.
+// Writes are stored at once; a failed write keeps the value for the rest of the run.
+class UserDefaults {
+public:
+    using Value = std::variant<bool, double, QString, QByteArray>;
+
+    virtual ~UserDefaults() = default;
+
+    virtual std::optional<Value> value(const QString& key) const = 0;
+    virtual void setValue(const QString& key, const Value& value) = 0;
+    virtual void removeValue(const QString& key) = 0;
+    // Removes every key of the domain.
+    virtual void removeAll() = 0;
+    // The folder the values are stored in, when they live on disk; files that belong with the
+    // preferences (such as copies of values that could not be read) go there.
+    virtual std::optional<QString> storageDirectory() const = 0;
+
+    // The value as a Boolean: a Boolean as it is, a number when it is not 0, a text when it
+    // starts (after blanks) with Y, y, T, t or a digit 1 to 9; anything else, absence included,
+    // is false.
+    bool boolValue(const QString& key) const;
+    // The value when it is data, else nothing.
+    std::optional<QByteArray> dataValue(const QString& key) const;
+    // The value when it is text, else nothing.
+    std::optional<QString> stringValue(const QString& key) const;
+    // The value when it is a number, else nothing.
+    std::optional<double> numberValue(const QString& key) const;
+    bool contains(const QString& key) const { return value(key).has_value(); }
+};
+
+}  // namespace quillorbitex

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "Platform/EventTap.h"
+
+struct _XDisplay;
+
+namespace quillorbitex::x11 {
+
+// A passive grab of the secondary button (button 3) on the root window, on a connection of its
+// own. While the button is held every pointer event goes to this connection and to no other
+// client, which is what swallowing means here: an event the callback lets pass cannot be handed
+// back to the application under the pointer. Closing the connection releases the grab.
+//
+// The connection is used by one thread at a time: the creating thread until the tap is attached
+// to its loop, then the tap thread.
+class X11TapConnection final : public TapHandle {
+public:
+    // Nothing when the display does not open, has no XTEST, or another client holds the grab.
+    static std::shared_ptr<X11TapConnection> open(const std::string& displayName,
+                                                  TapCallback callback);
+    ~X11TapConnection() override;
+
+    X11TapConnection(const X11TapConnection&) = delete;
+    X11TapConnection& operator=(const X11TapConnection&) = delete;
+
+    // Tap thread.
+    void setEnabled(bool enabled) override;
+    // Any thread.
+    void invalidate() override;
+
+    int fileDescriptor() const;
+    // Tap thread: runs the callback for every event that has arrived. False once the connection
+    // to the server is lost.
+    bool dispatchPending();
+
+    // The connection whose callback runs on the calling thread, if any.
+    static X11TapConnection* current();
+
+    // Replays a secondary click from inside the callback. Everything goes through this
+    // connection, whose requests the server handles in order: the grab is released before the
+    // press and taken again before the release, so the tap never catches its own click. The
+    // pointer returns to where it was once the button is up.
+    void replayButtonPress(Point location, std::int64_t sourceUserData);
+    void replayButtonRelease(std::int64_t sourceUserData);
+
+private:
+    X11TapConnection(_XDisplay* display, TapCallback callback);
+    void grab();
+    void ungrab();
+    // X events carry no user data; the requests that made our own events are remembered by their
+    // sequence number instead, which the server copies into the events they cause.
+    void rememberOwnRequest(std::int64_t sourceUserData);
+    std::int64_t sourceUserDataFor(unsigned long serial) const;
+
+    _XDisplay* display_;
+    unsigned long root_;
+    TapCallback callback_;
+    std::atomic<bool> valid_{true};
+    bool enabled_ = false;
+    bool grabbed_ = false;
+    std::optional<Point> pointerBeforeReplay_;
+    std::array<std::pair<unsigned long, std::int64_t>, 4> ownRequests_{};
+    std::size_t nextOwnRequest_ = 0;
+};
+
+// The event tap service on an X display: taps are X11TapConnections; a loop waits with poll() on
+// the connections of its taps and a wake-up descriptor.
+class X11EventTap final : public EventTap {
+public:
+    // An empty name means $DISPLAY.
+    explicit X11EventTap(std::string displayName = {});
+
+    std::shared_ptr<TapHandle> createTap(TapCallback callback) override;
+    std::shared_ptr<TapLoop> makeLoop() override;
+
+private:
+    const std::string displayName_;
+};
+
+}  // namespace quillorbitex::x11

@@ -1,0 +1,103 @@
+#include "Services/Settings/GesturePresets.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "Localization/LocalizedStandardCollator.h"
+#include "Models/ActionLabels.h"
+#include "Models/GestureLabels.h"
+#include "Models/PredefinedActionCatalog.h"
+
+namespace quillorbitex {
+
+namespace {
+
+GestureMapping preset(const GesturePattern& pattern, PredefinedAction action) {
+    return GestureMapping(GestureDescriptor::directional(pattern),
+                          GestureAction::predefined(action),
+                          PredefinedActionCatalog::defaultNotes(action), std::nullopt,
+                          GestureMappingSource::builtIn, true, {});
+}
+
+// Stable sort by a text label; each label is computed once.
+template <typename T, typename Label>
+void sortByLabel(std::vector<T>& items, Label label) {
+    std::vector<QString> labels;
+    labels.reserve(items.size());
+    for (const T& item : items) {
+        labels.push_back(label(item));
+    }
+    std::vector<std::size_t> order(items.size());
+    std::iota(order.begin(), order.end(), 0);
+    const QCollator collator = makeLocalizedStandardCollator();
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return collator.compare(labels[a], labels[b]) < 0;
+    });
+    std::vector<T> sorted;
+    sorted.reserve(items.size());
+    for (const std::size_t index : order) {
+        sorted.push_back(std::move(items[index]));
+    }
+    items = std::move(sorted);
+}
+
+}  // namespace
+
+std::vector<GestureMapping> GesturePresets::builtInMappings() {
+    return {
+        preset(GesturePattern::upThenDown, PredefinedAction::refresh),
+        preset(GesturePattern::leftThenUp, PredefinedAction::previousTab),
+        preset(GesturePattern::leftThenDown, PredefinedAction::nextTab),
+    };
+}
+
+QString GesturePresets::customNotes(const GestureAction& action) {
+    return defaultNotes(action);
+}
+
+std::vector<GestureMapping> GesturePresets::sanitizedCustomMappings(
+    const std::vector<GestureMapping>& mappings) {
+    std::vector<GestureMapping> kept;
+    kept.reserve(mappings.size());
+    for (const GestureMapping& mapping : mappings) {
+        const bool repeated = std::any_of(
+            kept.begin(), kept.end(),
+            [&](const GestureMapping& earlier) { return earlier.pattern() == mapping.pattern(); });
+        if (repeated) {
+            continue;
+        }
+        // Only empty notes are replaced; notes of blanks are the user's own text.
+        QString notes = mapping.notes().isEmpty() ? customNotes(mapping.action()) : mapping.notes();
+        kept.emplace_back(mapping.pattern(), mapping.action(), std::move(notes), mapping.name(),
+                          GestureMappingSource::custom, mapping.isEnabled(),
+                          mapping.appScopeRules());
+    }
+    sortInRuleOrder(kept);
+    return kept;
+}
+
+std::vector<GestureDescriptor> GesturePresets::sanitizedDisabledBuiltInPatterns(
+    const std::vector<GestureDescriptor>& patterns,
+    const std::vector<GestureMapping>& builtInMappings) {
+    std::vector<GestureDescriptor> kept;
+    for (const GestureDescriptor& pattern : patterns) {
+        const bool isPreset =
+            std::any_of(builtInMappings.begin(), builtInMappings.end(),
+                        [&](const GestureMapping& preset) { return preset.pattern() == pattern; });
+        if (isPreset && std::find(kept.begin(), kept.end(), pattern) == kept.end()) {
+            kept.push_back(pattern);
+        }
+    }
+    sortInPatternOrder(kept);
+    return kept;
+}
+
+void GesturePresets::sortInRuleOrder(std::vector<GestureMapping>& mappings) {
+    sortByLabel(mappings, [](const GestureMapping& m) { return displayLabel(m); });
+}
+
+void GesturePresets::sortInPatternOrder(std::vector<GestureDescriptor>& patterns) {
+    sortByLabel(patterns, [](const GestureDescriptor& d) { return displayLabel(d); });
+}
+
+}  // namespace quillorbitex

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <vector>
+
+#include "Localization/AppLanguageOverride.h"
+#include "Models/AppThemeOverride.h"
+#include "Models/GestureDescriptor.h"
+#include "Models/GestureMapping.h"
+
+namespace quillorbitex {
+
+// The user's preferences and own rules, kept between runs. Reads never fail (unreadable values
+// read as their defaults) and writes are stored at once.
+class GestureSettingsStoreProtocol {
+public:
+    virtual ~GestureSettingsStoreProtocol() = default;
+
+    virtual bool isAutomaticUpdateCheckEnabled() const = 0;
+    virtual void setAutomaticUpdateCheckEnabled(bool enabled) = 0;
+
+    virtual AppLanguageOverride languageOverride() const = 0;
+    virtual void setLanguageOverride(AppLanguageOverride language) = 0;
+
+    virtual bool isCaptureEnabled() const = 0;
+    virtual void setCaptureEnabled(bool enabled) = 0;
+
+    virtual bool hasCompletedOnboarding() const = 0;
+    virtual void setHasCompletedOnboarding(bool completed) = 0;
+
+    // Always custom rules with sanitised scope lists.
+    virtual std::vector<GestureMapping> customMappings() const = 0;
+    virtual void setCustomMappings(const std::vector<GestureMapping>& mappings) = 0;
+
+    virtual std::vector<GestureDescriptor> disabledBuiltInPatterns() const = 0;
+    virtual void setDisabledBuiltInPatterns(const std::vector<GestureDescriptor>& patterns) = 0;
+
+    // Always within 0.05 and 0.4.
+    virtual double gestureMatchingThreshold() const = 0;
+    virtual void setGestureMatchingThreshold(double threshold) = 0;
+
+    virtual AppThemeOverride themeOverride() const = 0;
+    virtual void setThemeOverride(AppThemeOverride theme) = 0;
+
+    // Forgets all of the above; other preferences are left alone.
+    virtual void reset() = 0;
+};
+
+}  // namespace quillorbitex

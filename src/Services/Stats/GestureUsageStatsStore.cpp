@@ -1,0 +1,245 @@
+#include "Services/Stats/GestureUsageStatsStore.h"
+
+#include <sqlite3.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdint>
+
+#include "Platform/ProductFolder.h"
+
+namespace quillorbitex {
+
+namespace {
+
+constexpr int kOpenFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
+constexpr int kBusyTimeoutMilliseconds = 1000;
+
+constexpr const char* kCreateCounterTable =
+    "CREATE TABLE IF NOT EXISTS usage_stats (\n"
+    "    key TEXT PRIMARY KEY NOT NULL,\n"
+    "    value INTEGER NOT NULL\n"
+    ");";
+constexpr const char* kCreateRuleTable =
+    "CREATE TABLE IF NOT EXISTS rule_trigger_counts (\n"
+    "    pattern_id TEXT PRIMARY KEY NOT NULL,\n"
+    "    count INTEGER NOT NULL\n"
+    ");";
+constexpr const char* kIncrementCounter =
+    "INSERT INTO usage_stats (key, value)\n"
+    "VALUES (?, 1)\n"
+    "ON CONFLICT(key) DO UPDATE SET value = value + 1;";
+constexpr const char* kIncrementRule =
+    "INSERT INTO rule_trigger_counts (pattern_id, count)\n"
+    "VALUES (?, 1)\n"
+    "ON CONFLICT(pattern_id) DO UPDATE SET count = count + 1;";
+constexpr const char* kSetCounter =
+    "INSERT INTO usage_stats (key, value)\n"
+    "VALUES (?, ?)\n"
+    "ON CONFLICT(key) DO UPDATE SET value = excluded.value;";
+constexpr const char* kReadCounter = "SELECT value FROM usage_stats WHERE key = ? LIMIT 1;";
+constexpr const char* kReadRule =
+    "SELECT count FROM rule_trigger_counts WHERE pattern_id = ? LIMIT 1;";
+constexpr const char* kClearCounters = "DELETE FROM usage_stats;";
+constexpr const char* kClearRules = "DELETE FROM rule_trigger_counts;";
+
+const QString kTotalKey = QStringLiteral("total_invocation_count");
+// The total of the earlier file layout; only read, by the migration.
+const QString kLegacyTotalKey = QStringLiteral("total_trigger_count");
+
+const QString kFileName = QStringLiteral("gesture_usage.sqlite");
+
+// SQLite copies the text before the bind returns.
+const sqlite3_destructor_type kTransient =
+    reinterpret_cast<sqlite3_destructor_type>(static_cast<std::intptr_t>(-1));
+
+bool bindText(sqlite3_stmt* statement, int index, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return sqlite3_bind_text(statement, index, utf8.constData(), -1, kTransient) == SQLITE_OK;
+}
+
+}  // namespace
+
+GestureUsageStatsStore::GestureUsageStatsStore(QString databasePath)
+    : databasePath_(std::move(databasePath)) {
+    openDatabase();
+}
+
+GestureUsageStatsStore::~GestureUsageStatsStore() {
+    closeConnection();
+}
+
+std::int64_t GestureUsageStatsStore::totalInvocationCount() const {
+    if (database_ == nullptr) {
+        return fallbackTotalTriggerCount_;
+    }
+    return integerValue(kReadCounter, kTotalKey);
+}
+
+std::int64_t GestureUsageStatsStore::recordInvocation(
+    const std::optional<QString>& matchedPatternID) {
+    if (!matchedPatternID || matchedPatternID->isEmpty()) {
+        return totalInvocationCount();
+    }
+    if (database_ == nullptr) {
+        ++fallbackTotalTriggerCount_;
+        ++fallbackRuleTriggerCounts_[*matchedPatternID];
+        return fallbackTotalTriggerCount_;
+    }
+    increment(kIncrementCounter, kTotalKey);
+    increment(kIncrementRule, *matchedPatternID);
+    return totalInvocationCount();
+}
+
+std::int64_t GestureUsageStatsStore::triggerCount(const QString& patternID) const {
+    if (database_ == nullptr) {
+        const auto it = fallbackRuleTriggerCounts_.find(patternID);
+        return it == fallbackRuleTriggerCounts_.end() ? 0 : it->second;
+    }
+    return integerValue(kReadRule, patternID);
+}
+
+void GestureUsageStatsStore::reset() {
+    if (database_ == nullptr) {
+        fallbackTotalTriggerCount_ = 0;
+        fallbackRuleTriggerCounts_.clear();
+        return;
+    }
+    // The legacy counter goes too, so it is never migrated again.
+    execute(kClearCounters);
+    execute(kClearRules);
+}
+
+QString GestureUsageStatsStore::defaultDatabasePath() {
+    return databasePathIn(productFolder(QStandardPaths::GenericDataLocation));
+}
+
+QString GestureUsageStatsStore::databasePathIn(const QString& directory) {
+    return QDir(directory).filePath(kFileName);
+}
+
+void GestureUsageStatsStore::openDatabase() {
+    QDir().mkpath(QFileInfo(databasePath_).absolutePath());
+    OpenResult result = openConnection();
+    // SQLite opens any file lazily; a foreign or damaged one shows only when the first statement
+    // runs. Counting into nothing for ever would be worse than starting over, so the file is
+    // kept under another name and a new database takes its place.
+    if (result == OpenResult::notADatabase && moveUnreadableFileAside()) {
+        result = openConnection();
+    }
+    if (result != OpenResult::opened) {
+        closeConnection();
+        return;
+    }
+    migrateLegacyCountersIfNeeded();
+}
+
+GestureUsageStatsStore::OpenResult GestureUsageStatsStore::openConnection() {
+    closeConnection();
+    const QByteArray path = QFile::encodeName(databasePath_);
+    sqlite3* handle = nullptr;
+    if (sqlite3_open_v2(path.constData(), &handle, kOpenFlags, nullptr) != SQLITE_OK) {
+        sqlite3_close(handle);
+        return OpenResult::failed;
+    }
+    database_ = handle;
+    sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
+    if (execute(kCreateCounterTable) && execute(kCreateRuleTable)) {
+        return OpenResult::opened;
+    }
+    // Only a file that is not (or no longer) a database is replaced; a busy or read-only one
+    // must be left alone.
+    const int error = sqlite3_errcode(database_) & 0xff;
+    closeConnection();
+    return error == SQLITE_NOTADB || error == SQLITE_CORRUPT ? OpenResult::notADatabase
+                                                             : OpenResult::failed;
+}
+
+void GestureUsageStatsStore::closeConnection() {
+    if (database_ != nullptr) {
+        sqlite3_close(database_);
+        database_ = nullptr;
+    }
+}
+
+bool GestureUsageStatsStore::moveUnreadableFileAside() const {
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = databasePath_ + QStringLiteral(".unreadable-") + stamp;
+    for (int n = 2; QFileInfo::exists(target); ++n) {
+        target = databasePath_ + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') +
+                 QString::number(n);
+    }
+    if (!QFile::rename(databasePath_, target)) {
+        return false;
+    }
+    // A journal left beside the old file must not be rolled into the new database.
+    for (const QString& suffix :
+         {QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        if (QFileInfo::exists(databasePath_ + suffix)) {
+            QFile::rename(databasePath_ + suffix, target + suffix);
+        }
+    }
+    return true;
+}
+
+void GestureUsageStatsStore::migrateLegacyCountersIfNeeded() {
+    if (integerValue(kReadCounter, kTotalKey) != 0) {
+        return;
+    }
+    const std::int64_t legacyTotal = integerValue(kReadCounter, kLegacyTotalKey);
+    if (legacyTotal < 1) {
+        return;
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(database_, kSetCounter, -1, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return;
+    }
+    if (bindText(statement, 1, kTotalKey) &&
+        sqlite3_bind_int64(statement, 2, legacyTotal) == SQLITE_OK) {
+        sqlite3_step(statement);
+    }
+    sqlite3_finalize(statement);
+}
+
+std::int64_t GestureUsageStatsStore::integerValue(const char* sql, const QString& key) const {
+    if (database_ == nullptr) {
+        return 0;
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(database_, sql, -1, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return 0;
+    }
+    std::int64_t result = 0;
+    if (bindText(statement, 1, key) && sqlite3_step(statement) == SQLITE_ROW) {
+        result = sqlite3_column_int64(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    return result;
+}
+
+void GestureUsageStatsStore::increment(const char* sql, const QString& key) {
+    if (database_ == nullptr) {
+        return;
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(database_, sql, -1, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return;
+    }
+    if (bindText(statement, 1, key)) {
+        sqlite3_step(statement);
+    }
+    sqlite3_finalize(statement);
+}
+
+bool GestureUsageStatsStore::execute(const char* sql) {
+    return database_ != nullptr &&
+           sqlite3_exec(database_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+}  // namespace quillorbitex

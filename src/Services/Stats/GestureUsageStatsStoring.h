@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace quillorbitex {
+
+// How many gestures have run an action, in total and per rule (keyed by the rule's gesture
+// identifier, such as "directional:up-down"). Counting never reports an error.
+class GestureUsageStatsStoring {
+public:
+    virtual ~GestureUsageStatsStoring() = default;
+
+    virtual std::int64_t totalInvocationCount() const = 0;
+    // Counts one triggered gesture and returns the new total. An absent or empty identifier
+    // counts nothing and returns the current total.
+    virtual std::int64_t recordInvocation(const std::optional<QString>& matchedPatternID) = 0;
+    virtual std::int64_t triggerCount(const QString& patternID) const = 0;
+    // Sets every count back to zero.
+    virtual void reset() = 0;
+};
+
+}  // namespace quillorbitex

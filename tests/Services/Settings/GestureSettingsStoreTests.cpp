@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <limits>
+
+#include "Models/GestureJson.h"
+#include "Platform/JsonFileUserDefaults.h"
+#include "Services/Settings/GestureSettingsStore.h"
+#include "support/InMemoryUserDefaults.h"
+
+namespace quillorbitex {
+namespace {
+
+using Keys = GestureSettingsStore::Keys;
+
+GestureMapping rule(GesturePattern pattern, std::optional<QString> name = std::nullopt,
+                    GestureMappingSource source = GestureMappingSource::custom) {
+    return GestureMapping(GestureDescriptor::directional(pattern),
+                          GestureAction::openURL(QStringLiteral("https://example.org")),
+                          QStringLiteral("notes"), std::move(name), source, true,
+                          {GestureAppScopeRule("org.example.B", "B", false),
+                           GestureAppScopeRule("org.example.A", "A", true)});
+}
+
+GestureMapping templateRule(double x) {
+    return GestureMapping(GestureDescriptor::fromTemplate(
+                              GestureTemplate(QStringLiteral("template-1"), QStringLiteral("Loop"),
+                                              std::vector<GestureTemplatePoint>{{0, 0}, {x, 1}})),
+                          GestureAction::predefined(PredefinedAction::closeTab), QString(),
+                          std::nullopt, GestureMappingSource::custom, false, {});
+}
+
+// Sets all eight preferences away from their defaults.
+void changeEverything(GestureSettingsStore& s) {
+    s.setAutomaticUpdateCheckEnabled(false);
+    s.setLanguageOverride(AppLanguageOverride::traditionalChinese);
+    s.setCaptureEnabled(false);
+    s.setHasCompletedOnboarding(true);
+    s.setCustomMappings(
+        {rule(GesturePattern::rightThenUp, QStringLiteral(" Mine ")), templateRule(0.5)});
+    s.setDisabledBuiltInPatterns({GestureDescriptor::directional(GesturePattern::leftThenDown)});
+    s.setGestureMatchingThreshold(0.3);
+    s.setThemeOverride(AppThemeOverride::dark);
+}
+
+// A store over a real preferences file, reopened on demand as after a restart.
+class GestureSettingsStoreTest : public ::testing::Test {
+protected:
+    QString folder() const { return dir_.filePath("config"); }
+    QString filePath() const { return JsonFileUserDefaults::filePathIn(folder()); }
+
+    GestureSettingsStore& reopen() {
+        store_.reset();
+        defaults_ = std::make_shared<JsonFileUserDefaults>(filePath());
+        store_ = std::make_unique<GestureSettingsStore>(defaults_);
+        return *store_;
+    }
+    GestureSettingsStore& store() { return store_ ? *store_ : reopen(); }
+    UserDefaults& defaults() {
+        store();
+        return *defaults_;
+    }
+
+    QStringList keptCopies() const {
+        return QDir(folder()).entryList({"*.unreadable-*"}, QDir::Files);
+    }
+    QByteArray readCopy(const QString& name) const {
+        QFile file(QDir(folder()).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir_;
+    std::shared_ptr<JsonFileUserDefaults> defaults_;
+    std::unique_ptr<GestureSettingsStore> store_;
+};
+
+TEST_F(GestureSettingsStoreTest, AFreshStoreReadsTheDefaults) {
+    auto& s = store();
+    EXPECT_TRUE(s.isAutomaticUpdateCheckEnabled());
+    EXPECT_EQ(s.languageOverride(), AppLanguageOverride::system);
+    EXPECT_TRUE(s.isCaptureEnabled());
+    EXPECT_FALSE(s.hasCompletedOnboarding());
+    EXPECT_TRUE(s.customMappings().empty());
+    EXPECT_TRUE(s.disabledBuiltInPatterns().empty());
+    EXPECT_EQ(s.gestureMatchingThreshold(), 0.18);
+    EXPECT_EQ(s.themeOverride(), AppThemeOverride::system);
+    EXPECT_FALSE(QFile::exists(filePath()));  // reading writes nothing
+}
+
+TEST_F(GestureSettingsStoreTest, ValuesSurviveAReloadWithTheirStoredTypes) {
+    changeEverything(store());
+
+    auto& r = reopen();
+    EXPECT_FALSE(r.isAutomaticUpdateCheckEnabled());
+    EXPECT_EQ(r.languageOverride(), AppLanguageOverride::traditionalChinese);
+    EXPECT_FALSE(r.isCaptureEnabled());
+    EXPECT_TRUE(r.hasCompletedOnboarding());
+    EXPECT_EQ(r.customMappings(),
+              (std::vector<GestureMapping>{
+                  rule(GesturePattern::rightThenUp, QStringLiteral("Mine")), templateRule(0.5)}));
+    EXPECT_EQ(r.disabledBuiltInPatterns(),
+              (std::vector<GestureDescriptor>{
+                  GestureDescriptor::directional(GesturePattern::leftThenDown)}));
+    EXPECT_EQ(r.gestureMatchingThreshold(), 0.3);
+    EXPECT_EQ(r.themeOverride(), AppThemeOverride::dark);
+
+    auto& d = defaults();
+    EXPECT_EQ(d.value(Keys::captureEnabled), UserDefaults::Value(false));
+    EXPECT_EQ(d.value(Keys::languageOverride), UserDefaults::Value(QString("traditionalChinese")));
+    EXPECT_EQ(d.value(Keys::themeOverride), UserDefaults::Value(QString("dark")));
+    EXPECT_EQ(d.value(Keys::matchingThreshold), UserDefaults::Value(0.3));
+    ASSERT_TRUE(d.dataValue(Keys::customMappings));
+    EXPECT_TRUE(
+        GestureJson::decode<std::vector<GestureMapping>>(*d.dataValue(Keys::customMappings)));
+}
+
+TEST_F(GestureSettingsStoreTest, DefaultsAreStoredAsAbsentKeysOnlyWhereTheyShouldBe) {
+    auto& s = store();
+    // true is stored as a value: absent and true read alike, but the key exists.
+    s.setCaptureEnabled(true);
+    EXPECT_EQ(defaults().value(Keys::captureEnabled), UserDefaults::Value(true));
+    s.setGestureMatchingThreshold(0.18);
+    EXPECT_TRUE(defaults().contains(Keys::matchingThreshold));
+
+    s.setLanguageOverride(AppLanguageOverride::french);
+    s.setLanguageOverride(AppLanguageOverride::system);
+    EXPECT_FALSE(defaults().contains(Keys::languageOverride));
+    s.setThemeOverride(AppThemeOverride::light);
+    s.setThemeOverride(AppThemeOverride::system);
+    EXPECT_FALSE(defaults().contains(Keys::themeOverride));
+
+    s.setCustomMappings({rule(GesturePattern::upThenDown)});
+    s.setCustomMappings({});
+    EXPECT_FALSE(defaults().contains(Keys::customMappings));
+    s.setDisabledBuiltInPatterns({GestureDescriptor::directional(GesturePattern::upThenDown)});
+    s.setDisabledBuiltInPatterns({});
+    EXPECT_FALSE(defaults().contains(Keys::disabledBuiltInPatterns));
+
+    // Names no case, or not text at all: the default.
+    defaults().setValue(Keys::languageOverride, QString("klingon"));
+    defaults().setValue(Keys::themeOverride, true);
+    EXPECT_EQ(store().languageOverride(), AppLanguageOverride::system);
+    EXPECT_EQ(store().themeOverride(), AppThemeOverride::system);
+    defaults().setValue(Keys::captureEnabled, QString("NO"));
+    EXPECT_FALSE(store().isCaptureEnabled());
+}
+
+TEST_F(GestureSettingsStoreTest, TheThresholdIsAlwaysWithinItsBounds) {
+    const std::vector<std::pair<double, double>> writes = {
+        {0.01, 0.05},
+        {0.05, 0.05},
+        {0.9, 0.4},
+        {0.4, 0.4},
+        {0.2, 0.2},
+        {std::numeric_limits<double>::quiet_NaN(), 0.18},
+        {std::numeric_limits<double>::infinity(), 0.18},
+        {-std::numeric_limits<double>::infinity(), 0.18},
+    };
+    for (const auto& [written, stored] : writes) {
+        store().setGestureMatchingThreshold(written);
+        EXPECT_EQ(defaults().numberValue(Keys::matchingThreshold), stored) << written;
+        EXPECT_EQ(reopen().gestureMatchingThreshold(), stored) << written;
+    }
+    // Values written by other means are clamped on reading.
+    defaults().setValue(Keys::matchingThreshold, 0.5);
+    EXPECT_EQ(store().gestureMatchingThreshold(), 0.4);
+    defaults().setValue(Keys::matchingThreshold, QString("0.3"));
+    EXPECT_EQ(store().gestureMatchingThreshold(), 0.18);
+
+    auto memory = std::make_shared<testing::InMemoryUserDefaults>();
+    GestureSettingsStore inMemory(memory);
+    memory->setValue(Keys::matchingThreshold, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(inMemory.gestureMatchingThreshold(), 0.18);
+}
+
+TEST_F(GestureSettingsStoreTest, CustomRulesAreAlwaysStoredAndReadAsCustom) {
+    store().setCustomMappings(
+        {rule(GesturePattern::upThenDown, QStringLiteral("Named"), GestureMappingSource::builtIn)});
+    const auto read = reopen().customMappings();
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].source(), GestureMappingSource::custom);
+    EXPECT_EQ(read[0].name(), QStringLiteral("Named"));
+
+    // Written by other means as presets: read as custom all the same.
+    const auto presets = GestureJson::encode(std::vector<GestureMapping>{
+        rule(GesturePattern::leftThenUp, std::nullopt, GestureMappingSource::builtIn)});
+    defaults().setValue(Keys::customMappings, *presets);
+    EXPECT_TRUE(store().customMappings().at(0).isCustom());
+}
+
+TEST_F(GestureSettingsStoreTest, ResetRemovesOnlyTheEightKeys) {
+    changeEverything(store());
+    defaults().setValue("gestureSomethingElse", true);
+    defaults().setValue("SUEnableAutomaticChecks", false);
+
+    store().reset();
+    reopen();
+    for (const QString& key :
+         {Keys::automaticUpdateChecks, Keys::languageOverride, Keys::captureEnabled,
+          Keys::onboardingCompleted, Keys::customMappings, Keys::disabledBuiltInPatterns,
+          Keys::matchingThreshold, Keys::themeOverride}) {
+        EXPECT_FALSE(defaults().contains(key)) << key.toStdString();
+    }
+    EXPECT_EQ(defaults().value("gestureSomethingElse"), UserDefaults::Value(true));
+    EXPECT_EQ(defaults().value("SUEnableAutomaticChecks"), UserDefaults::Value(false));
+}
+
+TEST_F(GestureSettingsStoreTest, OneUnreadableRuleNeitherHidesNorLosesTheOthers) {
+    const QByteArray stored = R"([
+        {"pattern":{"type":"directional","directions":["up","down"]},
+         "action":{"kind":"predefined","predefinedAction":"refresh"},"notes":"first"},
+        {"pattern":{"type":"directional","directions":["up","down","left"]},
+         "action":{"kind":"predefined","predefinedAction":"refresh"},"notes":"from a newer version"},
+        {"pattern":{"type":"directional","directions":["left","up"]},
+         "action":{"kind":"teleport"},"notes":"unknown action"},
+        {"pattern":{"directions":["right","up"]},
+         "action":{"kind":"openApp","bundleIdentifier":"org.example.Files"},"notes":"last"}])";
+    defaults().setValue(Keys::customMappings, stored);
+
+    const auto read = reopen().customMappings();
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].notes(), QStringLiteral("first"));
+    EXPECT_EQ(read[1].notes(), QStringLiteral("last"));
+    EXPECT_TRUE(read[1].isCustom());
+    EXPECT_TRUE(keptCopies().isEmpty());  // reading changes nothing
+
+    // Saving the readable rules back keeps a copy of everything that was stored first.
+    store().setCustomMappings(read);
+    const QStringList copies = keptCopies();
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_TRUE(copies[0].startsWith(Keys::customMappings));
+    EXPECT_EQ(readCopy(copies[0]), stored);
+    EXPECT_EQ(reopen().customMappings(), read);
+
+    // Now everything stored is readable: later writes need no copy.
+    store().setCustomMappings({});
+    EXPECT_EQ(keptCopies().size(), 1);
+}
+
+TEST_F(GestureSettingsStoreTest, GarbageStaysUntilWrittenOverAndIsKeptThen) {
+    const QByteArray garbage("\x89PNG\r\n\x1a\n\0\0", 10);
+    defaults().setValue(Keys::disabledBuiltInPatterns, garbage);
+    EXPECT_TRUE(reopen().disabledBuiltInPatterns().empty());
+    EXPECT_EQ(defaults().dataValue(Keys::disabledBuiltInPatterns), garbage);
+
+    // Text where data belongs is kept as well before it is replaced.
+    defaults().setValue(Keys::customMappings, QString("[not data]"));
+    EXPECT_TRUE(store().customMappings().empty());
+
+    store().setDisabledBuiltInPatterns({});
+    store().setCustomMappings({rule(GesturePattern::upThenDown)});
+    QStringList copies = keptCopies();
+    copies.sort();
+    ASSERT_EQ(copies.size(), 2);
+    EXPECT_EQ(readCopy(copies[0]), QByteArray("[not data]"));
+    EXPECT_EQ(readCopy(copies[1]), garbage);
+    EXPECT_FALSE(defaults().contains(Keys::disabledBuiltInPatterns));
+}
+
+TEST(GestureSettingsStore, StoredDataStaysWhenNoCopyCanBeKept) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    for (const std::optional<QString>& folder :
+         {std::optional<QString>(), std::optional<QString>(dir.filePath("file/sub"))}) {
+        auto defaults = std::make_shared<testing::InMemoryUserDefaults>(folder);
+        GestureSettingsStore store(defaults);
+        const QByteArray damaged = R"([{"pattern":{}}])";
+        defaults->setValue(Keys::customMappings, damaged);
+        store.setCustomMappings({rule(GesturePattern::upThenDown)});
+        store.setCustomMappings({});
+        EXPECT_EQ(defaults->dataValue(Keys::customMappings), damaged);
+        // A reset is asked for, and goes ahead without a copy.
+        store.reset();
+        EXPECT_FALSE(defaults->contains(Keys::customMappings));
+    }
+}
+
+TEST_F(GestureSettingsStoreTest, ARuleThatCannotBeWrittenKeepsThePreviousList) {
+    store().setCustomMappings({rule(GesturePattern::upThenDown), templateRule(0.25)});
+    const auto before = defaults().dataValue(Keys::customMappings);
+    store().setCustomMappings(
+        {rule(GesturePattern::leftThenUp), templateRule(std::numeric_limits<double>::infinity())});
+    EXPECT_EQ(defaults().dataValue(Keys::customMappings), before);
+    EXPECT_EQ(reopen().customMappings().size(), 2u);
+    EXPECT_EQ(store().customMappings()[0].pattern(),
+              GestureDescriptor::directional(GesturePattern::upThenDown));
+}
+
+}  // namespace
+}  // namespace quillorbitex

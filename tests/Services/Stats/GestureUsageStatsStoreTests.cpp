@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "Services/Stats/GestureUsageStatsStore.h"
+
+namespace quillorbitex {
+namespace {
+
+const QString kUpDown = QStringLiteral("directional:up-down");
+const QString kLeftUp = QStringLiteral("directional:left-up");
+
+// A second, independent connection to the same file, for looking at and preparing it.
+class RawDatabase {
+public:
+    explicit RawDatabase(const QString& path) {
+        sqlite3_open(QFile::encodeName(path).constData(), &db_);
+    }
+    ~RawDatabase() { sqlite3_close(db_); }
+
+    bool exec(const char* sql) {
+        return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    std::int64_t integer(const char* sql) {
+        sqlite3_stmt* statement = nullptr;
+        std::int64_t result = -1;
+        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW) {
+            result = sqlite3_column_int64(statement, 0);
+        }
+        sqlite3_finalize(statement);
+        return result;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+class GestureUsageStatsStoreTest : public ::testing::Test {
+protected:
+    QString path() const { return GestureUsageStatsStore::databasePathIn(dir_.filePath("data")); }
+    QTemporaryDir dir_;
+};
+
+TEST_F(GestureUsageStatsStoreTest, CountsSurviveReopening) {
+    {
+        GestureUsageStatsStore store(path());
+        EXPECT_EQ(store.totalInvocationCount(), 0);
+        EXPECT_EQ(store.triggerCount(kUpDown), 0);
+        EXPECT_EQ(store.recordInvocation(kUpDown), 1);
+        EXPECT_EQ(store.recordInvocation(kUpDown), 2);
+        EXPECT_EQ(store.recordInvocation(kLeftUp), 3);
+        // Nothing to count: the total comes back unchanged.
+        EXPECT_EQ(store.recordInvocation(std::nullopt), 3);
+        EXPECT_EQ(store.recordInvocation(QString()), 3);
+    }
+    GestureUsageStatsStore reopened(path());
+    EXPECT_EQ(reopened.totalInvocationCount(), 3);
+    EXPECT_EQ(reopened.triggerCount(kUpDown), 2);
+    EXPECT_EQ(reopened.triggerCount(kLeftUp), 1);
+    EXPECT_EQ(reopened.triggerCount(QStringLiteral("template:template-0000000000000001")), 0);
+
+    RawDatabase raw(path());
+    EXPECT_EQ(raw.integer("SELECT COUNT(*) FROM rule_trigger_counts;"), 2);
+    EXPECT_EQ(raw.integer("SELECT value FROM usage_stats WHERE key = 'total_invocation_count';"),
+              3);
+
+    reopened.reset();
+    EXPECT_EQ(reopened.totalInvocationCount(), 0);
+    EXPECT_EQ(GestureUsageStatsStore(path()).triggerCount(kUpDown), 0);
+}
+
+TEST_F(GestureUsageStatsStoreTest, TheEarlierTotalIsMigratedOnce) {
+    QDir().mkpath(dir_.filePath("data"));
+    {
+        RawDatabase raw(path());
+        ASSERT_TRUE(
+            raw.exec("CREATE TABLE usage_stats (key TEXT PRIMARY KEY NOT NULL, value "
+                     "INTEGER NOT NULL);"
+                     "INSERT INTO usage_stats VALUES ('total_trigger_count', 7);"));
+    }
+    {
+        GestureUsageStatsStore store(path());
+        EXPECT_EQ(store.totalInvocationCount(), 7);
+        EXPECT_EQ(store.recordInvocation(kUpDown), 8);
+    }
+    RawDatabase raw(path());
+    EXPECT_EQ(raw.integer("SELECT value FROM usage_stats WHERE key = 'total_trigger_count';"), 7);
+    // Both totals present: the newer one counts; after a reset, neither comes back.
+    ASSERT_TRUE(raw.exec("UPDATE usage_stats SET value = 3 WHERE key = 'total_invocation_count';"));
+    GestureUsageStatsStore store(path());
+    EXPECT_EQ(store.totalInvocationCount(), 3);
+    store.reset();
+    EXPECT_EQ(GestureUsageStatsStore(path()).totalInvocationCount(), 0);
+}
+
+TEST_F(GestureUsageStatsStoreTest, AFolderThatCannotBeCreatedCountsInMemory) {
+    QFile blocker(dir_.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    const QString unreachable = dir_.filePath("file/Quillorbitex/gesture_usage.sqlite");
+    GestureUsageStatsStore store(unreachable);
+    EXPECT_EQ(store.recordInvocation(kUpDown), 1);
+    EXPECT_EQ(store.recordInvocation(kUpDown), 2);
+    EXPECT_EQ(store.recordInvocation(QString()), 2);
+    EXPECT_EQ(store.triggerCount(kUpDown), 2);
+    EXPECT_EQ(store.triggerCount(kLeftUp), 0);
+    store.reset();
+    EXPECT_EQ(store.totalInvocationCount(), 0);
+    EXPECT_EQ(store.triggerCount(kUpDown), 0);
+    EXPECT_FALSE(QFile::exists(unreachable));
+}
+
+TEST_F(GestureUsageStatsStoreTest, AFileThatIsNoDatabaseIsMovedAsideAndCountingGoesOn) {
+    QDir().mkpath(dir_.filePath("data"));
+    const QByteArray foreign =
+        QByteArray("these are not the counts you are looking for\n").repeated(40);
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(foreign);
+        QFile journal(path() + "-journal");
+        ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+        journal.write("stale");
+    }
+    {
+        GestureUsageStatsStore store(path());
+        EXPECT_EQ(store.recordInvocation(kUpDown), 1);
+    }
+    EXPECT_EQ(GestureUsageStatsStore(path()).triggerCount(kUpDown), 1);  // on disk
+
+    const QStringList kept =
+        QDir(dir_.filePath("data")).entryList({"gesture_usage.sqlite.unreadable-*"}, QDir::Files);
+    const QStringList databases = kept.filter(QRegularExpression("unreadable-[0-9-]+$"));
+    ASSERT_EQ(databases.size(), 1);
+    QFile moved(QDir(dir_.filePath("data")).filePath(databases[0]));
+    ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(moved.readAll(), foreign);
+    // The stale journal must not be rolled into the new database (SQLite may also drop it).
+    EXPECT_FALSE(QFile::exists(path() + "-journal"));
+}
+
+// The default file system of SQLite with a hook in its sleep, which SQLite calls only while it
+// waits for a lock. Lets a test release a lock exactly when the store is waiting for it.
+class SleepHookVfs {
+public:
+    explicit SleepHookVfs(std::function<void()> onSleep, bool skipSleeping = false) {
+        skipSleeping_ = skipSleeping;
+        base_ = sqlite3_vfs_find(nullptr);
+        vfs_ = *base_;
+        vfs_.zName = "quillorbitex-test-sleep-hook";
+        vfs_.xSleep = &SleepHookVfs::sleep;
+        hook_ = std::move(onSleep);
+        sqlite3_vfs_register(&vfs_, /*makeDefault=*/1);
+    }
+    ~SleepHookVfs() {
+        sqlite3_vfs_register(base_, 1);
+        sqlite3_vfs_unregister(&vfs_);
+        hook_ = nullptr;
+    }
+
+    static int sleepCount() { return sleeps_; }
+
+private:
+    static int sleep(sqlite3_vfs* vfs, int microseconds) {
+        ++sleeps_;
+        if (hook_) {
+            hook_();
+        }
+        // SQLite counts its waiting time from what it asked for, not from the clock.
+        return skipSleeping_ ? microseconds : base_->xSleep(vfs, microseconds);
+    }
+
+    static inline sqlite3_vfs* base_ = nullptr;
+    static inline std::function<void()> hook_;
+    static inline int sleeps_ = 0;
+    static inline bool skipSleeping_ = false;
+    sqlite3_vfs vfs_{};
+};
+
+TEST_F(GestureUsageStatsStoreTest, ASecondConnectionsWriteLockIsWaitedFor) {
+    bool released = false;
+    RawDatabase* holder = nullptr;
+    SleepHookVfs vfs([&] {
+        if (holder != nullptr && !released) {
+            released = holder->exec("COMMIT;");
+        }
+    });
+    GestureUsageStatsStore store(path());
+    RawDatabase holding(path());
+    holder = &holding;
+    ASSERT_TRUE(holding.exec("BEGIN EXCLUSIVE;"));
+
+    const int sleepsBefore = SleepHookVfs::sleepCount();
+    EXPECT_EQ(store.recordInvocation(kUpDown), 1);
+    EXPECT_TRUE(released);
+    EXPECT_GT(SleepHookVfs::sleepCount(), sleepsBefore);
+    EXPECT_EQ(store.triggerCount(kUpDown), 1);
+}
+
+TEST_F(GestureUsageStatsStoreTest, ABusyDatabaseIsNotMovedAside) {
+    QDir().mkpath(dir_.filePath("data"));
+    { GestureUsageStatsStore(path()).recordInvocation(kUpDown); }
+    // Hold the write lock for longer than the store waits (its waits are skipped here): the store
+    // falls back to memory but must leave the file alone.
+    SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
+    RawDatabase holder(path());
+    ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+    {
+        GestureUsageStatsStore store(path());
+        EXPECT_EQ(store.recordInvocation(kLeftUp), 1);
+    }
+    ASSERT_TRUE(holder.exec("COMMIT;"));
+    EXPECT_TRUE(QDir(dir_.filePath("data")).entryList({"*.unreadable-*"}).isEmpty());
+    EXPECT_EQ(GestureUsageStatsStore(path()).triggerCount(kUpDown), 1);
+}
+
+}  // namespace
+}  // namespace quillorbitex

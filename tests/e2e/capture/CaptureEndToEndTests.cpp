@@ -1,0 +1,367 @@
+#include <pthread.h>
+
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <regex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "Platform/SerialQueue.h"
+#include "Platform/X11/X11EventPoster.h"
+#include "Platform/X11/X11EventTap.h"
+#include "Services/Capture/TrackpadGestureMonitor.h"
+#include "Services/Keyboard/KeyboardShortcutDispatcher.h"
+#include "support/TestWindowLog.h"
+#include "support/X11TestInput.h"
+#include "support/X11TestSession.h"
+
+// Last: Xlib's macros must not reach the headers above.
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+namespace quillorbitex {
+namespace {
+
+using Phase = GestureMonitorSessionPhase;
+using testing::ScreenPoint;
+using testing::TestWindowEvent;
+using testing::waitUntil;
+
+std::size_t threadCount() {
+    const std::filesystem::directory_iterator tasks("/proc/self/task");
+    return static_cast<std::size_t>(std::distance(begin(tasks), end(tasks)));
+}
+
+Point toPoint(ScreenPoint p) {
+    return Point{double(p.x), double(p.y)};
+}
+
+bool isPointerEvent(const TestWindowEvent& event) {
+    return event.type == "ButtonPress" || event.type == "ButtonRelease" ||
+           event.type == "MotionNotify";
+}
+
+bool isAt(const TestWindowEvent& event, ScreenPoint p) {
+    return event.number("root_x") == p.x && event.number("root_y") == p.y;
+}
+
+// What the monitor reports, collected from its tap thread and delivery queue.
+class Recorder {
+public:
+    TrackpadGestureMonitoring::CompletedStrokeHandler strokeHandler() {
+        return [this](const CompletedStroke& stroke) {
+            std::lock_guard lock(mutex_);
+            strokes_.push_back(stroke);
+        };
+    }
+    TrackpadGestureMonitoring::PhaseHandler phaseHandler() {
+        return [this](Phase phase) {
+            char name[16] = {};
+            pthread_getname_np(pthread_self(), name, sizeof name);
+            std::lock_guard lock(mutex_);
+            phases_.push_back(phase);
+            phaseThreads_.push_back(std::this_thread::get_id());
+            phaseThreadNames_.emplace_back(name);
+        };
+    }
+    std::vector<CompletedStroke> strokes() const {
+        std::lock_guard lock(mutex_);
+        return strokes_;
+    }
+    std::vector<Phase> phases() const {
+        std::lock_guard lock(mutex_);
+        return phases_;
+    }
+    // All phases were reported on one thread, the monitor's tap thread.
+    ::testing::AssertionResult phasesCameFromTheTapThread() const {
+        std::lock_guard lock(mutex_);
+        for (std::size_t i = 0; i < phaseThreads_.size(); ++i) {
+            if (phaseThreads_[i] != phaseThreads_.front() ||
+                phaseThreads_[i] == std::this_thread::get_id() ||
+                phaseThreadNames_[i] !=
+                    threadNameForLabel("org.quillorbitex.Quillorbitex.TrackpadGestureMonitor")) {
+                return ::testing::AssertionFailure()
+                       << "phase " << i << " came from thread '" << phaseThreadNames_[i] << "'";
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<CompletedStroke> strokes_;
+    std::vector<Phase> phases_;
+    std::vector<std::thread::id> phaseThreads_;
+    std::vector<std::string> phaseThreadNames_;
+};
+
+class CaptureEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.started());
+        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
+        ASSERT_TRUE(input_->connected());
+        window_ = session_.startTestWindow({.geometry = "400x300+100+100"});
+        ASSERT_TRUE(window_);
+        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
+        monitor_ = makeMonitor(session_.displayName());
+    }
+    void TearDown() override {
+        monitor_.reset();
+        input_.reset();
+    }
+
+    static std::unique_ptr<TrackpadGestureMonitor> makeMonitor(const std::string& display) {
+        return std::make_unique<TrackpadGestureMonitor>(
+            std::make_shared<x11::X11EventTap>(display),
+            x11::X11EventPoster(display).createSource());
+    }
+
+    ScreenPoint inWindow(int x, int y) const { return {origin_.x + x, origin_.y + y}; }
+
+    // Moves the pointer and waits until the window has seen it get there, so that what the window
+    // logs afterwards belongs to the next step. Returns the position in the log after the move.
+    std::size_t movePointerAndSettle(ScreenPoint to) {
+        const auto before = window_->log.events().size();
+        input_->movePointer(to);
+        EXPECT_TRUE(waitUntil([&] {
+            for (const auto& event : window_->log.eventsSince(before, "MotionNotify")) {
+                if (isAt(event, to)) {
+                    return true;
+                }
+            }
+            return false;
+        })) << "the window never saw the pointer at "
+            << to.x << "," << to.y;
+        return window_->log.events().size();
+    }
+
+    std::vector<TestWindowEvent> pointerEventsSince(std::size_t mark) const {
+        std::vector<TestWindowEvent> events;
+        for (const auto& event : window_->log.eventsSince(mark)) {
+            if (isPointerEvent(event)) {
+                events.push_back(event);
+            }
+        }
+        return events;
+    }
+
+    testing::X11TestSession session_;
+    std::unique_ptr<testing::X11TestInput> input_;
+    std::optional<testing::TestWindowProcess> window_;
+    ScreenPoint origin_;
+    std::unique_ptr<TrackpadGestureMonitor> monitor_;
+    Recorder recorder_;
+};
+
+TEST_F(CaptureEndToEndTest, ARightDragIsCapturedAndNeverReachesTheWindow) {
+    ASSERT_EQ(monitor_->start(recorder_.strokeHandler(), recorder_.phaseHandler()),
+              GestureMonitorState::running());
+    const std::vector<ScreenPoint> path = {inWindow(50, 50), inWindow(100, 50), inWindow(150, 50),
+                                           inWindow(150, 120), inWindow(150, 200)};
+    const auto mark = movePointerAndSettle(path.front());
+
+    input_->rightDrag(path);
+
+    ASSERT_TRUE(waitUntil([&] { return recorder_.strokes().size() == 1; }));
+    // Something the window does see, to be sure it has handled everything before it.
+    const auto away = inWindow(10, 10);
+    movePointerAndSettle(away);
+    // The drag puts the pointer on its first point before pressing, which the window sees;
+    // nothing of the drag itself reaches it.
+    const auto seen = pointerEventsSince(mark);
+    ASSERT_EQ(seen.size(), 2u) << "got " << seen.back().type;
+    for (const auto& [event, at] : {std::pair{seen[0], path.front()}, std::pair{seen[1], away}}) {
+        EXPECT_EQ(event.type, "MotionNotify");
+        EXPECT_TRUE(isAt(event, at));
+        EXPECT_EQ(event.number("state"), 0);
+    }
+
+    const auto stroke = recorder_.strokes().front();
+    std::vector<Point> expected;
+    for (const auto p : path) {
+        expected.push_back(toPoint(p));
+    }
+    EXPECT_EQ(stroke.rawPoints, expected);
+    EXPECT_TRUE(stroke.suppressesSystemClick);
+    std::vector<Phase> phases{Phase::began};
+    phases.insert(phases.end(), path.size() - 1, Phase::changed);
+    phases.push_back(Phase::ended);
+    EXPECT_EQ(recorder_.phases(), phases);
+    EXPECT_TRUE(recorder_.phasesCameFromTheTapThread());
+}
+
+TEST_F(CaptureEndToEndTest, AShortRightClickReachesTheWindowAtItsStartPoint) {
+    ASSERT_EQ(monitor_->start(recorder_.strokeHandler(), recorder_.phaseHandler()),
+              GestureMonitorState::running());
+    const auto start = inWindow(200, 150);
+    const auto end = inWindow(205, 155);  // about 10 points of movement
+    const auto mark = movePointerAndSettle(start);
+
+    input_->pressButton(3);
+    input_->movePointer(inWindow(205, 150));
+    input_->movePointer(end);
+    input_->releaseButton(3);
+
+    ASSERT_TRUE(
+        waitUntil([&] { return !window_->log.eventsSince(mark, "ButtonRelease").empty(); }));
+    ASSERT_TRUE(waitUntil([&] { return recorder_.strokes().size() == 1; }));
+    const auto presses = window_->log.eventsSince(mark, "ButtonPress");
+    const auto releases = window_->log.eventsSince(mark, "ButtonRelease");
+    ASSERT_EQ(presses.size(), 1u);
+    ASSERT_EQ(releases.size(), 1u);
+    for (const auto& event : {presses[0], releases[0]}) {
+        EXPECT_EQ(event.number("button"), 3);
+        EXPECT_TRUE(isAt(event, start))
+            << event.type << " at " << *event.number("root_x") << "," << *event.number("root_y");
+    }
+    EXPECT_FALSE(recorder_.strokes().front().suppressesSystemClick);
+    // The replayed press went to the window, not into a second stroke.
+    EXPECT_EQ(recorder_.phases(),
+              (std::vector<Phase>{Phase::began, Phase::changed, Phase::changed, Phase::ended}));
+    EXPECT_TRUE(waitUntil([&] { return input_->pointerPosition() == end; }))
+        << "the pointer goes back to where the button went up";
+}
+
+TEST_F(CaptureEndToEndTest, ShortcutsReachTheFocusedWindowWithExactlyTheirModifiers) {
+    KeyboardShortcutDispatcher dispatcher(
+        x11::X11EventPoster(session_.displayName()).createSource());
+    ASSERT_TRUE(input_->activateWindow(window_->window));
+    ASSERT_TRUE(waitUntil([&] { return input_->focusedWindow() == window_->window; }));
+    ASSERT_TRUE(input_->pressKey(XK_Alt_L));  // the user holds Alt meanwhile
+
+    const auto keyPressed = [&](std::size_t since, const std::string& keysym) {
+        std::optional<TestWindowEvent> found;
+        EXPECT_TRUE(waitUntil([&] {
+            for (const auto& event : window_->log.eventsSince(since, "KeyPress")) {
+                if (event.field("keysym") == keysym) {
+                    found = event;
+                    return true;
+                }
+            }
+            return false;
+        })) << keysym
+            << " never arrived";
+        return found;
+    };
+
+    auto mark = window_->log.events().size();
+    ASSERT_TRUE(
+        dispatcher.dispatch({KeyboardKeyToken::tab, {ModifierKey::control, ModifierKey::shift}}));
+    const auto tab = keyPressed(mark, "Tab");
+    ASSERT_TRUE(tab);
+    EXPECT_EQ(tab->number("state"), ControlMask | ShiftMask);
+    EXPECT_TRUE(waitUntil([&] {
+        bool tabReleased = false;
+        for (const auto& event : window_->log.eventsSince(mark)) {
+            if (event.type == "KeyRelease" && event.field("keysym") == "Tab") {
+                tabReleased = true;
+            } else if (tabReleased && event.type == "KeyPress" &&
+                       event.field("keysym") == "Alt_L") {
+                return true;
+            }
+        }
+        return false;
+    })) << "Alt goes down again after the shortcut, as the user still holds it";
+
+    mark = window_->log.events().size();
+    ASSERT_TRUE(dispatcher.dispatch(KeyboardShortcutDescriptor::refresh));
+    const auto r = keyPressed(mark, "r");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->number("state"), ControlMask) << "command presses Control";
+    input_->releaseKey(XK_Alt_L);
+}
+
+// A bare X server of our own beside the session's, for tests that break it.
+struct BareServer {
+    pid_t pid = -1;
+    std::string displayName;
+};
+
+std::optional<BareServer> startBareServer(testing::X11TestSession& session,
+                                          std::vector<std::string> extraArguments = {}) {
+    std::vector<std::string> argv = {"Xvfb", "-displayfd", "1", "-nolisten", "tcp"};
+    argv.insert(argv.end(), extraArguments.begin(), extraArguments.end());
+    const auto process = session.spawn(argv);
+    if (!process) {
+        return std::nullopt;
+    }
+    // The server writes its display number on a line of its own once it accepts connections.
+    std::string number;
+    const bool reported = waitUntil([&] {
+        std::ifstream output(process->outputPath);
+        for (std::string line; std::getline(output, line) && !output.eof();) {
+            if (std::regex_match(line, std::regex("[0-9]+"))) {
+                number = line;
+                return true;
+            }
+        }
+        return false;
+    });
+    if (!reported) {
+        return std::nullopt;
+    }
+    return BareServer{process->pid, ":" + number};
+}
+
+TEST(CaptureEndToEnd, ATapThatCannotBeCreatedBlocksWithoutLeavingAThread) {
+    testing::X11TestSession session({.windowManager = false});
+    ASSERT_TRUE(session.started());
+    const auto withoutXTest = startBareServer(session, {"-extension", "XTEST"});
+    ASSERT_TRUE(withoutXTest);
+    testing::X11TestInput other(session.displayName());
+    ASSERT_TRUE(other.connected());
+    const auto blocked = GestureMonitorState::blocked(TrackpadGestureMonitor::blockedMessage());
+
+    for (const std::string& display : {std::string(":65000"), withoutXTest->displayName}) {
+        auto monitor = std::make_unique<TrackpadGestureMonitor>(
+            std::make_shared<x11::X11EventTap>(display), nullptr);
+        const auto threads = threadCount();
+        EXPECT_EQ(monitor->start({}, {}), blocked) << display;
+        EXPECT_EQ(threadCount(), threads) << display;
+        EXPECT_EQ(x11::X11EventPoster(display).createSource(), nullptr) << display;
+    }
+
+    // Another client holds the secondary button already.
+    Display* display = other.display();
+    XGrabButton(display, Button3, AnyModifier, DefaultRootWindow(display), False, ButtonPressMask,
+                GrabModeAsync, GrabModeAsync, None, None);
+    XSync(display, False);
+    TrackpadGestureMonitor monitor(std::make_shared<x11::X11EventTap>(session.displayName()),
+                                   nullptr);
+    const auto threads = threadCount();
+    EXPECT_EQ(monitor.start({}, {}), blocked);
+    EXPECT_EQ(threadCount(), threads);
+
+    XUngrabButton(display, Button3, AnyModifier, DefaultRootWindow(display));
+    XSync(display, False);
+    EXPECT_EQ(monitor.start({}, {}), GestureMonitorState::running());
+    EXPECT_EQ(threadCount(), threads + 1);
+}
+
+TEST(CaptureEndToEnd, LosingTheServerEndsTheTapThreadAndTheNextStartTriesAgain) {
+    testing::X11TestSession session({.windowManager = false});
+    ASSERT_TRUE(session.started());
+    const auto server = startBareServer(session);
+    ASSERT_TRUE(server);
+    TrackpadGestureMonitor monitor(std::make_shared<x11::X11EventTap>(server->displayName),
+                                   x11::X11EventPoster(server->displayName).createSource());
+    const auto threads = threadCount();
+    ASSERT_EQ(monitor.start({}, {}), GestureMonitorState::running());
+    EXPECT_EQ(threadCount(), threads + 1);
+
+    session.terminate(server->pid);
+
+    // Starting a running monitor only swaps its handlers; once the dead tap is gone it tries to
+    // create a new one, which the missing server refuses.
+    EXPECT_TRUE(waitUntil(
+        [&] { return monitor.start({}, {}).kind() == GestureMonitorState::Kind::blocked; }));
+    EXPECT_TRUE(waitUntil([&] { return threadCount() == threads; })) << "the tap thread ended";
+}
+
+}  // namespace
+}  // namespace quillorbitex

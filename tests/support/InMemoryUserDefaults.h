@@ -1,0 +1,29 @@
+#pragma once
+
+#include <map>
+
+#include "Platform/UserDefaults.h"
+
+namespace quillorbitex::testing {
+
+// Preferences held in a map. A storage folder can be given so that files kept beside the
+// preferences have somewhere to go.
+class InMemoryUserDefaults final : public UserDefaults {
+public:
+    explicit InMemoryUserDefaults(std::optional<QString> storageDirectory = std::nullopt)
+        : storageDirectory_(std::move(storageDirectory)) {}
+
+    std::optional<Value> value(const QString& key) const override;
+    void setValue(const QString& key, const Value& value) override { values_[key] = value; }
+    void removeValue(const QString& key) override { values_.erase(key); }
+    void removeAll() override { values_.clear(); }
+    std::optional<QString> storageDirectory() const override { return storageDirectory_; }
+
+    const std::map<QString, Value>& values() const { return values_; }
+
+private:
+    std::optional<QString> storageDirectory_;
+    std::map<QString, Value> values_;
+};
+
+}  // namespace quillorbitex::testing

@@ -1,0 +1,76 @@
+#include "support/RecordingEventPoster.h"
+
+#include <mutex>
+
+namespace quillorbitex::testing {
+
+struct RecordingEventPoster::Shared {
+    mutable std::mutex mutex;
+    bool refusesSources = false;
+    std::set<SyntheticEventType> failingTypes;
+    std::vector<SyntheticEvent> posted;
+
+    std::optional<SyntheticEvent> make(SyntheticEvent event) const {
+        std::lock_guard lock(mutex);
+        if (failingTypes.contains(event.type)) {
+            return std::nullopt;
+        }
+        return event;
+    }
+};
+
+class RecordingEventPoster::Source final : public EventSource {
+public:
+    explicit Source(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
+
+    std::optional<SyntheticEvent> makeMouseEvent(SyntheticEventType type, Point location) override {
+        SyntheticEvent event;
+        event.type = type;
+        event.location = location;
+        return shared_->make(event);
+    }
+    std::optional<SyntheticEvent> makeKeyboardEvent(VirtualKeyCode keyCode, bool keyDown) override {
+        SyntheticEvent event;
+        event.type = keyDown ? SyntheticEventType::keyDown : SyntheticEventType::keyUp;
+        event.keyCode = keyCode;
+        return shared_->make(event);
+    }
+    void post(const SyntheticEvent& event) override {
+        std::lock_guard lock(shared_->mutex);
+        shared_->posted.push_back(event);
+    }
+
+private:
+    std::shared_ptr<Shared> shared_;
+};
+
+RecordingEventPoster::RecordingEventPoster() : shared_(std::make_shared<Shared>()) {}
+
+std::shared_ptr<EventSource> RecordingEventPoster::createSource() {
+    std::lock_guard lock(shared_->mutex);
+    if (shared_->refusesSources) {
+        return nullptr;
+    }
+    return std::make_shared<Source>(shared_);
+}
+
+void RecordingEventPoster::setRefusesSources(bool refuses) {
+    std::lock_guard lock(shared_->mutex);
+    shared_->refusesSources = refuses;
+}
+
+void RecordingEventPoster::setFailsCreating(SyntheticEventType type, bool fails) {
+    std::lock_guard lock(shared_->mutex);
+    if (fails) {
+        shared_->failingTypes.insert(type);
+    } else {
+        shared_->failingTypes.erase(type);
+    }
+}
+
+std::vector<SyntheticEvent> RecordingEventPoster::postedEvents() const {
+    std::lock_guard lock(shared_->mutex);
+    return shared_->posted;
+}
+
+}  // namespace quillorbitex::testing

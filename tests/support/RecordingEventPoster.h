@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "Platform/EventPoster.h"
+
+namespace quillorbitex::testing {
+
+// An EventPoster that records every event posted through any of its sources, in order.
+class RecordingEventPoster final : public EventPoster {
+public:
+    RecordingEventPoster();
+
+    std::shared_ptr<EventSource> createSource() override;
+
+    // Makes createSource() fail.
+    void setRefusesSources(bool refuses);
+    // Makes the sources fail to create events of `type`.
+    void setFailsCreating(SyntheticEventType type, bool fails);
+
+    std::vector<SyntheticEvent> postedEvents() const;
+
+private:
+    struct Shared;
+    class Source;
+    std::shared_ptr<Shared> shared_;
+};
+
+}  // namespace quillorbitex::testing
