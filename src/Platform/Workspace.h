@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <optional>
+#include <vector>
+
+namespace quillorbitex {
+
+// An installed or running application as the desktop knows it.
+struct WorkspaceApplication {
+    // The application's identifier; on Linux its desktop-file ID ("org.gnome.Nautilus").
+    QString identifier;
+    // The localised name shown to the user.
+    QString name;
+    // Where the application is described (the desktop file's path); empty when it has none.
+    QString location;
+
+    friend bool operator==(const WorkspaceApplication&, const WorkspaceApplication&) = default;
+};
+
+// The desktop's applications: which one is in front, which are installed and running, and opening
+// applications and URLs.
+class Workspace {
+public:
+    virtual ~Workspace() = default;
+
+    // The application of the active window, or nothing. Any thread.
+    virtual std::optional<QString> frontmostApplicationIdentifier() const = 0;
+    // The frontmost application if it is not this program, else the last one in front that was not.
+    // Any thread.
+    virtual std::optional<QString> frontmostOtherApplicationIdentifier() const = 0;
+
+    // The installed application with exactly this identifier, or nothing. Any thread.
+    virtual std::optional<WorkspaceApplication> application(const QString& identifier) const = 0;
+    // Asks the desktop to start the application; true when the start was requested. Any thread.
+    virtual bool openApplication(const WorkspaceApplication& application) = 0;
+
+    // The application that would open the URL (the handler of its scheme), or nothing. Any thread.
+    virtual std::optional<WorkspaceApplication> applicationForURL(const QUrl& url) const = 0;
+    // Hands the URL to the application that handles it; false when none does or it cannot be
+    // started. Any thread.
+    virtual bool openURL(const QUrl& url) = 0;
+
+    // Applications with a window on the desktop now, in the desktop's order. Main thread.
+    virtual std::vector<WorkspaceApplication> runningApplications() const = 0;
+    // Applications the desktop offers to the user (hidden entries left out). Any thread.
+    virtual std::vector<WorkspaceApplication> installedApplications() const = 0;
+};
+
+}  // namespace quillorbitex

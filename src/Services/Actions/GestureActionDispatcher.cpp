@@ -1,0 +1,53 @@
+#include "Services/Actions/GestureActionDispatcher.h"
+
+#include "Models/PredefinedActionCatalog.h"
+
+namespace quillorbitex {
+
+GestureActionDispatcher::GestureActionDispatcher(
+    std::shared_ptr<KeyboardShortcutDispatching> keyboardDispatcher,
+    std::shared_ptr<Workspace> workspace)
+    : keyboardDispatcher_(std::move(keyboardDispatcher)), workspace_(std::move(workspace)) {}
+
+bool GestureActionDispatcher::dispatch(const GestureAction& action) {
+    switch (action.kind()) {
+        case GestureAction::Kind::keyboardShortcut:
+            return keyboardDispatcher_->dispatch(*action.shortcut());
+        case GestureAction::Kind::predefined:
+            return keyboardDispatcher_->dispatch(
+                PredefinedActionCatalog::keyboardShortcut(*action.predefinedAction()));
+        case GestureAction::Kind::openApp:
+            return openApp(*action.bundleIdentifier());
+        case GestureAction::Kind::openURL:
+            return openURL(*action.url());
+    }
+    return false;
+}
+
+bool GestureActionDispatcher::openApp(const QString& bundleIdentifier) {
+    const QString identifier = bundleIdentifier.trimmed();
+    if (identifier.isEmpty()) {
+        return false;
+    }
+    const auto application = workspace_->application(identifier);
+    if (!application) {
+        return false;
+    }
+    // Opening was requested; whether the program then starts is not observed.
+    workspace_->openApplication(*application);
+    return true;
+}
+
+bool GestureActionDispatcher::openURL(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return false;
+    }
+    const QUrl url(trimmed, QUrl::StrictMode);
+    if (!url.isValid()) {
+        return false;
+    }
+    return workspace_->openURL(url);
+}
+
+}  // namespace quillorbitex

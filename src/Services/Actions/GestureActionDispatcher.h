@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+#include "Platform/Workspace.h"
+#include "Services/Actions/GestureActionDispatching.h"
+#include "Services/Keyboard/KeyboardShortcutDispatching.h"
+
+namespace quillorbitex {
+
+// Performs actions: shortcuts and ready-made commands go to the keyboard dispatcher, applications
+// and URLs to the workspace. Runs on the final-recognition queue; keeps nothing between calls.
+class GestureActionDispatcher final : public GestureActionDispatching {
+public:
+    GestureActionDispatcher(std::shared_ptr<KeyboardShortcutDispatching> keyboardDispatcher,
+                            std::shared_ptr<Workspace> workspace);
+
+    bool dispatch(const GestureAction& action) override;
+
+private:
+    bool openApp(const QString& bundleIdentifier);
+    bool openURL(const QString& text);
+
+    std::shared_ptr<KeyboardShortcutDispatching> keyboardDispatcher_;
+    std::shared_ptr<Workspace> workspace_;
+};
+
+}  // namespace quillorbitex

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "Platform/Freedesktop/DesktopEntries.h"
+#include "Platform/X11/ActiveWindow.h"
+#include "Platform/X11/X11AccessibilityTrust.h"
+#include "Platform/X11/X11EventPoster.h"
+#include "Platform/X11/X11Workspace.h"
+#include "Services/Actions/GestureActionDispatcher.h"
+#include "Services/Keyboard/KeyboardShortcutDispatcher.h"
+#include "Services/Permissions/PermissionService.h"
+#include "support/X11TestInput.h"
+#include "support/X11TestSession.h"
+
+// Last: Xlib's macros must not reach the headers above.
+#include <X11/X.h>
+
+namespace quillorbitex {
+namespace {
+
+using testing::waitUntil;
+namespace fs = std::filesystem;
+
+constexpr const char* kOwnIdentifier = "org.quillorbitex.Quillorbitex";
+
+std::optional<std::string> readFile(const fs::path& path) {
+    std::ifstream in(path);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+void writeFile(const fs::path& path, const std::string& contents) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << contents;
+}
+
+// A private desktop session whose data folders hold only the test's desktop entries: an
+// application that records its arguments, one in a vendor subfolder, and the handler of the
+// "qxtest" scheme.
+class ActionsEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.started());
+        session_.applyToCurrentProcess();
+        const fs::path bin = session_.tempDir() / "bin";
+        markers_ = session_.tempDir() / "markers";
+        fs::create_directories(markers_);
+
+        // Writes its arguments after the first, one a line, to the file named by the first; the
+        // rename makes the file appear complete.
+        writeFile(bin / "record.sh",
+                  "#!/bin/sh\nout=\"$1\"\nshift\nprintf '%s\\n' \"$@\" > \"$out.tmp\" && "
+                  "mv \"$out.tmp\" \"$out\"\n");
+        const fs::path handler = bin / "qxtest-handler";
+        writeFile(handler, "#!/bin/sh\nexec /bin/sh '" + (bin / "record.sh").string() + "' '" +
+                               (markers_ / "url").string() + "' \"$@\"\n");
+        fs::permissions(handler, fs::perms::owner_all);
+
+        const fs::path applications = session_.dataDirs() / "applications";
+        writeFile(applications / "org.quillorbitex.TestApp.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Test App\n"
+                  "Exec=/bin/sh \"" +
+                      (bin / "record.sh").string() + "\" \"" +
+                      (markers_ / "app launched").string() + "\" \"first arg\" %U --flag\n");
+        writeFile(applications / "sub" / "tool.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Tool\nExec=/bin/sh \"" +
+                      (bin / "record.sh").string() + "\" \"" + (markers_ / "tool").string() +
+                      "\"\n");
+        writeFile(applications / "qxtest-handler.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Test Handler\nNoDisplay=true\n"
+                  "MimeType=x-scheme-handler/qxtest;\nExec=" +
+                      handler.string() + " %u\n");
+        writeFile(applications / "org.quillorbitex.FrontA.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Front A\nExec=true\n"
+                  "StartupWMClass=qxfronta\n");
+        writeFile(applications / "qxfrontb.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Front B\nExec=true\n");
+        writeFile(session_.configHome() / "mimeapps.list",
+                  "[Default Applications]\nx-scheme-handler/qxtest=qxtest-handler.desktop\n");
+
+        entries_ = std::make_shared<freedesktop::DesktopEntries>();
+    }
+
+    std::shared_ptr<x11::X11Workspace> makeWorkspace(
+        std::shared_ptr<x11::ActiveWindow> active = {}) {
+        return std::make_shared<x11::X11Workspace>(entries_, std::move(active));
+    }
+
+    // Wired as the program wires it: keys go through XTest on `display`; a display that cannot be
+    // opened leaves the keyboard dispatcher without an event source.
+    GestureActionDispatcher makeDispatcher(const std::string& display) {
+        return GestureActionDispatcher(std::make_shared<KeyboardShortcutDispatcher>(
+                                           x11::X11EventPoster(display).createSource()),
+                                       makeWorkspace());
+    }
+
+    testing::X11TestSession session_;
+    fs::path markers_;
+    std::shared_ptr<freedesktop::DesktopEntries> entries_;
+};
+
+TEST_F(ActionsEndToEndTest, OpenAppStartsTheEntrysProgramAndNothingForRefusedIdentifiers) {
+    auto dispatcher = makeDispatcher(session_.displayName());
+
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp("org.quillorbitex.Missing")));
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp(" \t\n")));
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp("sub/tool")));
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp("../applications/sub-tool")));
+
+    EXPECT_TRUE(dispatcher.dispatch(GestureAction::openApp("  org.quillorbitex.TestApp \n")));
+    // Quoted arguments stay whole, the file field code is gone.
+    EXPECT_TRUE(waitUntil([&] {
+        return readFile(markers_ / "app launched") == "first arg\n--flag\n";
+    })) << readFile(markers_ / "app launched").value_or("(no marker)");
+    EXPECT_FALSE(fs::exists(markers_ / "tool"));
+}
+
+TEST_F(ActionsEndToEndTest, OpenURLHandsTheURLToItsSchemeHandlerOnly) {
+    auto dispatcher = makeDispatcher(session_.displayName());
+
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openURL("qxnone:item?id=7")));
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openURL("qxtest:not a url")));
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openURL("   ")));
+
+    // Characters a shell would act on arrive as part of the one argument.
+    EXPECT_TRUE(dispatcher.dispatch(GestureAction::openURL(" qxtest:item?id=7&mode=a;b$(id)\n")));
+    EXPECT_TRUE(waitUntil([&] {
+        return readFile(markers_ / "url") == "qxtest:item?id=7&mode=a;b$(id)\n";
+    })) << readFile(markers_ / "url").value_or("(no marker)");
+}
+
+TEST_F(ActionsEndToEndTest, FrontmostApplicationFollowsTheActiveWindow) {
+    int argc = 1;
+    char name[] = "qx_e2e_actions_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+
+    auto first = session_.startTestWindow(
+        {.title = "Front A", .resourceName = "qx-front-a", .resourceClass = "QxFrontA"});
+    auto second = session_.startTestWindow({.title = "Front B",
+                                            .resourceName = "qxfrontb",
+                                            .resourceClass = "QxFrontB",
+                                            .geometry = "300x200+650+150"});
+    ASSERT_TRUE(first && second);
+    std::shared_ptr<x11::ActiveWindow> active = x11::ActiveWindow::connect(
+        entries_, kOwnIdentifier, QString::fromStdString(session_.displayName()));
+    ASSERT_TRUE(active);
+    const auto workspace = makeWorkspace(active);
+    testing::X11TestInput input(session_.displayName());
+    ASSERT_TRUE(input.connected());
+
+    const auto frontmostBecomes = [&](const QString& identifier) {
+        return waitUntil([&] {
+            QCoreApplication::processEvents();
+            return workspace->frontmostApplicationIdentifier() == identifier;
+        });
+    };
+    // Matched through StartupWMClass, ignoring case.
+    ASSERT_TRUE(input.activateWindow(first->window));
+    EXPECT_TRUE(frontmostBecomes("org.quillorbitex.FrontA"))
+        << workspace->frontmostApplicationIdentifier().value_or("(none)").toStdString();
+    // Matched through the desktop file's name, ignoring case.
+    ASSERT_TRUE(input.activateWindow(second->window));
+    EXPECT_TRUE(frontmostBecomes("qxfrontb"))
+        << workspace->frontmostApplicationIdentifier().value_or("(none)").toStdString();
+    EXPECT_EQ(workspace->frontmostOtherApplicationIdentifier(), "qxfrontb");
+
+    const auto running = workspace->runningApplications();
+    EXPECT_EQ(running.size(), 2u);
+    for (const auto& app : {WorkspaceApplication{"org.quillorbitex.FrontA", "Front A", ""},
+                            WorkspaceApplication{"qxfrontb", "Front B", ""}}) {
+        EXPECT_TRUE(std::any_of(running.begin(), running.end(), [&](const auto& r) {
+            return r.identifier == app.identifier && r.name == app.name;
+        })) << app.identifier.toStdString();
+    }
+}
+
+TEST_F(ActionsEndToEndTest, ReadyMadeCommandsReachTheFocusedWindowOnlyWithAnEventSource) {
+    auto window = session_.startTestWindow();
+    ASSERT_TRUE(window);
+    testing::X11TestInput input(session_.displayName());
+    ASSERT_TRUE(input.connected());
+    ASSERT_TRUE(input.activateWindow(window->window));
+    ASSERT_TRUE(waitUntil([&] { return input.focusedWindow() == window->window; }));
+
+    auto dispatcher = makeDispatcher(session_.displayName());
+    auto mark = window->log.events().size();
+    EXPECT_TRUE(dispatcher.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
+    std::optional<testing::TestWindowEvent> press;
+    EXPECT_TRUE(waitUntil([&] {
+        const auto presses = window->log.eventsSince(mark, "KeyPress");
+        const auto r = std::find_if(presses.begin(), presses.end(),
+                                    [](const auto& event) { return event.field("keysym") == "r"; });
+        press = r == presses.end() ? std::nullopt : std::optional(*r);
+        return press.has_value();
+    }));
+    ASSERT_TRUE(press);
+    EXPECT_EQ(press->number("state"), ControlMask);
+
+    auto withoutSource = makeDispatcher(":4093");
+    mark = window->log.events().size();
+    EXPECT_FALSE(withoutSource.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
+    EXPECT_FALSE(withoutSource.dispatch(
+        GestureAction::keyboardShortcut({KeyboardKeyToken::t, {ModifierKey::command}})));
+    EXPECT_TRUE(withoutSource.dispatch(GestureAction::openApp("org.quillorbitex.TestApp")));
+    EXPECT_TRUE(withoutSource.dispatch(GestureAction::openURL("qxtest:still-works")));
+    EXPECT_TRUE(waitUntil([&] {
+        return fs::exists(markers_ / "app launched") &&
+               readFile(markers_ / "url") == "qxtest:still-works\n";
+    }));
+    EXPECT_TRUE(window->log.eventsSince(mark, "KeyPress").empty());
+}
+
+TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenLikeAnyURL) {
+    const QString display = QString::fromStdString(session_.displayName());
+    PermissionService service(std::make_shared<x11::X11AccessibilityTrust>(display),
+                              makeWorkspace());
+    EXPECT_EQ(service.accessibilityPermissionState(), PermissionState::granted);
+    PermissionService unreachable(std::make_shared<x11::X11AccessibilityTrust>(":4093"),
+                                  makeWorkspace());
+    EXPECT_EQ(unreachable.accessibilityPermissionState(), PermissionState::denied);
+
+    // No handler for the settings addresses: nothing starts and nothing fails.
+    service.openAccessibilitySettings();
+
+    // A desktop that handles the scheme gets exactly the address.
+    writeFile(session_.configHome() / "mimeapps.list",
+              "[Default Applications]\n"
+              "x-scheme-handler/x-apple.systempreferences=qxtest-handler.desktop\n");
+    service.openInputMonitoringSettings();
+    EXPECT_TRUE(waitUntil([&] {
+        return readFile(markers_ / "url") ==
+               std::string(PermissionService::inputMonitoringSettingsURL) + "\n";
+    })) << readFile(markers_ / "url").value_or("(no marker)");
+}
+
+}  // namespace
+}  // namespace quillorbitex

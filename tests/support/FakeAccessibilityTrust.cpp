@@ -1,0 +1,10 @@
+#include "support/FakeAccessibilityTrust.h"
+
+namespace quillorbitex::testing {
+
+bool FakeAccessibilityTrust::requestTrust() {
+    ++promptCount_;
+    return trusted_;
+}
+
+}  // namespace quillorbitex::testing
