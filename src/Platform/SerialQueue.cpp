@@ -5,19 +5,20 @@
 
 namespace quillorbitex {
 
-SerialQueue::SerialQueue(std::string label, QualityOfService qos) : label_(std::move(label)) {
-    thread_ = std::thread([this, qos] { run(qos); });
+SerialQueue::SerialQueue(std::string label, QualityOfService qos)
+    : label_(std::move(label)), state_(std::make_shared<State>()) {
+    thread_ = std::thread([state = state_, label = label_, qos] { run(state, label, qos); });
 }
 
 SerialQueue::~SerialQueue() {
     {
-        std::lock_guard lock(mutex_);
-        stopping_ = true;
+        std::lock_guard lock(state_->mutex);
+        state_->stopping = true;
     }
-    wake_.notify_all();
+    state_->wake.notify_all();
     if (thread_.joinable()) {
         if (thread_.get_id() == std::this_thread::get_id()) {
-            thread_.detach();  // destroyed from its own task: nothing left to wait for
+            thread_.detach();  // destroyed from its own task: the thread ends after that task
         } else {
             thread_.join();
         }
@@ -41,17 +42,18 @@ void SerialQueue::enqueue(Duration deadline, Task task) {
         return;
     }
     {
-        std::lock_guard lock(mutex_);
-        if (stopping_) {
+        std::lock_guard lock(state_->mutex);
+        if (state_->stopping) {
             return;
         }
-        entries_.push(Entry{deadline, nextSequence_++, std::move(task)});
+        state_->entries.push(Entry{deadline, state_->nextSequence++, std::move(task)});
     }
-    wake_.notify_one();
+    state_->wake.notify_one();
 }
 
-void SerialQueue::run(QualityOfService qos) {
-    setCurrentThreadName(label_);
+void SerialQueue::run(const std::shared_ptr<State>& state, const std::string& label,
+                      QualityOfService qos) {
+    setCurrentThreadName(label);
     // Best effort: an unprivileged process may only lower its priority, so only the background
     // classes are adjusted.
     if (qos == QualityOfService::background || qos == QualityOfService::utility) {
@@ -59,25 +61,28 @@ void SerialQueue::run(QualityOfService qos) {
         pthread_setschedparam(
             pthread_self(), qos == QualityOfService::background ? SCHED_IDLE : SCHED_BATCH, &param);
     }
-    std::unique_lock lock(mutex_);
-    while (!stopping_) {
-        if (entries_.empty()) {
-            wake_.wait(lock);
+    std::unique_lock lock(state->mutex);
+    while (!state->stopping) {
+        if (state->entries.empty()) {
+            state->wake.wait(lock);
             continue;
         }
         const Duration now = SteadyClock::shared().now();
-        const Duration deadline = entries_.top().deadline;
+        const Duration deadline = state->entries.top().deadline;
         if (deadline > now) {
-            wake_.wait_for(lock, deadline - now);
+            state->wake.wait_for(lock, deadline - now);
             continue;
         }
-        Task task = std::move(const_cast<Entry&>(entries_.top()).task);
-        entries_.pop();
+        Task task = std::move(const_cast<Entry&>(state->entries.top()).task);
+        state->entries.pop();
         lock.unlock();
         task();
         task = nullptr;  // release captures outside the lock
         lock.lock();
     }
+    // Pending tasks die with the state; release them outside the lock, they may own queues too.
+    auto dropped = std::move(state->entries);
+    lock.unlock();
 }
 
 std::string threadNameForLabel(const std::string& label) {

@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <queue>
 #include <string>
@@ -43,16 +44,22 @@ private:
             return a.deadline != b.deadline ? a.deadline > b.deadline : a.sequence > b.sequence;
         }
     };
+    // Shared with the worker thread, so that a queue destroyed from one of its own tasks leaves
+    // the thread something valid to finish on.
+    struct State {
+        std::mutex mutex;
+        std::condition_variable wake;
+        std::priority_queue<Entry, std::vector<Entry>, Later> entries;
+        std::uint64_t nextSequence = 0;
+        bool stopping = false;
+    };
 
     void enqueue(Duration deadline, Task task);
-    void run(QualityOfService qos);
+    static void run(const std::shared_ptr<State>& state, const std::string& label,
+                    QualityOfService qos);
 
     std::string label_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::priority_queue<Entry, std::vector<Entry>, Later> entries_;
-    std::uint64_t nextSequence_ = 0;
-    bool stopping_ = false;
+    std::shared_ptr<State> state_;
     std::thread thread_;
 };
 

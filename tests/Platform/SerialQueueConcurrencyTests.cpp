@@ -83,6 +83,27 @@ TEST(SerialQueue, KnowsItsOwnThreadAndDropsPendingWorkWhenDestroyed) {
     EXPECT_EQ(ran.load(), 0);
 }
 
+TEST(SerialQueue, MayBeDestroyedFromItsOwnTask) {
+    // An owner that is released by the last task of its own queue takes the queue with it.
+    for (int i = 0; i < 50; ++i) {
+        auto queue = std::make_shared<SerialQueue>("self");
+        std::promise<void> destroyed;
+        std::promise<void> posted;
+        std::atomic<int> later{0};
+        queue->asyncAfter(1h, [&] { later++; });
+        // The task waits until async() has returned: nobody may call into an object that is
+        // being destroyed.
+        queue->async([&queue, &destroyed, posting = posted.get_future().share()] {
+            posting.wait();
+            queue.reset();
+            destroyed.set_value();
+        });
+        posted.set_value();
+        destroyed.get_future().wait();
+        EXPECT_EQ(later.load(), 0);
+    }
+}
+
 TEST(SerialQueue, ThreadNamesKeepTheEndOfLongLabels) {
     EXPECT_EQ(threadNameForLabel("org.quillorbitex.Quillorbitex.final-recognition"),
               "nal-recognition");

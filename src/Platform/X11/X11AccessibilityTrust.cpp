@@ -1,6 +1,6 @@
 #include "Platform/X11/X11AccessibilityTrust.h"
 
-#include <X11/Xlib.h>
+#include "Platform/X11/X11ErrorTrap.h"
 
 namespace quillorbitex::x11 {
 
@@ -8,17 +8,10 @@ X11AccessibilityTrust::X11AccessibilityTrust(QString displayName)
     : displayName_(std::move(displayName)) {}
 
 bool X11AccessibilityTrust::isTrusted() const {
-    const QByteArray name = displayName_.toLocal8Bit();
-    Display* display = XOpenDisplay(name.isEmpty() ? nullptr : name.constData());
-    if (display == nullptr) {
-        return false;
-    }
-    int opcode = 0;
-    int firstEvent = 0;
-    int firstError = 0;
-    const bool hasXTest = XQueryExtension(display, "XTEST", &opcode, &firstEvent, &firstError);
-    XCloseDisplay(display);
-    return hasXTest;
+    _XDisplay* display = X11ErrorTrap::openDisplayWithXTest(displayName_.toStdString());
+    const bool trusted = display != nullptr;
+    X11ErrorTrap::closeDisplay(display);
+    return trusted;
 }
 
 }  // namespace quillorbitex::x11

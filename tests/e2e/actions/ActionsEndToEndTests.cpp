@@ -9,11 +9,16 @@
 #include "Platform/Freedesktop/DesktopEntries.h"
 #include "Platform/X11/ActiveWindow.h"
 #include "Platform/X11/X11AccessibilityTrust.h"
+#include "Platform/X11/X11EventPoster.h"
 #include "Platform/X11/X11Workspace.h"
 #include "Services/Actions/GestureActionDispatcher.h"
+#include "Services/Keyboard/KeyboardShortcutDispatcher.h"
 #include "Services/Permissions/PermissionService.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
+
+// Last: Xlib's macros must not reach the headers above.
+#include <X11/X.h>
 
 namespace quillorbitex {
 namespace {
@@ -37,12 +42,6 @@ void writeFile(const fs::path& path, const std::string& contents) {
     fs::create_directories(path.parent_path());
     std::ofstream(path) << contents;
 }
-
-// Keyboard actions are not what these tests look at; they only need a dispatcher to exist.
-class UnusedKeyboardDispatcher final : public KeyboardShortcutDispatching {
-public:
-    bool dispatch(const KeyboardShortcutDescriptor&) override { return false; }
-};
 
 // A private desktop session whose data folders hold only the test's desktop entries: an
 // application that records its arguments, one in a vendor subfolder, and the handler of the
@@ -96,14 +95,21 @@ protected:
         return std::make_shared<x11::X11Workspace>(entries_, std::move(active));
     }
 
+    // Wired as the program wires it: keys go through XTest on `display`; a display that cannot be
+    // opened leaves the keyboard dispatcher without an event source.
+    GestureActionDispatcher makeDispatcher(const std::string& display) {
+        return GestureActionDispatcher(std::make_shared<KeyboardShortcutDispatcher>(
+                                           x11::X11EventPoster(display).createSource()),
+                                       makeWorkspace());
+    }
+
     testing::X11TestSession session_;
     fs::path markers_;
     std::shared_ptr<freedesktop::DesktopEntries> entries_;
 };
 
 TEST_F(ActionsEndToEndTest, OpenAppStartsTheEntrysProgramAndNothingForRefusedIdentifiers) {
-    GestureActionDispatcher dispatcher(std::make_shared<UnusedKeyboardDispatcher>(),
-                                       makeWorkspace());
+    auto dispatcher = makeDispatcher(session_.displayName());
 
     EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp("org.quillorbitex.Missing")));
     EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp(" \t\n")));
@@ -119,8 +125,7 @@ TEST_F(ActionsEndToEndTest, OpenAppStartsTheEntrysProgramAndNothingForRefusedIde
 }
 
 TEST_F(ActionsEndToEndTest, OpenURLHandsTheURLToItsSchemeHandlerOnly) {
-    GestureActionDispatcher dispatcher(std::make_shared<UnusedKeyboardDispatcher>(),
-                                       makeWorkspace());
+    auto dispatcher = makeDispatcher(session_.displayName());
 
     EXPECT_FALSE(dispatcher.dispatch(GestureAction::openURL("qxnone:item?id=7")));
     EXPECT_FALSE(dispatcher.dispatch(GestureAction::openURL("qxtest:not a url")));
@@ -177,6 +182,42 @@ TEST_F(ActionsEndToEndTest, FrontmostApplicationFollowsTheActiveWindow) {
             return r.identifier == app.identifier && r.name == app.name;
         })) << app.identifier.toStdString();
     }
+}
+
+TEST_F(ActionsEndToEndTest, ReadyMadeCommandsReachTheFocusedWindowOnlyWithAnEventSource) {
+    auto window = session_.startTestWindow();
+    ASSERT_TRUE(window);
+    testing::X11TestInput input(session_.displayName());
+    ASSERT_TRUE(input.connected());
+    ASSERT_TRUE(input.activateWindow(window->window));
+    ASSERT_TRUE(waitUntil([&] { return input.focusedWindow() == window->window; }));
+
+    auto dispatcher = makeDispatcher(session_.displayName());
+    auto mark = window->log.events().size();
+    EXPECT_TRUE(dispatcher.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
+    std::optional<testing::TestWindowEvent> press;
+    EXPECT_TRUE(waitUntil([&] {
+        const auto presses = window->log.eventsSince(mark, "KeyPress");
+        const auto r = std::find_if(presses.begin(), presses.end(),
+                                    [](const auto& event) { return event.field("keysym") == "r"; });
+        press = r == presses.end() ? std::nullopt : std::optional(*r);
+        return press.has_value();
+    }));
+    ASSERT_TRUE(press);
+    EXPECT_EQ(press->number("state"), ControlMask);
+
+    auto withoutSource = makeDispatcher(":4093");
+    mark = window->log.events().size();
+    EXPECT_FALSE(withoutSource.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
+    EXPECT_FALSE(withoutSource.dispatch(
+        GestureAction::keyboardShortcut({KeyboardKeyToken::t, {ModifierKey::command}})));
+    EXPECT_TRUE(withoutSource.dispatch(GestureAction::openApp("org.quillorbitex.TestApp")));
+    EXPECT_TRUE(withoutSource.dispatch(GestureAction::openURL("qxtest:still-works")));
+    EXPECT_TRUE(waitUntil([&] {
+        return fs::exists(markers_ / "app launched") &&
+               readFile(markers_ / "url") == "qxtest:still-works\n";
+    }));
+    EXPECT_TRUE(window->log.eventsSince(mark, "KeyPress").empty());
 }
 
 TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenLikeAnyURL) {
