@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+
+#include "Platform/Freedesktop/DesktopEntries.h"
+#include "Platform/X11/ActiveWindow.h"
+#include "Platform/X11/X11EventPoster.h"
+#include "Platform/X11/X11EventTap.h"
+#include "Platform/X11/X11Workspace.h"
+#include "Services/Capture/GestureCaptureCoordinator.h"
+#include "Services/Capture/TrackpadGestureMonitor.h"
+#include "Services/Keyboard/KeyboardShortcutDispatcher.h"
+#include "support/ManualExecutor.h"
+#include "support/TestWindowLog.h"
+#include "support/X11TestInput.h"
+#include "support/X11TestSession.h"
+
+namespace quillorbitex {
+namespace {
+
+using testing::ScreenPoint;
+using testing::waitUntil;
+namespace fs = std::filesystem;
+
+constexpr const char* kTestWindowApp = "org.quillorbitex.TestWindow";
+constexpr unsigned kControlMask = 0x4;
+
+// What the coordinator reports from its final-recognition queue.
+class Reports {
+public:
+    void wire(GestureCaptureCoordinator& coordinator) {
+        coordinator.onRecognized = [this](const RecentGestureSnapshot& snapshot) {
+            std::lock_guard lock(mutex_);
+            order_.push_back("recognized");
+            snapshots_.push_back(snapshot);
+        };
+        coordinator.onSessionCompleted = [this](const GestureCaptureDebugResult& result) {
+            std::lock_guard lock(mutex_);
+            order_.push_back("completed");
+            results_.push_back(result);
+        };
+    }
+    std::vector<RecentGestureSnapshot> snapshots() const {
+        std::lock_guard lock(mutex_);
+        return snapshots_;
+    }
+    std::vector<GestureCaptureDebugResult> results() const {
+        std::lock_guard lock(mutex_);
+        return results_;
+    }
+    std::vector<std::string> order() const {
+        std::lock_guard lock(mutex_);
+        return order_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<RecentGestureSnapshot> snapshots_;
+    std::vector<GestureCaptureDebugResult> results_;
+    std::vector<std::string> order_;
+};
+
+class EngineEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.started());
+        session_.applyToCurrentProcess();
+        const fs::path entry =
+            session_.dataDirs() / "applications" / (std::string(kTestWindowApp) + ".desktop");
+        fs::create_directories(entry.parent_path());
+        std::ofstream(entry) << "[Desktop Entry]\nType=Application\nName=Test Window\nExec=true\n"
+                                "StartupWMClass=QxEngineWindow\n";
+        entries_ = std::make_shared<freedesktop::DesktopEntries>();
+
+        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
+        ASSERT_TRUE(input_->connected());
+        window_ = session_.startTestWindow({.title = "Engine",
+                                            .resourceName = "qx-engine-window",
+                                            .resourceClass = "QxEngineWindow",
+                                            .geometry = "700x600+50+50"});
+        ASSERT_TRUE(window_);
+        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
+
+        const QString display = QString::fromStdString(session_.displayName());
+        activeWindow_ = x11::ActiveWindow::connect(
+            entries_, QStringLiteral("org.quillorbitex.Quillorbitex"), display);
+        ASSERT_TRUE(activeWindow_);
+        ASSERT_TRUE(input_->activateWindow(window_->window));
+        ASSERT_TRUE(waitUntil([&] {
+            QCoreApplication::processEvents();
+            return activeWindow_->frontmostApplicationIdentifier() == QLatin1String(kTestWindowApp);
+        })) << "the test window never became the frontmost application";
+
+        store_ = std::make_shared<GestureMappingStore>();
+        monitor_ = std::make_shared<TrackpadGestureMonitor>(
+            std::make_shared<x11::X11EventTap>(session_.displayName()),
+            x11::X11EventPoster(session_.displayName()).createSource());
+        GestureCaptureCoordinator::Configuration configuration;
+        configuration.monitor = monitor_;
+        configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
+            x11::X11EventPoster(session_.displayName()).createSource());
+        configuration.workspace = std::make_shared<x11::X11Workspace>(entries_, activeWindow_);
+        configuration.mappingStore = store_;
+        configuration.mainExecutor = &main_;
+        configuration.activeBundleIdentifierProvider = [active = activeWindow_] {
+            return active->frontmostApplicationIdentifier();
+        };
+        coordinator_ = GestureCaptureCoordinator::create(configuration);
+        reports_.wire(*coordinator_);
+        ASSERT_EQ(coordinator_->start(), GestureMonitorState::running());
+    }
+
+    void TearDown() override {
+        if (coordinator_) {
+            coordinator_->stop();
+        }
+        coordinator_.reset();
+        monitor_.reset();
+        activeWindow_.reset();
+        input_.reset();
+    }
+
+    ScreenPoint inWindow(double x, double y) const {
+        return {origin_.x + static_cast<int>(x), origin_.y + static_cast<int>(y)};
+    }
+
+    // Draws through window-relative points, densely, as a hand on a mouse would.
+    void draw(const std::vector<Point>& corners) {
+        std::vector<ScreenPoint> path;
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            if (i == 0) {
+                path.push_back(inWindow(corners[0].x, corners[0].y));
+                continue;
+            }
+            const Point a = corners[i - 1];
+            const Point b = corners[i];
+            const int steps = std::max(1, static_cast<int>(distance(a, b) / 3));
+            for (int s = 1; s <= steps; ++s) {
+                const double t = static_cast<double>(s) / steps;
+                path.push_back(inWindow(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t));
+            }
+        }
+        input_->rightDrag(path);
+    }
+
+    static std::vector<Point> circle(Point centre, double radius) {
+        std::vector<Point> points;
+        for (int i = 0; i <= 36; ++i) {
+            const double angle = 2 * 3.14159265358979 * i / 36;
+            points.push_back(
+                {centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle)});
+        }
+        return points;
+    }
+
+    bool waitForResults(std::size_t count) {
+        return waitUntil([&] { return reports_.results().size() >= count; });
+    }
+
+    // Key presses other than the modifiers that travel with them.
+    std::vector<testing::TestWindowEvent> keyPresses(std::size_t since = 0) const {
+        std::vector<testing::TestWindowEvent> keys;
+        for (const auto& event : window_->log.eventsSince(since, "KeyPress")) {
+            const auto keysym = event.field("keysym").value_or("");
+            if (keysym.rfind("Control_", 0) != 0 && keysym.rfind("Shift_", 0) != 0 &&
+                keysym.rfind("Alt_", 0) != 0 && keysym.rfind("Super_", 0) != 0) {
+                keys.push_back(event);
+            }
+        }
+        return keys;
+    }
+
+    testing::X11TestSession session_;
+    std::shared_ptr<freedesktop::DesktopEntries> entries_;
+    std::unique_ptr<testing::X11TestInput> input_;
+    std::optional<testing::TestWindowProcess> window_;
+    ScreenPoint origin_;
+    int argc_ = 1;
+    char name_[20] = "qx_e2e_engine_tests";
+    char* argv_[2] = {name_, nullptr};
+    QCoreApplication application_{argc_, argv_};
+    std::shared_ptr<x11::ActiveWindow> activeWindow_;
+    testing::ManualExecutor main_;
+    std::shared_ptr<GestureMappingStore> store_;
+    std::shared_ptr<TrackpadGestureMonitor> monitor_;
+    std::shared_ptr<GestureCaptureCoordinator> coordinator_;
+    Reports reports_;
+};
+
+TEST_F(EngineEndToEndTest, UpThenDownRefreshesTheFocusedWindow) {
+    const auto mark = window_->log.events().size();
+    draw({{300, 400}, {300, 250}, {300, 400}});
+
+    ASSERT_TRUE(waitForResults(1));
+    ASSERT_TRUE(waitUntil([&] { return !keyPresses(mark).empty(); }))
+        << "no key reached the window";
+    const auto press = keyPresses(mark).front();
+    EXPECT_EQ(press.field("keysym"), "r");
+    EXPECT_EQ(press.number("state"), kControlMask);
+
+    const auto snapshots = reports_.snapshots();
+    ASSERT_EQ(snapshots.size(), 1u);
+    EXPECT_TRUE(snapshots[0].dispatched);
+    EXPECT_EQ(snapshots[0].pattern, GestureDescriptor::directional(GesturePattern::upThenDown));
+    EXPECT_EQ(snapshots[0].action, GestureAction::predefined(PredefinedAction::refresh));
+    EXPECT_EQ(reports_.order(), (std::vector<std::string>{"recognized", "completed"}));
+    EXPECT_TRUE(reports_.results()[0].suppressedSystemClick);
+}
+
+TEST_F(EngineEndToEndTest, ARecordedCircleBecomesAFreeformRule) {
+    draw(circle({300, 300}, 100));
+    ASSERT_TRUE(waitForResults(1));
+    const auto recorded = reports_.results()[0];
+    ASSERT_FALSE(recorded.matchedAction.has_value());
+    const auto gestureTemplate =
+        GestureClassifier().makeTemplate(QStringLiteral("Circle"), recorded.points);
+    ASSERT_TRUE(gestureTemplate.has_value());
+    store_->upsertCustomTemplateMapping(
+        *gestureTemplate,
+        GestureAction::keyboardShortcut({KeyboardKeyToken::k, {ModifierKey::control}}),
+        std::nullopt);
+
+    const auto mark = window_->log.events().size();
+    draw(circle({350, 280}, 70));  // smaller and elsewhere
+    ASSERT_TRUE(waitForResults(2));
+    ASSERT_TRUE(waitUntil([&] { return !keyPresses(mark).empty(); })) << "the circle ran nothing";
+    EXPECT_EQ(keyPresses(mark).front().field("keysym"), "k");
+    EXPECT_EQ(keyPresses(mark).front().number("state"), kControlMask);
+
+    const auto afterCircle = window_->log.events().size();
+    draw({{100, 100}, {500, 130}});
+    ASSERT_TRUE(waitForResults(3));
+    EXPECT_FALSE(reports_.results()[2].matchedAction.has_value());
+    EXPECT_EQ(reports_.snapshots().size(), 1u);
+    EXPECT_TRUE(keyPresses(afterCircle).empty());
+}
+
+TEST_F(EngineEndToEndTest, ASwitchedOffOrBlockedRuleNeverRunsThePreset) {
+    const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+    store_->upsertCustomMapping(
+        GesturePattern::upThenDown,
+        GestureAction::keyboardShortcut({KeyboardKeyToken::u, {ModifierKey::control}}),
+        QStringLiteral("Mine"));
+    store_->setMappingEnabled(false, upDown);
+    const auto mark = window_->log.events().size();
+    draw({{300, 400}, {300, 250}, {300, 400}});
+    ASSERT_TRUE(waitForResults(1));
+
+    store_->setMappingEnabled(true, upDown);
+    store_->replaceAppScopeRules(
+        {GestureAppScopeRule(QString::fromLatin1(kTestWindowApp).toUpper(), "Test", false)},
+        upDown);
+    draw({{400, 400}, {400, 250}, {400, 400}});
+    ASSERT_TRUE(waitForResults(2));
+
+    EXPECT_TRUE(reports_.snapshots().empty());
+    for (const auto& result : reports_.results()) {
+        EXPECT_EQ(result.detectedPattern, upDown);
+        EXPECT_FALSE(result.matchedAction.has_value());
+    }
+    EXPECT_TRUE(keyPresses(mark).empty()) << "a key reached the window";
+}
+
+TEST_F(EngineEndToEndTest, AShortRightClickStaysAClickAndRunsNothing) {
+    const auto start = inWindow(200, 200);
+    input_->movePointer(start);
+    const auto mark = window_->log.events().size();
+    input_->pressButton(3);
+    input_->movePointer(inWindow(204, 203));
+    input_->releaseButton(3);
+
+    ASSERT_TRUE(waitForResults(1));
+    ASSERT_TRUE(
+        waitUntil([&] { return !window_->log.eventsSince(mark, "ButtonRelease").empty(); }));
+    const auto presses = window_->log.eventsSince(mark, "ButtonPress");
+    ASSERT_EQ(presses.size(), 1u);
+    EXPECT_EQ(presses[0].number("button"), 3);
+    EXPECT_EQ(presses[0].number("root_x"), start.x);
+    EXPECT_EQ(presses[0].number("root_y"), start.y);
+    EXPECT_FALSE(reports_.results()[0].suppressedSystemClick);
+    EXPECT_TRUE(reports_.snapshots().empty());
+    EXPECT_TRUE(keyPresses(mark).empty());
+}
+
+}  // namespace
+}  // namespace quillorbitex
