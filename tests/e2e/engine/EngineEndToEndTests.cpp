@@ -13,6 +13,7 @@
 #include "Services/Capture/GestureCaptureCoordinator.h"
 #include "Services/Capture/TrackpadGestureMonitor.h"
 #include "Services/Keyboard/KeyboardShortcutDispatcher.h"
+#include "support/CoordinatorHarness.h"
 #include "support/ManualExecutor.h"
 #include "support/TestWindowLog.h"
 #include "support/X11TestInput.h"
@@ -127,33 +128,13 @@ protected:
         return {origin_.x + static_cast<int>(x), origin_.y + static_cast<int>(y)};
     }
 
-    // Draws through window-relative points, densely, as a hand on a mouse would.
+    // Draws through window-relative corners, densely, as a hand on a mouse would.
     void draw(const std::vector<Point>& corners) {
         std::vector<ScreenPoint> path;
-        for (std::size_t i = 0; i < corners.size(); ++i) {
-            if (i == 0) {
-                path.push_back(inWindow(corners[0].x, corners[0].y));
-                continue;
-            }
-            const Point a = corners[i - 1];
-            const Point b = corners[i];
-            const int steps = std::max(1, static_cast<int>(distance(a, b) / 3));
-            for (int s = 1; s <= steps; ++s) {
-                const double t = static_cast<double>(s) / steps;
-                path.push_back(inWindow(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t));
-            }
+        for (const Point p : testing::polyline(corners, 3)) {
+            path.push_back(inWindow(p.x, p.y));
         }
         input_->rightDrag(path);
-    }
-
-    static std::vector<Point> circle(Point centre, double radius) {
-        std::vector<Point> points;
-        for (int i = 0; i <= 36; ++i) {
-            const double angle = 2 * 3.14159265358979 * i / 36;
-            points.push_back(
-                {centre.x + radius * std::cos(angle), centre.y + radius * std::sin(angle)});
-        }
-        return points;
     }
 
     bool waitForResults(std::size_t count) {
@@ -211,7 +192,7 @@ TEST_F(EngineEndToEndTest, UpThenDownRefreshesTheFocusedWindow) {
 }
 
 TEST_F(EngineEndToEndTest, ARecordedCircleBecomesAFreeformRule) {
-    draw(circle({300, 300}, 100));
+    draw(testing::circle({300, 300}, 100, 36));
     ASSERT_TRUE(waitForResults(1));
     const auto recorded = reports_.results()[0];
     ASSERT_FALSE(recorded.matchedAction.has_value());
@@ -224,7 +205,7 @@ TEST_F(EngineEndToEndTest, ARecordedCircleBecomesAFreeformRule) {
         std::nullopt);
 
     const auto mark = window_->log.events().size();
-    draw(circle({350, 280}, 70));  // smaller and elsewhere
+    draw(testing::circle({350, 280}, 70, 36));  // smaller and elsewhere
     ASSERT_TRUE(waitForResults(2));
     ASSERT_TRUE(waitUntil([&] { return !keyPresses(mark).empty(); })) << "the circle ran nothing";
     EXPECT_EQ(keyPresses(mark).front().field("keysym"), "k");
