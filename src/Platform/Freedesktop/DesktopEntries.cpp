@@ -17,7 +17,7 @@ constexpr int kMaximumFolderDepth = 8;
 QStringList absolutePaths(const QString& list) {
     QStringList result;
     for (const QString& path : list.split(u':', Qt::SkipEmptyParts)) {
-        // The base directory specification ignores relative entries.
+        // XDG base directories must be absolute; relative entries are ignored.
         if (QDir::isAbsolutePath(path)) {
             result << QDir::cleanPath(path);
         }

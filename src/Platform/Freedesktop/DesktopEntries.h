@@ -22,7 +22,7 @@ struct XdgLocations {
     // The POSIX locale names are shown in (LC_ALL, LC_MESSAGES or LANG).
     QString locale;
 
-    // The process environment with the base directory specification's defaults.
+    // The process environment, with the XDG base-directory defaults filled in.
     static XdgLocations fromEnvironment();
 
     friend bool operator==(const XdgLocations&, const XdgLocations&) = default;
@@ -48,8 +48,8 @@ public:
     // Every application the menus show, in the order of the data directories.
     std::vector<DesktopEntry> listedApplications() const;
     // The default application for x-scheme-handler/<scheme>: the first installed one named in the
-    // mimeapps.list files (the desktop's own ones first, in the specification's order), else the
-    // first application that declares the type.
+    // mimeapps.list files (the desktop's own ones first, in the freedesktop.org lookup order), else
+    // the first application that declares the type.
     std::optional<DesktopEntry> handlerForScheme(const QString& scheme) const;
     // The application of a window by its WM_CLASS: an entry whose StartupWMClass, else whose
     // identifier, equals the class or else the instance name, ignoring letter case.
