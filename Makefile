@@ -1,5 +1,5 @@
 # Two entry points: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test test-unit test-tsan test-fuzz clean
+.PHONY: all deps build run test test-format test-unit test-tsan test-fuzz clean
 
 all: build
 
@@ -29,7 +29,11 @@ test-fuzz: deps
 	cmake --build --preset fuzz
 	ctest --preset fuzz
 
-test: test-unit test-tsan test-fuzz
+# Every C++ file as clang-format (the repository's .clang-format) writes it.
+test-format: deps
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
+
+test: test-format test-unit test-tsan test-fuzz
 
 clean:
 	rm -rf build
