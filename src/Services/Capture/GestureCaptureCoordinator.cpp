@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "Platform/ApplicationIdentifier.h"
 #include "Platform/MainExecutor.h"
 #include "Platform/SerialQueue.h"
 #include "Services/Actions/GestureActionDispatcher.h"
@@ -10,14 +11,12 @@ namespace quillorbitex {
 
 namespace {
 
-constexpr const char* kQueuePrefix = "org.quillorbitex.Quillorbitex";
-
 std::shared_ptr<Executor> orDefaultQueue(std::shared_ptr<Executor> given, const char* suffix,
                                          QualityOfService qos) {
     if (given) {
         return given;
     }
-    return std::make_shared<SerialQueue>(std::string(kQueuePrefix) + suffix, qos);
+    return std::make_shared<SerialQueue>(std::string(kApplicationIdentifier) + suffix, qos);
 }
 
 }  // namespace

@@ -4,13 +4,12 @@
 #include <mutex>
 #include <utility>
 
+#include "Platform/ApplicationIdentifier.h"
 #include "Platform/SerialQueue.h"
 
 namespace quillorbitex {
 
 namespace {
-
-constexpr const char* kLabelPrefix = "org.quillorbitex.Quillorbitex";
 
 // A replayed click: button down, a short pause so that applications see a press, then up.
 struct ReplayStep {
@@ -149,7 +148,8 @@ TrackpadGestureMonitor::TrackpadGestureMonitor(std::shared_ptr<EventTap> eventTa
       state_(std::make_shared<State>()) {
     if (!completionDeliveryQueue_) {
         completionDeliveryQueue_ = std::make_shared<SerialQueue>(
-            std::string(kLabelPrefix) + ".monitor-completion", QualityOfService::userInitiated);
+            std::string(kApplicationIdentifier) + ".monitor-completion",
+            QualityOfService::userInitiated);
     }
     if (!captureEngine) {
         captureEngine =
@@ -227,7 +227,7 @@ void TrackpadGestureMonitor::runTapThread(std::weak_ptr<State> weakState,
                                           std::shared_ptr<TapHandle> tap,
                                           std::shared_ptr<std::atomic<bool>> finished,
                                           std::promise<void> ready) {
-    setCurrentThreadName(std::string(kLabelPrefix) + ".TrackpadGestureMonitor");
+    setCurrentThreadName(std::string(kApplicationIdentifier) + ".TrackpadGestureMonitor");
     std::shared_ptr<TapLoop> loop;
     if (auto state = weakState.lock()) {
         loop = state->eventTapService->makeLoop();

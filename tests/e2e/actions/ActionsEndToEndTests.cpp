@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 
+#include "Platform/ApplicationIdentifier.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
 #include "Platform/X11/ActiveWindow.h"
 #include "Platform/X11/X11AccessibilityTrust.h"
@@ -26,7 +27,7 @@ namespace {
 using testing::waitUntil;
 namespace fs = std::filesystem;
 
-constexpr const char* kOwnIdentifier = "org.quillorbitex.Quillorbitex";
+constexpr const char* kOwnIdentifier = kApplicationIdentifier;
 
 std::optional<std::string> readFile(const fs::path& path) {
     std::ifstream in(path);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <mutex>
 
+#include "Platform/ApplicationIdentifier.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
 #include "Platform/X11/ActiveWindow.h"
 #include "Platform/X11/X11EventPoster.h"
@@ -87,7 +88,7 @@ protected:
 
         const QString display = QString::fromStdString(session_.displayName());
         activeWindow_ = x11::ActiveWindow::connect(
-            entries_, QStringLiteral("org.quillorbitex.Quillorbitex"), display);
+            entries_, QString::fromLatin1(kApplicationIdentifier), display);
         ASSERT_TRUE(activeWindow_);
         ASSERT_TRUE(input_->activateWindow(window_->window));
         ASSERT_TRUE(waitUntil([&] {
