@@ -9,6 +9,7 @@
 #include "Services/Capture/TrackpadGestureMonitor.h"
 #include "support/ManualExecutor.h"
 #include "support/SimulatedEventTap.h"
+#include "support/StrokeShapes.h"
 
 namespace quillorbitex::testing {
 
@@ -52,10 +53,5 @@ struct CoordinatorHarness {
     std::optional<QString> frontmost;
     std::shared_ptr<GestureCaptureCoordinator> coordinator;
 };
-
-// Points along straight segments through `corners`, `step` apart.
-std::vector<Point> polyline(const std::vector<Point>& corners, double step);
-// A closed circle of `count` points.
-std::vector<Point> circle(Point centre, double radius, int count);
 
 }  // namespace quillorbitex::testing

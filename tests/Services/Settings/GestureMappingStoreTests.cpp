@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "Models/GestureLabels.h"
 #include "Services/Settings/GestureMappingStore.h"
 #include "support/ScopedLanguageOverride.h"
+#include "support/StrokeShapes.h"
 
 namespace quillorbitex {
 namespace {
@@ -34,12 +33,7 @@ GestureMapping customRule(GestureDescriptor pattern, GestureAction action,
 
 // A stroke and a template made from it, so that the stroke matches the template exactly.
 std::vector<Point> circleStroke() {
-    std::vector<Point> points;
-    for (int i = 0; i <= 64; ++i) {
-        const double a = i * 6.283185307179586 / 64;
-        points.push_back({300 + 60 * std::cos(a), 300 + 60 * std::sin(a)});
-    }
-    return points;
+    return testing::circle({300, 300}, 60, 64);
 }
 
 GestureTemplate circleTemplate() {
