@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Suppressed</source>
-        <translation>Supprimé</translation>
+        <translation>Intercepté</translation>
     </message>
     <message>
         <source>Tab</source>

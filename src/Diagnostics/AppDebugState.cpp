@@ -81,16 +81,6 @@ private:
     const Json& object_;
 };
 
-PermissionState permissionFromTitle(const QString& text) {
-    for (const auto state : allCases<PermissionState>()) {
-        if (title(state) == text) {
-            return state;
-        }
-    }
-    fail(DecodingError::Kind::dataCorrupted, "accessibilityPermission",
-         QStringLiteral("Unknown permission title %1").arg(text));
-}
-
 GestureMonitorState monitorStateFromText(const QString& text) {
     const QString blockedPrefix = QStringLiteral("blocked:");
     if (text.startsWith(blockedPrefix)) {
@@ -113,7 +103,7 @@ std::optional<QByteArray> AppDebugState::encoded() const {
         return std::nullopt;
     }
     Json object = Json::object();
-    object["accessibilityPermission"] = utf8(title(accessibilityPermission));
+    object["accessibilityPermission"] = utf8(accessibilityPermission);
     object["monitorState"] = utf8(monitorState.encodedValue());
     object["updateSupportAvailable"] = updateSupportAvailable;
     object["captureEnabled"] = captureEnabled;
@@ -151,7 +141,7 @@ DecodeResult<AppDebugState> AppDebugState::decode(const QByteArray& data) {
     try {
         const Reader read(document);
         AppDebugState state;
-        state.accessibilityPermission = permissionFromTitle(read.text("accessibilityPermission"));
+        state.accessibilityPermission = read.text("accessibilityPermission");
         state.monitorState = monitorStateFromText(read.text("monitorState"));
         state.updateSupportAvailable = read.flag("updateSupportAvailable");
         state.captureEnabled = read.flag("captureEnabled");

@@ -7,15 +7,15 @@
 
 #include "Models/DecodingError.h"
 #include "Models/GestureMonitorState.h"
-#include "Models/PermissionState.h"
 
 namespace quillorbitex {
 
 // What the program shows and has recognised, as test mode writes it to its state file. Each
-// field's name is its JSON key; the texts are made by the model in the current language.
+// field's name is its JSON key; the texts are made by the model in the current language and
+// kept here as the plain texts the file holds, so a file reads back whatever its language.
 struct AppDebugState {
-    // Written as its title in the current language.
-    PermissionState accessibilityPermission = PermissionState::unknown;
+    // The title of the Accessibility permission state (`title(PermissionState)`).
+    QString accessibilityPermission;
     // Written as "stopped", "running" or "blocked:<message>".
     GestureMonitorState monitorState = GestureMonitorState::stopped();
     bool updateSupportAvailable = false;
@@ -42,7 +42,7 @@ struct AppDebugState {
     // key out. Nothing when the threshold is not a finite number, which JSON cannot hold.
     std::optional<QByteArray> encoded() const;
     // Reads the same form: the 13 keys that are always written are required, the others may be
-    // missing, unknown keys are ignored. The permission title is matched in the current language.
+    // missing, unknown keys are ignored. Display texts are taken as they are, in any language.
     static DecodeResult<AppDebugState> decode(const QByteArray& data);
 
     friend bool operator==(const AppDebugState&, const AppDebugState&) = default;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
@@ -133,6 +134,25 @@ void JsonFileUserDefaults::removeAll() {
 
 std::optional<QString> JsonFileUserDefaults::storageDirectory() const {
     return QFileInfo(filePath_).absolutePath();
+}
+
+std::optional<QByteArray> JsonFileUserDefaults::storedBytes(const QString& key) const {
+    if (value(key)) {
+        return UserDefaults::storedBytes(key);
+    }
+    if (!settings_->contains(key)) {
+        return std::nullopt;
+    }
+    const QJsonValue entry = toJson(settings_->value(key));
+    if (entry.isArray()) {
+        return QJsonDocument(entry.toArray()).toJson(QJsonDocument::Compact);
+    }
+    if (entry.isObject()) {
+        return QJsonDocument(entry.toObject()).toJson(QJsonDocument::Compact);
+    }
+    // A lone null: JSON documents hold only lists and objects, so wrap it and take it out again.
+    const QByteArray wrapped = QJsonDocument(QJsonArray{entry}).toJson(QJsonDocument::Compact);
+    return wrapped.mid(1, wrapped.size() - 2);
 }
 
 QString JsonFileUserDefaults::defaultFilePath() {

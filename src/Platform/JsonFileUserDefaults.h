@@ -27,6 +27,9 @@ public:
     void removeValue(const QString& key) override;
     void removeAll() override;
     std::optional<QString> storageDirectory() const override;
+    // Also an entry of another shape (a list or an object that is not the data form), as
+    // compact JSON.
+    std::optional<QByteArray> storedBytes(const QString& key) const override;
 
     const QString& filePath() const { return filePath_; }
 

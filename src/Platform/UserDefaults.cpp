@@ -24,6 +24,23 @@ bool UserDefaults::boolValue(const QString& key) const {
     return false;
 }
 
+std::optional<QByteArray> UserDefaults::storedBytes(const QString& key) const {
+    const auto stored = value(key);
+    if (!stored) {
+        return std::nullopt;
+    }
+    if (const auto* data = std::get_if<QByteArray>(&*stored)) {
+        return *data;
+    }
+    if (const auto* text = std::get_if<QString>(&*stored)) {
+        return text->toUtf8();
+    }
+    if (const auto* flag = std::get_if<bool>(&*stored)) {
+        return *flag ? QByteArrayLiteral("true") : QByteArrayLiteral("false");
+    }
+    return QByteArray::number(std::get<double>(*stored), 'g', 17);
+}
+
 std::optional<QByteArray> UserDefaults::dataValue(const QString& key) const {
     const auto stored = value(key);
     if (stored && std::holds_alternative<QByteArray>(*stored)) {

@@ -24,6 +24,10 @@ public:
     // The folder the values are stored in, when they live on disk; files that belong with the
     // preferences (such as copies of values that could not be read) go there.
     virtual std::optional<QString> storageDirectory() const = 0;
+    // What is stored under `key` as bytes, whatever its form (also an entry of no type above,
+    // such as one edited by hand), so that it can be copied aside; nothing when the key is
+    // absent. Data as it is, text as UTF-8, Booleans as "true"/"false", numbers in full.
+    virtual std::optional<QByteArray> storedBytes(const QString& key) const;
 
     // The value as a Boolean: a Boolean as it is, a number when it is not 0, a text when it
     // starts (after blanks) with Y, y, T, t or a digit 1 to 9; anything else, absence included,

@@ -2,11 +2,15 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <limits>
 #include <nlohmann/json.hpp>
 
 #include "Diagnostics/TestDiagnostics.h"
 #include "Localization/L10n.h"
+#include "Models/ActionLabels.h"
+#include "Models/GestureLabels.h"
+#include "Models/PermissionState.h"
 
 namespace quillorbitex {
 namespace {
@@ -28,7 +32,7 @@ std::vector<std::string> keysOf(const QByteArray& data) {
 
 AppDebugState everythingSet() {
     AppDebugState state;
-    state.accessibilityPermission = PermissionState::granted;
+    state.accessibilityPermission = QStringLiteral("Granted");
     state.monitorState = GestureMonitorState::blocked(QStringLiteral("tap: \"no\" ✗"));
     state.updateSupportAvailable = true;
     state.captureEnabled = true;
@@ -61,7 +65,9 @@ protected:
 TEST_F(TestDiagnosticsTest, AlwaysWritesThirteenKeysSortedAndLeavesAbsentOnesOut) {
     L10n::setLanguageOverride(AppLanguageOverride::english);
     const QString path = dir_.filePath("not/yet/there/state.json");
-    TestDiagnostics::write(AppDebugState{}, path);
+    AppDebugState state;
+    state.accessibilityPermission = title(PermissionState::unknown);
+    TestDiagnostics::write(state, path);
     const QByteArray data = readFile(path);
     EXPECT_EQ(keysOf(data),
               (std::vector<std::string>{
@@ -101,12 +107,12 @@ TEST_F(TestDiagnosticsTest, EveryFieldIsWrittenAndReadsBack) {
 TEST_F(TestDiagnosticsTest, TextsFollowTheLanguageAndDecodingChecksRequiredKeys) {
     L10n::setLanguageOverride(AppLanguageOverride::german);
     AppDebugState state;
-    state.accessibilityPermission = PermissionState::granted;
+    state.accessibilityPermission = title(PermissionState::granted);
     const auto data = state.encoded();
     ASSERT_TRUE(data);
     EXPECT_EQ(nlohmann::json::parse(data->toStdString())["accessibilityPermission"], "Erteilt");
     EXPECT_EQ(AppDebugState::decode(*data).value().accessibilityPermission,
-              PermissionState::granted);
+              QStringLiteral("Erteilt"));
 
     auto json = nlohmann::json::parse(data->toStdString());
     json["unknownKey"] = 1;
@@ -120,6 +126,60 @@ TEST_F(TestDiagnosticsTest, TextsFollowTheLanguageAndDecodingChecksRequiredKeys)
     json["triggerCount"] = "12";
     EXPECT_EQ(AppDebugState::decode(QByteArray::fromStdString(json.dump())).error().kind,
               DecodingError::Kind::typeMismatch);
+}
+
+// Every display text of the file as the program makes it in the current language.
+AppDebugState displayTexts() {
+    GestureCaptureDebugResult held;
+    held.directions = {GestureDirection::left, GestureDirection::up};
+    held.detectedPattern = GestureDescriptor::directional(GesturePattern::leftThenUp);
+    held.matchedAction = GestureAction::predefined(PredefinedAction::refresh);
+    held.suppressedSystemClick = true;
+
+    AppDebugState state;
+    state.accessibilityPermission = title(PermissionState::denied);
+    state.monitorState = GestureMonitorState::blocked(
+        L10n::string("Grant Accessibility to let Quillorbitex start monitoring gestures."));
+    state.lastGesture = spokenLabel(GesturePattern::leftThenUp);
+    state.lastAction = displayLabel(*held.matchedAction);
+    state.lastCaptureClassification = classificationLabel(held);
+    state.lastCaptureSuppression = clickDispositionLabel(held);
+    return state;
+}
+
+TEST_F(TestDiagnosticsTest, AFileInAnyLanguageReadsBackWhateverTheCurrentLanguage) {
+    for (const auto written : allCases<AppLanguageOverride>()) {
+        L10n::setLanguageOverride(written);
+        const AppDebugState state = displayTexts();
+        const auto data = state.encoded();
+        ASSERT_TRUE(data);
+        for (const auto reading : {AppLanguageOverride::english, AppLanguageOverride::japanese}) {
+            L10n::setLanguageOverride(reading);
+            const auto decoded = AppDebugState::decode(*data);
+            ASSERT_TRUE(decoded.ok()) << rawValue(written) << " read in " << rawValue(reading)
+                                      << ": " << decoded.error().description.toStdString();
+            EXPECT_EQ(decoded.value(), state) << rawValue(written);
+        }
+    }
+}
+
+// The click a stroke held back was intercepted, not deleted: its label must not share its stem
+// with the table's word for delete (the Delete key's name, the same verb in many languages).
+TEST_F(TestDiagnosticsTest, AHeldBackClickIsNeverLabelledAsDeleted) {
+    GestureCaptureDebugResult held;
+    held.suppressedSystemClick = true;
+    for (const auto language : allCases<AppLanguageOverride>()) {
+        L10n::setLanguageOverride(language);
+        const QString label = clickDispositionLabel(held).toCaseFolded();
+        const QString deleteWord = L10n::string("Delete").toCaseFolded();
+        qsizetype shared = 0;
+        while (shared < std::min(label.size(), deleteWord.size()) &&
+               label[shared] == deleteWord[shared]) {
+            ++shared;
+        }
+        EXPECT_LT(shared, 5) << rawValue(language) << ": " << label.toStdString() << " / "
+                             << deleteWord.toStdString();
+    }
 }
 
 TEST_F(TestDiagnosticsTest, TheFileIsReplacedInOneStep) {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "Models/GestureJson.h"
@@ -42,28 +44,57 @@ std::optional<E> storedCase(const UserDefaults& defaults, const QString& key) {
     return fromRawValue<E>(text->toStdString());
 }
 
+// The default choice is stored as the absence of the key.
 template <typename E>
-void storeCase(UserDefaults& defaults, const QString& key, E value) {
-    // The default choice is stored as the absence of the key.
+std::optional<UserDefaults::Value> caseValue(E value) {
     if (value == E::system) {
-        defaults.removeValue(key);
-        return;
+        return std::nullopt;
     }
     const auto raw = rawValue(value);
-    defaults.setValue(key, QString::fromLatin1(raw.data(), static_cast<qsizetype>(raw.size())));
+    return QString::fromLatin1(raw.data(), static_cast<qsizetype>(raw.size()));
 }
 
-QByteArray storedBytes(const UserDefaults::Value& value) {
-    if (const auto* data = std::get_if<QByteArray>(&value)) {
-        return *data;
-    }
-    if (const auto* text = std::get_if<QString>(&value)) {
-        return text->toUtf8();
-    }
-    if (const auto* flag = std::get_if<bool>(&value)) {
-        return *flag ? QByteArrayLiteral("true") : QByteArrayLiteral("false");
-    }
-    return QByteArray::number(std::get<double>(value), 'g', 17);
+// Whether a stored value reads as what its key holds; anything else is copied aside before it
+// is replaced.
+bool readsAsBoolean(const UserDefaults::Value& value) {
+    return !std::holds_alternative<QByteArray>(value);
+}
+
+bool readsAsNumber(const UserDefaults::Value& value) {
+    return std::holds_alternative<double>(value);
+}
+
+template <typename E>
+bool readsAsCase(const UserDefaults::Value& value) {
+    const auto* text = std::get_if<QString>(&value);
+    return text != nullptr && fromRawValue<E>(text->toStdString()).has_value();
+}
+
+template <typename T>
+bool readsAsList(const UserDefaults::Value& value) {
+    const auto* data = std::get_if<QByteArray>(&value);
+    return data != nullptr && GestureJson::decodeEach<T>(*data).isComplete();
+}
+
+struct StoredKey {
+    const QString& key;
+    bool (*reads)(const UserDefaults::Value&);
+};
+
+// The eight keys in the order reset() removes them.
+const std::array<StoredKey, 8>& storedKeys() {
+    using Keys = GestureSettingsStore::Keys;
+    static const std::array<StoredKey, 8> keys = {{
+        {Keys::automaticUpdateChecks, readsAsBoolean},
+        {Keys::languageOverride, readsAsCase<AppLanguageOverride>},
+        {Keys::captureEnabled, readsAsBoolean},
+        {Keys::onboardingCompleted, readsAsBoolean},
+        {Keys::customMappings, readsAsList<GestureMapping>},
+        {Keys::disabledBuiltInPatterns, readsAsList<GestureDescriptor>},
+        {Keys::matchingThreshold, readsAsNumber},
+        {Keys::themeOverride, readsAsCase<AppThemeOverride>},
+    }};
+    return keys;
 }
 
 // Writes `bytes` into `directory` under a name made of `key` and a hash of the bytes, so the
@@ -94,7 +125,7 @@ bool GestureSettingsStore::isAutomaticUpdateCheckEnabled() const {
 }
 
 void GestureSettingsStore::setAutomaticUpdateCheckEnabled(bool enabled) {
-    defaults_->setValue(Keys::automaticUpdateChecks, enabled);
+    replaceValue(Keys::automaticUpdateChecks, enabled);
 }
 
 AppLanguageOverride GestureSettingsStore::languageOverride() const {
@@ -103,7 +134,7 @@ AppLanguageOverride GestureSettingsStore::languageOverride() const {
 }
 
 void GestureSettingsStore::setLanguageOverride(AppLanguageOverride language) {
-    storeCase(*defaults_, Keys::languageOverride, language);
+    replaceValue(Keys::languageOverride, caseValue(language));
 }
 
 bool GestureSettingsStore::isCaptureEnabled() const {
@@ -111,7 +142,7 @@ bool GestureSettingsStore::isCaptureEnabled() const {
 }
 
 void GestureSettingsStore::setCaptureEnabled(bool enabled) {
-    defaults_->setValue(Keys::captureEnabled, enabled);
+    replaceValue(Keys::captureEnabled, enabled);
 }
 
 bool GestureSettingsStore::hasCompletedOnboarding() const {
@@ -119,7 +150,7 @@ bool GestureSettingsStore::hasCompletedOnboarding() const {
 }
 
 void GestureSettingsStore::setHasCompletedOnboarding(bool completed) {
-    defaults_->setValue(Keys::onboardingCompleted, completed);
+    replaceValue(Keys::onboardingCompleted, completed);
 }
 
 std::vector<GestureMapping> GestureSettingsStore::customMappings() const {
@@ -136,7 +167,7 @@ std::vector<GestureMapping> GestureSettingsStore::customMappings() const {
 
 void GestureSettingsStore::setCustomMappings(const std::vector<GestureMapping>& mappings) {
     if (mappings.empty()) {
-        replaceList<GestureMapping>(Keys::customMappings, std::nullopt);
+        replaceValue(Keys::customMappings, std::nullopt);
         return;
     }
     std::vector<GestureMapping> custom;
@@ -146,7 +177,7 @@ void GestureSettingsStore::setCustomMappings(const std::vector<GestureMapping>& 
     }
     // A rule that cannot be written leaves the stored list as it was.
     if (const auto data = GestureJson::encode(custom)) {
-        replaceList<GestureMapping>(Keys::customMappings, data);
+        replaceValue(Keys::customMappings, *data);
     }
 }
 
@@ -161,11 +192,11 @@ std::vector<GestureDescriptor> GestureSettingsStore::disabledBuiltInPatterns() c
 void GestureSettingsStore::setDisabledBuiltInPatterns(
     const std::vector<GestureDescriptor>& patterns) {
     if (patterns.empty()) {
-        replaceList<GestureDescriptor>(Keys::disabledBuiltInPatterns, std::nullopt);
+        replaceValue(Keys::disabledBuiltInPatterns, std::nullopt);
         return;
     }
     if (const auto data = GestureJson::encode(patterns)) {
-        replaceList<GestureDescriptor>(Keys::disabledBuiltInPatterns, data);
+        replaceValue(Keys::disabledBuiltInPatterns, *data);
     }
 }
 
@@ -175,7 +206,7 @@ double GestureSettingsStore::gestureMatchingThreshold() const {
 }
 
 void GestureSettingsStore::setGestureMatchingThreshold(double threshold) {
-    defaults_->setValue(Keys::matchingThreshold, clampedThreshold(threshold));
+    replaceValue(Keys::matchingThreshold, clampedThreshold(threshold));
 }
 
 AppThemeOverride GestureSettingsStore::themeOverride() const {
@@ -184,24 +215,21 @@ AppThemeOverride GestureSettingsStore::themeOverride() const {
 }
 
 void GestureSettingsStore::setThemeOverride(AppThemeOverride theme) {
-    storeCase(*defaults_, Keys::themeOverride, theme);
+    replaceValue(Keys::themeOverride, caseValue(theme));
 }
 
 void GestureSettingsStore::reset() {
-    // A reset is asked for, so unreadable lists go even when no copy of them can be kept.
-    keepUnreadableList<GestureMapping>(Keys::customMappings);
-    keepUnreadableList<GestureDescriptor>(Keys::disabledBuiltInPatterns);
-    for (const QString* key :
-         {&Keys::automaticUpdateChecks, &Keys::languageOverride, &Keys::captureEnabled,
-          &Keys::onboardingCompleted, &Keys::customMappings, &Keys::disabledBuiltInPatterns,
-          &Keys::matchingThreshold, &Keys::themeOverride}) {
-        defaults_->removeValue(*key);
+    // A reset is asked for, so unreadable values go even when no copy of them can be kept.
+    for (const StoredKey& stored : storedKeys()) {
+        keepUnreadableValue(stored.key);
+        defaults_->removeValue(stored.key);
     }
 }
 
 double GestureSettingsStore::clampedThreshold(double threshold) {
-    // NaN slips through both comparisons below and would switch freeform matching off.
-    if (!std::isfinite(threshold)) {
+    // NaN slips through both comparisons below and would switch freeform matching off; the
+    // infinities are clamped like any other number.
+    if (std::isnan(threshold)) {
         return defaultMatchingThreshold;
     }
     if (threshold <= minimumMatchingThreshold) {
@@ -213,30 +241,33 @@ double GestureSettingsStore::clampedThreshold(double threshold) {
     return threshold;
 }
 
-template <typename T>
-void GestureSettingsStore::replaceList(const QString& key, const std::optional<QByteArray>& data) {
-    if (!keepUnreadableList<T>(key)) {
+void GestureSettingsStore::replaceValue(const QString& key,
+                                        const std::optional<UserDefaults::Value>& value) {
+    if (!keepUnreadableValue(key)) {
         return;
     }
-    if (data) {
-        defaults_->setValue(key, *data);
+    if (value) {
+        defaults_->setValue(key, *value);
     } else {
         defaults_->removeValue(key);
     }
 }
 
-template <typename T>
-bool GestureSettingsStore::keepUnreadableList(const QString& key) const {
-    const auto stored = defaults_->value(key);
-    if (!stored) {
+bool GestureSettingsStore::keepUnreadableValue(const QString& key) const {
+    // Raw bytes cover entries of every form, also those that read as no value at all.
+    const auto bytes = defaults_->storedBytes(key);
+    if (!bytes) {
         return true;
     }
-    const auto* data = std::get_if<QByteArray>(&*stored);
-    if (data != nullptr && GestureJson::decodeEach<T>(*data).isComplete()) {
+    const auto stored = defaults_->value(key);
+    const auto& keys = storedKeys();
+    const auto it = std::find_if(keys.begin(), keys.end(),
+                                 [&](const StoredKey& candidate) { return candidate.key == key; });
+    if (stored && it != keys.end() && it->reads(*stored)) {
         return true;
     }
     const auto directory = defaults_->storageDirectory();
-    return directory && writeCopy(*directory, key, storedBytes(*stored));
+    return directory && writeCopy(*directory, key, *bytes);
 }
 
 }  // namespace quillorbitex

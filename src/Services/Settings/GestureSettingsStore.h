@@ -12,9 +12,11 @@ namespace quillorbitex {
 // copy of any value: every read goes to the defaults and every write straight to them.
 //
 // The two rule lists are JSON data. A list is read element by element, so one rule that cannot
-// be read does not hide the others. Before a list is replaced or removed while its stored data
-// holds something that cannot be read, that data is copied into the preferences folder
-// ("<key>.unreadable-<hash>"); when no copy can be made, the stored data is left as it is.
+// be read does not hide the others. Before any of the eight values is replaced or removed while
+// what is stored under its key does not read as that value (a list with an element that cannot
+// be read, a list edited by hand into a plain JSON array, a text that names no language), the
+// stored entry is copied into the preferences folder ("<key>.unreadable-<hash>"); when no copy
+// can be made, the entry is left as it is.
 class GestureSettingsStore final : public GestureSettingsStoreProtocol {
 public:
     struct Keys {
@@ -52,18 +54,18 @@ public:
     void setThemeOverride(AppThemeOverride theme) override;
     void reset() override;
 
-    // The threshold kept within its bounds; a value that is not a finite number is the default.
+    // The threshold kept within its bounds (infinities included); NaN, which has no place
+    // between them, is the default.
     static double clampedThreshold(double threshold);
 
 private:
-    // Stores `data` under `key`, or removes the key when there is none, after keeping a copy of
-    // stored data that `T`'s list reader cannot fully read.
-    template <typename T>
-    void replaceList(const QString& key, const std::optional<QByteArray>& data);
-    // Copies what is stored under `key` into the preferences folder unless every element of it
-    // can be read. False when a copy was needed and could not be made.
-    template <typename T>
-    bool keepUnreadableList(const QString& key) const;
+    // Stores `value` under `key`, or removes the key when there is none, after keeping a copy of
+    // a stored value that does not read as what the key holds.
+    void replaceValue(const QString& key, const std::optional<UserDefaults::Value>& value);
+    // Copies what is stored under `key` into the preferences folder unless it reads as what the
+    // key holds (for a rule list: every element). False when a copy was needed and could not be
+    // made.
+    bool keepUnreadableValue(const QString& key) const;
 
     std::shared_ptr<UserDefaults> defaults_;
 };

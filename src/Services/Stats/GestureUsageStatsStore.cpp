@@ -35,6 +35,15 @@ constexpr const char* kIncrementRule =
     "INSERT INTO rule_trigger_counts (pattern_id, count)\n"
     "VALUES (?, 1)\n"
     "ON CONFLICT(pattern_id) DO UPDATE SET count = count + 1;";
+// Counts kept in memory while the file could not be written are added in one statement each.
+constexpr const char* kAddToCounter =
+    "INSERT INTO usage_stats (key, value)\n"
+    "VALUES (?, ?)\n"
+    "ON CONFLICT(key) DO UPDATE SET value = value + excluded.value;";
+constexpr const char* kAddToRule =
+    "INSERT INTO rule_trigger_counts (pattern_id, count)\n"
+    "VALUES (?, ?)\n"
+    "ON CONFLICT(pattern_id) DO UPDATE SET count = count + excluded.count;";
 constexpr const char* kSetCounter =
     "INSERT INTO usage_stats (key, value)\n"
     "VALUES (?, ?)\n"
@@ -68,14 +77,13 @@ GestureUsageStatsStore::GestureUsageStatsStore(QString databasePath)
 }
 
 GestureUsageStatsStore::~GestureUsageStatsStore() {
+    // Counts that could not be written during the run get a last chance.
+    writePending();
     closeConnection();
 }
 
 std::int64_t GestureUsageStatsStore::totalInvocationCount() const {
-    if (database_ == nullptr) {
-        return fallbackTotalTriggerCount_;
-    }
-    return integerValue(kReadCounter, kTotalKey);
+    return storedValue(kReadCounter, kTotalKey) + fallbackTotalTriggerCount_;
 }
 
 std::int64_t GestureUsageStatsStore::recordInvocation(
@@ -83,33 +91,28 @@ std::int64_t GestureUsageStatsStore::recordInvocation(
     if (!matchedPatternID || matchedPatternID->isEmpty()) {
         return totalInvocationCount();
     }
-    if (database_ == nullptr) {
-        ++fallbackTotalTriggerCount_;
-        ++fallbackRuleTriggerCounts_[*matchedPatternID];
-        return fallbackTotalTriggerCount_;
-    }
-    increment(kIncrementCounter, kTotalKey);
-    increment(kIncrementRule, *matchedPatternID);
+    // Counted in memory first; what reaches the database leaves memory again.
+    ++fallbackTotalTriggerCount_;
+    ++fallbackRuleTriggerCounts_[*matchedPatternID];
+    writePending();
     return totalInvocationCount();
 }
 
 std::int64_t GestureUsageStatsStore::triggerCount(const QString& patternID) const {
-    if (database_ == nullptr) {
-        const auto it = fallbackRuleTriggerCounts_.find(patternID);
-        return it == fallbackRuleTriggerCounts_.end() ? 0 : it->second;
-    }
-    return integerValue(kReadRule, patternID);
+    const auto it = fallbackRuleTriggerCounts_.find(patternID);
+    const std::int64_t pending = it == fallbackRuleTriggerCounts_.end() ? 0 : it->second;
+    return storedValue(kReadRule, patternID) + pending;
 }
 
 void GestureUsageStatsStore::reset() {
+    fallbackTotalTriggerCount_ = 0;
+    fallbackRuleTriggerCounts_.clear();
     if (database_ == nullptr) {
-        fallbackTotalTriggerCount_ = 0;
-        fallbackRuleTriggerCounts_.clear();
         return;
     }
-    // The legacy counter goes too, so it is never migrated again.
-    execute(kClearCounters);
-    execute(kClearRules);
+    // Until the file is cleared, what it holds no longer counts.
+    resetPending_ = true;
+    writePending();
 }
 
 QString GestureUsageStatsStore::defaultDatabasePath() {
@@ -122,39 +125,72 @@ QString GestureUsageStatsStore::databasePathIn(const QString& directory) {
 
 void GestureUsageStatsStore::openDatabase() {
     QDir().mkpath(QFileInfo(databasePath_).absolutePath());
-    OpenResult result = openConnection();
+    if (!openConnection() || prepareTables()) {
+        return;
+    }
     // SQLite opens any file lazily; a foreign or damaged one shows only when the first statement
     // runs. Counting into nothing for ever would be worse than starting over, so the file is
     // kept under another name and a new database takes its place.
-    if (result == OpenResult::notADatabase && moveUnreadableFileAside()) {
-        result = openConnection();
+    const int error = sqlite3_errcode(database_) & 0xff;
+    if ((error == SQLITE_NOTADB || error == SQLITE_CORRUPT) && moveUnreadableFileAside()) {
+        if (openConnection()) {
+            prepareTables();
+        }
     }
-    if (result != OpenResult::opened) {
-        closeConnection();
-        return;
-    }
-    migrateLegacyCountersIfNeeded();
+    // Any other failure (another connection holding the file longer than the busy timeout, a
+    // read-only file) may pass: the connection stays and the next write tries again.
 }
 
-GestureUsageStatsStore::OpenResult GestureUsageStatsStore::openConnection() {
+bool GestureUsageStatsStore::openConnection() {
     closeConnection();
     const QByteArray path = QFile::encodeName(databasePath_);
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(path.constData(), &handle, kOpenFlags, nullptr) != SQLITE_OK) {
         sqlite3_close(handle);
-        return OpenResult::failed;
+        return false;
     }
     database_ = handle;
     sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
-    if (execute(kCreateCounterTable) && execute(kCreateRuleTable)) {
-        return OpenResult::opened;
+    return true;
+}
+
+bool GestureUsageStatsStore::prepareTables() {
+    if (tablesReady_) {
+        return true;
     }
-    // Only a file that is not (or no longer) a database is replaced; a busy or read-only one
-    // must be left alone.
-    const int error = sqlite3_errcode(database_) & 0xff;
-    closeConnection();
-    return error == SQLITE_NOTADB || error == SQLITE_CORRUPT ? OpenResult::notADatabase
-                                                             : OpenResult::failed;
+    if (!execute(kCreateCounterTable) || !execute(kCreateRuleTable)) {
+        return false;
+    }
+    tablesReady_ = true;
+    migrateLegacyCountersIfNeeded();
+    return true;
+}
+
+void GestureUsageStatsStore::writePending() {
+    const bool nothingPending =
+        !resetPending_ && fallbackTotalTriggerCount_ == 0 && fallbackRuleTriggerCounts_.empty();
+    if (nothingPending || database_ == nullptr || !prepareTables()) {
+        return;
+    }
+    if (resetPending_) {
+        // The legacy counter goes too, so it is never migrated again. Both deletes may run again
+        // after a failure: nothing is added to the file before they have both succeeded.
+        if (!execute(kClearCounters) || !execute(kClearRules)) {
+            return;
+        }
+        resetPending_ = false;
+    }
+    if (fallbackTotalTriggerCount_ > 0 &&
+        add(kIncrementCounter, kAddToCounter, kTotalKey, fallbackTotalTriggerCount_)) {
+        fallbackTotalTriggerCount_ = 0;
+    }
+    for (auto it = fallbackRuleTriggerCounts_.begin(); it != fallbackRuleTriggerCounts_.end();) {
+        if (add(kIncrementRule, kAddToRule, it->first, it->second)) {
+            it = fallbackRuleTriggerCounts_.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 void GestureUsageStatsStore::closeConnection() {
@@ -162,6 +198,7 @@ void GestureUsageStatsStore::closeConnection() {
         sqlite3_close(database_);
         database_ = nullptr;
     }
+    tablesReady_ = false;
 }
 
 bool GestureUsageStatsStore::moveUnreadableFileAside() const {
@@ -205,6 +242,10 @@ void GestureUsageStatsStore::migrateLegacyCountersIfNeeded() {
     sqlite3_finalize(statement);
 }
 
+std::int64_t GestureUsageStatsStore::storedValue(const char* sql, const QString& key) const {
+    return resetPending_ ? 0 : integerValue(sql, key);
+}
+
 std::int64_t GestureUsageStatsStore::integerValue(const char* sql, const QString& key) const {
     if (database_ == nullptr) {
         return 0;
@@ -222,19 +263,19 @@ std::int64_t GestureUsageStatsStore::integerValue(const char* sql, const QString
     return result;
 }
 
-void GestureUsageStatsStore::increment(const char* sql, const QString& key) {
-    if (database_ == nullptr) {
-        return;
-    }
+bool GestureUsageStatsStore::add(const char* incrementSql, const char* addSql, const QString& key,
+                                 std::int64_t amount) {
     sqlite3_stmt* statement = nullptr;
+    const char* sql = amount == 1 ? incrementSql : addSql;
     if (sqlite3_prepare_v2(database_, sql, -1, &statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(statement);
-        return;
+        return false;
     }
-    if (bindText(statement, 1, key)) {
-        sqlite3_step(statement);
-    }
+    const bool bound = bindText(statement, 1, key) &&
+                       (amount == 1 || sqlite3_bind_int64(statement, 2, amount) == SQLITE_OK);
+    const bool written = bound && sqlite3_step(statement) == SQLITE_DONE;
     sqlite3_finalize(statement);
+    return written;
 }
 
 bool GestureUsageStatsStore::execute(const char* sql) {

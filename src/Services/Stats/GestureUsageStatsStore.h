@@ -11,8 +11,11 @@ namespace quillorbitex {
 
 // The usage counts in a small SQLite database, opened once at construction. A file that is not
 // an SQLite database is moved aside (kept as "<name>.unreadable-<time>") and a new database is
-// started in its place. When no database can be opened at all, the store counts in memory for
-// the rest of the run. Main thread only.
+// started in its place. When no connection can be made at all, the store counts in memory for
+// the rest of the run. A connection whose tables cannot be created yet, or whose writes fail
+// (another connection holding the file longer than the busy timeout), is kept: the counts that
+// could not be written wait in memory, are included in what the store reports, and are written
+// with the next write that succeeds (or when the store is destroyed). Main thread only.
 class GestureUsageStatsStore final : public GestureUsageStatsStoring {
 public:
     explicit GestureUsageStatsStore(QString databasePath);
@@ -35,20 +38,31 @@ public:
     static QString databasePathIn(const QString& directory);
 
 private:
-    enum class OpenResult { opened, notADatabase, failed };
-
     void openDatabase();
-    OpenResult openConnection();
+    // False when SQLite gives no connection at all.
+    bool openConnection();
     void closeConnection();
+    // Creates the tables (and migrates) once; false while that fails.
+    bool prepareTables();
     bool moveUnreadableFileAside() const;
     void migrateLegacyCountersIfNeeded();
+    // Writes a pending reset and the counts kept in memory to the file, as far as it can; what
+    // fails stays in memory for the next try.
+    void writePending();
+    // What the file holds for `key`; 0 while a reset has not reached it.
+    std::int64_t storedValue(const char* sql, const QString& key) const;
     std::int64_t integerValue(const char* sql, const QString& key) const;
-    void increment(const char* sql, const QString& key);
+    // Adds `amount` to the row of `key`; false when nothing was written.
+    bool add(const char* incrementSql, const char* addSql, const QString& key, std::int64_t amount);
     // Runs one statement without parameters; false when it failed.
     bool execute(const char* sql);
 
     QString databasePath_;
     sqlite3* database_ = nullptr;
+    bool tablesReady_ = false;
+    bool resetPending_ = false;
+    // Counts not (yet) in the file: all of them when there is no connection, else those whose
+    // write failed.
     std::int64_t fallbackTotalTriggerCount_ = 0;
     std::map<QString, std::int64_t> fallbackRuleTriggerCounts_;
 };

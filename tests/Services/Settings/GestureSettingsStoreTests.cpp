@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "Models/GestureJson.h"
@@ -156,8 +159,8 @@ TEST_F(GestureSettingsStoreTest, TheThresholdIsAlwaysWithinItsBounds) {
         {0.4, 0.4},
         {0.2, 0.2},
         {std::numeric_limits<double>::quiet_NaN(), 0.18},
-        {std::numeric_limits<double>::infinity(), 0.18},
-        {-std::numeric_limits<double>::infinity(), 0.18},
+        {std::numeric_limits<double>::infinity(), 0.4},
+        {-std::numeric_limits<double>::infinity(), 0.05},
     };
     for (const auto& [written, stored] : writes) {
         store().setGestureMatchingThreshold(written);
@@ -170,10 +173,18 @@ TEST_F(GestureSettingsStoreTest, TheThresholdIsAlwaysWithinItsBounds) {
     defaults().setValue(Keys::matchingThreshold, QString("0.3"));
     EXPECT_EQ(store().gestureMatchingThreshold(), 0.18);
 
+    // Numbers JSON cannot hold, stored by other means: only NaN falls back to the default.
     auto memory = std::make_shared<testing::InMemoryUserDefaults>();
     GestureSettingsStore inMemory(memory);
-    memory->setValue(Keys::matchingThreshold, std::numeric_limits<double>::quiet_NaN());
-    EXPECT_EQ(inMemory.gestureMatchingThreshold(), 0.18);
+    const std::vector<std::pair<double, double>> reads = {
+        {std::numeric_limits<double>::quiet_NaN(), 0.18},
+        {std::numeric_limits<double>::infinity(), 0.4},
+        {-std::numeric_limits<double>::infinity(), 0.05},
+    };
+    for (const auto& [stored, read] : reads) {
+        memory->setValue(Keys::matchingThreshold, stored);
+        EXPECT_EQ(inMemory.gestureMatchingThreshold(), read) << stored;
+    }
 }
 
 TEST_F(GestureSettingsStoreTest, CustomRulesAreAlwaysStoredAndReadAsCustom) {
@@ -258,6 +269,67 @@ TEST_F(GestureSettingsStoreTest, GarbageStaysUntilWrittenOverAndIsKeptThen) {
     EXPECT_EQ(readCopy(copies[0]), QByteArray("[not data]"));
     EXPECT_EQ(readCopy(copies[1]), garbage);
     EXPECT_FALSE(defaults().contains(Keys::disabledBuiltInPatterns));
+}
+
+TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAreReplaced) {
+    const QByteArray rules = R"([{"pattern":{"type":"directional","directions":["up","down"]},
+        "action":{"kind":"predefined","predefinedAction":"refresh"},"notes":"by hand"}])";
+    struct Case {
+        const QString& key;
+        QByteArray entry;  // the JSON of the entry as edited into the file
+        std::function<bool(GestureSettingsStore&)> readsAsDefault;
+        std::function<void(GestureSettingsStore&)> write;
+        QByteArray keptText = {};  // the copy of a text entry holds the text itself
+    };
+    const std::vector<Case> cases = {
+        // The rule list as a plain array instead of the stored data form.
+        {Keys::customMappings, rules, [](auto& s) { return s.customMappings().empty(); },
+         [](auto& s) { s.setCustomMappings({rule(GesturePattern::leftThenUp)}); }},
+        {Keys::disabledBuiltInPatterns, R"({"type":"directional","directions":["up","down"]})",
+         [](auto& s) { return s.disabledBuiltInPatterns().empty(); },
+         [](auto& s) { s.setDisabledBuiltInPatterns({}); }},
+        {Keys::customMappings, R"({"data":42})", [](auto& s) { return s.customMappings().empty(); },
+         [](auto& s) { s.reset(); }},
+        {Keys::languageOverride, R"(["french"])",
+         [](auto& s) { return s.languageOverride() == AppLanguageOverride::system; },
+         [](auto& s) { s.setLanguageOverride(AppLanguageOverride::german); }},
+        {Keys::languageOverride, R"("italian")",
+         [](auto& s) { return s.languageOverride() == AppLanguageOverride::system; },
+         [](auto& s) { s.setLanguageOverride(AppLanguageOverride::system); }, "italian"},
+        {Keys::matchingThreshold, R"({"value":0.3})",
+         [](auto& s) { return s.gestureMatchingThreshold() == 0.18; },
+         [](auto& s) { s.setGestureMatchingThreshold(0.2); }},
+        {Keys::captureEnabled, "null", [](auto& s) { return s.isCaptureEnabled(); },
+         [](auto& s) { s.setCaptureEnabled(false); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key.toStdString() + " = " + c.entry.toStdString());
+        store_.reset();
+        QDir(folder()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(folder()));
+        QFile file(filePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("{\"" + c.key.toUtf8() + "\": " + c.entry + "}");
+        file.close();
+
+        EXPECT_TRUE(c.readsAsDefault(reopen()));
+        EXPECT_TRUE(keptCopies().isEmpty());  // reading changes nothing
+        c.write(store());
+        c.write(store());  // the replaced entry is kept once
+
+        const QStringList copies = keptCopies();
+        ASSERT_EQ(copies.size(), 1);
+        EXPECT_TRUE(copies[0].startsWith(c.key + ".unreadable-"));
+        if (c.keptText.isEmpty()) {
+            const auto kept = QJsonDocument::fromJson("[" + readCopy(copies[0]) + "]").array();
+            EXPECT_EQ(kept, QJsonDocument::fromJson("[" + c.entry + "]").array());
+        } else {
+            EXPECT_EQ(readCopy(copies[0]), c.keptText);
+        }
+        // Replaced: the key is gone or holds a value of a known type.
+        reopen();
+        EXPECT_EQ(defaults().storedBytes(c.key).has_value(), defaults().contains(c.key));
+    }
 }
 
 TEST(GestureSettingsStore, StoredDataStaysWhenNoCopyCanBeKept) {

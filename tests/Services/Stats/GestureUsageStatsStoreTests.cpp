@@ -219,5 +219,80 @@ TEST_F(GestureUsageStatsStoreTest, ABusyDatabaseIsNotMovedAside) {
     EXPECT_EQ(GestureUsageStatsStore(path()).triggerCount(kUpDown), 1);
 }
 
+// Another connection holds the file (longer than the store waits, whose waits are skipped here)
+// at start-up and again later. Nothing counted in the meantime may be lost: what could not be
+// written waits in memory and reaches the file once it is free. (While the file is held it
+// cannot be read either, so the counts are checked only when it is free.)
+TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
+    SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
+    QDir().mkpath(dir_.filePath("data"));
+    RawDatabase holder(path());
+    ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+
+    enum class Do { record, reset, release, hold };
+    struct Step {
+        Do what;
+        QString pattern;
+        std::int64_t total;  // once the file is free
+        std::int64_t upDown;
+    };
+    const std::vector<Step> steps = {
+        {Do::record, kUpDown, 1, 1},  // at start-up the tables could not be created
+        {Do::release, {}, 1, 1},
+        {Do::record, kLeftUp, 2, 1},  // tables created, the earlier count written too
+        {Do::hold, {}, 2, 1},
+        {Do::record, kUpDown, 3, 2},
+        {Do::record, kUpDown, 4, 3},
+        {Do::release, {}, 4, 3},
+        {Do::record, kLeftUp, 5, 3},
+        {Do::hold, {}, 5, 3},
+        {Do::reset, {}, 0, 0},
+        {Do::record, kUpDown, 1, 1},
+        {Do::release, {}, 1, 1},  // the reset has not reached the file yet
+        {Do::record, kUpDown, 2, 2},
+        {Do::hold, {}, 2, 2},
+        {Do::record, kLeftUp, 3, 2},
+        {Do::release, {}, 3, 2},  // the last count is written when the store closes
+    };
+    bool held = true;
+    {
+        GestureUsageStatsStore store(path());
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const Step& step = steps[i];
+            std::optional<std::int64_t> returned;
+            switch (step.what) {
+                case Do::record:
+                    returned = store.recordInvocation(step.pattern);
+                    break;
+                case Do::reset:
+                    store.reset();
+                    break;
+                case Do::release:
+                    ASSERT_TRUE(holder.exec("COMMIT;"));
+                    held = false;
+                    break;
+                case Do::hold:
+                    ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+                    held = true;
+                    break;
+            }
+            if (held) {
+                continue;
+            }
+            if (returned) {
+                EXPECT_EQ(*returned, step.total) << "step " << i;
+            }
+            EXPECT_EQ(store.totalInvocationCount(), step.total) << "step " << i;
+            EXPECT_EQ(store.triggerCount(kUpDown), step.upDown) << "step " << i;
+        }
+    }
+    ASSERT_FALSE(held);
+    GestureUsageStatsStore reopened(path());
+    EXPECT_EQ(reopened.totalInvocationCount(), 3);
+    EXPECT_EQ(reopened.triggerCount(kUpDown), 2);
+    EXPECT_EQ(reopened.triggerCount(kLeftUp), 1);
+    EXPECT_TRUE(QDir(dir_.filePath("data")).entryList({"*.unreadable-*"}).isEmpty());
+}
+
 }  // namespace
 }  // namespace quillorbitex
