@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Suppressed</source>
-        <translation>Suprimido</translation>
+        <translation>Interceptado</translation>
     </message>
     <message>
         <source>Tab</source>
