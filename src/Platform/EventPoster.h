@@ -35,7 +35,9 @@ public:
                                                          Point location) = 0;
     virtual std::optional<SyntheticEvent> makeKeyboardEvent(VirtualKeyCode keyCode,
                                                             bool keyDown) = 0;
-    virtual void post(const SyntheticEvent& event) = 0;
+    // False when nothing was sent: the system is gone, or the event cannot be expressed with the
+    // input devices it has now (such as a key that no key of the keyboard produces).
+    virtual bool post(const SyntheticEvent& event) = 0;
 };
 
 // The platform's synthetic-input service.

@@ -8,6 +8,7 @@ struct RecordingEventPoster::Shared {
     mutable std::mutex mutex;
     bool refusesSources = false;
     std::set<SyntheticEventType> failingTypes;
+    std::set<SyntheticEventType> failingPosts;
     std::vector<SyntheticEvent> posted;
 
     std::optional<SyntheticEvent> make(SyntheticEvent event) const {
@@ -35,9 +36,13 @@ public:
         event.keyCode = keyCode;
         return shared_->make(event);
     }
-    void post(const SyntheticEvent& event) override {
+    bool post(const SyntheticEvent& event) override {
         std::lock_guard lock(shared_->mutex);
+        if (shared_->failingPosts.contains(event.type)) {
+            return false;
+        }
         shared_->posted.push_back(event);
+        return true;
     }
 
 private:
@@ -65,6 +70,15 @@ void RecordingEventPoster::setFailsCreating(SyntheticEventType type, bool fails)
         shared_->failingTypes.insert(type);
     } else {
         shared_->failingTypes.erase(type);
+    }
+}
+
+void RecordingEventPoster::setFailsPosting(SyntheticEventType type, bool fails) {
+    std::lock_guard lock(shared_->mutex);
+    if (fails) {
+        shared_->failingPosts.insert(type);
+    } else {
+        shared_->failingPosts.erase(type);
     }
 }
 

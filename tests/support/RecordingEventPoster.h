@@ -19,6 +19,8 @@ public:
     void setRefusesSources(bool refuses);
     // Makes the sources fail to create events of `type`.
     void setFailsCreating(SyntheticEventType type, bool fails);
+    // Makes posting events of `type` send nothing and report it.
+    void setFailsPosting(SyntheticEventType type, bool fails);
 
     std::vector<SyntheticEvent> postedEvents() const;
 

@@ -25,7 +25,7 @@ inline constexpr std::chrono::milliseconds kDefaultWaitTimeout{20000};
 // Polls `predicate` until it returns true or `timeout` has passed; returns its last answer.
 template <typename Predicate>
 bool waitUntil(Predicate&& predicate, std::chrono::milliseconds timeout = kDefaultWaitTimeout,
-               std::chrono::milliseconds interval = std::chrono::milliseconds{10}) {
+               std::chrono::microseconds interval = std::chrono::milliseconds{10}) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (true) {
         if (predicate()) {

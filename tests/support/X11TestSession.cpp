@@ -547,6 +547,28 @@ std::optional<SpawnedProcess> X11TestSession::spawn(const std::vector<std::strin
     return SpawnedProcess{child->pid, child->outputPath};
 }
 
+::testing::AssertionResult X11TestSession::run(const std::vector<std::string>& argv,
+                                               std::chrono::milliseconds timeout) {
+    const std::string name = argv.empty() ? std::string("(nothing)") : argv.front();
+    const auto process = spawn(argv);
+    if (!process) {
+        return ::testing::AssertionFailure() << "cannot start " << name;
+    }
+    const auto status = waitForExit(process->pid, timeout);
+    if (!status) {
+        terminate(process->pid);
+    }
+    if (!status || !WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
+        return ::testing::AssertionFailure()
+               << name << " "
+               << (status ? describeStatus(*status)
+                          : "did not finish within " + std::to_string(timeout.count()) + " ms")
+               << "; its output:\n"
+               << fileTail(process->outputPath);
+    }
+    return ::testing::AssertionSuccess();
+}
+
 std::optional<TestWindowProcess> X11TestSession::startTestWindow(const TestWindowOptions& options) {
     const auto number = std::to_string(++outputCounter_);
     const auto eventLog = logDir() / ("test-window-" + number + ".events");

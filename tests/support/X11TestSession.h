@@ -105,6 +105,10 @@ public:
     // session's environment. Reports a test failure and returns nothing when it cannot start.
     std::optional<SpawnedProcess> spawn(const std::vector<std::string>& argv,
                                         const SpawnOptions& options = {});
+    // Runs `argv` like spawn() and waits (bounded) until it has exited; fails unless it exited
+    // with status 0, carrying its output.
+    ::testing::AssertionResult run(const std::vector<std::string>& argv,
+                                   std::chrono::milliseconds timeout = std::chrono::seconds{30});
     // Starts qx_test_window and waits until it has logged that its window is mapped.
     std::optional<TestWindowProcess> startTestWindow(const TestWindowOptions& options = {});
 

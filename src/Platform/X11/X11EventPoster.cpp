@@ -35,15 +35,34 @@ bool isLockingKeysym(KeySym keysym) {
     }
 }
 
+bool isMouseEvent(SyntheticEventType type) {
+    return type == SyntheticEventType::secondaryButtonDown ||
+           type == SyntheticEventType::secondaryButtonUp;
+}
+
 class X11EventSource final : public EventSource {
 public:
-    explicit X11EventSource(Display* display) : display_(display) {}
+    explicit X11EventSource(Display* display) : display_(display) {
+        int opcode = 0;
+        int errorBase = 0;
+        int major = XkbMajorVersion;
+        int minor = XkbMinorVersion;
+        if (XkbQueryExtension(display_, &opcode, &xkbEventBase_, &errorBase, &major, &minor)) {
+            const unsigned long changes = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
+            XkbSelectEvents(display_, XkbUseCoreKbd, changes, changes);
+        } else {
+            xkbEventBase_ = -1;
+        }
+    }
     ~X11EventSource() override {
         std::lock_guard lock(mutex_);
-        // Give the borrowed keys back their empty mapping.
+        // Give the borrowed keys back their empty mapping, unless a keymap loaded since (another
+        // layout) has taken them over already.
         for (const auto& [keysym, keycode] : temporaryBindings_) {
-            KeySym noSymbol = NoSymbol;
-            XChangeKeyboardMapping(display_, keycode, 1, &noSymbol, 1);
+            if (connected() && serverKeysym(keycode) == keysym) {
+                KeySym noSymbol = NoSymbol;
+                XChangeKeyboardMapping(display_, keycode, 1, &noSymbol, 1);
+            }
         }
         X11ErrorTrap::closeDisplay(display_);
     }
@@ -51,8 +70,7 @@ public:
     X11EventSource& operator=(const X11EventSource&) = delete;
 
     std::optional<SyntheticEvent> makeMouseEvent(SyntheticEventType type, Point location) override {
-        if (type != SyntheticEventType::secondaryButtonDown &&
-            type != SyntheticEventType::secondaryButtonUp) {
+        if (!isMouseEvent(type)) {
             return std::nullopt;
         }
         SyntheticEvent event;
@@ -71,45 +89,70 @@ public:
         return event;
     }
 
-    void post(const SyntheticEvent& event) override {
-        const bool mouse = event.type == SyntheticEventType::secondaryButtonDown ||
-                           event.type == SyntheticEventType::secondaryButtonUp;
+    bool post(const SyntheticEvent& event) override {
+        const bool mouse = isMouseEvent(event.type);
         if (auto* tap = X11TapConnection::current(); mouse && tap) {
-            if (event.type == SyntheticEventType::secondaryButtonDown) {
-                tap->replayButtonPress(event.location, event.sourceUserData);
-            } else {
-                tap->replayButtonRelease(event.sourceUserData);
-            }
-            return;
+            return event.type == SyntheticEventType::secondaryButtonDown
+                       ? tap->replayButtonPress(event.location, event.sourceUserData)
+                       : tap->replayButtonRelease(event.sourceUserData);
         }
         std::lock_guard lock(mutex_);
-        if (X11ErrorTrap::isBroken(display_)) {
-            return;
+        if (!connected()) {
+            return false;
         }
         if (mouse) {
             postMouse(event);
-            return;
+            return finishRequests();
         }
-        const auto keysym = keysymForVirtualKeyCode(event.keyCode);
-        const KeyCode key = keysym ? keycodeFor(*keysym) : 0;
-        if (key == 0) {
-            return;
+        if (!followKeymapChanges()) {
+            return false;
         }
-        if (event.type == SyntheticEventType::keyDown) {
-            postKeyDown(key, event.flags);
-        } else {
-            postKeyUp(key);
-        }
-        XSync(display_, False);
+        const bool sent = event.type == SyntheticEventType::keyDown
+                              ? postKeyDown(event.keyCode, event.flags)
+                              : postKeyUp(event.keyCode);
+        return sent && finishRequests();
     }
 
 private:
     // What a key-down changed, for its key-up to undo.
     struct HeldKeyPress {
+        VirtualKeyCode virtualKey = 0;
         KeyCode key = 0;
         std::vector<KeyCode> pressedModifiers;
         std::vector<KeyCode> releasedHeldModifiers;
     };
+
+    // Waits until the server has handled what this post sent. False when a request failed or
+    // the connection was lost meanwhile: then the event did not arrive.
+    bool finishRequests() {
+        XSync(display_, False);
+        return X11ErrorTrap::takeLastError(display_) == 0 && connected();
+    }
+
+    // Once the connection is lost, Xlib's keymap tables must not be used any more.
+    bool connected() const { return !X11ErrorTrap::isBroken(display_); }
+
+    // Xlib answers keysym and keycode questions from its own copy of the keymap, which it only
+    // brings up to date when it reads the server's notice of a change. Nothing else reads this
+    // connection, so the notices are read here, after a round trip that makes sure every change
+    // made before this post (a switch to another layout) has been announced.
+    // False when the connection is lost.
+    bool followKeymapChanges() {
+        XSync(display_, False);
+        while (connected() && XPending(display_) > 0) {
+            XEvent event;
+            XNextEvent(display_, &event);
+            if (event.type == MappingNotify) {
+                XRefreshKeyboardMapping(&event.xmapping);
+            } else if (xkbEventBase_ >= 0 && event.type == xkbEventBase_) {
+                auto* xkbEvent = reinterpret_cast<XkbEvent*>(&event);
+                if (xkbEvent->any.xkb_type == XkbMapNotify) {
+                    XkbRefreshKeyboardMapping(&xkbEvent->map);
+                }
+            }
+        }
+        return connected();
+    }
 
     // Outside a tap callback, on our own connection. A running tap of this program catches it.
     void postMouse(const SyntheticEvent& event) {
@@ -119,13 +162,21 @@ private:
                                  static_cast<int>(std::lround(event.location.y)), CurrentTime);
         }
         XTestFakeButtonEvent(display_, Button3, down ? True : False, CurrentTime);
-        XSync(display_, False);
     }
 
-    void postKeyDown(KeyCode key, EventFlags flags) {
+    // False when no key can make the key's keysym, or the connection was lost while looking.
+    bool postKeyDown(VirtualKeyCode virtualKey, EventFlags flags) {
+        const auto keysym = keysymForVirtualKeyCode(virtualKey);
         HeldKeyPress press;
-        press.key = key;
+        press.virtualKey = virtualKey;
+        press.key = keysym ? keycodeFor(*keysym) : 0;
+        if (press.key == 0) {
+            return false;
+        }
         press.releasedHeldModifiers = heldModifierKeys();
+        if (!connected()) {
+            return false;
+        }
         for (const KeyCode held : press.releasedHeldModifiers) {
             XTestFakeKeyEvent(display_, held, False, CurrentTime);
         }
@@ -135,18 +186,27 @@ private:
                 press.pressedModifiers.push_back(code);
             }
         }
-        XTestFakeKeyEvent(display_, key, True, CurrentTime);
+        XTestFakeKeyEvent(display_, press.key, True, CurrentTime);
         pendingPresses_.push_back(std::move(press));
+        return true;
     }
 
-    void postKeyUp(KeyCode key) {
-        XTestFakeKeyEvent(display_, key, False, CurrentTime);
+    // Releases the keys that the matching key-down pressed, even when the keymap has changed in
+    // between; false when there is nothing to release.
+    bool postKeyUp(VirtualKeyCode virtualKey) {
         const auto pending =
             std::find_if(pendingPresses_.begin(), pendingPresses_.end(),
-                         [&](const HeldKeyPress& press) { return press.key == key; });
+                         [&](const HeldKeyPress& press) { return press.virtualKey == virtualKey; });
         if (pending == pendingPresses_.end()) {
-            return;
+            const auto keysym = keysymForVirtualKeyCode(virtualKey);
+            const KeyCode key = keysym ? XKeysymToKeycode(display_, *keysym) : 0;
+            if (key == 0) {
+                return false;
+            }
+            XTestFakeKeyEvent(display_, key, False, CurrentTime);
+            return true;
         }
+        XTestFakeKeyEvent(display_, pending->key, False, CurrentTime);
         for (auto it = pending->pressedModifiers.rbegin(); it != pending->pressedModifiers.rend();
              ++it) {
             XTestFakeKeyEvent(display_, *it, False, CurrentTime);
@@ -155,6 +215,7 @@ private:
             XTestFakeKeyEvent(display_, held, True, CurrentTime);
         }
         pendingPresses_.erase(pending);
+        return true;
     }
 
     // Command and control both press Control, so that shortcuts written for the Command key do
@@ -179,6 +240,9 @@ private:
         char keys[32] = {};
         XQueryKeymap(display_, keys);
         std::vector<KeyCode> held;
+        if (!connected()) {
+            return held;
+        }
         XModifierKeymap* map = XGetModifierMapping(display_);
         if (!map) {
             return held;
@@ -201,12 +265,19 @@ private:
         return held;
     }
 
+    // The key that makes `keysym` in the keymap in force, or a free key bound to it. A binding
+    // made earlier is used only while the server still has it: a keymap loaded since (another
+    // layout) replaces it.
     KeyCode keycodeFor(Keysym keysym) {
         if (const KeyCode code = XKeysymToKeycode(display_, keysym); code != 0) {
             return code;
         }
-        if (const auto bound = temporaryBindings_.find(keysym); bound != temporaryBindings_.end()) {
+        if (const auto bound = temporaryBindings_.find(keysym);
+            bound != temporaryBindings_.end() && serverKeysym(bound->second) == keysym) {
             return bound->second;
+        }
+        if (!connected()) {
+            return 0;
         }
         const KeyCode free = freeKeycode();
         if (free == 0) {
@@ -215,8 +286,23 @@ private:
         KeySym symbol = keysym;
         XChangeKeyboardMapping(display_, free, 1, &symbol, 1);
         XSync(display_, False);
+        if (X11ErrorTrap::takeLastError(display_) != 0 || !connected()) {
+            return 0;
+        }
         temporaryBindings_[keysym] = free;
         return free;
+    }
+
+    // The first keysym of `keycode` as the server has it now.
+    Keysym serverKeysym(KeyCode keycode) {
+        int perKeycode = 0;
+        KeySym* symbols = XGetKeyboardMapping(display_, keycode, 1, &perKeycode);
+        if (!symbols) {
+            return NoSymbol;
+        }
+        const Keysym first = perKeycode > 0 ? symbols[0] : NoSymbol;
+        XFree(symbols);
+        return first;
     }
 
     // A key without any keysym, from the top of the range where keyboards rarely have keys.
@@ -243,6 +329,8 @@ private:
     }
 
     Display* const display_;
+    // The event number of the keyboard extension's notices; -1 without the extension.
+    int xkbEventBase_ = -1;
     std::mutex mutex_;
     std::vector<HeldKeyPress> pendingPresses_;
     std::map<Keysym, KeyCode> temporaryBindings_;

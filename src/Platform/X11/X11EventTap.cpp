@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cmath>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "Platform/X11/X11ErrorTrap.h"
@@ -212,7 +213,7 @@ bool X11TapConnection::dispatchPending() {
     return !X11ErrorTrap::isBroken(display_);
 }
 
-void X11TapConnection::replayButtonPress(Point location, std::int64_t sourceUserData) {
+bool X11TapConnection::replayButtonPress(Point location, std::int64_t sourceUserData) {
     Window rootReturn = 0;
     Window childReturn = 0;
     int rootX = 0;
@@ -220,31 +221,37 @@ void X11TapConnection::replayButtonPress(Point location, std::int64_t sourceUser
     int windowX = 0;
     int windowY = 0;
     unsigned mask = 0;
-    pointerBeforeReplay_.reset();
+    const int x = toPixel(location.x);
+    const int y = toPixel(location.y);
+    pointerRestore_.reset();
     if (XQueryPointer(display_, root_, &rootReturn, &childReturn, &rootX, &rootY, &windowX,
                       &windowY, &mask)) {
-        pointerBeforeReplay_ = Point{double(rootX), double(rootY)};
+        pointerRestore_ = PointerRestore{x, y, rootX, rootY};
     }
     const bool wasGrabbed = grabbed_;
     ungrab();
-    XTestFakeMotionEvent(display_, -1, toPixel(location.x), toPixel(location.y), CurrentTime);
+    XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
     rememberOwnRequest(sourceUserData);
     XTestFakeButtonEvent(display_, Button3, True, CurrentTime);
     if (wasGrabbed) {
         grab();
     }
     XSync(display_, False);
+    return !X11ErrorTrap::isBroken(display_);
 }
 
-void X11TapConnection::replayButtonRelease(std::int64_t sourceUserData) {
+bool X11TapConnection::replayButtonRelease(std::int64_t sourceUserData) {
     rememberOwnRequest(sourceUserData);
     XTestFakeButtonEvent(display_, Button3, False, CurrentTime);
-    if (pointerBeforeReplay_) {
-        XTestFakeMotionEvent(display_, -1, toPixel(pointerBeforeReplay_->x),
-                             toPixel(pointerBeforeReplay_->y), CurrentTime);
-        pointerBeforeReplay_.reset();
+    if (const auto restore = std::exchange(pointerRestore_, std::nullopt)) {
+        // The server moves the pointer back only if it is still on the replay's pixel, in the
+        // same request that checks it; a user who moved it during the click keeps it where it
+        // went.
+        XWarpPointer(display_, root_, root_, restore->replayX, restore->replayY, 1, 1,
+                     restore->userX, restore->userY);
     }
     XFlush(display_);
+    return !X11ErrorTrap::isBroken(display_);
 }
 
 void X11TapConnection::grab() {

@@ -46,10 +46,11 @@ public:
 
     // Replays a secondary click from inside the callback. Everything goes through this
     // connection, whose requests the server handles in order: the grab is released before the
-    // press and taken again before the release, so the tap never catches its own click. The
-    // pointer returns to where it was once the button is up.
-    void replayButtonPress(Point location, std::int64_t sourceUserData);
-    void replayButtonRelease(std::int64_t sourceUserData);
+    // press and taken again before the release, so the tap never catches its own click. Once the
+    // button is up the pointer returns to where it was, unless the user has moved it meanwhile.
+    // False when the connection to the server is lost.
+    bool replayButtonPress(Point location, std::int64_t sourceUserData);
+    bool replayButtonRelease(std::int64_t sourceUserData);
 
 private:
     X11TapConnection(_XDisplay* display, TapCallback callback);
@@ -66,7 +67,14 @@ private:
     std::atomic<bool> valid_{true};
     bool enabled_ = false;
     bool grabbed_ = false;
-    std::optional<Point> pointerBeforeReplay_;
+    // Where the replay put the pointer and where it was before, in root pixels.
+    struct PointerRestore {
+        int replayX = 0;
+        int replayY = 0;
+        int userX = 0;
+        int userY = 0;
+    };
+    std::optional<PointerRestore> pointerRestore_;
     std::array<std::pair<unsigned long, std::int64_t>, 4> ownRequests_{};
     std::size_t nextOwnRequest_ = 0;
 };

@@ -23,9 +23,8 @@ bool KeyboardShortcutDispatcher::dispatch(const KeyboardShortcutDescriptor& shor
     const EventFlags flags = KeyCodeMap::flags(shortcut.modifiers);
     keyDown->flags = flags;
     keyUp->flags = flags;
-    eventSource_->post(*keyDown);
-    eventSource_->post(*keyUp);
-    return true;
+    // A key-down that did not arrive leaves nothing to release.
+    return eventSource_->post(*keyDown) && eventSource_->post(*keyUp);
 }
 
 }  // namespace quillorbitex

@@ -8,7 +8,8 @@ namespace quillorbitex {
 class KeyboardShortcutDispatching {
 public:
     virtual ~KeyboardShortcutDispatching() = default;
-    // True when the key press was handed to the system; whether anything reacted is not observed.
+    // True when the key press was handed to the system; false when nothing or only part of it was
+    // sent. Whether anything reacted is not observed.
     virtual bool dispatch(const KeyboardShortcutDescriptor& shortcut) = 0;
 };
 

@@ -43,5 +43,20 @@ TEST(KeyboardShortcutDispatcher, PostsNothingWhenItCannotPostBothEvents) {
     EXPECT_TRUE(poster.postedEvents().empty());
 }
 
+TEST(KeyboardShortcutDispatcher, ReportsAShortcutThatDidNotArriveWhole) {
+    // The post that sends nothing, and how many events reached the system before it.
+    const std::pair<SyntheticEventType, std::size_t> cases[] = {
+        {SyntheticEventType::keyDown, 0},
+        {SyntheticEventType::keyUp, 1},
+    };
+    for (const auto& [failing, arrived] : cases) {
+        testing::RecordingEventPoster poster;
+        KeyboardShortcutDispatcher dispatcher(poster.createSource());
+        poster.setFailsPosting(failing, true);
+        EXPECT_FALSE(dispatcher.dispatch(KeyboardShortcutDescriptor::refresh));
+        EXPECT_EQ(poster.postedEvents().size(), arrived);
+    }
+}
+
 }  // namespace
 }  // namespace quillorbitex

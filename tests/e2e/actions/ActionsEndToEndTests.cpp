@@ -221,6 +221,18 @@ TEST_F(ActionsEndToEndTest, ReadyMadeCommandsReachTheFocusedWindowOnlyWithAnEven
     EXPECT_TRUE(window->log.eventsSince(mark, "KeyPress").empty());
 }
 
+TEST_F(ActionsEndToEndTest, KeyboardActionsFailOnceTheDisplayIsGone) {
+    auto dispatcher = makeDispatcher(session_.displayName());
+    ASSERT_TRUE(dispatcher.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
+
+    session_.terminate(session_.serverPid());
+
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
+    EXPECT_FALSE(dispatcher.dispatch(
+        GestureAction::keyboardShortcut({KeyboardKeyToken::t, {ModifierKey::command}})));
+    EXPECT_TRUE(dispatcher.dispatch(GestureAction::openApp("org.quillorbitex.TestApp")));
+}
+
 TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenLikeAnyURL) {
     const QString display = QString::fromStdString(session_.displayName());
     PermissionService service(std::make_shared<x11::X11AccessibilityTrust>(display),

@@ -1,5 +1,6 @@
 #include <pthread.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -274,6 +275,119 @@ TEST_F(CaptureEndToEndTest, ShortcutsReachTheFocusedWindowWithExactlyTheirModifi
     ASSERT_TRUE(r);
     EXPECT_EQ(r->number("state"), ControlMask) << "command presses Control";
     input_->releaseKey(XK_Alt_L);
+}
+
+TEST_F(CaptureEndToEndTest, ShortcutsFollowKeyboardLayoutChanges) {
+    using K = KeyboardKeyToken;
+    KeyboardShortcutDispatcher dispatcher(
+        x11::X11EventPoster(session_.displayName()).createSource());
+    ASSERT_TRUE(input_->activateWindow(window_->window));
+    ASSERT_TRUE(waitUntil([&] { return input_->focusedWindow() == window_->window; }));
+
+    // Keys that the layouts put in different places: AZERTY swaps a/q and z/w and moves m,
+    // QWERTZ swaps y/z, and the Russian layout has no Latin letters at all (they are bound to
+    // free keys, which the next layout takes away).
+    const std::vector<std::pair<K, std::string>> keys = {{K::q, "q"}, {K::a, "a"}, {K::w, "w"},
+                                                         {K::z, "z"}, {K::y, "y"}, {K::m, "m"}};
+    // The first round makes the poster read the keymap before anything changes it.
+    for (const char* layout : {"us", "fr", "ru", "de", "ru", "us"}) {
+        ASSERT_TRUE(session_.run({"setxkbmap", "-layout", layout}));
+        for (const auto& [token, keysym] : keys) {
+            const auto mark = window_->log.events().size();
+            ASSERT_TRUE(dispatcher.dispatch({token, {ModifierKey::command}}));
+            std::optional<TestWindowEvent> press;
+            ASSERT_TRUE(waitUntil([&] {
+                for (const auto& event : window_->log.eventsSince(mark, "KeyPress")) {
+                    if (event.field("keysym") != "Control_L") {
+                        press = event;
+                        return true;
+                    }
+                }
+                return false;
+            })) << layout
+                << ": no key arrived for " << keysym;
+            ASSERT_EQ(press->field("keysym"), keysym) << layout;
+            EXPECT_EQ(press->number("state"), ControlMask) << layout << " " << keysym;
+        }
+    }
+}
+
+TEST_F(CaptureEndToEndTest, AShortcutNoKeyCanMakeIsReportedAsNotSent) {
+    KeyboardShortcutDispatcher dispatcher(
+        x11::X11EventPoster(session_.displayName()).createSource());
+    ASSERT_TRUE(input_->activateWindow(window_->window));
+    ASSERT_TRUE(waitUntil([&] { return input_->focusedWindow() == window_->window; }));
+    const auto keyReleasedSince = [&](std::size_t mark, const std::string& keysym) {
+        return waitUntil([&] {
+            const auto releases = window_->log.eventsSince(mark, "KeyRelease");
+            return std::any_of(releases.begin(), releases.end(),
+                               [&](const auto& event) { return event.field("keysym") == keysym; });
+        });
+    };
+    // The last key of the shortcut is up before anything below is looked at.
+    ASSERT_TRUE(dispatcher.dispatch(KeyboardShortcutDescriptor::refresh));
+    ASSERT_TRUE(keyReleasedSince(0, "Control_L"));
+
+    // A keymap in which no key makes r and no key is free to be borrowed for it.
+    Display* display = input_->display();
+    int minKeycode = 0;
+    int maxKeycode = 0;
+    XDisplayKeycodes(display, &minKeycode, &maxKeycode);
+    const int count = maxKeycode - minKeycode + 1;
+    int perKeycode = 0;
+    KeySym* mapping =
+        XGetKeyboardMapping(display, static_cast<KeyCode>(minKeycode), count, &perKeycode);
+    ASSERT_NE(mapping, nullptr);
+    for (int row = 0; row < count; ++row) {
+        KeySym* symbols = mapping + row * perKeycode;
+        std::replace_if(
+            symbols, symbols + perKeycode, [](KeySym s) { return s == XK_r || s == XK_R; },
+            NoSymbol);
+        if (std::all_of(symbols, symbols + perKeycode, [](KeySym s) { return s == NoSymbol; })) {
+            symbols[0] = XK_F35;
+        }
+    }
+    XChangeKeyboardMapping(display, minKeycode, perKeycode, mapping, count);
+    XFree(mapping);
+    XSync(display, False);
+
+    const auto mark = window_->log.events().size();
+    EXPECT_FALSE(dispatcher.dispatch(KeyboardShortcutDescriptor::refresh));
+    ASSERT_TRUE(dispatcher.dispatch({KeyboardKeyToken::t, {ModifierKey::command}}));
+    ASSERT_TRUE(keyReleasedSince(mark, "t"));
+    std::vector<std::string> pressed;
+    for (const auto& event : window_->log.eventsSince(mark, "KeyPress")) {
+        pressed.push_back(event.field("keysym").value_or("?"));
+    }
+    EXPECT_EQ(pressed, (std::vector<std::string>{"Control_L", "t"}));
+}
+
+TEST_F(CaptureEndToEndTest, APointerMovedDuringTheClickReplayStaysWhereTheUserMovedIt) {
+    ASSERT_EQ(monitor_->start(recorder_.strokeHandler(), recorder_.phaseHandler()),
+              GestureMonitorState::running());
+    const auto start = inWindow(200, 150);
+    const auto end = inWindow(210, 150);
+    const auto moved = inWindow(320, 240);
+    const auto mark = movePointerAndSettle(start);
+    input_->setStepPause(std::chrono::microseconds{0});
+
+    input_->pressButton(3);
+    input_->movePointer(end);
+    input_->releaseButton(3);
+    // The user moves on as soon as the replay has put the pointer back on the click point, while
+    // the replayed button is down; had the replay ended unseen, the move comes after it.
+    const auto replayEnded = [&] {
+        return !window_->log.eventsSince(mark, "ButtonRelease").empty();
+    };
+    EXPECT_TRUE(waitUntil([&] { return input_->pointerPosition() == start || replayEnded(); },
+                          testing::kDefaultWaitTimeout, std::chrono::microseconds{50}));
+    input_->movePointer(moved);
+    ASSERT_TRUE(waitUntil(replayEnded));
+
+    // Joins the tap thread; its connection closes only after the server has handled every
+    // request of the replay.
+    monitor_.reset();
+    EXPECT_EQ(input_->pointerPosition(), moved);
 }
 
 // A bare X server of our own beside the session's, for tests that break it.
