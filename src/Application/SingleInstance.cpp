@@ -22,8 +22,9 @@ int toInt(std::chrono::milliseconds timeout) {
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
     : QObject(parent), serverName_(std::move(serverName)) {
-    // Only this user may connect.
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    // No socket options: with them Qt binds elsewhere and renames the socket into place, which
+    // silently replaces a running instance's socket. A plain bind fails on an existing name, so
+    // two launches cannot both win. The runtime folder is the user's own (mode 0700).
     connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
 }
 
