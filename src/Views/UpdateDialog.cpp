@@ -120,8 +120,7 @@ UpdateDialog::UpdateDialog(const UpdateCheckOutcome& outcome, QWidget* parent) :
         outcome.kind == UpdateCheckOutcome::Kind::updateAvailable && outcome.newest.has_value();
     if (available && !outcome.newest->notes.isEmpty()) {
         auto* card = new DarkCardFrame(this);
-        auto* cardLayout = new QVBoxLayout(card);
-        cardLayout->setContentsMargins(0, 0, 0, 0);
+        QVBoxLayout* cardLayout = card->contentLayout();
         cardLayout->setSpacing(8);
         cardLayout->addWidget(textLabel(L10n::string("Release notes"), Theme::Font::captionText,
                                         Token::textTertiary, this));

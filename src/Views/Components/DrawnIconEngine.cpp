@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPixmap>
-#include <cmath>
 
 namespace quillorbitex {
 
@@ -24,15 +23,14 @@ QPixmap DrawnIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon
     if (size.isEmpty() || !(scale > 0)) {
         return {};
     }
-    // Drawn at the device's own resolution: a 32 px icon at ratio 2 is 64 device pixels of detail.
-    const QSize deviceSize(static_cast<int>(std::ceil(size.width() * scale)),
-                           static_cast<int>(std::ceil(size.height() * scale)));
-    QPixmap pixmap(deviceSize);
+    // QIcon asks for its logical size times the ratio, so `size` counts device pixels: the icon
+    // is drawn with all of them rather than drawn small and scaled up.
+    QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     pixmap.setDevicePixelRatio(scale);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter_(painter, QRectF(QPointF(0, 0), QSizeF(size)), mode);
+    painter_(painter, QRectF(QPointF(0, 0), QSizeF(size) / scale), mode);
     return pixmap;
 }
 

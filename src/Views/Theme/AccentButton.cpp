@@ -4,6 +4,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 #include "Views/Theme/Theme.h"
 
@@ -58,9 +59,10 @@ double AccentButton::currentShadowOpacity() const {
 }
 
 QSize AccentButton::sizeHint() const {
-    const QFontMetrics metrics = fontMetrics();
-    return {metrics.horizontalAdvance(text()) + 2 * kHorizontalPadding,
-            metrics.height() + 2 * kVerticalPadding};
+    // Rounded up, so that the label is never elided at its own size.
+    const QFontMetricsF metrics(font());
+    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + 2 * kHorizontalPadding,
+            static_cast<int>(std::ceil(metrics.height())) + 2 * kVerticalPadding};
 }
 
 QSize AccentButton::minimumSizeHint() const {
@@ -108,7 +110,7 @@ void AccentButton::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::white);
     const QRectF textArea = bounds.adjusted(kHorizontalPadding, 0, -kHorizontalPadding, 0);
     const QString label =
-        fontMetrics().elidedText(text(), Qt::ElideRight, static_cast<int>(textArea.width()));
+        QFontMetricsF(font()).elidedText(text(), Qt::ElideRight, textArea.width());
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, label);
 }
 

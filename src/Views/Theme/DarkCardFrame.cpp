@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QVBoxLayout>
 
 #include "Views/Theme/Theme.h"
 
@@ -13,9 +14,9 @@ constexpr double kCornerRadius = 12;
 
 }  // namespace
 
-DarkCardFrame::DarkCardFrame(QWidget* parent) : QFrame(parent) {
+DarkCardFrame::DarkCardFrame(QWidget* parent) : QFrame(parent), layout_(new QVBoxLayout(this)) {
     setFrameShape(QFrame::NoFrame);
-    setContentsMargins(contentPadding, contentPadding, contentPadding, contentPadding);
+    layout_->setContentsMargins(contentPadding, contentPadding, contentPadding, contentPadding);
 }
 
 void DarkCardFrame::paintEvent(QPaintEvent*) {

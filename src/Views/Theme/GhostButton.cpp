@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 #include "Views/Theme/Theme.h"
 
@@ -43,9 +44,10 @@ QColor GhostButton::currentFillColor() const {
 }
 
 QSize GhostButton::sizeHint() const {
-    const QFontMetrics metrics = fontMetrics();
-    return {metrics.horizontalAdvance(text()) + 2 * kHorizontalPadding,
-            metrics.height() + 2 * kVerticalPadding};
+    // Rounded up, so that the label is never elided at its own size.
+    const QFontMetricsF metrics(font());
+    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + 2 * kHorizontalPadding,
+            static_cast<int>(std::ceil(metrics.height())) + 2 * kVerticalPadding};
 }
 
 QSize GhostButton::minimumSizeHint() const {
@@ -71,7 +73,7 @@ void GhostButton::paintEvent(QPaintEvent*) {
     painter.setPen(currentTextColor());
     const QRectF textArea = QRectF(rect()).adjusted(kHorizontalPadding, 0, -kHorizontalPadding, 0);
     const QString label =
-        fontMetrics().elidedText(text(), Qt::ElideRight, static_cast<int>(textArea.width()));
+        QFontMetricsF(font()).elidedText(text(), Qt::ElideRight, textArea.width());
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, label);
 }
 
