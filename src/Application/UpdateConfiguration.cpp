@@ -8,26 +8,12 @@ namespace quillorbitex {
 
 namespace {
 
-bool isBase64AlphabetLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' ||
-           c == '/';
-}
-
-// Standard Base64 without leniency: whole groups of four, only the alphabet, at most two '=' and
-// only at the very end. Anything else (inner blanks, the URL-safe alphabet, missing padding) fails.
+// Standard Base64 without leniency: whole groups of four (padding included) of the standard
+// alphabet only, so inner blanks, the URL-safe alphabet and missing padding all fail.
 std::optional<QByteArray> decodeStrictBase64(const QString& text) {
     const QByteArray bytes = text.toLatin1();
     if (bytes.isEmpty() || bytes.size() % 4 != 0 || text.size() != bytes.size()) {
         return std::nullopt;
-    }
-    qsizetype padding = 0;
-    while (padding < 2 && bytes[bytes.size() - 1 - padding] == '=') {
-        ++padding;
-    }
-    for (qsizetype i = 0; i < bytes.size() - padding; ++i) {
-        if (!isBase64AlphabetLetter(bytes[i])) {
-            return std::nullopt;
-        }
     }
     const auto result = QByteArray::fromBase64Encoding(
         bytes, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);

@@ -67,10 +67,6 @@ int compareRemainder(const std::vector<Part>& parts, std::size_t from) {
     return 0;
 }
 
-int sign(int value) {
-    return (value > 0) - (value < 0);
-}
-
 }  // namespace
 
 int compareVersions(QStringView a, QStringView b) {
@@ -86,7 +82,7 @@ int compareVersions(QStringView a, QStringView b) {
         const int order = l.isNumber ? compareNumbers(l.text, r.text)
                                      : l.text.compare(r.text, Qt::CaseInsensitive);
         if (order != 0) {
-            return sign(order);
+            return order < 0 ? -1 : 1;
         }
     }
     if (left.size() > common) {
