@@ -72,12 +72,8 @@ void FeedUpdater::beginCheck(bool userInitiated) {
     lastCheck_ = clock_.now();
     scheduleAutomaticCheck();
 
-    const QUrl url(bundle_.feedURL.trimmed(), QUrl::StrictMode);
-    if (!url.isValid() || url.scheme().isEmpty()) {
-        finishCheck(UpdateCheckOutcome{UpdateCheckOutcome::Kind::unreachable, bundle_.version, {}});
-        return;
-    }
-    QNetworkRequest request(url);
+    // An address Qt cannot fetch ends as a network error, like any other unreachable feed.
+    QNetworkRequest request(QUrl(bundle_.feedURL.trimmed(), QUrl::StrictMode));
     request.setTransferTimeout(static_cast<int>(transferTimeout.count()));
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("%1/%2").arg(bundle_.displayName, bundle_.version));

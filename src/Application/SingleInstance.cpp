@@ -28,10 +28,6 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
     connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
 }
 
-SingleInstance::~SingleInstance() {
-    server_.close();
-}
-
 QString SingleInstance::defaultServerName(const QString& applicationIdentifier) {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (folder.isEmpty() || !QDir(folder).exists()) {
@@ -75,9 +71,6 @@ bool SingleInstance::sendShowRequest(std::chrono::milliseconds timeout) {
     socket.write(kShowDashboardRequest.data(), kShowDashboardRequest.size());
     socket.waitForBytesWritten(toInt(timeout));
     socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState) {
-        socket.waitForDisconnected(toInt(timeout));
-    }
     // Someone listens on the name, so another instance runs, even if the request got lost.
     return true;
 }

@@ -27,8 +27,8 @@ public:
     };
 
     // `serverName` is a socket name or an absolute path (see defaultServerName()).
+    // Closing (destruction) removes the socket, so the next launch takes over.
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
-    ~SingleInstance() override;
 
     // "<application id>-<user id>" in the user's runtime folder (XDG_RUNTIME_DIR), else in the
     // temporary folder; the user id keeps users apart where the folder is shared.
