@@ -2,6 +2,19 @@
 
 namespace quillorbitex {
 
+const QStringList& PermissionService::settingsApplicationIdentifiers() {
+    static const QStringList identifiers = {
+        QStringLiteral("org.gnome.Settings"),    QStringLiteral("gnome-control-center"),
+        QStringLiteral("systemsettings"),        QStringLiteral("org.kde.systemsettings"),
+        QStringLiteral("kdesystemsettings"),     QStringLiteral("xfce-settings-manager"),
+        QStringLiteral("cinnamon-settings"),     QStringLiteral("matecc"),
+        QStringLiteral("mate-control-center"),   QStringLiteral("lxqt-config"),
+        QStringLiteral("budgie-control-center"), QStringLiteral("io.elementary.switchboard"),
+        QStringLiteral("unity-control-center"),
+    };
+    return identifiers;
+}
+
 PermissionService::PermissionService(std::shared_ptr<AccessibilityTrust> trust,
                                      std::shared_ptr<Workspace> workspace)
     : trust_(std::move(trust)), workspace_(std::move(workspace)) {}
@@ -15,17 +28,19 @@ void PermissionService::requestAccessibilityPrompt() {
 }
 
 void PermissionService::openAccessibilitySettings() {
-    open(accessibilitySettingsURL);
+    openSettingsApplication();
 }
 
 void PermissionService::openInputMonitoringSettings() {
-    open(inputMonitoringSettingsURL);
+    openSettingsApplication();
 }
 
-void PermissionService::open(const char* address) {
-    const QUrl url(QString::fromLatin1(address), QUrl::StrictMode);
-    if (url.isValid()) {
-        workspace_->openURL(url);
+void PermissionService::openSettingsApplication() {
+    for (const QString& identifier : settingsApplicationIdentifiers()) {
+        if (const auto application = workspace_->application(identifier)) {
+            workspace_->openApplication(*application);
+            return;
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <memory>
 
 #include "Platform/AccessibilityTrust.h"
@@ -8,25 +9,27 @@
 
 namespace quillorbitex {
 
-// A thin layer over the desktop's trust and its settings pages; keeps no state.
+// A thin layer over the desktop's trust and its settings application; keeps no state.
 class PermissionService final : public PermissionServiceProtocol {
 public:
-    static constexpr const char* accessibilitySettingsURL =
-        "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility";
-    static constexpr const char* inputMonitoringSettingsURL =
-        "x-apple.systempreferences:com.apple.preference.security?Privacy_ListenEvent";
+    // The settings applications of the common desktops, by desktop-file ID, in the order they are
+    // tried: GNOME (current and older names), KDE Plasma, Xfce, Cinnamon, MATE, LXQt, Budgie,
+    // elementary, Unity.
+    static const QStringList& settingsApplicationIdentifiers();
 
     PermissionService(std::shared_ptr<AccessibilityTrust> trust,
                       std::shared_ptr<Workspace> workspace);
 
     PermissionState accessibilityPermissionState() override;
     void requestAccessibilityPrompt() override;
-    // Where the desktop has no handler for the settings address, nothing happens.
+    // An X11 desktop has no page for either permission; both open the desktop's settings
+    // application, the first installed one of settingsApplicationIdentifiers(). Where none is
+    // installed, nothing happens.
     void openAccessibilitySettings() override;
     void openInputMonitoringSettings() override;
 
 private:
-    void open(const char* address);
+    void openSettingsApplication();
 
     std::shared_ptr<AccessibilityTrust> trust_;
     std::shared_ptr<Workspace> workspace_;

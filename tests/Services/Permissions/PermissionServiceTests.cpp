@@ -28,16 +28,52 @@ TEST_F(PermissionServiceTest, PromptAsksTheDesktopOnce) {
     EXPECT_EQ(service_.accessibilityPermissionState(), PermissionState::granted);
 }
 
-TEST_F(PermissionServiceTest, EachSettingsOperationOpensExactlyItsAddressOnce) {
-    // The desktop has no handler for these addresses; opening them is then silently nothing.
-    service_.openAccessibilitySettings();
-    service_.openInputMonitoringSettings();
-    const auto requests = workspace_->openURLRequests();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].toString(),
-              "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility");
-    EXPECT_EQ(requests[1].toString(),
-              "x-apple.systempreferences:com.apple.preference.security?Privacy_ListenEvent");
+WorkspaceApplication settingsApp(const char* identifier) {
+    const QString id = QString::fromLatin1(identifier);
+    return WorkspaceApplication{id, id,
+                                QStringLiteral("/usr/share/applications/%1.desktop").arg(id)};
+}
+
+TEST_F(PermissionServiceTest, SettingsLinksOpenTheFirstInstalledSettingsApplication) {
+    const struct {
+        const char* name;
+        std::vector<const char*> installed;
+        std::optional<const char*> opened;
+    } cases[] = {
+        {"GNOME", {"org.gnome.Settings"}, "org.gnome.Settings"},
+        {"older GNOME", {"gnome-control-center"}, "gnome-control-center"},
+        {"KDE Plasma", {"systemsettings"}, "systemsettings"},
+        {"Xfce", {"xfce-settings-manager"}, "xfce-settings-manager"},
+        {"MATE", {"matecc"}, "matecc"},
+        {"LXQt", {"lxqt-config"}, "lxqt-config"},
+        {"two desktops: the earlier entry wins",
+         {"lxqt-config", "cinnamon-settings"},
+         "cinnamon-settings"},
+        {"unrelated applications only", {"org.gnome.Nautilus", "firefox-esr"}, std::nullopt},
+        {"nothing installed", {}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        for (const bool inputMonitoring : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (inputMonitoring ? ", input monitoring" : ""));
+            auto workspace = std::make_shared<testing::FakeWorkspace>();
+            for (const char* id : c.installed) {
+                workspace->addApplication(settingsApp(id));
+            }
+            PermissionService service(trust_, workspace);
+            inputMonitoring ? service.openInputMonitoringSettings()
+                            : service.openAccessibilitySettings();
+
+            const auto opened = workspace->openedApplications();
+            if (c.opened) {
+                ASSERT_EQ(opened.size(), 1u);
+                EXPECT_EQ(opened[0], settingsApp(*c.opened));
+            } else {
+                EXPECT_TRUE(opened.empty());
+            }
+            // No address of another operating system is handed to the desktop.
+            EXPECT_TRUE(workspace->openURLRequests().empty());
+        }
+    }
 }
 
 }  // namespace

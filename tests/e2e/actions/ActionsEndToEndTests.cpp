@@ -233,7 +233,7 @@ TEST_F(ActionsEndToEndTest, KeyboardActionsFailOnceTheDisplayIsGone) {
     EXPECT_TRUE(dispatcher.dispatch(GestureAction::openApp("org.quillorbitex.TestApp")));
 }
 
-TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenLikeAnyURL) {
+TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenTheSettingsApplication) {
     const QString display = QString::fromStdString(session_.displayName());
     PermissionService service(std::make_shared<x11::X11AccessibilityTrust>(display),
                               makeWorkspace());
@@ -242,18 +242,21 @@ TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenLikeAnyURL
                                   makeWorkspace());
     EXPECT_EQ(unreachable.accessibilityPermissionState(), PermissionState::denied);
 
-    // No handler for the settings addresses: nothing starts and nothing fails.
+    // No settings application installed: nothing starts and nothing fails.
     service.openAccessibilitySettings();
 
-    // A desktop that handles the scheme gets exactly the address.
-    writeFile(session_.configHome() / "mimeapps.list",
-              "[Default Applications]\n"
-              "x-scheme-handler/x-apple.systempreferences=qxtest-handler.desktop\n");
-    service.openInputMonitoringSettings();
-    EXPECT_TRUE(waitUntil([&] {
-        return readFile(markers_ / "url") ==
-               std::string(PermissionService::inputMonitoringSettingsURL) + "\n";
-    })) << readFile(markers_ / "url").value_or("(no marker)");
+    // A desktop with a settings application gets it started.
+    writeFile(session_.dataDirs() / "applications" / "xfce-settings-manager.desktop",
+              "[Desktop Entry]\nType=Application\nName=Settings\nExec=/bin/sh \"" +
+                  (session_.tempDir() / "bin" / "record.sh").string() + "\" \"" +
+                  (markers_ / "settings").string() + "\" opened\n");
+    entries_ = std::make_shared<freedesktop::DesktopEntries>();
+    PermissionService withSettings(std::make_shared<x11::X11AccessibilityTrust>(display),
+                                   makeWorkspace());
+    withSettings.openInputMonitoringSettings();
+    EXPECT_TRUE(waitUntil([&] { return readFile(markers_ / "settings") == "opened\n"; }))
+        << readFile(markers_ / "settings").value_or("(no marker)");
+    EXPECT_FALSE(fs::exists(markers_ / "url"));
 }
 
 }  // namespace

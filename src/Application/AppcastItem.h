@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <QUrl>
+#include <optional>
+
+namespace quillorbitex {
+
+// One release as an update feed describes it.
+struct AppcastItem {
+    // The version compared with ours.
+    QString version;
+    // The version shown to the user; the version itself when the feed gives no other.
+    QString displayVersion;
+    // The release notes as plain text (markup removed); may be empty.
+    QString notes;
+    // Where the release can be downloaded: an http or https address, or empty when the feed gives
+    // none that is safe to open.
+    QUrl downloadURL;
+
+    // The newest release of an appcast-style RSS feed: among the items that carry a version, the
+    // one with the highest. Nothing when the text is not a well-formed RSS document or lists no
+    // such item.
+    static std::optional<AppcastItem> newestInFeed(const QByteArray& feed);
+
+    friend bool operator==(const AppcastItem&, const AppcastItem&) = default;
+};
+
+// Release notes written as HTML, as readable plain text: tags removed, paragraphs, line breaks and
+// list items kept as lines, character references decoded, scripts and styles dropped.
+QString plainTextFromHtml(QStringView html);
+
+}  // namespace quillorbitex

@@ -1,0 +1,80 @@
+#include "Views/Theme/GhostButton.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+#include "Views/Theme/Theme.h"
+
+namespace quillorbitex {
+
+namespace {
+
+constexpr double kCornerRadius = 9;
+constexpr int kHorizontalPadding = 14;
+constexpr int kVerticalPadding = 9;
+
+QColor mix(const QColor& from, const QColor& to, double t) {
+    const auto channel = [t](float a, float b) { return a + (b - a) * static_cast<float>(t); };
+    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
+                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
+}
+
+}  // namespace
+
+GhostButton::GhostButton(const QString& text, QWidget* parent)
+    : QPushButton(text, parent), press_(this, std::chrono::milliseconds(100)) {
+    setFont(Theme::systemFont(14, QFont::Medium));
+    setAutoDefault(false);
+    setCursor(Qt::PointingHandCursor);
+    connect(this, &QAbstractButton::pressed, this, [this] { press_.setPressed(true); });
+    connect(this, &QAbstractButton::released, this, [this] { press_.setPressed(false); });
+}
+
+QColor GhostButton::currentTextColor() const {
+    return mix(Theme::color(ThemePalette::Token::textSecondary, *this),
+               Theme::color(ThemePalette::Token::textPrimary, *this), press_.progress());
+}
+
+QColor GhostButton::currentFillColor() const {
+    QColor hover = Theme::color(ThemePalette::Token::bgHover, *this);
+    QColor clear = hover;
+    clear.setAlpha(0);
+    return mix(clear, hover, press_.progress());
+}
+
+QSize GhostButton::sizeHint() const {
+    // Rounded up, so that the label is never elided at its own size.
+    const QFontMetricsF metrics(font());
+    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + 2 * kHorizontalPadding,
+            static_cast<int>(std::ceil(metrics.height())) + 2 * kVerticalPadding};
+}
+
+QSize GhostButton::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void GhostButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Half a pixel in, so that the 1 px outline covers whole pixels.
+    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QPainterPath shape;
+    shape.addRoundedRect(outline, kCornerRadius, kCornerRadius);
+    painter.fillPath(shape, currentFillColor());
+    const bool keyboardFocus = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    painter.setPen(QPen(Theme::color(keyboardFocus ? ThemePalette::Token::accentPrimary
+                                                   : ThemePalette::Token::borderMid,
+                                     *this),
+                        1));
+    painter.drawPath(shape);
+
+    painter.setFont(font());
+    painter.setPen(currentTextColor());
+    const QRectF textArea = QRectF(rect()).adjusted(kHorizontalPadding, 0, -kHorizontalPadding, 0);
+    const QString label =
+        QFontMetricsF(font()).elidedText(text(), Qt::ElideRight, textArea.width());
+    painter.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, label);
+}
+
+}  // namespace quillorbitex

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPushButton>
+
+#include "Views/Theme/PressAnimation.h"
+
+namespace quillorbitex {
+
+// The outlined button of the theme: a medium-weight label in the secondary text colour inside a
+// thin rounded outline. Pressing fills it with the hover background and brightens the label to the
+// primary text colour, easing out over 0.1 s. It looks the same when disabled.
+class GhostButton final : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit GhostButton(const QString& text = {}, QWidget* parent = nullptr);
+
+    // The colours drawn now; they move between the released and the pressed look.
+    QColor currentTextColor() const;
+    QColor currentFillColor() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    PressAnimation press_;
+};
+
+}  // namespace quillorbitex

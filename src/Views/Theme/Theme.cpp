@@ -1,0 +1,79 @@
+#include "Views/Theme/Theme.h"
+
+#include <QFontDatabase>
+#include <QWidget>
+#include <atomic>
+
+namespace quillorbitex {
+
+namespace {
+
+std::atomic<bool> gAnimationsEnabled{true};
+
+struct Scale {
+    int pixelSize;
+    QFont::Weight weight;
+    bool monospaced;
+};
+
+Scale scaleOf(Theme::Font token) {
+    switch (token) {
+        case Theme::Font::displayL:
+            return {36, QFont::ExtraBold, false};
+        case Theme::Font::heading1:
+            return {22, QFont::Bold, false};
+        case Theme::Font::heading2:
+            return {17, QFont::DemiBold, false};
+        case Theme::Font::heading3:
+            return {15, QFont::Medium, false};
+        case Theme::Font::bodyText:
+            return {14, QFont::Normal, false};
+        case Theme::Font::bodyMono:
+            return {13, QFont::Normal, true};
+        case Theme::Font::captionText:
+            return {12, QFont::Medium, false};
+        case Theme::Font::captionMono:
+            return {11, QFont::Normal, true};
+    }
+    return {14, QFont::Normal, false};
+}
+
+}  // namespace
+
+QFont Theme::font(Font token) {
+    const Scale scale = scaleOf(token);
+    if (!scale.monospaced) {
+        return systemFont(scale.pixelSize, scale.weight);
+    }
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(scale.pixelSize);
+    font.setWeight(scale.weight);
+    return font;
+}
+
+QFont Theme::systemFont(int pixelSize, QFont::Weight weight) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+QColor Theme::color(ThemePalette::Token token, const QWidget& widget) {
+    return ThemePalette::color(token, widget.palette());
+}
+
+bool Theme::animationsEnabled() {
+    return gAnimationsEnabled.load(std::memory_order_relaxed);
+}
+
+void Theme::setAnimationsEnabled(bool enabled) {
+    gAnimationsEnabled.store(enabled, std::memory_order_relaxed);
+}
+
+QEasingCurve Theme::easeOut() {
+    QEasingCurve curve(QEasingCurve::BezierSpline);
+    curve.addCubicBezierSegment(QPointF(0, 0), QPointF(0.58, 1), QPointF(1, 1));
+    return curve;
+}
+
+}  // namespace quillorbitex

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "Application/AppcastItem.h"
+#include "Application/VersionComparison.h"
+
+namespace quillorbitex {
+namespace {
+
+QByteArray feed(const char* items) {
+    return QByteArray(R"(<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+<channel><title>Quillorbitex</title><link>https://quillorbitex.example.org/</link>)") +
+           items + "</channel></rss>";
+}
+
+AppcastItem item(const char* version, const char* display, const char* notes, const char* url) {
+    return AppcastItem{QString::fromUtf8(version), QString::fromUtf8(display),
+                       QString::fromUtf8(notes), QUrl(QString::fromUtf8(url))};
+}
+
+TEST(AppcastItem, ReadsTheNewestReleaseOfAFeed) {
+    const struct {
+        const char* name;
+        QByteArray text;
+        std::optional<AppcastItem> expected;
+    } cases[] = {
+        {"version, display version, HTML notes and an enclosure",
+         feed(R"x(<item><title>Version 0.2</title>
+               <sparkle:version>0.2.0</sparkle:version>
+               <sparkle:shortVersionString>0.2</sparkle:shortVersionString>
+               <description><![CDATA[<h2>New</h2><ul><li>Faster strokes</li><li>A &amp; B</li></ul>]]></description>
+               <enclosure url="https://dl.example.org/q-0.2.0.tar.gz" length="10" type="application/octet-stream"/>
+             </item>)x"),
+         item("0.2.0", "0.2", "New\n\u2022 Faster strokes\n\u2022 A & B",
+              "https://dl.example.org/q-0.2.0.tar.gz")},
+        {"items out of order: the highest version wins",
+         feed(R"x(<item><sparkle:version>1.9</sparkle:version><link>https://e.org/1.9</link></item>
+                 <item><sparkle:version>1.10</sparkle:version><link>https://e.org/1.10</link></item>
+                 <item><sparkle:version>1.10b2</sparkle:version><link>https://e.org/b</link></item>)x"),
+         item("1.10", "1.10", "", "https://e.org/1.10")},
+        {"version in the enclosure's attributes",
+         feed(R"x(<item><enclosure url="http://dl.example.org/q.deb" sparkle:version="3.1"
+                 sparkle:shortVersionString="3.1 (beta)"/></item>)x"),
+         item("3.1", "3.1 (beta)", "", "http://dl.example.org/q.deb")},
+        {"an item without a version is left out",
+         feed(R"x(<item><title>Broken</title><link>https://e.org/x</link></item>
+                 <item><sparkle:version>0.3</sparkle:version></item>)x"),
+         item("0.3", "0.3", "", "")},
+        {"an unsafe download address falls back to the item's page",
+         feed(R"x(<item><sparkle:version>2</sparkle:version><link>https://e.org/release</link>
+                 <enclosure url="file:///etc/passwd" sparkle:version="2"/></item>)x"),
+         item("2", "2", "", "https://e.org/release")},
+        {"no safe address at all",
+         feed(
+             R"x(<item><sparkle:version>2</sparkle:version><link>javascript:alert(1)</link></item>)x"),
+         item("2", "2", "", "")},
+        {"plain-text notes are kept as written", feed(R"x(<item><sparkle:version>2</sparkle:version>
+                 <description sparkle:format="plain-text">Use a &lt;b&gt; tag
+now</description></item>)x"),
+         item("2", "2", "Use a <b> tag\nnow", "")},
+        {"not XML", QByteArray("this is not a feed"), std::nullopt},
+        {"an HTML page", QByteArray("<html><body><item>1.0</item></body></html>"), std::nullopt},
+        {"a feed without items", feed(""), std::nullopt},
+        {"no item has a version", feed("<item><title>x</title></item>"), std::nullopt},
+        {"a cut-off feed", feed(R"x(<item><sparkle:version>9</sparkle:version></item>)x").left(260),
+         std::nullopt},
+        {"empty", QByteArray(), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto newest = AppcastItem::newestInFeed(c.text);
+        ASSERT_EQ(newest.has_value(), c.expected.has_value());
+        if (newest) {
+            EXPECT_EQ(newest->version, c.expected->version);
+            EXPECT_EQ(newest->displayVersion, c.expected->displayVersion);
+            EXPECT_EQ(newest->notes, c.expected->notes);
+            EXPECT_EQ(newest->downloadURL, c.expected->downloadURL);
+        }
+    }
+}
+
+TEST(AppcastItem, HtmlNotesBecomeReadableLines) {
+    const struct {
+        const char* html;
+        const char* text;
+    } cases[] = {
+        {"<p>First   paragraph\n  continues.</p><p>Second.</p>",
+         "First paragraph continues.\n\nSecond."},
+        {"Line one<br>Line two<BR/>Line three", "Line one\nLine two\nLine three"},
+        {"<p>Changes:</p><ul><li>One</li>\n<li>Two</li></ul><p>Thanks</p>",
+         "Changes:\n\u2022 One\n\u2022 Two\n\nThanks"},
+        {"<b>Bold</b> and <a href=\"https://e.org\">a link</a>", "Bold and a link"},
+        {"<script>alert('x')</script><style>p{}</style>Visible<!-- hidden -->", "Visible"},
+        {"&lt;tag&gt; &quot;q&quot; &#233;t&#xE9; &nbsp;&unknown; &#0; &#xD800;",
+         "<tag> \"q\" été  &unknown; &#0; &#xD800;"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(plainTextFromHtml(QString::fromUtf8(c.html)), QString::fromUtf8(c.text))
+            << c.html;
+    }
+}
+
+TEST(VersionComparison, OrdersReleasesAndPreReleases) {
+    const struct {
+        const char* a;
+        const char* b;
+        int order;
+    } cases[] = {
+        {"0.1.0", "0.1.0", 0},
+        {"0.2.0", "0.1.0", 1},
+        {"1.10", "1.9", 1},
+        {"1.0", "1.0.0", 0},
+        {"1.0.1", "1.0", 1},
+        {"1.0b1", "1.0", -1},
+        {"1.0b2", "1.0b1", 1},
+        {"1.0b1", "1.0.1", -1},
+        {"2.0-rc1", "2.0", -1},
+        {"2.0 RC1", "2.0-rc1", 0},
+        {"10", "9.9.9", 1},
+        {"007", "7", 0},
+        {"99999999999999999999999", "99999999999999999999998", 1},
+        {"", "0", 0},
+        {"", "1", -1},
+    };
+    for (const auto& c : cases) {
+        const QString a = QString::fromLatin1(c.a);
+        const QString b = QString::fromLatin1(c.b);
+        EXPECT_EQ(compareVersions(a, b), c.order) << c.a << " vs " << c.b;
+        EXPECT_EQ(compareVersions(b, a), -c.order) << c.b << " vs " << c.a;
+    }
+}
+
+}  // namespace
+}  // namespace quillorbitex

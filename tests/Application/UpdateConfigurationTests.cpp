@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "Application/UpdateConfiguration.h"
+
+namespace quillorbitex {
+namespace {
+
+// 32, 31 and 33 bytes of key material in standard Base64.
+const QString kKey32 = QString::fromLatin1(QByteArray(32, '\x5a').toBase64());
+const QString kKey31 = QString::fromLatin1(QByteArray(31, '\x5a').toBase64());
+const QString kKey33 = QString::fromLatin1(QByteArray(33, '\x5a').toBase64());
+// Bytes whose Base64 uses '+' and '/'.
+const QString kKeyWithSymbols = QString::fromLatin1(QByteArray(32, '\xfb').toBase64());
+const QString kFeed = QStringLiteral("https://updates.example.org/appcast.xml");
+
+TEST(UpdateConfiguration, AcceptsOnlyAFeedAddressAndA32ByteKey) {
+    const struct {
+        const char* name;
+        QString feed;
+        QString key;
+        bool valid;
+    } cases[] = {
+        {"valid https", kFeed, kKey32, true},
+        {"valid http", QStringLiteral("http://updates.example.org/feed"), kKey32, true},
+        {"scheme in capitals", QStringLiteral("HTTPS://updates.example.org/feed"), kKey32, true},
+        {"no host", QStringLiteral("https:///appcast.xml"), kKey32, true},
+        {"surrounding blanks and line breaks", " \n\t" + kFeed + "\n ", "\n " + kKey32 + " \r\n",
+         true},
+        {"no feed", QString(), kKey32, false},
+        {"no key", kFeed, QString(), false},
+        {"feed only blanks", QStringLiteral(" \n "), kKey32, false},
+        {"key only blanks", kFeed, QStringLiteral("\t\n"), false},
+        {"key of 31 bytes", kFeed, kKey31, false},
+        {"key of 33 bytes", kFeed, kKey33, false},
+        {"key not Base64", kFeed, QStringLiteral("not a key at all, really not one!!!!!!!!!!!"),
+         false},
+        {"key using + and /", kFeed, kKeyWithSymbols, true},
+        {"key in the URL-safe alphabet", kFeed,
+         QString(kKeyWithSymbols).replace(u'/', u'_').replace(u'+', u'-'), false},
+        {"key without its padding", kFeed, QString(kKey32).remove(u'='), false},
+        {"key with a blank inside", kFeed, QString(kKey32).replace(10, 1, u' '), false},
+        {"key with padding inside", kFeed, QString(kKey32).replace(8, 1, u'='), false},
+        {"unexpanded reference in the feed", QStringLiteral("$(SU_FEED_URL)"), kKey32, false},
+        {"unexpanded reference inside a valid feed", kFeed + QStringLiteral("?v=$(VERSION)"),
+         kKey32, false},
+        {"unexpanded reference in the key", kFeed, QStringLiteral("$(SU_PUBLIC_KEY)"), false},
+        {"feed without a scheme", QStringLiteral("updates.example.org/appcast.xml"), kKey32, false},
+        {"file address", QStringLiteral("file:///srv/appcast.xml"), kKey32, false},
+        {"ftp address", QStringLiteral("ftp://updates.example.org/appcast.xml"), kKey32, false},
+        {"host and port read as a scheme", QStringLiteral("localhost:8080/appcast.xml"), kKey32,
+         false},
+        {"not a URL", QStringLiteral("https://exa mple.org/feed"), kKey32, false},
+    };
+    for (const auto& c : cases) {
+        BundleInfo bundle;
+        bundle.feedURL = c.feed;
+        bundle.publicEDKey = c.key;
+        EXPECT_EQ(hasValidUpdateConfiguration(bundle), c.valid) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace quillorbitex
