@@ -61,9 +61,9 @@ public:
         Executor* mainExecutor = nullptr;
     };
 
-    // Nothing when a required collaborator is missing. Release the result on the main thread,
-    // after stop(), and not from inside one of its callbacks' waits for the main thread: the
-    // release waits for a task in progress on the coordinator's queues.
+    // Nothing when a required collaborator is missing. Release the result after stop(); the
+    // release waits for a task in progress on another thread, so no callback may wait for the
+    // thread that releases it.
     [[nodiscard]] static std::shared_ptr<GestureCaptureCoordinator> create(
         Configuration configuration);
     ~GestureCaptureCoordinator();

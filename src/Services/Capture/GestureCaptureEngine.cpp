@@ -9,6 +9,9 @@ namespace {
 // Room for a typical stroke, so that the tap thread does not reallocate while the user draws.
 constexpr std::size_t kReservedRawPoints = 256;
 constexpr std::size_t kReservedRenderPoints = 96;
+// Readers copy up to this many render points under the lock and longer runs after releasing it,
+// so that the lock is held for a bounded time however long the stroke.
+constexpr std::int64_t kLockedCopyLimit = 128;
 }  // namespace
 
 GestureCaptureEngine::GestureCaptureEngine(double renderPointMinimumDistance,
@@ -102,11 +105,15 @@ std::optional<GestureCaptureEngine::StrokeHeader> GestureCaptureEngine::copyRend
     const Point* last = nullptr;
     {
         std::lock_guard lock(mutex_);
+        buffer.clear();
         if (activeStroke_) {
             const auto& points = *activeStroke_->renderPoints;
             const auto count = static_cast<std::int64_t>(points.size());
             const std::int64_t start = fromStart ? 0 : std::clamp<std::int64_t>(cursor, 0, count);
-            if (start < count) {
+            if (count - start <= kLockedCopyLimit) {
+                // The usual frame: a few new points, cheaper to copy than to share the block.
+                buffer.insert(buffer.end(), points.begin() + start, points.end());
+            } else {
                 block = activeStroke_->renderPoints;
                 first = points.data() + start;
                 last = points.data() + count;
@@ -118,7 +125,6 @@ std::optional<GestureCaptureEngine::StrokeHeader> GestureCaptureEngine::copyRend
         }
     }
     // Points below the noted count are never written again, and `block` keeps them alive.
-    buffer.clear();
     buffer.insert(buffer.end(), first, last);
     return header;
 }

@@ -14,8 +14,8 @@ namespace quillorbitex {
 
 // The stroke in progress, shared between the tap thread that writes it and the live analysis and
 // overlays that read it. A reader always sees a header and points of the same moment: both are
-// taken in one locked section. The lock is held for constant work only, however long the stroke,
-// so that the tap thread never waits for a reader's copy (see RenderBlock).
+// taken in one locked section. The lock is held for a bounded time however long the stroke, so
+// that the tap thread never waits for a reader's copy of a long path (see RenderBlock).
 class GestureCaptureEngine {
 public:
     // The stroke in progress without its point lists. (`strokeID`, `version`) names every state
@@ -67,9 +67,10 @@ public:
 
 private:
     // The render points of one stroke. The tap thread only ever appends within the reserved
-    // capacity, so a point never moves or changes once it is stored: a reader notes the block and
-    // the count under the lock and copies the points after releasing it. A full block is replaced
-    // by a larger copy; readers still holding the old one keep it alive until they are done.
+    // capacity, so a point never moves or changes once it is stored: a reader copying many points
+    // notes the block and the count under the lock and copies them after releasing it. A full block
+    // is replaced by a larger copy; readers still holding the old one keep it alive until they are
+    // done.
     using RenderBlock = std::shared_ptr<std::vector<Point>>;
 
     struct ActiveStroke {

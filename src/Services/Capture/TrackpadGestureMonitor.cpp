@@ -115,20 +115,19 @@ TapVerdict TrackpadGestureMonitor::State::handle(const TapEvent& event,
             report(GestureMonitorSessionPhase::ended);
             const bool replay = !stroke->suppressesSystemClick;
             const Point startPoint = stroke->startPoint;
-            const auto queue = completionDeliveryQueue.lock();
-            if (!queue) {
-                return TapVerdict::swallow;  // the monitor went away during the report
+            // Without the queue the monitor went away during the report: nobody takes the stroke.
+            if (const auto queue = completionDeliveryQueue.lock()) {
+                queue->async([self, finished = std::move(*stroke)] {
+                    const auto state = self.lock();
+                    if (!state) {
+                        return;
+                    }
+                    if (const auto handler = state->currentCompletedStrokeHandler();
+                        handler && *handler) {
+                        (*handler)(finished);
+                    }
+                });
             }
-            queue->async([self, finished = std::move(*stroke)] {
-                const auto state = self.lock();
-                if (!state) {
-                    return;
-                }
-                if (const auto handler = state->currentCompletedStrokeHandler();
-                    handler && *handler) {
-                    (*handler)(finished);
-                }
-            });
             if (replay) {
                 replayRightClick(startPoint);
             }

@@ -73,11 +73,16 @@ private:
 };
 
 // Forwards to a real monitor and lets a test act on the reporting thread right after each phase
-// reached the coordinator.
+// reached the coordinator, and where the monitor is destroyed.
 class InterposingMonitor final : public TrackpadGestureMonitoring {
 public:
     explicit InterposingMonitor(std::shared_ptr<TrackpadGestureMonitor> inner)
         : inner_(std::move(inner)) {}
+    ~InterposingMonitor() override {
+        if (onDestroyed) {
+            onDestroyed();
+        }
+    }
 
     std::shared_ptr<GestureCaptureEngine> captureEngine() const override {
         return inner_->captureEngine();
@@ -94,6 +99,7 @@ public:
 
     // Set before start().
     std::function<void(Phase)> afterReport;
+    std::function<void()> onDestroyed;
 
 private:
     std::shared_ptr<TrackpadGestureMonitor> inner_;
@@ -211,7 +217,11 @@ TEST(GestureCaptureCoordinatorConcurrency,
     auto tap = std::make_shared<testing::SimulatedEventTap>();
     auto live = std::make_shared<HoldingExecutor>(std::make_shared<testing::ManualExecutor>());
     testing::ManualExecutor main;
-    auto configuration = configurationOn(std::make_shared<TrackpadGestureMonitor>(tap, nullptr));
+    auto monitor = std::make_shared<InterposingMonitor>(
+        std::make_shared<TrackpadGestureMonitor>(tap, nullptr));
+    std::promise<std::thread::id> destroyedOn;
+    monitor->onDestroyed = [&] { destroyedOn.set_value(std::this_thread::get_id()); };
+    auto configuration = configurationOn(std::move(monitor));  // the coordinator's alone
     configuration.liveAnalysisQueue = live;
     configuration.finalRecognitionQueue = std::make_shared<testing::ManualExecutor>();
     configuration.mainExecutor = &main;
@@ -231,11 +241,16 @@ TEST(GestureCaptureCoordinatorConcurrency,
     // Let the handler finish only once the owner's reference is gone.
     EXPECT_TRUE(eventually([&] { return observed.expired() || resetReturned.load(); }));
     live->release();
+    const std::thread::id ownerThread = owner.get_id();
     owner.join();
     user.join();
 
-    EXPECT_TRUE(observed.expired());
-    EXPECT_TRUE(tap->waitUntilNoLoopRuns(kCaptureTimeout)) << "the monitor went with it";
+    auto destroyed = destroyedOn.get_future();
+    ASSERT_EQ(destroyed.wait_for(kCaptureTimeout), std::future_status::ready);
+    const std::thread::id thread = destroyed.get();
+    EXPECT_NE(thread, tap->lastCallbackThread()) << "destroyed on the tap thread";
+    EXPECT_EQ(thread, ownerThread);
+    EXPECT_TRUE(tap->waitUntilNoLoopRuns(kCaptureTimeout)) << "the monitor stopped";
 }
 
 // A button press handled while capture stops (after the stroke was cancelled, before the tap is
