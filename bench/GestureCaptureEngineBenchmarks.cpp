@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <thread>
 #include <vector>
 
 #include "Services/Capture/GestureCaptureEngine.h"
@@ -83,6 +84,37 @@ void BM_CopyRenderDeltaSteadyState(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CopyRenderDeltaSteadyState)->Arg(0)->Arg(4)->Arg(64);
+
+// The tap thread's cost of one event while another thread keeps copying the whole render path
+// of a long stroke (a new stroke seen by the live analysis, an overlay catching up): the copy must
+// not hold the lock the tap thread needs. The appended point repeats the last one, so the path
+// keeps its length.
+void BM_AppendWhileAReaderCopiesTheWholePath(benchmark::State& state) {
+    const auto renderPoints = state.range(0);
+    GestureCaptureEngine engine;
+    engine.begin({0, 0});
+    for (std::int64_t i = 1; i < renderPoints; ++i) {
+        engine.append({3.0 * double(i), 0});
+    }
+    const Point last{3.0 * double(renderPoints - 1), 0};
+    std::atomic<bool> done{false};
+    std::atomic<std::int64_t> copies{0};
+    std::thread reader([&] {
+        std::vector<Point> buffer;
+        while (!done.load(std::memory_order_relaxed)) {
+            engine.copyRenderSnapshot(buffer);
+            copies.fetch_add(1, std::memory_order_relaxed);
+        }
+    });
+    for (auto _ : state) {
+        engine.append(last);
+    }
+    done = true;
+    reader.join();
+    state.counters["copies"] = benchmark::Counter(double(copies.load()));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_AppendWhileAReaderCopiesTheWholePath)->Arg(1000)->Arg(20000)->UseRealTime();
 
 }  // namespace
 }  // namespace quillorbitex

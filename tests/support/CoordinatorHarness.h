@@ -1,8 +1,10 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "Services/Capture/GestureCaptureCoordinator.h"
@@ -12,6 +14,23 @@
 #include "support/StrokeShapes.h"
 
 namespace quillorbitex::testing {
+
+// Bounds every wait of the capture tests; generous for loaded machines and ThreadSanitizer.
+inline constexpr std::chrono::seconds kCaptureTimeout{20};
+
+// Polls `condition` every millisecond until it holds or `timeout` has passed; returns whether it
+// held.
+template <typename Condition>
+bool eventually(Condition&& condition, std::chrono::milliseconds timeout = kCaptureTimeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
 
 // Records the actions it is asked to perform and answers with a settable result.
 class RecordingActionDispatcher final : public GestureActionDispatching {

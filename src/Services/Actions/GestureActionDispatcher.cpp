@@ -1,5 +1,7 @@
 #include "Services/Actions/GestureActionDispatcher.h"
 
+#include <QtGlobal>
+
 #include "Models/PredefinedActionCatalog.h"
 
 namespace quillorbitex {
@@ -7,7 +9,13 @@ namespace quillorbitex {
 GestureActionDispatcher::GestureActionDispatcher(
     std::shared_ptr<KeyboardShortcutDispatching> keyboardDispatcher,
     std::shared_ptr<Workspace> workspace)
-    : keyboardDispatcher_(std::move(keyboardDispatcher)), workspace_(std::move(workspace)) {}
+    : keyboardDispatcher_(std::move(keyboardDispatcher)), workspace_(std::move(workspace)) {
+    // Both are used from the final-recognition queue much later; a missing one is a wiring fault
+    // that must show here and not when the first action runs.
+    if (!keyboardDispatcher_ || !workspace_) {
+        qFatal("GestureActionDispatcher needs a keyboard dispatcher and a workspace");
+    }
+}
 
 bool GestureActionDispatcher::dispatch(const GestureAction& action) {
     switch (action.kind()) {

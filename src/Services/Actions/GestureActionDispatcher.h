@@ -12,6 +12,7 @@ namespace quillorbitex {
 // and URLs to the workspace. Runs on the final-recognition queue; keeps nothing between calls.
 class GestureActionDispatcher final : public GestureActionDispatching {
 public:
+    // Both collaborators are required; constructing without one ends the program at once.
     GestureActionDispatcher(std::shared_ptr<KeyboardShortcutDispatching> keyboardDispatcher,
                             std::shared_ptr<Workspace> workspace);
 

@@ -1,6 +1,10 @@
 #include "Services/Capture/GestureCaptureCoordinator.h"
 
+#include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 #include "Platform/ApplicationIdentifier.h"
 #include "Platform/MainExecutor.h"
@@ -19,16 +23,95 @@ std::shared_ptr<Executor> orDefaultQueue(std::shared_ptr<Executor> given, const 
     return std::make_shared<SerialQueue>(std::string(kApplicationIdentifier) + suffix, qos);
 }
 
+bool hasRequiredCollaborators(const GestureCaptureCoordinator::Configuration& c) {
+    const bool canDispatch = c.actionDispatcher || (c.dispatcher && c.workspace);
+    return c.monitor && c.monitor->captureEngine() && c.mappingStore && canDispatch;
+}
+
 }  // namespace
+
+// Every task of the coordinator runs inside a pass. Closing the gate refuses new passes and waits
+// for those held on other threads; a pass held by the closing thread itself (the owner let go
+// from inside a callback) cannot be waited for, and its task stops calling out (retired()).
+class GestureCaptureCoordinator::TaskGate {
+public:
+    class Pass {
+    public:
+        explicit Pass(TaskGate& gate) : gate_(gate.enter() ? &gate : nullptr) {}
+        ~Pass() {
+            if (gate_ != nullptr) {
+                gate_->leave();
+            }
+        }
+        Pass(const Pass&) = delete;
+        Pass& operator=(const Pass&) = delete;
+        explicit operator bool() const { return gate_ != nullptr; }
+
+    private:
+        TaskGate* gate_;
+    };
+
+    bool isOpen() const {
+        std::lock_guard lock(mutex_);
+        return open_;
+    }
+
+    void close() {
+        std::unique_lock lock(mutex_);
+        open_ = false;
+        const auto self = std::this_thread::get_id();
+        left_.wait(lock, [&] {
+            return std::all_of(holders_.begin(), holders_.end(),
+                               [&](std::thread::id holder) { return holder == self; });
+        });
+    }
+
+private:
+    bool enter() {
+        std::lock_guard lock(mutex_);
+        if (!open_) {
+            return false;
+        }
+        holders_.push_back(std::this_thread::get_id());
+        return true;
+    }
+
+    void leave() {
+        {
+            std::lock_guard lock(mutex_);
+            holders_.erase(std::find(holders_.begin(), holders_.end(), std::this_thread::get_id()));
+        }
+        left_.notify_all();
+    }
+
+    mutable std::mutex mutex_;
+    std::condition_variable left_;
+    bool open_ = true;
+    std::vector<std::thread::id> holders_;
+};
 
 std::shared_ptr<GestureCaptureCoordinator> GestureCaptureCoordinator::create(
     Configuration configuration) {
-    return std::shared_ptr<GestureCaptureCoordinator>(
+    if (!hasRequiredCollaborators(configuration)) {
+        return nullptr;
+    }
+    std::shared_ptr<GestureCaptureCoordinator> own(
         new GestureCaptureCoordinator(std::move(configuration)));
+    own->weakSelf_ = own;
+    // The owner gets a reference of its own. Tasks only ever hold the coordinator's own reference,
+    // and only inside a pass; so once the owner's is released and the gate closed, the coordinator
+    // is destroyed right here, on the owner's thread.
+    GestureCaptureCoordinator* coordinator = own.get();
+    return std::shared_ptr<GestureCaptureCoordinator>(
+        coordinator, [own = std::move(own)](GestureCaptureCoordinator*) mutable {
+            own->gate_->close();
+            own.reset();
+        });
 }
 
 GestureCaptureCoordinator::GestureCaptureCoordinator(Configuration c)
-    : monitor_(std::move(c.monitor)),
+    : gate_(std::make_shared<TaskGate>()),
+      monitor_(std::move(c.monitor)),
       classifier_(c.classifier),
       actionDispatcher_(c.actionDispatcher ? std::move(c.actionDispatcher)
                                            : std::make_shared<GestureActionDispatcher>(
@@ -47,26 +130,41 @@ GestureCaptureCoordinator::GestureCaptureCoordinator(Configuration c)
 
 GestureCaptureCoordinator::~GestureCaptureCoordinator() = default;
 
-template <typename Member>
-void GestureCaptureCoordinator::submit(Executor& executor, Member member) {
-    executor.async([weak = weak_from_this(), member] {
-        if (auto self = weak.lock()) {
-            member(*self);
+template <typename Body>
+void GestureCaptureCoordinator::submit(Executor& executor, Body body, Duration delay) {
+    auto task = [gate = gate_, weak = weakSelf_, body = std::move(body)] {
+        const TaskGate::Pass pass(*gate);
+        if (!pass) {
+            return;
         }
-    });
+        // Scoped inside the pass: once the gate is closed, no task is left holding the coordinator.
+        if (const auto self = weak.lock()) {
+            body(*self);
+        }
+    };
+    if (delay > Duration::zero()) {
+        executor.asyncAfter(delay, std::move(task));
+    } else {
+        executor.async(std::move(task));
+    }
+}
+
+bool GestureCaptureCoordinator::retired() const {
+    return !gate_->isOpen();
 }
 
 GestureMonitorState GestureCaptureCoordinator::start() {
-    std::weak_ptr<GestureCaptureCoordinator> weak = weak_from_this();
+    // The handlers only hand work to the queues. They reach the coordinator through the gate and
+    // never hold it: the tap thread must not be where it (and its monitor) is destroyed.
     return monitor_->start(
-        [weak](const CompletedStroke& stroke) {
-            if (auto self = weak.lock()) {
-                self->handleCompletedStroke(stroke);
+        [gate = gate_, coordinator = this](const CompletedStroke& stroke) {
+            if (const TaskGate::Pass pass(*gate); pass) {
+                coordinator->handleCompletedStroke(stroke);
             }
         },
-        [weak](GestureMonitorSessionPhase phase) {
-            if (auto self = weak.lock()) {
-                self->handleSessionPhase(phase);
+        [gate = gate_, coordinator = this](GestureMonitorSessionPhase phase) {
+            if (const TaskGate::Pass pass(*gate); pass) {
+                coordinator->handleSessionPhase(phase);
             }
         });
 }
@@ -89,7 +187,7 @@ void GestureCaptureCoordinator::setTemplateMatchingThreshold(double threshold) {
 void GestureCaptureCoordinator::handleCompletedStroke(const CompletedStroke& stroke) {
     submit(*finalRecognitionQueue_, [stroke](GestureCaptureCoordinator& self) {
         self.handleCompletedGestureOutcome(stroke.rawPoints);
-        if (self.onSessionCompleted) {
+        if (self.onSessionCompleted && !self.retired()) {
             self.onSessionCompleted(
                 self.makeDebugResult(stroke.rawPoints, stroke.suppressesSystemClick));
         }
@@ -105,7 +203,7 @@ void GestureCaptureCoordinator::handleCompletedGestureOutcome(const std::vector<
     const GestureMapping& rule = *analysis.mapping;
     const auto& pattern = analysis.hudState.detectedPattern;
     if (shouldDispatchRecognizedGesture &&
-        !shouldDispatchRecognizedGesture(pattern, rule, points)) {
+        (!shouldDispatchRecognizedGesture(pattern, rule, points) || retired())) {
         return;
     }
     const bool dispatched = actionDispatcher_->dispatch(rule.action());
@@ -221,16 +319,10 @@ void GestureCaptureCoordinator::scheduleLiveAnalysis(bool immediate) {
         return;  // the scheduled run takes this request too
     }
     liveAnalysisScheduled_ = true;
-    auto task = [weak = weak_from_this()] {
-        if (auto self = weak.lock()) {
-            self->runScheduledLiveAnalysis();
-        }
-    };
-    if (immediate || liveUpdateInterval_ <= Duration::zero()) {
-        liveAnalysisQueue_->async(std::move(task));
-    } else {
-        liveAnalysisQueue_->asyncAfter(liveUpdateInterval_, std::move(task));
-    }
+    submit(
+        *liveAnalysisQueue_,
+        [](GestureCaptureCoordinator& self) { self.runScheduledLiveAnalysis(); },
+        immediate ? Duration::zero() : liveUpdateInterval_);
 }
 
 void GestureCaptureCoordinator::runScheduledLiveAnalysis() {
@@ -282,10 +374,10 @@ void GestureCaptureCoordinator::publishLiveState(std::optional<LiveHUDState> hud
     submit(mainExecutor_,
            [hud = std::move(hud), debug = std::move(debug)](GestureCaptureCoordinator& self) {
                self.overlayRuntime_->liveHUDState.send(hud);
-               if (self.onLiveHUDStateChanged) {
+               if (self.onLiveHUDStateChanged && !self.retired()) {
                    self.onLiveHUDStateChanged(hud);
                }
-               if (self.onLiveDebugSessionChanged) {
+               if (self.onLiveDebugSessionChanged && !self.retired()) {
                    self.onLiveDebugSessionChanged(debug);
                }
            });

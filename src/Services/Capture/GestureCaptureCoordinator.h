@@ -25,20 +25,26 @@ class Workspace;
 // Joins the tap to recognition and action. Strokes in progress are analysed on the live-analysis
 // queue for the HUD and the debugging view; every finished stroke is recognised again from its
 // full-resolution points on the final-recognition queue, its rule is resolved for the frontmost
-// application and the rule's action runs there. Queued work holds the coordinator weakly and does
-// nothing once it is gone.
-class GestureCaptureCoordinator : public std::enable_shared_from_this<GestureCaptureCoordinator> {
+// application and the rule's action runs there.
+//
+// Releasing the owner's reference retires the coordinator at once: it waits for a task running on
+// another thread to finish, and no queued task runs afterwards, so the owner may destroy the main
+// executor, the clock and whatever the callbacks reach right after. The monitor's handlers never
+// hold a strong reference, so the coordinator (and with it the monitor) is never destroyed on the
+// tap thread.
+class GestureCaptureCoordinator {
 public:
     using DispatchVeto = std::function<bool(const std::optional<GestureDescriptor>&,
                                             const GestureMapping&, const std::vector<Point>&)>;
 
     struct Configuration {
-        // Required: the tap.
+        // Required: the tap, with its capture engine.
         std::shared_ptr<TrackpadGestureMonitoring> monitor;
         GestureClassifier classifier;
         // Used only to build the default action dispatcher.
         std::shared_ptr<KeyboardShortcutDispatching> dispatcher;
-        // Without one, a GestureActionDispatcher over `dispatcher` and `workspace` is built.
+        // Without one, a GestureActionDispatcher over `dispatcher` and `workspace` is built; then
+        // both of those are required.
         std::shared_ptr<GestureActionDispatching> actionDispatcher;
         std::shared_ptr<Workspace> workspace;
         // Required: the rule store shared with the model and the views.
@@ -55,7 +61,11 @@ public:
         Executor* mainExecutor = nullptr;
     };
 
-    static std::shared_ptr<GestureCaptureCoordinator> create(Configuration configuration);
+    // Nothing when a required collaborator is missing. Release the result after stop(); the
+    // release waits for a task in progress on another thread, so no callback may wait for the
+    // thread that releases it.
+    [[nodiscard]] static std::shared_ptr<GestureCaptureCoordinator> create(
+        Configuration configuration);
     ~GestureCaptureCoordinator();
 
     GestureCaptureCoordinator(const GestureCaptureCoordinator&) = delete;
@@ -88,6 +98,8 @@ public:
     void handleSessionPhase(GestureMonitorSessionPhase phase);
 
 private:
+    class TaskGate;
+
     struct LiveMode {
         std::uint64_t strokeID;
     };
@@ -124,9 +136,17 @@ private:
     void runLiveAnalysis();
     void runScheduledLiveAnalysis();
 
-    template <typename Member>
-    void submit(Executor& executor, Member member);
+    // Runs `body` on `executor` with the coordinator, unless it has been retired by then.
+    template <typename Body>
+    void submit(Executor& executor, Body body, Duration delay = Duration::zero());
+    // Set once the owner let go: callbacks are not called any more.
+    bool retired() const;
 
+    // Lets tasks in and out; closed when the owner lets go.
+    std::shared_ptr<TaskGate> gate_;
+    // The coordinator's own reference, which queued tasks lock once they are let in. The owner's
+    // reference is another one, whose release retires the coordinator (see create()).
+    std::weak_ptr<GestureCaptureCoordinator> weakSelf_;
     std::shared_ptr<TrackpadGestureMonitoring> monitor_;
     GestureClassifier classifier_;
     std::shared_ptr<GestureActionDispatching> actionDispatcher_;

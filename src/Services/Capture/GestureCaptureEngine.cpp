@@ -9,6 +9,9 @@ namespace {
 // Room for a typical stroke, so that the tap thread does not reallocate while the user draws.
 constexpr std::size_t kReservedRawPoints = 256;
 constexpr std::size_t kReservedRenderPoints = 96;
+// Readers copy up to this many render points under the lock and longer runs after releasing it,
+// so that the lock is held for a bounded time however long the stroke.
+constexpr std::int64_t kLockedCopyLimit = 128;
 }  // namespace
 
 GestureCaptureEngine::GestureCaptureEngine(double renderPointMinimumDistance,
@@ -20,9 +23,10 @@ void GestureCaptureEngine::begin(Point startPoint) {
     ActiveStroke stroke;
     stroke.startPoint = startPoint;
     stroke.rawPoints.reserve(kReservedRawPoints);
-    stroke.renderPoints.reserve(kReservedRenderPoints);
+    stroke.renderPoints = std::make_shared<std::vector<Point>>();
+    stroke.renderPoints->reserve(kReservedRenderPoints);
     stroke.rawPoints.push_back(startPoint);
-    stroke.renderPoints.push_back(startPoint);
+    stroke.renderPoints->push_back(startPoint);
     stroke.globalBounds = Rect::atPoint(startPoint);
 
     std::optional<ActiveStroke> replaced;
@@ -60,7 +64,8 @@ std::optional<CompletedStroke> GestureCaptureEngine::end(Point point) {
     stroke.suppressesSystemClick = finished->suppressesSystemClick;
     stroke.globalBounds = finished->globalBounds;
     stroke.rawPoints = std::move(finished->rawPoints);
-    stroke.renderPoints = std::move(finished->renderPoints);
+    // Readers may still be copying from the block, so it is copied rather than taken over.
+    stroke.renderPoints = *finished->renderPoints;
     return stroke;
 }
 
@@ -83,30 +88,45 @@ std::optional<GestureCaptureEngine::StrokeHeader> GestureCaptureEngine::activeHe
 
 std::optional<GestureCaptureEngine::StrokeHeader> GestureCaptureEngine::copyRenderDelta(
     std::int64_t& cursor, std::vector<Point>& buffer) const {
-    std::lock_guard lock(mutex_);
-    buffer.clear();
-    if (!activeStroke_) {
-        cursor = 0;
-        return std::nullopt;
-    }
-    const auto& points = activeStroke_->renderPoints;
-    const auto count = static_cast<std::int64_t>(points.size());
-    const std::int64_t start = std::clamp<std::int64_t>(cursor, 0, count);
-    buffer.insert(buffer.end(), points.begin() + start, points.end());
-    cursor = count;
-    return headerOf(*activeStroke_);
+    return copyRenderPoints(cursor, buffer, false);
 }
 
 std::optional<GestureCaptureEngine::StrokeHeader> GestureCaptureEngine::copyRenderSnapshot(
     std::vector<Point>& buffer) const {
-    std::lock_guard lock(mutex_);
-    buffer.clear();
-    if (!activeStroke_) {
-        return std::nullopt;
+    std::int64_t cursor = 0;
+    return copyRenderPoints(cursor, buffer, true);
+}
+
+std::optional<GestureCaptureEngine::StrokeHeader> GestureCaptureEngine::copyRenderPoints(
+    std::int64_t& cursor, std::vector<Point>& buffer, bool fromStart) const {
+    std::optional<StrokeHeader> header;
+    std::shared_ptr<const std::vector<Point>> block;
+    const Point* first = nullptr;
+    const Point* last = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        buffer.clear();
+        if (activeStroke_) {
+            const auto& points = *activeStroke_->renderPoints;
+            const auto count = static_cast<std::int64_t>(points.size());
+            const std::int64_t start = fromStart ? 0 : std::clamp<std::int64_t>(cursor, 0, count);
+            if (count - start <= kLockedCopyLimit) {
+                // The usual frame: a few new points, cheaper to copy than to share the block.
+                buffer.insert(buffer.end(), points.begin() + start, points.end());
+            } else {
+                block = activeStroke_->renderPoints;
+                first = points.data() + start;
+                last = points.data() + count;
+            }
+            cursor = count;
+            header = headerOf(*activeStroke_);
+        } else {
+            cursor = 0;
+        }
     }
-    buffer.insert(buffer.end(), activeStroke_->renderPoints.begin(),
-                  activeStroke_->renderPoints.end());
-    return headerOf(*activeStroke_);
+    // Points below the noted count are never written again, and `block` keeps them alive.
+    buffer.insert(buffer.end(), first, last);
+    return header;
 }
 
 void GestureCaptureEngine::appendLocked(ActiveStroke& stroke, Point point) const {
@@ -114,9 +134,9 @@ void GestureCaptureEngine::appendLocked(ActiveStroke& stroke, Point point) const
     if (step > 0) {
         stroke.rawPoints.push_back(point);
         stroke.totalDistance += step;
-        if (stroke.renderPoints.empty() ||
-            distance(stroke.renderPoints.back(), point) >= renderPointMinimumDistance_) {
-            stroke.renderPoints.push_back(point);
+        if (stroke.renderPoints->empty() ||
+            distance(stroke.renderPoints->back(), point) >= renderPointMinimumDistance_) {
+            appendRenderPoint(stroke, point);
         }
     }
     // The length only grows, so once the stroke stops being a click it stays that way.
@@ -125,11 +145,23 @@ void GestureCaptureEngine::appendLocked(ActiveStroke& stroke, Point point) const
     // The first move away from the start always reaches the render path, however short, so that
     // a drawing starts at once.
     if (stroke.rawPoints.size() < 3 &&
-        (stroke.renderPoints.empty() || stroke.renderPoints.back() != point)) {
-        stroke.renderPoints.push_back(point);
+        (stroke.renderPoints->empty() || stroke.renderPoints->back() != point)) {
+        appendRenderPoint(stroke, point);
     }
     stroke.phase = GestureMonitorSessionPhase::changed;
     ++stroke.version;
+}
+
+void GestureCaptureEngine::appendRenderPoint(ActiveStroke& stroke, Point point) {
+    std::vector<Point>& points = *stroke.renderPoints;
+    if (points.size() == points.capacity()) {
+        // Growing in place would move points a reader may be copying: copy into a new block.
+        auto grown = std::make_shared<std::vector<Point>>();
+        grown->reserve(std::max<std::size_t>(2 * points.capacity(), kReservedRenderPoints));
+        grown->assign(points.begin(), points.end());
+        stroke.renderPoints = std::move(grown);
+    }
+    stroke.renderPoints->push_back(point);
 }
 
 GestureCaptureEngine::StrokeHeader GestureCaptureEngine::headerOf(const ActiveStroke& stroke) {

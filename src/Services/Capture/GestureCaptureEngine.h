@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -12,8 +13,9 @@
 namespace quillorbitex {
 
 // The stroke in progress, shared between the tap thread that writes it and the live analysis and
-// overlays that read it. Every operation holds the engine's lock for its whole duration and only
-// copies, so a reader always sees a header and points of the same moment.
+// overlays that read it. A reader always sees a header and points of the same moment: both are
+// taken in one locked section. The lock is held for a bounded time however long the stroke, so
+// that the tap thread never waits for a reader's copy of a long path (see RenderBlock).
 class GestureCaptureEngine {
 public:
     // The stroke in progress without its point lists. (`strokeID`, `version`) names every state
@@ -64,11 +66,18 @@ public:
     std::optional<StrokeHeader> copyRenderSnapshot(std::vector<Point>& buffer) const;
 
 private:
+    // The render points of one stroke. The tap thread only ever appends within the reserved
+    // capacity, so a point never moves or changes once it is stored: a reader copying many points
+    // notes the block and the count under the lock and copies them after releasing it. A full block
+    // is replaced by a larger copy; readers still holding the old one keep it alive until they are
+    // done.
+    using RenderBlock = std::shared_ptr<std::vector<Point>>;
+
     struct ActiveStroke {
         std::uint64_t strokeID = 0;
         Point startPoint;
         std::vector<Point> rawPoints;
-        std::vector<Point> renderPoints;
+        RenderBlock renderPoints;
         double totalDistance = 0;
         bool suppressesSystemClick = false;
         Rect globalBounds;
@@ -77,7 +86,12 @@ private:
     };
 
     void appendLocked(ActiveStroke& stroke, Point point) const;
+    static void appendRenderPoint(ActiveStroke& stroke, Point point);
     static StrokeHeader headerOf(const ActiveStroke& stroke);
+    // Copies the render points from `start` on, the header and the block of the same moment; the
+    // points themselves are copied by the caller once the lock is released.
+    std::optional<StrokeHeader> copyRenderPoints(std::int64_t& cursor, std::vector<Point>& buffer,
+                                                 bool fromStart) const;
 
     const double renderPointMinimumDistance_;
     const double suppressionDistance_;

@@ -24,13 +24,20 @@ constexpr auto kReplayPause = std::chrono::microseconds(1500);
 
 }  // namespace
 
-// Everything the tap threads and queued deliveries reach. They hold it weakly; the monitor joins
-// its tap threads and releases its delivery queue before letting go of it.
+// Everything the tap threads and queued deliveries reach. They hold it weakly, and strongly only
+// while they handle one event or delivery, so it may outlive the monitor by that much.
 struct TrackpadGestureMonitor::State {
     std::shared_ptr<EventTap> eventTapService;
     std::shared_ptr<EventSource> eventSource;
     std::shared_ptr<GestureCaptureEngine> engine;
-    Executor* completionDeliveryQueue = nullptr;
+    // Owned by the monitor; gone once it is destroyed, even when that happens during an event.
+    std::weak_ptr<Executor> completionDeliveryQueue;
+
+    // Held by the tap thread for each whole event and by `stop` from cancelling the stroke until
+    // the handlers are gone, so that a button press is either handled before the stop (and then
+    // cancelled by it) or seen as not captured. Recursive, because a phase handler may end up in
+    // `stop` on the tap thread (its call released the last reference to the monitor).
+    std::recursive_mutex eventMutex;
 
     // Guards the fields below: written by `start`/`stop` and by the tap thread as it starts and
     // ends, read by the tap thread and the delivery queue.
@@ -50,6 +57,10 @@ struct TrackpadGestureMonitor::State {
         std::lock_guard lock(mutex);
         return completedStrokeHandler;
     }
+    bool isCapturing() const {
+        std::lock_guard lock(mutex);
+        return eventTap != nullptr;
+    }
     void report(GestureMonitorSessionPhase phase) const {
         if (const auto handler = currentPhaseHandler(); handler && *handler) {
             (*handler)(phase);
@@ -62,6 +73,7 @@ struct TrackpadGestureMonitor::State {
 
 TapVerdict TrackpadGestureMonitor::State::handle(const TapEvent& event,
                                                  const std::weak_ptr<State>& self) {
+    const std::lock_guard events(eventMutex);
     switch (event.type) {
         case TapEventType::tapDisabledByTimeout:
         case TapEventType::tapDisabledByUserInput: {
@@ -83,6 +95,9 @@ TapVerdict TrackpadGestureMonitor::State::handle(const TapEvent& event,
     }
     switch (event.type) {
         case TapEventType::secondaryButtonDown:
+            if (!isCapturing()) {
+                return TapVerdict::pass;  // the event was on its way while capture stopped
+            }
             engine->begin(event.location);
             report(GestureMonitorSessionPhase::began);
             return TapVerdict::swallow;
@@ -100,16 +115,19 @@ TapVerdict TrackpadGestureMonitor::State::handle(const TapEvent& event,
             report(GestureMonitorSessionPhase::ended);
             const bool replay = !stroke->suppressesSystemClick;
             const Point startPoint = stroke->startPoint;
-            completionDeliveryQueue->async([self, finished = std::move(*stroke)] {
-                const auto state = self.lock();
-                if (!state) {
-                    return;
-                }
-                if (const auto handler = state->currentCompletedStrokeHandler();
-                    handler && *handler) {
-                    (*handler)(finished);
-                }
-            });
+            // Without the queue the monitor went away during the report: nobody takes the stroke.
+            if (const auto queue = completionDeliveryQueue.lock()) {
+                queue->async([self, finished = std::move(*stroke)] {
+                    const auto state = self.lock();
+                    if (!state) {
+                        return;
+                    }
+                    if (const auto handler = state->currentCompletedStrokeHandler();
+                        handler && *handler) {
+                        (*handler)(finished);
+                    }
+                });
+            }
             if (replay) {
                 replayRightClick(startPoint);
             }
@@ -158,16 +176,22 @@ TrackpadGestureMonitor::TrackpadGestureMonitor(std::shared_ptr<EventTap> eventTa
     state_->eventTapService = std::move(eventTap);
     state_->eventSource = std::move(eventSource);
     state_->engine = std::move(captureEngine);
-    state_->completionDeliveryQueue = completionDeliveryQueue_.get();
+    state_->completionDeliveryQueue = completionDeliveryQueue_;
 }
 
 TrackpadGestureMonitor::~TrackpadGestureMonitor() {
     stop();
     for (auto& tapThread : tapThreads_) {
-        tapThread.thread.join();
+        if (tapThread.thread.get_id() == std::this_thread::get_id()) {
+            // Released from a phase handler on this very tap thread. Its loop is stopped; the
+            // thread finishes the event on the state it holds and ends by itself.
+            tapThread.thread.detach();
+        } else {
+            tapThread.thread.join();
+        }
     }
-    // Joins our own queue: a delivery in progress finishes, the rest are dropped. Only then may
-    // the state go, so that no thread is left holding the last reference to it.
+    // Joins our own queue (unless a delivery holds it for a moment): a delivery in progress
+    // finishes, the rest are dropped.
     completionDeliveryQueue_.reset();
 }
 
@@ -259,17 +283,21 @@ void TrackpadGestureMonitor::runTapThread(std::weak_ptr<State> weakState,
 }
 
 void TrackpadGestureMonitor::stop() {
-    state_->engine->cancel();
-    state_->report(GestureMonitorSessionPhase::cancelled);
-
     std::shared_ptr<TapLoop> loop;
     std::shared_ptr<TapHandle> tap;
+    std::shared_ptr<const CompletedStrokeHandler> completedStrokeHandler;
+    std::shared_ptr<const PhaseHandler> phaseHandler;
     {
+        // No event is handled between the cancel and the end of capture: `cancelled` is the
+        // last phase reported and no stroke is left behind.
+        const std::lock_guard events(state_->eventMutex);
+        state_->engine->cancel();
+        state_->report(GestureMonitorSessionPhase::cancelled);
         std::lock_guard lock(state_->mutex);
         loop = std::exchange(state_->tapRunLoop, nullptr);
         tap = std::exchange(state_->eventTap, nullptr);
-        state_->completedStrokeHandler.reset();
-        state_->phaseHandler.reset();
+        completedStrokeHandler = std::exchange(state_->completedStrokeHandler, nullptr);
+        phaseHandler = std::exchange(state_->phaseHandler, nullptr);
     }
     if (loop) {
         if (tap) {

@@ -35,8 +35,9 @@ public:
         double suppressionDistance = GestureCaptureEngine::kDefaultSuppressionDistance,
         std::shared_ptr<GestureCaptureEngine> captureEngine = nullptr,
         std::shared_ptr<Executor> completionDeliveryQueue = nullptr);
-    // Stops the monitor and waits for its tap threads to end; finished strokes not yet delivered
-    // are dropped.
+    // Stops the monitor and waits for its tap threads to end, except the calling one when a phase
+    // handler released the last reference (that thread ends by itself once the event is handled);
+    // finished strokes not yet delivered are dropped.
     ~TrackpadGestureMonitor() override;
 
     TrackpadGestureMonitor(const TrackpadGestureMonitor&) = delete;

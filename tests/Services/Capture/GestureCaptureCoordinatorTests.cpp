@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Models/LiveHUDState.h"
+#include "Services/Actions/GestureActionDispatcher.h"
 #include "support/CoordinatorHarness.h"
+#include "support/FakeWorkspace.h"
 #include "support/ScopedLanguageOverride.h"
 
 namespace quillorbitex {
@@ -264,6 +266,79 @@ TEST(CoordinatorLifetime, QueuedWorkOfADestroyedCoordinatorDoesNothing) {
     harness.timeline->advance(1s);
     EXPECT_FALSE(called);
     EXPECT_TRUE(harness.dispatcher->dispatched().empty());
+}
+
+class SilentKeyboard final : public KeyboardShortcutDispatching {
+public:
+    bool dispatch(const KeyboardShortcutDescriptor&) override { return true; }
+};
+
+class EnginelessMonitor final : public TrackpadGestureMonitoring {
+public:
+    std::shared_ptr<GestureCaptureEngine> captureEngine() const override { return nullptr; }
+    GestureMonitorState start(CompletedStrokeHandler, PhaseHandler) override {
+        return GestureMonitorState::running();
+    }
+    void stop() override {}
+};
+
+// The core cannot make up a tap, a rule store or a workspace: without one the coordinator is
+// refused when it is built, rather than failing on the first stroke or action.
+TEST(CoordinatorConstruction, AMissingCollaboratorIsRefusedAtConstruction) {
+    using Configuration = GestureCaptureCoordinator::Configuration;
+    struct Case {
+        const char* name;
+        std::function<void(Configuration&)> change;
+        bool accepted;
+    };
+    const std::vector<Case> cases{
+        {"everything given", [](Configuration&) {}, true},
+        {"the default action dispatcher", [](Configuration& c) { c.actionDispatcher = nullptr; },
+         true},
+        {"no monitor", [](Configuration& c) { c.monitor = nullptr; }, false},
+        {"a monitor without an engine",
+         [](Configuration& c) { c.monitor = std::make_shared<EnginelessMonitor>(); }, false},
+        {"no rule store", [](Configuration& c) { c.mappingStore = nullptr; }, false},
+        {"the default action dispatcher without a workspace",
+         [](Configuration& c) {
+             c.actionDispatcher = nullptr;
+             c.workspace = nullptr;
+         },
+         false},
+        {"the default action dispatcher without a keyboard dispatcher",
+         [](Configuration& c) {
+             c.actionDispatcher = nullptr;
+             c.dispatcher = nullptr;
+         },
+         false},
+    };
+    testing::ManualExecutor main;
+    for (const auto& testCase : cases) {
+        Configuration configuration;
+        configuration.monitor = std::make_shared<TrackpadGestureMonitor>(
+            std::make_shared<testing::SimulatedEventTap>(), nullptr);
+        configuration.mappingStore = std::make_shared<GestureMappingStore>();
+        configuration.actionDispatcher = std::make_shared<testing::RecordingActionDispatcher>();
+        configuration.dispatcher = std::make_shared<SilentKeyboard>();
+        configuration.workspace = std::make_shared<testing::FakeWorkspace>();
+        configuration.liveAnalysisQueue = std::make_shared<testing::ManualExecutor>();
+        configuration.finalRecognitionQueue = std::make_shared<testing::ManualExecutor>();
+        configuration.mainExecutor = &main;
+        testCase.change(configuration);
+        EXPECT_EQ(GestureCaptureCoordinator::create(std::move(configuration)) != nullptr,
+                  testCase.accepted)
+            << testCase.name;
+    }
+}
+
+TEST(CoordinatorConstructionDeathTest, AnActionDispatcherWithoutItsCollaboratorsEndsAtOnce) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto keyboard = std::make_shared<SilentKeyboard>();
+    const auto workspace = std::make_shared<testing::FakeWorkspace>();
+    EXPECT_DEATH({ GestureActionDispatcher dispatcher(keyboard, nullptr); },
+                 "needs a keyboard dispatcher and a workspace");
+    EXPECT_DEATH({ GestureActionDispatcher dispatcher(nullptr, workspace); },
+                 "needs a keyboard dispatcher and a workspace");
 }
 
 TEST(LiveHUDStateLabels, TitleAndStatus) {

@@ -60,6 +60,36 @@ TEST(TrackpadGestureMonitorConcurrency, ATapThatLosesItsConnectionIsReplacedByTh
     EXPECT_EQ(tap->send(buttonDown({1, 1})), TapVerdict::swallow);
 }
 
+// The owner lets go of the monitor while a phase handler runs (quitting as a button goes down), so
+// the handler's call releases the last reference on the tap thread. The monitor must stop without
+// joining the thread it is destroyed on, and that thread must end by itself.
+TEST(TrackpadGestureMonitorConcurrency, APhaseHandlerMayReleaseTheLastReferenceToItsMonitor) {
+    using Phase = GestureMonitorSessionPhase;
+    auto tap = std::make_shared<testing::SimulatedEventTap>();
+    auto monitor = std::make_shared<TrackpadGestureMonitor>(tap, nullptr);
+    std::shared_ptr<TrackpadGestureMonitor> owner = monitor;
+    std::mutex mutex;
+    std::vector<Phase> phases;
+    ASSERT_EQ(monitor->start([](const CompletedStroke&) {},
+                             [&](Phase phase) {
+                                 {
+                                     std::lock_guard lock(mutex);
+                                     phases.push_back(phase);
+                                 }
+                                 if (phase == Phase::began) {
+                                     owner.reset();
+                                 }
+                             }),
+              GestureMonitorState::running());
+    monitor.reset();
+
+    EXPECT_EQ(tap->send(buttonDown({1, 1})), TapVerdict::swallow);
+    EXPECT_FALSE(tap->send(buttonDown({2, 2}))) << "the monitor stopped on its way out";
+    EXPECT_TRUE(tap->waitUntilLiveLoopCount(0, kThreadTimeout)) << "its tap thread ended";
+    std::lock_guard lock(mutex);
+    EXPECT_EQ(phases, (std::vector<Phase>{Phase::began, Phase::cancelled}));
+}
+
 // Strokes arrive from one thread while the main thread keeps swapping the handlers; every
 // stroke reaches one of them, on the delivery queue, in button-up order.
 TEST(TrackpadGestureMonitorConcurrency, HandlersCanBeSwappedWhileStrokesFlow) {
