@@ -1,6 +1,8 @@
 #include "Application/GestureOverlayController.h"
 
 #include <QStringList>
+#include <array>
+#include <charconv>
 
 #include "Localization/L10n.h"
 #include "Platform/MainExecutor.h"
@@ -73,9 +75,14 @@ void GestureOverlayController::configure(std::shared_ptr<GestureOverlayRuntime> 
     // The clock is only set up here: it starts with the first frame that shows a stroke, so an
     // idle program is never woken by it.
     if (environment_.displayClock) {
-        environment_.displayClock->setTickHandler(weakly(
-            self_,
-            [](GestureOverlayController& controller) { controller.scheduleRenderCommit(); }));
+        // Every wake-up first hops onto the main queue and asks for a render only there, so
+        // wake-ups that arrive together share one render.
+        environment_.displayClock->setTickHandler(
+            weakly(self_, [](GestureOverlayController& controller) {
+                controller.mainExecutor_.async(
+                    weakly(controller.self_,
+                           [](GestureOverlayController& inner) { inner.scheduleRenderCommit(); }));
+            }));
     }
     scheduleRenderCommit();
 }
@@ -99,6 +106,7 @@ void GestureOverlayController::refreshDisplays() {
 }
 
 void GestureOverlayController::renderFrame() {
+    ++renderedFrameCount_;
     const auto frameState = trace_.renderFrame();
     hud_.renderFrame(frameState ? std::optional(frameState->header) : std::nullopt,
                      frameState ? frameState->hudDisplayID : std::nullopt);
@@ -152,13 +160,26 @@ void GestureOverlayController::publishDebugReportIfNeeded(
     debugLog_(lines.join(QLatin1Char('\n')));
 }
 
+namespace {
+
+// printf's "%.1f" without its dependence on the process's numeric locale.
+QString oneDecimal(double value) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, 1);
+    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+}
+
+}  // namespace
+
 QString GestureOverlayController::format(const Rect& rect) {
-    return QString::asprintf("(x: %.1f, y: %.1f, w: %.1f, h: %.1f)", rect.minX(), rect.minY(),
-                             rect.width(), rect.height());
+    return QStringLiteral("(x: %1, y: %2, w: %3, h: %4)")
+        .arg(oneDecimal(rect.minX()), oneDecimal(rect.minY()), oneDecimal(rect.width()),
+             oneDecimal(rect.height()));
 }
 
 QString GestureOverlayController::format(Point point) {
-    return QString::asprintf("(%.1f, %.1f)", point.x, point.y);
+    return QStringLiteral("(%1, %2)").arg(oneDecimal(point.x), oneDecimal(point.y));
 }
 
 }  // namespace quillorbitex

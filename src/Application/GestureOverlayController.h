@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -72,6 +73,8 @@ public:
     GestureTraceOverlayController& traceController() { return trace_; }
     GestureHUDOverlayController& hudController() { return hud_; }
     const std::optional<DebugSignature>& lastDebugSignature() const { return lastDebugSignature_; }
+    // Frames rendered since construction.
+    std::uint64_t renderedFrameCount() const { return renderedFrameCount_; }
 
 private:
     Environment environment_;
@@ -82,6 +85,7 @@ private:
     DebugLogSink debugLog_;
     Subscription hudSubscription_;
     bool renderCommitPending_ = false;
+    std::uint64_t renderedFrameCount_ = 0;
     std::optional<DebugSignature> lastDebugSignature_;
     // Queued work and callbacks hold this weakly and do nothing once the controller is gone.
     std::shared_ptr<GestureOverlayController*> self_;

@@ -2,7 +2,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QWindow>
 #include <cmath>
 
 namespace quillorbitex {
@@ -66,12 +65,7 @@ void QtOverlayPanel::orderOut() {
 }
 
 bool QtOverlayPanel::wantsShape() const {
-    if (compositing_ && !compositing_->isCompositing()) {
-        return true;
-    }
-    // A window that got no alpha channel cannot be translucent whatever the desktop does.
-    const QWindow* window = windowHandle();
-    return window != nullptr && !window->format().hasAlpha();
+    return compositing_ && !compositing_->isCompositing();
 }
 
 void QtOverlayPanel::applyShape() {

@@ -211,16 +211,45 @@ void RasterGestureTraceRenderer::append(const std::vector<Point>& deltaPoints) {
 
 void RasterGestureTraceRenderer::draw(const QPainterPath& path) {
     const double width = lineWidth();
+    const double reach = width * 0.5 + 1;
+    const QRectF area = path.controlPointRect().adjusted(-reach, -reach, reach, reach);
+    const QRect device = toDevice(area);
+    if (device.isEmpty()) {
+        return;
+    }
+    // Drawn on its own first, then merged keeping the larger coverage of each pixel: where the new
+    // piece meets the line so far, their soft edges would otherwise add up to a heavier edge than
+    // the line drawn in one go has.
+    if (scratch_.width() < device.width() || scratch_.height() < device.height()) {
+        scratch_ = QImage(std::max(device.width(), scratch_.width()),
+                          std::max(device.height(), scratch_.height()),
+                          QImage::Format_ARGB32_Premultiplied);
+    }
+    scratch_.setDevicePixelRatio(1);
+    const QRect piece(QPoint(), device.size());
+    for (int y = 0; y < piece.height(); ++y) {
+        std::memset(scratch_.scanLine(y), 0, static_cast<std::size_t>(piece.width()) * 4);
+    }
     {
-        QPainter painter(&cache_);
+        QPainter painter(&scratch_);
+        painter.setClipRect(piece);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(-device.x(), -device.y());
+        painter.scale(scale_, scale_);
         painter.setPen(QPen(cacheColour_, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
     }
-    const double reach = width * 0.5 + 1;
-    const QRectF area = path.controlPointRect().adjusted(-reach, -reach, reach, reach);
-    const QRect device = toDevice(area);
+    for (int y = 0; y < piece.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(scratch_.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(cache_.scanLine(device.y() + y)) + device.x();
+        for (int x = 0; x < piece.width(); ++x) {
+            // One colour throughout: the pixel with more alpha is the more covered one.
+            if (qAlpha(from[x]) > qAlpha(to[x])) {
+                to[x] = from[x];
+            }
+        }
+    }
     drawnArea_ = drawnArea_.united(device);
     coverageStale_ = coverageStale_.united(device);
     markDirty(area);

@@ -77,6 +77,8 @@ private:
     std::size_t drawnSegments_ = 0;
     QRect tailArea_;
     QImage tailBackup_;
+    // Where each new piece is drawn before it is merged into the cache.
+    QImage scratch_;
 
     // Device pixels at least half covered by the line; `coverageStale_` is yet to be scanned.
     QRegion coverage_;
