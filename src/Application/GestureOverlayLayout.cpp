@@ -81,13 +81,14 @@ Rect GestureOverlayLayout::viewportFrame(const Rect& strokeBounds, double paddin
     return clipped ? integral(*clipped) : within;
 }
 
-bool GestureOverlayLayout::keepsViewport(const Rect& stored, const Rect& target, double padding,
-                                         double hysteresis) {
-    // The target lies `padding` outside the stroke; the stroke keeps `hysteresis` from the stored
-    // edges while the target passes them by no more than the difference.
-    const double slack = padding - hysteresis;
-    return target.minX() >= stored.minX() - slack && target.minY() >= stored.minY() - slack &&
-           target.maxX() <= stored.maxX() + slack && target.maxY() <= stored.maxY() + slack;
+bool GestureOverlayLayout::keepsViewport(const Rect& stored, const Rect& strokeBounds,
+                                         const Rect& display, double hysteresis) {
+    const Rect needed = strokeBounds.insetBy(-hysteresis, -hysteresis);
+    const double x0 = std::max(needed.minX(), display.minX());
+    const double y0 = std::max(needed.minY(), display.minY());
+    const double x1 = std::min(needed.maxX(), display.maxX());
+    const double y1 = std::min(needed.maxY(), display.maxY());
+    return x0 >= stored.minX() && y0 >= stored.minY() && x1 <= stored.maxX() && y1 <= stored.maxY();
 }
 
 Rect GestureOverlayLayout::panelFrame(const Rect& viewport, const DisplayGeometry& display) {

@@ -39,10 +39,10 @@ struct GestureOverlayLayout {
     // The stroke's bounds grown by `padding`, clipped to `within` and widened to whole pixels;
     // all of `within` when nothing of the grown bounds lies on it.
     static Rect viewportFrame(const Rect& strokeBounds, double padding, const Rect& within);
-    // Whether a panel laid out for `stored` may stay as it is for the new `target`: true while the
-    // stroke keeps at least `hysteresis` pixels from the panel's edges, which the target (the
-    // stroke grown by `padding`) tells. Edges clipped to the display stay clipped.
-    static bool keepsViewport(const Rect& stored, const Rect& target, double padding,
+    // Whether a panel laid out for the viewport `stored` may stay as it is: while the stroke keeps
+    // at least `hysteresis` pixels from the panel's edges, except where the panel reaches the
+    // edge of the display.
+    static bool keepsViewport(const Rect& stored, const Rect& strokeBounds, const Rect& display,
                               double hysteresis);
     // The panel frame (logical coordinates) that shows `viewport` (root pixels) of `display`; the
     // whole display when its pixel frame has no area.

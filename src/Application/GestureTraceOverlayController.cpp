@@ -137,13 +137,14 @@ GestureTraceOverlayController::renderFrame() {
         PanelRecord& record = *found->second;
         record.display = d;
         state.traceDisplayIDs.push_back(d.id);
-        const Rect target = GestureOverlayLayout::viewportFrame(
-            record.strokeBounds.value_or(Rect::atPoint(header->endPoint)), kViewportPadding,
-            d.frameInPixels);
-        const bool keep =
-            record.viewportPixels && record.viewportDisplay == d &&
-            GestureOverlayLayout::keepsViewport(*record.viewportPixels, target, kViewportPadding,
-                                                kViewportHysteresis);
+        const Rect bounds = record.strokeBounds.value_or(Rect::atPoint(header->endPoint));
+        const Rect target =
+            GestureOverlayLayout::viewportFrame(bounds, kViewportPadding, d.frameInPixels);
+        // Ordinary frames keep the panel and only add their points; a new layout when the stroke
+        // nears the panel's edge (the viewport's padding then leaves room for many frames again).
+        const bool keep = record.viewportPixels && record.viewportDisplay == d &&
+                          GestureOverlayLayout::keepsViewport(*record.viewportPixels, bounds,
+                                                              d.frameInPixels, kViewportHysteresis);
         const std::span<const Point> fresh =
             std::span<const Point>(record.points).subspan(record.pointsBeforeFrame);
         if (keep) {

@@ -76,24 +76,30 @@ TEST(GestureOverlayLayout, ViewportIsTheStrokeGrownByThePaddingClippedToTheDispl
 }
 
 TEST(GestureOverlayLayout, KeepsAPanelWhileTheStrokeStaysWellInsideIt) {
+    const Rect screen = rect(0, 0, 1152, 800);
     const Rect stored = rect(100, 100, 300, 300);
+    // Reaching the display's right edge.
+    const Rect atEdge = rect(1000, 100, 152, 300);
+    const Rect shortOfEdge = rect(1000, 100, 99, 300);
     const struct {
-        Rect target;
+        Rect stored;
+        Rect stroke;
         bool keep;
     } cases[] = {
-        {stored, true},
-        // The target lies 84 outside the stroke: up to 56 past the panel's edge the stroke is
-        // still 28 inside it.
-        {rect(100, 100, 356, 300), true},
-        {rect(100, 100, 357, 300), false},
-        {rect(44, 100, 356, 300), true},
-        {rect(43, 100, 357, 300), false},
-        {rect(100, 44, 300, 356), true},
-        {rect(100, 100, 300, 357), false},
-        {rect(150, 150, 100, 100), true},
+        {stored, rect(184, 184, 132, 132), true},
+        // 28 from every edge still keeps the panel; 27 needs a new one.
+        {stored, rect(128, 128, 244, 244), true},
+        {stored, rect(128, 128, 245, 244), false},
+        {stored, rect(127, 128, 100, 100), false},
+        {stored, rect(200, 127, 100, 100), false},
+        {stored, rect(200, 200, 100, 173), false},
+        // Where the panel reaches the display's edge the stroke may come as close as it likes.
+        {atEdge, rect(1040, 200, 111, 50), true},
+        {atEdge, rect(1040, 200, 113, 50), true},
+        {shortOfEdge, rect(1040, 200, 111, 50), false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Layout::keepsViewport(stored, c.target, 84, 28), c.keep);
+        EXPECT_EQ(Layout::keepsViewport(c.stored, c.stroke, screen, 28), c.keep);
     }
 }
 
