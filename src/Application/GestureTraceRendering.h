@@ -31,6 +31,8 @@ public:
 
     // The part of the panel changed since the last call; empty when nothing changed.
     virtual Rect takeDirtyArea() = 0;
+    // The line replaces what `area` held (the panel is cleared before it is drawn); the dots are
+    // laid over it.
     virtual void paint(QPainter& painter, const QRect& area, const QPalette& palette,
                        bool shaped) = 0;
     virtual QRegion shape() = 0;

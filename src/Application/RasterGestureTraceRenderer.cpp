@@ -19,8 +19,12 @@ constexpr double kStrokeAlpha = 0.82;
 constexpr double kSuppressingStrokeAlpha = 0.95;
 constexpr double kStartDotAlpha = 0.92;
 constexpr double kEndDotAlpha = 0.96;
-// Half covered or more: such a pixel belongs to the line when the panel is cut to its shape.
-constexpr int kCoverageThreshold = 128;
+// Pieces of more curves than this are drawn in parts: the rasteriser slows down on long paths.
+constexpr std::size_t kSegmentsPerPiece = 48;
+
+double strokeOpacity(bool suppresses) {
+    return suppresses ? kSuppressingStrokeAlpha : kStrokeAlpha;
+}
 
 QPointF toQt(Point p) {
     return QPointF(p.x, p.y);
@@ -40,19 +44,19 @@ QColor opaque(QColor colour) {
     return colour;
 }
 
-// The rows of `image` inside `area` as a region of the pixels whose alpha reaches the threshold.
-QRegion coveredPixels(const QImage& image, const QRect& area) {
+// The rows of `image` inside `area` as a region of the pixels whose alpha reaches `threshold`.
+QRegion coveredPixels(const QImage& image, const QRect& area, int threshold) {
     QList<QRect> rects;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         int x = area.left();
         const int end = area.right() + 1;
         while (x < end) {
-            while (x < end && qAlpha(row[x]) < kCoverageThreshold) {
+            while (x < end && qAlpha(row[x]) < threshold) {
                 ++x;
             }
             const int first = x;
-            while (x < end && qAlpha(row[x]) >= kCoverageThreshold) {
+            while (x < end && qAlpha(row[x]) >= threshold) {
                 ++x;
             }
             if (x > first) {
@@ -64,6 +68,19 @@ QRegion coveredPixels(const QImage& image, const QRect& area) {
     // One-pixel rows sorted by y, then x, never overlapping: the banded form setRects expects.
     region.setRects(rects.constData(), static_cast<int>(rects.size()));
     return region;
+}
+
+// A transparent image on `storage`, which keeps its capacity from one image to the next: a fresh
+// allocation of a panel-sized image costs more in page faults than everything drawn into it.
+QImage transparentImage(std::vector<QRgb>& storage, QSize size) {
+    const auto count =
+        static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height());
+    if (storage.size() < count) {
+        storage.resize(count);
+    }
+    std::memset(storage.data(), 0, count * sizeof(QRgb));
+    return QImage(reinterpret_cast<uchar*>(storage.data()), size.width(), size.height(),
+                  static_cast<qsizetype>(size.width()) * 4, QImage::Format_ARGB32_Premultiplied);
 }
 
 void copyRows(const QImage& from, const QRect& source, QImage& to, QPoint target) {
@@ -147,14 +164,16 @@ bool RasterGestureTraceRenderer::ensureCache() {
         return false;
     }
     if (cache_.size() != size) {
-        cache_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        cache_.fill(Qt::transparent);
+        cache_ = QImage();
+        cache_ = transparentImage(cacheStorage_, size);
         drawnArea_ = QRect();
     }
     cache_.setDevicePixelRatio(scale_);
     if (!cacheColour_.isValid()) {
+        // Until the first paint tells the palette the panel is drawn with.
         cacheColour_ = opaque(
             ThemePalette::color(ThemePalette::Token::accentText, QGuiApplication::palette()));
+        cacheOpacity_ = strokeOpacity(suppresses_);
     }
     return true;
 }
@@ -236,7 +255,8 @@ void RasterGestureTraceRenderer::draw(const QPainterPath& path) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.translate(-device.x(), -device.y());
         painter.scale(scale_, scale_);
-        painter.setPen(QPen(cacheColour_, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(withAlpha(cacheColour_, cacheOpacity_), width, Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
     }
@@ -271,11 +291,12 @@ void RasterGestureTraceRenderer::drawNewSegments() {
     // Curve k runs from the midpoint before point k to the one after it (the first from point
     // 0); once the point after k + 1 is known, curve k never changes again.
     const std::size_t settled = n >= 3 ? n - 2 : 0;
-    if (settled > drawnSegments_) {
-        QPainterPath body;
+    while (settled > drawnSegments_) {
         const std::size_t first = drawnSegments_;
+        const std::size_t last = std::min(settled, first + kSegmentsPerPiece);
+        QPainterPath body;
         body.moveTo(first == 0 ? toQt(points_[0]) : midpoint(points_[first - 1], points_[first]));
-        for (std::size_t k = first; k < settled; ++k) {
+        for (std::size_t k = first; k < last; ++k) {
             if (k == 0) {
                 body.lineTo(midpoint(points_[0], points_[1]));
             } else {
@@ -283,7 +304,7 @@ void RasterGestureTraceRenderer::drawNewSegments() {
             }
         }
         draw(body);
-        drawnSegments_ = settled;
+        drawnSegments_ = last;
     }
     if (n < 2) {
         return;
@@ -336,10 +357,11 @@ bool RasterGestureTraceRenderer::translate(Point offset, const Size& bounds) {
         return false;
     }
     if (!cache_.isNull() && !drawnArea_.isEmpty()) {
-        QImage next(target.size(), QImage::Format_ARGB32_Premultiplied);
-        next.fill(Qt::transparent);
+        QImage next = transparentImage(spareStorage_, target.size());
         copyRows(cache_, drawnArea_, next, moved.topLeft());
         next.setDevicePixelRatio(scale_);
+        // The vectors trade their buffers; the images keep pointing at the same memory.
+        std::swap(cacheStorage_, spareStorage_);
         cache_ = std::move(next);
     } else {
         cache_ = QImage();
@@ -388,16 +410,20 @@ QRegion RasterGestureTraceRenderer::dotRegion(std::optional<Point> centre) const
     return QRegion(square.toAlignedRect(), QRegion::Ellipse);
 }
 
-void RasterGestureTraceRenderer::recolour(const QColor& colour) {
+void RasterGestureTraceRenderer::recolour(const QColor& colour, double opacity) {
+    const double previousOpacity = cacheOpacity_;
     cacheColour_ = colour;
-    if (cache_.isNull() || drawnArea_.isEmpty()) {
+    cacheOpacity_ = opacity;
+    if (cache_.isNull() || drawnArea_.isEmpty() || previousOpacity <= 0) {
         return;
     }
-    // Every pixel of the cache is the one colour at some coverage: only the alpha survives.
+    // Every pixel of the cache is the one colour at some coverage, which its alpha tells.
     std::array<QRgb, 256> byAlpha{};
     for (int alpha = 0; alpha < 256; ++alpha) {
+        const double coverage = std::min(1.0, alpha / (255 * previousOpacity));
+        const int next = static_cast<int>(std::lround(coverage * opacity * 255));
         byAlpha[static_cast<std::size_t>(alpha)] =
-            qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), alpha));
+            qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), next));
     }
     const QRect area = drawnArea_.intersected(cache_.rect());
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -414,7 +440,10 @@ void RasterGestureTraceRenderer::refreshCoverage() {
         return;
     }
     const QRect area = coverageStale_.intersected(cache_.rect());
-    coverage_ = coverage_.subtracted(QRegion(coverageStale_)).united(coveredPixels(cache_, area));
+    // Half covered or more: such a pixel belongs to the line when the panel is cut to its shape.
+    const int threshold = std::max(1, static_cast<int>(std::ceil(127.5 * cacheOpacity_)));
+    coverage_ = coverage_.subtracted(QRegion(coverageStale_))
+                    .united(coveredPixels(cache_, area, threshold));
     coverageStale_ = QRect();
 }
 
@@ -428,8 +457,9 @@ QRegion RasterGestureTraceRenderer::shape() {
 void RasterGestureTraceRenderer::paint(QPainter& painter, const QRect& area,
                                        const QPalette& palette, bool shaped) {
     const QColor accent = opaque(ThemePalette::color(ThemePalette::Token::accentText, palette));
-    if (accent != cacheColour_) {
-        recolour(accent);
+    const double opacity = strokeOpacity(suppresses_);
+    if (accent != cacheColour_ || opacity != cacheOpacity_) {
+        recolour(accent, opacity);
     }
     painter.save();
     if (shaped) {
@@ -451,9 +481,10 @@ void RasterGestureTraceRenderer::paint(QPainter& painter, const QRect& area,
     } else {
         const QRect device = toDevice(QRectF(area)).intersected(drawnArea_);
         if (!cache_.isNull() && !device.isEmpty()) {
-            painter.setOpacity(suppresses_ ? kSuppressingStrokeAlpha : kStrokeAlpha);
+            // The line is all the panel shows beneath the dots: copied, not blended.
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
             painter.drawImage(toLogical(device), cache_, QRectF(device));
-            painter.setOpacity(1);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);

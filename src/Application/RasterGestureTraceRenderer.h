@@ -12,9 +12,9 @@ namespace quillorbitex {
 
 // Draws the trace with QPainter into an image of the panel, a piece at a time: the line through
 // the points is fixed up to the midpoint of the last three, so each new point adds one curve and
-// redraws only the short straight end. The line is kept opaque in that image and given its
-// opacity when it is shown, so where it crosses itself it is no darker than elsewhere, as a line
-// drawn in one go.
+// redraws only the short straight end. Pieces are merged keeping the larger coverage of each
+// pixel, so where the line crosses itself it is no darker than elsewhere, as a line drawn in one
+// go; the image holds the line in its colour and opacity and is copied to the panel as it is.
 class RasterGestureTraceRenderer final : public GestureTraceRendering {
 public:
     RasterGestureTraceRenderer() = default;
@@ -54,7 +54,7 @@ private:
     void draw(const QPainterPath& path);
     void restoreTail();
     void drawNewSegments();
-    void recolour(const QColor& colour);
+    void recolour(const QColor& colour, double opacity);
     void markDirty(const QRectF& area) { dirty_ = dirty_.united(area); }
     QRectF dotArea(std::optional<Point> centre) const;
     QRegion dotRegion(std::optional<Point> centre) const;
@@ -67,9 +67,13 @@ private:
     std::optional<Point> start_;
     std::optional<Point> end_;
 
-    // The line so far in device pixels, opaque, in `cacheColour_`.
+    // The line so far in device pixels, in `cacheColour_` at `cacheOpacity_` where fully covered.
     QImage cache_;
+    // The memory of `cache_`, and of the image a move builds next.
+    std::vector<QRgb> cacheStorage_;
+    std::vector<QRgb> spareStorage_;
     QColor cacheColour_;
+    double cacheOpacity_ = 0;
     // Everything drawn into the cache since it was last cleared.
     QRect drawnArea_;
     // Curves of the line already in the cache; the straight end after them is drawn over
