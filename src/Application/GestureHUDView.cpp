@@ -130,20 +130,29 @@ void GestureHUDView::paint(QPainter& painter, const QRect& area, const QPalette&
     QColor fill = fillColor(palette);
     QColor border = borderColor(palette);
     if (shaped) {
+        // The card is exactly its shape, and its border the shape's outermost pixels, so that the
+        // border follows the cut edge without gaps.
         fill.setAlpha(255);
         border = blended(border, fill);
-        painter.setClipRegion(shape().intersected(area));
+        const QRegion region = shape().intersected(area);
+        const QRegion inner = region.intersected(region.translated(1, 0))
+                                  .intersected(region.translated(-1, 0))
+                                  .intersected(region.translated(0, 1))
+                                  .intersected(region.translated(0, -1));
+        painter.setClipRegion(region);
         painter.fillRect(card, fill);
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setClipRegion(region.subtracted(inner));
+        painter.fillRect(card, border);
+        painter.setClipRegion(region);
     } else {
+        // The border runs along the card's edge; half a pixel in keeps all of its width inside.
         painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath outline;
+        outline.addRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
+        painter.setPen(QPen(border, 1));
+        painter.setBrush(fill);
+        painter.drawPath(outline);
     }
-    // The border runs along the card's edge; half a pixel in keeps all of its width inside.
-    QPainterPath outline;
-    outline.addRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
-    painter.setPen(QPen(border, 1));
-    painter.setBrush(shaped ? QBrush(Qt::NoBrush) : QBrush(fill));
-    painter.drawPath(outline);
 
     painter.setRenderHint(QPainter::TextAntialiasing);
     const auto drawLine = [&](const QString& text, const QFont& font, const Rect& frame,
