@@ -94,23 +94,17 @@ GestureTraceOverlayController::renderFrame() {
         return std::nullopt;
     }
     GestureCaptureEngine& engine = *runtime_->captureEngine;
-    auto header = engine.activeHeader();
-    if (!header) {
+    // The copy brings the header of the same moment as the points. Taking the header first in a
+    // section of its own would let a stroke begin in between, and the points copied from the old
+    // stroke's cursor would then be drawn as if they were the new stroke's beginning.
+    auto header = engine.copyRenderDelta(renderCursor_, scratch_);
+    if (header && header->strokeID != activeStrokeID_) {
+        startStroke(header->strokeID);
+        header = engine.copyRenderDelta(renderCursor_, scratch_);
+    }
+    if (!header || header->strokeID != activeStrokeID_) {
         hideAllPanels();
         return std::nullopt;
-    }
-    if (activeStrokeID_ != header->strokeID) {
-        startStroke(header->strokeID);
-    }
-    auto delta = engine.copyRenderDelta(renderCursor_, scratch_);
-    if (delta && delta->strokeID != activeStrokeID_) {
-        // A new stroke began between the two reads: its points from our old cursor on are not
-        // the start of anything; begin again with it.
-        startStroke(delta->strokeID);
-        delta = engine.copyRenderDelta(renderCursor_, scratch_);
-    }
-    if (delta) {
-        header = delta;
     }
 
     for (auto& [id, record] : panelsByDisplayID_) {

@@ -151,19 +151,38 @@ TEST_F(TraceOverlayTest, AGrowingStrokeKeepsItsPanelOnMostFrames) {
 
 TEST_F(TraceOverlayTest, TheFirstFrameOfANewStrokeHidesThePreviousOne) {
     stroke_.begin({1500, 300});
-    stroke_.to(testing::polyline({{1500, 300}, {1600, 300}}, 4));
+    stroke_.to(testing::polyline({{1500, 300}, {1560, 300}}, 4));
+    ASSERT_TRUE(trace_.renderFrame());
+    stroke_.to(testing::polyline({{1560, 300}, {1600, 300}}, 4));
     ASSERT_TRUE(trace_.renderFrame());
     ASSERT_TRUE(panelOf(kRight)->visible);
-    // Released and pressed again between two frames.
+    EXPECT_EQ(recordOf(kRight).points.size(), 26u) << "points were fetched twice or not at all";
+    // Released and pressed again between two frames; the new stroke already has more points
+    // than the old one had, so the old stroke's place in the engine lies inside the new one.
     stroke_.end({1600, 300});
     stroke_.begin({300, 300});
-    stroke_.to(testing::polyline({{300, 300}, {400, 300}}, 4));
+    stroke_.to(testing::polyline({{300, 300}, {500, 300}}, 4));
     const auto state = trace_.renderFrame();
     ASSERT_TRUE(state);
     EXPECT_EQ(state->traceDisplayIDs, std::vector<QString>{kLeft.id});
     EXPECT_FALSE(panelOf(kRight)->visible);
     EXPECT_TRUE(recordOf(kRight).view->globalPoints().empty());
     EXPECT_EQ(recordOf(kLeft).points.front(), (Point{300, 300}));
+    EXPECT_EQ(recordOf(kLeft).points.size(), 51u);
+}
+
+TEST_F(TraceOverlayTest, ADisplayThatMovesMidStrokeGetsItsPanelLaidOutAgain) {
+    stroke_.begin({300, 300});
+    stroke_.to(testing::polyline({{300, 300}, {360, 320}}, 4));
+    ASSERT_TRUE(trace_.renderFrame());
+    const Rect before = panelOf(kLeft)->frame;
+
+    // The same display, now placed 100 points further right on the desktop.
+    DisplayGeometry moved = kLeft;
+    moved.frameInPoints.origin.x += 100;
+    trace_.updateDisplays({moved, kRight});
+    ASSERT_TRUE(trace_.renderFrame());
+    EXPECT_EQ(panelOf(kLeft)->frame, (Rect{{before.minX() + 100, before.minY()}, before.size}));
 }
 
 TEST_F(TraceOverlayTest, ADisplayRemovedMidStrokeDropsItsPanelAndTheStrokeGoesOn) {
