@@ -19,8 +19,8 @@ constexpr double kStrokeAlpha = 0.82;
 constexpr double kSuppressingStrokeAlpha = 0.95;
 constexpr double kStartDotAlpha = 0.92;
 constexpr double kEndDotAlpha = 0.96;
-// Pieces of more curves than this are drawn in parts: the rasteriser slows down on long paths.
-constexpr std::size_t kSegmentsPerPiece = 48;
+// Runs of more curves than this are drawn in sections: the rasteriser slows down on long paths.
+constexpr std::size_t kSegmentsPerSection = 48;
 
 double strokeOpacity(bool suppresses) {
     return suppresses ? kSuppressingStrokeAlpha : kStrokeAlpha;
@@ -237,7 +237,7 @@ void RasterGestureTraceRenderer::draw(const QPainterPath& path) {
         return;
     }
     // Drawn on its own first, then merged keeping the larger coverage of each pixel: where the new
-    // piece meets the line so far, their soft edges would otherwise add up to a heavier edge than
+    // section meets the line so far, their soft edges would otherwise add up to a heavier edge than
     // the line drawn in one go has.
     if (scratch_.width() < device.width() || scratch_.height() < device.height()) {
         scratch_ = QImage(std::max(device.width(), scratch_.width()),
@@ -245,13 +245,13 @@ void RasterGestureTraceRenderer::draw(const QPainterPath& path) {
                           QImage::Format_ARGB32_Premultiplied);
     }
     scratch_.setDevicePixelRatio(1);
-    const QRect piece(QPoint(), device.size());
-    for (int y = 0; y < piece.height(); ++y) {
-        std::memset(scratch_.scanLine(y), 0, static_cast<std::size_t>(piece.width()) * 4);
+    const QRect section(QPoint(), device.size());
+    for (int y = 0; y < section.height(); ++y) {
+        std::memset(scratch_.scanLine(y), 0, static_cast<std::size_t>(section.width()) * 4);
     }
     {
         QPainter painter(&scratch_);
-        painter.setClipRect(piece);
+        painter.setClipRect(section);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.translate(-device.x(), -device.y());
         painter.scale(scale_, scale_);
@@ -260,10 +260,10 @@ void RasterGestureTraceRenderer::draw(const QPainterPath& path) {
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
     }
-    for (int y = 0; y < piece.height(); ++y) {
+    for (int y = 0; y < section.height(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(scratch_.constScanLine(y));
         auto* to = reinterpret_cast<QRgb*>(cache_.scanLine(device.y() + y)) + device.x();
-        for (int x = 0; x < piece.width(); ++x) {
+        for (int x = 0; x < section.width(); ++x) {
             // One colour throughout: the pixel with more alpha is the more covered one.
             if (qAlpha(from[x]) > qAlpha(to[x])) {
                 to[x] = from[x];
@@ -293,7 +293,7 @@ void RasterGestureTraceRenderer::drawNewSegments() {
     const std::size_t settled = n >= 3 ? n - 2 : 0;
     while (settled > drawnSegments_) {
         const std::size_t first = drawnSegments_;
-        const std::size_t last = std::min(settled, first + kSegmentsPerPiece);
+        const std::size_t last = std::min(settled, first + kSegmentsPerSection);
         QPainterPath body;
         body.moveTo(first == 0 ? toQt(points_[0]) : midpoint(points_[first - 1], points_[first]));
         for (std::size_t k = first; k < last; ++k) {

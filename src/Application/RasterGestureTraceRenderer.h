@@ -10,9 +10,9 @@
 
 namespace quillorbitex {
 
-// Draws the trace with QPainter into an image of the panel, a piece at a time: the line through
+// Draws the trace with QPainter into an image of the panel, a section at a time: the line through
 // the points is fixed up to the midpoint of the last three, so each new point adds one curve and
-// redraws only the short straight end. Pieces are merged keeping the larger coverage of each
+// redraws only the short straight end. Sections are merged keeping the larger coverage of each
 // pixel, so where the line crosses itself it is no darker than elsewhere, as a line drawn in one
 // go; the image holds the line in its colour and opacity and is copied to the panel as it is.
 class RasterGestureTraceRenderer final : public GestureTraceRendering {
@@ -81,7 +81,7 @@ private:
     std::size_t drawnSegments_ = 0;
     QRect tailArea_;
     QImage tailBackup_;
-    // Where each new piece is drawn before it is merged into the cache.
+    // Where each new section is drawn before it is merged into the cache.
     QImage scratch_;
 
     // Device pixels at least half covered by the line; `coverageStale_` is yet to be scanned.

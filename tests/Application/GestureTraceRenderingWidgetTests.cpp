@@ -148,7 +148,7 @@ TEST(RasterGestureTraceRenderer, SmoothsThroughTheMidpointsAndEndsStraight) {
     EXPECT_EQ(at(four[8]), d);
 }
 
-TEST(RasterGestureTraceRenderer, DrawingPieceByPieceGivesTheLineDrawnInOneGo) {
+TEST(RasterGestureTraceRenderer, DrawingSectionBySectionGivesTheLineDrawnInOneGo) {
     const auto points = wavyStroke();
     const QSize size(320, 200);
     for (const std::size_t chunk :
@@ -238,7 +238,7 @@ TEST(RasterGestureTraceRenderer, MovingTheDrawingGivesThePictureOfDrawingItAgain
     moved.append(std::vector<Point>(points.begin() + 100, points.end()));
     moved.updateEndpoints(points.front(), points.back());
 
-    // Drawn in the same two pieces, straight where the moved one ends up.
+    // Drawn in the same two sections, straight where the moved one ends up.
     RasterGestureTraceRenderer fresh;
     fresh.reset({340, 240}, 1);
     fresh.append(std::vector<Point>(points.begin(), points.begin() + 100));
