@@ -393,6 +393,33 @@ TEST_P(OverlaysEndToEndTest, ClicksPassThroughPanelsWhileTheyAreShown) {
     ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
 }
 
+TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
+    testing::X11TestSession session({.windowManager = false});
+    ASSERT_TRUE(session.started());
+    int argc = 1;
+    char name[] = "qx_e2e_overlay_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    const auto watch =
+        x11::X11CompositingManagerWatch::connect(QString::fromStdString(session.displayName()));
+    ASSERT_TRUE(watch);
+    EXPECT_FALSE(watch->isCompositing());
+
+    const auto pumpUntil = [](const std::function<bool()>& done) {
+        return waitUntil([&] {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            return done();
+        });
+    };
+    for (int round = 0; round < 2; ++round) {
+        const auto compositor = session.spawn({"xcompmgr"});
+        ASSERT_TRUE(compositor);
+        EXPECT_TRUE(pumpUntil([&] { return watch->isCompositing(); })) << "round " << round;
+        session.terminate(compositor->pid);
+        EXPECT_TRUE(pumpUntil([&] { return !watch->isCompositing(); })) << "round " << round;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Compositor, OverlaysEndToEndTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& param) {
                              return param.param ? std::string("WithCompositor")
