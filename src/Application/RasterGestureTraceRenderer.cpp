@@ -72,13 +72,29 @@ QRegion coveredPixels(const QImage& image, const QRect& area, int threshold) {
 
 // A transparent image on `storage`, which keeps its capacity from one image to the next: a fresh
 // allocation of a panel-sized image costs more in page faults than everything drawn into it.
-QImage transparentImage(std::vector<QRgb>& storage, QSize size) {
+// Everything outside `keep` is cleared; what lies inside is about to be overwritten anyway.
+QImage transparentImage(std::vector<QRgb>& storage, QSize size, const QRect& keep = QRect()) {
     const auto count =
         static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height());
     if (storage.size() < count) {
         storage.resize(count);
     }
-    std::memset(storage.data(), 0, count * sizeof(QRgb));
+    const QRect kept = keep.intersected(QRect(QPoint(), size));
+    if (kept.isEmpty()) {
+        std::memset(storage.data(), 0, count * sizeof(QRgb));
+    } else {
+        const auto width = static_cast<std::size_t>(size.width());
+        for (int y = 0; y < size.height(); ++y) {
+            QRgb* row = storage.data() + static_cast<std::size_t>(y) * width;
+            if (y < kept.top() || y > kept.bottom()) {
+                std::memset(row, 0, width * sizeof(QRgb));
+            } else {
+                std::memset(row, 0, static_cast<std::size_t>(kept.left()) * sizeof(QRgb));
+                std::memset(row + kept.right() + 1, 0,
+                            (width - static_cast<std::size_t>(kept.right()) - 1) * sizeof(QRgb));
+            }
+        }
+    }
     return QImage(reinterpret_cast<uchar*>(storage.data()), size.width(), size.height(),
                   static_cast<qsizetype>(size.width()) * 4, QImage::Format_ARGB32_Premultiplied);
 }
@@ -357,7 +373,7 @@ bool RasterGestureTraceRenderer::translate(Point offset, const Size& bounds) {
         return false;
     }
     if (!cache_.isNull() && !drawnArea_.isEmpty()) {
-        QImage next = transparentImage(spareStorage_, target.size());
+        QImage next = transparentImage(spareStorage_, target.size(), moved);
         copyRows(cache_, drawnArea_, next, moved.topLeft());
         next.setDevicePixelRatio(scale_);
         // The vectors trade their buffers; the images keep pointing at the same memory.
