@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -381,11 +383,20 @@ bool X11TestSession::startServer(std::chrono::milliseconds timeout) {
     // -displayfd lets the server pick a free display itself and tell us which, so parallel tests
     // never race for a display number; -noreset keeps atoms and properties alive when the last
     // client disconnects between two steps of a test.
-    const std::vector<std::string> argv = {
-        "Xvfb",      "-displayfd", std::to_string(displayPipe[1]),
-        "-screen",   "0",          "1280x800x24",
-        "-nolisten", "tcp",        "-noreset"};
-    auto child = launch(argv, environment_, nextOutputPath("xvfb"), displayPipe[1], failure_);
+    const bool dummy = !options_.monitors.empty();
+    const std::string serverName = dummy ? "Xorg" : "Xvfb";
+    const std::vector<std::string> argv =
+        dummy ? dummyServerArguments(displayPipe[1])
+              : std::vector<std::string>{"Xvfb",      "-displayfd", std::to_string(displayPipe[1]),
+                                         "-screen",   "0",          "1280x800x24",
+                                         "-nolisten", "tcp",        "-noreset"};
+    if (argv.empty()) {
+        close(displayPipe[0]);
+        close(displayPipe[1]);
+        return false;
+    }
+    auto child = launch(argv, environment_, nextOutputPath(dummy ? "xorg" : "xvfb"), displayPipe[1],
+                        failure_);
     close(displayPipe[1]);
     if (!child) {
         close(displayPipe[0]);
@@ -437,7 +448,7 @@ bool X11TestSession::startServer(std::chrono::milliseconds timeout) {
         } else if (!isRunning(server_.pid)) {
             state = describeStatus(server_.status);
         }
-        failure_ = "Xvfb " + state + "; its output:\n" + fileTail(server_.outputPath);
+        failure_ = serverName + " " + state + "; its output:\n" + fileTail(server_.outputPath);
         return false;
     }
     displayName_ = ":" + number;
@@ -452,11 +463,152 @@ bool X11TestSession::startServer(std::chrono::milliseconds timeout) {
         },
         deadline);
     if (display == nullptr) {
-        failure_ = "cannot connect to Xvfb on " + displayName_ + "; its output:\n" +
+        failure_ = "cannot connect to " + serverName + " on " + displayName_ + "; its output:\n" +
                    fileTail(server_.outputPath);
         return false;
     }
     XCloseDisplay(display);
+    return !dummy || defineMonitors(std::chrono::duration_cast<std::chrono::milliseconds>(
+                         deadline - Clock::now()));
+}
+
+std::vector<std::string> X11TestSession::dummyServerArguments(int displayFd) {
+    int width = 0;
+    int height = 0;
+    for (const auto& monitor : options_.monitors) {
+        width = std::max(width, monitor.x + monitor.width);
+        height = std::max(height, monitor.y + monitor.height);
+    }
+    if (width <= 0 || height <= 0) {
+        failure_ = "the monitors of the session cover no area";
+        return {};
+    }
+    // One mode as large as the framebuffer, at 60 Hz with ordinary blanking; the dummy driver
+    // accepts any timing within the monitor's wide sync ranges (but takes short blanking for
+    // reduced blanking, which the monitor does not declare).
+    const int hsyncStart = width + (width / 16 + 7) / 8 * 8;
+    const int hsyncEnd = hsyncStart + (width / 10 + 7) / 8 * 8;
+    const int htotal = width + (width * 5 / 16 + 7) / 8 * 8;
+    const int vtotal = height + 28;
+    char clock[32];
+    std::snprintf(clock, sizeof clock, "%.2f", htotal * double(vtotal) * 60 / 1e6);
+    const std::string mode = std::to_string(width) + "x" + std::to_string(height);
+    const auto kib = static_cast<long long>(width) * height * 4 / 1024;
+    const auto config = tempDir_ / "xorg.conf";
+    std::ofstream(config) << "Section \"ServerFlags\"\n"
+                             "    Option \"AutoAddDevices\" \"false\"\n"
+                             "    Option \"AutoEnableDevices\" \"false\"\n"
+                             "    Option \"DontVTSwitch\" \"true\"\n"
+                             "EndSection\n"
+                             "Section \"Device\"\n"
+                             "    Identifier \"qx-dummy\"\n"
+                             "    Driver \"dummy\"\n"
+                             "    VideoRam "
+                          << std::max(65536LL, kib * 2)
+                          << "\nEndSection\n"
+                             "Section \"Monitor\"\n"
+                             "    Identifier \"qx-monitor\"\n"
+                             "    HorizSync 5.0 - 1000.0\n"
+                             "    VertRefresh 5.0 - 200.0\n"
+                             "    Modeline \""
+                          << mode << "\" " << clock << ' ' << width << ' ' << hsyncStart << ' '
+                          << hsyncEnd << ' ' << htotal << ' ' << height << ' ' << height + 1 << ' '
+                          << height + 4 << ' ' << vtotal
+                          << " -HSync +VSync\n"
+                             "EndSection\n"
+                             "Section \"Screen\"\n"
+                             "    Identifier \"qx-screen\"\n"
+                             "    Device \"qx-dummy\"\n"
+                             "    Monitor \"qx-monitor\"\n"
+                             "    DefaultDepth 24\n"
+                             "    SubSection \"Display\"\n"
+                             "        Depth 24\n"
+                             "        Modes \""
+                          << mode << "\"\n        Virtual " << width << ' ' << height
+                          << "\n    EndSubSection\n"
+                             "EndSection\n"
+                             "Section \"ServerLayout\"\n"
+                             "    Identifier \"qx-layout\"\n"
+                             "    Screen \"qx-screen\"\n"
+                             "EndSection\n";
+    return {"Xorg",
+            "-config",
+            config.string(),
+            "-logfile",
+            (logDir() / "xorg-server.log").string(),
+            "-displayfd",
+            std::to_string(displayFd),
+            "-nolisten",
+            "tcp",
+            "-noreset",
+            "-novtswitch",
+            "-sharevts"};
+}
+
+bool X11TestSession::defineMonitors(std::chrono::milliseconds timeout) {
+    Display* display = XOpenDisplay(displayName_.c_str());
+    if (display == nullptr) {
+        failure_ = "cannot connect to " + displayName_ + " to define its monitors";
+        return false;
+    }
+    const Window root = DefaultRootWindow(display);
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    if (!XRRQueryExtension(display, &eventBase, &errorBase) ||
+        !XRRQueryVersion(display, &major, &minor) || major * 100 + minor < 105) {
+        XCloseDisplay(display);
+        failure_ = "the X server offers no RandR 1.5 monitors";
+        return false;
+    }
+    // The first monitor takes over the output the driver shows, so that the automatic monitor of
+    // the whole framebuffer goes away; the others are outputs of nothing.
+    RROutput output = 0;
+    if (XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, root)) {
+        for (int i = 0; i < resources->noutput && output == 0; ++i) {
+            if (XRROutputInfo* info = XRRGetOutputInfo(display, resources, resources->outputs[i])) {
+                if (info->connection == RR_Connected) {
+                    output = resources->outputs[i];
+                }
+                XRRFreeOutputInfo(info);
+            }
+        }
+        XRRFreeScreenResources(resources);
+    }
+    for (std::size_t i = 0; i < options_.monitors.size(); ++i) {
+        const auto& monitor = options_.monitors[i];
+        XRRMonitorInfo* info = XRRAllocateMonitor(display, i == 0 && output != 0 ? 1 : 0);
+        info->name = XInternAtom(display, monitor.name.c_str(), False);
+        info->primary = i == 0 ? True : False;
+        info->x = monitor.x;
+        info->y = monitor.y;
+        info->width = monitor.width;
+        info->height = monitor.height;
+        // 96 dots per inch.
+        info->mwidth = monitor.width * 254 / 960;
+        info->mheight = monitor.height * 254 / 960;
+        if (info->noutput == 1) {
+            info->outputs[0] = output;
+        }
+        XRRSetMonitor(display, root, info);
+        XRRFreeMonitors(info);
+    }
+    XSync(display, False);
+    int count = 0;
+    const bool defined = pollUntil(
+        [&] {
+            XRRMonitorInfo* monitors = XRRGetMonitors(display, root, True, &count);
+            XRRFreeMonitors(monitors);
+            return count == static_cast<int>(options_.monitors.size());
+        },
+        Clock::now() + timeout);
+    XCloseDisplay(display);
+    if (!defined) {
+        failure_ = "the X server lists " + std::to_string(count) + " monitors instead of " +
+                   std::to_string(options_.monitors.size());
+        return false;
+    }
     return true;
 }
 

@@ -15,6 +15,15 @@
 
 namespace quillorbitex::testing {
 
+// A monitor of a session with several, in root-window pixels.
+struct TestMonitor {
+    std::string name = {};
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 struct X11TestSessionOptions {
     bool windowManager = true;
     // xcompmgr, for tests that need translucent windows to behave as on a composited desktop.
@@ -22,6 +31,11 @@ struct X11TestSessionOptions {
     // Bounds every start-up wait (X server, window manager, compositor). Loaded CI machines can
     // take several seconds to start Xvfb, so this is generous on purpose.
     std::chrono::milliseconds startupTimeout{30000};
+    // Empty: one 1280x800 screen on Xvfb. Otherwise the session runs Xorg with the dummy video
+    // driver on one framebuffer that holds all of these, and defines each as a RandR monitor, so
+    // that Qt lists one screen per monitor (Xvfb cannot show Qt more than one). Needs the packages
+    // xserver-xorg-core and xserver-xorg-video-dummy, and root.
+    std::vector<TestMonitor> monitors = {};
 };
 
 struct SpawnOptions {
@@ -53,10 +67,10 @@ struct TestWindowProcess {
     TestWindowLog log;
 };
 
-// A private X server (Xvfb) with an EWMH window manager (jwm) and, optionally, a compositor, plus
-// a temporary folder that stands in for the user's home and XDG folders. Everything it starts,
-// including processes spawned through it and their descendants, is killed and reaped when it is
-// destroyed, and the folder is removed.
+// A private X server (Xvfb, or Xorg for several monitors) with an EWMH window manager (jwm) and,
+// optionally, a compositor, plus a temporary folder that stands in for the user's home and XDG
+// folders. Everything it starts, including processes spawned through it and their descendants, is
+// killed and reaped when it is destroyed, and the folder is removed.
 //
 // Construct it on the test's own thread: helpers are tied to the creating thread's lifetime so
 // that a test process killed by a timeout takes its X server down with it.
@@ -134,6 +148,8 @@ private:
                                 const std::filesystem::path& outputPath, int inheritedFd,
                                 std::string& error);
     bool startServer(std::chrono::milliseconds timeout);
+    std::vector<std::string> dummyServerArguments(int displayFd);
+    bool defineMonitors(std::chrono::milliseconds timeout);
     bool startWindowManager(std::chrono::milliseconds timeout);
     bool startCompositor(std::chrono::milliseconds timeout);
     void buildEnvironment();

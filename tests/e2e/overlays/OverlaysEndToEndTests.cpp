@@ -1,0 +1,430 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QScreen>
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "Application/GestureOverlayController.h"
+#include "Application/GestureOverlayLayout.h"
+#include "Application/QtDisplayClock.h"
+#include "Application/QtDisplayRegistry.h"
+#include "Application/QtOverlayPanel.h"
+#include "Application/ThemePalette.h"
+#include "Platform/X11/X11CompositingManagerWatch.h"
+#include "Platform/X11/X11EventPoster.h"
+#include "Platform/X11/X11EventTap.h"
+#include "Services/Capture/GestureCaptureCoordinator.h"
+#include "Services/Capture/TrackpadGestureMonitor.h"
+#include "Services/Keyboard/KeyboardShortcutDispatcher.h"
+#include "support/FakeWorkspace.h"
+#include "support/TestWindowLog.h"
+#include "support/X11TestInput.h"
+#include "support/X11TestSession.h"
+
+// Last: Xlib's macros must not reach the headers above.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+
+namespace quillorbitex {
+namespace {
+
+using testing::ScreenPoint;
+using testing::waitUntil;
+
+const std::vector<testing::TestMonitor> kMonitors = {{"qx-left", 0, 0, 1152, 800},
+                                                     {"qx-right", 1152, 0, 1152, 800}};
+
+// One of this process's windows as the X server sees it.
+struct ServerWindow {
+    Window id = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool overrideRedirect = false;
+    int inputRectangles = -1;
+    int boundingRectangles = -1;
+    long boundingArea = 0;
+
+    bool contains(ScreenPoint p) const {
+        return p.x >= x && p.x < x + width && p.y >= y && p.y < y + height;
+    }
+};
+
+std::optional<long> windowPid(Display* display, Window window) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::optional<long> pid;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), 0, 1, False,
+                           XA_CARDINAL, &type, &format, &count, &remaining, &data) == Success &&
+        data != nullptr) {
+        if (format == 32 && count == 1) {
+            pid = *reinterpret_cast<long*>(data);
+        }
+        XFree(data);
+    }
+    return pid;
+}
+
+// The viewable top-level windows of this process, read straight from the server.
+std::vector<ServerWindow> shownWindowsOfThisProcess(Display* display) {
+    std::vector<ServerWindow> result;
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
+        return result;
+    }
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes attributes{};
+        if (XGetWindowAttributes(display, children[i], &attributes) == 0 ||
+            attributes.map_state != IsViewable || windowPid(display, children[i]) != getpid()) {
+            continue;
+        }
+        ServerWindow window{children[i],      attributes.x,      attributes.y,
+                            attributes.width, attributes.height, attributes.override_redirect != 0};
+        int ordering = 0;
+        if (XRectangle* input = XShapeGetRectangles(display, children[i], ShapeInput,
+                                                    &window.inputRectangles, &ordering)) {
+            XFree(input);
+        }
+        if (XRectangle* bounding = XShapeGetRectangles(display, children[i], ShapeBounding,
+                                                       &window.boundingRectangles, &ordering)) {
+            for (int r = 0; r < window.boundingRectangles; ++r) {
+                window.boundingArea += long(bounding[r].width) * bounding[r].height;
+            }
+            XFree(bounding);
+        }
+        result.push_back(window);
+    }
+    XFree(children);
+    return result;
+}
+
+QColor rootPixel(Display* display, ScreenPoint p) {
+    XImage* image =
+        XGetImage(display, DefaultRootWindow(display), p.x, p.y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return QColor();
+    }
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    return QColor(int((pixel >> 16) & 0xff), int((pixel >> 8) & 0xff), int(pixel & 0xff));
+}
+
+int distance(const QColor& a, const QColor& b) {
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue())});
+}
+
+QColor mix(const QColor& top, const QColor& under, double alpha) {
+    return QColor(int(std::lround(top.red() * alpha + under.red() * (1 - alpha))),
+                  int(std::lround(top.green() * alpha + under.green() * (1 - alpha))),
+                  int(std::lround(top.blue() * alpha + under.blue() * (1 - alpha))));
+}
+
+// Whether the line's colour shows near `p`: the accent, laid over what was there before at one of
+// the line's opacities (fully, where no compositor blends it).
+bool accentNear(Display* display, ScreenPoint p, const QColor& accent, const QColor& background) {
+    for (int dy = -3; dy <= 3; ++dy) {
+        for (int dx = -3; dx <= 3; ++dx) {
+            const QColor seen = rootPixel(display, {p.x + dx, p.y + dy});
+            for (const double alpha : {0.82, 0.95, 1.0}) {
+                if (distance(seen, mix(accent, background, alpha)) <= 12) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+class OverlaysEndToEndTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.started());
+        session_.applyToCurrentProcess();
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        application_ = std::make_unique<QApplication>(argc_, argv_);
+        ASSERT_EQ(QGuiApplication::screens().size(), 2)
+            << "Qt does not see the two monitors of the session";
+
+        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
+        ASSERT_TRUE(input_->connected());
+        // One window on each monitor (the window manager keeps a window on one monitor), so that
+        // every click and focus change has a witness.
+        window_ = session_.startTestWindow({.title = "Overlays left",
+                                            .resourceName = "qx-overlays-window",
+                                            .resourceClass = "QxOverlaysWindow",
+                                            .geometry = "1080x680+20+20"});
+        ASSERT_TRUE(window_);
+        rightWindow_ = session_.startTestWindow({.title = "Overlays right",
+                                                 .resourceName = "qx-overlays-window",
+                                                 .resourceClass = "QxOverlaysWindow",
+                                                 .geometry = "1080x680+1180+20"});
+        ASSERT_TRUE(rightWindow_);
+        ASSERT_TRUE(input_->clickToFocus(window_->window));
+
+        const QString display = QString::fromStdString(session_.displayName());
+        compositing_ = x11::X11CompositingManagerWatch::connect(display);
+        ASSERT_TRUE(compositing_);
+        ASSERT_EQ(compositing_->isCompositing(), GetParam());
+
+        monitor_ = std::make_shared<TrackpadGestureMonitor>(
+            std::make_shared<x11::X11EventTap>(session_.displayName()),
+            x11::X11EventPoster(session_.displayName()).createSource());
+        GestureCaptureCoordinator::Configuration configuration;
+        configuration.monitor = monitor_;
+        configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
+            x11::X11EventPoster(session_.displayName()).createSource());
+        configuration.workspace = std::make_shared<testing::FakeWorkspace>();
+        configuration.mappingStore = std::make_shared<GestureMappingStore>();
+        coordinator_ = GestureCaptureCoordinator::create(configuration);
+
+        clock_ = std::make_shared<QtDisplayClock>();
+        controller_ = std::make_unique<GestureOverlayController>(
+            GestureOverlayController::Environment{std::make_shared<QtDisplayRegistry>(), clock_,
+                                                  QtOverlayPanel::factory(compositing_)});
+        controller_->configure(coordinator_->overlayRuntime(),
+                               [this](const QString& text) { reports_.push_back(text); });
+        ASSERT_EQ(coordinator_->start(), GestureMonitorState::running());
+        pump();
+    }
+
+    void TearDown() override {
+        if (coordinator_) {
+            coordinator_->stop();
+        }
+        controller_.reset();
+        clock_.reset();
+        coordinator_.reset();
+        monitor_.reset();
+        compositing_.reset();
+        application_.reset();
+        input_.reset();
+    }
+
+    static void pump() { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); }
+    bool pumpUntil(const std::function<bool()>& done) {
+        return waitUntil([&] {
+            pump();
+            return done();
+        });
+    }
+
+    Display* display() const { return input_->display(); }
+    // The test window beneath a point.
+    const testing::TestWindowLog& logAt(ScreenPoint p) const {
+        const auto frame = input_->frame(rightWindow_->window);
+        return frame && p.x >= frame->origin.x ? rightWindow_->log : window_->log;
+    }
+    std::vector<ServerWindow> overlays() const { return shownWindowsOfThisProcess(display()); }
+
+    QColor accent() const {
+        return ThemePalette::color(ThemePalette::Token::accentText, QApplication::palette());
+    }
+
+    std::vector<ScreenPoint> path(ScreenPoint from, ScreenPoint to, int step) const {
+        std::vector<ScreenPoint> points;
+        const double length = std::hypot(to.x - from.x, to.y - from.y);
+        const int steps = std::max(1, int(length / step));
+        for (int i = 0; i <= steps; ++i) {
+            const double t = double(i) / steps;
+            points.push_back({int(std::lround(from.x + (to.x - from.x) * t)),
+                              int(std::lround(from.y + (to.y - from.y) * t))});
+        }
+        return points;
+    }
+
+    testing::X11TestSession session_{{.windowManager = true,
+                                      .compositor = GetParam(),
+                                      .startupTimeout = std::chrono::milliseconds{30000},
+                                      .monitors = kMonitors}};
+    int argc_ = 1;
+    char name_[24] = "qx_e2e_overlay_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> application_;
+    std::unique_ptr<testing::X11TestInput> input_;
+    std::optional<testing::TestWindowProcess> window_;
+    std::optional<testing::TestWindowProcess> rightWindow_;
+    std::shared_ptr<x11::X11CompositingManagerWatch> compositing_;
+    std::shared_ptr<TrackpadGestureMonitor> monitor_;
+    std::shared_ptr<GestureCaptureCoordinator> coordinator_;
+    std::shared_ptr<QtDisplayClock> clock_;
+    std::unique_ptr<GestureOverlayController> controller_;
+    std::vector<QString> reports_;
+};
+
+TEST_P(OverlaysEndToEndTest, ADragAcrossBothMonitorsIsTracedOnEachWithTheHUDOnTheLast) {
+    const ScreenPoint start{300, 400};
+    const ScreenPoint end{1700, 470};
+    const auto stroke = path(start, end, 6);
+    std::vector<QColor> before;
+    for (const ScreenPoint p : stroke) {
+        before.push_back(rootPixel(display(), p));
+    }
+    const auto focusMark = window_->log.events().size();
+
+    input_->movePointer(start);
+    input_->pressButton(3);
+    for (const ScreenPoint p : stroke) {
+        input_->movePointer(p);
+        pump();
+    }
+    ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }))
+        << "expected two trace panels and the HUD, found " << overlays().size() << " windows";
+    // Let the last frame reach the screen.
+    pumpUntil([&] {
+        return !clock_->isRunning() || accentNear(display(), end, accent(), before.back());
+    });
+
+    const auto shown = overlays();
+    const ServerWindow* left = nullptr;
+    const ServerWindow* right = nullptr;
+    const ServerWindow* hud = nullptr;
+    for (const auto& w : shown) {
+        EXPECT_TRUE(w.overrideRedirect) << "window 0x" << std::hex << w.id << " is managed";
+        EXPECT_EQ(w.inputRectangles, 0) << "window 0x" << std::hex << w.id << " takes clicks";
+        if (w.width == 360) {
+            hud = &w;
+        } else if (w.contains(start)) {
+            left = &w;
+        } else if (w.contains(end)) {
+            right = &w;
+        }
+    }
+    ASSERT_TRUE(left && right && hud);
+    // Each trace panel covers its monitor's share of the stroke and stops at the monitor's edge.
+    EXPECT_EQ(left->x + left->width, 1152);
+    EXPECT_EQ(right->x, 1152);
+    EXPECT_LT(left->width, 1152);
+    EXPECT_LE(right->x + right->width, 2304);
+    for (const ServerWindow* w : {left, right}) {
+        EXPECT_LE(w->y, 400 - 28);
+        EXPECT_GE(w->y + w->height, 470 + 28);
+    }
+    // The HUD on the monitor of the end point, a third and a half up from its bottom.
+    EXPECT_EQ(hud->x, 1548);
+    EXPECT_EQ(hud->y, 531);
+    for (const ServerWindow* w : {left, right, hud}) {
+        if (GetParam()) {
+            EXPECT_EQ(w->boundingArea, long(w->width) * w->height) << "translucent panel cut";
+        } else {
+            EXPECT_GT(w->boundingArea, 0);
+            EXPECT_LT(w->boundingArea, long(w->width) * w->height) << "a dark rectangle shows";
+        }
+    }
+
+    int traced = 0;
+    int samples = 0;
+    for (std::size_t i = 4; i + 4 < stroke.size(); i += 5) {
+        ++samples;
+        traced += accentNear(display(), stroke[i], accent(), before[i]) ? 1 : 0;
+    }
+    EXPECT_GE(traced * 10, samples * 9) << traced << " of " << samples << " points show the line";
+    ASSERT_FALSE(reports_.empty());
+    EXPECT_TRUE(reports_.back().contains(QStringLiteral("trace displays: qx-left, qx-right")))
+        << reports_.back().toStdString();
+    EXPECT_TRUE(reports_.back().contains(QStringLiteral("hud display: qx-right")));
+
+    input_->releaseButton(3);
+    ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); })) << "panels stay on screen";
+    ASSERT_TRUE(pumpUntil([&] { return !clock_->isRunning(); })) << "the display clock runs on";
+    EXPECT_EQ(reports_.back(), QStringLiteral("overlay: hidden"));
+    EXPECT_TRUE(window_->log.eventsSince(focusMark, "FocusOut").empty())
+        << "the test window lost the focus during the stroke";
+    EXPECT_EQ(input_->focusedWindow(), window_->window);
+
+    const auto clickMark = window_->log.events().size();
+    const ScreenPoint where = stroke[stroke.size() / 4];
+    input_->click(1, where);
+    ASSERT_TRUE(
+        waitUntil([&] { return !window_->log.eventsSince(clickMark, "ButtonRelease").empty(); }));
+    const auto presses = window_->log.eventsSince(clickMark, "ButtonPress");
+    ASSERT_EQ(presses.size(), 1u);
+    EXPECT_EQ(presses[0].number("button"), 1);
+    EXPECT_EQ(presses[0].number("root_x"), where.x);
+    EXPECT_EQ(presses[0].number("root_y"), where.y);
+}
+
+TEST_P(OverlaysEndToEndTest, ClicksPassThroughPanelsWhileTheyAreShown) {
+    const auto focusMark = window_->log.events().size();
+    const auto rightFocusMark = rightWindow_->log.events().size();
+    // A stroke held in the engine, as if the button were down, without holding the button.
+    GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
+    engine.begin({600, 300});
+    for (int x = 604; x <= 1400; x += 4) {
+        engine.append({double(x), 300 + (x - 600) * 0.1});
+    }
+    controller_->scheduleRenderCommit();
+    ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }));
+
+    pump();
+    EXPECT_TRUE(window_->log.eventsSince(focusMark, "FocusOut").empty());
+    EXPECT_TRUE(rightWindow_->log.eventsSince(rightFocusMark, "FocusOut").empty());
+    for (const auto& w : overlays()) {
+        const ScreenPoint inside{w.x + w.width / 2, w.y + w.height / 2};
+        const auto& log = logAt(inside);
+        const auto mark = log.events().size();
+        input_->click(1, inside);
+        ASSERT_TRUE(waitUntil([&] { return !log.eventsSince(mark, "ButtonRelease").empty(); }))
+            << "a click on window 0x" << std::hex << w.id << std::dec << " at " << inside.x << ", "
+            << inside.y << " never reached the window beneath";
+        const auto presses = log.eventsSince(mark, "ButtonPress");
+        ASSERT_EQ(presses.size(), 1u);
+        EXPECT_EQ(presses[0].number("root_x"), inside.x);
+        EXPECT_EQ(presses[0].number("root_y"), inside.y);
+    }
+    pump();
+    EXPECT_EQ(overlays().size(), 3u);
+
+    engine.cancel();
+    controller_->scheduleRenderCommit();
+    ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
+}
+
+TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
+    testing::X11TestSession session({.windowManager = false});
+    ASSERT_TRUE(session.started());
+    int argc = 1;
+    char name[] = "qx_e2e_overlay_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    const auto watch =
+        x11::X11CompositingManagerWatch::connect(QString::fromStdString(session.displayName()));
+    ASSERT_TRUE(watch);
+    EXPECT_FALSE(watch->isCompositing());
+
+    const auto pumpUntil = [](const std::function<bool()>& done) {
+        return waitUntil([&] {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            return done();
+        });
+    };
+    for (int round = 0; round < 2; ++round) {
+        const auto compositor = session.spawn({"xcompmgr"});
+        ASSERT_TRUE(compositor);
+        EXPECT_TRUE(pumpUntil([&] { return watch->isCompositing(); })) << "round " << round;
+        session.terminate(compositor->pid);
+        EXPECT_TRUE(pumpUntil([&] { return !watch->isCompositing(); })) << "round " << round;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Compositor, OverlaysEndToEndTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& param) {
+                             return param.param ? std::string("WithCompositor")
+                                                : std::string("WithoutCompositor");
+                         });
+
+}  // namespace
+}  // namespace quillorbitex
