@@ -8,8 +8,8 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Could not change Open at Login. Check that the autostart folder can be written and try again.</source>
-        <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden. Prüfe, ob der Autostart-Ordner beschreibbar ist, und versuche es erneut.</translation>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden. Prüfe, ob der Autostart-Ordner beschreibbar ist.</translation>
     </message>
     <message>
         <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>

@@ -8,8 +8,8 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Could not change Open at Login. Check that the autostart folder can be written and try again.</source>
-        <translation>Could not change Open at Login. Check that the autostart folder can be written and try again.</translation>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>Could not change Open at Login. Check that the autostart folder is writable.</translation>
     </message>
     <message>
         <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>

@@ -8,8 +8,8 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Could not change Open at Login. Check that the autostart folder can be written and try again.</source>
-        <translation>No se pudo cambiar Abrir al iniciar sesión. Comprueba que se puede escribir en la carpeta de inicio automático e inténtalo de nuevo.</translation>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>No se pudo cambiar Abrir al iniciar sesión. Comprueba que se puede escribir en la carpeta de inicio automático.</translation>
     </message>
     <message>
         <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>

@@ -8,8 +8,8 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Could not change Open at Login. Check that the autostart folder can be written and try again.</source>
-        <translation>Impossible de modifier l’ouverture à la connexion. Vérifiez que le dossier de démarrage automatique est accessible en écriture, puis réessayez.</translation>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>Impossible de modifier l’ouverture à la connexion. Vérifiez que le dossier de démarrage automatique est accessible en écriture.</translation>
     </message>
     <message>
         <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>

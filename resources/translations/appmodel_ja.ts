@@ -8,8 +8,8 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Could not change Open at Login. Check that the autostart folder can be written and try again.</source>
-        <translation>「ログイン時に開く」を変更できませんでした。自動起動フォルダに書き込めるか確認してから、もう一度お試しください。</translation>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>「ログイン時に開く」を変更できませんでした。自動起動フォルダに書き込めるか確認してください。</translation>
     </message>
     <message>
         <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>

@@ -8,8 +8,8 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Could not change Open at Login. Check that the autostart folder can be written and try again.</source>
-        <translation>로그인 시 열기를 변경할 수 없습니다. 자동 시작 폴더에 쓸 수 있는지 확인한 후 다시 시도하세요.</translation>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>로그인 시 열기를 변경할 수 없습니다. 자동 시작 폴더에 쓸 수 있는지 확인하세요.</translation>
     </message>
     <message>
         <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>

@@ -8,8 +8,8 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Could not change Open at Login. Check that the autostart folder can be written and try again.</source>
-        <translation>无法更改“登录时打开”。请检查自动启动文件夹是否可写，然后重试。</translation>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>无法更改“登录时打开”。请检查自动启动文件夹是否可写。</translation>
     </message>
     <message>
         <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>

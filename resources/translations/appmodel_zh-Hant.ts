@@ -8,8 +8,8 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Could not change Open at Login. Check that the autostart folder can be written and try again.</source>
-        <translation>無法變更「登入時開啟」。請檢查自動啟動檔案夾是否可寫入，然後再試一次。</translation>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>無法變更「登入時開啟」。請檢查自動啟動檔案夾是否可寫入。</translation>
     </message>
     <message>
         <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>

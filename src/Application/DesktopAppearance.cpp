@@ -16,6 +16,9 @@ const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kSettingsInterface = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kAppearanceGroup = QStringLiteral("org.freedesktop.appearance");
 const QString kColorSchemeKey = QStringLiteral("color-scheme");
+// The whole message is taken: Qt 6.4 refuses to connect D-Bus signals to slots with a
+// QDBusVariant parameter.
+const char* const kSettingChangedSlot = SLOT(portalSettingChanged(QDBusMessage));
 
 // The portal wraps the value in one variant (SettingChanged) or, from Read, in two.
 QVariant unwrapped(QVariant value) {
@@ -53,8 +56,7 @@ DesktopAppearance::DesktopAppearance(QDBusConnection bus, QObject* parent)
     isDark_.send(platformPaletteIsDark_);
     if (bus_.isConnected()) {
         bus_.connect(kPortalService, kPortalPath, kSettingsInterface,
-                     QStringLiteral("SettingChanged"), this,
-                     SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
+                     QStringLiteral("SettingChanged"), this, kSettingChangedSlot);
         readPortalSetting();
     }
 }
@@ -62,8 +64,7 @@ DesktopAppearance::DesktopAppearance(QDBusConnection bus, QObject* parent)
 DesktopAppearance::~DesktopAppearance() {
     if (bus_.isConnected()) {
         bus_.disconnect(kPortalService, kPortalPath, kSettingsInterface,
-                        QStringLiteral("SettingChanged"), this,
-                        SLOT(portalSettingChanged(QString, QString, QDBusVariant)));
+                        QStringLiteral("SettingChanged"), this, kSettingChangedSlot);
     }
 }
 
@@ -92,10 +93,11 @@ void DesktopAppearance::readPortalSetting() {
             });
 }
 
-void DesktopAppearance::portalSettingChanged(const QString& group, const QString& key,
-                                             const QDBusVariant& value) {
-    if (group == kAppearanceGroup && key == kColorSchemeKey) {
-        setDesktopPrefersDark(prefersDark(value.variant()));
+void DesktopAppearance::portalSettingChanged(const QDBusMessage& message) {
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() == 3 && arguments[0].toString() == kAppearanceGroup &&
+        arguments[1].toString() == kColorSchemeKey) {
+        setDesktopPrefersDark(prefersDark(arguments[2]));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QDBusVariant>
+#include <QDBusMessage>
 #include <QObject>
 #include <optional>
 
@@ -38,7 +38,8 @@ Q_SIGNALS:
     void effectiveAppearanceChanged(bool dark);
 
 private Q_SLOTS:
-    void portalSettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+    // SettingChanged(group, key, value) of the settings portal.
+    void portalSettingChanged(const QDBusMessage& message);
 
 private:
     void readPortalSetting();

@@ -644,8 +644,7 @@ void AppModel::setOpenAtLoginEnabled(bool enabled) {
     std::optional<QString> message;
     if (failure) {
         message = L10n::string(
-            "Could not change Open at Login. Check that the autostart folder can be written and "
-            "try again.");
+            "Could not change Open at Login. Check that the autostart folder is writable.");
     }
     setOpenAtLoginState(launchAtLoginController_->isEnabled(), std::move(message));
     dumpTestStateIfNeeded();

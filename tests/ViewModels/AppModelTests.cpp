@@ -553,8 +553,7 @@ TEST(AppModel, AStrokeIsMeaningfulFromEightPointsAwayFromItsStart) {
 
 TEST(AppModel, OpenAtLoginShowsTheOutcomeOfEveryChange) {
     const QString message = QStringLiteral(
-        "Could not change Open at Login. Check that the autostart folder can be written and try "
-        "again.");
+        "Could not change Open at Login. Check that the autostart folder is writable.");
     AppModelTestEnvironment env;
     AppModel& model = env.build();
 
@@ -623,6 +622,20 @@ TEST(AppModel, TestModeKeepsTheAutostartEntryInTheTestFolder) {
     EXPECT_TRUE(QFile::exists(env.config.baseDirectory +
                               "/autostart/org.quillorbitex.Quillorbitex.desktop"));
     EXPECT_FALSE(QFileInfo::exists(configHome + "/autostart"));
+}
+
+// ---- Applications for scope rules --------------------------------------------------------------
+
+TEST(AppModel, OffersTheDesktopsApplicationsButNotItself) {
+    AppModelTestEnvironment env;
+    env.workspace->addApplication({"org.example.Files", "Files", {}});
+    env.workspace->addApplication({"org.quillorbitex.Quillorbitex", "Quillorbitex", {}});
+    env.workspace->setRunningApplications({{"org.example.Browser", "Browser", {}},
+                                           {"org.quillorbitex.Quillorbitex", "Quillorbitex", {}}});
+    AppModel& model = env.build();
+    EXPECT_EQ(model.availableAppScopeChoices(),
+              (std::vector<GestureAppScopeChoice>{{"org.example.Browser", "Browser"},
+                                                  {"org.example.Files", "Files"}}));
 }
 
 // ---- Test mode ---------------------------------------------------------------------------------
