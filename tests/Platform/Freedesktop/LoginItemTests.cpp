@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 #include "Platform/Freedesktop/DesktopEntry.h"
 #include "Platform/Freedesktop/DesktopExec.h"
@@ -75,7 +76,14 @@ TEST(LoginItem, FailuresAreReportedAndChangeNothing) {
         {"unknown program", dir.filePath("ok"), QString()},
         {"relative program", dir.filePath("ok"), QStringLiteral("bin/quillorbitex")},
     };
-    for (const Case& c : cases) {
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    // Permissions do not stop the superuser, so a read-only folder only fails for others.
+    const QString readOnly = dir.filePath("read-only");
+    if (geteuid() != 0 && QDir().mkpath(readOnly) &&
+        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner)) {
+        all.push_back({"read-only folder", readOnly, QStringLiteral("/usr/bin/quillorbitex")});
+    }
+    for (const Case& c : all) {
         LoginItem item(c.directory, c.executable);
         EXPECT_TRUE(item.setEnabled(true).has_value()) << c.what;
         EXPECT_FALSE(item.isEnabled()) << c.what;
