@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 #include "Platform/Freedesktop/DesktopEntry.h"
 #include "Platform/Freedesktop/DesktopExec.h"
