@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>L10n</name>
+    <message>
+        <source>%@ %d</source>
+        <translation>%@ %d</translation>
+    </message>
+    <message>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>Could not change Open at Login. Check that the autostart folder is writable.</translation>
+    </message>
+    <message>
+        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
+        <translation>Grant Accessibility to let Quillorbitex start monitoring gestures.</translation>
+    </message>
+    <message>
+        <source>No overlay diagnostics recorded yet.</source>
+        <translation>No overlay diagnostics recorded yet.</translation>
+    </message>
+    <message>
+        <source>Saved Gesture</source>
+        <translation>Saved Gesture</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>L10n</name>
+    <message>
+        <source>%@ %d</source>
+        <translation>%@ %d</translation>
+    </message>
+    <message>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>No se pudo cambiar Abrir al iniciar sesión. Comprueba que se puede escribir en la carpeta de inicio automático.</translation>
+    </message>
+    <message>
+        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
+        <translation>Concede la accesibilidad para que Quillorbitex empiece a supervisar los gestos.</translation>
+    </message>
+    <message>
+        <source>No overlay diagnostics recorded yet.</source>
+        <translation>Todavía no se ha registrado ningún diagnóstico de superposición.</translation>
+    </message>
+    <message>
+        <source>Saved Gesture</source>
+        <translation>Gesto guardado</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>L10n</name>
+    <message>
+        <source>%@ %d</source>
+        <translation>%@ %d</translation>
+    </message>
+    <message>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>Impossible de modifier l’ouverture à la connexion. Vérifiez que le dossier de démarrage automatique est accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
+        <translation>Accordez l’accessibilité pour que Quillorbitex commence à surveiller les gestes.</translation>
+    </message>
+    <message>
+        <source>No overlay diagnostics recorded yet.</source>
+        <translation>Aucun diagnostic de superposition enregistré pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Saved Gesture</source>
+        <translation>Geste enregistré</translation>
+    </message>
+</context>
+</TS>

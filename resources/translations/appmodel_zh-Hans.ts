@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>L10n</name>
+    <message>
+        <source>%@ %d</source>
+        <translation>%@ %d</translation>
+    </message>
+    <message>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>无法更改“登录时打开”。请检查自动启动文件夹是否可写。</translation>
+    </message>
+    <message>
+        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
+        <translation>授予辅助功能权限，以便 Quillorbitex 开始监控手势。</translation>
+    </message>
+    <message>
+        <source>No overlay diagnostics recorded yet.</source>
+        <translation>尚未记录叠加层诊断信息。</translation>
+    </message>
+    <message>
+        <source>Saved Gesture</source>
+        <translation>已保存的手势</translation>
+    </message>
+</context>
+</TS>

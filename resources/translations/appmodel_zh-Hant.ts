@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>L10n</name>
+    <message>
+        <source>%@ %d</source>
+        <translation>%@ %d</translation>
+    </message>
+    <message>
+        <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
+        <translation>無法變更「登入時開啟」。請檢查自動啟動檔案夾是否可寫入。</translation>
+    </message>
+    <message>
+        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
+        <translation>授予輔助使用權限，讓 Quillorbitex 開始監控手勢。</translation>
+    </message>
+    <message>
+        <source>No overlay diagnostics recorded yet.</source>
+        <translation>尚未記錄疊加層診斷資訊。</translation>
+    </message>
+    <message>
+        <source>Saved Gesture</source>
+        <translation>已儲存的手勢</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,122 @@
+#include "Platform/Freedesktop/LoginItem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "Platform/ApplicationIdentifier.h"
+#include "Platform/Freedesktop/KeyFile.h"
+
+namespace quillorbitex::freedesktop {
+
+namespace {
+
+const QString kGroup = QStringLiteral("Desktop Entry");
+
+// One argument of an Exec line: always double-quoted, with the four characters that stay special
+// inside double quotes escaped, and percent signs doubled so no field code is seen.
+QString quotedExecArgument(const QString& argument) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : argument) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') {
+            quoted += u'\\';
+        } else if (c == u'%') {
+            quoted += u'%';
+        }
+        quoted += c;
+    }
+    quoted += u'"';
+    return quoted;
+}
+
+// The key-file layer on top: backslashes and control characters as its escapes.
+QString keyFileEscaped(const QString& value) {
+    QString escaped;
+    escaped.reserve(value.size());
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+            case u'\\':
+                escaped += QStringLiteral("\\\\");
+                break;
+            case u'\n':
+                escaped += QStringLiteral("\\n");
+                break;
+            case u'\t':
+                escaped += QStringLiteral("\\t");
+                break;
+            case u'\r':
+                escaped += QStringLiteral("\\r");
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+}  // namespace
+
+LoginItem::LoginItem(QString autostartDirectory, QString executablePath)
+    : autostartDirectory_(std::move(autostartDirectory)),
+      executablePath_(std::move(executablePath)) {}
+
+QString LoginItem::entryPath() const {
+    return QDir(autostartDirectory_)
+        .filePath(QString::fromLatin1(kApplicationIdentifier) + QStringLiteral(".desktop"));
+}
+
+bool LoginItem::isEnabled() const {
+    const QFileInfo info(entryPath());
+    if (!info.exists()) {
+        return false;
+    }
+    // An entry that exists but cannot be read still starts nothing we could tell apart; the
+    // session would try it, so it counts as on.
+    const auto keyFile = KeyFile::read(info.filePath());
+    return !(keyFile && keyFile->boolean(kGroup, QStringLiteral("Hidden")));
+}
+
+std::optional<QString> LoginItem::setEnabled(bool enabled) {
+    const QString path = entryPath();
+    if (!enabled) {
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink()) {
+            return std::nullopt;
+        }
+        QFile file(path);
+        if (!file.remove()) {
+            return QStringLiteral("cannot remove %1: %2").arg(path, file.errorString());
+        }
+        return std::nullopt;
+    }
+    if (executablePath_.isEmpty() || !QFileInfo(executablePath_).isAbsolute()) {
+        return QStringLiteral("the program's location is unknown");
+    }
+    if (!QDir().mkpath(autostartDirectory_)) {
+        return QStringLiteral("cannot create %1").arg(autostartDirectory_);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    }
+    file.write(entryContents(executablePath_));
+    if (!file.commit()) {
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    }
+    return std::nullopt;
+}
+
+QByteArray LoginItem::entryContents(const QString& executablePath) {
+    const QString text = QStringLiteral(
+                             "[Desktop Entry]\n"
+                             "Type=Application\n"
+                             "Name=Quillorbitex\n"
+                             "Exec=%1\n"
+                             "Terminal=false\n"
+                             "X-GNOME-Autostart-enabled=true\n")
+                             .arg(keyFileEscaped(quotedExecArgument(executablePath)));
+    return text.toUtf8();
+}
+
+}  // namespace quillorbitex::freedesktop

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "Services/Stats/GestureUsageStatsStore.h"
+#include "ViewModels/AppModel.h"
+#include "support/FakeAccessibilityTrust.h"
+#include "support/FakeWorkspace.h"
+#include "support/InMemoryUserDefaults.h"
+#include "support/ManualExecutor.h"
+#include "support/RecordingEventPoster.h"
+#include "support/ScopedLanguageOverride.h"
+#include "support/SimulatedEventTap.h"
+#include "support/StrokeShapes.h"
+#include "support/TapEvents.h"
+
+namespace quillorbitex {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::polyline;
+
+void draw(testing::SimulatedEventTap& tap, const std::vector<Point>& points) {
+    tap.send(testing::buttonDown(points.front()));
+    for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+        tap.send(testing::drag(points[i]));
+    }
+    tap.send(testing::buttonUp(points.back()));
+}
+
+// The engine runs on its own threads (tap, completion, live analysis, final recognition) while
+// the main thread edits rules, moves the threshold, arms the editor's capture and switches capture
+// off and on. Under ThreadSanitizer this shows that the rule lists, the threshold and the
+// awaiting flag reach the recognition queues without a data race.
+TEST(AppModelConcurrency, MainThreadChangesWhileStrokesAreRecognised) {
+    testing::ScopedLanguageOverride english(AppLanguageOverride::english);
+    QTemporaryDir dir;
+    testing::ManualExecutor main;
+    auto tap = std::make_shared<testing::SimulatedEventTap>();
+    auto defaults = std::make_shared<testing::InMemoryUserDefaults>();
+    defaults->setValue(QStringLiteral("gestureLanguageOverride"), QStringLiteral("english"));
+
+    AppModel::Platform platform;
+    platform.eventTap = tap;
+    platform.eventPoster = std::make_shared<testing::RecordingEventPoster>();
+    platform.workspace = std::make_shared<testing::FakeWorkspace>();
+    platform.accessibilityTrust = std::make_shared<testing::FakeAccessibilityTrust>(true);
+    platform.userDefaults = defaults;
+    platform.mainExecutor = &main;
+    AppModel::Services services;
+    services.statsStore = std::make_shared<GestureUsageStatsStore>(
+        GestureUsageStatsStore::databasePathIn(dir.path()));
+
+    const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+    const auto leftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
+    {
+        AppModel model(UITestConfig{}, std::make_shared<GestureMappingStore>(), false, platform,
+                       services);
+        ASSERT_EQ(model.monitorState(), GestureMonitorState::running());
+
+        // Strokes keep coming, at a pace a hand could not beat, for as long as the main thread
+        // works through its changes.
+        std::atomic<bool> changesDone{false};
+        std::atomic<int> strokes{0};
+        std::thread stroker([&] {
+            for (int i = 0; !changesDone && i < 200; ++i) {
+                const double x = 300 + (i % 20) * 10;
+                draw(*tap, polyline({{x, 400}, {x, 300}, {x, 400}}, 6));
+                ++strokes;
+                std::this_thread::sleep_for(2ms);
+            }
+        });
+        int recognised = 0;
+        QObject::connect(&model, &AppModel::lastCaptureDebugResultChanged,
+                         [&recognised] { ++recognised; });
+
+        for (int i = 0; i < 150; ++i) {
+            switch (i % 6) {
+                case 0:
+                    model.setGestureEnabled(i % 12 == 0, upDown);
+                    break;
+                case 1:
+                    model.setMatchingThreshold(0.1 + (i % 5) * 0.05);
+                    break;
+                case 2:
+                    model.beginGestureCapture();
+                    break;
+                case 3:
+                    model.clearCapturedGestureDraft();
+                    model.renameRule(QStringLiteral("Rule %1").arg(i), leftUp);
+                    break;
+                case 4:
+                    model.setCaptureEnabled(i % 24 != 4);
+                    break;
+                default:
+                    model.restoreBuiltInMapping(upDown);
+                    model.setCaptureEnabled(true);
+                    break;
+            }
+            main.runUntilIdle();
+            std::this_thread::sleep_for(200us);
+        }
+        changesDone = true;
+        stroker.join();
+        EXPECT_GT(strokes, 0);
+
+        // One last stroke with everything settled goes through end to end.
+        model.restoreBuiltInMapping(upDown);
+        model.clearCapturedGestureDraft();
+        model.setCaptureEnabled(true);
+        ASSERT_EQ(model.monitorState(), GestureMonitorState::running());
+        ASSERT_TRUE(tap->waitUntilLiveLoopCount(1, 10s));
+        const std::vector<Point> last = polyline({{900, 900}, {900, 800}, {900, 900}}, 5);
+        const auto before = model.triggerCount();
+        draw(*tap, last);
+        const auto finalDeadline = std::chrono::steady_clock::now() + 20s;
+        while (
+            !(model.lastCaptureDebugResult() && model.lastCaptureDebugResult()->points == last) &&
+            std::chrono::steady_clock::now() < finalDeadline) {
+            main.runUntilIdle();
+            std::this_thread::sleep_for(1ms);
+        }
+        ASSERT_TRUE(model.lastCaptureDebugResult().has_value());
+        EXPECT_EQ(model.lastCaptureDebugResult()->points, last);
+        EXPECT_EQ(model.lastCaptureDebugResult()->detectedPattern, upDown);
+        EXPECT_GT(model.triggerCount(), before);
+        EXPECT_GT(recognised, 1);
+    }
+    main.runUntilIdle();  // work queued for the model after it was gone does nothing
+}
+
+}  // namespace
+}  // namespace quillorbitex

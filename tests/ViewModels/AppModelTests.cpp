@@ -1,0 +1,794 @@
+#include "ViewModels/AppModel.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+
+#include "Models/ActionLabels.h"
+#include "Models/GestureJson.h"
+#include "Models/GestureLabels.h"
+#include "Platform/Freedesktop/LoginItem.h"
+#include "Services/Capture/TrackpadGestureMonitor.h"
+#include "Services/Settings/GestureSettingsStore.h"
+#include "ViewModels/AppModelTestEnvironment.h"
+#include "support/StrokeShapes.h"
+
+namespace quillorbitex {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::AppModelTestEnvironment;
+using testing::circle;
+using testing::polyline;
+using Keys = GestureSettingsStore::Keys;
+
+const std::vector<Point> kUpThenDown = polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
+const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+const GestureDescriptor kLeftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
+const QString kBlockedMessage =
+    QStringLiteral("Grant Accessibility to let Quillorbitex start monitoring gestures.");
+
+// Counts emissions of one change signal.
+struct SignalCount {
+    template <typename Signal>
+    SignalCount(AppModel& model, Signal signal) {
+        QObject::connect(&model, signal, [this] { ++count; });
+    }
+    int count = 0;
+};
+
+// Answers like the desktop would and counts how often it was asked.
+class CountingPermissionService final : public PermissionServiceProtocol {
+public:
+    PermissionState accessibilityPermissionState() override {
+        ++reads;
+        return trusted ? PermissionState::granted : PermissionState::denied;
+    }
+    void requestAccessibilityPrompt() override { ++prompts; }
+    void openAccessibilitySettings() override {}
+    void openInputMonitoringSettings() override {}
+
+    bool trusted = true;
+    int reads = 0;
+    int prompts = 0;
+};
+
+LiveGestureDebugSession session(double x) {
+    return LiveGestureDebugSession{{{x, 0}}, {}, std::nullopt, std::nullopt, false};
+}
+
+// ---- Construction and preferences ------------------------------------------------------------
+
+TEST(AppModel, StartsFromTheStoredPreferences) {
+    struct Case {
+        const char* key;
+        UserDefaults::Value stored;
+        AppLanguageOverride language;
+        AppThemeOverride theme;
+        double threshold;
+    };
+    const Case cases[] = {
+        {"gestureLanguageOverride", QStringLiteral("klingon"), AppLanguageOverride::system,
+         AppThemeOverride::system, 0.18},
+        {"gestureLanguageOverride", QStringLiteral("german"), AppLanguageOverride::german,
+         AppThemeOverride::system, 0.18},
+        {"gestureThemeOverride", QStringLiteral("sepia"), AppLanguageOverride::english,
+         AppThemeOverride::system, 0.18},
+        {"gestureThemeOverride", QStringLiteral("dark"), AppLanguageOverride::english,
+         AppThemeOverride::dark, 0.18},
+        {"gestureMatchingThreshold", 0.5, AppLanguageOverride::english, AppThemeOverride::system,
+         0.4},
+        {"gestureMatchingThreshold", 0.01, AppLanguageOverride::english, AppThemeOverride::system,
+         0.05},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        AppModelTestEnvironment env;
+        env.defaults->values[QString::fromLatin1(c.key)] = c.stored;
+        AppModel& model = env.build();
+        EXPECT_EQ(model.languageOverride(), c.language);
+        EXPECT_EQ(L10n::languageOverride(), c.language);
+        EXPECT_EQ(model.themeOverride(), c.theme);
+        EXPECT_EQ(env.appearance->applied(), std::vector{c.theme});
+        EXPECT_DOUBLE_EQ(model.matchingThreshold(), c.threshold);
+        EXPECT_DOUBLE_EQ(model.captureCoordinator()->templateMatchingThreshold(), c.threshold);
+        // Reading is not writing: an unknown name stays stored until the user picks another.
+        EXPECT_EQ(env.defaults->totalWrites(), 0);
+    }
+}
+
+TEST(AppModel, StoredRulesAndOnboardingFlagAreLoaded) {
+    AppModelTestEnvironment env;
+    const GestureMapping rule(kLeftUp, GestureAction::openURL(QStringLiteral("https://a.example")),
+                              QString(), QStringLiteral("Docs"), GestureMappingSource::custom, true,
+                              {});
+    env.defaults->values[Keys::customMappings] = *GestureJson::encode(std::vector{rule});
+    env.defaults->values[Keys::disabledBuiltInPatterns] =
+        *GestureJson::encode(std::vector{kUpDown});
+    env.defaults->values[Keys::onboardingCompleted] = true;
+    AppModel& model = env.build();
+
+    ASSERT_EQ(model.customMappings().size(), 1u);
+    EXPECT_EQ(model.customMappings()[0].name(), QStringLiteral("Docs"));
+    EXPECT_FALSE(model.mapping(kUpDown).has_value());  // the removed preset
+    EXPECT_EQ(model.mappings(), env.store->mappings());
+    EXPECT_TRUE(model.hasCompletedOnboarding());
+    EXPECT_FALSE(model.showOnboarding());
+}
+
+TEST(AppModel, ThresholdAssignmentsAreClampedAndWrittenOnce) {
+    struct Case {
+        double start;
+        double assigned;
+        double published;
+        int writes;
+    };
+    const Case cases[] = {
+        {0.18, 0.5, 0.4, 1},           {0.18, 0.02, 0.05, 1},    {0.18, 0.05, 0.05, 1},
+        {0.18, 0.18, 0.18, 0},         {0.4, 0.9, 0.4, 0},       {0.3, std::nan(""), 0.18, 1},
+        {0.18, std::nan(""), 0.18, 0}, {0.3, INFINITY, 0.18, 1}, {0.3, -INFINITY, 0.18, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.start << " <- " << c.assigned);
+        AppModelTestEnvironment env;
+        env.defaults->values[Keys::matchingThreshold] = c.start;
+        AppModel& model = env.build();
+        SignalCount changed(model, &AppModel::matchingThresholdChanged);
+
+        model.setMatchingThreshold(c.assigned);
+
+        EXPECT_DOUBLE_EQ(model.matchingThreshold(), c.published);
+        EXPECT_DOUBLE_EQ(model.captureCoordinator()->templateMatchingThreshold(), c.published);
+        EXPECT_EQ(env.defaults->writes[Keys::matchingThreshold], c.writes);
+        EXPECT_EQ(changed.count, c.writes);
+        EXPECT_EQ(std::get<double>(env.defaults->values[Keys::matchingThreshold]), c.published);
+    }
+}
+
+TEST(AppModel, AssigningCurrentValuesWritesAndDumpsNothing) {
+    AppModelTestEnvironment env;
+    env.config.isUITest = true;
+    AppModel& model = env.build();
+    ASSERT_TRUE(QFile::remove(env.config.stateDumpPath));
+    int signals = 0;
+    for (auto signal : {&AppModel::matchingThresholdChanged, &AppModel::themeOverrideChanged,
+                        &AppModel::languageOverrideChanged, &AppModel::isCaptureEnabledChanged,
+                        &AppModel::isAutomaticUpdateCheckEnabledChanged}) {
+        QObject::connect(&model, signal, [&signals] { ++signals; });
+    }
+    const int writesBefore = env.defaults->totalWrites();
+
+    model.setMatchingThreshold(model.matchingThreshold());
+    model.setThemeOverride(model.themeOverride());
+    model.setLanguageOverride(model.languageOverride());
+    model.setCaptureEnabled(model.isCaptureEnabled());
+    model.setAutomaticUpdateCheckEnabled(model.isAutomaticUpdateCheckEnabled());
+    model.setOpenAtLoginEnabled(model.isOpenAtLoginEnabled());
+
+    EXPECT_EQ(signals, 0);
+    EXPECT_EQ(env.defaults->totalWrites(), writesBefore);
+    EXPECT_EQ(env.loginItem->changeCount(), 0);
+    EXPECT_FALSE(QFile::exists(env.config.stateDumpPath));
+}
+
+TEST(AppModel, PreferenceChangesAreStoredAndTakeEffect) {
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+    std::vector<bool> updateChecks;
+    model.configureUpdateActions([] {}, [&updateChecks](bool on) { updateChecks.push_back(on); });
+
+    model.setAutomaticUpdateCheckEnabled(false);
+    model.setLanguageOverride(AppLanguageOverride::french);
+    model.setThemeOverride(AppThemeOverride::dark);
+    model.setThemeOverride(AppThemeOverride::system);
+
+    EXPECT_EQ(updateChecks, std::vector{false});
+    EXPECT_EQ(L10n::languageOverride(), AppLanguageOverride::french);
+    EXPECT_EQ(env.defaults->values[Keys::languageOverride],
+              UserDefaults::Value(QStringLiteral("french")));
+    EXPECT_FALSE(env.defaults->values.contains(Keys::themeOverride));  // system removes the key
+    EXPECT_EQ(
+        env.appearance->applied(),
+        (std::vector{AppThemeOverride::system, AppThemeOverride::dark, AppThemeOverride::system}));
+}
+
+// ---- Capture, permission and strokes -------------------------------------------------------
+
+TEST(AppModel, CaptureFollowsTheSwitchAndThePermission) {
+    struct Case {
+        bool captureEnabled;
+        bool trusted;
+        bool refusesTaps;
+        GestureMonitorState expected;
+    };
+    const Case cases[] = {
+        {false, true, false, GestureMonitorState::stopped()},
+        {false, false, false, GestureMonitorState::stopped()},
+        {true, false, false, GestureMonitorState::blocked(kBlockedMessage)},
+        {true, true, true, GestureMonitorState::blocked(TrackpadGestureMonitor::blockedMessage())},
+        {true, true, false, GestureMonitorState::running()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected.encodedValue().toStdString());
+        AppModelTestEnvironment env;
+        env.defaults->values[Keys::captureEnabled] = c.captureEnabled;
+        env.trust->setTrusted(c.trusted);
+        env.tap->setRefusesTaps(c.refusesTaps);
+        AppModel& model = env.build();
+        EXPECT_EQ(model.monitorState(), c.expected);
+        const bool running = c.expected == GestureMonitorState::running();
+        EXPECT_TRUE(env.tap->waitUntilLiveLoopCount(running ? 1 : 0, 5s));
+        EXPECT_EQ(env.tap->createdTapCount(), running ? 1u : 0u);
+    }
+}
+
+TEST(AppModel, TurningCaptureOffStopsTheTapThreadAndClearsTheLiveValues) {
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+    ASSERT_EQ(model.monitorState(), GestureMonitorState::running());
+    env.tap->send(testing::buttonDown({10, 10}));
+    env.timeline->runUntilIdle();
+    ASSERT_TRUE(model.overlayDebugStore()->liveDebugSession().has_value());
+
+    model.setCaptureEnabled(false);
+    EXPECT_EQ(model.monitorState(), GestureMonitorState::stopped());
+    EXPECT_FALSE(model.overlayDebugStore()->liveDebugSession().has_value());
+    EXPECT_FALSE(model.overlayDebugStore()->liveHUDState().has_value());
+    EXPECT_TRUE(env.tap->waitUntilNoLoopRuns(5s));
+    EXPECT_EQ(std::get<bool>(env.defaults->values[Keys::captureEnabled]), false);
+
+    // The permission going away while capture is back on blocks it at the next refresh.
+    model.setCaptureEnabled(true);
+    EXPECT_EQ(model.monitorState(), GestureMonitorState::running());
+    env.trust->setTrusted(false);
+    model.applicationDidBecomeActive();
+    EXPECT_EQ(model.accessibilityPermission(), PermissionState::denied);
+    EXPECT_EQ(model.monitorState(), GestureMonitorState::blocked(kBlockedMessage));
+    EXPECT_TRUE(env.tap->waitUntilNoLoopRuns(5s));
+}
+
+TEST(AppModel, APromptIsFollowedByOneLookAtThePermission) {
+    AppModelTestEnvironment env;
+    auto permissions = std::make_shared<CountingPermissionService>();
+    permissions->trusted = false;
+    AppModel& model = env.build({.permissionService = permissions});
+    const int readsBefore = permissions->reads;
+    permissions->trusted = true;
+
+    model.requestAccessibilityPrompt();
+    EXPECT_EQ(permissions->prompts, 1);
+    env.timeline->advance(599ms);
+    EXPECT_EQ(model.monitorState(), GestureMonitorState::blocked(kBlockedMessage));
+    env.timeline->advance(1ms);
+    EXPECT_EQ(permissions->reads, readsBefore + 1);
+    EXPECT_EQ(model.monitorState(), GestureMonitorState::running());
+    env.timeline->advance(10s);
+    EXPECT_EQ(permissions->reads, readsBefore + 1);
+}
+
+TEST(AppModel, AStrokeWithAnActionRunsItAndIsCounted) {
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+    env.drawStroke(kUpThenDown);
+
+    EXPECT_EQ(env.postedKeyEvents(), 1u);
+    EXPECT_EQ(model.triggerCount(), 1);
+    EXPECT_EQ(model.triggerCount(kUpDown), 1);
+    EXPECT_EQ(env.stats()->triggerCount(kUpDown.id()), 1);
+    ASSERT_TRUE(model.lastGesture().has_value());
+    EXPECT_EQ(model.lastGesture()->pattern, kUpDown);
+    ASSERT_TRUE(model.lastCaptureDebugResult().has_value());
+    EXPECT_EQ(model.lastCaptureDebugResult()->detectedPattern, kUpDown);
+
+    // A stroke that matches nothing is recorded for the debugging view but not counted.
+    env.drawStroke(polyline({{100, 100}, {300, 100}}, 4));
+    EXPECT_EQ(model.triggerCount(), 1);
+    EXPECT_FALSE(model.lastCaptureDebugResult()->matchedAction.has_value());
+}
+
+TEST(AppModel, WhileTheEditorWaitsAStrokeBecomesTheDraftInsteadOfAnAction) {
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+    model.beginGestureCapture();
+
+    // Within 8 points of its start: not worth a draft; the wait goes on.
+    env.drawStroke({{200, 200}, {203, 203}, {205, 206}});
+    EXPECT_TRUE(model.isAwaitingGestureCapture());
+    EXPECT_FALSE(model.capturedGestureDraft().has_value());
+
+    env.drawStroke(kUpThenDown);
+    EXPECT_FALSE(model.isAwaitingGestureCapture());
+    ASSERT_TRUE(model.capturedGestureDraft().has_value());
+    EXPECT_EQ(model.capturedGestureDraft()->detectedPattern, kUpDown);
+    EXPECT_EQ(model.capturedGestureDraft()->matchedAction,
+              GestureAction::predefined(PredefinedAction::refresh));
+    EXPECT_EQ(model.capturedGestureDraft()->points, kUpThenDown);
+    EXPECT_EQ(env.postedKeyEvents(), 0u);
+    EXPECT_EQ(model.triggerCount(), 0);
+    EXPECT_EQ(env.stats()->totalInvocationCount(), 0);
+    EXPECT_FALSE(model.lastGesture().has_value());
+
+    // Waiting is over: the next stroke runs its action again.
+    env.drawStroke(kUpThenDown);
+    EXPECT_EQ(env.postedKeyEvents(), 1u);
+    EXPECT_EQ(model.triggerCount(), 1);
+}
+
+TEST(AppModel, TheLiveSessionIsThrottledOnItsTrailingEdge) {
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+    std::vector<std::optional<LiveGestureDebugSession>> shown;
+    QObject::connect(model.overlayDebugStore(), &OverlayDebugStore::liveDebugSessionChanged,
+                     [&] { shown.push_back(model.overlayDebugStore()->liveDebugSession()); });
+    auto publish = [&](std::optional<LiveGestureDebugSession> s) {
+        model.captureCoordinator()->publishLiveState(std::nullopt, std::move(s));
+        env.timeline->runUntilIdle();
+    };
+
+    publish(session(1));  // t = 0: the first session shows at once
+    ASSERT_EQ(shown.size(), 1u);
+    env.timeline->advance(50ms);
+    publish(session(2));  // within the interval: waits
+    env.timeline->advance(50ms);
+    publish(session(3));  // replaces the waiting one
+    env.timeline->advance(49ms);
+    EXPECT_EQ(shown.size(), 1u);
+    env.timeline->advance(1ms);  // t = 0.15
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], session(3));
+
+    env.timeline->advance(20ms);
+    publish(session(4));  // waits until 0.30
+    env.timeline->advance(10ms);
+    publish(std::nullopt);  // the stroke ended: cleared at once, the waiting one dropped
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_FALSE(shown[2].has_value());
+    env.timeline->advance(1s);
+    EXPECT_EQ(shown.size(), 3u);
+
+    publish(session(5));  // nothing shown: the next stroke's first session is immediate
+    EXPECT_EQ(shown.size(), 4u);
+}
+
+TEST(AppModel, WorkArrivingAfterTheModelIsGoneDoesNothing) {
+    AppModelTestEnvironment env;
+    auto permissions = std::make_shared<CountingPermissionService>();
+    AppModel& model = env.build({.permissionService = permissions});
+    // A live publication and a permission look are pending, and a stroke is on its way.
+    model.captureCoordinator()->publishLiveState(std::nullopt, session(1));
+    env.timeline->runUntilIdle();
+    env.timeline->advance(50ms);
+    model.captureCoordinator()->publishLiveState(std::nullopt, session(2));
+    env.main.runUntilIdle();
+    model.requestAccessibilityPrompt();
+    model.beginGestureCapture();
+    // Held as a queued task would hold it while the model goes away.
+    const std::shared_ptr<GestureCaptureCoordinator> coordinator = model.captureCoordinator();
+    const int reads = permissions->reads;
+
+    env.model.reset();
+    coordinator->handleCompletedStroke(CompletedStroke{
+        1, kUpThenDown, kUpThenDown, kUpThenDown.front(), kUpThenDown.back(), 200, true, Rect{}});
+    env.timeline->advance(2s);
+
+    EXPECT_EQ(permissions->reads, reads);
+    EXPECT_EQ(env.stats()->totalInvocationCount(), 0);
+    // Nobody waits for a draft any more, so the action is allowed.
+    EXPECT_EQ(env.postedKeyEvents(), 1u);
+}
+
+// ---- Rules and the editor ----------------------------------------------------------------------
+
+TEST(AppModel, EveryRuleEditWritesBothRuleListsAtOnce) {
+    const GestureAppScopeRule scope(QStringLiteral("org.example.Editor"), QStringLiteral("Editor"),
+                                    false);
+    const std::vector<std::pair<const char*, std::function<void(AppModel&)>>> edits = {
+        {"disable", [](AppModel& m) { m.setGestureEnabled(false, kUpDown); }},
+        {"rename", [](AppModel& m) { m.renameRule(QStringLiteral("Reload"), kUpDown); }},
+        {"scope", [&scope](AppModel& m) { m.replaceAppScopeRules({scope}, kUpDown); }},
+        {"remove", [](AppModel& m) { m.removeMapping(kUpDown); }},
+        {"restore", [](AppModel& m) { m.restoreBuiltInMapping(kUpDown); }},
+    };
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+    SignalCount published(model, &AppModel::mappingsChanged);
+    for (const auto& [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        const int custom = env.defaults->writes[Keys::customMappings];
+        const int disabled = env.defaults->writes[Keys::disabledBuiltInPatterns];
+        edit(model);
+        EXPECT_EQ(env.defaults->writes[Keys::customMappings], custom + 1);
+        EXPECT_EQ(env.defaults->writes[Keys::disabledBuiltInPatterns], disabled + 1);
+        EXPECT_EQ(model.mappings(), env.store->mappings());
+        EXPECT_EQ(model.customMappings(), env.store->customMappings());
+    }
+    EXPECT_EQ(published.count, static_cast<int>(edits.size()));
+    // Back to the presets alone: no custom rule is stored at all.
+    EXPECT_FALSE(env.defaults->values.contains(Keys::customMappings));
+}
+
+TEST(AppModel, SeededDraftsDrawTheirGesture) {
+    struct Case {
+        GesturePattern pattern;
+        std::vector<Point> points;
+        std::optional<GestureAction> action;
+    };
+    const Case cases[] = {
+        {GesturePattern::upThenDown,
+         {{90, 224}, {90, 176}, {90, 120}, {90, 196}},
+         GestureAction::predefined(PredefinedAction::refresh)},
+        {GesturePattern::rightThenUp, {{96, 188}, {164, 188}, {224, 188}, {224, 120}}, {}},
+        {GesturePattern(GestureDirection::down, GestureDirection::up),
+         {{120, 120}, {120, 188}, {120, 120}},
+         {}},
+        {GesturePattern(GestureDirection::left, GestureDirection::left),
+         {{120, 120}, {52, 120}, {-16, 120}},
+         {}},
+    };
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(GestureDescriptor::directional(c.pattern).id().toStdString());
+        model.beginGestureCapture();
+        model.seedCapturedGestureDraft(GestureDescriptor::directional(c.pattern));
+        ASSERT_TRUE(model.capturedGestureDraft().has_value());
+        EXPECT_EQ(model.capturedGestureDraft()->points, c.points);
+        EXPECT_EQ(model.capturedGestureDraft()->matchedAction, c.action);
+        EXPECT_FALSE(model.isAwaitingGestureCapture());
+    }
+}
+
+TEST(AppModel, FreeformDraftsAreNamedAndSaved) {
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+    const GestureClassifier classifier;
+    for (const char* taken : {"Saved Gesture 1", "Saved Gesture 3"}) {
+        const auto t = classifier.makeTemplate(
+            QString::fromLatin1(taken),
+            polyline({{0, 0}, {100, 0}, {100, taken[14] == '1' ? 100.0 : -100.0}}, 5));
+        env.store->upsertCustomTemplateMapping(*t, GestureAction::openURL("https://t.example"), {});
+    }
+    model.syncMappingsFromStore();
+
+    struct Case {
+        const char* typed;
+        const char* templateName;
+        std::optional<QString> ruleName;
+    };
+    const Case cases[] = {
+        {"", "Saved Gesture 2", std::nullopt},
+        {"   ", "Saved Gesture 2", std::nullopt},
+        {"  Loop \n", "Loop", QStringLiteral("Loop")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        model.beginGestureCapture();
+        env.drawStroke(circle({500, 500}, 80, 48));
+        ASSERT_TRUE(model.capturedGestureDraft().has_value());
+        ASSERT_FALSE(model.capturedGestureDraft()->detectedPattern.has_value());
+        const auto preview = model.previewCapturedGestureDescriptor(QString::fromUtf8(c.typed));
+        ASSERT_TRUE(preview && preview->gestureTemplate());
+        EXPECT_EQ(preview->gestureTemplate()->name(), QString::fromLatin1(c.templateName));
+        EXPECT_EQ(model.previewCapturedGestureDescriptor(QString::fromUtf8(c.typed)), preview);
+
+        model.setCapturedKeyboardShortcutDraft(KeyboardShortcutDescriptor::refresh);
+        const int writes = env.defaults->writes[Keys::customMappings];
+        ASSERT_TRUE(model.saveCapturedCustomGesture(QString::fromUtf8(c.typed), std::nullopt,
+                                                    GestureAction::openURL("https://c.example")));
+        const auto saved = model.mapping(*preview);
+        ASSERT_TRUE(saved.has_value());
+        EXPECT_EQ(saved->name(), c.ruleName);
+        EXPECT_EQ(saved->pattern().gestureTemplate()->name(), QString::fromLatin1(c.templateName));
+        EXPECT_EQ(env.defaults->writes[Keys::customMappings], writes + 1);
+        EXPECT_FALSE(model.capturedGestureDraft() || model.capturedKeyboardShortcutDraft() ||
+                     model.isAwaitingGestureCapture());
+        model.removeMapping(*preview);
+    }
+}
+
+TEST(AppModel, SavingNeedsADraftAndReplacesOnlyAnotherGesture) {
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+    const auto action = GestureAction::openURL(QStringLiteral("https://s.example"));
+
+    model.beginGestureCapture();
+    EXPECT_FALSE(model.saveCapturedCustomGesture("x", std::nullopt, action));
+    EXPECT_TRUE(model.isAwaitingGestureCapture());
+    EXPECT_EQ(env.defaults->writes[Keys::customMappings], 0);
+
+    // A freeform stroke too short to make a template cannot be saved; the draft stays.
+    env.drawStroke({{100, 100}, {110, 100}, {112, 102}});
+    ASSERT_TRUE(model.capturedGestureDraft().has_value());
+    EXPECT_FALSE(model.saveCapturedCustomGesture("", std::nullopt, action));
+    EXPECT_TRUE(model.capturedGestureDraft().has_value());
+
+    // Replacing the gesture with itself removes nothing.
+    model.seedCapturedGestureDraft(kUpDown);
+    ASSERT_TRUE(model.saveCapturedCustomGesture("", kUpDown, action));
+    EXPECT_EQ(model.mapping(kUpDown)->action(), action);
+
+    // Moving the preset to another gesture: a rule there, the preset removed from its own.
+    model.seedCapturedGestureDraft(kLeftUp);
+    model.restoreBuiltInMapping(kUpDown);
+    model.seedCapturedGestureDraft(kLeftUp);
+    ASSERT_TRUE(model.saveCapturedCustomGesture("Moved", kUpDown, action));
+    EXPECT_FALSE(model.mapping(kUpDown).has_value());
+    EXPECT_EQ(model.mapping(kLeftUp)->name(), QStringLiteral("Moved"));
+    EXPECT_EQ(env.store->disabledBuiltInPatterns(), std::vector{kUpDown});
+}
+
+TEST(AppModel, AStrokeIsMeaningfulFromEightPointsAwayFromItsStart) {
+    struct Case {
+        std::vector<Point> points;
+        bool withPattern;
+        bool withAction;
+        bool meaningful;
+    };
+    const Case cases[] = {
+        {{{0, 0}, {7.9, 0}}, false, false, false},
+        {{{0, 0}, {8.0, 0}}, false, false, true},
+        {{{0, 0}, {0, -8.0}}, false, false, true},
+        // A long path that never leaves the start's neighbourhood.
+        {{{0, 0}, {7, 0}, {0, 0}, {0, 7}, {0, 0}, {-7, 0}}, false, false, false},
+        {{{0, 0}}, false, false, false},
+        {{}, true, false, true},
+        {{}, false, true, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(
+            AppModel::isMeaningfulCapturedGesture(
+                c.points, c.withPattern ? std::optional(kUpDown) : std::nullopt,
+                c.withAction ? std::optional(GestureAction::predefined(PredefinedAction::newTab))
+                             : std::nullopt),
+            c.meaningful)
+            << c.points.size() << " points";
+    }
+}
+
+// ---- Login item --------------------------------------------------------------------------------
+
+TEST(AppModel, OpenAtLoginShowsTheOutcomeOfEveryChange) {
+    const QString message = QStringLiteral(
+        "Could not change Open at Login. Check that the autostart folder is writable.");
+    AppModelTestEnvironment env;
+    AppModel& model = env.build();
+
+    model.setOpenAtLoginEnabled(true);
+    EXPECT_TRUE(model.isOpenAtLoginEnabled());
+    EXPECT_FALSE(model.openAtLoginErrorMessage());
+
+    // Turning it off fails and it stays on: the message stays through later activations.
+    env.loginItem->failWith(QStringLiteral("busy"));
+    model.setOpenAtLoginEnabled(false);
+    EXPECT_TRUE(model.isOpenAtLoginEnabled());
+    EXPECT_EQ(model.openAtLoginErrorMessage(), message);
+    model.applicationDidBecomeActive();
+    EXPECT_EQ(model.openAtLoginErrorMessage(), message);
+
+    // A change that reports failure but took effect shows the real state.
+    env.loginItem->failWith(QStringLiteral("late"), true);
+    model.setOpenAtLoginEnabled(false);
+    EXPECT_FALSE(model.isOpenAtLoginEnabled());
+    EXPECT_EQ(model.openAtLoginErrorMessage(), message);
+    // Found off at the next activation: the message goes.
+    model.applicationDidBecomeActive();
+    EXPECT_FALSE(model.openAtLoginErrorMessage());
+
+    env.loginItem->failWith(std::nullopt);
+    env.loginItem->setExternallyEnabled(true);
+    model.refreshOpenAtLoginState();
+    EXPECT_TRUE(model.isOpenAtLoginEnabled());
+}
+
+TEST(AppModel, AnAutostartEntryThatCannotBeWrittenGivesTheMessage) {
+    AppModelTestEnvironment env;
+    const QString blocked = env.dir.filePath("autostart-is-a-file");
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    auto platform = env.platform();
+    platform.makeLoginItem = [&](const QString&) {
+        return std::make_shared<freedesktop::LoginItem>(blocked, "/usr/bin/quillorbitex");
+    };
+    AppModel model(env.config, env.store, false, platform, {.statsStore = env.stats()});
+
+    model.setOpenAtLoginEnabled(true);
+    EXPECT_FALSE(model.isOpenAtLoginEnabled());
+    EXPECT_TRUE(model.openAtLoginErrorMessage().has_value());
+    model.refreshOpenAtLoginState();
+    EXPECT_FALSE(model.openAtLoginErrorMessage().has_value());
+}
+
+TEST(AppModel, TestModeKeepsTheAutostartEntryInTheTestFolder) {
+    AppModelTestEnvironment env;
+    const QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+    const QString configHome = env.dir.filePath("config");
+    qputenv("XDG_CONFIG_HOME", configHome.toUtf8());
+    env.config.isUITest = true;
+    auto platform = env.platform();
+    platform.makeLoginItem = [](const QString& directory) {
+        return std::make_shared<freedesktop::LoginItem>(directory, "/usr/bin/quillorbitex");
+    };
+    {
+        AppModel model(env.config, env.store, false, platform);
+        model.setOpenAtLoginEnabled(true);
+        EXPECT_TRUE(model.isOpenAtLoginEnabled());
+    }
+    qputenv("XDG_CONFIG_HOME", savedConfigHome);
+    EXPECT_TRUE(QFile::exists(env.config.baseDirectory +
+                              "/autostart/org.quillorbitex.Quillorbitex.desktop"));
+    EXPECT_FALSE(QFileInfo::exists(configHome + "/autostart"));
+}
+
+// ---- Applications for scope rules --------------------------------------------------------------
+
+TEST(AppModel, OffersTheDesktopsApplicationsButNotItself) {
+    AppModelTestEnvironment env;
+    env.workspace->addApplication({"org.example.Files", "Files", {}});
+    env.workspace->addApplication({"org.quillorbitex.Quillorbitex", "Quillorbitex", {}});
+    env.workspace->setRunningApplications({{"org.example.Browser", "Browser", {}},
+                                           {"org.quillorbitex.Quillorbitex", "Quillorbitex", {}}});
+    AppModel& model = env.build();
+    EXPECT_EQ(model.availableAppScopeChoices(),
+              (std::vector<GestureAppScopeChoice>{{"org.example.Browser", "Browser"},
+                                                  {"org.example.Files", "Files"}}));
+}
+
+// ---- Test mode ---------------------------------------------------------------------------------
+
+QJsonObject readState(const AppModelTestEnvironment& env) {
+    QFile file(env.config.stateDumpPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+TEST(AppModel, TestModeResetStartsFromDefaults) {
+    AppModelTestEnvironment env;
+    env.config.isUITest = true;
+    env.config.resetOnLaunch = true;
+    env.config.seedCompletedOnboarding = true;
+    env.defaults->values[Keys::matchingThreshold] = 0.3;
+    env.defaults->values[QStringLiteral("someOtherPreference")] = true;
+    env.defaults->values[Keys::customMappings] = *GestureJson::encode(
+        std::vector{GestureMapping(kLeftUp, GestureAction::openURL("https://r.example"), {}, {},
+                                   GestureMappingSource::custom, true, {})});
+    {
+        GestureUsageStatsStore earlier(
+            GestureUsageStatsStore::databasePathIn(env.config.baseDirectory));
+        earlier.recordInvocation(kUpDown.id());
+    }
+    env.trust->setTrusted(false);
+
+    AppModel& model = env.build();
+    EXPECT_DOUBLE_EQ(model.matchingThreshold(), 0.18);
+    EXPECT_EQ(model.triggerCount(), 0);
+    EXPECT_TRUE(model.customMappings().empty());
+    EXPECT_FALSE(env.defaults->values.contains(QStringLiteral("someOtherPreference")));
+    EXPECT_TRUE(model.hasCompletedOnboarding());
+    // Never asks the desktop and never installs the tap.
+    EXPECT_EQ(model.accessibilityPermission(), PermissionState::granted);
+    EXPECT_EQ(model.monitorState(), GestureMonitorState::running());
+    EXPECT_EQ(env.tap->createdTapCount(), 0u);
+
+    const QJsonObject state = readState(env);
+    EXPECT_EQ(state["matchingThreshold"].toDouble(), 0.18);
+    EXPECT_EQ(state["customMappingCount"].toInt(), 0);
+    EXPECT_EQ(state["activeMappingCount"].toInt(), 3);
+    EXPECT_EQ(state["hasCompletedOnboarding"].toBool(), true);
+    EXPECT_EQ(state["accessibilityPermission"].toString(), QStringLiteral("Granted"));
+}
+
+TEST(AppModel, TheStateFileFollowsEveryChange) {
+    AppModelTestEnvironment env;
+    env.config.isUITest = true;
+    AppModel& model = env.build();
+    const auto stroke = [&](const std::vector<Point>& points) {
+        model.captureCoordinator()->handleCompletedStroke(
+            CompletedStroke{1, points, points, points.front(), points.back(), 200, true, Rect{}});
+        env.timeline->runUntilIdle();
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        std::map<QString, QJsonValue> expected;  // Null: the key is absent
+    };
+    const std::vector<Step> steps = {
+        {"start",
+         [] {},
+         {{"monitorState", "running"},
+          {"captureEnabled", true},
+          {"debugOverlayVisible", false},
+          {"liveGestureDirections", QJsonValue::Null},
+          {"lastGesture", QJsonValue::Null},
+          {"overlayDebugLog", "No overlay diagnostics recorded yet."}}},
+        {"capture off",
+         [&] { model.setCaptureEnabled(false); },
+         {{"monitorState", "stopped"}, {"captureEnabled", false}}},
+        {"prompt",
+         [&] {
+             model.setCaptureEnabled(true);
+             model.requestAccessibilityPrompt();
+         },
+         {{"monitorState", "running"}, {"accessibilityPermission", "Granted"}}},
+        {"threshold", [&] { model.setMatchingThreshold(0.25); }, {{"matchingThreshold", 0.25}}},
+        {"stroke",
+         [&] { stroke(kUpThenDown); },
+         {{"lastGesture", "Up then Down"},
+          {"lastAction", "Refresh"},
+          {"triggerCount", 1},
+          {"lastCaptureClassification", QJsonValue::Undefined}}},
+        {"live session",
+         [&] {
+             model.captureCoordinator()->publishLiveState(std::nullopt, session(3));
+             env.timeline->runUntilIdle();
+         },
+         {{"debugOverlayVisible", true}, {"liveGestureDirections", "Waiting for movement"}}},
+        {"armed",
+         [&] { model.beginGestureCapture(); },
+         {{"awaitingGestureCapture", true}, {"capturedGestureDraft", QJsonValue::Null}}},
+        {"captured",
+         [&] { stroke(kUpThenDown); },
+         {{"awaitingGestureCapture", false},
+          {"capturedGestureDraft", QJsonValue::Undefined},
+          {"triggerCount", 1}}},
+        {"rule removed", [&] { model.removeMapping(kLeftUp); }, {{"activeMappingCount", 2}}},
+        {"log",
+         [&] { model.appendOverlayDebugLogEntry("panel moved"); },
+         {{"overlayDebugLog", QJsonValue::Undefined}}},
+        {"onboarding",
+         [&] {
+             model.completeOnboarding();
+             model.reopenOnboarding();
+         },
+         {{"showOnboarding", true}, {"hasCompletedOnboarding", true}}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        const QJsonObject state = readState(env);
+        ASSERT_FALSE(state.isEmpty());
+        for (const auto& [key, value] : step.expected) {
+            SCOPED_TRACE(key.toStdString());
+            if (value.isNull()) {
+                EXPECT_FALSE(state.contains(key));
+            } else if (value.isUndefined()) {
+                EXPECT_TRUE(state.contains(key));  // present; its text is a label of its own
+            } else {
+                EXPECT_EQ(state[key], value);
+            }
+        }
+    }
+    EXPECT_TRUE(readState(env)["overlayDebugLog"].toString().endsWith("]\npanel moved"));
+}
+
+TEST(AppModel, TheStateFileIsWrittenInTheChosenLanguage) {
+    AppModelTestEnvironment env;
+    env.config.isUITest = true;
+    AppModel& model = env.build();
+    const QJsonObject english = readState(env);
+
+    model.setLanguageOverride(AppLanguageOverride::german);
+    model.setCaptureEnabled(false);
+    const QJsonObject german = readState(env);
+    EXPECT_EQ(german["accessibilityPermission"].toString(), title(PermissionState::granted));
+    EXPECT_NE(german["accessibilityPermission"], english["accessibilityPermission"]);
+    EXPECT_NE(german["overlayDebugLog"], english["overlayDebugLog"]);
+
+    model.captureCoordinator()->handleCompletedStroke(CompletedStroke{
+        1, kUpThenDown, kUpThenDown, kUpThenDown.front(), kUpThenDown.back(), 200, true, Rect{}});
+    env.timeline->runUntilIdle();
+    const QJsonObject afterStroke = readState(env);
+    EXPECT_EQ(afterStroke["lastGesture"].toString(), spokenLabel(kUpDown));
+    EXPECT_NE(afterStroke["lastGesture"].toString(), QStringLiteral("Up then Down"));
+    EXPECT_EQ(afterStroke["lastAction"].toString(),
+              displayLabel(GestureAction::predefined(PredefinedAction::refresh)));
+}
+
+}  // namespace
+}  // namespace quillorbitex
