@@ -821,7 +821,7 @@ void AppModel::dumpTestState() {
 
 AppDebugState AppModel::makeDebugState() const {
     AppDebugState state;
-    state.accessibilityPermission = accessibilityPermission_;
+    state.accessibilityPermission = title(accessibilityPermission_);
     state.monitorState = monitorState_;
     state.updateSupportAvailable = updateSupportAvailable_;
     state.captureEnabled = isCaptureEnabled_;
