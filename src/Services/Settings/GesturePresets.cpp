@@ -1,5 +1,6 @@
 #include "Services/Settings/GesturePresets.h"
 
+#include <QSet>
 #include <algorithm>
 #include <numeric>
 
@@ -19,20 +20,20 @@ GestureMapping preset(const GesturePattern& pattern, PredefinedAction action) {
                           GestureMappingSource::builtIn, true, {});
 }
 
-// Stable sort by a text label; each label is computed once.
+// Stable sort by a text label. Each label is turned into a collation key once, so a long list
+// costs one collation per rule instead of one per comparison.
 template <typename T, typename Label>
 void sortByLabel(std::vector<T>& items, Label label) {
-    std::vector<QString> labels;
-    labels.reserve(items.size());
+    const QCollator collator = makeLocalizedStandardCollator();
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(items.size());
     for (const T& item : items) {
-        labels.push_back(label(item));
+        keys.push_back(collator.sortKey(label(item)));
     }
     std::vector<std::size_t> order(items.size());
     std::iota(order.begin(), order.end(), 0);
-    const QCollator collator = makeLocalizedStandardCollator();
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return collator.compare(labels[a], labels[b]) < 0;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]) < 0; });
     std::vector<T> sorted;
     sorted.reserve(items.size());
     for (const std::size_t index : order) {
@@ -59,13 +60,15 @@ std::vector<GestureMapping> GesturePresets::sanitizedCustomMappings(
     const std::vector<GestureMapping>& mappings) {
     std::vector<GestureMapping> kept;
     kept.reserve(mappings.size());
+    // Two gestures are the same exactly when their identifiers are.
+    QSet<QString> seen;
+    seen.reserve(static_cast<qsizetype>(mappings.size()));
     for (const GestureMapping& mapping : mappings) {
-        const bool repeated = std::any_of(
-            kept.begin(), kept.end(),
-            [&](const GestureMapping& earlier) { return earlier.pattern() == mapping.pattern(); });
-        if (repeated) {
+        const QString id = mapping.id();
+        if (seen.contains(id)) {
             continue;
         }
+        seen.insert(id);
         // Only empty notes are replaced; notes of blanks are the user's own text.
         QString notes = mapping.notes().isEmpty() ? customNotes(mapping.action()) : mapping.notes();
         kept.emplace_back(mapping.pattern(), mapping.action(), std::move(notes), mapping.name(),

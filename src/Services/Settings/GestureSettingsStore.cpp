@@ -114,6 +114,18 @@ bool writeCopy(const QString& directory, const QString& key, const QByteArray& b
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+// Equal rules may still differ in what is written: a freeform gesture compares by its template's
+// identifier alone, but its name and points are written too.
+bool writesAlike(const GestureMapping& a, const GestureMapping& b) {
+    if (!(a == b)) {
+        return false;
+    }
+    const auto* first = a.pattern().gestureTemplate();
+    const auto* second = b.pattern().gestureTemplate();
+    return first == nullptr || (first->name() == second->name() &&
+                                first->normalizedPoints() == second->normalizedPoints());
+}
+
 }  // namespace
 
 GestureSettingsStore::GestureSettingsStore(std::shared_ptr<UserDefaults> defaults)
@@ -167,18 +179,36 @@ std::vector<GestureMapping> GestureSettingsStore::customMappings() const {
 
 void GestureSettingsStore::setCustomMappings(const std::vector<GestureMapping>& mappings) {
     if (mappings.empty()) {
+        encodedRules_.clear();
         replaceValue(Keys::customMappings, std::nullopt);
         return;
     }
-    std::vector<GestureMapping> custom;
-    custom.reserve(mappings.size());
+    // The list is the rules' own JSON texts joined into an array, exactly what encoding the whole
+    // list at once writes.
+    std::map<QString, EncodedRule> encoded;
+    QByteArray data("[");
     for (const auto& mapping : mappings) {
-        custom.push_back(asCustom(mapping));
+        GestureMapping custom = asCustom(mapping);
+        const QString id = custom.id();
+        const auto cached = encodedRules_.find(id);
+        QByteArray json;
+        if (cached != encodedRules_.end() && writesAlike(cached->second.mapping, custom)) {
+            json = cached->second.json;
+        } else if (const auto fresh = GestureJson::encode(custom)) {
+            json = *fresh;
+        } else {
+            // A rule that cannot be written leaves the stored list as it was.
+            return;
+        }
+        if (data.size() > 1) {
+            data.append(',');
+        }
+        data.append(json);
+        encoded.insert_or_assign(id, EncodedRule{std::move(custom), std::move(json)});
     }
-    // A rule that cannot be written leaves the stored list as it was.
-    if (const auto data = GestureJson::encode(custom)) {
-        replaceValue(Keys::customMappings, *data);
-    }
+    data.append(']');
+    encodedRules_ = std::move(encoded);
+    replaceValue(Keys::customMappings, data);
 }
 
 std::vector<GestureDescriptor> GestureSettingsStore::disabledBuiltInPatterns() const {
@@ -251,6 +281,11 @@ void GestureSettingsStore::replaceValue(const QString& key,
     } else {
         defaults_->removeValue(key);
     }
+    if (const auto* data = value ? std::get_if<QByteArray>(&*value) : nullptr) {
+        readableData_[key] = *data;
+    } else {
+        readableData_.erase(key);
+    }
 }
 
 bool GestureSettingsStore::keepUnreadableValue(const QString& key) const {
@@ -259,11 +294,18 @@ bool GestureSettingsStore::keepUnreadableValue(const QString& key) const {
     if (!bytes) {
         return true;
     }
+    const auto known = readableData_.find(key);
+    if (known != readableData_.end() && known->second == *bytes) {
+        return true;
+    }
     const auto stored = defaults_->value(key);
     const auto& keys = storedKeys();
     const auto it = std::find_if(keys.begin(), keys.end(),
                                  [&](const StoredKey& candidate) { return candidate.key == key; });
     if (stored && it != keys.end() && it->reads(*stored)) {
+        if (const auto* data = std::get_if<QByteArray>(&*stored)) {
+            readableData_[key] = *data;
+        }
         return true;
     }
     const auto directory = defaults_->storageDirectory();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <map>
 #include <memory>
 
 #include "Platform/UserDefaults.h"
@@ -68,6 +70,16 @@ private:
     bool keepUnreadableValue(const QString& key) const;
 
     std::shared_ptr<UserDefaults> defaults_;
+    // The data last written or found readable under each key: while the stored bytes are these,
+    // reading them again to decide whether they need keeping would only cost time.
+    mutable std::map<QString, QByteArray> readableData_;
+    // Each custom rule's JSON as last written, by gesture identifier. Saving a long list after
+    // one rule changed then encodes that one rule; the rest is joined from here.
+    struct EncodedRule {
+        GestureMapping mapping;
+        QByteArray json;
+    };
+    std::map<QString, EncodedRule> encodedRules_;
 };
 
 }  // namespace quillorbitex

@@ -332,6 +332,36 @@ TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAre
     }
 }
 
+TEST_F(GestureSettingsStoreTest, ListsWrittenRuleByRuleAreExactlyTheWholeListsJSON) {
+    // Each save reuses the JSON of rules that did not change; what lands in the file must still
+    // be the whole list's JSON after every kind of edit, a template redrawn under its old
+    // identifier included.
+    const std::vector<std::vector<GestureMapping>> saves = {
+        {rule(GesturePattern::rightThenUp), templateRule(0.5)},
+        {rule(GesturePattern::rightThenUp, QStringLiteral("Named")), templateRule(0.5)},
+        {templateRule(0.5), rule(GesturePattern::rightThenDown)},
+        {templateRule(0.75), rule(GesturePattern::rightThenDown)},
+        {rule(GesturePattern::rightThenDown, std::nullopt, GestureMappingSource::builtIn)},
+    };
+    for (const auto& save : saves) {
+        store().setCustomMappings(save);
+        std::vector<GestureMapping> custom;
+        for (const auto& mapping : save) {
+            custom.emplace_back(mapping.pattern(), mapping.action(), mapping.notes(),
+                                mapping.name(), GestureMappingSource::custom, mapping.isEnabled(),
+                                mapping.appScopeRules());
+        }
+        EXPECT_EQ(defaults().dataValue(Keys::customMappings), GestureJson::encode(custom));
+        EXPECT_EQ(store().customMappings(), custom);
+    }
+
+    // A list the store wrote itself and someone then edited by hand is kept all the same.
+    defaults().setValue(Keys::customMappings, QByteArray("[1,2,3]"));
+    store().setCustomMappings(saves.front());
+    ASSERT_EQ(keptCopies().size(), 1);
+    EXPECT_EQ(readCopy(keptCopies().front()), QByteArray("[1,2,3]"));
+}
+
 TEST(GestureSettingsStore, StoredDataStaysWhenNoCopyCanBeKept) {
     QTemporaryDir dir;
     QFile blocker(dir.filePath("file"));
