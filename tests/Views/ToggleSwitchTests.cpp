@@ -55,6 +55,17 @@ TEST_F(ToggleSwitchTest, TrackTakesTheTintWhenOnInEitherAppearance) {
     }
 }
 
+TEST_F(ToggleSwitchTest, FollowingAModelWithSignalsBlockedStillMovesTheKnob) {
+    ToggleSwitch toggle;
+    QSignalSpy toggled(&toggle, &QAbstractButton::toggled);
+    {
+        const QSignalBlocker blocker(toggle);
+        toggle.setChecked(true);
+    }
+    EXPECT_EQ(toggle.position(), 1.0);
+    EXPECT_EQ(toggled.count(), 0);
+}
+
 TEST_F(ToggleSwitchTest, WithAnimationsTheKnobEasesFromWhereItIs) {
     Theme::setAnimationsEnabled(true);
     ToggleSwitch toggle;

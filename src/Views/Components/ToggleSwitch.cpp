@@ -32,7 +32,17 @@ ToggleSwitch::ToggleSwitch(QWidget* parent) : QAbstractButton(parent) {
     animation_.setEasingCurve(Theme::easeOut());
     connect(&animation_, &QVariantAnimation::valueChanged, this,
             [this](const QVariant& value) { setPosition(value.toDouble()); });
-    connect(this, &QAbstractButton::toggled, this, &ToggleSwitch::moveKnob);
+}
+
+void ToggleSwitch::checkStateSet() {
+    // Views follow their model with signals blocked, so the knob is moved from these two hooks
+    // rather than from toggled().
+    moveKnob(isChecked());
+}
+
+void ToggleSwitch::nextCheckState() {
+    QAbstractButton::nextCheckState();
+    moveKnob(isChecked());
 }
 
 void ToggleSwitch::setTint(ThemePalette::Token tint) {

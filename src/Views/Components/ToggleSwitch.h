@@ -37,6 +37,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
+    void checkStateSet() override;
+    void nextCheckState() override;
 
 private:
     void moveKnob(bool on);
