@@ -135,9 +135,9 @@ protected:
 }  // namespace
 
 // One value of the values card: its title, upper-cased, over the value in monospaced type.
-class GestureDebugSectionView::ValueRow final : public QWidget {
+class GestureDebugSectionView::DebugValueRow final : public QWidget {
 public:
-    ValueRow(const char* titleKey, const QString& identifier, QWidget* parent)
+    DebugValueRow(const char* titleKey, const QString& identifier, QWidget* parent)
         : QWidget(parent),
           titleKey_(titleKey),
           title_(new ThemedLabel({}, Theme::Font::captionText, Token::textTertiary, this)),
@@ -205,7 +205,8 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
         {L10N_KEY("Last system click"), "DebugLastSuppressionValue"},
     }};
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        values_[i] = new ValueRow(rows[i].first, QString::fromLatin1(rows[i].second), valuesCard);
+        values_[i] =
+            new DebugValueRow(rows[i].first, QString::fromLatin1(rows[i].second), valuesCard);
         valuesCard->contentLayout()->addWidget(values_[i]);
     }
     valuesCard->contentLayout()->addStretch(1);
@@ -267,7 +268,7 @@ void GestureDebugSectionView::retranslate() {
     traceHelp_->setText(L10n::string(
         "Overlay appears as soon as Quillorbitex sees a drag path. Once the gesture crosses the "
         "capture threshold, the system right-click replay is disabled for that session."));
-    for (ValueRow* row : values_) {
+    for (DebugValueRow* row : values_) {
         row->retranslate();
     }
     logTitle_->setText(L10n::string("Overlay Routing Log"));
