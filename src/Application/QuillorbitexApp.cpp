@@ -56,11 +56,16 @@ QuillorbitexApp::QuillorbitexApp(Environment environment, QObject* parent)
     appearance_ = std::make_shared<PinnableAppearance>(std::move(platform.appearance));
     platform.appearance = appearance_;
     coordinator_ = std::make_shared<UpdateAppearanceCoordinator>(appearance_.get());
-    Executor& mainExecutor =
-        platform.mainExecutor != nullptr ? *platform.mainExecutor : MainExecutor::shared();
-    const Clock& clock = platform.clock != nullptr ? *platform.clock : SteadyClock::shared();
-    updater_ = std::make_shared<FeedUpdater>(environment.bundle, mainExecutor, clock,
-                                             std::move(environment.updatePresenter), coordinator_);
+    if (environment.makeUpdater) {
+        updater_ = environment.makeUpdater(coordinator_);
+    } else {
+        Executor& mainExecutor =
+            platform.mainExecutor != nullptr ? *platform.mainExecutor : MainExecutor::shared();
+        const Clock& clock = platform.clock != nullptr ? *platform.clock : SteadyClock::shared();
+        updater_ =
+            std::make_shared<FeedUpdater>(environment.bundle, mainExecutor, clock,
+                                          std::move(environment.updatePresenter), coordinator_);
+    }
     updateIntegration_ =
         std::make_unique<UpdateIntegration>(updaterIsConfigured_, uiTestConfig_.isUITest,
                                             platform.userDefaults, updater_, coordinator_);

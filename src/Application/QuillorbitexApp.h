@@ -12,6 +12,7 @@
 #include "Application/GestureOverlayController.h"
 #include "Application/UITestConfig.h"
 #include "Application/UpdatePresenter.h"
+#include "Platform/Updater.h"
 #include "ViewModels/AppModel.h"
 
 class QSystemTrayIcon;
@@ -19,7 +20,6 @@ class QWidget;
 
 namespace quillorbitex {
 
-class FeedUpdater;
 class PinnableAppearance;
 class StatusBarMenuContent;
 class UpdateAppearanceCoordinator;
@@ -57,6 +57,9 @@ public:
         GestureOverlayController::Environment overlays;
         // Shows update check outcomes; without one, checks are made but not shown.
         std::shared_ptr<UpdatePresenter> updatePresenter;
+        // Makes the updater, told about its windows through the given delegate; without it a
+        // FeedUpdater of the bundle's feed is made, with the presenter above.
+        std::function<std::shared_ptr<Updater>(std::shared_ptr<UpdaterWindowDelegate>)> makeUpdater;
         DashboardFactory makeDashboard;
         QIcon statusBarIcon;
         // Whether start() puts an icon in the tray.
@@ -102,7 +105,7 @@ private:
     std::unique_ptr<GestureOverlayController> overlays_;
     std::shared_ptr<PinnableAppearance> appearance_;
     std::shared_ptr<UpdateAppearanceCoordinator> coordinator_;
-    std::shared_ptr<FeedUpdater> updater_;
+    std::shared_ptr<Updater> updater_;
     bool updaterIsConfigured_ = false;
     std::unique_ptr<UpdateIntegration> updateIntegration_;
     std::unique_ptr<AppModel> model_;
