@@ -4,8 +4,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QMenu>
 
