@@ -16,6 +16,8 @@ namespace quillorbitex {
 // URL) is shortened in the middle and shows its whole text as tooltip, so a rule's row never grows
 // past the window. Draws itself; colours are resolved when drawn.
 class KeyCapGroup final : public QWidget {
+    Q_OBJECT
+
 public:
     // A token wider than this is shortened even when there is room.
     static constexpr int maximumTokenWidth = 280;

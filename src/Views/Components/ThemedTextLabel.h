@@ -13,6 +13,8 @@ namespace quillorbitex {
 // that does not fit is wrapped (at word boundaries, or anywhere inside a word too long for a line,
 // such as a URL) or elided, as chosen; elided text shows the whole text as its tooltip.
 class ThemedTextLabel : public QWidget {
+    Q_OBJECT
+
 public:
     enum class Overflow { wrap, elideRight, elideMiddle };
 
