@@ -210,6 +210,7 @@ TEST(KeyCapGroup, ALongTokenIsShortenedInTheMiddleWithTheWholeTextAsTooltip) {
     KeyCapGroup group(GestureAction::openURL(url));
     EXPECT_LE(group.sizeHint().width(), KeyCapGroup::maximumTokenWidth);
     group.resize(group.sizeHint());
+    group.show();
     const QString shown = group.displayedTokenText();
     EXPECT_TRUE(shown.startsWith(QStringLiteral("Open https://"))) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith(QStringLiteral("/end"))) << shown.toStdString();
@@ -218,6 +219,7 @@ TEST(KeyCapGroup, ALongTokenIsShortenedInTheMiddleWithTheWholeTextAsTooltip) {
 
     KeyCapGroup shortLabel(GestureAction::openURL(QStringLiteral("https://a.example")));
     shortLabel.resize(shortLabel.sizeHint());
+    shortLabel.show();
     EXPECT_EQ(shortLabel.displayedTokenText(), QStringLiteral("Open https://a.example"));
     EXPECT_TRUE(shortLabel.toolTip().isEmpty());
 }

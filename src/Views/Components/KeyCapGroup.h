@@ -50,6 +50,7 @@ protected:
 
 private:
     void rebuild();
+    void updateToolTip();
     QSize capSize(const QString& label) const;
     int tokenHeight() const;
     int tokenTextWidth() const;
@@ -63,6 +64,8 @@ private:
     QFont capFont_;
     QFont tokenFont_;
     QSize sizeHint_;
+    // The token's whole width, measured once per text.
+    int tokenTextWidth_ = 0;
 };
 
 }  // namespace quillorbitex

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace quillorbitex {
@@ -34,7 +35,7 @@ void ThemedTextLabel::setText(const QString& text) {
         return;
     }
     text_ = text;
-    wrappedWidth_ = -1;
+    wrappedHeights_.fill({-1, 0});
     naturalWidth_ = -1;
     setAccessibleName(text);
     updateToolTip();
@@ -86,10 +87,10 @@ QSize ThemedTextLabel::minimumSizeHint() const {
     const QMargins margins = contentsMargins();
     const int horizontal = margins.left() + margins.right();
     const int width = std::min(preferred.width() - horizontal, kMinimumElidedWidth) + horizontal;
-    if (overflow_ == Overflow::wrap) {
-        return {width, heightForWidth(width)};
-    }
-    return {width, preferred.height()};
+    // A wrapped paragraph's height comes from heightForWidth(); one line is its least.
+    return {width, overflow_ == Overflow::wrap
+                       ? singleLineHeight() + margins.top() + margins.bottom()
+                       : preferred.height()};
 }
 
 bool ThemedTextLabel::hasHeightForWidth() const {
@@ -127,12 +128,17 @@ qreal layOut(QTextLayout& layout, int width) {
 }  // namespace
 
 int ThemedTextLabel::wrappedHeight(int width) const {
-    if (wrappedWidth_ != width) {
-        QTextLayout layout(text_, font());
-        wrappedWidth_ = width;
-        wrappedHeight_ = std::max(ceilToInt(layOut(layout, width)), singleLineHeight());
+    for (const auto& [cachedWidth, height] : wrappedHeights_) {
+        if (cachedWidth == width) {
+            return height;
+        }
     }
-    return wrappedHeight_;
+    QTextLayout layout(text_, font());
+    const int height = std::max(ceilToInt(layOut(layout, width)), singleLineHeight());
+    // Layouts ask for a few widths in turn (the current one, the one being tried); keep the last.
+    std::rotate(wrappedHeights_.rbegin(), wrappedHeights_.rbegin() + 1, wrappedHeights_.rend());
+    wrappedHeights_.front() = {width, height};
+    return height;
 }
 
 void ThemedTextLabel::paintEvent(QPaintEvent*) {
@@ -159,7 +165,7 @@ void ThemedTextLabel::resizeEvent(QResizeEvent* event) {
 
 void ThemedTextLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
-        wrappedWidth_ = -1;
+        wrappedHeights_.fill({-1, 0});
         naturalWidth_ = -1;
         updateGeometry();
     }
