@@ -82,6 +82,7 @@ protected:
     enum class Finish { returnKey, clickElsewhere };
 
     void SetUp() override {
+        animations_ = Theme::animationsEnabled();
         Theme::setAnimationsEnabled(false);
         model = &env.build();
         custom = new CustomRulesSectionContent(*model);
@@ -96,6 +97,8 @@ protected:
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 2000));
     }
+
+    void TearDown() override { Theme::setAnimationsEnabled(animations_); }
 
     EditableGestureRuleRow* presetRow(const GestureDescriptor& pattern) const {
         return presets->list()->editableRow(pattern);
@@ -135,6 +138,9 @@ protected:
     CustomRulesSectionContent* custom = nullptr;
     PresetRulesSectionContent* presets = nullptr;
     QLineEdit* elsewhere = nullptr;
+
+private:
+    bool animations_ = true;
 };
 
 TEST_F(DashboardRuleLists, RenamingAPresetToSpacesGivesItsLabelBack) {

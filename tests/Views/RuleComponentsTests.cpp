@@ -1,6 +1,7 @@
 // What the rule cards work out from a rule, the gesture glyph's geometry and the key caps.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 
 #include "Views/Components/GesturePathGlyph.h"
@@ -158,6 +159,7 @@ TEST(GesturePathGlyphGeometry, DrawsTheFirstPartOfThePathByLength) {
 }
 
 TEST(GesturePathGlyph, DrawsOnOnlyWhenAnimated) {
+    const bool before = Theme::animationsEnabled();
     for (const bool animations : {false, true}) {
         SCOPED_TRACE(animations);
         Theme::setAnimationsEnabled(animations);
@@ -169,7 +171,38 @@ TEST(GesturePathGlyph, DrawsOnOnlyWhenAnimated) {
         // Starting over from nothing, unless animations are off.
         EXPECT_EQ(drawn.drawProgress(), animations ? 0 : 1);
     }
-    Theme::setAnimationsEnabled(false);
+    Theme::setAnimationsEnabled(before);
+}
+
+// Colours are looked up when drawn: a new appearance recolours what is on screen.
+TEST(RuleComponents, FollowTheAppearance) {
+    const QPalette before = QApplication::palette();
+    KeyCapGroup caps(GestureAction::keyboardShortcut({K::r, {M::control}}));
+    KeyCapGroup token(kRefresh);
+    GesturePathGlyph glyph(kUpDown, 44, ThemePalette::Token::textTertiary, false);
+    struct Case {
+        QWidget* widget;
+        QPoint probe;
+        ThemePalette::Token token;
+    };
+    const Case cases[] = {
+        {&caps, {3, caps.sizeHint().height() / 2}, ThemePalette::Token::keyCapBg},
+        {&token, {token.sizeHint().width() / 2, 3}, ThemePalette::Token::accentMuted},
+        // Halfway up the stroke.
+        {&glyph, {21, 20}, ThemePalette::Token::textTertiary},
+    };
+    for (const bool dark : {false, true}) {
+        QApplication::setPalette(ThemePalette::qtPalette(dark));
+        // Windows take the new palette from a posted event.
+        QCoreApplication::processEvents();
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.widget->metaObject()->className());
+            c.widget->resize(c.widget->sizeHint());
+            const QColor drawn = c.widget->grab().toImage().pixelColor(c.probe);
+            EXPECT_EQ(drawn.rgb(), ThemePalette::color(c.token, dark).rgb()) << dark;
+        }
+    }
+    QApplication::setPalette(before);
 }
 
 TEST(KeyCapGroup, ShowsCapsForShortcutsAndOneTokenOtherwise) {

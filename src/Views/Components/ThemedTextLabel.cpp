@@ -25,7 +25,10 @@ ThemedTextLabel::ThemedTextLabel(Theme::Font font, ThemePalette::Token color, Ov
                                  QWidget* parent)
     : QWidget(parent), color_(color), overflow_(overflow) {
     setFont(Theme::font(font));
-    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // A wrapped paragraph's height follows its width; a fixed vertical policy would cap it at the
+    // height of the preferred width.
+    QSizePolicy policy(QSizePolicy::Preferred,
+                       overflow == Overflow::wrap ? QSizePolicy::Preferred : QSizePolicy::Fixed);
     policy.setHeightForWidth(overflow == Overflow::wrap);
     setSizePolicy(policy);
 }

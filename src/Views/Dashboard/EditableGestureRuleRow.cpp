@@ -196,6 +196,7 @@ void EditableGestureRuleRow::applyContent(bool force) {
         return;
     }
     content_ = std::move(content);
+    setAccessibleName(content_.title);
     nameLabel_->setText(content_.title);
     if (nameField_ != nullptr) {
         // Only the placeholder follows; the text being edited is the user's.
@@ -205,7 +206,9 @@ void EditableGestureRuleRow::applyContent(bool force) {
     if (content_.isCustom) {
         sourceCapsule_->setColors(Token::accentText, Token::accentMuted);
     } else {
-        sourceCapsule_->setColors(Token::textTertiary, Token::bgHover);
+        // The secondary text colour rather than the tertiary: the tertiary one all but vanishes on
+        // the hover background in the dark appearance.
+        sourceCapsule_->setColors(Token::textSecondary, Token::bgHover);
     }
     showCapsule(disabledCapsule_, content_.disabledCapsule, Token::statusRed, badge_);
     showCapsule(scopeCapsule_, content_.scopeCapsule, Token::statusBlue,

@@ -81,6 +81,7 @@ void RemovedPresetRuleRow::refreshInvocationCount() {
 
 void RemovedPresetRuleRow::retranslate() {
     nameLabel_->setText(displayLabel(pattern_));
+    setAccessibleName(nameLabel_->text());
     badge_->retranslate();
     removedCapsule_->setText(L10n::string("Removed"));
     sentenceLabel_->setText(
