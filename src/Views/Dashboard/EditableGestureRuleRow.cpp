@@ -159,8 +159,20 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
 
 EditableGestureRuleRow::~EditableGestureRuleRow() = default;
 
+namespace {
+
+// Rules compare their freeform gestures by identifier only; the template's name, which an unnamed
+// rule shows as its title, is compared here as well.
+bool showsTheSame(const GestureMapping& a, const GestureMapping& b) {
+    const GestureTemplate* first = a.pattern().gestureTemplate();
+    const GestureTemplate* second = b.pattern().gestureTemplate();
+    return a == b && (first == nullptr || second == nullptr || first->name() == second->name());
+}
+
+}  // namespace
+
 void EditableGestureRuleRow::setMapping(GestureMapping mapping) {
-    if (mapping == mapping_) {
+    if (showsTheSame(mapping, mapping_)) {
         return;
     }
     mapping_ = std::move(mapping);
