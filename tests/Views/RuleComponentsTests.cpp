@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <tuple>
 
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/GesturePathGlyphGeometry.h"
@@ -236,19 +238,30 @@ TEST(KeyCapGroup, ShowsCapsForShortcutsAndOneTokenOtherwise) {
     }
 }
 
+// What a tooltip shows of its text.
+QString shownToolTip(const QWidget& widget) {
+    return QTextDocumentFragment::fromHtml(widget.toolTip()).toPlainText();
+}
+
 TEST(KeyCapGroup, ALongTokenIsShortenedInTheMiddleWithTheWholeTextAsTooltip) {
     testing::ScopedLanguageOverride english(AppLanguageOverride::english);
     const QString url = QStringLiteral("https://example.com/") + QString(200, QLatin1Char('a')) +
                         QStringLiteral("/end");
-    KeyCapGroup group(GestureAction::openURL(url));
-    EXPECT_LE(group.sizeHint().width(), KeyCapGroup::maximumTokenWidth);
-    group.resize(group.sizeHint());
-    group.show();
-    const QString shown = group.displayedTokenText();
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("Open https://"))) << shown.toStdString();
-    EXPECT_TRUE(shown.endsWith(QStringLiteral("/end"))) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
-    EXPECT_EQ(group.toolTip(), QStringLiteral("Open ") + url);
+    // Markup in an identifier is shown as written, not read.
+    const QString markup = QStringLiteral("<b>org.example.</b>") + QString(60, QLatin1Char('b'));
+    for (const auto& [action, start, end] :
+         {std::tuple{GestureAction::openURL(url), "Open https://", "/end"},
+          std::tuple{GestureAction::openApp(markup), "Open <b>org", "bbb"}}) {
+        KeyCapGroup group(action);
+        EXPECT_LE(group.sizeHint().width(), KeyCapGroup::maximumTokenWidth);
+        group.resize(group.sizeHint());
+        group.show();
+        const QString shown = group.displayedTokenText();
+        EXPECT_TRUE(shown.startsWith(QString::fromUtf8(start))) << shown.toStdString();
+        EXPECT_TRUE(shown.endsWith(QString::fromUtf8(end))) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+        EXPECT_EQ(shownToolTip(group), *group.tokenLabel());
+    }
 
     KeyCapGroup shortLabel(GestureAction::openURL(QStringLiteral("https://a.example")));
     shortLabel.resize(shortLabel.sizeHint());

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Models/ActionLabels.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -148,7 +149,7 @@ void KeyCapGroup::updateToolTip() {
     const bool elided =
         token_ && testAttribute(Qt::WA_Resized) &&
         tokenTextWidth() + 2 * kTokenHorizontalPadding > std::min(width(), maximumTokenWidth);
-    setToolTip(elided ? *token_ : QString());
+    setToolTip(elided ? plainToolTip(*token_) : QString());
 }
 
 void KeyCapGroup::paintEvent(QPaintEvent*) {

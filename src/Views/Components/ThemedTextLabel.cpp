@@ -3,8 +3,10 @@
 #include <QEvent>
 #include <QPainter>
 #include <QTextLayout>
+
 #include <algorithm>
 #include <cmath>
+#include "Views/Components/PlainText.h"
 
 namespace quillorbitex {
 
@@ -179,7 +181,7 @@ void ThemedTextLabel::updateToolTip() {
     if (overflow_ == Overflow::wrap) {
         return;
     }
-    setToolTip(isElided() ? text_ : QString());
+    setToolTip(isElided() ? plainToolTip(text_) : QString());
 }
 
 }  // namespace quillorbitex

@@ -14,7 +14,7 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ActionTypeBadge.h"
-#include "Views/Components/ButtonText.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Components/CapsuleLabel.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"

@@ -7,7 +7,7 @@
 #include "Models/GestureLabels.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ActionTypeBadge.h"
-#include "Views/Components/ButtonText.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/ThemedTextLabel.h"
