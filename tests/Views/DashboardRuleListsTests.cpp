@@ -126,7 +126,7 @@ protected:
         if (finish == Finish::returnKey) {
             QTest::keyClick(field, Qt::Key_Return);
         } else {
-            elsewhere->setFocus(Qt::MouseFocusReason);
+            QTest::mouseClick(elsewhere, Qt::LeftButton);
         }
         settle();
         EXPECT_FALSE(row->isEditingName());
