@@ -101,6 +101,13 @@ protected:
 
     void TearDown() override { Theme::setAnimationsEnabled(animations_); }
 
+    // What the dashboard window does when the model's language changes.
+    void switchLanguage(AppLanguageOverride language) {
+        model->setLanguageOverride(language);
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&window, &change);
+    }
+
     EditableGestureRuleRow* presetRow(const GestureDescriptor& pattern) const {
         return presets->list()->editableRow(pattern);
     }
@@ -288,7 +295,7 @@ TEST_F(DashboardRuleLists, SwitchingTheLanguageRelabelsEveryRow) {
                   {});
     model->removeMapping(kLeftDown);
     settle();
-    model->setLanguageOverride(AppLanguageOverride::german);
+    switchLanguage(AppLanguageOverride::german);
     EXPECT_NE(label(presetRow(kUpDown), QStringLiteral("Oben -> Unten")), nullptr);
     for (const char* text : {"Deaktivieren", "Entfernen", "Aktion ändern"}) {
         EXPECT_NE(button(presetRow(kUpDown), QString::fromUtf8(text)), nullptr) << text;
@@ -305,7 +312,7 @@ TEST_F(DashboardRuleLists, SwitchingTheLanguageRelabelsEveryRow) {
         nullptr);
     EXPECT_NE(button(shortcut, QStringLiteral("Löschen")), nullptr);
 
-    model->setLanguageOverride(AppLanguageOverride::english);
+    switchLanguage(AppLanguageOverride::english);
     EXPECT_NE(button(presetRow(kUpDown), QStringLiteral("Disable")), nullptr);
     EXPECT_EQ(shortcut->findChild<KeyCapGroup*>()->capLabels(),
               (QStringList{"Ctrl", "Shift", "T"}));
