@@ -1,0 +1,198 @@
+#include "AccessibilityBus.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <atomic>
+#include <thread>
+
+namespace quillorbitex::testing {
+
+namespace {
+
+const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
+const QString kRootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
+// A healthy program answers at once; a stuck one must not hold the test past its own timeout.
+constexpr int kCallTimeoutMilliseconds = 5000;
+// Deeper than any widget tree of ours: a cycle in a broken tree cannot recurse for ever.
+constexpr int kMaximumDepth = 64;
+
+QString uniqueConnectionName(const char* stem) {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("%1-%2").arg(QLatin1String(stem)).arg(++counter);
+}
+
+}  // namespace
+
+const AccessibleObject* AccessibleObject::find(
+    const std::function<bool(const AccessibleObject&)>& matches,
+    const std::function<bool(const AccessibleObject&)>& skip) const {
+    if (skip && skip(*this)) {
+        return nullptr;
+    }
+    if (matches(*this)) {
+        return this;
+    }
+    for (const AccessibleObject& child : children) {
+        if (const AccessibleObject* found = child.find(matches, skip)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+const AccessibleObject* AccessibleObject::findByDescription(const QString& wanted) const {
+    return find([&wanted](const AccessibleObject& object) { return object.description == wanted; });
+}
+
+AccessibilityBus::AccessibilityBus(const QString& sessionBusAddress,
+                                   std::chrono::milliseconds timeout)
+    : sessionConnectionName_(uniqueConnectionName("qx-session-bus")),
+      busConnectionName_(uniqueConnectionName("qx-accessibility-bus")) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    QString address;
+    while (address.isEmpty()) {
+        QDBusConnection session =
+            QDBusConnection::connectToBus(sessionBusAddress, sessionConnectionName_);
+        if (session.isConnected()) {
+            const QDBusMessage reply =
+                session.call(QDBusMessage::createMethodCall(
+                                 QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                 QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
+                             QDBus::Block, kCallTimeoutMilliseconds);
+            if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+                address = reply.arguments().front().toString();
+            } else {
+                failure_ = reply.errorMessage();
+            }
+        } else {
+            failure_ = session.lastError().message();
+            QDBusConnection::disconnectFromBus(sessionConnectionName_);
+        }
+        if (address.isEmpty()) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                failure_ = QStringLiteral("no accessibility bus on the session bus: ") + failure_;
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+    const QDBusConnection bus = QDBusConnection::connectToBus(address, busConnectionName_);
+    if (!bus.isConnected()) {
+        failure_ = QStringLiteral("cannot connect to the accessibility bus at ") + address + ": " +
+                   bus.lastError().message();
+        return;
+    }
+    failure_.clear();
+}
+
+AccessibilityBus::~AccessibilityBus() {
+    QDBusConnection::disconnectFromBus(busConnectionName_);
+    QDBusConnection::disconnectFromBus(sessionConnectionName_);
+}
+
+::testing::AssertionResult AccessibilityBus::connected() const {
+    if (!failure_.isEmpty()) {
+        return ::testing::AssertionFailure() << failure_.toStdString();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+QDBusMessage AccessibilityBus::call(const QString& service, const QString& path,
+                                    const QString& interface, const QString& method,
+                                    const QList<QVariant>& arguments) const {
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    return QDBusConnection(busConnectionName_)
+        .call(message, QDBus::Block, kCallTimeoutMilliseconds);
+}
+
+QString AccessibilityBus::property(const QString& service, const QString& path,
+                                   const QString& name) const {
+    const QDBusMessage reply =
+        call(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
+             QStringLiteral("Get"), {kAccessible, name});
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        return {};
+    }
+    return reply.arguments().front().value<QDBusVariant>().variant().toString();
+}
+
+AccessibleObject AccessibilityBus::read(const QString& service, const QString& path,
+                                        int depth) const {
+    AccessibleObject object;
+    object.service = service;
+    object.path = path;
+    object.name = property(service, path, QStringLiteral("Name"));
+    object.description = property(service, path, QStringLiteral("Description"));
+    const QDBusMessage role = call(service, path, kAccessible, QStringLiteral("GetRoleName"));
+    if (role.type() == QDBusMessage::ReplyMessage && !role.arguments().isEmpty()) {
+        object.role = role.arguments().front().toString();
+    }
+    if (depth >= kMaximumDepth) {
+        return object;
+    }
+    const QDBusMessage children = call(service, path, kAccessible, QStringLiteral("GetChildren"));
+    if (children.type() != QDBusMessage::ReplyMessage || children.arguments().isEmpty()) {
+        return object;
+    }
+    // a(so): the bus name and object path of each child.
+    const auto list = children.arguments().front().value<QDBusArgument>();
+    std::vector<std::pair<QString, QString>> references;
+    list.beginArray();
+    while (!list.atEnd()) {
+        QString childService;
+        QDBusObjectPath childPath;
+        list.beginStructure();
+        list >> childService >> childPath;
+        list.endStructure();
+        references.emplace_back(childService, childPath.path());
+    }
+    list.endArray();
+    for (const auto& [childService, childPath] : references) {
+        object.children.push_back(read(childService, childPath, depth + 1));
+    }
+    return object;
+}
+
+std::optional<AccessibleObject> AccessibilityBus::application(const QString& name) const {
+    if (!failure_.isEmpty()) {
+        return std::nullopt;
+    }
+    // Every program on the bus publishes its root at the same path; no registry is needed.
+    const QDBusMessage names =
+        call(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+             QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames"));
+    if (names.type() != QDBusMessage::ReplyMessage || names.arguments().isEmpty()) {
+        return std::nullopt;
+    }
+    for (const QString& service : names.arguments().front().toStringList()) {
+        if (service.startsWith(QLatin1Char(':')) &&
+            property(service, kRootPath, QStringLiteral("Name")) == name) {
+            return read(service, kRootPath, 0);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QRect> AccessibilityBus::extents(const AccessibleObject& object) const {
+    // Coordinate type 0: the screen's.
+    const QDBusMessage reply =
+        call(object.service, object.path, QStringLiteral("org.a11y.atspi.Component"),
+             QStringLiteral("GetExtents"), {QVariant::fromValue(0u)});
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        return std::nullopt;
+    }
+    const auto box = reply.arguments().front().value<QDBusArgument>();
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    box.beginStructure();
+    box >> x >> y >> width >> height;
+    box.endStructure();
+    return QRect(x, y, width, height);
+}
+
+}  // namespace quillorbitex::testing

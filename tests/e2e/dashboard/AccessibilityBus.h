@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QRect>
+#include <QString>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace quillorbitex::testing {
+
+// One object of an application's accessibility tree as AT-SPI publishes it, with its subtree.
+struct AccessibleObject {
+    QString service;
+    QString path;
+    QString role;
+    QString name;
+    QString description;
+    std::vector<AccessibleObject> children;
+
+    // The first object of the subtree, in depth-first order, for which `matches` holds. Subtrees
+    // whose root `skip` holds are not searched.
+    const AccessibleObject* find(
+        const std::function<bool(const AccessibleObject&)>& matches,
+        const std::function<bool(const AccessibleObject&)>& skip = {}) const;
+    const AccessibleObject* findByDescription(const QString& description) const;
+};
+
+// What a screen reader sees of the programs of a session: the accessibility bus that
+// at-spi-bus-launcher announces on the session bus, read through the AT-SPI D-Bus interfaces.
+// Qt publishes its widgets there (with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1): their roles, their
+// accessible names and descriptions, and where they are on screen. Every call is bounded.
+class AccessibilityBus {
+public:
+    // Asks the session bus at `sessionBusAddress` for the accessibility bus until it answers or
+    // `timeout` has passed.
+    AccessibilityBus(const QString& sessionBusAddress, std::chrono::milliseconds timeout);
+    ~AccessibilityBus();
+    AccessibilityBus(const AccessibilityBus&) = delete;
+    AccessibilityBus& operator=(const AccessibilityBus&) = delete;
+
+    ::testing::AssertionResult connected() const;
+
+    // A snapshot of the whole tree of the application whose root is named `name`.
+    std::optional<AccessibleObject> application(const QString& name) const;
+    // The object's rectangle in root-window pixels.
+    std::optional<QRect> extents(const AccessibleObject& object) const;
+
+private:
+    QDBusMessage call(const QString& service, const QString& path, const QString& interface,
+                      const QString& method, const QList<QVariant>& arguments = {}) const;
+    QString property(const QString& service, const QString& path, const QString& name) const;
+    AccessibleObject read(const QString& service, const QString& path, int depth) const;
+
+    QString sessionConnectionName_;
+    QString busConnectionName_;
+    QString failure_;
+};
+
+}  // namespace quillorbitex::testing

@@ -1,0 +1,439 @@
+// The built program with its dashboard open, on a private X server, driven as a user drives it:
+// strokes drawn with the right button over another window, clicks on the dashboard's controls.
+//
+// The program runs in its normal mode, since only that mode installs the tap that takes real
+// strokes. What it keeps is read where it keeps it: the counts in the usage database and the
+// switched-off presets in the preferences file. What the dashboard shows is read twice over: as
+// text, through the accessibility bus a screen reader uses (Qt publishes every widget's role,
+// accessible name and on-screen rectangle there), and as pixels, from the screen. Controls are
+// found through the same bus, by the identifiers the dashboard gives them, and clicked at the
+// centre of the rectangle it reports, so no position is assumed.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <fstream>
+
+#include "AccessibilityBus.h"
+#include "Models/GestureJson.h"
+#include "Models/GestureMapping.h"
+#include "support/StrokeShapes.h"
+#include "support/X11TestInput.h"
+#include "support/X11TestSession.h"
+
+// Last: Xlib's macros (None, Bool, Status, ...) would clash with the headers above.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace quillorbitex {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::AccessibleObject;
+using testing::ScreenPoint;
+using testing::waitUntil;
+namespace fs = std::filesystem;
+
+constexpr const char* kBusLauncher = "/usr/libexec/at-spi-bus-launcher";
+constexpr unsigned kControlMask = 0x4;
+const QString kUpThenDownRow = QStringLiteral("GestureMappingRow_directional:up-down");
+const QString kUpThenDownId = QStringLiteral("directional:up-down");
+// The test window sits right of the dashboard, which is moved into the screen's left part.
+constexpr int kDashboardWidth = 960;
+constexpr int kDashboardHeight = 690;
+const std::string kTestWindowGeometry = "270x440+1000+40";
+
+std::string readFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& path, const std::string& content) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// ---- What the program keeps ------------------------------------------------------------------
+
+// A count of the usage database, read without writing: -1 while the database or the row cannot be
+// read (the program may be writing it), 0 for a pattern never counted.
+qint64 storedCount(const fs::path& database, const char* query, const QString& key) {
+    sqlite3* connection = nullptr;
+    if (sqlite3_open_v2(database.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(connection);
+        return -1;
+    }
+    sqlite3_busy_timeout(connection, 1000);
+    qint64 count = -1;
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray utf8 = key.toUtf8();
+    if (sqlite3_prepare_v2(connection, query, -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_bind_text(statement, 1, utf8.constData(), static_cast<int>(utf8.size()),
+                          SQLITE_TRANSIENT) == SQLITE_OK) {
+        const int step = sqlite3_step(statement);
+        count = step == SQLITE_ROW    ? sqlite3_column_int64(statement, 0)
+                : step == SQLITE_DONE ? 0
+                                      : -1;
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(connection);
+    return count;
+}
+
+// The rules kept in the preferences file, as the program wrote them. A preset that is switched
+// off is kept there too, as a rule of its own in the preset's place.
+std::vector<GestureMapping> storedRules(const fs::path& preferences) {
+    QFile file(QString::fromStdString(preferences.string()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QJsonValue stored = QJsonDocument::fromJson(file.readAll())
+                                  .object()
+                                  .value(QStringLiteral("gestureCustomMappings"));
+    const QByteArray data = QByteArray::fromBase64(
+        stored.toObject().value(QStringLiteral("data")).toString().toLatin1());
+    const auto decoded = GestureJson::decode<std::vector<GestureMapping>>(data);
+    return decoded ? decoded.value() : std::vector<GestureMapping>{};
+}
+
+// ---- What the screen shows -------------------------------------------------------------------
+
+// The pixels of a rectangle of the screen.
+std::vector<unsigned long> capture(Display* display, const QRect& area) {
+    std::vector<unsigned long> pixels;
+    XImage* image = XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
+                              static_cast<unsigned>(area.width()),
+                              static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return pixels;
+    }
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            pixels.push_back(XGetPixel(image, x, y));
+        }
+    }
+    XDestroyImage(image);
+    return pixels;
+}
+
+bool insideAnyRowOfRules(const AccessibleObject& object) {
+    return object.description.startsWith(QStringLiteral("GestureMappingRow_"));
+}
+
+// ---- The fixture -----------------------------------------------------------------------------
+
+class DashboardEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.started());
+        if (!fs::exists(kBusLauncher)) {
+            GTEST_SKIP() << kBusLauncher
+                         << " is missing (scripts/install-deps installs at-spi2-core)";
+        }
+        // A user who has been through the onboarding, in English.
+        writeFile(preferencesFile(),
+                  R"({"gestureOnboardingCompleted": true, "gestureLanguageOverride": "english"})");
+
+        // A session bus, and the accessibility bus announced on it.
+        const fs::path socket = session_.runtimeDir() / "session-bus";
+        busAddress_ = "unix:path=" + socket.string();
+        // The bus starts the launcher when first asked for the accessibility bus; the launcher
+        // reads the desktop's settings schemas, which live in the system's data folders.
+        ASSERT_TRUE(session_.spawn(
+            {"dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + busAddress_},
+            {{"XDG_DATA_DIRS=/usr/local/share:/usr/share"}, {}}));
+        ASSERT_TRUE(waitUntil([&] { return fs::exists(socket); })) << "no session bus";
+        accessibility_ = std::make_unique<testing::AccessibilityBus>(
+            QString::fromStdString(busAddress_), testing::kDefaultWaitTimeout);
+        ASSERT_TRUE(accessibility_->connected());
+
+        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
+        ASSERT_TRUE(input_->connected());
+        window_ = session_.startTestWindow({.title = "Dashboard",
+                                            .resourceName = "qx-dashboard-window",
+                                            .resourceClass = "QxDashboardWindow",
+                                            .geometry = kTestWindowGeometry});
+        ASSERT_TRUE(window_);
+        testWindowFrame_ = input_->frame(window_->window).value_or(testing::WindowFrame{});
+
+        // Without a tray, the program opens its dashboard at once.
+        program_ = session_.spawn({QX_PROGRAM_PATH}, {{"DBUS_SESSION_BUS_ADDRESS=" + busAddress_,
+                                                       "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"},
+                                                      {}});
+        ASSERT_TRUE(program_);
+        ASSERT_TRUE(waitFor([](const AccessibleObject& tree) {
+            return tree.findByDescription(QStringLiteral("dashboard")) != nullptr &&
+                   tree.findByDescription(kUpThenDownRow) != nullptr;
+        })) << "the dashboard did not open"
+            << output();
+        ASSERT_TRUE(placeDashboardBesideTheTestWindow());
+    }
+
+    void TearDown() override {
+        accessibility_.reset();
+        input_.reset();
+    }
+
+    fs::path preferencesFile() const {
+        return session_.configHome() / "Quillorbitex" / "preferences.json";
+    }
+    fs::path usageDatabase() const {
+        return session_.dataHome() / "Quillorbitex" / "gesture_usage.sqlite";
+    }
+
+    std::string output() const {
+        return program_ ? "\n--- program output ---\n" + readFile(program_->outputPath) : "";
+    }
+
+    // ---- Reading the dashboard ----
+
+    std::optional<AccessibleObject> tree() const {
+        return accessibility_->application(QStringLiteral("Quillorbitex"));
+    }
+
+    // Polls the whole tree until `holds` is true of it, bounded.
+    template <typename Predicate>
+    bool waitFor(Predicate&& holds) {
+        return waitUntil(
+            [&] {
+                const auto snapshot = tree();
+                return snapshot && holds(*snapshot);
+            },
+            testing::kDefaultWaitTimeout, 100ms);
+    }
+
+    // The overview's "Invocations" metric: a card named after its title and value, outside the
+    // rule cards (whose counts read the same way).
+    static const AccessibleObject* invocationsMetric(const AccessibleObject& tree) {
+        return tree.find(
+            [](const AccessibleObject& object) {
+                return object.name.startsWith(QStringLiteral("Invocations: "));
+            },
+            insideAnyRowOfRules);
+    }
+
+    static const AccessibleObject* presetRow(const AccessibleObject& tree) {
+        return tree.findByDescription(kUpThenDownRow);
+    }
+
+    static const AccessibleObject* rowCount(const AccessibleObject& tree) {
+        const AccessibleObject* row = presetRow(tree);
+        return row == nullptr ? nullptr : row->find([](const AccessibleObject& object) {
+            return object.name.startsWith(QStringLiteral("Invocations: "));
+        });
+    }
+
+    static const AccessibleObject* rowToggle(const AccessibleObject& tree) {
+        const AccessibleObject* row = presetRow(tree);
+        return row == nullptr ? nullptr : row->find([](const AccessibleObject& object) {
+            return object.role == QStringLiteral("push button") &&
+                   (object.name == QStringLiteral("Disable") ||
+                    object.name == QStringLiteral("Enable"));
+        });
+    }
+
+    static bool shows(const AccessibleObject* object, const QString& name) {
+        return object != nullptr && object->name == name;
+    }
+
+    bool dashboardShowsCounts(qint64 total, qint64 rule) {
+        const QString totalText = QStringLiteral("Invocations: %1").arg(total);
+        const QString ruleText = QStringLiteral("Invocations: %1").arg(rule);
+        return waitFor([&](const AccessibleObject& tree) {
+            return shows(invocationsMetric(tree), totalText) && shows(rowCount(tree), ruleText);
+        });
+    }
+
+    bool storeHoldsCounts(qint64 total, qint64 rule) {
+        return waitUntil([&] {
+            return storedCount(usageDatabase(),
+                               "SELECT value FROM usage_stats WHERE key = ? LIMIT 1;",
+                               QStringLiteral("total_invocation_count")) == total &&
+                   storedCount(usageDatabase(),
+                               "SELECT count FROM rule_trigger_counts WHERE pattern_id = ? "
+                               "LIMIT 1;",
+                               kUpThenDownId) == rule;
+        });
+    }
+
+    // ---- Acting on it ----
+
+    // The dashboard at the screen's top-left corner at its least size, so that it and the test
+    // window never overlap, whatever the window manager chose.
+    ::testing::AssertionResult placeDashboardBesideTheTestWindow() {
+        const auto moved =
+            session_.run({"xdotool", "search", "--onlyvisible", "--class", "^Quillorbitex$",
+                          "windowmove", "%@", "0", "0", "windowsize", "%@",
+                          std::to_string(kDashboardWidth), std::to_string(kDashboardHeight)});
+        if (!moved) {
+            return moved;
+        }
+        std::optional<QRect> frame;
+        const bool placed = waitUntil(
+            [&] {
+                const auto snapshot = tree();
+                const AccessibleObject* window =
+                    snapshot ? snapshot->findByDescription(QStringLiteral("dashboard")) : nullptr;
+                frame = window != nullptr ? accessibility_->extents(*window) : std::nullopt;
+                return frame && frame->right() < testWindowFrame_.origin.x && frame->x() >= 0 &&
+                       frame->y() >= 0;
+            },
+            testing::kDefaultWaitTimeout, 100ms);
+        if (!placed) {
+            return ::testing::AssertionFailure() << "the dashboard stays over the test window: "
+                                                 << (frame ? QStringLiteral("%1,%2 %3x%4")
+                                                                 .arg(frame->x())
+                                                                 .arg(frame->y())
+                                                                 .arg(frame->width())
+                                                                 .arg(frame->height())
+                                                                 .toStdString()
+                                                           : std::string("no extents"));
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    ScreenPoint inTestWindow(double x, double y) const {
+        return {testWindowFrame_.origin.x + static_cast<int>(x),
+                testWindowFrame_.origin.y + static_cast<int>(y)};
+    }
+
+    void stroke(const std::vector<Point>& corners) {
+        ASSERT_TRUE(input_->activateWindow(window_->window));
+        std::vector<ScreenPoint> path;
+        for (const Point p : testing::polyline(corners, 3)) {
+            path.push_back(inTestWindow(p.x, p.y));
+        }
+        input_->rightDrag(path);
+    }
+
+    void strokeUpThenDown() { stroke({{135, 340}, {135, 180}, {135, 340}}); }
+    void strokeLeftThenDown() { stroke({{230, 120}, {70, 120}, {70, 280}}); }
+
+    bool keyArrived(std::size_t since, const std::string& keysym) const {
+        for (const auto& event : window_->log.eventsSince(since, "KeyPress")) {
+            if (event.field("keysym") == keysym &&
+                (event.number("state").value_or(0) & kControlMask) != 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Clicks the centre of what the accessibility bus says `object` covers.
+    ::testing::AssertionResult click(const AccessibleObject& object) {
+        const auto area = accessibility_->extents(object);
+        if (!area || area->isEmpty()) {
+            return ::testing::AssertionFailure()
+                   << object.name.toStdString() << " has no place on screen";
+        }
+        input_->click(1, {area->center().x(), area->center().y()});
+        return ::testing::AssertionSuccess();
+    }
+
+    // The preset row's switch, once scrolling has brought it to rest below the header bar and
+    // inside the window.
+    std::optional<AccessibleObject> toggleAtRest() {
+        std::optional<AccessibleObject> toggle;
+        std::optional<QRect> last;
+        int steady = 0;
+        waitUntil(
+            [&] {
+                const auto snapshot = tree();
+                if (!snapshot) {
+                    return false;
+                }
+                const AccessibleObject* button = rowToggle(*snapshot);
+                const AccessibleObject* update =
+                    snapshot->findByDescription(QStringLiteral("Overview_CheckForUpdatesButton"));
+                const AccessibleObject* window =
+                    snapshot->findByDescription(QStringLiteral("dashboard"));
+                if (button == nullptr || update == nullptr || window == nullptr) {
+                    return false;
+                }
+                const auto area = accessibility_->extents(*button);
+                const auto header = accessibility_->extents(*update);
+                const auto frame = accessibility_->extents(*window);
+                const bool visible = area && header && frame && frame->contains(*area) &&
+                                     area->top() > header->bottom();
+                steady = visible && area == last ? steady + 1 : 0;
+                last = area;
+                toggle = *button;
+                return steady >= 2;
+            },
+            testing::kDefaultWaitTimeout, 100ms);
+        return steady >= 2 ? toggle : std::nullopt;
+    }
+
+    testing::X11TestSession session_;
+    std::string busAddress_;
+    std::unique_ptr<testing::AccessibilityBus> accessibility_;
+    std::unique_ptr<testing::X11TestInput> input_;
+    std::optional<testing::TestWindowProcess> window_;
+    testing::WindowFrame testWindowFrame_;
+    std::optional<testing::SpawnedProcess> program_;
+    int argc_ = 1;
+    char name_[28] = "qx_e2e_dashboard_tests";
+    char* argv_[2] = {name_, nullptr};
+    QCoreApplication application_{argc_, argv_};
+};
+
+TEST_F(DashboardEndToEndTest,
+       AStrokeCountsWhereTheDashboardShowsItAndASwitchedOffPresetSendsNothing) {
+    ASSERT_TRUE(dashboardShowsCounts(0, 0)) << output();
+    const auto before = tree();
+    ASSERT_TRUE(before);
+    const auto metricArea = accessibility_->extents(*invocationsMetric(*before));
+    ASSERT_TRUE(metricArea && !metricArea->isEmpty());
+    const auto metricPixels = capture(input_->display(), *metricArea);
+    ASSERT_FALSE(metricPixels.empty());
+
+    // The preset sends Control+R to the window under the stroke, and both counts rise: in the
+    // store, in the widgets' texts, and on screen.
+    auto mark = window_->log.events().size();
+    strokeUpThenDown();
+    ASSERT_TRUE(waitUntil([&] { return keyArrived(mark, "r"); }))
+        << "the test window received no Control+R" << output();
+    EXPECT_TRUE(storeHoldsCounts(1, 1));
+    EXPECT_TRUE(dashboardShowsCounts(1, 1)) << output();
+    EXPECT_TRUE(waitUntil([&] { return capture(input_->display(), *metricArea) != metricPixels; }))
+        << "the metric's pixels did not change";
+
+    // The sidebar brings the preset rules into view; the row's switch turns the preset off.
+    const auto page = tree();
+    ASSERT_TRUE(page);
+    const AccessibleObject* sidebarEntry =
+        page->findByDescription(QStringLiteral("DashboardSidebar_activeGestures"));
+    ASSERT_NE(sidebarEntry, nullptr);
+    ASSERT_TRUE(click(*sidebarEntry));
+    const auto toggle = toggleAtRest();
+    ASSERT_TRUE(toggle) << "the preset row's switch did not come into view";
+    ASSERT_EQ(toggle->name, QStringLiteral("Disable"));
+    ASSERT_TRUE(click(*toggle));
+    EXPECT_TRUE(waitFor([](const AccessibleObject& tree) {
+        return shows(rowToggle(tree), QStringLiteral("Enable"));
+    })) << output();
+    EXPECT_TRUE(waitUntil([&] {
+        const auto rules = storedRules(preferencesFile());
+        return rules.size() == 1 && rules.front().id() == kUpThenDownId &&
+               !rules.front().isEnabled();
+    })) << readFile(preferencesFile());
+
+    // The next up-then-down sends nothing. Strokes are handled in order, so once the
+    // left-then-down stroke drawn after it has sent its Control+Tab, nothing more can come of it.
+    mark = window_->log.events().size();
+    strokeUpThenDown();
+    strokeLeftThenDown();
+    ASSERT_TRUE(waitUntil([&] { return keyArrived(mark, "Tab"); }))
+        << "the test window received no Control+Tab" << output();
+    EXPECT_FALSE(keyArrived(mark, "r"));
+    EXPECT_TRUE(storeHoldsCounts(2, 1));
+    EXPECT_TRUE(dashboardShowsCounts(2, 1)) << output();
+}
+
+}  // namespace
+}  // namespace quillorbitex
