@@ -11,8 +11,8 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/Theme.h"
-#include "Views/Theme/TokenLabel.h"
 
 namespace quillorbitex {
 
@@ -76,7 +76,8 @@ private:
 CaptureToggleWidget::CaptureToggleWidget(AppModel& model, QWidget* parent)
     : QFrame(parent),
       model_(model),
-      caption_(new TokenLabel({}, Theme::Font::captionText, Token::textSecondary, this)),
+      caption_(new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
+                                   ThemedTextLabel::Overflow::none, this)),
       dot_(new QWidget(this)),
       switch_(nullptr) {
     setObjectName(QStringLiteral("CaptureToggle"));

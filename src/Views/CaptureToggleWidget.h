@@ -8,7 +8,7 @@ class QAbstractButton;
 namespace quillorbitex {
 
 class AppModel;
-class TokenLabel;
+class ThemedTextLabel;
 
 // The sidebar's capture card: a "Capture" caption with a status dot (green and glowing while
 // capture is on, tertiary grey while off) over the switch that turns capture on and off. The
@@ -37,7 +37,7 @@ private:
     void setProgress(double progress);
 
     AppModel& model_;
-    TokenLabel* caption_;
+    ThemedTextLabel* caption_;
     QWidget* dot_;
     QAbstractButton* switch_;
     // 0 off, 1 on, eased in between; drives the dot and the switch together.

@@ -6,8 +6,8 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/GhostButton.h"
-#include "Views/Theme/TokenLabel.h"
 
 namespace quillorbitex {
 
@@ -29,7 +29,8 @@ QWidget* invisibleElement(const QString& identifier, QWidget* parent) {
 DashboardHeaderBar::DashboardHeaderBar(AppModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
-      title_(new TokenLabel({}, Theme::Font::heading1, Token::textPrimary, this)),
+      title_(new ThemedTextLabel(Theme::Font::heading1, Token::textPrimary,
+                                 ThemedTextLabel::Overflow::none, this)),
       accessibilityStatus_(invisibleElement(QStringLiteral("AccessibilityStatusValue"), this)),
       monitorStatus_(invisibleElement(QStringLiteral("MonitorStatusValue"), this)),
       checkForUpdates_(new GhostButton({}, this)) {

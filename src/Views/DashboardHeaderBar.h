@@ -7,7 +7,7 @@ class QAbstractButton;
 namespace quillorbitex {
 
 class AppModel;
-class TokenLabel;
+class ThemedTextLabel;
 
 // The strip above the dashboard's page: the title "Dashboard" and the "Check for Updates…"
 // button, which works only when the program was built with an update feed. Two invisible 1 px
@@ -32,7 +32,7 @@ private:
     void refreshStatus();
 
     AppModel& model_;
-    TokenLabel* title_;
+    ThemedTextLabel* title_;
     QWidget* accessibilityStatus_;
     QWidget* monitorStatus_;
     QAbstractButton* checkForUpdates_;

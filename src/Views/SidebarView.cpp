@@ -10,8 +10,8 @@
 #include "Localization/L10n.h"
 #include "Views/CaptureToggleWidget.h"
 #include "Views/Components/Icons.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/Theme.h"
-#include "Views/Theme/TokenLabel.h"
 
 namespace quillorbitex {
 
@@ -182,8 +182,10 @@ QWidget* padded(QWidget* content, int left, int top, int right, int bottom, QWid
 
 SidebarView::SidebarView(AppModel& model, QWidget* parent)
     : QWidget(parent),
-      brand_(new TokenLabel({}, Theme::Font::heading2, Token::textPrimary, this)),
-      caption_(new TokenLabel({}, Theme::Font::captionText, Token::textSecondary, this)),
+      brand_(new ThemedTextLabel(Theme::Font::heading2, Token::textPrimary,
+                                 ThemedTextLabel::Overflow::none, this)),
+      caption_(new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
+                                   ThemedTextLabel::Overflow::none, this)),
       captureToggle_(new CaptureToggleWidget(model, this)) {
     setObjectName(QStringLiteral("DashboardSidebar"));
     setFixedWidth(columnWidth);

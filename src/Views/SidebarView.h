@@ -11,7 +11,7 @@ namespace quillorbitex {
 
 class AppModel;
 class CaptureToggleWidget;
-class TokenLabel;
+class ThemedTextLabel;
 
 // The dashboard's left column, 220 px wide: the product mark, one row per section and, at the
 // bottom, the capture card. It keeps no navigation state of its own: the host tells it which
@@ -44,8 +44,8 @@ private:
     void retranslate();
 
     DashboardSection selected_ = DashboardSection::overview;
-    TokenLabel* brand_;
-    TokenLabel* caption_;
+    ThemedTextLabel* brand_;
+    ThemedTextLabel* caption_;
     std::map<DashboardSection, QAbstractButton*> rows_;
     CaptureToggleWidget* captureToggle_;
 };

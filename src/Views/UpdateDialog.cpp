@@ -1,13 +1,13 @@
 #include "Views/UpdateDialog.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "Localization/L10n.h"
 #include "Views/Components/Icons.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/DarkCardFrame.h"
 #include "Views/Theme/GhostButton.h"
@@ -21,14 +21,9 @@ using Token = ThemePalette::Token;
 
 constexpr int kIconSize = 64;
 
-QLabel* textLabel(const QString& text, Theme::Font font, Token color, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(Theme::font(font));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Theme::color(color, *parent));
-    label->setPalette(palette);
+ThemedTextLabel* textLabel(const QString& text, Theme::Font font, Token color, QWidget* parent) {
+    auto* label = new ThemedTextLabel(font, color, ThemedTextLabel::Overflow::wrap, parent);
+    label->setText(text);
     return label;
 }
 

@@ -11,7 +11,7 @@
 #include "Models/GestureLabels.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/Components/StatusPill.h"
-#include "Views/Components/WrappingText.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/DebugTraceCanvas.h"
 #include "Views/Dashboard/GestureDebugPresentation.h"
 #include "Views/Theme/Theme.h"
@@ -181,7 +181,7 @@ struct DebugSection {
         view->show();
     }
     QString value(const char* identifier) const {
-        return view->findChild<WrappingText*>(QString::fromLatin1(identifier))->text();
+        return view->findChild<ThemedTextLabel*>(QString::fromLatin1(identifier))->text();
     }
 
     AppModelTestEnvironment env;
@@ -246,7 +246,7 @@ TEST(GestureDebugSectionView, ALongValueWrapsInsideTheValuesCard) {
         {{0, 0}}, {GestureDirection::left}, kUpDown, GestureAction::openURL(url), false});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 
-    auto* value = section.view->findChild<WrappingText*>(QStringLiteral("DebugLiveActionValue"));
+    auto* value = section.view->findChild<ThemedTextLabel*>(QStringLiteral("DebugLiveActionValue"));
     EXPECT_EQ(value->text(), QStringLiteral("Open ") + url);
     EXPECT_LE(value->width(), GestureDebugSectionView::valuesCardWidth);
     EXPECT_GE(value->heightForWidth(value->width()), 3 * QFontMetrics(value->font()).height())

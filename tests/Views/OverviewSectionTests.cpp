@@ -11,8 +11,8 @@
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/Components/SegmentedPicker.h"
 #include "Views/Components/StatusSummaryView.h"
-#include "Views/Components/ThemedLabel.h"
 #include "Views/Components/ToggleSwitch.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/DashboardPreferencesCard.h"
 #include "Views/Dashboard/OverviewMetricCard.h"
 #include "Views/Theme/GhostButton.h"
@@ -280,18 +280,6 @@ TEST_F(OverviewSectionTest, StatusCardTakesNoSpaceOnceTheRemedyWorked) {
     o.model().setCaptureEnabled(false);
     EXPECT_TRUE(status.isVisible());
     EXPECT_EQ(pill->state(), StatusPill::State::amber(QStringLiteral("Stopped")));
-}
-
-TEST(ThemedLabel, TakesItsTokenAgainWhenTheAppearanceChanges) {
-    QWidget window;
-    window.setPalette(ThemePalette::qtPalette(false));
-    ThemedLabel label(QStringLiteral("a & b"), Theme::Font::captionText, Token::statusRed, &window);
-    EXPECT_EQ(label.palette().color(QPalette::WindowText),
-              ThemePalette::color(Token::statusRed, false));
-    window.setPalette(ThemePalette::qtPalette(true));
-    EXPECT_EQ(label.palette().color(QPalette::WindowText),
-              ThemePalette::color(Token::statusRed, true));
-    EXPECT_EQ(label.textFormat(), Qt::PlainText);
 }
 
 }  // namespace

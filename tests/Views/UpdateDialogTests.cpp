@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/Theme.h"
 #include "Views/UpdateDialog.h"
 #include "Views/UpdateDialogPresenter.h"
@@ -28,7 +28,7 @@ UpdateCheckOutcome outcome(Kind kind, QString notes = {}, QUrl link = kDownload)
 }
 
 QString textOf(const QWidget& dialog, const char* name) {
-    const auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+    const auto* label = dialog.findChild<ThemedTextLabel*>(QString::fromLatin1(name));
     return label ? label->text() : QStringLiteral("(missing)");
 }
 

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "Views/Theme/TextWidths.h"
+
 namespace quillorbitex {
 
 namespace {
@@ -41,9 +43,9 @@ void CapsuleLabel::setColors(ThemePalette::Token text, ThemePalette::Token fill,
 QSize CapsuleLabel::sizeHint() const {
     if (!sizeHint_.isValid()) {
         const QFontMetricsF metrics(font());
-        sizeHint_ = QSize(
-            static_cast<int>(std::ceil(metrics.horizontalAdvance(text_))) + 2 * kHorizontalPadding,
-            static_cast<int>(std::ceil(metrics.height())) + 2 * kVerticalPadding);
+        sizeHint_ =
+            QSize(static_cast<int>(std::ceil(textAdvance(font(), text_))) + 2 * kHorizontalPadding,
+                  static_cast<int>(std::ceil(metrics.height())) + 2 * kVerticalPadding);
     }
     return sizeHint_;
 }

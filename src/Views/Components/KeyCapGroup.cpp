@@ -6,6 +6,7 @@
 
 #include "Models/ActionLabels.h"
 #include "Views/Components/PlainText.h"
+#include "Views/Theme/TextWidths.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -109,7 +110,7 @@ void KeyCapGroup::rebuild() {
 
 QSize KeyCapGroup::capSize(const QString& label) const {
     const QFontMetricsF metrics(capFont_);
-    return {ceilToInt(metrics.horizontalAdvance(label)) + 2 * kCapHorizontalPadding,
+    return {ceilToInt(textAdvance(capFont_, label)) + 2 * kCapHorizontalPadding,
             ceilToInt(metrics.height()) + 2 * kCapVerticalPadding};
 }
 

@@ -9,7 +9,8 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
-#include "Views/Components/ThemedLabel.h"
+#include "Views/Components/ThemedTextLabel.h"
+#include "Views/Components/Visibility.h"
 #include "Views/Theme/GhostButton.h"
 
 namespace quillorbitex {
@@ -43,13 +44,14 @@ public:
     StatusAlertRow(const QString& pillIdentifier, const Action& first, const Action& second,
                    QWidget* parent)
         : QWidget(parent),
-          title_(new ThemedLabel({}, Theme::Font::heading3, Token::textPrimary, this)),
+          title_(new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
+                                     ThemedTextLabel::Overflow::none, this)),
           pill_(new StatusPill(StatusPill::State::amber({}), this)),
-          detail_(new ThemedLabel({}, Theme::Font::bodyText, Token::textSecondary, this)),
+          detail_(new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
+                                      ThemedTextLabel::Overflow::wrap, this)),
           first_(new GhostButton({}, this)),
           second_(new GhostButton({}, this)) {
         setIdentifier(pill_, pillIdentifier);
-        detail_->setWordWrap(true);
         for (const auto& [button, action] : {std::pair{first_, &first}, {second_, &second}}) {
             setIdentifier(button, QString::fromLatin1(action->identifier));
             QObject::connect(button, &QAbstractButton::clicked, this, action->run);
@@ -107,9 +109,9 @@ protected:
     }
 
 private:
-    ThemedLabel* title_;
+    ThemedTextLabel* title_;
     StatusPill* pill_;
-    ThemedLabel* detail_;
+    ThemedTextLabel* detail_;
     GhostButton* first_;
     GhostButton* second_;
 };
@@ -173,15 +175,10 @@ void StatusSummaryView::refresh() {
         target->show(row);
         (row.kind == RowKind::accessibility ? accessibilityShown : monitorShown) = true;
     }
-    accessibilityRow_->setVisible(accessibilityShown);
-    monitorRow_->setVisible(monitorShown);
-    // Hidden, the card takes no space in the section. Shown again only if it hid itself: a card
-    // nobody has shown yet appears with its parent.
-    if (!accessibilityShown && !monitorShown) {
-        hide();
-    } else if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide)) {
-        show();
-    }
+    setShown(accessibilityRow_, accessibilityShown);
+    setShown(monitorRow_, monitorShown);
+    // Hidden, the card takes no space in the section.
+    setShown(this, accessibilityShown || monitorShown);
 }
 
 }  // namespace quillorbitex

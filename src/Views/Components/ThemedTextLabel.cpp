@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include "Views/Components/PlainText.h"
+#include "Views/Theme/TextWidths.h"
 
 namespace quillorbitex {
 
@@ -29,9 +30,9 @@ ThemedTextLabel::ThemedTextLabel(Theme::Font font, ThemePalette::Token color, Ov
     setFont(Theme::font(font));
     // A wrapped paragraph's height follows its width; a fixed vertical policy would cap it at the
     // height of the preferred width.
-    QSizePolicy policy(QSizePolicy::Preferred,
-                       overflow == Overflow::wrap ? QSizePolicy::Preferred : QSizePolicy::Fixed);
-    policy.setHeightForWidth(overflow == Overflow::wrap);
+    const bool wraps = overflow == Overflow::wrap;
+    QSizePolicy policy(QSizePolicy::Preferred, wraps ? QSizePolicy::Preferred : QSizePolicy::Fixed);
+    policy.setHeightForWidth(wraps);
     setSizePolicy(policy);
 }
 
@@ -40,8 +41,7 @@ void ThemedTextLabel::setText(const QString& text) {
         return;
     }
     text_ = text;
-    wrappedHeights_.fill({-1, 0});
-    naturalWidth_ = -1;
+    forgetMeasurements();
     setAccessibleName(text);
     updateToolTip();
     updateGeometry();
@@ -56,8 +56,37 @@ void ThemedTextLabel::setColorToken(ThemePalette::Token color) {
     update();
 }
 
+void ThemedTextLabel::setMinimumShrinkPixelSize(int pixelSize) {
+    if (pixelSize == minimumShrinkPixelSize_) {
+        return;
+    }
+    minimumShrinkPixelSize_ = pixelSize;
+    forgetMeasurements();
+    updateGeometry();
+    update();
+}
+
+QFont ThemedTextLabel::fittedFont(int width) const {
+    QFont fitted = font();
+    if (overflow_ != Overflow::wrap || minimumShrinkPixelSize_ <= 0 || fitted.pixelSize() <= 0) {
+        return fitted;
+    }
+    const QStringList words = text_.split(QChar(' '), Qt::SkipEmptyParts);
+    const auto widest = [&words](const QFont& candidate) {
+        double widestWord = 0;
+        for (const QString& word : words) {
+            widestWord = std::max(widestWord, textAdvance(candidate, word));
+        }
+        return widestWord;
+    };
+    while (fitted.pixelSize() > minimumShrinkPixelSize_ && widest(fitted) > width) {
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    }
+    return fitted;
+}
+
 QString ThemedTextLabel::displayedText() const {
-    if (overflow_ == Overflow::wrap) {
+    if (overflow_ == Overflow::wrap || overflow_ == Overflow::none) {
         return text_;
     }
     const Qt::TextElideMode mode =
@@ -73,12 +102,16 @@ int ThemedTextLabel::singleLineHeight() const {
     return ceilToInt(QFontMetricsF(font()).height());
 }
 
-QSize ThemedTextLabel::sizeHint() const {
+int ThemedTextLabel::naturalWidth() const {
     if (naturalWidth_ < 0) {
-        naturalWidth_ = ceilToInt(QFontMetricsF(font()).horizontalAdvance(text_));
+        naturalWidth_ = ceilToInt(textAdvance(font(), text_));
     }
+    return naturalWidth_;
+}
+
+QSize ThemedTextLabel::sizeHint() const {
     const QMargins margins = contentsMargins();
-    int width = naturalWidth_;
+    int width = naturalWidth();
     int height = singleLineHeight();
     if (overflow_ == Overflow::wrap && width > kPreferredWrapWidth) {
         width = kPreferredWrapWidth;
@@ -89,6 +122,9 @@ QSize ThemedTextLabel::sizeHint() const {
 
 QSize ThemedTextLabel::minimumSizeHint() const {
     const QSize preferred = sizeHint();
+    if (overflow_ == Overflow::none) {
+        return preferred;
+    }
     const QMargins margins = contentsMargins();
     const int horizontal = margins.left() + margins.right();
     const int width = std::min(preferred.width() - horizontal, kMinimumElidedWidth) + horizontal;
@@ -111,11 +147,9 @@ int ThemedTextLabel::heightForWidth(int width) const {
     return wrappedHeight(inner) + margins.top() + margins.bottom();
 }
 
-namespace {
-
-// Lays the text out in lines of `width`, breaking between words where it can and inside a word
-// that is longer than a line; returns the height of the lines.
-qreal layOut(QTextLayout& layout, int width) {
+qreal ThemedTextLabel::layOut(QTextLayout& layout, int width) const {
+    layout.setText(text_);
+    layout.setFont(fittedFont(width));
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
@@ -130,20 +164,24 @@ qreal layOut(QTextLayout& layout, int width) {
     return y;
 }
 
-}  // namespace
-
 int ThemedTextLabel::wrappedHeight(int width) const {
     for (const auto& [cachedWidth, height] : wrappedHeights_) {
         if (cachedWidth == width) {
             return height;
         }
     }
-    QTextLayout layout(text_, font());
+    QTextLayout layout;
+    // At least a line of the full-size font, so that shrunk text keeps its neighbours in line.
     const int height = std::max(ceilToInt(layOut(layout, width)), singleLineHeight());
     // Layouts ask for a few widths in turn (the current one, the one being tried); keep the last.
     std::rotate(wrappedHeights_.rbegin(), wrappedHeights_.rbegin() + 1, wrappedHeights_.rend());
     wrappedHeights_.front() = {width, height};
     return height;
+}
+
+void ThemedTextLabel::forgetMeasurements() {
+    wrappedHeights_.fill({-1, 0});
+    naturalWidth_ = -1;
 }
 
 void ThemedTextLabel::paintEvent(QPaintEvent*) {
@@ -158,7 +196,7 @@ void ThemedTextLabel::paintEvent(QPaintEvent*) {
         painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, displayedText());
         return;
     }
-    QTextLayout layout(text_, font());
+    QTextLayout layout;
     layOut(layout, area.width());
     layout.draw(&painter, area.topLeft());
 }
@@ -170,15 +208,14 @@ void ThemedTextLabel::resizeEvent(QResizeEvent* event) {
 
 void ThemedTextLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
-        wrappedHeights_.fill({-1, 0});
-        naturalWidth_ = -1;
+        forgetMeasurements();
         updateGeometry();
     }
     QWidget::changeEvent(event);
 }
 
 void ThemedTextLabel::updateToolTip() {
-    if (overflow_ == Overflow::wrap) {
+    if (overflow_ != Overflow::elideRight && overflow_ != Overflow::elideMiddle) {
         return;
     }
     setToolTip(isElided() ? plainToolTip(text_) : QString());

@@ -7,18 +7,24 @@
 
 #include "Views/Theme/Theme.h"
 
+class QTextLayout;
+
 namespace quillorbitex {
 
-// A line or paragraph of plain text in one of the theme's fonts and colours. The colour is a token
-// resolved when it is drawn, so the text follows the appearance; the text is never read as rich
-// text or mnemonics (rule names, URLs and application names are shown exactly as written). Text
-// that does not fit is wrapped (at word boundaries, or anywhere inside a word too long for a line,
-// such as a URL) or elided, as chosen; elided text shows the whole text as its tooltip.
+// A line or paragraph of plain text in one of the theme's fonts and colours: the one text label of
+// the views. The colour is a token resolved when it is drawn, so the text follows the appearance;
+// the text is never read as rich text or mnemonics (rule names, URLs and application names are
+// shown exactly as written), and it is the label's accessible name.
+//
+// Text that does not fit is handled as chosen: kept whole on one line (`none`, the least width is
+// the text's), wrapped (at word boundaries, or anywhere inside a word too long for a line, such as
+// a URL; the height follows the width), or elided at the end or in the middle with the whole text
+// as tooltip.
 class ThemedTextLabel : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Overflow { wrap, elideRight, elideMiddle };
+    enum class Overflow { wrap, elideRight, elideMiddle, none };
 
     ThemedTextLabel(Theme::Font font, ThemePalette::Token color, Overflow overflow,
                     QWidget* parent = nullptr);
@@ -27,6 +33,13 @@ public:
     void setText(const QString& text);
     ThemePalette::Token colorToken() const { return color_; }
     void setColorToken(ThemePalette::Token color);
+    Overflow overflow() const { return overflow_; }
+
+    // Wrapped text only: lets the type shrink, down to `pixelSize`, until the longest word fits the
+    // line, before a word is broken; for short captions in narrow places. Off (0) by default.
+    void setMinimumShrinkPixelSize(int pixelSize);
+    // The font the text is drawn in at `width`.
+    QFont fittedFont(int width) const;
 
     // The text as drawn at the current width (with the ellipsis when elided).
     QString displayedText() const;
@@ -46,12 +59,17 @@ private:
     // The height of the text wrapped at `width`; the last few answers are kept, since layouts
     // ask again and again for the same widths.
     int wrappedHeight(int width) const;
+    // Lays the text out in `layout` in lines of `width`; returns the height of the lines.
+    qreal layOut(QTextLayout& layout, int width) const;
+    void forgetMeasurements();
     void updateToolTip();
     int singleLineHeight() const;
+    int naturalWidth() const;
 
     QString text_;
     ThemePalette::Token color_;
     Overflow overflow_;
+    int minimumShrinkPixelSize_ = 0;
     mutable std::array<std::pair<int, int>, 4> wrappedHeights_{
         {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}}};
     mutable int naturalWidth_ = -1;

@@ -13,10 +13,10 @@ namespace quillorbitex {
 CustomGestureLaunchCard::CustomGestureLaunchCard(QWidget* parent)
     : QWidget(parent),
       title_(new ThemedTextLabel(Theme::Font::heading2, ThemePalette::Token::textPrimary,
-                                 ThemedTextLabel::Overflow::elideRight)),
+                                 ThemedTextLabel::Overflow::elideRight, this)),
       description_(new ThemedTextLabel(Theme::Font::bodyText, ThemePalette::Token::textSecondary,
-                                       ThemedTextLabel::Overflow::wrap)),
-      createButton_(new AccentButton) {
+                                       ThemedTextLabel::Overflow::wrap, this)),
+      createButton_(new AccentButton({}, false, this)) {
     const QString identifier = QStringLiteral("CustomGesture_OpenWizardButton");
     createButton_->setObjectName(identifier);
     createButton_->setAccessibleDescription(identifier);

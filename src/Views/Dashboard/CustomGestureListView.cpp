@@ -6,6 +6,7 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ThemedTextLabel.h"
+#include "Views/Components/Visibility.h"
 #include "Views/Dashboard/EditableGestureRuleRow.h"
 #include "Views/Dashboard/GestureRuleRowContent.h"
 
@@ -24,10 +25,10 @@ CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
       header_(new ThemedTextLabel(Theme::Font::captionText, ThemePalette::Token::textTertiary,
-                                  ThemedTextLabel::Overflow::elideRight)),
+                                  ThemedTextLabel::Overflow::elideRight, this)),
       emptyState_(new ThemedTextLabel(Theme::Font::bodyText, ThemePalette::Token::textTertiary,
-                                      ThemedTextLabel::Overflow::wrap)),
-      rowsHost_(new QWidget),
+                                      ThemedTextLabel::Overflow::wrap, this)),
+      rowsHost_(new QWidget(this)),
       rows_(new QVBoxLayout(rowsHost_)) {
     setIdentifier(this, QStringLiteral("CustomGestureList"));
     setIdentifier(emptyState_, QStringLiteral("CustomGestureEmptyState"));
@@ -122,18 +123,19 @@ void CustomGestureListView::sync() {
         }
     }
     if (order != order_) {
+        // A card put into the layout of a shown list is shown by the layout; an explicit show()
+        // here would lay out each card of a list not yet on screen at a size it never gets.
         for (int index = 0; index < static_cast<int>(order.size()); ++index) {
             QWidget* container = entries_.at(order[static_cast<std::size_t>(index)]).container;
             if (rows_->indexOf(container) != index) {
                 rows_->removeWidget(container);
                 rows_->insertWidget(index, container);
             }
-            container->show();
         }
         order_ = std::move(order);
     }
-    emptyState_->setVisible(order_.empty());
-    rowsHost_->setVisible(!order_.empty());
+    setShown(emptyState_, order_.empty());
+    setShown(rowsHost_, !order_.empty());
 }
 
 void CustomGestureListView::refreshInvocationCounts() {

@@ -11,8 +11,10 @@ namespace quillorbitex {
 
 CustomRulesSectionContent::CustomRulesSectionContent(AppModel& model, QWidget* parent)
     : QWidget(parent),
-      launchCard_(new CustomGestureLaunchCard),
-      list_(new CustomGestureListView(model)) {
+      // Made with their parent: taking a full list later costs every widget on it a second round
+      // of events.
+      launchCard_(new CustomGestureLaunchCard(this)),
+      list_(new CustomGestureListView(model, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(14);

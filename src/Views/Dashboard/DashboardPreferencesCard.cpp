@@ -12,7 +12,7 @@
 #include "ViewModels/AppModel.h"
 #include "Views/Components/PickerRow.h"
 #include "Views/Components/SegmentedPicker.h"
-#include "Views/Components/ThemedLabel.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/Components/ToggleSwitch.h"
 #include "Views/Dashboard/OverviewPresentation.h"
 #include "Views/Theme/DarkCardFrame.h"
@@ -26,14 +26,14 @@ using Token = ThemePalette::Token;
 constexpr int kCardSpacing = 18;
 constexpr int kRowSpacing = 8;
 
-ThemedLabel* rowTitle(QWidget* parent) {
-    return new ThemedLabel({}, Theme::Font::heading3, Token::textPrimary, parent);
+ThemedTextLabel* rowTitle(QWidget* parent) {
+    return new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
+                               ThemedTextLabel::Overflow::none, parent);
 }
 
-ThemedLabel* note(QWidget* parent) {
-    auto* label = new ThemedLabel({}, Theme::Font::captionText, Token::textTertiary, parent);
-    label->setWordWrap(true);
-    return label;
+ThemedTextLabel* note(QWidget* parent) {
+    return new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+                               ThemedTextLabel::Overflow::wrap, parent);
 }
 
 // A row of the card: its controls, then its note.
@@ -72,12 +72,14 @@ DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* par
     QVBoxLayout* card = frame->contentLayout();
     card->setSpacing(kCardSpacing);
 
-    heading_ = new ThemedLabel({}, Theme::Font::heading2, Token::textPrimary, frame);
+    heading_ = new ThemedTextLabel(Theme::Font::heading2, Token::textPrimary,
+                                   ThemedTextLabel::Overflow::none, frame);
     card->addWidget(heading_);
 
     QVBoxLayout* row = addRow(card);
     thresholdTitle_ = rowTitle(frame);
-    thresholdValue_ = new ThemedLabel({}, Theme::Font::bodyMono, Token::textSecondary, frame);
+    thresholdValue_ = new ThemedTextLabel(Theme::Font::bodyMono, Token::textSecondary,
+                                          ThemedTextLabel::Overflow::none, frame);
     titleLine(row, thresholdTitle_, thresholdValue_);
     thresholdSlider_ = new QSlider(Qt::Horizontal, frame);
     setIdentifier(thresholdSlider_, QStringLiteral("Overview_MatchingThresholdSlider"));

@@ -9,7 +9,7 @@ namespace quillorbitex {
 
 class AppModel;
 class SegmentedPicker;
-class ThemedLabel;
+class ThemedTextLabel;
 class ToggleSwitch;
 
 // The overview's preferences: the freeform matching threshold, automatic update checks, Open at
@@ -33,8 +33,8 @@ public:
     QComboBox* languagePicker() const { return languagePicker_; }
     SegmentedPicker* themePicker() const { return themePicker_; }
     // The texts beside the slider and under the Open at Login switch.
-    ThemedLabel* thresholdValueLabel() const { return thresholdValue_; }
-    ThemedLabel* openAtLoginNote() const { return loginNote_; }
+    ThemedTextLabel* thresholdValueLabel() const { return thresholdValue_; }
+    ThemedTextLabel* openAtLoginNote() const { return loginNote_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -49,23 +49,23 @@ private:
     void showTheme();
 
     AppModel& model_;
-    ThemedLabel* heading_;
-    ThemedLabel* thresholdTitle_;
-    ThemedLabel* thresholdValue_;
+    ThemedTextLabel* heading_;
+    ThemedTextLabel* thresholdTitle_;
+    ThemedTextLabel* thresholdValue_;
     QSlider* thresholdSlider_;
-    ThemedLabel* thresholdNote_;
-    ThemedLabel* updateTitle_;
+    ThemedTextLabel* thresholdNote_;
+    ThemedTextLabel* updateTitle_;
     ToggleSwitch* updateSwitch_;
-    ThemedLabel* updateNote_;
-    ThemedLabel* loginTitle_;
+    ThemedTextLabel* updateNote_;
+    ThemedTextLabel* loginTitle_;
     ToggleSwitch* loginSwitch_;
-    ThemedLabel* loginNote_;
-    ThemedLabel* languageTitle_;
+    ThemedTextLabel* loginNote_;
+    ThemedTextLabel* languageTitle_;
     QComboBox* languagePicker_;
-    ThemedLabel* languageNote_;
-    ThemedLabel* themeTitle_;
+    ThemedTextLabel* languageNote_;
+    ThemedTextLabel* themeTitle_;
     SegmentedPicker* themePicker_;
-    ThemedLabel* themeNote_;
+    ThemedTextLabel* themeNote_;
 };
 
 }  // namespace quillorbitex

@@ -80,6 +80,16 @@ DashboardView::DashboardView(AppModel& model, Executor* mainExecutor, QWidget* p
       self_(std::make_shared<DashboardView*>(this)) {
     setObjectName(QStringLiteral("DashboardView"));
 
+    // The page goes into the scroll area before anything is built on it: handing over a full
+    // page lays out and re-resolves every widget on it once more.
+    scrollArea_->setObjectName(QStringLiteral("DashboardScroll"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(true);
+    scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scrollArea_->setWidget(page_);
+    page_->installEventFilter(this);
+
     auto* pageLayout = new QVBoxLayout(page_);
     pageLayout->setContentsMargins(28, 24, 28, 24);
     pageLayout->setSpacing(24);
@@ -124,14 +134,6 @@ DashboardView::DashboardView(AppModel& model, Executor* mainExecutor, QWidget* p
     debugging->setAccessibleDescription(debugging->objectName());
     // Sections keep their own heights; a short page leaves the space below the last one.
     pageLayout->addStretch(1);
-
-    scrollArea_->setObjectName(QStringLiteral("DashboardScroll"));
-    scrollArea_->setFrameShape(QFrame::NoFrame);
-    scrollArea_->setWidgetResizable(true);
-    scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scrollArea_->setWidget(page_);
-    page_->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -19,6 +19,7 @@
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
+#include "Views/Components/Visibility.h"
 #include "Views/Dashboard/RuleStatusCapsule.h"
 #include "Views/Theme/GhostButton.h"
 
@@ -253,7 +254,7 @@ void EditableGestureRuleRow::showCapsule(RuleStatusCapsule*& capsule,
     // Kept in the order name, source, kind, "Disabled", application rules.
     titleLine_->removeWidget(capsule);
     titleLine_->insertWidget(titleLine_->indexOf(after) + 1, capsule);
-    capsule->show();
+    setShown(capsule, true);
 }
 
 void EditableGestureRuleRow::showSummary(const std::optional<QString>& summary) {
@@ -269,7 +270,7 @@ void EditableGestureRuleRow::showSummary(const std::optional<QString>& summary) 
         textColumn_->addWidget(summaryLabel_);
     }
     summaryLabel_->setText(*summary);
-    summaryLabel_->show();
+    setShown(summaryLabel_, true);
 }
 
 void EditableGestureRuleRow::beginEditingName() {

@@ -14,8 +14,7 @@
 #include "ViewModels/AppModel.h"
 #include "ViewModels/OverlayDebugStore.h"
 #include "Views/Components/StatusPill.h"
-#include "Views/Components/ThemedLabel.h"
-#include "Views/Components/WrappingText.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/DebugTraceCanvas.h"
 #include "Views/Dashboard/GestureDebugPresentation.h"
 #include "Views/Theme/DarkCardFrame.h"
@@ -140,12 +139,13 @@ public:
     DebugValueRow(const char* titleKey, const QString& identifier, QWidget* parent)
         : QWidget(parent),
           titleKey_(titleKey),
-          title_(new ThemedLabel({}, Theme::Font::captionText, Token::textTertiary, this)),
-          value_(new WrappingText(Theme::Font::bodyMono, Token::textPrimary, this)) {
+          title_(new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+                                     ThemedTextLabel::Overflow::wrap, this)),
+          value_(new ThemedTextLabel(Theme::Font::bodyMono, Token::textPrimary,
+                                     ThemedTextLabel::Overflow::wrap, this)) {
         QFont font = title_->font();
         font.setCapitalization(QFont::AllUppercase);
         title_->setFont(font);
-        title_->setWordWrap(true);
         setIdentifier(value_, identifier);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -160,8 +160,8 @@ public:
 
 private:
     const char* titleKey_;
-    ThemedLabel* title_;
-    WrappingText* value_;
+    ThemedTextLabel* title_;
+    ThemedTextLabel* value_;
 };
 
 GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugStore& debugStore,
@@ -176,7 +176,8 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     traceCard->contentLayout()->setSpacing(12);
     auto* header = new QWidget(traceCard);
     setIdentifier(header, QStringLiteral("DebugOverlayStateValue"));
-    traceTitle_ = new ThemedLabel({}, Theme::Font::heading3, Token::textPrimary, header);
+    traceTitle_ = new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
+                                      ThemedTextLabel::Overflow::none, header);
     overlayPill_ = new StatusPill(StatusPill::State::amber({}), header);
     auto* headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(0, 0, 0, 0);
@@ -185,8 +186,8 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     headerLayout->addWidget(overlayPill_);
     canvas_ = new DebugTraceCanvas({}, traceCard);
     setIdentifier(canvas_, QStringLiteral("DebugTraceCanvas"));
-    traceHelp_ = new ThemedLabel({}, Theme::Font::captionText, Token::textTertiary, traceCard);
-    traceHelp_->setWordWrap(true);
+    traceHelp_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+                                     ThemedTextLabel::Overflow::wrap, traceCard);
     traceCard->contentLayout()->addWidget(header);
     traceCard->contentLayout()->addWidget(canvas_);
     traceCard->contentLayout()->addWidget(traceHelp_);
@@ -219,9 +220,10 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     // The log card.
     auto* logCard = new DarkCardFrame(this);
     logCard->contentLayout()->setSpacing(12);
-    logTitle_ = new ThemedLabel({}, Theme::Font::heading1, Token::textPrimary, logCard);
-    logSubtitle_ = new ThemedLabel({}, Theme::Font::bodyText, Token::textSecondary, logCard);
-    logSubtitle_->setWordWrap(true);
+    logTitle_ = new ThemedTextLabel(Theme::Font::heading1, Token::textPrimary,
+                                    ThemedTextLabel::Overflow::none, logCard);
+    logSubtitle_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
+                                       ThemedTextLabel::Overflow::wrap, logCard);
     auto* logHeading = new QVBoxLayout;
     logHeading->setSpacing(4);
     logHeading->addWidget(logTitle_);

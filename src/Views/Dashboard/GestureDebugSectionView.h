@@ -13,7 +13,7 @@ class AppModel;
 class DebugTraceCanvas;
 class OverlayDebugStore;
 class StatusPill;
-class ThemedLabel;
+class ThemedTextLabel;
 
 // The debugging section below its header: the trace card (the live stroke, or else the last
 // one, with the overlay's state in a pill), the card of six values about the live and the last
@@ -49,13 +49,13 @@ private:
     AppModel& model_;
     OverlayDebugStore& debugStore_;
     std::function<void()> copyLogAction_;
-    ThemedLabel* traceTitle_;
+    ThemedTextLabel* traceTitle_;
     StatusPill* overlayPill_;
     DebugTraceCanvas* canvas_;
-    ThemedLabel* traceHelp_;
+    ThemedTextLabel* traceHelp_;
     std::array<DebugValueRow*, 6> values_{};
-    ThemedLabel* logTitle_;
-    ThemedLabel* logSubtitle_;
+    ThemedTextLabel* logTitle_;
+    ThemedTextLabel* logSubtitle_;
     QAbstractButton* copyLog_;
     QPlainTextEdit* log_;
 };

@@ -4,8 +4,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "Views/Components/ThemedLabel.h"
-#include "Views/Components/WrappingText.h"
+#include "Views/Components/ThemedTextLabel.h"
 
 namespace quillorbitex {
 
@@ -23,9 +22,12 @@ constexpr int kValuePixels = 28;
 OverviewMetricCard::OverviewMetricCard(const QString& title, const QString& value,
                                        const QString& detail, QWidget* parent)
     : QFrame(parent),
-      title_(new WrappingText(Theme::Font::captionText, Token::textTertiary, this)),
-      value_(new ThemedLabel({}, Theme::Font::heading1, Token::textPrimary, this)),
-      detail_(new WrappingText(Theme::Font::bodyText, Token::textSecondary, this)) {
+      title_(new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+                                 ThemedTextLabel::Overflow::wrap, this)),
+      value_(new ThemedTextLabel(Theme::Font::heading1, Token::textPrimary,
+                                 ThemedTextLabel::Overflow::none, this)),
+      detail_(new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
+                                  ThemedTextLabel::Overflow::wrap, this)) {
     setFrameShape(QFrame::NoFrame);
     setMinimumHeight(minimumCardHeight);
     // Cards share the row's width equally, whatever their texts.

@@ -4,8 +4,7 @@
 
 namespace quillorbitex {
 
-class ThemedLabel;
-class WrappingText;
+class ThemedTextLabel;
 
 // One metric of the overview: a small upper-case title, the value in large type and a line of
 // detail that wraps as far as it needs, on an elevated rounded card at least 108 px high. The
@@ -28,9 +27,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    WrappingText* title_;
-    ThemedLabel* value_;
-    WrappingText* detail_;
+    ThemedTextLabel* title_;
+    ThemedTextLabel* value_;
+    ThemedTextLabel* detail_;
 };
 
 }  // namespace quillorbitex

@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "Localization/L10n.h"
-#include "Views/Theme/TokenLabel.h"
+#include "Views/Components/ThemedTextLabel.h"
 
 namespace quillorbitex {
 
@@ -13,10 +13,10 @@ SectionHeader::SectionHeader(std::string_view titleKey, std::string_view subtitl
     : QWidget(parent),
       titleKey_(titleKey),
       subtitleKey_(subtitleKey),
-      title_(new TokenLabel({}, Theme::Font::heading1, ThemePalette::Token::textPrimary, this)),
-      subtitle_(
-          new TokenLabel({}, Theme::Font::bodyText, ThemePalette::Token::textSecondary, this)) {
-    subtitle_->setWordWrap(true);
+      title_(new ThemedTextLabel(Theme::Font::heading1, ThemePalette::Token::textPrimary,
+                                 ThemedTextLabel::Overflow::none, this)),
+      subtitle_(new ThemedTextLabel(Theme::Font::bodyText, ThemePalette::Token::textSecondary,
+                                    ThemedTextLabel::Overflow::wrap, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);

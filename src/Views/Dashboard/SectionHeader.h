@@ -5,7 +5,7 @@
 
 namespace quillorbitex {
 
-class TokenLabel;
+class ThemedTextLabel;
 
 // The title and subtitle every dashboard section opens with. Both are string-table keys (English
 // texts marked with L10N_KEY), looked up again when the language changes.
@@ -28,8 +28,8 @@ private:
 
     std::string_view titleKey_;
     std::string_view subtitleKey_;
-    TokenLabel* title_;
-    TokenLabel* subtitle_;
+    ThemedTextLabel* title_;
+    ThemedTextLabel* subtitle_;
 };
 
 }  // namespace quillorbitex

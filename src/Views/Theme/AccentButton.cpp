@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "Views/Theme/TextWidths.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -61,7 +62,7 @@ double AccentButton::currentShadowOpacity() const {
 QSize AccentButton::sizeHint() const {
     // Rounded up, so that the label is never elided at its own size.
     const QFontMetricsF metrics(font());
-    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + 2 * kHorizontalPadding,
+    return {static_cast<int>(std::ceil(textAdvance(font(), text()))) + 2 * kHorizontalPadding,
             static_cast<int>(std::ceil(metrics.height())) + 2 * kVerticalPadding};
 }
 

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "Views/Theme/TextWidths.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -54,7 +55,7 @@ QColor GhostButton::currentFillColor() const {
 QSize GhostButton::sizeHint() const {
     // Rounded up, so that the label is never elided at its own size.
     const QFontMetricsF metrics(font());
-    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + 2 * kHorizontalPadding,
+    return {static_cast<int>(std::ceil(textAdvance(font(), text()))) + 2 * kHorizontalPadding,
             static_cast<int>(std::ceil(metrics.height())) + 2 * kVerticalPadding};
 }
 

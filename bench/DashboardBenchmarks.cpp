@@ -1,11 +1,13 @@
-// The dashboard's rule sections with 200 custom rules (offscreen): building the custom and preset
-// lists, and what one rule switched off costs until the sections show it, split into the model's
-// republish and save and the sections' own update.
+// The dashboard with 200 custom rules (offscreen): building the whole window and its rule sections
+// alone, and what one rule switched off costs until the window shows it, split into the model's
+// republish and save and the views' own update.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <cmath>
@@ -14,11 +16,15 @@
 #include <numbers>
 #include <random>
 
+#include "Platform/JsonFileUserDefaults.h"
 #include "Services/Capture/GestureClassifier.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
 #include "ViewModels/AppModel.h"
+#include "Views/ContentView.h"
 #include "Views/Dashboard/CustomRulesSectionContent.h"
+#include "Views/Dashboard/DashboardView.h"
 #include "Views/Dashboard/PresetRulesSectionContent.h"
+#include "Views/DashboardWindow.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -27,6 +33,8 @@ namespace {
 constexpr int kCustomRules = 200;
 constexpr int kPageWidth = 880;
 constexpr int kViewportHeight = 700;
+// The window's size when it opens.
+constexpr QSize kWindowSize{1100, 780};
 
 QApplication& application() {
     static int argc = 1;
@@ -125,12 +133,21 @@ std::vector<GestureMapping> customRules() {
     return rules;
 }
 
+enum class Preferences { inMemory, inFile };
+
 struct Fixture {
-    explicit Fixture(std::shared_ptr<GestureSettingsStoreProtocol> settings = nullptr) {
+    explicit Fixture(std::shared_ptr<GestureSettingsStoreProtocol> settings = nullptr,
+                     Preferences preferences = Preferences::inMemory) {
         application();
         Theme::setAnimationsEnabled(false);
         AppModel::Platform platform;
-        platform.userDefaults = std::make_shared<MemoryDefaults>();
+        if (preferences == Preferences::inFile) {
+            // The program's own preferences: a JSON file written and synced on every change.
+            platform.userDefaults = std::make_shared<JsonFileUserDefaults>(
+                JsonFileUserDefaults::filePathIn(dir.path()));
+        } else {
+            platform.userDefaults = std::make_shared<MemoryDefaults>();
+        }
         AppModel::Services services;
         services.settingsStore = std::move(settings);
         auto stats = std::make_shared<GestureUsageStatsStore>(
@@ -247,6 +264,89 @@ void toggleWithSectionsWithoutSaving(benchmark::State& state) {
     toggle(state, fixture, &sections);
 }
 BENCHMARK(toggleWithSectionsWithoutSaving)->Unit(benchmark::kMillisecond);
+
+// The dashboard window as the program opens it: sidebar, header bar and all four sections.
+struct Window {
+    // Not inlined, so that a profiler can single it out.
+    [[gnu::noinline]] explicit Window(AppModel& model) : window(model, false) {
+        window.resize(kWindowSize);
+        window.show();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // Paints the whole window, as its next frame does.
+    void paint() {
+        QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        window.render(&painter);
+    }
+
+    // Scrolls the page so that the custom rule `index` is in view.
+    void scrollToCustomRule(AppModel& model, std::size_t index) {
+        const QString identifier =
+            QStringLiteral("GestureMappingRow_") + model.customMappings()[index].pattern().id();
+        DashboardView* page = window.contentView()->dashboard();
+        const auto* row = page->findChild<QWidget*>(identifier);
+        page->scrollArea()->verticalScrollBar()->setValue(
+            row->mapTo(page->scrollArea()->widget(), QPoint()).y());
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // Switches the rule as its card's button does and brings the window up to date.
+    [[gnu::noinline]] void toggle(AppModel& model, const GestureDescriptor& rule, bool enabled,
+                                  bool painted) {
+        model.setGestureEnabled(enabled, rule);
+        QCoreApplication::sendPostedEvents();
+        if (painted) {
+            paint();
+        }
+    }
+
+    DashboardWindow window;
+};
+
+// Building, showing and laying out the whole window; closing it is not counted.
+void buildWindow(benchmark::State& state) {
+    Fixture fixture(nullptr, Preferences::inFile);
+    for (auto _ : state) {
+        auto window = std::make_unique<Window>(*fixture.model);
+        benchmark::DoNotOptimize(window->window.height());
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(buildWindow)->Unit(benchmark::kMillisecond);
+
+// The same until the first frame is painted.
+void buildAndPaintWindow(benchmark::State& state) {
+    Fixture fixture(nullptr, Preferences::inFile);
+    for (auto _ : state) {
+        auto window = std::make_unique<Window>(*fixture.model);
+        window->paint();
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(buildAndPaintWindow)->Unit(benchmark::kMillisecond);
+
+// One rule switched off or on in the open window, saved to the preferences file, until the window
+// is laid out again and its frame painted with the rule in view.
+void toggleInWindow(benchmark::State& state) {
+    Fixture fixture(nullptr, Preferences::inFile);
+    Window window(*fixture.model);
+    window.scrollToCustomRule(*fixture.model, 100);
+    const GestureDescriptor edited = fixture.model->customMappings()[100].pattern();
+    bool enabled = false;
+    for (auto _ : state) {
+        window.toggle(*fixture.model, edited, enabled, state.range(0) != 0);
+        enabled = !enabled;
+    }
+}
+BENCHMARK(toggleInWindow)->Arg(0)->Arg(1)->ArgName("painted")->Unit(benchmark::kMillisecond);
 
 // What every card does once when it is built.
 void readInvocationCounts(benchmark::State& state) {
