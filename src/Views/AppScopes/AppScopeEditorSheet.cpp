@@ -6,9 +6,11 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 #include "Localization/L10n.h"
@@ -175,6 +177,9 @@ AppScopeEditorSheet::AppScopeEditorSheet(AppModel& model, GestureDescriptor patt
     setMinimumWidth(minimumSheetWidth);
 
     auto* layout = new QVBoxLayout(this);
+    // The sheet takes the height its contents need at its width (fitHeight()); Qt's own minimum
+    // for a window of wrapping texts assumes the narrowest width and comes out far too tall.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
     layout->setSpacing(kSpacing);
 
@@ -244,6 +249,8 @@ AppScopeEditorSheet::AppScopeEditorSheet(AppModel& model, GestureDescriptor patt
     retranslate();
     refreshRules();
     refreshPicker();
+    resize(std::max(minimumSheetWidth, sizeHint().width()), height());
+    fitHeight();
 }
 
 AppScopeEditorSheet::~AppScopeEditorSheet() = default;
@@ -313,6 +320,17 @@ void AppScopeEditorSheet::refreshRules() {
     rulesArea_->setFixedHeight(std::min(rulesLayout_->sizeHint().height(), kMaximumListHeight));
 }
 
+void AppScopeEditorSheet::fitHeight() {
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed <= 0) {
+        return;
+    }
+    setMinimumHeight(needed);
+    if (height() != needed) {
+        resize(width(), needed);
+    }
+}
+
 void AppScopeEditorSheet::refreshPicker() {
     const std::vector<GestureAppScopeChoice> available =
         state_.availableChoices(model_.availableAppScopeChoices());
@@ -332,6 +350,7 @@ void AppScopeEditorSheet::refreshPicker() {
     block_->setEnabled(state_.hasSelection());
     noApps_->setVisible(available.empty());
     pickerControls_->setVisible(!available.empty());
+    fitHeight();
 }
 
 void AppScopeEditorSheet::retranslate() {
@@ -365,6 +384,13 @@ void AppScopeEditorSheet::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+    }
+}
+
+void AppScopeEditorSheet::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (event->oldSize().width() != width()) {
+        fitHeight();
     }
 }
 

@@ -62,6 +62,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     class RuleRow;
@@ -71,6 +72,7 @@ private:
     void refreshRules();
     void refreshPicker();
     void retranslate();
+    void fitHeight();
 
     AppModel& model_;
     AppScopeEditorState state_;
