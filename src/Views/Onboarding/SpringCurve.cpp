@@ -34,9 +34,19 @@ double SpringCurve::value(double seconds) const {
 
 std::chrono::milliseconds SpringCurve::settlingTime() const {
     const double omega = naturalFrequency(*this);
-    const double zeta = std::clamp(dampingFraction, 0.05, 1.0);
-    // The envelope of the oscillation, with some slack for the critically damped term.
-    const double seconds = (std::log(1 / kSettledWithin) + 2) / (zeta * omega);
+    const double zeta = std::max(dampingFraction, 0.05);
+    double seconds = 0;
+    if (zeta < 1) {
+        // The oscillation stays within its envelope e^(-ζωt) / sqrt(1 - ζ²).
+        seconds = std::log(1 / (kSettledWithin * std::sqrt(1 - zeta * zeta))) / (zeta * omega);
+    } else {
+        // (1 + u) e^(-u) falls to the band at u = ln((1 + u) / band); a few rounds settle it.
+        double u = std::log(1 / kSettledWithin);
+        for (int round = 0; round < 8; ++round) {
+            u = std::log((1 + u) / kSettledWithin);
+        }
+        seconds = u / omega;
+    }
     return std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000)));
 }
 
