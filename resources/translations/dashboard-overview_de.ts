@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Overrides and custom rules</source>
-        <translation>Überschreibungen und eigene Regeln</translation>
+        <translation>Eigene und ersetzte Regeln</translation>
     </message>
     <message>
         <source>Preferences</source>

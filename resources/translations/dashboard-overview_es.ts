@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Overrides and custom rules</source>
-        <translation>Sustituciones y reglas propias</translation>
+        <translation>Reglas propias y modificadas</translation>
     </message>
     <message>
         <source>Preferences</source>

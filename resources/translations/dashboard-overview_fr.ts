@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Freeform matching</source>
-        <translation>Reconnaissance libre</translation>
+        <translation>Tracés libres</translation>
     </message>
     <message>
         <source>Gesture Monitor</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Overrides and custom rules</source>
-        <translation>Remplacements et règles perso</translation>
+        <translation>Règles modifiées et perso</translation>
     </message>
     <message>
         <source>Preferences</source>

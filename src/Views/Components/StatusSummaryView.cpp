@@ -33,15 +33,15 @@ void setIdentifier(QWidget* widget, const QString& identifier) {
 
 // One warning: the bar in the pill's colour down its left edge, the title with the pill, the
 // explanation beneath, and its two buttons on the right, on an elevated rounded card.
-class StatusSummaryView::AlertRow final : public QWidget {
+class StatusSummaryView::StatusAlertRow final : public QWidget {
 public:
     struct Action {
         const char* identifier;
         std::function<void()> run;
     };
 
-    AlertRow(const QString& pillIdentifier, const Action& first, const Action& second,
-             QWidget* parent)
+    StatusAlertRow(const QString& pillIdentifier, const Action& first, const Action& second,
+                   QWidget* parent)
         : QWidget(parent),
           title_(new ThemedLabel({}, Theme::Font::heading3, Token::textPrimary, this)),
           pill_(new StatusPill(StatusPill::State::amber({}), this)),
@@ -117,12 +117,12 @@ private:
 StatusSummaryView::StatusSummaryView(AppModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
-      accessibilityRow_(new AlertRow(
+      accessibilityRow_(new StatusAlertRow(
           QStringLiteral("AccessibilityStatusValue"),
           {"RequestAccessButton", [this] { model_.requestAccessibilityPrompt(); }},
           {"OpenAccessibilitySettingsButton", [this] { model_.openAccessibilitySettings(); }},
           this)),
-      monitorRow_(new AlertRow(
+      monitorRow_(new StatusAlertRow(
           QStringLiteral("MonitorStatusValue"),
           {"RefreshPermissionsButton", [this] { model_.refreshPermissions(); }},
           {"OpenInputMonitoringSettingsButton", [this] { model_.openInputMonitoringSettings(); }},
@@ -168,7 +168,8 @@ void StatusSummaryView::refresh() {
     bool accessibilityShown = false;
     bool monitorShown = false;
     for (const Row& row : rows(model_.accessibilityPermission(), model_.monitorState())) {
-        AlertRow* target = row.kind == RowKind::accessibility ? accessibilityRow_ : monitorRow_;
+        StatusAlertRow* target =
+            row.kind == RowKind::accessibility ? accessibilityRow_ : monitorRow_;
         target->show(row);
         (row.kind == RowKind::accessibility ? accessibilityShown : monitorShown) = true;
     }

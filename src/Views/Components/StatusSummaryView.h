@@ -42,13 +42,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    class AlertRow;
+    class StatusAlertRow;
 
     void refresh();
 
     AppModel& model_;
-    AlertRow* accessibilityRow_;
-    AlertRow* monitorRow_;
+    StatusAlertRow* accessibilityRow_;
+    StatusAlertRow* monitorRow_;
 };
 
 }  // namespace quillorbitex

@@ -114,6 +114,8 @@ DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* par
     languagePicker_ = new QComboBox(frame);
     setIdentifier(languagePicker_, QStringLiteral("Overview_LanguageOverridePicker"));
     languagePicker_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // As tall as the theme's segmented picker below it.
+    languagePicker_->setMinimumHeight(28);
     languagePicker_->setPalette(tint);
     row->addWidget(languagePicker_, 0, Qt::AlignLeft);
     languageNote_ = note(frame);

@@ -7,7 +7,6 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextLayout>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -16,6 +15,7 @@
 #include "ViewModels/OverlayDebugStore.h"
 #include "Views/Components/StatusPill.h"
 #include "Views/Components/ThemedLabel.h"
+#include "Views/Components/WrappingText.h"
 #include "Views/Dashboard/DebugTraceCanvas.h"
 #include "Views/Dashboard/GestureDebugPresentation.h"
 #include "Views/Theme/DarkCardFrame.h"
@@ -33,74 +33,6 @@ void setIdentifier(QWidget* widget, const QString& identifier) {
     widget->setObjectName(identifier);
     widget->setAccessibleDescription(identifier);
 }
-
-// Text that wraps at word boundaries and, where a single word (a URL, an identifier) is wider
-// than the line, inside it, so nothing is ever cut; as tall as its lines need.
-class WrappingText final : public QWidget {
-public:
-    WrappingText(Theme::Font font, Token color, QWidget* parent) : QWidget(parent), color_(color) {
-        setFont(Theme::font(font));
-        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        policy.setHeightForWidth(true);
-        setSizePolicy(policy);
-    }
-
-    const QString& text() const { return text_; }
-    void setText(const QString& text) {
-        if (text == text_) {
-            return;
-        }
-        text_ = text;
-        setAccessibleName(text);
-        updateGeometry();
-        update();
-    }
-
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override {
-        QTextLayout layout;
-        return static_cast<int>(std::ceil(lay(layout, width)));
-    }
-    QSize sizeHint() const override {
-        const int width = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(
-            text_.isEmpty() ? QStringLiteral(" ") : text_)));
-        return {width, heightForWidth(width)};
-    }
-    QSize minimumSizeHint() const override {
-        return {QFontMetrics(font()).averageCharWidth() * 4, QFontMetrics(font()).height()};
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(Theme::color(color_, *this));
-        QTextLayout layout;
-        lay(layout, width());
-        layout.draw(&painter, QPointF(0, 0));
-    }
-
-private:
-    // Lays the text out in `layout` at `width`; returns its height.
-    double lay(QTextLayout& layout, int width) const {
-        layout.setText(text_);
-        layout.setFont(font());
-        QTextOption option(Qt::AlignLeft);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        double y = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(std::max(width, 1));
-            line.setPosition(QPointF(0, y));
-            y += line.height();
-        }
-        layout.endLayout();
-        return std::max(y, QFontMetricsF(font()).height());
-    }
-
-    Token color_;
-    QString text_;
-};
 
 // A button without chrome: its label in semibold caption type and the accent text colour.
 class PlainTextButton final : public QAbstractButton {
@@ -203,9 +135,9 @@ protected:
 }  // namespace
 
 // One value of the values card: its title, upper-cased, over the value in monospaced type.
-class GestureDebugSectionView::ValueRow final : public QWidget {
+class GestureDebugSectionView::DebugValueRow final : public QWidget {
 public:
-    ValueRow(const char* titleKey, const QString& identifier, QWidget* parent)
+    DebugValueRow(const char* titleKey, const QString& identifier, QWidget* parent)
         : QWidget(parent),
           titleKey_(titleKey),
           title_(new ThemedLabel({}, Theme::Font::captionText, Token::textTertiary, this)),
@@ -273,7 +205,8 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
         {L10N_KEY("Last system click"), "DebugLastSuppressionValue"},
     }};
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        values_[i] = new ValueRow(rows[i].first, QString::fromLatin1(rows[i].second), valuesCard);
+        values_[i] =
+            new DebugValueRow(rows[i].first, QString::fromLatin1(rows[i].second), valuesCard);
         valuesCard->contentLayout()->addWidget(values_[i]);
     }
     valuesCard->contentLayout()->addStretch(1);
@@ -335,7 +268,7 @@ void GestureDebugSectionView::retranslate() {
     traceHelp_->setText(L10n::string(
         "Overlay appears as soon as Quillorbitex sees a drag path. Once the gesture crosses the "
         "capture threshold, the system right-click replay is disabled for that session."));
-    for (ValueRow* row : values_) {
+    for (DebugValueRow* row : values_) {
         row->retranslate();
     }
     logTitle_->setText(L10n::string("Overlay Routing Log"));

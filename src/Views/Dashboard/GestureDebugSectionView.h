@@ -40,7 +40,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    class ValueRow;
+    class DebugValueRow;
 
     void retranslate();
     void refresh();
@@ -53,7 +53,7 @@ private:
     StatusPill* overlayPill_;
     DebugTraceCanvas* canvas_;
     ThemedLabel* traceHelp_;
-    std::array<ValueRow*, 6> values_{};
+    std::array<DebugValueRow*, 6> values_{};
     ThemedLabel* logTitle_;
     ThemedLabel* logSubtitle_;
     QAbstractButton* copyLog_;

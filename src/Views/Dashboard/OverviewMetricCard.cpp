@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "Views/Components/ThemedLabel.h"
+#include "Views/Components/WrappingText.h"
 
 namespace quillorbitex {
 
@@ -22,9 +23,9 @@ constexpr int kValuePixels = 28;
 OverviewMetricCard::OverviewMetricCard(const QString& title, const QString& value,
                                        const QString& detail, QWidget* parent)
     : QFrame(parent),
-      title_(new ThemedLabel({}, Theme::Font::captionText, Token::textTertiary, this)),
+      title_(new WrappingText(Theme::Font::captionText, Token::textTertiary, this)),
       value_(new ThemedLabel({}, Theme::Font::heading1, Token::textPrimary, this)),
-      detail_(new ThemedLabel({}, Theme::Font::bodyText, Token::textSecondary, this)) {
+      detail_(new WrappingText(Theme::Font::bodyText, Token::textSecondary, this)) {
     setFrameShape(QFrame::NoFrame);
     setMinimumHeight(minimumCardHeight);
     // Cards share the row's width equally, whatever their texts.
@@ -33,9 +34,9 @@ OverviewMetricCard::OverviewMetricCard(const QString& title, const QString& valu
     QFont titleFont = title_->font();
     titleFont.setCapitalization(QFont::AllUppercase);
     title_->setFont(titleFont);
-    title_->setWordWrap(true);
+    // A long title in a narrow card shrinks a little rather than breaking inside a word.
+    title_->setMinimumShrinkPixelSize(9);
     value_->setFont(Theme::systemFont(kValuePixels, QFont::DemiBold));
-    detail_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kPadding, kPadding, kPadding, kPadding);

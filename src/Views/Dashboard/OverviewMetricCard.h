@@ -5,6 +5,7 @@
 namespace quillorbitex {
 
 class ThemedLabel;
+class WrappingText;
 
 // One metric of the overview: a small upper-case title, the value in large type and a line of
 // detail that wraps as far as it needs, on an elevated rounded card at least 108 px high. The
@@ -27,9 +28,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ThemedLabel* title_;
+    WrappingText* title_;
     ThemedLabel* value_;
-    ThemedLabel* detail_;
+    WrappingText* detail_;
 };
 
 }  // namespace quillorbitex
