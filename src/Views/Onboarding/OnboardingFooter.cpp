@@ -68,6 +68,13 @@ QString OnboardingFooter::counterText() const {
 
 void OnboardingFooter::refresh() {
     const OnboardingStep step = viewModel_.currentStep();
+    // A button that had keyboard focus and goes away hands it to the button that is there now, so
+    // the keyboard can walk the whole flow with Space.
+    QWidget* focused = nullptr;
+    for (QWidget* button : {static_cast<QWidget*>(back_), static_cast<QWidget*>(next_),
+                            static_cast<QWidget*>(complete_)}) {
+        focused = button->hasFocus() ? button : focused;
+    }
     back_->setText(L10n::string("Back"));
     next_->setText(L10n::string("Continue →"));
     complete_->setText(L10n::string("Open Dashboard"));
@@ -77,6 +84,9 @@ void OnboardingFooter::refresh() {
     backPlaceholder_->setVisible(isFirst(step));
     next_->setVisible(!isLast(step));
     complete_->setVisible(isLast(step));
+    if (focused != nullptr && focused->isHidden()) {
+        primaryButton()->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void OnboardingFooter::changeEvent(QEvent* event) {

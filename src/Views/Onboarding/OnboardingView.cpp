@@ -312,6 +312,12 @@ void OnboardingView::keepFocusInside() {
     }
 }
 
+void OnboardingView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Covering the window, the onboarding is where typing goes.
+    keepFocusInside();
+}
+
 void OnboardingView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     footer_->primaryButton()->setFocus(event->reason());

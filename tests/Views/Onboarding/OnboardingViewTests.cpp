@@ -314,6 +314,16 @@ TEST_F(OnboardingViewTest, KeyboardFocusStaysInside) {
     access.settingsButton()->setFocus();
     press(OnboardingFooter::backIdentifier);
     EXPECT_TRUE(v.isAncestorOf(QApplication::focusWidget()));
+
+    // The keyboard alone walks the flow: the focused button's successor takes the focus.
+    ASSERT_EQ(v.viewModel().currentStep(), OnboardingStep::welcome);
+    v.footer()->primaryButton()->setFocus();
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        settle();
+    }
+    EXPECT_EQ(completions, 1);
+    EXPECT_TRUE(env.model->hasCompletedOnboarding());
 }
 
 }  // namespace
