@@ -8,6 +8,8 @@ namespace quillorbitex {
 // Names the kind of a rule's action ("Shortcut", "Preset Action", "Open App", "Open URL") in a
 // small accent capsule, the same colours for every kind.
 class ActionTypeBadge final : public CapsuleLabel {
+    Q_OBJECT
+
 public:
     explicit ActionTypeBadge(const GestureAction& action, QWidget* parent = nullptr);
 

@@ -11,6 +11,8 @@ namespace quillorbitex {
 // of action, its state. Colours are theme tokens resolved when drawn; the fill may be a token at
 // an opacity (a tint). Plain text, never elided: the texts are a word or two.
 class CapsuleLabel : public QWidget {
+    Q_OBJECT
+
 public:
     explicit CapsuleLabel(QWidget* parent = nullptr);
 

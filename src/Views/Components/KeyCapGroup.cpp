@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Models/ActionLabels.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -89,6 +90,7 @@ void KeyCapGroup::rebuild() {
     setAccessibleName(token_ ? *token_ : caps_.join(QStringLiteral(" + ")));
 
     QSize hint(0, 0);
+    tokenTextWidth_ = token_ ? ceilToInt(QFontMetricsF(tokenFont_).horizontalAdvance(*token_)) : 0;
     if (token_) {
         hint = QSize(std::min(tokenTextWidth() + 2 * kTokenHorizontalPadding, maximumTokenWidth),
                      tokenHeight());
@@ -101,7 +103,7 @@ void KeyCapGroup::rebuild() {
     }
     sizeHint_ = hint;
     updateGeometry();
-    resizeEvent(nullptr);
+    updateToolTip();
     update();
 }
 
@@ -116,7 +118,7 @@ int KeyCapGroup::tokenHeight() const {
 }
 
 int KeyCapGroup::tokenTextWidth() const {
-    return token_ ? ceilToInt(QFontMetricsF(tokenFont_).horizontalAdvance(*token_)) : 0;
+    return tokenTextWidth_;
 }
 
 QString KeyCapGroup::displayedTokenText() const {
@@ -139,7 +141,15 @@ QSize KeyCapGroup::minimumSizeHint() const {
 }
 
 void KeyCapGroup::resizeEvent(QResizeEvent*) {
-    setToolTip(token_ && displayedTokenText() != *token_ ? *token_ : QString());
+    updateToolTip();
+}
+
+void KeyCapGroup::updateToolTip() {
+    // Before its first layout the group has no width of its own to shorten the token to.
+    const bool elided =
+        token_ && testAttribute(Qt::WA_Resized) &&
+        tokenTextWidth() + 2 * kTokenHorizontalPadding > std::min(width(), maximumTokenWidth);
+    setToolTip(elided ? plainToolTip(*token_) : QString());
 }
 
 void KeyCapGroup::paintEvent(QPaintEvent*) {

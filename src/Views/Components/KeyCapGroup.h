@@ -16,6 +16,8 @@ namespace quillorbitex {
 // URL) is shortened in the middle and shows its whole text as tooltip, so a rule's row never grows
 // past the window. Draws itself; colours are resolved when drawn.
 class KeyCapGroup final : public QWidget {
+    Q_OBJECT
+
 public:
     // A token wider than this is shortened even when there is room.
     static constexpr int maximumTokenWidth = 280;
@@ -48,6 +50,7 @@ protected:
 
 private:
     void rebuild();
+    void updateToolTip();
     QSize capSize(const QString& label) const;
     int tokenHeight() const;
     int tokenTextWidth() const;
@@ -61,6 +64,8 @@ private:
     QFont capFont_;
     QFont tokenFont_;
     QSize sizeHint_;
+    // The token's whole width, measured once per text.
+    int tokenTextWidth_ = 0;
 };
 
 }  // namespace quillorbitex

@@ -3,7 +3,10 @@
 #include <QEvent>
 #include <QPainter>
 #include <QTextLayout>
+
+#include <algorithm>
 #include <cmath>
+#include "Views/Components/PlainText.h"
 
 namespace quillorbitex {
 
@@ -24,7 +27,10 @@ ThemedTextLabel::ThemedTextLabel(Theme::Font font, ThemePalette::Token color, Ov
                                  QWidget* parent)
     : QWidget(parent), color_(color), overflow_(overflow) {
     setFont(Theme::font(font));
-    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // A wrapped paragraph's height follows its width; a fixed vertical policy would cap it at the
+    // height of the preferred width.
+    QSizePolicy policy(QSizePolicy::Preferred,
+                       overflow == Overflow::wrap ? QSizePolicy::Preferred : QSizePolicy::Fixed);
     policy.setHeightForWidth(overflow == Overflow::wrap);
     setSizePolicy(policy);
 }
@@ -34,7 +40,7 @@ void ThemedTextLabel::setText(const QString& text) {
         return;
     }
     text_ = text;
-    wrappedWidth_ = -1;
+    wrappedHeights_.fill({-1, 0});
     naturalWidth_ = -1;
     setAccessibleName(text);
     updateToolTip();
@@ -86,10 +92,10 @@ QSize ThemedTextLabel::minimumSizeHint() const {
     const QMargins margins = contentsMargins();
     const int horizontal = margins.left() + margins.right();
     const int width = std::min(preferred.width() - horizontal, kMinimumElidedWidth) + horizontal;
-    if (overflow_ == Overflow::wrap) {
-        return {width, heightForWidth(width)};
-    }
-    return {width, preferred.height()};
+    // A wrapped paragraph's height comes from heightForWidth(); one line is its least.
+    return {width, overflow_ == Overflow::wrap
+                       ? singleLineHeight() + margins.top() + margins.bottom()
+                       : preferred.height()};
 }
 
 bool ThemedTextLabel::hasHeightForWidth() const {
@@ -127,12 +133,17 @@ qreal layOut(QTextLayout& layout, int width) {
 }  // namespace
 
 int ThemedTextLabel::wrappedHeight(int width) const {
-    if (wrappedWidth_ != width) {
-        QTextLayout layout(text_, font());
-        wrappedWidth_ = width;
-        wrappedHeight_ = std::max(ceilToInt(layOut(layout, width)), singleLineHeight());
+    for (const auto& [cachedWidth, height] : wrappedHeights_) {
+        if (cachedWidth == width) {
+            return height;
+        }
     }
-    return wrappedHeight_;
+    QTextLayout layout(text_, font());
+    const int height = std::max(ceilToInt(layOut(layout, width)), singleLineHeight());
+    // Layouts ask for a few widths in turn (the current one, the one being tried); keep the last.
+    std::rotate(wrappedHeights_.rbegin(), wrappedHeights_.rbegin() + 1, wrappedHeights_.rend());
+    wrappedHeights_.front() = {width, height};
+    return height;
 }
 
 void ThemedTextLabel::paintEvent(QPaintEvent*) {
@@ -159,7 +170,7 @@ void ThemedTextLabel::resizeEvent(QResizeEvent* event) {
 
 void ThemedTextLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
-        wrappedWidth_ = -1;
+        wrappedHeights_.fill({-1, 0});
         naturalWidth_ = -1;
         updateGeometry();
     }
@@ -170,7 +181,7 @@ void ThemedTextLabel::updateToolTip() {
     if (overflow_ == Overflow::wrap) {
         return;
     }
-    setToolTip(isElided() ? text_ : QString());
+    setToolTip(isElided() ? plainToolTip(text_) : QString());
 }
 
 }  // namespace quillorbitex

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <utility>
 
 #include "Views/Theme/Theme.h"
 
@@ -13,6 +15,8 @@ namespace quillorbitex {
 // that does not fit is wrapped (at word boundaries, or anywhere inside a word too long for a line,
 // such as a URL) or elided, as chosen; elided text shows the whole text as its tooltip.
 class ThemedTextLabel : public QWidget {
+    Q_OBJECT
+
 public:
     enum class Overflow { wrap, elideRight, elideMiddle };
 
@@ -39,8 +43,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // The height of the text wrapped at `width`; the last answer is kept, since layouts ask
-    // again and again for the same width.
+    // The height of the text wrapped at `width`; the last few answers are kept, since layouts
+    // ask again and again for the same widths.
     int wrappedHeight(int width) const;
     void updateToolTip();
     int singleLineHeight() const;
@@ -48,8 +52,8 @@ private:
     QString text_;
     ThemePalette::Token color_;
     Overflow overflow_;
-    mutable int wrappedWidth_ = -1;
-    mutable int wrappedHeight_ = 0;
+    mutable std::array<std::pair<int, int>, 4> wrappedHeights_{
+        {{-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}}};
     mutable int naturalWidth_ = -1;
 };
 

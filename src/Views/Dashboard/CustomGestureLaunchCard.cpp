@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "Localization/L10n.h"
-#include "Views/Components/ButtonText.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/AccentButton.h"
 

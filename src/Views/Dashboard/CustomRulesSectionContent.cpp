@@ -1,5 +1,6 @@
 #include "Views/Dashboard/CustomRulesSectionContent.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 #include "ViewModels/AppModel.h"
@@ -37,8 +38,13 @@ CustomRulesSectionContent::CustomRulesSectionContent(AppModel& model, QWidget* p
             });
     connect(list_, &CustomGestureListView::manageAppsRequested, this,
             [this](const GestureMapping& rule) { Q_EMIT appScopeEditorRequested(rule.pattern()); });
-    connect(&model, &AppModel::languageOverrideChanged, this,
-            &CustomRulesSectionContent::retranslate);
+}
+
+void CustomRulesSectionContent::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 void CustomRulesSectionContent::retranslate() {

@@ -15,7 +15,7 @@ class CustomGestureListView;
 // and, 14 below, the list of saved custom rules. It handles every button of the section: switching
 // a rule on or off changes the rule store through the model; "Create Rule", "Change Action" and
 // "Change Gesture" ask for the rule editor with a new context each time, the scope button for the
-// scope editor. Follows the model's language by itself.
+// scope editor.
 class CustomRulesSectionContent final : public QWidget {
     Q_OBJECT
 
@@ -25,11 +25,16 @@ public:
     CustomGestureLaunchCard* launchCard() const { return launchCard_; }
     CustomGestureListView* list() const { return list_; }
 
+    // Every text beneath again, in the current language; run on QEvent::LanguageChange, which the
+    // dashboard window sends through its widgets when the model's language changes.
     void retranslate();
 
 Q_SIGNALS:
     void ruleEditorRequested(const GestureRuleEditorContext& context);
     void appScopeEditorRequested(const GestureDescriptor& pattern);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     CustomGestureLaunchCard* launchCard_;

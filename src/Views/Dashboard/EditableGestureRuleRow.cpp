@@ -14,10 +14,10 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ActionTypeBadge.h"
-#include "Views/Components/ButtonText.h"
 #include "Views/Components/CapsuleLabel.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/RuleStatusCapsule.h"
 #include "Views/Theme/GhostButton.h"
@@ -102,17 +102,19 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
       model_(&model),
       mapping_(std::move(mapping)),
       removeTitleKey_(removeTitleKey) {
-    glyph_ = new GesturePathGlyph(mapping_.pattern(), kGlyphSize, Token::accentPrimary, false);
-    auto* name = new NameLabel(nullptr);
+    glyph_ =
+        new GesturePathGlyph(mapping_.pattern(), kGlyphSize, Token::accentPrimary, false, this);
+    // Made with their parent: taking one later costs each widget a second round of events.
+    auto* name = new NameLabel(this);
     name->onDoubleClick = [this] { beginEditingName(); };
     nameLabel_ = name;
-    sourceCapsule_ = new CapsuleLabel;
-    badge_ = new ActionTypeBadge(mapping_.action());
+    sourceCapsule_ = new CapsuleLabel(this);
+    badge_ = new ActionTypeBadge(mapping_.action(), this);
     notesLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
-                                      ThemedTextLabel::Overflow::wrap);
+                                      ThemedTextLabel::Overflow::wrap, this);
     countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
-                                      ThemedTextLabel::Overflow::elideRight);
-    keyCaps_ = new KeyCapGroup(mapping_.action());
+                                      ThemedTextLabel::Overflow::elideRight, this);
+    keyCaps_ = new KeyCapGroup(mapping_.action(), this);
 
     titleLine_ = new QHBoxLayout;
     titleLine_->setSpacing(8);
@@ -133,11 +135,11 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
     contentLine()->addSpacing(12);
     contentLine()->addWidget(keyCaps_, 0, Qt::AlignVCenter);
 
-    toggleButton_ = new GhostButton;
-    manageAppsButton_ = new GhostButton;
-    changeActionButton_ = new GhostButton;
-    changeGestureButton_ = new GhostButton;
-    removeButton_ = new GhostButton;
+    toggleButton_ = new GhostButton({}, this);
+    manageAppsButton_ = new GhostButton({}, this);
+    changeActionButton_ = new GhostButton({}, this);
+    changeGestureButton_ = new GhostButton({}, this);
+    removeButton_ = new GhostButton({}, this);
     removeButton_->setTextColorToken(Token::statusRed);
     for (GhostButton* button : {toggleButton_, manageAppsButton_, changeActionButton_,
                                 changeGestureButton_, removeButton_}) {
@@ -159,8 +161,20 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
 
 EditableGestureRuleRow::~EditableGestureRuleRow() = default;
 
+namespace {
+
+// Rules compare their freeform gestures by identifier only; the template's name, which an unnamed
+// rule shows as its title, is compared here as well.
+bool showsTheSame(const GestureMapping& a, const GestureMapping& b) {
+    const GestureTemplate* first = a.pattern().gestureTemplate();
+    const GestureTemplate* second = b.pattern().gestureTemplate();
+    return a == b && (first == nullptr || second == nullptr || first->name() == second->name());
+}
+
+}  // namespace
+
 void EditableGestureRuleRow::setMapping(GestureMapping mapping) {
-    if (mapping == mapping_) {
+    if (showsTheSame(mapping, mapping_)) {
         return;
     }
     mapping_ = std::move(mapping);
@@ -196,6 +210,7 @@ void EditableGestureRuleRow::applyContent(bool force) {
         return;
     }
     content_ = std::move(content);
+    setAccessibleName(content_.title);
     nameLabel_->setText(content_.title);
     if (nameField_ != nullptr) {
         // Only the placeholder follows; the text being edited is the user's.
@@ -205,7 +220,9 @@ void EditableGestureRuleRow::applyContent(bool force) {
     if (content_.isCustom) {
         sourceCapsule_->setColors(Token::accentText, Token::accentMuted);
     } else {
-        sourceCapsule_->setColors(Token::textTertiary, Token::bgHover);
+        // The secondary text colour rather than the tertiary: the tertiary one all but vanishes on
+        // the hover background in the dark appearance.
+        sourceCapsule_->setColors(Token::textSecondary, Token::bgHover);
     }
     showCapsule(disabledCapsule_, content_.disabledCapsule, Token::statusRed, badge_);
     showCapsule(scopeCapsule_, content_.scopeCapsule, Token::statusBlue,
@@ -229,7 +246,7 @@ void EditableGestureRuleRow::showCapsule(RuleStatusCapsule*& capsule,
     }
     if (capsule == nullptr) {
         // Made when first needed: most rules are enabled and unscoped.
-        capsule = new RuleStatusCapsule(*title, tint);
+        capsule = new RuleStatusCapsule(*title, tint, this);
     } else {
         capsule->setText(*title);
     }
@@ -248,7 +265,7 @@ void EditableGestureRuleRow::showSummary(const std::optional<QString>& summary) 
     }
     if (summaryLabel_ == nullptr) {
         summaryLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
-                                            ThemedTextLabel::Overflow::wrap);
+                                            ThemedTextLabel::Overflow::wrap, this);
         textColumn_->addWidget(summaryLabel_);
     }
     summaryLabel_->setText(*summary);

@@ -1,5 +1,6 @@
 #include "Views/Dashboard/PresetRulesSectionContent.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 #include "ViewModels/AppModel.h"
@@ -16,8 +17,13 @@ PresetRulesSectionContent::PresetRulesSectionContent(AppModel& model, QWidget* p
             &PresetRulesSectionContent::ruleEditorRequested);
     connect(list_, &PresetRuleListView::appScopeEditorRequested, this,
             &PresetRulesSectionContent::appScopeEditorRequested);
-    connect(&model, &AppModel::languageOverrideChanged, this,
-            &PresetRulesSectionContent::retranslate);
+}
+
+void PresetRulesSectionContent::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 void PresetRulesSectionContent::retranslate() {

@@ -11,8 +11,7 @@ class AppModel;
 class PresetRuleListView;
 
 // The body of the "Preset Rules" section, laid out under the section's header: the preset list.
-// Asks for the rule editor and the scope editor as the list does; follows the model's language by
-// itself.
+// Asks for the rule editor and the scope editor as the list does.
 class PresetRulesSectionContent final : public QWidget {
     Q_OBJECT
 
@@ -21,11 +20,16 @@ public:
 
     PresetRuleListView* list() const { return list_; }
 
+    // Every text beneath again, in the current language; run on QEvent::LanguageChange, which the
+    // dashboard window sends through its widgets when the model's language changes.
     void retranslate();
 
 Q_SIGNALS:
     void ruleEditorRequested(const GestureRuleEditorContext& context);
     void appScopeEditorRequested(const GestureDescriptor& pattern);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     PresetRuleListView* list_;

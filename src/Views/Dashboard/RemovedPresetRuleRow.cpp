@@ -7,9 +7,9 @@
 #include "Models/GestureLabels.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ActionTypeBadge.h"
-#include "Views/Components/ButtonText.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/GestureRuleRowContent.h"
 #include "Views/Dashboard/RuleStatusCapsule.h"
@@ -32,16 +32,16 @@ RemovedPresetRuleRow::RemovedPresetRuleRow(const AppModel& model, GestureDescrip
       model_(&model),
       pattern_(std::move(pattern)),
       action_(std::move(action)) {
-    glyph_ = new GesturePathGlyph(pattern_, kGlyphSize, Token::textTertiary, false);
+    glyph_ = new GesturePathGlyph(pattern_, kGlyphSize, Token::textTertiary, false, this);
     nameLabel_ = new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
-                                     ThemedTextLabel::Overflow::elideRight);
-    badge_ = new ActionTypeBadge(action_);
-    removedCapsule_ = new RuleStatusCapsule(QString(), Token::statusRed);
+                                     ThemedTextLabel::Overflow::elideRight, this);
+    badge_ = new ActionTypeBadge(action_, this);
+    removedCapsule_ = new RuleStatusCapsule(QString(), Token::statusRed, this);
     sentenceLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
-                                         ThemedTextLabel::Overflow::wrap);
+                                         ThemedTextLabel::Overflow::wrap, this);
     countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
-                                      ThemedTextLabel::Overflow::elideRight);
-    keyCaps_ = new KeyCapGroup(action_);
+                                      ThemedTextLabel::Overflow::elideRight, this);
+    keyCaps_ = new KeyCapGroup(action_, this);
     keyCaps_->setContentOpacity(kKeyCapOpacity);
 
     auto* titleLine = new QHBoxLayout;
@@ -61,7 +61,7 @@ RemovedPresetRuleRow::RemovedPresetRuleRow(const AppModel& model, GestureDescrip
     contentLine()->addSpacing(12);
     contentLine()->addWidget(keyCaps_, 0, Qt::AlignVCenter);
 
-    restoreButton_ = new AccentButton;
+    restoreButton_ = new AccentButton({}, false, this);
     buttonLine()->addWidget(restoreButton_);
     buttonLine()->addStretch(1);
     connect(restoreButton_, &QPushButton::clicked, this, &RemovedPresetRuleRow::restoreRequested);
@@ -81,6 +81,7 @@ void RemovedPresetRuleRow::refreshInvocationCount() {
 
 void RemovedPresetRuleRow::retranslate() {
     nameLabel_->setText(displayLabel(pattern_));
+    setAccessibleName(nameLabel_->text());
     badge_->retranslate();
     removedCapsule_->setText(L10n::string("Removed"));
     sentenceLabel_->setText(

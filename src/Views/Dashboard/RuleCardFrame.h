@@ -14,6 +14,8 @@ namespace quillorbitex {
 // 12 apart. The card's accessibility identifier names the rule's gesture, the same for a rule and
 // for the removed preset shown in its place.
 class RuleCardFrame : public QWidget {
+    Q_OBJECT
+
 public:
     RuleCardFrame(const GestureDescriptor& pattern, QWidget* parent = nullptr);
 

@@ -1,0 +1,266 @@
+// The dashboard's rule sections with 200 custom rules (offscreen): building the custom and preset
+// lists, and what one rule switched off costs until the sections show it, split into the model's
+// republish and save and the sections' own update.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <numbers>
+#include <random>
+
+#include "Services/Capture/GestureClassifier.h"
+#include "Services/Stats/GestureUsageStatsStore.h"
+#include "ViewModels/AppModel.h"
+#include "Views/Dashboard/CustomRulesSectionContent.h"
+#include "Views/Dashboard/PresetRulesSectionContent.h"
+#include "Views/Theme/Theme.h"
+
+namespace quillorbitex {
+namespace {
+
+constexpr int kCustomRules = 200;
+constexpr int kPageWidth = 880;
+constexpr int kViewportHeight = 700;
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class MemoryDefaults final : public UserDefaults {
+public:
+    std::optional<Value> value(const QString& key) const override {
+        const auto found = values_.find(key);
+        return found == values_.end() ? std::nullopt : std::optional(found->second);
+    }
+    void setValue(const QString& key, const Value& value) override { values_[key] = value; }
+    void removeValue(const QString& key) override { values_.erase(key); }
+    void removeAll() override { values_.clear(); }
+    std::optional<QString> storageDirectory() const override { return std::nullopt; }
+
+private:
+    std::map<QString, Value> values_;
+};
+
+// Preferences that keep nothing: what is left of a toggle is the republish and the views.
+class DiscardingSettingsStore final : public GestureSettingsStoreProtocol {
+public:
+    bool isAutomaticUpdateCheckEnabled() const override { return true; }
+    void setAutomaticUpdateCheckEnabled(bool) override {}
+    AppLanguageOverride languageOverride() const override { return AppLanguageOverride::english; }
+    void setLanguageOverride(AppLanguageOverride) override {}
+    bool isCaptureEnabled() const override { return false; }
+    void setCaptureEnabled(bool) override {}
+    bool hasCompletedOnboarding() const override { return true; }
+    void setHasCompletedOnboarding(bool) override {}
+    std::vector<GestureMapping> customMappings() const override { return {}; }
+    void setCustomMappings(const std::vector<GestureMapping>&) override {}
+    std::vector<GestureDescriptor> disabledBuiltInPatterns() const override { return {}; }
+    void setDisabledBuiltInPatterns(const std::vector<GestureDescriptor>&) override {}
+    double gestureMatchingThreshold() const override { return 0.18; }
+    void setGestureMatchingThreshold(double) override {}
+    AppThemeOverride themeOverride() const override { return AppThemeOverride::system; }
+    void setThemeOverride(AppThemeOverride) override {}
+    void reset() override {}
+};
+
+std::vector<Point> wobblyLoop(std::mt19937& random) {
+    std::uniform_real_distribution<double> wobble(0.5, 1.5);
+    const double a = wobble(random);
+    const double b = wobble(random);
+    std::vector<Point> points;
+    for (int i = 0; i < 120; ++i) {
+        const double t = 2 * std::numbers::pi * i / 119;
+        points.push_back({400 + 120 * a * std::cos(t), 400 + 90 * b * std::sin(2 * t)});
+    }
+    return points;
+}
+
+// 200 custom rules of every kind of action, some named, some off, some scoped to applications,
+// with counts in the usage database.
+std::vector<GestureMapping> customRules() {
+    std::mt19937 random(7);
+    GestureClassifier classifier;
+    std::vector<GestureMapping> rules;
+    for (int i = 0; i < kCustomRules; ++i) {
+        GestureAction action = GestureAction::predefined(PredefinedAction::refresh);
+        switch (i % 4) {
+            case 0:
+                action = GestureAction::keyboardShortcut(
+                    {KeyboardKeyToken::t, {ModifierKey::command, ModifierKey::shift}});
+                break;
+            case 1:
+                action = GestureAction::openURL(
+                    QStringLiteral("https://intranet.example.com/reports/%1?range=30d").arg(i));
+                break;
+            case 2:
+                action = GestureAction::openApp(QStringLiteral("org.example.App%1").arg(i));
+                break;
+            default:
+                action = GestureAction::predefined(PredefinedAction::nextTab);
+        }
+        std::vector<GestureAppScopeRule> scopes;
+        if (i % 5 == 0) {
+            scopes.emplace_back(QStringLiteral("firefox-esr"), QStringLiteral("Firefox"), true);
+            scopes.emplace_back(QStringLiteral("org.gnome.Terminal"), QStringLiteral("Terminal"),
+                                false);
+        }
+        const auto shape =
+            classifier.makeTemplate(QStringLiteral("Shape %1").arg(i), wobblyLoop(random));
+        rules.emplace_back(
+            GestureDescriptor::fromTemplate(*shape), action, QString(),
+            i % 3 == 0 ? std::optional(QStringLiteral("Rule %1").arg(i)) : std::nullopt,
+            GestureMappingSource::custom, i % 7 != 0, std::move(scopes));
+    }
+    return rules;
+}
+
+struct Fixture {
+    explicit Fixture(std::shared_ptr<GestureSettingsStoreProtocol> settings = nullptr) {
+        application();
+        Theme::setAnimationsEnabled(false);
+        AppModel::Platform platform;
+        platform.userDefaults = std::make_shared<MemoryDefaults>();
+        AppModel::Services services;
+        services.settingsStore = std::move(settings);
+        auto stats = std::make_shared<GestureUsageStatsStore>(
+            GestureUsageStatsStore::databasePathIn(dir.path()));
+        services.statsStore = stats;
+        auto store = std::make_shared<GestureMappingStore>();
+        model = std::make_unique<AppModel>(UITestConfig{}, store, false, platform, services);
+        store->replaceCustomMappings(customRules());
+        model->syncMappingsFromStore();
+        for (const GestureMapping& rule : model->customMappings()) {
+            stats->recordInvocation(rule.id());
+        }
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<AppModel> model;
+};
+
+// The two sections on a page of the dashboard's width, laid out.
+struct Sections {
+    explicit Sections(AppModel& model) {
+        auto* layout = new QVBoxLayout(&page);
+        layout->setContentsMargins(28, 24, 28, 24);
+        layout->setSpacing(24);
+        layout->addWidget(new CustomRulesSectionContent(model));
+        layout->addWidget(new PresetRulesSectionContent(model));
+        page.setFixedWidth(kPageWidth);
+        page.show();
+        // What the event loop does before the window's first frame: polish, lay out.
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // Paints what a window of the dashboard's height shows of the page's top.
+    void paintViewport() {
+        QImage image(kPageWidth, kViewportHeight, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        page.render(&painter, QPoint(), QRegion(0, 0, kPageWidth, kViewportHeight));
+    }
+
+    QWidget page;
+};
+
+// Building, showing and laying out the sections; closing them is not counted.
+void buildSections(benchmark::State& state) {
+    Fixture fixture;
+    for (auto _ : state) {
+        auto sections = std::make_unique<Sections>(*fixture.model);
+        benchmark::DoNotOptimize(sections->page.height());
+        state.PauseTiming();
+        sections.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(buildSections)->Unit(benchmark::kMillisecond);
+
+// The same until the first screenful is painted.
+void buildAndPaintSections(benchmark::State& state) {
+    Fixture fixture;
+    for (auto _ : state) {
+        auto sections = std::make_unique<Sections>(*fixture.model);
+        sections->paintViewport();
+        state.PauseTiming();
+        sections.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(buildAndPaintSections)->Unit(benchmark::kMillisecond);
+
+// One rule switched off or on through the model, as the card's button does, until the sections'
+// layout is current.
+void toggle(benchmark::State& state, Fixture& fixture, Sections* sections) {
+    const GestureDescriptor edited = fixture.model->customMappings()[100].pattern();
+    bool enabled = false;
+    for (auto _ : state) {
+        fixture.model->setGestureEnabled(enabled, edited);
+        if (sections != nullptr) {
+            QCoreApplication::sendPostedEvents();
+        }
+        enabled = !enabled;
+    }
+}
+
+void toggleModelOnly(benchmark::State& state) {
+    Fixture fixture;
+    toggle(state, fixture, nullptr);
+}
+BENCHMARK(toggleModelOnly)->Unit(benchmark::kMillisecond);
+
+// Without saving the preferences: the model's republish alone.
+void toggleModelOnlyWithoutSaving(benchmark::State& state) {
+    Fixture fixture(std::make_shared<DiscardingSettingsStore>());
+    fixture.model->mappingStore()->replaceCustomMappings(customRules());
+    fixture.model->syncMappingsFromStore();
+    toggle(state, fixture, nullptr);
+}
+BENCHMARK(toggleModelOnlyWithoutSaving)->Unit(benchmark::kMillisecond);
+
+void toggleWithSections(benchmark::State& state) {
+    Fixture fixture;
+    Sections sections(*fixture.model);
+    toggle(state, fixture, &sections);
+}
+BENCHMARK(toggleWithSections)->Unit(benchmark::kMillisecond);
+
+// Without saving the preferences: the republish and the sections' update alone.
+void toggleWithSectionsWithoutSaving(benchmark::State& state) {
+    Fixture fixture(std::make_shared<DiscardingSettingsStore>());
+    // The discarding store loads nothing: hand the rules to the model again.
+    fixture.model->mappingStore()->replaceCustomMappings(customRules());
+    fixture.model->syncMappingsFromStore();
+    Sections sections(*fixture.model);
+    toggle(state, fixture, &sections);
+}
+BENCHMARK(toggleWithSectionsWithoutSaving)->Unit(benchmark::kMillisecond);
+
+// What every card does once when it is built.
+void readInvocationCounts(benchmark::State& state) {
+    Fixture fixture;
+    const std::vector<GestureMapping> rules = fixture.model->customMappings();
+    for (auto _ : state) {
+        qint64 total = 0;
+        for (const GestureMapping& rule : rules) {
+            total += fixture.model->triggerCount(rule.pattern());
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(readInvocationCounts)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace quillorbitex
