@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>La accesibilidad está disponible para detectar gestos y ejecutar sus acciones.</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>Bloqueado</translation>
     </message>
@@ -16,16 +12,16 @@
         <translation>Cerrar pestaña o ventana</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>Cierra la pestaña o ventana actual en las apps compatibles con Comando más W.</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>Cierra la pestaña o ventana actual en las apps compatibles con Control más W.</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>Crea una pestaña nueva en las apps compatibles con Comando más T.</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>Crea una pestaña nueva en las apps compatibles con Control más T.</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>Crea una ventana nueva en las apps compatibles con Comando más N.</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>Crea una ventana nueva en las apps compatibles con Control más N.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -36,10 +32,6 @@
         <translation>La captura de gestos está desactivada.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>Concede la accesibilidad para que Quillorbitex supervise la entrada y ejecute las acciones de gestos.</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>Concedido</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>Ocultar app</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>Oculta la app en primer plano con Comando más H.</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>Minimizar ventana</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>Minimiza la ventana en primer plano con Comando más M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -76,12 +60,20 @@
         <translation>Pestaña anterior</translation>
     </message>
     <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex aún no ha comprobado la pantalla X.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>Quillorbitex necesita una sesión X11 cuyo servidor acepte entrada sintética (XTEST) para vigilar el botón derecho y ejecutar las acciones de los gestos.</translation>
+    </message>
+    <message>
         <source>Quit App</source>
         <translation>Salir de la app</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>Cierra la app en primer plano con Comando más Q.</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>Cierra la app en primer plano con Control más Q.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -94,6 +86,14 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>Se están supervisando los gestos de arrastre con clic secundario.</translation>
+    </message>
+    <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>Envía Control más H a la app en primer plano, que se oculta si lo admite.</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>Envía Control más M a la app en primer plano, que minimiza su ventana si lo admite.</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -112,8 +112,8 @@
         <translation>Sistema</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>La app aún no ha comprobado el permiso de accesibilidad.</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>El servidor X permite a Quillorbitex vigilar el botón derecho y enviar la entrada de las acciones de los gestos.</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>L’accessibilité est disponible pour écouter et exécuter les actions de geste.</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>Bloqué</translation>
     </message>
@@ -16,16 +12,16 @@
         <translation>Fermer l’onglet ou la fenêtre</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>Ferme l’onglet ou la fenêtre actuel dans les apps qui prennent en charge Commande plus W.</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>Ferme l’onglet ou la fenêtre actuel dans les apps qui prennent en charge Contrôle plus W.</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>Crée un nouvel onglet dans les apps qui prennent en charge Commande plus T.</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>Crée un nouvel onglet dans les apps qui prennent en charge Contrôle plus T.</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>Crée une nouvelle fenêtre dans les apps qui prennent en charge Commande plus N.</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>Crée une nouvelle fenêtre dans les apps qui prennent en charge Contrôle plus N.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -36,10 +32,6 @@
         <translation>La capture des gestes est désactivée.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>Accordez l’accessibilité pour que Quillorbitex surveille les entrées et exécute les actions de geste.</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>Accordé</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>Masquer l’app</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>Masque l’app au premier plan avec Commande plus H.</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>Réduire la fenêtre</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>Réduit la fenêtre au premier plan avec Commande plus M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -76,12 +60,20 @@
         <translation>Onglet précédent</translation>
     </message>
     <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex n’a pas encore vérifié l’écran X.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>Quillorbitex a besoin d’une session X11 dont le serveur accepte les saisies synthétiques (XTEST) pour surveiller le bouton droit et exécuter les actions de geste.</translation>
+    </message>
+    <message>
         <source>Quit App</source>
         <translation>Quitter l’app</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>Quitte l’app au premier plan avec Commande plus Q.</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>Quitte l’app au premier plan avec Contrôle plus Q.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -94,6 +86,14 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>Les gestes de glisser avec le clic secondaire sont surveillés.</translation>
+    </message>
+    <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>Envoie Contrôle plus H à l’app au premier plan, qui se masque si elle le prend en charge.</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>Envoie Contrôle plus M à l’app au premier plan, qui réduit sa fenêtre si elle le prend en charge.</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -112,8 +112,8 @@
         <translation>Système</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>L’app n’a pas encore vérifié l’autorisation d’accessibilité.</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>Le serveur X permet à Quillorbitex de surveiller le bouton droit et d’envoyer les saisies des actions de geste.</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

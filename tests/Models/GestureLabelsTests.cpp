@@ -148,7 +148,7 @@ TEST_F(GestureLabels, NotesFollowSourcePatternAndAction) {
     EXPECT_EQ(localizedNotes(rule(GestureDescriptor::directional(GesturePattern::rightThenUp),
                                   GestureAction::predefined(PredefinedAction::quitApp),
                                   GestureMappingSource::builtIn)),
-              QStringLiteral("Quit the frontmost app with Command plus Q."));
+              QStringLiteral("Quit the frontmost app with Control plus Q."));
 }
 
 TEST_F(GestureLabels, ScopeSummaryListsAppsInStoredOrder) {
