@@ -26,8 +26,12 @@
 #include "Platform/X11/X11EventPoster.h"
 #include "Platform/X11/X11EventTap.h"
 #include "Platform/X11/X11Workspace.h"
+#include "Views/AppScopes/AppScopeEditorSheet.h"
 #include "Views/Components/Icons.h"
+#include "Views/ContentView.h"
+#include "Views/Dashboard/DashboardView.h"
 #include "Views/DashboardWindow.h"
+#include "Views/Onboarding/OnboardingView.h"
 #include "Views/UpdateDialog.h"
 #include "Views/UpdateDialogPresenter.h"
 
@@ -115,6 +119,8 @@ int main(int argc, char* argv[]) {
     environment.makeDashboard = [](AppModel& model, bool offersUpdateCommand,
                                    QuillorbitexApp::DashboardHooks hooks) -> QWidget* {
         auto* window = new DashboardWindow(model, offersUpdateCommand);
+        OnboardingView::install(*window->contentView(), model);
+        AppScopeEditorSheet::openOnRequest(*window->contentView()->dashboard(), model);
         QObject::connect(window, &DashboardWindow::appeared, window, hooks.appeared);
         QObject::connect(window, &DashboardWindow::checkForUpdatesRequested, window,
                          hooks.checkForUpdates);

@@ -16,6 +16,7 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ThemedTextLabel.h"
+#include "Views/Dashboard/DashboardView.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 #include "Views/Theme/Theme.h"
@@ -260,6 +261,13 @@ AppScopeEditorSheet* AppScopeEditorSheet::openFor(AppModel& model, const Gesture
     auto* sheet = new AppScopeEditorSheet(model, pattern, model.appScopeRules(pattern), parent);
     sheet->open();
     return sheet;
+}
+
+void AppScopeEditorSheet::openOnRequest(DashboardView& dashboard, AppModel& model) {
+    connect(&dashboard, &DashboardView::appScopeEditorRequested, &dashboard,
+            [&dashboard, &model](const GestureDescriptor& pattern) {
+                openFor(model, pattern, dashboard.window());
+            });
 }
 
 void AppScopeEditorSheet::save() {

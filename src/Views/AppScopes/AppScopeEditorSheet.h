@@ -16,6 +16,7 @@ namespace quillorbitex {
 
 class AccentButton;
 class AppModel;
+class DashboardView;
 class GhostButton;
 class ThemedTextLabel;
 
@@ -56,6 +57,9 @@ public:
     // it holds none) and returns it; it is deleted when closed.
     static AppScopeEditorSheet* openFor(AppModel& model, const GestureDescriptor& pattern,
                                         QWidget* parent);
+
+    // From now on, every request of `dashboard` for the scope editor opens a sheet over its window.
+    static void openOnRequest(DashboardView& dashboard, AppModel& model);
 
     const AppScopeEditorState& state() const { return state_; }
 

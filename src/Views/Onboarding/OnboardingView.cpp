@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ViewModels/AppModel.h"
+#include "Views/ContentView.h"
 #include "Views/Onboarding/OnboardingCustomizationStep.h"
 #include "Views/Onboarding/OnboardingFooter.h"
 #include "Views/Onboarding/OnboardingPermissionStep.h"
@@ -217,6 +218,13 @@ OnboardingView::~OnboardingView() = default;
 
 QWidget* OnboardingView::card() const {
     return card_;
+}
+
+OnboardingView* OnboardingView::install(ContentView& content, AppModel& model) {
+    auto* view = new OnboardingView(
+        model, [&model] { model.completeOnboarding(); }, &content);
+    content.setOnboardingLayer(view);
+    return view;
 }
 
 void OnboardingView::restart() {

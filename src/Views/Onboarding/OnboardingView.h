@@ -9,6 +9,7 @@
 namespace quillorbitex {
 
 class AppModel;
+class ContentView;
 class OnboardingFooter;
 class OnboardingProgressBar;
 class OnboardingStepView;
@@ -35,6 +36,10 @@ public:
 
     OnboardingView(AppModel& model, std::function<void()> onComplete, QWidget* parent = nullptr);
     ~OnboardingView() override;
+
+    // Lays a new onboarding over the dashboard's content: shown while the model asks for it,
+    // "Open Dashboard" completing it in the model.
+    static OnboardingView* install(ContentView& content, AppModel& model);
 
     OnboardingViewModel& viewModel() const { return *viewModel_; }
     // The step shown (during a change of step, the one coming in).

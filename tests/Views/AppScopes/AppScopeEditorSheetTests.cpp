@@ -11,6 +11,9 @@
 
 #include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
+#include "Views/ContentView.h"
+#include "Views/Dashboard/DashboardView.h"
+#include "Views/DashboardWindow.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -256,6 +259,33 @@ TEST_F(AppScopeEditorSheetTest, WithEveryAppScopedThePickerGivesWayToASentence) 
     // The open sheet with no rules offers them all.
     EXPECT_FALSE(child(s, Sheet::noAppsIdentifier)->isVisibleTo(&s));
     EXPECT_EQ(pickerEntries().size(), 5);
+}
+
+TEST_F(AppScopeEditorSheetTest, TheDashboardOpensAFreshSheetOverItsWindowForEachRequest) {
+    model().completeOnboarding();
+    DashboardWindow window(model(), false, &env.main);
+    DashboardView& dashboard = *window.contentView()->dashboard();
+    Sheet::openOnRequest(dashboard, model());
+    window.show();
+    model().replaceAppScopeRules(
+        {GestureAppScopeRule(QStringLiteral("app.nine"), QStringLiteral("App 9"), false)}, kUpDown);
+
+    for (const auto& [pattern, rows] :
+         {std::pair{kUpDown, QStringList{"app.nine:Blocked"}}, {kLeftUp, QStringList{}}}) {
+        dashboard.requestAppScopeEditor(pattern);
+        QCoreApplication::processEvents();
+        const auto sheets = window.findChildren<Sheet*>();
+        ASSERT_EQ(sheets.size(), 1);
+        sheet = sheets.front();
+        EXPECT_TRUE(sheet->isVisible());
+        EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+        EXPECT_EQ(sheet->state().pattern(), pattern);
+        EXPECT_EQ(shownRows(), rows);
+        // Closing deletes it; the next request makes a new one.
+        click(Sheet::cancelButtonIdentifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(sheet.isNull());
+    }
 }
 
 }  // namespace

@@ -11,12 +11,16 @@
 #include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/Components/KeyCapGroup.h"
+#include "Views/ContentView.h"
+#include "Views/Dashboard/DashboardView.h"
+#include "Views/DashboardWindow.h"
 #include "Views/Onboarding/OnboardingCustomizationStep.h"
 #include "Views/Onboarding/OnboardingFooter.h"
 #include "Views/Onboarding/OnboardingPermissionStep.h"
 #include "Views/Onboarding/OnboardingViewModel.h"
 #include "Views/Onboarding/OnboardingWelcomeStep.h"
 #include "Views/Onboarding/PermissionBlock.h"
+#include "Views/SidebarView.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 #include "Views/Theme/Theme.h"
@@ -324,6 +328,45 @@ TEST_F(OnboardingViewTest, KeyboardFocusStaysInside) {
     }
     EXPECT_EQ(completions, 1);
     EXPECT_TRUE(env.model->hasCompletedOnboarding());
+}
+
+TEST(OnboardingInTheDashboard, CoversTheWindowUntilCompletedAndComesBackFromTheMenu) {
+    Theme::setAnimationsEnabled(false);
+    testing::AppModelTestEnvironment env;
+    env.config.isUITest = true;
+    AppModel& model = env.build();
+    ASSERT_TRUE(model.showOnboarding());
+    DashboardWindow window(model, false, &env.main);
+    OnboardingView* onboarding = OnboardingView::install(*window.contentView(), model);
+    window.resize(1100, 780);
+    window.show();
+    QCoreApplication::processEvents();
+
+    ContentView& content = *window.contentView();
+    const auto covered = [&] {
+        return onboarding->isVisible() && onboarding->geometry() == content.rect() &&
+               !content.dashboard()->isEnabled() && !content.sidebar()->isEnabled();
+    };
+    EXPECT_TRUE(covered());
+
+    // Completed from its last step: gone, the page usable, the flag stored.
+    onboarding->viewModel().nextStep();
+    onboarding->viewModel().nextStep();
+    QTest::mouseClick(onboarding->footer()->primaryButton(), Qt::LeftButton);
+    EXPECT_FALSE(onboarding->isVisible());
+    EXPECT_TRUE(content.dashboard()->isEnabled() && content.sidebar()->isEnabled());
+    EXPECT_EQ(env.defaults->values[GestureSettingsStore::Keys::onboardingCompleted],
+              UserDefaults::Value(true));
+
+    // The window menu brings it back, from its first step, on a larger window too.
+    window.resize(1400, 900);
+    window.reopenOnboardingAction()->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(covered());
+    EXPECT_EQ(onboarding->viewModel().currentStep(), OnboardingStep::welcome);
+    EXPECT_LE((onboarding->card()->geometry().center() - content.rect().center()).manhattanLength(),
+              2);
+    Theme::setAnimationsEnabled(true);
 }
 
 }  // namespace
