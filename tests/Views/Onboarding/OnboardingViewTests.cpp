@@ -347,7 +347,19 @@ TEST(OnboardingInTheDashboard, CoversTheWindowUntilCompletedAndComesBackFromTheM
         return onboarding->isVisible() && onboarding->geometry() == content.rect() &&
                !content.dashboard()->isEnabled() && !content.sidebar()->isEnabled();
     };
+    // The card's filled buttons, which cast shadows of their own, are drawn.
+    const auto primaryDrawn = [&] {
+        QAbstractButton* primary = onboarding->footer()->primaryButton();
+        const QImage shot = window.grab().toImage();
+        const QColor centre = shot.pixelColor(primary->mapTo(&window, primary->rect().center()) +
+                                              QPoint(0, primary->height() / 3));
+        const QColor accent = Theme::color(ThemePalette::Token::accentPrimary, *primary);
+        return std::abs(centre.red() - accent.red()) + std::abs(centre.green() - accent.green()) +
+                   std::abs(centre.blue() - accent.blue()) <
+               40;
+    };
     EXPECT_TRUE(covered());
+    EXPECT_TRUE(primaryDrawn());
 
     // Completed from its last step: gone, the page usable, the flag stored.
     onboarding->viewModel().nextStep();
@@ -364,6 +376,7 @@ TEST(OnboardingInTheDashboard, CoversTheWindowUntilCompletedAndComesBackFromTheM
     QCoreApplication::processEvents();
     EXPECT_TRUE(covered());
     EXPECT_EQ(onboarding->viewModel().currentStep(), OnboardingStep::welcome);
+    EXPECT_TRUE(primaryDrawn());
     EXPECT_LE((onboarding->card()->geometry().center() - content.rect().center()).manhattanLength(),
               2);
     Theme::setAnimationsEnabled(true);

@@ -9,7 +9,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPainter>
+#include <QScreen>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
@@ -20,6 +20,7 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/AppScopes/AppScopeEditorSheet.h"
+#include "Views/DashboardWindow.h"
 #include "Views/Onboarding/OnboardingView.h"
 #include "Views/Onboarding/OnboardingViewModel.h"
 #include "Views/Theme/Theme.h"
@@ -45,16 +46,15 @@ void runFor(int milliseconds) {
     }
 }
 
-// A plain window in the page colour, standing in for the dashboard beneath.
-class Backdrop final : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter(this).fillRect(rect(), Theme::color(ThemePalette::Token::bgPrimary, *this));
-    }
-};
-
+// What the X server shows of `widget`'s window, so that everything is drawn as on screen (a
+// widget's own grab() leaves out parts drawn through nested graphics effects).
 bool save(QWidget& widget, const QString& file) {
-    const QPixmap shot = widget.grab();
+    QScreen* screen = widget.screen();
+    const QRect frame(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+    const QPixmap shot = screen == nullptr
+                             ? QPixmap()
+                             : screen->grabWindow(0, frame.x(), frame.y(), frame.width(),
+                                                  frame.height());
     if (shot.isNull() || !shot.save(file, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         return false;
@@ -102,7 +102,8 @@ int run(int argc, char** argv) {
     AppModel model(config, nullptr, false, std::move(platform));
     model.setLanguageOverride(*language);
 
-    Backdrop window;
+    DashboardWindow window(model, false);
+    OnboardingView* onboarding = OnboardingView::install(*window.contentView(), model);
     window.resize(1100, 780);
     window.show();
     runFor(200);
@@ -115,16 +116,14 @@ int run(int argc, char** argv) {
                                     GestureAppScopeRule(QStringLiteral("org.kde.konsole"),
                                                         QStringLiteral("Konsole"), true)},
                                    pattern);
+        model.completeOnboarding();
         AppScopeEditorSheet* sheet = AppScopeEditorSheet::openFor(model, pattern, &window);
         runFor(500);
         return save(*sheet, *output) ? 0 : 1;
     }
 
-    OnboardingView onboarding(
-        model, [] {}, &window);
-    onboarding.show();
     for (int i = 0; i < steps.indexOf(*scene); ++i) {
-        onboarding.viewModel().nextStep();
+        onboarding->viewModel().nextStep();
     }
     runFor(500);
     return save(window, *output) ? 0 : 1;
