@@ -35,8 +35,10 @@ QString decodeLiteral(const QString& body) {
 
 std::map<QString, QString> keysUsedInSources() {
     std::map<QString, QString> keys;  // key -> first file using it
+    // A key may be written as adjacent literals over several lines; they make one key.
     const QRegularExpression call(
-        QStringLiteral(R"((?:L10n::(?:string|format)|L10N_KEY)\(\s*"((?:[^"\\]|\\.)*)\")"));
+        QStringLiteral(R"((?:L10n::(?:string|format)|L10N_KEY)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+))"));
+    const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     QDirIterator it(QStringLiteral(QX_SOURCE_DIR "/src"), {"*.cpp", "*.h"}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -49,7 +51,12 @@ std::map<QString, QString> keysUsedInSources() {
         const QString text = QString::fromUtf8(file.readAll());
         auto matches = call.globalMatch(text);
         while (matches.hasNext()) {
-            keys.emplace(decodeLiteral(matches.next().captured(1)), path);
+            QString key;
+            auto parts = literal.globalMatch(matches.next().captured(1));
+            while (parts.hasNext()) {
+                key += decodeLiteral(parts.next().captured(1));
+            }
+            keys.emplace(key, path);
         }
     }
     return keys;

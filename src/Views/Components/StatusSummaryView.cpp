@@ -1,0 +1,187 @@
+#include "Views/Components/StatusSummaryView.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "Localization/L10n.h"
+#include "ViewModels/AppModel.h"
+#include "Views/Components/ThemedLabel.h"
+#include "Views/Theme/GhostButton.h"
+
+namespace quillorbitex {
+
+namespace {
+
+using Token = ThemePalette::Token;
+
+constexpr int kBarWidth = 3;
+constexpr double kBarRadius = 2;
+constexpr double kCornerRadius = 10;
+constexpr int kHorizontalPadding = 16;
+constexpr int kVerticalPadding = 14;
+
+void setIdentifier(QWidget* widget, const QString& identifier) {
+    widget->setObjectName(identifier);
+    widget->setAccessibleDescription(identifier);
+}
+
+}  // namespace
+
+// One warning: the bar in the pill's colour down its left edge, the title with the pill, the
+// explanation beneath, and its two buttons on the right, on an elevated rounded card.
+class StatusSummaryView::StatusAlertRow final : public QWidget {
+public:
+    struct Action {
+        const char* identifier;
+        std::function<void()> run;
+    };
+
+    StatusAlertRow(const QString& pillIdentifier, const Action& first, const Action& second,
+                   QWidget* parent)
+        : QWidget(parent),
+          title_(new ThemedLabel({}, Theme::Font::heading3, Token::textPrimary, this)),
+          pill_(new StatusPill(StatusPill::State::amber({}), this)),
+          detail_(new ThemedLabel({}, Theme::Font::bodyText, Token::textSecondary, this)),
+          first_(new GhostButton({}, this)),
+          second_(new GhostButton({}, this)) {
+        setIdentifier(pill_, pillIdentifier);
+        detail_->setWordWrap(true);
+        for (const auto& [button, action] : {std::pair{first_, &first}, {second_, &second}}) {
+            setIdentifier(button, QString::fromLatin1(action->identifier));
+            QObject::connect(button, &QAbstractButton::clicked, this, action->run);
+        }
+
+        auto* heading = new QHBoxLayout;
+        heading->setSpacing(10);
+        heading->addWidget(title_);
+        heading->addWidget(pill_);
+        heading->addStretch(1);
+        auto* text = new QVBoxLayout;
+        text->setSpacing(6);
+        text->addLayout(heading);
+        text->addWidget(detail_);
+        auto* buttons = new QHBoxLayout;
+        buttons->setSpacing(8);
+        buttons->addWidget(first_);
+        buttons->addWidget(second_);
+        auto* layout = new QHBoxLayout(this);
+        layout->setContentsMargins(kBarWidth + kHorizontalPadding, kVerticalPadding,
+                                   kHorizontalPadding, kVerticalPadding);
+        layout->setSpacing(14);
+        layout->addLayout(text, 1);
+        layout->addLayout(buttons);
+    }
+
+    void show(const Row& row) {
+        title_->setText(row.title);
+        pill_->setState(row.pill);
+        detail_->setText(row.detail);
+        update();
+    }
+
+    void setButtonTexts(const QString& first, const QString& second) {
+        first_->setText(first);
+        second_->setText(second);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        QPainterPath shape;
+        shape.addRoundedRect(outline, kCornerRadius, kCornerRadius);
+        painter.fillPath(shape, Theme::color(Token::bgElevated, *this));
+        painter.save();
+        painter.setClipPath(shape);
+        QPainterPath bar;
+        bar.addRoundedRect(QRectF(0, 0, kBarWidth, height()), kBarRadius, kBarRadius);
+        painter.fillPath(bar, Theme::color(pill_->state().colorToken(), *this));
+        painter.restore();
+        painter.setPen(QPen(Theme::color(Token::borderSubtle, *this), 1));
+        painter.drawPath(shape);
+    }
+
+private:
+    ThemedLabel* title_;
+    StatusPill* pill_;
+    ThemedLabel* detail_;
+    GhostButton* first_;
+    GhostButton* second_;
+};
+
+StatusSummaryView::StatusSummaryView(AppModel& model, QWidget* parent)
+    : QWidget(parent),
+      model_(model),
+      accessibilityRow_(new StatusAlertRow(
+          QStringLiteral("AccessibilityStatusValue"),
+          {"RequestAccessButton", [this] { model_.requestAccessibilityPrompt(); }},
+          {"OpenAccessibilitySettingsButton", [this] { model_.openAccessibilitySettings(); }},
+          this)),
+      monitorRow_(new StatusAlertRow(
+          QStringLiteral("MonitorStatusValue"),
+          {"RefreshPermissionsButton", [this] { model_.refreshPermissions(); }},
+          {"OpenInputMonitoringSettingsButton", [this] { model_.openInputMonitoringSettings(); }},
+          this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addWidget(accessibilityRow_);
+    layout->addWidget(monitorRow_);
+    connect(&model_, &AppModel::accessibilityPermissionChanged, this, &StatusSummaryView::refresh);
+    connect(&model_, &AppModel::monitorStateChanged, this, &StatusSummaryView::refresh);
+    accessibilityRow_->setButtonTexts(L10n::string("Request Access"),
+                                      L10n::string("Open Settings"));
+    monitorRow_->setButtonTexts(L10n::string("Refresh"), L10n::string("Desktop Settings"));
+    refresh();
+}
+
+std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
+    PermissionState permission, const GestureMonitorState& monitorState) {
+    std::vector<Row> shown;
+    if (permission != PermissionState::granted) {
+        shown.push_back({RowKind::accessibility, StatusPill::State::from(permission),
+                         L10n::string("Accessibility"), detail(permission)});
+    }
+    if (monitorState.kind() != GestureMonitorState::Kind::running) {
+        shown.push_back({RowKind::monitor, StatusPill::State::from(monitorState),
+                         L10n::string("Gesture Monitor"), monitorState.detail()});
+    }
+    return shown;
+}
+
+void StatusSummaryView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        accessibilityRow_->setButtonTexts(L10n::string("Request Access"),
+                                          L10n::string("Open Settings"));
+        monitorRow_->setButtonTexts(L10n::string("Refresh"), L10n::string("Desktop Settings"));
+        refresh();
+    }
+}
+
+void StatusSummaryView::refresh() {
+    bool accessibilityShown = false;
+    bool monitorShown = false;
+    for (const Row& row : rows(model_.accessibilityPermission(), model_.monitorState())) {
+        StatusAlertRow* target =
+            row.kind == RowKind::accessibility ? accessibilityRow_ : monitorRow_;
+        target->show(row);
+        (row.kind == RowKind::accessibility ? accessibilityShown : monitorShown) = true;
+    }
+    accessibilityRow_->setVisible(accessibilityShown);
+    monitorRow_->setVisible(monitorShown);
+    // Hidden, the card takes no space in the section. Shown again only if it hid itself: a card
+    // nobody has shown yet appears with its parent.
+    if (!accessibilityShown && !monitorShown) {
+        hide();
+    } else if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        show();
+    }
+}
+
+}  // namespace quillorbitex

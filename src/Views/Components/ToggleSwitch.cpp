@@ -1,0 +1,121 @@
+#include "Views/Components/ToggleSwitch.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "Views/Theme/Theme.h"
+
+namespace quillorbitex {
+
+namespace {
+
+constexpr int kWidth = 38;
+constexpr int kHeight = 22;
+// The knob sits this far inside the track.
+constexpr double kKnobInset = 2.5;
+constexpr double kDisabledOpacity = 0.45;
+
+QColor mix(const QColor& from, const QColor& to, double t) {
+    const auto channel = [t](float a, float b) { return a + (b - a) * static_cast<float>(t); };
+    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
+                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
+}
+
+}  // namespace
+
+ToggleSwitch::ToggleSwitch(QWidget* parent) : QAbstractButton(parent) {
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    animation_.setDuration(animationMilliseconds);
+    animation_.setEasingCurve(Theme::easeOut());
+    connect(&animation_, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& value) { setPosition(value.toDouble()); });
+}
+
+void ToggleSwitch::checkStateSet() {
+    // Views follow their model with signals blocked, so the knob is moved from these two hooks
+    // rather than from toggled().
+    moveKnob(isChecked());
+}
+
+void ToggleSwitch::nextCheckState() {
+    QAbstractButton::nextCheckState();
+    moveKnob(isChecked());
+}
+
+void ToggleSwitch::setTint(ThemePalette::Token tint) {
+    tint_ = tint;
+    update();
+}
+
+QColor ToggleSwitch::currentTrackColor() const {
+    return mix(Theme::color(ThemePalette::Token::borderStrong, *this), Theme::color(tint_, *this),
+               position_);
+}
+
+QSize ToggleSwitch::sizeHint() const {
+    return {kWidth, kHeight};
+}
+
+QSize ToggleSwitch::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void ToggleSwitch::moveKnob(bool on) {
+    const double target = on ? 1.0 : 0.0;
+    animation_.stop();
+    if (!Theme::animationsEnabled() || position_ == target) {
+        setPosition(target);
+        return;
+    }
+    // From where the knob is, so that a quick second click turns it back smoothly.
+    animation_.setStartValue(position_);
+    animation_.setEndValue(target);
+    animation_.start();
+}
+
+void ToggleSwitch::setPosition(double position) {
+    position_ = position;
+    update();
+}
+
+bool ToggleSwitch::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+void ToggleSwitch::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled()) {
+        painter.setOpacity(kDisabledOpacity);
+    }
+    // The track keeps its proportions when the layout gives the switch more room than it asks.
+    const QSizeF size(std::min<double>(width(), kWidth), std::min<double>(height(), kHeight));
+    const QRectF track(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    const double radius = track.height() / 2;
+    QPainterPath capsule;
+    capsule.addRoundedRect(track, radius, radius);
+    painter.fillPath(capsule, currentTrackColor());
+
+    const bool keyboardFocus = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+    if (keyboardFocus) {
+        painter.setPen(QPen(Theme::color(ThemePalette::Token::accentText, *this), 1.5));
+        painter.drawRoundedRect(track.adjusted(0.75, 0.75, -0.75, -0.75), radius - 0.75,
+                                radius - 0.75);
+    }
+
+    const double knob = track.height() - 2 * kKnobInset;
+    const double travel = track.width() - 2 * kKnobInset - knob;
+    const QRectF knobRect(track.left() + kKnobInset + travel * position_, track.top() + kKnobInset,
+                          knob, knob);
+    // A faint shadow under the knob lifts it off a light track.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 40));
+    painter.drawEllipse(knobRect.translated(0, 0.75));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(knobRect);
+}
+
+}  // namespace quillorbitex

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "Models/GestureRecords.h"
+#include "Views/Components/StatusPill.h"
+
+namespace quillorbitex {
+
+// What the debugging section shows for the stroke in progress and the last finished stroke, in
+// the current language; derived afresh for every redraw.
+struct GestureDebugPresentation {
+    // The live stroke's points while there is one (even none yet), else the last stroke's.
+    std::vector<Point> tracePoints;
+    // Visible (green) while the live stroke has points, Tracking (amber) while it has none yet,
+    // Idle (amber) without one.
+    StatusPill::State overlayState = StatusPill::State::amber({});
+    QString liveDirections;
+    QString liveDetection;
+    QString matchedRule;
+    QString liveAction;
+    QString lastClassification;
+    QString lastSystemClick;
+
+    static GestureDebugPresentation from(const std::optional<LiveGestureDebugSession>& live,
+                                         const std::optional<GestureCaptureDebugResult>& last);
+};
+
+}  // namespace quillorbitex
