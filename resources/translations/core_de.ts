@@ -16,16 +16,16 @@
         <translation>Tab oder Fenster schließen</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>Schließt in Apps, die Befehl plus W unterstützen, den aktuellen Tab oder das Fenster.</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>Schließt in Apps, die Strg plus W unterstützen, den aktuellen Tab oder das Fenster.</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>Erstellt in Apps, die Befehl plus T unterstützen, einen neuen Tab.</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>Erstellt in Apps, die Strg plus T unterstützen, einen neuen Tab.</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>Erstellt in Apps, die Befehl plus N unterstützen, ein neues Fenster.</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>Erstellt in Apps, die Strg plus N unterstützen, ein neues Fenster.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -48,16 +48,16 @@
         <translation>App ausblenden</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>Blendet die App im Vordergrund mit Befehl plus H aus.</translation>
+        <source>Hide the frontmost app with Control plus H.</source>
+        <translation>Blendet die App im Vordergrund mit Strg plus H aus.</translation>
     </message>
     <message>
         <source>Minimize Window</source>
         <translation>Fenster minimieren</translation>
     </message>
     <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>Minimiert das Fenster im Vordergrund mit Befehl plus M.</translation>
+        <source>Minimize the frontmost window with Control plus M.</source>
+        <translation>Minimiert das Fenster im Vordergrund mit Strg plus M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -80,8 +80,8 @@
         <translation>App beenden</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>Beendet die App im Vordergrund mit Befehl plus Q.</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>Beendet die App im Vordergrund mit Strg plus Q.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Wechselt in Apps, die Control plus Tab verwenden, zum nächsten Tab.</translation>
+        <translation>Wechselt in Apps, die Strg plus Tab verwenden, zum nächsten Tab.</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Wechselt in Apps, die Control plus Umschalt plus Tab verwenden, zum vorherigen Tab.</translation>
+        <translation>Wechselt in Apps, die Strg plus Umschalt plus Tab verwenden, zum vorherigen Tab.</translation>
     </message>
     <message>
         <source>System</source>

@@ -16,16 +16,16 @@
         <translation>Close Tab or Window</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>Close the current tab or window in apps that support Command plus W.</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>Close the current tab or window in apps that support Control plus W.</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>Create a new tab in apps that support Command plus T.</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>Create a new tab in apps that support Control plus T.</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>Create a new window in apps that support Command plus N.</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>Create a new window in apps that support Control plus N.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -48,16 +48,16 @@
         <translation>Hide App</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>Hide the frontmost app with Command plus H.</translation>
+        <source>Hide the frontmost app with Control plus H.</source>
+        <translation>Hide the frontmost app with Control plus H.</translation>
     </message>
     <message>
         <source>Minimize Window</source>
         <translation>Minimize Window</translation>
     </message>
     <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>Minimize the frontmost window with Command plus M.</translation>
+        <source>Minimize the frontmost window with Control plus M.</source>
+        <translation>Minimize the frontmost window with Control plus M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -80,8 +80,8 @@
         <translation>Quit App</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>Quit the frontmost app with Command plus Q.</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>Quit the frontmost app with Control plus Q.</translation>
     </message>
     <message>
         <source>Refresh</source>

@@ -16,16 +16,16 @@
         <translation>Cerrar pestaña o ventana</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>Cierra la pestaña o ventana actual en las apps compatibles con Comando más W.</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>Cierra la pestaña o ventana actual en las apps compatibles con Ctrl más W.</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>Crea una pestaña nueva en las apps compatibles con Comando más T.</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>Crea una pestaña nueva en las apps compatibles con Ctrl más T.</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>Crea una ventana nueva en las apps compatibles con Comando más N.</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>Crea una ventana nueva en las apps compatibles con Ctrl más N.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -48,16 +48,16 @@
         <translation>Ocultar app</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>Oculta la app en primer plano con Comando más H.</translation>
+        <source>Hide the frontmost app with Control plus H.</source>
+        <translation>Oculta la app en primer plano con Ctrl más H.</translation>
     </message>
     <message>
         <source>Minimize Window</source>
         <translation>Minimizar ventana</translation>
     </message>
     <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>Minimiza la ventana en primer plano con Comando más M.</translation>
+        <source>Minimize the frontmost window with Control plus M.</source>
+        <translation>Minimiza la ventana en primer plano con Ctrl más M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -80,8 +80,8 @@
         <translation>Salir de la app</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>Cierra la app en primer plano con Comando más Q.</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>Cierra la app en primer plano con Ctrl más Q.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Cambia a la pestaña siguiente en las apps que usan Control más Tab.</translation>
+        <translation>Cambia a la pestaña siguiente en las apps que usan Ctrl más Tab.</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Cambia a la pestaña anterior en las apps que usan Control más Mayúsculas más Tab.</translation>
+        <translation>Cambia a la pestaña anterior en las apps que usan Ctrl más Mayús más Tab.</translation>
     </message>
     <message>
         <source>System</source>

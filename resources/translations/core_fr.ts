@@ -16,16 +16,16 @@
         <translation>Fermer l’onglet ou la fenêtre</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>Ferme l’onglet ou la fenêtre actuel dans les apps qui prennent en charge Commande plus W.</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>Ferme l’onglet ou la fenêtre actuel dans les apps qui prennent en charge Ctrl plus W.</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>Crée un nouvel onglet dans les apps qui prennent en charge Commande plus T.</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>Crée un nouvel onglet dans les apps qui prennent en charge Ctrl plus T.</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>Crée une nouvelle fenêtre dans les apps qui prennent en charge Commande plus N.</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>Crée une nouvelle fenêtre dans les apps qui prennent en charge Ctrl plus N.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -48,16 +48,16 @@
         <translation>Masquer l’app</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>Masque l’app au premier plan avec Commande plus H.</translation>
+        <source>Hide the frontmost app with Control plus H.</source>
+        <translation>Masque l’app au premier plan avec Ctrl plus H.</translation>
     </message>
     <message>
         <source>Minimize Window</source>
         <translation>Réduire la fenêtre</translation>
     </message>
     <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>Réduit la fenêtre au premier plan avec Commande plus M.</translation>
+        <source>Minimize the frontmost window with Control plus M.</source>
+        <translation>Réduit la fenêtre au premier plan avec Ctrl plus M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -80,8 +80,8 @@
         <translation>Quitter l’app</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>Quitte l’app au premier plan avec Commande plus Q.</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>Quitte l’app au premier plan avec Ctrl plus Q.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Passe à l’onglet suivant dans les apps qui utilisent Contrôle plus Tab.</translation>
+        <translation>Passe à l’onglet suivant dans les apps qui utilisent Ctrl plus Tab.</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Passe à l’onglet précédent dans les apps qui utilisent Contrôle plus Maj plus Tab.</translation>
+        <translation>Passe à l’onglet précédent dans les apps qui utilisent Ctrl plus Maj plus Tab.</translation>
     </message>
     <message>
         <source>System</source>

@@ -16,16 +16,16 @@
         <translation>タブまたはウインドウを閉じる</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>Command + W に対応したアプリで現在のタブまたはウインドウを閉じます。</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>Ctrl + W に対応したアプリで現在のタブまたはウインドウを閉じます。</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>Command + T に対応したアプリで新規タブを作成します。</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>Ctrl + T に対応したアプリで新規タブを作成します。</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>Command + N に対応したアプリで新規ウインドウを作成します。</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>Ctrl + N に対応したアプリで新規ウインドウを作成します。</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -48,16 +48,16 @@
         <translation>アプリを隠す</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>Command + H で最前面のアプリを隠します。</translation>
+        <source>Hide the frontmost app with Control plus H.</source>
+        <translation>Ctrl + H で最前面のアプリを隠します。</translation>
     </message>
     <message>
         <source>Minimize Window</source>
         <translation>ウインドウをしまう</translation>
     </message>
     <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>Command + M で最前面のウインドウをしまいます。</translation>
+        <source>Minimize the frontmost window with Control plus M.</source>
+        <translation>Ctrl + M で最前面のウインドウをしまいます。</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -80,8 +80,8 @@
         <translation>アプリを終了</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>Command + Q で最前面のアプリを終了します。</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>Ctrl + Q で最前面のアプリを終了します。</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Control + Tab を使うアプリで次のタブに切り替えます。</translation>
+        <translation>Ctrl + Tab を使うアプリで次のタブに切り替えます。</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Control + Shift + Tab を使うアプリで前のタブに切り替えます。</translation>
+        <translation>Ctrl + Shift + Tab を使うアプリで前のタブに切り替えます。</translation>
     </message>
     <message>
         <source>System</source>

@@ -16,16 +16,16 @@
         <translation>탭 또는 윈도우 닫기</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>Command + W를 지원하는 앱에서 현재 탭 또는 윈도우를 닫습니다.</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>Ctrl + W를 지원하는 앱에서 현재 탭 또는 윈도우를 닫습니다.</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>Command + T를 지원하는 앱에서 새 탭을 만듭니다.</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>Ctrl + T를 지원하는 앱에서 새 탭을 만듭니다.</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>Command + N을 지원하는 앱에서 새 윈도우를 만듭니다.</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>Ctrl + N을 지원하는 앱에서 새 윈도우를 만듭니다.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -48,16 +48,16 @@
         <translation>앱 가리기</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>Command + H로 맨 앞의 앱을 가립니다.</translation>
+        <source>Hide the frontmost app with Control plus H.</source>
+        <translation>Ctrl + H로 맨 앞의 앱을 가립니다.</translation>
     </message>
     <message>
         <source>Minimize Window</source>
         <translation>윈도우 최소화</translation>
     </message>
     <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>Command + M으로 맨 앞의 윈도우를 최소화합니다.</translation>
+        <source>Minimize the frontmost window with Control plus M.</source>
+        <translation>Ctrl + M으로 맨 앞의 윈도우를 최소화합니다.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -80,8 +80,8 @@
         <translation>앱 종료</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>Command + Q로 맨 앞의 앱을 종료합니다.</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>Ctrl + Q로 맨 앞의 앱을 종료합니다.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Control + Tab을 사용하는 앱에서 다음 탭으로 전환합니다.</translation>
+        <translation>Ctrl + Tab을 사용하는 앱에서 다음 탭으로 전환합니다.</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Control + Shift + Tab을 사용하는 앱에서 이전 탭으로 전환합니다.</translation>
+        <translation>Ctrl + Shift + Tab을 사용하는 앱에서 이전 탭으로 전환합니다.</translation>
     </message>
     <message>
         <source>System</source>

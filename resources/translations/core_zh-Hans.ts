@@ -16,16 +16,16 @@
         <translation>关闭标签页或窗口</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>在支持 Command + W 的应用中关闭当前标签页或窗口。</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>在支持 Ctrl + W 的应用中关闭当前标签页或窗口。</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>在支持 Command + T 的应用中新建标签页。</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>在支持 Ctrl + T 的应用中新建标签页。</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>在支持 Command + N 的应用中新建窗口。</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>在支持 Ctrl + N 的应用中新建窗口。</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -48,16 +48,16 @@
         <translation>隐藏应用</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>使用 Command + H 隐藏最前面的应用。</translation>
+        <source>Hide the frontmost app with Control plus H.</source>
+        <translation>使用 Ctrl + H 隐藏最前面的应用。</translation>
     </message>
     <message>
         <source>Minimize Window</source>
         <translation>最小化窗口</translation>
     </message>
     <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>使用 Command + M 最小化最前面的窗口。</translation>
+        <source>Minimize the frontmost window with Control plus M.</source>
+        <translation>使用 Ctrl + M 最小化最前面的窗口。</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -80,8 +80,8 @@
         <translation>退出应用</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>使用 Command + Q 退出最前面的应用。</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>使用 Ctrl + Q 退出最前面的应用。</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>在使用 Control + Tab 的应用中切换到下一个标签页。</translation>
+        <translation>在使用 Ctrl + Tab 的应用中切换到下一个标签页。</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>在使用 Control + Shift + Tab 的应用中切换到上一个标签页。</translation>
+        <translation>在使用 Ctrl + Shift + Tab 的应用中切换到上一个标签页。</translation>
     </message>
     <message>
         <source>System</source>

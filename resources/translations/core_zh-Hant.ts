@@ -16,16 +16,16 @@
         <translation>關閉分頁或視窗</translation>
     </message>
     <message>
-        <source>Close the current tab or window in apps that support Command plus W.</source>
-        <translation>在支援 Command + W 的 App 中關閉目前的分頁或視窗。</translation>
+        <source>Close the current tab or window in apps that support Control plus W.</source>
+        <translation>在支援 Ctrl + W 的 App 中關閉目前的分頁或視窗。</translation>
     </message>
     <message>
-        <source>Create a new tab in apps that support Command plus T.</source>
-        <translation>在支援 Command + T 的 App 中新增分頁。</translation>
+        <source>Create a new tab in apps that support Control plus T.</source>
+        <translation>在支援 Ctrl + T 的 App 中新增分頁。</translation>
     </message>
     <message>
-        <source>Create a new window in apps that support Command plus N.</source>
-        <translation>在支援 Command + N 的 App 中新增視窗。</translation>
+        <source>Create a new window in apps that support Control plus N.</source>
+        <translation>在支援 Ctrl + N 的 App 中新增視窗。</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -48,16 +48,16 @@
         <translation>隱藏 App</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Command plus H.</source>
-        <translation>使用 Command + H 隱藏最前方的 App。</translation>
+        <source>Hide the frontmost app with Control plus H.</source>
+        <translation>使用 Ctrl + H 隱藏最前方的 App。</translation>
     </message>
     <message>
         <source>Minimize Window</source>
         <translation>縮到最小視窗</translation>
     </message>
     <message>
-        <source>Minimize the frontmost window with Command plus M.</source>
-        <translation>使用 Command + M 將最前方的視窗縮到最小。</translation>
+        <source>Minimize the frontmost window with Control plus M.</source>
+        <translation>使用 Ctrl + M 將最前方的視窗縮到最小。</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -80,8 +80,8 @@
         <translation>結束 App</translation>
     </message>
     <message>
-        <source>Quit the frontmost app with Command plus Q.</source>
-        <translation>使用 Command + Q 結束最前方的 App。</translation>
+        <source>Quit the frontmost app with Control plus Q.</source>
+        <translation>使用 Ctrl + Q 結束最前方的 App。</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>在使用 Control + Tab 的 App 中切換到下一個分頁。</translation>
+        <translation>在使用 Ctrl + Tab 的 App 中切換到下一個分頁。</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>在使用 Control + Shift + Tab 的 App 中切換到上一個分頁。</translation>
+        <translation>在使用 Ctrl + Shift + Tab 的 App 中切換到上一個分頁。</translation>
     </message>
     <message>
         <source>System</source>

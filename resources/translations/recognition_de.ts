@@ -24,12 +24,8 @@
         <translation>Erlaubt</translation>
     </message>
     <message>
-        <source>Command</source>
-        <translation>Befehl</translation>
-    </message>
-    <message>
         <source>Control</source>
-        <translation>Control</translation>
+        <translation>Strg</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -94,10 +90,6 @@
     <message>
         <source>Open URL</source>
         <translation>URL öffnen</translation>
-    </message>
-    <message>
-        <source>Option</source>
-        <translation>Wahl</translation>
     </message>
     <message>
         <source>Preset</source>

@@ -24,10 +24,6 @@
         <translation>Allowed</translation>
     </message>
     <message>
-        <source>Command</source>
-        <translation>Command</translation>
-    </message>
-    <message>
         <source>Control</source>
         <translation>Control</translation>
     </message>
@@ -94,10 +90,6 @@
     <message>
         <source>Open URL</source>
         <translation>Open URL</translation>
-    </message>
-    <message>
-        <source>Option</source>
-        <translation>Option</translation>
     </message>
     <message>
         <source>Preset</source>

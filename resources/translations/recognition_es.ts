@@ -24,12 +24,8 @@
         <translation>Permitido</translation>
     </message>
     <message>
-        <source>Command</source>
-        <translation>Comando</translation>
-    </message>
-    <message>
         <source>Control</source>
-        <translation>Control</translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -96,10 +92,6 @@
         <translation>Abrir URL</translation>
     </message>
     <message>
-        <source>Option</source>
-        <translation>Opción</translation>
-    </message>
-    <message>
         <source>Preset</source>
         <translation>Predefinido</translation>
     </message>
@@ -129,7 +121,7 @@
     </message>
     <message>
         <source>Shift</source>
-        <translation>Mayúsculas</translation>
+        <translation>Mayús</translation>
     </message>
     <message>
         <source>Shortcut</source>

@@ -24,12 +24,8 @@
         <translation>Autorisé</translation>
     </message>
     <message>
-        <source>Command</source>
-        <translation>Commande</translation>
-    </message>
-    <message>
         <source>Control</source>
-        <translation>Contrôle</translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -94,10 +90,6 @@
     <message>
         <source>Open URL</source>
         <translation>Ouvrir une URL</translation>
-    </message>
-    <message>
-        <source>Option</source>
-        <translation>Option</translation>
     </message>
     <message>
         <source>Preset</source>

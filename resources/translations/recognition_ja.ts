@@ -24,12 +24,8 @@
         <translation>許可</translation>
     </message>
     <message>
-        <source>Command</source>
-        <translation>Command</translation>
-    </message>
-    <message>
         <source>Control</source>
-        <translation>Control</translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -94,10 +90,6 @@
     <message>
         <source>Open URL</source>
         <translation>URL を開く</translation>
-    </message>
-    <message>
-        <source>Option</source>
-        <translation>Option</translation>
     </message>
     <message>
         <source>Preset</source>

@@ -10,15 +10,29 @@ namespace quillorbitex {
 QString displayLabel(ModifierKey modifier) {
     switch (modifier) {
         case ModifierKey::command:
-            return L10n::string("Command");
         case ModifierKey::control:
             return L10n::string("Control");
         case ModifierKey::option:
-            return L10n::string("Option");
+            return L10n::string("Alt");
         case ModifierKey::shift:
             return L10n::string("Shift");
     }
     return {};
+}
+
+std::vector<ModifierKey> sentModifiers(const ModifierKeySet& modifiers) {
+    const auto holds = [&](ModifierKey m) { return modifiers.count(m) != 0; };
+    std::vector<ModifierKey> sent;
+    if (holds(ModifierKey::control) || holds(ModifierKey::command)) {
+        sent.push_back(ModifierKey::control);
+    }
+    if (holds(ModifierKey::shift)) {
+        sent.push_back(ModifierKey::shift);
+    }
+    if (holds(ModifierKey::option)) {
+        sent.push_back(ModifierKey::option);
+    }
+    return sent;
 }
 
 QString displayLabel(KeyboardKeyToken key) {
@@ -55,13 +69,22 @@ QString displayLabel(KeyboardKeyToken key) {
 
 QString displayLabel(const KeyboardShortcutDescriptor& shortcut) {
     QStringList parts;
-    for (const ModifierKey modifier : modifierDisplayOrder) {
-        if (shortcut.modifiers.count(modifier) != 0) {
-            parts.push_back(displayLabel(modifier));
-        }
+    for (const ModifierKey modifier : sentModifiers(shortcut.modifiers)) {
+        parts.push_back(displayLabel(modifier));
     }
     parts.push_back(displayLabel(shortcut.key));
     return parts.join(QStringLiteral(" + "));
+}
+
+QStringList keyCapLabels(const KeyboardShortcutDescriptor& shortcut) {
+    QStringList caps;
+    for (const ModifierKey modifier : sentModifiers(shortcut.modifiers)) {
+        // Only Control has a shorter name on the key than in text.
+        caps.push_back(modifier == ModifierKey::control ? L10n::string("Ctrl")
+                                                        : displayLabel(modifier));
+    }
+    caps.push_back(displayLabel(shortcut.key));
+    return caps;
 }
 
 QString displayLabel(const GestureAction& action) {

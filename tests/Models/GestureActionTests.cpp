@@ -67,12 +67,12 @@ TEST_F(LanguageTest, CatalogTextsAreTranslated) {
     L10n::setLanguageOverride(AppLanguageOverride::english);
     EXPECT_EQ(displayLabel(PredefinedAction::closeTab), QStringLiteral("Close Tab or Window"));
     EXPECT_EQ(PredefinedActionCatalog::defaultNotes(PredefinedAction::quitApp),
-              QStringLiteral("Quit the frontmost app with Command plus Q."));
+              QStringLiteral("Quit the frontmost app with Control plus Q."));
     L10n::setLanguageOverride(AppLanguageOverride::german);
     EXPECT_EQ(displayLabel(PredefinedAction::closeTab),
               QString::fromUtf8("Tab oder Fenster schließen"));
     EXPECT_EQ(PredefinedActionCatalog::defaultNotes(PredefinedAction::quitApp),
-              QStringLiteral("Beendet die App im Vordergrund mit Befehl plus Q."));
+              QStringLiteral("Beendet die App im Vordergrund mit Strg plus Q."));
     EXPECT_EQ(rawValue(PredefinedAction::closeTab), "closeTab");
     EXPECT_EQ(fromRawValue<PredefinedAction>("minimizeWindow"), PredefinedAction::minimizeWindow);
     EXPECT_FALSE(fromRawValue<PredefinedAction>("MinimizeWindow").has_value());

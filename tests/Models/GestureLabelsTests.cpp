@@ -62,12 +62,50 @@ TEST_F(GestureLabels, KeysAndShortcuts) {
     EXPECT_EQ(displayLabel(K::deleteKey), QStringLiteral("Delete"));
     EXPECT_EQ(displayLabel(K::leftArrow), QStringLiteral("Left Arrow"));
 
-    EXPECT_EQ(displayLabel(KeyboardShortcutDescriptor{K::tab, {M::shift, M::control}}),
-              QStringLiteral("Control + Shift + Tab"));
-    EXPECT_EQ(displayLabel(
-                  KeyboardShortcutDescriptor{K::k, {M::command, M::option, M::control, M::shift}}),
-              QStringLiteral("Control + Shift + Option + Command + K"));
     EXPECT_EQ(displayLabel(KeyboardShortcutDescriptor{K::escape, {}}), QStringLiteral("Escape"));
+}
+
+// Command is sent as Control and Option as Alt, so texts and key caps name those keys, in the
+// names each language prints on them.
+TEST_F(GestureLabels, ShortcutsNameTheKeysSent) {
+    struct Case {
+        AppLanguageOverride language;
+        KeyboardShortcutDescriptor shortcut;
+        const char* label;
+        QStringList caps;
+    };
+    const std::vector<Case> cases = {
+        {AppLanguageOverride::english, {K::r, {M::command}}, "Control + R", {"Ctrl", "R"}},
+        {AppLanguageOverride::english,
+         {K::tab, {M::shift, M::control}},
+         "Control + Shift + Tab",
+         {"Ctrl", "Shift", "Tab"}},
+        // Both press the one Control key.
+        {AppLanguageOverride::english,
+         {K::f12, {M::command, M::option, M::control, M::shift}},
+         "Control + Shift + Alt + F12",
+         {"Ctrl", "Shift", "Alt", "F12"}},
+        // Control comes first whatever the original key was.
+        {AppLanguageOverride::english,
+         {K::k, {M::option, M::command}},
+         "Control + Alt + K",
+         {"Ctrl", "Alt", "K"}},
+        {AppLanguageOverride::german,
+         {K::t, {M::command, M::shift}},
+         "Strg + Umschalt + T",
+         {"Strg", "Umschalt", "T"}},
+        {AppLanguageOverride::german, {K::a, {M::option}}, "Alt + A", {"Alt", "A"}},
+        {AppLanguageOverride::spanish,
+         {K::tab, {M::control, M::shift}},
+         "Ctrl + Mayús + Tab",
+         {"Ctrl", "Mayús", "Tab"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        testing::ScopedLanguageOverride language(c.language);
+        EXPECT_EQ(displayLabel(c.shortcut), QString::fromUtf8(c.label));
+        EXPECT_EQ(keyCapLabels(c.shortcut), c.caps);
+    }
 }
 
 TEST_F(GestureLabels, ActionsSayWhatTheyAreAndWhatTheySend) {
@@ -77,8 +115,8 @@ TEST_F(GestureLabels, ActionsSayWhatTheyAreAndWhatTheySend) {
     EXPECT_EQ(kindLabel(previousTab), QStringLiteral("Preset Action"));
 
     const auto shortcut = GestureAction::keyboardShortcut({K::r, {M::command}});
-    EXPECT_EQ(displayLabel(shortcut), QStringLiteral("Command + R"));
-    EXPECT_EQ(executionLabel(shortcut), QStringLiteral("Command + R"));
+    EXPECT_EQ(displayLabel(shortcut), QStringLiteral("Control + R"));
+    EXPECT_EQ(executionLabel(shortcut), QStringLiteral("Control + R"));
     EXPECT_EQ(kindLabel(shortcut), QStringLiteral("Shortcut"));
 
     const auto app = GestureAction::openApp(QStringLiteral(" org.example.Editor"));
@@ -106,11 +144,11 @@ TEST_F(GestureLabels, NotesFollowSourcePatternAndAction) {
               QStringLiteral("Open org.example.Editor when this gesture matches."));
     EXPECT_EQ(localizedNotes(rule(upDown, GestureAction::keyboardShortcut({K::t, {M::command}}),
                                   GestureMappingSource::custom)),
-              QStringLiteral("Send Command + T to the frontmost app."));
+              QStringLiteral("Send Control + T to the frontmost app."));
     EXPECT_EQ(localizedNotes(rule(GestureDescriptor::directional(GesturePattern::rightThenUp),
                                   GestureAction::predefined(PredefinedAction::quitApp),
                                   GestureMappingSource::builtIn)),
-              QStringLiteral("Quit the frontmost app with Command plus Q."));
+              QStringLiteral("Quit the frontmost app with Control plus Q."));
 }
 
 TEST_F(GestureLabels, ScopeSummaryListsAppsInStoredOrder) {
@@ -181,10 +219,10 @@ TEST_F(GestureLabels, FollowTheLanguageOverride) {
         EXPECT_EQ(displayName(D::up), QStringLiteral("Oben"));
         EXPECT_EQ(spokenLabel(GesturePattern::upThenDown), QStringLiteral("Oben dann Unten"));
         EXPECT_EQ(displayPathLabel({}), QStringLiteral("Warte auf Bewegung"));
-        EXPECT_EQ(displayLabel(scoped.action()), QStringLiteral("Control + Umschalt + Tab"));
+        EXPECT_EQ(displayLabel(scoped.action()), QStringLiteral("Strg + Umschalt + Tab"));
         EXPECT_EQ(appScopeSummary(scoped), QStringLiteral("Editor: Erlaubt"));
         EXPECT_EQ(localizedNotes(scoped),
-                  QStringLiteral("Sendet Control + Umschalt + Tab an die App im Vordergrund."));
+                  QStringLiteral("Sendet Strg + Umschalt + Tab an die App im Vordergrund."));
     }
     {
         testing::ScopedLanguageOverride japanese(AppLanguageOverride::japanese);

@@ -194,6 +194,10 @@ void GestureUsageStatsStore::writePending() {
 }
 
 void GestureUsageStatsStore::closeConnection() {
+    for (const auto& [sql, statement] : readStatements_) {
+        sqlite3_finalize(statement);
+    }
+    readStatements_.clear();
     if (database_ != nullptr) {
         sqlite3_close(database_);
         database_ = nullptr;
@@ -247,20 +251,35 @@ std::int64_t GestureUsageStatsStore::storedValue(const char* sql, const QString&
 }
 
 std::int64_t GestureUsageStatsStore::integerValue(const char* sql, const QString& key) const {
-    if (database_ == nullptr) {
-        return 0;
-    }
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(database_, sql, -1, &statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement);
+    sqlite3_stmt* statement = readStatement(sql);
+    if (statement == nullptr) {
         return 0;
     }
     std::int64_t result = 0;
     if (bindText(statement, 1, key) && sqlite3_step(statement) == SQLITE_ROW) {
         result = sqlite3_column_int64(statement, 0);
     }
-    sqlite3_finalize(statement);
+    // A statement left on its row would keep the file's read lock.
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
     return result;
+}
+
+sqlite3_stmt* GestureUsageStatsStore::readStatement(const char* sql) const {
+    if (database_ == nullptr) {
+        return nullptr;
+    }
+    if (const auto found = readStatements_.find(sql); found != readStatements_.end()) {
+        return found->second;
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(database_, sql, -1, &statement, nullptr) != SQLITE_OK) {
+        // Such as a table not created yet; the next read tries again.
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    readStatements_.emplace(sql, statement);
+    return statement;
 }
 
 bool GestureUsageStatsStore::add(const char* incrementSql, const char* addSql, const QString& key,

@@ -6,6 +6,7 @@
 #include "Services/Stats/GestureUsageStatsStoring.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace quillorbitex {
 
@@ -52,6 +53,10 @@ private:
     // What the file holds for `key`; 0 while a reset has not reached it.
     std::int64_t storedValue(const char* sql, const QString& key) const;
     std::int64_t integerValue(const char* sql, const QString& key) const;
+    // The reading statement for `sql`, prepared once per connection: every rule row reads its
+    // count when it is built, so a dashboard of hundreds of rules must not compile the query for
+    // each. Nothing when it cannot be prepared (yet).
+    sqlite3_stmt* readStatement(const char* sql) const;
     // Adds `amount` to the row of `key`; false when nothing was written.
     bool add(const char* incrementSql, const char* addSql, const QString& key, std::int64_t amount);
     // Runs one statement without parameters; false when it failed.
@@ -59,6 +64,8 @@ private:
 
     QString databasePath_;
     sqlite3* database_ = nullptr;
+    // Keyed by the statement text's address (the fixed texts above); finalised with the connection.
+    mutable std::map<const char*, sqlite3_stmt*> readStatements_;
     bool tablesReady_ = false;
     bool resetPending_ = false;
     // Counts not (yet) in the file: all of them when there is no connection, else those whose

@@ -31,7 +31,15 @@ GhostButton::GhostButton(const QString& text, QWidget* parent)
     connect(this, &QAbstractButton::released, this, [this] { press_.setPressed(false); });
 }
 
+void GhostButton::setTextColorToken(std::optional<ThemePalette::Token> token) {
+    textColorToken_ = token;
+    update();
+}
+
 QColor GhostButton::currentTextColor() const {
+    if (textColorToken_) {
+        return Theme::color(*textColorToken_, *this);
+    }
     return mix(Theme::color(ThemePalette::Token::textSecondary, *this),
                Theme::color(ThemePalette::Token::textPrimary, *this), press_.progress());
 }

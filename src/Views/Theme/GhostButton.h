@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QPushButton>
+#include <optional>
 
+#include "Application/ThemePalette.h"
 #include "Views/Theme/PressAnimation.h"
 
 namespace quillorbitex {
@@ -15,6 +17,10 @@ class GhostButton final : public QPushButton {
 public:
     explicit GhostButton(const QString& text = {}, QWidget* parent = nullptr);
 
+    // Draws the label in this colour, pressed or not, instead of the theme's (a destructive
+    // button's red); none goes back to the theme's.
+    void setTextColorToken(std::optional<ThemePalette::Token> token);
+
     // The colours drawn now; they move between the released and the pressed look.
     QColor currentTextColor() const;
     QColor currentFillColor() const;
@@ -27,6 +33,7 @@ protected:
 
 private:
     PressAnimation press_;
+    std::optional<ThemePalette::Token> textColorToken_;
 };
 
 }  // namespace quillorbitex

@@ -106,7 +106,7 @@ TEST_F(CoordinatorTest, LiveStateShowsTheRuleThatWouldRun) {
     ASSERT_TRUE(hud.has_value());
     EXPECT_EQ(hud->detectedPattern, GestureDescriptor::directional(GesturePattern::upThenDown));
     EXPECT_EQ(hud->matchedAction, GestureAction::predefined(PredefinedAction::refresh));
-    EXPECT_EQ(hud->overlayTitleLabel(), QStringLiteral("Up -> Down - Command + R"));
+    EXPECT_EQ(hud->overlayTitleLabel(), QStringLiteral("Up -> Down - Control + R"));
     EXPECT_EQ(hud->overlayStatusLabel(), QStringLiteral("Refresh"));
     EXPECT_EQ(harness_.coordinator->overlayRuntime()->liveHUDState.value(), hud);
 }

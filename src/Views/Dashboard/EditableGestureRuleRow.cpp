@@ -1,0 +1,298 @@
+#include "Views/Dashboard/EditableGestureRuleRow.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "Localization/L10n.h"
+#include "ViewModels/AppModel.h"
+#include "Views/Components/ActionTypeBadge.h"
+#include "Views/Components/ButtonText.h"
+#include "Views/Components/CapsuleLabel.h"
+#include "Views/Components/GesturePathGlyph.h"
+#include "Views/Components/KeyCapGroup.h"
+#include "Views/Components/ThemedTextLabel.h"
+#include "Views/Dashboard/RuleStatusCapsule.h"
+#include "Views/Theme/GhostButton.h"
+
+namespace quillorbitex {
+
+namespace {
+
+using Token = ThemePalette::Token;
+
+constexpr int kGlyphSize = 44;
+constexpr int kFieldMinimumWidth = 200;
+
+// The rule's name; a double click starts the rename (a single click does nothing).
+class NameLabel final : public ThemedTextLabel {
+public:
+    explicit NameLabel(QWidget* parent)
+        : ThemedTextLabel(Theme::Font::heading3, Token::textPrimary, Overflow::elideRight, parent) {
+    }
+
+    std::function<void()> onDoubleClick;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && onDoubleClick) {
+            onDoubleClick();
+            return;
+        }
+        ThemedTextLabel::mouseDoubleClickEvent(event);
+    }
+};
+
+}  // namespace
+
+// The rename field: plain text on the hover background inside a thin rounded outline (radius 8),
+// padded 10 across and 6 up and down. Losing the focus to another control ends the rename; losing
+// it to its own context menu or to another window does not.
+class EditableGestureRuleRow::NameField final : public QLineEdit {
+public:
+    explicit NameField(QWidget* parent) : QLineEdit(parent) {
+        setFrame(false);
+        setFont(Theme::font(Theme::Font::heading3));
+        setTextMargins(10, 6, 10, 6);
+        setMinimumWidth(kFieldMinimumWidth);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // The theme paints the background; the style's own fill would cover it.
+        QPalette transparent = palette();
+        transparent.setColor(QPalette::Base, Qt::transparent);
+        setPalette(transparent);
+    }
+
+    std::function<void()> onFocusLost;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        {
+            QPainter painter(this);
+            painter.setRenderHint(QPainter::Antialiasing);
+            const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+            QPainterPath shape;
+            shape.addRoundedRect(outline, 8, 8);
+            painter.fillPath(shape, Theme::color(Token::bgHover, *this));
+            painter.setPen(QPen(Theme::color(Token::borderSubtle, *this), 1));
+            painter.drawPath(shape);
+        }
+        QLineEdit::paintEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        QLineEdit::focusOutEvent(event);
+        const bool leftTheField = event->reason() != Qt::PopupFocusReason &&
+                                  event->reason() != Qt::ActiveWindowFocusReason;
+        if (leftTheField && onFocusLost) {
+            onFocusLost();
+        }
+    }
+};
+
+EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMapping mapping,
+                                               const char* removeTitleKey, QWidget* parent)
+    : RuleCardFrame(mapping.pattern(), parent),
+      model_(&model),
+      mapping_(std::move(mapping)),
+      removeTitleKey_(removeTitleKey) {
+    glyph_ = new GesturePathGlyph(mapping_.pattern(), kGlyphSize, Token::accentPrimary, false);
+    auto* name = new NameLabel(nullptr);
+    name->onDoubleClick = [this] { beginEditingName(); };
+    nameLabel_ = name;
+    sourceCapsule_ = new CapsuleLabel;
+    badge_ = new ActionTypeBadge(mapping_.action());
+    notesLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
+                                      ThemedTextLabel::Overflow::wrap);
+    countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+                                      ThemedTextLabel::Overflow::elideRight);
+    keyCaps_ = new KeyCapGroup(mapping_.action());
+
+    titleLine_ = new QHBoxLayout;
+    titleLine_->setSpacing(8);
+    titleLine_->addWidget(nameLabel_, 0);
+    titleLine_->addWidget(sourceCapsule_);
+    titleLine_->addWidget(badge_);
+    titleLine_->addStretch(1);
+
+    textColumn_ = new QVBoxLayout;
+    textColumn_->setSpacing(4);
+    textColumn_->addLayout(titleLine_);
+    textColumn_->addWidget(notesLabel_);
+    textColumn_->addWidget(countLabel_);
+
+    contentLine()->addWidget(glyph_, 0, Qt::AlignVCenter);
+    contentLine()->addLayout(textColumn_, 1);
+    // The least room between the texts and what the rule sends.
+    contentLine()->addSpacing(12);
+    contentLine()->addWidget(keyCaps_, 0, Qt::AlignVCenter);
+
+    toggleButton_ = new GhostButton;
+    manageAppsButton_ = new GhostButton;
+    changeActionButton_ = new GhostButton;
+    changeGestureButton_ = new GhostButton;
+    removeButton_ = new GhostButton;
+    removeButton_->setTextColorToken(Token::statusRed);
+    for (GhostButton* button : {toggleButton_, manageAppsButton_, changeActionButton_,
+                                changeGestureButton_, removeButton_}) {
+        buttonLine()->addWidget(button);
+    }
+    buttonLine()->addStretch(1);
+    connect(toggleButton_, &QPushButton::clicked, this,
+            &EditableGestureRuleRow::toggleEnabledRequested);
+    connect(manageAppsButton_, &QPushButton::clicked, this,
+            &EditableGestureRuleRow::manageAppsRequested);
+    connect(changeActionButton_, &QPushButton::clicked, this,
+            &EditableGestureRuleRow::changeCommandRequested);
+    connect(changeGestureButton_, &QPushButton::clicked, this,
+            &EditableGestureRuleRow::changeGestureRequested);
+    connect(removeButton_, &QPushButton::clicked, this, &EditableGestureRuleRow::removeRequested);
+
+    retranslate();
+}
+
+EditableGestureRuleRow::~EditableGestureRuleRow() = default;
+
+void EditableGestureRuleRow::setMapping(GestureMapping mapping) {
+    if (mapping == mapping_) {
+        return;
+    }
+    mapping_ = std::move(mapping);
+    glyph_->setPattern(mapping_.pattern());
+    badge_->setAction(mapping_.action());
+    keyCaps_->setAction(mapping_.action());
+    applyContent(false);
+    refreshInvocationCount();
+}
+
+void EditableGestureRuleRow::refreshInvocationCount() {
+    const qint64 count = model_->triggerCount(mapping_.pattern());
+    if (count != invocationCount_) {
+        invocationCount_ = count;
+        countLabel_->setText(invocationCountText(count));
+    }
+}
+
+void EditableGestureRuleRow::retranslate() {
+    changeActionButton_->setText(buttonText(L10n::string("Change Action")));
+    changeGestureButton_->setText(buttonText(L10n::string("Change Gesture")));
+    removeButton_->setText(buttonText(L10n::string(removeTitleKey_)));
+    badge_->retranslate();
+    keyCaps_->retranslate();
+    applyContent(true);
+    invocationCount_ = -1;
+    refreshInvocationCount();
+}
+
+void EditableGestureRuleRow::applyContent(bool force) {
+    GestureRuleRowContent content = GestureRuleRowContent::make(mapping_);
+    if (!force && content == content_) {
+        return;
+    }
+    content_ = std::move(content);
+    nameLabel_->setText(content_.title);
+    if (nameField_ != nullptr) {
+        // Only the placeholder follows; the text being edited is the user's.
+        nameField_->setPlaceholderText(content_.title);
+    }
+    sourceCapsule_->setText(content_.sourceLabel);
+    if (content_.isCustom) {
+        sourceCapsule_->setColors(Token::accentText, Token::accentMuted);
+    } else {
+        sourceCapsule_->setColors(Token::textTertiary, Token::bgHover);
+    }
+    showCapsule(disabledCapsule_, content_.disabledCapsule, Token::statusRed, badge_);
+    showCapsule(scopeCapsule_, content_.scopeCapsule, Token::statusBlue,
+                disabledCapsule_ != nullptr && disabledCapsule_->isVisibleTo(this)
+                    ? static_cast<QWidget*>(disabledCapsule_)
+                    : badge_);
+    notesLabel_->setText(content_.notes);
+    showSummary(content_.scopeSummary);
+    toggleButton_->setText(buttonText(content_.toggleTitle));
+    manageAppsButton_->setText(buttonText(content_.manageAppsTitle));
+}
+
+void EditableGestureRuleRow::showCapsule(RuleStatusCapsule*& capsule,
+                                         const std::optional<QString>& title,
+                                         ThemePalette::Token tint, QWidget* after) {
+    if (!title) {
+        if (capsule != nullptr) {
+            capsule->hide();
+        }
+        return;
+    }
+    if (capsule == nullptr) {
+        // Made when first needed: most rules are enabled and unscoped.
+        capsule = new RuleStatusCapsule(*title, tint);
+    } else {
+        capsule->setText(*title);
+    }
+    // Kept in the order name, source, kind, "Disabled", application rules.
+    titleLine_->removeWidget(capsule);
+    titleLine_->insertWidget(titleLine_->indexOf(after) + 1, capsule);
+    capsule->show();
+}
+
+void EditableGestureRuleRow::showSummary(const std::optional<QString>& summary) {
+    if (!summary) {
+        if (summaryLabel_ != nullptr) {
+            summaryLabel_->hide();
+        }
+        return;
+    }
+    if (summaryLabel_ == nullptr) {
+        summaryLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+                                            ThemedTextLabel::Overflow::wrap);
+        textColumn_->addWidget(summaryLabel_);
+    }
+    summaryLabel_->setText(*summary);
+    summaryLabel_->show();
+}
+
+void EditableGestureRuleRow::beginEditingName() {
+    if (isEditingName_) {
+        return;
+    }
+    if (nameField_ == nullptr) {
+        nameField_ = new NameField(this);
+        nameField_->onFocusLost = [this] { saveRuleName(); };
+        connect(nameField_, &QLineEdit::returnPressed, this, [this] { saveRuleName(); });
+        titleLine_->insertWidget(titleLine_->indexOf(nameLabel_), nameField_, 1);
+    }
+    renameStartText_ = content_.renameStartText;
+    nameField_->setText(renameStartText_);
+    nameField_->setPlaceholderText(content_.title);
+    isEditingName_ = true;
+    nameLabel_->hide();
+    nameField_->show();
+    // The field takes the focus once it is on screen.
+    QTimer::singleShot(0, nameField_, [field = QPointer<NameField>(nameField_), this] {
+        if (field && isEditingName_) {
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+        }
+    });
+}
+
+void EditableGestureRuleRow::saveRuleName() {
+    if (!isEditingName_) {
+        // Return ends the rename; the field then reports losing the focus as it goes.
+        return;
+    }
+    isEditingName_ = false;
+    const auto name = committedRuleName(renameStartText_, nameField_->text());
+    nameField_->hide();
+    nameLabel_->show();
+    if (name) {
+        // Last: the list may replace this row in answer.
+        Q_EMIT renameRequested(*name);
+    }
+}
+
+}  // namespace quillorbitex

@@ -1,0 +1,44 @@
+#include "Views/Dashboard/RuleCardFrame.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "Views/Dashboard/GestureRuleRowContent.h"
+#include "Views/Theme/Theme.h"
+
+namespace quillorbitex {
+
+namespace {
+
+constexpr double kCornerRadius = 10;
+
+}  // namespace
+
+RuleCardFrame::RuleCardFrame(const GestureDescriptor& pattern, QWidget* parent)
+    : QWidget(parent), contentLine_(new QHBoxLayout), buttonLine_(new QHBoxLayout) {
+    const QString identifier = gestureRuleRowIdentifier(pattern);
+    setObjectName(identifier);
+    setAccessibleDescription(identifier);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(12);
+    contentLine_->setSpacing(14);
+    buttonLine_->setSpacing(8);
+    layout->addLayout(contentLine_);
+    layout->addLayout(buttonLine_);
+}
+
+void RuleCardFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QPainterPath shape;
+    shape.addRoundedRect(outline, kCornerRadius, kCornerRadius);
+    painter.fillPath(shape, Theme::color(ThemePalette::Token::bgElevated, *this));
+    painter.setPen(QPen(Theme::color(ThemePalette::Token::borderSubtle, *this), 1));
+    painter.drawPath(shape);
+}
+
+}  // namespace quillorbitex

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include "Models/GestureDescriptor.h"
+
+class QHBoxLayout;
+class QVBoxLayout;
+
+namespace quillorbitex {
+
+// The card both rule rows are drawn on: the elevated background inside a thin rounded outline
+// (radius 10), contents padded 16 across and 14 up and down, a content line above a button line
+// 12 apart. The card's accessibility identifier names the rule's gesture, the same for a rule and
+// for the removed preset shown in its place.
+class RuleCardFrame : public QWidget {
+    Q_OBJECT
+
+public:
+    RuleCardFrame(const GestureDescriptor& pattern, QWidget* parent = nullptr);
+
+protected:
+    QHBoxLayout* contentLine() const { return contentLine_; }
+    QHBoxLayout* buttonLine() const { return buttonLine_; }
+
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QHBoxLayout* contentLine_;
+    QHBoxLayout* buttonLine_;
+};
+
+}  // namespace quillorbitex

@@ -1,0 +1,339 @@
+// The custom and preset rule lists over a real model on temporary storage: what a user sees and
+// what the buttons and the inline rename do to the stored rules.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "Services/Settings/GestureSettingsStore.h"
+#include "ViewModels/AppModelTestEnvironment.h"
+#include "Views/Components/ButtonText.h"
+#include "Views/Components/CapsuleLabel.h"
+#include "Views/Components/KeyCapGroup.h"
+#include "Views/Components/ThemedTextLabel.h"
+#include "Views/Dashboard/CustomGestureLaunchCard.h"
+#include "Views/Dashboard/CustomGestureListView.h"
+#include "Views/Dashboard/CustomRulesSectionContent.h"
+#include "Views/Dashboard/EditableGestureRuleRow.h"
+#include "Views/Dashboard/PresetRuleListView.h"
+#include "Views/Dashboard/PresetRulesSectionContent.h"
+#include "Views/Dashboard/RemovedPresetRuleRow.h"
+#include "Views/Theme/Theme.h"
+#include "support/StrokeShapes.h"
+
+namespace quillorbitex {
+namespace {
+
+using testing::AppModelTestEnvironment;
+using Keys = GestureSettingsStore::Keys;
+
+const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+const GestureDescriptor kLeftDown = GestureDescriptor::directional(GesturePattern::leftThenDown);
+const GestureDescriptor kRightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
+
+// The visible button of `parent` showing `text`.
+QPushButton* button(const QWidget* parent, const QString& text) {
+    for (auto* candidate : parent->findChildren<QPushButton*>()) {
+        if (candidate->isVisibleTo(parent) && candidate->text() == buttonText(text)) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+QStringList buttonTexts(const QWidget* parent) {
+    QStringList texts;
+    for (auto* candidate : parent->findChildren<QPushButton*>()) {
+        texts.push_back(candidate->text());
+    }
+    return texts;
+}
+
+// The visible text of `parent` reading `text`, if there is one.
+ThemedTextLabel* label(const QWidget* parent, const QString& text) {
+    for (auto* candidate : parent->findChildren<ThemedTextLabel*>()) {
+        if (candidate->isVisibleTo(parent) && candidate->text() == text) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+bool showsCapsule(const QWidget* parent, const QString& text) {
+    for (auto* capsule : parent->findChildren<CapsuleLabel*>()) {
+        if (capsule->isVisibleTo(parent) && capsule->text() == text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Runs what the widgets queued (focus requests, cards dropped later); never waits.
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class DashboardRuleLists : public ::testing::Test {
+protected:
+    enum class Finish { returnKey, clickElsewhere };
+
+    void SetUp() override {
+        Theme::setAnimationsEnabled(false);
+        model = &env.build();
+        custom = new CustomRulesSectionContent(*model);
+        presets = new PresetRulesSectionContent(*model);
+        elsewhere = new QLineEdit;
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(elsewhere);
+        layout->addWidget(custom);
+        layout->addWidget(presets);
+        window.resize(900, 700);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 2000));
+    }
+
+    EditableGestureRuleRow* presetRow(const GestureDescriptor& pattern) const {
+        return presets->list()->editableRow(pattern);
+    }
+
+    void addCustomRule(const GestureDescriptor& pattern, const GestureAction& action,
+                       const QString& name) {
+        model->mappingStore()->upsertCustomMapping(*pattern.directionalPattern(), action, name);
+        model->syncMappingsFromStore();
+    }
+
+    // Double-clicks the row's name, types (replacing the selected name) and leaves the field.
+    void rename(EditableGestureRuleRow* row, const QString& typed, Finish finish) {
+        ThemedTextLabel* name = label(row, GestureRuleRowContent::make(row->mapping()).title);
+        ASSERT_NE(name, nullptr);
+        QTest::mouseDClick(name, Qt::LeftButton);
+        settle();
+        auto* field = row->findChild<QLineEdit*>();
+        ASSERT_NE(field, nullptr);
+        ASSERT_TRUE(field->hasFocus());
+        if (!typed.isNull()) {
+            QTest::keyClicks(field, typed);
+        }
+        if (finish == Finish::returnKey) {
+            QTest::keyClick(field, Qt::Key_Return);
+        } else {
+            elsewhere->setFocus(Qt::MouseFocusReason);
+        }
+        settle();
+        EXPECT_FALSE(row->isEditingName());
+        EXPECT_FALSE(field->isVisible());
+    }
+
+    AppModelTestEnvironment env;
+    AppModel* model = nullptr;
+    QWidget window;
+    CustomRulesSectionContent* custom = nullptr;
+    PresetRulesSectionContent* presets = nullptr;
+    QLineEdit* elsewhere = nullptr;
+};
+
+TEST_F(DashboardRuleLists, RenamingAPresetToSpacesGivesItsLabelBack) {
+    EditableGestureRuleRow* row = presetRow(kUpDown);
+    rename(row, QStringLiteral("  Reload  "), Finish::returnKey);
+    EXPECT_EQ(model->mapping(kUpDown)->name(), QStringLiteral("Reload"));
+    EXPECT_NE(label(row, QStringLiteral("Reload")), nullptr);
+    EXPECT_TRUE(showsCapsule(row, QStringLiteral("Custom")));
+    EXPECT_NE(custom->list()->row(kUpDown), nullptr);
+
+    rename(row, QStringLiteral("   "), Finish::clickElsewhere);
+    EXPECT_TRUE(model->customMappings().empty());
+    EXPECT_EQ(presetRow(kUpDown), row);
+    EXPECT_NE(label(row, QStringLiteral("Up -> Down")), nullptr);
+    EXPECT_TRUE(showsCapsule(row, QStringLiteral("Preset")));
+    settle();
+    EXPECT_EQ(custom->list()->rowCount(), 0);
+}
+
+TEST_F(DashboardRuleLists, LeavingARenameUntouchedStoresNothing) {
+    for (const Finish finish : {Finish::returnKey, Finish::clickElsewhere}) {
+        rename(presetRow(kUpDown), QString(), finish);
+        EXPECT_TRUE(model->customMappings().empty());
+        EXPECT_EQ(env.defaults->writes[Keys::customMappings], 0);
+        EXPECT_NE(label(presetRow(kUpDown), QStringLiteral("Up -> Down")), nullptr);
+    }
+    // Return, then the field going away with the focus, store a new name once.
+    rename(presetRow(kUpDown), QStringLiteral("Reload"), Finish::returnKey);
+    EXPECT_EQ(env.defaults->writes[Keys::customMappings], 1);
+}
+
+TEST_F(DashboardRuleLists, ARemovedPresetKeepsItsPlaceAndIdentifierUntilRestored) {
+    const QString identifier = QStringLiteral("GestureMappingRow_directional:up-down");
+    env.stats()->recordInvocation(kUpDown.id());
+    ASSERT_EQ(presets->list()->rowAt(0), presetRow(kUpDown));
+    QTest::mouseClick(button(presetRow(kUpDown), QStringLiteral("Remove")), Qt::LeftButton);
+    settle();
+
+    auto* removed = presets->list()->removedRow(kUpDown);
+    ASSERT_NE(removed, nullptr);
+    EXPECT_EQ(presets->list()->rowAt(0), removed);
+    EXPECT_EQ(presets->list()->editableRow(kUpDown), nullptr);
+    EXPECT_EQ(removed->objectName(), identifier);
+    EXPECT_EQ(removed->accessibleDescription(), identifier);
+    EXPECT_EQ(buttonTexts(removed), QStringList{QStringLiteral("Restore")});
+    EXPECT_TRUE(showsCapsule(removed, QStringLiteral("Removed")));
+    EXPECT_NE(label(removed, QStringLiteral("Invocations: 1")), nullptr);
+    EXPECT_EQ(presets->findChildren<QWidget*>(identifier).size(), 1);
+
+    QTest::mouseClick(button(removed, QStringLiteral("Restore")), Qt::LeftButton);
+    settle();
+    ASSERT_NE(presetRow(kUpDown), nullptr);
+    EXPECT_EQ(presets->list()->rowAt(0), presetRow(kUpDown));
+    EXPECT_EQ(presetRow(kUpDown)->objectName(), identifier);
+    EXPECT_EQ(presets->findChildren<QWidget*>(identifier).size(), 1);
+    EXPECT_TRUE(model->mapping(kUpDown).has_value());
+}
+
+TEST_F(DashboardRuleLists, DisablingAPresetKeepsItsRow) {
+    EditableGestureRuleRow* row = presetRow(kLeftDown);
+    QTest::mouseClick(button(row, QStringLiteral("Disable")), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(presetRow(kLeftDown), row);
+    EXPECT_FALSE(model->mapping(kLeftDown)->isEnabled());
+    EXPECT_TRUE(showsCapsule(row, QStringLiteral("Disabled")));
+    EXPECT_TRUE(showsCapsule(row, QStringLiteral("Custom")));
+    EXPECT_EQ(button(row, QStringLiteral("Disable")), nullptr);
+    // The same rule is listed with the custom rules; switching it on there drops the override.
+    EditableGestureRuleRow* customRow = custom->list()->row(kLeftDown);
+    ASSERT_NE(customRow, nullptr);
+    QTest::mouseClick(button(customRow, QStringLiteral("Enable")), Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(model->customMappings().empty());
+    EXPECT_FALSE(showsCapsule(row, QStringLiteral("Disabled")));
+    EXPECT_TRUE(showsCapsule(row, QStringLiteral("Preset")));
+}
+
+TEST_F(DashboardRuleLists, ACustomRulesCountFollowsItsStrokes) {
+    addCustomRule(kUpDown, GestureAction::predefined(PredefinedAction::newTab),
+                  QStringLiteral("New Tab"));
+    EditableGestureRuleRow* row = custom->list()->row(kUpDown);
+    ASSERT_NE(row, nullptr);
+    EXPECT_NE(label(row, QStringLiteral("Invocations: 0")), nullptr);
+    env.drawStroke(testing::polyline({{400, 400}, {400, 300}, {400, 400}}, 4));
+    EXPECT_NE(label(row, QStringLiteral("Invocations: 1")), nullptr);
+    EXPECT_NE(label(presetRow(kUpDown), QStringLiteral("Invocations: 1")), nullptr);
+}
+
+TEST_F(DashboardRuleLists, CustomListShowsItsEmptyStateAndIdentifiedEntries) {
+    const auto* emptyState = custom->findChild<QWidget*>(QStringLiteral("CustomGestureEmptyState"));
+    ASSERT_NE(emptyState, nullptr);
+    EXPECT_TRUE(emptyState->isVisible());
+    EXPECT_NE(label(custom, QStringLiteral("No custom rules saved yet.")), nullptr);
+    EXPECT_NE(label(custom, QStringLiteral("SAVED CUSTOM RULES")), nullptr);
+
+    const GestureTemplate loop(QStringLiteral("template-0123456789abcdef"), QStringLiteral("Loop"),
+                               std::vector<GestureTemplatePoint>{{0, 0}, {1, 0}, {1, 1}});
+    model->mappingStore()->upsertCustomTemplateMapping(
+        loop, GestureAction::predefined(PredefinedAction::newWindow), std::nullopt);
+    addCustomRule(kRightDown, GestureAction::openApp(QStringLiteral("org.gnome.Nautilus")), {});
+    EXPECT_FALSE(emptyState->isVisible());
+    for (const auto& [entry, card] :
+         {std::pair{"CustomGesture_Row_right-down", "GestureMappingRow_directional:right-down"},
+          std::pair{"CustomGesture_Row_template:template-0123456789abcdef",
+                    "GestureMappingRow_template:template-0123456789abcdef"}}) {
+        const auto* container = custom->findChild<QWidget*>(QString::fromLatin1(entry));
+        ASSERT_NE(container, nullptr) << entry;
+        EXPECT_NE(container->findChild<QWidget*>(QString::fromLatin1(card)), nullptr) << card;
+    }
+
+    // Deleting an override of a preset takes the preset out too, as removed.
+    addCustomRule(kUpDown, GestureAction::predefined(PredefinedAction::newTab), {});
+    QTest::mouseClick(button(custom->list()->row(kUpDown), QStringLiteral("Delete")),
+                      Qt::LeftButton);
+    settle();
+    EXPECT_EQ(custom->list()->row(kUpDown), nullptr);
+    EXPECT_NE(presets->list()->removedRow(kUpDown), nullptr);
+    for (const GestureMapping& rule : model->customMappings()) {
+        QTest::mouseClick(button(custom->list()->row(rule.pattern()), QStringLiteral("Delete")),
+                          Qt::LeftButton);
+        settle();
+    }
+    EXPECT_TRUE(emptyState->isVisible());
+    EXPECT_EQ(custom->list()->rowCount(), 0);
+}
+
+TEST_F(DashboardRuleLists, ALongURLNeverWidensItsRow) {
+    const QString url = QStringLiteral("https://intranet.example.com/") +
+                        QString(300, QLatin1Char('x')) + QStringLiteral("?view=compact");
+    addCustomRule(kRightDown, GestureAction::openURL(url), {});
+    settle();
+    EditableGestureRuleRow* row = custom->list()->row(kRightDown);
+    EXPECT_LE(row->geometry().right(), custom->width());
+    auto* caps = row->findChild<KeyCapGroup*>();
+    EXPECT_TRUE(caps->displayedTokenText().contains(QChar(0x2026)));
+    EXPECT_EQ(caps->toolTip(), QStringLiteral("Open ") + url);
+}
+
+TEST_F(DashboardRuleLists, SwitchingTheLanguageRelabelsEveryRow) {
+    addCustomRule(kRightDown,
+                  GestureAction::keyboardShortcut(
+                      {KeyboardKeyToken::t, {ModifierKey::command, ModifierKey::shift}}),
+                  {});
+    model->removeMapping(kLeftDown);
+    settle();
+    model->setLanguageOverride(AppLanguageOverride::german);
+    EXPECT_NE(label(presetRow(kUpDown), QStringLiteral("Oben -> Unten")), nullptr);
+    for (const char* text : {"Deaktivieren", "Entfernen", "Aktion ändern"}) {
+        EXPECT_NE(button(presetRow(kUpDown), QString::fromUtf8(text)), nullptr) << text;
+    }
+    EXPECT_NE(button(presets->list()->removedRow(kLeftDown), QStringLiteral("Wiederherstellen")),
+              nullptr);
+    EXPECT_NE(button(custom, QStringLiteral("Regel erstellen")), nullptr);
+    EXPECT_NE(label(custom, QStringLiteral("GESICHERTE EIGENE REGELN")), nullptr);
+    EditableGestureRuleRow* shortcut = custom->list()->row(kRightDown);
+    EXPECT_EQ(shortcut->findChild<KeyCapGroup*>()->capLabels(),
+              (QStringList{"Strg", "Umschalt", "T"}));
+    EXPECT_NE(
+        label(shortcut, QStringLiteral("Sendet Strg + Umschalt + T an die App im Vordergrund.")),
+        nullptr);
+    EXPECT_NE(button(shortcut, QStringLiteral("Löschen")), nullptr);
+
+    model->setLanguageOverride(AppLanguageOverride::english);
+    EXPECT_NE(button(presetRow(kUpDown), QStringLiteral("Disable")), nullptr);
+    EXPECT_EQ(shortcut->findChild<KeyCapGroup*>()->capLabels(),
+              (QStringList{"Ctrl", "Shift", "T"}));
+}
+
+TEST_F(DashboardRuleLists, EditorsAreAskedForWithAFreshContextEachTime) {
+    std::vector<GestureRuleEditorContext> contexts;
+    std::vector<GestureDescriptor> scopes;
+    QObject::connect(custom, &CustomRulesSectionContent::ruleEditorRequested,
+                     [&](const GestureRuleEditorContext& c) { contexts.push_back(c); });
+    QObject::connect(presets, &PresetRulesSectionContent::ruleEditorRequested,
+                     [&](const GestureRuleEditorContext& c) { contexts.push_back(c); });
+    QObject::connect(presets, &PresetRulesSectionContent::appScopeEditorRequested,
+                     [&](const GestureDescriptor& p) { scopes.push_back(p); });
+
+    EditableGestureRuleRow* row = presetRow(kUpDown);
+    QTest::mouseClick(button(row, QStringLiteral("Change Action")), Qt::LeftButton);
+    QTest::mouseClick(button(row, QStringLiteral("Change Action")), Qt::LeftButton);
+    QTest::mouseClick(button(row, QStringLiteral("Change Gesture")), Qt::LeftButton);
+    QTest::mouseClick(button(custom, QStringLiteral("Create Rule")), Qt::LeftButton);
+    QTest::mouseClick(button(row, QStringLiteral("Scope to App…")), Qt::LeftButton);
+
+    ASSERT_EQ(contexts.size(), 4u);
+    const GestureRuleEditorMode modes[] = {
+        GestureRuleEditorMode::overrideCommand, GestureRuleEditorMode::overrideCommand,
+        GestureRuleEditorMode::overrideGesture, GestureRuleEditorMode::newRule};
+    for (std::size_t i = 0; i < contexts.size(); ++i) {
+        EXPECT_EQ(contexts[i].mode, modes[i]) << i;
+        EXPECT_FALSE(contexts[i].id.isNull()) << i;
+        EXPECT_EQ(contexts[i].mapping, i < 3 ? model->mapping(kUpDown) : std::nullopt) << i;
+    }
+    EXPECT_NE(contexts[0].id, contexts[1].id);
+    EXPECT_EQ(scopes, std::vector{kUpDown});
+    // Nothing changed by asking.
+    EXPECT_EQ(env.defaults->writes[Keys::customMappings], 0);
+}
+
+}  // namespace
+}  // namespace quillorbitex

@@ -1,0 +1,182 @@
+// Draws the bodies of the "Custom Rules" and "Preset Rules" sections over a model in test mode with
+// a removed preset, an override, a disabled rule, application rules, a freeform gesture and a long
+// URL, and saves the page as a PNG. Started by scripts/screenshots:
+//
+//   qx_dashboard_rules_screenshot --output FILE --appearance light|dark
+//                                 [--language english|japanese|…] [--width PIXELS]
+//                                 [--compositor yes|no]
+//
+// The page is rendered whole at the screen's device pixel ratio (QT_SCALE_FACTOR=2 for ratio 2);
+// the compositor argument is accepted for the script's sake and changes nothing here.
+
+#include <QApplication>
+#include <QPainter>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+#include "Application/ThemePalette.h"
+#include "Localization/AppLanguageOverride.h"
+#include "Localization/L10n.h"
+#include "Services/Stats/GestureUsageStatsStore.h"
+#include "ViewModels/AppModel.h"
+#include "Views/Components/ThemedTextLabel.h"
+#include "Views/Dashboard/CustomRulesSectionContent.h"
+#include "Views/Dashboard/PresetRulesSectionContent.h"
+#include "Views/Theme/Theme.h"
+
+namespace quillorbitex {
+namespace {
+
+std::optional<QString> argument(const QStringList& arguments, const QString& name) {
+    const auto index = arguments.indexOf(name);
+    if (index < 0 || index + 1 >= arguments.size()) {
+        return std::nullopt;
+    }
+    return arguments[index + 1];
+}
+
+// The dashboard's page background under the sections.
+class Page final : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(rect(), Theme::color(ThemePalette::Token::bgPrimary, *this));
+    }
+};
+
+std::vector<Point> loop() {
+    std::vector<Point> points;
+    for (int i = 0; i < 32; ++i) {
+        const double t = 2 * M_PI * i / 31;
+        points.push_back({std::sin(t) * 0.5, -std::sin(2 * t) * 0.3});
+    }
+    return points;
+}
+
+void populate(AppModel& model, GestureUsageStatsStore& stats) {
+    GestureMappingStore& store = *model.mappingStore();
+    const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+    const auto leftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
+    const auto rightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
+    const auto rightUp = GestureDescriptor::directional(GesturePattern::rightThenUp);
+    const GestureTemplate freeform(std::nullopt, QStringLiteral("Loop"), loop());
+
+    // An override of a preset, with application rules.
+    store.upsertCustomMapping(
+        GesturePattern::leftThenUp,
+        GestureAction::keyboardShortcut(
+            {KeyboardKeyToken::t, {ModifierKey::command, ModifierKey::shift}}),
+        QStringLiteral("Reopen Closed Tab"));
+    store.replaceAppScopeRules(
+        {GestureAppScopeRule(QStringLiteral("firefox-esr"), QStringLiteral("Firefox ESR"), true),
+         GestureAppScopeRule(QStringLiteral("org.gnome.Terminal"), QStringLiteral("Terminal"),
+                             false)},
+        leftUp);
+    // A long URL.
+    store.upsertCustomMapping(
+        GesturePattern::rightThenDown,
+        GestureAction::openURL(QStringLiteral(
+            "https://intranet.example.com/projects/quillorbitex/dashboards/weekly-report?"
+            "team=input&range=last-30-days&view=compact")),
+        std::nullopt);
+    // A disabled rule opening an application, with one application rule.
+    store.upsertCustomMapping(GesturePattern::rightThenUp,
+                              GestureAction::openApp(QStringLiteral("org.gnome.Nautilus")),
+                              QStringLiteral("Files & Folders"));
+    store.setMappingEnabled(false, rightUp);
+    store.replaceAppScopeRules(
+        {GestureAppScopeRule(QStringLiteral("code"), QStringLiteral("Visual Studio Code"), false)},
+        rightUp);
+    // A freeform gesture.
+    store.upsertCustomTemplateMapping(
+        freeform, GestureAction::predefined(PredefinedAction::newWindow), std::nullopt);
+    // A removed preset keeps its count.
+    store.removeMapping(upDown);
+    model.syncMappingsFromStore();
+
+    for (int i = 0; i < 12; ++i) {
+        stats.recordInvocation(upDown.id());
+    }
+    for (int i = 0; i < 3; ++i) {
+        stats.recordInvocation(leftUp.id());
+    }
+    stats.recordInvocation(rightDown.id());
+}
+
+int run(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const auto output = argument(arguments, QStringLiteral("--output"));
+    const bool dark = argument(arguments, QStringLiteral("--appearance")) == QStringLiteral("dark");
+    const auto language =
+        fromRawValue<AppLanguageOverride>(argument(arguments, QStringLiteral("--language"))
+                                              .value_or(QStringLiteral("english"))
+                                              .toStdString());
+    const int width = argument(arguments, QStringLiteral("--width")).value_or("880").toInt();
+    if (!output || !language || width < 200) {
+        std::fprintf(stderr,
+                     "usage: %s --output FILE [--appearance light|dark] [--language english|…] "
+                     "[--width PIXELS] [--compositor yes|no]\n",
+                     argv[0]);
+        return 2;
+    }
+    QApplication::setPalette(ThemePalette::qtPalette(dark));
+    Theme::setAnimationsEnabled(false);
+
+    QTemporaryDir folder;
+    UITestConfig config;
+    config.isUITest = true;
+    config.resetOnLaunch = true;
+    config.baseDirectory = folder.filePath(QStringLiteral("base"));
+    config.stateDumpPath = folder.filePath(QStringLiteral("base/state.json"));
+    auto stats = std::make_shared<GestureUsageStatsStore>(
+        GestureUsageStatsStore::databasePathIn(folder.filePath(QStringLiteral("stats"))));
+    AppModel::Services services;
+    services.statsStore = stats;
+    AppModel model(config, std::make_shared<GestureMappingStore>(), false, AppModel::Platform{},
+                   services);
+    model.setLanguageOverride(*language);
+    populate(model, *stats);
+
+    Page page;
+    auto* layout = new QVBoxLayout(&page);
+    layout->setContentsMargins(28, 24, 28, 24);
+    layout->setSpacing(14);
+    // Stand-ins for the sections' headers, which the window frame draws.
+    auto* customTitle = new ThemedTextLabel(Theme::Font::heading1, ThemePalette::Token::textPrimary,
+                                            ThemedTextLabel::Overflow::elideRight);
+    customTitle->setText(L10n::string("Custom Rules"));
+    layout->addWidget(customTitle);
+    layout->addWidget(new CustomRulesSectionContent(model));
+    layout->addSpacing(10);
+    auto* presetTitle = new ThemedTextLabel(Theme::Font::heading1, ThemePalette::Token::textPrimary,
+                                            ThemedTextLabel::Overflow::elideRight);
+    presetTitle->setText(L10n::string("Preset Rules"));
+    layout->addWidget(presetTitle);
+    layout->addWidget(new PresetRulesSectionContent(model));
+    layout->addStretch(1);
+
+    page.setFixedWidth(width);
+    page.show();
+    QCoreApplication::processEvents();
+    page.setFixedHeight(layout->heightForWidth(width) > 0 ? layout->heightForWidth(width)
+                                                          : page.sizeHint().height());
+    QCoreApplication::processEvents();
+
+    const QPixmap shot = page.grab();
+    if (shot.isNull() || !shot.save(*output, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(*output));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+}  // namespace quillorbitex
+
+int main(int argc, char** argv) {
+    return quillorbitex::run(argc, argv);
+}
