@@ -40,8 +40,9 @@ std::optional<VirtualKeyCode> virtualKeyCodeForKeycode(Display* display, unsigne
     // Read from the server each time: a copy kept here would miss a layout switched meanwhile, and
     // this runs once per recorded key.
     const std::unique_ptr<XkbDescRec, KeyboardFree> xkb(
-        XkbGetMap(display, XkbKeySymsMask, XkbUseCoreKbd));
-    if (!xkb || !xkb->map || keycode < xkb->min_key_code || keycode > xkb->max_key_code) {
+        XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
+    if (!xkb || !xkb->map || !xkb->map->types || keycode < xkb->min_key_code ||
+        keycode > xkb->max_key_code) {
         return std::nullopt;
     }
     const auto code = static_cast<KeyCode>(keycode);
