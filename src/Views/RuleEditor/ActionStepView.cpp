@@ -151,7 +151,7 @@ QWidget* ActionStepView::buildPredefinedEditor() {
 
     auto* picker = new QHBoxLayout;
     picker->setSpacing(10);
-    picker->addWidget(predefinedLabel_);
+    picker->addWidget(predefinedLabel_, 0, Qt::AlignVCenter);
     picker->addWidget(predefinedPicker_);
     picker->addStretch();
     auto* layout = column(predefinedEditor_, 14);
@@ -185,7 +185,7 @@ QWidget* ActionStepView::buildAppEditor() {
 
     auto* picker = new QHBoxLayout;
     picker->setSpacing(10);
-    picker->addWidget(runningAppLabel_);
+    picker->addWidget(runningAppLabel_, 0, Qt::AlignVCenter);
     picker->addWidget(runningAppPicker_, 1);
     auto* field = new QHBoxLayout;
     field->setSpacing(10);

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "Application/QtKeyEventMonitor.h"
@@ -57,7 +56,7 @@ CustomGestureWizard::CustomGestureWizard(GestureRuleEditorContext context, AppMo
       subtitle_(new ThemedTextLabel(Font::bodyText, Token::textSecondary, Overflow::wrap)),
       closeButton_(new GhostButton),
       stepIndicator_(new GestureRuleEditorStepIndicator),
-      steps_(new QStackedWidget),
+      steps_(new QWidget),
       gestureStep_(new GestureStepView(*state_)),
       actionStep_(new ActionStepView(*state_)),
       reviewStep_(new ReviewStepView(*state_)),
@@ -89,9 +88,13 @@ CustomGestureWizard::CustomGestureWizard(GestureRuleEditorContext context, AppMo
     indicator->setContentsMargins(24, 0, 24, 22);
     indicator->addWidget(stepIndicator_);
 
-    steps_->addWidget(gestureStep_);
-    steps_->addWidget(actionStep_);
-    steps_->addWidget(reviewStep_);
+    // One step in view at a time. Not a stacked widget: that is as tall as its tallest step, and
+    // the sheet would be too.
+    auto* pages = new QVBoxLayout(steps_);
+    pages->setContentsMargins(0, 0, 0, 0);
+    pages->addWidget(gestureStep_);
+    pages->addWidget(actionStep_);
+    pages->addWidget(reviewStep_);
 
     auto* footer = new QHBoxLayout;
     footer->setSpacing(10);
@@ -109,6 +112,7 @@ CustomGestureWizard::CustomGestureWizard(GestureRuleEditorContext context, AppMo
     content->addLayout(footer);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(header);
@@ -136,6 +140,27 @@ CustomGestureWizard::~CustomGestureWizard() {
     state_->finish();
 }
 
+int CustomGestureWizard::neededHeight(int width) const {
+    const int height = layout()->hasHeightForWidth() ? layout()->heightForWidth(width)
+                                                     : layout()->sizeHint().height();
+    return std::max(height, minimumEditorSize.height());
+}
+
+QSize CustomGestureWizard::sizeHint() const {
+    return {minimumEditorSize.width(), neededHeight(minimumEditorSize.width())};
+}
+
+void CustomGestureWizard::fitToContent() {
+    // The layout's own constraint would size the window for its narrowest width, where every
+    // paragraph wraps most; the height needed at the window's width is what counts.
+    const int width = std::max(this->width(), minimumEditorSize.width());
+    const int needed = neededHeight(width);
+    setMinimumHeight(needed);
+    if (height() < needed) {
+        resize(width, needed);
+    }
+}
+
 void CustomGestureWizard::done(int result) {
     state_->finish();
     QDialog::done(result);
@@ -150,6 +175,13 @@ void CustomGestureWizard::save() {
 void CustomGestureWizard::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     state_->prepareIfNeeded();
+    fitToContent();
+}
+
+void CustomGestureWizard::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // Narrower, the paragraphs wrap onto more lines.
+    setMinimumHeight(neededHeight(width()));
 }
 
 void CustomGestureWizard::keyPressEvent(QKeyEvent* event) {
@@ -174,7 +206,9 @@ void CustomGestureWizard::refresh() {
     stepIndicator_->setCurrentStep(step);
     stepIndicator_->retranslate();
 
-    steps_->setCurrentIndex(static_cast<int>(step));
+    gestureStep_->setVisible(step == Step::gesture);
+    actionStep_->setVisible(step == Step::action);
+    reviewStep_->setVisible(step == Step::review);
     gestureStep_->refresh();
     actionStep_->refresh();
     reviewStep_->refresh();
@@ -188,6 +222,8 @@ void CustomGestureWizard::refresh() {
     saveButton_->setText(buttonText(state_->saveButtonTitle()));
     saveButton_->setVisible(step == Step::review);
     saveButton_->setEnabled(state_->canSave());
+
+    fitToContent();
 
     // While a shortcut is recorded no text field keeps the focus, so no input method can take the
     // keys before the recorder hears them.

@@ -5,8 +5,6 @@
 #include "Views/RuleEditor/GestureRuleEditorContext.h"
 #include "Views/RuleEditor/RuleEditorPlatform.h"
 
-class QStackedWidget;
-
 namespace quillorbitex {
 
 class AccentButton;
@@ -49,22 +47,27 @@ public:
     AccentButton* saveButton() const { return saveButton_; }
 
     void done(int result) override;
+    // The smallest size that shows the current step whole, and at least minimumEditorSize.
+    QSize sizeHint() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void refresh();
     void save();
+    int neededHeight(int width) const;
+    void fitToContent();
 
     GestureRuleEditorState* state_;
     ThemedTextLabel* title_;
     ThemedTextLabel* subtitle_;
     GhostButton* closeButton_;
     GestureRuleEditorStepIndicator* stepIndicator_;
-    QStackedWidget* steps_;
+    QWidget* steps_;
     GestureStepView* gestureStep_;
     ActionStepView* actionStep_;
     ReviewStepView* reviewStep_;
