@@ -10,9 +10,10 @@ build: deps
 	cmake --preset default
 	cmake --build --preset default
 
-run: build
+# Says so before installing or building anything when there is no X display to start on.
+run:
 	@if [ -z "$$DISPLAY" ]; then echo "quillorbitex: no X display (DISPLAY is not set); start it from an X11 session." >&2; exit 1; fi
-	@if [ ! -x build/default/quillorbitex ]; then echo "quillorbitex: the program is not built yet in this version." >&2; exit 1; fi
+	@$(MAKE) --no-print-directory build
 	build/default/quillorbitex
 
 test-unit: build

@@ -12,8 +12,8 @@
         <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden. Prüfe, ob der Autostart-Ordner beschreibbar ist.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
-        <translation>Erteile die Bedienungshilfen-Berechtigung, damit Quillorbitex mit der Gestenerkennung beginnen kann.</translation>
+        <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>
+        <translation>Die Gestenerfassung braucht eine X11-Sitzung, deren Server synthetische Eingaben (XTEST) annimmt.</translation>
     </message>
     <message>
         <source>No overlay diagnostics recorded yet.</source>

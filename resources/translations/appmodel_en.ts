@@ -12,8 +12,8 @@
         <translation>Could not change Open at Login. Check that the autostart folder is writable.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
-        <translation>Grant Accessibility to let Quillorbitex start monitoring gestures.</translation>
+        <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>
+        <translation>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</translation>
     </message>
     <message>
         <source>No overlay diagnostics recorded yet.</source>

@@ -12,8 +12,8 @@
         <translation>No se pudo cambiar Abrir al iniciar sesión. Comprueba que se puede escribir en la carpeta de inicio automático.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
-        <translation>Concede la accesibilidad para que Quillorbitex empiece a supervisar los gestos.</translation>
+        <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>
+        <translation>La captura de gestos necesita una sesión X11 cuyo servidor acepte entrada sintética (XTEST).</translation>
     </message>
     <message>
         <source>No overlay diagnostics recorded yet.</source>

@@ -12,8 +12,8 @@
         <translation>Impossible de modifier l’ouverture à la connexion. Vérifiez que le dossier de démarrage automatique est accessible en écriture.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
-        <translation>Accordez l’accessibilité pour que Quillorbitex commence à surveiller les gestes.</translation>
+        <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>
+        <translation>La capture des gestes a besoin d’une session X11 dont le serveur accepte les saisies synthétiques (XTEST).</translation>
     </message>
     <message>
         <source>No overlay diagnostics recorded yet.</source>

@@ -12,8 +12,8 @@
         <translation>「ログイン時に開く」を変更できませんでした。自動起動フォルダに書き込めるか確認してください。</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
-        <translation>Quillorbitex がジェスチャの監視を開始できるよう、アクセシビリティを許可してください。</translation>
+        <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>
+        <translation>ジェスチャのキャプチャには、合成入力（XTEST）を受け付ける X サーバーの X11 セッションが必要です。</translation>
     </message>
     <message>
         <source>No overlay diagnostics recorded yet.</source>

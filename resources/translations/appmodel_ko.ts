@@ -12,8 +12,8 @@
         <translation>로그인 시 열기를 변경할 수 없습니다. 자동 시작 폴더에 쓸 수 있는지 확인하세요.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
-        <translation>Quillorbitex가 제스처 감지를 시작하도록 손쉬운 사용을 허용하세요.</translation>
+        <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>
+        <translation>제스처 캡처에는 합성 입력(XTEST)을 받아들이는 X 서버의 X11 세션이 필요합니다.</translation>
     </message>
     <message>
         <source>No overlay diagnostics recorded yet.</source>

@@ -12,8 +12,8 @@
         <translation>无法更改“登录时打开”。请检查自动启动文件夹是否可写。</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
-        <translation>授予辅助功能权限，以便 Quillorbitex 开始监控手势。</translation>
+        <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>
+        <translation>手势捕获需要一个 X 服务器接受合成输入（XTEST）的 X11 会话。</translation>
     </message>
     <message>
         <source>No overlay diagnostics recorded yet.</source>

@@ -12,8 +12,8 @@
         <translation>無法變更「登入時開啟」。請檢查自動啟動檔案夾是否可寫入。</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex start monitoring gestures.</source>
-        <translation>授予輔助使用權限，讓 Quillorbitex 開始監控手勢。</translation>
+        <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>
+        <translation>手勢擷取需要 X 伺服器接受合成輸入（XTEST）的 X11 工作階段。</translation>
     </message>
     <message>
         <source>No overlay diagnostics recorded yet.</source>

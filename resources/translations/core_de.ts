@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>Bedienungshilfen sind verfügbar, um Gesten zu erkennen und Aktionen auszuführen.</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>Blockiert</translation>
     </message>
@@ -36,10 +32,6 @@
         <translation>Die Gestenerfassung ist ausgeschaltet.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>Erteile die Bedienungshilfen-Berechtigung, damit Quillorbitex Eingaben überwachen und Gesten ausführen kann.</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>Erteilt</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>App ausblenden</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Control plus H.</source>
-        <translation>Blendet die App im Vordergrund mit Strg plus H aus.</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>Fenster minimieren</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Control plus M.</source>
-        <translation>Minimiert das Fenster im Vordergrund mit Strg plus M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -74,6 +58,14 @@
     <message>
         <source>Previous Tab</source>
         <translation>Vorheriger Tab</translation>
+    </message>
+    <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex hat die X-Anzeige noch nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>Quillorbitex braucht eine X11-Sitzung, deren Server synthetische Eingaben (XTEST) annimmt, um die rechte Taste zu beobachten und Gestenaktionen auszuführen.</translation>
     </message>
     <message>
         <source>Quit App</source>
@@ -96,6 +88,14 @@
         <translation>Gesten mit gedrückter sekundärer Maustaste werden überwacht.</translation>
     </message>
     <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>Sendet Strg plus H an die App im Vordergrund, die sich damit ausblendet, wo sie das unterstützt.</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>Sendet Strg plus M an die App im Vordergrund, die damit ihr Fenster minimiert, wo sie das unterstützt.</translation>
+    </message>
+    <message>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -112,8 +112,8 @@
         <translation>System</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>Die App hat die Bedienungshilfen-Berechtigung noch nicht geprüft.</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>Der X-Server erlaubt Quillorbitex, die rechte Taste zu beobachten und Eingaben für Gestenaktionen zu senden.</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>Accessibility is available for listening and running gesture actions.</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>Blocked</translation>
     </message>
@@ -36,10 +32,6 @@
         <translation>Gesture capture is turned off.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>Granted</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>Hide App</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Control plus H.</source>
-        <translation>Hide the frontmost app with Control plus H.</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>Minimize Window</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Control plus M.</source>
-        <translation>Minimize the frontmost window with Control plus M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -74,6 +58,14 @@
     <message>
         <source>Previous Tab</source>
         <translation>Previous Tab</translation>
+    </message>
+    <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex has not checked the X display yet.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</translation>
     </message>
     <message>
         <source>Quit App</source>
@@ -96,6 +88,14 @@
         <translation>Secondary-click drag gestures are being monitored.</translation>
     </message>
     <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>Send Control plus H to the frontmost app, which hides it where the app supports that.</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</translation>
+    </message>
+    <message>
         <source>Stopped</source>
         <translation>Stopped</translation>
     </message>
@@ -112,8 +112,8 @@
         <translation>System</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>The app has not checked Accessibility permission yet.</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>The X server lets Quillorbitex watch the right button and send input for gesture actions.</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>La accesibilidad está disponible para detectar gestos y ejecutar sus acciones.</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>Bloqueado</translation>
     </message>
@@ -36,10 +32,6 @@
         <translation>La captura de gestos está desactivada.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>Concede la accesibilidad para que Quillorbitex supervise la entrada y ejecute las acciones de gestos.</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>Concedido</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>Ocultar app</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Control plus H.</source>
-        <translation>Oculta la app en primer plano con Ctrl más H.</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>Minimizar ventana</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Control plus M.</source>
-        <translation>Minimiza la ventana en primer plano con Ctrl más M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -74,6 +58,14 @@
     <message>
         <source>Previous Tab</source>
         <translation>Pestaña anterior</translation>
+    </message>
+    <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex aún no ha comprobado la pantalla X.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>Quillorbitex necesita una sesión X11 cuyo servidor acepte entrada sintética (XTEST) para vigilar el botón derecho y ejecutar las acciones de los gestos.</translation>
     </message>
     <message>
         <source>Quit App</source>
@@ -96,6 +88,14 @@
         <translation>Se están supervisando los gestos de arrastre con clic secundario.</translation>
     </message>
     <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>Envía Ctrl más H a la app en primer plano, que se oculta si lo admite.</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>Envía Ctrl más M a la app en primer plano, que minimiza su ventana si lo admite.</translation>
+    </message>
+    <message>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
@@ -112,8 +112,8 @@
         <translation>Sistema</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>La app aún no ha comprobado el permiso de accesibilidad.</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>El servidor X permite a Quillorbitex vigilar el botón derecho y enviar la entrada de las acciones de los gestos.</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>L’accessibilité est disponible pour écouter et exécuter les actions de geste.</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>Bloqué</translation>
     </message>
@@ -36,10 +32,6 @@
         <translation>La capture des gestes est désactivée.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>Accordez l’accessibilité pour que Quillorbitex surveille les entrées et exécute les actions de geste.</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>Accordé</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>Masquer l’app</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Control plus H.</source>
-        <translation>Masque l’app au premier plan avec Ctrl plus H.</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>Réduire la fenêtre</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Control plus M.</source>
-        <translation>Réduit la fenêtre au premier plan avec Ctrl plus M.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -74,6 +58,14 @@
     <message>
         <source>Previous Tab</source>
         <translation>Onglet précédent</translation>
+    </message>
+    <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex n’a pas encore vérifié l’écran X.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>Quillorbitex a besoin d’une session X11 dont le serveur accepte les saisies synthétiques (XTEST) pour surveiller le bouton droit et exécuter les actions de geste.</translation>
     </message>
     <message>
         <source>Quit App</source>
@@ -96,6 +88,14 @@
         <translation>Les gestes de glisser avec le clic secondaire sont surveillés.</translation>
     </message>
     <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>Envoie Ctrl plus H à l’app au premier plan, qui se masque si elle le prend en charge.</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>Envoie Ctrl plus M à l’app au premier plan, qui réduit sa fenêtre si elle le prend en charge.</translation>
+    </message>
+    <message>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
@@ -112,8 +112,8 @@
         <translation>Système</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>L’app n’a pas encore vérifié l’autorisation d’accessibilité.</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>Le serveur X permet à Quillorbitex de surveiller le bouton droit et d’envoyer les saisies des actions de geste.</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

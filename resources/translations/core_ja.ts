@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>アクセシビリティを使ってジェスチャの監視と実行ができます。</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>ブロック中</translation>
     </message>
@@ -36,10 +32,6 @@
         <translation>ジェスチャの取り込みはオフです。</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>Quillorbitex が入力を監視してジェスチャを実行できるよう、アクセシビリティを許可してください。</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>許可済み</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>アプリを隠す</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Control plus H.</source>
-        <translation>Ctrl + H で最前面のアプリを隠します。</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>ウインドウをしまう</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Control plus M.</source>
-        <translation>Ctrl + M で最前面のウインドウをしまいます。</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -74,6 +58,14 @@
     <message>
         <source>Previous Tab</source>
         <translation>前のタブ</translation>
+    </message>
+    <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex はまだ X ディスプレイを確認していません。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>右ボタンを監視してジェスチャの操作を実行するには、合成入力（XTEST）を受け付ける X サーバーの X11 セッションが必要です。</translation>
     </message>
     <message>
         <source>Quit App</source>
@@ -96,6 +88,14 @@
         <translation>副ボタンのドラッグジェスチャを監視しています。</translation>
     </message>
     <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>最前面のアプリに Ctrl + H を送ります。対応しているアプリはそれで隠れます。</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>最前面のアプリに Ctrl + M を送ります。対応しているアプリはそれでウインドウをしまいます。</translation>
+    </message>
+    <message>
         <source>Stopped</source>
         <translation>停止中</translation>
     </message>
@@ -112,8 +112,8 @@
         <translation>システム</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>アプリはまだアクセシビリティの許可を確認していません。</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>X サーバーにより、Quillorbitex は右ボタンを監視し、ジェスチャの操作のために入力を送信できます。</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>손쉬운 사용으로 제스처를 감지하고 실행할 수 있습니다.</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>차단됨</translation>
     </message>
@@ -36,10 +32,6 @@
         <translation>제스처 캡처가 꺼져 있습니다.</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>Quillorbitex가 입력을 감지하고 제스처 동작을 실행하도록 손쉬운 사용을 허용하세요.</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>허용됨</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>앱 가리기</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Control plus H.</source>
-        <translation>Ctrl + H로 맨 앞의 앱을 가립니다.</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>윈도우 최소화</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Control plus M.</source>
-        <translation>Ctrl + M으로 맨 앞의 윈도우를 최소화합니다.</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -74,6 +58,14 @@
     <message>
         <source>Previous Tab</source>
         <translation>이전 탭</translation>
+    </message>
+    <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex가 아직 X 디스플레이를 확인하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>오른쪽 버튼을 감시하고 제스처 동작을 실행하려면 합성 입력(XTEST)을 받아들이는 X 서버의 X11 세션이 필요합니다.</translation>
     </message>
     <message>
         <source>Quit App</source>
@@ -96,6 +88,14 @@
         <translation>보조 클릭 드래그 제스처를 감지하는 중입니다.</translation>
     </message>
     <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>맨 앞의 앱에 Ctrl + H를 보냅니다. 이를 지원하는 앱은 가려집니다.</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>맨 앞의 앱에 Ctrl + M을 보냅니다. 이를 지원하는 앱은 윈도우를 최소화합니다.</translation>
+    </message>
+    <message>
         <source>Stopped</source>
         <translation>중지됨</translation>
     </message>
@@ -112,8 +112,8 @@
         <translation>시스템</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>앱이 아직 손쉬운 사용 권한을 확인하지 않았습니다.</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>X 서버에서 Quillorbitex가 오른쪽 버튼을 감시하고 제스처 동작을 위한 입력을 보낼 수 있습니다.</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

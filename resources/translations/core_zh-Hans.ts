@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>辅助功能可用于监听和执行手势操作。</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>已阻止</translation>
     </message>
@@ -36,10 +32,6 @@
         <translation>手势捕获已关闭。</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>授予辅助功能权限，以便 Quillorbitex 监控输入并执行手势操作。</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>已授权</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>隐藏应用</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Control plus H.</source>
-        <translation>使用 Ctrl + H 隐藏最前面的应用。</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>最小化窗口</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Control plus M.</source>
-        <translation>使用 Ctrl + M 最小化最前面的窗口。</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -74,6 +58,14 @@
     <message>
         <source>Previous Tab</source>
         <translation>上一个标签页</translation>
+    </message>
+    <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex 尚未检查 X 显示。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>Quillorbitex 需要一个 X 服务器接受合成输入（XTEST）的 X11 会话，才能监听鼠标右键并执行手势操作。</translation>
     </message>
     <message>
         <source>Quit App</source>
@@ -96,6 +88,14 @@
         <translation>正在监控辅助点按拖移手势。</translation>
     </message>
     <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>向最前面的应用发送 Ctrl + H；支持此快捷键的应用会将自己隐藏。</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>向最前面的应用发送 Ctrl + M；支持此快捷键的应用会将其窗口最小化。</translation>
+    </message>
+    <message>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
@@ -112,8 +112,8 @@
         <translation>系统</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>应用尚未检查辅助功能权限。</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>X 服务器允许 Quillorbitex 监听鼠标右键，并为手势操作发送输入。</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

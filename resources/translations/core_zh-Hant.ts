@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility is available for listening and running gesture actions.</source>
-        <translation>輔助使用可用於監聽和執行手勢動作。</translation>
-    </message>
-    <message>
         <source>Blocked</source>
         <translation>已阻擋</translation>
     </message>
@@ -36,10 +32,6 @@
         <translation>手勢擷取已關閉。</translation>
     </message>
     <message>
-        <source>Grant Accessibility to let Quillorbitex monitor input and run gesture actions.</source>
-        <translation>授予輔助使用權限，讓 Quillorbitex 監控輸入並執行手勢動作。</translation>
-    </message>
-    <message>
         <source>Granted</source>
         <translation>已授權</translation>
     </message>
@@ -48,16 +40,8 @@
         <translation>隱藏 App</translation>
     </message>
     <message>
-        <source>Hide the frontmost app with Control plus H.</source>
-        <translation>使用 Ctrl + H 隱藏最前方的 App。</translation>
-    </message>
-    <message>
         <source>Minimize Window</source>
         <translation>縮到最小視窗</translation>
-    </message>
-    <message>
-        <source>Minimize the frontmost window with Control plus M.</source>
-        <translation>使用 Ctrl + M 將最前方的視窗縮到最小。</translation>
     </message>
     <message>
         <source>New Tab</source>
@@ -74,6 +58,14 @@
     <message>
         <source>Previous Tab</source>
         <translation>上一個分頁</translation>
+    </message>
+    <message>
+        <source>Quillorbitex has not checked the X display yet.</source>
+        <translation>Quillorbitex 尚未檢查 X 顯示。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) to watch the right button and run gesture actions.</source>
+        <translation>Quillorbitex 需要 X 伺服器接受合成輸入（XTEST）的 X11 工作階段，才能監看滑鼠右鍵並執行手勢動作。</translation>
     </message>
     <message>
         <source>Quit App</source>
@@ -96,6 +88,14 @@
         <translation>正在監控輔助點按拖移手勢。</translation>
     </message>
     <message>
+        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
+        <translation>向最前方的 App 傳送 Ctrl + H；支援此快速鍵的 App 會將自己隱藏。</translation>
+    </message>
+    <message>
+        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
+        <translation>向最前方的 App 傳送 Ctrl + M；支援此快速鍵的 App 會將其視窗縮到最小。</translation>
+    </message>
+    <message>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
@@ -112,8 +112,8 @@
         <translation>系統</translation>
     </message>
     <message>
-        <source>The app has not checked Accessibility permission yet.</source>
-        <translation>App 尚未檢查輔助使用權限。</translation>
+        <source>The X server lets Quillorbitex watch the right button and send input for gesture actions.</source>
+        <translation>X 伺服器允許 Quillorbitex 監看滑鼠右鍵，並為手勢動作傳送輸入。</translation>
     </message>
     <message>
         <source>Trigger a refresh action in the frontmost app.</source>

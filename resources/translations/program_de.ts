@@ -8,12 +8,52 @@
         <translation>Eine neue Version von Quillorbitex ist verfügbar</translation>
     </message>
     <message>
+        <source>Accessibility: %@</source>
+        <translation>Bedienungshilfen: %@</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Erfassung</translation>
+    </message>
+    <message>
+        <source>Capture Debug</source>
+        <translation>Erfassung untersuchen</translation>
+    </message>
+    <message>
+        <source>Capture gestures</source>
+        <translation>Gesten erfassen</translation>
+    </message>
+    <message>
+        <source>Capture health, preset coverage, matching tolerance, and theme controls at a glance.</source>
+        <translation>Erfassungsstatus, Vorgaben, Erkennungstoleranz und Design auf einen Blick.</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Updates suchen…</translation>
+    </message>
+    <message>
         <source>Check your network connection and try again.</source>
         <translation>Prüfen Sie Ihre Netzwerkverbindung und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Custom Rules</source>
+        <translation>Eigene Regeln</translation>
+    </message>
+    <message>
+        <source>Dashboard</source>
+        <translation>Dashboard</translation>
+    </message>
+    <message>
+        <source>Debugging</source>
+        <translation>Fehlersuche</translation>
+    </message>
+    <message>
+        <source>Disable gesture capture</source>
+        <translation>Gestenerfassung deaktivieren</translation>
     </message>
     <message>
         <source>Download</source>
@@ -24,6 +64,38 @@
         <translation>Laden Sie sie herunter und installieren Sie sie mit Ihrer Paketverwaltung.</translation>
     </message>
     <message>
+        <source>Enable gesture capture</source>
+        <translation>Gestenerfassung aktivieren</translation>
+    </message>
+    <message>
+        <source>Monitor: %@</source>
+        <translation>Überwachung: %@</translation>
+    </message>
+    <message>
+        <source>Open Dashboard</source>
+        <translation>Dashboard öffnen</translation>
+    </message>
+    <message>
+        <source>Open the rule editor for a guided setup, then enable, disable, scope, or override custom rules and actions directly from the dashboard.</source>
+        <translation>Öffnen Sie den Regeleditor für eine geführte Einrichtung und aktivieren, deaktivieren, beschränken oder überschreiben Sie eigene Regeln und Aktionen dann direkt im Dashboard.</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Preset Rules</source>
+        <translation>Vorgegebene Regeln</translation>
+    </message>
+    <message>
+        <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>
+        <translation>Vorgegebene Regeln sind sofort einsatzbereit. Deaktivieren Sie sie, beschränken Sie sie auf bestimmte Apps, tauschen Sie die Geste oder entfernen Sie sie und stellen Sie sie wieder her, ohne das Dashboard zu verlassen.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex</source>
+        <translation>Quillorbitex</translation>
+    </message>
+    <message>
         <source>Quillorbitex %1$@ is available; you have %2$@.</source>
         <translation>Quillorbitex %1$@ ist verfügbar; installiert ist %2$@.</translation>
     </message>
@@ -32,12 +104,32 @@
         <translation>Quillorbitex %@ ist die neueste verfügbare Version.</translation>
     </message>
     <message>
+        <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
+        <translation>Quillorbitex kann die X-Anzeige „%@“ nicht öffnen. Es läuft nur in einer X11-Sitzung; starten Sie es dort oder setzen Sie DISPLAY auf den zu verwendenden X-Server.</translation>
+    </message>
+    <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex konnte den Update-Server nicht erreichen.</translation>
     </message>
     <message>
+        <source>Quit Quillorbitex</source>
+        <translation>Quillorbitex beenden</translation>
+    </message>
+    <message>
         <source>Release notes</source>
         <translation>Versionshinweise</translation>
+    </message>
+    <message>
+        <source>Reopen Onboarding</source>
+        <translation>Einführung erneut öffnen</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Bereiche</translation>
+    </message>
+    <message>
+        <source>See live path detection, click suppression, and the last classified gesture.</source>
+        <translation>Verfolgen Sie live die Pfaderkennung, die Klickunterdrückung und die zuletzt erkannte Geste.</translation>
     </message>
     <message>
         <source>Software Update</source>
@@ -58,6 +150,14 @@
     <message>
         <source>You're up to date</source>
         <translation>Alles auf dem neuesten Stand</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <source>unselected</source>
+        <translation>nicht ausgewählt</translation>
     </message>
 </context>
 </TS>

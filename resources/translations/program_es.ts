@@ -8,12 +8,52 @@
         <translation>Hay una nueva versión de Quillorbitex disponible</translation>
     </message>
     <message>
+        <source>Accessibility: %@</source>
+        <translation>Accesibilidad: %@</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Capture Debug</source>
+        <translation>Depuración de la captura</translation>
+    </message>
+    <message>
+        <source>Capture gestures</source>
+        <translation>Capturar gestos</translation>
+    </message>
+    <message>
+        <source>Capture health, preset coverage, matching tolerance, and theme controls at a glance.</source>
+        <translation>Estado de la captura, reglas predefinidas, tolerancia de reconocimiento y tema, de un vistazo.</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
         <source>Check your network connection and try again.</source>
         <translation>Comprueba tu conexión de red e inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Custom Rules</source>
+        <translation>Reglas personalizadas</translation>
+    </message>
+    <message>
+        <source>Dashboard</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Debugging</source>
+        <translation>Depuración</translation>
+    </message>
+    <message>
+        <source>Disable gesture capture</source>
+        <translation>Desactivar la captura de gestos</translation>
     </message>
     <message>
         <source>Download</source>
@@ -24,6 +64,38 @@
         <translation>Descárgala e instálala con tu gestor de paquetes.</translation>
     </message>
     <message>
+        <source>Enable gesture capture</source>
+        <translation>Activar la captura de gestos</translation>
+    </message>
+    <message>
+        <source>Monitor: %@</source>
+        <translation>Monitor: %@</translation>
+    </message>
+    <message>
+        <source>Open Dashboard</source>
+        <translation>Abrir el panel</translation>
+    </message>
+    <message>
+        <source>Open the rule editor for a guided setup, then enable, disable, scope, or override custom rules and actions directly from the dashboard.</source>
+        <translation>Abre el editor de reglas para una configuración guiada y luego activa, desactiva, limita a ciertas apps o sustituye reglas y acciones personalizadas directamente desde el panel.</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Preset Rules</source>
+        <translation>Reglas predefinidas</translation>
+    </message>
+    <message>
+        <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>
+        <translation>Las reglas predefinidas funcionan desde el primer momento. Desactívalas, limítalas a apps concretas, cambia el gesto o elimínalas y restáuralas sin salir del panel.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex</source>
+        <translation>Quillorbitex</translation>
+    </message>
+    <message>
         <source>Quillorbitex %1$@ is available; you have %2$@.</source>
         <translation>Quillorbitex %1$@ está disponible; tienes la versión %2$@.</translation>
     </message>
@@ -32,12 +104,32 @@
         <translation>Quillorbitex %@ es la versión más reciente disponible.</translation>
     </message>
     <message>
+        <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
+        <translation>Quillorbitex no puede abrir la pantalla X «%@». Solo funciona en una sesión X11; inícialo desde una o indica en DISPLAY el servidor X que se debe usar.</translation>
+    </message>
+    <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex no pudo conectar con el servidor de actualizaciones.</translation>
     </message>
     <message>
+        <source>Quit Quillorbitex</source>
+        <translation>Salir de Quillorbitex</translation>
+    </message>
+    <message>
         <source>Release notes</source>
         <translation>Notas de la versión</translation>
+    </message>
+    <message>
+        <source>Reopen Onboarding</source>
+        <translation>Volver a abrir la introducción</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Secciones</translation>
+    </message>
+    <message>
+        <source>See live path detection, click suppression, and the last classified gesture.</source>
+        <translation>Observa en directo la detección del trazo, la supresión del clic y el último gesto clasificado.</translation>
     </message>
     <message>
         <source>Software Update</source>
@@ -58,6 +150,14 @@
     <message>
         <source>You're up to date</source>
         <translation>Todo está al día</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>seleccionado</translation>
+    </message>
+    <message>
+        <source>unselected</source>
+        <translation>no seleccionado</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,52 @@
         <translation>Une nouvelle version de Quillorbitex est disponible</translation>
     </message>
     <message>
+        <source>Accessibility: %@</source>
+        <translation>Accessibilité : %@</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Capture Debug</source>
+        <translation>Débogage de la capture</translation>
+    </message>
+    <message>
+        <source>Capture gestures</source>
+        <translation>Capturer les gestes</translation>
+    </message>
+    <message>
+        <source>Capture health, preset coverage, matching tolerance, and theme controls at a glance.</source>
+        <translation>L’état de la capture, les règles prédéfinies, la tolérance de reconnaissance et le thème, d’un coup d’œil.</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
         <source>Check your network connection and try again.</source>
         <translation>Vérifiez votre connexion réseau et réessayez.</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Custom Rules</source>
+        <translation>Règles personnalisées</translation>
+    </message>
+    <message>
+        <source>Dashboard</source>
+        <translation>Tableau de bord</translation>
+    </message>
+    <message>
+        <source>Debugging</source>
+        <translation>Débogage</translation>
+    </message>
+    <message>
+        <source>Disable gesture capture</source>
+        <translation>Désactiver la capture des gestes</translation>
     </message>
     <message>
         <source>Download</source>
@@ -24,6 +64,38 @@
         <translation>Téléchargez-la et installez-la avec votre gestionnaire de paquets.</translation>
     </message>
     <message>
+        <source>Enable gesture capture</source>
+        <translation>Activer la capture des gestes</translation>
+    </message>
+    <message>
+        <source>Monitor: %@</source>
+        <translation>Surveillance : %@</translation>
+    </message>
+    <message>
+        <source>Open Dashboard</source>
+        <translation>Ouvrir le tableau de bord</translation>
+    </message>
+    <message>
+        <source>Open the rule editor for a guided setup, then enable, disable, scope, or override custom rules and actions directly from the dashboard.</source>
+        <translation>Ouvrez l’éditeur de règles pour une configuration guidée, puis activez, désactivez, limitez à certaines apps ou remplacez règles et actions personnalisées directement depuis le tableau de bord.</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Vue d’ensemble</translation>
+    </message>
+    <message>
+        <source>Preset Rules</source>
+        <translation>Règles prédéfinies</translation>
+    </message>
+    <message>
+        <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>
+        <translation>Les règles prédéfinies sont prêtes tout de suite. Désactivez-les, limitez-les à certaines apps, changez leur geste, ou supprimez-les et restaurez-les sans quitter le tableau de bord.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex</source>
+        <translation>Quillorbitex</translation>
+    </message>
+    <message>
         <source>Quillorbitex %1$@ is available; you have %2$@.</source>
         <translation>Quillorbitex %1$@ est disponible ; vous avez la version %2$@.</translation>
     </message>
@@ -32,12 +104,32 @@
         <translation>Quillorbitex %@ est la version la plus récente disponible.</translation>
     </message>
     <message>
+        <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
+        <translation>Quillorbitex ne peut pas ouvrir l’écran X « %@ ». Il ne fonctionne que dans une session X11 ; lancez-le depuis une telle session ou indiquez dans DISPLAY le serveur X à utiliser.</translation>
+    </message>
+    <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex n’a pas pu joindre le serveur de mises à jour.</translation>
     </message>
     <message>
+        <source>Quit Quillorbitex</source>
+        <translation>Quitter Quillorbitex</translation>
+    </message>
+    <message>
         <source>Release notes</source>
         <translation>Notes de version</translation>
+    </message>
+    <message>
+        <source>Reopen Onboarding</source>
+        <translation>Rouvrir l’accueil</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>See live path detection, click suppression, and the last classified gesture.</source>
+        <translation>Suivez en direct la détection du tracé, la suppression du clic et le dernier geste classé.</translation>
     </message>
     <message>
         <source>Software Update</source>
@@ -58,6 +150,14 @@
     <message>
         <source>You're up to date</source>
         <translation>Vous êtes à jour</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>sélectionné</translation>
+    </message>
+    <message>
+        <source>unselected</source>
+        <translation>non sélectionné</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,52 @@
         <translation>Quillorbitex の新しいバージョンがあります</translation>
     </message>
     <message>
+        <source>Accessibility: %@</source>
+        <translation>アクセシビリティ: %@</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>キャプチャ</translation>
+    </message>
+    <message>
+        <source>Capture Debug</source>
+        <translation>キャプチャのデバッグ</translation>
+    </message>
+    <message>
+        <source>Capture gestures</source>
+        <translation>ジェスチャをキャプチャ</translation>
+    </message>
+    <message>
+        <source>Capture health, preset coverage, matching tolerance, and theme controls at a glance.</source>
+        <translation>キャプチャの状態、プリセットの適用範囲、照合の許容度、テーマ設定をひと目で確認できます。</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
         <source>Check your network connection and try again.</source>
         <translation>ネットワーク接続を確認して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Custom Rules</source>
+        <translation>カスタムルール</translation>
+    </message>
+    <message>
+        <source>Dashboard</source>
+        <translation>ダッシュボード</translation>
+    </message>
+    <message>
+        <source>Debugging</source>
+        <translation>デバッグ</translation>
+    </message>
+    <message>
+        <source>Disable gesture capture</source>
+        <translation>ジェスチャのキャプチャを無効にする</translation>
     </message>
     <message>
         <source>Download</source>
@@ -24,6 +64,38 @@
         <translation>ダウンロードして、パッケージマネージャでインストールしてください。</translation>
     </message>
     <message>
+        <source>Enable gesture capture</source>
+        <translation>ジェスチャのキャプチャを有効にする</translation>
+    </message>
+    <message>
+        <source>Monitor: %@</source>
+        <translation>モニタ: %@</translation>
+    </message>
+    <message>
+        <source>Open Dashboard</source>
+        <translation>ダッシュボードを開く</translation>
+    </message>
+    <message>
+        <source>Open the rule editor for a guided setup, then enable, disable, scope, or override custom rules and actions directly from the dashboard.</source>
+        <translation>ルールエディタでガイドに沿って設定し、ダッシュボードから直接カスタムルールと操作を有効化、無効化、適用範囲の指定、上書きできます。</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>Preset Rules</source>
+        <translation>プリセットルール</translation>
+    </message>
+    <message>
+        <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>
+        <translation>プリセットルールはすぐに使えます。ダッシュボードを離れずに、無効化、特定のアプリへの限定、ジェスチャの変更、削除と復元ができます。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex</source>
+        <translation>Quillorbitex</translation>
+    </message>
+    <message>
         <source>Quillorbitex %1$@ is available; you have %2$@.</source>
         <translation>Quillorbitex %1$@ が入手可能です（現在のバージョンは %2$@）。</translation>
     </message>
@@ -32,12 +104,32 @@
         <translation>Quillorbitex %@ は入手可能な最新バージョンです。</translation>
     </message>
     <message>
+        <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
+        <translation>Quillorbitex は X ディスプレイ「%@」を開けません。X11 セッションでのみ動作します。X11 セッションから起動するか、使用する X サーバーを DISPLAY に設定してください。</translation>
+    </message>
+    <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex はアップデートサーバに接続できませんでした。</translation>
     </message>
     <message>
+        <source>Quit Quillorbitex</source>
+        <translation>Quillorbitex を終了</translation>
+    </message>
+    <message>
         <source>Release notes</source>
         <translation>リリースノート</translation>
+    </message>
+    <message>
+        <source>Reopen Onboarding</source>
+        <translation>オンボーディングを再表示</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>セクション</translation>
+    </message>
+    <message>
+        <source>See live path detection, click suppression, and the last classified gesture.</source>
+        <translation>経路の検出、クリックの抑制、最後に分類されたジェスチャをリアルタイムで確認できます。</translation>
     </message>
     <message>
         <source>Software Update</source>
@@ -58,6 +150,14 @@
     <message>
         <source>You're up to date</source>
         <translation>最新の状態です</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>選択中</translation>
+    </message>
+    <message>
+        <source>unselected</source>
+        <translation>未選択</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,52 @@
         <translation>새로운 버전의 Quillorbitex를 사용할 수 있습니다</translation>
     </message>
     <message>
+        <source>Accessibility: %@</source>
+        <translation>손쉬운 사용: %@</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>캡처</translation>
+    </message>
+    <message>
+        <source>Capture Debug</source>
+        <translation>캡처 디버그</translation>
+    </message>
+    <message>
+        <source>Capture gestures</source>
+        <translation>제스처 캡처</translation>
+    </message>
+    <message>
+        <source>Capture health, preset coverage, matching tolerance, and theme controls at a glance.</source>
+        <translation>캡처 상태, 기본 제공 규칙 범위, 일치 허용 오차, 테마 설정을 한눈에 확인합니다.</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>업데이트 확인…</translation>
+    </message>
+    <message>
         <source>Check your network connection and try again.</source>
         <translation>네트워크 연결을 확인한 후 다시 시도하세요.</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Custom Rules</source>
+        <translation>사용자 지정 규칙</translation>
+    </message>
+    <message>
+        <source>Dashboard</source>
+        <translation>대시보드</translation>
+    </message>
+    <message>
+        <source>Debugging</source>
+        <translation>디버깅</translation>
+    </message>
+    <message>
+        <source>Disable gesture capture</source>
+        <translation>제스처 캡처 끄기</translation>
     </message>
     <message>
         <source>Download</source>
@@ -24,6 +64,38 @@
         <translation>다운로드한 후 패키지 관리자로 설치하세요.</translation>
     </message>
     <message>
+        <source>Enable gesture capture</source>
+        <translation>제스처 캡처 켜기</translation>
+    </message>
+    <message>
+        <source>Monitor: %@</source>
+        <translation>모니터: %@</translation>
+    </message>
+    <message>
+        <source>Open Dashboard</source>
+        <translation>대시보드 열기</translation>
+    </message>
+    <message>
+        <source>Open the rule editor for a guided setup, then enable, disable, scope, or override custom rules and actions directly from the dashboard.</source>
+        <translation>규칙 편집기에서 안내에 따라 설정한 뒤, 대시보드에서 바로 사용자 지정 규칙과 동작을 켜고 끄거나 적용 범위를 정하거나 재정의하세요.</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>개요</translation>
+    </message>
+    <message>
+        <source>Preset Rules</source>
+        <translation>기본 제공 규칙</translation>
+    </message>
+    <message>
+        <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>
+        <translation>기본 제공 규칙은 바로 사용할 수 있습니다. 대시보드를 벗어나지 않고 끄거나, 특정 앱으로 제한하거나, 제스처를 바꾸거나, 제거했다가 복원할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex</source>
+        <translation>Quillorbitex</translation>
+    </message>
+    <message>
         <source>Quillorbitex %1$@ is available; you have %2$@.</source>
         <translation>Quillorbitex %1$@을(를) 사용할 수 있습니다. 현재 버전은 %2$@입니다.</translation>
     </message>
@@ -32,12 +104,32 @@
         <translation>Quillorbitex %@이(가) 사용 가능한 최신 버전입니다.</translation>
     </message>
     <message>
+        <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
+        <translation>Quillorbitex가 X 디스플레이 "%@"을(를) 열 수 없습니다. X11 세션에서만 실행됩니다. X11 세션에서 실행하거나 사용할 X 서버를 DISPLAY에 지정하세요.</translation>
+    </message>
+    <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex가 업데이트 서버에 연결할 수 없습니다.</translation>
     </message>
     <message>
+        <source>Quit Quillorbitex</source>
+        <translation>Quillorbitex 종료</translation>
+    </message>
+    <message>
         <source>Release notes</source>
         <translation>릴리스 노트</translation>
+    </message>
+    <message>
+        <source>Reopen Onboarding</source>
+        <translation>온보딩 다시 열기</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>섹션</translation>
+    </message>
+    <message>
+        <source>See live path detection, click suppression, and the last classified gesture.</source>
+        <translation>실시간 경로 감지, 클릭 억제, 마지막으로 분류된 제스처를 확인합니다.</translation>
     </message>
     <message>
         <source>Software Update</source>
@@ -58,6 +150,14 @@
     <message>
         <source>You're up to date</source>
         <translation>최신 버전입니다</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>선택됨</translation>
+    </message>
+    <message>
+        <source>unselected</source>
+        <translation>선택 안 됨</translation>
     </message>
 </context>
 </TS>

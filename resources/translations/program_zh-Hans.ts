@@ -8,12 +8,52 @@
         <translation>Quillorbitex 有新版本可用</translation>
     </message>
     <message>
+        <source>Accessibility: %@</source>
+        <translation>辅助功能：%@</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>捕获</translation>
+    </message>
+    <message>
+        <source>Capture Debug</source>
+        <translation>捕获调试</translation>
+    </message>
+    <message>
+        <source>Capture gestures</source>
+        <translation>捕获手势</translation>
+    </message>
+    <message>
+        <source>Capture health, preset coverage, matching tolerance, and theme controls at a glance.</source>
+        <translation>一览捕获状态、预设规则覆盖、匹配容差和主题设置。</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>检查更新…</translation>
+    </message>
+    <message>
         <source>Check your network connection and try again.</source>
         <translation>请检查网络连接，然后重试。</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Custom Rules</source>
+        <translation>自定义规则</translation>
+    </message>
+    <message>
+        <source>Dashboard</source>
+        <translation>仪表板</translation>
+    </message>
+    <message>
+        <source>Debugging</source>
+        <translation>调试</translation>
+    </message>
+    <message>
+        <source>Disable gesture capture</source>
+        <translation>停用手势捕获</translation>
     </message>
     <message>
         <source>Download</source>
@@ -24,6 +64,38 @@
         <translation>请下载后用软件包管理器安装。</translation>
     </message>
     <message>
+        <source>Enable gesture capture</source>
+        <translation>启用手势捕获</translation>
+    </message>
+    <message>
+        <source>Monitor: %@</source>
+        <translation>监视器：%@</translation>
+    </message>
+    <message>
+        <source>Open Dashboard</source>
+        <translation>打开仪表板</translation>
+    </message>
+    <message>
+        <source>Open the rule editor for a guided setup, then enable, disable, scope, or override custom rules and actions directly from the dashboard.</source>
+        <translation>打开规则编辑器按引导完成设置，然后直接在仪表板中启用、停用、限定应用范围或覆盖自定义规则和操作。</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>概览</translation>
+    </message>
+    <message>
+        <source>Preset Rules</source>
+        <translation>预设规则</translation>
+    </message>
+    <message>
+        <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>
+        <translation>预设规则开箱即用。无需离开仪表板即可停用、限定到特定应用、更换手势，或移除后再恢复。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex</source>
+        <translation>Quillorbitex</translation>
+    </message>
+    <message>
         <source>Quillorbitex %1$@ is available; you have %2$@.</source>
         <translation>Quillorbitex %1$@ 现已推出，您的版本为 %2$@。</translation>
     </message>
@@ -32,12 +104,32 @@
         <translation>Quillorbitex %@ 是目前可用的最新版本。</translation>
     </message>
     <message>
+        <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
+        <translation>Quillorbitex 无法打开 X 显示“%@”。它只能在 X11 会话中运行；请在 X11 会话中启动它，或将 DISPLAY 设为要使用的 X 服务器。</translation>
+    </message>
+    <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex 无法连接到更新服务器。</translation>
     </message>
     <message>
+        <source>Quit Quillorbitex</source>
+        <translation>退出 Quillorbitex</translation>
+    </message>
+    <message>
         <source>Release notes</source>
         <translation>版本说明</translation>
+    </message>
+    <message>
+        <source>Reopen Onboarding</source>
+        <translation>重新打开新手引导</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>分区</translation>
+    </message>
+    <message>
+        <source>See live path detection, click suppression, and the last classified gesture.</source>
+        <translation>查看实时路径识别、点击抑制以及最近一次分类的手势。</translation>
     </message>
     <message>
         <source>Software Update</source>
@@ -58,6 +150,14 @@
     <message>
         <source>You're up to date</source>
         <translation>已是最新版本</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>已选中</translation>
+    </message>
+    <message>
+        <source>unselected</source>
+        <translation>未选中</translation>
     </message>
 </context>
 </TS>

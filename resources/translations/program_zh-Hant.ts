@@ -8,12 +8,52 @@
         <translation>Quillorbitex 有新版本可用</translation>
     </message>
     <message>
+        <source>Accessibility: %@</source>
+        <translation>輔助使用：%@</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>擷取</translation>
+    </message>
+    <message>
+        <source>Capture Debug</source>
+        <translation>擷取除錯</translation>
+    </message>
+    <message>
+        <source>Capture gestures</source>
+        <translation>擷取手勢</translation>
+    </message>
+    <message>
+        <source>Capture health, preset coverage, matching tolerance, and theme controls at a glance.</source>
+        <translation>一覽擷取狀態、預設規則涵蓋範圍、比對容許度與主題設定。</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>檢查更新項目…</translation>
+    </message>
+    <message>
         <source>Check your network connection and try again.</source>
         <translation>請檢查網路連線，然後再試一次。</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Custom Rules</source>
+        <translation>自訂規則</translation>
+    </message>
+    <message>
+        <source>Dashboard</source>
+        <translation>儀表板</translation>
+    </message>
+    <message>
+        <source>Debugging</source>
+        <translation>除錯</translation>
+    </message>
+    <message>
+        <source>Disable gesture capture</source>
+        <translation>停用手勢擷取</translation>
     </message>
     <message>
         <source>Download</source>
@@ -24,6 +64,38 @@
         <translation>請下載後用套件管理程式安裝。</translation>
     </message>
     <message>
+        <source>Enable gesture capture</source>
+        <translation>啟用手勢擷取</translation>
+    </message>
+    <message>
+        <source>Monitor: %@</source>
+        <translation>監視器：%@</translation>
+    </message>
+    <message>
+        <source>Open Dashboard</source>
+        <translation>開啟儀表板</translation>
+    </message>
+    <message>
+        <source>Open the rule editor for a guided setup, then enable, disable, scope, or override custom rules and actions directly from the dashboard.</source>
+        <translation>開啟規則編輯器依引導完成設定，然後直接在儀表板中啟用、停用、限定 App 範圍或覆寫自訂規則與動作。</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>概覽</translation>
+    </message>
+    <message>
+        <source>Preset Rules</source>
+        <translation>預設規則</translation>
+    </message>
+    <message>
+        <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>
+        <translation>預設規則立即可用。不必離開儀表板即可停用、限定於特定 App、更換手勢，或移除後再還原。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex</source>
+        <translation>Quillorbitex</translation>
+    </message>
+    <message>
         <source>Quillorbitex %1$@ is available; you have %2$@.</source>
         <translation>Quillorbitex %1$@ 現已推出，您的版本為 %2$@。</translation>
     </message>
@@ -32,12 +104,32 @@
         <translation>Quillorbitex %@ 是目前可用的最新版本。</translation>
     </message>
     <message>
+        <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
+        <translation>Quillorbitex 無法開啟 X 顯示「%@」。它只能在 X11 工作階段中執行；請在 X11 工作階段中啟動，或將 DISPLAY 設為要使用的 X 伺服器。</translation>
+    </message>
+    <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex 無法連線到更新伺服器。</translation>
     </message>
     <message>
+        <source>Quit Quillorbitex</source>
+        <translation>結束 Quillorbitex</translation>
+    </message>
+    <message>
         <source>Release notes</source>
         <translation>版本說明</translation>
+    </message>
+    <message>
+        <source>Reopen Onboarding</source>
+        <translation>重新開啟新手導覽</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>區段</translation>
+    </message>
+    <message>
+        <source>See live path detection, click suppression, and the last classified gesture.</source>
+        <translation>檢視即時路徑辨識、點按抑制以及最近一次分類的手勢。</translation>
     </message>
     <message>
         <source>Software Update</source>
@@ -58,6 +150,14 @@
     <message>
         <source>You're up to date</source>
         <translation>已是最新版本</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>已選取</translation>
+    </message>
+    <message>
+        <source>unselected</source>
+        <translation>未選取</translation>
     </message>
 </context>
 </TS>

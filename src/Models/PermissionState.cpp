@@ -19,13 +19,15 @@ QString title(PermissionState state) {
 QString detail(PermissionState state) {
     switch (state) {
         case PermissionState::unknown:
-            return L10n::string("The app has not checked Accessibility permission yet.");
+            return L10n::string("Quillorbitex has not checked the X display yet.");
         case PermissionState::granted:
             return L10n::string(
-                "Accessibility is available for listening and running gesture actions.");
+                "The X server lets Quillorbitex watch the right button and send input for "
+                "gesture actions.");
         case PermissionState::denied:
             return L10n::string(
-                "Grant Accessibility to let Quillorbitex monitor input and run gesture actions.");
+                "Quillorbitex needs an X11 session whose server accepts synthetic input (XTEST) "
+                "to watch the right button and run gesture actions.");
     }
     return {};
 }

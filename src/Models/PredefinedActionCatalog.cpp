@@ -44,11 +44,13 @@ const CatalogEntry& entry(PredefinedAction action) {
         {L10N_KEY("Minimize Window"),
          K::m,
          {M::command},
-         L10N_KEY("Minimize the frontmost window with Control plus M.")},
+         L10N_KEY("Send Control plus M to the frontmost app, which minimizes its window "
+                  "where the app supports that.")},
         {L10N_KEY("Hide App"),
          K::h,
          {M::command},
-         L10N_KEY("Hide the frontmost app with Control plus H.")},
+         L10N_KEY("Send Control plus H to the frontmost app, which hides it where the app "
+                  "supports that.")},
         {L10N_KEY("Quit App"),
          K::q,
          {M::command},

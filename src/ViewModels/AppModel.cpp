@@ -496,7 +496,8 @@ void AppModel::syncCaptureState() {
     if (accessibilityPermission_ != PermissionState::granted) {
         tearDownCapture();
         setMonitorState(GestureMonitorState::blocked(
-            L10n::string("Grant Accessibility to let Quillorbitex start monitoring gestures.")));
+            L10n::string("Gesture capture needs an X11 session whose server accepts synthetic "
+                         "input (XTEST).")));
         return;
     }
     setMonitorState(captureCoordinator_->start());
@@ -515,7 +516,8 @@ void AppModel::syncUITestMonitorState() {
         setMonitorState(GestureMonitorState::stopped());
     } else if (accessibilityPermission_ != PermissionState::granted) {
         setMonitorState(GestureMonitorState::blocked(
-            L10n::string("Grant Accessibility to let Quillorbitex start monitoring gestures.")));
+            L10n::string("Gesture capture needs an X11 session whose server accepts synthetic "
+                         "input (XTEST).")));
     } else {
         setMonitorState(GestureMonitorState::running());
     }

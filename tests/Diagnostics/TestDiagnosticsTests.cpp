@@ -139,7 +139,8 @@ AppDebugState displayTexts() {
     AppDebugState state;
     state.accessibilityPermission = title(PermissionState::denied);
     state.monitorState = GestureMonitorState::blocked(
-        L10n::string("Grant Accessibility to let Quillorbitex start monitoring gestures."));
+        L10n::string("Gesture capture needs an X11 session whose server accepts synthetic "
+                     "input (XTEST)."));
     state.lastGesture = spokenLabel(GesturePattern::leftThenUp);
     state.lastAction = displayLabel(*held.matchedAction);
     state.lastCaptureClassification = classificationLabel(held);

@@ -94,8 +94,8 @@ TEST_F(LanguageTest, StatusTitlesAreTranslatedButStoredFormsAreNot) {
     L10n::setLanguageOverride(AppLanguageOverride::english);
     EXPECT_EQ(
         detail(PermissionState::denied),
-        QStringLiteral(
-            "Grant Accessibility to let Quillorbitex monitor input and run gesture actions."));
+        QStringLiteral("Quillorbitex needs an X11 session whose server accepts synthetic input "
+                       "(XTEST) to watch the right button and run gesture actions."));
     EXPECT_EQ(GestureMonitorState::stopped().detail(),
               QStringLiteral("Gesture capture is turned off."));
 }

@@ -29,8 +29,9 @@ using Keys = GestureSettingsStore::Keys;
 const std::vector<Point> kUpThenDown = polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
 const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 const GestureDescriptor kLeftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
-const QString kBlockedMessage =
-    QStringLiteral("Grant Accessibility to let Quillorbitex start monitoring gestures.");
+const QString kBlockedMessage = QStringLiteral(
+    "Gesture capture needs an X11 session whose server accepts synthetic input "
+    "(XTEST).");
 
 // Counts emissions of one change signal.
 struct SignalCount {

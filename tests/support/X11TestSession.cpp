@@ -48,8 +48,12 @@ constexpr const char* kWindowManagerConfig = R"(<?xml version="1.0"?>
     <FocusModel>click</FocusModel>
     <Desktops width="1" height="1"/>
     <SnapMode>none</SnapMode>
-</JWM>
+%TRAY%</JWM>
 )";
+
+// A 32 px panel along the bottom whose dock holds tray icons.
+constexpr const char* kTrayConfig =
+    "    <Tray x=\"0\" y=\"-1\" height=\"32\" autohide=\"off\"><Spacer/><Dock/></Tray>\n";
 
 std::string variableName(const std::string& entry) {
     return entry.substr(0, entry.find('='));
@@ -614,7 +618,9 @@ bool X11TestSession::defineMonitors(std::chrono::milliseconds timeout) {
 
 bool X11TestSession::startWindowManager(std::chrono::milliseconds timeout) {
     const auto config = tempDir_ / "jwmrc";
-    std::ofstream(config) << kWindowManagerConfig;
+    std::string text = kWindowManagerConfig;
+    text.replace(text.find("%TRAY%"), 6, options_.trayDock ? kTrayConfig : "");
+    std::ofstream(config) << text;
     auto child =
         launch({"jwm", "-f", config.string()}, environment_, nextOutputPath("jwm"), -1, failure_);
     if (!child) {
@@ -629,7 +635,26 @@ bool X11TestSession::startWindowManager(std::chrono::milliseconds timeout) {
                    ", its output:\n" + fileTail(windowManager_.outputPath);
         return false;
     }
+    if (options_.trayDock && !waitForSelectionOwner("_NET_SYSTEM_TRAY_S", timeout)) {
+        failure_ = "jwm's tray did not take the system tray selection; its output:\n" +
+                   fileTail(windowManager_.outputPath);
+        return false;
+    }
     return true;
+}
+
+bool X11TestSession::waitForSelectionOwner(const std::string& prefix,
+                                           std::chrono::milliseconds timeout) {
+    Display* display = XOpenDisplay(displayName_.c_str());
+    if (display == nullptr) {
+        return false;
+    }
+    const auto name = prefix + std::to_string(DefaultScreen(display));
+    const Atom selection = XInternAtom(display, name.c_str(), False);
+    const bool owned = pollUntil([&] { return XGetSelectionOwner(display, selection) != 0; },
+                                 Clock::now() + timeout);
+    XCloseDisplay(display);
+    return owned;
 }
 
 bool X11TestSession::startCompositor(std::chrono::milliseconds timeout) {

@@ -28,6 +28,8 @@ struct X11TestSessionOptions {
     bool windowManager = true;
     // xcompmgr, for tests that need translucent windows to behave as on a composited desktop.
     bool compositor = false;
+    // A panel along the bottom edge whose dock takes tray icons (the XEmbed system tray).
+    bool trayDock = false;
     // Bounds every start-up wait (X server, window manager, compositor). Loaded CI machines can
     // take several seconds to start Xvfb, so this is generous on purpose.
     std::chrono::milliseconds startupTimeout{30000};
@@ -152,6 +154,8 @@ private:
     bool defineMonitors(std::chrono::milliseconds timeout);
     bool startWindowManager(std::chrono::milliseconds timeout);
     bool startCompositor(std::chrono::milliseconds timeout);
+    // Polls until the selection "<prefix><default screen>" has an owner.
+    bool waitForSelectionOwner(const std::string& prefix, std::chrono::milliseconds timeout);
     void buildEnvironment();
     Child* findChild(pid_t pid);
     void stopChildren(std::vector<Child*> children, std::chrono::milliseconds grace);

@@ -201,8 +201,8 @@ std::shared_ptr<GestureCaptureEngine> TrackpadGestureMonitor::captureEngine() co
 
 QString TrackpadGestureMonitor::blockedMessage() {
     return QStringLiteral(
-        "Unable to create the global event tap. Grant Accessibility and, if needed, Input "
-        "Monitoring, then refresh.");
+        "Unable to create the global event tap. Quillorbitex could not take the right button "
+        "on the X display (another program may hold it); close that program, then refresh.");
 }
 
 GestureMonitorState TrackpadGestureMonitor::start(CompletedStrokeHandler completedStrokeHandler,

@@ -205,8 +205,9 @@ TEST_F(TrackpadGestureMonitorTest, ARefusedTapBlocksWithTheFixedMessageAndStarts
     tap->setRefusesTaps(true);
     const auto state = startRecording();
     EXPECT_EQ(state, GestureMonitorState::blocked(
-                         "Unable to create the global event tap. Grant Accessibility and, if "
-                         "needed, Input Monitoring, then refresh."));
+                         "Unable to create the global event tap. Quillorbitex could not take "
+                         "the right button on the X display (another program may hold it); "
+                         "close that program, then refresh."));
     EXPECT_EQ(tap->liveLoopCount(), 0u);
     EXPECT_FALSE(tap->send(buttonDown({1, 1})));
 

@@ -1,0 +1,131 @@
+#include "Views/ContentView.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVariantAnimation>
+
+#include "ViewModels/AppModel.h"
+#include "Views/Dashboard/DashboardView.h"
+#include "Views/SidebarView.h"
+#include "Views/Theme/Theme.h"
+
+namespace quillorbitex {
+
+namespace {
+
+using Token = ThemePalette::Token;
+
+constexpr int kOnboardingFadeMilliseconds = 250;
+
+// The rule between the sidebar and the page.
+class VerticalRule final : public QWidget {
+public:
+    explicit VerticalRule(QWidget* parent) : QWidget(parent) { setFixedWidth(1); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(rect(), Theme::color(Token::borderSubtle, *this));
+    }
+};
+
+}  // namespace
+
+ContentView::ContentView(AppModel& model, Executor* mainExecutor, QWidget* parent)
+    : QWidget(parent),
+      model_(model),
+      sidebar_(new SidebarView(model, this)),
+      dashboard_(new DashboardView(model, mainExecutor, this)),
+      fadeAnimation_(new QVariantAnimation(this)) {
+    setObjectName(QStringLiteral("ContentView"));
+    setMinimumSize(minimumContentSize);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(sidebar_);
+    layout->addWidget(new VerticalRule(this));
+    layout->addWidget(dashboard_, 1);
+
+    sidebar_->setSelectedSection(dashboard_->selectedSection());
+    connect(sidebar_, &SidebarView::sectionSelected, this, &ContentView::scrollTo);
+    connect(dashboard_, &DashboardView::selectedSectionChanged, sidebar_,
+            &SidebarView::setSelectedSection);
+
+    fadeAnimation_->setDuration(kOnboardingFadeMilliseconds);
+    fadeAnimation_->setEasingCurve(QEasingCurve::InOutCubic);
+    connect(fadeAnimation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        if (fade_ != nullptr) {
+            fade_->setOpacity(value.toDouble());
+        }
+    });
+    connect(fadeAnimation_, &QVariantAnimation::finished, this, [this] {
+        if (onboarding_ && !model_.showOnboarding()) {
+            onboarding_->hide();
+        }
+    });
+    connect(&model_, &AppModel::showOnboardingChanged, this, &ContentView::followOnboarding);
+}
+
+void ContentView::scrollTo(DashboardSection section) {
+    dashboard_->scrollTo(section);
+}
+
+void ContentView::setOnboardingLayer(QWidget* layer) {
+    delete onboarding_.data();
+    onboarding_ = layer;
+    fade_ = nullptr;
+    if (layer == nullptr) {
+        sidebar_->setEnabled(true);
+        dashboard_->setEnabled(true);
+        return;
+    }
+    layer->setParent(this);
+    layer->setGeometry(rect());
+    fade_ = new QGraphicsOpacityEffect(layer);
+    fade_->setOpacity(model_.showOnboarding() ? 1.0 : 0.0);
+    layer->setGraphicsEffect(fade_);
+    layer->setVisible(model_.showOnboarding());
+    layer->raise();
+    sidebar_->setEnabled(!model_.showOnboarding());
+    dashboard_->setEnabled(!model_.showOnboarding());
+}
+
+void ContentView::followOnboarding() {
+    const bool shown = model_.showOnboarding();
+    // The page beneath cannot be reached while the onboarding covers it.
+    sidebar_->setEnabled(!shown || !onboarding_);
+    dashboard_->setEnabled(!shown || !onboarding_);
+    if (!onboarding_ || fade_ == nullptr) {
+        return;
+    }
+    fadeAnimation_->stop();
+    if (shown) {
+        onboarding_->setGeometry(rect());
+        onboarding_->show();
+        onboarding_->raise();
+        onboarding_->setFocus();
+    }
+    const double target = shown ? 1.0 : 0.0;
+    if (!Theme::animationsEnabled()) {
+        fade_->setOpacity(target);
+        onboarding_->setVisible(shown);
+        return;
+    }
+    fadeAnimation_->setStartValue(fade_->opacity());
+    fadeAnimation_->setEndValue(target);
+    fadeAnimation_->start();
+}
+
+void ContentView::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), Theme::color(Token::bgPrimary, *this));
+}
+
+void ContentView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (onboarding_) {
+        onboarding_->setGeometry(rect());
+    }
+}
+
+}  // namespace quillorbitex

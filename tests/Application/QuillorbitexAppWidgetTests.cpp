@@ -1,0 +1,239 @@
+#include "Application/QuillorbitexApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QMenu>
+
+#include "Application/StatusBarMenuContent.h"
+#include "Application/UpdateAppearanceCoordinator.h"
+#include "Application/UpdateIntegration.h"
+#include "ViewModels/AppModelTestEnvironment.h"
+#include "Views/DashboardWindow.h"
+#include "Views/Theme/Theme.h"
+#include "support/FakeDisplayRegistry.h"
+#include "support/FakeOverlayPanel.h"
+#include "support/ManualDisplayClock.h"
+#include "support/RecordingUpdater.h"
+
+namespace quillorbitex {
+namespace {
+
+const QString kAutomaticChecks = QString::fromLatin1(UpdateIntegration::automaticChecksKey);
+
+BundleInfo bundle(bool withFeed) {
+    BundleInfo info{QStringLiteral("org.quillorbitex.Quillorbitex"),
+                    QStringLiteral("Quillorbitex"),
+                    QStringLiteral("0.1.0"),
+                    {},
+                    {}};
+    if (withFeed) {
+        info.feedURL = QStringLiteral("https://updates.example.org/appcast.xml");
+        info.publicEDKey = QStringLiteral("AAECAwQFBgcICQoLDA0ODxAREhMUFRYXGBkaGxwdHh8=");
+    }
+    return info;
+}
+
+// The program over the model's test doubles, with the dashboard windows it makes counted.
+struct AppHarness {
+    AppHarness(bool testMode, bool withFeed, std::optional<bool> storedAutomaticChecks = {}) {
+        Theme::setAnimationsEnabled(false);
+        if (storedAutomaticChecks) {
+            env.defaults->values[QStringLiteral("gestureAutomaticUpdateChecks")] =
+                *storedAutomaticChecks;
+        }
+        QuillorbitexApp::Environment environment;
+        environment.arguments = {QStringLiteral("quillorbitex")};
+        if (testMode) {
+            environment.arguments << QStringLiteral("--uitest-mode");
+        }
+        environment.processEnvironment.insert(QStringLiteral("QUILLORBITEX_UITEST_BASE_DIR"),
+                                              baseDirectory());
+        environment.bundle = bundle(withFeed);
+        environment.platform = env.platform();
+        if (!testMode) {
+            environment.services.statsStore = env.stats();
+        }
+        environment.overlays = {displays, displayClock, panels.factory(), &env.main};
+        environment.makeUpdater = [this](std::shared_ptr<UpdaterWindowDelegate>) {
+            return updater;
+        };
+        environment.makeDashboard = [this](AppModel& model, bool offersUpdateCommand,
+                                           QuillorbitexApp::DashboardHooks hooks) -> QWidget* {
+            auto* window = new DashboardWindow(model, offersUpdateCommand, &env.main);
+            QObject::connect(window, &DashboardWindow::appeared, window, hooks.appeared);
+            QObject::connect(window, &DashboardWindow::checkForUpdatesRequested, window,
+                             hooks.checkForUpdates);
+            ++windowsMade;
+            return window;
+        };
+        environment.showsStatusBarIcon = false;
+        app = std::make_unique<QuillorbitexApp>(std::move(environment));
+    }
+    ~AppHarness() {
+        app.reset();
+        Theme::setAnimationsEnabled(true);
+    }
+
+    QString baseDirectory() const { return env.dir.filePath(QStringLiteral("base")); }
+    DashboardWindow* dashboard() const {
+        return qobject_cast<DashboardWindow*>(app->dashboardWindow());
+    }
+    std::vector<QString> windowMenu() const {
+        std::vector<QString> texts;
+        for (const QAction* action : dashboard()->applicationMenu()->actions()) {
+            texts.push_back(action->text());
+        }
+        return texts;
+    }
+
+    testing::AppModelTestEnvironment env;
+    std::shared_ptr<testing::FakeDisplayRegistry> displays =
+        std::make_shared<testing::FakeDisplayRegistry>();
+    std::shared_ptr<testing::ManualDisplayClock> displayClock =
+        std::make_shared<testing::ManualDisplayClock>();
+    testing::FakeOverlayPanelMaker<OverlayPanelContent> panels;
+    std::shared_ptr<testing::RecordingUpdater> updater =
+        std::make_shared<testing::RecordingUpdater>();
+    int windowsMade = 0;
+    std::unique_ptr<QuillorbitexApp> app;
+};
+
+TEST(QuillorbitexApp, StartsTheUpdaterOnlyWithAFeedAndOutsideTestRuns) {
+    const struct {
+        const char* name;
+        bool testMode;
+        bool withFeed;
+        bool storedAutomaticChecks;
+        std::optional<bool> writtenSetting;
+        std::vector<std::string> updaterCalls;
+        bool windowCommand;
+    } cases[] = {
+        {"feed", false, true, false, false, {"start", "automatic=off"}, true},
+        {"no feed: the setting is still mirrored", false, false, true, true, {}, false},
+        {"feed in a test run", true, true, true, std::nullopt, {}, false},
+        {"no feed in a test run", true, false, true, std::nullopt, {}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AppHarness harness(c.testMode, c.withFeed, c.storedAutomaticChecks);
+        AppModel& model = harness.app->model();
+        EXPECT_EQ(model.uiTestConfig().isUITest, c.testMode);
+        EXPECT_EQ(harness.app->updaterIsConfigured(), c.withFeed);
+        EXPECT_EQ(model.updateSupportAvailable(), c.withFeed);
+        // The action is installed in every mode; in a test run it does nothing.
+        EXPECT_EQ(model.canCheckForUpdates(), c.withFeed);
+        const auto written = harness.env.defaults->values.find(kAutomaticChecks);
+        EXPECT_EQ(written == harness.env.defaults->values.end()
+                      ? std::nullopt
+                      : std::optional(std::get<bool>(written->second)),
+                  c.writtenSetting);
+        EXPECT_EQ(harness.updater->calls(), c.updaterCalls);
+
+        harness.app->showDashboard();
+        ASSERT_NE(harness.dashboard(), nullptr);
+        EXPECT_EQ(harness.windowMenu().size(), c.windowCommand ? 2u : 1u);
+        EXPECT_EQ(harness.app->statusBarMenu().checkForUpdatesAction()->isVisible(), c.withFeed);
+
+        // The window's command, the tray's entry and the header's button all check once each
+        // outside test runs, and never in one.
+        model.checkForUpdates();
+        harness.app->checkForUpdatesCommand();
+        const auto checks =
+            std::count(harness.updater->calls().begin(), harness.updater->calls().end(), "check");
+        EXPECT_EQ(checks, c.withFeed && !c.testMode ? 2 : 0);
+    }
+}
+
+TEST(QuillorbitexApp, ATestRunStartsInAFreshBaseFolderWhenAskedTo) {
+    for (const bool reset : {false, true}) {
+        SCOPED_TRACE(reset);
+        testing::AppModelTestEnvironment probe;
+        const QString base = probe.dir.filePath(QStringLiteral("base"));
+        QDir().mkpath(base);
+        const QString leftover = QDir(base).filePath(QStringLiteral("leftover"));
+        QFile file(leftover);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.close();
+
+        QuillorbitexApp::Environment environment;
+        environment.arguments = {QStringLiteral("quillorbitex"), QStringLiteral("--uitest-mode")};
+        if (reset) {
+            environment.arguments << QStringLiteral("--uitest-reset");
+        }
+        environment.processEnvironment.insert(QStringLiteral("QUILLORBITEX_UITEST_BASE_DIR"), base);
+        environment.platform = probe.platform();
+        environment.showsStatusBarIcon = false;
+        QuillorbitexApp app(std::move(environment));
+        EXPECT_EQ(QFile::exists(leftover), !reset);
+        // The model described itself in the folder straight away.
+        EXPECT_TRUE(QFile::exists(QDir(base).filePath(QStringLiteral("state.json"))));
+    }
+}
+
+TEST(QuillorbitexApp, TheDashboardIsOneWindowAndTheOverlaysAreWiredOnce) {
+    AppHarness harness(true, false);
+    QuillorbitexApp& app = *harness.app;
+    EXPECT_EQ(app.dashboardWindow(), nullptr);
+    EXPECT_FALSE(app.overlayController().isConfigured());
+    const auto appliedBefore = harness.env.appearance->applied().size();
+
+    app.showDashboard();
+    app.showDashboard();
+    EXPECT_EQ(harness.windowsMade, 1);
+    EXPECT_TRUE(app.overlayController().isConfigured());
+
+    // Closed, it is gone; the next request opens a new one, and the overlays stay as wired.
+    QPointer<QWidget> first = app.dashboardWindow();
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(app.dashboardWindow(), nullptr);
+    app.showDashboard();
+    EXPECT_EQ(harness.windowsMade, 2);
+    EXPECT_EQ(harness.displays->handlerInstallCount, 1);
+    EXPECT_EQ(harness.displayClock->handlerInstallCount, 1);
+    // Each showing re-applied the theme (and refreshed the permission and the login item).
+    EXPECT_EQ(harness.env.appearance->applied().size(), appliedBefore + 2);
+
+    // The tray's entry brings the same window forward.
+    app.statusBarMenu().openDashboardAction()->trigger();
+    EXPECT_EQ(harness.windowsMade, 2);
+}
+
+TEST(QuillorbitexApp, WithoutATrayTheDashboardOpensAtStartEvenAfterTheOnboarding) {
+    for (const bool onboardingDone : {false, true}) {
+        SCOPED_TRACE(onboardingDone);
+        AppHarness harness(false, false);
+        if (onboardingDone) {
+            harness.app->model().completeOnboarding();
+        }
+        harness.app->start();
+        EXPECT_NE(harness.app->dashboardWindow(), nullptr);
+    }
+}
+
+TEST(QuillorbitexApp, AnUpdateWindowLeavesTheProgramFollowingTheDesktopAgain) {
+    AppHarness harness(false, true);
+    harness.env.appearance->setDesktopIsDark(true);
+    ASSERT_EQ(harness.app->model().themeOverride(), AppThemeOverride::system);
+    UpdateAppearanceCoordinator& coordinator = harness.app->updateAppearanceCoordinator();
+
+    // Pinned for the check and again when its window shows, then the session ends.
+    coordinator.pinCurrentAppearance();
+    coordinator.updaterWillShowWindow();
+    EXPECT_EQ(harness.env.appearance->applied().back(), AppThemeOverride::dark);
+    coordinator.updaterWillFinishSession();
+    EXPECT_EQ(harness.env.appearance->applied().back(), AppThemeOverride::system);
+
+    // The desktop turns light afterwards, and the program follows it.
+    harness.env.appearance->setDesktopIsDark(false);
+    EXPECT_FALSE(harness.env.appearance->isDark());
+}
+
+}  // namespace
+}  // namespace quillorbitex

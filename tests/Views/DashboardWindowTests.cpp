@@ -1,0 +1,348 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "ViewModels/AppModelTestEnvironment.h"
+#include "Views/CaptureToggleWidget.h"
+#include "Views/ContentView.h"
+#include "Views/Dashboard/DashboardView.h"
+#include "Views/Dashboard/SectionHeader.h"
+#include "Views/DashboardHeaderBar.h"
+#include "Views/DashboardWindow.h"
+#include "Views/SidebarView.h"
+#include "Views/Theme/Theme.h"
+
+namespace quillorbitex {
+namespace {
+
+using namespace std::chrono_literals;
+using Token = ThemePalette::Token;
+
+constexpr auto kSections = allCases<DashboardSection>();
+
+// Layout changes travel as posted events, one level per round.
+void settle() {
+    for (int round = 0; round < 5; ++round) {
+        QCoreApplication::processEvents();
+    }
+}
+
+// A window over a model in test mode, its scroll guard on the environment's virtual time.
+class DashboardWindowTest : public ::testing::Test {
+protected:
+    DashboardWindowTest() {
+        env.config.isUITest = true;
+        Theme::setAnimationsEnabled(false);
+    }
+    ~DashboardWindowTest() override {
+        window.reset();
+        Theme::setAnimationsEnabled(true);
+    }
+
+    DashboardWindow& open(bool offersUpdateCommand = false) {
+        AppModel& model = env.model ? *env.model : env.build();
+        window = std::make_unique<DashboardWindow>(model, offersUpdateCommand, &env.main);
+        window->resize(1100, 760);
+        window->show();
+        settle();
+        return *window;
+    }
+
+    DashboardView& dashboard() const { return *window->contentView()->dashboard(); }
+    SidebarView& sidebar() const { return *window->contentView()->sidebar(); }
+    QScrollBar& scrollBar() const { return *dashboard().scrollArea()->verticalScrollBar(); }
+
+    // Gives every section tall contents, so that the page scrolls past each of them.
+    void fillSections(int height = 900) {
+        for (const DashboardSection section : kSections) {
+            auto* filler = new QWidget();
+            filler->setFixedHeight(height);
+            dashboard().sectionContentLayout(section)->addWidget(filler);
+        }
+        settle();
+        ASSERT_GT(scrollBar().maximum(), 3 * height);
+    }
+
+    std::vector<QString> sidebarValues() const {
+        std::vector<QString> values;
+        for (const DashboardSection section : kSections) {
+            values.push_back(sidebar().row(section)->property("accessibilityValue").toString());
+        }
+        return values;
+    }
+
+    testing::AppModelTestEnvironment env;
+    std::unique_ptr<DashboardWindow> window;
+};
+
+TEST_F(DashboardWindowTest, IsTheDashboardAndKeepsItsMinimumSize) {
+    DashboardWindow& w = open();
+    EXPECT_EQ(w.objectName(), QStringLiteral("dashboard"));
+    EXPECT_EQ(w.windowRole(), QStringLiteral("dashboard"));
+
+    for (const QSize size : {QSize(100, 100), QSize(960, 600), QSize(1600, 1000)}) {
+        w.resize(size);
+        settle();
+        const QSize content = w.contentView()->size();
+        EXPECT_GE(content.width(), 960) << size.width() << "x" << size.height();
+        EXPECT_GE(content.height(), 660) << size.width() << "x" << size.height();
+        // The sidebar keeps its width; the page takes the rest.
+        EXPECT_EQ(sidebar().width(), 220);
+        EXPECT_EQ(dashboard().width(), content.width() - 221);
+    }
+}
+
+TEST_F(DashboardWindowTest, SectionsComeInOrderEachUnderItsHeaderWithRoomForItsContent) {
+    open();
+    const struct {
+        DashboardSection section;
+        const char* title;
+    } expected[] = {
+        {DashboardSection::overview, "Overview"},
+        {DashboardSection::customGestures, "Custom Rules"},
+        {DashboardSection::activeGestures, "Preset Rules"},
+        {DashboardSection::debugging, "Capture Debug"},
+    };
+    int previousTop = -1;
+    for (const auto& [section, title] : expected) {
+        SCOPED_TRACE(title);
+        QWidget* wrapper = dashboard().sectionWidget(section);
+        EXPECT_GT(wrapper->y(), previousTop);
+        previousTop = wrapper->y();
+        EXPECT_EQ(dashboard().sectionHeader(section)->title(), QString::fromUtf8(title));
+        EXPECT_FALSE(dashboard().sectionHeader(section)->subtitle().isEmpty());
+
+        // What a section's content adds sits inside the section, below its header.
+        auto* content = new QWidget();
+        content->setFixedHeight(40);
+        dashboard().sectionContentLayout(section)->addWidget(content);
+        settle();
+        EXPECT_EQ(content->parentWidget(), wrapper);
+        EXPECT_GT(content->y(), dashboard().sectionHeader(section)->geometry().bottom());
+    }
+}
+
+TEST_F(DashboardWindowTest, TheSidebarFollowsTheSectionNearestTheAnchorLine) {
+    open();
+    fillSections();
+    // The page scrolled so that one section's top lies `offset` below the top of the view.
+    const struct {
+        DashboardSection section;
+        int offset;
+        DashboardSection expected;
+    } cases[] = {
+        {DashboardSection::customGestures, 88, DashboardSection::customGestures},
+        {DashboardSection::debugging, 88, DashboardSection::debugging},
+        {DashboardSection::activeGestures, 400, DashboardSection::activeGestures},
+        // The section above is far off the top; the one below is nearer the line.
+        {DashboardSection::activeGestures, -600, DashboardSection::debugging},
+        {DashboardSection::activeGestures, -300, DashboardSection::activeGestures},
+        {DashboardSection::overview, 24, DashboardSection::overview},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << rawValue(c.section) << " at " << c.offset);
+        scrollBar().setValue(dashboard().sectionWidget(c.section)->y() - c.offset);
+        EXPECT_EQ(dashboard().selectedSection(), c.expected);
+        EXPECT_EQ(sidebar().selectedSection(), c.expected);
+        std::vector<QString> values(kSections.size(), QStringLiteral("unselected"));
+        values[static_cast<std::size_t>(c.expected)] = QStringLiteral("selected");
+        EXPECT_EQ(sidebarValues(), values);
+    }
+}
+
+TEST_F(DashboardWindowTest, TiesKeepTheFirstSectionAndAnEmptyMapChangesNothing) {
+    open();
+    dashboard().updateSelectedSection({{DashboardSection::debugging, 88}});
+    ASSERT_EQ(dashboard().selectedSection(), DashboardSection::debugging);
+    dashboard().updateSelectedSection({});
+    EXPECT_EQ(dashboard().selectedSection(), DashboardSection::debugging);
+    dashboard().updateSelectedSection(
+        {{DashboardSection::customGestures, 78}, {DashboardSection::activeGestures, 98}});
+    EXPECT_EQ(dashboard().selectedSection(), DashboardSection::customGestures);
+}
+
+TEST_F(DashboardWindowTest, SidebarClicksScrollToTheSectionAndHoldTheSelectionBriefly) {
+    open();
+    fillSections();
+    for (const DashboardSection section : kSections) {
+        SCOPED_TRACE(rawValue(section));
+        QTest::mouseClick(sidebar().row(section), Qt::LeftButton);
+        EXPECT_EQ(sidebar().selectedSection(), section);
+        EXPECT_EQ(scrollBar().value(),
+                  std::min(dashboard().sectionWidget(section)->y(), scrollBar().maximum()));
+        // Scrolling during the guard does not move the selection ...
+        EXPECT_TRUE(dashboard().isProgrammaticScroll());
+        scrollBar().setValue(scrollBar().value() + 700);
+        EXPECT_EQ(sidebar().selectedSection(), section);
+        // ... and once it is down, the next scroll does.
+        env.main.advance(DashboardView::scrollGuard);
+        EXPECT_FALSE(dashboard().isProgrammaticScroll());
+    }
+    scrollBar().setValue(0);
+    EXPECT_EQ(sidebar().selectedSection(), DashboardSection::overview);
+
+    // The current section clicked again scrolls back to its top.
+    scrollBar().setValue(300);
+    env.main.advance(DashboardView::scrollGuard);
+    QTest::mouseClick(sidebar().row(DashboardSection::overview), Qt::LeftButton);
+    EXPECT_EQ(scrollBar().value(), dashboard().sectionWidget(DashboardSection::overview)->y());
+}
+
+TEST_F(DashboardWindowTest, TheFirstClicksGuardEndsOnItsOwnTimeEvenAfterASecondClick) {
+    open();
+    fillSections();
+    QTest::mouseClick(sidebar().row(DashboardSection::activeGestures), Qt::LeftButton);
+    env.main.advance(200ms);
+    QTest::mouseClick(sidebar().row(DashboardSection::debugging), Qt::LeftButton);
+    env.main.advance(149ms);
+    EXPECT_TRUE(dashboard().isProgrammaticScroll());
+    env.main.advance(1ms);
+    EXPECT_FALSE(dashboard().isProgrammaticScroll());
+    // No re-evaluation when the guard falls: the clicked section stays until the next scroll.
+    EXPECT_EQ(sidebar().selectedSection(), DashboardSection::debugging);
+}
+
+TEST_F(DashboardWindowTest, TheCaptureCardSwitchesCaptureAndFollowsTheModel) {
+    AppModel& model = env.build();
+    ASSERT_TRUE(model.isCaptureEnabled());
+    open();
+    CaptureToggleWidget* card = sidebar().captureToggle();
+    auto* toggle = card->findChild<QAbstractButton*>(QStringLiteral("CaptureToggleControl"));
+    ASSERT_NE(toggle, nullptr);
+
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_FALSE(model.isCaptureEnabled());
+    EXPECT_EQ(model.monitorState(), GestureMonitorState::stopped());
+    EXPECT_EQ(card->dotColor(), Theme::color(Token::textTertiary, *card));
+    EXPECT_EQ(card->glowOpacity(), 0);
+
+    model.setCaptureEnabled(true);
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_EQ(card->dotColor(), Theme::color(Token::statusGreen, *card));
+    EXPECT_EQ(card->glowOpacity(), 0.5);
+}
+
+TEST_F(DashboardWindowTest, TheWindowMenuOffersUpdateChecksOnlyWhenTheProgramDoes) {
+    for (const bool offered : {false, true}) {
+        SCOPED_TRACE(offered);
+        DashboardWindow& w = open(offered);
+        QSignalSpy checks(&w, &DashboardWindow::checkForUpdatesRequested);
+        std::vector<QString> entries;
+        for (const QAction* action : w.applicationMenu()->actions()) {
+            entries.push_back(action->text());
+        }
+        if (offered) {
+            EXPECT_EQ(entries, (std::vector<QString>{QStringLiteral("Check for Updates…"),
+                                                     QStringLiteral("Reopen Onboarding")}));
+            w.checkForUpdatesAction()->trigger();
+            EXPECT_EQ(checks.count(), 1);
+        } else {
+            EXPECT_EQ(entries, std::vector<QString>{QStringLiteral("Reopen Onboarding")});
+        }
+    }
+    env.model->completeOnboarding();
+    window->reopenOnboardingAction()->trigger();
+    EXPECT_TRUE(env.model->showOnboarding());
+    // Only shown again: the onboarding stays completed.
+    EXPECT_TRUE(env.model->hasCompletedOnboarding());
+}
+
+TEST_F(DashboardWindowTest, EachShowingIsReportedAndTheOnboardingLayerCoversThePage) {
+    DashboardWindow& w = open();
+    QSignalSpy appeared(&w, &DashboardWindow::appeared);
+    w.hide();
+    w.show();
+    EXPECT_EQ(appeared.count(), 1);
+
+    ASSERT_TRUE(env.model->showOnboarding());
+    auto* layer = new QWidget();
+    w.contentView()->setOnboardingLayer(layer);
+    EXPECT_TRUE(layer->isVisible());
+    EXPECT_EQ(layer->geometry(), w.contentView()->rect());
+    EXPECT_FALSE(dashboard().isEnabled());
+
+    env.model->completeOnboarding();
+    EXPECT_FALSE(layer->isVisible());
+    EXPECT_TRUE(dashboard().isEnabled());
+    EXPECT_TRUE(sidebar().isEnabled());
+}
+
+TEST_F(DashboardWindowTest, TextsFollowTheLanguageOverride) {
+    open(true);
+    env.model->setLanguageOverride(AppLanguageOverride::japanese);
+    EXPECT_EQ(dashboard().sectionHeader(DashboardSection::overview)->title(),
+              QStringLiteral("概要"));
+    EXPECT_EQ(sidebar().row(DashboardSection::debugging)->text(), QStringLiteral("デバッグ"));
+    EXPECT_EQ(sidebar().row(sidebar().selectedSection())->property("accessibilityValue"),
+              QStringLiteral("選択中"));
+    EXPECT_EQ(dashboard().headerBar()->checkForUpdatesButton()->text(),
+              QStringLiteral("アップデートを確認…"));
+    EXPECT_EQ(window->checkForUpdatesAction()->text(), QStringLiteral("アップデートを確認…"));
+    EXPECT_EQ(window->reopenOnboardingAction()->text(), QStringLiteral("オンボーディングを再表示"));
+}
+
+// ---- Header bar -------------------------------------------------------------------------------
+
+TEST(DashboardHeaderBar, TheUpdateButtonWorksOnlyWithAFeedAndAnAction) {
+    const struct {
+        bool updateSupportAvailable;
+        bool actionInstalled;
+        bool enabled;
+    } cases[] = {
+        {false, false, false}, {false, true, false}, {true, false, false}, {true, true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.updateSupportAvailable << " " << c.actionInstalled);
+        testing::AppModelTestEnvironment env;
+        env.config.isUITest = true;
+        AppModel model(env.config, env.store, c.updateSupportAvailable, env.platform());
+        int checks = 0;
+        if (c.actionInstalled) {
+            model.configureUpdateActions([&checks] { ++checks; }, [](bool) {});
+        }
+        DashboardHeaderBar bar(model);
+        QAbstractButton* button = bar.checkForUpdatesButton();
+        EXPECT_EQ(button->objectName(), QStringLiteral("Overview_CheckForUpdatesButton"));
+        EXPECT_EQ(button->isEnabled(), c.enabled);
+        bar.show();
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(checks, c.enabled ? 1 : 0);
+    }
+}
+
+TEST(DashboardHeaderBar, InvisibleElementsCarryThePermissionAndMonitorStates) {
+    testing::AppModelTestEnvironment env;
+    env.trust->setTrusted(false);
+    AppModel& model = env.build();
+    DashboardHeaderBar bar(model);
+    const auto labels = [&] {
+        return std::pair(bar.accessibilityStatus()->accessibleName(),
+                         bar.monitorStatus()->accessibleName());
+    };
+    // A blocked monitor shows its title only, never the message.
+    EXPECT_EQ(labels(), std::pair(QStringLiteral("Accessibility: Denied"),
+                                  QStringLiteral("Monitor: Blocked")));
+
+    env.trust->setTrusted(true);
+    model.refreshPermissions();
+    EXPECT_EQ(labels(), std::pair(QStringLiteral("Accessibility: Granted"),
+                                  QStringLiteral("Monitor: Running")));
+
+    model.setCaptureEnabled(false);
+    EXPECT_EQ(labels().second, QStringLiteral("Monitor: Stopped"));
+
+    model.setLanguageOverride(AppLanguageOverride::german);
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&bar, &change);
+    EXPECT_EQ(labels(), std::pair(QStringLiteral("Bedienungshilfen: Erteilt"),
+                                  QStringLiteral("Überwachung: Gestoppt")));
+    EXPECT_EQ(bar.accessibilityStatus()->size(), QSize(1, 1));
+}
+
+}  // namespace
+}  // namespace quillorbitex

@@ -1,0 +1,492 @@
+// The built program, started as a user starts it, on a private X server whose window manager has a
+// tray dock, with its home and XDG folders in the session's temporary folder.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "support/LocalHttpServer.h"
+#include "support/StrokeShapes.h"
+#include "support/X11TestInput.h"
+#include "support/X11TestSession.h"
+
+// Last: Xlib's macros (None, Bool, Status, ...) would clash with the headers above.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+
+namespace quillorbitex {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::ScreenPoint;
+using testing::waitUntil;
+namespace fs = std::filesystem;
+
+constexpr const char* kProgramClass = "Quillorbitex";
+constexpr unsigned kControlMask = 0x4;
+
+std::string readFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& path, const std::string& content) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// What the program's output says, for failure messages.
+std::string outputOf(const std::optional<testing::SpawnedProcess>& process) {
+    return process ? "\n--- program output ---\n" + readFile(process->outputPath) : std::string();
+}
+
+// ---- Reading the X server's windows ------------------------------------------------------------
+
+std::string windowClass(Display* display, Window window) {
+    XClassHint hint{};
+    if (XGetClassHint(display, window, &hint) == 0) {
+        return {};
+    }
+    std::string result = hint.res_class != nullptr ? hint.res_class : "";
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return result;
+}
+
+std::string windowRole(Display* display, Window window) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::string role;
+    if (XGetWindowProperty(display, window, XInternAtom(display, "WM_WINDOW_ROLE", False), 0, 64,
+                           False, AnyPropertyType, &type, &format, &count, &remaining,
+                           &data) == Success &&
+        data != nullptr) {
+        role.assign(reinterpret_cast<const char*>(data), count);
+        XFree(data);
+    }
+    return role;
+}
+
+std::vector<Window> clientList(Display* display) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::vector<Window> windows;
+    if (XGetWindowProperty(display, DefaultRootWindow(display),
+                           XInternAtom(display, "_NET_CLIENT_LIST", False), 0, 1024, False,
+                           XA_WINDOW, &type, &format, &count, &remaining, &data) == Success &&
+        data != nullptr) {
+        const auto* ids = reinterpret_cast<const unsigned long*>(data);
+        windows.assign(ids, ids + count);
+        XFree(data);
+    }
+    return windows;
+}
+
+// The program's managed windows: the dashboard, the update dialog.
+std::vector<Window> programClients(Display* display) {
+    std::vector<Window> windows;
+    for (const Window window : clientList(display)) {
+        if (windowClass(display, window) == kProgramClass) {
+            windows.push_back(window);
+        }
+    }
+    return windows;
+}
+
+std::optional<Window> dashboardWindow(Display* display) {
+    for (const Window window : programClients(display)) {
+        if (windowRole(display, window) == "dashboard") {
+            return window;
+        }
+    }
+    return std::nullopt;
+}
+
+void collectTree(Display* display, Window window, std::vector<Window>& into) {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) {
+        return;
+    }
+    for (unsigned i = 0; i < count; ++i) {
+        into.push_back(children[i]);
+        collectTree(display, children[i], into);
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+}
+
+bool hasAncestor(Display* display, Window window, Window ancestor) {
+    while (window != 0) {
+        Window root = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) {
+            return false;
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+        if (parent == ancestor) {
+            return true;
+        }
+        if (parent == root) {
+            return false;
+        }
+        window = parent;
+    }
+    return false;
+}
+
+// A window of the program shown inside the tray: the XEmbed system tray's manager (the selection
+// owner) has taken it in and it is visible.
+bool trayIconShown(Display* display) {
+    const std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(DefaultScreen(display));
+    const Window manager = XGetSelectionOwner(display, XInternAtom(display, name.c_str(), False));
+    if (manager == 0) {
+        return false;
+    }
+    std::vector<Window> windows;
+    collectTree(display, DefaultRootWindow(display), windows);
+    for (const Window window : windows) {
+        XWindowAttributes attributes{};
+        if (windowClass(display, window) == kProgramClass &&
+            XGetWindowAttributes(display, window, &attributes) != 0 &&
+            attributes.map_state == IsViewable && hasAncestor(display, window, manager)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// An open menu of the program: an unmanaged top-level window on screen.
+bool menuShown(Display* display) {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
+        return false;
+    }
+    bool found = false;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        XWindowAttributes attributes{};
+        found = windowClass(display, children[i]) == kProgramClass &&
+                XGetWindowAttributes(display, children[i], &attributes) != 0 &&
+                attributes.map_state == IsViewable && attributes.override_redirect;
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return found;
+}
+
+// What the window manager's close button does: WM_DELETE_WINDOW to the client.
+void closeWindow(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+}
+
+// ---- The fixture -----------------------------------------------------------------------------
+
+class ProgramEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(session_.started());
+        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
+        ASSERT_TRUE(input_->connected());
+        window_ = session_.startTestWindow({.title = "Program",
+                                            .resourceName = "qx-program-window",
+                                            .resourceClass = "QxProgramWindow",
+                                            .geometry = "500x420+60+60"});
+        ASSERT_TRUE(window_);
+        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
+    }
+
+    void TearDown() override { input_.reset(); }
+
+    Display* display() const { return input_->display(); }
+
+    std::optional<testing::SpawnedProcess> startProgram(
+        std::vector<std::string> arguments = {}, std::vector<std::string> environment = {},
+        const std::string& program = QX_PROGRAM_PATH) {
+        arguments.insert(arguments.begin(), program);
+        return session_.spawn(arguments, {std::move(environment), {}});
+    }
+
+    // While waiting, the test's own event loop runs too (a local feed server needs it).
+    template <typename Predicate>
+    bool waitWithEvents(Predicate&& predicate, std::chrono::milliseconds timeout = 20s) {
+        return waitUntil(
+            [&] {
+                QCoreApplication::processEvents();
+                return predicate();
+            },
+            timeout);
+    }
+
+    std::optional<Window> waitForDashboard() {
+        std::optional<Window> found;
+        waitWithEvents([&] { return (found = dashboardWindow(display())).has_value(); });
+        return found;
+    }
+
+    bool waitForNoDashboard() {
+        return waitWithEvents([&] { return !dashboardWindow(display()).has_value(); });
+    }
+
+    // The first launch shows the dashboard for the onboarding; tests that draw close it first.
+    ::testing::AssertionResult closeDashboard() {
+        const auto dashboard = waitForDashboard();
+        if (!dashboard) {
+            return ::testing::AssertionFailure() << "no dashboard window appeared";
+        }
+        closeWindow(display(), *dashboard);
+        if (!waitForNoDashboard()) {
+            return ::testing::AssertionFailure() << "the dashboard window did not close";
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    ScreenPoint inWindow(int x, int y) const { return {origin_.x + x, origin_.y + y}; }
+
+    // A right-button stroke up, then down, over the test window, drawn densely as a hand would.
+    void drawUpThenDown() {
+        std::vector<ScreenPoint> path;
+        for (const Point p : testing::polyline({{250, 330}, {250, 170}, {250, 330}}, 3)) {
+            path.push_back(inWindow(static_cast<int>(p.x), static_cast<int>(p.y)));
+        }
+        input_->rightDrag(path);
+    }
+
+    bool controlRArrived(std::size_t since) const {
+        for (const auto& event : window_->log.eventsSince(since, "KeyPress")) {
+            if (event.field("keysym") == "r" &&
+                (event.number("state").value_or(0) & kControlMask) != 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The test window in front, then a stroke: true when it received Control+R.
+    ::testing::AssertionResult strokeRefreshesTheTestWindow() {
+        const auto activated = input_->activateWindow(window_->window);
+        if (!activated) {
+            return activated;
+        }
+        const auto mark = window_->log.events().size();
+        drawUpThenDown();
+        if (!waitUntil([&] { return controlRArrived(mark); })) {
+            return ::testing::AssertionFailure() << "the test window received no Control+R";
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    testing::X11TestSession session_{{.trayDock = true}};
+    std::unique_ptr<testing::X11TestInput> input_;
+    std::optional<testing::TestWindowProcess> window_;
+    ScreenPoint origin_;
+    int argc_ = 1;
+    char name_[24] = "qx_e2e_program_tests";
+    char* argv_[2] = {name_, nullptr};
+    QCoreApplication application_{argc_, argv_};
+};
+
+TEST_F(ProgramEndToEndTest, LivesInTheTrayAndCapturesWithNoWindowOpen) {
+    const auto program = startProgram();
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
+        << "no tray icon" << outputOf(program);
+    ASSERT_TRUE(closeDashboard()) << outputOf(program);
+    ASSERT_TRUE(programClients(display()).empty());
+
+    EXPECT_TRUE(strokeRefreshesTheTestWindow()) << outputOf(program);
+    EXPECT_TRUE(session_.isRunning(program->pid));
+}
+
+TEST_F(ProgramEndToEndTest, ASecondLaunchShowsTheDashboardAndExits) {
+    const auto program = startProgram();
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); })) << outputOf(program);
+    ASSERT_TRUE(closeDashboard()) << outputOf(program);
+
+    const auto second = startProgram();
+    ASSERT_TRUE(second);
+    const auto status = session_.waitForExit(second->pid, 20s);
+    ASSERT_TRUE(status) << "the second launch is still running" << outputOf(second);
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << outputOf(second);
+    ASSERT_TRUE(waitForDashboard())
+        << "the running program showed no dashboard" << outputOf(program);
+    EXPECT_TRUE(session_.isRunning(program->pid));
+
+    // Closing it again leaves the program capturing.
+    ASSERT_TRUE(closeDashboard());
+    EXPECT_TRUE(strokeRefreshesTheTestWindow()) << outputOf(program);
+}
+
+TEST_F(ProgramEndToEndTest, TerminationEndsItCleanlyAndGivesTheRightButtonBack) {
+    const auto program = startProgram();
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); })) << outputOf(program);
+    ASSERT_TRUE(closeDashboard());
+    ASSERT_TRUE(strokeRefreshesTheTestWindow()) << outputOf(program);
+
+    ASSERT_EQ(kill(program->pid, SIGTERM), 0);
+    const auto status = session_.waitForExit(program->pid, 20s);
+    ASSERT_TRUE(status) << "still running after SIGTERM" << outputOf(program);
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
+        << "status " << *status << outputOf(program);
+
+    // Nothing holds the button now: the window sees the whole drag and no shortcut.
+    const auto mark = window_->log.events().size();
+    drawUpThenDown();
+    ASSERT_TRUE(
+        waitUntil([&] { return !window_->log.eventsSince(mark, "ButtonRelease").empty(); }));
+    const auto presses = window_->log.eventsSince(mark, "ButtonPress");
+    ASSERT_FALSE(presses.empty());
+    EXPECT_EQ(presses.front().number("button"), 3);
+    EXPECT_FALSE(window_->log.eventsSince(mark, "MotionNotify").empty());
+    EXPECT_FALSE(controlRArrived(mark));
+}
+
+TEST_F(ProgramEndToEndTest, TestModeWritesItsStateFileInsideTheBaseFolder) {
+    const fs::path base = session_.tempDir() / "uitest-base";
+    const auto program =
+        startProgram({"--uitest-mode"}, {"QUILLORBITEX_UITEST_BASE_DIR=" + base.string()});
+    ASSERT_TRUE(program);
+
+    QJsonObject state;
+    ASSERT_TRUE(waitWithEvents([&] {
+        QFile file(QString::fromStdString((base / "state.json").string()));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        state = QJsonDocument::fromJson(file.readAll()).object();
+        return !state.isEmpty();
+    })) << outputOf(program);
+
+    // The record's 21 fields: 13 always there, the 8 optional ones only once they have a value.
+    const std::set<QString> required = {
+        "accessibilityPermission", "monitorState",       "updateSupportAvailable",
+        "captureEnabled",          "showOnboarding",     "hasCompletedOnboarding",
+        "activeMappingCount",      "customMappingCount", "matchingThreshold",
+        "awaitingGestureCapture",  "triggerCount",       "debugOverlayVisible",
+        "overlayDebugLog"};
+    const std::set<QString> optional = {"capturedGestureDraft",
+                                        "capturedKeyboardActionDraft",
+                                        "lastGesture",
+                                        "lastAction",
+                                        "liveGestureDirections",
+                                        "liveGestureDetection",
+                                        "lastCaptureClassification",
+                                        "lastCaptureSuppression"};
+    ASSERT_EQ(required.size() + optional.size(), 21u);
+    for (const QString& key : required) {
+        EXPECT_TRUE(state.contains(key)) << key.toStdString();
+    }
+    for (const QString& key : state.keys()) {
+        EXPECT_TRUE(required.count(key) + optional.count(key) == 1) << key.toStdString();
+    }
+    EXPECT_EQ(state.value("monitorState").toString(), QStringLiteral("running"));
+    EXPECT_TRUE(state.value("captureEnabled").toBool());
+    EXPECT_FALSE(state.value("updateSupportAvailable").toBool());
+    EXPECT_EQ(state.value("activeMappingCount").toInt(), 3);
+    // Nothing of the run lands in the user's own folders.
+    EXPECT_FALSE(fs::exists(session_.configHome() / "Quillorbitex"));
+    EXPECT_FALSE(fs::exists(session_.dataHome() / "Quillorbitex"));
+}
+
+TEST_F(ProgramEndToEndTest, WithoutAnXDisplayItSaysSoAndFails) {
+    const auto program = startProgram({}, {"DISPLAY=:4095"});
+    ASSERT_TRUE(program);
+    const auto status = session_.waitForExit(program->pid, 20s);
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) != 0) << outputOf(program);
+    EXPECT_NE(readFile(program->outputPath).find(":4095"), std::string::npos) << outputOf(program);
+}
+
+TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
+    // The feed, and a browser stand-in that notes the address it is asked to open.
+    testing::LocalHttpServer server;
+    ASSERT_TRUE(server.isListening());
+    const std::string download =
+        server.url(QStringLiteral("/Quillorbitex-9.9.9.tar.gz")).toString().toStdString();
+    server.respond(200, QByteArray(R"(<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle"><channel>
+<item><sparkle:version>9.9.9</sparkle:version><description>Faster strokes.</description>
+<enclosure url=")") + QByteArray::fromStdString(download) +
+                            R"("/></item></channel></rss>)");
+    const fs::path opened = session_.tempDir() / "opened-url";
+    const fs::path browser = session_.tempDir() / "bin" / "browser";
+    writeFile(browser, "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.string() + ".tmp' && mv '" +
+                           opened.string() + ".tmp' '" + opened.string() + "'\n");
+    fs::permissions(browser, fs::perms::owner_all);
+    writeFile(session_.dataDirs() / "applications" / "qx-browser.desktop",
+              "[Desktop Entry]\nType=Application\nName=Browser\nNoDisplay=true\n"
+              "MimeType=x-scheme-handler/http;x-scheme-handler/https;\nExec=" +
+                  browser.string() + " %u\n");
+    writeFile(session_.configHome() / "mimeapps.list",
+              "[Default Applications]\nx-scheme-handler/http=qx-browser.desktop\n");
+
+    const auto program =
+        startProgram({}, {"QX_E2E_UPDATE_FEED_URL=" + server.url().toString().toStdString()},
+                     QX_FEED_PROGRAM_PATH);
+    ASSERT_TRUE(program);
+    const auto dashboard = waitForDashboard();
+    ASSERT_TRUE(dashboard) << outputOf(program);
+
+    // The window's menu: Alt+Q opens it on its first entry, "Check for Updates…".
+    ASSERT_TRUE(input_->activateWindow(*dashboard));
+    input_->tapKey(XK_q, {XK_Alt_L});
+    ASSERT_TRUE(waitWithEvents([&] { return menuShown(display()); }))
+        << "the window menu did not open" << outputOf(program);
+    input_->tapKey(XK_Return);
+
+    std::optional<Window> dialog;
+    ASSERT_TRUE(waitWithEvents([&] {
+        for (const Window window : programClients(display())) {
+            if (window != *dashboard) {
+                dialog = window;
+            }
+        }
+        return dialog.has_value();
+    })) << "no update window appeared; feed requests: "
+        << server.requestCount() << outputOf(program);
+    EXPECT_GE(server.requestCount(), 1);
+
+    // Only a newer version gets a download button, and it has the focus.
+    ASSERT_TRUE(input_->activateWindow(*dialog));
+    input_->tapKey(XK_space);
+    EXPECT_TRUE(waitWithEvents([&] { return readFile(opened) == download; }))
+        << "opened: \"" << readFile(opened) << "\"" << outputOf(program);
+}
+
+}  // namespace
+}  // namespace quillorbitex
