@@ -10,6 +10,9 @@
 
 #include "Localization/L10n.h"
 #include "Platform/MainExecutor.h"
+#include "ViewModels/AppModel.h"
+#include "Views/Dashboard/GestureDebugSectionView.h"
+#include "Views/Dashboard/OverviewSectionContent.h"
 #include "Views/Dashboard/SectionHeader.h"
 #include "Views/DashboardHeaderBar.h"
 #include "Views/Theme/Theme.h"
@@ -92,6 +95,13 @@ DashboardView::DashboardView(AppModel& model, Executor* mainExecutor, QWidget* p
         pageLayout->addWidget(section.wrapper);
         sections_[layout.section] = section;
     }
+    sectionContentLayout(DashboardSection::overview)
+        ->addWidget(new OverviewSectionContent(model, sectionWidget(DashboardSection::overview)));
+    OverlayDebugStore* debugStore = model.overlayDebugStore();
+    sectionContentLayout(DashboardSection::debugging)
+        ->addWidget(new GestureDebugSectionView(
+            model, *debugStore, [debugStore] { debugStore->copyLogToPasteboard(); },
+            sectionWidget(DashboardSection::debugging)));
     // Automation knows the whole debugging section, header included, by this identifier.
     QWidget* debugging = sections_[DashboardSection::debugging].wrapper;
     debugging->setObjectName(QStringLiteral("GestureDebugSection"));
