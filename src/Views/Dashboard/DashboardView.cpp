@@ -11,8 +11,10 @@
 #include "Localization/L10n.h"
 #include "Platform/MainExecutor.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Dashboard/CustomRulesSectionContent.h"
 #include "Views/Dashboard/GestureDebugSectionView.h"
 #include "Views/Dashboard/OverviewSectionContent.h"
+#include "Views/Dashboard/PresetRulesSectionContent.h"
 #include "Views/Dashboard/SectionHeader.h"
 #include "Views/DashboardHeaderBar.h"
 #include "Views/Theme/Theme.h"
@@ -102,6 +104,28 @@ DashboardView::DashboardView(AppModel& model, Executor* mainExecutor, QWidget* p
         ->addWidget(new GestureDebugSectionView(
             model, *debugStore, [debugStore] { debugStore->copyLogToPasteboard(); },
             sectionWidget(DashboardSection::debugging)));
+    auto* customRules =
+        new CustomRulesSectionContent(model, sectionWidget(DashboardSection::customGestures));
+    sectionContentLayout(DashboardSection::customGestures)->addWidget(customRules);
+    auto* presetRules =
+        new PresetRulesSectionContent(model, sectionWidget(DashboardSection::activeGestures));
+    sectionContentLayout(DashboardSection::activeGestures)->addWidget(presetRules);
+    // The rule sections ask for an editor with its context; the dashboard passes each on.
+    const auto requestRuleEditor = [this](const GestureRuleEditorContext& context) {
+        if (context.mode == GestureRuleEditorMode::newRule || !context.mapping) {
+            requestNewRule();
+        } else if (context.mode == GestureRuleEditorMode::overrideCommand) {
+            requestCommandOverride(*context.mapping);
+        } else {
+            requestGestureOverride(*context.mapping);
+        }
+    };
+    connect(customRules, &CustomRulesSectionContent::ruleEditorRequested, this, requestRuleEditor);
+    connect(presetRules, &PresetRulesSectionContent::ruleEditorRequested, this, requestRuleEditor);
+    connect(customRules, &CustomRulesSectionContent::appScopeEditorRequested, this,
+            &DashboardView::requestAppScopeEditor);
+    connect(presetRules, &PresetRulesSectionContent::appScopeEditorRequested, this,
+            &DashboardView::requestAppScopeEditor);
     // Automation knows the whole debugging section, header included, by this identifier.
     QWidget* debugging = sections_[DashboardSection::debugging].wrapper;
     debugging->setObjectName(QStringLiteral("GestureDebugSection"));

@@ -12,6 +12,7 @@ namespace quillorbitex {
 
 class AppModel;
 class CustomGestureWizard;
+class DashboardView;
 
 // Opens the rule editor over a window: connect the rows' and the launch card's requests to open().
 // One editor at a time; a request while one is open brings that one forward.
@@ -21,9 +22,14 @@ class RuleEditorPresenter final : public QObject {
 public:
     // `window` is the window the sheet opens over; the presenter is its child.
     RuleEditorPresenter(AppModel& model, RuleEditorPlatform platform, QWidget& window);
+    ~RuleEditorPresenter() override;
 
     // The open editor, or nothing.
-    CustomGestureWizard* editor() const { return editor_; }
+    CustomGestureWizard* editor() const;
+
+    // Opens an editor for each of the dashboard's requests: a new rule, another action of a rule,
+    // another gesture of a rule.
+    void followRequestsOf(DashboardView& dashboard);
 
 public Q_SLOTS:
     void open(const quillorbitex::GestureRuleEditorContext& context);
