@@ -10,7 +10,7 @@
 #include "Models/GestureLabels.h"
 #include "Models/PredefinedActionCatalog.h"
 #include "ViewModels/AppModel.h"
-#include "Views/Components/ButtonText.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/PickerRow.h"

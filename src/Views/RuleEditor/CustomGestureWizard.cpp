@@ -8,7 +8,7 @@
 
 #include "Application/QtKeyEventMonitor.h"
 #include "Localization/L10n.h"
-#include "Views/Components/ButtonText.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/RuleEditor/ActionStepView.h"
 #include "Views/RuleEditor/GestureRuleEditorLabels.h"

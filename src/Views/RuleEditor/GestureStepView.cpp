@@ -6,7 +6,7 @@
 #include "Localization/L10n.h"
 #include "Models/GestureLabels.h"
 #include "ViewModels/AppModel.h"
-#include "Views/Components/ButtonText.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/DebugTraceCanvas.h"
