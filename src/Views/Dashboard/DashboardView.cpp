@@ -11,8 +11,10 @@
 #include "Localization/L10n.h"
 #include "Platform/MainExecutor.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Dashboard/CustomRulesSectionContent.h"
 #include "Views/Dashboard/GestureDebugSectionView.h"
 #include "Views/Dashboard/OverviewSectionContent.h"
+#include "Views/Dashboard/PresetRulesSectionContent.h"
 #include "Views/Dashboard/SectionHeader.h"
 #include "Views/DashboardHeaderBar.h"
 #include "Views/Theme/Theme.h"
@@ -97,6 +99,20 @@ DashboardView::DashboardView(AppModel& model, Executor* mainExecutor, QWidget* p
     }
     sectionContentLayout(DashboardSection::overview)
         ->addWidget(new OverviewSectionContent(model, sectionWidget(DashboardSection::overview)));
+    auto* customRules =
+        new CustomRulesSectionContent(model, sectionWidget(DashboardSection::customGestures));
+    sectionContentLayout(DashboardSection::customGestures)->addWidget(customRules);
+    auto* presetRules =
+        new PresetRulesSectionContent(model, sectionWidget(DashboardSection::activeGestures));
+    sectionContentLayout(DashboardSection::activeGestures)->addWidget(presetRules);
+    connect(customRules, &CustomRulesSectionContent::ruleEditorRequested, this,
+            &DashboardView::requestRuleEditor);
+    connect(customRules, &CustomRulesSectionContent::appScopeEditorRequested, this,
+            &DashboardView::requestAppScopeEditor);
+    connect(presetRules, &PresetRulesSectionContent::ruleEditorRequested, this,
+            &DashboardView::requestRuleEditor);
+    connect(presetRules, &PresetRulesSectionContent::appScopeEditorRequested, this,
+            &DashboardView::requestAppScopeEditor);
     OverlayDebugStore* debugStore = model.overlayDebugStore();
     sectionContentLayout(DashboardSection::debugging)
         ->addWidget(new GestureDebugSectionView(
@@ -227,16 +243,8 @@ bool DashboardView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void DashboardView::requestNewRule() {
-    Q_EMIT newRuleEditorRequested();
-}
-
-void DashboardView::requestCommandOverride(const GestureMapping& rule) {
-    Q_EMIT commandOverrideEditorRequested(rule);
-}
-
-void DashboardView::requestGestureOverride(const GestureMapping& rule) {
-    Q_EMIT gestureOverrideEditorRequested(rule);
+void DashboardView::requestRuleEditor(const GestureRuleEditorContext& context) {
+    Q_EMIT ruleEditorRequested(context);
 }
 
 void DashboardView::requestAppScopeEditor(const GestureDescriptor& pattern) {

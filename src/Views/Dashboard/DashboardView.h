@@ -8,6 +8,7 @@
 #include "Models/GestureMapping.h"
 #include "Platform/Executor.h"
 #include "Views/DashboardSection.h"
+#include "Views/RuleEditor/GestureRuleEditorContext.h"
 
 class QScrollArea;
 class QVariantAnimation;
@@ -68,20 +69,17 @@ public Q_SLOTS:
     // can scroll), also when it is already selected.
     void scrollTo(DashboardSection section);
 
-    // The places the editors open from: rows and cards call these, the editors listen to the
-    // signals. Every call asks for a new editor.
-    void requestNewRule();
-    void requestCommandOverride(const GestureMapping& rule);
-    void requestGestureOverride(const GestureMapping& rule);
+    // The places the editors open from: the sections' rows and cards call these, the editors
+    // listen to the signals. Every context carries a fresh identifier, so each call asks for a
+    // new editor.
+    void requestRuleEditor(const GestureRuleEditorContext& context);
     void requestAppScopeEditor(const GestureDescriptor& pattern);
 
 Q_SIGNALS:
     void selectedSectionChanged(DashboardSection section);
 
-    // The rule editor for a new rule, for another action of `rule`, or for another gesture of it.
-    void newRuleEditorRequested();
-    void commandOverrideEditorRequested(const GestureMapping& rule);
-    void gestureOverrideEditorRequested(const GestureMapping& rule);
+    // The rule editor for a new rule, for another action of a rule, or for another gesture of it.
+    void ruleEditorRequested(const GestureRuleEditorContext& context);
     // The scope editor for the rule of `pattern`.
     void appScopeEditorRequested(const GestureDescriptor& pattern);
 
