@@ -261,18 +261,33 @@ TEST_F(AppScopeEditorSheetTest, WithEveryAppScopedThePickerGivesWayToASentence) 
     EXPECT_EQ(pickerEntries().size(), 5);
 }
 
-TEST_F(AppScopeEditorSheetTest, TheDashboardOpensAFreshSheetOverItsWindowForEachRequest) {
+TEST_F(AppScopeEditorSheetTest, ARulesScopeButtonOpensAFreshSheetAndItsRowShowsTheSavedScope) {
     model().completeOnboarding();
     DashboardWindow window(model(), false, &env.main);
-    DashboardView& dashboard = *window.contentView()->dashboard();
-    Sheet::openOnRequest(dashboard, model());
+    Sheet::openOnRequest(*window.contentView()->dashboard(), model());
     window.show();
     model().replaceAppScopeRules(
         {GestureAppScopeRule(QStringLiteral("app.nine"), QStringLiteral("App 9"), false)}, kUpDown);
+    QCoreApplication::processEvents();
 
-    for (const auto& [pattern, rows] :
-         {std::pair{kUpDown, QStringList{"app.nine:Blocked"}}, {kLeftUp, QStringList{}}}) {
-        dashboard.requestAppScopeEditor(pattern);
+    // The scope button of a rule's row on the page.
+    const auto scopeButton = [&](const GestureDescriptor& pattern) -> QAbstractButton* {
+        auto* row = window.findChild<QWidget*>(QStringLiteral("GestureMappingRow_") + pattern.id());
+        if (row == nullptr) {
+            return nullptr;
+        }
+        for (auto* button : row->findChildren<QAbstractButton*>()) {
+            if (button->text() == QStringLiteral("App Rules…") ||
+                button->text() == QStringLiteral("Scope to App…")) {
+                return button;
+            }
+        }
+        return nullptr;
+    };
+    const auto openSheetFrom = [&](const GestureDescriptor& pattern) {
+        QAbstractButton* button = scopeButton(pattern);
+        ASSERT_NE(button, nullptr) << pattern.id().toStdString();
+        button->click();
         QCoreApplication::processEvents();
         const auto sheets = window.findChildren<Sheet*>();
         ASSERT_EQ(sheets.size(), 1);
@@ -280,12 +295,27 @@ TEST_F(AppScopeEditorSheetTest, TheDashboardOpensAFreshSheetOverItsWindowForEach
         EXPECT_TRUE(sheet->isVisible());
         EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
         EXPECT_EQ(sheet->state().pattern(), pattern);
-        EXPECT_EQ(shownRows(), rows);
-        // Closing deletes it; the next request makes a new one.
-        click(Sheet::cancelButtonIdentifier);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(sheet.isNull());
-    }
+    };
+
+    openSheetFrom(kUpDown);
+    EXPECT_EQ(shownRows(), QStringList{"app.nine:Blocked"});
+    click(Sheet::cancelButtonIdentifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(sheet.isNull());
+
+    // A rule without scope rules starts empty; what Save stores shows on its row at once.
+    ASSERT_EQ(scopeButton(kLeftUp)->text(), QStringLiteral("Scope to App…"));
+    openSheetFrom(kLeftUp);
+    EXPECT_EQ(shownRows(), QStringList{});
+    pick(QStringLiteral("Firefox"));
+    click(Sheet::blockButtonIdentifier);
+    click(Sheet::saveButtonIdentifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sheet.isNull());
+    EXPECT_EQ(storedRules(kLeftUp), QStringList{"Firefox-"});
+    ASSERT_NE(scopeButton(kLeftUp), nullptr);
+    EXPECT_EQ(scopeButton(kLeftUp)->text(), QStringLiteral("App Rules…"));
 }
 
 }  // namespace
