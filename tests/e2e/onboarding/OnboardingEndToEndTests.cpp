@@ -56,6 +56,30 @@ std::string outputOf(const std::optional<testing::SpawnedProcess>& process) {
 
 // ---- Reading the X server's windows ------------------------------------------------------------
 
+int ignoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// While it lives, a request about a window that has just gone (a program ending, a window closing)
+// fails quietly instead of ending the test through Xlib's default error handler.
+class QuietErrors {
+public:
+    explicit QuietErrors(Display* display) : display_(display) {
+        XSync(display_, False);
+        previous_ = XSetErrorHandler(ignoreErrors);
+    }
+    ~QuietErrors() {
+        XSync(display_, False);
+        XSetErrorHandler(previous_);
+    }
+    QuietErrors(const QuietErrors&) = delete;
+    QuietErrors& operator=(const QuietErrors&) = delete;
+
+private:
+    Display* display_;
+    int (*previous_)(Display*, XErrorEvent*) = nullptr;
+};
+
 std::string windowClass(Display* display, Window window) {
     XClassHint hint{};
     if (XGetClassHint(display, window, &hint) == 0) {
@@ -85,6 +109,7 @@ std::string windowRole(Display* display, Window window) {
 }
 
 std::optional<Window> dashboardWindow(Display* display) {
+    const QuietErrors quiet(display);
     Atom type = 0;
     int format = 0;
     unsigned long count = 0;
@@ -109,6 +134,7 @@ std::optional<Window> dashboardWindow(Display* display) {
 
 // An open menu of the program: an unmanaged top-level window of its class on screen.
 bool menuShown(Display* display) {
+    const QuietErrors quiet(display);
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
@@ -129,10 +155,6 @@ bool menuShown(Display* display) {
     return found;
 }
 
-int ignoreErrors(Display*, XErrorEvent*) {
-    return 0;
-}
-
 int channel(unsigned long pixel, unsigned long mask) {
     if (mask == 0) {
         return 0;
@@ -149,11 +171,11 @@ int channel(unsigned long pixel, unsigned long mask) {
 // The brightness (0 to 255) of one pixel of `window`, as shown now; nothing while it cannot be
 // read (not mapped yet).
 std::optional<int> brightnessAt(Display* display, Window window, int x, int y) {
-    XSync(display, False);
-    const auto previous = XSetErrorHandler(ignoreErrors);
-    XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
-    XSync(display, False);
-    XSetErrorHandler(previous);
+    XImage* image = nullptr;
+    {
+        const QuietErrors quiet(display);
+        image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+    }
     if (image == nullptr) {
         return std::nullopt;
     }

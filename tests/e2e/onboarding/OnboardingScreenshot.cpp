@@ -51,10 +51,9 @@ void runFor(int milliseconds) {
 bool save(QWidget& widget, const QString& file) {
     QScreen* screen = widget.screen();
     const QRect frame(widget.mapToGlobal(QPoint(0, 0)), widget.size());
-    const QPixmap shot = screen == nullptr
-                             ? QPixmap()
-                             : screen->grabWindow(0, frame.x(), frame.y(), frame.width(),
-                                                  frame.height());
+    const QPixmap shot = screen == nullptr ? QPixmap()
+                                           : screen->grabWindow(0, frame.x(), frame.y(),
+                                                                frame.width(), frame.height());
     if (shot.isNull() || !shot.save(file, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         return false;
