@@ -17,6 +17,7 @@
 #include "Views/Onboarding/OnboardingCustomizationStep.h"
 #include "Views/Onboarding/OnboardingFooter.h"
 #include "Views/Onboarding/OnboardingPermissionStep.h"
+#include "Views/Onboarding/OnboardingProgressBar.h"
 #include "Views/Onboarding/OnboardingViewModel.h"
 #include "Views/Onboarding/OnboardingWelcomeStep.h"
 #include "Views/Onboarding/PermissionBlock.h"
@@ -31,6 +32,7 @@ namespace {
 using namespace std::chrono_literals;
 using Keys = GestureSettingsStore::Keys;
 using Kind = StatusPill::State::Kind;
+using Token = ThemePalette::Token;
 
 const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 
@@ -116,16 +118,39 @@ TEST_F(OnboardingViewTest, WalksForwardAndBackThroughTheSteps) {
     EXPECT_EQ(v.card()->size(), QSize(680, 520));
     EXPECT_EQ(v.card()->geometry().center(), window->rect().center());
 
+    // The progress bar's segments as drawn: P the current step, M one done, H one to come.
+    const auto segments = [&] {
+        const QImage bar = v.progressBar()->grab().toImage();
+        QString drawn;
+        for (int i = 0; i < 3; ++i) {
+            const QColor c = bar.pixelColor(bar.width() * (2 * i + 1) / 6, bar.height() - 4);
+            const auto distance = [&](Token token) {
+                const QColor t = Theme::color(token, *v.progressBar());
+                return std::abs(c.red() - t.red()) + std::abs(c.green() - t.green()) +
+                       std::abs(c.blue() - t.blue());
+            };
+            const std::pair<Token, char> kinds[] = {
+                {Token::accentPrimary, 'P'}, {Token::accentMuted, 'M'}, {Token::bgHover, 'H'}};
+            const auto nearest = std::min_element(std::begin(kinds), std::end(kinds),
+                                                  [&](const auto& a, const auto& b) {
+                                                      return distance(a.first) < distance(b.first);
+                                                  });
+            drawn += QLatin1Char(nearest->second);
+        }
+        return drawn;
+    };
     struct Expected {
         const char* step;
         const char* counter;
         bool back;
         bool next;
         bool complete;
+        const char* segments;
     };
-    const Expected welcome{"OnboardingWelcomeStep", "Step 1 of 3", false, true, false};
-    const Expected permissions{"OnboardingPermissionStep", "Step 2 of 3", true, true, false};
-    const Expected customization{"OnboardingCustomizationStep", "Step 3 of 3", true, false, true};
+    const Expected welcome{"OnboardingWelcomeStep", "Step 1 of 3", false, true, false, "PHH"};
+    const Expected permissions{"OnboardingPermissionStep", "Step 2 of 3", true, true, false, "MPH"};
+    const Expected customization{
+        "OnboardingCustomizationStep", "Step 3 of 3", true, false, true, "MMP"};
     const struct {
         const char* press;
         Expected expected;
@@ -149,6 +174,7 @@ TEST_F(OnboardingViewTest, WalksForwardAndBackThroughTheSteps) {
         EXPECT_EQ(shown(OnboardingFooter::backIdentifier), e.back);
         EXPECT_EQ(shown(OnboardingFooter::nextIdentifier), e.next);
         EXPECT_EQ(shown(OnboardingFooter::completeIdentifier), e.complete);
+        EXPECT_EQ(segments(), QString::fromLatin1(e.segments));
         // Steps that were left are gone, not just hidden.
         EXPECT_EQ(v.findChildren<OnboardingStepView*>().size(), 1);
     }
