@@ -18,6 +18,7 @@
 #include <fstream>
 
 #include "support/StrokeShapes.h"
+#include "support/X11ProgramWindows.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
@@ -40,61 +41,6 @@ constexpr unsigned long kAccent = 0x7C5CFC;
 constexpr unsigned long kAccentTextLight = 0x5C43D8;
 constexpr unsigned long kAccentTextDark = 0xA78BFA;
 constexpr int kSidebarWidth = 220;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::string outputOf(const std::optional<testing::SpawnedProcess>& process) {
-    return process ? "\n--- program output ---\n" + readFile(process->outputPath) : std::string();
-}
-
-std::string windowClass(Display* display, Window window) {
-    XClassHint hint{};
-    if (XGetClassHint(display, window, &hint) == 0) {
-        return {};
-    }
-    std::string result = hint.res_class != nullptr ? hint.res_class : "";
-    XFree(hint.res_name);
-    XFree(hint.res_class);
-    return result;
-}
-
-std::string windowRole(Display* display, Window window) {
-    XTextProperty property{};
-    std::string role;
-    if (XGetTextProperty(display, window, &property,
-                         XInternAtom(display, "WM_WINDOW_ROLE", False)) != 0 &&
-        property.value != nullptr) {
-        role.assign(reinterpret_cast<const char*>(property.value), property.nitems);
-        XFree(property.value);
-    }
-    return role;
-}
-
-// The program's managed top-level windows.
-std::vector<Window> programWindows(Display* display) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::vector<Window> windows;
-    if (XGetWindowProperty(display, DefaultRootWindow(display),
-                           XInternAtom(display, "_NET_CLIENT_LIST", False), 0, 1024, False,
-                           XA_WINDOW, &type, &format, &count, &remaining, &data) == Success &&
-        data != nullptr) {
-        const auto* ids = reinterpret_cast<const unsigned long*>(data);
-        for (unsigned long i = 0; i < count; ++i) {
-            if (windowClass(display, ids[i]) == "Quillorbitex") {
-                windows.push_back(ids[i]);
-            }
-        }
-        XFree(data);
-    }
-    return windows;
-}
 
 // What a window shows now, as 0xRRGGBB values.
 struct Picture {
@@ -290,14 +236,14 @@ TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
     ASSERT_TRUE(program);
     std::optional<Window> dashboard;
     ASSERT_TRUE(waitUntil([&] {
-        for (const Window window : programWindows(display())) {
-            if (windowRole(display(), window) == "dashboard") {
+        for (const Window window : testing::programWindows(display())) {
+            if (testing::windowRole(display(), window) == "dashboard") {
                 dashboard = window;
             }
         }
         return dashboard.has_value();
     })) << "no dashboard"
-        << outputOf(program);
+        << testing::outputOf(program);
     ASSERT_TRUE(input_->activateWindow(*dashboard));
     ASSERT_TRUE(storedCustomRules().isEmpty());
 
@@ -315,56 +261,57 @@ TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
             watch([&] { return take(display(), *dashboard).pixels != page.pixels; }, 2s);
         }
     }
-    ASSERT_TRUE(create) << "no Create Rule button" << outputOf(program);
+    ASSERT_TRUE(create) << "no Create Rule button" << testing::outputOf(program);
     click(*dashboard, create->centre());
 
     std::optional<Window> editor;
     ASSERT_TRUE(waitUntil([&] {
-        for (const Window window : programWindows(display())) {
+        for (const Window window : testing::programWindows(display())) {
             if (window != *dashboard) {
                 editor = window;
             }
         }
         return editor.has_value();
     })) << "the editor did not open"
-        << outputOf(program);
+        << testing::outputOf(program);
     ASSERT_TRUE(waitForSteps(*editor, 1));
 
     // Gesture: arm, draw, see the trace.
     const int quiet = accentText(take(display(), *editor));
     ASSERT_TRUE(clickButton(*editor, false));
     ASSERT_TRUE(watch([&] { return accentText(take(display(), *editor)) > quiet + 20; }))
-        << "the capture did not arm" << outputOf(program);
+        << "the capture did not arm" << testing::outputOf(program);
     const int before = take(display(), *editor).count(kAccent);
     drawCircle();
     ASSERT_TRUE(watch([&] { return take(display(), *editor).count(kAccent) > before + 300; }))
-        << "the stroke did not reach the editor" << outputOf(program);
+        << "the stroke did not reach the editor" << testing::outputOf(program);
     ASSERT_TRUE(clickButton(*editor, true));
-    ASSERT_TRUE(waitForSteps(*editor, 2)) << outputOf(program);
+    ASSERT_TRUE(waitForSteps(*editor, 2)) << testing::outputOf(program);
 
     // Action: record Control+Shift+K.
     const int idle = accentText(take(display(), *editor));
     ASSERT_TRUE(clickButton(*editor, false));
     ASSERT_TRUE(watch([&] { return accentText(take(display(), *editor)) > idle + 20; }))
-        << "the recorder did not start" << outputOf(program);
+        << "the recorder did not start" << testing::outputOf(program);
     ASSERT_TRUE(input_->tapKey(XK_k, {XK_Control_L, XK_Shift_L}));
     // The listening text goes back to the plain colour once the keys are taken; Next moves on only
     // with a shortcut.
     ASSERT_TRUE(watch([&] { return accentText(take(display(), *editor)) <= idle + 5; }))
-        << "the recording did not end" << outputOf(program);
+        << "the recording did not end" << testing::outputOf(program);
     ASSERT_TRUE(clickButton(*editor, true));
-    ASSERT_TRUE(waitForSteps(*editor, 3)) << "no shortcut was recorded" << outputOf(program);
+    ASSERT_TRUE(waitForSteps(*editor, 3))
+        << "no shortcut was recorded" << testing::outputOf(program);
 
     // Review: save.
     ASSERT_TRUE(clickButton(*editor, true));
     ASSERT_TRUE(waitUntil([&] {
-        const auto windows = programWindows(display());
+        const auto windows = testing::programWindows(display());
         return std::find(windows.begin(), windows.end(), *editor) == windows.end();
     })) << "the editor did not close"
-        << outputOf(program);
+        << testing::outputOf(program);
 
     const QJsonArray rules = storedCustomRules();
-    ASSERT_EQ(rules.size(), 1) << outputOf(program);
+    ASSERT_EQ(rules.size(), 1) << testing::outputOf(program);
     const QByteArray rule = QJsonDocument(rules.first().toObject()).toJson(QJsonDocument::Compact);
     EXPECT_TRUE(rule.contains("\"template\"")) << rule.toStdString();
     EXPECT_TRUE(rule.contains("\"k\"") && rule.contains("control") && rule.contains("shift"))
@@ -384,7 +331,7 @@ TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
         }
         return false;
     })) << "the target window received no Control+Shift+K"
-        << outputOf(program);
+        << testing::outputOf(program);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "Services/Settings/GestureMappingStore.h"
 #include "Services/Settings/GestureSettingsStore.h"
 #include "support/StrokeShapes.h"
+#include "support/X11ProgramWindows.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
@@ -33,127 +34,13 @@ using testing::ScreenPoint;
 using testing::waitUntil;
 namespace fs = std::filesystem;
 
-constexpr const char* kProgramClass = "Quillorbitex";
 constexpr unsigned kControlMask = 0x4;
 // A point of the dashboard's content well beside the onboarding's card: the sidebar, or the dark
 // backdrop over it.
 constexpr int kProbeX = 30;
 constexpr int kProbeY = 240;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& content) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string outputOf(const std::optional<testing::SpawnedProcess>& process) {
-    return process ? "\n--- program output ---\n" + readFile(process->outputPath) : std::string();
-}
-
 // ---- Reading the X server's windows ------------------------------------------------------------
-
-int ignoreErrors(Display*, XErrorEvent*) {
-    return 0;
-}
-
-// While it lives, a request about a window that has just gone (a program ending, a window closing)
-// fails quietly instead of ending the test through Xlib's default error handler.
-class QuietErrors {
-public:
-    explicit QuietErrors(Display* display) : display_(display) {
-        XSync(display_, False);
-        previous_ = XSetErrorHandler(ignoreErrors);
-    }
-    ~QuietErrors() {
-        XSync(display_, False);
-        XSetErrorHandler(previous_);
-    }
-    QuietErrors(const QuietErrors&) = delete;
-    QuietErrors& operator=(const QuietErrors&) = delete;
-
-private:
-    Display* display_;
-    int (*previous_)(Display*, XErrorEvent*) = nullptr;
-};
-
-std::string windowClass(Display* display, Window window) {
-    XClassHint hint{};
-    if (XGetClassHint(display, window, &hint) == 0) {
-        return {};
-    }
-    std::string result = hint.res_class != nullptr ? hint.res_class : "";
-    XFree(hint.res_name);
-    XFree(hint.res_class);
-    return result;
-}
-
-std::string windowRole(Display* display, Window window) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::string role;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "WM_WINDOW_ROLE", False), 0, 64,
-                           False, AnyPropertyType, &type, &format, &count, &remaining,
-                           &data) == Success &&
-        data != nullptr) {
-        role.assign(reinterpret_cast<const char*>(data), count);
-        XFree(data);
-    }
-    return role;
-}
-
-std::optional<Window> dashboardWindow(Display* display) {
-    const QuietErrors quiet(display);
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::optional<Window> found;
-    if (XGetWindowProperty(display, DefaultRootWindow(display),
-                           XInternAtom(display, "_NET_CLIENT_LIST", False), 0, 1024, False,
-                           XA_WINDOW, &type, &format, &count, &remaining, &data) == Success &&
-        data != nullptr) {
-        const auto* ids = reinterpret_cast<const unsigned long*>(data);
-        for (unsigned long i = 0; i < count && !found; ++i) {
-            if (windowClass(display, ids[i]) == kProgramClass &&
-                windowRole(display, ids[i]) == "dashboard") {
-                found = ids[i];
-            }
-        }
-        XFree(data);
-    }
-    return found;
-}
-
-// An open menu of the program: an unmanaged top-level window of its class on screen.
-bool menuShown(Display* display) {
-    const QuietErrors quiet(display);
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
-        return false;
-    }
-    bool found = false;
-    for (unsigned i = 0; i < count && !found; ++i) {
-        XWindowAttributes attributes{};
-        found = windowClass(display, children[i]) == kProgramClass &&
-                XGetWindowAttributes(display, children[i], &attributes) != 0 &&
-                attributes.map_state == IsViewable && attributes.override_redirect;
-    }
-    if (children != nullptr) {
-        XFree(children);
-    }
-    return found;
-}
 
 int channel(unsigned long pixel, unsigned long mask) {
     if (mask == 0) {
@@ -173,7 +60,7 @@ int channel(unsigned long pixel, unsigned long mask) {
 std::optional<int> brightnessAt(Display* display, Window window, int x, int y) {
     XImage* image = nullptr;
     {
-        const QuietErrors quiet(display);
+        const testing::QuietXErrors quiet(display);
         image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
     }
     if (image == nullptr) {
@@ -246,7 +133,7 @@ protected:
 
     std::optional<Window> waitForDashboard() {
         std::optional<Window> found;
-        waitWithEvents([&] { return (found = dashboardWindow(display())).has_value(); });
+        waitWithEvents([&] { return (found = testing::dashboardWindow(display())).has_value(); });
         return found;
     }
 
@@ -291,31 +178,32 @@ protected:
 TEST_F(OnboardingEndToEndTest, AFreshStartShowsTheOnboardingAndACompletedOneStaysDone) {
     auto program = startInTestMode();
     ASSERT_TRUE(program);
-    ASSERT_TRUE(waitForState("showOnboarding", true)) << outputOf(program);
+    ASSERT_TRUE(waitForState("showOnboarding", true)) << testing::outputOf(program);
     const auto dashboard = waitForDashboard();
-    ASSERT_TRUE(dashboard) << "no dashboard on a fresh start" << outputOf(program);
+    ASSERT_TRUE(dashboard) << "no dashboard on a fresh start" << testing::outputOf(program);
     ASSERT_TRUE(input_->activateWindow(*dashboard));
     ASSERT_TRUE(waitWithEvents([&] { return onboardingCovers(*dashboard); }))
-        << "the onboarding does not cover the dashboard" << outputOf(program);
+        << "the onboarding does not cover the dashboard" << testing::outputOf(program);
 
     // The keyboard walks the flow: "Continue →" twice, then "Open Dashboard".
     for (int press = 0; press < 3; ++press) {
         ASSERT_TRUE(input_->tapKey(XK_space));
     }
-    ASSERT_TRUE(waitForState("hasCompletedOnboarding", true)) << outputOf(program);
+    ASSERT_TRUE(waitForState("hasCompletedOnboarding", true)) << testing::outputOf(program);
     EXPECT_TRUE(waitForState("showOnboarding", false));
     EXPECT_TRUE(waitWithEvents([&] { return pageUncovered(*dashboard); }))
-        << "the onboarding still covers the dashboard" << outputOf(program);
-    ASSERT_TRUE(stop(*program)) << outputOf(program);
+        << "the onboarding still covers the dashboard" << testing::outputOf(program);
+    ASSERT_TRUE(stop(*program)) << testing::outputOf(program);
 
     // Started again: no onboarding, and the dashboard it shows on request is uncovered.
     program = startInTestMode();
     ASSERT_TRUE(program);
-    ASSERT_TRUE(waitForState("showOnboarding", false)) << outputOf(program);
+    ASSERT_TRUE(waitForState("showOnboarding", false)) << testing::outputOf(program);
     const auto again = showDashboardOfRunningProgram();
-    ASSERT_TRUE(again) << outputOf(program);
+    ASSERT_TRUE(again) << testing::outputOf(program);
     ASSERT_TRUE(input_->activateWindow(*again));
-    ASSERT_TRUE(waitWithEvents([&] { return pageUncovered(*again); })) << outputOf(program);
+    ASSERT_TRUE(waitWithEvents([&] { return pageUncovered(*again); }))
+        << testing::outputOf(program);
     // It stays so: no onboarding fades in late.
     EXPECT_FALSE(waitWithEvents([&] { return onboardingCovers(*again); }, 1500ms));
 }
@@ -323,21 +211,22 @@ TEST_F(OnboardingEndToEndTest, AFreshStartShowsTheOnboardingAndACompletedOneStay
 TEST_F(OnboardingEndToEndTest, ReopenOnboardingInTheWindowMenuBringsItBack) {
     const auto program = startInTestMode({"QUILLORBITEX_UITEST_ONBOARDING_COMPLETED=1"});
     ASSERT_TRUE(program);
-    ASSERT_TRUE(waitForState("showOnboarding", false)) << outputOf(program);
+    ASSERT_TRUE(waitForState("showOnboarding", false)) << testing::outputOf(program);
     const auto dashboard = showDashboardOfRunningProgram();
-    ASSERT_TRUE(dashboard) << outputOf(program);
+    ASSERT_TRUE(dashboard) << testing::outputOf(program);
     ASSERT_TRUE(input_->activateWindow(*dashboard));
-    ASSERT_TRUE(waitWithEvents([&] { return pageUncovered(*dashboard); })) << outputOf(program);
+    ASSERT_TRUE(waitWithEvents([&] { return pageUncovered(*dashboard); }))
+        << testing::outputOf(program);
 
     // Alt+Q opens the window's menu on its first entry, which without update support is
     // "Reopen Onboarding".
     ASSERT_TRUE(input_->tapKey(XK_q, {XK_Alt_L}));
-    ASSERT_TRUE(waitWithEvents([&] { return menuShown(display()); }))
-        << "the window menu did not open" << outputOf(program);
+    ASSERT_TRUE(waitWithEvents([&] { return testing::programMenuShown(display()); }))
+        << "the window menu did not open" << testing::outputOf(program);
     ASSERT_TRUE(input_->tapKey(XK_Return));
-    EXPECT_TRUE(waitForState("showOnboarding", true)) << outputOf(program);
+    EXPECT_TRUE(waitForState("showOnboarding", true)) << testing::outputOf(program);
     EXPECT_TRUE(waitWithEvents([&] { return onboardingCovers(*dashboard); }))
-        << "the onboarding did not come back" << outputOf(program);
+        << "the onboarding did not come back" << testing::outputOf(program);
     // The flag stays: the next start would not show it.
     EXPECT_TRUE(waitForState("hasCompletedOnboarding", true));
 }
@@ -351,9 +240,10 @@ protected:
         for (const auto& [id, name, windowClass] :
              {std::tuple{"qx-blocked-app", "Blocked App", "QxBlockedWindow"},
               std::tuple{"qx-allowed-app", "Allowed App", "QxAllowedWindow"}}) {
-            writeFile(session_.dataDirs() / "applications" / (std::string(id) + ".desktop"),
-                      std::string("[Desktop Entry]\nType=Application\nName=") + name +
-                          "\nExec=/bin/true\nStartupWMClass=" + windowClass + "\n");
+            testing::writeFile(
+                session_.dataDirs() / "applications" / (std::string(id) + ".desktop"),
+                std::string("[Desktop Entry]\nType=Application\nName=") + name +
+                    "\nExec=/bin/true\nStartupWMClass=" + windowClass + "\n");
         }
         blocked_ = session_.startTestWindow({.title = "Blocked",
                                              .resourceName = "qx-blocked-window",
@@ -414,21 +304,21 @@ TEST_F(ScopedPresetEndToEndTest, ABlockedApplicationGetsNothingWhileAnotherStill
         drawUpThenDown(*allowed_);
         return waitUntil([&] { return controlRCount(*allowed_, mark) > 0; }, 2s);
     })) << "the allowed window never received Control+R"
-        << outputOf(program);
+        << testing::outputOf(program);
 
     // The blocked application: the stroke is taken, but nothing is sent.
     const auto blockedMark = blocked_->log.events().size();
     ASSERT_TRUE(input_->activateWindow(blocked_->window));
     drawUpThenDown(*blocked_);
     EXPECT_FALSE(waitUntil([&] { return controlRCount(*blocked_, blockedMark) > 0; }, 1500ms))
-        << outputOf(program);
+        << testing::outputOf(program);
 
     // The other application still gets its shortcut from the very same stroke.
     ASSERT_TRUE(input_->activateWindow(allowed_->window));
     const auto allowedMark = allowed_->log.events().size();
     drawUpThenDown(*allowed_);
     EXPECT_TRUE(waitUntil([&] { return controlRCount(*allowed_, allowedMark) > 0; }))
-        << outputOf(program);
+        << testing::outputOf(program);
     EXPECT_EQ(controlRCount(*blocked_, blockedMark), 0);
 }
 
