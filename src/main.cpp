@@ -12,6 +12,7 @@
 #include "Application/DesktopAppearance.h"
 #include "Application/QtDisplayClock.h"
 #include "Application/QtDisplayRegistry.h"
+#include "Application/QtKeyEventMonitor.h"
 #include "Application/QtOverlayPanel.h"
 #include "Application/QuillorbitexApp.h"
 #include "Application/SingleInstance.h"
@@ -25,9 +26,15 @@
 #include "Platform/X11/X11ErrorTrap.h"
 #include "Platform/X11/X11EventPoster.h"
 #include "Platform/X11/X11EventTap.h"
+#include "Platform/X11/X11PhysicalKeys.h"
 #include "Platform/X11/X11Workspace.h"
+#include "Views/AppScopes/AppScopeEditorSheet.h"
 #include "Views/Components/Icons.h"
+#include "Views/ContentView.h"
+#include "Views/Dashboard/DashboardView.h"
 #include "Views/DashboardWindow.h"
+#include "Views/Onboarding/OnboardingView.h"
+#include "Views/RuleEditor/RuleEditorPresenter.h"
 #include "Views/UpdateDialog.h"
 #include "Views/UpdateDialogPresenter.h"
 
@@ -112,9 +119,16 @@ int main(int argc, char* argv[]) {
                                 x11::X11CompositingManagerWatch::connect())),
                             nullptr};
     environment.updatePresenter = std::make_shared<UpdateDialogPresenter>(workspace);
-    environment.makeDashboard = [](AppModel& model, bool offersUpdateCommand,
-                                   QuillorbitexApp::DashboardHooks hooks) -> QWidget* {
+    environment.makeDashboard = [workspace](AppModel& model, bool offersUpdateCommand,
+                                            QuillorbitexApp::DashboardHooks hooks) -> QWidget* {
         auto* window = new DashboardWindow(model, offersUpdateCommand);
+        OnboardingView::install(*window->contentView(), model);
+        AppScopeEditorSheet::openOnRequest(*window->contentView()->dashboard(), model);
+        // The rule editor records shortcuts by the physical key, read from the X keyboard map.
+        auto* editors = new RuleEditorPresenter(
+            model, {workspace, std::make_shared<QtKeyEventMonitor>(x11::qtPhysicalKeyLookup())},
+            *window);
+        editors->followRequestsOf(*window->contentView()->dashboard());
         QObject::connect(window, &DashboardWindow::appeared, window, hooks.appeared);
         QObject::connect(window, &DashboardWindow::checkForUpdatesRequested, window,
                          hooks.checkForUpdates);

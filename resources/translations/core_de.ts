@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Close the current tab or window in apps that support Control plus W.</source>
-        <translation>Schließt in Apps, die Control plus W unterstützen, den aktuellen Tab oder das Fenster.</translation>
+        <translation>Schließt in Apps, die Strg plus W unterstützen, den aktuellen Tab oder das Fenster.</translation>
     </message>
     <message>
         <source>Create a new tab in apps that support Control plus T.</source>
-        <translation>Erstellt in Apps, die Control plus T unterstützen, einen neuen Tab.</translation>
+        <translation>Erstellt in Apps, die Strg plus T unterstützen, einen neuen Tab.</translation>
     </message>
     <message>
         <source>Create a new window in apps that support Control plus N.</source>
-        <translation>Erstellt in Apps, die Control plus N unterstützen, ein neues Fenster.</translation>
+        <translation>Erstellt in Apps, die Strg plus N unterstützen, ein neues Fenster.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Quit the frontmost app with Control plus Q.</source>
-        <translation>Beendet die App im Vordergrund mit Control plus Q.</translation>
+        <translation>Beendet die App im Vordergrund mit Strg plus Q.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>Sendet Control plus H an die App im Vordergrund, die sich damit ausblendet, wo sie das unterstützt.</translation>
+        <translation>Sendet Strg plus H an die App im Vordergrund, die sich damit ausblendet, wo sie das unterstützt.</translation>
     </message>
     <message>
         <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>Sendet Control plus M an die App im Vordergrund, die damit ihr Fenster minimiert, wo sie das unterstützt.</translation>
+        <translation>Sendet Strg plus M an die App im Vordergrund, die damit ihr Fenster minimiert, wo sie das unterstützt.</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Wechselt in Apps, die Control plus Tab verwenden, zum nächsten Tab.</translation>
+        <translation>Wechselt in Apps, die Strg plus Tab verwenden, zum nächsten Tab.</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Wechselt in Apps, die Control plus Umschalt plus Tab verwenden, zum vorherigen Tab.</translation>
+        <translation>Wechselt in Apps, die Strg plus Umschalt plus Tab verwenden, zum vorherigen Tab.</translation>
     </message>
     <message>
         <source>System</source>

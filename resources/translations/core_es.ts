@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Close the current tab or window in apps that support Control plus W.</source>
-        <translation>Cierra la pestaña o ventana actual en las apps compatibles con Control más W.</translation>
+        <translation>Cierra la pestaña o ventana actual en las apps compatibles con Ctrl más W.</translation>
     </message>
     <message>
         <source>Create a new tab in apps that support Control plus T.</source>
-        <translation>Crea una pestaña nueva en las apps compatibles con Control más T.</translation>
+        <translation>Crea una pestaña nueva en las apps compatibles con Ctrl más T.</translation>
     </message>
     <message>
         <source>Create a new window in apps that support Control plus N.</source>
-        <translation>Crea una ventana nueva en las apps compatibles con Control más N.</translation>
+        <translation>Crea una ventana nueva en las apps compatibles con Ctrl más N.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Quit the frontmost app with Control plus Q.</source>
-        <translation>Cierra la app en primer plano con Control más Q.</translation>
+        <translation>Cierra la app en primer plano con Ctrl más Q.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>Envía Control más H a la app en primer plano, que se oculta si lo admite.</translation>
+        <translation>Envía Ctrl más H a la app en primer plano, que se oculta si lo admite.</translation>
     </message>
     <message>
         <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>Envía Control más M a la app en primer plano, que minimiza su ventana si lo admite.</translation>
+        <translation>Envía Ctrl más M a la app en primer plano, que minimiza su ventana si lo admite.</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Cambia a la pestaña siguiente en las apps que usan Control más Tab.</translation>
+        <translation>Cambia a la pestaña siguiente en las apps que usan Ctrl más Tab.</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Cambia a la pestaña anterior en las apps que usan Control más Mayúsculas más Tab.</translation>
+        <translation>Cambia a la pestaña anterior en las apps que usan Ctrl más Mayús más Tab.</translation>
     </message>
     <message>
         <source>System</source>

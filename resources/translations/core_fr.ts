@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Close the current tab or window in apps that support Control plus W.</source>
-        <translation>Ferme l’onglet ou la fenêtre actuel dans les apps qui prennent en charge Contrôle plus W.</translation>
+        <translation>Ferme l’onglet ou la fenêtre actuel dans les apps qui prennent en charge Ctrl plus W.</translation>
     </message>
     <message>
         <source>Create a new tab in apps that support Control plus T.</source>
-        <translation>Crée un nouvel onglet dans les apps qui prennent en charge Contrôle plus T.</translation>
+        <translation>Crée un nouvel onglet dans les apps qui prennent en charge Ctrl plus T.</translation>
     </message>
     <message>
         <source>Create a new window in apps that support Control plus N.</source>
-        <translation>Crée une nouvelle fenêtre dans les apps qui prennent en charge Contrôle plus N.</translation>
+        <translation>Crée une nouvelle fenêtre dans les apps qui prennent en charge Ctrl plus N.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Quit the frontmost app with Control plus Q.</source>
-        <translation>Quitte l’app au premier plan avec Contrôle plus Q.</translation>
+        <translation>Quitte l’app au premier plan avec Ctrl plus Q.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>Envoie Contrôle plus H à l’app au premier plan, qui se masque si elle le prend en charge.</translation>
+        <translation>Envoie Ctrl plus H à l’app au premier plan, qui se masque si elle le prend en charge.</translation>
     </message>
     <message>
         <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>Envoie Contrôle plus M à l’app au premier plan, qui réduit sa fenêtre si elle le prend en charge.</translation>
+        <translation>Envoie Ctrl plus M à l’app au premier plan, qui réduit sa fenêtre si elle le prend en charge.</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Passe à l’onglet suivant dans les apps qui utilisent Contrôle plus Tab.</translation>
+        <translation>Passe à l’onglet suivant dans les apps qui utilisent Ctrl plus Tab.</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Passe à l’onglet précédent dans les apps qui utilisent Contrôle plus Maj plus Tab.</translation>
+        <translation>Passe à l’onglet précédent dans les apps qui utilisent Ctrl plus Maj plus Tab.</translation>
     </message>
     <message>
         <source>System</source>

@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Close the current tab or window in apps that support Control plus W.</source>
-        <translation>Control + W に対応したアプリで現在のタブまたはウインドウを閉じます。</translation>
+        <translation>Ctrl + W に対応したアプリで現在のタブまたはウインドウを閉じます。</translation>
     </message>
     <message>
         <source>Create a new tab in apps that support Control plus T.</source>
-        <translation>Control + T に対応したアプリで新規タブを作成します。</translation>
+        <translation>Ctrl + T に対応したアプリで新規タブを作成します。</translation>
     </message>
     <message>
         <source>Create a new window in apps that support Control plus N.</source>
-        <translation>Control + N に対応したアプリで新規ウインドウを作成します。</translation>
+        <translation>Ctrl + N に対応したアプリで新規ウインドウを作成します。</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Quit the frontmost app with Control plus Q.</source>
-        <translation>Control + Q で最前面のアプリを終了します。</translation>
+        <translation>Ctrl + Q で最前面のアプリを終了します。</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>最前面のアプリに Control + H を送ります。対応しているアプリはそれで隠れます。</translation>
+        <translation>最前面のアプリに Ctrl + H を送ります。対応しているアプリはそれで隠れます。</translation>
     </message>
     <message>
         <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>最前面のアプリに Control + M を送ります。対応しているアプリはそれでウインドウをしまいます。</translation>
+        <translation>最前面のアプリに Ctrl + M を送ります。対応しているアプリはそれでウインドウをしまいます。</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Control + Tab を使うアプリで次のタブに切り替えます。</translation>
+        <translation>Ctrl + Tab を使うアプリで次のタブに切り替えます。</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Control + Shift + Tab を使うアプリで前のタブに切り替えます。</translation>
+        <translation>Ctrl + Shift + Tab を使うアプリで前のタブに切り替えます。</translation>
     </message>
     <message>
         <source>System</source>

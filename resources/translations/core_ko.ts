@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Close the current tab or window in apps that support Control plus W.</source>
-        <translation>Control + W를 지원하는 앱에서 현재 탭 또는 윈도우를 닫습니다.</translation>
+        <translation>Ctrl + W를 지원하는 앱에서 현재 탭 또는 윈도우를 닫습니다.</translation>
     </message>
     <message>
         <source>Create a new tab in apps that support Control plus T.</source>
-        <translation>Control + T를 지원하는 앱에서 새 탭을 만듭니다.</translation>
+        <translation>Ctrl + T를 지원하는 앱에서 새 탭을 만듭니다.</translation>
     </message>
     <message>
         <source>Create a new window in apps that support Control plus N.</source>
-        <translation>Control + N을 지원하는 앱에서 새 윈도우를 만듭니다.</translation>
+        <translation>Ctrl + N을 지원하는 앱에서 새 윈도우를 만듭니다.</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Quit the frontmost app with Control plus Q.</source>
-        <translation>Control + Q로 맨 앞의 앱을 종료합니다.</translation>
+        <translation>Ctrl + Q로 맨 앞의 앱을 종료합니다.</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>맨 앞의 앱에 Control + H를 보냅니다. 이를 지원하는 앱은 가려집니다.</translation>
+        <translation>맨 앞의 앱에 Ctrl + H를 보냅니다. 이를 지원하는 앱은 가려집니다.</translation>
     </message>
     <message>
         <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>맨 앞의 앱에 Control + M을 보냅니다. 이를 지원하는 앱은 윈도우를 최소화합니다.</translation>
+        <translation>맨 앞의 앱에 Ctrl + M을 보냅니다. 이를 지원하는 앱은 윈도우를 최소화합니다.</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>Control + Tab을 사용하는 앱에서 다음 탭으로 전환합니다.</translation>
+        <translation>Ctrl + Tab을 사용하는 앱에서 다음 탭으로 전환합니다.</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>Control + Shift + Tab을 사용하는 앱에서 이전 탭으로 전환합니다.</translation>
+        <translation>Ctrl + Shift + Tab을 사용하는 앱에서 이전 탭으로 전환합니다.</translation>
     </message>
     <message>
         <source>System</source>

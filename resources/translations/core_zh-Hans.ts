@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Close the current tab or window in apps that support Control plus W.</source>
-        <translation>在支持 Control + W 的应用中关闭当前标签页或窗口。</translation>
+        <translation>在支持 Ctrl + W 的应用中关闭当前标签页或窗口。</translation>
     </message>
     <message>
         <source>Create a new tab in apps that support Control plus T.</source>
-        <translation>在支持 Control + T 的应用中新建标签页。</translation>
+        <translation>在支持 Ctrl + T 的应用中新建标签页。</translation>
     </message>
     <message>
         <source>Create a new window in apps that support Control plus N.</source>
-        <translation>在支持 Control + N 的应用中新建窗口。</translation>
+        <translation>在支持 Ctrl + N 的应用中新建窗口。</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Quit the frontmost app with Control plus Q.</source>
-        <translation>使用 Control + Q 退出最前面的应用。</translation>
+        <translation>使用 Ctrl + Q 退出最前面的应用。</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>向最前面的应用发送 Control + H；支持此快捷键的应用会将自己隐藏。</translation>
+        <translation>向最前面的应用发送 Ctrl + H；支持此快捷键的应用会将自己隐藏。</translation>
     </message>
     <message>
         <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>向最前面的应用发送 Control + M；支持此快捷键的应用会将其窗口最小化。</translation>
+        <translation>向最前面的应用发送 Ctrl + M；支持此快捷键的应用会将其窗口最小化。</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>在使用 Control + Tab 的应用中切换到下一个标签页。</translation>
+        <translation>在使用 Ctrl + Tab 的应用中切换到下一个标签页。</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>在使用 Control + Shift + Tab 的应用中切换到上一个标签页。</translation>
+        <translation>在使用 Ctrl + Shift + Tab 的应用中切换到上一个标签页。</translation>
     </message>
     <message>
         <source>System</source>

@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Close the current tab or window in apps that support Control plus W.</source>
-        <translation>在支援 Control + W 的 App 中關閉目前的分頁或視窗。</translation>
+        <translation>在支援 Ctrl + W 的 App 中關閉目前的分頁或視窗。</translation>
     </message>
     <message>
         <source>Create a new tab in apps that support Control plus T.</source>
-        <translation>在支援 Control + T 的 App 中新增分頁。</translation>
+        <translation>在支援 Ctrl + T 的 App 中新增分頁。</translation>
     </message>
     <message>
         <source>Create a new window in apps that support Control plus N.</source>
-        <translation>在支援 Control + N 的 App 中新增視窗。</translation>
+        <translation>在支援 Ctrl + N 的 App 中新增視窗。</translation>
     </message>
     <message>
         <source>Denied</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Quit the frontmost app with Control plus Q.</source>
-        <translation>使用 Control + Q 結束最前方的 App。</translation>
+        <translation>使用 Ctrl + Q 結束最前方的 App。</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>向最前方的 App 傳送 Control + H；支援此快速鍵的 App 會將自己隱藏。</translation>
+        <translation>向最前方的 App 傳送 Ctrl + H；支援此快速鍵的 App 會將自己隱藏。</translation>
     </message>
     <message>
         <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>向最前方的 App 傳送 Control + M；支援此快速鍵的 App 會將其視窗縮到最小。</translation>
+        <translation>向最前方的 App 傳送 Ctrl + M；支援此快速鍵的 App 會將其視窗縮到最小。</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Switch to the next tab in apps that use Control plus Tab.</source>
-        <translation>在使用 Control + Tab 的 App 中切換到下一個分頁。</translation>
+        <translation>在使用 Ctrl + Tab 的 App 中切換到下一個分頁。</translation>
     </message>
     <message>
         <source>Switch to the previous tab in apps that use Control plus Shift plus Tab.</source>
-        <translation>在使用 Control + Shift + Tab 的 App 中切換到上一個分頁。</translation>
+        <translation>在使用 Ctrl + Shift + Tab 的 App 中切換到上一個分頁。</translation>
     </message>
     <message>
         <source>System</source>

@@ -732,12 +732,20 @@ bool AppModel::saveCapturedCustomGesture(const QString& name,
         return false;
     }
     const std::optional<QString> ruleName = resolvedRuleName(name);
+    // A rule given a new gesture moves there: it keeps its switch and its scope rules rather than
+    // starting over as a new rule.
+    const bool moves = replacing && *replacing != *descriptor;
+    const auto moved = moves ? mappingStore_->mapping(*replacing) : std::nullopt;
     if (const GestureTemplate* gestureTemplate = descriptor->gestureTemplate()) {
         mappingStore_->upsertCustomTemplateMapping(*gestureTemplate, action, ruleName);
     } else if (const auto pattern = descriptor->directionalPattern()) {
         mappingStore_->upsertCustomMapping(*pattern, action, ruleName);
     }
-    if (replacing && *replacing != *descriptor) {
+    if (moved) {
+        mappingStore_->replaceAppScopeRules(moved->appScopeRules(), *descriptor);
+        mappingStore_->setMappingEnabled(moved->isEnabled(), *descriptor);
+    }
+    if (moves) {
         mappingStore_->removeMapping(*replacing);
     }
     syncMappingsFromStore();

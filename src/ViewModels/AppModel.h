@@ -295,7 +295,9 @@ public:
     // without a draft or for a path too short for a template.
     std::optional<GestureDescriptor> previewCapturedGestureDescriptor(const QString& name) const;
     // Stores the previewed gesture with `action` as a custom rule named `name` (trimmed; blank is
-    // no name), removes the rule of `replacing` when that is another gesture, and ends the capture.
+    // no name), and ends the capture. When `replacing` is another gesture, the rule moves: the
+    // saved rule takes over the switch and the scope rules of the rule of `replacing`, which is
+    // removed.
     // False, with nothing changed, without a draft or a previewable gesture.
     bool saveCapturedCustomGesture(const QString& name,
                                    const std::optional<GestureDescriptor>& replacing,

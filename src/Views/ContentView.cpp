@@ -63,6 +63,7 @@ ContentView::ContentView(AppModel& model, Executor* mainExecutor, QWidget* paren
         if (onboarding_ && !model_.showOnboarding()) {
             onboarding_->hide();
         }
+        setFade(std::nullopt);
     });
     connect(&model_, &AppModel::showOnboardingChanged, this, &ContentView::followOnboarding);
 }
@@ -82,9 +83,6 @@ void ContentView::setOnboardingLayer(QWidget* layer) {
     }
     layer->setParent(this);
     layer->setGeometry(rect());
-    fade_ = new QGraphicsOpacityEffect(layer);
-    fade_->setOpacity(model_.showOnboarding() ? 1.0 : 0.0);
-    layer->setGraphicsEffect(fade_);
     layer->setVisible(model_.showOnboarding());
     layer->raise();
     sidebar_->setEnabled(!model_.showOnboarding());
@@ -96,10 +94,12 @@ void ContentView::followOnboarding() {
     // The page beneath cannot be reached while the onboarding covers it.
     sidebar_->setEnabled(!shown || !onboarding_);
     dashboard_->setEnabled(!shown || !onboarding_);
-    if (!onboarding_ || fade_ == nullptr) {
+    if (!onboarding_) {
         return;
     }
     fadeAnimation_->stop();
+    // Fading in starts from nothing; fading out from wherever a fade left it.
+    const double from = fade_ != nullptr ? fade_->opacity() : (shown ? 0.0 : 1.0);
     if (shown) {
         onboarding_->setGeometry(rect());
         onboarding_->show();
@@ -108,13 +108,34 @@ void ContentView::followOnboarding() {
     }
     const double target = shown ? 1.0 : 0.0;
     if (!Theme::animationsEnabled()) {
-        fade_->setOpacity(target);
+        setFade(std::nullopt);
         onboarding_->setVisible(shown);
         return;
     }
-    fadeAnimation_->setStartValue(fade_->opacity());
+    setFade(from);
+    fadeAnimation_->setStartValue(from);
     fadeAnimation_->setEndValue(target);
     fadeAnimation_->start();
+}
+
+void ContentView::setFade(std::optional<double> opacity) {
+    // The fade exists only while it runs: a fully opaque opacity effect draws its widget directly,
+    // and Qt then leaves out every child that has a graphics effect of its own (the accent
+    // buttons' shadows).
+    if (!opacity) {
+        if (onboarding_ && fade_ != nullptr) {
+            onboarding_->setGraphicsEffect(nullptr);
+        }
+        fade_ = nullptr;
+        return;
+    }
+    if (fade_ == nullptr && onboarding_) {
+        fade_ = new QGraphicsOpacityEffect(onboarding_);
+        onboarding_->setGraphicsEffect(fade_);
+    }
+    if (fade_ != nullptr) {
+        fade_->setOpacity(*opacity);
+    }
 }
 
 void ContentView::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 #include "Platform/Executor.h"
 #include "Views/DashboardSection.h"
@@ -46,6 +47,8 @@ protected:
 
 private:
     void followOnboarding();
+    // Puts the onboarding at `opacity` through a fade effect; none removes the effect.
+    void setFade(std::optional<double> opacity);
 
     AppModel& model_;
     SidebarView* sidebar_;

@@ -72,7 +72,7 @@ TEST_F(LanguageTest, CatalogTextsAreTranslated) {
     EXPECT_EQ(displayLabel(PredefinedAction::closeTab),
               QString::fromUtf8("Tab oder Fenster schließen"));
     EXPECT_EQ(PredefinedActionCatalog::defaultNotes(PredefinedAction::quitApp),
-              QStringLiteral("Beendet die App im Vordergrund mit Control plus Q."));
+              QStringLiteral("Beendet die App im Vordergrund mit Strg plus Q."));
     EXPECT_EQ(rawValue(PredefinedAction::closeTab), "closeTab");
     EXPECT_EQ(fromRawValue<PredefinedAction>("minimizeWindow"), PredefinedAction::minimizeWindow);
     EXPECT_FALSE(fromRawValue<PredefinedAction>("MinimizeWindow").has_value());

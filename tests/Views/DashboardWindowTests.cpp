@@ -140,9 +140,9 @@ TEST_F(DashboardWindowTest, TheSidebarFollowsTheSectionNearestTheAnchorLine) {
         {DashboardSection::customGestures, 88, DashboardSection::customGestures},
         {DashboardSection::debugging, 88, DashboardSection::debugging},
         {DashboardSection::activeGestures, 400, DashboardSection::activeGestures},
-        // The section above (at least its 900 px filler tall) is far off the top; the one below
-        // is nearer the line.
-        {DashboardSection::debugging, 288, DashboardSection::debugging},
+        // The section above is far off the top (it is at least its filler high); the one below,
+        // 150 under the line, is nearer.
+        {DashboardSection::debugging, 88 + 150, DashboardSection::debugging},
         {DashboardSection::activeGestures, -300, DashboardSection::activeGestures},
         {DashboardSection::overview, 24, DashboardSection::overview},
     };

@@ -14,6 +14,7 @@
 
 #include "support/LocalHttpServer.h"
 #include "support/StrokeShapes.h"
+#include "support/X11ProgramWindows.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
@@ -31,91 +32,9 @@ using testing::ScreenPoint;
 using testing::waitUntil;
 namespace fs = std::filesystem;
 
-constexpr const char* kProgramClass = "Quillorbitex";
 constexpr unsigned kControlMask = 0x4;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& content) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-// What the program's output says, for failure messages.
-std::string outputOf(const std::optional<testing::SpawnedProcess>& process) {
-    return process ? "\n--- program output ---\n" + readFile(process->outputPath) : std::string();
-}
-
 // ---- Reading the X server's windows ------------------------------------------------------------
-
-std::string windowClass(Display* display, Window window) {
-    XClassHint hint{};
-    if (XGetClassHint(display, window, &hint) == 0) {
-        return {};
-    }
-    std::string result = hint.res_class != nullptr ? hint.res_class : "";
-    XFree(hint.res_name);
-    XFree(hint.res_class);
-    return result;
-}
-
-std::string windowRole(Display* display, Window window) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::string role;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "WM_WINDOW_ROLE", False), 0, 64,
-                           False, AnyPropertyType, &type, &format, &count, &remaining,
-                           &data) == Success &&
-        data != nullptr) {
-        role.assign(reinterpret_cast<const char*>(data), count);
-        XFree(data);
-    }
-    return role;
-}
-
-std::vector<Window> clientList(Display* display) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::vector<Window> windows;
-    if (XGetWindowProperty(display, DefaultRootWindow(display),
-                           XInternAtom(display, "_NET_CLIENT_LIST", False), 0, 1024, False,
-                           XA_WINDOW, &type, &format, &count, &remaining, &data) == Success &&
-        data != nullptr) {
-        const auto* ids = reinterpret_cast<const unsigned long*>(data);
-        windows.assign(ids, ids + count);
-        XFree(data);
-    }
-    return windows;
-}
-
-// The program's managed windows: the dashboard, the update dialog.
-std::vector<Window> programClients(Display* display) {
-    std::vector<Window> windows;
-    for (const Window window : clientList(display)) {
-        if (windowClass(display, window) == kProgramClass) {
-            windows.push_back(window);
-        }
-    }
-    return windows;
-}
-
-std::optional<Window> dashboardWindow(Display* display) {
-    for (const Window window : programClients(display)) {
-        if (windowRole(display, window) == "dashboard") {
-            return window;
-        }
-    }
-    return std::nullopt;
-}
 
 void collectTree(Display* display, Window window, std::vector<Window>& into) {
     Window root = 0;
@@ -169,35 +88,13 @@ bool trayIconShown(Display* display) {
     collectTree(display, DefaultRootWindow(display), windows);
     for (const Window window : windows) {
         XWindowAttributes attributes{};
-        if (windowClass(display, window) == kProgramClass &&
+        if (testing::windowClass(display, window) == testing::kProgramWindowClass &&
             XGetWindowAttributes(display, window, &attributes) != 0 &&
             attributes.map_state == IsViewable && hasAncestor(display, window, manager)) {
             return true;
         }
     }
     return false;
-}
-
-// An open menu of the program: an unmanaged top-level window on screen.
-bool menuShown(Display* display) {
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
-        return false;
-    }
-    bool found = false;
-    for (unsigned i = 0; i < count && !found; ++i) {
-        XWindowAttributes attributes{};
-        found = windowClass(display, children[i]) == kProgramClass &&
-                XGetWindowAttributes(display, children[i], &attributes) != 0 &&
-                attributes.map_state == IsViewable && attributes.override_redirect;
-    }
-    if (children != nullptr) {
-        XFree(children);
-    }
-    return found;
 }
 
 // What the window manager's close button does: WM_DELETE_WINDOW to the client.
@@ -253,12 +150,12 @@ protected:
 
     std::optional<Window> waitForDashboard() {
         std::optional<Window> found;
-        waitWithEvents([&] { return (found = dashboardWindow(display())).has_value(); });
+        waitWithEvents([&] { return (found = testing::dashboardWindow(display())).has_value(); });
         return found;
     }
 
     bool waitForNoDashboard() {
-        return waitWithEvents([&] { return !dashboardWindow(display()).has_value(); });
+        return waitWithEvents([&] { return !testing::dashboardWindow(display()).has_value(); });
     }
 
     // The first launch shows the dashboard for the onboarding; tests that draw close it first.
@@ -323,46 +220,48 @@ TEST_F(ProgramEndToEndTest, LivesInTheTrayAndCapturesWithNoWindowOpen) {
     const auto program = startProgram();
     ASSERT_TRUE(program);
     ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
-        << "no tray icon" << outputOf(program);
-    ASSERT_TRUE(closeDashboard()) << outputOf(program);
-    ASSERT_TRUE(programClients(display()).empty());
+        << "no tray icon" << testing::outputOf(program);
+    ASSERT_TRUE(closeDashboard()) << testing::outputOf(program);
+    ASSERT_TRUE(testing::programWindows(display()).empty());
 
-    EXPECT_TRUE(strokeRefreshesTheTestWindow()) << outputOf(program);
+    EXPECT_TRUE(strokeRefreshesTheTestWindow()) << testing::outputOf(program);
     EXPECT_TRUE(session_.isRunning(program->pid));
 }
 
 TEST_F(ProgramEndToEndTest, ASecondLaunchShowsTheDashboardAndExits) {
     const auto program = startProgram();
     ASSERT_TRUE(program);
-    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); })) << outputOf(program);
-    ASSERT_TRUE(closeDashboard()) << outputOf(program);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
+        << testing::outputOf(program);
+    ASSERT_TRUE(closeDashboard()) << testing::outputOf(program);
 
     const auto second = startProgram();
     ASSERT_TRUE(second);
     const auto status = session_.waitForExit(second->pid, 20s);
-    ASSERT_TRUE(status) << "the second launch is still running" << outputOf(second);
-    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << outputOf(second);
+    ASSERT_TRUE(status) << "the second launch is still running" << testing::outputOf(second);
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << testing::outputOf(second);
     ASSERT_TRUE(waitForDashboard())
-        << "the running program showed no dashboard" << outputOf(program);
+        << "the running program showed no dashboard" << testing::outputOf(program);
     EXPECT_TRUE(session_.isRunning(program->pid));
 
     // Closing it again leaves the program capturing.
     ASSERT_TRUE(closeDashboard());
-    EXPECT_TRUE(strokeRefreshesTheTestWindow()) << outputOf(program);
+    EXPECT_TRUE(strokeRefreshesTheTestWindow()) << testing::outputOf(program);
 }
 
 TEST_F(ProgramEndToEndTest, TerminationEndsItCleanlyAndGivesTheRightButtonBack) {
     const auto program = startProgram();
     ASSERT_TRUE(program);
-    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); })) << outputOf(program);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
+        << testing::outputOf(program);
     ASSERT_TRUE(closeDashboard());
-    ASSERT_TRUE(strokeRefreshesTheTestWindow()) << outputOf(program);
+    ASSERT_TRUE(strokeRefreshesTheTestWindow()) << testing::outputOf(program);
 
     ASSERT_EQ(kill(program->pid, SIGTERM), 0);
     const auto status = session_.waitForExit(program->pid, 20s);
-    ASSERT_TRUE(status) << "still running after SIGTERM" << outputOf(program);
+    ASSERT_TRUE(status) << "still running after SIGTERM" << testing::outputOf(program);
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
-        << "status " << *status << outputOf(program);
+        << "status " << *status << testing::outputOf(program);
 
     // Nothing holds the button now: the window sees the whole drag and no shortcut.
     const auto mark = window_->log.events().size();
@@ -390,7 +289,7 @@ TEST_F(ProgramEndToEndTest, TestModeWritesItsStateFileInsideTheBaseFolder) {
         }
         state = QJsonDocument::fromJson(file.readAll()).object();
         return !state.isEmpty();
-    })) << outputOf(program);
+    })) << testing::outputOf(program);
 
     // The record's 21 fields: 13 always there, the 8 optional ones only once they have a value.
     const std::set<QString> required = {
@@ -428,8 +327,9 @@ TEST_F(ProgramEndToEndTest, WithoutAnXDisplayItSaysSoAndFails) {
     ASSERT_TRUE(program);
     const auto status = session_.waitForExit(program->pid, 20s);
     ASSERT_TRUE(status);
-    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) != 0) << outputOf(program);
-    EXPECT_NE(readFile(program->outputPath).find(":4095"), std::string::npos) << outputOf(program);
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) != 0) << testing::outputOf(program);
+    EXPECT_NE(testing::readFile(program->outputPath).find(":4095"), std::string::npos)
+        << testing::outputOf(program);
 }
 
 TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
@@ -445,47 +345,48 @@ TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
                             R"("/></item></channel></rss>)");
     const fs::path opened = session_.tempDir() / "opened-url";
     const fs::path browser = session_.tempDir() / "bin" / "browser";
-    writeFile(browser, "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.string() + ".tmp' && mv '" +
-                           opened.string() + ".tmp' '" + opened.string() + "'\n");
+    testing::writeFile(browser, "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.string() +
+                                    ".tmp' && mv '" + opened.string() + ".tmp' '" +
+                                    opened.string() + "'\n");
     fs::permissions(browser, fs::perms::owner_all);
-    writeFile(session_.dataDirs() / "applications" / "qx-browser.desktop",
-              "[Desktop Entry]\nType=Application\nName=Browser\nNoDisplay=true\n"
-              "MimeType=x-scheme-handler/http;x-scheme-handler/https;\nExec=" +
-                  browser.string() + " %u\n");
-    writeFile(session_.configHome() / "mimeapps.list",
-              "[Default Applications]\nx-scheme-handler/http=qx-browser.desktop\n");
+    testing::writeFile(session_.dataDirs() / "applications" / "qx-browser.desktop",
+                       "[Desktop Entry]\nType=Application\nName=Browser\nNoDisplay=true\n"
+                       "MimeType=x-scheme-handler/http;x-scheme-handler/https;\nExec=" +
+                           browser.string() + " %u\n");
+    testing::writeFile(session_.configHome() / "mimeapps.list",
+                       "[Default Applications]\nx-scheme-handler/http=qx-browser.desktop\n");
 
     const auto program =
         startProgram({}, {"QX_E2E_UPDATE_FEED_URL=" + server.url().toString().toStdString()},
                      QX_FEED_PROGRAM_PATH);
     ASSERT_TRUE(program);
     const auto dashboard = waitForDashboard();
-    ASSERT_TRUE(dashboard) << outputOf(program);
+    ASSERT_TRUE(dashboard) << testing::outputOf(program);
 
     // The window's menu: Alt+Q opens it on its first entry, "Check for Updates…".
     ASSERT_TRUE(input_->activateWindow(*dashboard));
     input_->tapKey(XK_q, {XK_Alt_L});
-    ASSERT_TRUE(waitWithEvents([&] { return menuShown(display()); }))
-        << "the window menu did not open" << outputOf(program);
+    ASSERT_TRUE(waitWithEvents([&] { return testing::programMenuShown(display()); }))
+        << "the window menu did not open" << testing::outputOf(program);
     input_->tapKey(XK_Return);
 
     std::optional<Window> dialog;
     ASSERT_TRUE(waitWithEvents([&] {
-        for (const Window window : programClients(display())) {
+        for (const Window window : testing::programWindows(display())) {
             if (window != *dashboard) {
                 dialog = window;
             }
         }
         return dialog.has_value();
     })) << "no update window appeared; feed requests: "
-        << server.requestCount() << outputOf(program);
+        << server.requestCount() << testing::outputOf(program);
     EXPECT_GE(server.requestCount(), 1);
 
     // Only a newer version gets a download button, and it has the focus.
     ASSERT_TRUE(input_->activateWindow(*dialog));
     input_->tapKey(XK_space);
-    EXPECT_TRUE(waitWithEvents([&] { return readFile(opened) == download; }))
-        << "opened: \"" << readFile(opened) << "\"" << outputOf(program);
+    EXPECT_TRUE(waitWithEvents([&] { return testing::readFile(opened) == download; }))
+        << "opened: \"" << testing::readFile(opened) << "\"" << testing::outputOf(program);
 }
 
 }  // namespace

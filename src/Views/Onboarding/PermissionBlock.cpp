@@ -1,0 +1,129 @@
+#include "Views/Onboarding/PermissionBlock.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "Views/Components/ThemedTextLabel.h"
+#include "Views/Theme/Theme.h"
+
+namespace quillorbitex {
+
+namespace {
+
+using Token = ThemePalette::Token;
+
+constexpr int kTileSize = 44;
+constexpr int kSymbolSize = 24;
+constexpr double kCornerRadius = 10;
+
+QColor withAlpha(QColor color, double alpha) {
+    color.setAlphaF(static_cast<float>(alpha));
+    return color;
+}
+
+}  // namespace
+
+// The symbol on a faint wash of the status colour.
+class PermissionBlock::Tile final : public QWidget {
+public:
+    Tile(OnboardingSymbol::Shape shape, QWidget* parent) : QWidget(parent), shape_(shape) {
+        setFixedSize(kTileSize, kTileSize);
+    }
+
+    void setColorToken(Token token) {
+        token_ = token;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor color = Theme::color(token_, *this);
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+        painter.fillPath(shape, withAlpha(color, 0.12));
+        const double inset = (kTileSize - kSymbolSize) / 2.0;
+        OnboardingSymbol::paint(painter, shape_, QRectF(inset, inset, kSymbolSize, kSymbolSize),
+                                color);
+    }
+
+private:
+    OnboardingSymbol::Shape shape_;
+    Token token_ = Token::statusAmber;
+};
+
+PermissionBlock::PermissionBlock(OnboardingSymbol::Shape symbol, QWidget* parent)
+    : QWidget(parent),
+      tile_(new Tile(symbol, this)),
+      title_(new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
+                                 ThemedTextLabel::Overflow::elideRight, this)),
+      pill_(new StatusPill(StatusPill::State::amber({}), this)),
+      detail_(new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
+                                  ThemedTextLabel::Overflow::wrap, this)),
+      actions_(new QHBoxLayout) {
+    auto* heading = new QHBoxLayout;
+    heading->setSpacing(8);
+    heading->addWidget(title_);
+    heading->addWidget(pill_);
+    heading->addStretch(1);
+    auto* text = new QVBoxLayout;
+    text->setSpacing(4);
+    text->addLayout(heading);
+    text->addWidget(detail_);
+    actions_->setSpacing(8);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 14);
+    layout->setSpacing(14);
+    layout->addWidget(tile_, 0, Qt::AlignVCenter);
+    layout->addLayout(text, 1);
+    layout->addLayout(actions_);
+    tile_->setColorToken(pill_->state().colorToken());
+}
+
+void PermissionBlock::setTitle(const QString& title) {
+    title_->setText(title);
+}
+
+void PermissionBlock::setDetail(const QString& detail) {
+    detail_->setText(detail);
+}
+
+void PermissionBlock::setPillState(const StatusPill::State& state) {
+    pill_->setState(state);
+    tile_->setColorToken(state.colorToken());
+    update();
+}
+
+void PermissionBlock::addAction(QWidget* action) {
+    action->setParent(this);
+    actions_->addWidget(action, 0, Qt::AlignVCenter);
+}
+
+QString PermissionBlock::title() const {
+    return title_->text();
+}
+
+QString PermissionBlock::detail() const {
+    return detail_->text();
+}
+
+const StatusPill::State& PermissionBlock::pillState() const {
+    return pill_->state();
+}
+
+void PermissionBlock::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QPainterPath shape;
+    shape.addRoundedRect(outline, kCornerRadius, kCornerRadius);
+    painter.fillPath(shape, Theme::color(Token::bgHover, *this));
+    painter.setPen(QPen(withAlpha(Theme::color(pill_->state().colorToken(), *this), 0.25), 1));
+    painter.drawPath(shape);
+}
+
+}  // namespace quillorbitex

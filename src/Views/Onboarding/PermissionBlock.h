@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+#include "Views/Components/StatusPill.h"
+#include "Views/Onboarding/OnboardingSymbol.h"
+
+class QHBoxLayout;
+
+namespace quillorbitex {
+
+class ThemedTextLabel;
+
+// One condition of the onboarding's access step: a tinted symbol tile, the title with a status
+// pill, the explanation beneath and the block's buttons on the right. The pill's colour also
+// tints the tile and the outline.
+class PermissionBlock final : public QWidget {
+    Q_OBJECT
+
+public:
+    PermissionBlock(OnboardingSymbol::Shape symbol, QWidget* parent = nullptr);
+
+    void setTitle(const QString& title);
+    void setDetail(const QString& detail);
+    void setPillState(const StatusPill::State& state);
+    // Placed after the text, in the order added.
+    void addAction(QWidget* action);
+
+    QString title() const;
+    QString detail() const;
+    const StatusPill::State& pillState() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    class Tile;
+
+    Tile* tile_;
+    ThemedTextLabel* title_;
+    StatusPill* pill_;
+    ThemedTextLabel* detail_;
+    QHBoxLayout* actions_;
+};
+
+}  // namespace quillorbitex

@@ -1,0 +1,412 @@
+#include "Views/Onboarding/OnboardingView.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "Services/Settings/GestureSettingsStore.h"
+#include "ViewModels/AppModelTestEnvironment.h"
+#include "Views/Components/KeyCapGroup.h"
+#include "Views/ContentView.h"
+#include "Views/Dashboard/DashboardView.h"
+#include "Views/DashboardWindow.h"
+#include "Views/Onboarding/OnboardingCustomizationStep.h"
+#include "Views/Onboarding/OnboardingFooter.h"
+#include "Views/Onboarding/OnboardingPermissionStep.h"
+#include "Views/Onboarding/OnboardingProgressBar.h"
+#include "Views/Onboarding/OnboardingViewModel.h"
+#include "Views/Onboarding/OnboardingWelcomeStep.h"
+#include "Views/Onboarding/PermissionBlock.h"
+#include "Views/SidebarView.h"
+#include "Views/Theme/AccentButton.h"
+#include "Views/Theme/GhostButton.h"
+#include "Views/Theme/Theme.h"
+
+namespace quillorbitex {
+namespace {
+
+using namespace std::chrono_literals;
+using Keys = GestureSettingsStore::Keys;
+using Kind = StatusPill::State::Kind;
+using Token = ThemePalette::Token;
+
+const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+
+// An onboarding over a stand-in page with a text field of its own, in a window of the
+// dashboard's size.
+class OnboardingViewTest : public ::testing::Test {
+protected:
+    OnboardingViewTest() { Theme::setAnimationsEnabled(false); }
+    ~OnboardingViewTest() override {
+        window.reset();
+        Theme::setAnimationsEnabled(true);
+    }
+
+    OnboardingView& open(bool testMode = true) {
+        env.config.isUITest = testMode;
+        AppModel& model = env.build();
+        window = std::make_unique<QWidget>();
+        window->resize(1100, 780);
+        auto* layout = new QVBoxLayout(window.get());
+        page = new QLineEdit(window.get());
+        layout->addWidget(page);
+        view = new OnboardingView(
+            model,
+            [this] {
+                ++completions;
+                env.model->completeOnboarding();
+            },
+            window.get());
+        window->show();
+        settle();
+        return *view;
+    }
+
+    static void settle() {
+        for (int round = 0; round < 4; ++round) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+    }
+
+    void press(const char* identifier) {
+        auto* button = view->findChild<QAbstractButton*>(QString::fromLatin1(identifier));
+        ASSERT_NE(button, nullptr) << identifier;
+        ASSERT_TRUE(button->isVisible()) << identifier;
+        QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+    }
+
+    bool shown(const char* identifier) const {
+        auto* widget = view->findChild<QWidget*>(QString::fromLatin1(identifier));
+        return widget != nullptr && widget->isVisible();
+    }
+
+    // The step views that exist and are on screen.
+    QStringList stepsOnScreen() const {
+        QStringList names;
+        for (auto* step : view->findChildren<OnboardingStepView*>()) {
+            if (step->isVisible()) {
+                names << step->objectName();
+            }
+        }
+        return names;
+    }
+
+    template <typename Step>
+    Step& step() const {
+        auto* current = dynamic_cast<Step*>(view->currentStepView());
+        EXPECT_NE(current, nullptr);
+        return *current;
+    }
+
+    testing::AppModelTestEnvironment env;
+    std::unique_ptr<QWidget> window;
+    QPointer<OnboardingView> view;
+    QLineEdit* page = nullptr;
+    int completions = 0;
+};
+
+TEST_F(OnboardingViewTest, WalksForwardAndBackThroughTheSteps) {
+    OnboardingView& v = open();
+    EXPECT_EQ(v.objectName(), QStringLiteral("OnboardingView"));
+    EXPECT_EQ(v.geometry(), window->rect());
+    EXPECT_EQ(v.card()->size(), QSize(680, 520));
+    EXPECT_EQ(v.card()->geometry().center(), window->rect().center());
+
+    // The progress bar's segments as drawn: P the current step, M one done, H one to come.
+    const auto segments = [&] {
+        const QImage bar = v.progressBar()->grab().toImage();
+        QString drawn;
+        for (int i = 0; i < 3; ++i) {
+            const QColor c = bar.pixelColor(bar.width() * (2 * i + 1) / 6, bar.height() - 4);
+            const auto distance = [&](Token token) {
+                const QColor t = Theme::color(token, *v.progressBar());
+                return std::abs(c.red() - t.red()) + std::abs(c.green() - t.green()) +
+                       std::abs(c.blue() - t.blue());
+            };
+            const std::pair<Token, char> kinds[] = {
+                {Token::accentPrimary, 'P'}, {Token::accentMuted, 'M'}, {Token::bgHover, 'H'}};
+            const auto nearest = std::min_element(std::begin(kinds), std::end(kinds),
+                                                  [&](const auto& a, const auto& b) {
+                                                      return distance(a.first) < distance(b.first);
+                                                  });
+            drawn += QLatin1Char(nearest->second);
+        }
+        return drawn;
+    };
+    struct Expected {
+        const char* step;
+        const char* counter;
+        bool back;
+        bool next;
+        bool complete;
+        const char* segments;
+    };
+    const Expected welcome{"OnboardingWelcomeStep", "Step 1 of 3", false, true, false, "PHH"};
+    const Expected permissions{"OnboardingPermissionStep", "Step 2 of 3", true, true, false, "MPH"};
+    const Expected customization{
+        "OnboardingCustomizationStep", "Step 3 of 3", true, false, true, "MMP"};
+    const struct {
+        const char* press;
+        Expected expected;
+    } walk[] = {
+        {nullptr, welcome},
+        {OnboardingFooter::nextIdentifier, permissions},
+        {OnboardingFooter::nextIdentifier, customization},
+        {OnboardingFooter::backIdentifier, permissions},
+        {OnboardingFooter::backIdentifier, welcome},
+        {OnboardingFooter::nextIdentifier, permissions},
+    };
+    for (const auto& [button, e] : walk) {
+        SCOPED_TRACE(button ? button : "start");
+        if (button != nullptr) {
+            press(button);
+        }
+        EXPECT_EQ(stepsOnScreen(), QStringList{QString::fromLatin1(e.step)});
+        EXPECT_EQ(v.currentStepView()->objectName(), QString::fromLatin1(e.step));
+        EXPECT_TRUE(v.currentStepView()->isRevealed());
+        EXPECT_EQ(v.footer()->counterText(), QString::fromLatin1(e.counter));
+        EXPECT_EQ(shown(OnboardingFooter::backIdentifier), e.back);
+        EXPECT_EQ(shown(OnboardingFooter::nextIdentifier), e.next);
+        EXPECT_EQ(shown(OnboardingFooter::completeIdentifier), e.complete);
+        EXPECT_EQ(segments(), QString::fromLatin1(e.segments));
+        // Steps that were left are gone, not just hidden.
+        EXPECT_EQ(v.findChildren<OnboardingStepView*>().size(), 1);
+    }
+    EXPECT_FALSE(env.model->hasCompletedOnboarding());
+    EXPECT_EQ(completions, 0);
+}
+
+TEST_F(OnboardingViewTest, OpenDashboardCompletesAndIsRememberedUntilReopened) {
+    OnboardingView& v = open();
+    ASSERT_TRUE(env.model->showOnboarding());
+    ASSERT_FALSE(env.defaults->values.contains(Keys::onboardingCompleted));
+    press(OnboardingFooter::nextIdentifier);
+    press(OnboardingFooter::nextIdentifier);
+    press(OnboardingFooter::completeIdentifier);
+
+    EXPECT_EQ(completions, 1);
+    EXPECT_EQ(env.defaults->values[Keys::onboardingCompleted], UserDefaults::Value(true));
+    EXPECT_FALSE(env.model->showOnboarding());
+    EXPECT_TRUE(env.model->hasCompletedOnboarding());
+    // The flow itself stays where it was; its owner hides it.
+    EXPECT_EQ(v.viewModel().currentStep(), OnboardingStep::customization);
+
+    // Shown again, it starts over at the first step, while the stored flag stays.
+    env.model->reopenOnboarding();
+    settle();
+    EXPECT_EQ(v.viewModel().currentStep(), OnboardingStep::welcome);
+    EXPECT_EQ(stepsOnScreen(), QStringList{"OnboardingWelcomeStep"});
+    EXPECT_EQ(env.defaults->values[Keys::onboardingCompleted], UserDefaults::Value(true));
+}
+
+TEST_F(OnboardingViewTest, WelcomeListsEveryPresetWithItsOwnAction) {
+    // A removed preset and an overridden one are listed all the same, with the preset's action.
+    OnboardingView& v = open();
+    env.model->removeMapping(GestureDescriptor::directional(GesturePattern::leftThenUp));
+    env.model->mappingStore()->upsertCustomMapping(
+        GesturePattern::upThenDown, GestureAction::predefined(PredefinedAction::quitApp),
+        std::nullopt);
+    env.model->syncMappingsFromStore();
+    ASSERT_EQ(env.model->customMappings().size(), 1U);
+    v.restart();
+    settle();
+
+    auto& welcome = step<OnboardingWelcomeStep>();
+    EXPECT_EQ(welcome.rowLabels(), (QStringList{"Up -> Down", "Left -> Up", "Left -> Down"}));
+    QStringList actions;
+    // Key cap groups are plain widgets without their own meta-object.
+    for (const QWidget* widget : welcome.findChildren<QWidget*>()) {
+        if (const auto* keys = dynamic_cast<const KeyCapGroup*>(widget)) {
+            actions << keys->tokenLabel().value_or(QStringLiteral("(caps)"));
+        }
+    }
+    EXPECT_EQ(actions, (QStringList{"Refresh", "Previous Tab", "Next Tab"}));
+}
+
+TEST_F(OnboardingViewTest, AccessStepFollowsTheModel) {
+    env.trust->setTrusted(false);
+    env.workspace->addApplication(
+        {QStringLiteral("org.gnome.Settings"), QStringLiteral("Settings"), QString()});
+    open(false);
+    ASSERT_EQ(env.model->accessibilityPermission(), PermissionState::denied);
+    // Trusted from now on, but nobody has looked yet: entering the step looks.
+    env.trust->setTrusted(true);
+    press(OnboardingFooter::nextIdentifier);
+    auto& access = step<OnboardingPermissionStep>();
+    EXPECT_EQ(access.accessBlock()->title(), QStringLiteral("X Display"));
+    EXPECT_EQ(access.accessBlock()->pillState(), StatusPill::State::green("Granted"));
+    EXPECT_EQ(access.accessBlock()->detail(), detail(PermissionState::granted));
+    EXPECT_EQ(access.monitorBlock()->pillState(), StatusPill::State::green("Running"));
+
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        Kind access;
+        Kind monitor;
+        QString monitorDetail;
+    } changes[] = {
+        {"capture switched off", [&] { env.model->setCaptureEnabled(false); }, Kind::green,
+         Kind::amber, QStringLiteral("Gesture capture is turned off.")},
+        {"capture back on", [&] { env.model->setCaptureEnabled(true); }, Kind::green, Kind::green,
+         QStringLiteral("Secondary-click drag gestures are being monitored.")},
+        {"access lost, seen by the next look",
+         [&] {
+             env.trust->setTrusted(false);
+             env.model->refreshPermissions();
+         },
+         Kind::red,
+         Kind::red,
+         {}},
+        {"access back after Check Again",
+         [&] {
+             env.trust->setTrusted(true);
+             QTest::mouseClick(access.checkAgainButton(), Qt::LeftButton);
+             env.timeline->advance(600ms);
+         },
+         Kind::green, Kind::green,
+         QStringLiteral("Secondary-click drag gestures are being monitored.")},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.name);
+        c.change();
+        settle();
+        EXPECT_EQ(access.accessBlock()->pillState().kind(), c.access);
+        EXPECT_EQ(access.accessBlock()->detail(), detail(env.model->accessibilityPermission()));
+        EXPECT_EQ(access.monitorBlock()->pillState().kind(), c.monitor);
+        EXPECT_EQ(access.monitorBlock()->pillState().label(), env.model->monitorState().title());
+        EXPECT_EQ(access.monitorBlock()->detail(),
+                  c.monitorDetail.isEmpty() ? env.model->monitorState().detail() : c.monitorDetail);
+    }
+
+    // Both buttons stay while access is granted; settings open the desktop's settings.
+    EXPECT_TRUE(access.checkAgainButton()->isVisible() && access.checkAgainButton()->isEnabled());
+    QTest::mouseClick(access.settingsButton(), Qt::LeftButton);
+    ASSERT_EQ(env.workspace->openedApplications().size(), 1U);
+    EXPECT_EQ(env.workspace->openedApplications()[0].identifier,
+              QStringLiteral("org.gnome.Settings"));
+}
+
+TEST_F(OnboardingViewTest, CustomizationCountsTheCustomRulesAsTheyChange) {
+    open();
+    press(OnboardingFooter::nextIdentifier);
+    press(OnboardingFooter::nextIdentifier);
+    auto& customization = step<OnboardingCustomizationStep>();
+    EXPECT_EQ(customization.exampleText(), QStringLiteral("Example: Right -> Down"));
+    EXPECT_EQ(customization.countText(), QStringLiteral("No custom rules saved yet."));
+
+    // A scoped preset becomes a custom rule.
+    env.model->replaceAppScopeRules({GestureAppScopeRule(QStringLiteral("org.mozilla.firefox"),
+                                                         QStringLiteral("Firefox"), false)},
+                                    kUpDown);
+    EXPECT_EQ(customization.countText(), QStringLiteral("1 custom rule(s) saved."));
+    env.model->replaceAppScopeRules({}, kUpDown);
+    EXPECT_EQ(customization.countText(), QStringLiteral("No custom rules saved yet."));
+
+    // The notes and the empty count read the same in every language; the rest is translated.
+    env.model->setLanguageOverride(AppLanguageOverride::german);
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(window.get(), &change);
+    EXPECT_EQ(customization.countText(), QStringLiteral("No custom rules saved yet."));
+    EXPECT_EQ(customization.notes(),
+              (QStringList{"Custom mappings override built-ins with the same path",
+                           "Changes take effect immediately"}));
+    EXPECT_EQ(customization.exampleText(), QStringLiteral("Beispiel: Rechts -> Unten"));
+    EXPECT_EQ(view->footer()->counterText(), QStringLiteral("Schritt 3 von 3"));
+}
+
+TEST_F(OnboardingViewTest, KeyboardFocusStaysInside) {
+    OnboardingView& v = open();
+    window->activateWindow();
+    QApplication::setActiveWindow(window.get());
+    v.setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), v.footer()->primaryButton());
+
+    // Tab and Shift+Tab cycle through the onboarding's own buttons only.
+    for (const auto& [key, presses] : {std::pair{Qt::Key_Tab, 7}, {Qt::Key_Backtab, 7}}) {
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            EXPECT_TRUE(v.isAncestorOf(focus)) << focus->metaObject()->className();
+            EXPECT_NE(focus, page);
+        }
+    }
+
+    // Leaving a step whose button had focus hands it to the footer, not to the page beneath.
+    press(OnboardingFooter::nextIdentifier);
+    auto& access = step<OnboardingPermissionStep>();
+    access.settingsButton()->setFocus();
+    press(OnboardingFooter::backIdentifier);
+    EXPECT_TRUE(v.isAncestorOf(QApplication::focusWidget()));
+
+    // The keyboard alone walks the flow: the focused button's successor takes the focus.
+    ASSERT_EQ(v.viewModel().currentStep(), OnboardingStep::welcome);
+    v.footer()->primaryButton()->setFocus();
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        settle();
+    }
+    EXPECT_EQ(completions, 1);
+    EXPECT_TRUE(env.model->hasCompletedOnboarding());
+}
+
+TEST(OnboardingInTheDashboard, CoversTheWindowUntilCompletedAndComesBackFromTheMenu) {
+    Theme::setAnimationsEnabled(false);
+    testing::AppModelTestEnvironment env;
+    env.config.isUITest = true;
+    AppModel& model = env.build();
+    ASSERT_TRUE(model.showOnboarding());
+    DashboardWindow window(model, false, &env.main);
+    OnboardingView* onboarding = OnboardingView::install(*window.contentView(), model);
+    window.resize(1100, 780);
+    window.show();
+    QCoreApplication::processEvents();
+
+    ContentView& content = *window.contentView();
+    const auto covered = [&] {
+        return onboarding->isVisible() && onboarding->geometry() == content.rect() &&
+               !content.dashboard()->isEnabled() && !content.sidebar()->isEnabled();
+    };
+    // The card's filled buttons, which cast shadows of their own, are drawn.
+    const auto primaryDrawn = [&] {
+        QAbstractButton* primary = onboarding->footer()->primaryButton();
+        const QImage shot = window.grab().toImage();
+        const QColor centre = shot.pixelColor(primary->mapTo(&window, primary->rect().center()) +
+                                              QPoint(0, primary->height() / 3));
+        const QColor accent = Theme::color(ThemePalette::Token::accentPrimary, *primary);
+        return std::abs(centre.red() - accent.red()) + std::abs(centre.green() - accent.green()) +
+                   std::abs(centre.blue() - accent.blue()) <
+               40;
+    };
+    EXPECT_TRUE(covered());
+    EXPECT_TRUE(primaryDrawn());
+
+    // Completed from its last step: gone, the page usable, the flag stored.
+    onboarding->viewModel().nextStep();
+    onboarding->viewModel().nextStep();
+    QTest::mouseClick(onboarding->footer()->primaryButton(), Qt::LeftButton);
+    EXPECT_FALSE(onboarding->isVisible());
+    EXPECT_TRUE(content.dashboard()->isEnabled() && content.sidebar()->isEnabled());
+    EXPECT_EQ(env.defaults->values[GestureSettingsStore::Keys::onboardingCompleted],
+              UserDefaults::Value(true));
+
+    // The window menu brings it back, from its first step, on a larger window too.
+    window.resize(1400, 900);
+    window.reopenOnboardingAction()->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(covered());
+    EXPECT_EQ(onboarding->viewModel().currentStep(), OnboardingStep::welcome);
+    EXPECT_TRUE(primaryDrawn());
+    EXPECT_LE((onboarding->card()->geometry().center() - content.rect().center()).manhattanLength(),
+              2);
+    Theme::setAnimationsEnabled(true);
+}
+
+}  // namespace
+}  // namespace quillorbitex

@@ -1,0 +1,341 @@
+// The rule editor as a user drives it: a real model on the simulated tap, strokes drawn through
+// the tap, buttons clicked, and keys sent as key events to the focused widget, where the
+// application-wide key monitor hears them.
+#include "Views/RuleEditor/CustomGestureWizard.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+#include "Application/QtKeyEventMonitor.h"
+#include "Models/ActionLabels.h"
+#include "Services/Capture/GestureClassifier.h"
+#include "ViewModels/AppModelTestEnvironment.h"
+#include "Views/Components/KeyCapGroup.h"
+#include "Views/Components/SegmentedPicker.h"
+#include "Views/Components/ThemedTextLabel.h"
+#include "Views/Dashboard/DebugTraceCanvas.h"
+#include "Views/RuleEditor/ActionStepView.h"
+#include "Views/RuleEditor/GestureRuleEditorState.h"
+#include "Views/RuleEditor/GestureStepView.h"
+#include "Views/RuleEditor/ReviewStepView.h"
+#include "Views/RuleEditor/RuleEditorTextField.h"
+#include "Views/Theme/AccentButton.h"
+#include "Views/Theme/GhostButton.h"
+#include "Views/Theme/Theme.h"
+#include "support/StrokeShapes.h"
+
+namespace quillorbitex {
+namespace {
+
+using testing::AppModelTestEnvironment;
+using testing::circle;
+using testing::polyline;
+using Mode = GestureRuleEditorMode;
+using Step = GestureRuleEditorStep;
+
+const std::vector<Point> kUpThenDown = polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
+const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+const GestureDescriptor kRightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
+const KeyboardShortcutDescriptor kControlShiftK{KeyboardKeyToken::k,
+                                                {ModifierKey::control, ModifierKey::shift}};
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Where a key typed now goes.
+QWidget* keyTarget(QWidget* window) {
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? focused : window;
+}
+
+class RuleEditorWidget : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Theme::setAnimationsEnabled(false);
+        env.workspace->addApplication({"org.example.Notes", "Notes", "/apps/notes.desktop"});
+        env.workspace->setSchemeHandler("https", {"web", "Web Browser", "/apps/web.desktop"});
+        env.build();
+    }
+    void TearDown() override {
+        delete wizard.data();
+        settle();
+    }
+
+    CustomGestureWizard& open(Mode mode, std::optional<GestureMapping> mapping = std::nullopt) {
+        wizard = new CustomGestureWizard(GestureRuleEditorContext::open(mode, std::move(mapping)),
+                                         *env.model, {env.workspace, keys});
+        wizard->show();
+        wizard->activateWindow();
+        settle();
+        return *wizard;
+    }
+
+    void storeRule(const GestureMapping& rule) {
+        env.store->replaceCustomMappings({rule});
+        env.model->syncMappingsFromStore();
+    }
+
+    void click(QAbstractButton* button) {
+        ASSERT_TRUE(button->isVisible() && button->isEnabled()) << button->text().toStdString();
+        QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+    }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(keyTarget(wizard), key, modifiers);
+        settle();
+    }
+
+    void chooseKind(GestureActionEditorKind kind) {
+        SegmentedPicker* picker = wizard->actionStep()->kindPicker();
+        click(picker->segment(static_cast<int>(kind)));
+    }
+
+    void typeInto(RuleEditorTextField* field, const QString& text) {
+        field->lineEdit()->setFocus();
+        QTest::keyClicks(field->lineEdit(), text);
+        settle();
+    }
+
+    AppModelTestEnvironment env;
+    std::shared_ptr<QtKeyEventMonitor> keys = std::make_shared<QtKeyEventMonitor>();
+    QPointer<CustomGestureWizard> wizard;
+};
+
+TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
+    CustomGestureWizard& editor = open(Mode::newRule);
+    EXPECT_FALSE(editor.backButton()->isVisible());
+    EXPECT_FALSE(editor.nextButton()->isEnabled());
+
+    click(editor.gestureStep()->captureButton());
+    EXPECT_EQ(editor.gestureStep()->statusLabel()->text(), "Armed. Draw a gesture now.");
+    env.drawStroke(circle({500, 500}, 80, 48));
+    settle();
+    EXPECT_EQ(editor.gestureStep()->statusLabel()->text(), "Captured freeform path");
+    ASSERT_TRUE(env.model->capturedGestureDraft().has_value());
+    EXPECT_EQ(editor.gestureStep()->trace()->points(), env.model->capturedGestureDraft()->points);
+    click(editor.nextButton());
+
+    ActionStepView* action = editor.actionStep();
+    EXPECT_FALSE(editor.nextButton()->isEnabled());
+    click(action->recordButton());
+    EXPECT_EQ(action->shortcutValue()->text(), "Listening for keys...");
+    // A modifier on its own and a key's repeats do not end the recording.
+    press(Qt::Key_Control, Qt::ControlModifier);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_J, Qt::NoModifier, "j", true);
+    QApplication::sendEvent(keyTarget(wizard), &repeat);
+    EXPECT_TRUE(editor.state().isRecordingShortcut());
+    press(Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(editor.state().isRecordingShortcut());
+    EXPECT_EQ(env.model->capturedKeyboardShortcutDraft(), kControlShiftK);
+    EXPECT_EQ(action->shortcutValue()->text(), displayLabel(kControlShiftK));
+    EXPECT_EQ(action->shortcutStatus()->text(), "Captured " + displayLabel(kControlShiftK) + ".");
+    EXPECT_EQ(action->actionPreview()->capLabels().size(), 3);
+    click(editor.nextButton());
+
+    // Return in the name field presses no button: the sheet stays on the review step.
+    typeInto(editor.reviewStep()->nameField(), "Loop");
+    press(Qt::Key_Return);
+    ASSERT_TRUE(wizard);
+    EXPECT_EQ(editor.state().step(), Step::review);
+    EXPECT_EQ(editor.saveButton()->text(), "Save Rule");
+    EXPECT_TRUE(editor.reviewStep()->previewLine()->text().startsWith("Loop  →  "));
+    click(editor.saveButton());
+
+    EXPECT_FALSE(wizard) << "a saved rule closes the sheet";
+    ASSERT_EQ(env.model->customMappings().size(), 1u);
+    const GestureMapping& saved = env.model->customMappings().front();
+    EXPECT_EQ(saved.action(), GestureAction::keyboardShortcut(kControlShiftK));
+    EXPECT_EQ(saved.name(), "Loop");
+    ASSERT_NE(saved.pattern().gestureTemplate(), nullptr);
+    EXPECT_EQ(saved.pattern().gestureTemplate()->name(), "Loop");
+    EXPECT_FALSE(env.model->isAwaitingGestureCapture());
+}
+
+TEST_F(RuleEditorWidget, RecordingRefusesKeysOutsideTheTableAndEscapeCancels) {
+    CustomGestureWizard& editor = open(Mode::newRule);
+    env.model->seedCapturedGestureDraft(kUpDown);
+    settle();
+    click(editor.nextButton());
+    ActionStepView* action = editor.actionStep();
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* status;
+    };
+    const std::vector<Case> cases = {
+        {Qt::Key_Comma, Qt::NoModifier, "That key combination could not be captured."},
+        {Qt::Key_Exclam, Qt::ShiftModifier, "That key combination could not be captured."},
+        {Qt::Key_Escape, Qt::ControlModifier, "Shortcut capture cancelled."},
+        {Qt::Key_Escape, Qt::NoModifier, "Shortcut capture cancelled."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
+        click(action->recordButton());
+        press(c.key, c.modifiers);
+        ASSERT_TRUE(wizard) << "the key went to the recorder, not the sheet";
+        EXPECT_FALSE(editor.state().isRecordingShortcut());
+        EXPECT_EQ(action->shortcutStatus()->text(), c.status);
+        EXPECT_FALSE(env.model->capturedKeyboardShortcutDraft().has_value());
+        EXPECT_FALSE(editor.nextButton()->isEnabled());
+    }
+
+    click(action->recordButton());
+    press(Qt::Key_F5);
+    EXPECT_TRUE(editor.nextButton()->isEnabled());
+    click(action->clearShortcutButton());
+    EXPECT_EQ(action->shortcutValue()->text(), "No shortcut recorded yet");
+    EXPECT_FALSE(action->shortcutStatus()->isVisible());
+    EXPECT_FALSE(editor.nextButton()->isEnabled());
+    EXPECT_TRUE(action->previewPlaceholder()->isVisible());
+
+    // Not recording, Escape closes the sheet, and with it the capture state.
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(wizard);
+    EXPECT_FALSE(env.model->capturedGestureDraft().has_value());
+}
+
+TEST_F(RuleEditorWidget, NoTextFieldKeepsTheFocusWhileRecording) {
+    CustomGestureWizard& editor = open(Mode::newRule);
+    env.model->seedCapturedGestureDraft(kUpDown);
+    settle();
+    click(editor.nextButton());
+    chooseKind(GestureActionEditorKind::openURL);
+    typeInto(editor.actionStep()->urlField(), "https://");
+    chooseKind(GestureActionEditorKind::keyboardShortcut);
+    editor.state().startShortcutRecording();
+    settle();
+    QWidget* focused = QApplication::focusWidget();
+    EXPECT_TRUE(focused == nullptr || !focused->testAttribute(Qt::WA_InputMethodEnabled));
+    press(Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(editor.state().openURLString(), "https://");
+}
+
+TEST_F(RuleEditorWidget, InvalidApplicationsAndURLsKeepNextDisabled) {
+    CustomGestureWizard& editor = open(Mode::newRule);
+    env.model->seedCapturedGestureDraft(kUpDown);
+    settle();
+    click(editor.nextButton());
+    ActionStepView* action = editor.actionStep();
+    struct Case {
+        GestureActionEditorKind kind;
+        const char* typed;
+        bool valid;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {GestureActionEditorKind::openApp, "org.example.Missing", false,
+         "No installed app has this ID."},
+        {GestureActionEditorKind::openApp, "org.example.Notes", true, "Resolved app: Notes"},
+        {GestureActionEditorKind::openURL, "not a url", false, "This URL is not valid yet."},
+        {GestureActionEditorKind::openURL, "ftp://example.com", false,
+         "No installed app is available to open this URL."},
+        {GestureActionEditorKind::openURL, "https://example.com", true, "Handled by Web Browser"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        chooseKind(c.kind);
+        const bool app = c.kind == GestureActionEditorKind::openApp;
+        RuleEditorTextField* field = app ? action->appField() : action->urlField();
+        field->lineEdit()->clear();
+        typeInto(field, QString::fromUtf8(c.typed));
+        ThemedTextLabel* validation = app ? action->appValidation() : action->urlValidation();
+        EXPECT_EQ(validation->text(), c.message);
+        EXPECT_EQ(validation->colorToken(),
+                  c.valid ? ThemePalette::Token::statusGreen : ThemePalette::Token::statusRed);
+        EXPECT_EQ(editor.nextButton()->isEnabled(), c.valid);
+    }
+}
+
+TEST_F(RuleEditorWidget, ChangingTheActionKeepsTheGesture) {
+    storeRule(GestureMapping(kRightDown, GestureAction::keyboardShortcut(kControlShiftK), {},
+                             "Tabs", GestureMappingSource::custom, true, {}));
+    CustomGestureWizard& editor = open(Mode::overrideCommand, env.model->mapping(kRightDown));
+    EXPECT_EQ(editor.state().step(), Step::action);
+    EXPECT_TRUE(editor.nextButton()->isEnabled());
+    EXPECT_EQ(editor.actionStep()->shortcutValue()->text(), displayLabel(kControlShiftK));
+
+    chooseKind(GestureActionEditorKind::predefined);
+    QComboBox* picker = editor.actionStep()->predefinedPicker();
+    picker->setCurrentIndex(picker->findData(QStringLiteral("newTab")));
+    Q_EMIT picker->activated(picker->currentIndex());
+    click(editor.nextButton());
+    EXPECT_EQ(editor.saveButton()->text(), "Save Action Override");
+    click(editor.saveButton());
+
+    EXPECT_FALSE(wizard);
+    ASSERT_EQ(env.model->customMappings().size(), 1u);
+    EXPECT_EQ(env.model->customMappings().front().pattern(), kRightDown);
+    EXPECT_EQ(env.model->customMappings().front().action(),
+              GestureAction::predefined(PredefinedAction::newTab));
+    EXPECT_EQ(env.model->customMappings().front().name(), "Tabs");
+}
+
+TEST_F(RuleEditorWidget, ChangingTheGestureKeepsActionNameSwitchAndScopes) {
+    const GestureAppScopeRule allowed("org.example.Notes", "Notes", true);
+    const auto action = GestureAction::openURL("https://example.com");
+    storeRule(GestureMapping(kRightDown, action, {}, "Docs", GestureMappingSource::custom, false,
+                             {allowed}));
+    CustomGestureWizard& editor = open(Mode::overrideGesture, env.model->mapping(kRightDown));
+    EXPECT_TRUE(env.model->isAwaitingGestureCapture());
+    EXPECT_FALSE(editor.nextButton()->isEnabled());
+    env.drawStroke(kUpThenDown);
+    settle();
+    click(editor.nextButton());
+    click(editor.nextButton());
+    EXPECT_EQ(editor.reviewStep()->helperText()->text(),
+              "Saving will move this rule to the new gesture and remove the original gesture "
+              "binding.");
+    click(editor.saveButton());
+
+    EXPECT_FALSE(wizard);
+    ASSERT_EQ(env.model->customMappings().size(), 1u);
+    const GestureMapping& moved = env.model->customMappings().front();
+    EXPECT_EQ(moved.pattern(), kUpDown);
+    EXPECT_EQ(moved.action(), action);
+    EXPECT_EQ(moved.name(), "Docs");
+    EXPECT_FALSE(moved.isEnabled());
+    EXPECT_EQ(moved.appScopeRules(), std::vector{allowed});
+}
+
+TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {
+    struct Case {
+        const char* label;
+        std::function<void(CustomGestureWizard&)> leave;
+    };
+    const std::vector<Case> cases = {
+        {"close", [](CustomGestureWizard& w) { w.closeButton()->click(); }},
+        {"cancel", [](CustomGestureWizard& w) { w.cancelButton()->click(); }},
+        {"window manager", [](CustomGestureWizard& w) { w.close(); }},
+        {"window beneath closes", [](CustomGestureWizard& w) { delete &w; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        CustomGestureWizard& editor = open(Mode::newRule);
+        click(editor.gestureStep()->captureButton());
+        env.model->setCapturedKeyboardShortcutDraft(kControlShiftK);
+        editor.state().startShortcutRecording();
+        ASSERT_TRUE(env.model->isAwaitingGestureCapture());
+        c.leave(editor);
+        settle();
+        EXPECT_FALSE(wizard);
+        EXPECT_FALSE(env.model->isAwaitingGestureCapture());
+        EXPECT_FALSE(env.model->capturedKeyboardShortcutDraft().has_value());
+        // The key monitor is gone: keys reach widgets again.
+        QLineEdit field;
+        field.show();
+        field.setFocus();
+        QTest::keyClick(&field, Qt::Key_K);
+        EXPECT_EQ(field.text(), "k");
+    }
+}
+
+}  // namespace
+}  // namespace quillorbitex
