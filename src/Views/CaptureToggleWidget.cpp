@@ -11,6 +11,7 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/Theme.h"
 
@@ -24,12 +25,6 @@ constexpr double kCornerRadius = 10;
 constexpr int kPadding = 14;
 constexpr int kDotSize = 6;
 constexpr int kGlowRadius = 3;
-
-QColor mix(const QColor& from, const QColor& to, double t) {
-    const auto channel = [t](float a, float b) { return a + (b - a) * static_cast<float>(t); };
-    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
-                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
-}
 
 // A switch drawn with the theme: an accent track with the knob at the right while on, a muted
 // track with the knob at the left while off. Its position follows `progress`.
@@ -51,8 +46,8 @@ protected:
         const QRectF track = QRectF(rect()).adjusted(1, 1, -1, -1);
         const double radius = track.height() / 2;
         painter.setPen(Qt::NoPen);
-        painter.setBrush(mix(Theme::color(Token::borderStrong, *this),
-                             Theme::color(Token::accentPrimary, *this), t));
+        painter.setBrush(Theme::mix(Theme::color(Token::borderStrong, *this),
+                                    Theme::color(Token::accentPrimary, *this), t));
         painter.drawRoundedRect(track, radius, radius);
         if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
             painter.setBrush(Qt::NoBrush);
@@ -79,12 +74,11 @@ CaptureToggleWidget::CaptureToggleWidget(AppModel& model, QWidget* parent)
       caption_(new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                    ThemedTextLabel::Overflow::none, this)),
       dot_(new QWidget(this)),
-      switch_(nullptr) {
-    setObjectName(QStringLiteral("CaptureToggle"));
-    setAccessibleDescription(objectName());
+      switch_(nullptr),
+      progress_(this, std::chrono::milliseconds(200)) {
+    setAccessibilityIdentifier(*this, QStringLiteral("CaptureToggle"));
     switch_ = new CaptureSwitch(*this, this);
-    switch_->setObjectName(QStringLiteral("CaptureToggleControl"));
-    switch_->setAccessibleDescription(switch_->objectName());
+    setAccessibilityIdentifier(*switch_, QStringLiteral("CaptureToggleControl"));
     // The dot is drawn by the card (with its glow, which reaches past the dot's own box).
     dot_->setFixedSize(kDotSize + 2 * kGlowRadius, kDotSize + 2 * kGlowRadius);
     dot_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -103,24 +97,21 @@ CaptureToggleWidget::CaptureToggleWidget(AppModel& model, QWidget* parent)
     connect(switch_, &QAbstractButton::clicked, this,
             [this](bool checked) { model_.setCaptureEnabled(checked); });
     connect(&model_, &AppModel::isCaptureEnabledChanged, this, &CaptureToggleWidget::followModel);
-    animation_.setDuration(200);
-    animation_.setEasingCurve(Theme::easeOut());
-    connect(&animation_, &QVariantAnimation::valueChanged, this,
-            [this](const QVariant& value) { setProgress(value.toDouble()); });
+    connect(&progress_, &EasedProgress::progressChanged, switch_, [this] { switch_->update(); });
 
     // The first state is shown as it is, without easing into it.
     switch_->setChecked(model_.isCaptureEnabled());
-    progress_ = model_.isCaptureEnabled() ? 1.0 : 0.0;
+    progress_.jumpTo(model_.isCaptureEnabled());
     retranslate();
 }
 
 QColor CaptureToggleWidget::dotColor() const {
-    return mix(Theme::color(Token::textTertiary, *this), Theme::color(Token::statusGreen, *this),
-               progress_);
+    return Theme::mix(Theme::color(Token::textTertiary, *this),
+                      Theme::color(Token::statusGreen, *this), progress_.progress());
 }
 
 double CaptureToggleWidget::glowOpacity() const {
-    return 0.5 * progress_;
+    return 0.5 * progress_.progress();
 }
 
 void CaptureToggleWidget::followModel() {
@@ -129,21 +120,7 @@ void CaptureToggleWidget::followModel() {
         const QSignalBlocker blocker(switch_);
         switch_->setChecked(enabled);
     }
-    const double target = enabled ? 1.0 : 0.0;
-    animation_.stop();
-    if (!Theme::animationsEnabled() || progress_ == target) {
-        setProgress(target);
-        return;
-    }
-    animation_.setStartValue(progress_);
-    animation_.setEndValue(target);
-    animation_.start();
-}
-
-void CaptureToggleWidget::setProgress(double progress) {
-    progress_ = progress;
-    update();
-    switch_->update();
+    progress_.moveTo(enabled);
 }
 
 void CaptureToggleWidget::retranslate() {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QFrame>
-#include <QVariantAnimation>
+
+#include "Views/Theme/EasedProgress.h"
 
 class QAbstractButton;
 
@@ -25,7 +26,7 @@ public:
     // The dot's colour and its glow's opacity as drawn now.
     QColor dotColor() const;
     double glowOpacity() const;
-    double progress() const { return progress_; }
+    double progress() const { return progress_.progress(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,15 +35,13 @@ protected:
 private:
     void retranslate();
     void followModel();
-    void setProgress(double progress);
 
     AppModel& model_;
     ThemedTextLabel* caption_;
     QWidget* dot_;
     QAbstractButton* switch_;
     // 0 off, 1 on, eased in between; drives the dot and the switch together.
-    double progress_ = 0;
-    QVariantAnimation animation_;
+    EasedProgress progress_;
 };
 
 }  // namespace quillorbitex

@@ -6,6 +6,7 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/GhostButton.h"
 
@@ -17,8 +18,7 @@ using Token = ThemePalette::Token;
 
 QWidget* invisibleElement(const QString& identifier, QWidget* parent) {
     auto* element = new QWidget(parent);
-    element->setObjectName(identifier);
-    element->setAccessibleDescription(identifier);
+    setAccessibilityIdentifier(*element, identifier);
     element->setFixedSize(1, 1);
     element->setAttribute(Qt::WA_TransparentForMouseEvents);
     return element;
@@ -35,8 +35,7 @@ DashboardHeaderBar::DashboardHeaderBar(AppModel& model, QWidget* parent)
       monitorStatus_(invisibleElement(QStringLiteral("MonitorStatusValue"), this)),
       checkForUpdates_(new GhostButton({}, this)) {
     setObjectName(QStringLiteral("DashboardHeaderBar"));
-    checkForUpdates_->setObjectName(QStringLiteral("Overview_CheckForUpdatesButton"));
-    checkForUpdates_->setAccessibleDescription(checkForUpdates_->objectName());
+    setAccessibilityIdentifier(*checkForUpdates_, QStringLiteral("Overview_CheckForUpdatesButton"));
     // Fixed at start-up: the build's feed and the action the application installed.
     checkForUpdates_->setEnabled(model_.updateSupportAvailable() &&
                                  static_cast<bool>(model_.checkForUpdatesAction()));

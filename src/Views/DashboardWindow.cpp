@@ -7,6 +7,7 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/ContentView.h"
 
 namespace quillorbitex {
@@ -18,8 +19,7 @@ DashboardWindow::DashboardWindow(AppModel& model, bool offersUpdateCommand, Exec
       content_(new ContentView(model, mainExecutor, this)),
       menu_(new QMenu(this)),
       reopenOnboarding_(new QAction(this)) {
-    setObjectName(QStringLiteral("dashboard"));
-    setAccessibleDescription(objectName());
+    setAccessibilityIdentifier(*this, QStringLiteral("dashboard"));
     // Window managers and tests tell the dashboard from the program's other windows by its role.
     setWindowRole(QStringLiteral("dashboard"));
     setCentralWidget(content_);

@@ -9,6 +9,7 @@
 
 #include "Localization/L10n.h"
 #include "Views/CaptureToggleWidget.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/Icons.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/Theme.h"
@@ -82,10 +83,10 @@ class SectionRow final : public QAbstractButton {
 public:
     SectionRow(DashboardSection section, QWidget* parent)
         : QAbstractButton(parent), section_(section) {
-        setObjectName(QStringLiteral("DashboardSidebar_") +
-                      QString::fromLatin1(rawValue(section).data(),
-                                          static_cast<qsizetype>(rawValue(section).size())));
-        setAccessibleDescription(objectName());
+        setAccessibilityIdentifier(
+            *this, QStringLiteral("DashboardSidebar_") +
+                       QString::fromLatin1(rawValue(section).data(),
+                                           static_cast<qsizetype>(rawValue(section).size())));
         setFixedHeight(kRowHeight);
         setCursor(Qt::PointingHandCursor);
         setFont(Theme::font(Theme::Font::heading3));

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "Localization/L10n.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/Icons.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/AccentButton.h"
@@ -28,8 +29,7 @@ ThemedTextLabel* textLabel(const QString& text, Theme::Font font, Token color, Q
 }
 
 void identify(QWidget* widget, const char* identifier, const QString& label = {}) {
-    widget->setObjectName(QString::fromLatin1(identifier));
-    widget->setAccessibleDescription(QString::fromLatin1(identifier));
+    setAccessibilityIdentifier(*widget, QString::fromLatin1(identifier));
     if (!label.isEmpty()) {
         widget->setAccessibleName(label);
     }

@@ -123,7 +123,7 @@ TEST_F(ThemeWidgetTest, PressedAccentButtonShrinksAndLosesItsShadow) {
     EXPECT_EQ(qAlpha(render(button).pixel(1, 20)), 255);
 }
 
-TEST_F(ThemeWidgetTest, PressAnimationEasesToTheEndState) {
+TEST_F(ThemeWidgetTest, PressEasesToTheEndState) {
     Theme::setAnimationsEnabled(true);
     AccentButton accent(QStringLiteral("Continue"));
     GhostButton ghost(QStringLiteral("Cancel"));

@@ -9,6 +9,7 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Components/Visibility.h"
 #include "Views/Theme/GhostButton.h"
@@ -24,11 +25,6 @@ constexpr double kBarRadius = 2;
 constexpr double kCornerRadius = 10;
 constexpr int kHorizontalPadding = 16;
 constexpr int kVerticalPadding = 14;
-
-void setIdentifier(QWidget* widget, const QString& identifier) {
-    widget->setObjectName(identifier);
-    widget->setAccessibleDescription(identifier);
-}
 
 }  // namespace
 
@@ -51,9 +47,9 @@ public:
                                       ThemedTextLabel::Overflow::wrap, this)),
           first_(new GhostButton({}, this)),
           second_(new GhostButton({}, this)) {
-        setIdentifier(pill_, pillIdentifier);
+        setAccessibilityIdentifier(*pill_, pillIdentifier);
         for (const auto& [button, action] : {std::pair{first_, &first}, {second_, &second}}) {
-            setIdentifier(button, QString::fromLatin1(action->identifier));
+            setAccessibilityIdentifier(*button, QString::fromLatin1(action->identifier));
             QObject::connect(button, &QAbstractButton::clicked, this, action->run);
         }
 
@@ -93,19 +89,13 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        QPainterPath shape;
-        shape.addRoundedRect(outline, kCornerRadius, kCornerRadius);
-        painter.fillPath(shape, Theme::color(Token::bgElevated, *this));
-        painter.save();
-        painter.setClipPath(shape);
-        QPainterPath bar;
-        bar.addRoundedRect(QRectF(0, 0, kBarWidth, height()), kBarRadius, kBarRadius);
-        painter.fillPath(bar, Theme::color(pill_->state().colorToken(), *this));
-        painter.restore();
-        painter.setPen(QPen(Theme::color(Token::borderSubtle, *this), 1));
-        painter.drawPath(shape);
+        Theme::paintPanel(
+            painter, *this, kCornerRadius, Token::bgElevated, Token::borderSubtle,
+            [this](QPainter& inside) {
+                QPainterPath bar;
+                bar.addRoundedRect(QRectF(0, 0, kBarWidth, height()), kBarRadius, kBarRadius);
+                inside.fillPath(bar, Theme::color(pill_->state().colorToken(), *this));
+            });
     }
 
 private:

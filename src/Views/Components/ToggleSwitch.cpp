@@ -15,34 +15,25 @@ constexpr int kHeight = 22;
 constexpr double kKnobInset = 2.5;
 constexpr double kDisabledOpacity = 0.45;
 
-QColor mix(const QColor& from, const QColor& to, double t) {
-    const auto channel = [t](float a, float b) { return a + (b - a) * static_cast<float>(t); };
-    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
-                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
-}
-
 }  // namespace
 
-ToggleSwitch::ToggleSwitch(QWidget* parent) : QAbstractButton(parent) {
+ToggleSwitch::ToggleSwitch(QWidget* parent)
+    : QAbstractButton(parent), knob_(this, std::chrono::milliseconds(animationMilliseconds)) {
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    animation_.setDuration(animationMilliseconds);
-    animation_.setEasingCurve(Theme::easeOut());
-    connect(&animation_, &QVariantAnimation::valueChanged, this,
-            [this](const QVariant& value) { setPosition(value.toDouble()); });
 }
 
 void ToggleSwitch::checkStateSet() {
     // Views follow their model with signals blocked, so the knob is moved from these two hooks
     // rather than from toggled().
-    moveKnob(isChecked());
+    knob_.moveTo(isChecked());
 }
 
 void ToggleSwitch::nextCheckState() {
     QAbstractButton::nextCheckState();
-    moveKnob(isChecked());
+    knob_.moveTo(isChecked());
 }
 
 void ToggleSwitch::setTint(ThemePalette::Token tint) {
@@ -51,8 +42,8 @@ void ToggleSwitch::setTint(ThemePalette::Token tint) {
 }
 
 QColor ToggleSwitch::currentTrackColor() const {
-    return mix(Theme::color(ThemePalette::Token::borderStrong, *this), Theme::color(tint_, *this),
-               position_);
+    return Theme::mix(Theme::color(ThemePalette::Token::borderStrong, *this),
+                      Theme::color(tint_, *this), position());
 }
 
 QSize ToggleSwitch::sizeHint() const {
@@ -61,24 +52,6 @@ QSize ToggleSwitch::sizeHint() const {
 
 QSize ToggleSwitch::minimumSizeHint() const {
     return sizeHint();
-}
-
-void ToggleSwitch::moveKnob(bool on) {
-    const double target = on ? 1.0 : 0.0;
-    animation_.stop();
-    if (!Theme::animationsEnabled() || position_ == target) {
-        setPosition(target);
-        return;
-    }
-    // From where the knob is, so that a quick second click turns it back smoothly.
-    animation_.setStartValue(position_);
-    animation_.setEndValue(target);
-    animation_.start();
-}
-
-void ToggleSwitch::setPosition(double position) {
-    position_ = position;
-    update();
 }
 
 bool ToggleSwitch::hitButton(const QPoint& pos) const {
@@ -108,7 +81,7 @@ void ToggleSwitch::paintEvent(QPaintEvent*) {
 
     const double knob = track.height() - 2 * kKnobInset;
     const double travel = track.width() - 2 * kKnobInset - knob;
-    const QRectF knobRect(track.left() + kKnobInset + travel * position_, track.top() + kKnobInset,
+    const QRectF knobRect(track.left() + kKnobInset + travel * position(), track.top() + kKnobInset,
                           knob, knob);
     // A faint shadow under the knob lifts it off a light track.
     painter.setPen(Qt::NoPen);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QVariantAnimation>
 
 #include "Application/ThemePalette.h"
+#include "Views/Theme/EasedProgress.h"
 
 namespace quillorbitex {
 
@@ -27,7 +27,7 @@ public:
     void setTint(ThemePalette::Token tint);
 
     // Where the knob is drawn now: 0 at the off end, 1 at the on end.
-    double position() const { return position_; }
+    double position() const { return knob_.progress(); }
     // The track's colour drawn now, between the off colour and the tint.
     QColor currentTrackColor() const;
 
@@ -41,12 +41,8 @@ protected:
     void nextCheckState() override;
 
 private:
-    void moveKnob(bool on);
-    void setPosition(double position);
-
     ThemePalette::Token tint_ = ThemePalette::Token::accentPrimary;
-    double position_ = 0;
-    QVariantAnimation animation_;
+    EasedProgress knob_;
 };
 
 }  // namespace quillorbitex

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "Localization/L10n.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/AccentButton.h"
@@ -18,8 +19,7 @@ CustomGestureLaunchCard::CustomGestureLaunchCard(QWidget* parent)
                                        ThemedTextLabel::Overflow::wrap, this)),
       createButton_(new AccentButton({}, false, this)) {
     const QString identifier = QStringLiteral("CustomGesture_OpenWizardButton");
-    createButton_->setObjectName(identifier);
-    createButton_->setAccessibleDescription(identifier);
+    setAccessibilityIdentifier(*createButton_, identifier);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(8);

@@ -5,21 +5,13 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Components/Visibility.h"
 #include "Views/Dashboard/EditableGestureRuleRow.h"
 #include "Views/Dashboard/GestureRuleRowContent.h"
 
 namespace quillorbitex {
-
-namespace {
-
-void setIdentifier(QWidget* widget, const QString& identifier) {
-    widget->setObjectName(identifier);
-    widget->setAccessibleDescription(identifier);
-}
-
-}  // namespace
 
 CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
     : QWidget(parent),
@@ -30,8 +22,8 @@ CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
                                       ThemedTextLabel::Overflow::wrap, this)),
       rowsHost_(new QWidget(this)),
       rows_(new QVBoxLayout(rowsHost_)) {
-    setIdentifier(this, QStringLiteral("CustomGestureList"));
-    setIdentifier(emptyState_, QStringLiteral("CustomGestureEmptyState"));
+    setAccessibilityIdentifier(*this, QStringLiteral("CustomGestureList"));
+    setAccessibilityIdentifier(*emptyState_, QStringLiteral("CustomGestureEmptyState"));
     emptyState_->setContentsMargins(0, 8, 0, 8);
     rows_->setContentsMargins(0, 0, 0, 0);
     rows_->setSpacing(8);
@@ -68,7 +60,7 @@ EditableGestureRuleRow* CustomGestureListView::row(const GestureDescriptor& patt
 
 CustomGestureListView::Entry CustomGestureListView::makeEntry(const GestureMapping& rule) {
     auto* container = new QWidget(rowsHost_);
-    setIdentifier(container, customRuleEntryIdentifier(rule.pattern()));
+    setAccessibilityIdentifier(*container, customRuleEntryIdentifier(rule.pattern()));
     auto* row = new EditableGestureRuleRow(model_, rule, L10N_KEY("Delete"), container);
     auto* layout = new QVBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);

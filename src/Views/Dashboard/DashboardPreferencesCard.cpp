@@ -10,6 +10,7 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/PickerRow.h"
 #include "Views/Components/SegmentedPicker.h"
 #include "Views/Components/ThemedTextLabel.h"
@@ -55,16 +56,11 @@ QHBoxLayout* titleLine(QVBoxLayout* row, QWidget* title, QWidget* trailing) {
     return line;
 }
 
-void setIdentifier(QWidget* widget, const QString& identifier) {
-    widget->setObjectName(identifier);
-    widget->setAccessibleDescription(identifier);
-}
-
 }  // namespace
 
 DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* parent)
     : QWidget(parent), model_(model) {
-    setIdentifier(this, QStringLiteral("DashboardPreferencesCard"));
+    setAccessibilityIdentifier(*this, QStringLiteral("DashboardPreferencesCard"));
     auto* frame = new DarkCardFrame(this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -82,7 +78,8 @@ DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* par
                                           ThemedTextLabel::Overflow::none, frame);
     titleLine(row, thresholdTitle_, thresholdValue_);
     thresholdSlider_ = new QSlider(Qt::Horizontal, frame);
-    setIdentifier(thresholdSlider_, QStringLiteral("Overview_MatchingThresholdSlider"));
+    setAccessibilityIdentifier(*thresholdSlider_,
+                               QStringLiteral("Overview_MatchingThresholdSlider"));
     thresholdSlider_->setRange(thresholdSliderMinimum, thresholdSliderMaximum);
     thresholdSlider_->setSingleStep(1);
     thresholdSlider_->setPageStep(1);
@@ -97,7 +94,8 @@ DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* par
     row = addRow(card);
     updateTitle_ = rowTitle(frame);
     updateSwitch_ = new ToggleSwitch(frame);
-    setIdentifier(updateSwitch_, QStringLiteral("Overview_AutomaticUpdateChecksToggle"));
+    setAccessibilityIdentifier(*updateSwitch_,
+                               QStringLiteral("Overview_AutomaticUpdateChecksToggle"));
     titleLine(row, updateTitle_, updateSwitch_);
     updateNote_ = note(frame);
     row->addWidget(updateNote_);
@@ -105,7 +103,7 @@ DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* par
     row = addRow(card);
     loginTitle_ = rowTitle(frame);
     loginSwitch_ = new ToggleSwitch(frame);
-    setIdentifier(loginSwitch_, QStringLiteral("Overview_OpenAtLoginToggle"));
+    setAccessibilityIdentifier(*loginSwitch_, QStringLiteral("Overview_OpenAtLoginToggle"));
     titleLine(row, loginTitle_, loginSwitch_);
     loginNote_ = note(frame);
     row->addWidget(loginNote_);
@@ -114,7 +112,7 @@ DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* par
     languageTitle_ = rowTitle(frame);
     row->addWidget(languageTitle_);
     languagePicker_ = new QComboBox(frame);
-    setIdentifier(languagePicker_, QStringLiteral("Overview_LanguageOverridePicker"));
+    setAccessibilityIdentifier(*languagePicker_, QStringLiteral("Overview_LanguageOverridePicker"));
     languagePicker_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // As tall as the theme's segmented picker below it.
     languagePicker_->setMinimumHeight(28);
@@ -127,7 +125,7 @@ DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* par
     themeTitle_ = rowTitle(frame);
     row->addWidget(themeTitle_);
     themePicker_ = new SegmentedPicker(frame);
-    setIdentifier(themePicker_, QStringLiteral("Overview_ThemeOverridePicker"));
+    setAccessibilityIdentifier(*themePicker_, QStringLiteral("Overview_ThemeOverridePicker"));
     row->addWidget(themePicker_, 0, Qt::AlignLeft);
     themeNote_ = note(frame);
     row->addWidget(themeNote_);

@@ -11,6 +11,7 @@
 #include "Localization/L10n.h"
 #include "Platform/MainExecutor.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Dashboard/CustomRulesSectionContent.h"
 #include "Views/Dashboard/GestureDebugSectionView.h"
 #include "Views/Dashboard/OverviewSectionContent.h"
@@ -130,8 +131,7 @@ DashboardView::DashboardView(AppModel& model, Executor* mainExecutor, QWidget* p
             sectionWidget(DashboardSection::debugging)));
     // Automation knows the whole debugging section, header included, by this identifier.
     QWidget* debugging = sections_[DashboardSection::debugging].wrapper;
-    debugging->setObjectName(QStringLiteral("GestureDebugSection"));
-    debugging->setAccessibleDescription(debugging->objectName());
+    setAccessibilityIdentifier(*debugging, QStringLiteral("GestureDebugSection"));
     // Sections keep their own heights; a short page leaves the space below the last one.
     pageLayout->addStretch(1);
 

@@ -31,6 +31,7 @@ using Token = ThemePalette::Token;
 
 constexpr int kGlyphSize = 44;
 constexpr int kFieldMinimumWidth = 200;
+constexpr double kFieldCornerRadius = 8;
 
 // The rule's name; a double click starts the rename (a single click does nothing).
 class NameLabel final : public ThemedTextLabel {
@@ -76,13 +77,7 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         {
             QPainter painter(this);
-            painter.setRenderHint(QPainter::Antialiasing);
-            const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-            QPainterPath shape;
-            shape.addRoundedRect(outline, 8, 8);
-            painter.fillPath(shape, Theme::color(Token::bgHover, *this));
-            painter.setPen(QPen(Theme::color(Token::borderSubtle, *this), 1));
-            painter.drawPath(shape);
+            Theme::paintPanel(painter, *this, kFieldCornerRadius, Token::bgHover);
         }
         QLineEdit::paintEvent(event);
     }

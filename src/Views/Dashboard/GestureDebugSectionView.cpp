@@ -13,6 +13,7 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "ViewModels/OverlayDebugStore.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/StatusPill.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/DebugTraceCanvas.h"
@@ -27,11 +28,6 @@ using Token = ThemePalette::Token;
 
 constexpr int kLogPadding = 12;
 constexpr double kLogCornerRadius = 14;
-
-void setIdentifier(QWidget* widget, const QString& identifier) {
-    widget->setObjectName(identifier);
-    widget->setAccessibleDescription(identifier);
-}
 
 // A button without chrome: its label in semibold caption type and the accent text colour.
 class PlainTextButton final : public QAbstractButton {
@@ -121,13 +117,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kLogCornerRadius,
-                             kLogCornerRadius);
-        painter.fillPath(shape, Theme::color(Token::bgSunken, *this));
-        painter.setPen(QPen(Theme::color(Token::borderSubtle, *this), 1));
-        painter.drawPath(shape);
+        Theme::paintPanel(painter, *this, kLogCornerRadius, Token::bgSunken);
     }
 };
 
@@ -146,7 +136,7 @@ public:
         QFont font = title_->font();
         font.setCapitalization(QFont::AllUppercase);
         title_->setFont(font);
-        setIdentifier(value_, identifier);
+        setAccessibilityIdentifier(*value_, identifier);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(6);
@@ -175,7 +165,7 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     auto* traceCard = new DarkCardFrame(this);
     traceCard->contentLayout()->setSpacing(12);
     auto* header = new QWidget(traceCard);
-    setIdentifier(header, QStringLiteral("DebugOverlayStateValue"));
+    setAccessibilityIdentifier(*header, QStringLiteral("DebugOverlayStateValue"));
     traceTitle_ = new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
                                       ThemedTextLabel::Overflow::none, header);
     overlayPill_ = new StatusPill(StatusPill::State::amber({}), header);
@@ -185,7 +175,7 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     headerLayout->addStretch(1);
     headerLayout->addWidget(overlayPill_);
     canvas_ = new DebugTraceCanvas({}, traceCard);
-    setIdentifier(canvas_, QStringLiteral("DebugTraceCanvas"));
+    setAccessibilityIdentifier(*canvas_, QStringLiteral("DebugTraceCanvas"));
     traceHelp_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
                                      ThemedTextLabel::Overflow::wrap, traceCard);
     traceCard->contentLayout()->addWidget(header);
@@ -229,12 +219,12 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     logHeading->addWidget(logTitle_);
     logHeading->addWidget(logSubtitle_);
     copyLog_ = new PlainTextButton(logCard);
-    setIdentifier(copyLog_, QStringLiteral("CopyOverlayLogButton"));
+    setAccessibilityIdentifier(*copyLog_, QStringLiteral("CopyOverlayLogButton"));
     auto* logHeader = new QHBoxLayout;
     logHeader->addLayout(logHeading, 1);
     logHeader->addWidget(copyLog_, 0, Qt::AlignVCenter);
     log_ = new LogView(nullptr);
-    setIdentifier(log_, QStringLiteral("OverlayDebugLogValue"));
+    setAccessibilityIdentifier(*log_, QStringLiteral("OverlayDebugLogValue"));
     logCard->contentLayout()->addLayout(logHeader);
     logCard->contentLayout()->addWidget(new LogPanel(log_, logCard));
 

@@ -72,13 +72,7 @@ QString OverviewMetricCard::detail() const {
 
 void OverviewMetricCard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QPainterPath shape;
-    shape.addRoundedRect(outline, kCornerRadius, kCornerRadius);
-    painter.fillPath(shape, Theme::color(Token::bgElevated, *this));
-    painter.setPen(QPen(Theme::color(Token::borderSubtle, *this), 1));
-    painter.drawPath(shape);
+    Theme::paintPanel(painter, *this, kCornerRadius, Token::bgElevated);
 }
 
 }  // namespace quillorbitex

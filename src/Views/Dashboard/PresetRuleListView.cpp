@@ -4,6 +4,7 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Dashboard/EditableGestureRuleRow.h"
 #include "Views/Dashboard/RemovedPresetRuleRow.h"
 
@@ -16,8 +17,7 @@ QWidget* PresetRuleListView::Entry::widget() const {
 PresetRuleListView::PresetRuleListView(AppModel& model, QWidget* parent)
     : QWidget(parent), model_(model), layout_(new QVBoxLayout(this)) {
     const QString identifier = QStringLiteral("GestureMappingList");
-    setObjectName(identifier);
-    setAccessibleDescription(identifier);
+    setAccessibilityIdentifier(*this, identifier);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(8);
     for (const GestureMapping& preset : model_.builtInMappings()) {

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Dashboard/GestureRuleRowContent.h"
 #include "Views/Theme/Theme.h"
 
@@ -19,8 +20,7 @@ constexpr double kCornerRadius = 10;
 RuleCardFrame::RuleCardFrame(const GestureDescriptor& pattern, QWidget* parent)
     : QWidget(parent), contentLine_(new QHBoxLayout), buttonLine_(new QHBoxLayout) {
     const QString identifier = gestureRuleRowIdentifier(pattern);
-    setObjectName(identifier);
-    setAccessibleDescription(identifier);
+    setAccessibilityIdentifier(*this, identifier);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(12);
@@ -32,13 +32,7 @@ RuleCardFrame::RuleCardFrame(const GestureDescriptor& pattern, QWidget* parent)
 
 void RuleCardFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QPainterPath shape;
-    shape.addRoundedRect(outline, kCornerRadius, kCornerRadius);
-    painter.fillPath(shape, Theme::color(ThemePalette::Token::bgElevated, *this));
-    painter.setPen(QPen(Theme::color(ThemePalette::Token::borderSubtle, *this), 1));
-    painter.drawPath(shape);
+    Theme::paintPanel(painter, *this, kCornerRadius, ThemePalette::Token::bgElevated);
 }
 
 }  // namespace quillorbitex

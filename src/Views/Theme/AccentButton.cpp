@@ -36,9 +36,9 @@ AccentButton::AccentButton(const QString& text, bool isDestructive, QWidget* par
     shadow_->setBlurRadius(kShadowBlurRadius);
     shadow_->setOffset(0, kShadowOffsetY);
     setGraphicsEffect(shadow_);
-    connect(this, &QAbstractButton::pressed, this, [this] { press_.setPressed(true); });
-    connect(this, &QAbstractButton::released, this, [this] { press_.setPressed(false); });
-    connect(&press_, &PressAnimation::progressChanged, this, [this] { updateShadow(); });
+    connect(this, &QAbstractButton::pressed, this, [this] { press_.moveTo(true); });
+    connect(this, &QAbstractButton::released, this, [this] { press_.moveTo(false); });
+    connect(&press_, &EasedProgress::progressChanged, this, [this] { updateShadow(); });
     updateShadow();
 }
 

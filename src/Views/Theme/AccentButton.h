@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "Views/Theme/PressAnimation.h"
+#include "Views/Theme/EasedProgress.h"
 
 class QGraphicsDropShadowEffect;
 
@@ -38,7 +38,7 @@ private:
     void updateShadow();
 
     bool isDestructive_;
-    PressAnimation press_;
+    EasedProgress press_;
     QGraphicsDropShadowEffect* shadow_;
 };
 

@@ -21,13 +21,7 @@ DarkCardFrame::DarkCardFrame(QWidget* parent) : QFrame(parent), layout_(new QVBo
 
 void DarkCardFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QPainterPath shape;
-    shape.addRoundedRect(outline, kCornerRadius, kCornerRadius);
-    painter.fillPath(shape, Theme::color(ThemePalette::Token::bgElevated, *this));
-    painter.setPen(QPen(Theme::color(ThemePalette::Token::borderSubtle, *this), 1));
-    painter.drawPath(shape);
+    Theme::paintPanel(painter, *this, kCornerRadius, ThemePalette::Token::bgElevated);
 }
 
 }  // namespace quillorbitex

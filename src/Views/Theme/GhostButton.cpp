@@ -15,12 +15,6 @@ constexpr double kCornerRadius = 9;
 constexpr int kHorizontalPadding = 14;
 constexpr int kVerticalPadding = 9;
 
-QColor mix(const QColor& from, const QColor& to, double t) {
-    const auto channel = [t](float a, float b) { return a + (b - a) * static_cast<float>(t); };
-    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
-                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
-}
-
 }  // namespace
 
 GhostButton::GhostButton(const QString& text, QWidget* parent)
@@ -28,8 +22,8 @@ GhostButton::GhostButton(const QString& text, QWidget* parent)
     setFont(Theme::systemFont(14, QFont::Medium));
     setAutoDefault(false);
     setCursor(Qt::PointingHandCursor);
-    connect(this, &QAbstractButton::pressed, this, [this] { press_.setPressed(true); });
-    connect(this, &QAbstractButton::released, this, [this] { press_.setPressed(false); });
+    connect(this, &QAbstractButton::pressed, this, [this] { press_.moveTo(true); });
+    connect(this, &QAbstractButton::released, this, [this] { press_.moveTo(false); });
 }
 
 void GhostButton::setTextColorToken(std::optional<ThemePalette::Token> token) {
@@ -41,15 +35,15 @@ QColor GhostButton::currentTextColor() const {
     if (textColorToken_) {
         return Theme::color(*textColorToken_, *this);
     }
-    return mix(Theme::color(ThemePalette::Token::textSecondary, *this),
-               Theme::color(ThemePalette::Token::textPrimary, *this), press_.progress());
+    return Theme::mix(Theme::color(ThemePalette::Token::textSecondary, *this),
+                      Theme::color(ThemePalette::Token::textPrimary, *this), press_.progress());
 }
 
 QColor GhostButton::currentFillColor() const {
     QColor hover = Theme::color(ThemePalette::Token::bgHover, *this);
     QColor clear = hover;
     clear.setAlpha(0);
-    return mix(clear, hover, press_.progress());
+    return Theme::mix(clear, hover, press_.progress());
 }
 
 QSize GhostButton::sizeHint() const {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "Application/ThemePalette.h"
-#include "Views/Theme/PressAnimation.h"
+#include "Views/Theme/EasedProgress.h"
 
 namespace quillorbitex {
 
@@ -32,7 +32,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    PressAnimation press_;
+    EasedProgress press_;
     std::optional<ThemePalette::Token> textColorToken_;
 };
 

@@ -1,6 +1,8 @@
 #include "Views/Theme/Theme.h"
 
 #include <QFontDatabase>
+#include <QPainter>
+#include <QPainterPath>
 #include <QWidget>
 #include <atomic>
 
@@ -60,6 +62,30 @@ QFont Theme::systemFont(int pixelSize, QFont::Weight weight) {
 
 QColor Theme::color(ThemePalette::Token token, const QWidget& widget) {
     return ThemePalette::color(token, widget.palette());
+}
+
+QColor Theme::mix(const QColor& from, const QColor& to, double t) {
+    const auto channel = [t](float a, float b) { return a + (b - a) * static_cast<float>(t); };
+    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
+                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
+}
+
+void Theme::paintPanel(QPainter& painter, const QWidget& widget, double cornerRadius,
+                       ThemePalette::Token fill, ThemePalette::Token border,
+                       const std::function<void(QPainter&)>& inside) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(widget.rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius,
+                         cornerRadius);
+    painter.fillPath(shape, color(fill, widget));
+    if (inside) {
+        painter.save();
+        painter.setClipPath(shape);
+        inside(painter);
+        painter.restore();
+    }
+    painter.setPen(QPen(color(border, widget), 1));
+    painter.drawPath(shape);
 }
 
 bool Theme::animationsEnabled() {

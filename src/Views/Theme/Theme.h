@@ -3,9 +3,11 @@
 #include <QColor>
 #include <QEasingCurve>
 #include <QFont>
+#include <functional>
 
 #include "Application/ThemePalette.h"
 
+class QPainter;
 class QWidget;
 
 namespace quillorbitex {
@@ -37,6 +39,16 @@ public:
 
     // A colour token in the appearance `widget` is drawn in (its palette).
     static QColor color(ThemePalette::Token token, const QWidget& widget);
+    // The colour `t` of the way from `from` to `to` (0 gives `from`, 1 gives `to`), alpha included.
+    static QColor mix(const QColor& from, const QColor& to, double t);
+
+    // The panel every card is: the widget's whole rectangle with rounded corners, filled with
+    // `fill` and outlined by a 1 px `border` set half a pixel in so that it covers whole pixels.
+    // `inside` paints over the fill and under the outline, clipped to the panel.
+    static void paintPanel(QPainter& painter, const QWidget& widget, double cornerRadius,
+                           ThemePalette::Token fill,
+                           ThemePalette::Token border = ThemePalette::Token::borderSubtle,
+                           const std::function<void(QPainter&)>& inside = {});
 
     static bool animationsEnabled();
     static void setAnimationsEnabled(bool enabled);

@@ -16,7 +16,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <filesystem>
-#include <fstream>
 
 #include "AccessibilityBus.h"
 #include "Models/GestureJson.h"
@@ -26,7 +25,8 @@
 #include "support/X11TestSession.h"
 
 // Last: Xlib's macros (None, Bool, Status, ...) would clash with the headers above.
-#include <X11/Xlib.h>
+#include "support/X11ProgramWindows.h"
+
 #include <X11/Xutil.h>
 
 namespace quillorbitex {
@@ -34,8 +34,11 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::AccessibleObject;
+using testing::outputOf;
+using testing::readFile;
 using testing::ScreenPoint;
 using testing::waitUntil;
+using testing::writeFile;
 namespace fs = std::filesystem;
 
 constexpr const char* kBusLauncher = "/usr/libexec/at-spi-bus-launcher";
@@ -46,16 +49,6 @@ const QString kUpThenDownId = QStringLiteral("directional:up-down");
 constexpr int kDashboardWidth = 960;
 constexpr int kDashboardHeight = 690;
 const std::string kTestWindowGeometry = "270x440+1000+40";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const fs::path& path, const std::string& content) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 // ---- What the program keeps ------------------------------------------------------------------
 
@@ -186,9 +179,7 @@ protected:
         return session_.dataHome() / "Quillorbitex" / "gesture_usage.sqlite";
     }
 
-    std::string output() const {
-        return program_ ? "\n--- program output ---\n" + readFile(program_->outputPath) : "";
-    }
+    std::string output() const { return outputOf(program_); }
 
     // ---- Reading the dashboard ----
 
@@ -266,20 +257,21 @@ protected:
     // The dashboard at the screen's top-left corner at its least size, so that it and the test
     // window never overlap, whatever the window manager chose.
     ::testing::AssertionResult placeDashboardBesideTheTestWindow() {
-        const auto moved =
-            session_.run({"xdotool", "search", "--onlyvisible", "--class", "^Quillorbitex$",
-                          "windowmove", "%@", "0", "0", "windowsize", "%@",
-                          std::to_string(kDashboardWidth), std::to_string(kDashboardHeight)});
-        if (!moved) {
-            return moved;
+        std::optional<Window> window;
+        waitUntil(
+            [&] { return (window = testing::dashboardWindow(input_->display())).has_value(); });
+        if (!window) {
+            return ::testing::AssertionFailure() << "the dashboard is not a managed window";
         }
+        XMoveResizeWindow(input_->display(), *window, 0, 0, kDashboardWidth, kDashboardHeight);
+        XSync(input_->display(), False);
         std::optional<QRect> frame;
         const bool placed = waitUntil(
             [&] {
                 const auto snapshot = tree();
-                const AccessibleObject* window =
+                const AccessibleObject* dashboard =
                     snapshot ? snapshot->findByDescription(QStringLiteral("dashboard")) : nullptr;
-                frame = window != nullptr ? accessibility_->extents(*window) : std::nullopt;
+                frame = dashboard != nullptr ? accessibility_->extents(*dashboard) : std::nullopt;
                 return frame && frame->right() < testWindowFrame_.origin.x && frame->x() >= 0 &&
                        frame->y() >= 0;
             },

@@ -1,4 +1,4 @@
-#include "Views/Theme/PressAnimation.h"
+#include "Views/Theme/EasedProgress.h"
 
 #include <QWidget>
 
@@ -6,7 +6,7 @@
 
 namespace quillorbitex {
 
-PressAnimation::PressAnimation(QWidget* control, std::chrono::milliseconds duration)
+EasedProgress::EasedProgress(QWidget* control, std::chrono::milliseconds duration)
     : QObject(control), control_(control) {
     animation_.setDuration(static_cast<int>(duration.count()));
     animation_.setEasingCurve(Theme::easeOut());
@@ -14,20 +14,24 @@ PressAnimation::PressAnimation(QWidget* control, std::chrono::milliseconds durat
             [this](const QVariant& value) { setProgress(value.toDouble()); });
 }
 
-void PressAnimation::setPressed(bool pressed) {
-    const double target = pressed ? 1.0 : 0.0;
+void EasedProgress::moveTo(bool on) {
+    const double target = on ? 1.0 : 0.0;
     animation_.stop();
     if (!Theme::animationsEnabled() || progress_ == target) {
         setProgress(target);
         return;
     }
-    // Starting from where it is keeps a quick press and release smooth.
     animation_.setStartValue(progress_);
     animation_.setEndValue(target);
     animation_.start();
 }
 
-void PressAnimation::setProgress(double progress) {
+void EasedProgress::jumpTo(bool on) {
+    animation_.stop();
+    setProgress(on ? 1.0 : 0.0);
+}
+
+void EasedProgress::setProgress(double progress) {
     progress_ = progress;
     control_->update();
     Q_EMIT progressChanged(progress);
