@@ -68,12 +68,32 @@ bool readJson(QIODevice& device, QSettings::SettingsMap& map) {
     return true;
 }
 
+// A value as compact JSON text. QJsonDocument writes only arrays and objects, so the value goes in
+// as the one element of an array whose brackets are then cut off.
+QByteArray compactJson(const QJsonValue& value) {
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+// One entry per line, in key order. Data values are written as they are rather than through
+// QJsonDocument: Base64 text needs no escaping, and a long rule list was otherwise copied into a
+// string, escaped and copied again on every save.
 bool writeJson(QIODevice& device, const QSettings::SettingsMap& map) {
-    QJsonObject object;
+    QByteArray text("{");
     for (auto it = map.begin(); it != map.end(); ++it) {
-        object.insert(it.key(), toJson(it.value()));
+        text += it == map.begin() ? "\n    " : ",\n    ";
+        text += compactJson(it.key());
+        text += ": ";
+        if (it.value().typeId() == QMetaType::QByteArray) {
+            text += "{\"" + kDataKey.toLatin1() + "\": \"";
+            text += it.value().toByteArray().toBase64();
+            text += "\"}";
+        } else {
+            text += compactJson(toJson(it.value()));
+        }
     }
-    return device.write(QJsonDocument(object).toJson(QJsonDocument::Indented)) >= 0;
+    text += map.isEmpty() ? "}\n" : "\n}\n";
+    return device.write(text) == text.size();
 }
 
 QSettings::Format jsonFormat() {

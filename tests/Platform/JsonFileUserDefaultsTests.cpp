@@ -61,6 +61,29 @@ TEST_F(JsonFileUserDefaultsTest, ValuesKeepTheirTypesAcrossAReload) {
     EXPECT_FALSE(JsonFileUserDefaults(path()).contains("number"));
 }
 
+TEST_F(JsonFileUserDefaultsTest, KeysAndTextsThatNeedEscapingReadBackAsWritten) {
+    const QString awkward = QString::fromUtf8("quote \" backslash \\ tab \t line\n \u00fc \u65e5");
+    const QByteArray bytes = QByteArray(3000, 'x') + QByteArray("\"\\\n\0", 4);
+    {
+        JsonFileUserDefaults defaults(path());
+        defaults.setValue(awkward, awkward);
+        defaults.setValue(awkward + "data", bytes);
+        defaults.setValue("z", 1e-7);
+    }
+    const auto onDisk = QJsonDocument::fromJson(readFile(path())).object();
+    EXPECT_EQ(onDisk.value(awkward).toString(), awkward);
+    EXPECT_EQ(onDisk.keys().size(), 3);
+    JsonFileUserDefaults reloaded(path());
+    EXPECT_EQ(reloaded.value(awkward), UserDefaults::Value(awkward));
+    EXPECT_EQ(reloaded.dataValue(awkward + "data"), bytes);
+    EXPECT_EQ(reloaded.value("z"), UserDefaults::Value(1e-7));
+
+    // Emptied, the file is still a document that reads back as empty.
+    reloaded.removeAll();
+    EXPECT_TRUE(QJsonDocument::fromJson(readFile(path())).isObject());
+    EXPECT_FALSE(JsonFileUserDefaults(path()).contains(awkward));
+}
+
 TEST_F(JsonFileUserDefaultsTest, AnUnwritableFolderKeepsValuesInMemory) {
     writeFile(dir_.filePath("file"), "x");
     JsonFileUserDefaults defaults(dir_.filePath("file/sub/preferences.json"));
