@@ -27,20 +27,23 @@ constexpr double kRowRadius = 8;
 constexpr int kIconBox = 16;
 
 // The sections' marks, drawn as outlines in a 16 px box: a grid of four tiles, a scribble, a bolt
-// in a circle and a heart-rate trace.
+// in a circle and a heart-rate trace. At one device pixel per point the outlines are 1 px wide on
+// half-pixel positions, so that straight edges fall on whole pixels; on denser screens they are
+// 1.5 px wide, as heavy as the labels beside them.
 void drawSectionIcon(QPainter& painter, const QRectF& box, DashboardSection section,
                      const QColor& color) {
     painter.save();
     painter.translate(box.topLeft());
     painter.scale(box.width() / 16.0, box.height() / 16.0);
-    QPen pen(color, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1;
+    QPen pen(color, ratio < 1.5 ? 1.0 : 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     switch (section) {
         case DashboardSection::overview:
             for (const QPointF corner :
-                 {QPointF(1.5, 1.5), QPointF(9, 1.5), QPointF(1.5, 9), QPointF(9, 9)}) {
-                painter.drawRoundedRect(QRectF(corner, QSizeF(5.5, 5.5)), 1.5, 1.5);
+                 {QPointF(1.5, 1.5), QPointF(9.5, 1.5), QPointF(1.5, 9.5), QPointF(9.5, 9.5)}) {
+                painter.drawRoundedRect(QRectF(corner, QSizeF(5, 5)), 1.5, 1.5);
             }
             break;
         case DashboardSection::customGestures: {
@@ -53,16 +56,17 @@ void drawSectionIcon(QPainter& painter, const QRectF& box, DashboardSection sect
             break;
         }
         case DashboardSection::activeGestures: {
-            painter.drawEllipse(QRectF(1, 1, 14, 14));
+            painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+            // An upright bolt, filled, so that it stays a shape rather than a smudge when small.
             QPainterPath bolt;
-            bolt.moveTo(3.5, 8.5);
-            bolt.lineTo(8.5, 5);
-            bolt.lineTo(8, 7.5);
-            bolt.lineTo(12.5, 7.5);
-            bolt.lineTo(7.5, 11);
-            bolt.lineTo(8, 8.5);
+            bolt.moveTo(9, 3.5);
+            bolt.lineTo(4.75, 8.75);
+            bolt.lineTo(7.75, 8.75);
+            bolt.lineTo(7, 12.5);
+            bolt.lineTo(11.25, 7.25);
+            bolt.lineTo(8.25, 7.25);
             bolt.closeSubpath();
-            painter.setPen(QPen(color, 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setPen(Qt::NoPen);
             painter.setBrush(color);
             painter.drawPath(bolt);
             break;

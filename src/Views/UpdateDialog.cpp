@@ -118,7 +118,7 @@ UpdateDialog::UpdateDialog(const UpdateCheckOutcome& outcome, QWidget* parent) :
         QVBoxLayout* cardLayout = card->contentLayout();
         cardLayout->setSpacing(8);
         cardLayout->addWidget(textLabel(L10n::string("Release notes"), Theme::Font::captionText,
-                                        Token::textTertiary, this));
+                                        Token::textSecondary, this));
         auto* notes = new QPlainTextEdit(card);
         identify(notes, "updateDialog.notes", L10n::string("Release notes"));
         notes->setPlainText(outcome.newest->notes);

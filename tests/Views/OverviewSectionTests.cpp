@@ -11,8 +11,8 @@
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/Components/SegmentedPicker.h"
 #include "Views/Components/StatusSummaryView.h"
-#include "Views/Components/ToggleSwitch.h"
 #include "Views/Components/ThemedTextLabel.h"
+#include "Views/Components/ToggleSwitch.h"
 #include "Views/Dashboard/DashboardPreferencesCard.h"
 #include "Views/Dashboard/OverviewMetricCard.h"
 #include "Views/Theme/GhostButton.h"
@@ -149,7 +149,7 @@ TEST_F(OverviewSectionTest, FailingOpenAtLoginShowsTheMessageUntilAChangeSucceed
     EXPECT_TRUE(toggle.isChecked());
     EXPECT_TRUE(o.model().isOpenAtLoginEnabled());
     EXPECT_EQ(o.card().openAtLoginNote()->text(), standing);
-    EXPECT_EQ(o.card().openAtLoginNote()->colorToken(), Token::textTertiary);
+    EXPECT_EQ(o.card().openAtLoginNote()->colorToken(), Token::textSecondary);
 }
 
 TEST_F(OverviewSectionTest, UpdateSwitchIsUsableOnlyWithUpdateSupportAndItsAction) {

@@ -16,9 +16,9 @@ namespace quillorbitex {
 CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
-      header_(new ThemedTextLabel(Theme::Font::captionText, ThemePalette::Token::textTertiary,
+      header_(new ThemedTextLabel(Theme::Font::captionText, ThemePalette::Token::textSecondary,
                                   ThemedTextLabel::Overflow::elideRight, this)),
-      emptyState_(new ThemedTextLabel(Theme::Font::bodyText, ThemePalette::Token::textTertiary,
+      emptyState_(new ThemedTextLabel(Theme::Font::bodyText, ThemePalette::Token::textSecondary,
                                       ThemedTextLabel::Overflow::wrap, this)),
       rowsHost_(new QWidget(this)),
       rows_(new QVBoxLayout(rowsHost_)) {

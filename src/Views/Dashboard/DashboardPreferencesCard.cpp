@@ -33,7 +33,7 @@ ThemedTextLabel* rowTitle(QWidget* parent) {
 }
 
 ThemedTextLabel* note(QWidget* parent) {
-    return new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+    return new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                ThemedTextLabel::Overflow::wrap, parent);
 }
 

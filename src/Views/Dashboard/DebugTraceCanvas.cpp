@@ -93,7 +93,7 @@ void DebugTraceCanvas::paintEvent(QPaintEvent*) {
     const std::vector<QPointF> fitted = normalizedPoints(points_, area.size());
     if (fitted.empty()) {
         painter.setFont(Theme::font(Theme::Font::bodyText));
-        painter.setPen(Theme::color(Token::textTertiary, *this));
+        painter.setPen(Theme::color(Token::textSecondary, *this));
         painter.drawText(rect(), Qt::AlignCenter, L10n::string("No gesture path yet"));
         return;
     }

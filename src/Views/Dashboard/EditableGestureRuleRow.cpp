@@ -108,7 +108,7 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
     badge_ = new ActionTypeBadge(mapping_.action(), this);
     notesLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
                                       ThemedTextLabel::Overflow::wrap, this);
-    countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+    countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                       ThemedTextLabel::Overflow::elideRight, this);
     keyCaps_ = new KeyCapGroup(mapping_.action(), this);
 
@@ -260,7 +260,7 @@ void EditableGestureRuleRow::showSummary(const std::optional<QString>& summary) 
         return;
     }
     if (summaryLabel_ == nullptr) {
-        summaryLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+        summaryLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                             ThemedTextLabel::Overflow::wrap, this);
         textColumn_->addWidget(summaryLabel_);
     }

@@ -129,7 +129,7 @@ public:
     DebugValueRow(const char* titleKey, const QString& identifier, QWidget* parent)
         : QWidget(parent),
           titleKey_(titleKey),
-          title_(new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+          title_(new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                      ThemedTextLabel::Overflow::wrap, this)),
           value_(new ThemedTextLabel(Theme::Font::bodyMono, Token::textPrimary,
                                      ThemedTextLabel::Overflow::wrap, this)) {
@@ -176,7 +176,7 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     headerLayout->addWidget(overlayPill_);
     canvas_ = new DebugTraceCanvas({}, traceCard);
     setAccessibilityIdentifier(*canvas_, QStringLiteral("DebugTraceCanvas"));
-    traceHelp_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+    traceHelp_ = new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                      ThemedTextLabel::Overflow::wrap, traceCard);
     traceCard->contentLayout()->addWidget(header);
     traceCard->contentLayout()->addWidget(canvas_);

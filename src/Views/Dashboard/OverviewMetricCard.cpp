@@ -22,7 +22,7 @@ constexpr int kValuePixels = 28;
 OverviewMetricCard::OverviewMetricCard(const QString& title, const QString& value,
                                        const QString& detail, QWidget* parent)
     : QFrame(parent),
-      title_(new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+      title_(new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                  ThemedTextLabel::Overflow::wrap, this)),
       value_(new ThemedTextLabel(Theme::Font::heading1, Token::textPrimary,
                                  ThemedTextLabel::Overflow::none, this)),

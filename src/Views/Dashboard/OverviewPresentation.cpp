@@ -34,7 +34,7 @@ OverviewPresentation::Note OverviewPresentation::openAtLoginNote(const AppModel&
     // A fixed note, the same words in every language.
     return {QStringLiteral("Launch Quillorbitex automatically when you sign in. Turn this off if "
                            "you only want to start it manually."),
-            ThemePalette::Token::textTertiary};
+            ThemePalette::Token::textSecondary};
 }
 
 QString OverviewPresentation::themeLabel(AppThemeOverride theme) {

@@ -39,7 +39,7 @@ RemovedPresetRuleRow::RemovedPresetRuleRow(const AppModel& model, GestureDescrip
     removedCapsule_ = new RuleStatusCapsule(QString(), Token::statusRed, this);
     sentenceLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
                                          ThemedTextLabel::Overflow::wrap, this);
-    countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textTertiary,
+    countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                       ThemedTextLabel::Overflow::elideRight, this);
     keyCaps_ = new KeyCapGroup(action_, this);
     keyCaps_->setContentOpacity(kKeyCapOpacity);
