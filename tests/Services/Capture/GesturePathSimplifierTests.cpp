@@ -22,76 +22,54 @@ void drawLine(std::vector<Point>& points, double dx, double dy, int steps) {
     }
 }
 
-TEST(GesturePathSimplifier, TooFewPointsGiveNothing) {
-    EXPECT_TRUE(kConfig.simplify({}).empty());
-    EXPECT_TRUE(kConfig.simplify({{5, 5}}).empty());
-    IncrementalGesturePathState state;
-    state.append(Point{5, 5}, kConfig);
-    EXPECT_TRUE(state.resolvedDirections(kConfig).empty());
-    EXPECT_EQ(state.lastPoint, (Point{5, 5}));
+// A straight stroke from (0, 0) through `moves`, each drawn in equal steps of `step`.
+std::vector<Point> stroke(std::vector<std::pair<Point, int>> moves) {
+    std::vector<Point> points{{0, 0}};
+    for (const auto& [by, steps] : moves) {
+        drawLine(points, by.x, by.y, steps);
+    }
+    return points;
 }
 
-TEST(GesturePathSimplifier, ScreenCoordinatesTurnUpwardMovementIntoUp) {
-    const std::vector<Point> points{{0, 0}, {0, -30}, {30, -30}};
-    EXPECT_EQ(kConfig.simplify(points), (Directions{D::up, D::right}));
+TEST(GesturePathSimplifier, RunsCommitAtTheCommitDistanceAndShortDetoursMergeThem) {
+    const std::pair<std::vector<Point>, Directions> cases[] = {
+        {{}, {}},
+        {{{5, 5}}, {}},
+        // Screen coordinates: upward movement is up.
+        {{{0, 0}, {0, -30}, {30, -30}}, {D::up, D::right}},
+        {{{0, 0}, {0, -24}}, {D::up}},
+        {{{0, 0}, {0, -23.9}}, {}},
+        // A short last run after a committed one is dropped; a short detour merges two runs.
+        {{{0, 0}, {0, -30}, {20, -30}}, {D::up}},
+        {{{0, 0}, {0, -30}, {10, -30}, {10, -60}}, {D::up}},
+        {{{0, 0}, {0, -30}, {30, -30}, {30, -60}}, {D::up, D::right, D::up}},
+        // Steps below the noise distance add up instead of vanishing; steps of exactly it count.
+        {stroke({{{0, -100}, 20}}), {D::up}},
+        {stroke({{{0, -40}, 40}, {{40, 0}, 40}}), {D::up, D::right}},
+        {stroke({{{24, 0}, 4}}), {D::right}},
+        // 1-pixel steps to 23 pixels count 18 (three steps of 6), below the commit distance.
+        {stroke({{{23, 0}, 23}}), {}},
+        // The larger component decides, ties go horizontal.
+        {{{0, 0}, {-20, 20}}, {D::left}},
+        {{{0, 0}, {20, 22}}, {D::down}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(kConfig.simplify(cases[i].first), cases[i].second) << "case " << i;
+    }
     GesturePathSimplifier flipped = kConfig;
     flipped.usesScreenCoordinates = false;
-    EXPECT_EQ(flipped.simplify(points), (Directions{D::down, D::right}));
-}
-
-TEST(GesturePathSimplifier, SmallStepsAddUpInsteadOfVanishingAsNoise) {
-    // Steps of 5 are each below the noise distance; every second point is 10 from the reference.
-    std::vector<Point> points{{0, 0}};
-    drawLine(points, 0, -100, 20);
-    EXPECT_EQ(kConfig.simplify(points), (Directions{D::up}));
-
-    // A slowly drawn stroke: the pointer reports every pixel.
-    std::vector<Point> slow{{100, 100}};
-    drawLine(slow, 0, -40, 40);
-    drawLine(slow, 40, 0, 40);
-    EXPECT_EQ(kConfig.simplify(slow), (Directions{D::up, D::right}));
-    IncrementalGesturePathState live;
-    for (const Point& p : slow) {
-        live.append(p, kConfig);
-    }
-    EXPECT_EQ(live.resolvedDirections(kConfig), (Directions{D::up, D::right}));
-
-    // Pixel steps that never get the noise distance away from the reference count for nothing:
-    // 1-pixel steps to 23 pixels count 18 (three steps of 6), below the commit distance.
-    std::vector<Point> shortSlow{{0, 0}};
-    drawLine(shortSlow, 23, 0, 23);
-    EXPECT_TRUE(kConfig.simplify(shortSlow).empty());
-}
-
-TEST(GesturePathSimplifier, StepsEqualToTheNoiseDistanceCount) {
-    std::vector<Point> points{{0, 0}};
-    drawLine(points, 24, 0, 4);  // four steps of exactly 6: a run of exactly 24
-    EXPECT_EQ(kConfig.simplify(points), (Directions{D::right}));
-}
-
-TEST(GesturePathSimplifier, RunsCommitAtTheCommitDistance) {
-    EXPECT_EQ(kConfig.simplify({{0, 0}, {0, -24}}), (Directions{D::up}));
-    EXPECT_TRUE(kConfig.simplify({{0, 0}, {0, -23.9}}).empty());
-    // A short last run after a committed one is dropped.
-    EXPECT_EQ(kConfig.simplify({{0, 0}, {0, -30}, {20, -30}}), (Directions{D::up}));
-}
-
-TEST(GesturePathSimplifier, ShortDetoursMergeRunsOfOneDirection) {
-    EXPECT_EQ(kConfig.simplify({{0, 0}, {0, -30}, {10, -30}, {10, -60}}), (Directions{D::up}));
-    EXPECT_EQ(kConfig.simplify({{0, 0}, {0, -30}, {30, -30}, {30, -60}}),
-              (Directions{D::up, D::right, D::up}));
+    EXPECT_EQ(flipped.simplify({{0, 0}, {0, -30}, {30, -30}}), (Directions{D::down, D::right}));
 }
 
 TEST(GesturePathSimplifier, TheLargerComponentDecidesAndTiesGoHorizontal) {
-    EXPECT_EQ(kConfig.dominantDirection(10, 10), D::right);
-    EXPECT_EQ(kConfig.dominantDirection(-10, 10), D::left);
-    EXPECT_EQ(kConfig.dominantDirection(10, 11), D::up);
-    EXPECT_EQ(kConfig.dominantDirection(10, -11), D::down);
-    EXPECT_EQ(kConfig.dominantDirection(0, -3), D::down);
-    EXPECT_FALSE(kConfig.dominantDirection(0, 0).has_value());
-    // Through the step rule (screen coordinates: positive y is down).
-    EXPECT_EQ(kConfig.simplify({{0, 0}, {-20, 20}}), (Directions{D::left}));
-    EXPECT_EQ(kConfig.simplify({{0, 0}, {20, 22}}), (Directions{D::down}));
+    const std::tuple<double, double, std::optional<D>> cases[] = {
+        {10, 10, D::right}, {-10, 10, D::left},   {10, 11, D::up},       {10, -11, D::down},
+        {0, -3, D::down},   {0, 3, D::up},        {-3, 0, D::left},      {0, 0, std::nullopt},
+        {10, 11.4, D::up},  {11.4, 10, D::right}, {-10, -11.4, D::down},
+    };
+    for (const auto& [dx, dy, direction] : cases) {
+        EXPECT_EQ(kConfig.dominantDirection(dx, dy), direction) << dx << "," << dy;
+    }
 }
 
 TEST(IncrementalGesturePathState, ResolvingLeavesTheStateAsItWas) {
