@@ -202,10 +202,6 @@ TEST(GestureJson, ErrorsNameTheirKindAndThePathToTheValue) {
         {errorOf<GestureAction>(R"({"kind":"OpenURL","urlString":"x"})"), Kind::dataCorrupted,
          "kind"},
         {errorOf<GestureAction>(R"({"kind":"openApp"})"), Kind::keyNotFound, ""},
-        {errorOf<GestureAction>(R"({"kind":"openApp","bundleIdentifier":null})"),
-         Kind::valueNotFound, "bundleIdentifier"},
-        {errorOf<GestureAction>(R"({"kind":"openApp","bundleIdentifier":7})"), Kind::typeMismatch,
-         "bundleIdentifier"},
         {errorOf<GestureAction>(R"({"kind":"predefined","predefinedAction":"reload"})"),
          Kind::dataCorrupted, "predefinedAction"},
         {errorOf<GestureAction>(
@@ -217,16 +213,10 @@ TEST(GestureJson, ErrorsNameTheirKindAndThePathToTheValue) {
         {errorOf<GestureAction>(R"({"kind":"keyboardShortcut","shortcut":{"key":"a"}})"),
          Kind::keyNotFound, "shortcut"},
         {errorOf<GestureAction>(R"(["kind","openApp"])"), Kind::typeMismatch, ""},
-        {errorOf<GestureMapping>(rule(R"("name":"x")")), Kind::keyNotFound, ""},
-        {errorOf<GestureMapping>(rule(R"("notes":null)")), Kind::valueNotFound, "notes"},
         {errorOf<GestureMapping>(rule(R"("notes":1)")), Kind::typeMismatch, "notes"},
         {errorOf<GestureMapping>(rule(R"("notes":"","isEnabled":1)")), Kind::typeMismatch,
          "isEnabled"},
-        {errorOf<GestureMapping>(rule(R"("notes":"","source":"Custom")")), Kind::dataCorrupted,
-         "source"},
         {errorOf<GestureMapping>(rule(R"("notes":"","name":false)")), Kind::typeMismatch, "name"},
-        {errorOf<GestureMapping>(rule(R"("notes":"","appScopeRules":{})")), Kind::typeMismatch,
-         "appScopeRules"},
         {errorOf<GestureMapping>(
              rule(R"("notes":"","appScopeRules":[{"bundleIdentifier":"a","appName":"A"}])")),
          Kind::keyNotFound, "appScopeRules[0]"},
@@ -241,7 +231,6 @@ TEST(GestureJson, ErrorsNameTheirKindAndThePathToTheValue) {
          Kind::keyNotFound, "normalizedPoints[0]"},
         {errorOf<std::vector<GestureMapping>>(R"({"not":"a list"})"), Kind::typeMismatch, ""},
         {errorOf<std::vector<GestureMapping>>(""), Kind::dataCorrupted, ""},
-        {errorOf<std::vector<GestureMapping>>("[1,"), Kind::dataCorrupted, ""},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(cases[i].error.kind, cases[i].kind) << "case " << i;
