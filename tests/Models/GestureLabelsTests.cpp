@@ -2,6 +2,9 @@
 
 #include "Models/ActionLabels.h"
 #include "Models/GestureLabels.h"
+#include "Models/GestureMonitorState.h"
+#include "Models/PermissionState.h"
+#include "Models/PredefinedActionCatalog.h"
 #include "support/ScopedLanguageOverride.h"
 
 namespace quillorbitex {
@@ -112,6 +115,57 @@ TEST(GestureLabels, ShortcutsNameTheKeysSent) {
         testing::ScopedLanguageOverride language(c.language);
         EXPECT_EQ(displayLabel(c.shortcut), QString::fromUtf8(c.label));
         EXPECT_EQ(keyCapLabels(c.shortcut), c.caps);
+    }
+}
+
+// Every choice the user reads about has a text of its own in every language: a case that lost its
+// text, or shows another case's, would read wrong.
+TEST(GestureLabels, EveryChoiceHasATextOfItsOwn) {
+    const auto each = [](auto text, auto cases) {
+        QStringList texts;
+        for (const auto& value : cases) {
+            texts << text(value);
+        }
+        return texts;
+    };
+    const std::vector<GestureAction> kinds = {kRefresh, GestureAction::keyboardShortcut({K::r, {}}),
+                                              GestureAction::openApp("x"),
+                                              GestureAction::openURL("x")};
+    for (const auto language : allCases<AppLanguageOverride>()) {
+        testing::ScopedLanguageOverride chosen(language);
+        const QStringList groups[] = {
+            each([](D d) { return displayName(d); }, allCases<D>()),
+            each([](M m) { return displayLabel(m); }, allCases<M>()),
+            each([](K k) { return displayLabel(k); }, allCases<K>()),
+            each([](PredefinedAction a) { return displayLabel(a); }, allCases<PredefinedAction>()),
+            each([](PredefinedAction a) { return PredefinedActionCatalog::defaultNotes(a); },
+                 allCases<PredefinedAction>()),
+            each([](const GestureAction& a) { return kindLabel(a); }, kinds),
+            each([](GestureMappingSource s) { return displayLabel(s); },
+                 allCases<GestureMappingSource>()),
+            each(
+                [](GesturePattern p) {
+                    return localizedNotes(rule(GestureDescriptor::directional(p), kRefresh,
+                                               GestureMappingSource::builtIn));
+                },
+                std::vector{GesturePattern::upThenDown, GesturePattern::leftThenUp,
+                            GesturePattern::leftThenDown}),
+            each([](PermissionState p) { return title(p); }, allCases<PermissionState>()),
+            each([](PermissionState p) { return detail(p); }, allCases<PermissionState>()),
+            each([](const GestureMonitorState& m) { return m.title(); },
+                 std::vector{GestureMonitorState::blocked({}), GestureMonitorState::stopped(),
+                             GestureMonitorState::running()}),
+            each([](const GestureMonitorState& m) { return m.detail(); },
+                 std::vector{GestureMonitorState::stopped(), GestureMonitorState::running()}),
+            each([](AppLanguageOverride l) { return displayLabel(l); },
+                 allCases<AppLanguageOverride>()),
+        };
+        for (const QStringList& texts : groups) {
+            EXPECT_FALSE(texts.contains(QString()))
+                << rawValue(language) << ": " << ::testing::PrintToString(texts);
+            EXPECT_EQ(QSet<QString>(texts.begin(), texts.end()).size(), texts.size())
+                << rawValue(language) << ": " << ::testing::PrintToString(texts);
+        }
     }
 }
 
