@@ -14,6 +14,16 @@ void FakeWorkspace::setSchemeHandler(const QString& scheme, WorkspaceApplication
     schemeHandlers_.insert(scheme.toLower(), std::move(handler));
 }
 
+void FakeWorkspace::setFrontmostApplicationIdentifier(std::optional<QString> identifier) {
+    std::lock_guard lock(mutex_);
+    frontmost_ = std::move(identifier);
+}
+
+void FakeWorkspace::setFrontmostOtherApplicationIdentifier(std::optional<QString> identifier) {
+    std::lock_guard lock(mutex_);
+    frontmostOther_ = std::move(identifier);
+}
+
 void FakeWorkspace::setRunningApplications(std::vector<WorkspaceApplication> applications) {
     std::lock_guard lock(mutex_);
     running_ = std::move(applications);
@@ -32,6 +42,16 @@ std::vector<WorkspaceApplication> FakeWorkspace::openedApplications() const {
 std::vector<QUrl> FakeWorkspace::openURLRequests() const {
     std::lock_guard lock(mutex_);
     return urlRequests_;
+}
+
+std::optional<QString> FakeWorkspace::frontmostApplicationIdentifier() const {
+    std::lock_guard lock(mutex_);
+    return frontmost_;
+}
+
+std::optional<QString> FakeWorkspace::frontmostOtherApplicationIdentifier() const {
+    std::lock_guard lock(mutex_);
+    return frontmostOther_;
 }
 
 std::optional<WorkspaceApplication> FakeWorkspace::application(const QString& identifier) const {

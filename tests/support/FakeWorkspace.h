@@ -7,12 +7,14 @@
 
 namespace quillorbitex::testing {
 
-// An in-memory desktop: a table of installed applications and scheme handlers, no frontmost
+// An in-memory desktop: a table of installed applications and scheme handlers, a settable frontmost
 // application, and a record of every look-up and open.
 class FakeWorkspace final : public Workspace {
 public:
     void addApplication(WorkspaceApplication application);
     void setSchemeHandler(const QString& scheme, WorkspaceApplication handler);
+    void setFrontmostApplicationIdentifier(std::optional<QString> identifier);
+    void setFrontmostOtherApplicationIdentifier(std::optional<QString> identifier);
     void setRunningApplications(std::vector<WorkspaceApplication> applications);
 
     std::vector<QString> lookedUpIdentifiers() const;
@@ -20,8 +22,8 @@ public:
     // Every URL passed to openURL, whether it had a handler or not.
     std::vector<QUrl> openURLRequests() const;
 
-    std::optional<QString> frontmostApplicationIdentifier() const override { return {}; }
-    std::optional<QString> frontmostOtherApplicationIdentifier() const override { return {}; }
+    std::optional<QString> frontmostApplicationIdentifier() const override;
+    std::optional<QString> frontmostOtherApplicationIdentifier() const override;
     std::optional<WorkspaceApplication> application(const QString& identifier) const override;
     bool openApplication(const WorkspaceApplication& application) override;
     std::optional<WorkspaceApplication> applicationForURL(const QUrl& url) const override;
@@ -34,6 +36,8 @@ private:
     mutable std::mutex mutex_;
     std::vector<WorkspaceApplication> installed_;
     QHash<QString, WorkspaceApplication> schemeHandlers_;
+    std::optional<QString> frontmost_;
+    std::optional<QString> frontmostOther_;
     std::vector<WorkspaceApplication> running_;
     mutable std::vector<QString> lookedUp_;
     std::vector<WorkspaceApplication> opened_;
