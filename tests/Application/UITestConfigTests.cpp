@@ -20,20 +20,6 @@ QProcessEnvironment environment(std::initializer_list<std::pair<const char*, con
     return env;
 }
 
-TEST(UITestConfig, NothingSetMeansNoTestModeAndAPerUserDefaultFolder) {
-    const auto config = UITestConfig::fromProcessInfo({"/usr/bin/quillorbitex"}, environment({}));
-    EXPECT_FALSE(config.isUITest);
-    EXPECT_FALSE(config.resetOnLaunch);
-    EXPECT_FALSE(config.forceShowOnboarding);
-    EXPECT_FALSE(config.seedCompletedOnboarding);
-    const QString expected = "/tmp/QuillorbitexUITests-" + QString::number(::getuid());
-    EXPECT_EQ(config.baseDirectory, expected);
-    EXPECT_EQ(config.stateDumpPath, expected + "/state.json");
-
-    const auto withTmp = UITestConfig::fromProcessInfo({}, environment({{"TMPDIR", "/var/tmp/"}}));
-    EXPECT_EQ(withTmp.baseDirectory, "/var/tmp/QuillorbitexUITests-" + QString::number(::getuid()));
-}
-
 TEST(UITestConfig, SwitchesNeedTheArgumentOrExactlyOne) {
     const auto fromEnv = [](const char* name, const char* value) {
         return UITestConfig::fromProcessInfo({"quillorbitex"}, environment({{name, value}}));
@@ -46,30 +32,35 @@ TEST(UITestConfig, SwitchesNeedTheArgumentOrExactlyOne) {
     EXPECT_TRUE(fromEnv("QUILLORBITEX_UITEST_RESET", "1").resetOnLaunch);
     // Read independently of test mode.
     const auto onboarding = fromEnv("QUILLORBITEX_UITEST_SHOW_ONBOARDING", "1");
-    EXPECT_TRUE(onboarding.forceShowOnboarding);
-    EXPECT_FALSE(onboarding.isUITest);
+    EXPECT_TRUE(onboarding.forceShowOnboarding && !onboarding.isUITest);
     EXPECT_TRUE(fromEnv("QUILLORBITEX_UITEST_ONBOARDING_COMPLETED", "1").seedCompletedOnboarding);
+    const auto nothing = UITestConfig::fromProcessInfo({"/usr/bin/quillorbitex"}, environment({}));
+    EXPECT_FALSE(nothing.isUITest || nothing.resetOnLaunch || nothing.forceShowOnboarding ||
+                 nothing.seedCompletedOnboarding);
 
     const auto arguments =
         UITestConfig::fromProcessInfo({"quillorbitex", "--uitest-mode", "--uitest-reset"},
                                       environment({{"QUILLORBITEX_UITEST_MODE", "0"}}));
-    EXPECT_TRUE(arguments.isUITest);
-    EXPECT_TRUE(arguments.resetOnLaunch);
+    EXPECT_TRUE(arguments.isUITest && arguments.resetOnLaunch);
     EXPECT_FALSE(UITestConfig::fromProcessInfo({"--uitest-mode=1", "--UITEST-MODE"}, {}).isUITest);
 }
 
-TEST(UITestConfig, TheBaseFolderVariableIsUsedUnchanged) {
-    const auto given = UITestConfig::fromProcessInfo(
-        {}, environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/run 1/"}}));
-    EXPECT_EQ(given.baseDirectory, QStringLiteral("/srv/run 1/"));
-    EXPECT_EQ(given.stateDumpPath, QStringLiteral("/srv/run 1/state.json"));
-    EXPECT_EQ(UITestConfig::fromProcessInfo(
-                  {}, environment({{"QUILLORBITEX_UITEST_BASE_DIR", "~/tests"}}))
-                  .baseDirectory,
-              QStringLiteral("~/tests"));
-    EXPECT_EQ(
-        UITestConfig::fromProcessInfo({}, environment({{"QUILLORBITEX_UITEST_BASE_DIR", ""}})),
-        UITestConfig::fromProcessInfo({}, environment({})));
+TEST(UITestConfig, TheBaseFolderIsGivenOrPerUserInTheTemporaryFolder) {
+    const QString perUser = "/QuillorbitexUITests-" + QString::number(::getuid());
+    const std::pair<QProcessEnvironment, QString> cases[] = {
+        {environment({}), "/tmp" + perUser},
+        {environment({{"TMPDIR", "/var/tmp/"}}), "/var/tmp" + perUser},
+        {environment({{"TMPDIR", "relative"}}), "/tmp" + perUser},
+        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", ""}}), "/tmp" + perUser},
+        // A given folder is used unchanged.
+        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/run 1/"}}), "/srv/run 1/"},
+        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "~/tests"}}), "~/tests"},
+    };
+    for (const auto& [variables, folder] : cases) {
+        const auto config = UITestConfig::fromProcessInfo({}, variables);
+        EXPECT_EQ(config.baseDirectory, folder);
+        EXPECT_EQ(config.stateDumpPath, QDir::cleanPath(folder + "/state.json"));
+    }
 }
 
 // Points the XDG folders and the home folder at a temporary folder for one test.

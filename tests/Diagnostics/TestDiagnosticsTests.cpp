@@ -104,17 +104,8 @@ TEST_F(TestDiagnosticsTest, EveryFieldIsWrittenAndReadsBack) {
     EXPECT_EQ(decoded.value(), state);
 }
 
-TEST_F(TestDiagnosticsTest, TextsFollowTheLanguageAndDecodingChecksRequiredKeys) {
-    L10n::setLanguageOverride(AppLanguageOverride::german);
-    AppDebugState state;
-    state.accessibilityPermission = title(PermissionState::granted);
-    const auto data = state.encoded();
-    ASSERT_TRUE(data);
-    EXPECT_EQ(nlohmann::json::parse(data->toStdString())["accessibilityPermission"], "Erteilt");
-    EXPECT_EQ(AppDebugState::decode(*data).value().accessibilityPermission,
-              QStringLiteral("Erteilt"));
-
-    auto json = nlohmann::json::parse(data->toStdString());
+TEST_F(TestDiagnosticsTest, DecodingNeedsTheRequiredKeysOnlyWithTheirTypes) {
+    auto json = nlohmann::json::parse(AppDebugState{}.encoded().value().toStdString());
     json["unknownKey"] = 1;
     json["lastGesture"] = nullptr;
     EXPECT_TRUE(AppDebugState::decode(QByteArray::fromStdString(json.dump())).ok());

@@ -10,15 +10,14 @@
 namespace quillorbitex {
 namespace {
 
-using Json = nlohmann::json;
 using Kind = DecodingError::Kind;
 using D = GestureDirection;
 using K = KeyboardKeyToken;
 using M = ModifierKey;
 
 template <typename T>
-DecodeResult<T> decodeText(const char* text) {
-    return GestureJson::decode<T>(QByteArray(text));
+DecodeResult<T> decodeText(const std::string& text) {
+    return GestureJson::decode<T>(QByteArray::fromStdString(text));
 }
 
 template <typename T>
@@ -30,16 +29,7 @@ T roundTrip(const T& value) {
     return std::move(decoded).value();
 }
 
-template <typename T>
-void expectFailure(const std::string& text, Kind kind, const char* codingPath) {
-    const auto result = GestureJson::decode<T>(QByteArray::fromStdString(text));
-    ASSERT_FALSE(result.ok()) << text;
-    EXPECT_EQ(result.error().kind, kind)
-        << text << ": " << result.error().description.toStdString();
-    EXPECT_EQ(result.error().codingPath, QString::fromLatin1(codingPath)) << text;
-}
-
-// The parsed form of what was written, so that key order can be checked.
+// What was written, with the keys in the order they were written.
 nlohmann::ordered_json written(const std::optional<QByteArray>& data) {
     EXPECT_TRUE(data.has_value());
     return nlohmann::ordered_json::parse(data.value_or("null").toStdString());
@@ -60,50 +50,37 @@ GestureMapping fullRule() {
 
 TEST(GestureJson, EveryFormRoundTrips) {
     const auto rule = fullRule();
-    EXPECT_EQ(roundTrip(rule), rule);
     const auto decodedRule = roundTrip(rule);
+    EXPECT_EQ(decodedRule, rule);
     // Templates compare by identifier only, so check the payload explicitly.
     EXPECT_EQ(decodedRule.pattern().gestureTemplate()->name(), kCircle.name());
     EXPECT_EQ(decodedRule.pattern().gestureTemplate()->normalizedPoints(),
               kCircle.normalizedPoints());
 
-    for (const auto& pattern : {GesturePattern::upThenDown, GesturePattern(D::left, D::left)}) {
-        EXPECT_EQ(roundTrip(GestureDescriptor::directional(pattern)),
-                  GestureDescriptor::directional(pattern));
-    }
-    EXPECT_EQ(roundTrip(GestureTemplatePoint{-0.0, 1.5}), (GestureTemplatePoint{0, 1.5}));
-    EXPECT_EQ(roundTrip(GestureAppScopeRule("a.b", "App", false)),
-              GestureAppScopeRule("a.b", "App", false));
-    EXPECT_EQ(roundTrip(KeyboardShortcutDescriptor{K::deleteKey, {}}),
-              (KeyboardShortcutDescriptor{K::deleteKey, {}}));
-
     std::vector<GestureAction> actions = {
         GestureAction::openApp(QString::fromUtf8("  org.example.Ünïcode ")),
         GestureAction::openURL(QStringLiteral("https://example.org/a?b=\"c\"")),
-        GestureAction::keyboardShortcut(KeyboardShortcutDescriptor::previousTab)};
+        GestureAction::keyboardShortcut({K::deleteKey, {}})};
     for (const auto action : allCases<PredefinedAction>()) {
         actions.push_back(GestureAction::predefined(action));
     }
     for (const auto& action : actions) {
         EXPECT_EQ(roundTrip(action), action);
     }
-
     const std::vector<GestureDescriptor> descriptors = {
-        GestureDescriptor::directional(GesturePattern::leftThenUp),
+        GestureDescriptor::directional(GesturePattern(D::left, D::left)),
         GestureDescriptor::fromTemplate(kCircle)};
     EXPECT_EQ(roundTrip(descriptors), descriptors);
     EXPECT_EQ(roundTrip(std::vector<GestureMapping>{rule, rule}),
               (std::vector<GestureMapping>{rule, rule}));
-    EXPECT_TRUE(roundTrip(std::vector<GestureMapping>{}).empty());
+    EXPECT_EQ(roundTrip(GestureTemplatePoint{-0.0, 1.5}), (GestureTemplatePoint{0, 1.5}));
 }
 
 TEST(GestureJson, WritesCompactObjectsWithKeysInTheirFixedOrder) {
     const auto data = GestureJson::encode(fullRule());
     ASSERT_TRUE(data);
-    EXPECT_FALSE(data->contains('\n'));
-    EXPECT_FALSE(data->contains(": "));
-
-    // Parsed, ordered objects compare key by key in order. Scope rules are stored sanitised.
+    EXPECT_FALSE(data->contains('\n') || data->contains(": "));
+    // Scope rules are stored sanitised.
     EXPECT_EQ(written(data), nlohmann::ordered_json::parse(R"({
         "pattern": {"type": "template", "template": {"id": "template-00000000000000aa",
             "name": " Circle ", "normalizedPoints": [{"x": 0, "y": 0}, {"x": 0.5, "y": -0.25},
@@ -115,11 +92,7 @@ TEST(GestureJson, WritesCompactObjectsWithKeysInTheirFixedOrder) {
             {"bundleIdentifier": "org.example.Alpha", "appName": "Alpha", "isEnabled": false},
             {"bundleIdentifier": "org.example.Zed", "appName": "Zed", "isEnabled": true}]})"));
 
-    const auto directional =
-        written(GestureJson::encode(GestureDescriptor::directional(GesturePattern::rightThenUp)));
-    EXPECT_EQ(directional.dump(), R"({"type":"directional","directions":["right","up"]})");
-
-    // A rule without a name has no "name" key and an empty scope list.
+    // A rule without a name has no "name" key.
     const GestureMapping plain(GestureDescriptor::directional(GesturePattern::upThenDown),
                                GestureAction::predefined(PredefinedAction::refresh), "", " ",
                                GestureMappingSource::builtIn, true, {});
@@ -129,29 +102,25 @@ TEST(GestureJson, WritesCompactObjectsWithKeysInTheirFixedOrder) {
               R"("source":"builtIn","isEnabled":true,"appScopeRules":[]})");
 }
 
-TEST(GestureJson, RuleDefaultsAndSanitising) {
-    const auto minimal = decodeText<GestureMapping>(
-        R"({"notes":"n","action":{"kind":"openURL","urlString":""},)"
-        R"("pattern":{"type":"directional","directions":["up","down"]}})");
-    ASSERT_TRUE(minimal.ok());
-    EXPECT_EQ(minimal->source(), GestureMappingSource::builtIn);
-    EXPECT_TRUE(minimal->isEnabled());
-    EXPECT_FALSE(minimal->name().has_value());
-    EXPECT_TRUE(minimal->appScopeRules().empty());
-    EXPECT_EQ(*minimal->action().url(), QString());
-
+TEST(GestureJson, OptionalKeysDefaultAndLoadedRulesAreSanitised) {
     // Null counts as missing for the optional keys.
-    const auto nulls = decodeText<GestureMapping>(
-        R"({"pattern":{"directions":["up","down"]},"action":{"kind":"openApp","bundleIdentifier":"x"},)"
-        R"("notes":"","name":null,"source":null,"isEnabled":null,"appScopeRules":null})");
-    ASSERT_TRUE(nulls.ok()) << nulls.error().description.toStdString();
-    EXPECT_EQ(nulls->source(), GestureMappingSource::builtIn);
-    EXPECT_TRUE(nulls->isEnabled());
+    for (const char* rest :
+         {"", R"(,"name":null,"source":null,"isEnabled":null,"appScopeRules":null)"}) {
+        const auto minimal = decodeText<GestureMapping>(
+            std::string(R"({"notes":"n","action":{"kind":"openURL","urlString":""},)"
+                        R"("pattern":{"directions":["up","down"]})") +
+            rest + "}");
+        ASSERT_TRUE(minimal.ok()) << rest;
+        EXPECT_EQ(minimal->source(), GestureMappingSource::builtIn);
+        EXPECT_TRUE(minimal->isEnabled());
+        EXPECT_FALSE(minimal->name().has_value());
+        EXPECT_TRUE(minimal->appScopeRules().empty());
+    }
 
     const auto sanitised = decodeText<GestureMapping>(
         R"({"pattern":{"type":"directional","directions":["up","down"]},)"
-        R"("action":{"kind":"predefined","predefinedAction":"refresh"},"notes":" kept ",)"
-        R"("name":"   ","source":"custom","isEnabled":false,"appScopeRules":[)"
+        R"("action":{"kind":"predefined","predefinedAction":"refresh","urlString":"x"},)"
+        R"("notes":" kept ","name":"   ","source":"custom","isEnabled":false,"appScopeRules":[)"
         R"({"bundleIdentifier":"b","appName":"Beta","isEnabled":true},)"
         R"({"bundleIdentifier":"  ","appName":"Blank","isEnabled":true},)"
         R"({"bundleIdentifier":" a ","appName":"","isEnabled":false},)"
@@ -159,166 +128,144 @@ TEST(GestureJson, RuleDefaultsAndSanitising) {
     ASSERT_TRUE(sanitised.ok());
     EXPECT_FALSE(sanitised->name().has_value());
     EXPECT_EQ(sanitised->notes(), QStringLiteral(" kept "));
-    ASSERT_EQ(sanitised->appScopeRules().size(), 2u);
-    EXPECT_EQ(sanitised->appScopeRules()[0], GestureAppScopeRule("a", "a", false));
-    EXPECT_EQ(sanitised->appScopeRules()[1], GestureAppScopeRule("b", "Beta", true));
-    EXPECT_FALSE(written(GestureJson::encode(sanitised.value())).contains("name"));
-}
-
-TEST(GestureJson, DescriptorShapesOldAndNew) {
-    // The older shape without "type": two directions first, else the template.
-    const auto olderDirectional = decodeText<GestureDescriptor>(R"({"directions":["left","up"]})");
-    ASSERT_TRUE(olderDirectional.ok());
-    EXPECT_EQ(olderDirectional.value(), GestureDescriptor::directional(GesturePattern::leftThenUp));
-
-    const auto olderTemplate = decodeText<GestureDescriptor>(
-        R"({"directions":["left"],"template":{"id":"t-1","name":"n","normalizedPoints":[]}})");
-    ASSERT_TRUE(olderTemplate.ok());
-    EXPECT_EQ(olderTemplate->gestureTemplate()->id(), QStringLiteral("t-1"));
-
-    // Both present: the two directions win.
-    const auto both = decodeText<GestureDescriptor>(
-        R"({"directions":["up","up"],"template":{"id":"t","name":"n","normalizedPoints":[]}})");
-    ASSERT_TRUE(both.ok());
-    EXPECT_EQ(both.value(), GestureDescriptor::directional(GesturePattern(D::up, D::up)));
-
-    // A tagged template ignores stray directions; null "type" counts as missing.
-    const auto tagged = decodeText<GestureDescriptor>(
-        R"({"type":"template","directions":["up","down"],)"
-        R"("template":{"id":"kept","name":"","normalizedPoints":[{"x":1,"y":2}]}})");
-    ASSERT_TRUE(tagged.ok());
-    EXPECT_EQ(tagged->gestureTemplate()->id(), QStringLiteral("kept"));  // not recomputed
-    EXPECT_EQ(tagged->gestureTemplate()->normalizedPoints(),
-              (std::vector<GestureTemplatePoint>{{1, 2}}));
-    EXPECT_TRUE(decodeText<GestureDescriptor>(R"({"type":null,"directions":["up","down"]})").ok());
-}
-
-TEST(GestureJson, DescriptorErrorsCarryTheirFixedTexts) {
-    const auto three =
-        decodeText<GestureDescriptor>(R"({"type":"directional","directions":["up","down","up"]})");
-    ASSERT_FALSE(three.ok());
-    EXPECT_EQ(three.error().kind, Kind::dataCorrupted);
-    EXPECT_EQ(three.error().codingPath, QStringLiteral("directions"));
-    EXPECT_EQ(
-        three.error().description,
-        QStringLiteral("Directional gesture descriptors must contain exactly two directions."));
-
-    for (const char* text : {R"({"directions":["up"]})", R"({})", R"({"directions":null})"}) {
-        const auto result = decodeText<GestureDescriptor>(text);
-        ASSERT_FALSE(result.ok()) << text;
-        EXPECT_EQ(result.error().kind, Kind::dataCorrupted);
-        EXPECT_EQ(result.error().codingPath, QStringLiteral("type"));
-        EXPECT_EQ(result.error().description,
-                  QStringLiteral(
-                      "Gesture descriptor payload did not contain a supported gesture shape."));
-    }
-
-    // Inside a list, the path leads to the element.
-    const auto inList = GestureJson::decode<std::vector<GestureDescriptor>>(
-        R"([{"directions":["up","down"]},{"type":"directional","directions":[]}])");
-    ASSERT_FALSE(inList.ok());
-    EXPECT_EQ(inList.error().codingPath, QStringLiteral("[1].directions"));
-
-    expectFailure<GestureDescriptor>(R"({"type":"Directional","directions":["up","down"]})",
-                                     Kind::dataCorrupted, "type");
-    expectFailure<GestureDescriptor>(R"({"type":"template"})", Kind::keyNotFound, "");
-    expectFailure<GestureDescriptor>(R"({"type":"directional","directions":null})",
-                                     Kind::valueNotFound, "directions");
-    // A present but broken value fails at once instead of falling through to the template.
-    expectFailure<GestureDescriptor>(
-        R"({"directions":["up","sideways"],"template":{"id":"t","name":"n","normalizedPoints":[]}})",
-        Kind::dataCorrupted, "directions[1]");
-    expectFailure<GestureDescriptor>(R"({"directions":"up-down"})", Kind::typeMismatch,
-                                     "directions");
-    expectFailure<GestureDescriptor>(R"({"template":{"id":"t","name":"n"}})", Kind::keyNotFound,
-                                     "template");
-}
-
-TEST(GestureJson, ActionsReadTheirKindAndOnePayload) {
-    const auto stray = decodeText<GestureAction>(
-        R"({"urlString":"https://x","kind":"predefined","predefinedAction":"refresh"})");
-    ASSERT_TRUE(stray.ok());
-    EXPECT_EQ(stray.value(), GestureAction::predefined(PredefinedAction::refresh));
-    EXPECT_EQ(written(GestureJson::encode(stray.value())).dump(),
-              R"({"kind":"predefined","predefinedAction":"refresh"})");
+    EXPECT_EQ(sanitised->action(), GestureAction::predefined(PredefinedAction::refresh));
+    EXPECT_EQ(sanitised->appScopeRules(),
+              (std::vector<GestureAppScopeRule>{GestureAppScopeRule("a", "a", false),
+                                                GestureAppScopeRule("b", "Beta", true)}));
 
     const auto shortcut = decodeText<KeyboardShortcutDescriptor>(
         R"({"key":"a","modifiers":["shift","command","shift"]})");
     ASSERT_TRUE(shortcut.ok());
     EXPECT_EQ(shortcut.value(), (KeyboardShortcutDescriptor{K::a, {M::command, M::shift}}));
-
-    expectFailure<GestureAction>(R"({"predefinedAction":"refresh"})", Kind::keyNotFound, "");
-    expectFailure<GestureAction>(R"({"kind":"OpenURL","urlString":"x"})", Kind::dataCorrupted,
-                                 "kind");
-    expectFailure<GestureAction>(R"({"kind":"launch"})", Kind::dataCorrupted, "kind");
-    expectFailure<GestureAction>(R"({"kind":"openApp"})", Kind::keyNotFound, "");
-    expectFailure<GestureAction>(R"({"kind":"openApp","bundleIdentifier":null})",
-                                 Kind::valueNotFound, "bundleIdentifier");
-    expectFailure<GestureAction>(R"({"kind":"openApp","bundleIdentifier":7})", Kind::typeMismatch,
-                                 "bundleIdentifier");
-    expectFailure<GestureAction>(R"({"kind":"predefined","predefinedAction":"reload"})",
-                                 Kind::dataCorrupted, "predefinedAction");
-    expectFailure<GestureAction>(
-        R"({"kind":"keyboardShortcut","shortcut":{"key":"A","modifiers":[]}})", Kind::dataCorrupted,
-        "shortcut.key");
-    expectFailure<GestureAction>(
-        R"({"kind":"keyboardShortcut","shortcut":{"key":"a","modifiers":["alt"]}})",
-        Kind::dataCorrupted, "shortcut.modifiers[0]");
-    expectFailure<GestureAction>(R"({"kind":"keyboardShortcut","shortcut":{"key":"a"}})",
-                                 Kind::keyNotFound, "shortcut");
-    expectFailure<GestureAction>(R"(["kind","openApp"])", Kind::typeMismatch, "");
-}
-
-TEST(GestureJson, TypeMismatchesAndMissingValues) {
-    const char* action = R"("action":{"kind":"predefined","predefinedAction":"refresh"})";
-    const char* pattern = R"("pattern":{"directions":["up","down"]})";
-    const auto rule = [&](const char* rest) {
-        return std::string("{") + pattern + "," + action + "," + rest + "}";
-    };
-    expectFailure<GestureMapping>(rule(R"("name":"x")"), Kind::keyNotFound, "");
-    expectFailure<GestureMapping>(rule(R"("notes":null)"), Kind::valueNotFound, "notes");
-    expectFailure<GestureMapping>(rule(R"("notes":1)"), Kind::typeMismatch, "notes");
-    expectFailure<GestureMapping>(rule(R"("notes":"","isEnabled":1)"), Kind::typeMismatch,
-                                  "isEnabled");
-    expectFailure<GestureMapping>(rule(R"("notes":"","source":"Custom")"), Kind::dataCorrupted,
-                                  "source");
-    expectFailure<GestureMapping>(rule(R"("notes":"","name":false)"), Kind::typeMismatch, "name");
-    expectFailure<GestureMapping>(rule(R"("notes":"","appScopeRules":{})"), Kind::typeMismatch,
-                                  "appScopeRules");
-    expectFailure<GestureMapping>(
-        rule(R"("notes":"","appScopeRules":[{"bundleIdentifier":"a","appName":"A"}])"),
-        Kind::keyNotFound, "appScopeRules[0]");
-    expectFailure<GestureMapping>(
-        rule(
-            R"("notes":"","appScopeRules":[{"bundleIdentifier":"a","appName":"A","isEnabled":"yes"}])"),
-        Kind::typeMismatch, "appScopeRules[0].isEnabled");
-
-    expectFailure<GestureTemplatePoint>(R"({"x":"1","y":2})", Kind::typeMismatch, "x");
-    expectFailure<GestureTemplatePoint>(R"({"x":true,"y":2})", Kind::typeMismatch, "x");
-    expectFailure<GestureTemplatePoint>(R"({"x":1,"y":null})", Kind::valueNotFound, "y");
-    expectFailure<GestureTemplatePoint>(R"({"x":1e400,"y":0})", Kind::dataCorrupted, "");
-    expectFailure<GestureTemplate>(R"({"id":"t","name":"n","normalizedPoints":[{"x":0}]})",
-                                   Kind::keyNotFound, "normalizedPoints[0]");
-    expectFailure<std::vector<GestureMapping>>(R"({"not":"a list"})", Kind::typeMismatch, "");
-    expectFailure<std::vector<GestureMapping>>("", Kind::dataCorrupted, "");
-    expectFailure<std::vector<GestureMapping>>("[1,", Kind::dataCorrupted, "");
-    // Integers are numbers too.
     EXPECT_EQ(decodeText<GestureTemplatePoint>(R"({"y":-3,"x":2})").value(),
               (GestureTemplatePoint{2, -3}));
+}
+
+TEST(GestureJson, DescriptorsOfTheOlderShapeWithoutAType) {
+    const std::pair<const char*, GestureDescriptor> cases[] = {
+        // Two directions first, else the template; a tag decides alone.
+        {R"({"directions":["left","up"]})",
+         GestureDescriptor::directional(GesturePattern::leftThenUp)},
+        {R"({"directions":["up","up"],"template":{"id":"t","name":"n","normalizedPoints":[]}})",
+         GestureDescriptor::directional(GesturePattern(D::up, D::up))},
+        {R"({"directions":["left"],"template":{"id":"t-1","name":"n","normalizedPoints":[]}})",
+         GestureDescriptor::fromTemplate({QStringLiteral("t-1"), "n", {}})},
+        {R"({"type":"template","directions":["up","down"],)"
+         R"("template":{"id":"kept","name":"","normalizedPoints":[{"x":1,"y":2}]}})",
+         GestureDescriptor::fromTemplate({QStringLiteral("kept"), "", {}})},
+        {R"({"type":null,"directions":["up","down"]})",
+         GestureDescriptor::directional(GesturePattern::upThenDown)},
+    };
+    for (const auto& [text, expected] : cases) {
+        const auto decoded = decodeText<GestureDescriptor>(text);
+        ASSERT_TRUE(decoded.ok()) << text;
+        EXPECT_EQ(decoded.value(), expected) << text;
+    }
+    // A stored template identifier is kept, never recomputed from its points.
+    EXPECT_EQ(decodeText<GestureDescriptor>(std::get<0>(cases[3]))->gestureTemplate()->id(),
+              QStringLiteral("kept"));
+}
+
+template <typename T>
+DecodingError errorOf(const std::string& text) {
+    const auto result = decodeText<T>(text);
+    return result.ok() ? DecodingError{Kind::dataCorrupted, "(decoded)", {}} : result.error();
+}
+
+TEST(GestureJson, ErrorsNameTheirKindAndThePathToTheValue) {
+    const auto rule = [](const char* rest) {
+        return std::string(R"({"pattern":{"directions":["up","down"]},)") +
+               R"("action":{"kind":"predefined","predefinedAction":"refresh"},)" + rest + "}";
+    };
+    const struct {
+        DecodingError error;
+        Kind kind;
+        const char* path;
+    } cases[] = {
+        {errorOf<GestureDescriptor>(R"({"type":"Directional","directions":["up","down"]})"),
+         Kind::dataCorrupted, "type"},
+        {errorOf<GestureDescriptor>(R"({"type":"template"})"), Kind::keyNotFound, ""},
+        {errorOf<GestureDescriptor>(R"({"type":"directional","directions":null})"),
+         Kind::valueNotFound, "directions"},
+        // A present but broken value fails at once instead of falling through to the template.
+        {errorOf<GestureDescriptor>(
+             R"({"directions":["up","sideways"],"template":{"id":"t","name":"n","normalizedPoints":[]}})"),
+         Kind::dataCorrupted, "directions[1]"},
+        {errorOf<GestureDescriptor>(R"({"directions":"up-down"})"), Kind::typeMismatch,
+         "directions"},
+        {errorOf<GestureDescriptor>(R"({"template":{"id":"t","name":"n"}})"), Kind::keyNotFound,
+         "template"},
+        {errorOf<std::vector<GestureDescriptor>>(
+             R"([{"directions":["up","down"]},{"type":"directional","directions":[]}])"),
+         Kind::dataCorrupted, "[1].directions"},
+        {errorOf<GestureAction>(R"({"predefinedAction":"refresh"})"), Kind::keyNotFound, ""},
+        {errorOf<GestureAction>(R"({"kind":"OpenURL","urlString":"x"})"), Kind::dataCorrupted,
+         "kind"},
+        {errorOf<GestureAction>(R"({"kind":"openApp"})"), Kind::keyNotFound, ""},
+        {errorOf<GestureAction>(R"({"kind":"predefined","predefinedAction":"reload"})"),
+         Kind::dataCorrupted, "predefinedAction"},
+        {errorOf<GestureAction>(
+             R"({"kind":"keyboardShortcut","shortcut":{"key":"A","modifiers":[]}})"),
+         Kind::dataCorrupted, "shortcut.key"},
+        {errorOf<GestureAction>(
+             R"({"kind":"keyboardShortcut","shortcut":{"key":"a","modifiers":["alt"]}})"),
+         Kind::dataCorrupted, "shortcut.modifiers[0]"},
+        {errorOf<GestureAction>(R"({"kind":"keyboardShortcut","shortcut":{"key":"a"}})"),
+         Kind::keyNotFound, "shortcut"},
+        {errorOf<GestureAction>(R"(["kind","openApp"])"), Kind::typeMismatch, ""},
+        {errorOf<GestureMapping>(rule(R"("notes":1)")), Kind::typeMismatch, "notes"},
+        {errorOf<GestureMapping>(rule(R"("notes":"","isEnabled":1)")), Kind::typeMismatch,
+         "isEnabled"},
+        {errorOf<GestureMapping>(rule(R"("notes":"","name":false)")), Kind::typeMismatch, "name"},
+        {errorOf<GestureMapping>(
+             rule(R"("notes":"","appScopeRules":[{"bundleIdentifier":"a","appName":"A"}])")),
+         Kind::keyNotFound, "appScopeRules[0]"},
+        {errorOf<GestureMapping>(rule(
+             R"("notes":"","appScopeRules":[{"bundleIdentifier":"a","appName":"A","isEnabled":"1"}])")),
+         Kind::typeMismatch, "appScopeRules[0].isEnabled"},
+        {errorOf<GestureTemplatePoint>(R"({"x":"1","y":2})"), Kind::typeMismatch, "x"},
+        {errorOf<GestureTemplatePoint>(R"({"x":true,"y":2})"), Kind::typeMismatch, "x"},
+        {errorOf<GestureTemplatePoint>(R"({"x":1,"y":null})"), Kind::valueNotFound, "y"},
+        {errorOf<GestureTemplatePoint>(R"({"x":1e400,"y":0})"), Kind::dataCorrupted, ""},
+        {errorOf<GestureTemplate>(R"({"id":"t","name":"n","normalizedPoints":[{"x":0}]})"),
+         Kind::keyNotFound, "normalizedPoints[0]"},
+        {errorOf<std::vector<GestureMapping>>(R"({"not":"a list"})"), Kind::typeMismatch, ""},
+        {errorOf<std::vector<GestureMapping>>(""), Kind::dataCorrupted, ""},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(cases[i].error.kind, cases[i].kind) << "case " << i;
+        EXPECT_EQ(cases[i].error.codingPath, QString::fromLatin1(cases[i].path)) << "case " << i;
+        EXPECT_FALSE(cases[i].error.description.isEmpty()) << "case " << i;
+    }
+
+    // Descriptions say what was found; the descriptor errors carry fixed texts.
+    EXPECT_EQ(errorOf<GestureMapping>(rule(R"("notes":1)")).description,
+              QStringLiteral("Expected to decode String but found a number instead."));
+    EXPECT_EQ(
+        errorOf<GestureDescriptor>(R"({"type":"directional","directions":["up","down","up"]})"),
+        (DecodingError{Kind::dataCorrupted, "directions", GestureJson::directionCountDescription}));
+    for (const char* text : {R"({"directions":["up"]})", R"({})", R"({"directions":null})"}) {
+        EXPECT_EQ(
+            errorOf<GestureDescriptor>(text),
+            (DecodingError{Kind::dataCorrupted, "type", GestureJson::unsupportedShapeDescription}))
+            << text;
+    }
 }
 
 TEST(GestureJson, NonFiniteCoordinatesCannotBeWritten) {
     for (const double bad :
          {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
           -std::numeric_limits<double>::infinity()}) {
-        const GestureTemplate t(QStringLiteral("t"), QStringLiteral("n"),
-                                std::vector<GestureTemplatePoint>{{0, 0}, {bad, 1}});
-        EXPECT_FALSE(GestureJson::encode(t).has_value());
-        const GestureMapping rule(GestureDescriptor::fromTemplate(t),
-                                  GestureAction::predefined(PredefinedAction::newTab), "", {},
-                                  GestureMappingSource::custom, true, {});
-        // One bad rule fails the whole list rather than writing it without the rule.
-        EXPECT_FALSE(GestureJson::encode(std::vector<GestureMapping>{fullRule(), rule}));
+        for (const std::vector<GestureTemplatePoint>& points :
+             {std::vector<GestureTemplatePoint>{{0, 0}, {bad, 1}}, {{0, 0}, {1, bad}}}) {
+            const GestureTemplate t(QStringLiteral("t"), QStringLiteral("n"), points);
+            EXPECT_FALSE(GestureJson::encode(t).has_value());
+            const GestureMapping rule(GestureDescriptor::fromTemplate(t),
+                                      GestureAction::predefined(PredefinedAction::newTab), "", {},
+                                      GestureMappingSource::custom, true, {});
+            // One bad rule fails the whole list rather than writing it without the rule.
+            EXPECT_FALSE(GestureJson::encode(std::vector<GestureMapping>{fullRule(), rule}));
+        }
     }
 }
 
@@ -337,7 +284,6 @@ TEST(GestureJson, ListsCanBeReadElementByElement) {
     ASSERT_EQ(partial.errors.size(), 2u);
     EXPECT_EQ(partial.errors[0].codingPath, QStringLiteral("[1].directions"));
     EXPECT_EQ(partial.errors[1].codingPath, QStringLiteral("[2]"));
-    EXPECT_FALSE(partial.isComplete());
 
     EXPECT_TRUE(GestureJson::decodeEach<GestureMapping>("[]").isComplete());
     const auto notAList = GestureJson::decodeEach<GestureMapping>("\x01\x02garbage");

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <future>
+#include <mutex>
 #include <string>
 #include <vector>
 
 #include "Platform/CurrentValueSubject.h"
 #include "Platform/Geometry.h"
+#include "Platform/SerialQueue.h"
 #include "support/ManualExecutor.h"
 
 namespace quillorbitex {
@@ -14,52 +17,55 @@ using namespace std::chrono_literals;
 using testing::ManualExecutor;
 using testing::ManualTimeline;
 
-TEST(ManualExecutor, NothingRunsUntilTimeIsDriven) {
-    ManualExecutor executor;
-    std::vector<std::string> log;
-    executor.async([&] { log.push_back("a"); });
-    executor.asyncAfter(50ms, [&] { log.push_back("b@50"); });
-    executor.asyncAfter(20ms, [&] { log.push_back("c@20"); });
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(executor.runUntilIdle(), 1u);
-    EXPECT_EQ(log, (std::vector<std::string>{"a"}));
-    EXPECT_EQ(executor.advance(19ms), 0u);
-    EXPECT_EQ(executor.advance(1ms), 1u);
-    EXPECT_EQ(executor.now(), toDuration(20ms));
-    EXPECT_EQ(executor.advance(100ms), 1u);
-    EXPECT_EQ(log, (std::vector<std::string>{"a", "c@20", "b@50"}));
-    EXPECT_EQ(executor.now(), toDuration(120ms));
-}
-
-TEST(ManualExecutor, TasksSeeTheirOwnDeadlineAndMayScheduleMore) {
-    ManualExecutor executor;
-    std::vector<Duration> times;
-    std::function<void()> tick = [&] {
-        times.push_back(executor.now());
-        if (times.size() < 4) {
-            executor.asyncAfter(50ms, tick);
-        }
-    };
-    executor.async(tick);
-    executor.advance(1s);
-    EXPECT_EQ(times, (std::vector<Duration>{0ms, 50ms, 100ms, 150ms}));
-    EXPECT_EQ(executor.pendingCount(), 0u);
-}
-
-TEST(ManualExecutor, ExecutorsOnOneTimelineInterleaveByDeadline) {
+// The virtual clock most capture tests run on: tasks run only when time is driven, at their own
+// deadlines, and executors on one timeline interleave by deadline, then by submission.
+TEST(ManualExecutor, RunsTasksAtTheirDeadlinesAcrossExecutorsOfOneTimeline) {
     auto timeline = std::make_shared<ManualTimeline>();
     ManualExecutor main(timeline);
     ManualExecutor queue(timeline);
     std::vector<std::string> log;
-    queue.asyncAfter(30ms, [&] { log.push_back("queue@30"); });
-    main.asyncAfter(10ms, [&] { main.asyncAfter(30ms, [&] { log.push_back("main@40"); }); });
-    queue.asyncAfter(40ms, [&] { log.push_back("queue@40"); });
-    main.advance(100ms);
-    EXPECT_EQ(log, (std::vector<std::string>{"queue@30", "queue@40", "main@40"}));
-    EXPECT_EQ(queue.now(), toDuration(100ms));
+    const auto record = [&](const char* name) {
+        return [&, name] {
+            const auto at = std::chrono::duration_cast<std::chrono::milliseconds>(main.now());
+            log.push_back(name + std::to_string(at.count()));
+        };
+    };
+    main.async(record("now@"));
+    queue.asyncAfter(30ms, record("queue@"));
+    main.asyncAfter(10ms, [&] { main.asyncAfter(30ms, record("main@")); });
+    queue.asyncAfter(40ms, record("queue@"));
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(main.runUntilIdle(), 1u);
+    EXPECT_EQ(main.advance(29ms), 1u);
+    EXPECT_EQ(queue.advance(100ms), 3u);
+    EXPECT_EQ(log, (std::vector<std::string>{"now@0", "queue@30", "queue@40", "main@40"}));
+    EXPECT_EQ(queue.now(), toDuration(129ms));
+    EXPECT_EQ(main.pendingCount(), 0u);
 }
 
-TEST(CurrentValueSubject, NewSubscribersHearTheCurrentValueFirst) {
+TEST(SerialQueue, DelayedTasksRunAfterImmediateOnesAndInDeadlineOrder) {
+    SerialQueue queue("org.quillorbitex.Quillorbitex.final-recognition");
+    EXPECT_EQ(threadNameForLabel(queue.label()), "nal-recognition");  // the end fits 15 bytes
+    std::mutex mutex;
+    std::vector<std::string> order;
+    std::promise<void> done;
+    const auto record = [&](std::string name) {
+        std::lock_guard lock(mutex);
+        order.push_back(std::move(name));
+    };
+    queue.asyncAfter(60ms, [&] {
+        record("late");
+        done.set_value();
+    });
+    queue.asyncAfter(20ms, [&] { record("early"); });
+    queue.async([&] { record("now"); });
+    queue.asyncAfter(-5ms, [&] { record("negative delay"); });
+    ASSERT_EQ(done.get_future().wait_for(20s), std::future_status::ready);
+    std::lock_guard lock(mutex);
+    EXPECT_EQ(order, (std::vector<std::string>{"now", "negative delay", "early", "late"}));
+}
+
+TEST(CurrentValueSubject, SubscribersHearTheCurrentValueThenEveryNewOne) {
     CurrentValueSubject<int> subject(1);
     std::vector<int> first;
     auto s1 = subject.subscribe([&](const int& v) { first.push_back(v); });
@@ -89,15 +95,31 @@ TEST(CurrentValueSubject, DeliversThroughAnExecutorAndOutlivesNothing) {
     subscription.cancel();  // the subject is gone; cancelling must be harmless
 }
 
-TEST(Geometry, UnionWithAZeroSizeRectIncludesItsPoint) {
+TEST(Geometry, RectanglesIncludeTheirMinimumEdgesOnly) {
     const Rect r{{10, 10}, {5, 5}};
     EXPECT_EQ(r.united(Point{0, 20}), (Rect{{0, 10}, {15, 10}}));
+    // A zero-size rectangle stands for its point.
     EXPECT_EQ(Rect::atPoint({3, 4}).united(Point{3, 4}), Rect::atPoint({3, 4}));
     EXPECT_EQ(Rect::atPoint({3, 4}).united(Point{1, 8}), (Rect{{1, 4}, {2, 4}}));
     EXPECT_EQ(Rect::fromCorners({5, 1}, {2, 7}), (Rect{{2, 1}, {3, 6}}));
-    EXPECT_TRUE(r.contains({10, 10}));
-    EXPECT_FALSE(r.contains({15, 12}));
-    EXPECT_DOUBLE_EQ(distance({0, 0}, {3, 4}), 5.0);
+    for (const auto& [p, inside] : {std::pair{Point{10, 10}, true},
+                                    {Point{14.9, 14.9}, true},
+                                    {Point{15, 12}, false},
+                                    {Point{12, 15}, false},
+                                    {Point{12, 9.9}, false}}) {
+        EXPECT_EQ(r.contains(p), inside) << p.x << "," << p.y;
+    }
+    for (const auto& [other, meets] : {std::pair{Rect{{14, 14}, {5, 5}}, true},
+                                       {Rect{{15, 10}, {5, 5}}, false},
+                                       {Rect{{5, 10}, {5, 5}}, false},
+                                       {Rect{{10, 15}, {5, 5}}, false},
+                                       {Rect{{10, 5}, {5, 5}}, false}}) {
+        EXPECT_EQ(r.intersects(other), meets) << other.origin.x << "," << other.origin.y;
+    }
+    EXPECT_DOUBLE_EQ(distance({1, 1}, {4, 5}), 5.0);
+    const std::hash<Point> hash;
+    EXPECT_EQ(hash({-0.0, 2}), hash({0, 2}));
+    EXPECT_NE(hash({1, 2}), hash({0, 2}));
 }
 
 }  // namespace

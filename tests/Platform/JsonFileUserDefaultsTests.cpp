@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -18,27 +17,31 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
 class JsonFileUserDefaultsTest : public ::testing::Test {
 protected:
     QString path() const { return JsonFileUserDefaults::filePathIn(dir_.filePath("prefs")); }
+    void writeFile(const QByteArray& content) const {
+        QDir().mkpath(dir_.filePath("prefs"));
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
     QTemporaryDir dir_;
 };
 
 TEST_F(JsonFileUserDefaultsTest, ValuesKeepTheirTypesAcrossAReload) {
-    const QByteArray binary("\x00\xff{not json\n", 12);
+    const std::pair<const char*, UserDefaults::Value> values[] = {
+        {"flag", false},
+        {"number", 0.25},
+        {"whole", 3.0},
+        {"text", QString::fromUtf8("true – ünïcode")},
+        {"data", QByteArray("\x00\xff{not json\n", 12)},
+    };
     {
         JsonFileUserDefaults defaults(path());
-        defaults.setValue("flag", false);
-        defaults.setValue("number", 0.25);
-        defaults.setValue("whole", 3.0);
-        defaults.setValue("text", QString::fromUtf8("true – ünïcode"));
-        defaults.setValue("data", binary);
+        for (const auto& [key, value] : values) {
+            defaults.setValue(key, value);
+        }
         defaults.setValue("gone", true);
         defaults.removeValue("gone");
         // On disk at once, while the object is still alive.
@@ -47,16 +50,11 @@ TEST_F(JsonFileUserDefaultsTest, ValuesKeepTheirTypesAcrossAReload) {
         EXPECT_FALSE(onDisk.contains("gone"));
     }
     JsonFileUserDefaults reloaded(path());
-    EXPECT_EQ(reloaded.value("flag"), UserDefaults::Value(false));
-    EXPECT_EQ(reloaded.value("number"), UserDefaults::Value(0.25));
-    EXPECT_EQ(reloaded.value("whole"), UserDefaults::Value(3.0));
-    EXPECT_EQ(reloaded.value("text"), UserDefaults::Value(QString::fromUtf8("true – ünïcode")));
-    EXPECT_EQ(reloaded.value("data"), UserDefaults::Value(binary));
+    for (const auto& [key, value] : values) {
+        EXPECT_EQ(reloaded.value(key), value) << key;
+    }
     EXPECT_FALSE(reloaded.value("gone").has_value());
-    EXPECT_FALSE(reloaded.value("never").has_value());
-    EXPECT_TRUE(reloaded.contains("flag"));  // false is a value, not an absence
     EXPECT_EQ(reloaded.storageDirectory(), dir_.filePath("prefs"));
-
     reloaded.removeAll();
     EXPECT_FALSE(JsonFileUserDefaults(path()).contains("number"));
 }
@@ -85,17 +83,14 @@ TEST_F(JsonFileUserDefaultsTest, KeysAndTextsThatNeedEscapingReadBackAsWritten) 
 }
 
 TEST_F(JsonFileUserDefaultsTest, AnUnwritableFolderKeepsValuesInMemory) {
-    writeFile(dir_.filePath("file"), "x");
+    QFile(dir_.filePath("file")).open(QIODevice::WriteOnly);
     JsonFileUserDefaults defaults(dir_.filePath("file/sub/preferences.json"));
-    defaults.setValue("flag", true);
     defaults.setValue("data", QByteArray("abc"));
-    EXPECT_EQ(defaults.value("flag"), UserDefaults::Value(true));
     EXPECT_EQ(defaults.dataValue("data"), QByteArray("abc"));
 }
 
 TEST_F(JsonFileUserDefaultsTest, AnUnparsableFileIsKeptBeforeItIsReplaced) {
-    QDir().mkpath(dir_.filePath("prefs"));
-    writeFile(path(), "{\"flag\": tru");
+    writeFile("{\"flag\": tru");
     JsonFileUserDefaults defaults(path());
     EXPECT_FALSE(defaults.contains("flag"));
     defaults.setValue("other", 1.0);
@@ -107,21 +102,26 @@ TEST_F(JsonFileUserDefaultsTest, AnUnparsableFileIsKeptBeforeItIsReplaced) {
     EXPECT_EQ(readFile(dir_.filePath("prefs/" + copies[0])), QByteArray("{\"flag\": tru"));
 }
 
-TEST_F(JsonFileUserDefaultsTest, EntriesOfOtherShapesSurviveWrites) {
-    QDir().mkpath(dir_.filePath("prefs"));
-    writeFile(path(), R"({"list": [1, "two"], "object": {"a": 1}, "kept": "yes"})");
+TEST_F(JsonFileUserDefaultsTest, EntriesOfOtherShapesSurviveWritesAndReadAsTheirJson) {
+    writeFile(R"({"list": [1, "two"], "object": {"a": 1}, "nothing": null, "kept": "yes"})");
     JsonFileUserDefaults defaults(path());
     EXPECT_FALSE(defaults.contains("list"));  // no value of a known type
+    EXPECT_EQ(defaults.storedBytes("list"), QByteArray(R"([1,"two"])"));
+    EXPECT_EQ(defaults.storedBytes("object"), QByteArray(R"({"a":1})"));
+    EXPECT_EQ(defaults.storedBytes("nothing"), QByteArray("null"));
+    EXPECT_EQ(defaults.storedBytes("kept"), QByteArray("yes"));
+    EXPECT_FALSE(defaults.storedBytes("absent").has_value());
     defaults.setValue("new", false);
-    const auto onDisk = QJsonDocument::fromJson(readFile(path())).object();
-    EXPECT_EQ(onDisk.value("list").toArray().size(), 2);
-    EXPECT_EQ(onDisk.value("object").toObject().value("a").toInt(), 1);
-    EXPECT_EQ(onDisk.value("kept").toString(), QStringLiteral("yes"));
+    EXPECT_EQ(QJsonDocument::fromJson(readFile(path())).object(),
+              QJsonDocument::fromJson(
+                  R"({"list": [1, "two"], "object": {"a": 1}, "nothing": null, "kept": "yes",
+                      "new": false})")
+                  .object());
 }
 
-TEST(UserDefaults, BooleanReadingOfOtherTypes) {
+TEST(UserDefaults, TypedReadingOfStoredValues) {
     testing::InMemoryUserDefaults defaults;
-    const std::vector<std::pair<UserDefaults::Value, bool>> cases = {
+    const std::pair<UserDefaults::Value, bool> cases[] = {
         {true, true},         {false, false},           {2.0, true},
         {0.0, false},         {QString("YES"), true},   {QString("  true"), true},
         {QString("7"), true}, {QString("no"), false},   {QString("0"), false},
@@ -134,6 +134,16 @@ TEST(UserDefaults, BooleanReadingOfOtherTypes) {
     EXPECT_FALSE(defaults.boolValue("absent"));
     EXPECT_FALSE(defaults.numberValue("k").has_value());
     EXPECT_FALSE(defaults.stringValue("k").has_value());
+    const std::pair<UserDefaults::Value, QByteArray> bytes[] = {
+        {QByteArray("\x01", 1), QByteArray("\x01", 1)},
+        {QString("ü"), QByteArray("\xc3\xbc")},
+        {false, "false"},
+        {0.1, "0.10000000000000001"},
+    };
+    for (const auto& [value, expected] : bytes) {
+        defaults.setValue("k", value);
+        EXPECT_EQ(defaults.storedBytes("k"), expected) << value.index();
+    }
 }
 
 }  // namespace

@@ -19,8 +19,6 @@ public:
     void removeAll() override { values_.clear(); }
     std::optional<QString> storageDirectory() const override { return storageDirectory_; }
 
-    const std::map<QString, Value>& values() const { return values_; }
-
 private:
     std::optional<QString> storageDirectory_;
     std::map<QString, Value> values_;

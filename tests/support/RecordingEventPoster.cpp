@@ -6,7 +6,6 @@ namespace quillorbitex::testing {
 
 struct RecordingEventPoster::Shared {
     mutable std::mutex mutex;
-    bool refusesSources = false;
     std::set<SyntheticEventType> failingTypes;
     std::set<SyntheticEventType> failingPosts;
     std::vector<SyntheticEvent> posted;
@@ -52,16 +51,7 @@ private:
 RecordingEventPoster::RecordingEventPoster() : shared_(std::make_shared<Shared>()) {}
 
 std::shared_ptr<EventSource> RecordingEventPoster::createSource() {
-    std::lock_guard lock(shared_->mutex);
-    if (shared_->refusesSources) {
-        return nullptr;
-    }
     return std::make_shared<Source>(shared_);
-}
-
-void RecordingEventPoster::setRefusesSources(bool refuses) {
-    std::lock_guard lock(shared_->mutex);
-    shared_->refusesSources = refuses;
 }
 
 void RecordingEventPoster::setFailsCreating(SyntheticEventType type, bool fails) {

@@ -15,8 +15,6 @@ public:
 
     std::shared_ptr<EventSource> createSource() override;
 
-    // Makes createSource() fail.
-    void setRefusesSources(bool refuses);
     // Makes the sources fail to create events of `type`.
     void setFailsCreating(SyntheticEventType type, bool fails);
     // Makes posting events of `type` send nothing and report it.

@@ -325,11 +325,6 @@ void SimulatedEventTap::breakNewestTap() {
     shared_->changed.notify_all();
 }
 
-std::size_t SimulatedEventTap::runningLoopCount() const {
-    std::lock_guard lock(shared_->mutex);
-    return shared_->runningLoops;
-}
-
 std::size_t SimulatedEventTap::liveLoopCount() const {
     std::lock_guard lock(shared_->mutex);
     return shared_->liveLoops;

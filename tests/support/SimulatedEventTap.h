@@ -43,7 +43,6 @@ public:
     // As if the newest tap's connection to the system broke: it detaches itself from its loop.
     void breakNewestTap();
 
-    std::size_t runningLoopCount() const;
     // Loop objects not yet destroyed; a tap thread drops its loop when it ends.
     std::size_t liveLoopCount() const;
     bool waitUntilNoLoopRuns(std::chrono::milliseconds timeout);

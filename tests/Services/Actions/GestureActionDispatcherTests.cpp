@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "Models/PredefinedActionCatalog.h"
 #include "Services/Actions/GestureActionDispatcher.h"
 #include "support/FakeWorkspace.h"
 
 namespace quillorbitex {
 namespace {
+
+using K = KeyboardKeyToken;
+using M = ModifierKey;
 
 class RecordingKeyboardDispatcher final : public KeyboardShortcutDispatching {
 public:
@@ -24,73 +26,65 @@ const WorkspaceApplication kEditor{.identifier = "org.example.Editor",
                                    .name = "Editor",
                                    .location = "/apps/org.example.Editor.desktop"};
 
-class GestureActionDispatcherTest : public ::testing::Test {
-protected:
-    explicit GestureActionDispatcherTest(bool keyboardWorks = true)
-        : keyboard_(std::make_shared<RecordingKeyboardDispatcher>(keyboardWorks)),
-          workspace_(std::make_shared<testing::FakeWorkspace>()),
-          dispatcher_(keyboard_, workspace_) {
-        workspace_->addApplication(kEditor);
-        workspace_->setSchemeHandler("https", kEditor);
+// Each action goes to one place only: shortcuts to the keyboard, applications and addresses to
+// the desktop, trimmed; text that names nothing is refused before anything is asked.
+TEST(GestureActionDispatcher, SendsEachActionWhereItBelongs) {
+    const struct {
+        GestureAction action;
+        bool dispatched;
+        std::optional<KeyboardShortcutDescriptor> keys = {};
+        std::vector<QString> lookedUp = {};
+        std::vector<QUrl> urls = {};
+    } cases[] = {
+        {GestureAction::keyboardShortcut({K::f5, {M::shift}}), true,
+         KeyboardShortcutDescriptor{K::f5, {M::shift}}},
+        {GestureAction::predefined(PredefinedAction::quitApp), true,
+         KeyboardShortcutDescriptor{K::q, {M::command}}},
+        {GestureAction::openApp(" \torg.example.Editor \n"), true, {}, {"org.example.Editor"}},
+        {GestureAction::openApp("org.example.Missing"), false, {}, {"org.example.Missing"}},
+        {GestureAction::openApp(" \n\t "), false},
+        {GestureAction::openURL("  https://example.org/a?b=c#d\n"),
+         true,
+         {},
+         {},
+         {QUrl("https://example.org/a?b=c#d")}},
+        {GestureAction::openURL("qxnone:thing"), false, {}, {}, {QUrl("qxnone:thing")}},
+        {GestureAction::openURL(""), false},
+        {GestureAction::openURL("  \n"), false},
+        {GestureAction::openURL("https://exa mple.org"), false},
+        {GestureAction::openURL("https://[::1"), false},
+        {GestureAction::openURL("not a url"), false},
+        {GestureAction::openURL("http://example.org/%zz"), false},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        SCOPED_TRACE(i);
+        const auto keyboard = std::make_shared<RecordingKeyboardDispatcher>(true);
+        const auto workspace = std::make_shared<testing::FakeWorkspace>();
+        workspace->addApplication(kEditor);
+        workspace->setSchemeHandler("https", kEditor);
+        GestureActionDispatcher dispatcher(keyboard, workspace);
+
+        EXPECT_EQ(dispatcher.dispatch(c.action), c.dispatched);
+        EXPECT_EQ(keyboard->sent,
+                  c.keys ? std::vector{*c.keys} : std::vector<KeyboardShortcutDescriptor>{});
+        EXPECT_EQ(workspace->lookedUpIdentifiers(), c.lookedUp);
+        EXPECT_EQ(workspace->openURLRequests(), c.urls);
+        EXPECT_EQ(workspace->openedApplications().size(),
+                  c.dispatched && !c.lookedUp.empty() ? 1u : 0u);
     }
-
-    std::shared_ptr<RecordingKeyboardDispatcher> keyboard_;
-    std::shared_ptr<testing::FakeWorkspace> workspace_;
-    GestureActionDispatcher dispatcher_;
-};
-
-TEST_F(GestureActionDispatcherTest, ShortcutsAndCommandsGoToTheKeyboard) {
-    const KeyboardShortcutDescriptor shortcut{KeyboardKeyToken::f5, {ModifierKey::shift}};
-    EXPECT_TRUE(dispatcher_.dispatch(GestureAction::keyboardShortcut(shortcut)));
-    EXPECT_TRUE(dispatcher_.dispatch(GestureAction::predefined(PredefinedAction::quitApp)));
-
-    ASSERT_EQ(keyboard_->sent.size(), 2u);
-    EXPECT_EQ(keyboard_->sent[0], shortcut);
-    EXPECT_EQ(keyboard_->sent[1],
-              (KeyboardShortcutDescriptor{KeyboardKeyToken::q, {ModifierKey::command}}));
-    EXPECT_TRUE(workspace_->lookedUpIdentifiers().empty());
 }
 
-TEST_F(GestureActionDispatcherTest, OpenAppLooksUpTheTrimmedIdentifier) {
-    EXPECT_TRUE(dispatcher_.dispatch(GestureAction::openApp(" \torg.example.Editor \n")));
-    EXPECT_EQ(workspace_->lookedUpIdentifiers(), std::vector<QString>{"org.example.Editor"});
-    EXPECT_EQ(workspace_->openedApplications(), std::vector<WorkspaceApplication>{kEditor});
-}
-
-TEST_F(GestureActionDispatcherTest, OpenAppRefusesBlankAndUnknownIdentifiers) {
-    EXPECT_FALSE(dispatcher_.dispatch(GestureAction::openApp(" \n\t ")));
-    EXPECT_TRUE(workspace_->lookedUpIdentifiers().empty());
-
-    EXPECT_FALSE(dispatcher_.dispatch(GestureAction::openApp("org.example.Missing")));
-    EXPECT_TRUE(workspace_->openedApplications().empty());
-}
-
-TEST_F(GestureActionDispatcherTest, OpenURLPassesTheParsedURLOn) {
-    EXPECT_TRUE(dispatcher_.dispatch(GestureAction::openURL("  https://example.org/a?b=c#d\n")));
-    EXPECT_FALSE(dispatcher_.dispatch(GestureAction::openURL("qxnone:thing")));
-    EXPECT_EQ(workspace_->openURLRequests(),
-              (std::vector<QUrl>{QUrl("https://example.org/a?b=c#d"), QUrl("qxnone:thing")}));
-}
-
-TEST_F(GestureActionDispatcherTest, OpenURLRefusesBlankTextAndTextThatIsNoURL) {
-    for (const char* text : {"", "  \n", "https://exa mple.org", "https://[::1", "not a url",
-                             "http://example.org/%zz"}) {
-        EXPECT_FALSE(dispatcher_.dispatch(GestureAction::openURL(text))) << text;
-    }
-    EXPECT_TRUE(workspace_->openURLRequests().empty());
-}
-
-class GestureActionDispatcherWithoutKeyboardTest : public GestureActionDispatcherTest {
-protected:
-    GestureActionDispatcherWithoutKeyboardTest() : GestureActionDispatcherTest(false) {}
-};
-
-TEST_F(GestureActionDispatcherWithoutKeyboardTest, OnlyKeyboardActionsFail) {
-    EXPECT_FALSE(dispatcher_.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
-    EXPECT_FALSE(dispatcher_.dispatch(
-        GestureAction::keyboardShortcut({KeyboardKeyToken::a, {ModifierKey::control}})));
-    EXPECT_TRUE(dispatcher_.dispatch(GestureAction::openApp("org.example.Editor")));
-    EXPECT_TRUE(dispatcher_.dispatch(GestureAction::openURL("https://example.org")));
+TEST(GestureActionDispatcher, WithoutAWorkingKeyboardOnlyKeyboardActionsFail) {
+    const auto workspace = std::make_shared<testing::FakeWorkspace>();
+    workspace->addApplication(kEditor);
+    workspace->setSchemeHandler("https", kEditor);
+    GestureActionDispatcher dispatcher(std::make_shared<RecordingKeyboardDispatcher>(false),
+                                       workspace);
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::keyboardShortcut({K::a, {M::control}})));
+    EXPECT_TRUE(dispatcher.dispatch(GestureAction::openApp("org.example.Editor")));
+    EXPECT_TRUE(dispatcher.dispatch(GestureAction::openURL("https://example.org")));
 }
 
 }  // namespace

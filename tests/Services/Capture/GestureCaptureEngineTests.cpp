@@ -37,55 +37,38 @@ TEST(GestureCaptureEngine, RecordsTheRawPathAndThinsTheRenderPathToTheMinimumSpa
     EXPECT_FALSE(engine.end({0, 0})) << "a finished stroke is gone";
 }
 
-TEST(GestureCaptureEngine, OnlyTheFirstTinyMoveReachesTheRenderPath) {
-    GestureCaptureEngine engine;
-    engine.begin({0, 0});
-    engine.append({0.5, 0});
-    EXPECT_EQ(renderPointsOf(engine), (Points{{0, 0}, {0.5, 0}}));
-    engine.append({1, 0});
-    EXPECT_EQ(renderPointsOf(engine), (Points{{0, 0}, {0.5, 0}}));
-}
-
-TEST(GestureCaptureEngine, RepeatedPositionsAddNoPointButANewVersion) {
+TEST(GestureCaptureEngine, RepeatsAddNoPointButANewVersionAndOnlyTheFirstTinyMoveIsDrawn) {
     GestureCaptureEngine engine;
     engine.begin({5, 5});
-    const auto began = engine.activeHeader();
-    ASSERT_TRUE(began);
-    EXPECT_EQ(began->version, 1u);
-    EXPECT_EQ(began->phase, GestureMonitorSessionPhase::began);
-    EXPECT_EQ(began->endPoint, (Point{5, 5}));
-
+    auto header = engine.activeHeader();
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->version, 1u);
+    EXPECT_EQ(header->phase, GestureMonitorSessionPhase::began);
     engine.append({5, 5});
-    const auto same = engine.activeHeader();
-    ASSERT_TRUE(same);
-    EXPECT_EQ(same->version, 2u);
-    EXPECT_EQ(same->phase, GestureMonitorSessionPhase::changed);
-    EXPECT_EQ(same->totalDistance, 0);
-    EXPECT_EQ(renderPointsOf(engine), (Points{{5, 5}}));
-
-    engine.append({8, 9});
-    engine.append({8, 9});
-    const auto stroke = engine.end({8, 9});
+    header = engine.activeHeader();
+    EXPECT_EQ(header->version, 2u);
+    EXPECT_EQ(header->phase, GestureMonitorSessionPhase::changed);
+    EXPECT_EQ(header->totalDistance, 0);
+    engine.append({5.5, 5});
+    engine.append({6, 5});
+    EXPECT_EQ(renderPointsOf(engine), (Points{{5, 5}, {5.5, 5}}));
+    engine.append({9, 9});
+    engine.append({9, 9});
+    const auto stroke = engine.end({9, 9});
     ASSERT_TRUE(stroke);
-    EXPECT_EQ(stroke->rawPoints, (Points{{5, 5}, {8, 9}}));
-    EXPECT_EQ(stroke->endPoint, (Point{8, 9}));
-    EXPECT_DOUBLE_EQ(stroke->totalDistance, 5);
+    EXPECT_EQ(stroke->rawPoints, (Points{{5, 5}, {5.5, 5}, {6, 5}, {9, 9}}));
+    EXPECT_DOUBLE_EQ(stroke->totalDistance, 6);
 }
 
-TEST(GestureCaptureEngine, StopsBeingAClickAtExactlyTheSuppressionDistance) {
-    const auto strokeOfLength = [](double length) {
+TEST(GestureCaptureEngine, StopsBeingAClickAtExactlyTheSuppressionDistanceForGood) {
+    for (const auto& [length, suppresses] : {std::pair{17.9, false}, {18.0, true}}) {
         GestureCaptureEngine engine;
         engine.begin({100, 100});
         engine.append({100 + length / 2, 100});
-        return engine.end({100 + length / 2, 100 + length / 2});
-    };
-    const auto short_ = strokeOfLength(17.9);
-    ASSERT_TRUE(short_);
-    EXPECT_FALSE(short_->suppressesSystemClick);
-    const auto exact = strokeOfLength(18);
-    ASSERT_TRUE(exact);
-    EXPECT_TRUE(exact->suppressesSystemClick);
-
+        const auto stroke = engine.end({100 + length / 2, 100 + length / 2});
+        ASSERT_TRUE(stroke);
+        EXPECT_EQ(stroke->suppressesSystemClick, suppresses) << length;
+    }
     // Once reached it stays, even when the stroke comes back to where it began.
     GestureCaptureEngine engine;
     engine.begin({0, 0});

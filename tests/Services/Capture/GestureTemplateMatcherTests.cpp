@@ -47,49 +47,44 @@ GestureMapping templateRule(const GestureTemplate& t) {
                           {});
 }
 
-TEST(GestureTemplateMatcher, ResamplesByEqualArcLength) {
-    // 39 long into 40 points: spaced exactly 1 apart, from end to end.
-    Points expected;
-    for (int i = 0; i < 40; ++i) {
-        expected.push_back({static_cast<double>(i), 0});
+Points evenly(int count, double y = 0, double from = 0) {
+    Points points;
+    for (int i = 0; i < count; ++i) {
+        points.push_back({from + i, y});
     }
-    expectPointsNear(GestureTemplateMatcher::resample({{0, 0}, {39, 0}}, 40), expected);
-
-    // Lengths that do not divide evenly; the corner is cut through, not visited.
-    expectPointsNear(GestureTemplateMatcher::resample({{0, 0}, {10, 0}, {10, 7}}, 5),
-                     {{0, 0}, {4.25, 0}, {8.5, 0}, {10, 2.75}, {10, 7}});
-    expectPointsNear(GestureTemplateMatcher::resample({{0, 0}, {10, 0}}, 4),
-                     {{0, 0}, {10.0 / 3, 0}, {20.0 / 3, 0}, {10, 0}});
-    // Repeated points add no length.
-    expectPointsNear(GestureTemplateMatcher::resample({{0, 0}, {0, 0}, {4, 0}, {4, 0}, {4, 3}}, 3),
-                     {{0, 0}, {3.5, 0}, {4, 3}});
+    return points;
 }
 
-TEST(GestureTemplateMatcher, ResamplingDegenerateInputs) {
-    EXPECT_EQ(GestureTemplateMatcher::resample({{1, 2}}, 40), (Points{{1, 2}}));
-    EXPECT_EQ(GestureTemplateMatcher::resample({{1, 2}, {5, 5}}, 1), (Points{{1, 2}, {5, 5}}));
-    EXPECT_EQ(GestureTemplateMatcher::resample({{2, 3}, {2, 3}}, 3),
-              (Points{{2, 3}, {2, 3}, {2, 3}}));
-}
-
-TEST(GestureTemplateMatcher, CollapsesOnlyConsecutiveRepeats) {
-    EXPECT_TRUE(GestureTemplateMatcher::collapseDuplicatePoints({}).empty());
-    EXPECT_EQ(GestureTemplateMatcher::collapseDuplicatePoints(
-                  {{0, 0}, {0, 0}, {1, 0}, {1, 0}, {0, 0}, {0, 1}}),
-              (Points{{0, 0}, {1, 0}, {0, 0}, {0, 1}}));
-    EXPECT_EQ(GestureTemplateMatcher::pathLength({{0, 0}, {3, 4}, {3, 10}}), 11);
-    EXPECT_EQ(GestureTemplateMatcher::pathLength({{7, 7}}), 0);
-}
-
-TEST(GestureTemplateMatcher, CentresAndScalesKeepingTheAspectRatio) {
-    EXPECT_TRUE(GestureTemplateMatcher::centerAndScale({}).empty());
-    // Small shapes are only moved, never enlarged.
-    expectPointsNear(GestureTemplateMatcher::centerAndScale({{0.1, 0.1}, {0.6, 0.6}}),
-                     {{-0.25, -0.25}, {0.25, 0.25}});
-    expectPointsNear(GestureTemplateMatcher::centerAndScale({{0, 5}, {50, 5}, {100, 5}}),
-                     {{-0.5, 0}, {0, 0}, {0.5, 0}});
-    expectPointsNear(GestureTemplateMatcher::centerAndScale({{0, 0}, {200, 0}, {200, 50}, {0, 50}}),
-                     {{-0.5, -0.125}, {0.5, -0.125}, {0.5, 0.125}, {-0.5, 0.125}});
+TEST(GestureTemplateMatcher, ResamplesByEqualArcLengthCentresAndScales) {
+    using M = GestureTemplateMatcher;
+    const std::pair<Points, Points> cases[] = {
+        // 39 long into 40 points: spaced exactly 1 apart, from end to end.
+        {M::resample({{0, 0}, {39, 0}}, 40), evenly(40)},
+        // Lengths that do not divide evenly; the corner is cut through, not visited.
+        {M::resample({{0, 0}, {10, 0}, {10, 7}}, 5),
+         {{0, 0}, {4.25, 0}, {8.5, 0}, {10, 2.75}, {10, 7}}},
+        {M::resample({{0, 0}, {10, 0}}, 4), {{0, 0}, {10.0 / 3, 0}, {20.0 / 3, 0}, {10, 0}}},
+        // Repeated points add no length; degenerate input comes back whole or repeated.
+        {M::resample({{0, 0}, {0, 0}, {4, 0}, {4, 0}, {4, 3}}, 3), {{0, 0}, {3.5, 0}, {4, 3}}},
+        {M::resample({{1, 2}}, 40), {{1, 2}}},
+        {M::resample({{1, 2}, {5, 5}}, 1), {{1, 2}, {5, 5}}},
+        {M::resample({{2, 3}, {2, 3}}, 3), {{2, 3}, {2, 3}, {2, 3}}},
+        {M::collapseDuplicatePoints({{0, 0}, {0, 0}, {1, 0}, {1, 0}, {0, 0}, {0, 1}}),
+         {{0, 0}, {1, 0}, {0, 0}, {0, 1}}},
+        {M::collapseDuplicatePoints({}), {}},
+        // Centred on the middle of the bounds; small shapes are only moved, never enlarged.
+        {M::centerAndScale({}), {}},
+        {M::centerAndScale({{0.1, 0.1}, {0.6, 0.6}}), {{-0.25, -0.25}, {0.25, 0.25}}},
+        {M::centerAndScale({{0, 5}, {50, 5}, {100, 5}}), {{-0.5, 0}, {0, 0}, {0.5, 0}}},
+        {M::centerAndScale({{0, 0}, {200, 0}, {200, 50}, {0, 50}}),
+         {{-0.5, -0.125}, {0.5, -0.125}, {0.5, 0.125}, {-0.5, 0.125}}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        expectPointsNear(cases[i].first, cases[i].second);
+    }
+    EXPECT_EQ(M::pathLength({{0, 0}, {3, 4}, {3, 10}}), 11);
+    EXPECT_EQ(M::pathLength({{7, 7}}), 0);
 }
 
 TEST(GestureTemplateMatcher, StrokesNeedFourDistinctPointsAndLength) {
@@ -119,27 +114,12 @@ TEST(GestureTemplateMatcher, MakesTemplatesFromStrokes) {
     EXPECT_FALSE(kMatcher.makeTemplate(QStringLiteral("x"), Points(5, Point{1, 1})).has_value());
 }
 
-TEST(GestureTemplateMatcher, LiveMatchingUsesFewerSamples) {
-    EXPECT_EQ(GestureTemplateMatcher::liveSampleCount(10), 16);
-    EXPECT_EQ(GestureTemplateMatcher::liveSampleCount(40), 20);
-    EXPECT_EQ(GestureTemplateMatcher::liveSampleCount(47), 23);
-    EXPECT_EQ(GestureTemplateMatcher::liveSampleCount(48), 24);
-    EXPECT_EQ(GestureTemplateMatcher::liveSampleCount(100), 24);
-    EXPECT_EQ(kMatcher.liveMatcher(), (GestureTemplateMatcher{20, 4, 40}));
-}
-
 TEST(GestureTemplateMatcher, StoredTemplatesOfOtherSizesAreNormalisedAgain) {
     // Forty stored points are used as they are, even when not centred.
-    Points offset;
-    for (int i = 0; i < 40; ++i) {
-        offset.push_back({5.0 + i, 7});
-    }
+    const Points offset = evenly(40, 7, 5);
     EXPECT_EQ(kMatcher.normalizedTemplatePoints(templateOf("t40", offset)), offset);
 
-    Points twelve;
-    for (int i = 0; i < 12; ++i) {
-        twelve.push_back({static_cast<double>(i), 3});
-    }
+    const Points twelve = evenly(12, 3);
     for (const auto& matcher : {kMatcher, kMatcher.liveMatcher()}) {
         const auto points = matcher.normalizedTemplatePoints(templateOf("t12", twelve));
         ASSERT_TRUE(points.has_value());
@@ -197,7 +177,12 @@ TEST(GestureTemplateMatcher, BestMatchTakesTheClosestRuleWithinTheThreshold) {
     EXPECT_FALSE(kMatcher.bestMatch({{0, 0}, {100, 0}, {100, 100}}, {exact}, 0.4).has_value());
 }
 
-TEST(GestureTemplateMatcher, LiveMatchingComparesResampledTemplates) {
+TEST(GestureTemplateMatcher, LiveMatchingComparesFewerResampledPoints) {
+    for (const auto& [stored, live] :
+         {std::pair{10, 16}, {40, 20}, {47, 23}, {48, 24}, {100, 24}}) {
+        EXPECT_EQ(GestureTemplateMatcher::liveSampleCount(stored), live) << stored;
+    }
+    EXPECT_EQ(kMatcher.liveMatcher(), (GestureTemplateMatcher{20, 4, 40}));
     const Points stroke = lStroke();
     const auto stored = kMatcher.makeTemplate(QStringLiteral("L"), stroke);
     ASSERT_TRUE(stored.has_value());

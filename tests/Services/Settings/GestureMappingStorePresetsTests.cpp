@@ -13,24 +13,6 @@ protected:
     testing::ScopedLanguageOverride english_{AppLanguageOverride::english};
 };
 
-TEST_F(GesturePresetsTest, TableHoldsTheThreePresets) {
-    const auto presets = GesturePresets::builtInMappings();
-    ASSERT_EQ(presets.size(), 3u);
-    const std::vector<std::pair<GesturePattern, PredefinedAction>> expected{
-        {GesturePattern::upThenDown, PredefinedAction::refresh},
-        {GesturePattern::leftThenUp, PredefinedAction::previousTab},
-        {GesturePattern::leftThenDown, PredefinedAction::nextTab}};
-    for (std::size_t i = 0; i < presets.size(); ++i) {
-        EXPECT_EQ(presets[i].pattern(), GestureDescriptor::directional(expected[i].first));
-        EXPECT_EQ(presets[i].action(), GestureAction::predefined(expected[i].second));
-        EXPECT_EQ(presets[i].source(), GestureMappingSource::builtIn);
-        EXPECT_TRUE(presets[i].isEnabled());
-        EXPECT_FALSE(presets[i].name().has_value());
-        EXPECT_FALSE(presets[i].hasAppScopeRules());
-    }
-    EXPECT_EQ(presets[0].notes(), QStringLiteral("Trigger a refresh action in the frontmost app."));
-}
-
 TEST_F(GesturePresetsTest, PresetNotesAreTakenInTheLanguageOfTheMoment) {
     testing::ScopedLanguageOverride german(AppLanguageOverride::german);
     EXPECT_NE(GesturePresets::builtInMappings()[0].notes(),

@@ -49,14 +49,21 @@ std::vector<QString> labels(const std::vector<GestureMapping>& mappings) {
 }
 
 TEST_F(GestureMappingStoreTest, StartsWithThePresetsOnly) {
+    const std::pair<GestureDescriptor, PredefinedAction> presets[] = {
+        {kUpDown, PredefinedAction::refresh},
+        {kLeftUp, PredefinedAction::previousTab},
+        {kLeftDown, PredefinedAction::nextTab}};
     const auto published = store_.mappings();
-    ASSERT_EQ(published.size(), 3u);
+    ASSERT_EQ(published.size(), std::size(presets));
     EXPECT_EQ(published, store_.builtInMappings());
-    EXPECT_EQ(published[0].pattern(), kUpDown);
-    EXPECT_EQ(published[1].pattern(), kLeftUp);
-    EXPECT_EQ(published[2].pattern(), kLeftDown);
+    for (std::size_t i = 0; i < published.size(); ++i) {
+        EXPECT_EQ(published[i].pattern(), presets[i].first);
+        EXPECT_EQ(published[i].action(), GestureAction::predefined(presets[i].second));
+        EXPECT_EQ(published[i].source(), GestureMappingSource::builtIn);
+        EXPECT_TRUE(published[i].isEnabled() && !published[i].name() &&
+                    !published[i].hasAppScopeRules());
+    }
     EXPECT_TRUE(store_.customMappings().empty());
-    EXPECT_TRUE(store_.disabledBuiltInPatterns().empty());
     EXPECT_DOUBLE_EQ(store_.matchingThreshold(), 0.18);
 }
 

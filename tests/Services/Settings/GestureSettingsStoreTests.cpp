@@ -93,7 +93,7 @@ TEST_F(GestureSettingsStoreTest, AFreshStoreReadsTheDefaults) {
     EXPECT_FALSE(QFile::exists(filePath()));  // reading writes nothing
 }
 
-TEST_F(GestureSettingsStoreTest, ValuesSurviveAReloadWithTheirStoredTypes) {
+TEST_F(GestureSettingsStoreTest, ValuesSurviveAReloadWithTheirStoredTypesUntilAReset) {
     changeEverything(store());
 
     auto& r = reopen();
@@ -118,6 +118,18 @@ TEST_F(GestureSettingsStoreTest, ValuesSurviveAReloadWithTheirStoredTypes) {
     ASSERT_TRUE(d.dataValue(Keys::customMappings));
     EXPECT_TRUE(
         GestureJson::decode<std::vector<GestureMapping>>(*d.dataValue(Keys::customMappings)));
+
+    // A reset removes the eight keys and nothing else.
+    d.setValue("gestureSomethingElse", true);
+    r.reset();
+    reopen();
+    for (const QString& key :
+         {Keys::automaticUpdateChecks, Keys::languageOverride, Keys::captureEnabled,
+          Keys::onboardingCompleted, Keys::customMappings, Keys::disabledBuiltInPatterns,
+          Keys::matchingThreshold, Keys::themeOverride}) {
+        EXPECT_FALSE(defaults().contains(key)) << key.toStdString();
+    }
+    EXPECT_EQ(defaults().value("gestureSomethingElse"), UserDefaults::Value(true));
 }
 
 TEST_F(GestureSettingsStoreTest, DefaultsAreStoredAsAbsentKeysOnlyWhereTheyShouldBe) {
@@ -202,23 +214,6 @@ TEST_F(GestureSettingsStoreTest, CustomRulesAreAlwaysStoredAndReadAsCustom) {
     EXPECT_TRUE(store().customMappings().at(0).isCustom());
 }
 
-TEST_F(GestureSettingsStoreTest, ResetRemovesOnlyTheEightKeys) {
-    changeEverything(store());
-    defaults().setValue("gestureSomethingElse", true);
-    defaults().setValue("SUEnableAutomaticChecks", false);
-
-    store().reset();
-    reopen();
-    for (const QString& key :
-         {Keys::automaticUpdateChecks, Keys::languageOverride, Keys::captureEnabled,
-          Keys::onboardingCompleted, Keys::customMappings, Keys::disabledBuiltInPatterns,
-          Keys::matchingThreshold, Keys::themeOverride}) {
-        EXPECT_FALSE(defaults().contains(key)) << key.toStdString();
-    }
-    EXPECT_EQ(defaults().value("gestureSomethingElse"), UserDefaults::Value(true));
-    EXPECT_EQ(defaults().value("SUEnableAutomaticChecks"), UserDefaults::Value(false));
-}
-
 TEST_F(GestureSettingsStoreTest, OneUnreadableRuleNeitherHidesNorLosesTheOthers) {
     const QByteArray stored = R"([
         {"pattern":{"type":"directional","directions":["up","down"]},
@@ -251,26 +246,6 @@ TEST_F(GestureSettingsStoreTest, OneUnreadableRuleNeitherHidesNorLosesTheOthers)
     EXPECT_EQ(keptCopies().size(), 1);
 }
 
-TEST_F(GestureSettingsStoreTest, GarbageStaysUntilWrittenOverAndIsKeptThen) {
-    const QByteArray garbage("\x89PNG\r\n\x1a\n\0\0", 10);
-    defaults().setValue(Keys::disabledBuiltInPatterns, garbage);
-    EXPECT_TRUE(reopen().disabledBuiltInPatterns().empty());
-    EXPECT_EQ(defaults().dataValue(Keys::disabledBuiltInPatterns), garbage);
-
-    // Text where data belongs is kept as well before it is replaced.
-    defaults().setValue(Keys::customMappings, QString("[not data]"));
-    EXPECT_TRUE(store().customMappings().empty());
-
-    store().setDisabledBuiltInPatterns({});
-    store().setCustomMappings({rule(GesturePattern::upThenDown)});
-    QStringList copies = keptCopies();
-    copies.sort();
-    ASSERT_EQ(copies.size(), 2);
-    EXPECT_EQ(readCopy(copies[0]), QByteArray("[not data]"));
-    EXPECT_EQ(readCopy(copies[1]), garbage);
-    EXPECT_FALSE(defaults().contains(Keys::disabledBuiltInPatterns));
-}
-
 TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAreReplaced) {
     const QByteArray rules = R"([{"pattern":{"type":"directional","directions":["up","down"]},
         "action":{"kind":"predefined","predefinedAction":"refresh"},"notes":"by hand"}])";
@@ -279,7 +254,7 @@ TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAre
         QByteArray entry;  // the JSON of the entry as edited into the file
         std::function<bool(GestureSettingsStore&)> readsAsDefault;
         std::function<void(GestureSettingsStore&)> write;
-        QByteArray keptText = {};  // the copy of a text entry holds the text itself
+        QByteArray keptBytes = {};  // the copy of a text or data entry holds its bytes
     };
     const std::vector<Case> cases = {
         // The rule list as a plain array instead of the stored data form.
@@ -301,6 +276,14 @@ TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAre
          [](auto& s) { s.setGestureMatchingThreshold(0.2); }},
         {Keys::captureEnabled, "null", [](auto& s) { return s.isCaptureEnabled(); },
          [](auto& s) { s.setCaptureEnabled(false); }},
+        // Data that is no list, and text where data belongs: the copy holds the bytes themselves.
+        {Keys::disabledBuiltInPatterns, R"({"data":"iVBORw0KGgoAAA=="})",
+         [](auto& s) { return s.disabledBuiltInPatterns().empty(); },
+         [](auto& s) { s.setDisabledBuiltInPatterns({}); },
+         QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)},
+        {Keys::customMappings, R"("[not data]")",
+         [](auto& s) { return s.customMappings().empty(); },
+         [](auto& s) { s.setCustomMappings({rule(GesturePattern::upThenDown)}); }, "[not data]"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key.toStdString() + " = " + c.entry.toStdString());
@@ -320,11 +303,11 @@ TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAre
         const QStringList copies = keptCopies();
         ASSERT_EQ(copies.size(), 1);
         EXPECT_TRUE(copies[0].startsWith(c.key + ".unreadable-"));
-        if (c.keptText.isEmpty()) {
+        if (c.keptBytes.isEmpty()) {
             const auto kept = QJsonDocument::fromJson("[" + readCopy(copies[0]) + "]").array();
             EXPECT_EQ(kept, QJsonDocument::fromJson("[" + c.entry + "]").array());
         } else {
-            EXPECT_EQ(readCopy(copies[0]), c.keptText);
+            EXPECT_EQ(readCopy(copies[0]), c.keptBytes);
         }
         // Replaced: the key is gone or holds a value of a known type.
         reopen();

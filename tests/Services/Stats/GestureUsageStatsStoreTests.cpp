@@ -202,23 +202,6 @@ TEST_F(GestureUsageStatsStoreTest, ASecondConnectionsWriteLockIsWaitedFor) {
     EXPECT_EQ(store.triggerCount(kUpDown), 1);
 }
 
-TEST_F(GestureUsageStatsStoreTest, ABusyDatabaseIsNotMovedAside) {
-    QDir().mkpath(dir_.filePath("data"));
-    { GestureUsageStatsStore(path()).recordInvocation(kUpDown); }
-    // Hold the write lock for longer than the store waits (its waits are skipped here): the store
-    // falls back to memory but must leave the file alone.
-    SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
-    RawDatabase holder(path());
-    ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
-    {
-        GestureUsageStatsStore store(path());
-        EXPECT_EQ(store.recordInvocation(kLeftUp), 1);
-    }
-    ASSERT_TRUE(holder.exec("COMMIT;"));
-    EXPECT_TRUE(QDir(dir_.filePath("data")).entryList({"*.unreadable-*"}).isEmpty());
-    EXPECT_EQ(GestureUsageStatsStore(path()).triggerCount(kUpDown), 1);
-}
-
 // Another connection holds the file (longer than the store waits, whose waits are skipped here)
 // at start-up and again later. Nothing counted in the meantime may be lost: what could not be
 // written waits in memory and reaches the file once it is free. (While the file is held it

@@ -18,9 +18,6 @@
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
-// Last: Xlib's macros must not reach the headers above.
-#include <X11/X.h>
-
 namespace quillorbitex {
 namespace {
 
@@ -183,42 +180,6 @@ TEST_F(ActionsEndToEndTest, FrontmostApplicationFollowsTheActiveWindow) {
             return r.identifier == app.identifier && r.name == app.name;
         })) << app.identifier.toStdString();
     }
-}
-
-TEST_F(ActionsEndToEndTest, ReadyMadeCommandsReachTheFocusedWindowOnlyWithAnEventSource) {
-    auto window = session_.startTestWindow();
-    ASSERT_TRUE(window);
-    testing::X11TestInput input(session_.displayName());
-    ASSERT_TRUE(input.connected());
-    ASSERT_TRUE(input.activateWindow(window->window));
-    ASSERT_TRUE(waitUntil([&] { return input.focusedWindow() == window->window; }));
-
-    auto dispatcher = makeDispatcher(session_.displayName());
-    auto mark = window->log.events().size();
-    EXPECT_TRUE(dispatcher.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
-    std::optional<testing::TestWindowEvent> press;
-    EXPECT_TRUE(waitUntil([&] {
-        const auto presses = window->log.eventsSince(mark, "KeyPress");
-        const auto r = std::find_if(presses.begin(), presses.end(),
-                                    [](const auto& event) { return event.field("keysym") == "r"; });
-        press = r == presses.end() ? std::nullopt : std::optional(*r);
-        return press.has_value();
-    }));
-    ASSERT_TRUE(press);
-    EXPECT_EQ(press->number("state"), ControlMask);
-
-    auto withoutSource = makeDispatcher(":4093");
-    mark = window->log.events().size();
-    EXPECT_FALSE(withoutSource.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
-    EXPECT_FALSE(withoutSource.dispatch(
-        GestureAction::keyboardShortcut({KeyboardKeyToken::t, {ModifierKey::command}})));
-    EXPECT_TRUE(withoutSource.dispatch(GestureAction::openApp("org.quillorbitex.TestApp")));
-    EXPECT_TRUE(withoutSource.dispatch(GestureAction::openURL("qxtest:still-works")));
-    EXPECT_TRUE(waitUntil([&] {
-        return fs::exists(markers_ / "app launched") &&
-               readFile(markers_ / "url") == "qxtest:still-works\n";
-    }));
-    EXPECT_TRUE(window->log.eventsSince(mark, "KeyPress").empty());
 }
 
 TEST_F(ActionsEndToEndTest, KeyboardActionsFailOnceTheDisplayIsGone) {

@@ -141,6 +141,35 @@ protected:
         return window_->log.events().size();
     }
 
+    // A dispatcher posting through its own connection, to the focused test window.
+    KeyboardShortcutDispatcher focusedKeyboard() {
+        EXPECT_TRUE(input_->activateWindow(window_->window));
+        EXPECT_TRUE(waitUntil([&] { return input_->focusedWindow() == window_->window; }));
+        return KeyboardShortcutDispatcher(
+            x11::X11EventPoster(session_.displayName()).createSource());
+    }
+
+    // The first event of `type` after `mark` whose keysym `matches`, once it has arrived.
+    template <typename Matches>
+    std::optional<TestWindowEvent> firstKeyWhere(std::size_t mark, std::string_view type,
+                                                 Matches&& matches) const {
+        std::optional<TestWindowEvent> found;
+        waitUntil([&] {
+            for (const auto& event : window_->log.eventsSince(mark, type)) {
+                if (matches(event.field("keysym").value_or(""))) {
+                    found = event;
+                    return true;
+                }
+            }
+            return false;
+        });
+        return found;
+    }
+    std::optional<TestWindowEvent> firstKey(std::size_t mark, std::string_view type,
+                                            const std::string& keysym) const {
+        return firstKeyWhere(mark, type, [&](const std::string& k) { return k == keysym; });
+    }
+
     std::vector<TestWindowEvent> pointerEventsSince(std::size_t mark) const {
         std::vector<TestWindowEvent> events;
         for (const auto& event : window_->log.eventsSince(mark)) {
@@ -229,61 +258,35 @@ TEST_F(CaptureEndToEndTest, AShortRightClickReachesTheWindowAtItsStartPoint) {
 }
 
 TEST_F(CaptureEndToEndTest, ShortcutsReachTheFocusedWindowWithExactlyTheirModifiers) {
-    KeyboardShortcutDispatcher dispatcher(
-        x11::X11EventPoster(session_.displayName()).createSource());
-    ASSERT_TRUE(input_->activateWindow(window_->window));
-    ASSERT_TRUE(waitUntil([&] { return input_->focusedWindow() == window_->window; }));
+    auto dispatcher = focusedKeyboard();
     ASSERT_TRUE(input_->pressKey(XK_Alt_L));  // the user holds Alt meanwhile
-
-    const auto keyPressed = [&](std::size_t since, const std::string& keysym) {
-        std::optional<TestWindowEvent> found;
-        EXPECT_TRUE(waitUntil([&] {
-            for (const auto& event : window_->log.eventsSince(since, "KeyPress")) {
-                if (event.field("keysym") == keysym) {
-                    found = event;
-                    return true;
-                }
-            }
-            return false;
-        })) << keysym
-            << " never arrived";
-        return found;
-    };
 
     auto mark = window_->log.events().size();
     ASSERT_TRUE(
         dispatcher.dispatch({KeyboardKeyToken::tab, {ModifierKey::control, ModifierKey::shift}}));
-    const auto tab = keyPressed(mark, "Tab");
-    ASSERT_TRUE(tab);
+    const auto tab = firstKey(mark, "KeyPress", "Tab");
+    ASSERT_TRUE(tab) << "Tab never arrived";
     EXPECT_EQ(tab->number("state"), ControlMask | ShiftMask);
-    EXPECT_TRUE(waitUntil([&] {
-        bool tabReleased = false;
-        for (const auto& event : window_->log.eventsSince(mark)) {
-            if (event.type == "KeyRelease" && event.field("keysym") == "Tab") {
-                tabReleased = true;
-            } else if (tabReleased && event.type == "KeyPress" &&
-                       event.field("keysym") == "Alt_L") {
-                return true;
-            }
-        }
-        return false;
-    })) << "Alt goes down again after the shortcut, as the user still holds it";
+    // Alt goes down again after the shortcut, as the user still holds it.
+    ASSERT_TRUE(firstKey(mark, "KeyRelease", "Tab"));
+    const auto since = window_->log.eventsSince(mark);
+    const auto tabUp = std::find_if(since.begin(), since.end(), [](const auto& event) {
+        return event.type == "KeyRelease" && event.field("keysym") == "Tab";
+    });
+    EXPECT_TRUE(
+        firstKey(mark + static_cast<std::size_t>(tabUp - since.begin()) + 1, "KeyPress", "Alt_L"));
 
     mark = window_->log.events().size();
     ASSERT_TRUE(dispatcher.dispatch(KeyboardShortcutDescriptor::refresh));
-    const auto r = keyPressed(mark, "r");
-    ASSERT_TRUE(r);
+    const auto r = firstKey(mark, "KeyPress", "r");
+    ASSERT_TRUE(r) << "r never arrived";
     EXPECT_EQ(r->number("state"), ControlMask) << "command presses Control";
     input_->releaseKey(XK_Alt_L);
 }
 
 TEST_F(CaptureEndToEndTest, ShortcutsFollowKeyboardLayoutChanges) {
     using K = KeyboardKeyToken;
-    KeyboardShortcutDispatcher dispatcher(
-        x11::X11EventPoster(session_.displayName()).createSource());
-    ASSERT_TRUE(input_->activateWindow(window_->window));
-    ASSERT_TRUE(waitUntil([&] { return input_->focusedWindow() == window_->window; }));
-
+    auto dispatcher = focusedKeyboard();
     // Keys that the layouts put in different places: AZERTY swaps a/q and z/w and moves m,
     // QWERTZ swaps y/z, and the Russian layout has no Latin letters at all (they are bound to
     // free keys, which the next layout takes away).
@@ -295,17 +298,9 @@ TEST_F(CaptureEndToEndTest, ShortcutsFollowKeyboardLayoutChanges) {
         for (const auto& [token, keysym] : keys) {
             const auto mark = window_->log.events().size();
             ASSERT_TRUE(dispatcher.dispatch({token, {ModifierKey::command}}));
-            std::optional<TestWindowEvent> press;
-            ASSERT_TRUE(waitUntil([&] {
-                for (const auto& event : window_->log.eventsSince(mark, "KeyPress")) {
-                    if (event.field("keysym") != "Control_L") {
-                        press = event;
-                        return true;
-                    }
-                }
-                return false;
-            })) << layout
-                << ": no key arrived for " << keysym;
+            const auto press = firstKeyWhere(mark, "KeyPress",
+                                             [](const std::string& k) { return k != "Control_L"; });
+            ASSERT_TRUE(press) << layout << ": no key arrived for " << keysym;
             ASSERT_EQ(press->field("keysym"), keysym) << layout;
             EXPECT_EQ(press->number("state"), ControlMask) << layout << " " << keysym;
         }
@@ -313,20 +308,10 @@ TEST_F(CaptureEndToEndTest, ShortcutsFollowKeyboardLayoutChanges) {
 }
 
 TEST_F(CaptureEndToEndTest, AShortcutNoKeyCanMakeIsReportedAsNotSent) {
-    KeyboardShortcutDispatcher dispatcher(
-        x11::X11EventPoster(session_.displayName()).createSource());
-    ASSERT_TRUE(input_->activateWindow(window_->window));
-    ASSERT_TRUE(waitUntil([&] { return input_->focusedWindow() == window_->window; }));
-    const auto keyReleasedSince = [&](std::size_t mark, const std::string& keysym) {
-        return waitUntil([&] {
-            const auto releases = window_->log.eventsSince(mark, "KeyRelease");
-            return std::any_of(releases.begin(), releases.end(),
-                               [&](const auto& event) { return event.field("keysym") == keysym; });
-        });
-    };
+    auto dispatcher = focusedKeyboard();
     // The last key of the shortcut is up before anything below is looked at.
     ASSERT_TRUE(dispatcher.dispatch(KeyboardShortcutDescriptor::refresh));
-    ASSERT_TRUE(keyReleasedSince(0, "Control_L"));
+    ASSERT_TRUE(firstKey(0, "KeyRelease", "Control_L"));
 
     // A keymap in which no key makes r and no key is free to be borrowed for it.
     Display* display = input_->display();
@@ -354,7 +339,7 @@ TEST_F(CaptureEndToEndTest, AShortcutNoKeyCanMakeIsReportedAsNotSent) {
     const auto mark = window_->log.events().size();
     EXPECT_FALSE(dispatcher.dispatch(KeyboardShortcutDescriptor::refresh));
     ASSERT_TRUE(dispatcher.dispatch({KeyboardKeyToken::t, {ModifierKey::command}}));
-    ASSERT_TRUE(keyReleasedSince(mark, "t"));
+    ASSERT_TRUE(firstKey(mark, "KeyRelease", "t"));
     std::vector<std::string> pressed;
     for (const auto& event : window_->log.eventsSince(mark, "KeyPress")) {
         pressed.push_back(event.field("keysym").value_or("?"));

@@ -6,11 +6,11 @@
 //   ButtonPress button=1 x=40 y=30 root_x=240 root_y=180 state=0x0
 //   MotionNotify x=41 y=30 root_x=241 root_y=180 state=0x100
 //   KeyPress keysym=r keycode=27 state=0x4
-//   FocusIn mode=Normal detail=Nonlinear
+//   FocusIn mode=0 detail=3
 //
 // "Ready" comes first, once the window is mapped and exposed; events that arrive before that are
 // written right after it. Keysyms are those of the key's unshifted level, states are X modifier
-// masks.
+// masks, focus modes and details Xlib's numbers (NotifyNormal, NotifyNonlinear, ...).
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -118,44 +118,6 @@ std::string hex(unsigned long value) {
     return text;
 }
 
-const char* focusMode(int mode) {
-    switch (mode) {
-        case NotifyNormal:
-            return "Normal";
-        case NotifyGrab:
-            return "Grab";
-        case NotifyUngrab:
-            return "Ungrab";
-        case NotifyWhileGrabbed:
-            return "WhileGrabbed";
-        default:
-            return "Unknown";
-    }
-}
-
-const char* focusDetail(int detail) {
-    switch (detail) {
-        case NotifyAncestor:
-            return "Ancestor";
-        case NotifyVirtual:
-            return "Virtual";
-        case NotifyInferior:
-            return "Inferior";
-        case NotifyNonlinear:
-            return "Nonlinear";
-        case NotifyNonlinearVirtual:
-            return "NonlinearVirtual";
-        case NotifyPointer:
-            return "Pointer";
-        case NotifyPointerRoot:
-            return "PointerRoot";
-        case NotifyDetailNone:
-            return "None";
-        default:
-            return "Unknown";
-    }
-}
-
 std::string describeButton(const char* name, const XButtonEvent& event) {
     return std::string(name) + " button=" + std::to_string(event.button) +
            " x=" + std::to_string(event.x) + " y=" + std::to_string(event.y) +
@@ -177,8 +139,8 @@ std::string describeKey(const char* name, XKeyEvent& event) {
 }
 
 std::string describeFocus(const char* name, const XFocusChangeEvent& event) {
-    return std::string(name) + " mode=" + focusMode(event.mode) +
-           " detail=" + focusDetail(event.detail);
+    return std::string(name) + " mode=" + std::to_string(event.mode) +
+           " detail=" + std::to_string(event.detail);
 }
 
 void setUtf8Property(Display* display, Window window, const char* property,

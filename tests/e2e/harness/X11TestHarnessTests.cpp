@@ -15,11 +15,6 @@
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
-// Last: Xlib's macros must not reach the headers above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/keysym.h>
-
 namespace quillorbitex::testing {
 namespace {
 
@@ -35,15 +30,6 @@ bool processGone(pid_t pid) {
     std::string state;
     stat >> pidField >> name >> state;
     return !stat || state == "Z";
-}
-
-std::optional<TestWindowEvent> firstEvent(const TestWindowLog& log, std::string_view type,
-                                          std::size_t since = 0) {
-    auto events = log.eventsSince(since, type);
-    if (events.empty()) {
-        return std::nullopt;
-    }
-    return events.front();
 }
 
 // Replaces PATH for one test, so that a stand-in can take the place of an installed program.
@@ -105,61 +91,33 @@ TEST(TestWindowLogTest, ReadsCompleteLinesOnlyAndParsesTheirFields) {
     std::filesystem::remove(path);
 }
 
-TEST(X11TestSessionTest, StartsServerAndWindowManagerWithIsolatedFolders) {
-    X11TestSession session;
-    ASSERT_TRUE(session.started());
-    EXPECT_TRUE(std::regex_match(session.displayName(), std::regex(":[0-9]+")))
-        << session.displayName();
-    EXPECT_TRUE(session.waitForWindowManager(kDefaultWaitTimeout));
-
-    EXPECT_EQ(session.environmentValue("DISPLAY"), session.displayName());
-    EXPECT_EQ(session.environmentValue("HOME"), session.homeDir().string());
-    EXPECT_EQ(session.environmentValue("XDG_CONFIG_HOME"), session.configHome().string());
-    EXPECT_EQ(session.environmentValue("XDG_DATA_HOME"), session.dataHome().string());
-    EXPECT_EQ(session.environmentValue("XDG_CACHE_HOME"), session.cacheHome().string());
-    EXPECT_EQ(session.environmentValue("XDG_DATA_DIRS"), session.dataDirs().string());
-    EXPECT_EQ(session.environmentValue("XDG_RUNTIME_DIR"), session.runtimeDir().string());
-    EXPECT_EQ(session.environmentValue("WAYLAND_DISPLAY"), std::nullopt);
-    for (const auto& folder : {session.homeDir(), session.configHome(), session.dataHome(),
-                               session.cacheHome(), session.dataDirs()}) {
-        EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
-        EXPECT_EQ(folder.parent_path(), session.tempDir()) << folder;
-    }
-    struct stat runtime {};
-    ASSERT_EQ(stat(session.runtimeDir().c_str(), &runtime), 0);
-    EXPECT_EQ(runtime.st_mode & 0777, 0700u);
-
-    session.applyToCurrentProcess();
-    EXPECT_EQ(std::string(std::getenv("DISPLAY")), session.displayName());
-    EXPECT_EQ(std::string(std::getenv("XDG_CONFIG_HOME")), session.configHome().string());
-    Display* display = XOpenDisplay(nullptr);
-    ASSERT_NE(display, nullptr);
-    EXPECT_EQ(std::string(DisplayString(display)), session.displayName());
-    // A compositor only runs when asked for.
-    EXPECT_EQ(XGetSelectionOwner(display, XInternAtom(display, "_NET_WM_CM_S0", False)),
-              static_cast<Window>(None));
-    XCloseDisplay(display);
-}
-
-TEST(X11TestSessionTest, RunsACompositorWhenAskedFor) {
-    X11TestSession session({.compositor = true});
-    ASSERT_TRUE(session.started());
-    X11TestInput input(session.displayName());
-    ASSERT_TRUE(input.connected());
-    Display* display = input.display();
-    EXPECT_NE(XGetSelectionOwner(display, XInternAtom(display, "_NET_WM_CM_S0", False)),
-              static_cast<Window>(None));
-    EXPECT_TRUE(session.startTestWindow());
-}
-
-TEST(X11TestSessionTest, TeardownStopsEverythingItStartedAndRestoresTheEnvironment) {
+// The session stands in for the user's desktop completely: nothing a test starts may reach the
+// real display or the real home folder, and nothing it starts may outlive it.
+TEST(X11TestSessionTest, IsolatesTheEnvironmentAndStopsEverythingItStarted) {
     setenv("DISPLAY", ":outer", 1);
     unsetenv("XDG_DATA_HOME");
     auto session = std::make_unique<X11TestSession>();
     ASSERT_TRUE(session->started());
+    EXPECT_TRUE(std::regex_match(session->displayName(), std::regex(":[0-9]+")));
+    const std::pair<const char*, std::filesystem::path> folders[] = {
+        {"HOME", session->homeDir()},           {"XDG_CONFIG_HOME", session->configHome()},
+        {"XDG_DATA_HOME", session->dataHome()}, {"XDG_CACHE_HOME", session->cacheHome()},
+        {"XDG_DATA_DIRS", session->dataDirs()}, {"XDG_RUNTIME_DIR", session->runtimeDir()},
+    };
+    for (const auto& [name, folder] : folders) {
+        EXPECT_EQ(session->environmentValue(name), folder.string()) << name;
+        EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
+        EXPECT_EQ(folder.parent_path(), session->tempDir()) << folder;
+    }
+    EXPECT_EQ(session->environmentValue("WAYLAND_DISPLAY"), std::nullopt);
+    struct stat runtime {};
+    ASSERT_EQ(stat(session->runtimeDir().c_str(), &runtime), 0);
+    EXPECT_EQ(runtime.st_mode & 0777, 0700u);
     session->applyToCurrentProcess();
+    EXPECT_EQ(std::string(std::getenv("DISPLAY")), session->displayName());
+
+    // A helper that leaves a grandchild of its own behind, as a program launching another would.
     const auto pidFile = session->tempDir() / "grandchild.pid";
-    // The helper leaves a grandchild of its own behind, as a program launching another would.
     const auto helper =
         session->spawn({"sh", "-c", "sleep 300 & echo $! > \"$0\"; wait", pidFile.string()});
     ASSERT_TRUE(helper);
@@ -182,220 +140,29 @@ TEST(X11TestSessionTest, TeardownStopsEverythingItStartedAndRestoresTheEnvironme
     EXPECT_EQ(std::getenv("XDG_DATA_HOME"), nullptr);
 }
 
-TEST(X11TestSessionTest, ServerThatFailsToStartIsReportedWithItsOutput) {
-    const auto stand_ins =
-        std::filesystem::temp_directory_path() / ("qx-fake-xvfb-" + std::to_string(getpid()));
-    writeScript(stand_ins, "Xvfb", "echo 'no screens found' >&2\nexit 1");
-    ScopedPathPrefix path(stand_ins.string());
-
-    X11TestSession session;
-    const auto result = session.started();
-    EXPECT_FALSE(result);
-    EXPECT_NE(std::string(result.message()).find("exited with status 1"), std::string::npos)
-        << result.message();
-    EXPECT_NE(std::string(result.message()).find("no screens found"), std::string::npos)
-        << result.message();
-    std::filesystem::remove_all(stand_ins);
-}
-
-TEST(X11TestSessionTest, ServerThatNeverAnswersIsGivenUpOnWithinTheStartupTimeout) {
-    const auto stand_ins =
-        std::filesystem::temp_directory_path() / ("qx-silent-xvfb-" + std::to_string(getpid()));
-    writeScript(stand_ins, "Xvfb", "exec sleep 300");
-    ScopedPathPrefix path(stand_ins.string());
-
-    auto session = std::make_unique<X11TestSession>(
-        X11TestSessionOptions{.startupTimeout = std::chrono::milliseconds{500}});
-    const auto result = session->started();
-    EXPECT_FALSE(result);
-    EXPECT_NE(std::string(result.message()).find("did not report its display"), std::string::npos)
-        << result.message();
-    const pid_t server = session->serverPid();
-    session.reset();
-    EXPECT_TRUE(waitUntil([&] { return processGone(server); }));
-    std::filesystem::remove_all(stand_ins);
-}
-
-TEST(X11TestSessionTest, ParallelSessionsRunOnTheirOwnDisplays) {
-    X11TestSession first;
-    X11TestSession second;
-    ASSERT_TRUE(first.started());
-    ASSERT_TRUE(second.started());
-    EXPECT_NE(first.displayName(), second.displayName());
-    EXPECT_NE(first.tempDir(), second.tempDir());
-
-    const auto window = first.startTestWindow();
-    ASSERT_TRUE(window);
-    X11TestInput onFirst(first.displayName());
-    X11TestInput onSecond(second.displayName());
-    ASSERT_TRUE(onFirst.connected());
-    ASSERT_TRUE(onSecond.connected());
-    ASSERT_TRUE(onFirst.activateWindow(window->window));
-    EXPECT_EQ(onSecond.activeWindow(), 0u);
-}
-
-class X11TestWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.started());
-        input_ = std::make_unique<X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
+// A server that fails or never answers is reported with its output, within the start-up bound,
+// and does not outlive the session.
+TEST(X11TestSessionTest, AServerThatDoesNotComeUpIsReportedAndStopped) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"echo 'no screens found' >&2\nexit 1", "exited with status 1"},
+        {"exec sleep 300", "did not report its display"},
+    };
+    for (const auto& [script, reason] : cases) {
+        const auto standIns =
+            std::filesystem::temp_directory_path() / ("qx-fake-xvfb-" + std::to_string(getpid()));
+        writeScript(standIns, "Xvfb", script);
+        ScopedPathPrefix path(standIns.string());
+        auto session = std::make_unique<X11TestSession>(
+            X11TestSessionOptions{.startupTimeout = std::chrono::milliseconds{500}});
+        const auto result = session->started();
+        EXPECT_FALSE(result);
+        EXPECT_NE(std::string(result.message()).find(reason), std::string::npos)
+            << result.message();
+        const pid_t server = session->serverPid();
+        session.reset();
+        EXPECT_TRUE(waitUntil([&] { return processGone(server); }));
+        std::filesystem::remove_all(standIns);
     }
-    void TearDown() override { input_.reset(); }
-
-    X11TestSession session_;
-    std::unique_ptr<X11TestInput> input_;
-};
-
-TEST_F(X11TestWindowTest, AnnouncesItsWindowWithTheRequestedIdentity) {
-    const auto window = session_.startTestWindow(
-        {.title = "Harness Ünïcode", .resourceName = "harness-probe", .resourceClass = "Probe"});
-    ASSERT_TRUE(window);
-    const auto first = window->log.events();
-    ASSERT_FALSE(first.empty());
-    EXPECT_EQ(first.front().type, "Ready");
-
-    Display* display = input_->display();
-    XClassHint hint{};
-    ASSERT_NE(XGetClassHint(display, window->window, &hint), 0);
-    EXPECT_STREQ(hint.res_name, "harness-probe");
-    EXPECT_STREQ(hint.res_class, "Probe");
-    XFree(hint.res_name);
-    XFree(hint.res_class);
-
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    ASSERT_EQ(
-        XGetWindowProperty(display, window->window, XInternAtom(display, "_NET_WM_NAME", False), 0,
-                           256, False, XInternAtom(display, "UTF8_STRING", False), &type, &format,
-                           &count, &remaining, &data),
-        Success);
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data), count), "Harness Ünïcode");
-    XFree(data);
-
-    const auto frame = input_->frame(window->window);
-    ASSERT_TRUE(frame);
-    EXPECT_EQ(frame->width, 400);
-    EXPECT_EQ(frame->height, 300);
-}
-
-TEST_F(X11TestWindowTest, LeftClickIsLoggedAtWindowRelativeCoordinates) {
-    const auto window = session_.startTestWindow({.geometry = "300x200+150+120"});
-    ASSERT_TRUE(window);
-    const auto target = input_->toRoot(window->window, {40, 30});
-    ASSERT_TRUE(target);
-    const auto mark = window->log.events().size();
-
-    input_->click(1, *target);
-
-    ASSERT_TRUE(waitUntil([&] { return firstEvent(window->log, "ButtonRelease", mark); }));
-    const auto press = firstEvent(window->log, "ButtonPress", mark);
-    const auto release = firstEvent(window->log, "ButtonRelease", mark);
-    ASSERT_TRUE(press);
-    EXPECT_EQ(press->number("button"), 1);
-    EXPECT_EQ(press->number("x"), 40);
-    EXPECT_EQ(press->number("y"), 30);
-    EXPECT_EQ(press->number("root_x"), target->x);
-    EXPECT_EQ(press->number("root_y"), target->y);
-    EXPECT_EQ(press->number("state"), 0);
-    EXPECT_EQ(release->number("button"), 1);
-    EXPECT_EQ(release->number("state"), Button1Mask);
-}
-
-TEST_F(X11TestWindowTest, RightDragPressesMovesThroughEveryPointAndReleasesAtTheEnd) {
-    const auto window = session_.startTestWindow({.geometry = "400x300+100+100"});
-    ASSERT_TRUE(window);
-    const auto origin = input_->toRoot(window->window, {0, 0});
-    ASSERT_TRUE(origin);
-    const std::vector<ScreenPoint> path = {{origin->x + 200, origin->y + 220},
-                                           {origin->x + 200, origin->y + 160},
-                                           {origin->x + 200, origin->y + 100},
-                                           {origin->x + 200, origin->y + 160}};
-    input_->movePointer({origin->x + 10, origin->y + 10});
-    const auto mark = window->log.events().size();
-
-    input_->rightDrag(path);
-
-    ASSERT_TRUE(waitUntil([&] { return firstEvent(window->log, "ButtonRelease", mark); }));
-    const auto press = firstEvent(window->log, "ButtonPress", mark);
-    ASSERT_TRUE(press);
-    EXPECT_EQ(press->number("button"), 3);
-    EXPECT_EQ(press->number("x"), 200);
-    EXPECT_EQ(press->number("y"), 220);
-    std::vector<std::pair<long long, long long>> dragged;
-    for (const auto& motion : window->log.eventsSince(mark, "MotionNotify")) {
-        if (motion.number("state") == Button3Mask) {
-            dragged.emplace_back(*motion.number("x"), *motion.number("y"));
-        }
-    }
-    const std::vector<std::pair<long long, long long>> expected = {
-        {200, 160}, {200, 100}, {200, 160}};
-    EXPECT_EQ(dragged, expected);
-    const auto release = firstEvent(window->log, "ButtonRelease", mark);
-    EXPECT_EQ(release->number("button"), 3);
-    EXPECT_EQ(release->number("y"), 160);
-    EXPECT_EQ(release->number("state"), Button3Mask);
-}
-
-TEST_F(X11TestWindowTest, KeyWithControlAndShiftHeldIsLoggedWithExactlyThoseModifiers) {
-    const auto window = session_.startTestWindow();
-    ASSERT_TRUE(window);
-    ASSERT_TRUE(input_->clickToFocus(window->window));
-    const auto mark = window->log.events().size();
-
-    ASSERT_TRUE(input_->tapKey(XK_t, {XK_Control_L, XK_Shift_L}));
-
-    ASSERT_TRUE(waitUntil([&] {
-        const auto releases = window->log.eventsSince(mark, "KeyRelease");
-        return releases.size() == 3;
-    }));
-    std::optional<TestWindowEvent> press;
-    for (const auto& event : window->log.eventsSince(mark, "KeyPress")) {
-        if (event.field("keysym") == "t") {
-            press = event;
-        }
-    }
-    ASSERT_TRUE(press);
-    EXPECT_EQ(press->number("state"), ControlMask | ShiftMask);
-    // All modifiers were let go again.
-    const auto releases = window->log.eventsSince(mark, "KeyRelease");
-    EXPECT_EQ(releases.back().field("keysym"), "Control_L");
-    EXPECT_EQ(releases.back().number("state"), ControlMask);
-}
-
-TEST_F(X11TestWindowTest, ActivatingAWindowGivesItTheFocus) {
-    const auto left = session_.startTestWindow({.title = "left", .geometry = "300x200+50+50"});
-    const auto right = session_.startTestWindow({.title = "right", .geometry = "300x200+600+50"});
-    ASSERT_TRUE(left);
-    ASSERT_TRUE(right);
-    // The requested positions are those of the window manager's frames, which are alike for both.
-    const auto leftFrame = input_->frame(left->window);
-    const auto rightFrame = input_->frame(right->window);
-    ASSERT_TRUE(leftFrame && rightFrame);
-    EXPECT_EQ(rightFrame->origin.x - leftFrame->origin.x, 550);
-    EXPECT_EQ(rightFrame->origin.y, leftFrame->origin.y);
-
-    ASSERT_TRUE(input_->activateWindow(right->window));
-    ASSERT_TRUE(waitUntil([&] { return input_->focusedWindow() == right->window; }));
-    const auto mark = left->log.events().size();
-
-    ASSERT_TRUE(input_->activateWindow(left->window));
-
-    EXPECT_TRUE(waitUntil([&] {
-        for (const auto& event : left->log.eventsSince(mark, "FocusIn")) {
-            if (event.field("mode") == "Normal") {
-                return true;
-            }
-        }
-        return false;
-    }));
-    EXPECT_EQ(input_->activeWindow(), left->window);
-    EXPECT_EQ(input_->focusedWindow(), left->window);
-    EXPECT_TRUE(waitUntil([&] { return !right->log.eventsOfType("FocusOut").empty(); }));
 }
 
 }  // namespace
