@@ -60,7 +60,7 @@ ActionStepView::ActionStepView(GestureRuleEditorState& state, QWidget* parent)
       heading_(new ThemedTextLabel(Font::heading2, Token::textPrimary, Overflow::wrap)),
       summary_(paragraph()),
       kindPicker_(new SegmentedPicker),
-      previewCaption_(new ThemedTextLabel(Font::captionText, Token::textTertiary, Overflow::wrap)),
+      previewCaption_(new ThemedTextLabel(Font::captionText, Token::textSecondary, Overflow::wrap)),
       actionPreview_(new KeyCapGroup(std::nullopt, std::nullopt)),
       previewPlaceholder_(paragraph()) {
     setAccessibilityIdentifier(*kindPicker_, QStringLiteral("CustomGesture_ActionTypePicker"));
@@ -142,7 +142,7 @@ QWidget* ActionStepView::buildShortcutEditor() {
 QWidget* ActionStepView::buildPredefinedEditor() {
     predefinedEditor_ = new QWidget;
     predefinedIntro_ = paragraph();
-    predefinedLabel_ = new ThemedTextLabel(Font::captionText, Token::textTertiary, Overflow::wrap);
+    predefinedLabel_ = new ThemedTextLabel(Font::captionText, Token::textSecondary, Overflow::wrap);
     predefinedPicker_ = new QComboBox;
     predefinedNotes_ = paragraph();
     setAccessibilityIdentifier(*predefinedPicker_,
@@ -170,7 +170,7 @@ QWidget* ActionStepView::buildPredefinedEditor() {
 QWidget* ActionStepView::buildAppEditor() {
     appEditor_ = new QWidget;
     appIntro_ = paragraph();
-    runningAppLabel_ = new ThemedTextLabel(Font::captionText, Token::textTertiary, Overflow::wrap);
+    runningAppLabel_ = new ThemedTextLabel(Font::captionText, Token::textSecondary, Overflow::wrap);
     runningAppPicker_ = new QComboBox;
     appField_ = new RuleEditorTextField;
     useFrontmostButton_ = new GhostButton;

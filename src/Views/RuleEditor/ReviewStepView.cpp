@@ -34,7 +34,7 @@ ReviewStepView::ReviewStepView(GestureRuleEditorState& state, QWidget* parent)
       ruleLabel_(new ThemedTextLabel(Font::heading3, Token::textPrimary, Overflow::wrap)),
       disposition_(new ThemedTextLabel(Font::bodyText, Token::textSecondary, Overflow::wrap)),
       actionPreview_(new KeyCapGroup(std::nullopt, std::nullopt)),
-      nameCaption_(new ThemedTextLabel(Font::captionText, Token::textTertiary, Overflow::wrap)),
+      nameCaption_(new ThemedTextLabel(Font::captionText, Token::textSecondary, Overflow::wrap)),
       nameField_(new RuleEditorTextField),
       helper_(new ThemedTextLabel(Font::bodyText, Token::textSecondary, Overflow::wrap)) {
     setAccessibilityIdentifier(*preview_, QStringLiteral("CustomGesturePreview"));

@@ -8,11 +8,9 @@
 // --scale sets Qt's scale factor; the compositor argument is accepted for the script's sake.
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QStringList>
-#include <cstdio>
 
+#include "ScreenshotScene.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/RuleEditor/ActionStepView.h"
 #include "Views/RuleEditor/CustomGestureWizard.h"
@@ -29,59 +27,24 @@ namespace {
 using testing::AppModelTestEnvironment;
 using Kind = GestureActionEditorKind;
 
-std::optional<QString> argument(const QStringList& arguments, const QString& name) {
-    const auto index = arguments.indexOf(name);
-    if (index < 0 || index + 1 >= arguments.size()) {
-        return std::nullopt;
-    }
-    return arguments[index + 1];
-}
-
-std::optional<AppLanguageOverride> languageFor(const QString& code) {
-    for (const AppLanguageOverride language : allCases<AppLanguageOverride>()) {
-        if (localizationResource(language) == code) {
-            return language;
-        }
-    }
-    return std::nullopt;
-}
-
-void settle(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-}
-
 const std::vector<Point> kCircle = testing::circle({500, 500}, 80, 48);
 const std::vector<Point> kRightThenDown =
     testing::polyline({{400, 400}, {520, 400}, {520, 520}}, 4);
 
 int run(int argc, char** argv) {
-    for (int i = 0; i + 1 < argc; ++i) {
-        if (qstrcmp(argv[i], "--scale") == 0) {
-            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
-        }
-    }
+    ScreenshotScene::applyScale(argc, argv);
     QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const auto output = argument(arguments, QStringLiteral("--output"));
-    const bool dark = argument(arguments, QStringLiteral("--appearance")) == QStringLiteral("dark");
-    const QString step = argument(arguments, QStringLiteral("--step")).value_or("gesture");
-    const auto language =
-        languageFor(argument(arguments, QStringLiteral("--language")).value_or("en"));
+    const ScreenshotScene scene;
+    const QString step = scene.valueOr("--step", QStringLiteral("gesture"));
+    const auto language = scene.language();
     const QStringList steps = {"gesture-armed", "gesture",    "action",
                                "action-app",    "action-url", "review"};
-    if (!output || !language || !steps.contains(step)) {
-        std::fprintf(stderr,
-                     "usage: %s --output FILE [--appearance light|dark] --step %s "
-                     "[--language en|ja|...] [--scale 1|2]\n",
-                     argv[0], qPrintable(steps.join(QLatin1Char('|'))));
-        return 2;
+    if (!scene.output() || !language || !steps.contains(step)) {
+        const QByteArray options = "--step " + steps.join(QLatin1Char('|')).toUtf8() +
+                                   " [--language en|ja|...] [--scale 1|2]";
+        return ScreenshotScene::usage(argv[0], options.constData());
     }
-    QApplication::setPalette(ThemePalette::qtPalette(dark));
-    Theme::setAnimationsEnabled(false);
+    scene.applyAppearance();
 
     AppModelTestEnvironment env;
     const std::string_view raw = rawValue(*language);
@@ -108,7 +71,7 @@ int run(int argc, char** argv) {
     auto* wizard = new CustomGestureWizard(context, model, {env.workspace, keys});
     GestureRuleEditorState& state = wizard->state();
     wizard->show();
-    settle(100);
+    ScreenshotScene::runFor(100);
 
     if (!review) {
         state.toggleGestureCapture();
@@ -133,13 +96,10 @@ int run(int argc, char** argv) {
         state.setRuleName(QStringLiteral("Project docs  "));
     }
     wizard->resize(wizard->sizeHint());
-    settle(300);
-    if (!wizard->grab().save(*output)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(*output));
-        return 1;
-    }
+    ScreenshotScene::runFor(300);
+    const int saved = ScreenshotScene::save(wizard->grab(), *scene.output());
     delete wizard;
-    return 0;
+    return saved;
 }
 
 }  // namespace

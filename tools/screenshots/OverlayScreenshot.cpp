@@ -13,8 +13,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
-#include <QStringList>
-#include <QThread>
 #include <QWidget>
 #include <cmath>
 #include <cstdio>
@@ -26,6 +24,7 @@
 #include "Application/QtOverlayPanel.h"
 #include "Application/ThemePalette.h"
 #include "Platform/X11/X11CompositingManagerWatch.h"
+#include "ScreenshotScene.h"
 
 namespace quillorbitex {
 namespace {
@@ -55,23 +54,6 @@ protected:
     }
 };
 
-std::optional<QString> argument(const QStringList& arguments, const QString& name) {
-    const auto index = arguments.indexOf(name);
-    if (index < 0 || index + 1 >= arguments.size()) {
-        return std::nullopt;
-    }
-    return arguments[index + 1];
-}
-
-void runFor(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-}
-
 // A hand-drawn "up, then down" hook.
 std::vector<Point> strokePoints(const QRect& screen) {
     std::vector<Point> points;
@@ -90,20 +72,13 @@ std::vector<Point> strokePoints(const QRect& screen) {
 
 int run(int argc, char** argv) {
     QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const auto output = argument(arguments, QStringLiteral("--output"));
-    const bool dark = argument(arguments, QStringLiteral("--appearance")) == QStringLiteral("dark");
-    const bool matched =
-        argument(arguments, QStringLiteral("--state")) != QStringLiteral("analyzing");
-    const auto compositor = argument(arguments, QStringLiteral("--compositor"));
-    if (!output) {
-        std::fprintf(stderr,
-                     "usage: %s --output FILE [--appearance light|dark] "
-                     "[--state matched|analyzing] [--compositor yes|no]\n",
-                     argv[0]);
-        return 2;
+    const ScreenshotScene scene;
+    const bool matched = scene.value("--state") != QStringLiteral("analyzing");
+    const auto compositor = scene.value("--compositor");
+    if (!scene.output()) {
+        return ScreenshotScene::usage(argv[0], "[--state matched|analyzing] [--compositor yes|no]");
     }
-    QApplication::setPalette(ThemePalette::qtPalette(dark));
+    QApplication::setPalette(ThemePalette::qtPalette(scene.dark()));
 
     std::shared_ptr<const CompositingManagerWatch> compositing =
         x11::X11CompositingManagerWatch::connect();
@@ -116,7 +91,7 @@ int run(int argc, char** argv) {
         QElapsedTimer waited;
         waited.start();
         while (compositing->isCompositing() != wanted && waited.elapsed() < 10000) {
-            runFor(20);
+            ScreenshotScene::runFor(20);
         }
         if (compositing->isCompositing() != wanted) {
             std::fprintf(stderr, "the compositing manager is %s running\n",
@@ -150,15 +125,11 @@ int run(int argc, char** argv) {
     } else {
         runtime->liveHUDState.send(std::nullopt);
     }
-    runFor(600);
+    ScreenshotScene::runFor(600);
 
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
     engine->cancel();
-    if (shot.isNull() || !shot.save(*output, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(*output));
-        return 1;
-    }
-    return 0;
+    return ScreenshotScene::save(shot, *scene.output());
 }
 
 }  // namespace

@@ -11,16 +11,13 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <cmath>
-#include <cstdio>
 #include <memory>
 
-#include "Application/ThemePalette.h"
-#include "Localization/AppLanguageOverride.h"
 #include "Localization/L10n.h"
+#include "ScreenshotScene.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ThemedTextLabel.h"
@@ -30,14 +27,6 @@
 
 namespace quillorbitex {
 namespace {
-
-std::optional<QString> argument(const QStringList& arguments, const QString& name) {
-    const auto index = arguments.indexOf(name);
-    if (index < 0 || index + 1 >= arguments.size()) {
-        return std::nullopt;
-    }
-    return arguments[index + 1];
-}
 
 // The dashboard's page background under the sections.
 class Page final : public QWidget {
@@ -108,30 +97,18 @@ void populate(AppModel& model, GestureUsageStatsStore& stats) {
 
 int run(int argc, char** argv) {
     QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const auto output = argument(arguments, QStringLiteral("--output"));
-    const bool dark = argument(arguments, QStringLiteral("--appearance")) == QStringLiteral("dark");
-    const auto language =
-        fromRawValue<AppLanguageOverride>(argument(arguments, QStringLiteral("--language"))
-                                              .value_or(QStringLiteral("english"))
-                                              .toStdString());
-    const int width = argument(arguments, QStringLiteral("--width")).value_or("880").toInt();
-    if (!output || !language || width < 200) {
-        std::fprintf(stderr,
-                     "usage: %s --output FILE [--appearance light|dark] [--language english|…] "
-                     "[--width PIXELS] [--compositor yes|no]\n",
-                     argv[0]);
-        return 2;
+    const ScreenshotScene scene;
+    const auto language = scene.language();
+    const int width = scene.valueOr("--width", QStringLiteral("880")).toInt();
+    if (!scene.output() || !language || width < 200) {
+        return ScreenshotScene::usage(
+            argv[0], "[--language english|…] [--width PIXELS] [--compositor yes|no]");
     }
-    QApplication::setPalette(ThemePalette::qtPalette(dark));
-    Theme::setAnimationsEnabled(false);
+    scene.applyAppearance();
 
     QTemporaryDir folder;
-    UITestConfig config;
-    config.isUITest = true;
+    UITestConfig config = ScreenshotScene::testMode(folder);
     config.resetOnLaunch = true;
-    config.baseDirectory = folder.filePath(QStringLiteral("base"));
-    config.stateDumpPath = folder.filePath(QStringLiteral("base/state.json"));
     auto stats = std::make_shared<GestureUsageStatsStore>(
         GestureUsageStatsStore::databasePathIn(folder.filePath(QStringLiteral("stats"))));
     AppModel::Services services;
@@ -166,12 +143,7 @@ int run(int argc, char** argv) {
                                                           : page.sizeHint().height());
     QCoreApplication::processEvents();
 
-    const QPixmap shot = page.grab();
-    if (shot.isNull() || !shot.save(*output, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(*output));
-        return 1;
-    }
-    return 0;
+    return ScreenshotScene::save(page.grab(), *scene.output());
 }
 
 }  // namespace

@@ -8,14 +8,10 @@
 // plays no part in these windows; the argument is accepted so the script can pass it.
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QPainter>
-#include <QThread>
 #include <QVBoxLayout>
-#include <cmath>
-#include <cstdio>
 
+#include "ScreenshotScene.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/Dashboard/GestureDebugSectionView.h"
 #include "Views/Dashboard/OverviewSectionContent.h"
@@ -42,32 +38,6 @@ protected:
         QPainter(this).fillRect(rect(), Theme::color(ThemePalette::Token::bgPrimary, *this));
     }
 };
-
-std::optional<QString> argument(const QStringList& arguments, const QString& name) {
-    const auto index = arguments.indexOf(name);
-    if (index < 0 || index + 1 >= arguments.size()) {
-        return std::nullopt;
-    }
-    return arguments[index + 1];
-}
-
-void settle(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-}
-
-std::optional<AppLanguageOverride> languageFor(const QString& code) {
-    for (const AppLanguageOverride language : allCases<AppLanguageOverride>()) {
-        if (localizationResource(language) == code) {
-            return language;
-        }
-    }
-    return std::nullopt;
-}
 
 // A model after a few strokes, with two custom rules, a failed login-item change and, for the
 // overview, capture no longer permitted; for the debugging section a stroke is being drawn.
@@ -113,33 +83,16 @@ void fill(AppModelTestEnvironment& env, bool forDebugging, AppLanguageOverride l
 }
 
 int run(int argc, char** argv) {
-    const QStringList early = [&] {
-        QStringList list;
-        for (int i = 0; i < argc; ++i) {
-            list << QString::fromLocal8Bit(argv[i]);
-        }
-        return list;
-    }();
-    if (const auto scale = argument(early, QStringLiteral("--scale"))) {
-        qputenv("QT_SCALE_FACTOR", scale->toLatin1());
-    }
+    ScreenshotScene::applyScale(argc, argv);
     QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const auto output = argument(arguments, QStringLiteral("--output"));
-    const bool dark = argument(arguments, QStringLiteral("--appearance")) == QStringLiteral("dark");
-    const bool debugging =
-        argument(arguments, QStringLiteral("--section")) == QStringLiteral("debugging");
-    const auto language =
-        languageFor(argument(arguments, QStringLiteral("--language")).value_or("en"));
-    if (!output || !language) {
-        std::fprintf(stderr,
-                     "usage: %s --output FILE [--appearance light|dark] "
-                     "[--section overview|debugging] [--language en|ja|...] [--scale 1|2]\n",
-                     argv[0]);
-        return 2;
+    const ScreenshotScene scene;
+    const bool debugging = scene.value("--section") == QStringLiteral("debugging");
+    const auto language = scene.language();
+    if (!scene.output() || !language) {
+        return ScreenshotScene::usage(
+            argv[0], "[--section overview|debugging] [--language en|ja|...] [--scale 1|2]");
     }
-    QApplication::setPalette(ThemePalette::qtPalette(dark));
-    Theme::setAnimationsEnabled(false);
+    scene.applyAppearance();
 
     AppModelTestEnvironment env;
     fill(env, debugging, *language);
@@ -162,14 +115,10 @@ int run(int argc, char** argv) {
     };
     fit();
     page.show();
-    settle(300);
+    ScreenshotScene::runFor(300);
     fit();
-    settle(300);
-    if (!page.grab().save(*output)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(*output));
-        return 1;
-    }
-    return 0;
+    ScreenshotScene::runFor(300);
+    return ScreenshotScene::save(page.grab(), *scene.output());
 }
 
 }  // namespace
