@@ -12,46 +12,16 @@
 #include "Platform/JsonFileUserDefaults.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
 #include "ViewModels/AppModel.h"
+#include "support/DiscardingSettingsStore.h"
+#include "support/MemoryDefaults.h"
+#include "support/WobblyLoop.h"
 
 namespace quillorbitex {
 namespace {
 
-class MemoryDefaults final : public UserDefaults {
-public:
-    std::optional<Value> value(const QString& key) const override {
-        const auto found = values_.find(key);
-        return found == values_.end() ? std::nullopt : std::optional(found->second);
-    }
-    void setValue(const QString& key, const Value& value) override { values_[key] = value; }
-    void removeValue(const QString& key) override { values_.erase(key); }
-    void removeAll() override { values_.clear(); }
-    std::optional<QString> storageDirectory() const override { return std::nullopt; }
-
-private:
-    std::map<QString, Value> values_;
-};
-
-// Preferences that keep nothing: what is left is the model's own share of a republish.
-class DiscardingSettingsStore final : public GestureSettingsStoreProtocol {
-public:
-    bool isAutomaticUpdateCheckEnabled() const override { return true; }
-    void setAutomaticUpdateCheckEnabled(bool) override {}
-    AppLanguageOverride languageOverride() const override { return AppLanguageOverride::english; }
-    void setLanguageOverride(AppLanguageOverride) override {}
-    bool isCaptureEnabled() const override { return false; }
-    void setCaptureEnabled(bool) override {}
-    bool hasCompletedOnboarding() const override { return true; }
-    void setHasCompletedOnboarding(bool) override {}
-    std::vector<GestureMapping> customMappings() const override { return {}; }
-    void setCustomMappings(const std::vector<GestureMapping>&) override {}
-    std::vector<GestureDescriptor> disabledBuiltInPatterns() const override { return {}; }
-    void setDisabledBuiltInPatterns(const std::vector<GestureDescriptor>&) override {}
-    double gestureMatchingThreshold() const override { return 0.18; }
-    void setGestureMatchingThreshold(double) override {}
-    AppThemeOverride themeOverride() const override { return AppThemeOverride::system; }
-    void setThemeOverride(AppThemeOverride) override {}
-    void reset() override {}
-};
+using bench::DiscardingSettingsStore;
+using bench::MemoryDefaults;
+using bench::wobblyLoop;
 
 class ListedWorkspace final : public Workspace {
 public:
@@ -67,18 +37,6 @@ public:
     std::vector<WorkspaceApplication> installed;
     std::vector<WorkspaceApplication> running;
 };
-
-std::vector<Point> wobblyLoop(std::mt19937& random) {
-    std::uniform_real_distribution<double> wobble(0.5, 1.5);
-    const double a = wobble(random);
-    const double b = wobble(random);
-    std::vector<Point> points;
-    for (int i = 0; i < 120; ++i) {
-        const double t = 2 * std::numbers::pi * i / 119;
-        points.push_back({400 + 120 * a * std::cos(t), 400 + 90 * b * std::sin(2 * t)});
-    }
-    return points;
-}
 
 struct ModelWithRules {
     explicit ModelWithRules(std::shared_ptr<UserDefaults> defaults,

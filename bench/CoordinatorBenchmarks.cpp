@@ -7,9 +7,12 @@
 #include <random>
 
 #include "Services/Capture/GestureCaptureCoordinator.h"
+#include "support/WobblyLoop.h"
 
 namespace quillorbitex {
 namespace {
+
+using bench::wobblyLoop;
 
 // Runs every task at once on the calling thread, so one iteration is one whole recognition.
 class InlineExecutor final : public Executor {
@@ -38,18 +41,6 @@ public:
     }
     std::int64_t count = 0;
 };
-
-std::vector<Point> wobblyLoop(std::mt19937& random, int points) {
-    std::uniform_real_distribution<double> wobble(0.6, 1.4);
-    std::vector<Point> result;
-    const double a = wobble(random);
-    const double b = wobble(random);
-    for (int i = 0; i < points; ++i) {
-        const double t = 2 * std::numbers::pi * i / (points - 1);
-        result.push_back({400 + 120 * a * std::cos(t), 400 + 90 * b * std::sin(2 * t)});
-    }
-    return result;
-}
 
 void finishedStrokeToDispatch(benchmark::State& state) {
     std::mt19937 random(7);

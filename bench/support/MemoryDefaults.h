@@ -1,0 +1,25 @@
+#pragma once
+
+#include <map>
+
+#include "Platform/UserDefaults.h"
+
+namespace quillorbitex::bench {
+
+// Preferences kept in memory only, so that a benchmark measures encoding without the disk.
+class MemoryDefaults final : public UserDefaults {
+public:
+    std::optional<Value> value(const QString& key) const override {
+        const auto found = values_.find(key);
+        return found == values_.end() ? std::nullopt : std::optional(found->second);
+    }
+    void setValue(const QString& key, const Value& value) override { values_[key] = value; }
+    void removeValue(const QString& key) override { values_.erase(key); }
+    void removeAll() override { values_.clear(); }
+    std::optional<QString> storageDirectory() const override { return std::nullopt; }
+
+private:
+    std::map<QString, Value> values_;
+};
+
+}  // namespace quillorbitex::bench
