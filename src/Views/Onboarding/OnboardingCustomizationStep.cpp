@@ -1,8 +1,6 @@
 #include "Views/Onboarding/OnboardingCustomizationStep.h"
 
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 #include "Localization/L10n.h"
@@ -11,6 +9,7 @@
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/ThemedTextLabel.h"
+#include "Views/Onboarding/HoverTile.h"
 #include "Views/Onboarding/InfoRow.h"
 
 namespace quillorbitex {
@@ -22,25 +21,11 @@ using namespace std::chrono_literals;
 
 constexpr double kCardCornerRadius = 12;
 
-class SampleCard final : public QWidget {
-public:
-    explicit SampleCard(QWidget* parent) : QWidget(parent) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(rect()), kCardCornerRadius, kCardCornerRadius);
-        painter.fillPath(shape, Theme::color(Token::bgHover, *this));
-    }
-};
-
 }  // namespace
 
 OnboardingCustomizationStep::OnboardingCustomizationStep(AppModel& model, QWidget* parent)
     : OnboardingStepView(model, identifier, parent) {
-    auto* card = new SampleCard(this);
+    auto* card = new HoverTile(kCardCornerRadius, this);
     example_ = new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
                                    ThemedTextLabel::Overflow::wrap, card);
     keys_ = new KeyCapGroup(GestureAction::predefined(PredefinedAction::newTab), card);

@@ -1,8 +1,6 @@
 #include "Views/Onboarding/OnboardingWelcomeStep.h"
 
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 #include "Localization/L10n.h"
@@ -11,6 +9,7 @@
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/ThemedTextLabel.h"
+#include "Views/Onboarding/HoverTile.h"
 
 namespace quillorbitex {
 
@@ -20,21 +19,6 @@ using Token = ThemePalette::Token;
 using namespace std::chrono_literals;
 
 constexpr double kRowCornerRadius = 10;
-
-// A preset's row: rounded, on the hover background.
-class PresetRow final : public QWidget {
-public:
-    explicit PresetRow(QWidget* parent) : QWidget(parent) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(rect()), kRowCornerRadius, kRowCornerRadius);
-        painter.fillPath(shape, Theme::color(Token::bgHover, *this));
-    }
-};
 
 }  // namespace
 
@@ -46,7 +30,7 @@ OnboardingWelcomeStep::OnboardingWelcomeStep(AppModel& model, QWidget* parent)
     listLayout->setSpacing(6);
     int index = 0;
     for (const GestureMapping& preset : model.builtInMappings()) {
-        auto* row = new PresetRow(list);
+        auto* row = new HoverTile(kRowCornerRadius, list);
         row->setObjectName(QStringLiteral("OnboardingPresetRow-") + preset.pattern().id());
         auto* glyph = new GesturePathGlyph(preset.pattern(), 32, Token::accentPrimary, false, row);
         auto* label = new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
