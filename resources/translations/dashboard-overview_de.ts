@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility</source>
-        <translation>Bedienungshilfen</translation>
-    </message>
-    <message>
         <source>All gestures</source>
         <translation>Alle Gesten</translation>
     </message>
@@ -128,10 +124,6 @@
         <translation>Keine erkannte Regel</translation>
     </message>
     <message>
-        <source>Open Settings</source>
-        <translation>Einstellungen öffnen</translation>
-    </message>
-    <message>
         <source>Open at Login</source>
         <translation>Beim Anmelden öffnen</translation>
     </message>
@@ -154,10 +146,6 @@
     <message>
         <source>Ready now</source>
         <translation>Sofort bereit</translation>
-    </message>
-    <message>
-        <source>Request Access</source>
-        <translation>Zugriff anfordern</translation>
     </message>
     <message>
         <source>Theme</source>

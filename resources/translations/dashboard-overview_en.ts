@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility</source>
-        <translation>Accessibility</translation>
-    </message>
-    <message>
         <source>All gestures</source>
         <translation>All gestures</translation>
     </message>
@@ -128,10 +124,6 @@
         <translation>No matched rule</translation>
     </message>
     <message>
-        <source>Open Settings</source>
-        <translation>Open Settings</translation>
-    </message>
-    <message>
         <source>Open at Login</source>
         <translation>Open at Login</translation>
     </message>
@@ -154,10 +146,6 @@
     <message>
         <source>Ready now</source>
         <translation>Ready now</translation>
-    </message>
-    <message>
-        <source>Request Access</source>
-        <translation>Request Access</translation>
     </message>
     <message>
         <source>Theme</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility</source>
-        <translation>Accesibilidad</translation>
-    </message>
-    <message>
         <source>All gestures</source>
         <translation>Todos los gestos</translation>
     </message>
@@ -128,10 +124,6 @@
         <translation>Ninguna regla coincidente</translation>
     </message>
     <message>
-        <source>Open Settings</source>
-        <translation>Abrir ajustes</translation>
-    </message>
-    <message>
         <source>Open at Login</source>
         <translation>Abrir al iniciar sesión</translation>
     </message>
@@ -154,10 +146,6 @@
     <message>
         <source>Ready now</source>
         <translation>Listas ya</translation>
-    </message>
-    <message>
-        <source>Request Access</source>
-        <translation>Solicitar acceso</translation>
     </message>
     <message>
         <source>Theme</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility</source>
-        <translation>Accessibilité</translation>
-    </message>
-    <message>
         <source>All gestures</source>
         <translation>Tous les gestes</translation>
     </message>
@@ -128,10 +124,6 @@
         <translation>Aucune règle reconnue</translation>
     </message>
     <message>
-        <source>Open Settings</source>
-        <translation>Ouvrir les réglages</translation>
-    </message>
-    <message>
         <source>Open at Login</source>
         <translation>Ouvrir à la connexion</translation>
     </message>
@@ -154,10 +146,6 @@
     <message>
         <source>Ready now</source>
         <translation>Prêtes à l’emploi</translation>
-    </message>
-    <message>
-        <source>Request Access</source>
-        <translation>Demander l’accès</translation>
     </message>
     <message>
         <source>Theme</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility</source>
-        <translation>アクセシビリティ</translation>
-    </message>
-    <message>
         <source>All gestures</source>
         <translation>すべてのジェスチャ</translation>
     </message>
@@ -128,10 +124,6 @@
         <translation>一致したルールはありません</translation>
     </message>
     <message>
-        <source>Open Settings</source>
-        <translation>設定を開く</translation>
-    </message>
-    <message>
         <source>Open at Login</source>
         <translation>ログイン時に開く</translation>
     </message>
@@ -154,10 +146,6 @@
     <message>
         <source>Ready now</source>
         <translation>すぐに使えます</translation>
-    </message>
-    <message>
-        <source>Request Access</source>
-        <translation>アクセスを要求</translation>
     </message>
     <message>
         <source>Theme</source>

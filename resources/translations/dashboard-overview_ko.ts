@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility</source>
-        <translation>손쉬운 사용</translation>
-    </message>
-    <message>
         <source>All gestures</source>
         <translation>모든 제스처</translation>
     </message>
@@ -128,10 +124,6 @@
         <translation>일치한 규칙 없음</translation>
     </message>
     <message>
-        <source>Open Settings</source>
-        <translation>설정 열기</translation>
-    </message>
-    <message>
         <source>Open at Login</source>
         <translation>로그인 시 열기</translation>
     </message>
@@ -154,10 +146,6 @@
     <message>
         <source>Ready now</source>
         <translation>바로 사용 가능</translation>
-    </message>
-    <message>
-        <source>Request Access</source>
-        <translation>접근 요청</translation>
     </message>
     <message>
         <source>Theme</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility</source>
-        <translation>辅助功能</translation>
-    </message>
-    <message>
         <source>All gestures</source>
         <translation>所有手势</translation>
     </message>
@@ -128,10 +124,6 @@
         <translation>无匹配的规则</translation>
     </message>
     <message>
-        <source>Open Settings</source>
-        <translation>打开设置</translation>
-    </message>
-    <message>
         <source>Open at Login</source>
         <translation>登录时打开</translation>
     </message>
@@ -154,10 +146,6 @@
     <message>
         <source>Ready now</source>
         <translation>随时可用</translation>
-    </message>
-    <message>
-        <source>Request Access</source>
-        <translation>请求访问权限</translation>
     </message>
     <message>
         <source>Theme</source>

@@ -4,10 +4,6 @@
 <context>
     <name>L10n</name>
     <message>
-        <source>Accessibility</source>
-        <translation>輔助使用</translation>
-    </message>
-    <message>
         <source>All gestures</source>
         <translation>所有手勢</translation>
     </message>
@@ -128,10 +124,6 @@
         <translation>無符合的規則</translation>
     </message>
     <message>
-        <source>Open Settings</source>
-        <translation>打開設定</translation>
-    </message>
-    <message>
         <source>Open at Login</source>
         <translation>登入時開啟</translation>
     </message>
@@ -154,10 +146,6 @@
     <message>
         <source>Ready now</source>
         <translation>隨時可用</translation>
-    </message>
-    <message>
-        <source>Request Access</source>
-        <translation>要求取用權限</translation>
     </message>
     <message>
         <source>Theme</source>

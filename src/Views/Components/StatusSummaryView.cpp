@@ -126,10 +126,15 @@ StatusSummaryView::StatusSummaryView(AppModel& model, QWidget* parent)
     layout->addWidget(monitorRow_);
     connect(&model_, &AppModel::accessibilityPermissionChanged, this, &StatusSummaryView::refresh);
     connect(&model_, &AppModel::monitorStateChanged, this, &StatusSummaryView::refresh);
-    accessibilityRow_->setButtonTexts(L10n::string("Request Access"),
-                                      L10n::string("Open Settings"));
-    monitorRow_->setButtonTexts(L10n::string("Refresh"), L10n::string("Desktop Settings"));
+    relabelButtons();
     refresh();
+}
+
+void StatusSummaryView::relabelButtons() {
+    // The words of the onboarding's access step, which shows the same state.
+    accessibilityRow_->setButtonTexts(L10n::string("Check Again"),
+                                      L10n::string("Desktop Settings"));
+    monitorRow_->setButtonTexts(L10n::string("Refresh"), L10n::string("Desktop Settings"));
 }
 
 std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
@@ -137,7 +142,7 @@ std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
     std::vector<Row> shown;
     if (permission != PermissionState::granted) {
         shown.push_back({RowKind::accessibility, StatusPill::State::from(permission),
-                         L10n::string("Accessibility"), detail(permission)});
+                         L10n::string("X Display"), detail(permission)});
     }
     if (monitorState.kind() != GestureMonitorState::Kind::running) {
         shown.push_back({RowKind::monitor, StatusPill::State::from(monitorState),
@@ -149,9 +154,7 @@ std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
 void StatusSummaryView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
-        accessibilityRow_->setButtonTexts(L10n::string("Request Access"),
-                                          L10n::string("Open Settings"));
-        monitorRow_->setButtonTexts(L10n::string("Refresh"), L10n::string("Desktop Settings"));
+        relabelButtons();
         refresh();
     }
 }

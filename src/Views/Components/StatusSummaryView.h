@@ -44,6 +44,7 @@ protected:
 private:
     class StatusAlertRow;
 
+    void relabelButtons();
     void refresh();
 
     AppModel& model_;
