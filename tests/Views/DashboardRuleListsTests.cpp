@@ -318,37 +318,5 @@ TEST_F(DashboardRuleLists, SwitchingTheLanguageRelabelsEveryRow) {
               (QStringList{"Ctrl", "Shift", "T"}));
 }
 
-TEST_F(DashboardRuleLists, EditorsAreAskedForWithAFreshContextEachTime) {
-    std::vector<GestureRuleEditorContext> contexts;
-    std::vector<GestureDescriptor> scopes;
-    QObject::connect(custom, &CustomRulesSectionContent::ruleEditorRequested,
-                     [&](const GestureRuleEditorContext& c) { contexts.push_back(c); });
-    QObject::connect(presets, &PresetRulesSectionContent::ruleEditorRequested,
-                     [&](const GestureRuleEditorContext& c) { contexts.push_back(c); });
-    QObject::connect(presets, &PresetRulesSectionContent::appScopeEditorRequested,
-                     [&](const GestureDescriptor& p) { scopes.push_back(p); });
-
-    EditableGestureRuleRow* row = presetRow(kUpDown);
-    QTest::mouseClick(button(row, QStringLiteral("Change Action")), Qt::LeftButton);
-    QTest::mouseClick(button(row, QStringLiteral("Change Action")), Qt::LeftButton);
-    QTest::mouseClick(button(row, QStringLiteral("Change Gesture")), Qt::LeftButton);
-    QTest::mouseClick(button(custom, QStringLiteral("Create Rule")), Qt::LeftButton);
-    QTest::mouseClick(button(row, QStringLiteral("Scope to App…")), Qt::LeftButton);
-
-    ASSERT_EQ(contexts.size(), 4u);
-    const GestureRuleEditorMode modes[] = {
-        GestureRuleEditorMode::overrideCommand, GestureRuleEditorMode::overrideCommand,
-        GestureRuleEditorMode::overrideGesture, GestureRuleEditorMode::newRule};
-    for (std::size_t i = 0; i < contexts.size(); ++i) {
-        EXPECT_EQ(contexts[i].mode, modes[i]) << i;
-        EXPECT_FALSE(contexts[i].id.isNull()) << i;
-        EXPECT_EQ(contexts[i].mapping, i < 3 ? model->mapping(kUpDown) : std::nullopt) << i;
-    }
-    EXPECT_NE(contexts[0].id, contexts[1].id);
-    EXPECT_EQ(scopes, std::vector{kUpDown});
-    // Nothing changed by asking.
-    EXPECT_EQ(env.defaults->writes[Keys::customMappings], 0);
-}
-
 }  // namespace
 }  // namespace quillorbitex

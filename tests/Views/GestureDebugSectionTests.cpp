@@ -152,24 +152,6 @@ TEST(DebugTraceCanvas, DrawsAPathOnlyFromTwoPointsInTheAccentOfTheAppearance) {
     }
 }
 
-TEST(StatusPill, DotTakesTheStateColourInEitherAppearance) {
-    for (const bool dark : {false, true}) {
-        for (const auto& state :
-             {StatusPill::State::from(PermissionState::granted),
-              StatusPill::State::from(GestureMonitorState::stopped()),
-              StatusPill::State::from(GestureMonitorState::blocked(QStringLiteral("x")))}) {
-            StatusPill pill(state);
-            pill.resize(pill.sizeHint());
-            const QImage image = render(pill, dark);
-            // The dot's centre: 10 px padding and half the 6 px dot in, halfway down.
-            const QColor centre = image.pixelColor(13, pill.height() / 2);
-            EXPECT_EQ(centre.rgb() & 0xFFFFFF,
-                      ThemePalette::color(state.colorToken(), dark).rgb() & 0xFFFFFF)
-                << state.label().toStdString();
-        }
-    }
-}
-
 // The section over a model with capture running on the simulated tap.
 struct DebugSection {
     DebugSection() {

@@ -25,6 +25,30 @@ using Sheet = AppScopeEditorSheet;
 const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 const GestureDescriptor kLeftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
 
+GestureAppScopeRule rule(const char* identifier, const char* name, bool allowed = true) {
+    return GestureAppScopeRule(QString::fromUtf8(identifier), QString::fromUtf8(name), allowed);
+}
+
+GestureAppScopeChoice choice(const char* identifier, const char* name) {
+    return {QString::fromUtf8(identifier), QString::fromUtf8(name)};
+}
+
+QStringList names(const std::vector<GestureAppScopeRule>& rules) {
+    QStringList out;
+    for (const auto& r : rules) {
+        out << r.appName() + (r.isEnabled() ? QStringLiteral("+") : QStringLiteral("-"));
+    }
+    return out;
+}
+
+QStringList identifiers(const std::vector<GestureAppScopeChoice>& choices) {
+    QStringList out;
+    for (const auto& c : choices) {
+        out << c.bundleIdentifier;
+    }
+    return out;
+}
+
 template <typename T = QWidget>
 T* child(const QWidget& parent, const char* identifier) {
     return parent.findChild<T*>(QString::fromLatin1(identifier));
@@ -118,11 +142,7 @@ protected:
     }
 
     QStringList storedRules(const GestureDescriptor& pattern = kUpDown) {
-        QStringList stored;
-        for (const auto& r : model().appScopeRules(pattern)) {
-            stored << r.appName() + (r.isEnabled() ? QStringLiteral("+") : QStringLiteral("-"));
-        }
-        return stored;
+        return names(model().appScopeRules(pattern));
     }
 
     testing::AppModelTestEnvironment env;
@@ -131,13 +151,8 @@ protected:
 
 TEST_F(AppScopeEditorSheetTest, StartsFromTheStoredRulesAndNeverOffersAnAppTwice) {
     // Stored with other letter case than the desktop reports.
-    model().replaceAppScopeRules({GestureAppScopeRule(QStringLiteral("ORG.MOZILLA.FIREFOX"),
-                                                      QStringLiteral("Firefox"), false)},
-                                 kUpDown);
+    model().replaceAppScopeRules({rule("ORG.MOZILLA.FIREFOX", "Firefox", false)}, kUpDown);
     Sheet& s = open();
-    EXPECT_EQ(s.objectName(), QStringLiteral("AppScopeEditorSheet"));
-    EXPECT_TRUE(s.testAttribute(Qt::WA_DeleteOnClose));
-    EXPECT_EQ(s.windowModality(), Qt::WindowModal);
     EXPECT_EQ(shownRows(), QStringList{"org.mozilla.firefox:Blocked"});
     EXPECT_TRUE(child(s, Sheet::emptyRulesIdentifier)->isHidden());
     EXPECT_EQ(pickerEntries(), (QStringList{"Pick an app", "App 9", "App 10", "Files"}));
@@ -161,8 +176,7 @@ TEST_F(AppScopeEditorSheetTest, StartsFromTheStoredRulesAndNeverOffersAnAppTwice
 }
 
 TEST_F(AppScopeEditorSheetTest, CancelLeavesTheStoreAsItWas) {
-    model().replaceAppScopeRules(
-        {GestureAppScopeRule(QStringLiteral("app.nine"), QStringLiteral("App 9"), true)}, kUpDown);
+    model().replaceAppScopeRules({rule("app.nine", "App 9", true)}, kUpDown);
     const auto storedBefore = model().appScopeRules(kUpDown);
     const auto customBefore = model().customMappings();
     const int writesBefore = env.defaults->totalWrites();
@@ -215,26 +229,13 @@ TEST_F(AppScopeEditorSheetTest, SaveStoresTheRulesInNameOrder) {
     EXPECT_TRUE(sheet.isNull());
     EXPECT_EQ(storedRules(kLeftUp), (QStringList{"App 9-", "App 10+", "Firefox+"}));
     EXPECT_EQ(env.defaults->writes[Keys::customMappings], customWrites + 1);
-    // The model republished: the rule is now a custom override of the preset carrying the scope.
-    const auto& custom = model().customMappings();
-    const auto overridden = std::find_if(custom.begin(), custom.end(),
-                                         [](const auto& m) { return m.pattern() == kLeftUp; });
-    ASSERT_NE(overridden, custom.end());
-    EXPECT_EQ(overridden->appScopeRules().size(), 3U);
-    // Unsorted rules handed in are stored sorted as well.
-    Sheet unsorted(model(), kLeftUp,
-                   {GestureAppScopeRule(QStringLiteral("z.app"), QStringLiteral("Zed"), true),
-                    GestureAppScopeRule(QStringLiteral("a.app"), QStringLiteral("Ant 2"), false),
-                    GestureAppScopeRule(QStringLiteral("b.app"), QStringLiteral("ant 10"), true)});
-    unsorted.setAttribute(Qt::WA_DeleteOnClose, false);
-    QTest::mouseClick(child<QAbstractButton>(unsorted, Sheet::saveButtonIdentifier),
-                      Qt::LeftButton);
-    EXPECT_EQ(storedRules(kLeftUp), (QStringList{"Ant 2-", "ant 10+", "Zed+"}));
+    // The rule is now a custom override of the preset carrying the scope.
+    EXPECT_EQ(model().mapping(kLeftUp)->appScopeRules().size(), 3U);
+    EXPECT_TRUE(model().mapping(kLeftUp)->isCustom());
 }
 
 TEST_F(AppScopeEditorSheetTest, SavingAnEmptyListClearsTheScopeRules) {
-    model().replaceAppScopeRules(
-        {GestureAppScopeRule(QStringLiteral("app.nine"), QStringLiteral("App 9"), false)}, kUpDown);
+    model().replaceAppScopeRules({rule("app.nine", "App 9", false)}, kUpDown);
     ASSERT_EQ(storedRules(), QStringList{"App 9-"});
     open();
     clickInRow("app.nine", Sheet::rowRemoveButtonIdentifier);
@@ -266,8 +267,7 @@ TEST_F(AppScopeEditorSheetTest, ARulesScopeButtonOpensAFreshSheetAndItsRowShowsT
     DashboardWindow window(model(), false, &env.main);
     Sheet::openOnRequest(*window.contentView()->dashboard(), model());
     window.show();
-    model().replaceAppScopeRules(
-        {GestureAppScopeRule(QStringLiteral("app.nine"), QStringLiteral("App 9"), false)}, kUpDown);
+    model().replaceAppScopeRules({rule("app.nine", "App 9", false)}, kUpDown);
     QCoreApplication::processEvents();
 
     // The scope button of a rule's row on the page.
@@ -316,6 +316,121 @@ TEST_F(AppScopeEditorSheetTest, ARulesScopeButtonOpensAFreshSheetAndItsRowShowsT
     EXPECT_EQ(storedRules(kLeftUp), QStringList{"Firefox-"});
     ASSERT_NE(scopeButton(kLeftUp), nullptr);
     EXPECT_EQ(scopeButton(kLeftUp)->text(), QStringLiteral("App Rules…"));
+}
+
+// ---- AppScopeEditorState -----------------------------------------------------------------------
+TEST(AppScopeEditorState, OffersOnlyApplicationsWithoutARule) {
+    const std::vector<GestureAppScopeChoice> offered = {
+        choice("org.mozilla.Firefox", "Firefox"), choice("org.gnome.Nautilus", "Files"),
+        choice(" xterm ", "XTerm"), choice("org.gnome.gedit", "Text Editor")};
+    const struct {
+        const char* name;
+        std::vector<GestureAppScopeRule> rules;
+        QStringList expected;
+    } cases[] = {
+        {"no rules",
+         {},
+         {"org.mozilla.Firefox", "org.gnome.Nautilus", " xterm ", "org.gnome.gedit"}},
+        {"letter case ignored",
+         {rule("ORG.MOZILLA.FIREFOX", "Firefox")},
+         {"org.gnome.Nautilus", " xterm ", "org.gnome.gedit"}},
+        {"blanks around the offered identifier ignored",
+         {rule("xterm", "XTerm")},
+         {"org.mozilla.Firefox", "org.gnome.Nautilus", "org.gnome.gedit"}},
+        {"every application has a rule",
+         {rule("org.mozilla.firefox", "a"), rule("Org.Gnome.Nautilus", "b"), rule("XTERM", "c"),
+          rule("org.gnome.gedit", "d")},
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AppScopeEditorState state(kUpDown, c.rules);
+        EXPECT_EQ(identifiers(state.availableChoices(offered)), c.expected);
+    }
+}
+
+TEST(AppScopeEditorState, AddingKeepsTheListInNameOrderAndClearsTheChoice) {
+    const std::vector<GestureAppScopeChoice> offered = {
+        choice("app.ten", "App 10"), choice("app.nine", "App 9"),
+        choice("other.browser", "browser"), choice("second.browser", "Browser")};
+    const struct {
+        const char* name;
+        std::vector<GestureAppScopeRule> initial;
+        const char* selected;
+        bool allowed;
+        QStringList expected;
+    } cases[] = {
+        {"digits by value", {rule("app.ten", "App 10")}, "app.nine", true, {"App 9+", "App 10+"}},
+        {"blocked rule", {}, "app.ten", false, {"App 10-"}},
+        {"a new rule follows an existing one of the same name",
+         {rule("first.browser", "Browser", false)},
+         "second.browser",
+         true,
+         {"Browser-", "Browser+"}},
+        {"names compare ignoring letter case",
+         {rule("app.nine", "App 9")},
+         "other.browser",
+         false,
+         {"App 9+", "browser-"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AppScopeEditorState state(kUpDown, c.initial);
+        state.setSelectedBundleIdentifier(QString::fromUtf8(c.selected));
+        EXPECT_TRUE(state.addSelectedRule(c.allowed, offered));
+        EXPECT_EQ(names(state.rules()), c.expected);
+        EXPECT_FALSE(state.hasSelection());
+        for (const auto& available : state.availableChoices(offered)) {
+            EXPECT_NE(available.bundleIdentifier, QString::fromUtf8(c.selected));
+        }
+    }
+}
+
+TEST(AppScopeEditorState, AChoiceThatIsNotOfferedAddsNothingAndStaysChosen) {
+    const std::vector<GestureAppScopeChoice> offered = {choice("org.mozilla.Firefox", "Firefox")};
+    const struct {
+        const char* name;
+        std::vector<GestureAppScopeRule> initial;
+        const char* selected;
+    } cases[] = {
+        {"no choice", {}, ""},
+        {"application quit since the picker was filled", {}, "org.gnome.Nautilus"},
+        {"identifier must match as written", {}, "ORG.MOZILLA.FIREFOX"},
+        {"application already has a rule",
+         {rule("org.mozilla.firefox", "Firefox")},
+         "org.mozilla.Firefox"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AppScopeEditorState state(kUpDown, c.initial);
+        state.setSelectedBundleIdentifier(QString::fromUtf8(c.selected));
+        EXPECT_FALSE(state.addSelectedRule(true, offered));
+        EXPECT_EQ(state.rules(), c.initial);
+        EXPECT_EQ(state.selectedBundleIdentifier(), QString::fromUtf8(c.selected));
+    }
+}
+
+TEST(AppScopeEditorState, SwitchingAndRemovingFindTheApplicationIgnoringLetterCase) {
+    const std::vector<GestureAppScopeRule> initial = {rule("com.example.Alpha", "Alpha"),
+                                                      rule("com.example.Beta", "Beta", false),
+                                                      rule("com.example.Gamma", "Gamma")};
+    AppScopeEditorState state(kUpDown, initial);
+
+    state.setRuleEnabled(rule("COM.EXAMPLE.BETA", "whatever"), true);
+    EXPECT_EQ(names(state.rules()), (QStringList{"Alpha+", "Beta+", "Gamma+"}));
+    EXPECT_EQ(state.rules()[1].bundleIdentifier(), QStringLiteral("com.example.Beta"));
+
+    state.setRuleEnabled(state.rules()[0], false);
+    EXPECT_EQ(names(state.rules()), (QStringList{"Alpha-", "Beta+", "Gamma+"}));
+
+    state.removeRule(rule("com.example.beta", "Beta"));
+    EXPECT_EQ(names(state.rules()), (QStringList{"Alpha-", "Gamma+"}));
+    const std::vector<GestureAppScopeChoice> offered = {choice("com.example.Beta", "Beta")};
+    EXPECT_EQ(state.availableChoices(offered).size(), 1U);
+
+    state.removeRule(rule("not.there", "Nothing"));
+    EXPECT_EQ(state.rules().size(), 2U);
+    EXPECT_EQ(state.pattern(), kUpDown);
 }
 
 }  // namespace
