@@ -35,14 +35,25 @@ const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern:
 const GestureDescriptor kLeftDown = GestureDescriptor::directional(GesturePattern::leftThenDown);
 const GestureDescriptor kRightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
 
-// The visible button of `parent` showing `text`.
-QPushButton* button(const QWidget* parent, const QString& text) {
-    for (auto* candidate : parent->findChildren<QPushButton*>()) {
-        if (candidate->isVisibleTo(parent) && candidate->text() == buttonText(text)) {
+// The visible widget of type T in `parent` showing `text`, if there is one.
+template <typename T>
+T* shown(const QWidget* parent, const QString& text) {
+    for (auto* candidate : parent->findChildren<T*>()) {
+        if (candidate->isVisibleTo(parent) && candidate->text() == text) {
             return candidate;
         }
     }
     return nullptr;
+}
+
+QPushButton* button(const QWidget* parent, const QString& text) {
+    return shown<QPushButton>(parent, buttonText(text));
+}
+ThemedTextLabel* label(const QWidget* parent, const QString& text) {
+    return shown<ThemedTextLabel>(parent, text);
+}
+bool showsCapsule(const QWidget* parent, const QString& text) {
+    return shown<CapsuleLabel>(parent, text) != nullptr;
 }
 
 QStringList buttonTexts(const QWidget* parent) {
@@ -51,25 +62,6 @@ QStringList buttonTexts(const QWidget* parent) {
         texts.push_back(candidate->text());
     }
     return texts;
-}
-
-// The visible text of `parent` reading `text`, if there is one.
-ThemedTextLabel* label(const QWidget* parent, const QString& text) {
-    for (auto* candidate : parent->findChildren<ThemedTextLabel*>()) {
-        if (candidate->isVisibleTo(parent) && candidate->text() == text) {
-            return candidate;
-        }
-    }
-    return nullptr;
-}
-
-bool showsCapsule(const QWidget* parent, const QString& text) {
-    for (auto* capsule : parent->findChildren<CapsuleLabel*>()) {
-        if (capsule->isVisibleTo(parent) && capsule->text() == text) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // Runs what the widgets queued (focus requests, cards dropped later); never waits.

@@ -106,9 +106,6 @@ TEST(GesturePathGlyphGeometry, FitsTheGestureIntoTheSquare) {
     const std::vector<Case> cases = {
         {"none", std::nullopt, std::nullopt},
         {"one point", freeform({{0.3, 0.3}}), std::nullopt},
-        // Up then down starts and ends at the bottom centre of the available area (its width of
-        // 0.001 takes 0.028 of it).
-        {"up-down", kUpDown, std::vector<QPointF>{{21.986, 36}, {21.986, 8}, {21.986, 36}}},
         // Left then up: the corner at the bottom left, ending at the top left.
         {"left-up", GestureDescriptor::directional(GesturePattern::leftThenUp),
          std::vector<QPointF>{{36, 36}, {8, 36}, {8, 8}}},

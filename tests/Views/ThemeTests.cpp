@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFontDatabase>
 #include <QGraphicsDropShadowEffect>
 #include <QImage>
 #include <QTest>
@@ -38,18 +37,6 @@ protected:
 
     QWidget holder_;
 };
-
-TEST_F(ThemeWidgetTest, FontsAreSizedInPixelsAndMonoTakesTheSystemFixedFont) {
-    const QString fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-    for (const auto token : {Theme::Font::displayL, Theme::Font::bodyText, Theme::Font::bodyMono,
-                             Theme::Font::captionMono}) {
-        const QFont font = Theme::font(token);
-        EXPECT_GT(font.pixelSize(), 0);
-        EXPECT_EQ(font.pointSize(), -1) << "sized in pixels, not points";
-        EXPECT_EQ(font.family() == fixed,
-                  token == Theme::Font::bodyMono || token == Theme::Font::captionMono);
-    }
-}
 
 TEST_F(ThemeWidgetTest, AccentButtonFillsAndShadowsInItsRoleColourAndShrinksWhilePressed) {
     for (const bool dark : {false, true}) {
@@ -96,21 +83,6 @@ TEST_F(ThemeWidgetTest, GhostButtonIsOutlinedAndFillsWhilePressed) {
         QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(60, 20));
         EXPECT_EQ(qAlpha(render(button).pixel(6, 20)), 0);
     }
-}
-
-TEST_F(ThemeWidgetTest, PressEasesToTheEndStateWhenAnimated) {
-    Theme::setAnimationsEnabled(true);
-    AccentButton accent(QStringLiteral("Continue"));
-    GhostButton ghost(QStringLiteral("Cancel"));
-    accent.resize(120, 40);
-    ghost.resize(120, 40);
-    QTest::mousePress(&accent, Qt::LeftButton, Qt::NoModifier, QPoint(60, 20));
-    QTest::mousePress(&ghost, Qt::LeftButton, Qt::NoModifier, QPoint(60, 20));
-    // The press starts from the released look and arrives at the pressed one.
-    EXPECT_GT(accent.currentScale(), 0.97);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return accent.currentScale() == 0.97; }, 2000));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return ghost.currentFillColor() == Theme::color(Token::bgHover, ghost); }, 2000));
 }
 
 TEST_F(ThemeWidgetTest, CardIsARoundedOutlinedPanelOnTheElevatedBackground) {

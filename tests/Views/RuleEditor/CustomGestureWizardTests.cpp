@@ -79,6 +79,15 @@ protected:
         return *wizard;
     }
 
+    // A new rule's editor on its action step, the gesture seeded.
+    CustomGestureWizard& openAtActionStep() {
+        CustomGestureWizard& editor = open(Mode::newRule);
+        env.model->seedCapturedGestureDraft(kUpDown);
+        settle();
+        click(editor.nextButton());
+        return editor;
+    }
+
     void storeRule(const GestureMapping& rule) {
         env.store->replaceCustomMappings({rule});
         env.model->syncMappingsFromStore();
@@ -162,10 +171,7 @@ TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
 }
 
 TEST_F(RuleEditorWidget, RecordingRefusesKeysOutsideTheTableAndEscapeCancels) {
-    CustomGestureWizard& editor = open(Mode::newRule);
-    env.model->seedCapturedGestureDraft(kUpDown);
-    settle();
-    click(editor.nextButton());
+    CustomGestureWizard& editor = openAtActionStep();
     ActionStepView* action = editor.actionStep();
     struct Case {
         Qt::Key key;
@@ -205,10 +211,7 @@ TEST_F(RuleEditorWidget, RecordingRefusesKeysOutsideTheTableAndEscapeCancels) {
 }
 
 TEST_F(RuleEditorWidget, NoTextFieldKeepsTheFocusWhileRecording) {
-    CustomGestureWizard& editor = open(Mode::newRule);
-    env.model->seedCapturedGestureDraft(kUpDown);
-    settle();
-    click(editor.nextButton());
+    CustomGestureWizard& editor = openAtActionStep();
     chooseKind(GestureActionEditorKind::openURL);
     typeInto(editor.actionStep()->urlField(), "https://");
     chooseKind(GestureActionEditorKind::keyboardShortcut);
@@ -221,10 +224,7 @@ TEST_F(RuleEditorWidget, NoTextFieldKeepsTheFocusWhileRecording) {
 }
 
 TEST_F(RuleEditorWidget, InvalidApplicationsAndURLsKeepNextDisabled) {
-    CustomGestureWizard& editor = open(Mode::newRule);
-    env.model->seedCapturedGestureDraft(kUpDown);
-    settle();
-    click(editor.nextButton());
+    CustomGestureWizard& editor = openAtActionStep();
     ActionStepView* action = editor.actionStep();
     struct Case {
         GestureActionEditorKind kind;

@@ -297,61 +297,43 @@ TEST(GestureRuleEditorState, SaveTitleAndSentencesSayWhatTheCapturedGestureDoesT
     }
 }
 
-TEST(GestureRuleEditorState, RecordingTakesOneKeyPress) {
-    struct Case {
-        const char* label;
-        std::vector<KeyEvent> presses;
-        std::optional<KeyboardShortcutDescriptor> recorded;
+TEST(GestureRuleEditorState, RecordingTakesOneKeyPressAndARefusalOrCancelKeepsTheLastShortcut) {
+    EditorFixture f;
+    GestureRuleEditorState& editor = f.open(Mode::newRule);
+    const KeyboardShortcutDescriptor bareA{KeyboardKeyToken::a, {}};
+    const struct {
+        std::optional<KeyEvent> press;  // none: the record button pressed again
+        std::optional<KeyboardShortcutDescriptor> kept;
         const char* status;
+    } steps[] = {
+        {KeyEvent{0, 0}, bareA, "Captured A."},
+        {kControlShiftKPress, kControlShiftK, "Captured Control + Shift + K."},
+        // Escape cancels even with a modifier held; a key outside the table is refused.
+        {kCommaPress, kControlShiftK, "That key combination could not be captured."},
+        {kEscapePress, kControlShiftK, "Shortcut capture cancelled."},
+        {std::nullopt, kControlShiftK, "Shortcut capture cancelled."},
     };
-    const std::vector<Case> cases = {
-        {"control shift K", {kControlShiftKPress}, kControlShiftK, "Captured Control + Shift + K."},
-        {"a bare letter",
-         {{0, 0}},
-         KeyboardShortcutDescriptor{KeyboardKeyToken::a, {}},
-         "Captured A."},
-        // One-shot: the second press is not heard.
-        {"two presses",
-         {kControlShiftKPress, {0, 0}},
-         kControlShiftK,
-         "Captured Control + Shift + K."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        EditorFixture f;
-        GestureRuleEditorState& editor = f.open(Mode::newRule);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.status);
+        // While listening, the shortcut kept so far stays on show.
+        const auto before = f.env.model->capturedKeyboardShortcutDraft();
         editor.toggleShortcutRecording();
-        EXPECT_TRUE(editor.isRecordingShortcut());
-        EXPECT_EQ(editor.shortcutValueText(), "Listening for keys...");
+        ASSERT_TRUE(editor.isRecordingShortcut());
+        EXPECT_EQ(editor.shortcutValueText(),
+                  before ? displayLabel(*before) : QStringLiteral("Listening for keys..."));
         EXPECT_EQ(editor.shortcutStatusMessage(), "Press the keys you want Quillorbitex to send.");
-        for (const KeyEvent& press : c.presses) {
-            f.keys->press(press);
+        if (step.press) {
+            f.keys->press(*step.press);
+        } else {
+            editor.toggleShortcutRecording();
         }
         EXPECT_FALSE(editor.isRecordingShortcut());
         EXPECT_EQ(f.keys->installedCount(), 0u);
-        EXPECT_EQ(f.env.model->capturedKeyboardShortcutDraft(), c.recorded);
-        EXPECT_EQ(editor.shortcutStatusMessage(), QString::fromUtf8(c.status));
+        EXPECT_EQ(f.env.model->capturedKeyboardShortcutDraft(), step.kept);
+        EXPECT_EQ(editor.shortcutStatusMessage(), QString::fromUtf8(step.status));
     }
-}
-
-TEST(GestureRuleEditorState, ARefusedOrCancelledRecordingKeepsTheEarlierShortcut) {
-    EditorFixture f;
-    GestureRuleEditorState& editor = f.open(Mode::newRule);
-    editor.startShortcutRecording();
-    f.keys->press(kControlShiftKPress);
-    // Escape cancels even with a modifier held; a key outside the table is refused.
-    for (const auto& [press, status] :
-         {std::pair{kCommaPress, "That key combination could not be captured."},
-          std::pair{kEscapePress, "Shortcut capture cancelled."}}) {
-        editor.startShortcutRecording();
-        f.keys->press(press);
-        EXPECT_FALSE(editor.isRecordingShortcut());
-        EXPECT_EQ(editor.shortcutStatusMessage(), QString::fromUtf8(status));
-        EXPECT_EQ(f.env.model->capturedKeyboardShortcutDraft(), kControlShiftK);
-    }
-    editor.startShortcutRecording();
-    editor.toggleShortcutRecording();
-    EXPECT_EQ(editor.shortcutStatusMessage(), "Shortcut capture cancelled.");
+    // One-shot: a press after the recording ended is not heard.
+    EXPECT_FALSE(f.keys->press({0, 0}));
     EXPECT_EQ(f.env.model->capturedKeyboardShortcutDraft(), kControlShiftK);
 
     // Clear during a recording empties the value and keeps listening.
