@@ -287,24 +287,31 @@ TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {
         {"window manager", [](CustomGestureWizard& w) { w.close(); }},
         {"window beneath closes", [](CustomGestureWizard& w) { delete &w; }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        CustomGestureWizard& editor = open(Mode::newRule);
-        click(editor.gestureStep()->captureButton());
-        env.model->setCapturedKeyboardShortcutDraft(kControlShiftK);
-        editor.state().startShortcutRecording();
-        ASSERT_TRUE(env.model->isAwaitingGestureCapture());
-        c.leave(editor);
-        settle();
-        EXPECT_FALSE(wizard);
-        EXPECT_FALSE(env.model->isAwaitingGestureCapture());
-        EXPECT_FALSE(env.model->capturedKeyboardShortcutDraft().has_value());
-        // The key monitor is gone: keys reach widgets again.
-        QLineEdit field;
-        field.show();
-        field.setFocus();
-        QTest::keyClick(&field, Qt::Key_K);
-        EXPECT_EQ(field.text(), "k");
+    for (const auto& [label, leave] : cases) {
+        for (const bool armed : {true, false}) {
+            SCOPED_TRACE(::testing::Message() << label << (armed ? ", armed" : ", with a draft"));
+            CustomGestureWizard& editor = open(Mode::newRule);
+            if (armed) {
+                click(editor.gestureStep()->captureButton());
+            } else {
+                env.model->seedCapturedGestureDraft(kUpDown);
+            }
+            env.model->setCapturedKeyboardShortcutDraft(kControlShiftK);
+            editor.state().startShortcutRecording();
+            ASSERT_EQ(env.model->isAwaitingGestureCapture(), armed);
+            leave(editor);
+            settle();
+            EXPECT_FALSE(wizard);
+            EXPECT_FALSE(env.model->isAwaitingGestureCapture());
+            EXPECT_FALSE(env.model->capturedGestureDraft().has_value());
+            EXPECT_FALSE(env.model->capturedKeyboardShortcutDraft().has_value());
+            // The key monitor is gone: keys reach widgets again.
+            QLineEdit field;
+            field.show();
+            field.setFocus();
+            QTest::keyClick(&field, Qt::Key_K);
+            EXPECT_EQ(field.text(), "k");
+        }
     }
 }
 
