@@ -41,7 +41,7 @@ TEST(Icons, ApplicationIconIsATileWithAWhiteStrokeAtEverySize) {
     }
 }
 
-TEST(Icons, ApplicationIconIsDrawnAtTheScreensOwnResolution) {
+TEST(Icons, ApplicationIconIsDrawnAtTheScreensOwnResolutionAndFadedWhenDisabled) {
     const QIcon icon = Icons::applicationIcon();
     for (const qreal ratio : {1.0, 2.0}) {
         SCOPED_TRACE(ratio);
@@ -53,14 +53,8 @@ TEST(Icons, ApplicationIconIsDrawnAtTheScreensOwnResolution) {
         EXPECT_EQ(pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
                   Icons::applicationIconImage(device));
     }
-}
-
-TEST(Icons, DisabledApplicationIconIsFaded) {
-    const QIcon icon = Icons::applicationIcon();
-    const QImage normal = icon.pixmap(QSize(32, 32), 1.0, QIcon::Normal).toImage();
     const QImage disabled = icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage();
-    EXPECT_EQ(qAlpha(normal.pixel(16, 16)), 255);
-    EXPECT_LT(qAlpha(disabled.pixel(16, 16)), 160);
+    EXPECT_LT(qAlpha(disabled.pixel(16, 16)), 160) << "faded when disabled";
 }
 
 }  // namespace

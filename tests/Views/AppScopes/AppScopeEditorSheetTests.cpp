@@ -21,9 +21,102 @@ namespace {
 
 using Keys = GestureSettingsStore::Keys;
 using Sheet = AppScopeEditorSheet;
+using Rules = std::vector<GestureAppScopeRule>;
 
 const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 const GestureDescriptor kLeftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
+
+GestureAppScopeRule rule(const char* identifier, const char* name = "", bool allowed = true) {
+    return GestureAppScopeRule(QString::fromUtf8(identifier), QString::fromUtf8(name), allowed);
+}
+
+// Rules as "name+" when allowed, "name-" when blocked.
+QStringList names(const Rules& rules) {
+    QStringList out;
+    for (const auto& r : rules) {
+        out << r.appName() + (r.isEnabled() ? QStringLiteral("+") : QStringLiteral("-"));
+    }
+    return out;
+}
+
+// ---- The working copy --------------------------------------------------------------------------
+
+TEST(AppScopeEditorState, OffersEachApplicationWithoutARuleWhateverItsLetterCaseOrBlanks) {
+    const std::vector<GestureAppScopeChoice> offered = {
+        {"org.mozilla.Firefox", "Firefox"}, {"org.gnome.Nautilus", "Files"}, {" xterm ", "XTerm"}};
+    const struct {
+        Rules rules;
+        QStringList available;
+    } cases[] = {
+        {{}, {"Firefox", "Files", "XTerm"}},
+        {{rule("ORG.MOZILLA.FIREFOX")}, {"Files", "XTerm"}},
+        {{rule("xterm")}, {"Firefox", "Files"}},
+        {{rule("org.mozilla.firefox"), rule("Org.Gnome.Nautilus"), rule("XTERM")}, {}},
+    };
+    for (const auto& c : cases) {
+        QStringList available;
+        for (const auto& choice : AppScopeEditorState(kUpDown, c.rules).availableChoices(offered)) {
+            available << choice.displayName;
+        }
+        EXPECT_EQ(available, c.available) << c.rules.size();
+    }
+}
+
+TEST(AppScopeEditorState, AddsOnlyAnOfferedChoiceInNameOrderAndThenClearsTheChoice) {
+    const std::vector<GestureAppScopeChoice> offered = {{"app.ten", "App 10"},
+                                                        {"app.nine", "App 9"},
+                                                        {"other.browser", "browser"},
+                                                        {"second.browser", "Browser"},
+                                                        {"org.mozilla.Firefox", "Firefox"}};
+    const Rules tenth{rule("app.ten", "App 10")}, ninth{rule("app.nine", "App 9")};
+    const Rules blockedBrowser{rule("first.browser", "Browser", false)};
+    const struct {
+        const char* name;
+        Rules initial;
+        const char* selected;
+        bool allowed;
+        QStringList expected;  // empty: nothing added, the choice stays
+    } cases[] = {
+        {"digits by value", tenth, "app.nine", true, {"App 9+", "App 10+"}},
+        {"blocked", {}, "app.ten", false, {"App 10-"}},
+        {"after one of the same name",
+         blockedBrowser,
+         "second.browser",
+         true,
+         {"Browser-", "Browser+"}},
+        {"letter case ignored in order", ninth, "other.browser", false, {"App 9+", "browser-"}},
+        {"no choice", {}, "", true, {}},
+        {"no longer offered", {}, "org.gnome.Nautilus", true, {}},
+        {"identifier as written only", {}, "ORG.MOZILLA.FIREFOX", true, {}},
+        {"already has a rule", {rule("org.mozilla.firefox")}, "org.mozilla.Firefox", true, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AppScopeEditorState state(kUpDown, c.initial);
+        state.setSelectedBundleIdentifier(QString::fromUtf8(c.selected));
+        EXPECT_EQ(state.addSelectedRule(c.allowed, offered), !c.expected.isEmpty());
+        EXPECT_EQ(names(state.rules()), c.expected.isEmpty() ? names(c.initial) : c.expected);
+        EXPECT_EQ(state.selectedBundleIdentifier(),
+                  c.expected.isEmpty() ? QString::fromUtf8(c.selected) : QString());
+    }
+}
+
+TEST(AppScopeEditorState, SwitchingAndRemovingFindTheApplicationIgnoringLetterCase) {
+    AppScopeEditorState state(
+        kUpDown, {rule("com.example.Alpha", "Alpha"), rule("com.example.Beta", "Beta", false),
+                  rule("com.example.Gamma", "Gamma")});
+    state.setRuleEnabled(rule("COM.EXAMPLE.BETA", "whatever"), true);
+    state.setRuleEnabled(state.rules()[0], false);
+    EXPECT_EQ(names(state.rules()), (QStringList{"Alpha-", "Beta+", "Gamma+"}));
+    EXPECT_EQ(state.rules()[1].bundleIdentifier(), QStringLiteral("com.example.Beta"));
+
+    state.removeRule(rule("com.example.beta"));
+    state.removeRule(rule("not.there"));
+    EXPECT_EQ(names(state.rules()), (QStringList{"Alpha-", "Gamma+"}));
+    EXPECT_EQ(state.availableChoices({{"com.example.Beta", "Beta"}}).size(), 1U);
+}
+
+// ---- The sheet ---------------------------------------------------------------------------------
 
 template <typename T = QWidget>
 T* child(const QWidget& parent, const char* identifier) {
@@ -58,7 +151,6 @@ protected:
         return *sheet;
     }
 
-    // The picker's entries as shown.
     QStringList pickerEntries() const {
         QStringList entries;
         const auto* picker = child<QComboBox>(*sheet, Sheet::pickerIdentifier);
@@ -68,35 +160,27 @@ protected:
         return entries;
     }
 
-    void pick(const QString& name) {
+    void pick(const char* name) {
         auto* picker = child<QComboBox>(*sheet, Sheet::pickerIdentifier);
-        const int index = picker->findText(name);
-        ASSERT_GE(index, 0) << name.toStdString();
-        picker->setCurrentIndex(index);
+        ASSERT_GE(picker->findText(name), 0) << name;
+        picker->setCurrentIndex(picker->findText(name));
     }
 
-    void click(const char* identifier) {
-        auto* button = child<QAbstractButton>(*sheet, identifier);
+    // Clicks the button `identifier` of the sheet, or of the row of application `row`.
+    void click(const char* identifier, const char* row = nullptr) {
+        const QWidget* parent =
+            row ? sheet->findChild<QWidget*>(QString::fromLatin1(Sheet::rowIdentifierPrefix) +
+                                             QString::fromLatin1(row).toLower())
+                : sheet.data();
+        ASSERT_NE(parent, nullptr) << row;
+        auto* button = child<QAbstractButton>(*parent, identifier);
         ASSERT_NE(button, nullptr) << identifier;
-        ASSERT_TRUE(button->isVisibleTo(sheet) && button->isEnabled()) << identifier;
+        ASSERT_TRUE(button->isVisibleTo(parent) && button->isEnabled()) << identifier;
         QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    QWidget* row(const char* identifier) const {
-        return sheet->findChild<QWidget*>(QString::fromLatin1(Sheet::rowIdentifierPrefix) +
-                                          QString::fromLatin1(identifier).toLower());
-    }
-
-    void clickInRow(const char* rowIdentifier, const char* button) {
-        QWidget* r = row(rowIdentifier);
-        ASSERT_NE(r, nullptr) << rowIdentifier;
-        auto* b = child<QAbstractButton>(*r, button);
-        ASSERT_TRUE(b != nullptr && b->isVisibleTo(r)) << button;
-        QTest::mouseClick(b, Qt::LeftButton);
         QCoreApplication::processEvents();
     }
 
-    // The rows shown, top to bottom, as "name:Allowed" or "name:Blocked".
+    // The rows shown, top to bottom, as "identifier:Allowed" or "identifier:Blocked".
     QStringList shownRows() const {
         sheet->layout()->activate();
         std::vector<QWidget*> rows;
@@ -109,20 +193,19 @@ protected:
         std::sort(rows.begin(), rows.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
         QStringList shown;
         for (QWidget* r : rows) {
-            const bool allowed =
-                child<QWidget>(*r, Sheet::rowAllowedButtonIdentifier)->isVisibleTo(r);
+            const bool allowed = child(*r, Sheet::rowAllowedButtonIdentifier)->isVisibleTo(r);
             shown << r->objectName().mid(int(qstrlen(Sheet::rowIdentifierPrefix))) +
                          (allowed ? QStringLiteral(":Allowed") : QStringLiteral(":Blocked"));
         }
         return shown;
     }
 
+    bool shows(const char* identifier) const {
+        return child(*sheet, identifier)->isVisibleTo(sheet.data());
+    }
+
     QStringList storedRules(const GestureDescriptor& pattern = kUpDown) {
-        QStringList stored;
-        for (const auto& r : model().appScopeRules(pattern)) {
-            stored << r.appName() + (r.isEnabled() ? QStringLiteral("+") : QStringLiteral("-"));
-        }
-        return stored;
+        return names(model().appScopeRules(pattern));
     }
 
     testing::AppModelTestEnvironment env;
@@ -131,22 +214,16 @@ protected:
 
 TEST_F(AppScopeEditorSheetTest, StartsFromTheStoredRulesAndNeverOffersAnAppTwice) {
     // Stored with other letter case than the desktop reports.
-    model().replaceAppScopeRules({GestureAppScopeRule(QStringLiteral("ORG.MOZILLA.FIREFOX"),
-                                                      QStringLiteral("Firefox"), false)},
-                                 kUpDown);
+    model().replaceAppScopeRules({rule("ORG.MOZILLA.FIREFOX", "Firefox", false)}, kUpDown);
     Sheet& s = open();
-    EXPECT_EQ(s.objectName(), QStringLiteral("AppScopeEditorSheet"));
-    EXPECT_TRUE(s.testAttribute(Qt::WA_DeleteOnClose));
-    EXPECT_EQ(s.windowModality(), Qt::WindowModal);
     EXPECT_EQ(shownRows(), QStringList{"org.mozilla.firefox:Blocked"});
-    EXPECT_TRUE(child(s, Sheet::emptyRulesIdentifier)->isHidden());
+    EXPECT_FALSE(shows(Sheet::emptyRulesIdentifier));
     EXPECT_EQ(pickerEntries(), (QStringList{"Pick an app", "App 9", "App 10", "Files"}));
     EXPECT_FALSE(child(s, Sheet::allowButtonIdentifier)->isEnabled());
     EXPECT_FALSE(child(s, Sheet::blockButtonIdentifier)->isEnabled());
 
     // After an add the picker is back at "Pick an app" and no longer offers that application.
-    pick(QStringLiteral("Files"));
-    EXPECT_TRUE(child(s, Sheet::allowButtonIdentifier)->isEnabled());
+    pick("Files");
     click(Sheet::allowButtonIdentifier);
     EXPECT_EQ(pickerEntries(), (QStringList{"Pick an app", "App 9", "App 10"}));
     EXPECT_EQ(child<QComboBox>(s, Sheet::pickerIdentifier)->currentIndex(), 0);
@@ -155,34 +232,29 @@ TEST_F(AppScopeEditorSheetTest, StartsFromTheStoredRulesAndNeverOffersAnAppTwice
               (QStringList{"org.gnome.nautilus:Allowed", "org.mozilla.firefox:Blocked"}));
 
     // Removing makes it available again.
-    clickInRow("org.gnome.Nautilus", Sheet::rowRemoveButtonIdentifier);
+    click(Sheet::rowRemoveButtonIdentifier, "org.gnome.Nautilus");
     EXPECT_EQ(shownRows(), QStringList{"org.mozilla.firefox:Blocked"});
     EXPECT_TRUE(pickerEntries().contains(QStringLiteral("Files")));
 }
 
-TEST_F(AppScopeEditorSheetTest, CancelLeavesTheStoreAsItWas) {
-    model().replaceAppScopeRules(
-        {GestureAppScopeRule(QStringLiteral("app.nine"), QStringLiteral("App 9"), true)}, kUpDown);
+TEST_F(AppScopeEditorSheetTest, CancelEscapeOrClosingLeaveTheStoreAsItWas) {
+    model().replaceAppScopeRules({rule("app.nine", "App 9", true)}, kUpDown);
     const auto storedBefore = model().appScopeRules(kUpDown);
     const auto customBefore = model().customMappings();
     const int writesBefore = env.defaults->totalWrites();
-
-    for (const char* way : {"Cancel", "Escape", "close"}) {
-        SCOPED_TRACE(way);
+    const std::function<void(Sheet&)> ways[] = {
+        [this](Sheet&) { click(Sheet::cancelButtonIdentifier); },
+        [](Sheet& s) { QTest::keyClick(&s, Qt::Key_Escape); },
+        [](Sheet& s) { s.close(); },
+    };
+    for (const auto& leave : ways) {
         Sheet& s = open();
-        clickInRow("app.nine", Sheet::rowAllowedButtonIdentifier);
-        pick(QStringLiteral("Firefox"));
+        click(Sheet::rowAllowedButtonIdentifier, "app.nine");
+        pick("Firefox");
         click(Sheet::blockButtonIdentifier);
-        clickInRow("app.nine", Sheet::rowRemoveButtonIdentifier);
+        click(Sheet::rowRemoveButtonIdentifier, "app.nine");
         ASSERT_EQ(shownRows(), QStringList{"org.mozilla.firefox:Blocked"});
-
-        if (QByteArray(way) == "Cancel") {
-            click(Sheet::cancelButtonIdentifier);
-        } else if (QByteArray(way) == "Escape") {
-            QTest::keyClick(&s, Qt::Key_Escape);
-        } else {
-            s.close();
-        }
+        leave(s);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(sheet.isNull());
         EXPECT_EQ(model().appScopeRules(kUpDown), storedBefore);
@@ -191,23 +263,21 @@ TEST_F(AppScopeEditorSheetTest, CancelLeavesTheStoreAsItWas) {
     }
 }
 
-TEST_F(AppScopeEditorSheetTest, SaveStoresTheRulesInNameOrder) {
-    Sheet& s = open(kLeftUp);
-    EXPECT_FALSE(child(s, Sheet::emptyRulesIdentifier)->isHidden());
-    EXPECT_EQ(shownRows(), QStringList{});
-
-    pick(QStringLiteral("Firefox"));
+TEST_F(AppScopeEditorSheetTest, SaveStoresTheRulesInNameOrderOnceAndAnEmptyListClearsThem) {
+    open(kLeftUp);
+    EXPECT_TRUE(shows(Sheet::emptyRulesIdentifier));
+    pick("Firefox");
     click(Sheet::allowButtonIdentifier);
-    pick(QStringLiteral("App 10"));
+    pick("App 10");
     click(Sheet::blockButtonIdentifier);
-    pick(QStringLiteral("App 9"));
+    pick("App 9");
     click(Sheet::allowButtonIdentifier);
     // Switching keeps each row in its place.
-    clickInRow("app.ten", Sheet::rowBlockedButtonIdentifier);
-    clickInRow("app.nine", Sheet::rowAllowedButtonIdentifier);
+    click(Sheet::rowBlockedButtonIdentifier, "app.ten");
+    click(Sheet::rowAllowedButtonIdentifier, "app.nine");
     EXPECT_EQ(shownRows(),
               (QStringList{"app.nine:Blocked", "app.ten:Allowed", "org.mozilla.firefox:Allowed"}));
-    EXPECT_TRUE(child(s, Sheet::emptyRulesIdentifier)->isHidden());
+    EXPECT_FALSE(shows(Sheet::emptyRulesIdentifier));
 
     const int customWrites = env.defaults->writes[Keys::customMappings];
     click(Sheet::saveButtonIdentifier);
@@ -215,107 +285,70 @@ TEST_F(AppScopeEditorSheetTest, SaveStoresTheRulesInNameOrder) {
     EXPECT_TRUE(sheet.isNull());
     EXPECT_EQ(storedRules(kLeftUp), (QStringList{"App 9-", "App 10+", "Firefox+"}));
     EXPECT_EQ(env.defaults->writes[Keys::customMappings], customWrites + 1);
-    // The model republished: the rule is now a custom override of the preset carrying the scope.
-    const auto& custom = model().customMappings();
-    const auto overridden = std::find_if(custom.begin(), custom.end(),
-                                         [](const auto& m) { return m.pattern() == kLeftUp; });
-    ASSERT_NE(overridden, custom.end());
-    EXPECT_EQ(overridden->appScopeRules().size(), 3U);
-    // Unsorted rules handed in are stored sorted as well.
-    Sheet unsorted(model(), kLeftUp,
-                   {GestureAppScopeRule(QStringLiteral("z.app"), QStringLiteral("Zed"), true),
-                    GestureAppScopeRule(QStringLiteral("a.app"), QStringLiteral("Ant 2"), false),
-                    GestureAppScopeRule(QStringLiteral("b.app"), QStringLiteral("ant 10"), true)});
-    unsorted.setAttribute(Qt::WA_DeleteOnClose, false);
-    QTest::mouseClick(child<QAbstractButton>(unsorted, Sheet::saveButtonIdentifier),
-                      Qt::LeftButton);
-    EXPECT_EQ(storedRules(kLeftUp), (QStringList{"Ant 2-", "ant 10+", "Zed+"}));
-}
+    EXPECT_TRUE(model().mapping(kLeftUp)->isCustom());
 
-TEST_F(AppScopeEditorSheetTest, SavingAnEmptyListClearsTheScopeRules) {
-    model().replaceAppScopeRules(
-        {GestureAppScopeRule(QStringLiteral("app.nine"), QStringLiteral("App 9"), false)}, kUpDown);
-    ASSERT_EQ(storedRules(), QStringList{"App 9-"});
-    open();
-    clickInRow("app.nine", Sheet::rowRemoveButtonIdentifier);
-    EXPECT_FALSE(child(*sheet, Sheet::emptyRulesIdentifier)->isHidden());
+    open(kLeftUp);
+    for (const char* row : {"app.nine", "app.ten", "org.mozilla.firefox"}) {
+        click(Sheet::rowRemoveButtonIdentifier, row);
+    }
+    EXPECT_TRUE(shows(Sheet::emptyRulesIdentifier));
     click(Sheet::saveButtonIdentifier);
-    EXPECT_EQ(storedRules(), QStringList{});
+    EXPECT_EQ(storedRules(kLeftUp), QStringList{});
     // An override left equal to its preset is dropped again.
     EXPECT_TRUE(model().customMappings().empty());
 }
 
 TEST_F(AppScopeEditorSheetTest, WithEveryAppScopedThePickerGivesWayToASentence) {
-    std::vector<GestureAppScopeRule> all;
+    Rules all;
     for (const auto& c : model().availableAppScopeChoices()) {
         all.emplace_back(c.bundleIdentifier.toUpper(), c.displayName, true);
     }
-    Sheet& s = open();
-    Sheet full(model(), kUpDown, all);
-    full.setAttribute(Qt::WA_DeleteOnClose, false);
-    EXPECT_TRUE(child(full, Sheet::noAppsIdentifier)->isVisibleTo(&full));
-    EXPECT_FALSE(child(full, Sheet::pickerIdentifier)->isVisibleTo(&full));
-    EXPECT_FALSE(child(full, Sheet::allowButtonIdentifier)->isVisibleTo(&full));
-    // The open sheet with no rules offers them all.
-    EXPECT_FALSE(child(s, Sheet::noAppsIdentifier)->isVisibleTo(&s));
-    EXPECT_EQ(pickerEntries().size(), 5);
+    model().replaceAppScopeRules(all, kUpDown);
+    open();
+    EXPECT_TRUE(shows(Sheet::noAppsIdentifier));
+    EXPECT_FALSE(shows(Sheet::pickerIdentifier));
+    EXPECT_FALSE(shows(Sheet::allowButtonIdentifier));
+    // One rule fewer, and the picker is back.
+    click(Sheet::rowRemoveButtonIdentifier, "app.nine");
+    EXPECT_FALSE(shows(Sheet::noAppsIdentifier));
+    EXPECT_EQ(pickerEntries(), (QStringList{"Pick an app", "App 9"}));
 }
 
-TEST_F(AppScopeEditorSheetTest, ARulesScopeButtonOpensAFreshSheetAndItsRowShowsTheSavedScope) {
+TEST_F(AppScopeEditorSheetTest, ARulesScopeButtonOpensASheetAndItsRowShowsTheSavedScope) {
     model().completeOnboarding();
     DashboardWindow window(model(), false, &env.main);
     Sheet::openOnRequest(*window.contentView()->dashboard(), model());
     window.show();
-    model().replaceAppScopeRules(
-        {GestureAppScopeRule(QStringLiteral("app.nine"), QStringLiteral("App 9"), false)}, kUpDown);
     QCoreApplication::processEvents();
-
-    // The scope button of a rule's row on the page.
-    const auto scopeButton = [&](const GestureDescriptor& pattern) -> QAbstractButton* {
-        auto* row = window.findChild<QWidget*>(QStringLiteral("GestureMappingRow_") + pattern.id());
-        if (row == nullptr) {
-            return nullptr;
-        }
-        for (auto* button : row->findChildren<QAbstractButton*>()) {
-            if (button->text() == QStringLiteral("App Rules…") ||
-                button->text() == QStringLiteral("Scope to App…")) {
+    const auto scopeButton = [&]() -> QAbstractButton* {
+        auto* row = window.findChild<QWidget*>(QStringLiteral("GestureMappingRow_") + kLeftUp.id());
+        for (auto* button :
+             row ? row->findChildren<QAbstractButton*>() : QList<QAbstractButton*>{}) {
+            if (button->text().endsWith(QStringLiteral("…"))) {
                 return button;
             }
         }
         return nullptr;
     };
-    const auto openSheetFrom = [&](const GestureDescriptor& pattern) {
-        QAbstractButton* button = scopeButton(pattern);
-        ASSERT_NE(button, nullptr) << pattern.id().toStdString();
-        button->click();
-        QCoreApplication::processEvents();
-        const auto sheets = window.findChildren<Sheet*>();
-        ASSERT_EQ(sheets.size(), 1);
-        sheet = sheets.front();
-        EXPECT_TRUE(sheet->isVisible());
-        EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
-        EXPECT_EQ(sheet->state().pattern(), pattern);
-    };
+    ASSERT_NE(scopeButton(), nullptr);
+    EXPECT_EQ(scopeButton()->text(), QStringLiteral("Scope to App…"));
+    scopeButton()->click();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window.findChildren<Sheet*>().size(), 1);
+    sheet = window.findChildren<Sheet*>().front();
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(sheet->state().pattern(), kLeftUp);
 
-    openSheetFrom(kUpDown);
-    EXPECT_EQ(shownRows(), QStringList{"app.nine:Blocked"});
-    click(Sheet::cancelButtonIdentifier);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(sheet.isNull());
-
-    // A rule without scope rules starts empty; what Save stores shows on its row at once.
-    ASSERT_EQ(scopeButton(kLeftUp)->text(), QStringLiteral("Scope to App…"));
-    openSheetFrom(kLeftUp);
-    EXPECT_EQ(shownRows(), QStringList{});
-    pick(QStringLiteral("Firefox"));
+    pick("Firefox");
     click(Sheet::blockButtonIdentifier);
     click(Sheet::saveButtonIdentifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     EXPECT_TRUE(sheet.isNull());
     EXPECT_EQ(storedRules(kLeftUp), QStringList{"Firefox-"});
-    ASSERT_NE(scopeButton(kLeftUp), nullptr);
-    EXPECT_EQ(scopeButton(kLeftUp)->text(), QStringLiteral("App Rules…"));
+    ASSERT_NE(scopeButton(), nullptr);
+    EXPECT_EQ(scopeButton()->text(), QStringLiteral("App Rules…"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include "Application/QtKeyEventMonitor.h"
@@ -18,11 +19,14 @@
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/SegmentedPicker.h"
 #include "Views/Components/ThemedTextLabel.h"
+#include "Views/Dashboard/DashboardView.h"
 #include "Views/Dashboard/DebugTraceCanvas.h"
+#include "Views/Dashboard/EditableGestureRuleRow.h"
 #include "Views/RuleEditor/ActionStepView.h"
 #include "Views/RuleEditor/GestureRuleEditorState.h"
 #include "Views/RuleEditor/GestureStepView.h"
 #include "Views/RuleEditor/ReviewStepView.h"
+#include "Views/RuleEditor/RuleEditorPresenter.h"
 #include "Views/RuleEditor/RuleEditorTextField.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
@@ -34,11 +38,9 @@ namespace {
 
 using testing::AppModelTestEnvironment;
 using testing::circle;
-using testing::polyline;
 using Mode = GestureRuleEditorMode;
 using Step = GestureRuleEditorStep;
 
-const std::vector<Point> kUpThenDown = polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
 const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 const GestureDescriptor kRightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
 const KeyboardShortcutDescriptor kControlShiftK{KeyboardKeyToken::k,
@@ -75,6 +77,15 @@ protected:
         wizard->activateWindow();
         settle();
         return *wizard;
+    }
+
+    // A new rule's editor on its action step, the gesture seeded.
+    CustomGestureWizard& openAtActionStep() {
+        CustomGestureWizard& editor = open(Mode::newRule);
+        env.model->seedCapturedGestureDraft(kUpDown);
+        settle();
+        click(editor.nextButton());
+        return editor;
     }
 
     void storeRule(const GestureMapping& rule) {
@@ -160,10 +171,7 @@ TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
 }
 
 TEST_F(RuleEditorWidget, RecordingRefusesKeysOutsideTheTableAndEscapeCancels) {
-    CustomGestureWizard& editor = open(Mode::newRule);
-    env.model->seedCapturedGestureDraft(kUpDown);
-    settle();
-    click(editor.nextButton());
+    CustomGestureWizard& editor = openAtActionStep();
     ActionStepView* action = editor.actionStep();
     struct Case {
         Qt::Key key;
@@ -203,10 +211,7 @@ TEST_F(RuleEditorWidget, RecordingRefusesKeysOutsideTheTableAndEscapeCancels) {
 }
 
 TEST_F(RuleEditorWidget, NoTextFieldKeepsTheFocusWhileRecording) {
-    CustomGestureWizard& editor = open(Mode::newRule);
-    env.model->seedCapturedGestureDraft(kUpDown);
-    settle();
-    click(editor.nextButton());
+    CustomGestureWizard& editor = openAtActionStep();
     chooseKind(GestureActionEditorKind::openURL);
     typeInto(editor.actionStep()->urlField(), "https://");
     chooseKind(GestureActionEditorKind::keyboardShortcut);
@@ -219,10 +224,7 @@ TEST_F(RuleEditorWidget, NoTextFieldKeepsTheFocusWhileRecording) {
 }
 
 TEST_F(RuleEditorWidget, InvalidApplicationsAndURLsKeepNextDisabled) {
-    CustomGestureWizard& editor = open(Mode::newRule);
-    env.model->seedCapturedGestureDraft(kUpDown);
-    settle();
-    click(editor.nextButton());
+    CustomGestureWizard& editor = openAtActionStep();
     ActionStepView* action = editor.actionStep();
     struct Case {
         GestureActionEditorKind kind;
@@ -233,10 +235,6 @@ TEST_F(RuleEditorWidget, InvalidApplicationsAndURLsKeepNextDisabled) {
     const std::vector<Case> cases = {
         {GestureActionEditorKind::openApp, "org.example.Missing", false,
          "No installed app has this ID."},
-        {GestureActionEditorKind::openApp, "org.example.Notes", true, "Resolved app: Notes"},
-        {GestureActionEditorKind::openURL, "not a url", false, "This URL is not valid yet."},
-        {GestureActionEditorKind::openURL, "ftp://example.com", false,
-         "No installed app is available to open this URL."},
         {GestureActionEditorKind::openURL, "https://example.com", true, "Handled by Web Browser"},
     };
     for (const Case& c : cases) {
@@ -278,33 +276,6 @@ TEST_F(RuleEditorWidget, ChangingTheActionKeepsTheGesture) {
     EXPECT_EQ(env.model->customMappings().front().name(), "Tabs");
 }
 
-TEST_F(RuleEditorWidget, ChangingTheGestureKeepsActionNameSwitchAndScopes) {
-    const GestureAppScopeRule allowed("org.example.Notes", "Notes", true);
-    const auto action = GestureAction::openURL("https://example.com");
-    storeRule(GestureMapping(kRightDown, action, {}, "Docs", GestureMappingSource::custom, false,
-                             {allowed}));
-    CustomGestureWizard& editor = open(Mode::overrideGesture, env.model->mapping(kRightDown));
-    EXPECT_TRUE(env.model->isAwaitingGestureCapture());
-    EXPECT_FALSE(editor.nextButton()->isEnabled());
-    env.drawStroke(kUpThenDown);
-    settle();
-    click(editor.nextButton());
-    click(editor.nextButton());
-    EXPECT_EQ(editor.reviewStep()->helperText()->text(),
-              "Saving will move this rule to the new gesture and remove the original gesture "
-              "binding.");
-    click(editor.saveButton());
-
-    EXPECT_FALSE(wizard);
-    ASSERT_EQ(env.model->customMappings().size(), 1u);
-    const GestureMapping& moved = env.model->customMappings().front();
-    EXPECT_EQ(moved.pattern(), kUpDown);
-    EXPECT_EQ(moved.action(), action);
-    EXPECT_EQ(moved.name(), "Docs");
-    EXPECT_FALSE(moved.isEnabled());
-    EXPECT_EQ(moved.appScopeRules(), std::vector{allowed});
-}
-
 TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {
     struct Case {
         const char* label;
@@ -316,25 +287,82 @@ TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {
         {"window manager", [](CustomGestureWizard& w) { w.close(); }},
         {"window beneath closes", [](CustomGestureWizard& w) { delete &w; }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        CustomGestureWizard& editor = open(Mode::newRule);
-        click(editor.gestureStep()->captureButton());
-        env.model->setCapturedKeyboardShortcutDraft(kControlShiftK);
-        editor.state().startShortcutRecording();
-        ASSERT_TRUE(env.model->isAwaitingGestureCapture());
-        c.leave(editor);
-        settle();
-        EXPECT_FALSE(wizard);
-        EXPECT_FALSE(env.model->isAwaitingGestureCapture());
-        EXPECT_FALSE(env.model->capturedKeyboardShortcutDraft().has_value());
-        // The key monitor is gone: keys reach widgets again.
-        QLineEdit field;
-        field.show();
-        field.setFocus();
-        QTest::keyClick(&field, Qt::Key_K);
-        EXPECT_EQ(field.text(), "k");
+    for (const auto& [label, leave] : cases) {
+        for (const bool armed : {true, false}) {
+            SCOPED_TRACE(::testing::Message() << label << (armed ? ", armed" : ", with a draft"));
+            CustomGestureWizard& editor = open(Mode::newRule);
+            if (armed) {
+                click(editor.gestureStep()->captureButton());
+            } else {
+                env.model->seedCapturedGestureDraft(kUpDown);
+            }
+            env.model->setCapturedKeyboardShortcutDraft(kControlShiftK);
+            editor.state().startShortcutRecording();
+            ASSERT_EQ(env.model->isAwaitingGestureCapture(), armed);
+            leave(editor);
+            settle();
+            EXPECT_FALSE(wizard);
+            EXPECT_FALSE(env.model->isAwaitingGestureCapture());
+            EXPECT_FALSE(env.model->capturedGestureDraft().has_value());
+            EXPECT_FALSE(env.model->capturedKeyboardShortcutDraft().has_value());
+            // The key monitor is gone: keys reach widgets again.
+            QLineEdit field;
+            field.show();
+            field.setFocus();
+            QTest::keyClick(&field, Qt::Key_K);
+            EXPECT_EQ(field.text(), "k");
+        }
     }
+}
+
+// The dashboard's buttons open a modal editor over the window, with a fresh context each time.
+TEST_F(RuleEditorWidget, TheDashboardsButtonsOpenAnEditorForWhatTheyAsk) {
+    QWidget window;
+    auto* dashboard = new DashboardView(*env.model, &env.main, &window);
+    RuleEditorPresenter presenter(*env.model, {env.workspace, keys}, window);
+    presenter.followRequestsOf(*dashboard);
+    window.show();
+    const auto rowButton = [&](const QString& text) -> QPushButton* {
+        for (auto* row : dashboard->findChildren<EditableGestureRuleRow*>()) {
+            for (auto* button : row->findChildren<QPushButton*>()) {
+                if (row->mapping().pattern() == kUpDown && button->text() == text) {
+                    return button;
+                }
+            }
+        }
+        return nullptr;
+    };
+    struct Case {
+        QPushButton* button;
+        Mode mode;
+        bool withRule;
+    };
+    const Case cases[] = {
+        {dashboard->findChild<QPushButton*>(QStringLiteral("CustomGesture_OpenWizardButton")),
+         Mode::newRule, false},
+        {rowButton("Change Action"), Mode::overrideCommand, true},
+        {rowButton("Change Action"), Mode::overrideCommand, true},
+        {rowButton("Change Gesture"), Mode::overrideGesture, true},
+    };
+    QSet<QUuid> contexts;
+    for (const Case& c : cases) {
+        ASSERT_NE(c.button, nullptr);
+        c.button->click();
+        CustomGestureWizard* editor = presenter.editor();
+        ASSERT_NE(editor, nullptr);
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_EQ(editor->parentWidget(), &window);
+        EXPECT_EQ(editor->windowModality(), Qt::WindowModal);
+        EXPECT_EQ(editor->state().mode(), c.mode);
+        EXPECT_EQ(editor->state().context().mapping,
+                  c.withRule ? env.model->mapping(kUpDown) : std::nullopt);
+        contexts.insert(editor->state().context().id);
+        editor->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(presenter.editor(), nullptr);
+    }
+    EXPECT_EQ(contexts.size(), 4);
 }
 
 }  // namespace

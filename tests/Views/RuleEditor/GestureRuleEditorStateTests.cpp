@@ -166,7 +166,7 @@ TEST(GestureRuleEditorState, ExistingActionsLoadIntoTheirEditor) {
     }
 }
 
-TEST(GestureRuleEditorState, TypedApplicationsAndURLsResolveOnlyWhenTheDesktopCanActOnThem) {
+TEST(GestureRuleEditorState, ApplicationsAndURLsResolveOnlyWhenTheDesktopCanActOnThem) {
     struct Case {
         Kind kind;
         const char* typed;
@@ -213,18 +213,10 @@ TEST(GestureRuleEditorState, TypedApplicationsAndURLsResolveOnlyWhenTheDesktopCa
     editor.setOpenAppBundleIdentifier("   ");
     (void)editor.resolvedAction();
     EXPECT_TRUE(f.env.workspace->lookedUpIdentifiers().empty());
-}
 
-TEST(GestureRuleEditorState, PickingAnApplicationFillsTheFieldAndFrontmostSkipsThisProgram) {
-    EditorFixture f;
-    GestureRuleEditorState& editor = f.open(Mode::newRule);
-    editor.setActionKind(Kind::openApp);
+    // Picking fills the field; "frontmost" is the program the user came from, never this one.
     editor.setRunningAppSelection("org.example.Notes");
     EXPECT_EQ(editor.openAppBundleIdentifier(), "org.example.Notes");
-    editor.setRunningAppSelection("");
-    EXPECT_EQ(editor.openAppBundleIdentifier(), "org.example.Notes");
-
-    // While the editor is in front, "frontmost" is this program; the one the user came from counts.
     f.env.workspace->setFrontmostApplicationIdentifier("org.quillorbitex.Quillorbitex");
     f.env.workspace->setFrontmostOtherApplicationIdentifier("org.example.Browser");
     editor.useFrontmostApplication();
@@ -235,35 +227,50 @@ TEST(GestureRuleEditorState, PickingAnApplicationFillsTheFieldAndFrontmostSkipsT
     EXPECT_EQ(editor.openAppBundleIdentifier(), "org.example.Browser");
 }
 
-TEST(GestureRuleEditorState, SaveTitleAndSentencesFollowTheRulesTheGestureMeets) {
+TEST(GestureRuleEditorState, SaveTitleAndSentencesSayWhatTheCapturedGestureDoesToday) {
+    const auto url = GestureAction::openURL("https://c.example");
+    const GestureMapping tabs =
+        customRule(kRightDown, GestureAction::predefined(PredefinedAction::newTab), "Tabs");
+    const char* const replacesRefresh =
+        "This gesture already sends Refresh. Saving will replace that rule.";
+    const char* const overridesPreset =
+        "Saving now will override the preset action for this gesture.";
+    const char* const moves =
+        "Saving will move this rule to the new gesture and remove the original gesture binding.";
+    const char* const updatesAction = "Saving will update the action sent by this gesture.";
     struct Case {
         const char* label;
+        Mode mode;
+        std::optional<GestureMapping> mapping;
         std::vector<GestureMapping> stored;
         bool removeUpDownPreset;
-        const char* saveTitle;
+        std::vector<Point> stroke;  // empty: keep what the editor seeded
+        const char* saveTitle;      // null: not asked
         const char* disposition;
         const char* helper;
     };
-    const auto url = GestureAction::openURL("https://c.example");
+    const std::vector<GestureMapping> none, justTabs{tabs}, justURL{customRule(kUpDown, url)};
+    const std::vector<Point> seeded;
     const std::vector<Case> cases = {
-        {"custom and preset on one gesture",
-         {customRule(kUpDown, url)},
-         false,
-         "Update Rule",
+        {"custom and preset on one gesture", Mode::newRule, std::nullopt, justURL, false,
+         kUpThenDown, "Update Rule",
          "This gesture already sends Open https://c.example. Saving will replace that rule.",
          "Saving now will update the existing custom rule for this gesture."},
-        {"preset only",
-         {},
-         false,
-         "Override Preset",
-         "This gesture already sends Refresh. Saving will replace that rule.",
-         "Saving now will override the preset action for this gesture."},
-        {"removed preset",
-         {},
-         true,
-         "Override Preset",
-         "Preset action: Refresh",
-         "Saving now will override the preset action for this gesture."},
+        {"preset only", Mode::newRule, std::nullopt, none, false, kUpThenDown, "Override Preset",
+         replacesRefresh, overridesPreset},
+        {"removed preset", Mode::newRule, std::nullopt, none, true, kUpThenDown, "Override Preset",
+         "Preset action: Refresh", overridesPreset},
+        {"moved onto its own gesture", Mode::overrideGesture, tabs, justTabs, false, kRightThenDown,
+         nullptr, "Current action: New Tab",
+         "Saving will keep this rule on its current gesture with the updated action."},
+        {"moved onto another rule's gesture", Mode::overrideGesture, tabs, justTabs, false,
+         kUpThenDown, nullptr, replacesRefresh, moves},
+        {"moved onto a free freeform path", Mode::overrideGesture, tabs, justTabs, false, kCircle,
+         nullptr, "A captured freeform path becomes a reusable gesture once you save it.", moves},
+        {"action of a custom rule", Mode::overrideCommand, tabs, justTabs, false, seeded, nullptr,
+         "Existing custom action: New Tab", updatesAction},
+        {"action of a preset", Mode::overrideCommand, GesturePresets::builtInMappings().front(),
+         none, false, seeded, nullptr, "Preset action: Refresh", updatesAction},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -275,124 +282,58 @@ TEST(GestureRuleEditorState, SaveTitleAndSentencesFollowTheRulesTheGestureMeets)
         if (c.removeUpDownPreset) {
             f.env.model->removeMapping(kUpDown);
         }
-        GestureRuleEditorState& editor = f.open(Mode::newRule);
-        editor.toggleGestureCapture();
-        f.env.drawStroke(kUpThenDown);
-        EXPECT_EQ(editor.saveButtonTitle(), QString::fromUtf8(c.saveTitle));
-        EXPECT_EQ(editor.mappingDispositionLabel(), QString::fromUtf8(c.disposition));
-        EXPECT_EQ(editor.reviewHelperText(), QString::fromUtf8(c.helper));
-    }
-}
-
-TEST(GestureRuleEditorState, DispositionSaysWhatTheCapturedGestureDoesToday) {
-    const auto newTab = GestureAction::predefined(PredefinedAction::newTab);
-    const GestureMapping rightDownRule = customRule(kRightDown, newTab, "Tabs");
-    const GestureMapping upDownPreset = GesturePresets::builtInMappings().front();
-    struct Case {
-        const char* label;
-        Mode mode;
-        std::optional<GestureMapping> mapping;
-        std::vector<Point> stroke;  // empty: keep what the editor seeded
-        const char* disposition;
-        const char* helper;
-    };
-    const std::vector<Case> cases = {
-        {"moved onto its own gesture", Mode::overrideGesture, rightDownRule, kRightThenDown,
-         "Current action: New Tab",
-         "Saving will keep this rule on its current gesture with the updated action."},
-        {"moved onto another rule's gesture", Mode::overrideGesture, rightDownRule, kUpThenDown,
-         "This gesture already sends Refresh. Saving will replace that rule.",
-         "Saving will move this rule to the new gesture and remove the original gesture binding."},
-        {"moved onto a free freeform path", Mode::overrideGesture, rightDownRule, kCircle,
-         "A captured freeform path becomes a reusable gesture once you save it.",
-         "Saving will move this rule to the new gesture and remove the original gesture binding."},
-        {"action of a custom rule",
-         Mode::overrideCommand,
-         rightDownRule,
-         {},
-         "Existing custom action: New Tab",
-         "Saving will update the action sent by this gesture."},
-        {"action of a preset",
-         Mode::overrideCommand,
-         upDownPreset,
-         {},
-         "Preset action: Refresh",
-         "Saving will update the action sent by this gesture."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        EditorFixture f;
-        f.env.build();
-        if (c.mapping && c.mapping->isCustom()) {
-            f.storeRule(*c.mapping);
-        }
         GestureRuleEditorState& editor = f.open(c.mode, c.mapping);
         if (!c.stroke.empty()) {
+            if (!f.env.model->isAwaitingGestureCapture()) {
+                editor.toggleGestureCapture();
+            }
             f.env.drawStroke(c.stroke);
+        }
+        if (c.saveTitle != nullptr) {
+            EXPECT_EQ(editor.saveButtonTitle(), QString::fromUtf8(c.saveTitle));
         }
         EXPECT_EQ(editor.mappingDispositionLabel(), QString::fromUtf8(c.disposition));
         EXPECT_EQ(editor.reviewHelperText(), QString::fromUtf8(c.helper));
     }
 }
 
-TEST(GestureRuleEditorState, RecordingTakesOneKeyPress) {
-    struct Case {
-        const char* label;
-        std::vector<KeyEvent> presses;
-        std::optional<KeyboardShortcutDescriptor> recorded;
+TEST(GestureRuleEditorState, RecordingTakesOneKeyPressAndARefusalOrCancelKeepsTheLastShortcut) {
+    EditorFixture f;
+    GestureRuleEditorState& editor = f.open(Mode::newRule);
+    const KeyboardShortcutDescriptor bareA{KeyboardKeyToken::a, {}};
+    const struct {
+        std::optional<KeyEvent> press;  // none: the record button pressed again
+        std::optional<KeyboardShortcutDescriptor> kept;
         const char* status;
+    } steps[] = {
+        {KeyEvent{0, 0}, bareA, "Captured A."},
+        {kControlShiftKPress, kControlShiftK, "Captured Control + Shift + K."},
+        // Escape cancels even with a modifier held; a key outside the table is refused.
+        {kCommaPress, kControlShiftK, "That key combination could not be captured."},
+        {kEscapePress, kControlShiftK, "Shortcut capture cancelled."},
+        {std::nullopt, kControlShiftK, "Shortcut capture cancelled."},
     };
-    const std::vector<Case> cases = {
-        {"control shift K", {kControlShiftKPress}, kControlShiftK, "Captured Control + Shift + K."},
-        {"a bare letter",
-         {{0, 0}},
-         KeyboardShortcutDescriptor{KeyboardKeyToken::a, {}},
-         "Captured A."},
-        {"escape, even with a modifier",
-         {kEscapePress},
-         std::nullopt,
-         "Shortcut capture cancelled."},
-        {"a key outside the table",
-         {kCommaPress},
-         std::nullopt,
-         "That key combination could not be captured."},
-        // One-shot: the second press is not heard.
-        {"two presses",
-         {kControlShiftKPress, {0, 0}},
-         kControlShiftK,
-         "Captured Control + Shift + K."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        EditorFixture f;
-        GestureRuleEditorState& editor = f.open(Mode::newRule);
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.status);
+        // While listening, the shortcut kept so far stays on show.
+        const auto before = f.env.model->capturedKeyboardShortcutDraft();
         editor.toggleShortcutRecording();
-        EXPECT_TRUE(editor.isRecordingShortcut());
-        EXPECT_EQ(editor.shortcutValueText(), "Listening for keys...");
+        ASSERT_TRUE(editor.isRecordingShortcut());
+        EXPECT_EQ(editor.shortcutValueText(),
+                  before ? displayLabel(*before) : QStringLiteral("Listening for keys..."));
         EXPECT_EQ(editor.shortcutStatusMessage(), "Press the keys you want Quillorbitex to send.");
-        for (const KeyEvent& press : c.presses) {
-            f.keys->press(press);
+        if (step.press) {
+            f.keys->press(*step.press);
+        } else {
+            editor.toggleShortcutRecording();
         }
         EXPECT_FALSE(editor.isRecordingShortcut());
         EXPECT_EQ(f.keys->installedCount(), 0u);
-        EXPECT_EQ(f.env.model->capturedKeyboardShortcutDraft(), c.recorded);
-        EXPECT_EQ(editor.shortcutStatusMessage(), QString::fromUtf8(c.status));
+        EXPECT_EQ(f.env.model->capturedKeyboardShortcutDraft(), step.kept);
+        EXPECT_EQ(editor.shortcutStatusMessage(), QString::fromUtf8(step.status));
     }
-}
-
-TEST(GestureRuleEditorState, ARefusedOrCancelledRecordingKeepsTheEarlierShortcut) {
-    EditorFixture f;
-    GestureRuleEditorState& editor = f.open(Mode::newRule);
-    editor.startShortcutRecording();
-    f.keys->press(kControlShiftKPress);
-    for (const KeyEvent& press : {kCommaPress, kEscapePress}) {
-        editor.startShortcutRecording();
-        f.keys->press(press);
-        EXPECT_EQ(f.env.model->capturedKeyboardShortcutDraft(), kControlShiftK);
-    }
-    editor.startShortcutRecording();
-    editor.toggleShortcutRecording();
-    EXPECT_EQ(editor.shortcutStatusMessage(), "Shortcut capture cancelled.");
+    // One-shot: a press after the recording ended is not heard.
+    EXPECT_FALSE(f.keys->press({0, 0}));
     EXPECT_EQ(f.env.model->capturedKeyboardShortcutDraft(), kControlShiftK);
 
     // Clear during a recording empties the value and keeps listening.
@@ -485,34 +426,21 @@ TEST(GestureRuleEditorState, CaptureIsOfferedOnlyWhileStrokesAreCaptured) {
 }
 
 TEST(GestureRuleEditorState, RecapturingKeepsTheNameOfARuleBeingChanged) {
-    struct Case {
-        Mode mode;
-        std::function<void(GestureRuleEditorState&)> recapture;
-        const char* nameAfter;
-    };
-    const auto capture = [](GestureRuleEditorState& e) { e.toggleGestureCapture(); };
-    const auto clear = [](GestureRuleEditorState& e) { e.clearGesture(); };
-    const std::vector<Case> cases = {
-        {Mode::newRule, capture, ""},
-        {Mode::newRule, clear, ""},
-        {Mode::overrideCommand, capture, "Tabs"},
-        {Mode::overrideCommand, clear, "Tabs"},
-        {Mode::overrideGesture, capture, "Tabs"},
-        {Mode::overrideGesture, clear, "Tabs"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.mode));
-        EditorFixture f;
-        const auto rule =
-            customRule(kRightDown, GestureAction::predefined(PredefinedAction::newTab), "Tabs");
-        GestureRuleEditorState& editor =
-            f.open(c.mode, c.mode == Mode::newRule ? std::nullopt : std::optional(rule));
-        if (f.env.model->isAwaitingGestureCapture()) {
-            editor.toggleGestureCapture();
+    const auto rule =
+        customRule(kRightDown, GestureAction::predefined(PredefinedAction::newTab), "Tabs");
+    for (const Mode mode : {Mode::newRule, Mode::overrideCommand, Mode::overrideGesture}) {
+        for (const bool clear : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << static_cast<int>(mode) << " clear " << clear);
+            EditorFixture f;
+            GestureRuleEditorState& editor =
+                f.open(mode, mode == Mode::newRule ? std::nullopt : std::optional(rule));
+            if (f.env.model->isAwaitingGestureCapture()) {
+                editor.toggleGestureCapture();
+            }
+            editor.setRuleName("Typed meanwhile");
+            clear ? editor.clearGesture() : editor.toggleGestureCapture();
+            EXPECT_EQ(editor.ruleName(), mode == Mode::newRule ? "" : "Tabs");
         }
-        editor.setRuleName("Typed meanwhile");
-        c.recapture(editor);
-        EXPECT_EQ(editor.ruleName(), QString::fromUtf8(c.nameAfter));
     }
 }
 
@@ -554,24 +482,13 @@ TEST(GestureRuleEditorState, ChangingARuleMovesItWithItsSwitchAndScopes) {
     }
 }
 
-TEST(GestureRuleEditorState, EveryWayOutLeavesNothingArmedOrListening) {
+// Every way out of the editor is checked on the widget; here, what a late second finish does.
+TEST(GestureRuleEditorState, ALateSecondFinishLeavesTheNextEditorsCaptureArmed) {
     EditorFixture f;
-    GestureRuleEditorState& editor =
-        f.open(Mode::overrideGesture,
-               customRule(kRightDown, GestureAction::keyboardShortcut(kControlShiftK)));
-    editor.advance();
-    ASSERT_TRUE(f.env.model->isAwaitingGestureCapture());
-    f.env.drawStroke(kUpThenDown);
-    editor.advance();
-    editor.startShortcutRecording();
-    ASSERT_EQ(f.keys->installedCount(), 1u);
-
+    GestureRuleEditorState& editor = f.open(Mode::newRule);
+    editor.toggleGestureCapture();
     editor.finish();
-    EXPECT_EQ(f.keys->installedCount(), 0u);
-    EXPECT_FALSE(f.env.model->isAwaitingGestureCapture());
-    EXPECT_FALSE(f.env.model->capturedGestureDraft().has_value());
-    EXPECT_FALSE(f.env.model->capturedKeyboardShortcutDraft().has_value());
-    // A new editor's preparation is not undone by a late second finish.
+    ASSERT_FALSE(f.env.model->isAwaitingGestureCapture());
     f.env.model->beginGestureCapture();
     editor.finish();
     EXPECT_TRUE(f.env.model->isAwaitingGestureCapture());
