@@ -50,8 +50,8 @@ TEST(UpdateAppearanceCoordinator, PinsWhileTheWindowIsUpAndRestoresWhatWasSetBef
           {finish, system}}},
         {"fixed dark", dark, false, {{pin, dark}, {pin, dark}, {finish, dark}}},
         // A session that never showed a window has nothing to give back.
-        {"no window", dark, false, {{finish, dark}}},
-        {"no window", system, true, {{finish, system}, {systemLight, system}}},
+        {"no window, fixed", dark, false, {{finish, dark}}},
+        {"no window, following", system, true, {{finish, system}, {systemLight, system}}},
         {"user's choice kept", system, true, {{pin, dark}, {userLight, light}, {finish, light}}},
         {"ended once",
          dark,
