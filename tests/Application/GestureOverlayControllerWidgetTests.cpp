@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <algorithm>
 
 #include "Application/GestureOverlayController.h"
 #include "Application/GestureOverlayLayout.h"
@@ -39,21 +40,12 @@ LiveHUDState unmatchedState() {
     return state;
 }
 
-// A stroke drawn into the engine the way the tap writes it.
-class Stroke {
-public:
-    explicit Stroke(GestureCaptureEngine& engine) : engine_(engine) {}
-    void begin(Point p) { engine_.begin(p); }
-    void to(const std::vector<Point>& points) {
-        for (const Point p : points) {
-            engine_.append(p);
-        }
+// Moves the active stroke through the points the way the tap writes them.
+void extend(GestureCaptureEngine& engine, const std::vector<Point>& points) {
+    for (const Point p : points) {
+        engine.append(p);
     }
-    void end(Point p) { engine_.end(p); }
-
-private:
-    GestureCaptureEngine& engine_;
-};
+}
 
 class TraceOverlayTest : public ::testing::Test {
 protected:
@@ -82,28 +74,27 @@ protected:
         std::make_shared<GestureOverlayRuntime>(engine_);
     testing::FakeOverlayPanelMaker<OverlayPanelContent> maker_;
     GestureTraceOverlayController trace_{maker_.factory()};
-    Stroke stroke_{*engine_};
 };
 
 TEST_F(TraceOverlayTest, AStrokeAcrossTwoDisplaysIsDrawnOnEachAroundItsShare) {
     // From the right display to the left one: the displays are still listed in display order.
-    stroke_.begin({1500, 400});
-    stroke_.to(testing::polyline({{1500, 400}, {1200, 420}}, 5));
+    engine_->begin({1500, 400});
+    extend(*engine_, testing::polyline({{1500, 400}, {1200, 420}}, 5));
     const auto first = trace_.renderFrame();
     ASSERT_TRUE(first);
     EXPECT_EQ(first->traceDisplayIDs, std::vector<QString>{kRight.id});
-    stroke_.to(testing::polyline({{1200, 420}, {700, 450}}, 5));
+    extend(*engine_, testing::polyline({{1200, 420}, {700, 450}}, 5));
     const auto state = trace_.renderFrame();
     ASSERT_TRUE(state);
     EXPECT_EQ(state->traceDisplayIDs, (std::vector<QString>{kLeft.id, kRight.id}));
     EXPECT_EQ(state->hudDisplayID, kLeft.id);
 
+    // Each display holds only its own points and its panel stays on it, around them; where the
+    // panels meet and how far they reach is seen on a real server by the end-to-end tests.
     for (const DisplayGeometry* d : {&kLeft, &kRight}) {
         const auto& record = recordOf(*d);
         const auto panel = panelOf(*d);
-        ASSERT_TRUE(panel);
-        EXPECT_TRUE(panel->visible);
-        // Each display holds only its own points and its panel stays on it, around them.
+        ASSERT_TRUE(panel && panel->visible);
         ASSERT_FALSE(record.points.empty());
         for (const Point p : record.points) {
             EXPECT_EQ(GestureOverlayLayout::display(p, {kLeft, kRight})->id, d->id);
@@ -113,12 +104,8 @@ TEST_F(TraceOverlayTest, AStrokeAcrossTwoDisplaysIsDrawnOnEachAroundItsShare) {
         }
         EXPECT_GE(panel->frame.minX(), d->frameInPoints.minX());
         EXPECT_LE(panel->frame.maxX(), d->frameInPoints.maxX());
-        EXPECT_LT(panel->frame.width(), d->frameInPoints.width());
-        const auto* view = record.view.get();
-        EXPECT_EQ(view->globalPoints(), record.points);
+        EXPECT_EQ(record.view->globalPoints(), record.points);
     }
-    // The viewport of the right display stops at its left edge.
-    EXPECT_EQ(panelOf(kRight)->frame.minX(), 1152);
 }
 
 TEST_F(TraceOverlayTest, AGrowingStrokeKeepsItsPanelOnMostFrames) {
@@ -127,10 +114,10 @@ TEST_F(TraceOverlayTest, AGrowingStrokeKeepsItsPanelOnMostFrames) {
         int frames;
     } cases[] = {{2, 200}, {6, 150}, {16, 60}};
     for (const auto& c : cases) {
-        stroke_.begin({100, 100});
+        engine_->begin({100, 100});
         int frames = 0;
         for (int i = 1; i <= c.frames; ++i) {
-            stroke_.to({{100 + i * c.step * 0.8, 100 + i * c.step * 0.6}});
+            extend(*engine_, {{100 + i * c.step * 0.8, 100 + i * c.step * 0.6}});
             ASSERT_TRUE(trace_.renderFrame());
             ++frames;
         }
@@ -143,25 +130,25 @@ TEST_F(TraceOverlayTest, AGrowingStrokeKeepsItsPanelOnMostFrames) {
         auto* renderer = dynamic_cast<RasterGestureTraceRenderer*>(record.view->renderer());
         ASSERT_NE(renderer, nullptr);
         EXPECT_EQ(renderer->renderedPoints().size(), record.points.size());
-        stroke_.end({0, 0});
+        engine_->end({0, 0});
         EXPECT_FALSE(trace_.renderFrame());
         panel->setFrameCount = 0;
     }
 }
 
 TEST_F(TraceOverlayTest, TheFirstFrameOfANewStrokeHidesThePreviousOne) {
-    stroke_.begin({1500, 300});
-    stroke_.to(testing::polyline({{1500, 300}, {1560, 300}}, 4));
+    engine_->begin({1500, 300});
+    extend(*engine_, testing::polyline({{1500, 300}, {1560, 300}}, 4));
     ASSERT_TRUE(trace_.renderFrame());
-    stroke_.to(testing::polyline({{1560, 300}, {1600, 300}}, 4));
+    extend(*engine_, testing::polyline({{1560, 300}, {1600, 300}}, 4));
     ASSERT_TRUE(trace_.renderFrame());
     ASSERT_TRUE(panelOf(kRight)->visible);
     EXPECT_EQ(recordOf(kRight).points.size(), 26u) << "points were fetched twice or not at all";
     // Released and pressed again between two frames; the new stroke already has more points
     // than the old one had, so the old stroke's place in the engine lies inside the new one.
-    stroke_.end({1600, 300});
-    stroke_.begin({300, 300});
-    stroke_.to(testing::polyline({{300, 300}, {500, 300}}, 4));
+    engine_->end({1600, 300});
+    engine_->begin({300, 300});
+    extend(*engine_, testing::polyline({{300, 300}, {500, 300}}, 4));
     const auto state = trace_.renderFrame();
     ASSERT_TRUE(state);
     EXPECT_EQ(state->traceDisplayIDs, std::vector<QString>{kLeft.id});
@@ -172,8 +159,8 @@ TEST_F(TraceOverlayTest, TheFirstFrameOfANewStrokeHidesThePreviousOne) {
 }
 
 TEST_F(TraceOverlayTest, ADisplayThatMovesMidStrokeGetsItsPanelLaidOutAgain) {
-    stroke_.begin({300, 300});
-    stroke_.to(testing::polyline({{300, 300}, {360, 320}}, 4));
+    engine_->begin({300, 300});
+    extend(*engine_, testing::polyline({{300, 300}, {360, 320}}, 4));
     ASSERT_TRUE(trace_.renderFrame());
     const Rect before = panelOf(kLeft)->frame;
 
@@ -185,30 +172,9 @@ TEST_F(TraceOverlayTest, ADisplayThatMovesMidStrokeGetsItsPanelLaidOutAgain) {
     EXPECT_EQ(panelOf(kLeft)->frame, (Rect{{before.minX() + 100, before.minY()}, before.size}));
 }
 
-TEST_F(TraceOverlayTest, ADisplayRemovedMidStrokeDropsItsPanelAndTheStrokeGoesOn) {
-    stroke_.begin({1000, 400});
-    stroke_.to(testing::polyline({{1000, 400}, {1400, 400}}, 5));
-    ASSERT_TRUE(trace_.renderFrame());
-    const auto rightPanel = panelOf(kRight);
-    ASSERT_TRUE(rightPanel && rightPanel->visible);
-
-    trace_.updateDisplays({kLeft});
-    EXPECT_FALSE(rightPanel->visible);
-    EXPECT_TRUE(rightPanel->destroyed);
-    EXPECT_EQ(trace_.record(kRight.id), nullptr);
-
-    // What is drawn further out now goes to the nearest display left.
-    stroke_.to(testing::polyline({{1400, 400}, {1500, 450}}, 5));
-    const auto state = trace_.renderFrame();
-    ASSERT_TRUE(state);
-    EXPECT_EQ(state->traceDisplayIDs, std::vector<QString>{kLeft.id});
-    EXPECT_EQ(state->hudDisplayID, kLeft.id);
-    EXPECT_EQ(recordOf(kLeft).points.back(), (Point{1500, 450}));
-}
-
 TEST_F(TraceOverlayTest, NothingIsShownWithoutAStrokeDisplaysOrEngine) {
-    stroke_.begin({300, 300});
-    stroke_.to({{320, 300}});
+    engine_->begin({300, 300});
+    extend(*engine_, {{320, 300}});
     ASSERT_TRUE(trace_.renderFrame());
     trace_.updateDisplays({});
     EXPECT_FALSE(trace_.renderFrame());
@@ -220,7 +186,7 @@ TEST_F(TraceOverlayTest, NothingIsShownWithoutAStrokeDisplaysOrEngine) {
 
     trace_.updateDisplays({kLeft, kRight});
     ASSERT_TRUE(trace_.renderFrame());
-    stroke_.end({330, 300});
+    engine_->end({330, 300});
     EXPECT_FALSE(trace_.renderFrame());
     EXPECT_FALSE(panelOf(kLeft)->visible);
 }
@@ -321,7 +287,6 @@ protected:
     std::shared_ptr<GestureOverlayRuntime> runtime_ =
         std::make_shared<GestureOverlayRuntime>(engine_);
     testing::FakeOverlayPanelMaker<OverlayPanelContent> maker_;
-    Stroke stroke_{*engine_};
     std::vector<QString> reports_;
     testing::ScopedLanguageOverride english_{AppLanguageOverride::english};
 };
@@ -330,13 +295,13 @@ TEST_F(OverlayControllerTest, WakeUpsThatArriveTogetherShareOneRender) {
     GestureOverlayController controller(environment());
     configure(controller);
     main_.runUntilIdle();
-    stroke_.begin({300, 300});
+    engine_->begin({300, 300});
     publish(unmatchedState());
     main_.runUntilIdle();
     ASSERT_TRUE(clock_->isRunning());
 
     const auto before = controller.renderedFrameCount();
-    stroke_.to({{310, 300}, {320, 300}});
+    extend(*engine_, {{310, 300}, {320, 300}});
     clock_->tick();
     clock_->tick();
     publish(matchedState());
@@ -354,12 +319,12 @@ TEST_F(OverlayControllerTest, TheClockRunsOnlyWhileAStrokeIsShown) {
     EXPECT_FALSE(clock_->isRunning()) << "an idle program is woken by the display clock";
     EXPECT_EQ(clock_->startCount, 0);
 
-    stroke_.begin({300, 300});
+    engine_->begin({300, 300});
     publish(std::nullopt);
     main_.runUntilIdle();
     EXPECT_TRUE(clock_->isRunning());
     for (int i = 0; i < 5; ++i) {
-        stroke_.to({{310.0 + i * 10, 300}});
+        extend(*engine_, {{310.0 + i * 10, 300}});
         ASSERT_TRUE(clock_->tick());
         main_.runUntilIdle();
     }
@@ -367,7 +332,7 @@ TEST_F(OverlayControllerTest, TheClockRunsOnlyWhileAStrokeIsShown) {
     EXPECT_EQ(engine_->activeHeader()->endPoint, (Point{350, 300}));
     EXPECT_EQ(controller.traceController().record(kLeft.id)->points.back(), (Point{350, 300}));
 
-    stroke_.end({360, 300});
+    engine_->end({360, 300});
     ASSERT_TRUE(clock_->tick());
     main_.runUntilIdle();
     EXPECT_FALSE(clock_->isRunning());
@@ -383,12 +348,12 @@ TEST_F(OverlayControllerTest, ReportsOncePerChangeAndOneHiddenEntryPerStrokeEnd)
 
     for (int round = 0; round < 2; ++round) {
         reports_.clear();
-        stroke_.begin({300, 300});
+        engine_->begin({300, 300});
         publish(unmatchedState());
         main_.runUntilIdle();
         // A long stroke on one display with the same texts: one report.
         for (int i = 1; i <= 30; ++i) {
-            stroke_.to({{300.0 + i * 5, 300}});
+            extend(*engine_, {{300.0 + i * 5, 300}});
             clock_->tick();
             main_.runUntilIdle();
         }
@@ -400,14 +365,14 @@ TEST_F(OverlayControllerTest, ReportsOncePerChangeAndOneHiddenEntryPerStrokeEnd)
         ASSERT_EQ(reports_.size(), 2u);
         EXPECT_TRUE(linesOf(reports_[1]).contains(QStringLiteral("status: Reload")));
 
-        stroke_.to(testing::polyline({{450, 300}, {1300, 300}}, 10));
+        extend(*engine_, testing::polyline({{450, 300}, {1300, 300}}, 10));
         clock_->tick();
         main_.runUntilIdle();
         ASSERT_EQ(reports_.size(), 3u);
         EXPECT_TRUE(linesOf(reports_[2]).contains(QStringLiteral("trace displays: left, right")));
         EXPECT_TRUE(linesOf(reports_[2]).contains(QStringLiteral("hud display: right")));
 
-        stroke_.end({1300, 300});
+        engine_->end({1300, 300});
         publish(std::nullopt);
         clock_->tick();
         main_.runUntilIdle();
@@ -422,8 +387,8 @@ TEST_F(OverlayControllerTest, AReportSpellsOutTheStrokeAndDefaultTexts) {
     GestureOverlayController controller(environment());
     configure(controller);
     main_.runUntilIdle();
-    stroke_.begin({100.25, 200});
-    stroke_.to({{110, 200}});
+    engine_->begin({100.25, 200});
+    extend(*engine_, {{110, 200}});
     publish(std::nullopt);
     main_.runUntilIdle();
     ASSERT_EQ(reports_.size(), 1u);
@@ -439,7 +404,7 @@ TEST_F(OverlayControllerTest, AReportSpellsOutTheStrokeAndDefaultTexts) {
 
     // "true" and "false" are never translated; numbers keep their full stop.
     testing::ScopedLanguageOverride german(AppLanguageOverride::german);
-    stroke_.to(testing::polyline({{110, 200}, {1400, 200}}, 8));
+    extend(*engine_, testing::polyline({{110, 200}, {1400, 200}}, 8));
     clock_->tick();
     main_.runUntilIdle();
     ASSERT_EQ(reports_.size(), 2u);
@@ -464,7 +429,7 @@ TEST_F(OverlayControllerTest, ASecondConfigurationChangesNothing) {
     main_.runUntilIdle();
     EXPECT_FALSE(controller.hudController().currentState().has_value());
 
-    stroke_.begin({300, 300});
+    engine_->begin({300, 300});
     publish(unmatchedState());
     main_.runUntilIdle();
     EXPECT_EQ(controller.hudController().currentState(), unmatchedState());
@@ -476,29 +441,35 @@ TEST_F(OverlayControllerTest, ScreenChangesAndHUDStatesRenderEvenWithoutAClock) 
     GestureOverlayController controller({registry_, nullptr, maker_.factory(), &main_});
     configure(controller);
     main_.runUntilIdle();
-    stroke_.begin({1500, 300});
-    stroke_.to({{1520, 300}});
+    engine_->begin({1500, 300});
+    extend(*engine_, {{1520, 300}});
     publish(unmatchedState());
     main_.runUntilIdle();
     ASSERT_TRUE(controller.lastDebugSignature());
     EXPECT_EQ(controller.lastDebugSignature()->hudDisplayID, kRight.id);
 
-    // The right display goes away with what was drawn on it; the stroke goes on on the left.
+    // The right display goes away with its panel and what was drawn on it; the stroke goes on on
+    // the left, the display nearest to it.
     registry_->setDisplays({kLeft});
     registry_->change();
     main_.runUntilIdle();
+    EXPECT_EQ(std::count_if(maker_.panels.begin(), maker_.panels.end(),
+                            [](const auto& panel) { return panel->destroyed && !panel->visible; }),
+              1);
+    EXPECT_EQ(controller.traceController().record(kRight.id), nullptr);
     EXPECT_TRUE(controller.lastDebugSignature()->traceDisplayIDs.empty());
     EXPECT_EQ(controller.lastDebugSignature()->hudDisplayID, kLeft.id);
-    stroke_.to({{1540, 310}});
+    extend(*engine_, {{1540, 310}});
     publish(unmatchedState());
     main_.runUntilIdle();
     EXPECT_EQ(controller.lastDebugSignature()->traceDisplayIDs, std::vector<QString>{kLeft.id});
+    EXPECT_EQ(controller.traceController().record(kLeft.id)->points.back(), (Point{1540, 310}));
 }
 
 TEST_F(OverlayControllerTest, NothingHappensBeforeConfigurationOrAfterTheControllerIsGone) {
     {
         GestureOverlayController controller(environment());
-        stroke_.begin({300, 300});
+        engine_->begin({300, 300});
         publish(unmatchedState());
         registry_->change();
         EXPECT_EQ(main_.runUntilIdle(), 0u);

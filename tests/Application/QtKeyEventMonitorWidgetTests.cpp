@@ -20,11 +20,6 @@ struct Press {
     bool autoRepeat = false;
 };
 
-Press keyPress(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0,
-               bool autoRepeat = false) {
-    return {key, modifiers, scanCode, autoRepeat};
-}
-
 TEST(QtKeyEventMonitor, ReportsThePhysicalKeyAndTheModifiersThatAreSent) {
     // Stands in for the X keyboard map: scan code 10 is the 1 key, 61 a punctuation key.
     const QtKeyEventMonitor::PhysicalKeyLookup lookup =
@@ -40,19 +35,19 @@ TEST(QtKeyEventMonitor, ReportsThePhysicalKeyAndTheModifiersThatAreSent) {
         std::optional<KeyEvent> reported;
     };
     const std::vector<Case> cases = {
-        {"Shift+1 by its key", keyPress(Qt::Key_Exclam, Qt::ShiftModifier, 10),
+        {"Shift+1 by its key", Press{Qt::Key_Exclam, Qt::ShiftModifier, 10},
          KeyEvent{18, EventFlag::shift}},
-        {"a key the map does not name", keyPress(Qt::Key_Slash, Qt::NoModifier, 61),
+        {"a key the map does not name", Press{Qt::Key_Slash, Qt::NoModifier, 61},
          KeyEvent{KeyEventMonitor::unmappedKeyCode, 0}},
-        {"no scan code: Qt's key", keyPress(Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier),
+        {"no scan code: Qt's key", Press{Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier},
          KeyEvent{40, kControlShift}},
-        {"no scan code: a shifted character", keyPress(Qt::Key_Exclam, Qt::ShiftModifier),
+        {"no scan code: a shifted character", Press{Qt::Key_Exclam, Qt::ShiftModifier},
          KeyEvent{KeyEventMonitor::unmappedKeyCode, EventFlag::shift}},
-        {"Shift+Tab", keyPress(Qt::Key_Backtab, Qt::ShiftModifier), KeyEvent{48, EventFlag::shift}},
-        {"Alt is option, Super is ignored",
-         keyPress(Qt::Key_F5, Qt::AltModifier | Qt::MetaModifier), KeyEvent{96, EventFlag::option}},
-        {"a modifier alone", keyPress(Qt::Key_Control, Qt::ControlModifier, 37), std::nullopt},
-        {"a repeat", keyPress(Qt::Key_K, Qt::NoModifier, 45, true), std::nullopt},
+        {"Shift+Tab", Press{Qt::Key_Backtab, Qt::ShiftModifier}, KeyEvent{48, EventFlag::shift}},
+        {"Alt is option, Super is ignored", Press{Qt::Key_F5, Qt::AltModifier | Qt::MetaModifier},
+         KeyEvent{96, EventFlag::option}},
+        {"a modifier alone", Press{Qt::Key_Control, Qt::ControlModifier, 37}, std::nullopt},
+        {"a repeat", Press{Qt::Key_K, Qt::NoModifier, 45, true}, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);

@@ -105,9 +105,7 @@ TEST_F(SingleInstanceTest, OnlyTheShowRequestShowsTheDashboard) {
 TEST_F(SingleInstanceTest, AnUnusableFolderLeavesTheProgramOnItsOwn) {
     SingleInstance lone(folder_.filePath(QStringLiteral("missing/folder/instance")));
     EXPECT_EQ(lone.claim(), Role::unavailable);
-}
-
-TEST(SingleInstanceName, BelongsToTheUserAndTheProgram) {
+    // The usual name belongs to the user and the program.
     const QString name = SingleInstance::defaultServerName(QStringLiteral("org.example.App"));
     EXPECT_TRUE(QDir::isAbsolutePath(name));
     EXPECT_TRUE(name.endsWith(QStringLiteral("/org.example.App-%1").arg(::getuid())));

@@ -67,26 +67,20 @@ TEST(StatusBarMenuContent, ListsItsEntriesInTheLanguageOfTheOverride) {
     }
 }
 
-TEST(StatusBarMenuContent, TheCaptureEntryNamesWhatItWillDo) {
-    MenuHarness harness(false);
+TEST(StatusBarMenuContent, EntriesRunTheirActionsAndTheCaptureEntryNamesWhatItWillDo) {
+    MenuHarness harness(true);
     QAction* toggle = harness.content->captureToggleAction();
-    const struct {
-        bool enabledAfter;
-        const char* label;
-    } steps[] = {{false, "Enable gesture capture"}, {true, "Disable gesture capture"}};
-    for (const auto& step : steps) {
+    for (const bool enabledAfter : {false, true}) {
         toggle->trigger();
-        EXPECT_EQ(harness.model->isCaptureEnabled(), step.enabledAfter);
-        EXPECT_EQ(toggle->text(), QString::fromUtf8(step.label));
+        EXPECT_EQ(harness.model->isCaptureEnabled(), enabledAfter);
+        EXPECT_EQ(toggle->text(), enabledAfter ? QStringLiteral("Disable gesture capture")
+                                               : QStringLiteral("Enable gesture capture"));
     }
     // A change made elsewhere shows here too.
     harness.model->setCaptureEnabled(false);
     EXPECT_EQ(toggle->text(), QStringLiteral("Enable gesture capture"));
     EXPECT_EQ(harness.model->monitorState(), GestureMonitorState::stopped());
-}
 
-TEST(StatusBarMenuContent, EntriesRunTheirActions) {
-    MenuHarness harness(true);
     harness.content->openDashboardAction()->trigger();
     harness.content->checkForUpdatesAction()->trigger();
     harness.content->quitAction()->trigger();

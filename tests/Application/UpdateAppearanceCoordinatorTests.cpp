@@ -22,84 +22,41 @@ public:
     void applyAppearance(AppThemeOverride appearance) override { setting = appearance; }
 };
 
-// One step of a session, and the setting expected after it.
-enum class Step { pin, finish, systemTurnsDark, systemTurnsLight, userChoosesLight };
-
-struct Expectation {
-    Step step;
-    AppThemeOverride after;
-};
-
-void run(UpdateAppearanceCoordinator& coordinator, FakeAppearance& appearance, Step step) {
-    switch (step) {
-        case Step::pin:
-            coordinator.updaterWillShowWindow();
-            break;
-        case Step::finish:
-            coordinator.updaterWillFinishSession();
-            break;
-        case Step::systemTurnsDark:
-            appearance.systemIsDark = true;
-            break;
-        case Step::systemTurnsLight:
-            appearance.systemIsDark = false;
-            break;
-        case Step::userChoosesLight:
-            appearance.applyAppearance(AppThemeOverride::light);
-            break;
-    }
-}
+// One step of a session: pin (the window shows), finish, the system turning dark or light, or the
+// user choosing light.
+enum class Step { pin, finish, systemDark, systemLight, userLight };
 
 TEST(UpdateAppearanceCoordinator, PinsWhileTheWindowIsUpAndRestoresWhatWasSetBefore) {
     using enum AppThemeOverride;
+    using enum Step;
     const struct {
         const char* name;
         AppThemeOverride initial;
         bool systemDark;
-        std::vector<Expectation> steps;
+        std::vector<std::pair<Step, AppThemeOverride>> steps;  // and the setting after each
     } cases[] = {
-        {"following a dark system: pinned dark, then following again",
-         system,
-         true,
-         {{Step::pin, dark}, {Step::systemTurnsLight, dark}, {Step::finish, system}}},
+        {"dark system", system, true, {{pin, dark}, {systemLight, dark}, {finish, system}}},
         // The second pin must not take the pinned look for the setting to go back to.
-        {"following the system, pinned twice in one session",
+        {"pinned twice", system, false, {{pin, light}, {pin, light}, {finish, system}}},
+        // The second session pins the system's look of its own time.
+        {"two sessions",
          system,
          false,
-         {{Step::pin, light}, {Step::pin, light}, {Step::finish, system}}},
-        {"following the system across two sessions",
-         system,
-         false,
-         {{Step::pin, light},
-          {Step::finish, system},
-          {Step::systemTurnsDark, system},
-          {Step::pin, dark},
-          {Step::pin, dark},
-          {Step::finish, system}}},
-        {"a fixed dark choice survives the session",
-         dark,
-         false,
-         {{Step::pin, dark}, {Step::pin, dark}, {Step::finish, dark}}},
+         {{pin, light},
+          {finish, system},
+          {systemDark, system},
+          {pin, dark},
+          {pin, dark},
+          {finish, system}}},
+        {"fixed dark", dark, false, {{pin, dark}, {pin, dark}, {finish, dark}}},
         // A session that never showed a window has nothing to give back.
-        {"a session without a window leaves a fixed choice alone",
+        {"no window, fixed", dark, false, {{finish, dark}}},
+        {"no window, following", system, true, {{finish, system}, {systemLight, system}}},
+        {"user's choice kept", system, true, {{pin, dark}, {userLight, light}, {finish, light}}},
+        {"ended once",
          dark,
          false,
-         {{Step::finish, dark}}},
-        {"a session without a window leaves following the system alone",
-         system,
-         true,
-         {{Step::finish, system}, {Step::systemTurnsLight, system}}},
-        {"the user's own choice during the session is kept",
-         system,
-         true,
-         {{Step::pin, dark}, {Step::userChoosesLight, light}, {Step::finish, light}}},
-        {"an ended session is not ended twice",
-         dark,
-         false,
-         {{Step::pin, dark},
-          {Step::finish, dark},
-          {Step::userChoosesLight, light},
-          {Step::finish, light}}},
+         {{pin, dark}, {finish, dark}, {userLight, light}, {finish, light}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -108,8 +65,22 @@ TEST(UpdateAppearanceCoordinator, PinsWhileTheWindowIsUpAndRestoresWhatWasSetBef
         appearance.systemIsDark = c.systemDark;
         UpdateAppearanceCoordinator coordinator(&appearance);
         for (std::size_t i = 0; i < c.steps.size(); ++i) {
-            run(coordinator, appearance, c.steps[i].step);
-            EXPECT_EQ(appearance.setting, c.steps[i].after) << "after step " << i;
+            switch (c.steps[i].first) {
+                case pin:
+                    coordinator.updaterWillShowWindow();
+                    break;
+                case finish:
+                    coordinator.updaterWillFinishSession();
+                    break;
+                case systemDark:
+                case systemLight:
+                    appearance.systemIsDark = c.steps[i].first == systemDark;
+                    break;
+                case userLight:
+                    appearance.applyAppearance(light);
+                    break;
+            }
+            EXPECT_EQ(appearance.setting, c.steps[i].second) << "after step " << i;
         }
     }
 }

@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
 #include <thread>
 
-#include "Services/Stats/GestureUsageStatsStore.h"
-#include "ViewModels/AppModel.h"
-#include "support/FakeAccessibilityTrust.h"
-#include "support/FakeWorkspace.h"
-#include "support/InMemoryUserDefaults.h"
-#include "support/ManualExecutor.h"
-#include "support/RecordingEventPoster.h"
-#include "support/ScopedLanguageOverride.h"
-#include "support/SimulatedEventTap.h"
+#include "ViewModels/AppModelTestEnvironment.h"
 #include "support/StrokeShapes.h"
-#include "support/TapEvents.h"
 
 namespace quillorbitex {
 namespace {
@@ -36,29 +26,19 @@ void draw(testing::SimulatedEventTap& tap, const std::vector<Point>& points) {
 // off and on. Under ThreadSanitizer this shows that the rule lists, the threshold and the
 // awaiting flag reach the recognition queues without a data race.
 TEST(AppModelConcurrency, MainThreadChangesWhileStrokesAreRecognised) {
-    testing::ScopedLanguageOverride english(AppLanguageOverride::english);
-    QTemporaryDir dir;
-    testing::ManualExecutor main;
-    auto tap = std::make_shared<testing::SimulatedEventTap>();
-    auto defaults = std::make_shared<testing::InMemoryUserDefaults>();
-    defaults->setValue(QStringLiteral("gestureLanguageOverride"), QStringLiteral("english"));
-
-    AppModel::Platform platform;
-    platform.eventTap = tap;
-    platform.eventPoster = std::make_shared<testing::RecordingEventPoster>();
-    platform.workspace = std::make_shared<testing::FakeWorkspace>();
-    platform.accessibilityTrust = std::make_shared<testing::FakeAccessibilityTrust>(true);
-    platform.userDefaults = defaults;
-    platform.mainExecutor = &main;
-    AppModel::Services services;
-    services.statsStore = std::make_shared<GestureUsageStatsStore>(
-        GestureUsageStatsStore::databasePathIn(dir.path()));
+    testing::AppModelTestEnvironment env;
+    // Real threads for the engine's queues and the steady clock.
+    AppModel::Platform platform = env.platform();
+    platform.clock = nullptr;
+    platform.monitorCompletionQueue = platform.liveAnalysisQueue = platform.finalRecognitionQueue =
+        nullptr;
+    testing::ManualExecutor& main = env.main;
+    auto& tap = env.tap;
 
     const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
     const auto leftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
     {
-        AppModel model(UITestConfig{}, std::make_shared<GestureMappingStore>(), false, platform,
-                       services);
+        AppModel model(UITestConfig{}, env.store, false, platform, {.statsStore = env.stats()});
         ASSERT_EQ(model.monitorState(), GestureMonitorState::running());
 
         // Strokes keep coming, at a pace a hand could not beat, for as long as the main thread

@@ -58,6 +58,10 @@ public:
     int prompts = 0;
 };
 
+// The up-and-down stroke as the monitor hands it over once the button is released.
+const CompletedStroke kCompletedUpThenDown{
+    1, kUpThenDown, kUpThenDown, kUpThenDown.front(), kUpThenDown.back(), 200, true, Rect{}};
+
 LiveGestureDebugSession session(double x) {
     return LiveGestureDebugSession{{{x, 0}}, {}, std::nullopt, std::nullopt, false};
 }
@@ -271,27 +275,7 @@ TEST(AppModel, APromptIsFollowedByOneLookAtThePermission) {
     EXPECT_EQ(permissions->reads, readsBefore + 1);
 }
 
-TEST(AppModel, AStrokeWithAnActionRunsItAndIsCounted) {
-    AppModelTestEnvironment env;
-    AppModel& model = env.build();
-    env.drawStroke(kUpThenDown);
-
-    EXPECT_EQ(env.postedKeyEvents(), 1u);
-    EXPECT_EQ(model.triggerCount(), 1);
-    EXPECT_EQ(model.triggerCount(kUpDown), 1);
-    EXPECT_EQ(env.stats()->triggerCount(kUpDown.id()), 1);
-    ASSERT_TRUE(model.lastGesture().has_value());
-    EXPECT_EQ(model.lastGesture()->pattern, kUpDown);
-    ASSERT_TRUE(model.lastCaptureDebugResult().has_value());
-    EXPECT_EQ(model.lastCaptureDebugResult()->detectedPattern, kUpDown);
-
-    // A stroke that matches nothing is recorded for the debugging view but not counted.
-    env.drawStroke(polyline({{100, 100}, {300, 100}}, 4));
-    EXPECT_EQ(model.triggerCount(), 1);
-    EXPECT_FALSE(model.lastCaptureDebugResult()->matchedAction.has_value());
-}
-
-TEST(AppModel, WhileTheEditorWaitsAStrokeBecomesTheDraftInsteadOfAnAction) {
+TEST(AppModel, AStrokeRunsItsActionAndIsCountedUnlessTheEditorWaitsForADraft) {
     AppModelTestEnvironment env;
     AppModel& model = env.build();
     model.beginGestureCapture();
@@ -313,10 +297,21 @@ TEST(AppModel, WhileTheEditorWaitsAStrokeBecomesTheDraftInsteadOfAnAction) {
     EXPECT_EQ(env.stats()->totalInvocationCount(), 0);
     EXPECT_FALSE(model.lastGesture().has_value());
 
-    // Waiting is over: the next stroke runs its action again.
+    // Waiting is over: the next stroke runs its action and is counted.
     env.drawStroke(kUpThenDown);
     EXPECT_EQ(env.postedKeyEvents(), 1u);
     EXPECT_EQ(model.triggerCount(), 1);
+    EXPECT_EQ(model.triggerCount(kUpDown), 1);
+    EXPECT_EQ(env.stats()->triggerCount(kUpDown.id()), 1);
+    ASSERT_TRUE(model.lastGesture().has_value());
+    EXPECT_EQ(model.lastGesture()->pattern, kUpDown);
+    ASSERT_TRUE(model.lastCaptureDebugResult().has_value());
+    EXPECT_EQ(model.lastCaptureDebugResult()->detectedPattern, kUpDown);
+
+    // A stroke that matches nothing is recorded for the debugging view but not counted.
+    env.drawStroke(polyline({{100, 100}, {300, 100}}, 4));
+    EXPECT_EQ(model.triggerCount(), 1);
+    EXPECT_FALSE(model.lastCaptureDebugResult()->matchedAction.has_value());
 }
 
 TEST(AppModel, TheLiveSessionIsThrottledOnItsTrailingEdge) {
@@ -372,8 +367,7 @@ TEST(AppModel, WorkArrivingAfterTheModelIsGoneDoesNothing) {
     const int reads = permissions->reads;
 
     env.model.reset();
-    coordinator->handleCompletedStroke(CompletedStroke{
-        1, kUpThenDown, kUpThenDown, kUpThenDown.front(), kUpThenDown.back(), 200, true, Rect{}});
+    coordinator->handleCompletedStroke(kCompletedUpThenDown);
     env.timeline->advance(2s);
 
     EXPECT_EQ(permissions->reads, reads);
@@ -422,7 +416,6 @@ TEST(AppModel, SeededDraftsDrawTheirGesture) {
         {GesturePattern::upThenDown,
          {{90, 224}, {90, 176}, {90, 120}, {90, 196}},
          GestureAction::predefined(PredefinedAction::refresh)},
-        {GesturePattern::rightThenUp, {{96, 188}, {164, 188}, {224, 188}, {224, 120}}, {}},
         {GesturePattern(GestureDirection::down, GestureDirection::up),
          {{120, 120}, {120, 188}, {120, 120}},
          {}},
@@ -625,20 +618,6 @@ TEST(AppModel, TestModeKeepsTheAutostartEntryInTheTestFolder) {
     EXPECT_FALSE(QFileInfo::exists(configHome + "/autostart"));
 }
 
-// ---- Applications for scope rules --------------------------------------------------------------
-
-TEST(AppModel, OffersTheDesktopsApplicationsButNotItself) {
-    AppModelTestEnvironment env;
-    env.workspace->addApplication({"org.example.Files", "Files", {}});
-    env.workspace->addApplication({"org.quillorbitex.Quillorbitex", "Quillorbitex", {}});
-    env.workspace->setRunningApplications({{"org.example.Browser", "Browser", {}},
-                                           {"org.quillorbitex.Quillorbitex", "Quillorbitex", {}}});
-    AppModel& model = env.build();
-    EXPECT_EQ(model.availableAppScopeChoices(),
-              (std::vector<GestureAppScopeChoice>{{"org.example.Browser", "Browser"},
-                                                  {"org.example.Files", "Files"}}));
-}
-
 // ---- Test mode ---------------------------------------------------------------------------------
 
 QJsonObject readState(const AppModelTestEnvironment& env) {
@@ -689,9 +668,8 @@ TEST(AppModel, TheStateFileFollowsEveryChange) {
     AppModelTestEnvironment env;
     env.config.isUITest = true;
     AppModel& model = env.build();
-    const auto stroke = [&](const std::vector<Point>& points) {
-        model.captureCoordinator()->handleCompletedStroke(
-            CompletedStroke{1, points, points, points.front(), points.back(), 200, true, Rect{}});
+    const auto stroke = [&] {
+        model.captureCoordinator()->handleCompletedStroke(kCompletedUpThenDown);
         env.timeline->runUntilIdle();
     };
     struct Step {
@@ -719,7 +697,7 @@ TEST(AppModel, TheStateFileFollowsEveryChange) {
          {{"monitorState", "running"}, {"accessibilityPermission", "Granted"}}},
         {"threshold", [&] { model.setMatchingThreshold(0.25); }, {{"matchingThreshold", 0.25}}},
         {"stroke",
-         [&] { stroke(kUpThenDown); },
+         stroke,
          {{"lastGesture", "Up then Down"},
           {"lastAction", "Refresh"},
           {"triggerCount", 1},
@@ -734,7 +712,7 @@ TEST(AppModel, TheStateFileFollowsEveryChange) {
          [&] { model.beginGestureCapture(); },
          {{"awaitingGestureCapture", true}, {"capturedGestureDraft", QJsonValue::Null}}},
         {"captured",
-         [&] { stroke(kUpThenDown); },
+         stroke,
          {{"awaitingGestureCapture", false},
           {"capturedGestureDraft", QJsonValue::Undefined},
           {"triggerCount", 1}}},
@@ -781,8 +759,7 @@ TEST(AppModel, TheStateFileIsWrittenInTheChosenLanguage) {
     EXPECT_NE(german["accessibilityPermission"], english["accessibilityPermission"]);
     EXPECT_NE(german["overlayDebugLog"], english["overlayDebugLog"]);
 
-    model.captureCoordinator()->handleCompletedStroke(CompletedStroke{
-        1, kUpThenDown, kUpThenDown, kUpThenDown.front(), kUpThenDown.back(), 200, true, Rect{}});
+    model.captureCoordinator()->handleCompletedStroke(kCompletedUpThenDown);
     env.timeline->runUntilIdle();
     const QJsonObject afterStroke = readState(env);
     EXPECT_EQ(afterStroke["lastGesture"].toString(), spokenLabel(kUpDown));
