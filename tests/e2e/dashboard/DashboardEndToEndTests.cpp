@@ -36,13 +36,11 @@ using namespace std::chrono_literals;
 using testing::AccessibleObject;
 using testing::outputOf;
 using testing::readFile;
-using testing::ScreenPoint;
 using testing::waitUntil;
 using testing::writeFile;
 namespace fs = std::filesystem;
 
 constexpr const char* kBusLauncher = "/usr/libexec/at-spi-bus-launcher";
-constexpr unsigned kControlMask = 0x4;
 const QString kUpThenDownRow = QStringLiteral("GestureMappingRow_directional:up-down");
 const QString kUpThenDownId = QStringLiteral("directional:up-down");
 // The test window sits right of the dashboard, which is moved into the screen's left part.
@@ -208,19 +206,15 @@ protected:
             insideAnyRowOfRules);
     }
 
-    static const AccessibleObject* presetRow(const AccessibleObject& tree) {
-        return tree.findByDescription(kUpThenDownRow);
-    }
-
+    // What the up-then-down preset's row holds: its invocation count and its on/off switch.
     static const AccessibleObject* rowCount(const AccessibleObject& tree) {
-        const AccessibleObject* row = presetRow(tree);
+        const AccessibleObject* row = tree.findByDescription(kUpThenDownRow);
         return row == nullptr ? nullptr : row->find([](const AccessibleObject& object) {
             return object.name.startsWith(QStringLiteral("Invocations: "));
         });
     }
-
     static const AccessibleObject* rowToggle(const AccessibleObject& tree) {
-        const AccessibleObject* row = presetRow(tree);
+        const AccessibleObject* row = tree.findByDescription(kUpThenDownRow);
         return row == nullptr ? nullptr : row->find([](const AccessibleObject& object) {
             return object.role == QStringLiteral("push button") &&
                    (object.name == QStringLiteral("Disable") ||
@@ -257,9 +251,7 @@ protected:
     // The dashboard at the screen's top-left corner at its least size, so that it and the test
     // window never overlap, whatever the window manager chose.
     ::testing::AssertionResult placeDashboardBesideTheTestWindow() {
-        std::optional<Window> window;
-        waitUntil(
-            [&] { return (window = testing::dashboardWindow(input_->display())).has_value(); });
+        const auto window = testing::waitForDashboard(input_->display());
         if (!window) {
             return ::testing::AssertionFailure() << "the dashboard is not a managed window";
         }
@@ -277,43 +269,22 @@ protected:
             },
             testing::kDefaultWaitTimeout, 100ms);
         if (!placed) {
-            return ::testing::AssertionFailure() << "the dashboard stays over the test window: "
-                                                 << (frame ? QStringLiteral("%1,%2 %3x%4")
-                                                                 .arg(frame->x())
-                                                                 .arg(frame->y())
-                                                                 .arg(frame->width())
-                                                                 .arg(frame->height())
-                                                                 .toStdString()
-                                                           : std::string("no extents"));
+            return ::testing::AssertionFailure() << "the dashboard stays over the test window";
         }
         return ::testing::AssertionSuccess();
     }
 
-    ScreenPoint inTestWindow(double x, double y) const {
-        return {testWindowFrame_.origin.x + static_cast<int>(x),
-                testWindowFrame_.origin.y + static_cast<int>(y)};
-    }
-
     void stroke(const std::vector<Point>& corners) {
         ASSERT_TRUE(input_->activateWindow(window_->window));
-        std::vector<ScreenPoint> path;
-        for (const Point p : testing::polyline(corners, 3)) {
-            path.push_back(inTestWindow(p.x, p.y));
-        }
-        input_->rightDrag(path);
+        input_->rightDrag(
+            testing::translated(testWindowFrame_.origin, testing::polyline(corners, 3)));
     }
 
     void strokeUpThenDown() { stroke({{135, 340}, {135, 180}, {135, 340}}); }
     void strokeLeftThenDown() { stroke({{230, 120}, {70, 120}, {70, 280}}); }
 
     bool keyArrived(std::size_t since, const std::string& keysym) const {
-        for (const auto& event : window_->log.eventsSince(since, "KeyPress")) {
-            if (event.field("keysym") == keysym &&
-                (event.number("state").value_or(0) & kControlMask) != 0) {
-                return true;
-            }
-        }
-        return false;
+        return testing::keyPressCount(window_->log, since, keysym, ControlMask) > 0;
     }
 
     // Clicks the centre of what the accessibility bus says `object` covers.
