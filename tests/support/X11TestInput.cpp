@@ -210,4 +210,15 @@ XWindowId X11TestInput::focusedWindow() const {
     return ::testing::AssertionSuccess();
 }
 
+void X11SessionTest::SetUp() {
+    ASSERT_TRUE(session_.started());
+    input_ = std::make_unique<X11TestInput>(session_.displayName());
+    ASSERT_TRUE(input_->connected());
+    if (windowOptions_) {
+        window_ = session_.startTestWindow(*windowOptions_);
+        ASSERT_TRUE(window_);
+        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
+    }
+}
+
 }  // namespace quillorbitex::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -104,6 +105,30 @@ private:
     bool hasXTest_ = false;
     std::string displayName_;
     std::chrono::microseconds stepPause_{1000};
+};
+
+// The common start of an end-to-end test: the session up, XTest input on it and, when window
+// options are given, a test window whose inside starts at origin_. A derived SetUp calls this
+// one first and returns when it failed.
+class X11SessionTest : public ::testing::Test {
+protected:
+    explicit X11SessionTest(X11TestSessionOptions options = {},
+                            std::optional<TestWindowOptions> window = std::nullopt)
+        : session_(std::move(options)), windowOptions_(std::move(window)) {}
+
+    void SetUp() override;
+    void TearDown() override { input_.reset(); }
+
+    _XDisplay* display() const { return input_->display(); }
+    ScreenPoint inWindow(int x, int y) const { return {origin_.x + x, origin_.y + y}; }
+
+    X11TestSession session_;
+    std::unique_ptr<X11TestInput> input_;
+    std::optional<TestWindowProcess> window_;
+    ScreenPoint origin_;
+
+private:
+    std::optional<TestWindowOptions> windowOptions_;
 };
 
 }  // namespace quillorbitex::testing

@@ -194,6 +194,24 @@ X11TestSession::~X11TestSession() {
     return ::testing::AssertionFailure() << "the X11 test session did not start: " << failure_;
 }
 
+void X11TestSession::writeDesktopEntry(const std::string& id, const std::string& lines) const {
+    const auto path = dataDirs() / "applications" / (id + ".desktop");
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path) << "[Desktop Entry]\nType=Application\n" << lines << '\n';
+}
+
+std::filesystem::path X11TestSession::recorderScript(const std::filesystem::path& output) const {
+    auto name = output.filename().string();
+    std::replace(name.begin(), name.end(), ' ', '-');
+    const auto path = tempDir_ / "bin" / ("record-" + name);
+    std::filesystem::create_directories(path.parent_path());
+    const auto quoted = "'" + output.string() + "'";
+    std::ofstream(path) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > " << quoted << ".tmp && mv "
+                        << quoted << ".tmp " << quoted << '\n';
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    return path;
+}
+
 void X11TestSession::buildEnvironment() {
     environment_.clear();
     for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {

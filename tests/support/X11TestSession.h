@@ -145,6 +145,13 @@ public:
     std::filesystem::path configDirs() const { return tempDir_ / "config-dirs"; }
     std::filesystem::path logDir() const { return tempDir_ / "logs"; }
 
+    // Writes dataDirs()/applications/<id>.desktop: an application entry with `lines` (one a line,
+    // such as "Name=...\nExec=...") after its type.
+    void writeDesktopEntry(const std::string& id, const std::string& lines) const;
+    // A script (its path free of spaces) that writes its arguments, one a line, to `output`; the
+    // file appears complete at once. For desktop entries that note how they were run.
+    std::filesystem::path recorderScript(const std::filesystem::path& output) const;
+
     // Points this process at the session (setenv/unsetenv of every entry that differs), so that
     // in-process code calling XOpenDisplay(nullptr) or reading XDG folders uses it. The previous
     // values come back when the session is destroyed.

@@ -35,44 +35,25 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(session_.started());
         session_.applyToCurrentProcess();
-        const fs::path bin = session_.tempDir() / "bin";
         markers_ = session_.tempDir() / "markers";
         fs::create_directories(markers_);
-
-        // Writes its arguments after the first, one a line, to the file named by the first; the
-        // rename makes the file appear complete.
-        testing::writeFile(bin / "record.sh",
-                           "#!/bin/sh\nout=\"$1\"\nshift\nprintf '%s\\n' \"$@\" > \"$out.tmp\" && "
-                           "mv \"$out.tmp\" \"$out\"\n");
-        const fs::path handler = bin / "qxtest-handler";
-        testing::writeFile(handler, "#!/bin/sh\nexec /bin/sh '" + (bin / "record.sh").string() +
-                                        "' '" + (markers_ / "url").string() + "' \"$@\"\n");
-        fs::permissions(handler, fs::perms::owner_all);
-
-        const fs::path applications = session_.dataDirs() / "applications";
-        testing::writeFile(applications / "org.quillorbitex.TestApp.desktop",
-                           "[Desktop Entry]\nType=Application\nName=Test App\n"
-                           "Exec=/bin/sh \"" +
-                               (bin / "record.sh").string() + "\" \"" +
-                               (markers_ / "app launched").string() +
-                               "\" \"first arg\" %U --flag\n");
-        testing::writeFile(applications / "sub" / "tool.desktop",
-                           "[Desktop Entry]\nType=Application\nName=Tool\nExec=/bin/sh \"" +
-                               (bin / "record.sh").string() + "\" \"" +
-                               (markers_ / "tool").string() + "\"\n");
-        testing::writeFile(applications / "qxtest-handler.desktop",
-                           "[Desktop Entry]\nType=Application\nName=Test Handler\nNoDisplay=true\n"
-                           "MimeType=x-scheme-handler/qxtest;\nExec=" +
-                               handler.string() + " %u\n");
-        testing::writeFile(applications / "org.quillorbitex.FrontA.desktop",
-                           "[Desktop Entry]\nType=Application\nName=Front A\nExec=true\n"
-                           "StartupWMClass=qxfronta\n");
-        testing::writeFile(applications / "qxfrontb.desktop",
-                           "[Desktop Entry]\nType=Application\nName=Front B\nExec=true\n");
+        const auto record = [&](const char* marker) {
+            return "Exec=" + session_.recorderScript(markers_ / marker).string();
+        };
+        session_.writeDesktopEntry(
+            "org.quillorbitex.TestApp",
+            "Name=Test App\n" + record("app launched") + " \"first arg\" %U --flag");
+        session_.writeDesktopEntry("sub/tool", "Name=Tool\n" + record("tool"));
+        session_.writeDesktopEntry("qxtest-handler",
+                                   "Name=Test Handler\nNoDisplay=true\n"
+                                   "MimeType=x-scheme-handler/qxtest;\n" +
+                                       record("url") + " %u");
+        session_.writeDesktopEntry("org.quillorbitex.FrontA",
+                                   "Name=Front A\nExec=true\nStartupWMClass=qxfronta");
+        session_.writeDesktopEntry("qxfrontb", "Name=Front B\nExec=true");
         testing::writeFile(
             session_.configHome() / "mimeapps.list",
             "[Default Applications]\nx-scheme-handler/qxtest=qxtest-handler.desktop\n");
-
         entries_ = std::make_shared<freedesktop::DesktopEntries>();
     }
 
@@ -193,10 +174,10 @@ TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenTheSetting
     service.openAccessibilitySettings();
 
     // A desktop with a settings application gets it started.
-    testing::writeFile(session_.dataDirs() / "applications" / "xfce-settings-manager.desktop",
-                       "[Desktop Entry]\nType=Application\nName=Settings\nExec=/bin/sh \"" +
-                           (session_.tempDir() / "bin" / "record.sh").string() + "\" \"" +
-                           (markers_ / "settings").string() + "\" opened\n");
+    session_.writeDesktopEntry(
+        "xfce-settings-manager",
+        "Name=Settings\nExec=" + session_.recorderScript(markers_ / "settings").string() +
+            " opened");
     entries_ = std::make_shared<freedesktop::DesktopEntries>();
     PermissionService withSettings(std::make_shared<x11::X11AccessibilityTrust>(display),
                                    makeWorkspace());

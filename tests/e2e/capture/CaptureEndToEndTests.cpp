@@ -98,29 +98,23 @@ private:
     std::vector<std::string> phaseThreadNames_;
 };
 
-class CaptureEndToEndTest : public ::testing::Test {
+class CaptureEndToEndTest : public testing::X11SessionTest {
 protected:
+    CaptureEndToEndTest()
+        : X11SessionTest({}, testing::TestWindowOptions{.geometry = "400x300+100+100"}) {}
     void SetUp() override {
-        ASSERT_TRUE(session_.started());
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-        window_ = session_.startTestWindow({.geometry = "400x300+100+100"});
-        ASSERT_TRUE(window_);
-        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
-        monitor_ = makeMonitor(session_.displayName());
+        X11SessionTest::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
+        monitor_ = std::make_unique<TrackpadGestureMonitor>(
+            std::make_shared<x11::X11EventTap>(session_.displayName()),
+            x11::X11EventPoster(session_.displayName()).createSource());
     }
     void TearDown() override {
         monitor_.reset();
-        input_.reset();
+        X11SessionTest::TearDown();
     }
-
-    static std::unique_ptr<TrackpadGestureMonitor> makeMonitor(const std::string& display) {
-        return std::make_unique<TrackpadGestureMonitor>(
-            std::make_shared<x11::X11EventTap>(display),
-            x11::X11EventPoster(display).createSource());
-    }
-
-    ScreenPoint inWindow(int x, int y) const { return {origin_.x + x, origin_.y + y}; }
 
     // Moves the pointer and waits until the window has seen it get there, so that what the window
     // logs afterwards belongs to the next step. Returns the position in the log after the move.
@@ -159,10 +153,6 @@ protected:
         return events;
     }
 
-    testing::X11TestSession session_;
-    std::unique_ptr<testing::X11TestInput> input_;
-    std::optional<testing::TestWindowProcess> window_;
-    ScreenPoint origin_;
     std::unique_ptr<TrackpadGestureMonitor> monitor_;
     Recorder recorder_;
 };

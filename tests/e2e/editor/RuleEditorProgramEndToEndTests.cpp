@@ -163,26 +163,21 @@ bool watch(Predicate&& predicate,
     return waitUntil(std::forward<Predicate>(predicate), timeout, 100ms);
 }
 
-class RuleEditorProgramTest : public ::testing::Test {
+class RuleEditorProgramTest : public testing::X11SessionTest {
 protected:
+    RuleEditorProgramTest()
+        : X11SessionTest({}, testing::TestWindowOptions{.title = "Target",
+                                                        .resourceName = "qx-editor-target",
+                                                        .resourceClass = "QxEditorTarget",
+                                                        .geometry = "520x460+40+40"}) {}
+
     void SetUp() override {
-        ASSERT_TRUE(session_.started());
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-        window_ = session_.startTestWindow({.title = "Target",
-                                            .resourceName = "qx-editor-target",
-                                            .resourceClass = "QxEditorTarget",
-                                            .geometry = "520x460+40+40"});
-        ASSERT_TRUE(window_);
-        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
+        X11SessionTest::SetUp();
         // No onboarding over the dashboard.
         fs::create_directories(preferences().parent_path());
         std::ofstream(preferences()) << R"({"gestureOnboardingCompleted": true})";
     }
 
-    void TearDown() override { input_.reset(); }
-
-    Display* display() const { return input_->display(); }
     fs::path preferences() const {
         return session_.configHome() / "Quillorbitex" / "preferences.json";
     }
@@ -220,11 +215,6 @@ protected:
     bool waitForSteps(Window editor, int steps) {
         return watch([&] { return reachedSteps(take(display(), editor)) == steps; });
     }
-
-    testing::X11TestSession session_;
-    std::unique_ptr<testing::X11TestInput> input_;
-    std::optional<testing::TestWindowProcess> window_;
-    ScreenPoint origin_;
 };
 
 TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <filesystem>
-#include <fstream>
 #include <mutex>
 
 #include "Platform/ApplicationIdentifier.h"
@@ -25,7 +23,6 @@ namespace {
 
 using testing::ScreenPoint;
 using testing::waitUntil;
-namespace fs = std::filesystem;
 
 constexpr const char* kTestWindowApp = "org.quillorbitex.TestWindow";
 constexpr unsigned kControlMask = 0x4;
@@ -65,26 +62,23 @@ private:
     std::vector<std::string> order_;
 };
 
-class EngineEndToEndTest : public ::testing::Test {
+class EngineEndToEndTest : public testing::X11SessionTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.started());
-        session_.applyToCurrentProcess();
-        const fs::path entry =
-            session_.dataDirs() / "applications" / (std::string(kTestWindowApp) + ".desktop");
-        fs::create_directories(entry.parent_path());
-        std::ofstream(entry) << "[Desktop Entry]\nType=Application\nName=Test Window\nExec=true\n"
-                                "StartupWMClass=QxEngineWindow\n";
-        entries_ = std::make_shared<freedesktop::DesktopEntries>();
+    EngineEndToEndTest()
+        : X11SessionTest({}, testing::TestWindowOptions{.title = "Engine",
+                                                        .resourceName = "qx-engine-window",
+                                                        .resourceClass = "QxEngineWindow",
+                                                        .geometry = "700x600+50+50"}) {}
 
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-        window_ = session_.startTestWindow({.title = "Engine",
-                                            .resourceName = "qx-engine-window",
-                                            .resourceClass = "QxEngineWindow",
-                                            .geometry = "700x600+50+50"});
-        ASSERT_TRUE(window_);
-        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
+    void SetUp() override {
+        X11SessionTest::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
+        session_.applyToCurrentProcess();
+        session_.writeDesktopEntry(kTestWindowApp,
+                                   "Name=Test Window\nExec=true\nStartupWMClass=QxEngineWindow");
+        entries_ = std::make_shared<freedesktop::DesktopEntries>();
 
         const QString display = QString::fromStdString(session_.displayName());
         activeWindow_ = x11::ActiveWindow::connect(
@@ -122,10 +116,8 @@ protected:
         coordinator_.reset();
         monitor_.reset();
         activeWindow_.reset();
-        input_.reset();
+        X11SessionTest::TearDown();
     }
-
-    ScreenPoint inWindow(int x, int y) const { return {origin_.x + x, origin_.y + y}; }
 
     // Draws through window-relative corners, densely, as a hand on a mouse would.
     void draw(const std::vector<Point>& corners) {
@@ -144,11 +136,7 @@ protected:
         return window_->log.eventsSince(mark, "KeyPress").empty();
     }
 
-    testing::X11TestSession session_;
     std::shared_ptr<freedesktop::DesktopEntries> entries_;
-    std::unique_ptr<testing::X11TestInput> input_;
-    std::optional<testing::TestWindowProcess> window_;
-    ScreenPoint origin_;
     int argc_ = 1;
     char name_[20] = "qx_e2e_engine_tests";
     char* argv_[2] = {name_, nullptr};

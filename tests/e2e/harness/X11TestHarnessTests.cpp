@@ -65,7 +65,11 @@ TEST(X11TestSessionTest, IsolatesTheEnvironmentAndStopsEverythingItStarted) {
     ASSERT_TRUE(helper);
     const auto window = session->startTestWindow();
     ASSERT_TRUE(window);
-    ASSERT_TRUE(waitUntil([&] { return std::filesystem::file_size(pidFile) > 0; }));
+    ASSERT_TRUE(waitUntil([&] {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(pidFile, error);
+        return !error && size > 0;
+    }));
     pid_t grandchild = 0;
     std::ifstream(pidFile) >> grandchild;
     ASSERT_GT(grandchild, 0);

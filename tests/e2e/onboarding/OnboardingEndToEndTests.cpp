@@ -57,17 +57,9 @@ std::optional<int> brightnessAt(Display* display, Window window, int x, int y) {
 
 // ---- The fixture -----------------------------------------------------------------------------
 
-class OnboardingEndToEndTest : public ::testing::Test {
+class OnboardingEndToEndTest : public testing::X11SessionTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.started());
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-    }
-
-    void TearDown() override { input_.reset(); }
-
-    Display* display() const { return input_->display(); }
+    OnboardingEndToEndTest() : X11SessionTest({.trayDock = true}) {}
 
     fs::path base() const { return session_.tempDir() / "uitest-base"; }
 
@@ -112,8 +104,6 @@ protected:
         return brightness && (covered ? *brightness < 150 : *brightness > 200);
     }
 
-    testing::X11TestSession session_{{.trayDock = true}};
-    std::unique_ptr<testing::X11TestInput> input_;
     int argc_ = 1;
     char name_[28] = "qx_e2e_onboarding_tests";
     char* argv_[2] = {name_, nullptr};
@@ -171,13 +161,14 @@ class ScopedPresetEndToEndTest : public OnboardingEndToEndTest {
 protected:
     void SetUp() override {
         OnboardingEndToEndTest::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
         for (const auto& [id, name, windowClass] :
              {std::tuple{"qx-blocked-app", "Blocked App", "QxBlockedWindow"},
               std::tuple{"qx-allowed-app", "Allowed App", "QxAllowedWindow"}}) {
-            testing::writeFile(
-                session_.dataDirs() / "applications" / (std::string(id) + ".desktop"),
-                std::string("[Desktop Entry]\nType=Application\nName=") + name +
-                    "\nExec=/bin/true\nStartupWMClass=" + windowClass + "\n");
+            session_.writeDesktopEntry(id, std::string("Name=") + name +
+                                               "\nExec=/bin/true\nStartupWMClass=" + windowClass);
         }
         blocked_ = session_.startTestWindow({.title = "Blocked",
                                              .resourceName = "qx-blocked-window",

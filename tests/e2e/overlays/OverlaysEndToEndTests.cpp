@@ -138,25 +138,29 @@ bool pumpUntil(const std::function<bool()>& done) {
     });
 }
 
-class OverlaysEndToEndTest : public ::testing::TestWithParam<bool> {
+// One test window on each monitor (the window manager keeps a window on one monitor), so that
+// every click and focus change has a witness.
+class OverlaysEndToEndTest : public testing::X11SessionTest,
+                             public ::testing::WithParamInterface<bool> {
 protected:
+    OverlaysEndToEndTest()
+        : X11SessionTest({.compositor = GetParam(), .monitors = kMonitors},
+                         testing::TestWindowOptions{.title = "Overlays left",
+                                                    .resourceName = "qx-overlays-window",
+                                                    .resourceClass = "QxOverlaysWindow",
+                                                    .geometry = "1080x680+20+20"}) {}
+
     void SetUp() override {
-        ASSERT_TRUE(session_.started());
+        X11SessionTest::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
         session_.applyToCurrentProcess();
         qputenv("QT_QPA_PLATFORM", "xcb");
         application_ = std::make_unique<QApplication>(argc_, argv_);
         ASSERT_EQ(QGuiApplication::screens().size(), 2)
             << "Qt does not see the two monitors of the session";
 
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-        // One window on each monitor (the window manager keeps a window on one monitor), so that
-        // every click and focus change has a witness.
-        window_ = session_.startTestWindow({.title = "Overlays left",
-                                            .resourceName = "qx-overlays-window",
-                                            .resourceClass = "QxOverlaysWindow",
-                                            .geometry = "1080x680+20+20"});
-        ASSERT_TRUE(window_);
         rightWindow_ = session_.startTestWindow({.title = "Overlays right",
                                                  .resourceName = "qx-overlays-window",
                                                  .resourceClass = "QxOverlaysWindow",
@@ -201,10 +205,9 @@ protected:
         monitor_.reset();
         compositing_.reset();
         application_.reset();
-        input_.reset();
+        X11SessionTest::TearDown();
     }
 
-    Display* display() const { return input_->display(); }
     // The test window beneath a point.
     const testing::TestWindowLog& logAt(ScreenPoint p) const {
         const auto frame = input_->frame(rightWindow_->window);
@@ -228,13 +231,10 @@ protected:
         return points;
     }
 
-    testing::X11TestSession session_{{.compositor = GetParam(), .monitors = kMonitors}};
     int argc_ = 1;
     char name_[24] = "qx_e2e_overlay_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> application_;
-    std::unique_ptr<testing::X11TestInput> input_;
-    std::optional<testing::TestWindowProcess> window_;
     std::optional<testing::TestWindowProcess> rightWindow_;
     std::shared_ptr<x11::X11CompositingManagerWatch> compositing_;
     std::shared_ptr<TrackpadGestureMonitor> monitor_;

@@ -72,23 +72,14 @@ bool trayIconShown(Display* display) {
 
 // ---- The fixture -----------------------------------------------------------------------------
 
-class ProgramEndToEndTest : public ::testing::Test {
+class ProgramEndToEndTest : public testing::X11SessionTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.started());
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-        window_ = session_.startTestWindow({.title = "Program",
-                                            .resourceName = "qx-program-window",
-                                            .resourceClass = "QxProgramWindow",
-                                            .geometry = "500x420+60+60"});
-        ASSERT_TRUE(window_);
-        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
-    }
-
-    void TearDown() override { input_.reset(); }
-
-    Display* display() const { return input_->display(); }
+    ProgramEndToEndTest()
+        : X11SessionTest({.trayDock = true},
+                         testing::TestWindowOptions{.title = "Program",
+                                                    .resourceName = "qx-program-window",
+                                                    .resourceClass = "QxProgramWindow",
+                                                    .geometry = "500x420+60+60"}) {}
 
     std::optional<testing::SpawnedProcess> startProgram(
         std::vector<std::string> arguments = {}, std::vector<std::string> environment = {},
@@ -148,10 +139,6 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
-    testing::X11TestSession session_{{.trayDock = true}};
-    std::unique_ptr<testing::X11TestInput> input_;
-    std::optional<testing::TestWindowProcess> window_;
-    ScreenPoint origin_;
     int argc_ = 1;
     char name_[24] = "qx_e2e_program_tests";
     char* argv_[2] = {name_, nullptr};
@@ -261,15 +248,10 @@ TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
 <enclosure url=")") + QByteArray::fromStdString(download) +
                             R"("/></item></channel></rss>)");
     const fs::path opened = session_.tempDir() / "opened-url";
-    const fs::path browser = session_.tempDir() / "bin" / "browser";
-    testing::writeFile(browser, "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.string() +
-                                    ".tmp' && mv '" + opened.string() + ".tmp' '" +
-                                    opened.string() + "'\n");
-    fs::permissions(browser, fs::perms::owner_all);
-    testing::writeFile(session_.dataDirs() / "applications" / "qx-browser.desktop",
-                       "[Desktop Entry]\nType=Application\nName=Browser\nNoDisplay=true\n"
-                       "MimeType=x-scheme-handler/http;x-scheme-handler/https;\nExec=" +
-                           browser.string() + " %u\n");
+    session_.writeDesktopEntry("qx-browser",
+                               "Name=Browser\nNoDisplay=true\nMimeType=x-scheme-handler/http;"
+                               "x-scheme-handler/https;\nExec=" +
+                                   session_.recorderScript(opened).string() + " %u");
     testing::writeFile(session_.configHome() / "mimeapps.list",
                        "[Default Applications]\nx-scheme-handler/http=qx-browser.desktop\n");
 
@@ -297,7 +279,7 @@ TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
     // Only a newer version gets a download button, and it has the focus.
     ASSERT_TRUE(input_->activateWindow(*dialog));
     input_->tapKey(XK_space);
-    EXPECT_TRUE(waitWithEvents([&] { return testing::readFile(opened) == download; }))
+    EXPECT_TRUE(waitWithEvents([&] { return testing::readFile(opened) == download + "\n"; }))
         << "opened: \"" << testing::readFile(opened) << "\"" << testing::outputOf(program);
 }
 
