@@ -67,14 +67,8 @@ public:
             phaseThreadNames_.emplace_back(name);
         };
     }
-    std::vector<CompletedStroke> strokes() const {
-        std::lock_guard lock(mutex_);
-        return strokes_;
-    }
-    std::vector<Phase> phases() const {
-        std::lock_guard lock(mutex_);
-        return phases_;
-    }
+    std::vector<CompletedStroke> strokes() const { return read(strokes_); }
+    std::vector<Phase> phases() const { return read(phases_); }
     // All phases were reported on one thread, the monitor's tap thread.
     ::testing::AssertionResult phasesCameFromTheTapThread() const {
         std::lock_guard lock(mutex_);
@@ -91,6 +85,12 @@ public:
     }
 
 private:
+    template <typename T>
+    T read(const T& list) const {
+        std::lock_guard lock(mutex_);
+        return list;
+    }
+
     mutable std::mutex mutex_;
     std::vector<CompletedStroke> strokes_;
     std::vector<Phase> phases_;

@@ -42,20 +42,17 @@ public:
             results_.push_back(result);
         };
     }
-    std::vector<RecentGestureSnapshot> snapshots() const {
-        std::lock_guard lock(mutex_);
-        return snapshots_;
-    }
-    std::vector<GestureCaptureDebugResult> results() const {
-        std::lock_guard lock(mutex_);
-        return results_;
-    }
-    std::vector<std::string> order() const {
-        std::lock_guard lock(mutex_);
-        return order_;
-    }
+    auto snapshots() const { return read(snapshots_); }
+    auto results() const { return read(results_); }
+    auto order() const { return read(order_); }
 
 private:
+    template <typename T>
+    T read(const T& list) const {
+        std::lock_guard lock(mutex_);
+        return list;
+    }
+
     mutable std::mutex mutex_;
     std::vector<RecentGestureSnapshot> snapshots_;
     std::vector<GestureCaptureDebugResult> results_;

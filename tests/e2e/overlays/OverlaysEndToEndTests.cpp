@@ -21,6 +21,7 @@
 #include "Services/Capture/TrackpadGestureMonitor.h"
 #include "Services/Keyboard/KeyboardShortcutDispatcher.h"
 #include "support/FakeWorkspace.h"
+#include "support/StrokeShapes.h"
 #include "support/TestWindowLog.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
@@ -219,18 +220,6 @@ protected:
         return ThemePalette::color(ThemePalette::Token::accentText, QApplication::palette());
     }
 
-    std::vector<ScreenPoint> path(ScreenPoint from, ScreenPoint to, int step) const {
-        std::vector<ScreenPoint> points;
-        const double length = std::hypot(to.x - from.x, to.y - from.y);
-        const int steps = std::max(1, int(length / step));
-        for (int i = 0; i <= steps; ++i) {
-            const double t = double(i) / steps;
-            points.push_back({int(std::lround(from.x + (to.x - from.x) * t)),
-                              int(std::lround(from.y + (to.y - from.y) * t))});
-        }
-        return points;
-    }
-
     int argc_ = 1;
     char name_[24] = "qx_e2e_overlay_tests";
     char* argv_[2] = {name_, nullptr};
@@ -247,7 +236,7 @@ protected:
 TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndClicksPassThrough) {
     const ScreenPoint start{300, 400};
     const ScreenPoint end{1700, 470};
-    const auto stroke = path(start, end, 6);
+    const auto stroke = testing::translated({}, testing::polyline({{300, 400}, {1700, 470}}, 6));
     std::vector<QColor> before;
     for (const ScreenPoint p : stroke) {
         before.push_back(rootPixel(display(), p));
