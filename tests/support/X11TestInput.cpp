@@ -54,10 +54,6 @@ X11TestInput::~X11TestInput() {
     return ::testing::AssertionSuccess();
 }
 
-XWindowId X11TestInput::rootWindow() const {
-    return DefaultRootWindow(display_);
-}
-
 void X11TestInput::finishStep() {
     XSync(display_, False);
     if (stepPause_.count() > 0) {

@@ -61,7 +61,6 @@ public:
     // Whether the display opened and offers XTest.
     ::testing::AssertionResult connected() const;
     _XDisplay* display() const { return display_; }
-    XWindowId rootWindow() const;
 
     // Pacing between the steps of drags and key sequences, the way real input is spread out.
     void setStepPause(std::chrono::microseconds pause) { stepPause_ = pause; }
