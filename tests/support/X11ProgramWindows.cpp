@@ -1,5 +1,8 @@
 #include "support/X11ProgramWindows.h"
 
+#include <signal.h>
+#include <sys/wait.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -52,21 +55,7 @@ std::string windowRole(Display* display, Window window) {
 }
 
 std::vector<Window> clientList(Display* display) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::vector<Window> windows;
-    if (XGetWindowProperty(display, DefaultRootWindow(display),
-                           XInternAtom(display, "_NET_CLIENT_LIST", False), 0, 1024, False,
-                           XA_WINDOW, &type, &format, &count, &remaining, &data) == Success &&
-        data != nullptr) {
-        const auto* ids = reinterpret_cast<const unsigned long*>(data);
-        windows.assign(ids, ids + count);
-        XFree(data);
-    }
-    return windows;
+    return windowProperty32(display, DefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW);
 }
 
 std::vector<Window> programWindows(Display* display) {
@@ -86,6 +75,46 @@ std::optional<Window> dashboardWindow(Display* display) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<Window> waitForDashboard(Display* display) {
+    std::optional<Window> found;
+    waitUntil([&] { return (found = dashboardWindow(display)).has_value(); });
+    return found;
+}
+
+std::optional<Window> otherProgramWindow(Display* display, Window known) {
+    for (const Window window : programWindows(display)) {
+        if (window != known) {
+            return window;
+        }
+    }
+    return std::nullopt;
+}
+
+void closeWindow(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+}
+
+::testing::AssertionResult endsCleanlyOnTerm(X11TestSession& session,
+                                             const SpawnedProcess& program) {
+    if (kill(program.pid, SIGTERM) != 0) {
+        return ::testing::AssertionFailure() << "cannot signal the program";
+    }
+    const auto status = session.waitForExit(program.pid, kDefaultWaitTimeout);
+    if (!status || !WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
+        return ::testing::AssertionFailure()
+               << "the program did not end cleanly after SIGTERM" << outputOf(program);
+    }
+    return ::testing::AssertionSuccess();
 }
 
 bool programMenuShown(Display* display) {

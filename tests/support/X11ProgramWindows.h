@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
 // Last: Xlib's macros (None, Bool, Status, ...) would clash with the headers above.
@@ -41,6 +42,15 @@ std::vector<Window> clientList(Display* display);
 std::vector<Window> programWindows(Display* display);
 // The program's dashboard window (its role is "dashboard"), when one is open.
 std::optional<Window> dashboardWindow(Display* display);
+std::optional<Window> waitForDashboard(Display* display);
+
+// A managed window of the program other than `known` (a dialog or sheet over the dashboard).
+std::optional<Window> otherProgramWindow(Display* display, Window known);
+// What the window manager's close button does: WM_DELETE_WINDOW to the client.
+void closeWindow(Display* display, Window window);
+// SIGTERM to a spawned program; succeeds when it exits with status 0 in time.
+::testing::AssertionResult endsCleanlyOnTerm(X11TestSession& session,
+                                             const SpawnedProcess& program);
 
 // Whether a menu of the program is open: an unmanaged top-level window of its class on screen.
 bool programMenuShown(Display* display);

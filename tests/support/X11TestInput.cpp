@@ -6,6 +6,27 @@
 
 namespace quillorbitex::testing {
 
+std::vector<unsigned long> windowProperty32(_XDisplay* display, XWindowId window, const char* name,
+                                            unsigned long type) {
+    Atom actualType = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> items;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False, type,
+                           &actualType, &format, &count, &remaining, &data) == Success &&
+        data != nullptr) {
+        // Format-32 items come back as longs, whatever the platform's width.
+        if (actualType == type && format == 32) {
+            const auto* values = reinterpret_cast<const unsigned long*>(data);
+            items.assign(values, values + count);
+        }
+        XFree(data);
+    }
+    return items;
+}
+
 X11TestInput::X11TestInput(const std::string& displayName) : displayName_(displayName) {
     display_ = XOpenDisplay(displayName.c_str());
     if (display_ != nullptr) {
@@ -31,10 +52,6 @@ X11TestInput::~X11TestInput() {
         return ::testing::AssertionFailure() << displayName_ << " has no XTEST extension";
     }
     return ::testing::AssertionSuccess();
-}
-
-XWindowId X11TestInput::rootWindow() const {
-    return DefaultRootWindow(display_);
 }
 
 void X11TestInput::finishStep() {
@@ -155,23 +172,9 @@ std::optional<WindowFrame> X11TestInput::frame(XWindowId window) const {
 }
 
 XWindowId X11TestInput::activeWindow() const {
-    const Atom property = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    XWindowId window = 0;
-    if (XGetWindowProperty(display_, DefaultRootWindow(display_), property, 0, 1, False, XA_WINDOW,
-                           &type, &format, &count, &remaining, &data) == Success &&
-        data != nullptr) {
-        if (type == XA_WINDOW && format == 32 && count == 1) {
-            // Format-32 properties come back as longs, whatever the platform's width.
-            window = *reinterpret_cast<unsigned long*>(data);
-        }
-        XFree(data);
-    }
-    return window;
+    const auto ids =
+        windowProperty32(display_, DefaultRootWindow(display_), "_NET_ACTIVE_WINDOW", XA_WINDOW);
+    return ids.empty() ? 0 : ids.front();
 }
 
 XWindowId X11TestInput::focusedWindow() const {
@@ -180,22 +183,6 @@ XWindowId X11TestInput::focusedWindow() const {
     XGetInputFocus(display_, &focus, &revertTo);
     // PointerRoot (1) is not a window.
     return focus == PointerRoot ? 0 : focus;
-}
-
-::testing::AssertionResult X11TestInput::clickToFocus(XWindowId window,
-                                                      std::chrono::milliseconds timeout) {
-    const auto area = frame(window);
-    if (!area) {
-        return ::testing::AssertionFailure()
-               << "window 0x" << std::hex << window << " does not exist";
-    }
-    click(1, {area->origin.x + area->width / 2, area->origin.y + area->height / 2});
-    if (!waitUntil([&] { return focusedWindow() == window; }, timeout)) {
-        return ::testing::AssertionFailure()
-               << "clicking window 0x" << std::hex << window << " did not focus it; 0x"
-               << focusedWindow() << " has the focus";
-    }
-    return ::testing::AssertionSuccess();
 }
 
 ::testing::AssertionResult X11TestInput::activateWindow(XWindowId window,
@@ -217,6 +204,17 @@ XWindowId X11TestInput::focusedWindow() const {
                << "; the active window is 0x" << activeWindow();
     }
     return ::testing::AssertionSuccess();
+}
+
+void X11SessionTest::SetUp() {
+    ASSERT_TRUE(session_.started());
+    input_ = std::make_unique<X11TestInput>(session_.displayName());
+    ASSERT_TRUE(input_->connected());
+    if (windowOptions_) {
+        window_ = session_.startTestWindow(*windowOptions_);
+        ASSERT_TRUE(window_);
+        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
+    }
 }
 
 }  // namespace quillorbitex::testing

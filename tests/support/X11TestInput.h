@@ -1,12 +1,14 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "support/X11TestSession.h"
 
 // Xlib's own declaration, so that users of this header do not get Xlib's macros (None, Bool,
 // Status, ...) that clash with Qt and gtest.
@@ -18,32 +20,27 @@ namespace quillorbitex::testing {
 using XWindowId = unsigned long;
 using XKeySymbol = unsigned long;
 
-// Bounds end-to-end waits: long enough for a loaded CI machine, short enough to fail clearly
-// before CTest's own timeout.
-inline constexpr std::chrono::milliseconds kDefaultWaitTimeout{20000};
-
-// Polls `predicate` until it returns true or `timeout` has passed; returns its last answer.
-template <typename Predicate>
-bool waitUntil(Predicate&& predicate, std::chrono::milliseconds timeout = kDefaultWaitTimeout,
-               std::chrono::microseconds interval = std::chrono::milliseconds{10}) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (true) {
-        if (predicate()) {
-            return true;
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(interval);
-    }
-}
-
 // Root-window coordinates unless stated otherwise.
 struct ScreenPoint {
     int x = 0;
     int y = 0;
     bool operator==(const ScreenPoint&) const = default;
 };
+
+// `points` (anything with x and y, such as a stroke shape) moved by `origin`, as a path for drag().
+template <typename Points>
+std::vector<ScreenPoint> translated(ScreenPoint origin, const Points& points) {
+    std::vector<ScreenPoint> path;
+    for (const auto& p : points) {
+        path.push_back({origin.x + static_cast<int>(p.x), origin.y + static_cast<int>(p.y)});
+    }
+    return path;
+}
+
+// The 32-bit items of `window`'s property `name` of type `type`; empty when unset or of another
+// type.
+std::vector<unsigned long> windowProperty32(_XDisplay* display, XWindowId window, const char* name,
+                                            unsigned long type);
 
 struct WindowFrame {
     ScreenPoint origin;  // of the window's inside, in root coordinates
@@ -64,7 +61,6 @@ public:
     // Whether the display opened and offers XTest.
     ::testing::AssertionResult connected() const;
     _XDisplay* display() const { return display_; }
-    XWindowId rootWindow() const;
 
     // Pacing between the steps of drags and key sequences, the way real input is spread out.
     void setStepPause(std::chrono::microseconds pause) { stepPause_ = pause; }
@@ -95,9 +91,6 @@ public:
     // The window holding the keyboard focus; 0 when none.
     XWindowId focusedWindow() const;
 
-    // Clicks the middle of `window` with the first button and waits until it has the focus.
-    ::testing::AssertionResult clickToFocus(
-        XWindowId window, std::chrono::milliseconds timeout = kDefaultWaitTimeout);
     // Asks the window manager to activate `window` (as a pager would) and waits until it reports
     // it as the active window.
     ::testing::AssertionResult activateWindow(
@@ -111,6 +104,30 @@ private:
     bool hasXTest_ = false;
     std::string displayName_;
     std::chrono::microseconds stepPause_{1000};
+};
+
+// The common start of an end-to-end test: the session up, XTest input on it and, when window
+// options are given, a test window whose inside starts at origin_. A derived SetUp calls this
+// one first and returns when it failed.
+class X11SessionTest : public ::testing::Test {
+protected:
+    explicit X11SessionTest(X11TestSessionOptions options = {},
+                            std::optional<TestWindowOptions> window = std::nullopt)
+        : session_(std::move(options)), windowOptions_(std::move(window)) {}
+
+    void SetUp() override;
+    void TearDown() override { input_.reset(); }
+
+    _XDisplay* display() const { return input_->display(); }
+    ScreenPoint inWindow(int x, int y) const { return {origin_.x + x, origin_.y + y}; }
+
+    X11TestSession session_;
+    std::unique_ptr<X11TestInput> input_;
+    std::optional<TestWindowProcess> window_;
+    ScreenPoint origin_;
+
+private:
+    std::optional<TestWindowOptions> windowOptions_;
 };
 
 }  // namespace quillorbitex::testing

@@ -4,7 +4,6 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -21,7 +20,8 @@
 #include <functional>
 #include <iostream>
 #include <iterator>
-#include <thread>
+
+#include "support/X11TestInput.h"
 
 #ifndef QX_TEST_WINDOW_PATH
 #error "QX_TEST_WINDOW_PATH must name the qx_test_window binary"
@@ -33,7 +33,6 @@ namespace quillorbitex::testing {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kPollInterval = std::chrono::milliseconds{10};
 
 // Variables that would connect children to the desktop the tests run on instead of the session.
 constexpr std::array kRemovedVariables = {
@@ -85,70 +84,54 @@ std::string describeStatus(int status) {
     return "stopped";
 }
 
-std::optional<std::string> findExecutable(const std::string& name) {
-    if (name.find('/') != std::string::npos) {
-        return access(name.c_str(), X_OK) == 0 ? std::optional(name) : std::nullopt;
-    }
-    const char* path = std::getenv("PATH");
-    std::string_view directories = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
-    while (!directories.empty()) {
-        const auto separator = directories.find(':');
-        const auto directory = directories.substr(0, separator);
-        directories.remove_prefix(separator == std::string_view::npos ? directories.size()
-                                                                      : separator + 1);
-        auto candidate = std::string(directory.empty() ? "." : directory) + "/" + name;
-        if (access(candidate.c_str(), X_OK) == 0) {
-            return candidate;
-        }
-    }
-    return std::nullopt;
-}
-
-bool pollUntil(const std::function<bool()>& done, Clock::time_point deadline) {
-    while (true) {
-        if (done()) {
-            return true;
-        }
-        if (Clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(kPollInterval);
-    }
-}
-
 // The window a running EWMH window manager announces, once it has also taken over the root's
 // substructure redirection (only then are newly mapped windows managed).
 bool windowManagerRunning(Display* display) {
     const Window root = DefaultRootWindow(display);
-    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    Window announced = 0;
-    if (XGetWindowProperty(display, root, check, 0, 1, False, XA_WINDOW, &type, &format, &count,
-                           &remaining, &data) == Success &&
-        data != nullptr) {
-        if (type == XA_WINDOW && format == 32 && count == 1) {
-            announced = static_cast<Window>(*reinterpret_cast<unsigned long*>(data));
-        }
-        XFree(data);
-    }
-    if (announced == 0) {
-        return false;
-    }
     XWindowAttributes attributes{};
-    return XGetWindowAttributes(display, root, &attributes) != 0 &&
+    return !windowProperty32(display, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty() &&
+           XGetWindowAttributes(display, root, &attributes) != 0 &&
            (attributes.all_event_masks & SubstructureRedirectMask) != 0;
 }
 
-bool compositorRunning(Display* display) {
-    const auto name = "_NET_WM_CM_S" + std::to_string(DefaultScreen(display));
+bool selectionOwned(Display* display, const std::string& prefix) {
+    const auto name = prefix + std::to_string(DefaultScreen(display));
     return XGetSelectionOwner(display, XInternAtom(display, name.c_str(), False)) != 0;
 }
 
+std::chrono::milliseconds until(Clock::time_point deadline) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+}
+
 }  // namespace
+
+std::optional<TestWindowEvent> waitForEvent(
+    const TestWindowLog& log, std::size_t mark, std::string_view type,
+    const std::function<bool(const TestWindowEvent&)>& matches, std::chrono::milliseconds timeout) {
+    std::optional<TestWindowEvent> found;
+    waitUntil(
+        [&] {
+            for (const auto& event : log.eventsSince(mark, type)) {
+                if (!matches || matches(event)) {
+                    found = event;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout);
+    return found;
+}
+
+int keyPressCount(const TestWindowLog& log, std::size_t mark, std::string_view keysym,
+                  long long modifiers) {
+    int count = 0;
+    for (const auto& event : log.eventsSince(mark, "KeyPress")) {
+        count += event.field("keysym") == keysym &&
+                 (event.number("state").value_or(0) & modifiers) == modifiers;
+    }
+    return count;
+}
 
 X11TestSession::X11TestSession(X11TestSessionOptions options) : options_(options) {
     const char* base = std::getenv("TMPDIR");
@@ -169,17 +152,9 @@ X11TestSession::X11TestSession(X11TestSessionOptions options) : options_(options
     buildEnvironment();
 
     const auto deadline = Clock::now() + options_.startupTimeout;
-    const auto remaining = [&] {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    };
-    if (!startServer(remaining())) {
-        return;
-    }
-    if (options_.windowManager && !startWindowManager(remaining())) {
-        return;
-    }
-    if (options_.compositor && !startCompositor(remaining())) {
-        return;
+    if (startServer(until(deadline)) &&
+        (!options_.windowManager || startWindowManager(until(deadline))) && options_.compositor) {
+        startCompositor(until(deadline));
     }
 }
 
@@ -219,13 +194,22 @@ X11TestSession::~X11TestSession() {
     return ::testing::AssertionFailure() << "the X11 test session did not start: " << failure_;
 }
 
-std::optional<std::string> X11TestSession::environmentValue(const std::string& key) const {
-    for (const auto& entry : environment_) {
-        if (variableName(entry) == key) {
-            return entry.substr(key.size() + 1);
-        }
-    }
-    return std::nullopt;
+void X11TestSession::writeDesktopEntry(const std::string& id, const std::string& lines) const {
+    const auto path = dataDirs() / "applications" / (id + ".desktop");
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path) << "[Desktop Entry]\nType=Application\n" << lines << '\n';
+}
+
+std::filesystem::path X11TestSession::recorderScript(const std::filesystem::path& output) const {
+    auto name = output.filename().string();
+    std::replace(name.begin(), name.end(), ' ', '-');
+    const auto path = tempDir_ / "bin" / ("record-" + name);
+    std::filesystem::create_directories(path.parent_path());
+    const auto quoted = "'" + output.string() + "'";
+    std::ofstream(path) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > " << quoted << ".tmp && mv "
+                        << quoted << ".tmp " << quoted << '\n';
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    return path;
 }
 
 void X11TestSession::buildEnvironment() {
@@ -289,11 +273,6 @@ std::optional<X11TestSession::Child> X11TestSession::launch(
         error = "no program given";
         return std::nullopt;
     }
-    const auto program = findExecutable(argv.front());
-    if (!program) {
-        error = argv.front() + " is not installed (not found in PATH)";
-        return std::nullopt;
-    }
     const int output = open(outputPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     const int input = open("/dev/null", O_RDONLY | O_CLOEXEC);
     std::array<int, 2> execStatus{-1, -1};
@@ -344,7 +323,8 @@ std::optional<X11TestSession::Child> X11TestSession::launch(
         if (inheritedFd >= 0) {
             fcntl(inheritedFd, F_SETFD, 0);
         }
-        execve(program->c_str(), arguments.data(), variables.data());
+        // argv[0] is looked up in the test's own PATH.
+        execvpe(argv.front().c_str(), arguments.data(), variables.data());
         const int failure = errno;
         [[maybe_unused]] const auto written = write(execStatus[1], &failure, sizeof failure);
         _exit(127);
@@ -372,111 +352,79 @@ std::optional<X11TestSession::Child> X11TestSession::launch(
     child.outputPath = outputPath;
     if (got == static_cast<ssize_t>(sizeof execError)) {
         waitpid(pid, &child.status, 0);
-        error = "cannot execute " + *program + ": " + strerror(execError);
+        error = "cannot execute " + argv.front() + ": " + strerror(execError);
         return std::nullopt;
     }
     return child;
 }
 
 bool X11TestSession::startServer(std::chrono::milliseconds timeout) {
-    std::array<int, 2> displayPipe{-1, -1};
-    if (pipe2(displayPipe.data(), O_CLOEXEC) != 0) {
-        failure_ = std::string("cannot create a pipe: ") + strerror(errno);
-        return false;
-    }
-    // -displayfd lets the server pick a free display itself and tell us which, so parallel tests
-    // never race for a display number; -noreset keeps atoms and properties alive when the last
-    // client disconnects between two steps of a test.
+    const auto deadline = Clock::now() + timeout;
+    // -displayfd lets the server pick a free display itself and write its number to a file of
+    // ours, so parallel tests never race for a display number; -noreset keeps atoms and
+    // properties alive when the last client disconnects between two steps of a test.
     const bool dummy = !options_.monitors.empty();
     const std::string serverName = dummy ? "Xorg" : "Xvfb";
-    const std::vector<std::string> argv =
-        dummy ? dummyServerArguments(displayPipe[1])
-              : std::vector<std::string>{"Xvfb",      "-displayfd", std::to_string(displayPipe[1]),
-                                         "-screen",   "0",          "1280x800x24",
-                                         "-nolisten", "tcp",        "-noreset"};
-    if (argv.empty()) {
-        close(displayPipe[0]);
-        close(displayPipe[1]);
+    const auto numberFile = logDir() / "display-number";
+    const int numberFd = open(numberFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (numberFd < 0) {
+        failure_ = "cannot create " + numberFile.string() + ": " + strerror(errno);
         return false;
     }
-    auto child = launch(argv, environment_, nextOutputPath(dummy ? "xorg" : "xvfb"), displayPipe[1],
-                        failure_);
-    close(displayPipe[1]);
+    auto argv = dummy
+                    ? dummyServerArguments(std::to_string(numberFd))
+                    : std::vector<std::string>{"Xvfb",      "-displayfd", std::to_string(numberFd),
+                                               "-screen",   "0",          "1280x800x24",
+                                               "-nolisten", "tcp",        "-noreset"};
+    if (!dummy) {
+        argv.insert(argv.end(), options_.serverArguments.begin(), options_.serverArguments.end());
+    }
+    auto child = argv.empty() ? std::nullopt
+                              : launch(argv, environment_, nextOutputPath(dummy ? "xorg" : "xvfb"),
+                                       numberFd, failure_);
+    close(numberFd);
     if (!child) {
-        close(displayPipe[0]);
         return false;
     }
     server_ = *child;
 
     std::string number;
-    const auto deadline = Clock::now() + timeout;
-    bool complete = false;
-    bool closed = false;
-    while (!complete && !closed) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
-            break;
-        }
-        pollfd readable{displayPipe[0], POLLIN, 0};
-        const int ready = poll(&readable, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
-        if (ready <= 0) {
-            break;
-        }
-        char character = 0;
-        const auto got = read(displayPipe[0], &character, 1);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            closed = true;
-        } else if (character == '\n') {
-            complete = !number.empty();
-            closed = !complete;
-        } else {
-            number.push_back(character);
-        }
-    }
-    close(displayPipe[0]);
-    if (!complete) {
-        std::string state =
-            closed ? "closed its display pipe without reporting a display"
-                   : "did not report its display within " + std::to_string(timeout.count()) + " ms";
-        // The pipe closes as the server exits, a moment before it can be reaped.
-        if (closed && !pollUntil([&] { return !isRunning(server_.pid); },
-                                 Clock::now() + std::chrono::seconds{5})) {
-            state += " and is still running";
-        } else if (!isRunning(server_.pid)) {
-            state = describeStatus(server_.status);
-        }
-        failure_ = serverName + " " + state + "; its output:\n" + fileTail(server_.outputPath);
+    waitUntil(
+        [&] {
+            number = fileTail(numberFile);
+            return number.ends_with('\n') || !isRunning(server_.pid);
+        },
+        until(deadline));
+    if (!number.ends_with('\n') || number.size() < 2) {
+        failure_ = serverName + " " +
+                   (isRunning(server_.pid) ? "did not report its display within " +
+                                                 std::to_string(timeout.count()) + " ms"
+                                           : describeStatus(server_.status)) +
+                   "; its output:\n" + fileTail(server_.outputPath);
         return false;
     }
+    number.pop_back();
     displayName_ = ":" + number;
     setVariable(environment_, "DISPLAY=" + displayName_);
 
     // The display number is written once the server listens; make sure it also answers.
     Display* display = nullptr;
-    pollUntil(
+    waitUntil(
         [&] {
             display = XOpenDisplay(displayName_.c_str());
             return display != nullptr || !isRunning(server_.pid);
         },
-        deadline);
+        until(deadline));
     if (display == nullptr) {
         failure_ = "cannot connect to " + serverName + " on " + displayName_ + "; its output:\n" +
                    fileTail(server_.outputPath);
         return false;
     }
     XCloseDisplay(display);
-    return !dummy || defineMonitors(std::chrono::duration_cast<std::chrono::milliseconds>(
-                         deadline - Clock::now()));
+    return !dummy || defineMonitors(until(deadline));
 }
 
-std::vector<std::string> X11TestSession::dummyServerArguments(int displayFd) {
+std::vector<std::string> X11TestSession::dummyServerArguments(const std::string& displayFd) {
     int width = 0;
     int height = 0;
     for (const auto& monitor : options_.monitors) {
@@ -541,7 +489,7 @@ std::vector<std::string> X11TestSession::dummyServerArguments(int displayFd) {
             "-logfile",
             (logDir() / "xorg-server.log").string(),
             "-displayfd",
-            std::to_string(displayFd),
+            displayFd,
             "-nolisten",
             "tcp",
             "-noreset",
@@ -600,13 +548,13 @@ bool X11TestSession::defineMonitors(std::chrono::milliseconds timeout) {
     }
     XSync(display, False);
     int count = 0;
-    const bool defined = pollUntil(
+    const bool defined = waitUntil(
         [&] {
             XRRMonitorInfo* monitors = XRRGetMonitors(display, root, True, &count);
             XRRFreeMonitors(monitors);
             return count == static_cast<int>(options_.monitors.size());
         },
-        Clock::now() + timeout);
+        timeout);
     XCloseDisplay(display);
     if (!defined) {
         failure_ = "the X server lists " + std::to_string(count) + " monitors instead of " +
@@ -621,84 +569,43 @@ bool X11TestSession::startWindowManager(std::chrono::milliseconds timeout) {
     std::string text = kWindowManagerConfig;
     text.replace(text.find("%TRAY%"), 6, options_.trayDock ? kTrayConfig : "");
     std::ofstream(config) << text;
-    auto child =
-        launch({"jwm", "-f", config.string()}, environment_, nextOutputPath("jwm"), -1, failure_);
-    if (!child) {
-        return false;
-    }
-    windowManager_ = *child;
-    const auto result = waitForWindowManager(timeout);
-    if (!result) {
-        failure_ = std::string(result.message()) + "; jwm " +
-                   (isRunning(windowManager_.pid) ? std::string("is still running")
-                                                  : describeStatus(windowManager_.status)) +
-                   ", its output:\n" + fileTail(windowManager_.outputPath);
-        return false;
-    }
-    if (options_.trayDock && !waitForSelectionOwner("_NET_SYSTEM_TRAY_S", timeout)) {
-        failure_ = "jwm's tray did not take the system tray selection; its output:\n" +
-                   fileTail(windowManager_.outputPath);
-        return false;
-    }
-    return true;
-}
-
-bool X11TestSession::waitForSelectionOwner(const std::string& prefix,
-                                           std::chrono::milliseconds timeout) {
-    Display* display = XOpenDisplay(displayName_.c_str());
-    if (display == nullptr) {
-        return false;
-    }
-    const auto name = prefix + std::to_string(DefaultScreen(display));
-    const Atom selection = XInternAtom(display, name.c_str(), False);
-    const bool owned = pollUntil([&] { return XGetSelectionOwner(display, selection) != 0; },
-                                 Clock::now() + timeout);
-    XCloseDisplay(display);
-    return owned;
+    return startHelper(
+        windowManager_, {"jwm", "-f", config.string()},
+        "announce itself (and take the tray selection)", timeout, [this](Display* display) {
+            return windowManagerRunning(display) &&
+                   (!options_.trayDock || selectionOwned(display, "_NET_SYSTEM_TRAY_S"));
+        });
 }
 
 bool X11TestSession::startCompositor(std::chrono::milliseconds timeout) {
-    auto child = launch({"xcompmgr"}, environment_, nextOutputPath("xcompmgr"), -1, failure_);
+    return startHelper(compositor_, {"xcompmgr"}, "take the compositing-manager selection", timeout,
+                       [](Display* display) { return selectionOwned(display, "_NET_WM_CM_S"); });
+}
+
+bool X11TestSession::startHelper(Child& helper, const std::vector<std::string>& argv,
+                                 const std::string& awaited, std::chrono::milliseconds timeout,
+                                 const std::function<bool(Display*)>& ready) {
+    auto child = launch(argv, environment_, nextOutputPath(argv.front()), -1, failure_);
     if (!child) {
         return false;
     }
-    compositor_ = *child;
+    helper = *child;
     Display* display = XOpenDisplay(displayName_.c_str());
-    if (display == nullptr) {
-        failure_ = "cannot connect to " + displayName_ + " to wait for xcompmgr";
-        return false;
+    const bool done =
+        display != nullptr &&
+        waitUntil([&] { return ready(display) || !isRunning(helper.pid); }, timeout) &&
+        ready(display);
+    if (display != nullptr) {
+        XCloseDisplay(display);
     }
-    const bool running =
-        pollUntil([&] { return compositorRunning(display) || !isRunning(compositor_.pid); },
-                  Clock::now() + timeout);
-    const bool owned = running && compositorRunning(display);
-    XCloseDisplay(display);
-    if (!owned) {
-        failure_ = "xcompmgr did not take the compositing-manager selection; its output:\n" +
-                   fileTail(compositor_.outputPath);
-        return false;
+    if (!done) {
+        failure_ = argv.front() + " did not " + awaited + " within " +
+                   std::to_string(timeout.count()) + " ms; it " +
+                   (isRunning(helper.pid) ? std::string("is still running")
+                                          : describeStatus(helper.status)) +
+                   ", its output:\n" + fileTail(helper.outputPath);
     }
-    return true;
-}
-
-::testing::AssertionResult X11TestSession::waitForWindowManager(
-    std::chrono::milliseconds timeout) const {
-    if (displayName_.empty()) {
-        return ::testing::AssertionFailure() << "no X server is running";
-    }
-    Display* display = XOpenDisplay(displayName_.c_str());
-    if (display == nullptr) {
-        return ::testing::AssertionFailure() << "cannot connect to " << displayName_;
-    }
-    const bool found =
-        pollUntil([&] { return windowManagerRunning(display); }, Clock::now() + timeout);
-    XCloseDisplay(display);
-    if (!found) {
-        return ::testing::AssertionFailure()
-               << "no window manager announced itself on " << displayName_ << " within "
-               << timeout.count() << " ms";
-    }
-    return ::testing::AssertionSuccess();
+    return done;
 }
 
 std::optional<SpawnedProcess> X11TestSession::spawn(const std::vector<std::string>& argv,
@@ -749,27 +656,26 @@ std::optional<SpawnedProcess> X11TestSession::spawn(const std::vector<std::strin
 std::optional<TestWindowProcess> X11TestSession::startTestWindow(const TestWindowOptions& options) {
     const auto number = std::to_string(++outputCounter_);
     const auto eventLog = logDir() / ("test-window-" + number + ".events");
-    auto process =
-        spawn({QX_TEST_WINDOW_PATH, "--log", eventLog.string(), "--title", options.title, "--class",
-               options.resourceName + "," + options.resourceClass, "--geometry", options.geometry},
-              {{}, logDir() / ("test-window-" + number + ".log")});
+    auto process = spawn({QX_TEST_WINDOW_PATH, eventLog.string(), options.title,
+                          options.resourceName, options.resourceClass, options.geometry},
+                         {{}, logDir() / ("test-window-" + number + ".log")});
     if (!process) {
         return std::nullopt;
     }
     TestWindowProcess result{process->pid, 0, TestWindowLog(eventLog)};
-    pollUntil(
+    waitUntil(
         [&] {
             result.window = result.log.readyWindow().value_or(0);
             return result.window != 0 || !isRunning(result.pid);
         },
-        Clock::now() + options.readyTimeout);
+        options_.startupTimeout);
     if (result.window == 0) {
         const auto* child = findChild(result.pid);
         ADD_FAILURE() << "qx_test_window \"" << options.title << "\" "
                       << (child != nullptr && child->reaped
                               ? describeStatus(child->status)
                               : "did not map its window within " +
-                                    std::to_string(options.readyTimeout.count()) + " ms")
+                                    std::to_string(options_.startupTimeout.count()) + " ms")
                       << "; its output:\n"
                       << fileTail(process->outputPath);
         return std::nullopt;
@@ -814,7 +720,7 @@ std::optional<int> X11TestSession::waitForExit(pid_t pid, std::chrono::milliseco
     if (child == nullptr) {
         return std::nullopt;
     }
-    if (!pollUntil([&] { return !isRunning(pid); }, Clock::now() + timeout)) {
+    if (!waitUntil([&] { return !isRunning(pid); }, timeout)) {
         return std::nullopt;
     }
     return child->status;
@@ -837,13 +743,13 @@ void X11TestSession::stopChildren(std::vector<Child*> children, std::chrono::mil
         return std::all_of(children.begin(), children.end(),
                            [&](const Child* child) { return !isRunning(child->pid); });
     };
-    pollUntil(allGone, Clock::now() + grace);
+    waitUntil(allGone, grace);
     // Whatever is left in the groups, leaders that ignored SIGTERM as well as descendants the
     // leaders started, goes now.
     for (const Child* child : children) {
         kill(-child->pid, SIGKILL);
     }
-    if (!pollUntil(allGone, Clock::now() + std::chrono::seconds{10})) {
+    if (!waitUntil(allGone, std::chrono::seconds{10})) {
         ADD_FAILURE() << "a process started by the X11 test session survived SIGKILL";
     }
 }

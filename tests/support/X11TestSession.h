@@ -4,14 +4,19 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "support/TestWindowLog.h"
+
+struct _XDisplay;
 
 namespace quillorbitex::testing {
 
@@ -38,6 +43,8 @@ struct X11TestSessionOptions {
     // that Qt lists one screen per monitor (Xvfb cannot show Qt more than one). Needs the packages
     // xserver-xorg-core and xserver-xorg-video-dummy, and root.
     std::vector<TestMonitor> monitors = {};
+    // Added to Xvfb's command line, such as {"-extension", "XTEST"} to leave an extension out.
+    std::vector<std::string> serverArguments = {};
 };
 
 struct SpawnOptions {
@@ -60,7 +67,6 @@ struct TestWindowOptions {
     // there and the window's inside a title bar lower; use X11TestInput::toRoot() for exact
     // coordinates.
     std::string geometry = "400x300+200+150";
-    std::chrono::milliseconds readyTimeout{30000};
 };
 
 struct TestWindowProcess {
@@ -68,6 +74,37 @@ struct TestWindowProcess {
     unsigned long window = 0;
     TestWindowLog log;
 };
+
+// Bounds end-to-end waits: long enough for a loaded CI machine, short enough to fail clearly
+// before CTest's own timeout.
+inline constexpr std::chrono::milliseconds kDefaultWaitTimeout{20000};
+
+// Polls `predicate` until it returns true or `timeout` has passed; returns its last answer.
+template <typename Predicate>
+bool waitUntil(Predicate&& predicate, std::chrono::milliseconds timeout = kDefaultWaitTimeout,
+               std::chrono::microseconds interval = std::chrono::milliseconds{10}) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (true) {
+        if (predicate()) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(interval);
+    }
+}
+
+// The first event since `mark` of `type` (any type when empty) for which `matches` holds, once it
+// has arrived.
+std::optional<TestWindowEvent> waitForEvent(
+    const TestWindowLog& log, std::size_t mark, std::string_view type = {},
+    const std::function<bool(const TestWindowEvent&)>& matches = {},
+    std::chrono::milliseconds timeout = kDefaultWaitTimeout);
+
+// How many KeyPress events since `mark` carried `keysym` with at least `modifiers` held.
+int keyPressCount(const TestWindowLog& log, std::size_t mark, std::string_view keysym,
+                  long long modifiers = 0);
 
 // A private X server (Xvfb, or Xorg for several monitors) with an EWMH window manager (jwm) and,
 // optionally, a compositor, plus a temporary folder that stands in for the user's home and XDG
@@ -95,7 +132,6 @@ public:
     // KEY=VALUE entries for child processes: the test's environment with DISPLAY, HOME and the
     // XDG folders pointed at this session, and connections to the real desktop removed.
     const std::vector<std::string>& environment() const { return environment_; }
-    std::optional<std::string> environmentValue(const std::string& key) const;
 
     const std::filesystem::path& tempDir() const { return tempDir_; }
     std::filesystem::path homeDir() const { return tempDir_ / "home"; }
@@ -109,13 +145,17 @@ public:
     std::filesystem::path configDirs() const { return tempDir_ / "config-dirs"; }
     std::filesystem::path logDir() const { return tempDir_ / "logs"; }
 
+    // Writes dataDirs()/applications/<id>.desktop: an application entry with `lines` (one a line,
+    // such as "Name=...\nExec=...") after its type.
+    void writeDesktopEntry(const std::string& id, const std::string& lines) const;
+    // A script (its path free of spaces) that writes its arguments, one a line, to `output`; the
+    // file appears complete at once. For desktop entries that note how they were run.
+    std::filesystem::path recorderScript(const std::filesystem::path& output) const;
+
     // Points this process at the session (setenv/unsetenv of every entry that differs), so that
     // in-process code calling XOpenDisplay(nullptr) or reading XDG folders uses it. The previous
     // values come back when the session is destroyed.
     void applyToCurrentProcess();
-
-    // Polls the root window's _NET_SUPPORTING_WM_CHECK until a window manager announces itself.
-    ::testing::AssertionResult waitForWindowManager(std::chrono::milliseconds timeout) const;
 
     // Starts `argv` (argv[0] looked up in PATH, no shell) in its own process group with the
     // session's environment. Reports a test failure and returns nothing when it cannot start.
@@ -150,12 +190,14 @@ private:
                                 const std::filesystem::path& outputPath, int inheritedFd,
                                 std::string& error);
     bool startServer(std::chrono::milliseconds timeout);
-    std::vector<std::string> dummyServerArguments(int displayFd);
+    std::vector<std::string> dummyServerArguments(const std::string& displayFd);
     bool defineMonitors(std::chrono::milliseconds timeout);
     bool startWindowManager(std::chrono::milliseconds timeout);
     bool startCompositor(std::chrono::milliseconds timeout);
-    // Polls until the selection "<prefix><default screen>" has an owner.
-    bool waitForSelectionOwner(const std::string& prefix, std::chrono::milliseconds timeout);
+    // Launches a helper into `helper` and waits until `ready` holds on the display.
+    bool startHelper(Child& helper, const std::vector<std::string>& argv,
+                     const std::string& awaited, std::chrono::milliseconds timeout,
+                     const std::function<bool(_XDisplay*)>& ready);
     void buildEnvironment();
     Child* findChild(pid_t pid);
     void stopChildren(std::vector<Child*> children, std::chrono::milliseconds grace);

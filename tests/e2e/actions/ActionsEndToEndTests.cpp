@@ -2,9 +2,7 @@
 
 #include <QCoreApplication>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "Platform/ApplicationIdentifier.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
@@ -18,6 +16,9 @@
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
+// Last: Xlib's macros (None, Bool, Status, ...) would clash with the headers above.
+#include "support/X11ProgramWindows.h"
+
 namespace quillorbitex {
 namespace {
 
@@ -25,21 +26,6 @@ using testing::waitUntil;
 namespace fs = std::filesystem;
 
 constexpr const char* kOwnIdentifier = kApplicationIdentifier;
-
-std::optional<std::string> readFile(const fs::path& path) {
-    std::ifstream in(path);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
-}
-
-void writeFile(const fs::path& path, const std::string& contents) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path) << contents;
-}
 
 // A private desktop session whose data folders hold only the test's desktop entries: an
 // application that records its arguments, one in a vendor subfolder, and the handler of the
@@ -49,42 +35,25 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(session_.started());
         session_.applyToCurrentProcess();
-        const fs::path bin = session_.tempDir() / "bin";
         markers_ = session_.tempDir() / "markers";
         fs::create_directories(markers_);
-
-        // Writes its arguments after the first, one a line, to the file named by the first; the
-        // rename makes the file appear complete.
-        writeFile(bin / "record.sh",
-                  "#!/bin/sh\nout=\"$1\"\nshift\nprintf '%s\\n' \"$@\" > \"$out.tmp\" && "
-                  "mv \"$out.tmp\" \"$out\"\n");
-        const fs::path handler = bin / "qxtest-handler";
-        writeFile(handler, "#!/bin/sh\nexec /bin/sh '" + (bin / "record.sh").string() + "' '" +
-                               (markers_ / "url").string() + "' \"$@\"\n");
-        fs::permissions(handler, fs::perms::owner_all);
-
-        const fs::path applications = session_.dataDirs() / "applications";
-        writeFile(applications / "org.quillorbitex.TestApp.desktop",
-                  "[Desktop Entry]\nType=Application\nName=Test App\n"
-                  "Exec=/bin/sh \"" +
-                      (bin / "record.sh").string() + "\" \"" +
-                      (markers_ / "app launched").string() + "\" \"first arg\" %U --flag\n");
-        writeFile(applications / "sub" / "tool.desktop",
-                  "[Desktop Entry]\nType=Application\nName=Tool\nExec=/bin/sh \"" +
-                      (bin / "record.sh").string() + "\" \"" + (markers_ / "tool").string() +
-                      "\"\n");
-        writeFile(applications / "qxtest-handler.desktop",
-                  "[Desktop Entry]\nType=Application\nName=Test Handler\nNoDisplay=true\n"
-                  "MimeType=x-scheme-handler/qxtest;\nExec=" +
-                      handler.string() + " %u\n");
-        writeFile(applications / "org.quillorbitex.FrontA.desktop",
-                  "[Desktop Entry]\nType=Application\nName=Front A\nExec=true\n"
-                  "StartupWMClass=qxfronta\n");
-        writeFile(applications / "qxfrontb.desktop",
-                  "[Desktop Entry]\nType=Application\nName=Front B\nExec=true\n");
-        writeFile(session_.configHome() / "mimeapps.list",
-                  "[Default Applications]\nx-scheme-handler/qxtest=qxtest-handler.desktop\n");
-
+        const auto record = [&](const char* marker) {
+            return "Exec=" + session_.recorderScript(markers_ / marker).string();
+        };
+        session_.writeDesktopEntry(
+            "org.quillorbitex.TestApp",
+            "Name=Test App\n" + record("app launched") + " \"first arg\" %U --flag");
+        session_.writeDesktopEntry("sub/tool", "Name=Tool\n" + record("tool"));
+        session_.writeDesktopEntry("qxtest-handler",
+                                   "Name=Test Handler\nNoDisplay=true\n"
+                                   "MimeType=x-scheme-handler/qxtest;\n" +
+                                       record("url") + " %u");
+        session_.writeDesktopEntry("org.quillorbitex.FrontA",
+                                   "Name=Front A\nExec=true\nStartupWMClass=qxfronta");
+        session_.writeDesktopEntry("qxfrontb", "Name=Front B\nExec=true");
+        testing::writeFile(
+            session_.configHome() / "mimeapps.list",
+            "[Default Applications]\nx-scheme-handler/qxtest=qxtest-handler.desktop\n");
         entries_ = std::make_shared<freedesktop::DesktopEntries>();
     }
 
@@ -106,34 +75,44 @@ protected:
     std::shared_ptr<freedesktop::DesktopEntries> entries_;
 };
 
-TEST_F(ActionsEndToEndTest, OpenAppStartsTheEntrysProgramAndNothingForRefusedIdentifiers) {
+// Applications start from their desktop entries and URLs go to their scheme's handler, with their
+// arguments whole; identifiers and URLs that name nothing or reach outside the data folders start
+// nothing. Keyboard actions fail once the display is gone; launches do not need it.
+TEST_F(ActionsEndToEndTest, LaunchesReachOnlyTheirOwnProgramsAndKeysNeedTheDisplay) {
     auto dispatcher = makeDispatcher(session_.displayName());
-
-    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp("org.quillorbitex.Missing")));
-    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp(" \t\n")));
-    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp("sub/tool")));
-    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openApp("../applications/sub-tool")));
-
-    EXPECT_TRUE(dispatcher.dispatch(GestureAction::openApp("  org.quillorbitex.TestApp \n")));
+    const struct {
+        GestureAction action;
+        bool dispatched;
+    } cases[] = {
+        {GestureAction::openApp("org.quillorbitex.Missing"), false},
+        {GestureAction::openApp(" \t\n"), false},
+        {GestureAction::openApp("sub/tool"), false},
+        {GestureAction::openApp("../applications/sub-tool"), false},
+        {GestureAction::openURL("qxnone:item?id=7"), false},
+        {GestureAction::openURL("qxtest:not a url"), false},
+        {GestureAction::openURL("   "), false},
+        {GestureAction::openApp("  org.quillorbitex.TestApp \n"), true},
+        // Characters a shell would act on arrive as part of the one argument.
+        {GestureAction::openURL(" qxtest:item?id=7&mode=a;b$(id)\n"), true},
+        {GestureAction::predefined(PredefinedAction::refresh), true},
+    };
+    for (std::size_t row = 0; row < std::size(cases); ++row) {
+        EXPECT_EQ(dispatcher.dispatch(cases[row].action), cases[row].dispatched) << "row " << row;
+    }
     // Quoted arguments stay whole, the file field code is gone.
-    EXPECT_TRUE(waitUntil([&] {
-        return readFile(markers_ / "app launched") == "first arg\n--flag\n";
-    })) << readFile(markers_ / "app launched").value_or("(no marker)");
+    const std::pair<const char*, const char*> markers[] = {
+        {"app launched", "first arg\n--flag\n"}, {"url", "qxtest:item?id=7&mode=a;b$(id)\n"}};
+    for (const auto& [marker, content] : markers) {
+        EXPECT_TRUE(waitUntil([&] { return testing::readFile(markers_ / marker) == content; }))
+            << marker << ": " << testing::readFile(markers_ / marker);
+    }
     EXPECT_FALSE(fs::exists(markers_ / "tool"));
-}
 
-TEST_F(ActionsEndToEndTest, OpenURLHandsTheURLToItsSchemeHandlerOnly) {
-    auto dispatcher = makeDispatcher(session_.displayName());
-
-    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openURL("qxnone:item?id=7")));
-    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openURL("qxtest:not a url")));
-    EXPECT_FALSE(dispatcher.dispatch(GestureAction::openURL("   ")));
-
-    // Characters a shell would act on arrive as part of the one argument.
-    EXPECT_TRUE(dispatcher.dispatch(GestureAction::openURL(" qxtest:item?id=7&mode=a;b$(id)\n")));
-    EXPECT_TRUE(waitUntil([&] {
-        return readFile(markers_ / "url") == "qxtest:item?id=7&mode=a;b$(id)\n";
-    })) << readFile(markers_ / "url").value_or("(no marker)");
+    session_.terminate(session_.serverPid());
+    EXPECT_FALSE(dispatcher.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
+    EXPECT_FALSE(dispatcher.dispatch(
+        GestureAction::keyboardShortcut({KeyboardKeyToken::t, {ModifierKey::command}})));
+    EXPECT_TRUE(dispatcher.dispatch(GestureAction::openApp("org.quillorbitex.TestApp")));
 }
 
 TEST_F(ActionsEndToEndTest, FrontmostApplicationFollowsTheActiveWindow) {
@@ -182,18 +161,6 @@ TEST_F(ActionsEndToEndTest, FrontmostApplicationFollowsTheActiveWindow) {
     }
 }
 
-TEST_F(ActionsEndToEndTest, KeyboardActionsFailOnceTheDisplayIsGone) {
-    auto dispatcher = makeDispatcher(session_.displayName());
-    ASSERT_TRUE(dispatcher.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
-
-    session_.terminate(session_.serverPid());
-
-    EXPECT_FALSE(dispatcher.dispatch(GestureAction::predefined(PredefinedAction::refresh)));
-    EXPECT_FALSE(dispatcher.dispatch(
-        GestureAction::keyboardShortcut({KeyboardKeyToken::t, {ModifierKey::command}})));
-    EXPECT_TRUE(dispatcher.dispatch(GestureAction::openApp("org.quillorbitex.TestApp")));
-}
-
 TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenTheSettingsApplication) {
     const QString display = QString::fromStdString(session_.displayName());
     PermissionService service(std::make_shared<x11::X11AccessibilityTrust>(display),
@@ -207,16 +174,16 @@ TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenTheSetting
     service.openAccessibilitySettings();
 
     // A desktop with a settings application gets it started.
-    writeFile(session_.dataDirs() / "applications" / "xfce-settings-manager.desktop",
-              "[Desktop Entry]\nType=Application\nName=Settings\nExec=/bin/sh \"" +
-                  (session_.tempDir() / "bin" / "record.sh").string() + "\" \"" +
-                  (markers_ / "settings").string() + "\" opened\n");
+    session_.writeDesktopEntry(
+        "xfce-settings-manager",
+        "Name=Settings\nExec=" + session_.recorderScript(markers_ / "settings").string() +
+            " opened");
     entries_ = std::make_shared<freedesktop::DesktopEntries>();
     PermissionService withSettings(std::make_shared<x11::X11AccessibilityTrust>(display),
                                    makeWorkspace());
     withSettings.openInputMonitoringSettings();
-    EXPECT_TRUE(waitUntil([&] { return readFile(markers_ / "settings") == "opened\n"; }))
-        << readFile(markers_ / "settings").value_or("(no marker)");
+    EXPECT_TRUE(waitUntil([&] { return testing::readFile(markers_ / "settings") == "opened\n"; }))
+        << testing::readFile(markers_ / "settings");
     EXPECT_FALSE(fs::exists(markers_ / "url"));
 }
 

@@ -4,7 +4,6 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <atomic>
 #include <thread>
 
 namespace quillorbitex::testing {
@@ -17,11 +16,6 @@ const QString kRootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
 constexpr int kCallTimeoutMilliseconds = 5000;
 // Deeper than any widget tree of ours: a cycle in a broken tree cannot recurse for ever.
 constexpr int kMaximumDepth = 64;
-
-QString uniqueConnectionName(const char* stem) {
-    static std::atomic<int> counter{0};
-    return QStringLiteral("%1-%2").arg(QLatin1String(stem)).arg(++counter);
-}
 
 }  // namespace
 
@@ -48,8 +42,8 @@ const AccessibleObject* AccessibleObject::findByDescription(const QString& wante
 
 AccessibilityBus::AccessibilityBus(const QString& sessionBusAddress,
                                    std::chrono::milliseconds timeout)
-    : sessionConnectionName_(uniqueConnectionName("qx-session-bus")),
-      busConnectionName_(uniqueConnectionName("qx-accessibility-bus")) {
+    : sessionConnectionName_(QStringLiteral("qx-session-bus")),
+      busConnectionName_(QStringLiteral("qx-accessibility-bus")) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     QString address;
     while (address.isEmpty()) {

@@ -36,13 +36,11 @@ using namespace std::chrono_literals;
 using testing::AccessibleObject;
 using testing::outputOf;
 using testing::readFile;
-using testing::ScreenPoint;
 using testing::waitUntil;
 using testing::writeFile;
 namespace fs = std::filesystem;
 
 constexpr const char* kBusLauncher = "/usr/libexec/at-spi-bus-launcher";
-constexpr unsigned kControlMask = 0x4;
 const QString kUpThenDownRow = QStringLiteral("GestureMappingRow_directional:up-down");
 const QString kUpThenDownId = QStringLiteral("directional:up-down");
 // The test window sits right of the dashboard, which is moved into the screen's left part.
@@ -120,10 +118,19 @@ bool insideAnyRowOfRules(const AccessibleObject& object) {
 
 // ---- The fixture -----------------------------------------------------------------------------
 
-class DashboardEndToEndTest : public ::testing::Test {
+class DashboardEndToEndTest : public testing::X11SessionTest {
 protected:
+    DashboardEndToEndTest()
+        : X11SessionTest({}, testing::TestWindowOptions{.title = "Dashboard",
+                                                        .resourceName = "qx-dashboard-window",
+                                                        .resourceClass = "QxDashboardWindow",
+                                                        .geometry = kTestWindowGeometry}) {}
+
     void SetUp() override {
-        ASSERT_TRUE(session_.started());
+        X11SessionTest::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
         if (!fs::exists(kBusLauncher)) {
             GTEST_SKIP() << kBusLauncher
                          << " is missing (scripts/install-deps installs at-spi2-core)";
@@ -145,15 +152,6 @@ protected:
             QString::fromStdString(busAddress_), testing::kDefaultWaitTimeout);
         ASSERT_TRUE(accessibility_->connected());
 
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-        window_ = session_.startTestWindow({.title = "Dashboard",
-                                            .resourceName = "qx-dashboard-window",
-                                            .resourceClass = "QxDashboardWindow",
-                                            .geometry = kTestWindowGeometry});
-        ASSERT_TRUE(window_);
-        testWindowFrame_ = input_->frame(window_->window).value_or(testing::WindowFrame{});
-
         // Without a tray, the program opens its dashboard at once.
         program_ = session_.spawn({QX_PROGRAM_PATH}, {{"DBUS_SESSION_BUS_ADDRESS=" + busAddress_,
                                                        "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"},
@@ -169,7 +167,7 @@ protected:
 
     void TearDown() override {
         accessibility_.reset();
-        input_.reset();
+        X11SessionTest::TearDown();
     }
 
     fs::path preferencesFile() const {
@@ -208,19 +206,15 @@ protected:
             insideAnyRowOfRules);
     }
 
-    static const AccessibleObject* presetRow(const AccessibleObject& tree) {
-        return tree.findByDescription(kUpThenDownRow);
-    }
-
+    // What the up-then-down preset's row holds: its invocation count and its on/off switch.
     static const AccessibleObject* rowCount(const AccessibleObject& tree) {
-        const AccessibleObject* row = presetRow(tree);
+        const AccessibleObject* row = tree.findByDescription(kUpThenDownRow);
         return row == nullptr ? nullptr : row->find([](const AccessibleObject& object) {
             return object.name.startsWith(QStringLiteral("Invocations: "));
         });
     }
-
     static const AccessibleObject* rowToggle(const AccessibleObject& tree) {
-        const AccessibleObject* row = presetRow(tree);
+        const AccessibleObject* row = tree.findByDescription(kUpThenDownRow);
         return row == nullptr ? nullptr : row->find([](const AccessibleObject& object) {
             return object.role == QStringLiteral("push button") &&
                    (object.name == QStringLiteral("Disable") ||
@@ -257,14 +251,12 @@ protected:
     // The dashboard at the screen's top-left corner at its least size, so that it and the test
     // window never overlap, whatever the window manager chose.
     ::testing::AssertionResult placeDashboardBesideTheTestWindow() {
-        std::optional<Window> window;
-        waitUntil(
-            [&] { return (window = testing::dashboardWindow(input_->display())).has_value(); });
+        const auto window = testing::waitForDashboard(display());
         if (!window) {
             return ::testing::AssertionFailure() << "the dashboard is not a managed window";
         }
-        XMoveResizeWindow(input_->display(), *window, 0, 0, kDashboardWidth, kDashboardHeight);
-        XSync(input_->display(), False);
+        XMoveResizeWindow(display(), *window, 0, 0, kDashboardWidth, kDashboardHeight);
+        XSync(display(), False);
         std::optional<QRect> frame;
         const bool placed = waitUntil(
             [&] {
@@ -272,48 +264,25 @@ protected:
                 const AccessibleObject* dashboard =
                     snapshot ? snapshot->findByDescription(QStringLiteral("dashboard")) : nullptr;
                 frame = dashboard != nullptr ? accessibility_->extents(*dashboard) : std::nullopt;
-                return frame && frame->right() < testWindowFrame_.origin.x && frame->x() >= 0 &&
-                       frame->y() >= 0;
+                return frame && frame->right() < origin_.x && frame->x() >= 0 && frame->y() >= 0;
             },
             testing::kDefaultWaitTimeout, 100ms);
         if (!placed) {
-            return ::testing::AssertionFailure() << "the dashboard stays over the test window: "
-                                                 << (frame ? QStringLiteral("%1,%2 %3x%4")
-                                                                 .arg(frame->x())
-                                                                 .arg(frame->y())
-                                                                 .arg(frame->width())
-                                                                 .arg(frame->height())
-                                                                 .toStdString()
-                                                           : std::string("no extents"));
+            return ::testing::AssertionFailure() << "the dashboard stays over the test window";
         }
         return ::testing::AssertionSuccess();
     }
 
-    ScreenPoint inTestWindow(double x, double y) const {
-        return {testWindowFrame_.origin.x + static_cast<int>(x),
-                testWindowFrame_.origin.y + static_cast<int>(y)};
-    }
-
     void stroke(const std::vector<Point>& corners) {
         ASSERT_TRUE(input_->activateWindow(window_->window));
-        std::vector<ScreenPoint> path;
-        for (const Point p : testing::polyline(corners, 3)) {
-            path.push_back(inTestWindow(p.x, p.y));
-        }
-        input_->rightDrag(path);
+        input_->rightDrag(testing::translated(origin_, testing::polyline(corners, 3)));
     }
 
     void strokeUpThenDown() { stroke({{135, 340}, {135, 180}, {135, 340}}); }
     void strokeLeftThenDown() { stroke({{230, 120}, {70, 120}, {70, 280}}); }
 
     bool keyArrived(std::size_t since, const std::string& keysym) const {
-        for (const auto& event : window_->log.eventsSince(since, "KeyPress")) {
-            if (event.field("keysym") == keysym &&
-                (event.number("state").value_or(0) & kControlMask) != 0) {
-                return true;
-            }
-        }
-        return false;
+        return testing::keyPressCount(window_->log, since, keysym, ControlMask) > 0;
     }
 
     // Clicks the centre of what the accessibility bus says `object` covers.
@@ -361,12 +330,8 @@ protected:
         return steady >= 2 ? toggle : std::nullopt;
     }
 
-    testing::X11TestSession session_;
     std::string busAddress_;
     std::unique_ptr<testing::AccessibilityBus> accessibility_;
-    std::unique_ptr<testing::X11TestInput> input_;
-    std::optional<testing::TestWindowProcess> window_;
-    testing::WindowFrame testWindowFrame_;
     std::optional<testing::SpawnedProcess> program_;
     int argc_ = 1;
     char name_[28] = "qx_e2e_dashboard_tests";
@@ -381,7 +346,7 @@ TEST_F(DashboardEndToEndTest,
     ASSERT_TRUE(before);
     const auto metricArea = accessibility_->extents(*invocationsMetric(*before));
     ASSERT_TRUE(metricArea && !metricArea->isEmpty());
-    const auto metricPixels = capture(input_->display(), *metricArea);
+    const auto metricPixels = capture(display(), *metricArea);
     ASSERT_FALSE(metricPixels.empty());
 
     // The preset sends Control+R to the window under the stroke, and both counts rise: in the
@@ -392,7 +357,7 @@ TEST_F(DashboardEndToEndTest,
         << "the test window received no Control+R" << output();
     EXPECT_TRUE(storeHoldsCounts(1, 1));
     EXPECT_TRUE(dashboardShowsCounts(1, 1)) << output();
-    EXPECT_TRUE(waitUntil([&] { return capture(input_->display(), *metricArea) != metricPixels; }))
+    EXPECT_TRUE(waitUntil([&] { return capture(display(), *metricArea) != metricPixels; }))
         << "the metric's pixels did not change";
 
     // The sidebar brings the preset rules into view; the row's switch turns the preset off.

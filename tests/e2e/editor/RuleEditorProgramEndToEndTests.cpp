@@ -163,26 +163,21 @@ bool watch(Predicate&& predicate,
     return waitUntil(std::forward<Predicate>(predicate), timeout, 100ms);
 }
 
-class RuleEditorProgramTest : public ::testing::Test {
+class RuleEditorProgramTest : public testing::X11SessionTest {
 protected:
+    RuleEditorProgramTest()
+        : X11SessionTest({}, testing::TestWindowOptions{.title = "Target",
+                                                        .resourceName = "qx-editor-target",
+                                                        .resourceClass = "QxEditorTarget",
+                                                        .geometry = "520x460+40+40"}) {}
+
     void SetUp() override {
-        ASSERT_TRUE(session_.started());
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-        window_ = session_.startTestWindow({.title = "Target",
-                                            .resourceName = "qx-editor-target",
-                                            .resourceClass = "QxEditorTarget",
-                                            .geometry = "520x460+40+40"});
-        ASSERT_TRUE(window_);
-        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
+        X11SessionTest::SetUp();
         // No onboarding over the dashboard.
         fs::create_directories(preferences().parent_path());
         std::ofstream(preferences()) << R"({"gestureOnboardingCompleted": true})";
     }
 
-    void TearDown() override { input_.reset(); }
-
-    Display* display() const { return input_->display(); }
     fs::path preferences() const {
         return session_.configHome() / "Quillorbitex" / "preferences.json";
     }
@@ -204,11 +199,7 @@ protected:
 
     // A closed loop over the target window, drawn densely as a hand would.
     void drawCircle() {
-        std::vector<ScreenPoint> path;
-        for (const Point p : testing::circle({260, 240}, 110, 120)) {
-            path.push_back({origin_.x + static_cast<int>(p.x), origin_.y + static_cast<int>(p.y)});
-        }
-        input_->rightDrag(path);
+        input_->rightDrag(testing::translated(origin_, testing::circle({260, 240}, 110, 120)));
     }
 
     // Clicks the first (or last) filled button of `window` once one shows.
@@ -224,26 +215,13 @@ protected:
     bool waitForSteps(Window editor, int steps) {
         return watch([&] { return reachedSteps(take(display(), editor)) == steps; });
     }
-
-    testing::X11TestSession session_;
-    std::unique_ptr<testing::X11TestInput> input_;
-    std::optional<testing::TestWindowProcess> window_;
-    ScreenPoint origin_;
 };
 
 TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
     const auto program = session_.spawn({QX_PROGRAM_PATH});
     ASSERT_TRUE(program);
-    std::optional<Window> dashboard;
-    ASSERT_TRUE(waitUntil([&] {
-        for (const Window window : testing::programWindows(display())) {
-            if (testing::windowRole(display(), window) == "dashboard") {
-                dashboard = window;
-            }
-        }
-        return dashboard.has_value();
-    })) << "no dashboard"
-        << testing::outputOf(program);
+    const auto dashboard = testing::waitForDashboard(display());
+    ASSERT_TRUE(dashboard) << "no dashboard" << testing::outputOf(program);
     ASSERT_TRUE(input_->activateWindow(*dashboard));
     ASSERT_TRUE(storedCustomRules().isEmpty());
 
@@ -266,12 +244,7 @@ TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
 
     std::optional<Window> editor;
     ASSERT_TRUE(waitUntil([&] {
-        for (const Window window : testing::programWindows(display())) {
-            if (window != *dashboard) {
-                editor = window;
-            }
-        }
-        return editor.has_value();
+        return (editor = testing::otherProgramWindow(display(), *dashboard));
     })) << "the editor did not open"
         << testing::outputOf(program);
     ASSERT_TRUE(waitForSteps(*editor, 1));
@@ -304,11 +277,8 @@ TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
 
     // Review: save.
     ASSERT_TRUE(clickButton(*editor, true));
-    ASSERT_TRUE(waitUntil([&] {
-        const auto windows = testing::programWindows(display());
-        return std::find(windows.begin(), windows.end(), *editor) == windows.end();
-    })) << "the editor did not close"
-        << testing::outputOf(program);
+    ASSERT_TRUE(waitUntil([&] { return !testing::otherProgramWindow(display(), *dashboard); }))
+        << "the editor did not close" << testing::outputOf(program);
 
     const QJsonArray rules = storedCustomRules();
     ASSERT_EQ(rules.size(), 1) << testing::outputOf(program);
@@ -321,15 +291,8 @@ TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
     ASSERT_TRUE(input_->activateWindow(window_->window));
     const auto mark = window_->log.events().size();
     drawCircle();
-    constexpr long kControlShift = ControlMask | ShiftMask;
     EXPECT_TRUE(waitUntil([&] {
-        for (const auto& event : window_->log.eventsSince(mark, "KeyPress")) {
-            if (event.field("keysym") == "k" &&
-                (event.number("state").value_or(0) & kControlShift) == kControlShift) {
-                return true;
-            }
-        }
-        return false;
+        return testing::keyPressCount(window_->log, mark, "k", ControlMask | ShiftMask) > 0;
     })) << "the target window received no Control+Shift+K"
         << testing::outputOf(program);
 }

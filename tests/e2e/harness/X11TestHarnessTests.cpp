@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "support/TestWindowLog.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
@@ -32,65 +32,6 @@ bool processGone(pid_t pid) {
     return !stat || state == "Z";
 }
 
-// Replaces PATH for one test, so that a stand-in can take the place of an installed program.
-class ScopedPathPrefix {
-public:
-    explicit ScopedPathPrefix(const std::string& directory) {
-        const char* current = std::getenv("PATH");
-        if (current != nullptr) {
-            saved_ = current;
-        }
-        setenv("PATH", (directory + ":" + saved_.value_or("/usr/bin:/bin")).c_str(), 1);
-    }
-    ~ScopedPathPrefix() {
-        if (saved_) {
-            setenv("PATH", saved_->c_str(), 1);
-        } else {
-            unsetenv("PATH");
-        }
-    }
-    ScopedPathPrefix(const ScopedPathPrefix&) = delete;
-    ScopedPathPrefix& operator=(const ScopedPathPrefix&) = delete;
-
-private:
-    std::optional<std::string> saved_;
-};
-
-std::filesystem::path writeScript(const std::filesystem::path& directory, const std::string& name,
-                                  const std::string& body) {
-    std::filesystem::create_directories(directory);
-    const auto path = directory / name;
-    std::ofstream(path) << "#!/bin/sh\n" << body << '\n';
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-    return path;
-}
-
-TEST(TestWindowLogTest, ReadsCompleteLinesOnlyAndParsesTheirFields) {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("qx-window-log-" + std::to_string(getpid()) + ".events");
-    std::ofstream(path) << "Ready window=0x2a00001\n"
-                        << "KeyPress keysym=Tab keycode=23 state=0x5\n"
-                        << "ButtonPress button=3 x=-4 y=1";
-    const TestWindowLog log(path);
-
-    const auto events = log.events();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(log.readyWindow(), 0x2a00001u);
-    EXPECT_EQ(events[1].type, "KeyPress");
-    EXPECT_EQ(events[1].field("keysym"), "Tab");
-    EXPECT_EQ(events[1].number("state"), 5);
-    EXPECT_EQ(events[1].number("keysym"), std::nullopt);
-    EXPECT_EQ(events[1].number("absent"), std::nullopt);
-    EXPECT_TRUE(log.eventsSince(2).empty());
-
-    std::ofstream(path, std::ios::app) << " state=0x400\n";
-    const auto press = log.eventsSince(2, "ButtonPress");
-    ASSERT_EQ(press.size(), 1u);
-    EXPECT_EQ(press[0].number("x"), -4);
-    EXPECT_EQ(press[0].number("state"), 0x400);
-    std::filesystem::remove(path);
-}
-
 // The session stands in for the user's desktop completely: nothing a test starts may reach the
 // real display or the real home folder, and nothing it starts may outlive it.
 TEST(X11TestSessionTest, IsolatesTheEnvironmentAndStopsEverythingItStarted) {
@@ -104,16 +45,17 @@ TEST(X11TestSessionTest, IsolatesTheEnvironmentAndStopsEverythingItStarted) {
         {"XDG_DATA_HOME", session->dataHome()}, {"XDG_CACHE_HOME", session->cacheHome()},
         {"XDG_DATA_DIRS", session->dataDirs()}, {"XDG_RUNTIME_DIR", session->runtimeDir()},
     };
+    setenv("WAYLAND_DISPLAY", "wayland-outer", 1);
+    session->applyToCurrentProcess();
     for (const auto& [name, folder] : folders) {
-        EXPECT_EQ(session->environmentValue(name), folder.string()) << name;
+        EXPECT_STREQ(std::getenv(name), folder.c_str()) << name;
         EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
         EXPECT_EQ(folder.parent_path(), session->tempDir()) << folder;
     }
-    EXPECT_EQ(session->environmentValue("WAYLAND_DISPLAY"), std::nullopt);
+    EXPECT_EQ(std::getenv("WAYLAND_DISPLAY"), nullptr);
     struct stat runtime {};
     ASSERT_EQ(stat(session->runtimeDir().c_str(), &runtime), 0);
     EXPECT_EQ(runtime.st_mode & 0777, 0700u);
-    session->applyToCurrentProcess();
     EXPECT_EQ(std::string(std::getenv("DISPLAY")), session->displayName());
 
     // A helper that leaves a grandchild of its own behind, as a program launching another would.
@@ -123,7 +65,11 @@ TEST(X11TestSessionTest, IsolatesTheEnvironmentAndStopsEverythingItStarted) {
     ASSERT_TRUE(helper);
     const auto window = session->startTestWindow();
     ASSERT_TRUE(window);
-    ASSERT_TRUE(waitUntil([&] { return std::filesystem::file_size(pidFile) > 0; }));
+    ASSERT_TRUE(waitUntil([&] {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(pidFile, error);
+        return !error && size > 0;
+    }));
     pid_t grandchild = 0;
     std::ifstream(pidFile) >> grandchild;
     ASSERT_GT(grandchild, 0);
@@ -138,20 +84,25 @@ TEST(X11TestSessionTest, IsolatesTheEnvironmentAndStopsEverythingItStarted) {
     EXPECT_FALSE(std::filesystem::exists(folder));
     EXPECT_EQ(std::string(std::getenv("DISPLAY")), ":outer");
     EXPECT_EQ(std::getenv("XDG_DATA_HOME"), nullptr);
+    EXPECT_STREQ(std::getenv("WAYLAND_DISPLAY"), "wayland-outer");
+    unsetenv("WAYLAND_DISPLAY");
 }
 
 // A server that fails or never answers is reported with its output, within the start-up bound,
 // and does not outlive the session.
 TEST(X11TestSessionTest, AServerThatDoesNotComeUpIsReportedAndStopped) {
+    const auto standIns =
+        std::filesystem::temp_directory_path() / ("qx-fake-xvfb-" + std::to_string(getpid()));
+    std::filesystem::create_directories(standIns);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (standIns.string() + ":" + path).c_str(), 1);
     const std::pair<const char*, const char*> cases[] = {
         {"echo 'no screens found' >&2\nexit 1", "exited with status 1"},
         {"exec sleep 300", "did not report its display"},
     };
     for (const auto& [script, reason] : cases) {
-        const auto standIns =
-            std::filesystem::temp_directory_path() / ("qx-fake-xvfb-" + std::to_string(getpid()));
-        writeScript(standIns, "Xvfb", script);
-        ScopedPathPrefix path(standIns.string());
+        std::ofstream(standIns / "Xvfb") << "#!/bin/sh\n" << script << '\n';
+        std::filesystem::permissions(standIns / "Xvfb", std::filesystem::perms::owner_all);
         auto session = std::make_unique<X11TestSession>(
             X11TestSessionOptions{.startupTimeout = std::chrono::milliseconds{500}});
         const auto result = session->started();
@@ -161,8 +112,9 @@ TEST(X11TestSessionTest, AServerThatDoesNotComeUpIsReportedAndStopped) {
         const pid_t server = session->serverPid();
         session.reset();
         EXPECT_TRUE(waitUntil([&] { return processGone(server); }));
-        std::filesystem::remove_all(standIns);
     }
+    setenv("PATH", path.c_str(), 1);
+    std::filesystem::remove_all(standIns);
 }
 
 }  // namespace

@@ -2,15 +2,12 @@
 // dashboard, its completion surviving a restart, the window menu bringing it back, and a preset
 // blocked in one application while another still gets its shortcut.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <filesystem>
-#include <fstream>
 
 #include "Platform/JsonFileUserDefaults.h"
 #include "Services/Settings/GestureMappingStore.h"
@@ -34,7 +31,6 @@ using testing::ScreenPoint;
 using testing::waitUntil;
 namespace fs = std::filesystem;
 
-constexpr unsigned kControlMask = 0x4;
 // A point of the dashboard's content well beside the onboarding's card: the sidebar, or the dark
 // backdrop over it.
 constexpr int kProbeX = 30;
@@ -42,21 +38,8 @@ constexpr int kProbeY = 240;
 
 // ---- Reading the X server's windows ------------------------------------------------------------
 
-int channel(unsigned long pixel, unsigned long mask) {
-    if (mask == 0) {
-        return 0;
-    }
-    int shift = 0;
-    while (((mask >> shift) & 1UL) == 0) {
-        ++shift;
-    }
-    const unsigned long value = (pixel & mask) >> shift;
-    const unsigned long maximum = mask >> shift;
-    return static_cast<int>(value * 255 / maximum);
-}
-
-// The brightness (0 to 255) of one pixel of `window`, as shown now; nothing while it cannot be
-// read (not mapped yet).
+// The brightness (0 to 255) of one pixel of `window` (depth 24), as shown now; nothing while it
+// cannot be read (not mapped yet).
 std::optional<int> brightnessAt(Display* display, Window window, int x, int y) {
     XImage* image = nullptr;
     {
@@ -67,60 +50,35 @@ std::optional<int> brightnessAt(Display* display, Window window, int x, int y) {
         return std::nullopt;
     }
     const unsigned long pixel = XGetPixel(image, 0, 0);
-    const int r = channel(pixel, image->red_mask);
-    const int g = channel(pixel, image->green_mask);
-    const int b = channel(pixel, image->blue_mask);
     XDestroyImage(image);
-    return (299 * r + 587 * g + 114 * b) / 1000;
+    return int(299 * ((pixel >> 16) & 0xFF) + 587 * ((pixel >> 8) & 0xFF) + 114 * (pixel & 0xFF)) /
+           1000;
 }
 
 // ---- The fixture -----------------------------------------------------------------------------
 
-class OnboardingEndToEndTest : public ::testing::Test {
+class OnboardingEndToEndTest : public testing::X11SessionTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.started());
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-    }
-
-    void TearDown() override { input_.reset(); }
-
-    Display* display() const { return input_->display(); }
+    OnboardingEndToEndTest() : X11SessionTest({.trayDock = true}) {}
 
     fs::path base() const { return session_.tempDir() / "uitest-base"; }
 
     // The program in test mode, storing everything in base(); the theme is light, so that the
     // onboarding's dark backdrop tells from the page beneath.
-    std::optional<testing::SpawnedProcess> startInTestMode(
-        std::vector<std::string> environment = {}) {
+    std::optional<testing::SpawnedProcess> startInTestMode() {
         if (!fs::exists(base() / "preferences.json")) {
             GestureSettingsStore settings(std::make_shared<JsonFileUserDefaults>(
                 JsonFileUserDefaults::filePathIn(QString::fromStdString(base().string()))));
             settings.setThemeOverride(AppThemeOverride::light);
         }
         fs::remove(base() / "state.json");
-        environment.push_back("QUILLORBITEX_UITEST_BASE_DIR=" + base().string());
-        return session_.spawn({QX_PROGRAM_PATH, "--uitest-mode"}, {std::move(environment), {}});
-    }
-
-    std::optional<testing::SpawnedProcess> startProgram() {
-        return session_.spawn({QX_PROGRAM_PATH});
-    }
-
-    template <typename Predicate>
-    bool waitWithEvents(Predicate&& predicate, std::chrono::milliseconds timeout = 20s) {
-        return waitUntil(
-            [&] {
-                QCoreApplication::processEvents();
-                return predicate();
-            },
-            timeout);
+        return session_.spawn({QX_PROGRAM_PATH, "--uitest-mode"},
+                              {{"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()}, {}});
     }
 
     // The state file once it says `key` is `value`.
     bool waitForState(const char* key, bool value) {
-        return waitWithEvents([&] {
+        return waitUntil([&] {
             QFile file(QString::fromStdString((base() / "state.json").string()));
             if (!file.open(QIODevice::ReadOnly)) {
                 return false;
@@ -131,58 +89,36 @@ protected:
         });
     }
 
-    std::optional<Window> waitForDashboard() {
-        std::optional<Window> found;
-        waitWithEvents([&] { return (found = testing::dashboardWindow(display())).has_value(); });
-        return found;
-    }
-
     // A second launch asks the running program for its dashboard.
     std::optional<Window> showDashboardOfRunningProgram() {
         const auto second = session_.spawn({QX_PROGRAM_PATH});
         if (!second || !session_.waitForExit(second->pid, 20s)) {
             return std::nullopt;
         }
-        return waitForDashboard();
+        return testing::waitForDashboard(display());
     }
 
-    // Whether the onboarding covers the dashboard: its backdrop darkens the whole page.
-    bool onboardingCovers(Window dashboard) {
+    // Whether the onboarding's backdrop darkens the page, or the page shows uncovered.
+    bool onboardingCovers(Window dashboard, bool covered = true) {
         const auto brightness = brightnessAt(display(), dashboard, kProbeX, kProbeY);
-        return brightness && *brightness < 150;
-    }
-    bool pageUncovered(Window dashboard) {
-        const auto brightness = brightnessAt(display(), dashboard, kProbeX, kProbeY);
-        return brightness && *brightness > 200;
+        return brightness && (covered ? *brightness < 150 : *brightness > 200);
     }
 
-    ::testing::AssertionResult stop(const testing::SpawnedProcess& program) {
-        if (kill(program.pid, SIGTERM) != 0) {
-            return ::testing::AssertionFailure() << "cannot signal the program";
-        }
-        const auto status = session_.waitForExit(program.pid, 20s);
-        if (!status || !WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
-            return ::testing::AssertionFailure() << "the program did not end cleanly";
-        }
-        return ::testing::AssertionSuccess();
-    }
-
-    testing::X11TestSession session_{{.trayDock = true}};
-    std::unique_ptr<testing::X11TestInput> input_;
     int argc_ = 1;
     char name_[28] = "qx_e2e_onboarding_tests";
     char* argv_[2] = {name_, nullptr};
     QCoreApplication application_{argc_, argv_};
 };
 
-TEST_F(OnboardingEndToEndTest, AFreshStartShowsTheOnboardingAndACompletedOneStaysDone) {
+TEST_F(OnboardingEndToEndTest,
+       AFreshStartShowsTheOnboardingACompletedOneStaysDoneAndTheMenuReopensIt) {
     auto program = startInTestMode();
     ASSERT_TRUE(program);
     ASSERT_TRUE(waitForState("showOnboarding", true)) << testing::outputOf(program);
-    const auto dashboard = waitForDashboard();
+    const auto dashboard = testing::waitForDashboard(display());
     ASSERT_TRUE(dashboard) << "no dashboard on a fresh start" << testing::outputOf(program);
     ASSERT_TRUE(input_->activateWindow(*dashboard));
-    ASSERT_TRUE(waitWithEvents([&] { return onboardingCovers(*dashboard); }))
+    ASSERT_TRUE(waitUntil([&] { return onboardingCovers(*dashboard); }))
         << "the onboarding does not cover the dashboard" << testing::outputOf(program);
 
     // The keyboard walks the flow: "Continue →" twice, then "Open Dashboard".
@@ -191,9 +127,9 @@ TEST_F(OnboardingEndToEndTest, AFreshStartShowsTheOnboardingAndACompletedOneStay
     }
     ASSERT_TRUE(waitForState("hasCompletedOnboarding", true)) << testing::outputOf(program);
     EXPECT_TRUE(waitForState("showOnboarding", false));
-    EXPECT_TRUE(waitWithEvents([&] { return pageUncovered(*dashboard); }))
+    EXPECT_TRUE(waitUntil([&] { return onboardingCovers(*dashboard, false); }))
         << "the onboarding still covers the dashboard" << testing::outputOf(program);
-    ASSERT_TRUE(stop(*program)) << testing::outputOf(program);
+    ASSERT_TRUE(testing::endsCleanlyOnTerm(session_, *program));
 
     // Started again: no onboarding, and the dashboard it shows on request is uncovered.
     program = startInTestMode();
@@ -202,32 +138,20 @@ TEST_F(OnboardingEndToEndTest, AFreshStartShowsTheOnboardingAndACompletedOneStay
     const auto again = showDashboardOfRunningProgram();
     ASSERT_TRUE(again) << testing::outputOf(program);
     ASSERT_TRUE(input_->activateWindow(*again));
-    ASSERT_TRUE(waitWithEvents([&] { return pageUncovered(*again); }))
+    ASSERT_TRUE(waitUntil([&] { return onboardingCovers(*again, false); }))
         << testing::outputOf(program);
     // It stays so: no onboarding fades in late.
-    EXPECT_FALSE(waitWithEvents([&] { return onboardingCovers(*again); }, 1500ms));
-}
-
-TEST_F(OnboardingEndToEndTest, ReopenOnboardingInTheWindowMenuBringsItBack) {
-    const auto program = startInTestMode({"QUILLORBITEX_UITEST_ONBOARDING_COMPLETED=1"});
-    ASSERT_TRUE(program);
-    ASSERT_TRUE(waitForState("showOnboarding", false)) << testing::outputOf(program);
-    const auto dashboard = showDashboardOfRunningProgram();
-    ASSERT_TRUE(dashboard) << testing::outputOf(program);
-    ASSERT_TRUE(input_->activateWindow(*dashboard));
-    ASSERT_TRUE(waitWithEvents([&] { return pageUncovered(*dashboard); }))
-        << testing::outputOf(program);
+    EXPECT_FALSE(waitUntil([&] { return onboardingCovers(*again); }, 1500ms));
 
     // Alt+Q opens the window's menu on its first entry, which without update support is
-    // "Reopen Onboarding".
+    // "Reopen Onboarding"; it brings the onboarding back, and the completed flag stays.
     ASSERT_TRUE(input_->tapKey(XK_q, {XK_Alt_L}));
-    ASSERT_TRUE(waitWithEvents([&] { return testing::programMenuShown(display()); }))
+    ASSERT_TRUE(waitUntil([&] { return testing::programMenuShown(display()); }))
         << "the window menu did not open" << testing::outputOf(program);
     ASSERT_TRUE(input_->tapKey(XK_Return));
     EXPECT_TRUE(waitForState("showOnboarding", true)) << testing::outputOf(program);
-    EXPECT_TRUE(waitWithEvents([&] { return onboardingCovers(*dashboard); }))
+    EXPECT_TRUE(waitUntil([&] { return onboardingCovers(*again); }))
         << "the onboarding did not come back" << testing::outputOf(program);
-    // The flag stays: the next start would not show it.
     EXPECT_TRUE(waitForState("hasCompletedOnboarding", true));
 }
 
@@ -237,13 +161,14 @@ class ScopedPresetEndToEndTest : public OnboardingEndToEndTest {
 protected:
     void SetUp() override {
         OnboardingEndToEndTest::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
         for (const auto& [id, name, windowClass] :
              {std::tuple{"qx-blocked-app", "Blocked App", "QxBlockedWindow"},
               std::tuple{"qx-allowed-app", "Allowed App", "QxAllowedWindow"}}) {
-            testing::writeFile(
-                session_.dataDirs() / "applications" / (std::string(id) + ".desktop"),
-                std::string("[Desktop Entry]\nType=Application\nName=") + name +
-                    "\nExec=/bin/true\nStartupWMClass=" + windowClass + "\n");
+            session_.writeDesktopEntry(id, std::string("Name=") + name +
+                                               "\nExec=/bin/true\nStartupWMClass=" + windowClass);
         }
         blocked_ = session_.startTestWindow({.title = "Blocked",
                                              .resourceName = "qx-blocked-window",
@@ -259,22 +184,12 @@ protected:
     // Up, then down, over the middle of `window`, drawn densely as a hand would.
     void drawUpThenDown(const testing::TestWindowProcess& window) {
         const ScreenPoint origin = input_->toRoot(window.window, {0, 0}).value_or(ScreenPoint{});
-        std::vector<ScreenPoint> path;
-        for (const Point p : testing::polyline({{240, 330}, {240, 170}, {240, 330}}, 3)) {
-            path.push_back({origin.x + static_cast<int>(p.x), origin.y + static_cast<int>(p.y)});
-        }
-        input_->rightDrag(path);
+        input_->rightDrag(testing::translated(
+            origin, testing::polyline({{240, 330}, {240, 170}, {240, 330}}, 3)));
     }
 
     static int controlRCount(const testing::TestWindowProcess& window, std::size_t since) {
-        int count = 0;
-        for (const auto& event : window.log.eventsSince(since, "KeyPress")) {
-            if (event.field("keysym") == "r" &&
-                (event.number("state").value_or(0) & kControlMask) != 0) {
-                ++count;
-            }
-        }
-        return count;
+        return testing::keyPressCount(window.log, since, "r", ControlMask);
     }
 
     std::optional<testing::TestWindowProcess> blocked_;
@@ -294,12 +209,12 @@ TEST_F(ScopedPresetEndToEndTest, ABlockedApplicationGetsNothingWhileAnotherStill
         settings.setCustomMappings(rules.customMappings());
         settings.setHasCompletedOnboarding(true);
     }
-    const auto program = startProgram();
+    const auto program = session_.spawn({QX_PROGRAM_PATH});
     ASSERT_TRUE(program);
 
     // Capture runs once the allowed window's stroke refreshes it.
     ASSERT_TRUE(input_->activateWindow(allowed_->window));
-    ASSERT_TRUE(waitWithEvents([&] {
+    ASSERT_TRUE(waitUntil([&] {
         const auto mark = allowed_->log.events().size();
         drawUpThenDown(*allowed_);
         return waitUntil([&] { return controlRCount(*allowed_, mark) > 0; }, 2s);

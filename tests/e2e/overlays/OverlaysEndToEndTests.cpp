@@ -21,6 +21,7 @@
 #include "Services/Capture/TrackpadGestureMonitor.h"
 #include "Services/Keyboard/KeyboardShortcutDispatcher.h"
 #include "support/FakeWorkspace.h"
+#include "support/StrokeShapes.h"
 #include "support/TestWindowLog.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
@@ -57,24 +58,6 @@ struct ServerWindow {
     }
 };
 
-std::optional<long> windowPid(Display* display, Window window) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::optional<long> pid;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), 0, 1, False,
-                           XA_CARDINAL, &type, &format, &count, &remaining, &data) == Success &&
-        data != nullptr) {
-        if (format == 32 && count == 1) {
-            pid = *reinterpret_cast<long*>(data);
-        }
-        XFree(data);
-    }
-    return pid;
-}
-
 // The viewable top-level windows of this process, read straight from the server.
 std::vector<ServerWindow> shownWindowsOfThisProcess(Display* display) {
     std::vector<ServerWindow> result;
@@ -88,7 +71,9 @@ std::vector<ServerWindow> shownWindowsOfThisProcess(Display* display) {
     for (unsigned i = 0; i < count; ++i) {
         XWindowAttributes attributes{};
         if (XGetWindowAttributes(display, children[i], &attributes) == 0 ||
-            attributes.map_state != IsViewable || windowPid(display, children[i]) != getpid()) {
+            attributes.map_state != IsViewable ||
+            testing::windowProperty32(display, children[i], "_NET_WM_PID", XA_CARDINAL) !=
+                std::vector<unsigned long>{static_cast<unsigned long>(getpid())}) {
             continue;
         }
         ServerWindow window{children[i],      attributes.x,      attributes.y,
@@ -122,25 +107,19 @@ QColor rootPixel(Display* display, ScreenPoint p) {
     return QColor(int((pixel >> 16) & 0xff), int((pixel >> 8) & 0xff), int(pixel & 0xff));
 }
 
-int distance(const QColor& a, const QColor& b) {
-    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                     std::abs(a.blue() - b.blue())});
-}
-
-QColor mix(const QColor& top, const QColor& under, double alpha) {
-    return QColor(int(std::lround(top.red() * alpha + under.red() * (1 - alpha))),
-                  int(std::lround(top.green() * alpha + under.green() * (1 - alpha))),
-                  int(std::lround(top.blue() * alpha + under.blue() * (1 - alpha))));
-}
-
 // Whether the line's colour shows near `p`: the accent, laid over what was there before at one of
 // the line's opacities (fully, where no compositor blends it).
 bool accentNear(Display* display, ScreenPoint p, const QColor& accent, const QColor& background) {
+    const auto blends = [](int seen, int top, int under, double alpha) {
+        return std::abs(seen - int(std::lround(top * alpha + under * (1 - alpha)))) <= 12;
+    };
     for (int dy = -3; dy <= 3; ++dy) {
         for (int dx = -3; dx <= 3; ++dx) {
             const QColor seen = rootPixel(display, {p.x + dx, p.y + dy});
             for (const double alpha : {0.82, 0.95, 1.0}) {
-                if (distance(seen, mix(accent, background, alpha)) <= 12) {
+                if (blends(seen.red(), accent.red(), background.red(), alpha) &&
+                    blends(seen.green(), accent.green(), background.green(), alpha) &&
+                    blends(seen.blue(), accent.blue(), background.blue(), alpha)) {
                     return true;
                 }
             }
@@ -149,31 +128,47 @@ bool accentNear(Display* display, ScreenPoint p, const QColor& accent, const QCo
     return false;
 }
 
-class OverlaysEndToEndTest : public ::testing::TestWithParam<bool> {
+void pump() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+bool pumpUntil(const std::function<bool()>& done) {
+    return waitUntil([&] {
+        pump();
+        return done();
+    });
+}
+
+// One test window on each monitor (the window manager keeps a window on one monitor), so that
+// every click and focus change has a witness.
+class OverlaysEndToEndTest : public testing::X11SessionTest,
+                             public ::testing::WithParamInterface<bool> {
 protected:
+    OverlaysEndToEndTest()
+        : X11SessionTest({.compositor = GetParam(), .monitors = kMonitors},
+                         testing::TestWindowOptions{.title = "Overlays left",
+                                                    .resourceName = "qx-overlays-window",
+                                                    .resourceClass = "QxOverlaysWindow",
+                                                    .geometry = "1080x680+20+20"}) {}
+
     void SetUp() override {
-        ASSERT_TRUE(session_.started());
+        X11SessionTest::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
         session_.applyToCurrentProcess();
         qputenv("QT_QPA_PLATFORM", "xcb");
         application_ = std::make_unique<QApplication>(argc_, argv_);
         ASSERT_EQ(QGuiApplication::screens().size(), 2)
             << "Qt does not see the two monitors of the session";
 
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-        // One window on each monitor (the window manager keeps a window on one monitor), so that
-        // every click and focus change has a witness.
-        window_ = session_.startTestWindow({.title = "Overlays left",
-                                            .resourceName = "qx-overlays-window",
-                                            .resourceClass = "QxOverlaysWindow",
-                                            .geometry = "1080x680+20+20"});
-        ASSERT_TRUE(window_);
         rightWindow_ = session_.startTestWindow({.title = "Overlays right",
                                                  .resourceName = "qx-overlays-window",
                                                  .resourceClass = "QxOverlaysWindow",
                                                  .geometry = "1080x680+1180+20"});
         ASSERT_TRUE(rightWindow_);
-        ASSERT_TRUE(input_->clickToFocus(window_->window));
+        ASSERT_TRUE(input_->activateWindow(window_->window));
+        ASSERT_TRUE(waitUntil([&] { return input_->focusedWindow() == window_->window; }));
 
         const QString display = QString::fromStdString(session_.displayName());
         compositing_ = x11::X11CompositingManagerWatch::connect(display);
@@ -211,18 +206,9 @@ protected:
         monitor_.reset();
         compositing_.reset();
         application_.reset();
-        input_.reset();
+        X11SessionTest::TearDown();
     }
 
-    static void pump() { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); }
-    bool pumpUntil(const std::function<bool()>& done) {
-        return waitUntil([&] {
-            pump();
-            return done();
-        });
-    }
-
-    Display* display() const { return input_->display(); }
     // The test window beneath a point.
     const testing::TestWindowLog& logAt(ScreenPoint p) const {
         const auto frame = input_->frame(rightWindow_->window);
@@ -234,28 +220,10 @@ protected:
         return ThemePalette::color(ThemePalette::Token::accentText, QApplication::palette());
     }
 
-    std::vector<ScreenPoint> path(ScreenPoint from, ScreenPoint to, int step) const {
-        std::vector<ScreenPoint> points;
-        const double length = std::hypot(to.x - from.x, to.y - from.y);
-        const int steps = std::max(1, int(length / step));
-        for (int i = 0; i <= steps; ++i) {
-            const double t = double(i) / steps;
-            points.push_back({int(std::lround(from.x + (to.x - from.x) * t)),
-                              int(std::lround(from.y + (to.y - from.y) * t))});
-        }
-        return points;
-    }
-
-    testing::X11TestSession session_{{.windowManager = true,
-                                      .compositor = GetParam(),
-                                      .startupTimeout = std::chrono::milliseconds{30000},
-                                      .monitors = kMonitors}};
     int argc_ = 1;
     char name_[24] = "qx_e2e_overlay_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> application_;
-    std::unique_ptr<testing::X11TestInput> input_;
-    std::optional<testing::TestWindowProcess> window_;
     std::optional<testing::TestWindowProcess> rightWindow_;
     std::shared_ptr<x11::X11CompositingManagerWatch> compositing_;
     std::shared_ptr<TrackpadGestureMonitor> monitor_;
@@ -265,10 +233,10 @@ protected:
     std::vector<QString> reports_;
 };
 
-TEST_P(OverlaysEndToEndTest, ADragAcrossBothMonitorsIsTracedOnEachWithTheHUDOnTheLast) {
+TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndClicksPassThrough) {
     const ScreenPoint start{300, 400};
     const ScreenPoint end{1700, 470};
-    const auto stroke = path(start, end, 6);
+    const auto stroke = testing::translated({}, testing::polyline({{300, 400}, {1700, 470}}, 6));
     std::vector<QColor> before;
     for (const ScreenPoint p : stroke) {
         before.push_back(rootPixel(display(), p));
@@ -345,49 +313,43 @@ TEST_P(OverlaysEndToEndTest, ADragAcrossBothMonitorsIsTracedOnEachWithTheHUDOnTh
         << "the test window lost the focus during the stroke";
     EXPECT_EQ(input_->focusedWindow(), window_->window);
 
-    const auto clickMark = window_->log.events().size();
-    const ScreenPoint where = stroke[stroke.size() / 4];
-    input_->click(1, where);
-    ASSERT_TRUE(
-        waitUntil([&] { return !window_->log.eventsSince(clickMark, "ButtonRelease").empty(); }));
-    const auto presses = window_->log.eventsSince(clickMark, "ButtonPress");
-    ASSERT_EQ(presses.size(), 1u);
-    EXPECT_EQ(presses[0].number("button"), 1);
-    EXPECT_EQ(presses[0].number("root_x"), where.x);
-    EXPECT_EQ(presses[0].number("root_y"), where.y);
-}
-
-TEST_P(OverlaysEndToEndTest, ClicksPassThroughPanelsWhileTheyAreShown) {
-    const auto focusMark = window_->log.events().size();
-    const auto rightFocusMark = rightWindow_->log.events().size();
-    // A stroke held in the engine, as if the button were down, without holding the button.
+    // Clicks reach the windows beneath once the panels are gone, and while they show: a stroke
+    // held in the engine, as if the button were down, without holding the button.
+    std::vector<ScreenPoint> clicks = {stroke[stroke.size() / 4]};
     GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
-    engine.begin({600, 300});
-    for (int x = 604; x <= 1400; x += 4) {
-        engine.append({double(x), 300 + (x - 600) * 0.1});
-    }
-    controller_->scheduleRenderCommit();
-    ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }));
-
-    pump();
-    EXPECT_TRUE(window_->log.eventsSince(focusMark, "FocusOut").empty());
-    EXPECT_TRUE(rightWindow_->log.eventsSince(rightFocusMark, "FocusOut").empty());
-    for (const auto& w : overlays()) {
-        const ScreenPoint inside{w.x + w.width / 2, w.y + w.height / 2};
-        const auto& log = logAt(inside);
-        const auto mark = log.events().size();
-        input_->click(1, inside);
-        ASSERT_TRUE(waitUntil([&] { return !log.eventsSince(mark, "ButtonRelease").empty(); }))
-            << "a click on window 0x" << std::hex << w.id << std::dec << " at " << inside.x << ", "
-            << inside.y << " never reached the window beneath";
-        const auto presses = log.eventsSince(mark, "ButtonPress");
-        ASSERT_EQ(presses.size(), 1u);
-        EXPECT_EQ(presses[0].number("root_x"), inside.x);
-        EXPECT_EQ(presses[0].number("root_y"), inside.y);
+    const auto rightFocusMark = rightWindow_->log.events().size();
+    for (const bool panelsShown : {false, true}) {
+        if (panelsShown) {
+            engine.begin({600, 300});
+            for (int x = 604; x <= 1400; x += 4) {
+                engine.append({double(x), 300 + (x - 600) * 0.1});
+            }
+            controller_->scheduleRenderCommit();
+            ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }));
+            pump();
+            EXPECT_TRUE(window_->log.eventsSince(focusMark, "FocusOut").empty());
+            EXPECT_TRUE(rightWindow_->log.eventsSince(rightFocusMark, "FocusOut").empty());
+            clicks.clear();
+            for (const auto& w : overlays()) {
+                clicks.push_back({w.x + w.width / 2, w.y + w.height / 2});
+            }
+        }
+        for (const ScreenPoint where : clicks) {
+            const auto& log = logAt(where);
+            const auto mark = log.events().size();
+            input_->click(1, where);
+            ASSERT_TRUE(testing::waitForEvent(log, mark, "ButtonRelease"))
+                << "a click at " << where.x << ", " << where.y
+                << " never reached the window beneath";
+            const auto presses = log.eventsSince(mark, "ButtonPress");
+            ASSERT_EQ(presses.size(), 1u);
+            EXPECT_EQ(presses[0].number("button"), 1);
+            EXPECT_EQ(presses[0].number("root_x"), where.x);
+            EXPECT_EQ(presses[0].number("root_y"), where.y);
+        }
     }
     pump();
     EXPECT_EQ(overlays().size(), 3u);
-
     engine.cancel();
     controller_->scheduleRenderCommit();
     ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
@@ -405,12 +367,6 @@ TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
     ASSERT_TRUE(watch);
     EXPECT_FALSE(watch->isCompositing());
 
-    const auto pumpUntil = [](const std::function<bool()>& done) {
-        return waitUntil([&] {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            return done();
-        });
-    };
     for (int round = 0; round < 2; ++round) {
         const auto compositor = session.spawn({"xcompmgr"});
         ASSERT_TRUE(compositor);

@@ -1,7 +1,6 @@
 // The built program, started as a user starts it, on a private X server whose window manager has a
 // tray dock, with its home and XDG folders in the session's temporary folder.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/wait.h>
 
 #include <QCoreApplication>
@@ -9,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 #include "support/LocalHttpServer.h"
@@ -32,8 +30,6 @@ using testing::ScreenPoint;
 using testing::waitUntil;
 namespace fs = std::filesystem;
 
-constexpr unsigned kControlMask = 0x4;
-
 // ---- Reading the X server's windows ------------------------------------------------------------
 
 void collectTree(Display* display, Window window, std::vector<Window>& into) {
@@ -53,29 +49,6 @@ void collectTree(Display* display, Window window, std::vector<Window>& into) {
     }
 }
 
-bool hasAncestor(Display* display, Window window, Window ancestor) {
-    while (window != 0) {
-        Window root = 0;
-        Window parent = 0;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) {
-            return false;
-        }
-        if (children != nullptr) {
-            XFree(children);
-        }
-        if (parent == ancestor) {
-            return true;
-        }
-        if (parent == root) {
-            return false;
-        }
-        window = parent;
-    }
-    return false;
-}
-
 // A window of the program shown inside the tray: the XEmbed system tray's manager (the selection
 // owner) has taken it in and it is visible.
 bool trayIconShown(Display* display) {
@@ -85,50 +58,28 @@ bool trayIconShown(Display* display) {
         return false;
     }
     std::vector<Window> windows;
-    collectTree(display, DefaultRootWindow(display), windows);
+    collectTree(display, manager, windows);
     for (const Window window : windows) {
         XWindowAttributes attributes{};
         if (testing::windowClass(display, window) == testing::kProgramWindowClass &&
             XGetWindowAttributes(display, window, &attributes) != 0 &&
-            attributes.map_state == IsViewable && hasAncestor(display, window, manager)) {
+            attributes.map_state == IsViewable) {
             return true;
         }
     }
     return false;
 }
 
-// What the window manager's close button does: WM_DELETE_WINDOW to the client.
-void closeWindow(Display* display, Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XSync(display, False);
-}
-
 // ---- The fixture -----------------------------------------------------------------------------
 
-class ProgramEndToEndTest : public ::testing::Test {
+class ProgramEndToEndTest : public testing::X11SessionTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(session_.started());
-        input_ = std::make_unique<testing::X11TestInput>(session_.displayName());
-        ASSERT_TRUE(input_->connected());
-        window_ = session_.startTestWindow({.title = "Program",
-                                            .resourceName = "qx-program-window",
-                                            .resourceClass = "QxProgramWindow",
-                                            .geometry = "500x420+60+60"});
-        ASSERT_TRUE(window_);
-        origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
-    }
-
-    void TearDown() override { input_.reset(); }
-
-    Display* display() const { return input_->display(); }
+    ProgramEndToEndTest()
+        : X11SessionTest({.trayDock = true},
+                         testing::TestWindowOptions{.title = "Program",
+                                                    .resourceName = "qx-program-window",
+                                                    .resourceClass = "QxProgramWindow",
+                                                    .geometry = "500x420+60+60"}) {}
 
     std::optional<testing::SpawnedProcess> startProgram(
         std::vector<std::string> arguments = {}, std::vector<std::string> environment = {},
@@ -154,42 +105,23 @@ protected:
         return found;
     }
 
-    bool waitForNoDashboard() {
-        return waitWithEvents([&] { return !testing::dashboardWindow(display()).has_value(); });
-    }
-
     // The first launch shows the dashboard for the onboarding; tests that draw close it first.
     ::testing::AssertionResult closeDashboard() {
         const auto dashboard = waitForDashboard();
         if (!dashboard) {
             return ::testing::AssertionFailure() << "no dashboard window appeared";
         }
-        closeWindow(display(), *dashboard);
-        if (!waitForNoDashboard()) {
+        testing::closeWindow(display(), *dashboard);
+        if (!waitUntil([&] { return !testing::dashboardWindow(display()); })) {
             return ::testing::AssertionFailure() << "the dashboard window did not close";
         }
         return ::testing::AssertionSuccess();
     }
 
-    ScreenPoint inWindow(int x, int y) const { return {origin_.x + x, origin_.y + y}; }
-
     // A right-button stroke up, then down, over the test window, drawn densely as a hand would.
     void drawUpThenDown() {
-        std::vector<ScreenPoint> path;
-        for (const Point p : testing::polyline({{250, 330}, {250, 170}, {250, 330}}, 3)) {
-            path.push_back(inWindow(static_cast<int>(p.x), static_cast<int>(p.y)));
-        }
-        input_->rightDrag(path);
-    }
-
-    bool controlRArrived(std::size_t since) const {
-        for (const auto& event : window_->log.eventsSince(since, "KeyPress")) {
-            if (event.field("keysym") == "r" &&
-                (event.number("state").value_or(0) & kControlMask) != 0) {
-                return true;
-            }
-        }
-        return false;
+        input_->rightDrag(testing::translated(
+            origin_, testing::polyline({{250, 330}, {250, 170}, {250, 330}}, 3)));
     }
 
     // The test window in front, then a stroke: true when it received Control+R.
@@ -200,40 +132,29 @@ protected:
         }
         const auto mark = window_->log.events().size();
         drawUpThenDown();
-        if (!waitUntil([&] { return controlRArrived(mark); })) {
+        if (!waitUntil(
+                [&] { return testing::keyPressCount(window_->log, mark, "r", ControlMask) > 0; })) {
             return ::testing::AssertionFailure() << "the test window received no Control+R";
         }
         return ::testing::AssertionSuccess();
     }
 
-    testing::X11TestSession session_{{.trayDock = true}};
-    std::unique_ptr<testing::X11TestInput> input_;
-    std::optional<testing::TestWindowProcess> window_;
-    ScreenPoint origin_;
     int argc_ = 1;
     char name_[24] = "qx_e2e_program_tests";
     char* argv_[2] = {name_, nullptr};
     QCoreApplication application_{argc_, argv_};
 };
 
-TEST_F(ProgramEndToEndTest, LivesInTheTrayAndCapturesWithNoWindowOpen) {
+// One run of the program: it lives in the tray and captures with no window open, a second launch
+// shows its dashboard and exits, and SIGTERM ends it cleanly and gives the right button back.
+TEST_F(ProgramEndToEndTest, LivesInTheTrayAnswersASecondLaunchAndEndsOnTermination) {
     const auto program = startProgram();
     ASSERT_TRUE(program);
     ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
         << "no tray icon" << testing::outputOf(program);
     ASSERT_TRUE(closeDashboard()) << testing::outputOf(program);
     ASSERT_TRUE(testing::programWindows(display()).empty());
-
     EXPECT_TRUE(strokeRefreshesTheTestWindow()) << testing::outputOf(program);
-    EXPECT_TRUE(session_.isRunning(program->pid));
-}
-
-TEST_F(ProgramEndToEndTest, ASecondLaunchShowsTheDashboardAndExits) {
-    const auto program = startProgram();
-    ASSERT_TRUE(program);
-    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
-        << testing::outputOf(program);
-    ASSERT_TRUE(closeDashboard()) << testing::outputOf(program);
 
     const auto second = startProgram();
     ASSERT_TRUE(second);
@@ -242,37 +163,20 @@ TEST_F(ProgramEndToEndTest, ASecondLaunchShowsTheDashboardAndExits) {
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << testing::outputOf(second);
     ASSERT_TRUE(waitForDashboard())
         << "the running program showed no dashboard" << testing::outputOf(program);
-    EXPECT_TRUE(session_.isRunning(program->pid));
-
     // Closing it again leaves the program capturing.
-    ASSERT_TRUE(closeDashboard());
-    EXPECT_TRUE(strokeRefreshesTheTestWindow()) << testing::outputOf(program);
-}
-
-TEST_F(ProgramEndToEndTest, TerminationEndsItCleanlyAndGivesTheRightButtonBack) {
-    const auto program = startProgram();
-    ASSERT_TRUE(program);
-    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
-        << testing::outputOf(program);
     ASSERT_TRUE(closeDashboard());
     ASSERT_TRUE(strokeRefreshesTheTestWindow()) << testing::outputOf(program);
 
-    ASSERT_EQ(kill(program->pid, SIGTERM), 0);
-    const auto status = session_.waitForExit(program->pid, 20s);
-    ASSERT_TRUE(status) << "still running after SIGTERM" << testing::outputOf(program);
-    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)
-        << "status " << *status << testing::outputOf(program);
-
+    ASSERT_TRUE(testing::endsCleanlyOnTerm(session_, *program));
     // Nothing holds the button now: the window sees the whole drag and no shortcut.
     const auto mark = window_->log.events().size();
     drawUpThenDown();
-    ASSERT_TRUE(
-        waitUntil([&] { return !window_->log.eventsSince(mark, "ButtonRelease").empty(); }));
+    ASSERT_TRUE(testing::waitForEvent(window_->log, mark, "ButtonRelease"));
     const auto presses = window_->log.eventsSince(mark, "ButtonPress");
     ASSERT_FALSE(presses.empty());
     EXPECT_EQ(presses.front().number("button"), 3);
     EXPECT_FALSE(window_->log.eventsSince(mark, "MotionNotify").empty());
-    EXPECT_FALSE(controlRArrived(mark));
+    EXPECT_EQ(testing::keyPressCount(window_->log, mark, "r"), 0);
 }
 
 TEST_F(ProgramEndToEndTest, TestModeWritesItsStateFileInsideTheBaseFolder) {
@@ -344,15 +248,10 @@ TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
 <enclosure url=")") + QByteArray::fromStdString(download) +
                             R"("/></item></channel></rss>)");
     const fs::path opened = session_.tempDir() / "opened-url";
-    const fs::path browser = session_.tempDir() / "bin" / "browser";
-    testing::writeFile(browser, "#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.string() +
-                                    ".tmp' && mv '" + opened.string() + ".tmp' '" +
-                                    opened.string() + "'\n");
-    fs::permissions(browser, fs::perms::owner_all);
-    testing::writeFile(session_.dataDirs() / "applications" / "qx-browser.desktop",
-                       "[Desktop Entry]\nType=Application\nName=Browser\nNoDisplay=true\n"
-                       "MimeType=x-scheme-handler/http;x-scheme-handler/https;\nExec=" +
-                           browser.string() + " %u\n");
+    session_.writeDesktopEntry("qx-browser",
+                               "Name=Browser\nNoDisplay=true\nMimeType=x-scheme-handler/http;"
+                               "x-scheme-handler/https;\nExec=" +
+                                   session_.recorderScript(opened).string() + " %u");
     testing::writeFile(session_.configHome() / "mimeapps.list",
                        "[Default Applications]\nx-scheme-handler/http=qx-browser.desktop\n");
 
@@ -372,12 +271,7 @@ TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
 
     std::optional<Window> dialog;
     ASSERT_TRUE(waitWithEvents([&] {
-        for (const Window window : testing::programWindows(display())) {
-            if (window != *dashboard) {
-                dialog = window;
-            }
-        }
-        return dialog.has_value();
+        return (dialog = testing::otherProgramWindow(display(), *dashboard)).has_value();
     })) << "no update window appeared; feed requests: "
         << server.requestCount() << testing::outputOf(program);
     EXPECT_GE(server.requestCount(), 1);
@@ -385,7 +279,7 @@ TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
     // Only a newer version gets a download button, and it has the focus.
     ASSERT_TRUE(input_->activateWindow(*dialog));
     input_->tapKey(XK_space);
-    EXPECT_TRUE(waitWithEvents([&] { return testing::readFile(opened) == download; }))
+    EXPECT_TRUE(waitWithEvents([&] { return testing::readFile(opened) == download + "\n"; }))
         << "opened: \"" << testing::readFile(opened) << "\"" << testing::outputOf(program);
 }
 
