@@ -134,18 +134,24 @@ TEST(GestureMapping, ScopeRulesOverrideTheRuleSwitchIgnoringCase) {
 }
 
 TEST(GestureMapping, EqualityAndHashingCoverEveryField) {
-    const auto base = makeRule(QStringLiteral("n"), {});
-    EXPECT_EQ(base, makeRule(QStringLiteral(" n "), {}));
-    EXPECT_EQ(std::hash<GestureMapping>{}(base),
-              std::hash<GestureMapping>{}(makeRule(QStringLiteral(" n "), {})));
+    const auto scope = [](const char* id, const char* name, bool on) {
+        return std::vector{GestureAppScopeRule(id, name, on)};
+    };
+    const auto base = makeRule(QStringLiteral("n"), scope("a", "A", true));
+    const auto same = makeRule(QStringLiteral(" n "), scope(" a", "A ", true));
+    EXPECT_EQ(base, same);
+    EXPECT_EQ(std::hash<GestureMapping>{}(base), std::hash<GestureMapping>{}(same));
     const GestureMapping others[] = {
-        makeRule(std::nullopt, {}),
-        makeRule(QStringLiteral("n"), {}, false),
-        makeRule(QStringLiteral("n"), {GestureAppScopeRule("a", "A", true)}),
+        makeRule(std::nullopt, base.appScopeRules()),
+        makeRule(QStringLiteral("n"), base.appScopeRules(), false),
+        makeRule(QStringLiteral("n"), {}),
+        makeRule(QStringLiteral("n"), scope("b", "A", true)),
+        makeRule(QStringLiteral("n"), scope("a", "B", true)),
+        makeRule(QStringLiteral("n"), scope("a", "A", false)),
         GestureMapping(base.pattern(), GestureAction::openURL("https://example.org"), base.notes(),
-                       base.name(), base.source(), true, {}),
+                       base.name(), base.source(), true, base.appScopeRules()),
         GestureMapping(base.pattern(), base.action(), base.notes(), base.name(),
-                       GestureMappingSource::builtIn, true, {}),
+                       GestureMappingSource::builtIn, true, base.appScopeRules()),
     };
     for (const auto& other : others) {
         EXPECT_NE(base, other);

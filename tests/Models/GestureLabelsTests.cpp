@@ -78,43 +78,26 @@ TEST(GestureLabels, ComposedLabels) {
 // Command is sent as Control and Option as Alt, so texts and key caps name those keys, in the
 // names each language prints on them.
 TEST(GestureLabels, ShortcutsNameTheKeysSent) {
-    struct Case {
-        AppLanguageOverride language;
-        KeyboardShortcutDescriptor shortcut;
-        const char* label;
-        QStringList caps;
-    };
-    const std::vector<Case> cases = {
-        {AppLanguageOverride::english, {K::r, {M::command}}, "Control + R", {"Ctrl", "R"}},
-        {AppLanguageOverride::english,
-         {K::tab, {M::shift, M::control}},
-         "Control + Shift + Tab",
-         {"Ctrl", "Shift", "Tab"}},
+    using L = AppLanguageOverride;
+    const std::tuple<L, KeyboardShortcutDescriptor, const char*, const char*> cases[] = {
+        {L::english, {K::r, {M::command}}, "Control + R", "Ctrl R"},
+        {L::english, {K::tab, {M::shift, M::control}}, "Control + Shift + Tab", "Ctrl Shift Tab"},
         // Both press the one Control key.
-        {AppLanguageOverride::english,
+        {L::english,
          {K::f12, {M::command, M::option, M::control, M::shift}},
          "Control + Shift + Alt + F12",
-         {"Ctrl", "Shift", "Alt", "F12"}},
+         "Ctrl Shift Alt F12"},
         // Control comes first whatever the original key was.
-        {AppLanguageOverride::english,
-         {K::k, {M::option, M::command}},
-         "Control + Alt + K",
-         {"Ctrl", "Alt", "K"}},
-        {AppLanguageOverride::german,
-         {K::t, {M::command, M::shift}},
-         "Strg + Umschalt + T",
-         {"Strg", "Umschalt", "T"}},
-        {AppLanguageOverride::german, {K::a, {M::option}}, "Alt + A", {"Alt", "A"}},
-        {AppLanguageOverride::spanish,
-         {K::tab, {M::control, M::shift}},
-         "Ctrl + Mayús + Tab",
-         {"Ctrl", "Mayús", "Tab"}},
+        {L::english, {K::k, {M::option, M::command}}, "Control + Alt + K", "Ctrl Alt K"},
+        {L::german, {K::t, {M::command, M::shift}}, "Strg + Umschalt + T", "Strg Umschalt T"},
+        {L::german, {K::a, {M::option}}, "Alt + A", "Alt A"},
+        {L::spanish, {K::tab, {M::control, M::shift}}, "Ctrl + Mayús + Tab", "Ctrl Mayús Tab"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        testing::ScopedLanguageOverride language(c.language);
-        EXPECT_EQ(displayLabel(c.shortcut), QString::fromUtf8(c.label));
-        EXPECT_EQ(keyCapLabels(c.shortcut), c.caps);
+    for (const auto& [language, shortcut, label, caps] : cases) {
+        SCOPED_TRACE(label);
+        testing::ScopedLanguageOverride chosen(language);
+        EXPECT_EQ(displayLabel(shortcut), QString::fromUtf8(label));
+        EXPECT_EQ(keyCapLabels(shortcut), QString::fromUtf8(caps).split(' '));
     }
 }
 

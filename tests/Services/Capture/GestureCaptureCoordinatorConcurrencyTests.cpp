@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <condition_variable>
 #include <future>
-#include <mutex>
 #include <thread>
 
 #include "Platform/SerialQueue.h"
@@ -28,21 +26,11 @@ class HoldingExecutor final : public Executor {
 public:
     explicit HoldingExecutor(std::shared_ptr<Executor> inner) : inner_(std::move(inner)) {}
 
-    void arm() {
-        std::lock_guard lock(mutex_);
-        armed_ = true;
-    }
+    void arm() { armed_ = true; }
     bool waitUntilHolding() {
-        std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, kCaptureTimeout, [&] { return holding_; });
+        return holdingFuture_.wait_for(kCaptureTimeout) == std::future_status::ready;
     }
-    void release() {
-        {
-            std::lock_guard lock(mutex_);
-            released_ = true;
-        }
-        changed_.notify_all();
-    }
+    void release() { released_.set_value(); }
 
     void async(Task task) override {
         hold();
@@ -55,21 +43,18 @@ public:
 
 private:
     void hold() {
-        std::unique_lock lock(mutex_);
-        if (!std::exchange(armed_, false)) {
-            return;
+        if (armed_.exchange(false)) {
+            holding_.set_value();
+            releasedFuture_.wait_for(kCaptureTimeout);
         }
-        holding_ = true;
-        changed_.notify_all();
-        changed_.wait_for(lock, kCaptureTimeout, [&] { return released_; });
     }
 
     std::shared_ptr<Executor> inner_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool armed_ = false;
-    bool holding_ = false;
-    bool released_ = false;
+    std::atomic<bool> armed_{false};
+    std::promise<void> holding_;
+    std::future<void> holdingFuture_ = holding_.get_future();
+    std::promise<void> released_;
+    std::future<void> releasedFuture_ = released_.get_future();
 };
 
 // Forwards to a real monitor and lets a test act on the reporting thread right after each phase
@@ -117,28 +102,38 @@ private:
 };
 
 GestureCaptureCoordinator::Configuration configurationOn(
-    std::shared_ptr<TrackpadGestureMonitoring> monitor) {
+    std::shared_ptr<TrackpadGestureMonitoring> monitor, Executor* main) {
     GestureCaptureCoordinator::Configuration configuration;
     configuration.monitor = std::move(monitor);
     configuration.actionDispatcher = std::make_shared<testing::RecordingActionDispatcher>();
     configuration.mappingStore = std::make_shared<GestureMappingStore>();
+    configuration.mainExecutor = main;
     return configuration;
 }
+
+// Presses and drags through `points`, and releases at the last one if `release`.
+void sendStroke(testing::SimulatedEventTap& tap, const std::vector<Point>& points, bool release) {
+    tap.send(testing::buttonDown(points.front()));
+    for (std::size_t p = 1; p + 1 < points.size(); ++p) {
+        tap.send(testing::drag(points[p]));
+    }
+    if (release) {
+        tap.send(testing::buttonUp(points.back()));
+    }
+}
+
+const std::vector<Point> kUpThenDown = testing::polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
 
 // Rule edits land on the main thread while strokes are analysed live and recognised on the
 // engine's own queues: every pass must see whole lists, and no stroke may be lost.
 TEST(GestureCaptureCoordinatorConcurrency, RuleEditsWhileStrokesAreRecognised) {
     auto tap = std::make_shared<testing::SimulatedEventTap>();
-    auto monitor = std::make_shared<TrackpadGestureMonitor>(tap, nullptr);
-    auto store = std::make_shared<GestureMappingStore>();
-    auto dispatcher = std::make_shared<testing::RecordingActionDispatcher>();
     testing::ManualExecutor main;  // this test thread plays the main thread
-
-    GestureCaptureCoordinator::Configuration configuration;
-    configuration.monitor = monitor;
-    configuration.actionDispatcher = dispatcher;
-    configuration.mappingStore = store;
-    configuration.mainExecutor = &main;
+    auto configuration =
+        configurationOn(std::make_shared<TrackpadGestureMonitor>(tap, nullptr), &main);
+    const auto store = configuration.mappingStore;
+    const auto dispatcher = std::static_pointer_cast<testing::RecordingActionDispatcher>(
+        configuration.actionDispatcher);
     configuration.liveUpdateInterval = 0ms;
     configuration.activeBundleIdentifierProvider = [] {
         return std::optional<QString>("org.example.Editor");
@@ -153,48 +148,33 @@ TEST(GestureCaptureCoordinatorConcurrency, RuleEditsWhileStrokesAreRecognised) {
     const auto circleTemplate =
         GestureClassifier().makeTemplate(QStringLiteral("Circle"), testing::circle({0, 0}, 80, 40));
     ASSERT_TRUE(circleTemplate.has_value());
-
     constexpr int kStrokes = 60;
     std::thread input([&] {
         for (int i = 0; i < kStrokes; ++i) {
-            const auto points = i % 2 == 0
-                                    ? testing::polyline({{400, 400}, {400, 300}, {400, 400}}, 3)
-                                    : testing::circle({300, 300}, 70, 36);
-            tap->send(testing::buttonDown(points.front()));
-            for (std::size_t p = 1; p + 1 < points.size(); ++p) {
-                tap->send(testing::drag(points[p]));
-            }
-            tap->send(testing::buttonUp(points.back()));
+            sendStroke(*tap, i % 2 == 0 ? kUpThenDown : testing::circle({300, 300}, 70, 36), true);
         }
     });
 
     const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
-    const auto circleDescriptor = GestureDescriptor::fromTemplate(*circleTemplate);
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    const auto circle = GestureDescriptor::fromTemplate(*circleTemplate);
     int round = 0;
+    const std::function<void()> edits[] = {
+        [&] {
+            store->upsertCustomTemplateMapping(*circleTemplate, GestureAction::openURL("https://x"),
+                                               {});
+        },
+        [&] { store->setMappingEnabled(false, upDown); },
+        [&] { coordinator->setTemplateMatchingThreshold(0.05 + (round % 7) * 0.05); },
+        [&] {
+            store->replaceAppScopeRules(
+                {GestureAppScopeRule("org.example.Editor", "Editor", false)}, circle);
+        },
+        [&] { store->removeMapping(circle); },
+        [&] { store->restoreBuiltInMapping(upDown); },
+    };
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
     while (completed.load() < kStrokes && std::chrono::steady_clock::now() < deadline) {
-        switch (round++ % 6) {
-            case 0:
-                store->upsertCustomTemplateMapping(*circleTemplate,
-                                                   GestureAction::openURL("https://x"), {});
-                break;
-            case 1:
-                store->setMappingEnabled(false, upDown);
-                break;
-            case 2:
-                coordinator->setTemplateMatchingThreshold(0.05 + (round % 7) * 0.05);
-                break;
-            case 3:
-                store->replaceAppScopeRules(
-                    {GestureAppScopeRule("org.example.Editor", "Editor", false)}, circleDescriptor);
-                break;
-            case 4:
-                store->removeMapping(circleDescriptor);
-                break;
-            default:
-                store->restoreBuiltInMapping(upDown);
-                break;
-        }
+        edits[round++ % std::size(edits)]();
         main.runUntilIdle();
         std::this_thread::yield();
     }
@@ -221,10 +201,9 @@ TEST(GestureCaptureCoordinatorConcurrency,
         std::make_shared<TrackpadGestureMonitor>(tap, nullptr));
     std::promise<std::thread::id> destroyedOn;
     monitor->onDestroyed = [&] { destroyedOn.set_value(std::this_thread::get_id()); };
-    auto configuration = configurationOn(std::move(monitor));  // the coordinator's alone
+    auto configuration = configurationOn(std::move(monitor), &main);  // the coordinator's alone
     configuration.liveAnalysisQueue = live;
     configuration.finalRecognitionQueue = std::make_shared<testing::ManualExecutor>();
-    configuration.mainExecutor = &main;
     auto coordinator = GestureCaptureCoordinator::create(std::move(configuration));
     ASSERT_TRUE(coordinator);
     ASSERT_EQ(coordinator->start(), GestureMonitorState::running());
@@ -263,10 +242,9 @@ TEST(GestureCaptureCoordinatorConcurrency, AButtonPressDuringStopLeavesNoStrokeA
         std::make_shared<TrackpadGestureMonitor>(tap, nullptr));
     auto timeline = std::make_shared<testing::ManualTimeline>();
     testing::ManualExecutor main(timeline);
-    auto configuration = configurationOn(monitor);
+    auto configuration = configurationOn(monitor, &main);
     configuration.liveAnalysisQueue = std::make_shared<testing::ManualExecutor>(timeline);
     configuration.finalRecognitionQueue = std::make_shared<testing::ManualExecutor>(timeline);
-    configuration.mainExecutor = &main;
     configuration.clock = &main;
 
     std::thread presser;
@@ -329,10 +307,9 @@ TEST(GestureCaptureCoordinatorConcurrency, NothingReachesTheOwnersCollaboratorsA
         };
         DroppingExecutor main(touch);
         auto configuration =
-            configurationOn(std::make_shared<TrackpadGestureMonitor>(tap, nullptr));
+            configurationOn(std::make_shared<TrackpadGestureMonitor>(tap, nullptr), &main);
         configuration.liveAnalysisQueue = liveQueue;
         configuration.finalRecognitionQueue = finalQueue;
-        configuration.mainExecutor = &main;
         configuration.liveUpdateInterval = 0ms;
         configuration.activeBundleIdentifierProvider = [&]() -> std::optional<QString> {
             touch();
@@ -353,14 +330,7 @@ TEST(GestureCaptureCoordinatorConcurrency, NothingReachesTheOwnersCollaboratorsA
         coordinator->onSessionCompleted = [&](const GestureCaptureDebugResult&) { touch(); };
         ASSERT_EQ(coordinator->start(), GestureMonitorState::running());
 
-        const auto upThenDown = testing::polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
-        tap->send(testing::buttonDown(upThenDown.front()));
-        for (std::size_t i = 1; i + 1 < upThenDown.size(); ++i) {
-            tap->send(testing::drag(upThenDown[i]));
-        }
-        if (road == Road::final) {
-            tap->send(testing::buttonUp(upThenDown.back()));
-        }
+        sendStroke(*tap, kUpThenDown, road == Road::final);
         ASSERT_TRUE(eventually([&] { return holding.load(); }));
 
         coordinator->stop();

@@ -146,22 +146,5 @@ TEST(GestureCaptureEngine, RenderDeltaHandsOutEveryPointOnceWithTheHeaderOfTheSa
     EXPECT_EQ(negative, 2);
 }
 
-TEST(GestureCaptureEngine, CopiesReuseTheCallersStorage) {
-    GestureCaptureEngine engine;
-    engine.begin({0, 0});
-    for (int i = 1; i <= 20; ++i) {
-        engine.append({3.0 * i, 0});
-    }
-    std::vector<Point> buffer;
-    buffer.reserve(64);
-    const Point* storage = buffer.data();
-    std::int64_t cursor = 0;
-    engine.copyRenderDelta(cursor, buffer);
-    EXPECT_EQ(buffer.size(), 21u);
-    engine.copyRenderSnapshot(buffer);
-    EXPECT_EQ(buffer.size(), 21u);
-    EXPECT_EQ(buffer.data(), storage);
-}
-
 }  // namespace
 }  // namespace quillorbitex

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <mutex>
 #include <thread>
 
@@ -184,23 +185,6 @@ TEST_F(TrackpadGestureMonitorTest, ADragWithoutStrokeIsSwallowedAndItsButtonUpPa
     EXPECT_TRUE(poster.postedEvents().empty());
 }
 
-TEST_F(TrackpadGestureMonitorTest, StartingAgainOnlySwapsTheHandlers) {
-    ASSERT_EQ(startRecording(), GestureMonitorState::running());
-    std::vector<CompletedStroke> swapped;
-    std::atomic<int> swappedPhases{0};
-    ASSERT_EQ(monitor->start([&](const CompletedStroke& s) { swapped.push_back(s); },
-                             [&](Phase) { swappedPhases++; }),
-              GestureMonitorState::running());
-    EXPECT_EQ(tap->createdTapCount(), 1u);
-    tap->send(buttonDown({0, 0}));
-    tap->send(buttonUp({30, 0}));
-    deliveries->runUntilIdle();
-    EXPECT_EQ(swappedPhases.load(), 2);
-    EXPECT_EQ(swapped.size(), 1u);
-    EXPECT_TRUE(recordedPhases().empty());
-    EXPECT_TRUE(strokes.empty());
-}
-
 TEST_F(TrackpadGestureMonitorTest, ARefusedTapBlocksWithTheFixedMessageAndStartsNoThread) {
     tap->setRefusesTaps(true);
     const auto state = startRecording();
@@ -222,19 +206,28 @@ TEST_F(TrackpadGestureMonitorTest, ARefusedTapBlocksWithTheFixedMessageAndStarts
     EXPECT_EQ(tap->send(buttonDown({1, 1})), kSwallow);
 }
 
+// Starting again only swaps the handlers, and a stroke goes to the handler of the moment it is
+// delivered.
 TEST_F(TrackpadGestureMonitorTest, DeliversToTheHandlerOfTheMomentOfDelivery) {
     ASSERT_EQ(startRecording(), GestureMonitorState::running());
     tap->send(buttonDown({0, 0}));
     tap->send(buttonUp({30, 0}));
+    const std::size_t phasesBefore = recordedPhases().size();
     std::vector<CompletedStroke> later;
-    monitor->start([&](const CompletedStroke& s) { later.push_back(s); }, [](Phase) {});
+    std::atomic<int> laterPhases{0};
+    ASSERT_EQ(monitor->start([&](const CompletedStroke& s) { later.push_back(s); },
+                             [&](Phase) { laterPhases++; }),
+              GestureMonitorState::running());
+    EXPECT_EQ(tap->createdTapCount(), 1u);
     deliveries->runUntilIdle();
     EXPECT_TRUE(strokes.empty());
     EXPECT_EQ(later.size(), 1u);
-
-    // Stopped before delivery: the stroke goes nowhere; so does one of a monitor that is gone.
     tap->send(buttonDown({0, 0}));
     tap->send(buttonUp({30, 0}));
+    EXPECT_EQ(laterPhases.load(), 2);
+    EXPECT_EQ(recordedPhases().size(), phasesBefore);
+
+    // Stopped before delivery: the stroke goes nowhere; so does one of a monitor that is gone.
     monitor->stop();
     deliveries->runUntilIdle();
     EXPECT_EQ(later.size(), 1u);

@@ -79,18 +79,19 @@ TEST_F(GestureUsageStatsStoreTest, TheEarlierTotalIsMigratedOnce) {
     QDir().mkpath(dir_.filePath("data"));
     {
         RawDatabase raw(path());
+        // The smallest earlier total there is.
         ASSERT_TRUE(
             raw.exec("CREATE TABLE usage_stats (key TEXT PRIMARY KEY NOT NULL, value "
                      "INTEGER NOT NULL);"
-                     "INSERT INTO usage_stats VALUES ('total_trigger_count', 7);"));
+                     "INSERT INTO usage_stats VALUES ('total_trigger_count', 1);"));
     }
     {
         GestureUsageStatsStore store(path());
-        EXPECT_EQ(store.totalInvocationCount(), 7);
-        EXPECT_EQ(store.recordInvocation(kUpDown), 8);
+        EXPECT_EQ(store.totalInvocationCount(), 1);
+        EXPECT_EQ(store.recordInvocation(kUpDown), 2);
     }
     RawDatabase raw(path());
-    EXPECT_EQ(raw.integer("SELECT value FROM usage_stats WHERE key = 'total_trigger_count';"), 7);
+    EXPECT_EQ(raw.integer("SELECT value FROM usage_stats WHERE key = 'total_trigger_count';"), 1);
     // Both totals present: the newer one counts; after a reset, neither comes back.
     ASSERT_TRUE(raw.exec("UPDATE usage_stats SET value = 3 WHERE key = 'total_invocation_count';"));
     GestureUsageStatsStore store(path());
