@@ -13,9 +13,18 @@ public:
         const auto found = values_.find(key);
         return found == values_.end() ? std::nullopt : std::optional(found->second);
     }
-    void setValue(const QString& key, const Value& value) override { values_[key] = value; }
-    void removeValue(const QString& key) override { values_.erase(key); }
-    void removeAll() override { values_.clear(); }
+    bool setValue(const QString& key, const Value& value) override {
+        values_[key] = value;
+        return true;
+    }
+    bool removeValue(const QString& key) override {
+        values_.erase(key);
+        return true;
+    }
+    bool removeAll() override {
+        values_.clear();
+        return true;
+    }
     std::optional<QString> storageDirectory() const override { return std::nullopt; }
 
 private:

@@ -18,8 +18,13 @@ void UpdateIntegration::startUp(bool automaticChecksEnabled) {
     if (isUITest_) {
         return;
     }
-    if (defaults_) {
-        defaults_->setValue(QString::fromLatin1(automaticChecksKey), automaticChecksEnabled);
+    // Written only when it differs from what is stored, an absent setting reading as on like the
+    // preference itself: a start then writes nothing to a file the user has not changed, nor
+    // over one that could not be read.
+    const QString key = QString::fromLatin1(automaticChecksKey);
+    if (defaults_ &&
+        (!defaults_->contains(key) || defaults_->boolValue(key)) != automaticChecksEnabled) {
+        defaults_->setValue(key, automaticChecksEnabled);
     }
     if (isConfigured_ && updater_) {
         updater_->start();

@@ -30,8 +30,8 @@ public:
     bool offersUpdateCommand() const { return isConfigured_ && !isUITest_; }
 
     // At launch, with the stored automatic-check preference: outside test runs the preference is
-    // written as the updater's setting (configured or not); with a usable feed the updater starts
-    // and is told the preference.
+    // written as the updater's setting (configured or not) when that setting reads otherwise (an
+    // absent one reads as on); with a usable feed the updater starts and is told the preference.
     void startUp(bool automaticChecksEnabled);
     // The model's check-for-updates action.
     void checkForUpdates();

@@ -1,13 +1,20 @@
 #include "Platform/JsonFileUserDefaults.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSettings>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
 
 #include "Platform/ProductFolder.h"
 
@@ -18,20 +25,20 @@ namespace {
 const QString kFileName = QStringLiteral("preferences.json");
 const QString kDataKey = QStringLiteral("data");
 
-// QSettings would replace a file it cannot parse with the values it holds, losing whatever the
-// file had; keep a copy of such a file beside it first. The copy is named after its content, so
-// reading the same file again makes no second copy.
-void keepUnreadableFile(QIODevice& device, const QByteArray& content) {
-    const auto* file = qobject_cast<QFile*>(&device);
-    if (file == nullptr || content.isEmpty()) {
-        return;
-    }
+// Writes what could not be read into a file beside the preferences, named after its content, so
+// that reading the same file again makes no second copy. The copy's path when it exists.
+std::optional<QString> keepUnreadableContent(const QString& filePath, const QByteArray& content) {
     const QByteArray hash =
         QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex().left(16);
-    const QString copyPath = file->fileName() + QStringLiteral(".unreadable-") + hash;
-    if (!QFileInfo::exists(copyPath)) {
-        QFile::copy(file->fileName(), copyPath);
+    const QString copyPath = filePath + QStringLiteral(".unreadable-") + QString::fromLatin1(hash);
+    if (QFileInfo::exists(copyPath)) {
+        return copyPath;
     }
+    QSaveFile copy(copyPath);
+    if (copy.open(QIODevice::WriteOnly) && copy.write(content) == content.size() && copy.commit()) {
+        return copyPath;
+    }
+    return std::nullopt;
 }
 
 QVariant fromJson(const QJsonValue& value) {
@@ -53,19 +60,78 @@ QJsonValue toJson(const QVariant& value) {
     return QJsonValue::fromVariant(value);
 }
 
-bool readJson(QIODevice& device, QSettings::SettingsMap& map) {
-    const QByteArray content = device.readAll();
+bool holdsCharacter(const QJsonValue& value, QChar character) {
+    if (value.isString()) {
+        return value.toString().contains(character);
+    }
+    if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        return std::any_of(array.begin(), array.end(), [character](const QJsonValue& element) {
+            return holdsCharacter(element, character);
+        });
+    }
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (it.key().contains(character) || holdsCharacter(it.value(), character)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The entries of `object` whose key and value are free of `spoiled`.
+void insertEntries(const QJsonObject& object, QVariantMap& entries,
+                   std::optional<QChar> spoiled = std::nullopt) {
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!spoiled || (!it.key().contains(*spoiled) && !holdsCharacter(it.value(), *spoiled))) {
+            entries.insert(it.key(), fromJson(it.value()));
+        }
+    }
+}
+
+// Reads the document into `entries`. False when some or all of it could not be read.
+//
+// Bytes that are not UTF-8 make the whole text invalid JSON; rather than lose every entry, they
+// are read as a character the text holds nowhere else, and an entry that holds that character is
+// left out. When the text still does not parse (a bad byte between the tokens), it is read one
+// line at a time, as this class writes it: one entry per line.
+bool readDocument(const QByteArray& content, QVariantMap& entries) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        keepUnreadableFile(device, content);
+    if (error.error == QJsonParseError::NoError && document.isObject()) {
+        insertEntries(document.object(), entries);
+        return true;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInvalidToNull);
+    QString text = decoder.decode(content);
+    if (!text.contains(QChar(0))) {
         return false;
     }
-    const QJsonObject object = document.object();
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        map.insert(it.key(), fromJson(it.value()));
+    char16_t unused = 0xE000;  // the first of the private use area that the text does not hold
+    while (unused < 0xF8FF && text.contains(QChar(unused))) {
+        ++unused;
     }
-    return true;
+    const QChar spoiled(unused);
+    text.replace(QChar(0), spoiled);
+    const QByteArray readable = text.toUtf8();
+    const QJsonDocument lenient = QJsonDocument::fromJson(readable, &error);
+    if (error.error == QJsonParseError::NoError && lenient.isObject()) {
+        insertEntries(lenient.object(), entries, spoiled);
+        return false;
+    }
+    for (const QByteArray& line : readable.split('\n')) {
+        QByteArray entry = line.trimmed();
+        if (entry.endsWith(',')) {
+            entry.chop(1);
+        }
+        const QJsonDocument single = QJsonDocument::fromJson("{" + entry + "}", &error);
+        if (error.error == QJsonParseError::NoError) {
+            insertEntries(single.object(), entries, spoiled);
+        }
+    }
+    return false;
 }
 
 // A value as compact JSON text. QJsonDocument writes only arrays and objects, so the value goes in
@@ -78,7 +144,7 @@ QByteArray compactJson(const QJsonValue& value) {
 // One entry per line, in key order. Data values are written as they are rather than through
 // QJsonDocument: Base64 text needs no escaping, and a long rule list was otherwise copied into a
 // string, escaped and copied again on every save.
-bool writeJson(QIODevice& device, const QSettings::SettingsMap& map) {
+QByteArray documentText(const QVariantMap& map) {
     QByteArray text("{");
     for (auto it = map.begin(); it != map.end(); ++it) {
         text += it == map.begin() ? "\n    " : ",\n    ";
@@ -93,13 +159,7 @@ bool writeJson(QIODevice& device, const QSettings::SettingsMap& map) {
         }
     }
     text += map.isEmpty() ? "}\n" : "\n}\n";
-    return device.write(text) == text.size();
-}
-
-QSettings::Format jsonFormat() {
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("json"), readJson, writeJson);
-    return format;
+    return text;
 }
 
 std::optional<UserDefaults::Value> toValue(const QVariant& variant) {
@@ -128,28 +188,95 @@ QVariant toVariant(const UserDefaults::Value& value) {
 
 }  // namespace
 
-JsonFileUserDefaults::JsonFileUserDefaults(const QString& filePath)
-    : filePath_(filePath), settings_(std::make_unique<QSettings>(filePath, jsonFormat())) {}
+JsonFileUserDefaults::JsonFileUserDefaults(const QString& filePath) : filePath_(filePath) {
+    load();
+}
 
-JsonFileUserDefaults::~JsonFileUserDefaults() = default;
+JsonFileUserDefaults::~JsonFileUserDefaults() {
+    if (unsaved_) {
+        save();
+    }
+}
+
+void JsonFileUserDefaults::load() {
+    const QByteArray path = QFile::encodeName(filePath_);
+    // Not blocking: opening a FIFO for reading would otherwise wait for a writer for good.
+    const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        struct stat entry {};
+        if (::lstat(path.constData(), &entry) == 0) {
+            setAside();
+        }
+        return;
+    }
+    struct stat opened {};
+    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(descriptor);
+        setAside();
+        return;
+    }
+    QFile file;
+    QByteArray content;
+    if (file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        content = file.readAll();
+    } else {
+        ::close(descriptor);
+    }
+    if (!content.isEmpty() && !readDocument(content, entries_)) {
+        if (const auto copy = keepUnreadableContent(filePath_, content)) {
+            noteSetAsideFile(*copy);
+        }
+    }
+}
+
+void JsonFileUserDefaults::setAside() {
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = filePath_ + QStringLiteral(".unreadable-") + stamp;
+    struct stat existing {};
+    for (int n = 2; ::lstat(QFile::encodeName(target).constData(), &existing) == 0; ++n) {
+        target = filePath_ + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') +
+                 QString::number(n);
+    }
+    // rename() moves whatever is there, a folder or a link included, without opening it.
+    if (::rename(QFile::encodeName(filePath_).constData(), QFile::encodeName(target).constData()) ==
+        0) {
+        noteSetAsideFile(target);
+    }
+}
+
+bool JsonFileUserDefaults::save() {
+    const QByteArray text = documentText(entries_);
+    QSaveFile file(filePath_);
+    unsaved_ =
+        !(QDir().mkpath(QFileInfo(filePath_).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+          file.write(text) == text.size() && file.commit());
+    return !unsaved_;
+}
 
 std::optional<UserDefaults::Value> JsonFileUserDefaults::value(const QString& key) const {
-    return toValue(settings_->value(key));
+    return toValue(entries_.value(key));
 }
 
-void JsonFileUserDefaults::setValue(const QString& key, const Value& value) {
-    settings_->setValue(key, toVariant(value));
-    settings_->sync();
+bool JsonFileUserDefaults::setValue(const QString& key, const Value& value) {
+    // Nothing to write unless the value changes or earlier changes still wait for the file.
+    if (!unsaved_ && entries_.contains(key) && toValue(entries_.value(key)) == value) {
+        return true;
+    }
+    entries_.insert(key, toVariant(value));
+    return save();
 }
 
-void JsonFileUserDefaults::removeValue(const QString& key) {
-    settings_->remove(key);
-    settings_->sync();
+bool JsonFileUserDefaults::removeValue(const QString& key) {
+    if (entries_.remove(key) == 0 && !unsaved_) {
+        return true;
+    }
+    return save();
 }
 
-void JsonFileUserDefaults::removeAll() {
-    settings_->clear();
-    settings_->sync();
+bool JsonFileUserDefaults::removeAll() {
+    entries_.clear();
+    return save();
 }
 
 std::optional<QString> JsonFileUserDefaults::storageDirectory() const {
@@ -160,18 +287,19 @@ std::optional<QByteArray> JsonFileUserDefaults::storedBytes(const QString& key) 
     if (value(key)) {
         return UserDefaults::storedBytes(key);
     }
-    if (!settings_->contains(key)) {
+    const auto entry = entries_.constFind(key);
+    if (entry == entries_.cend()) {
         return std::nullopt;
     }
-    const QJsonValue entry = toJson(settings_->value(key));
-    if (entry.isArray()) {
-        return QJsonDocument(entry.toArray()).toJson(QJsonDocument::Compact);
+    const QJsonValue json = toJson(*entry);
+    if (json.isArray()) {
+        return QJsonDocument(json.toArray()).toJson(QJsonDocument::Compact);
     }
-    if (entry.isObject()) {
-        return QJsonDocument(entry.toObject()).toJson(QJsonDocument::Compact);
+    if (json.isObject()) {
+        return QJsonDocument(json.toObject()).toJson(QJsonDocument::Compact);
     }
     // A lone null: JSON documents hold only lists and objects, so wrap it and take it out again.
-    const QByteArray wrapped = QJsonDocument(QJsonArray{entry}).toJson(QJsonDocument::Compact);
+    const QByteArray wrapped = QJsonDocument(QJsonArray{json}).toJson(QJsonDocument::Compact);
     return wrapped.mid(1, wrapped.size() - 2);
 }
 

@@ -1,19 +1,23 @@
 #pragma once
 
 #include <QString>
-#include <memory>
+#include <QVariantMap>
 
 #include "Platform/UserDefaults.h"
 
-class QSettings;
-
 namespace quillorbitex {
 
-// Preferences in one JSON file, through QSettings with a JSON format of our own: Booleans,
-// numbers and texts are stored as such, data as {"data": "<Base64>"}, so every value reads back
-// with its type. Each change is written to disk at once, atomically. A file that cannot be
-// written keeps the values in memory for the run; a file that cannot be parsed is copied aside
-// (".unreadable-<hash>" next to it) before anything replaces it. Main thread only.
+// Preferences in one JSON file: Booleans, numbers and texts are stored as such, data as
+// {"data": "<Base64>"}, so every value reads back with its type. The file is read once, when the
+// object is made; each change is written to disk at once, atomically, and a change that leaves
+// the stored value as it is writes nothing. A change the file cannot take stays in memory and is
+// written with the next write that succeeds, or when the object goes.
+//
+// What cannot be read is kept beside the file before anything replaces it: a file that does not
+// parse is copied to ".unreadable-<hash>"; anything at the path that is not a regular file (a
+// folder, a FIFO, a device) is moved to ".unreadable-<UTC time>" unopened, so that reading never
+// blocks. Bytes that are not UTF-8 spoil only the entries that hold them; the others are read.
+// Main thread only.
 class JsonFileUserDefaults final : public UserDefaults {
 public:
     explicit JsonFileUserDefaults(const QString& filePath = defaultFilePath());
@@ -23,9 +27,10 @@ public:
     JsonFileUserDefaults& operator=(const JsonFileUserDefaults&) = delete;
 
     std::optional<Value> value(const QString& key) const override;
-    void setValue(const QString& key, const Value& value) override;
-    void removeValue(const QString& key) override;
-    void removeAll() override;
+    bool setValue(const QString& key, const Value& value) override;
+    bool removeValue(const QString& key) override;
+    bool removeAll() override;
+    bool hasUnsavedChanges() const override { return unsaved_; }
     std::optional<QString> storageDirectory() const override;
     // Also an entry of another shape (a list or an object that is not the data form), as
     // compact JSON.
@@ -39,8 +44,14 @@ public:
     static QString filePathIn(const QString& directory);
 
 private:
+    void load();
+    void setAside();
+    // Writes every entry; true when the file holds them afterwards.
+    bool save();
+
     QString filePath_;
-    std::unique_ptr<QSettings> settings_;
+    QVariantMap entries_;
+    bool unsaved_ = false;
 };
 
 }  // namespace quillorbitex

@@ -3,13 +3,16 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace quillorbitex {
 
 // The program's preference domain: typed values under text keys. A value keeps its type (a
 // Boolean stays a Boolean, data stays data), and an absent key is different from false or 0.
-// Writes are stored at once; a failed write keeps the value for the rest of the run.
+// Writes are stored at once. Each tells whether it reached storage; one that did not keeps the
+// value for the rest of the run, and it is stored with the next write that succeeds.
 class UserDefaults {
 public:
     using Value = std::variant<bool, double, QString, QByteArray>;
@@ -17,10 +20,12 @@ public:
     virtual ~UserDefaults() = default;
 
     virtual std::optional<Value> value(const QString& key) const = 0;
-    virtual void setValue(const QString& key, const Value& value) = 0;
-    virtual void removeValue(const QString& key) = 0;
+    virtual bool setValue(const QString& key, const Value& value) = 0;
+    virtual bool removeValue(const QString& key) = 0;
     // Removes every key of the domain.
-    virtual void removeAll() = 0;
+    virtual bool removeAll() = 0;
+    // True while some change is held only in memory because storage could not take it.
+    virtual bool hasUnsavedChanges() const { return false; }
     // The folder the values are stored in, when they live on disk; files that belong with the
     // preferences (such as copies of values that could not be read) go there.
     virtual std::optional<QString> storageDirectory() const = 0;
@@ -40,6 +45,14 @@ public:
     // The value when it is a number, else nothing.
     std::optional<double> numberValue(const QString& key) const;
     bool contains(const QString& key) const { return value(key).has_value(); }
+
+    // Files that stored data which could not be read was put into (copied or moved aside), so
+    // that the user can be told; each is handed out once, in the order they were made.
+    void noteSetAsideFile(const QString& path) { setAsideFiles_.push_back(path); }
+    std::vector<QString> takeSetAsideFiles() { return std::exchange(setAsideFiles_, {}); }
+
+private:
+    std::vector<QString> setAsideFiles_;
 };
 
 }  // namespace quillorbitex

@@ -97,7 +97,7 @@ TEST(QuillorbitexApp, StartsTheUpdaterOnlyWithAFeedAndOutsideTestRuns) {
         bool windowCommand;
     } cases[] = {
         {"feed", false, true, false, false, {"start", "automatic=off"}, true},
-        {"no feed: the setting is still mirrored", false, false, true, true, {}, false},
+        {"no feed: the setting is still mirrored", false, false, false, false, {}, false},
         {"feed in a test run", true, true, true, std::nullopt, {}, false},
         {"no feed in a test run", true, false, true, std::nullopt, {}, false},
     };

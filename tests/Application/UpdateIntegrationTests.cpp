@@ -33,10 +33,11 @@ TEST(UpdateIntegration, ReachesTheUpdaterAndItsSettingOnlyWhenConfiguredOutsideT
         std::optional<bool> mirroredAtStart;
         bool acts;
     } cases[] = {
-        {"configured, on", true, false, true, {"start", "automatic=on"}, true, true},
+        // An absent setting reads as on, so only a preference that is off needs writing.
+        {"configured, on", true, false, true, {"start", "automatic=on"}, std::nullopt, true},
         {"configured, off", true, false, false, {"start", "automatic=off"}, false, true},
+        {"not configured", false, false, true, {}, std::nullopt, false},
         // The setting is written even without a feed, so it is in place once one is configured.
-        {"not configured", false, false, true, {}, true, false},
         {"not configured, off", false, false, false, {}, false, false},
         {"test run with a feed", true, true, true, {}, std::nullopt, false},
         {"test run without a feed", false, true, false, {}, std::nullopt, false},

@@ -1,10 +1,17 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <chrono>
+#include <functional>
+#include <future>
 
 #include "Platform/JsonFileUserDefaults.h"
 #include "support/InMemoryUserDefaults.h"
@@ -82,24 +89,108 @@ TEST_F(JsonFileUserDefaultsTest, KeysAndTextsThatNeedEscapingReadBackAsWritten) 
     EXPECT_FALSE(JsonFileUserDefaults(path()).contains(awkward));
 }
 
-TEST_F(JsonFileUserDefaultsTest, AnUnwritableFolderKeepsValuesInMemory) {
-    QFile(dir_.filePath("file")).open(QIODevice::WriteOnly);
-    JsonFileUserDefaults defaults(dir_.filePath("file/sub/preferences.json"));
-    defaults.setValue("data", QByteArray("abc"));
-    EXPECT_EQ(defaults.dataValue("data"), QByteArray("abc"));
+TEST_F(JsonFileUserDefaultsTest, WritesThatFailSaySoAndAreMadeUpForByTheNextOneOrAtTheEnd) {
+    // A file where the folder must be stops every write, whoever runs the test.
+    const QString blocker = dir_.filePath("file");
+    const QString filePath = blocker + "/sub/preferences.json";
+    const auto block = [&](bool blocked) {
+        QDir(blocker).removeRecursively();
+        QFile::remove(blocker);
+        blocked ? QFile(blocker).open(QIODevice::WriteOnly) : QDir().mkpath(blocker);
+    };
+    block(true);
+    {
+        JsonFileUserDefaults defaults(filePath);
+        EXPECT_FALSE(defaults.setValue("data", QByteArray("abc")));
+        EXPECT_FALSE(defaults.removeValue("absent")) << "earlier changes still wait";
+        EXPECT_TRUE(defaults.hasUnsavedChanges());
+        EXPECT_EQ(defaults.dataValue("data"), QByteArray("abc"));
+
+        block(false);
+        EXPECT_TRUE(defaults.setValue("flag", true));
+        EXPECT_FALSE(defaults.hasUnsavedChanges());
+        EXPECT_EQ(JsonFileUserDefaults(filePath).dataValue("data"), QByteArray("abc"));
+
+        block(true);
+        EXPECT_FALSE(defaults.setValue("flag", false));
+        block(false);
+    }
+    EXPECT_EQ(JsonFileUserDefaults(filePath).value("flag"), UserDefaults::Value(false));
 }
 
-TEST_F(JsonFileUserDefaultsTest, AnUnparsableFileIsKeptBeforeItIsReplaced) {
-    writeFile("{\"flag\": tru");
-    JsonFileUserDefaults defaults(path());
-    EXPECT_FALSE(defaults.contains("flag"));
-    defaults.setValue("other", 1.0);
-    EXPECT_EQ(JsonFileUserDefaults(path()).value("other"), UserDefaults::Value(1.0));
+TEST_F(JsonFileUserDefaultsTest, WhatIsNotAFileIsMovedAsideUnopenedAndTheFileWrittenAnew) {
+    const std::pair<const char*, std::function<void(const QByteArray&)>> cases[] = {
+        {"a FIFO", [](const QByteArray& path) { ASSERT_EQ(::mkfifo(path, 0600), 0); }},
+        {"a folder", [](const QByteArray& path) { ASSERT_EQ(::mkdir(path, 0700), 0); }},
+    };
+    for (const auto& [name, make] : cases) {
+        SCOPED_TRACE(name);
+        QDir(dir_.filePath("prefs")).removeRecursively();
+        QDir().mkpath(dir_.filePath("prefs"));
+        const QByteArray path = QFile::encodeName(this->path());
+        make(path);
+        auto reading = std::async(std::launch::async, [&] {
+            return std::make_unique<JsonFileUserDefaults>(this->path());
+        });
+        if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << "reading blocked";
+            ::close(::open(path, O_WRONLY | O_NONBLOCK));  // lets a blocked open() return
+        }
+        const auto defaults = reading.get();
 
-    const QStringList copies =
-        QDir(dir_.filePath("prefs")).entryList({"preferences.json.unreadable-*"}, QDir::Files);
-    ASSERT_EQ(copies.size(), 1);
-    EXPECT_EQ(readFile(dir_.filePath("prefs/" + copies[0])), QByteArray("{\"flag\": tru"));
+        const std::vector<QString> setAside = defaults->takeSetAsideFiles();
+        ASSERT_EQ(setAside.size(), 1U);
+        EXPECT_TRUE(setAside[0].startsWith(this->path() + ".unreadable-"));
+        struct stat kept {};
+        ASSERT_EQ(::lstat(QFile::encodeName(setAside[0]), &kept), 0);
+        EXPECT_FALSE(S_ISREG(kept.st_mode));
+        EXPECT_TRUE(defaults->setValue("flag", true));
+        EXPECT_TRUE(QFileInfo(this->path()).isFile());
+    }
+}
+
+TEST_F(JsonFileUserDefaultsTest, WhatCannotBeReadIsKeptAsideAndTheRestRead) {
+    const QByteArray data = QByteArray(R"(    "data": {"data": "YWJj"},)");
+    const struct {
+        const char* name;
+        QByteArray content;
+        std::vector<const char*> read;
+    } cases[] = {
+        {"cut off", "{\"flag\": tru", {}},
+        {"a bad byte in a text",
+         "{\n" + data + "\n    \"flag\": true,\n    \"text\": \"caf\xe9\"\n}\n",
+         {"data", "flag"}},
+        {"a bad byte between entries",
+         "{\n" + data + "\n    \"flag\": true,\xff\n    \"text\": \"caf\xc3\xa9\"\n}\n",
+         {"data", "text"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(dir_.filePath("prefs")).removeRecursively();
+        writeFile(c.content);
+        JsonFileUserDefaults defaults(path());
+        std::vector<const char*> read;
+        for (const char* key : {"data", "flag", "text"}) {
+            if (defaults.contains(key)) {
+                read.push_back(key);
+            }
+        }
+        EXPECT_EQ(read, c.read);
+        if (defaults.contains("flag")) {
+            // A value written as it is changes nothing, so the file stays as it was.
+            EXPECT_TRUE(defaults.setValue("flag", true));
+            EXPECT_EQ(readFile(path()), c.content);
+        }
+        EXPECT_TRUE(defaults.setValue("other", 1.0));
+        EXPECT_EQ(JsonFileUserDefaults(path()).value("other"), UserDefaults::Value(1.0));
+
+        const QStringList copies =
+            QDir(dir_.filePath("prefs")).entryList({"preferences.json.unreadable-*"}, QDir::Files);
+        ASSERT_EQ(copies.size(), 1);
+        EXPECT_EQ(readFile(dir_.filePath("prefs/" + copies[0])), c.content);
+        EXPECT_EQ(defaults.takeSetAsideFiles(),
+                  std::vector<QString>{dir_.filePath("prefs/" + copies[0])});
+    }
 }
 
 TEST_F(JsonFileUserDefaultsTest, EntriesOfOtherShapesSurviveWritesAndReadAsTheirJson) {

@@ -20,23 +20,30 @@
 
 namespace quillorbitex::testing {
 
-// Preferences in memory that count every write (a set or a removal) per key.
+// Preferences in memory that count every write (a set or a removal) per key. With `failWrites`
+// set, writes report that they did not reach storage, as a folder that cannot be written does.
 class CountingUserDefaults final : public UserDefaults {
 public:
     std::optional<Value> value(const QString& key) const override {
         const auto found = values.find(key);
         return found == values.end() ? std::nullopt : std::optional(found->second);
     }
-    void setValue(const QString& key, const Value& v) override {
+    bool setValue(const QString& key, const Value& v) override {
         ++writes[key];
         values[key] = v;
+        return stored();
     }
-    void removeValue(const QString& key) override {
+    bool removeValue(const QString& key) override {
         ++writes[key];
         values.erase(key);
+        return stored();
     }
-    void removeAll() override { values.clear(); }
-    std::optional<QString> storageDirectory() const override { return std::nullopt; }
+    bool removeAll() override {
+        values.clear();
+        return stored();
+    }
+    bool hasUnsavedChanges() const override { return unsaved; }
+    std::optional<QString> storageDirectory() const override { return directory; }
 
     int totalWrites() const {
         int total = 0;
@@ -48,6 +55,15 @@ public:
 
     std::map<QString, Value> values;
     std::map<QString, int> writes;
+    std::optional<QString> directory;
+    bool failWrites = false;
+    bool unsaved = false;
+
+private:
+    bool stored() {
+        unsaved = failWrites;
+        return !failWrites;
+    }
 };
 
 // Everything an AppModel needs, as doubles on one virtual timeline: the main thread and the

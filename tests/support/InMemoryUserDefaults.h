@@ -14,9 +14,18 @@ public:
         : storageDirectory_(std::move(storageDirectory)) {}
 
     std::optional<Value> value(const QString& key) const override;
-    void setValue(const QString& key, const Value& value) override { values_[key] = value; }
-    void removeValue(const QString& key) override { values_.erase(key); }
-    void removeAll() override { values_.clear(); }
+    bool setValue(const QString& key, const Value& value) override {
+        values_[key] = value;
+        return true;
+    }
+    bool removeValue(const QString& key) override {
+        values_.erase(key);
+        return true;
+    }
+    bool removeAll() override {
+        values_.clear();
+        return true;
+    }
     std::optional<QString> storageDirectory() const override { return storageDirectory_; }
 
 private:

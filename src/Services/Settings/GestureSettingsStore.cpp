@@ -98,20 +98,24 @@ const std::array<StoredKey, 8>& storedKeys() {
 }
 
 // Writes `bytes` into `directory` under a name made of `key` and a hash of the bytes, so the
-// same data is kept once. True when the copy exists afterwards.
-bool writeCopy(const QString& directory, const QString& key, const QByteArray& bytes) {
+// same data is kept once. The copy's path when it exists afterwards.
+std::optional<QString> writeCopy(const QString& directory, const QString& key,
+                                 const QByteArray& bytes) {
     if (!QDir().mkpath(directory)) {
-        return false;
+        return std::nullopt;
     }
     const QByteArray hash =
         QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16);
     const QString path =
         QDir(directory).filePath(key + QStringLiteral(".unreadable-") + QString::fromLatin1(hash));
     if (QFileInfo::exists(path)) {
-        return true;
+        return path;
     }
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return path;
+    }
+    return std::nullopt;
 }
 
 // Equal rules may still differ in what is written: a freeform gesture compares by its template's
@@ -309,7 +313,11 @@ bool GestureSettingsStore::keepUnreadableValue(const QString& key) const {
         return true;
     }
     const auto directory = defaults_->storageDirectory();
-    return directory && writeCopy(*directory, key, *bytes);
+    const auto copy = directory ? writeCopy(*directory, key, *bytes) : std::nullopt;
+    if (copy) {
+        defaults_->noteSetAsideFile(*copy);
+    }
+    return copy.has_value();
 }
 
 }  // namespace quillorbitex
