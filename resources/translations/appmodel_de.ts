@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>Änderungen an den Einstellungen können nicht in „%@“ gespeichert werden. Sie gelten, bis Quillorbitex beendet wird, und werden gespeichert, sobald in diesen Ordner geschrieben werden kann.</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden. Prüfe, ob der Autostart-Ordner beschreibbar ist.</translation>
     </message>
@@ -18,6 +22,10 @@
     <message>
         <source>No overlay diagnostics recorded yet.</source>
         <translation>Noch keine Overlay-Diagnosen aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>Nicht lesbare Einstellungen wurden in „%@“ aufbewahrt; Quillorbitex wurde ohne sie fortgesetzt.</translation>
     </message>
     <message>
         <source>Saved Gesture</source>

@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>Could not change Open at Login. Check that the autostart folder is writable.</translation>
     </message>
@@ -18,6 +22,10 @@
     <message>
         <source>No overlay diagnostics recorded yet.</source>
         <translation>No overlay diagnostics recorded yet.</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</translation>
     </message>
     <message>
         <source>Saved Gesture</source>

@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>Los cambios en las preferencias no se pueden guardar en «%@». Se aplican hasta que cierre Quillorbitex y se guardarán en cuanto se pueda escribir en esa carpeta.</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>No se pudo cambiar Abrir al iniciar sesión. Comprueba que se puede escribir en la carpeta de inicio automático.</translation>
     </message>
@@ -18,6 +22,10 @@
     <message>
         <source>No overlay diagnostics recorded yet.</source>
         <translation>Todavía no se ha registrado ningún diagnóstico de superposición.</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>Las preferencias que no se pudieron leer se guardaron en «%@»; Quillorbitex continuó sin ellas.</translation>
     </message>
     <message>
         <source>Saved Gesture</source>

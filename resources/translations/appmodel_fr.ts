@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>Les modifications des préférences ne peuvent pas être enregistrées dans « %@ ». Elles s’appliquent jusqu’à la fermeture de Quillorbitex et seront enregistrées dès que ce dossier sera accessible en écriture.</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>Impossible de modifier l’ouverture à la connexion. Vérifiez que le dossier de démarrage automatique est accessible en écriture.</translation>
     </message>
@@ -18,6 +22,10 @@
     <message>
         <source>No overlay diagnostics recorded yet.</source>
         <translation>Aucun diagnostic de superposition enregistré pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>Les préférences illisibles ont été conservées dans « %@ » ; Quillorbitex a continué sans elles.</translation>
     </message>
     <message>
         <source>Saved Gesture</source>

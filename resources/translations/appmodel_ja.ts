@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>環境設定の変更を「%@」に保存できません。変更は Quillorbitex を終了するまで有効で、このフォルダに書き込めるようになりしだい保存されます。</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>「ログイン時に開く」を変更できませんでした。自動起動フォルダに書き込めるか確認してください。</translation>
     </message>
@@ -18,6 +22,10 @@
     <message>
         <source>No overlay diagnostics recorded yet.</source>
         <translation>オーバーレイの診断情報はまだ記録されていません。</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>読み込めなかった環境設定を「%@」に保存しました。Quillorbitex はそれらを使わずに続行しました。</translation>
     </message>
     <message>
         <source>Saved Gesture</source>

@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>환경설정 변경 사항을 "%@"에 저장할 수 없습니다. 변경 사항은 Quillorbitex를 종료할 때까지 적용되며, 이 폴더에 쓸 수 있게 되면 바로 저장됩니다.</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>로그인 시 열기를 변경할 수 없습니다. 자동 시작 폴더에 쓸 수 있는지 확인하세요.</translation>
     </message>
@@ -18,6 +22,10 @@
     <message>
         <source>No overlay diagnostics recorded yet.</source>
         <translation>아직 기록된 오버레이 진단 정보가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>읽을 수 없는 환경설정을 "%@"에 보관했습니다. Quillorbitex는 해당 설정 없이 계속 실행되었습니다.</translation>
     </message>
     <message>
         <source>Saved Gesture</source>

@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>无法将偏好设置的更改保存到“%@”。这些更改在 Quillorbitex 退出前有效，并会在该文件夹可以写入时立即保存。</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>无法更改“登录时打开”。请检查自动启动文件夹是否可写。</translation>
     </message>
@@ -18,6 +22,10 @@
     <message>
         <source>No overlay diagnostics recorded yet.</source>
         <translation>尚未记录叠加层诊断信息。</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>无法读取的偏好设置已保存在“%@”中；Quillorbitex 已在没有这些设置的情况下继续运行。</translation>
     </message>
     <message>
         <source>Saved Gesture</source>

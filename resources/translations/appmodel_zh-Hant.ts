@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>無法將偏好設定的變更儲存到「%@」。這些變更在 Quillorbitex 結束前有效，並會在該檔案夾可以寫入時立即儲存。</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>無法變更「登入時開啟」。請檢查自動啟動檔案夾是否可寫入。</translation>
     </message>
@@ -18,6 +22,10 @@
     <message>
         <source>No overlay diagnostics recorded yet.</source>
         <translation>尚未記錄疊加層診斷資訊。</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>無法讀取的偏好設定已保存在「%@」中；Quillorbitex 已在沒有這些設定的情況下繼續執行。</translation>
     </message>
     <message>
         <source>Saved Gesture</source>

@@ -124,6 +124,10 @@
         <translation>Keine erkannte Regel</translation>
     </message>
     <message>
+        <source>Not Saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
         <source>Open at Login</source>
         <translation>Beim Anmelden öffnen</translation>
     </message>

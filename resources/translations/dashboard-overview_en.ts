@@ -124,6 +124,10 @@
         <translation>No matched rule</translation>
     </message>
     <message>
+        <source>Not Saved</source>
+        <translation>Not Saved</translation>
+    </message>
+    <message>
         <source>Open at Login</source>
         <translation>Open at Login</translation>
     </message>

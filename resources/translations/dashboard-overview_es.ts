@@ -124,6 +124,10 @@
         <translation>Ninguna regla coincidente</translation>
     </message>
     <message>
+        <source>Not Saved</source>
+        <translation>No guardado</translation>
+    </message>
+    <message>
         <source>Open at Login</source>
         <translation>Abrir al iniciar sesión</translation>
     </message>

@@ -124,6 +124,10 @@
         <translation>Aucune règle reconnue</translation>
     </message>
     <message>
+        <source>Not Saved</source>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
         <source>Open at Login</source>
         <translation>Ouvrir à la connexion</translation>
     </message>

@@ -124,6 +124,10 @@
         <translation>一致したルールはありません</translation>
     </message>
     <message>
+        <source>Not Saved</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
         <source>Open at Login</source>
         <translation>ログイン時に開く</translation>
     </message>

@@ -124,6 +124,10 @@
         <translation>일치한 규칙 없음</translation>
     </message>
     <message>
+        <source>Not Saved</source>
+        <translation>저장 안 됨</translation>
+    </message>
+    <message>
         <source>Open at Login</source>
         <translation>로그인 시 열기</translation>
     </message>

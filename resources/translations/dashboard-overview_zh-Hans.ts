@@ -124,6 +124,10 @@
         <translation>无匹配的规则</translation>
     </message>
     <message>
+        <source>Not Saved</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
         <source>Open at Login</source>
         <translation>登录时打开</translation>
     </message>

@@ -124,6 +124,10 @@
         <translation>無符合的規則</translation>
     </message>
     <message>
+        <source>Not Saved</source>
+        <translation>未儲存</translation>
+    </message>
+    <message>
         <source>Open at Login</source>
         <translation>登入時開啟</translation>
     </message>

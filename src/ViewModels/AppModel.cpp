@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 #include "Application/StorageLocations.h"
 #include "Diagnostics/TestDiagnostics.h"
@@ -203,6 +204,7 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
 
     overlayDebugStore_ = new OverlayDebugStore(std::move(platform.pasteboard), {}, this);
     L10n::setLanguageOverride(languageOverride_);
+    followPreferenceStorage();
     installCoordinatorCallbacks();
 
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -279,6 +281,7 @@ void AppModel::setAutomaticUpdateCheckEnabled(bool enabled) {
     if (setAutomaticUpdateChecksAction_) {
         setAutomaticUpdateChecksAction_(enabled);
     }
+    followPreferenceStorage();
     Q_EMIT isAutomaticUpdateCheckEnabledChanged();
     dumpTestStateIfNeeded();
 }
@@ -289,6 +292,7 @@ void AppModel::setLanguageOverride(AppLanguageOverride language) {
     }
     languageOverride_ = language;
     settingsStore_->setLanguageOverride(language);
+    followPreferenceStorage();
     L10n::setLanguageOverride(language);
     Q_EMIT languageOverrideChanged();
     dumpTestStateIfNeeded();
@@ -300,6 +304,7 @@ void AppModel::setThemeOverride(AppThemeOverride theme) {
     }
     themeOverride_ = theme;
     settingsStore_->setThemeOverride(theme);
+    followPreferenceStorage();
     applyThemeOverride();
     Q_EMIT themeOverrideChanged();
     dumpTestStateIfNeeded();
@@ -314,6 +319,7 @@ void AppModel::setMatchingThreshold(double threshold) {
     }
     matchingThreshold_ = clamped;
     settingsStore_->setGestureMatchingThreshold(clamped);
+    followPreferenceStorage();
     captureCoordinator_->setTemplateMatchingThreshold(clamped);
     Q_EMIT matchingThresholdChanged();
     dumpTestStateIfNeeded();
@@ -325,6 +331,7 @@ void AppModel::setCaptureEnabled(bool enabled) {
     }
     isCaptureEnabled_ = enabled;
     settingsStore_->setCaptureEnabled(enabled);
+    followPreferenceStorage();
     syncCaptureState();
     Q_EMIT isCaptureEnabledChanged();
     dumpTestStateIfNeeded();
@@ -337,6 +344,7 @@ void AppModel::syncMappingsFromStore() {
     assign(mappings_, mappingStore_->mappings(), &AppModel::mappingsChanged);
     settingsStore_->setCustomMappings(customMappings_);
     settingsStore_->setDisabledBuiltInPatterns(mappingStore_->disabledBuiltInPatterns());
+    followPreferenceStorage();
     dumpTestStateIfNeeded();
 }
 
@@ -622,6 +630,7 @@ void AppModel::captureGestureDraftIfNeeded(const GestureCaptureDebugResult& resu
 void AppModel::completeOnboarding() {
     assign(hasCompletedOnboarding_, true, &AppModel::hasCompletedOnboardingChanged);
     settingsStore_->setHasCompletedOnboarding(true);
+    followPreferenceStorage();
     assign(showOnboarding_, false, &AppModel::showOnboardingChanged);
     dumpTestStateIfNeeded();
 }
@@ -629,6 +638,39 @@ void AppModel::completeOnboarding() {
 void AppModel::reopenOnboarding() {
     assign(showOnboarding_, true, &AppModel::showOnboardingChanged);
     dumpTestStateIfNeeded();
+}
+
+QString AppModel::unsavedPreferencesNotice(const QString& folder) {
+    return L10n::format(
+        "Changes to the preferences cannot be saved in \"%@\". They apply until Quillorbitex "
+        "quits and are saved as soon as that folder can be written.",
+        folder);
+}
+
+void AppModel::followPreferenceStorage() {
+    if (!userDefaults_) {
+        return;
+    }
+    const auto tell = [](const QString& text) {
+        std::fprintf(stderr, "quillorbitex: %s\n", text.toLocal8Bit().constData());
+    };
+    for (const QString& path : userDefaults_->takeSetAsideFiles()) {
+        const QString notice = L10n::format(
+            "Preferences that could not be read were kept in \"%@\"; Quillorbitex went on "
+            "without them.",
+            path);
+        tell(notice);
+        overlayDebugStore_->appendLogEntry(notice);
+    }
+    std::optional<QString> unsaved;
+    if (userDefaults_->hasUnsavedChanges()) {
+        unsaved = userDefaults_->storageDirectory().value_or(QString());
+        if (!unsavedPreferencesFolder_) {
+            tell(unsavedPreferencesNotice(*unsaved));
+        }
+    }
+    assign(unsavedPreferencesFolder_, std::move(unsaved),
+           &AppModel::unsavedPreferencesFolderChanged);
 }
 
 void AppModel::setOpenAtLoginState(bool enabled, std::optional<QString> errorMessage) {

@@ -143,6 +143,8 @@ class AppModel final : public QObject {
                    matchingThresholdChanged)
     Q_PROPERTY(bool isCaptureEnabled READ isCaptureEnabled WRITE setCaptureEnabled NOTIFY
                    isCaptureEnabledChanged)
+    Q_PROPERTY(std::optional<QString> unsavedPreferencesFolder READ unsavedPreferencesFolder NOTIFY
+                   unsavedPreferencesFolderChanged)
 
 public:
     using LoginItemFactory = AppModelPlatform::LoginItemFactory;
@@ -192,6 +194,14 @@ public:
     AppThemeOverride themeOverride() const { return themeOverride_; }
     double matchingThreshold() const { return matchingThreshold_; }
     bool isCaptureEnabled() const { return isCaptureEnabled_; }
+    // While changes to the preferences cannot be written, the folder they belong in (empty when
+    // the preferences have none); they stay in effect and are written with the next write that
+    // succeeds. Standard error is told once, when writing starts to fail.
+    const std::optional<QString>& unsavedPreferencesFolder() const {
+        return unsavedPreferencesFolder_;
+    }
+    // What the user is told about changes that cannot be written to `folder`.
+    static QString unsavedPreferencesNotice(const QString& folder);
 
     // The rule editor writes these two directly.
     void setCapturedKeyboardShortcutDraft(std::optional<KeyboardShortcutDescriptor> shortcut);
@@ -340,6 +350,7 @@ Q_SIGNALS:
     void themeOverrideChanged();
     void matchingThresholdChanged();
     void isCaptureEnabledChanged();
+    void unsavedPreferencesFolderChanged();
 
 private:
     // What the engine's callbacks reach the model through. The model owns the only strong
@@ -377,6 +388,9 @@ private:
 
     void dumpTestStateIfNeeded();
     AppDebugState makeDebugState() const;
+    // After preferences were read or written: names each file that unreadable preferences were
+    // put into (on standard error and in the overlay log) and follows whether writes fail.
+    void followPreferenceStorage();
 
     const UITestConfig uiTestConfig_;
     const std::shared_ptr<GestureMappingStore> mappingStore_;
@@ -425,6 +439,7 @@ private:
     AppThemeOverride themeOverride_ = AppThemeOverride::system;
     double matchingThreshold_ = 0.18;
     bool isCaptureEnabled_ = true;
+    std::optional<QString> unsavedPreferencesFolder_;
 
     OverlayDebugStore* overlayDebugStore_ = nullptr;
 };

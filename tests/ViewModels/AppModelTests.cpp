@@ -203,6 +203,31 @@ TEST(AppModel, PreferenceChangesAreStoredAndTakeEffect) {
 
 // ---- Capture, permission and strokes -------------------------------------------------------
 
+TEST(AppModel, TellsOnceWhilePreferencesCannotBeSavedAndNamesWhatWasSetAside) {
+    AppModelTestEnvironment env;
+    env.defaults->directory = QStringLiteral("/prefs");
+    env.defaults->noteSetAsideFile(QStringLiteral("/prefs/preferences.json.unreadable-1"));
+    ::testing::internal::CaptureStderr();
+    AppModel& model = env.build();
+    env.defaults->failWrites = true;
+    model.setMatchingThreshold(0.3);
+    model.setCaptureEnabled(false);
+    const std::optional<QString> whileFailing = model.unsavedPreferencesFolder();
+    env.defaults->failWrites = false;
+    model.setMatchingThreshold(0.25);
+    const QStringList told =
+        QString::fromStdString(::testing::internal::GetCapturedStderr()).split('\n');
+
+    EXPECT_EQ(whileFailing, QStringLiteral("/prefs"));
+    EXPECT_FALSE(model.unsavedPreferencesFolder().has_value());
+    EXPECT_EQ(told.filter(QStringLiteral("quillorbitex: ")),
+              QStringList({"quillorbitex: Preferences that could not be read were kept in "
+                           "\"/prefs/preferences.json.unreadable-1\"; Quillorbitex went on "
+                           "without them.",
+                           "quillorbitex: " + AppModel::unsavedPreferencesNotice("/prefs")}));
+    EXPECT_EQ(model.overlayDebugStore()->overlayDebugLog().count("unreadable-1"), 1);
+}
+
 TEST(AppModel, CaptureFollowsTheSwitchAndThePermission) {
     struct Case {
         bool captureEnabled;

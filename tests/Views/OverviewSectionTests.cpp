@@ -230,6 +230,7 @@ TEST(StatusSummaryRows, ShowOnlyWhatStopsGestures) {
         PermissionState permission;
         GestureMonitorState monitor;
         std::vector<std::tuple<Row, Kind, QString, QString>> rows;  // kind, pill, label, detail
+        std::optional<QString> unsavedPreferencesFolder = std::nullopt;
     };
     const Case cases[] = {
         {PermissionState::granted, GestureMonitorState::running(), {}},
@@ -246,11 +247,19 @@ TEST(StatusSummaryRows, ShowOnlyWhatStopsGestures) {
         {PermissionState::granted,
          GestureMonitorState::blocked("Another program holds the right button."),
          {{Row::monitor, Kind::red, "Blocked", "Another program holds the right button."}}},
+        {PermissionState::granted,
+         GestureMonitorState::running(),
+         {{Row::preferences, Kind::red, "Not Saved",
+           "Changes to the preferences cannot be saved in \"/home/u/.config/Quillorbitex\". "
+           "They apply until Quillorbitex quits and are saved as soon as that folder can be "
+           "written."}},
+         QStringLiteral("/home/u/.config/Quillorbitex")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.monitor.encodedValue().toStdString());
         std::vector<std::tuple<Row, Kind, QString, QString>> shown;
-        for (const auto& row : StatusSummaryView::rows(c.permission, c.monitor)) {
+        for (const auto& row :
+             StatusSummaryView::rows(c.permission, c.monitor, c.unsavedPreferencesFolder)) {
             shown.emplace_back(row.kind, row.pill.kind(), row.pill.label(), row.detail);
         }
         EXPECT_EQ(shown, c.rows);
@@ -277,6 +286,17 @@ TEST_F(OverviewSectionTest, StatusCardTakesNoSpaceOnceTheRemedyWorked) {
     o.model().setCaptureEnabled(false);
     EXPECT_TRUE(status.isVisible());
     EXPECT_EQ(pill->state(), StatusPill::State::amber(QStringLiteral("Stopped")));
+
+    // Preferences that cannot be written have a row of their own while that lasts.
+    auto* unsaved = status.findChild<StatusPill*>(QStringLiteral("PreferencesStatusValue"));
+    ASSERT_NE(unsaved, nullptr);
+    EXPECT_FALSE(unsaved->isVisible());
+    o.env.defaults->failWrites = true;
+    o.model().setMatchingThreshold(0.3);
+    EXPECT_TRUE(unsaved->isVisible());
+    o.env.defaults->failWrites = false;
+    o.model().setMatchingThreshold(0.25);
+    EXPECT_FALSE(unsaved->isVisible());
 }
 
 }  // namespace

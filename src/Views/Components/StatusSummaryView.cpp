@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
+#include <array>
 #include <functional>
+#include <vector>
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
@@ -37,20 +39,19 @@ public:
         std::function<void()> run;
     };
 
-    StatusAlertRow(const QString& pillIdentifier, const Action& first, const Action& second,
+    StatusAlertRow(const QString& pillIdentifier, std::initializer_list<Action> actions,
                    QWidget* parent)
         : QWidget(parent),
           title_(new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
                                      ThemedTextLabel::Overflow::none, this)),
           pill_(new StatusPill(StatusPill::State::amber({}), this)),
           detail_(new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
-                                      ThemedTextLabel::Overflow::wrap, this)),
-          first_(new GhostButton({}, this)),
-          second_(new GhostButton({}, this)) {
+                                      ThemedTextLabel::Overflow::wrap, this)) {
         setAccessibilityIdentifier(*pill_, pillIdentifier);
-        for (const auto& [button, action] : {std::pair{first_, &first}, {second_, &second}}) {
-            setAccessibilityIdentifier(*button, QString::fromLatin1(action->identifier));
-            QObject::connect(button, &QAbstractButton::clicked, this, action->run);
+        for (const Action& action : actions) {
+            auto* button = buttons_.emplace_back(new GhostButton({}, this));
+            setAccessibilityIdentifier(*button, QString::fromLatin1(action.identifier));
+            QObject::connect(button, &QAbstractButton::clicked, this, action.run);
         }
 
         auto* heading = new QHBoxLayout;
@@ -64,8 +65,9 @@ public:
         text->addWidget(detail_);
         auto* buttons = new QHBoxLayout;
         buttons->setSpacing(8);
-        buttons->addWidget(first_);
-        buttons->addWidget(second_);
+        for (GhostButton* button : buttons_) {
+            buttons->addWidget(button);
+        }
         auto* layout = new QHBoxLayout(this);
         layout->setContentsMargins(kBarWidth + kHorizontalPadding, kVerticalPadding,
                                    kHorizontalPadding, kVerticalPadding);
@@ -82,8 +84,8 @@ public:
     }
 
     void setButtonTexts(const QString& first, const QString& second) {
-        first_->setText(first);
-        second_->setText(second);
+        buttons_[0]->setText(first);
+        buttons_[1]->setText(second);
     }
 
 protected:
@@ -102,8 +104,7 @@ private:
     ThemedTextLabel* title_;
     StatusPill* pill_;
     ThemedTextLabel* detail_;
-    GhostButton* first_;
-    GhostButton* second_;
+    std::vector<GhostButton*> buttons_;
 };
 
 StatusSummaryView::StatusSummaryView(AppModel& model, QWidget* parent)
@@ -111,21 +112,24 @@ StatusSummaryView::StatusSummaryView(AppModel& model, QWidget* parent)
       model_(model),
       accessibilityRow_(new StatusAlertRow(
           QStringLiteral("AccessibilityStatusValue"),
-          {"RequestAccessButton", [this] { model_.requestAccessibilityPrompt(); }},
-          {"OpenAccessibilitySettingsButton", [this] { model_.openAccessibilitySettings(); }},
+          {{"RequestAccessButton", [this] { model_.requestAccessibilityPrompt(); }},
+           {"OpenAccessibilitySettingsButton", [this] { model_.openAccessibilitySettings(); }}},
           this)),
       monitorRow_(new StatusAlertRow(
           QStringLiteral("MonitorStatusValue"),
-          {"RefreshPermissionsButton", [this] { model_.refreshPermissions(); }},
-          {"OpenInputMonitoringSettingsButton", [this] { model_.openInputMonitoringSettings(); }},
-          this)) {
+          {{"RefreshPermissionsButton", [this] { model_.refreshPermissions(); }},
+           {"OpenInputMonitoringSettingsButton", [this] { model_.openInputMonitoringSettings(); }}},
+          this)),
+      preferencesRow_(new StatusAlertRow(QStringLiteral("PreferencesStatusValue"), {}, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     layout->addWidget(accessibilityRow_);
     layout->addWidget(monitorRow_);
+    layout->addWidget(preferencesRow_);
     connect(&model_, &AppModel::accessibilityPermissionChanged, this, &StatusSummaryView::refresh);
     connect(&model_, &AppModel::monitorStateChanged, this, &StatusSummaryView::refresh);
+    connect(&model_, &AppModel::unsavedPreferencesFolderChanged, this, &StatusSummaryView::refresh);
     relabelButtons();
     refresh();
 }
@@ -138,7 +142,8 @@ void StatusSummaryView::relabelButtons() {
 }
 
 std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
-    PermissionState permission, const GestureMonitorState& monitorState) {
+    PermissionState permission, const GestureMonitorState& monitorState,
+    const std::optional<QString>& unsavedPreferencesFolder) {
     std::vector<Row> shown;
     if (permission != PermissionState::granted) {
         shown.push_back({RowKind::accessibility, StatusPill::State::from(permission),
@@ -147,6 +152,11 @@ std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
     if (monitorState.kind() != GestureMonitorState::Kind::running) {
         shown.push_back({RowKind::monitor, StatusPill::State::from(monitorState),
                          L10n::string("Gesture Monitor"), monitorState.detail()});
+    }
+    if (unsavedPreferencesFolder) {
+        shown.push_back({RowKind::preferences, StatusPill::State::red(L10n::string("Not Saved")),
+                         L10n::string("Preferences"),
+                         AppModel::unsavedPreferencesNotice(*unsavedPreferencesFolder)});
     }
     return shown;
 }
@@ -160,18 +170,18 @@ void StatusSummaryView::changeEvent(QEvent* event) {
 }
 
 void StatusSummaryView::refresh() {
-    bool accessibilityShown = false;
-    bool monitorShown = false;
-    for (const Row& row : rows(model_.accessibilityPermission(), model_.monitorState())) {
-        StatusAlertRow* target =
-            row.kind == RowKind::accessibility ? accessibilityRow_ : monitorRow_;
-        target->show(row);
-        (row.kind == RowKind::accessibility ? accessibilityShown : monitorShown) = true;
+    const std::array<StatusAlertRow*, 3> byKind = {accessibilityRow_, monitorRow_, preferencesRow_};
+    std::array<bool, 3> shown = {false, false, false};
+    for (const Row& row : rows(model_.accessibilityPermission(), model_.monitorState(),
+                               model_.unsavedPreferencesFolder())) {
+        byKind[static_cast<std::size_t>(row.kind)]->show(row);
+        shown[static_cast<std::size_t>(row.kind)] = true;
     }
-    setShown(accessibilityRow_, accessibilityShown);
-    setShown(monitorRow_, monitorShown);
+    for (std::size_t kind = 0; kind < byKind.size(); ++kind) {
+        setShown(byKind[kind], shown[kind]);
+    }
     // Hidden, the card takes no space in the section.
-    setShown(this, accessibilityShown || monitorShown);
+    setShown(this, shown[0] || shown[1] || shown[2]);
 }
 
 }  // namespace quillorbitex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "Models/GestureMonitorState.h"
@@ -13,13 +14,14 @@ class AppModel;
 
 // The card that warns about the two things that stop gestures: capture not permitted, and the
 // monitor not running. Each that holds gets a row with a coloured bar, a title with a status
-// pill, the explanation and two buttons towards the remedy; with both fine the card is hidden and
-// takes no space. Follows the model's permission and monitor state at once.
+// pill, the explanation and two buttons towards the remedy. A third row, without buttons, says
+// while changes to the preferences cannot be saved. With all fine the card is hidden and takes
+// no space. Follows the model at once.
 class StatusSummaryView final : public QWidget {
     Q_OBJECT
 
 public:
-    enum class RowKind { accessibility, monitor };
+    enum class RowKind { accessibility, monitor, preferences };
 
     // What one row shows.
     struct Row {
@@ -33,10 +35,11 @@ public:
 
     explicit StatusSummaryView(AppModel& model, QWidget* parent = nullptr);
 
-    // The rows for a permission and a monitor state, accessibility first; empty when the
-    // permission is granted and the monitor runs.
+    // The rows for a permission, a monitor state and the folder of unsaved preferences, in that
+    // order; empty when the permission is granted, the monitor runs and everything is saved.
     static std::vector<Row> rows(PermissionState permission,
-                                 const GestureMonitorState& monitorState);
+                                 const GestureMonitorState& monitorState,
+                                 const std::optional<QString>& unsavedPreferencesFolder = {});
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -50,6 +53,7 @@ private:
     AppModel& model_;
     StatusAlertRow* accessibilityRow_;
     StatusAlertRow* monitorRow_;
+    StatusAlertRow* preferencesRow_;
 };
 
 }  // namespace quillorbitex
