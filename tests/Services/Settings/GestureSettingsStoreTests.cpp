@@ -280,6 +280,9 @@ TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAre
         const QStringList copies = keptCopies();
         ASSERT_EQ(copies.size(), 1);
         EXPECT_TRUE(copies[0].startsWith(c.key + ".unreadable-"));
+        // Named so that the user can be told.
+        EXPECT_EQ(defaults_->takeSetAsideFiles(),
+                  std::vector<QString>{QDir(folder()).filePath(copies[0])});
         if (c.keptBytes.isEmpty()) {
             const auto kept = QJsonDocument::fromJson("[" + readCopy(copies[0]) + "]").array();
             EXPECT_EQ(kept, QJsonDocument::fromJson("[" + c.entry + "]").array());
