@@ -42,6 +42,13 @@ public:
     // started. Any thread.
     virtual bool openURL(const QUrl& url) = 0;
 
+    // Asks the window manager to minimize (iconify) the active window; true when asked. A desktop
+    // without one minimizes nothing. Any thread.
+    virtual bool minimizeFrontmostWindow() { return false; }
+    // Asks the window manager to minimize every top-level window of the active window's
+    // application; true when asked. Any thread.
+    virtual bool minimizeFrontmostApplication() { return false; }
+
     // Applications with a window on the desktop now, in the desktop's order. Main thread.
     virtual std::vector<WorkspaceApplication> runningApplications() const = 0;
     // Applications the desktop offers to the user (hidden entries left out). Any thread.

@@ -35,6 +35,11 @@ public:
     // The frontmost application unless it is this program, else the last other one. Any thread.
     std::optional<QString> frontmostOtherApplicationIdentifier() const;
 
+    // Asks the window manager to iconify the active window (the ICCCM WM_CHANGE_STATE request), or
+    // with `wholeApplication` every window of _NET_CLIENT_LIST of the same application. False when
+    // no window is active or the display is gone. Any thread.
+    bool iconifyActive(bool wholeApplication);
+
     // The applications of _NET_CLIENT_LIST, each once, in the window manager's order. Main thread.
     std::vector<QString> runningApplicationIdentifiers();
     // Reads the active window again now. Main thread.
