@@ -27,8 +27,8 @@ public:
 
     // The application of the active window, or nothing. Any thread.
     virtual std::optional<QString> frontmostApplicationIdentifier() const = 0;
-    // The frontmost application if it is not this program, else the last one in front that was not.
-    // Any thread.
+    // The frontmost application if it is not this program, else the last one in front that was not;
+    // nothing when that one is not known as an application. Any thread.
     virtual std::optional<QString> frontmostOtherApplicationIdentifier() const = 0;
 
     // The installed application with exactly this identifier, or nothing. Any thread.

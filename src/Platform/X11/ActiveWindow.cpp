@@ -172,13 +172,16 @@ void ActiveWindow::processEvents() {
 void ActiveWindow::refresh() {
     const auto windows = cardinals(
         propertyBytes(connection_, requestProperty(connection_, root_, atoms_->activeWindow)));
+    const bool hasWindow = !windows.empty() && windows.front() != XCB_WINDOW_NONE;
     std::optional<QString> identifier;
-    if (!windows.empty() && windows.front() != XCB_WINDOW_NONE) {
+    if (hasWindow) {
         identifier = identify({windows.front()}).front();
     }
     std::lock_guard lock(mutex_);
     frontmost_ = identifier;
-    if (identifier && *identifier != ownIdentifier_) {
+    // A window of an application without a desktop entry is still the last other one in front:
+    // answering with the one before it would name an application the user did not mean.
+    if (hasWindow && identifier != ownIdentifier_) {
         lastOther_ = identifier;
     }
 }

@@ -32,7 +32,8 @@ public:
 
     // Any thread.
     std::optional<QString> frontmostApplicationIdentifier() const;
-    // The frontmost application unless it is this program, else the last other one. Any thread.
+    // The frontmost application unless it is this program, else the last other one; nothing when
+    // that window names no application. Any thread.
     std::optional<QString> frontmostOtherApplicationIdentifier() const;
 
     // Asks the window manager to iconify the active window (the ICCCM WM_CHANGE_STATE request), or
