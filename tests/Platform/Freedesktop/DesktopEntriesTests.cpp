@@ -72,6 +72,31 @@ TEST_F(DesktopEntriesTest, IdentifiersFollowTheDataDirectoriesInOrder) {
               QStringList({"org.example.Editor", "vendor-tool"}));
 }
 
+// Relative base folders are ignored for the defaults, whatever the working directory.
+TEST(XdgLocations, RelativeBaseFoldersAreIgnored) {
+    const char* names[] = {"HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME",
+                           "XDG_CONFIG_DIRS"};
+    std::vector<QByteArray> saved;
+    for (const char* name : names) {
+        saved.push_back(qgetenv(name));
+    }
+    const char* values[] = {"/home/u", "data", "rel:/opt/share/:./x", "./config", "etc:/xdg/a"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        qputenv(names[i], values[i]);
+    }
+    const XdgLocations locations = XdgLocations::fromEnvironment();
+    EXPECT_EQ(locations.dataHome, "/home/u/.local/share");
+    EXPECT_EQ(locations.dataDirs, QStringList{"/opt/share"});
+    EXPECT_EQ(locations.configHome, "/home/u/.config");
+    EXPECT_EQ(locations.configDirs, QStringList{"/xdg/a"});
+    qputenv("XDG_DATA_DIRS", "a:b");
+    EXPECT_EQ(XdgLocations::fromEnvironment().dataDirs,
+              QStringList({"/usr/local/share", "/usr/share"}));
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+    }
+}
+
 TEST_F(DesktopEntriesTest, IdentifiersThatCouldLeaveTheApplicationsFoldersAreRefused) {
     writeApp("data-a/evil.desktop");
     writeApp("data-a/applications/sub/app.desktop");
