@@ -18,7 +18,8 @@ namespace quillorbitex::x11 {
 // (needs an EWMH window manager). A window names its application through _GTK_APPLICATION_ID, else
 // _KDE_NET_WM_DESKTOP_FILE, else WM_CLASS matched to a desktop entry; windows of this process are
 // this program. The main thread keeps the answer current from the root window's property changes
-// (on a connection of its own); any thread may read it.
+// (on a connection of its own); any thread may read it, and any thread may ask for iconifying
+// (xcb serialises the requests).
 class ActiveWindow {
 public:
     // Connects to the display (empty: $DISPLAY); nothing when it cannot. Call on the main thread:
