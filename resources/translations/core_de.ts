@@ -44,6 +44,14 @@
         <translation>Fenster minimieren</translation>
     </message>
     <message>
+        <source>Minimize every window of the frontmost app.</source>
+        <translation>Minimiert alle Fenster der App im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>Minimize the frontmost window.</source>
+        <translation>Minimiert das Fenster im Vordergrund.</translation>
+    </message>
+    <message>
         <source>New Tab</source>
         <translation>Neuer Tab</translation>
     </message>
@@ -86,14 +94,6 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>Gesten mit gedrückter sekundärer Maustaste werden überwacht.</translation>
-    </message>
-    <message>
-        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>Sendet Strg plus H an die App im Vordergrund, die sich damit ausblendet, wo sie das unterstützt.</translation>
-    </message>
-    <message>
-        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>Sendet Strg plus M an die App im Vordergrund, die damit ihr Fenster minimiert, wo sie das unterstützt.</translation>
     </message>
     <message>
         <source>Stopped</source>

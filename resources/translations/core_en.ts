@@ -44,6 +44,14 @@
         <translation>Minimize Window</translation>
     </message>
     <message>
+        <source>Minimize every window of the frontmost app.</source>
+        <translation>Minimize every window of the frontmost app.</translation>
+    </message>
+    <message>
+        <source>Minimize the frontmost window.</source>
+        <translation>Minimize the frontmost window.</translation>
+    </message>
+    <message>
         <source>New Tab</source>
         <translation>New Tab</translation>
     </message>
@@ -86,14 +94,6 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>Secondary-click drag gestures are being monitored.</translation>
-    </message>
-    <message>
-        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>Send Control plus H to the frontmost app, which hides it where the app supports that.</translation>
-    </message>
-    <message>
-        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</translation>
     </message>
     <message>
         <source>Stopped</source>

@@ -44,6 +44,14 @@
         <translation>Minimizar ventana</translation>
     </message>
     <message>
+        <source>Minimize every window of the frontmost app.</source>
+        <translation>Minimiza todas las ventanas de la app en primer plano.</translation>
+    </message>
+    <message>
+        <source>Minimize the frontmost window.</source>
+        <translation>Minimiza la ventana en primer plano.</translation>
+    </message>
+    <message>
         <source>New Tab</source>
         <translation>Nueva pestaña</translation>
     </message>
@@ -86,14 +94,6 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>Se están supervisando los gestos de arrastre con clic secundario.</translation>
-    </message>
-    <message>
-        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>Envía Ctrl más H a la app en primer plano, que se oculta si lo admite.</translation>
-    </message>
-    <message>
-        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>Envía Ctrl más M a la app en primer plano, que minimiza su ventana si lo admite.</translation>
     </message>
     <message>
         <source>Stopped</source>

@@ -44,6 +44,14 @@
         <translation>Réduire la fenêtre</translation>
     </message>
     <message>
+        <source>Minimize every window of the frontmost app.</source>
+        <translation>Réduit toutes les fenêtres de l’app au premier plan.</translation>
+    </message>
+    <message>
+        <source>Minimize the frontmost window.</source>
+        <translation>Réduit la fenêtre au premier plan.</translation>
+    </message>
+    <message>
         <source>New Tab</source>
         <translation>Nouvel onglet</translation>
     </message>
@@ -86,14 +94,6 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>Les gestes de glisser avec le clic secondaire sont surveillés.</translation>
-    </message>
-    <message>
-        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>Envoie Ctrl plus H à l’app au premier plan, qui se masque si elle le prend en charge.</translation>
-    </message>
-    <message>
-        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>Envoie Ctrl plus M à l’app au premier plan, qui réduit sa fenêtre si elle le prend en charge.</translation>
     </message>
     <message>
         <source>Stopped</source>

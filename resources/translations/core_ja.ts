@@ -44,6 +44,14 @@
         <translation>ウインドウをしまう</translation>
     </message>
     <message>
+        <source>Minimize every window of the frontmost app.</source>
+        <translation>最前面のアプリのウインドウをすべてしまいます。</translation>
+    </message>
+    <message>
+        <source>Minimize the frontmost window.</source>
+        <translation>最前面のウインドウをしまいます。</translation>
+    </message>
+    <message>
         <source>New Tab</source>
         <translation>新規タブ</translation>
     </message>
@@ -86,14 +94,6 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>副ボタンのドラッグジェスチャを監視しています。</translation>
-    </message>
-    <message>
-        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>最前面のアプリに Ctrl + H を送ります。対応しているアプリはそれで隠れます。</translation>
-    </message>
-    <message>
-        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>最前面のアプリに Ctrl + M を送ります。対応しているアプリはそれでウインドウをしまいます。</translation>
     </message>
     <message>
         <source>Stopped</source>

@@ -44,6 +44,14 @@
         <translation>윈도우 최소화</translation>
     </message>
     <message>
+        <source>Minimize every window of the frontmost app.</source>
+        <translation>맨 앞의 앱의 모든 윈도우를 최소화합니다.</translation>
+    </message>
+    <message>
+        <source>Minimize the frontmost window.</source>
+        <translation>맨 앞의 윈도우를 최소화합니다.</translation>
+    </message>
+    <message>
         <source>New Tab</source>
         <translation>새 탭</translation>
     </message>
@@ -86,14 +94,6 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>보조 클릭 드래그 제스처를 감지하는 중입니다.</translation>
-    </message>
-    <message>
-        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>맨 앞의 앱에 Ctrl + H를 보냅니다. 이를 지원하는 앱은 가려집니다.</translation>
-    </message>
-    <message>
-        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>맨 앞의 앱에 Ctrl + M을 보냅니다. 이를 지원하는 앱은 윈도우를 최소화합니다.</translation>
     </message>
     <message>
         <source>Stopped</source>

@@ -44,6 +44,14 @@
         <translation>最小化窗口</translation>
     </message>
     <message>
+        <source>Minimize every window of the frontmost app.</source>
+        <translation>将最前面的应用的所有窗口最小化。</translation>
+    </message>
+    <message>
+        <source>Minimize the frontmost window.</source>
+        <translation>将最前面的窗口最小化。</translation>
+    </message>
+    <message>
         <source>New Tab</source>
         <translation>新建标签页</translation>
     </message>
@@ -86,14 +94,6 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>正在监控辅助点按拖移手势。</translation>
-    </message>
-    <message>
-        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>向最前面的应用发送 Ctrl + H；支持此快捷键的应用会将自己隐藏。</translation>
-    </message>
-    <message>
-        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>向最前面的应用发送 Ctrl + M；支持此快捷键的应用会将其窗口最小化。</translation>
     </message>
     <message>
         <source>Stopped</source>

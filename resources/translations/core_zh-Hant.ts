@@ -44,6 +44,14 @@
         <translation>縮到最小視窗</translation>
     </message>
     <message>
+        <source>Minimize every window of the frontmost app.</source>
+        <translation>將最前方 App 的所有視窗縮到最小。</translation>
+    </message>
+    <message>
+        <source>Minimize the frontmost window.</source>
+        <translation>將最前方的視窗縮到最小。</translation>
+    </message>
+    <message>
         <source>New Tab</source>
         <translation>新增分頁</translation>
     </message>
@@ -86,14 +94,6 @@
     <message>
         <source>Secondary-click drag gestures are being monitored.</source>
         <translation>正在監控輔助點按拖移手勢。</translation>
-    </message>
-    <message>
-        <source>Send Control plus H to the frontmost app, which hides it where the app supports that.</source>
-        <translation>向最前方的 App 傳送 Ctrl + H；支援此快速鍵的 App 會將自己隱藏。</translation>
-    </message>
-    <message>
-        <source>Send Control plus M to the frontmost app, which minimizes its window where the app supports that.</source>
-        <translation>向最前方的 App 傳送 Ctrl + M；支援此快速鍵的 App 會將其視窗縮到最小。</translation>
     </message>
     <message>
         <source>Stopped</source>

@@ -296,6 +296,10 @@
         <translation>Diese Tastenkombination kann nicht aufgenommen werden.</translation>
     </message>
     <message>
+        <source>The app that was in front has no desktop entry, so it cannot be used.</source>
+        <translation>Die App, die im Vordergrund war, hat keinen Desktop-Eintrag und kann daher nicht verwendet werden.</translation>
+    </message>
+    <message>
         <source>The current action is preloaded. Change it here only if you want this gesture to do something different.</source>
         <translation>Die aktuelle Aktion ist bereits geladen. Nur ändern, wenn diese Geste etwas anderes tun soll.</translation>
     </message>

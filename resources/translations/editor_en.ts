@@ -296,6 +296,10 @@
         <translation>That key combination could not be captured.</translation>
     </message>
     <message>
+        <source>The app that was in front has no desktop entry, so it cannot be used.</source>
+        <translation>The app that was in front has no desktop entry, so it cannot be used.</translation>
+    </message>
+    <message>
         <source>The current action is preloaded. Change it here only if you want this gesture to do something different.</source>
         <translation>The current action is preloaded. Change it here only if you want this gesture to do something different.</translation>
     </message>

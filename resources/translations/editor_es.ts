@@ -296,6 +296,10 @@
         <translation>No se puede grabar esa combinación de teclas.</translation>
     </message>
     <message>
+        <source>The app that was in front has no desktop entry, so it cannot be used.</source>
+        <translation>La app que estaba en primer plano no tiene una entrada de escritorio, así que no se puede usar.</translation>
+    </message>
+    <message>
         <source>The current action is preloaded. Change it here only if you want this gesture to do something different.</source>
         <translation>La acción actual ya está cargada. Cámbiala solo si quieres que este gesto haga otra cosa.</translation>
     </message>

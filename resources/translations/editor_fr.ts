@@ -296,6 +296,10 @@
         <translation>Cette combinaison de touches ne peut pas être enregistrée.</translation>
     </message>
     <message>
+        <source>The app that was in front has no desktop entry, so it cannot be used.</source>
+        <translation>L’app qui était au premier plan n’a pas d’entrée de bureau ; elle ne peut pas être utilisée.</translation>
+    </message>
+    <message>
         <source>The current action is preloaded. Change it here only if you want this gesture to do something different.</source>
         <translation>L’action actuelle est déjà chargée. Ne la changez que si ce geste doit faire autre chose.</translation>
     </message>

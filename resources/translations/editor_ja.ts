@@ -296,6 +296,10 @@
         <translation>そのキーの組み合わせは記録できません。</translation>
     </message>
     <message>
+        <source>The app that was in front has no desktop entry, so it cannot be used.</source>
+        <translation>最前面にあったアプリにはデスクトップエントリがないため、使用できません。</translation>
+    </message>
+    <message>
         <source>The current action is preloaded. Change it here only if you want this gesture to do something different.</source>
         <translation>現在のアクションが読み込まれています。このジェスチャで別の操作をしたい場合にだけ変更してください。</translation>
     </message>

@@ -296,6 +296,10 @@
         <translation>해당 키 조합은 기록할 수 없습니다.</translation>
     </message>
     <message>
+        <source>The app that was in front has no desktop entry, so it cannot be used.</source>
+        <translation>맨 앞에 있던 앱에 데스크톱 항목이 없어 사용할 수 없습니다.</translation>
+    </message>
+    <message>
         <source>The current action is preloaded. Change it here only if you want this gesture to do something different.</source>
         <translation>현재 동작이 미리 불러와져 있습니다. 이 제스처로 다른 일을 하고 싶을 때만 바꾸세요.</translation>
     </message>

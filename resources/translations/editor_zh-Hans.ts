@@ -296,6 +296,10 @@
         <translation>无法录制该组合键。</translation>
     </message>
     <message>
+        <source>The app that was in front has no desktop entry, so it cannot be used.</source>
+        <translation>之前的前台应用没有桌面条目，因此无法使用。</translation>
+    </message>
+    <message>
         <source>The current action is preloaded. Change it here only if you want this gesture to do something different.</source>
         <translation>当前动作已预先载入。只有想让此手势执行其他操作时才需在此更改。</translation>
     </message>

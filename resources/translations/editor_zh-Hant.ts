@@ -296,6 +296,10 @@
         <translation>無法錄製該組合鍵。</translation>
     </message>
     <message>
+        <source>The app that was in front has no desktop entry, so it cannot be used.</source>
+        <translation>先前的前景 App 沒有桌面項目，因此無法使用。</translation>
+    </message>
+    <message>
         <source>The current action is preloaded. Change it here only if you want this gesture to do something different.</source>
         <translation>目前動作已預先載入。只有想讓此手勢執行其他操作時才需在此更改。</translation>
     </message>

@@ -1,9 +1,9 @@
 #include "Application/StorageLocations.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 #include "Platform/JsonFileUserDefaults.h"
+#include "Platform/ProductFolder.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
 
 namespace quillorbitex {
@@ -15,10 +15,7 @@ StorageLocations StorageLocations::forConfig(const UITestConfig& config) {
                 GestureUsageStatsStore::databasePathIn(config.baseDirectory),
                 base.filePath(QStringLiteral("autostart"))};
     }
-    QString configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (configHome.isEmpty()) {
-        configHome = QDir::homePath() + QStringLiteral("/.config");
-    }
+    const QString configHome = userBaseFolder(QStandardPaths::GenericConfigLocation);
     return {JsonFileUserDefaults::defaultFilePath(), GestureUsageStatsStore::defaultDatabasePath(),
             QDir(configHome).filePath(QStringLiteral("autostart"))};
 }

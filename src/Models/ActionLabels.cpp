@@ -103,7 +103,9 @@ QString displayLabel(const GestureAction& action) {
 
 QString executionLabel(const GestureAction& action) {
     if (const auto* predefined = action.predefinedAction()) {
-        return displayLabel(PredefinedActionCatalog::keyboardShortcut(*predefined));
+        // A command the window manager performs sends no keys; its name says what happens.
+        const auto shortcut = PredefinedActionCatalog::keyboardShortcut(*predefined);
+        return shortcut ? displayLabel(*shortcut) : displayLabel(*predefined);
     }
     return displayLabel(action);
 }

@@ -32,7 +32,8 @@ QStringList keyCapLabels(const KeyboardShortcutDescriptor& shortcut);
 
 // What the action is: the shortcut, the command's name, or "Open <identifier or URL>".
 QString displayLabel(const GestureAction& action);
-// What will actually be sent: a ready-made command shows its shortcut.
+// What will actually be sent: a ready-made command shows its shortcut, or its name when the
+// window manager performs it.
 QString executionLabel(const GestureAction& action);
 // The kind of action, for the badge on a rule row.
 QString kindLabel(const GestureAction& action);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "Models/KeyboardShortcutDescriptor.h"
 #include "Models/PredefinedAction.h"
@@ -12,7 +13,9 @@ class PredefinedActionCatalog final {
 public:
     PredefinedActionCatalog() = delete;
 
-    static KeyboardShortcutDescriptor keyboardShortcut(PredefinedAction action);
+    // The shortcut the command sends; nothing for minimizeWindow and hideApp, which the window
+    // manager performs.
+    static std::optional<KeyboardShortcutDescriptor> keyboardShortcut(PredefinedAction action);
     static QString defaultNotes(PredefinedAction action);
 };
 

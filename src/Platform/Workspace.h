@@ -27,8 +27,8 @@ public:
 
     // The application of the active window, or nothing. Any thread.
     virtual std::optional<QString> frontmostApplicationIdentifier() const = 0;
-    // The frontmost application if it is not this program, else the last one in front that was not.
-    // Any thread.
+    // The frontmost application if it is not this program, else the last one in front that was not;
+    // nothing when that one is not known as an application. Any thread.
     virtual std::optional<QString> frontmostOtherApplicationIdentifier() const = 0;
 
     // The installed application with exactly this identifier, or nothing. Any thread.
@@ -41,6 +41,13 @@ public:
     // Hands the URL to the application that handles it; false when none does or it cannot be
     // started. Any thread.
     virtual bool openURL(const QUrl& url) = 0;
+
+    // Asks the window manager to minimize (iconify) the active window; true when asked. A desktop
+    // without one minimizes nothing. Any thread.
+    virtual bool minimizeFrontmostWindow() { return false; }
+    // Asks the window manager to minimize every top-level window of the active window's
+    // application; true when asked. Any thread.
+    virtual bool minimizeFrontmostApplication() { return false; }
 
     // Applications with a window on the desktop now, in the desktop's order. Main thread.
     virtual std::vector<WorkspaceApplication> runningApplications() const = 0;

@@ -94,6 +94,16 @@ TEST_F(IsolatedHome, TestModeKeepsEveryFileInTheBaseFolder) {
     EXPECT_EQ(normal.usageDatabaseFile, home() + "/data/Quillorbitex/gesture_usage.sqlite");
     EXPECT_EQ(normal.autostartDirectory, home() + "/config/autostart");
 
+    // Relative base folders are ignored, as the XDG specification requires, whatever the
+    // working directory.
+    qputenv("XDG_CONFIG_HOME", "config");
+    qputenv("XDG_DATA_HOME", "./data");
+    const auto relative = StorageLocations::forConfig(config);
+    EXPECT_EQ(relative.preferencesFile, home() + "/.config/Quillorbitex/preferences.json");
+    EXPECT_EQ(relative.usageDatabaseFile,
+              home() + "/.local/share/Quillorbitex/gesture_usage.sqlite");
+    EXPECT_EQ(relative.autostartDirectory, home() + "/.config/autostart");
+
     config.isUITest = true;
     const auto test = StorageLocations::forConfig(config);
     for (const QString& path :

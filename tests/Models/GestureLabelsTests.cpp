@@ -54,6 +54,8 @@ TEST(GestureLabels, ComposedLabels) {
         {executionLabel(GestureAction::predefined(PredefinedAction::previousTab)),
          "Control + Shift + Tab"},
         {executionLabel(GestureAction::keyboardShortcut({K::r, {M::command}})), "Control + R"},
+        {executionLabel(GestureAction::predefined(PredefinedAction::minimizeWindow)),
+         "Minimize Window"},
         {executionLabel(app), "Open  org.example.Editor"},  // untrimmed
         {displayLabel(GestureAction::openURL(QString())), "Open "},
         // A preset's sentence goes with its pattern, even under another action; an override is

@@ -87,6 +87,28 @@ bool FakeWorkspace::openURL(const QUrl& url) {
     return handled;
 }
 
+int FakeWorkspace::minimizedWindows() const {
+    std::lock_guard lock(mutex_);
+    return minimizedWindows_;
+}
+
+int FakeWorkspace::minimizedApplications() const {
+    std::lock_guard lock(mutex_);
+    return minimizedApplications_;
+}
+
+bool FakeWorkspace::minimizeFrontmostWindow() {
+    std::lock_guard lock(mutex_);
+    ++minimizedWindows_;
+    return true;
+}
+
+bool FakeWorkspace::minimizeFrontmostApplication() {
+    std::lock_guard lock(mutex_);
+    ++minimizedApplications_;
+    return true;
+}
+
 std::vector<WorkspaceApplication> FakeWorkspace::runningApplications() const {
     std::lock_guard lock(mutex_);
     return running_;

@@ -21,6 +21,9 @@ public:
     std::vector<WorkspaceApplication> openedApplications() const;
     // Every URL passed to openURL, whether it had a handler or not.
     std::vector<QUrl> openURLRequests() const;
+    // How often the window manager was asked to minimize the active window, and its application.
+    int minimizedWindows() const;
+    int minimizedApplications() const;
 
     std::optional<QString> frontmostApplicationIdentifier() const override;
     std::optional<QString> frontmostOtherApplicationIdentifier() const override;
@@ -29,6 +32,8 @@ public:
     std::optional<WorkspaceApplication> applicationForURL(const QUrl& url) const override;
     // True when the URL's scheme has a handler.
     bool openURL(const QUrl& url) override;
+    bool minimizeFrontmostWindow() override;
+    bool minimizeFrontmostApplication() override;
     std::vector<WorkspaceApplication> runningApplications() const override;
     std::vector<WorkspaceApplication> installedApplications() const override;
 
@@ -42,6 +47,8 @@ private:
     mutable std::vector<QString> lookedUp_;
     std::vector<WorkspaceApplication> opened_;
     std::vector<QUrl> urlRequests_;
+    int minimizedWindows_ = 0;
+    int minimizedApplications_ = 0;
 };
 
 }  // namespace quillorbitex::testing

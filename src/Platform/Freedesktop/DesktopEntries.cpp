@@ -2,10 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <algorithm>
 #include <filesystem>
 
+#include "Platform/Freedesktop/DesktopExec.h"
 #include "Platform/Freedesktop/KeyFile.h"
 
 namespace quillorbitex::freedesktop {
@@ -93,6 +95,17 @@ QStringList applicationFolders(const XdgLocations& locations) {
     return folders;
 }
 
+// The file name of the program an Exec line starts ("firefox-esr" for
+// "/usr/lib/firefox-esr/firefox-esr %u"); empty when the line does not split.
+QString programName(const QString& exec) {
+    const auto words = DesktopExec::split(exec);
+    if (!words || words->isEmpty()) {
+        return {};
+    }
+    const QString& program = words->first();
+    return program.mid(program.lastIndexOf(u'/') + 1);
+}
+
 bool isSafeIdentifier(const QString& identifier) {
     return !identifier.isEmpty() && !identifier.contains(u'/') &&
            !identifier.contains(QStringLiteral(".."));
@@ -119,6 +132,7 @@ XdgLocations XdgLocations::fromEnvironment() {
          qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts)) {
         locations.currentDesktops << desktop.toLower();
     }
+    locations.webBrowserAlternative = QStringLiteral("/etc/alternatives/x-www-browser");
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         locations.locale = qEnvironmentVariable(variable);
         if (!locations.locale.isEmpty()) {
@@ -132,6 +146,8 @@ struct DesktopEntries::Index {
     std::vector<FolderStamp> stamps;
     // In precedence order: earlier data directories first, then by path.
     std::vector<DesktopEntry> entries;
+    // The file name of each entry's Exec program, in the order of `entries`.
+    std::vector<QString> programNames;
     QHash<QString, std::size_t> byIdentifier;
 };
 
@@ -170,6 +186,7 @@ std::shared_ptr<const DesktopEntries::Index> DesktopEntries::currentIndex() cons
             entry->filePath = file.path;
         }
         index->byIdentifier.insert(file.identifier, index->entries.size());
+        index->programNames.push_back(programName(entry->exec));
         index->entries.push_back(std::move(*entry));
     }
     index_ = std::move(index);
@@ -228,10 +245,51 @@ std::optional<DesktopEntry> DesktopEntries::handlerForScheme(const QString& sche
             }
         }
     }
+    if (auto entry = declaredHandler(mimeType)) {
+        return entry;
+    }
+    // Browsers that open web addresses handed over by xdg-open do not always declare the schemes
+    // (Dillo); xdg-settings then takes the http handler, else the x-www-browser alternative.
+    const QString lower = scheme.toLower();
+    if (lower == u"https") {
+        return handlerForScheme(QStringLiteral("http"));
+    }
+    if (lower == u"http") {
+        return alternativeWebBrowser();
+    }
+    return std::nullopt;
+}
+
+std::optional<DesktopEntry> DesktopEntries::declaredHandler(const QString& mimeType) const {
     const auto index = currentIndex();
     for (const DesktopEntry& entry : index->entries) {
         if (entry.isInstalledApplication() && entry.mimeTypes.contains(mimeType)) {
             return entry;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<DesktopEntry> DesktopEntries::alternativeWebBrowser() const {
+    if (locations_.webBrowserAlternative.isEmpty()) {
+        return std::nullopt;
+    }
+    // The alternative links to the program, which may itself be a link to the real binary; an
+    // entry may start either.
+    const QFileInfo alternative(locations_.webBrowserAlternative);
+    QStringList names;
+    for (const QString& target : {alternative.symLinkTarget(), alternative.canonicalFilePath()}) {
+        if (!target.isEmpty()) {
+            names << QFileInfo(target).fileName();
+        }
+    }
+    if (names.isEmpty()) {
+        return std::nullopt;
+    }
+    const auto index = currentIndex();
+    for (std::size_t i = 0; i < index->entries.size(); ++i) {
+        if (index->entries[i].isListed() && names.contains(index->programNames[i])) {
+            return index->entries[i];
         }
     }
     return std::nullopt;
@@ -245,19 +303,32 @@ std::optional<DesktopEntry> DesktopEntries::applicationForWindowClass(
             if (name.isEmpty()) {
                 continue;
             }
-            for (const DesktopEntry& entry : index->entries) {
+            for (std::size_t i = 0; i < index->entries.size(); ++i) {
+                const DesktopEntry& entry = index->entries[i];
                 if (entry.isInstalledApplication() &&
-                    key(entry).compare(name, Qt::CaseInsensitive) == 0) {
+                    key(i).compare(name, Qt::CaseInsensitive) == 0) {
                     return entry;
                 }
             }
         }
         return std::nullopt;
     };
-    if (auto entry = find([](const DesktopEntry& e) { return e.startupWMClass; })) {
+    const auto& entries = index->entries;
+    const auto& programs = index->programNames;
+    if (auto entry = find([&](std::size_t i) { return entries[i].startupWMClass; })) {
         return entry;
     }
-    return find([](const DesktopEntry& e) { return e.identifier; });
+    if (auto entry = find([&](std::size_t i) { return entries[i].identifier; })) {
+        return entry;
+    }
+    // Reverse-DNS IDs: "org.xfce.mousepad" is the window class "mousepad".
+    if (auto entry = find([&](std::size_t i) {
+            const QString& id = entries[i].identifier;
+            return id.contains(u'.') ? id.mid(id.lastIndexOf(u'.') + 1) : QString();
+        })) {
+        return entry;
+    }
+    return find([&](std::size_t i) { return programs[i]; });
 }
 
 }  // namespace quillorbitex::freedesktop

@@ -21,6 +21,9 @@ struct XdgLocations {
     QStringList currentDesktops;
     // The POSIX locale names are shown in (LC_ALL, LC_MESSAGES or LANG).
     QString locale;
+    // Debian's x-www-browser alternative, the system's browser when no list names one; empty for
+    // none.
+    QString webBrowserAlternative;
 
     // The process environment, with the XDG base-directory defaults filled in.
     static XdgLocations fromEnvironment();
@@ -49,16 +52,22 @@ public:
     std::vector<DesktopEntry> listedApplications() const;
     // The default application for x-scheme-handler/<scheme>: the first installed one named in the
     // mimeapps.list files (the desktop's own ones first, in the freedesktop.org lookup order), else
-    // the first application that declares the type.
+    // the first application that declares the type. For http and https, where neither names one,
+    // the default web browser as xdg-settings finds it: the http handler, else the application that
+    // runs the x-www-browser alternative.
     std::optional<DesktopEntry> handlerForScheme(const QString& scheme) const;
-    // The application of a window by its WM_CLASS: an entry whose StartupWMClass, else whose
-    // identifier, equals the class or else the instance name, ignoring letter case.
+    // The application of a window by its WM_CLASS, as desktops match them: an entry whose
+    // StartupWMClass, else whose identifier, else the identifier's last dotted part
+    // ("org.xfce.mousepad"), else whose Exec program's file name equals the class or else the
+    // instance name, ignoring letter case.
     std::optional<DesktopEntry> applicationForWindowClass(const QString& instanceName,
                                                           const QString& className) const;
 
 private:
     struct Index;
     std::shared_ptr<const Index> currentIndex() const;
+    std::optional<DesktopEntry> declaredHandler(const QString& mimeType) const;
+    std::optional<DesktopEntry> alternativeWebBrowser() const;
     QStringList mimeappsFiles() const;
 
     XdgLocations locations_;

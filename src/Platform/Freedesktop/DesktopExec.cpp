@@ -12,79 +12,63 @@ bool isEscapableInDoubleQuotes(QChar c) {
     return c == u'"' || c == u'`' || c == u'$' || c == u'\\';
 }
 
-// Field codes that stand for files or URLs; a launcher that opens none drops them.
-bool isDroppedFieldCode(QChar code) {
-    return QStringView(u"fFuUdDnNvm").contains(code);
-}
-
-// One argument with its field codes expanded; an argument may become none or two.
-QStringList expandFieldCodes(const QString& argument, const DesktopEntry& entry) {
-    if (argument.size() == 2 && argument.at(0) == u'%') {
-        const QChar code = argument.at(1);
-        if (code == u'i') {
-            return entry.icon.isEmpty() ? QStringList{}
-                                        : QStringList{QStringLiteral("--icon"), entry.icon};
-        }
-        if (isDroppedFieldCode(code)) {
-            return {};
-        }
-    }
-    QString expanded;
-    bool onlyRemovedCodes = !argument.isEmpty();
-    for (qsizetype i = 0; i < argument.size(); ++i) {
-        const QChar c = argument.at(i);
-        if (c != u'%' || i + 1 == argument.size()) {
-            expanded += c;
-            onlyRemovedCodes = false;
-            continue;
-        }
-        const QChar code = argument.at(++i);
-        if (code == u'%') {
-            expanded += u'%';
-        } else if (code == u'c') {
-            expanded += entry.name;
-        } else if (code == u'k') {
-            expanded += entry.filePath;
-        } else {
-            // Files, URLs, an icon inside a longer argument and unknown codes are removed.
-            continue;
-        }
-        onlyRemovedCodes = false;
-    }
-    // An argument made of nothing but removed codes disappears rather than becoming "".
-    return onlyRemovedCodes ? QStringList{} : QStringList{expanded};
-}
-
-}  // namespace
-
-std::optional<QStringList> DesktopExec::split(const QString& exec) {
+// Splits and unquotes the line; with an entry, also expands the field codes of its unquoted parts.
+// An expanded value is only ever text inside the argument it stands in, so a name or path can
+// neither split into several arguments nor become part of a quoted (shell) string.
+std::optional<QStringList> parse(const QString& exec, const DesktopEntry* entry) {
     QStringList arguments;
     QString current;
     bool inArgument = false;
+    // An argument made only of codes that were removed disappears rather than becoming "".
+    bool onlyRemovedCodes = true;
+    const auto finish = [&] {
+        if (inArgument && !onlyRemovedCodes) {
+            arguments << current;
+        }
+        current.clear();
+        inArgument = false;
+        onlyRemovedCodes = true;
+    };
+    // A quoted part: field codes there are not expanded (the desktop entry specification forbids
+    // them inside quotes), only removed; "%%" is a percent sign.
+    const auto addQuoted = [&](QStringView text) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (entry && text[i] == u'%' && i + 1 < text.size()) {
+                if (text[++i] == u'%') {
+                    current += u'%';
+                    onlyRemovedCodes = false;
+                }
+                continue;
+            }
+            current += text[i];
+            onlyRemovedCodes = false;
+        }
+    };
     for (qsizetype i = 0; i < exec.size(); ++i) {
         const QChar c = exec.at(i);
         if (isSeparator(c)) {
-            if (inArgument) {
-                arguments << current;
-                current.clear();
-                inArgument = false;
-            }
+            finish();
             continue;
         }
+        const bool startsArgument = !inArgument;
         inArgument = true;
         if (c == u'\\') {
             if (++i == exec.size()) {
                 return std::nullopt;
             }
             current += exec.at(i);
+            onlyRemovedCodes = false;
         } else if (c == u'\'') {
             const auto end = exec.indexOf(u'\'', i + 1);
             if (end < 0) {
                 return std::nullopt;
             }
-            current += QStringView(exec).mid(i + 1, end - i - 1);
+            addQuoted(QStringView(exec).mid(i + 1, end - i - 1));
+            // '' is an empty argument of its own.
+            onlyRemovedCodes = onlyRemovedCodes && end > i + 1;
             i = end;
         } else if (c == u'"') {
+            QString quoted;
             bool closed = false;
             while (++i < exec.size()) {
                 const QChar q = exec.at(i);
@@ -94,34 +78,52 @@ std::optional<QStringList> DesktopExec::split(const QString& exec) {
                 }
                 if (q == u'\\' && i + 1 < exec.size() &&
                     isEscapableInDoubleQuotes(exec.at(i + 1))) {
-                    current += exec.at(++i);
+                    quoted += exec.at(++i);
                 } else {
-                    current += q;
+                    quoted += q;
                 }
             }
             if (!closed) {
                 return std::nullopt;
             }
+            addQuoted(quoted);
+            onlyRemovedCodes = onlyRemovedCodes && !quoted.isEmpty();
+        } else if (c == u'%' && entry && i + 1 < exec.size()) {
+            const QChar code = exec.at(++i);
+            const bool wholeArgument =
+                startsArgument && (i + 1 == exec.size() || isSeparator(exec.at(i + 1)));
+            if (code == u'%') {
+                current += u'%';
+                onlyRemovedCodes = false;
+            } else if (code == u'c') {
+                current += entry->name;
+                onlyRemovedCodes = false;
+            } else if (code == u'k') {
+                current += entry->filePath;
+                onlyRemovedCodes = false;
+            } else if (code == u'i' && wholeArgument && !entry->icon.isEmpty()) {
+                arguments << QStringLiteral("--icon") << entry->icon;
+                inArgument = false;
+            }
+            // Files, URLs, an icon inside a longer argument and unknown codes are removed.
         } else {
             current += c;
+            onlyRemovedCodes = false;
         }
     }
-    if (inArgument) {
-        arguments << current;
-    }
+    finish();
     return arguments;
 }
 
+}  // namespace
+
+std::optional<QStringList> DesktopExec::split(const QString& exec) {
+    return parse(exec, nullptr);
+}
+
 std::optional<QStringList> DesktopExec::commandLine(const DesktopEntry& entry) {
-    const auto words = split(entry.exec);
-    if (!words) {
-        return std::nullopt;
-    }
-    QStringList result;
-    for (const QString& word : *words) {
-        result << expandFieldCodes(word, entry);
-    }
-    if (result.isEmpty() || result.first().isEmpty()) {
+    auto result = parse(entry.exec, &entry);
+    if (!result || result->isEmpty() || result->first().isEmpty()) {
         return std::nullopt;
     }
     return result;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include "Platform/ApplicationIdentifier.h"
 #include "Platform/Freedesktop/KeyFile.h"
@@ -74,7 +75,13 @@ bool LoginItem::isEnabled() const {
     // An entry that exists but cannot be read still starts nothing we could tell apart; the
     // session would try it, so it counts as on.
     const auto keyFile = KeyFile::read(info.filePath());
-    return !(keyFile && keyFile->boolean(kGroup, QStringLiteral("Hidden")));
+    if (!keyFile) {
+        return true;
+    }
+    // GNOME's session settings switch an entry off with their own key instead of Hidden.
+    const auto gnomeEnabled = keyFile->string(kGroup, QStringLiteral("X-GNOME-Autostart-enabled"));
+    const bool gnomeOff = gnomeEnabled && (*gnomeEnabled == u"false" || *gnomeEnabled == u"0");
+    return !keyFile->boolean(kGroup, QStringLiteral("Hidden")) && !gnomeOff;
 }
 
 std::optional<QString> LoginItem::setEnabled(bool enabled) {
@@ -100,11 +107,21 @@ std::optional<QString> LoginItem::setEnabled(bool enabled) {
     if (!file.open(QIODevice::WriteOnly)) {
         return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
     }
-    file.write(entryContents(executablePath_));
+    file.write(entryContents(launchCommand(executablePath_)));
     if (!file.commit()) {
         return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
     }
     return std::nullopt;
+}
+
+QString LoginItem::launchCommand(const QString& executablePath) {
+    const QFileInfo program(executablePath);
+    const QString found = QStandardPaths::findExecutable(program.fileName());
+    if (found.isEmpty() || program.canonicalFilePath().isEmpty() ||
+        QFileInfo(found).canonicalFilePath() != program.canonicalFilePath()) {
+        return executablePath;
+    }
+    return program.fileName();
 }
 
 QByteArray LoginItem::entryContents(const QString& executablePath) {

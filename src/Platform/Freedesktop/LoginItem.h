@@ -8,9 +8,9 @@
 namespace quillorbitex::freedesktop {
 
 // Starting with the desktop session through an XDG autostart entry: the program is enabled while
-// "<autostart folder>/org.quillorbitex.Quillorbitex.desktop" exists and does not say Hidden=true
-// (the way session settings switch an entry off). Enabling writes the entry in one atomic step
-// with the program's absolute path; disabling removes it.
+// "<autostart folder>/org.quillorbitex.Quillorbitex.desktop" exists and says neither Hidden=true
+// nor X-GNOME-Autostart-enabled=false (the ways session settings switch an entry off). Enabling
+// writes the entry in one atomic step; disabling removes it.
 class LoginItem final : public LaunchAtLoginControlling {
 public:
     // `autostartDirectory` is normally "$XDG_CONFIG_HOME/autostart"; in test mode a folder inside
@@ -23,6 +23,10 @@ public:
     std::optional<QString> setEnabled(bool enabled) override;
 
     QString entryPath() const;
+
+    // What the entry starts: the command name when PATH finds this very program under it, so that
+    // a moved or upgraded install still starts; else the absolute path.
+    static QString launchCommand(const QString& executablePath);
 
     // The entry that starts `executablePath`, with the path quoted and escaped so that a launcher
     // splits it back into exactly that one argument.

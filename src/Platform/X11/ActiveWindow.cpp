@@ -75,6 +75,7 @@ struct ActiveWindow::Atoms {
     xcb_atom_t pid;
     xcb_atom_t gtkApplicationId;
     xcb_atom_t kdeDesktopFile;
+    xcb_atom_t changeState;
 };
 
 std::unique_ptr<ActiveWindow> ActiveWindow::connect(
@@ -111,6 +112,7 @@ ActiveWindow::ActiveWindow(xcb_connection_t* connection, std::uint32_t root,
           .pid = internAtom(connection, "_NET_WM_PID"),
           .gtkApplicationId = internAtom(connection, "_GTK_APPLICATION_ID"),
           .kdeDesktopFile = internAtom(connection, "_KDE_NET_WM_DESKTOP_FILE"),
+          .changeState = internAtom(connection, "WM_CHANGE_STATE"),
       })),
       entries_(std::move(entries)),
       ownIdentifier_(std::move(ownIdentifier)) {
@@ -170,15 +172,54 @@ void ActiveWindow::processEvents() {
 void ActiveWindow::refresh() {
     const auto windows = cardinals(
         propertyBytes(connection_, requestProperty(connection_, root_, atoms_->activeWindow)));
+    const bool hasWindow = !windows.empty() && windows.front() != XCB_WINDOW_NONE;
     std::optional<QString> identifier;
-    if (!windows.empty() && windows.front() != XCB_WINDOW_NONE) {
+    if (hasWindow) {
         identifier = identify({windows.front()}).front();
     }
     std::lock_guard lock(mutex_);
     frontmost_ = identifier;
-    if (identifier && *identifier != ownIdentifier_) {
+    // A window of an application without a desktop entry is still the last other one in front:
+    // answering with the one before it would name an application the user did not mean.
+    if (hasWindow && identifier != ownIdentifier_) {
         lastOther_ = identifier;
     }
+}
+
+bool ActiveWindow::iconifyActive(bool wholeApplication) {
+    // Read now rather than from the cached answer: the window, not its application, is wanted.
+    const auto active = cardinals(
+        propertyBytes(connection_, requestProperty(connection_, root_, atoms_->activeWindow)));
+    if (active.empty() || active.front() == XCB_WINDOW_NONE) {
+        return false;
+    }
+    std::vector<std::uint32_t> targets{active.front()};
+    if (wholeApplication) {
+        // A window that names no application is minimized alone.
+        if (const auto application = identify(targets).front()) {
+            const auto windows = cardinals(propertyBytes(
+                connection_, requestProperty(connection_, root_, atoms_->clientList)));
+            const auto identifiers = identify(windows);
+            for (std::size_t i = 0; i < windows.size(); ++i) {
+                if (identifiers[i] == application && windows[i] != targets.front()) {
+                    targets.push_back(windows[i]);
+                }
+            }
+        }
+    }
+    constexpr std::uint32_t kIconicState = 3;
+    for (const std::uint32_t window : targets) {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = window;
+        message.type = atoms_->changeState;
+        message.data.data32[0] = kIconicState;
+        xcb_send_event(connection_, 0, root_,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&message));
+    }
+    return xcb_flush(connection_) > 0;
 }
 
 std::vector<QString> ActiveWindow::runningApplicationIdentifiers() {

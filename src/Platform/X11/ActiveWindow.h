@@ -18,7 +18,8 @@ namespace quillorbitex::x11 {
 // (needs an EWMH window manager). A window names its application through _GTK_APPLICATION_ID, else
 // _KDE_NET_WM_DESKTOP_FILE, else WM_CLASS matched to a desktop entry; windows of this process are
 // this program. The main thread keeps the answer current from the root window's property changes
-// (on a connection of its own); any thread may read it.
+// (on a connection of its own); any thread may read it, and any thread may ask for iconifying
+// (xcb serialises the requests).
 class ActiveWindow {
 public:
     // Connects to the display (empty: $DISPLAY); nothing when it cannot. Call on the main thread:
@@ -32,8 +33,14 @@ public:
 
     // Any thread.
     std::optional<QString> frontmostApplicationIdentifier() const;
-    // The frontmost application unless it is this program, else the last other one. Any thread.
+    // The frontmost application unless it is this program, else the last other one; nothing when
+    // that window names no application. Any thread.
     std::optional<QString> frontmostOtherApplicationIdentifier() const;
+
+    // Asks the window manager to iconify the active window (the ICCCM WM_CHANGE_STATE request), or
+    // with `wholeApplication` every window of _NET_CLIENT_LIST of the same application. False when
+    // no window is active or the display is gone. Any thread.
+    bool iconifyActive(bool wholeApplication);
 
     // The applications of _NET_CLIENT_LIST, each once, in the window manager's order. Main thread.
     std::vector<QString> runningApplicationIdentifiers();

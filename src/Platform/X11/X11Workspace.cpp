@@ -54,6 +54,14 @@ bool X11Workspace::openURL(const QUrl& url) {
     return applicationForURL(url) && freedesktop::ApplicationLauncher::openURL(url);
 }
 
+bool X11Workspace::minimizeFrontmostWindow() {
+    return activeWindow_ && activeWindow_->iconifyActive(false);
+}
+
+bool X11Workspace::minimizeFrontmostApplication() {
+    return activeWindow_ && activeWindow_->iconifyActive(true);
+}
+
 std::vector<WorkspaceApplication> X11Workspace::runningApplications() const {
     std::vector<WorkspaceApplication> result;
     if (!activeWindow_) {

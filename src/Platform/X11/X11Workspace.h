@@ -23,6 +23,8 @@ public:
     std::optional<WorkspaceApplication> applicationForURL(const QUrl& url) const override;
     // Only a URL whose scheme has a handler is passed on.
     bool openURL(const QUrl& url) override;
+    bool minimizeFrontmostWindow() override;
+    bool minimizeFrontmostApplication() override;
     std::vector<WorkspaceApplication> runningApplications() const override;
     std::vector<WorkspaceApplication> installedApplications() const override;
 

@@ -22,14 +22,26 @@ bool GestureActionDispatcher::dispatch(const GestureAction& action) {
         case GestureAction::Kind::keyboardShortcut:
             return keyboardDispatcher_->dispatch(*action.shortcut());
         case GestureAction::Kind::predefined:
-            return keyboardDispatcher_->dispatch(
-                PredefinedActionCatalog::keyboardShortcut(*action.predefinedAction()));
+            return dispatchPredefined(*action.predefinedAction());
         case GestureAction::Kind::openApp:
             return openApp(*action.bundleIdentifier());
         case GestureAction::Kind::openURL:
             return openURL(*action.url());
     }
     return false;
+}
+
+bool GestureActionDispatcher::dispatchPredefined(PredefinedAction command) {
+    switch (command) {
+        case PredefinedAction::minimizeWindow:
+            return workspace_->minimizeFrontmostWindow();
+        case PredefinedAction::hideApp:
+            return workspace_->minimizeFrontmostApplication();
+        default:
+            break;
+    }
+    const auto shortcut = PredefinedActionCatalog::keyboardShortcut(command);
+    return shortcut && keyboardDispatcher_->dispatch(*shortcut);
 }
 
 bool GestureActionDispatcher::openApp(const QString& bundleIdentifier) {

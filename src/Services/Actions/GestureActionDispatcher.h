@@ -8,8 +8,9 @@
 
 namespace quillorbitex {
 
-// Performs actions: shortcuts and ready-made commands go to the keyboard dispatcher, applications
-// and URLs to the workspace. Runs on the final-recognition queue; keeps nothing between calls.
+// Performs actions: shortcuts and ready-made commands go to the keyboard dispatcher, applications,
+// URLs and the two minimizing commands to the workspace. Runs on the final-recognition queue; keeps
+// nothing between calls.
 class GestureActionDispatcher final : public GestureActionDispatching {
 public:
     // Both collaborators are required; constructing without one ends the program at once.
@@ -19,6 +20,7 @@ public:
     bool dispatch(const GestureAction& action) override;
 
 private:
+    bool dispatchPredefined(PredefinedAction command);
     bool openApp(const QString& bundleIdentifier);
     bool openURL(const QString& text);
 

@@ -309,7 +309,9 @@ void ActionStepView::refresh() {
     useFrontmostButton_->setText(buttonText(L10n::string("Use Frontmost")));
     appHelp_->setText(L10n::string(kAppHelp));
     appValidation_->setText(state_.openAppValidationText());
-    appValidation_->setColorToken(state_.isOpenAppValid() ? Token::statusGreen : Token::statusRed);
+    appValidation_->setColorToken(state_.isOpenAppValid() && !state_.hasFrontmostNotice()
+                                      ? Token::statusGreen
+                                      : Token::statusRed);
 
     // URL.
     urlIntro_->setText(L10n::string("Enter a URL to open when the gesture matches."));

@@ -115,6 +115,7 @@ void GestureRuleEditorState::setOpenAppBundleIdentifier(const QString& identifie
         return;
     }
     openAppBundleIdentifier_ = identifier;
+    frontmostNotice_.reset();
     Q_EMIT changed();
 }
 
@@ -123,6 +124,7 @@ void GestureRuleEditorState::setRunningAppSelection(const QString& identifier) {
         return;
     }
     runningAppSelection_ = identifier;
+    frontmostNotice_.reset();
     if (!identifier.isEmpty()) {
         openAppBundleIdentifier_ = identifier;
     }
@@ -408,6 +410,9 @@ QString GestureRuleEditorState::shortcutTargetText() const {
 }
 
 QString GestureRuleEditorState::openAppValidationText() const {
+    if (frontmostNotice_) {
+        return *frontmostNotice_;
+    }
     if (openAppBundleIdentifier_.trimmed().isEmpty()) {
         return L10n::string("Choose a running app or enter the ID of an installed app.");
     }
@@ -668,10 +673,15 @@ void GestureRuleEditorState::useFrontmostApplication() {
     }
     const auto identifier = workspace_->frontmostOtherApplicationIdentifier();
     if (!identifier || identifier->isEmpty()) {
+        // The field keeps what it held; only the line under it tells why nothing was taken.
+        frontmostNotice_ =
+            L10n::string("The app that was in front has no desktop entry, so it cannot be used.");
+        Q_EMIT changed();
         return;
     }
     openAppBundleIdentifier_ = *identifier;
     runningAppSelection_ = *identifier;
+    frontmostNotice_.reset();
     Q_EMIT changed();
 }
 

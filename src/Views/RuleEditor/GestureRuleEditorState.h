@@ -118,10 +118,12 @@ public:
     QString shortcutValueText() const;
     // "Current target: …" under the gesture of the shortcut editor.
     QString shortcutTargetText() const;
+    // Says so when "Use Frontmost" found no application, until the field changes.
     QString openAppValidationText() const;
     QString openURLValidationText() const;
     // Drawn green when true, red otherwise.
     bool isOpenAppValid() const { return resolvedOpenApp().has_value(); }
+    bool hasFrontmostNotice() const { return frontmostNotice_.has_value(); }
     bool isOpenURLValid() const;
 
     // ---- Review step -------------------------------------------------------------------------
@@ -178,6 +180,7 @@ private:
     bool isRecordingShortcut_ = false;
     std::optional<KeyEventMonitor::Token> recordingMonitor_;
     std::optional<QString> shortcutStatusMessage_;
+    std::optional<QString> frontmostNotice_;
     bool didPrepare_ = false;
     bool didFinish_ = false;
     GestureActionEditorKind actionKind_ = GestureActionEditorKind::keyboardShortcut;

@@ -72,6 +72,31 @@ TEST_F(DesktopEntriesTest, IdentifiersFollowTheDataDirectoriesInOrder) {
               QStringList({"org.example.Editor", "vendor-tool"}));
 }
 
+// Relative base folders are ignored for the defaults, whatever the working directory.
+TEST(XdgLocations, RelativeBaseFoldersAreIgnored) {
+    const char* names[] = {"HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME",
+                           "XDG_CONFIG_DIRS"};
+    std::vector<QByteArray> saved;
+    for (const char* name : names) {
+        saved.push_back(qgetenv(name));
+    }
+    const char* values[] = {"/home/u", "data", "rel:/opt/share/:./x", "./config", "etc:/xdg/a"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        qputenv(names[i], values[i]);
+    }
+    const XdgLocations locations = XdgLocations::fromEnvironment();
+    EXPECT_EQ(locations.dataHome, "/home/u/.local/share");
+    EXPECT_EQ(locations.dataDirs, QStringList{"/opt/share"});
+    EXPECT_EQ(locations.configHome, "/home/u/.config");
+    EXPECT_EQ(locations.configDirs, QStringList{"/xdg/a"});
+    qputenv("XDG_DATA_DIRS", "a:b");
+    EXPECT_EQ(XdgLocations::fromEnvironment().dataDirs,
+              QStringList({"/usr/local/share", "/usr/share"}));
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+    }
+}
+
 TEST_F(DesktopEntriesTest, IdentifiersThatCouldLeaveTheApplicationsFoldersAreRefused) {
     writeApp("data-a/evil.desktop");
     writeApp("data-a/applications/sub/app.desktop");
@@ -126,11 +151,36 @@ TEST_F(DesktopEntriesTest, SchemeHandlerComesFromTheMimeappsListsInOrder) {
     EXPECT_EQ(entries.handlerForScheme("mailto")->identifier, "mail");
 }
 
+// A browser that declares no scheme (Dillo) is still the system's browser for web addresses.
+TEST_F(DesktopEntriesTest, WebAddressesFallBackToTheSystemBrowser) {
+    write("data-a/applications/dillo.desktop",
+          "[Desktop Entry]\nType=Application\nName=Dillo\nExec=dillo %u\n");
+    write("bin/dillo", "");
+    ASSERT_TRUE(QDir().mkpath(path("alternatives")));
+    ASSERT_TRUE(QFile::link(path("bin/dillo"), path("alternatives/x-www-browser")));
+    EXPECT_FALSE(DesktopEntries(locations_).handlerForScheme("https"));
+
+    locations_.webBrowserAlternative = path("alternatives/x-www-browser");
+    const DesktopEntries entries(locations_);
+    EXPECT_EQ(entries.handlerForScheme("https")->identifier, "dillo");
+    EXPECT_EQ(entries.handlerForScheme("HTTP")->identifier, "dillo");
+    EXPECT_FALSE(entries.handlerForScheme("ftp"));
+
+    // The http handler a list names comes first.
+    writeApp("data-a/applications/netsurf.desktop");
+    write("config-home/mimeapps.list",
+          "[Default Applications]\nx-scheme-handler/http=netsurf.desktop\n");
+    EXPECT_EQ(entries.handlerForScheme("https")->identifier, "netsurf");
+}
+
 TEST_F(DesktopEntriesTest, WindowClassesMatchEntriesIgnoringCase) {
     writeApp("data-a/applications/org.example.Terminal.desktop", "StartupWMClass=xterm-256\n");
     writeApp("data-a/applications/XTerm-256.desktop");
     writeApp("data-a/applications/gimp.desktop", "StartupWMClass=Gimp-2.10\n");
     writeApp("data-a/applications/navigator.desktop");
+    writeApp("data-a/applications/org.xfce.mousepad.desktop");
+    write("data-a/applications/org.example.Viewer.desktop",
+          "[Desktop Entry]\nType=Application\nExec=\"/opt/viewer/qx-viewer\" %U\n");
     const DesktopEntries entries(locations_);
 
     // A StartupWMClass match wins over an entry named like the class.
@@ -140,6 +190,10 @@ TEST_F(DesktopEntriesTest, WindowClassesMatchEntriesIgnoringCase) {
     // The class first, then the instance name.
     EXPECT_EQ(entries.applicationForWindowClass("Navigator", "Firefox-esr")->identifier,
               "navigator");
+    // The identifier's last dotted part, then the Exec program's file name.
+    EXPECT_EQ(entries.applicationForWindowClass("mousepad", "Mousepad")->identifier,
+              "org.xfce.mousepad");
+    EXPECT_EQ(entries.applicationForWindowClass("QX-VIEWER", "")->identifier, "org.example.Viewer");
     EXPECT_FALSE(entries.applicationForWindowClass("unknown", "Unknown"));
     EXPECT_FALSE(entries.applicationForWindowClass("", ""));
 }

@@ -78,6 +78,33 @@ TEST(DesktopExec, FieldCodesAreExpandedOrRemovedPerArgument) {
     EXPECT_EQ(DesktopExec::commandLine(entry), QStringList({"viewer"}));
 }
 
+// A name or path is always exactly one argument and never lands inside a quoted (shell) string,
+// whatever it holds.
+TEST(DesktopExec, ExpandedValuesStayOneArgumentAndQuotedCodesAreNotExpanded) {
+    DesktopEntry entry;
+    entry.name = "Evil $(touch pwned) `id`; a b";
+    entry.filePath = "/apps/my app.desktop";
+    const struct {
+        const char* exec;
+        QStringList expected;
+    } cases[] = {
+        {R"(sh -c "echo %c; true")", {"sh", "-c", "echo ; true"}},
+        {"sh -c 'open %k'", {"sh", "-c", "open "}},
+        {"app %c", {"app", entry.name}},
+        {"app --title=%c --file=%k",
+         {"app", "--title=" + entry.name, "--file=/apps/my app.desktop"}},
+        {R"(app "%c" '%k' "%f")", {"app"}},
+        {R"(app "100%%" 'a%%b' "")", {"app", "100%", "a%b", ""}},
+    };
+    for (const auto& c : cases) {
+        entry.exec = c.exec;
+        EXPECT_EQ(DesktopExec::commandLine(entry), c.expected) << c.exec;
+    }
+    entry.name.clear();
+    entry.exec = "app %c";
+    EXPECT_EQ(DesktopExec::commandLine(entry), QStringList({"app", ""}));
+}
+
 TEST(DesktopExec, QuotingIsResolvedWithoutAShell) {
     EXPECT_EQ(DesktopExec::split(R"("/opt/My App/run" "a \"b\" \$HOME \\ \x" 'it''s' a\ b)"),
               QStringList({"/opt/My App/run", R"(a "b" $HOME \ \x)", "its", "a b"}));

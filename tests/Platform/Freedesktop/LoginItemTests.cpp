@@ -48,9 +48,12 @@ TEST(LoginItem, IsOnWhileItsEntryExistsAndIsNotHidden) {
     EXPECT_TRUE(item.isEnabled());
     EXPECT_EQ(item.entryPath(), autostart + "/org.quillorbitex.Quillorbitex.desktop");
 
-    // Switched off by the session's settings.
-    ASSERT_TRUE(writeFile(item.entryPath(), "[Desktop Entry]\nType=Application\nHidden=true\n"));
-    EXPECT_FALSE(item.isEnabled());
+    // Switched off by the session's settings, in either of their ways.
+    for (const char* off : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {
+        ASSERT_TRUE(writeFile(item.entryPath(),
+                              QByteArray("[Desktop Entry]\nType=Application\n") + off + "\n"));
+        EXPECT_FALSE(item.isEnabled()) << off;
+    }
     // Turning it on again replaces that entry with ours.
     EXPECT_EQ(item.setEnabled(true), std::nullopt);
     EXPECT_TRUE(item.isEnabled());
@@ -58,6 +61,38 @@ TEST(LoginItem, IsOnWhileItsEntryExistsAndIsNotHidden) {
     EXPECT_EQ(item.setEnabled(false), std::nullopt);
     EXPECT_FALSE(QFile::exists(item.entryPath()));
     EXPECT_EQ(item.setEnabled(false), std::nullopt);  // already off
+}
+
+// The entry names the command when PATH finds this very program under its name, so that a moved
+// or upgraded install still starts; the absolute path otherwise.
+TEST(LoginItem, TheEntryNamesTheInstalledCommand) {
+    QTemporaryDir dir;
+    const QString installed = dir.filePath("bin/quillorbitex");
+    const QString elsewhere = dir.filePath("build/quillorbitex");
+    const QString linked = dir.filePath("link/quillorbitex");
+    for (const QString& path : {installed, elsewhere}) {
+        ASSERT_TRUE(writeFile(path, "#!/bin/sh\n"));
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    QDir().mkpath(dir.filePath("link"));
+    ASSERT_TRUE(QFile::link(installed, linked));
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", dir.filePath("bin").toUtf8());
+    const std::pair<QString, QString> cases[] = {
+        {installed, "quillorbitex"},
+        {linked, "quillorbitex"},  // the same file through a link
+        {elsewhere, elsewhere},    // another file of that name
+        {"/nowhere/quillorbitex", "/nowhere/quillorbitex"},
+    };
+    for (const auto& [executable, command] : cases) {
+        EXPECT_EQ(LoginItem::launchCommand(executable), command) << executable.toStdString();
+    }
+    LoginItem item(dir.filePath("autostart"), installed);
+    ASSERT_EQ(item.setEnabled(true), std::nullopt);
+    qputenv("PATH", savedPath);
+    QFile entry(item.entryPath());
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().contains("\nExec=\"quillorbitex\"\n"));
 }
 
 TEST(LoginItem, FailuresAreReportedAndChangeNothing) {

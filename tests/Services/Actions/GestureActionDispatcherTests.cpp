@@ -35,11 +35,16 @@ TEST(GestureActionDispatcher, SendsEachActionWhereItBelongs) {
         std::optional<KeyboardShortcutDescriptor> keys = {};
         std::vector<QString> lookedUp = {};
         std::vector<QUrl> urls = {};
+        int minimizedWindows = 0;
+        int minimizedApplications = 0;
     } cases[] = {
         {GestureAction::keyboardShortcut({K::f5, {M::shift}}), true,
          KeyboardShortcutDescriptor{K::f5, {M::shift}}},
         {GestureAction::predefined(PredefinedAction::quitApp), true,
          KeyboardShortcutDescriptor{K::q, {M::command}}},
+        // Minimizing is the window manager's, never keys (Control+M is Return in a terminal).
+        {GestureAction::predefined(PredefinedAction::minimizeWindow), true, {}, {}, {}, 1, 0},
+        {GestureAction::predefined(PredefinedAction::hideApp), true, {}, {}, {}, 0, 1},
         {GestureAction::openApp(" \torg.example.Editor \n"), true, {}, {"org.example.Editor"}},
         {GestureAction::openApp("org.example.Missing"), false, {}, {"org.example.Missing"}},
         {GestureAction::openApp(" \n\t "), false},
@@ -70,6 +75,8 @@ TEST(GestureActionDispatcher, SendsEachActionWhereItBelongs) {
                   c.keys ? std::vector{*c.keys} : std::vector<KeyboardShortcutDescriptor>{});
         EXPECT_EQ(workspace->lookedUpIdentifiers(), c.lookedUp);
         EXPECT_EQ(workspace->openURLRequests(), c.urls);
+        EXPECT_EQ(workspace->minimizedWindows(), c.minimizedWindows);
+        EXPECT_EQ(workspace->minimizedApplications(), c.minimizedApplications);
         EXPECT_EQ(workspace->openedApplications().size(),
                   c.dispatched && !c.lookedUp.empty() ? 1u : 0u);
     }

@@ -222,9 +222,15 @@ TEST(GestureRuleEditorState, ApplicationsAndURLsResolveOnlyWhenTheDesktopCanActO
     editor.useFrontmostApplication();
     EXPECT_EQ(editor.openAppBundleIdentifier(), "org.example.Browser");
     EXPECT_EQ(editor.runningAppSelection(), "org.example.Browser");
+    // A window without a desktop entry was in front: the line under the field says so, until the
+    // field changes.
     f.env.workspace->setFrontmostOtherApplicationIdentifier(std::nullopt);
     editor.useFrontmostApplication();
     EXPECT_EQ(editor.openAppBundleIdentifier(), "org.example.Browser");
+    const QString notice = "The app that was in front has no desktop entry, so it cannot be used.";
+    EXPECT_EQ(editor.openAppValidationText(), notice);
+    editor.setOpenAppBundleIdentifier("org.example.Notes");
+    EXPECT_NE(editor.openAppValidationText(), notice);
 }
 
 TEST(GestureRuleEditorState, SaveTitleAndSentencesSayWhatTheCapturedGestureDoesToday) {

@@ -150,9 +150,19 @@ TEST_F(ActionsEndToEndTest, FrontmostApplicationFollowsTheActiveWindow) {
     EXPECT_TRUE(frontmostBecomes("qxfrontb"))
         << workspace->frontmostApplicationIdentifier().value_or("(none)").toStdString();
     EXPECT_EQ(workspace->frontmostOtherApplicationIdentifier(), "qxfrontb");
+    // A window no desktop entry describes is in front: no application, not the one before it.
+    auto unknown = session_.startTestWindow({.title = "Unknown",
+                                             .resourceName = "qx-unknown",
+                                             .resourceClass = "QxUnknown",
+                                             .geometry = "200x150+650+450"});
+    ASSERT_TRUE(unknown && input.activateWindow(unknown->window));
+    EXPECT_TRUE(waitUntil([&] {
+        QCoreApplication::processEvents();
+        return !workspace->frontmostOtherApplicationIdentifier().has_value();
+    }));
 
     const auto running = workspace->runningApplications();
-    EXPECT_EQ(running.size(), 2u);
+    EXPECT_EQ(running.size(), 2u);  // the unknown window names no application
     for (const auto& app : {WorkspaceApplication{"org.quillorbitex.FrontA", "Front A", ""},
                             WorkspaceApplication{"qxfrontb", "Front B", ""}}) {
         EXPECT_TRUE(std::any_of(running.begin(), running.end(), [&](const auto& r) {

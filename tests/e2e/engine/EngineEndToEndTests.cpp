@@ -18,6 +18,9 @@
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
+// Last: Xlib's macros (None, Bool, Status, ...) would clash with the headers above.
+#include <X11/Xlib.h>
+
 namespace quillorbitex {
 namespace {
 
@@ -227,6 +230,53 @@ TEST_F(EngineEndToEndTest, ARecordedCircleBecomesAFreeformRule) {
     EXPECT_FALSE(reports_.results()[2].matchedAction.has_value());
     EXPECT_EQ(reports_.snapshots().size(), 1u);
     EXPECT_TRUE(noKeySince(afterCircle));
+}
+
+// The minimizing commands go to the window manager: no key reaches the window (Control+M would
+// be Return in a terminal). Hide takes every window of the application, and only those.
+TEST_F(EngineEndToEndTest, MinimizingAsksTheWindowManagerAndSendsNoKey) {
+    auto sibling = session_.startTestWindow({.title = "Engine 2",
+                                             .resourceName = "qx-engine-window",
+                                             .resourceClass = "QxEngineWindow",
+                                             .geometry = "200x150+800+50"});
+    auto other = session_.startTestWindow({.title = "Other",
+                                           .resourceName = "qx-other",
+                                           .resourceClass = "QxOther",
+                                           .geometry = "200x150+800+400"});
+    ASSERT_TRUE(sibling && other);
+    ASSERT_TRUE(input_->activateWindow(window_->window));
+    const unsigned long wmState = XInternAtom(display(), "WM_STATE", False);
+    const auto state = [&](unsigned long window) {
+        const auto items = testing::windowProperty32(display(), window, "WM_STATE", wmState);
+        return items.empty() ? 0ul : items.front();
+    };
+    constexpr unsigned long kNormal = 1;
+    constexpr unsigned long kIconic = 3;
+    ASSERT_TRUE(waitUntil([&] { return state(sibling->window) == kNormal; }));
+    store_->upsertCustomMapping(GesturePattern::rightThenDown,
+                                GestureAction::predefined(PredefinedAction::hideApp), {});
+    store_->upsertCustomMapping(GesturePattern::rightThenUp,
+                                GestureAction::predefined(PredefinedAction::minimizeWindow), {});
+
+    const auto mark = window_->log.events().size();
+    const auto otherMark = other->log.events().size();
+    draw({{100, 100}, {400, 100}, {400, 400}});
+    ASSERT_TRUE(waitForResults(1));
+    EXPECT_TRUE(waitUntil([&] {
+        return state(window_->window) == kIconic && state(sibling->window) == kIconic;
+    })) << state(window_->window)
+        << " " << state(sibling->window);
+    EXPECT_EQ(state(other->window), kNormal);
+
+    ASSERT_TRUE(input_->activateWindow(other->window));
+    draw({{100, 400}, {400, 400}, {400, 100}});
+    ASSERT_TRUE(waitForResults(2));
+    EXPECT_TRUE(waitUntil([&] { return state(other->window) == kIconic; }));
+    const auto snapshots = reports_.snapshots();
+    ASSERT_EQ(snapshots.size(), 2u);
+    EXPECT_TRUE(snapshots[0].dispatched && snapshots[1].dispatched);
+    EXPECT_TRUE(noKeySince(mark));
+    EXPECT_TRUE(other->log.eventsSince(otherMark, "KeyPress").empty());
 }
 
 }  // namespace
