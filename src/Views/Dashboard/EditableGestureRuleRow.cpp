@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,8 +56,8 @@ protected:
 }  // namespace
 
 // The rename field: plain text on the hover background inside a thin rounded outline (radius 8),
-// padded 10 across and 6 up and down. Losing the focus to another control ends the rename; losing
-// it to its own context menu or to another window does not.
+// padded 10 across and 6 up and down. Losing the focus to another control ends the rename, and so
+// does closing the window; losing the focus to its own context menu or to another window does not.
 class EditableGestureRuleRow::NameField final : public QLineEdit {
 public:
     explicit NameField(QWidget* parent) : QLineEdit(parent) {
@@ -87,6 +88,14 @@ protected:
         const bool leftTheField = event->reason() != Qt::PopupFocusReason &&
                                   event->reason() != Qt::ActiveWindowFocusReason;
         if (leftTheField && onFocusLost) {
+            onFocusLost();
+        }
+    }
+
+    // Closing the window keeps the typed name, as Return would; a minimised window is no end.
+    void hideEvent(QHideEvent* event) override {
+        QLineEdit::hideEvent(event);
+        if (!event->spontaneous() && !isHidden() && onFocusLost) {
             onFocusLost();
         }
     }
