@@ -2,7 +2,6 @@
 
 #include <QFocusEvent>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -92,12 +91,19 @@ protected:
         }
     }
 
-    // Closing the window keeps the typed name, as Return would; a minimised window is no end.
-    void hideEvent(QHideEvent* event) override {
-        QLineEdit::hideEvent(event);
-        if (!event->spontaneous() && !isHidden() && onFocusLost) {
+    // Closing the window keeps the typed name, as Return would. Watched through the close event,
+    // not the field going off screen: a window torn down at exit sends none, and its rows may be
+    // half gone by then.
+    void showEvent(QShowEvent* event) override {
+        QLineEdit::showEvent(event);
+        window()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close && watched == window() && isVisible() && onFocusLost) {
             onFocusLost();
         }
+        return QLineEdit::eventFilter(watched, event);
     }
 };
 
