@@ -133,11 +133,13 @@ std::optional<KeyEvent> QtKeyEventMonitor::keyEvent(const QKeyEvent& event,
     if (event.isAutoRepeat() || isModifierKey(event.key())) {
         return std::nullopt;
     }
-    VirtualKeyCode code = KeyEventMonitor::unmappedKeyCode;
     if (event.modifiers().testFlag(Qt::MetaModifier)) {
         // Super (and Hyper or Meta, which Qt folds into it) cannot be sent again, so a press that
         // holds it is no key of the table: recording it without would store another shortcut.
-    } else if (event.nativeScanCode() != 0 && lookup) {
+        return KeyEvent{KeyEventMonitor::unmappedKeyCode, flagsFor(event.modifiers())};
+    }
+    VirtualKeyCode code = KeyEventMonitor::unmappedKeyCode;
+    if (event.nativeScanCode() != 0 && lookup) {
         code = lookup(event.nativeScanCode(), event.nativeModifiers())
                    .value_or(KeyEventMonitor::unmappedKeyCode);
     } else if (const auto token = tokenForQtKey(event.key())) {
