@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
-        <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden. Prüfe, ob der Autostart-Ordner beschreibbar ist.</translation>
+        <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden. Prüfen Sie, ob der Autostart-Ordner beschreibbar ist.</translation>
     </message>
     <message>
         <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>

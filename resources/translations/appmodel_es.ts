@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
-        <translation>No se pudo cambiar Abrir al iniciar sesión. Comprueba que se puede escribir en la carpeta de inicio automático.</translation>
+        <translation>No se pudo cambiar Abrir al iniciar sesión. Compruebe que se puede escribir en la carpeta de inicio automático.</translation>
     </message>
     <message>
         <source>Gesture capture needs an X11 session whose server accepts synthetic input (XTEST).</source>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Choose System to follow the desktop's language, or force a specific app language.</source>
-        <translation>Wähle „System“, um der Sprache des Desktops zu folgen, oder lege eine bestimmte App-Sprache fest.</translation>
+        <translation>Wählen Sie „System“, um der Sprache des Desktops zu folgen, oder legen Sie eine bestimmte App-Sprache fest.</translation>
     </message>
     <message>
         <source>Choose System to follow the desktop, or force Light or Dark for the app and the update windows.</source>
-        <translation>Wähle „System“, um dem Desktop zu folgen, oder erzwinge „Hell“ oder „Dunkel“ für die App und die Update-Fenster.</translation>
+        <translation>Wählen Sie „System“, um dem Desktop zu folgen, oder erzwingen Sie „Hell“ oder „Dunkel“ für die App und die Update-Fenster.</translation>
     </message>
     <message>
         <source>Copy Log</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Copy this after reproducing a monitor bug so the raw display routing and local point math can be inspected.</source>
-        <translation>Kopiere dies, nachdem du einen Bildschirmfehler nachgestellt hast, damit die rohe Bildschirmzuordnung und die lokale Punktberechnung geprüft werden können.</translation>
+        <translation>Kopieren Sie dies, nachdem Sie einen Bildschirmfehler nachgestellt haben, damit die rohe Bildschirmzuordnung und die lokale Punktberechnung geprüft werden können.</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Hold the right button and start drawing</source>
-        <translation>Halte die rechte Taste gedrückt und beginne zu zeichnen</translation>
+        <translation>Halten Sie die rechte Taste gedrückt und beginnen Sie zu zeichnen</translation>
     </message>
     <message>
         <source>Idle</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Lower values are stricter. Raise this if drawn logos or symbols need more tolerance.</source>
-        <translation>Niedrigere Werte sind strenger. Erhöhe ihn, wenn gezeichnete Logos oder Symbole mehr Toleranz brauchen.</translation>
+        <translation>Niedrigere Werte sind strenger. Erhöhen Sie ihn, wenn gezeichnete Logos oder Symbole mehr Toleranz brauchen.</translation>
     </message>
     <message>
         <source>Matched rule</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Turn this off to stop background update checks. You can still use Check for Updates… whenever you want.</source>
-        <translation>Schalte dies aus, um die Update-Suche im Hintergrund zu beenden. „Nach Updates suchen …“ kannst du jederzeit verwenden.</translation>
+        <translation>Schalten Sie dies aus, um die Update-Suche im Hintergrund zu beenden. „Nach Updates suchen …“ können Sie jederzeit verwenden.</translation>
     </message>
     <message>
         <source>Visible</source>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Choose System to follow the desktop's language, or force a specific app language.</source>
-        <translation>Elige Sistema para seguir el idioma del escritorio o fuerza un idioma concreto para la app.</translation>
+        <translation>Elija Sistema para seguir el idioma del escritorio o fuerce un idioma concreto para la app.</translation>
     </message>
     <message>
         <source>Choose System to follow the desktop, or force Light or Dark for the app and the update windows.</source>
-        <translation>Elige Sistema para seguir el escritorio o fuerza Claro u Oscuro en la app y las ventanas de actualización.</translation>
+        <translation>Elija Sistema para seguir el escritorio o fuerce Claro u Oscuro en la app y las ventanas de actualización.</translation>
     </message>
     <message>
         <source>Copy Log</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Copy this after reproducing a monitor bug so the raw display routing and local point math can be inspected.</source>
-        <translation>Copia esto tras reproducir un fallo de pantalla para poder revisar el enrutamiento entre pantallas y el cálculo de puntos locales.</translation>
+        <translation>Copie esto tras reproducir un fallo de pantalla para poder revisar el enrutamiento entre pantallas y el cálculo de puntos locales.</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Hold the right button and start drawing</source>
-        <translation>Mantén pulsado el botón derecho y empieza a dibujar</translation>
+        <translation>Mantenga pulsado el botón derecho y empiece a dibujar</translation>
     </message>
     <message>
         <source>Idle</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Turn this off to stop background update checks. You can still use Check for Updates… whenever you want.</source>
-        <translation>Desactívalo para dejar de buscar actualizaciones en segundo plano. Puedes usar Buscar actualizaciones… siempre que quieras.</translation>
+        <translation>Desactívelo para dejar de buscar actualizaciones en segundo plano. Puede usar Buscar actualizaciones… siempre que quiera.</translation>
     </message>
     <message>
         <source>Visible</source>

@@ -36,6 +36,10 @@
         <translation>Strg</translation>
     </message>
     <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
         <source>Disable</source>
         <translation>Deaktivieren</translation>
     </message>

@@ -36,6 +36,10 @@
         <translation>Ctrl</translation>
     </message>
     <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
         <source>Disable</source>
         <translation>Disable</translation>
     </message>

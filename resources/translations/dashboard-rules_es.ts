@@ -36,6 +36,10 @@
         <translation>Ctrl</translation>
     </message>
     <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
         <source>Disable</source>
         <translation>Desactivar</translation>
     </message>

@@ -36,6 +36,10 @@
         <translation>Ctrl</translation>
     </message>
     <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
         <source>Disable</source>
         <translation>Désactiver</translation>
     </message>

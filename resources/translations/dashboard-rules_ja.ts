@@ -36,6 +36,10 @@
         <translation>Ctrl</translation>
     </message>
     <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
         <source>Disable</source>
         <translation>無効にする</translation>
     </message>

@@ -36,6 +36,10 @@
         <translation>Ctrl</translation>
     </message>
     <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
         <source>Disable</source>
         <translation>비활성화</translation>
     </message>

@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Listening for keys...</source>
-        <translation>Warte auf Tasten...</translation>
+        <translation>Warten auf Tasten...</translation>
     </message>
     <message>
         <source>Next</source>

@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Arm capture and draw the gesture you want to bind. Quillorbitex will classify directional strokes automatically and keep freeform paths for gesture matching.</source>
-        <translation>Activa la captura y dibuja el gesto que quieres asignar. Quillorbitex clasifica automáticamente los trazos direccionales y guarda los trazos libres para reconocer gestos.</translation>
+        <translation>Active la captura y dibuje el gesto que quiere asignar. Quillorbitex clasifica automáticamente los trazos direccionales y guarda los trazos libres para reconocer gestos.</translation>
     </message>
     <message>
         <source>Armed. Draw a gesture now.</source>
-        <translation>Listo. Dibuja un gesto ahora.</translation>
+        <translation>Listo. Dibuje un gesto ahora.</translation>
     </message>
     <message>
         <source>Back</source>
@@ -53,23 +53,23 @@
     </message>
     <message>
         <source>Capture a gesture</source>
-        <translation>Captura un gesto</translation>
+        <translation>Capture un gesto</translation>
     </message>
     <message>
         <source>Capture a gesture to preview the rule before you save it.</source>
-        <translation>Captura un gesto para previsualizar la regla antes de guardarla.</translation>
+        <translation>Capture un gesto para previsualizar la regla antes de guardarla.</translation>
     </message>
     <message>
         <source>Capture a gesture, choose an action, and save the rule in a guided flow.</source>
-        <translation>Captura un gesto, elige una acción y guarda la regla paso a paso.</translation>
+        <translation>Capture un gesto, elija una acción y guarde la regla paso a paso.</translation>
     </message>
     <message>
         <source>Capture once to lock in the next meaningful gesture.</source>
-        <translation>Captura una vez para fijar el siguiente gesto significativo.</translation>
+        <translation>Capture una vez para fijar el siguiente gesto significativo.</translation>
     </message>
     <message>
         <source>Capture the replacement gesture. The existing action stays attached, and the old rule will be removed when you save a different gesture.</source>
-        <translation>Captura el gesto de reemplazo. La acción actual se mantiene y la regla anterior se eliminará al guardar un gesto distinto.</translation>
+        <translation>Capture el gesto de reemplazo. La acción actual se mantiene y la regla anterior se eliminará al guardar un gesto distinto.</translation>
     </message>
     <message>
         <source>Captured %@.</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Choose a reusable action Quillorbitex should send when the gesture matches.</source>
-        <translation>Elige una acción reutilizable que Quillorbitex enviará cuando se reconozca el gesto.</translation>
+        <translation>Elija una acción reutilizable que Quillorbitex enviará cuando se reconozca el gesto.</translation>
     </message>
     <message>
         <source>Choose a running app</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Choose a running app or enter the ID of an installed app.</source>
-        <translation>Elige una app abierta o escribe el ID de una app instalada.</translation>
+        <translation>Elija una app abierta o escriba el ID de una app instalada.</translation>
     </message>
     <message>
         <source>Choose action</source>
@@ -97,11 +97,11 @@
     </message>
     <message>
         <source>Choose an action before continuing.</source>
-        <translation>Elige una acción para continuar.</translation>
+        <translation>Elija una acción para continuar.</translation>
     </message>
     <message>
         <source>Choose the action Quillorbitex should send whenever this rule matches.</source>
-        <translation>Elige la acción que Quillorbitex enviará cada vez que se cumpla esta regla.</translation>
+        <translation>Elija la acción que Quillorbitex enviará cada vez que se cumpla esta regla.</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -121,11 +121,11 @@
     </message>
     <message>
         <source>Enter a URL to open when the gesture matches.</source>
-        <translation>Escribe una URL que se abrirá cuando se reconozca el gesto.</translation>
+        <translation>Escriba una URL que se abrirá cuando se reconozca el gesto.</translation>
     </message>
     <message>
         <source>Enter a full URL with a scheme such as https:// or mailto:.</source>
-        <translation>Escribe una URL completa con esquema, como https:// o mailto:.</translation>
+        <translation>Escriba una URL completa con esquema, como https:// o mailto:.</translation>
     </message>
     <message>
         <source>Existing custom action: %@</source>
@@ -141,11 +141,11 @@
     </message>
     <message>
         <source>Keep the current action, but replace the gesture that triggers it.</source>
-        <translation>Mantén la acción actual, pero cambia el gesto que la activa.</translation>
+        <translation>Mantenga la acción actual, pero cambie el gesto que la activa.</translation>
     </message>
     <message>
         <source>Keep the gesture, but change the action Quillorbitex sends.</source>
-        <translation>Mantén el gesto, pero cambia la acción que envía Quillorbitex.</translation>
+        <translation>Mantenga el gesto, pero cambie la acción que envía Quillorbitex.</translation>
     </message>
     <message>
         <source>Listening for keys...</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>Pick a new action for this rule. The gesture stays the same unless you go back and recapture it.</source>
-        <translation>Elige una nueva acción para esta regla. El gesto no cambia a menos que vuelvas atrás y lo captures de nuevo.</translation>
+        <translation>Elija una nueva acción para esta regla. El gesto no cambia a menos que vuelva atrás y lo capture de nuevo.</translation>
     </message>
     <message>
         <source>Pick a running app or enter an application ID manually.</source>
-        <translation>Elige una app abierta o escribe un ID de aplicación.</translation>
+        <translation>Elija una app abierta o escriba un ID de aplicación.</translation>
     </message>
     <message>
         <source>Preset action: %@</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Press the keys you want Quillorbitex to send.</source>
-        <translation>Pulsa las teclas que quieres que Quillorbitex envíe.</translation>
+        <translation>Pulse las teclas que quiere que Quillorbitex envíe.</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -277,15 +277,15 @@
     </message>
     <message>
         <source>Step 1: choose the gesture</source>
-        <translation>Paso 1: elige el gesto</translation>
+        <translation>Paso 1: elija el gesto</translation>
     </message>
     <message>
         <source>Step 2: choose the action</source>
-        <translation>Paso 2: elige la acción</translation>
+        <translation>Paso 2: elija la acción</translation>
     </message>
     <message>
         <source>Step 3: review and save</source>
-        <translation>Paso 3: revisa y guarda</translation>
+        <translation>Paso 3: revise y guarde</translation>
     </message>
     <message>
         <source>Store the target app by its application ID so the rule stays stable across launches.</source>
@@ -301,11 +301,11 @@
     </message>
     <message>
         <source>The current action is preloaded. Change it here only if you want this gesture to do something different.</source>
-        <translation>La acción actual ya está cargada. Cámbiala solo si quieres que este gesto haga otra cosa.</translation>
+        <translation>La acción actual ya está cargada. Cámbiela solo si quiere que este gesto haga otra cosa.</translation>
     </message>
     <message>
         <source>The current gesture is loaded. Keep it, or recapture if you want to switch both the gesture and the action while you are here.</source>
-        <translation>El gesto actual está cargado. Consérvalo o captúralo de nuevo si quieres cambiar a la vez el gesto y la acción.</translation>
+        <translation>El gesto actual está cargado. Consérvelo o captúrelo de nuevo si quiere cambiar a la vez el gesto y la acción.</translation>
     </message>
     <message>
         <source>This URL is not valid yet.</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>This path is too short to save as a gesture. Capture a longer stroke.</source>
-        <translation>Este trazo es demasiado corto para guardarlo como gesto. Captura un trazo más largo.</translation>
+        <translation>Este trazo es demasiado corto para guardarlo como gesto. Capture un trazo más largo.</translation>
     </message>
     <message>
         <source>Update Rule</source>
@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>Use a full URL including the scheme, for example https:// or mailto:.</source>
-        <translation>Usa una URL completa con su esquema, por ejemplo https:// o mailto:.</translation>
+        <translation>Use una URL completa con su esquema, por ejemplo https:// o mailto:.</translation>
     </message>
     <message>
         <source>You can keep the current gesture or recapture it if this rule should move.</source>
-        <translation>Puedes conservar el gesto actual o capturarlo de nuevo si esta regla debe cambiar de gesto.</translation>
+        <translation>Puede conservar el gesto actual o capturarlo de nuevo si esta regla debe cambiar de gesto.</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Choose which apps should explicitly allow or block this gesture when they have focus.</source>
-        <translation>Elige qué apps deben permitir o bloquear explícitamente este gesto cuando tienen el foco.</translation>
+        <translation>Elija qué apps deben permitir o bloquear explícitamente este gesto cuando tienen el foco.</translation>
     </message>
     <message>
         <source>Continue →</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Draw. Fire. Repeat.</source>
-        <translation>Dibuja. Ejecuta. Repite.</translation>
+        <translation>Dibuje. Ejecute. Repita.</translation>
     </message>
     <message>
         <source>Example: %@</source>
@@ -73,11 +73,11 @@
     </message>
     <message>
         <source>Make It Yours</source>
-        <translation>Hazlo a tu manera</translation>
+        <translation>Hágalo a su manera</translation>
     </message>
     <message>
         <source>Map right-button mouse strokes to shortcuts, apps, links, and preset actions.</source>
-        <translation>Asigna trazos con el botón derecho del ratón a atajos, apps, enlaces y acciones predefinidas.</translation>
+        <translation>Asigne trazos con el botón derecho del ratón a atajos, apps, enlaces y acciones predefinidas.</translation>
     </message>
     <message>
         <source>No apps are available right now. Installed and running apps appear here automatically.</source>
@@ -93,11 +93,11 @@
     </message>
     <message>
         <source>Override built-ins or add gesture rules for shortcuts, apps, links, and preset actions.</source>
-        <translation>Sustituye las reglas integradas o añade reglas de gestos para atajos, apps, enlaces y acciones predefinidas.</translation>
+        <translation>Sustituya las reglas integradas o añada reglas de gestos para atajos, apps, enlaces y acciones predefinidas.</translation>
     </message>
     <message>
         <source>Pick an app</source>
-        <translation>Elige una app</translation>
+        <translation>Elija una app</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Use Allowed rules to make a disabled gesture work only in certain apps. Use Blocked rules to keep an enabled gesture from firing in certain apps.</source>
-        <translation>Usa reglas Permitido para que un gesto desactivado funcione solo en ciertas apps. Usa reglas Bloqueado para que un gesto activado no se ejecute en ciertas apps.</translation>
+        <translation>Use reglas Permitido para que un gesto desactivado funcione solo en ciertas apps. Use reglas Bloqueado para que un gesto activado no se ejecute en ciertas apps.</translation>
     </message>
     <message>
         <source>X Display</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Check your network connection and try again.</source>
-        <translation>Comprueba tu conexión de red e inténtalo de nuevo.</translation>
+        <translation>Compruebe su conexión de red e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Download it and install it with your package manager.</source>
-        <translation>Descárgala e instálala con tu gestor de paquetes.</translation>
+        <translation>Descárguela e instálela con su gestor de paquetes.</translation>
     </message>
     <message>
         <source>Enable gesture capture</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Open the rule editor for a guided setup, then enable, disable, scope, or override custom rules and actions directly from the dashboard.</source>
-        <translation>Abre el editor de reglas para una configuración guiada y luego activa, desactiva, limita a ciertas apps o sustituye reglas y acciones personalizadas directamente desde el panel.</translation>
+        <translation>Abra el editor de reglas para una configuración guiada y luego active, desactive, limite a ciertas apps o sustituya reglas y acciones personalizadas directamente desde el panel.</translation>
     </message>
     <message>
         <source>Overview</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>
-        <translation>Las reglas predefinidas funcionan desde el primer momento. Desactívalas, limítalas a apps concretas, cambia el gesto o elimínalas y restáuralas sin salir del panel.</translation>
+        <translation>Las reglas predefinidas funcionan desde el primer momento. Desactívelas, limítelas a apps concretas, cambie el gesto o elimínelas y restáurelas sin salir del panel.</translation>
     </message>
     <message>
         <source>Quillorbitex</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Quillorbitex %1$@ is available; you have %2$@.</source>
-        <translation>Quillorbitex %1$@ está disponible; tienes la versión %2$@.</translation>
+        <translation>Quillorbitex %1$@ está disponible; tiene la versión %2$@.</translation>
     </message>
     <message>
         <source>Quillorbitex %@ is the newest version available.</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
-        <translation>Quillorbitex no puede abrir la pantalla X «%@». Solo funciona en una sesión X11; inícialo desde una o indica en DISPLAY el servidor X que se debe usar.</translation>
+        <translation>Quillorbitex no puede abrir la pantalla X «%@». Solo funciona en una sesión X11; inícielo desde una o indique en DISPLAY el servidor X que se debe usar.</translation>
     </message>
     <message>
         <source>Quillorbitex could not reach the update server.</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Try again later.</source>
-        <translation>Inténtalo de nuevo más tarde.</translation>
+        <translation>Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>Update check failed</source>

@@ -24,6 +24,10 @@
         <translation>Erlaubt</translation>
     </message>
     <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
         <source>Control</source>
         <translation>Strg</translation>
     </message>
@@ -34,10 +38,6 @@
     <message>
         <source>Custom Gesture</source>
         <translation>Eigene Geste</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
     </message>
     <message>
         <source>Down</source>
@@ -153,11 +153,11 @@
     </message>
     <message>
         <source>Waiting for a committed stroke</source>
-        <translation>Warte auf einen erkannten Strich</translation>
+        <translation>Warten auf einen erkannten Strich</translation>
     </message>
     <message>
         <source>Waiting for movement</source>
-        <translation>Warte auf Bewegung</translation>
+        <translation>Warten auf Bewegung</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,10 @@
         <translation>Allowed</translation>
     </message>
     <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
         <source>Control</source>
         <translation>Control</translation>
     </message>
@@ -34,10 +38,6 @@
     <message>
         <source>Custom Gesture</source>
         <translation>Custom Gesture</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Delete</translation>
     </message>
     <message>
         <source>Down</source>

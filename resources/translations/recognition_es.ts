@@ -24,6 +24,10 @@
         <translation>Permitido</translation>
     </message>
     <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
         <source>Control</source>
         <translation>Ctrl</translation>
     </message>
@@ -34,10 +38,6 @@
     <message>
         <source>Custom Gesture</source>
         <translation>Gesto personalizado</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Down</source>

@@ -24,6 +24,10 @@
         <translation>Autorisé</translation>
     </message>
     <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
         <source>Control</source>
         <translation>Ctrl</translation>
     </message>
@@ -34,10 +38,6 @@
     <message>
         <source>Custom Gesture</source>
         <translation>Geste personnalisé</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Down</source>

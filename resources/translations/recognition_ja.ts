@@ -24,6 +24,10 @@
         <translation>許可</translation>
     </message>
     <message>
+        <source>Backspace</source>
+        <translation>バックスペース</translation>
+    </message>
+    <message>
         <source>Control</source>
         <translation>Ctrl</translation>
     </message>
@@ -34,10 +38,6 @@
     <message>
         <source>Custom Gesture</source>
         <translation>カスタムジェスチャ</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Delete</translation>
     </message>
     <message>
         <source>Down</source>

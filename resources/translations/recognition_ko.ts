@@ -24,6 +24,10 @@
         <translation>허용됨</translation>
     </message>
     <message>
+        <source>Backspace</source>
+        <translation>백스페이스</translation>
+    </message>
+    <message>
         <source>Control</source>
         <translation>Ctrl</translation>
     </message>
@@ -34,10 +38,6 @@
     <message>
         <source>Custom Gesture</source>
         <translation>사용자 지정 제스처</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Delete</translation>
     </message>
     <message>
         <source>Down</source>

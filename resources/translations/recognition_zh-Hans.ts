@@ -24,6 +24,10 @@
         <translation>已允许</translation>
     </message>
     <message>
+        <source>Backspace</source>
+        <translation>退格</translation>
+    </message>
+    <message>
         <source>Control</source>
         <translation>Ctrl</translation>
     </message>
@@ -34,10 +38,6 @@
     <message>
         <source>Custom Gesture</source>
         <translation>自定义手势</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>删除</translation>
     </message>
     <message>
         <source>Down</source>

@@ -24,6 +24,10 @@
         <translation>已允許</translation>
     </message>
     <message>
+        <source>Backspace</source>
+        <translation>退格</translation>
+    </message>
+    <message>
         <source>Control</source>
         <translation>Ctrl</translation>
     </message>
@@ -34,10 +38,6 @@
     <message>
         <source>Custom Gesture</source>
         <translation>自訂手勢</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>刪除</translation>
     </message>
     <message>
         <source>Down</source>

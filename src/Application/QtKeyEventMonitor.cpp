@@ -133,6 +133,11 @@ std::optional<KeyEvent> QtKeyEventMonitor::keyEvent(const QKeyEvent& event,
     if (event.isAutoRepeat() || isModifierKey(event.key())) {
         return std::nullopt;
     }
+    if (event.modifiers().testFlag(Qt::MetaModifier)) {
+        // Super (and Hyper or Meta, which Qt folds into it) cannot be sent again, so a press that
+        // holds it is no key of the table: recording it without would store another shortcut.
+        return KeyEvent{KeyEventMonitor::unmappedKeyCode, flagsFor(event.modifiers())};
+    }
     VirtualKeyCode code = KeyEventMonitor::unmappedKeyCode;
     if (event.nativeScanCode() != 0 && lookup) {
         code = lookup(event.nativeScanCode(), event.nativeModifiers())

@@ -20,7 +20,8 @@ namespace quillorbitex {
 // modifier state to a key-code-table code (on X11, x11::qtPhysicalKeyLookup). Events without
 // native information (synthetic ones, platforms without a lookup) fall back to Qt's key, which only
 // knows the keys whose unshifted character it reports. Control, Alt and Shift become the control,
-// option and shift flags; the Super key is ignored like caps lock.
+// option and shift flags; a press holding Super, Hyper or Meta is reported as an unmapped key,
+// since no shortcut can send those modifiers.
 class QtKeyEventMonitor final : public QObject, public KeyEventMonitor {
     Q_OBJECT
 

@@ -47,7 +47,7 @@ QString displayLabel(KeyboardKeyToken key) {
         case K::escape:
             return L10n::string("Escape");
         case K::deleteKey:
-            return L10n::string("Delete");
+            return L10n::string("Backspace");
         case K::upArrow:
             return L10n::string("Up Arrow");
         case K::downArrow:

@@ -1,12 +1,12 @@
 #include "Views/ContentView.h"
 
-#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QVariantAnimation>
 
 #include "ViewModels/AppModel.h"
 #include "Views/Dashboard/DashboardView.h"
+#include "Views/Onboarding/TransformEffect.h"
 #include "Views/SidebarView.h"
 #include "Views/Theme/Theme.h"
 
@@ -56,7 +56,7 @@ ContentView::ContentView(AppModel& model, Executor* mainExecutor, QWidget* paren
     fadeAnimation_->setEasingCurve(QEasingCurve::InOutCubic);
     connect(fadeAnimation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
         if (fade_ != nullptr) {
-            fade_->setOpacity(value.toDouble());
+            fade_->setState(value.toDouble(), {}, 1);
         }
     });
     connect(fadeAnimation_, &QVariantAnimation::finished, this, [this] {
@@ -119,9 +119,7 @@ void ContentView::followOnboarding() {
 }
 
 void ContentView::setFade(std::optional<double> opacity) {
-    // The fade exists only while it runs: a fully opaque opacity effect draws its widget directly,
-    // and Qt then leaves out every child that has a graphics effect of its own (the accent
-    // buttons' shadows).
+    // The fade exists only while it runs: drawn through it, the layer is pictured anew each frame.
     if (!opacity) {
         if (onboarding_ && fade_ != nullptr) {
             onboarding_->setGraphicsEffect(nullptr);
@@ -130,11 +128,11 @@ void ContentView::setFade(std::optional<double> opacity) {
         return;
     }
     if (fade_ == nullptr && onboarding_) {
-        fade_ = new QGraphicsOpacityEffect(onboarding_);
+        fade_ = new TransformEffect(TransformEffect::Anchor::center, onboarding_);
         onboarding_->setGraphicsEffect(fade_);
     }
     if (fade_ != nullptr) {
-        fade_->setOpacity(*opacity);
+        fade_->setState(*opacity, {}, 1);
     }
 }
 

@@ -7,7 +7,6 @@
 #include "Platform/Executor.h"
 #include "Views/DashboardSection.h"
 
-class QGraphicsOpacityEffect;
 class QVariantAnimation;
 
 namespace quillorbitex {
@@ -15,6 +14,7 @@ namespace quillorbitex {
 class AppModel;
 class DashboardView;
 class SidebarView;
+class TransformEffect;
 
 // The dashboard window's content: the sidebar, a 1 px rule and the dashboard page side by side,
 // at least 960 × 660 px. The sidebar shows the page's current section and its clicks scroll the
@@ -54,7 +54,7 @@ private:
     SidebarView* sidebar_;
     DashboardView* dashboard_;
     QPointer<QWidget> onboarding_;
-    QGraphicsOpacityEffect* fade_ = nullptr;
+    TransformEffect* fade_ = nullptr;
     QVariantAnimation* fadeAnimation_;
 };
 

@@ -147,7 +147,8 @@ TEST_F(TestDiagnosticsTest, AFileInAnyLanguageReadsBackWhateverTheCurrentLanguag
 }
 
 // The click a stroke held back was intercepted, not deleted: its label must not share its stem
-// with the table's word for delete (the Delete key's name, the same verb in many languages).
+// with the table's word for delete (the custom rules' Delete button, the same verb in many
+// languages).
 TEST_F(TestDiagnosticsTest, AHeldBackClickIsNeverLabelledAsDeleted) {
     GestureCaptureDebugResult held;
     held.suppressedSystemClick = true;

@@ -9,6 +9,9 @@
 #include <map>
 #include <set>
 
+#include "Localization/L10n.h"
+#include "Models/ActionLabels.h"
+
 namespace {
 
 const QStringList kCodes = {"en", "zh-Hans", "zh-Hant", "ja", "ko", "fr", "de", "es"};
@@ -33,8 +36,8 @@ QString decodeLiteral(const QString& body) {
     return out;
 }
 
-std::map<QString, QString> keysUsedInSources() {
-    std::map<QString, QString> keys;  // key -> first file using it
+std::map<QString, QStringList> keysUsedInSources() {
+    std::map<QString, QStringList> keys;  // key -> the files using it
     // A key may be written as adjacent literals over several lines; they make one key.
     const QRegularExpression call(
         QStringLiteral(R"((?:L10n::(?:string|format)|L10N_KEY)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+))"));
@@ -56,7 +59,7 @@ std::map<QString, QString> keysUsedInSources() {
             while (parts.hasNext()) {
                 key += decodeLiteral(parts.next().captured(1));
             }
-            keys.emplace(key, path);
+            keys[key].append(path);
         }
     }
     return keys;
@@ -103,7 +106,8 @@ TEST(TranslationTables, EveryLookedUpTextIsTranslatedInEveryLanguage) {
     ASSERT_FALSE(keys.empty()) << "no looked-up texts found; the source scan is broken";
     for (const QString& code : kCodes) {
         const auto table = tableFor(code);
-        for (const auto& [key, file] : keys) {
+        for (const auto& [key, files] : keys) {
+            const QString& file = files.first();
             const auto found = table.find(key);
             if (found == table.end()) {
                 ADD_FAILURE() << code.toStdString() << ": missing \"" << key.toStdString()
@@ -112,6 +116,50 @@ TEST(TranslationTables, EveryLookedUpTextIsTranslatedInEveryLanguage) {
                 ADD_FAILURE() << code.toStdString() << ": unfinished \"" << key.toStdString()
                               << "\"";
             }
+        }
+    }
+}
+
+// A keyboard key keeps its name in every language (Japanese tables name the Delete key "Delete"),
+// while a button's verb is translated: one key cannot serve both.
+TEST(TranslationTables, NoTextIsBothAKeyNameAndAWindowsLabel) {
+    using namespace quillorbitex;
+    L10n::setLanguageOverride(AppLanguageOverride::english);
+    ModifierKeySet everyModifier;
+    std::set<QString> keyNames;
+    for (const auto modifier : allCases<ModifierKey>()) {
+        everyModifier.insert(modifier);
+        keyNames.insert(displayLabel(modifier));
+    }
+    for (const auto key : allCases<KeyboardKeyToken>()) {
+        for (const QString& cap : keyCapLabels({key, everyModifier})) {
+            keyNames.insert(cap);
+        }
+    }
+    L10n::setLanguageOverride(AppLanguageOverride::system);
+    for (const auto& [key, files] : keysUsedInSources()) {
+        for (const QString& file : files) {
+            EXPECT_FALSE(file.contains(QStringLiteral("/src/Views/")) && keyNames.contains(key))
+                << "\"" << key.toStdString() << "\" names a key and labels " << file.toStdString();
+        }
+    }
+}
+
+TEST(TranslationTables, GermanFrenchAndSpanishAddressTheUserFormally) {
+    const auto words = [](const char* pattern) {
+        return QRegularExpression(QString::fromUtf8(pattern),
+                                  QRegularExpression::CaseInsensitiveOption |
+                                      QRegularExpression::UseUnicodePropertiesOption);
+    };
+    const std::map<QString, QRegularExpression> informal = {
+        {"de", words(R"(\b(du|dich|dir|dein\w*)\b)")},
+        {"fr", words(R"(\b(tu|toi|ton)\b)")},
+        {"es", words(R"(\b(tú|tu|tus|puedes|quieres|tienes)\b)")},
+    };
+    for (const auto& [code, pattern] : informal) {
+        for (const auto& [key, entry] : tableFor(code)) {
+            EXPECT_FALSE(pattern.match(entry.translation).hasMatch())
+                << code.toStdString() << ": \"" << entry.translation.toStdString() << "\"";
         }
     }
 }

@@ -34,6 +34,7 @@ using Keys = GestureSettingsStore::Keys;
 const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 const GestureDescriptor kLeftDown = GestureDescriptor::directional(GesturePattern::leftThenDown);
 const GestureDescriptor kRightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
+const GestureDescriptor kRightUp = GestureDescriptor::directional(GesturePattern::rightThenUp);
 
 // The visible widget of type T in `parent` showing `text`, if there is one.
 template <typename T>
@@ -170,6 +171,43 @@ TEST_F(DashboardRuleLists, LeavingARenameUntouchedStoresNothing) {
     // Return, then the field going away with the focus, store a new name once.
     rename(presetRow(kUpDown), QStringLiteral("Reload"), Finish::returnKey);
     EXPECT_EQ(env.defaults->writes[Keys::customMappings], 1);
+}
+
+TEST_F(DashboardRuleLists, ADoubleClickRenamesTheRowUnderItsFirstPress) {
+    addCustomRule(kRightDown, GestureAction::predefined(PredefinedAction::newTab), "Bravo");
+    addCustomRule(kRightUp, GestureAction::predefined(PredefinedAction::newTab), "Zulu");
+    EditableGestureRuleRow* bravo = custom->list()->row(kRightDown);
+    EditableGestureRuleRow* zulu = custom->list()->row(kRightUp);
+    settle();
+    // A click on a name takes the focus, as the dashboard's scroll area does.
+    window.setFocusPolicy(Qt::ClickFocus);
+    QTest::mouseDClick(label(zulu, QStringLiteral("Zulu")), Qt::LeftButton);
+    settle();
+    QTest::keyClicks(zulu->findChild<QLineEdit*>(), QStringLiteral("Alpha"));
+
+    // The first press ends Zulu's rename; the second arrives wherever Bravo's name was.
+    QWidget* list = custom->list();
+    ThemedTextLabel* bravoName = label(bravo, QStringLiteral("Bravo"));
+    const QPoint at = bravoName->mapTo(list, bravoName->rect().center());
+    QTest::mouseClick(bravoName, Qt::LeftButton);
+    settle();
+    QWidget* under = list->childAt(at);
+    QTest::mouseDClick(under, Qt::LeftButton, {}, under->mapFrom(list, at));
+    QTest::mouseRelease(under, Qt::LeftButton, {}, under->mapFrom(list, at));
+    settle();
+    EXPECT_EQ(model->mapping(kRightUp)->name(), QStringLiteral("Alpha"));
+    EXPECT_FALSE(zulu->isEditingName());
+    ASSERT_TRUE(bravo->isEditingName());
+    QTest::keyClicks(bravo->findChild<QLineEdit*>(), QStringLiteral("Charlie"));
+    // The list takes the new order once the double click is over, and the rename stays open.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return zulu->parentWidget()->y() < bravo->parentWidget()->y(); }, 3000));
+    EXPECT_TRUE(bravo->isEditingName());
+
+    // Closing the window keeps what was typed.
+    window.close();
+    settle();
+    EXPECT_EQ(model->mapping(kRightDown)->name(), QStringLiteral("Charlie"));
 }
 
 TEST_F(DashboardRuleLists, ARemovedPresetKeepsItsPlaceAndIdentifierUntilRestored) {

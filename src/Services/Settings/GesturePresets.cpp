@@ -20,20 +20,26 @@ GestureMapping preset(const GesturePattern& pattern, PredefinedAction action) {
                           GestureMappingSource::builtIn, true, {});
 }
 
-// Stable sort by a text label. Each label is turned into a collation key once, so a long list
-// costs one collation per rule instead of one per comparison.
+// Sort by a text label; items whose labels collate equal follow their identifiers, so a list reads
+// in one order whatever order it was stored or edited in. Each label is turned into a collation
+// key once, so a long list costs one collation per rule instead of one per comparison.
 template <typename T, typename Label>
 void sortByLabel(std::vector<T>& items, Label label) {
     const QCollator collator = makeLocalizedStandardCollator();
     std::vector<QCollatorSortKey> keys;
+    std::vector<QString> ids;
     keys.reserve(items.size());
+    ids.reserve(items.size());
     for (const T& item : items) {
         keys.push_back(collator.sortKey(label(item)));
+        ids.push_back(item.id());
     }
     std::vector<std::size_t> order(items.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]) < 0; });
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int byLabel = keys[a].compare(keys[b]);
+        return byLabel != 0 ? byLabel < 0 : ids[a] < ids[b];
+    });
     std::vector<T> sorted;
     sorted.reserve(items.size());
     for (const std::size_t index : order) {

@@ -117,6 +117,10 @@ public:
         }
     }
 
+    // The row's controls in the order the keyboard visits them.
+    std::vector<QWidget*> controls() const { return {allowed_, blocked_, remove_}; }
+    QWidget* removeButton() const { return remove_; }
+
     void retranslate() {
         allowed_->setText(L10n::string("Allowed"));
         blocked_->setText(L10n::string("Blocked"));
@@ -199,6 +203,8 @@ AppScopeEditorSheet::AppScopeEditorSheet(AppModel& model, GestureDescriptor patt
     rulesArea_->setWidgetResizable(true);
     rulesArea_->setFrameShape(QFrame::NoFrame);
     rulesArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The rows' buttons take the keyboard and scroll themselves into view; the area is no stop.
+    rulesArea_->setFocusPolicy(Qt::NoFocus);
     rulesArea_->viewport()->setAutoFillBackground(false);
     rulesContainer_->setAutoFillBackground(false);
     rulesLayout_->setContentsMargins(0, 0, 0, 0);
@@ -291,9 +297,21 @@ void AppScopeEditorSheet::refreshRules() {
         refreshRules();
     };
     const auto remove = [this](const GestureAppScopeRule& rule) {
+        const auto& before = state_.rules();
+        const auto at = std::find(before.begin(), before.end(), rule) - before.begin();
         state_.removeRule(rule);
         refreshRules();
         refreshPicker();
+        // The focus goes to a neighbour's Remove, never to a control that changes a rule.
+        const auto& after = state_.rules();
+        if (after.empty()) {
+            (pickerControls_->isVisible() ? static_cast<QWidget*>(picker_) : save_)->setFocus();
+        } else {
+            const auto& next = after[std::min(static_cast<std::size_t>(at), after.size() - 1)];
+            rows_.at(AppScopeEditorState::applicationKey(next.bundleIdentifier()))
+                ->removeButton()
+                ->setFocus();
+        }
     };
 
     // Rows are kept per application, so a switched rule keeps its row (and keyboard focus).
@@ -320,6 +338,18 @@ void AppScopeEditorSheet::refreshRules() {
         row->deleteLater();
     }
     rows_ = std::move(kept);
+    // Rows are made after the picker; the keyboard still visits them in the order shown, above it.
+    QWidget* previous = save_;
+    for (const GestureAppScopeRule& rule : state_.rules()) {
+        for (QWidget* control :
+             rows_.at(AppScopeEditorState::applicationKey(rule.bundleIdentifier()))->controls()) {
+            setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    setTabOrder(previous, picker_);
+    setTabOrder(picker_, allow_);
+    setTabOrder(allow_, block_);
 
     const bool empty = state_.rules().empty();
     emptyRules_->setVisible(empty);

@@ -1,5 +1,8 @@
 #include "Views/Dashboard/CustomGestureListView.h"
 
+#include <QGuiApplication>
+#include <QStyleHints>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <unordered_set>
 
@@ -21,7 +24,8 @@ CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
       emptyState_(new ThemedTextLabel(Theme::Font::bodyText, ThemePalette::Token::textSecondary,
                                       ThemedTextLabel::Overflow::wrap, this)),
       rowsHost_(new QWidget(this)),
-      rows_(new QVBoxLayout(rowsHost_)) {
+      rows_(new QVBoxLayout(rowsHost_)),
+      orderHold_(new QTimer(this)) {
     setAccessibilityIdentifier(*this, QStringLiteral("CustomGestureList"));
     setAccessibilityIdentifier(*emptyState_, QStringLiteral("CustomGestureEmptyState"));
     emptyState_->setContentsMargins(0, 8, 0, 8);
@@ -35,6 +39,14 @@ CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
     layout->addWidget(emptyState_);
     layout->addWidget(rowsHost_);
 
+    orderHold_->setSingleShot(true);
+    connect(orderHold_, &QTimer::timeout, this, [this] {
+        if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+            orderHold_->start();
+        } else {
+            sync();
+        }
+    });
     connect(&model_, &AppModel::customMappingsChanged, this, &CustomGestureListView::sync);
     // A stroke that ran an action changes the total; each card reads its own count again.
     connect(&model_, &AppModel::triggerCountChanged, this,
@@ -77,6 +89,7 @@ CustomGestureListView::Entry CustomGestureListView::makeEntry(const GestureMappi
             [this, row] { Q_EMIT manageAppsRequested(row->mapping()); });
     connect(row, &EditableGestureRuleRow::renameRequested, this, [this, row](const QString& name) {
         const GestureDescriptor pattern = row->mapping().pattern();
+        holdOrder();
         model_.renameRule(name, pattern);
     });
     connect(row, &EditableGestureRuleRow::removeRequested, this, [this, row] {
@@ -90,12 +103,14 @@ void CustomGestureListView::sync() {
     const std::vector<GestureMapping>& rules = model_.customMappings();
     std::vector<QString> order;
     order.reserve(rules.size());
+    bool added = false;
     for (const GestureMapping& rule : rules) {
         QString id = rule.id();
         if (const auto found = entries_.find(id); found != entries_.end()) {
             found->second.row->setMapping(rule);
         } else {
             entries_.emplace(id, makeEntry(rule));
+            added = true;
         }
         order.push_back(std::move(id));
     }
@@ -114,7 +129,8 @@ void CustomGestureListView::sync() {
             it = entries_.erase(it);
         }
     }
-    if (order != order_) {
+    const bool sameRules = !added && order.size() == order_.size();
+    if (order != order_ && !(sameRules && orderHold_->isActive())) {
         // A card put into the layout of a shown list is shown by the layout; an explicit show()
         // here would lay out each card of a list not yet on screen at a size it never gets.
         for (int index = 0; index < static_cast<int>(order.size()); ++index) {
@@ -128,6 +144,13 @@ void CustomGestureListView::sync() {
     }
     setShown(emptyState_, order_.empty());
     setShown(rowsHost_, !order_.empty());
+}
+
+// A rename ends when the focus leaves its field, often with the first press of a double click on
+// another name. Re-sorting at once would put another row under the second press, which would then
+// open that row's rename; the new order waits until the double click is over.
+void CustomGestureListView::holdOrder() {
+    orderHold_->start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
 void CustomGestureListView::refreshInvocationCounts() {

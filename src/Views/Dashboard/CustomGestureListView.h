@@ -7,6 +7,7 @@
 
 #include "Models/GestureMapping.h"
 
+class QTimer;
 class QVBoxLayout;
 
 namespace quillorbitex {
@@ -52,6 +53,7 @@ private:
     void sync();
     Entry makeEntry(const GestureMapping& rule);
     void refreshInvocationCounts();
+    void holdOrder();
 
     AppModel& model_;
     ThemedTextLabel* header_;
@@ -61,6 +63,8 @@ private:
     std::unordered_map<QString, Entry> entries_;
     // Rule identifiers in the order shown.
     std::vector<QString> order_;
+    // Runs while a new order would move rows under a click in progress.
+    QTimer* orderHold_;
 };
 
 }  // namespace quillorbitex

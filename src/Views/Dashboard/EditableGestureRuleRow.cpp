@@ -55,8 +55,8 @@ protected:
 }  // namespace
 
 // The rename field: plain text on the hover background inside a thin rounded outline (radius 8),
-// padded 10 across and 6 up and down. Losing the focus to another control ends the rename; losing
-// it to its own context menu or to another window does not.
+// padded 10 across and 6 up and down. Losing the focus to another control ends the rename, and so
+// does closing the window; losing the focus to its own context menu or to another window does not.
 class EditableGestureRuleRow::NameField final : public QLineEdit {
 public:
     explicit NameField(QWidget* parent) : QLineEdit(parent) {
@@ -89,6 +89,21 @@ protected:
         if (leftTheField && onFocusLost) {
             onFocusLost();
         }
+    }
+
+    // Closing the window keeps the typed name, as Return would. Watched through the close event,
+    // not the field going off screen: a window torn down at exit sends none, and its rows may be
+    // half gone by then.
+    void showEvent(QShowEvent* event) override {
+        QLineEdit::showEvent(event);
+        window()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close && watched == window() && isVisible() && onFocusLost) {
+            onFocusLost();
+        }
+        return QLineEdit::eventFilter(watched, event);
     }
 };
 

@@ -31,9 +31,9 @@ class ThemedTextLabel;
 //
 // The row never changes the rule: every edit leaves it as a signal, and the list that built it
 // changes the rule store and hands the row the rule's new value (setMapping). The one state of its
-// own is the inline rename: a double click on the name swaps in a text field; Return or moving the
-// focus elsewhere ends it, and the trimmed text is offered as the new name only when it differs
-// from what the field started with.
+// own is the inline rename: a double click on the name swaps in a text field; Return, moving the
+// focus elsewhere or closing the window ends it, and the trimmed text is offered as the new name
+// only when it differs from what the field started with.
 class EditableGestureRuleRow final : public RuleCardFrame {
     Q_OBJECT
 

@@ -1,6 +1,8 @@
 #include "Views/Onboarding/TransformEffect.h"
 
 #include <QPainter>
+#include <QPixmap>
+#include <QWidget>
 #include <algorithm>
 
 namespace quillorbitex {
@@ -34,27 +36,26 @@ QRectF TransformEffect::boundingRectFor(const QRectF& sourceRect) const {
 }
 
 void TransformEffect::draw(QPainter* painter) {
-    if (opacity_ <= 0) {
+    auto* widget = qobject_cast<QWidget*>(parent());
+    if (opacity_ <= 0 || widget == nullptr || !painter->isActive()) {
         return;
     }
-    if (opacity_ >= 1 && translation_.isNull() && scale_ == 1) {
-        drawSource(painter);
-        return;
+    // Drawn through a painter of our own: Qt's own source pixmap, and drawing the source directly,
+    // open a second painter on a device that is already being painted whenever an effect of a
+    // child (a part's reveal, a button's shadow) is drawn inside this one.
+    const qreal ratio = painter->device()->devicePixelRatio();
+    QPixmap pixmap(widget->size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter source(&pixmap);
+        widget->render(&source, QPoint(), QRegion(), QWidget::DrawChildren);
     }
-    // The widget as drawn on the device, then placed with the painter's own transform followed by
-    // ours (taken in the widget's coordinates).
-    const QTransform world = painter->worldTransform();
-    QPoint offset;
-    const QPixmap pixmap = sourcePixmap(Qt::DeviceCoordinates, &offset, QGraphicsEffect::NoPad);
-    if (pixmap.isNull()) {
-        return;
-    }
-    const QTransform ours = transformFor(sourceBoundingRect(Qt::LogicalCoordinates));
     painter->save();
-    painter->setWorldTransform(world.inverted() * ours * world);
+    painter->setWorldTransform(transformFor(QRectF(widget->rect())), true);
     painter->setOpacity(painter->opacity() * opacity_);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    painter->drawPixmap(offset, pixmap);
+    painter->drawPixmap(QPointF(), pixmap);
     painter->restore();
 }
 

@@ -7,8 +7,8 @@ namespace quillorbitex {
 
 // Draws a widget faded, moved and scaled without touching its geometry, so its layout and its
 // neighbours stay put, and drawing may leave the widget's own rectangle (the parent still clips).
-// The widget keeps painting live underneath (a path drawing itself on, for one). At opacity 1, no
-// move and scale 1 it draws the widget as it is.
+// The widget keeps painting live underneath (a path drawing itself on, for one), and the effects of
+// its children (a part's reveal, a button's shadow) are drawn inside it.
 class TransformEffect final : public QGraphicsEffect {
     Q_OBJECT
 

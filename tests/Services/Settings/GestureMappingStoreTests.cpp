@@ -163,6 +163,15 @@ TEST_F(GestureMappingStoreTest, CustomRulesFollowThePresetsInNameOrder) {
                                     "Right -> Up", "Rule 9", "Rule 10"}));
 }
 
+TEST_F(GestureMappingStoreTest, RulesThatSortEqualKeepOneOrderWhateverOrderTheyWereStoredIn) {
+    const auto mail = customRule(GestureDescriptor::directional({D::up, D::up}), kNewTab, "Mail");
+    const auto other = customRule(kRightUp, kRefresh, "mail");
+    store_.replaceCustomMappings({mail, other});
+    const std::vector<GestureMapping> first = store_.mappings();
+    store_.replaceCustomMappings({other, mail});
+    EXPECT_EQ(store_.mappings(), first);
+}
+
 TEST_F(GestureMappingStoreTest, UpsertBringsBackRemovedPresetsAndKeepsTheReplacedRulesSettings) {
     store_.removeMapping(kUpDown);
     store_.upsertCustomMapping(GesturePattern::upThenDown, kRefresh, std::nullopt);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLayout>
 #include <QPointer>
@@ -235,6 +236,45 @@ TEST_F(AppScopeEditorSheetTest, StartsFromTheStoredRulesAndNeverOffersAnAppTwice
     click(Sheet::rowRemoveButtonIdentifier, "org.gnome.Nautilus");
     EXPECT_EQ(shownRows(), QStringList{"org.mozilla.firefox:Blocked"});
     EXPECT_TRUE(pickerEntries().contains(QStringLiteral("Files")));
+}
+
+TEST_F(AppScopeEditorSheetTest, TheKeyboardGoesTopToBottomAndARemovalNeverLandsOnASwitch) {
+    model().replaceAppScopeRules(
+        {rule("app.nine", "App 9"), rule("app.ten", "App 10", false), rule("xterm", "XTerm")},
+        kUpDown);
+    Sheet& s = open();
+    s.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s, 2000));
+    // The focused control as "row/control", or the control alone outside the rows.
+    const auto focused = [] {
+        const QWidget* w = QApplication::focusWidget();
+        const QString prefix = QString::fromLatin1(Sheet::rowIdentifierPrefix);
+        const QString row = w->parentWidget()->objectName();
+        return row.startsWith(prefix) ? row.mid(prefix.size()) + "/" + w->objectName()
+                                      : w->objectName();
+    };
+    child(s, Sheet::saveButtonIdentifier)->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focused();
+    }
+    EXPECT_EQ(visited,
+              (QStringList{"app.nine/AppScopeRuleAllowedButton",
+                           "app.nine/AppScopeRuleRemoveButton", "app.ten/AppScopeRuleBlockedButton",
+                           "app.ten/AppScopeRuleRemoveButton", "xterm/AppScopeRuleAllowedButton",
+                           "xterm/AppScopeRuleRemoveButton", Sheet::pickerIdentifier}));
+
+    // Space on Remove, again and again: the next row's Remove, the previous one's, the picker.
+    child(*s.findChild<QWidget*>(QString::fromLatin1(Sheet::rowIdentifierPrefix) + "app.ten"),
+          Sheet::rowRemoveButtonIdentifier)
+        ->setFocus();
+    for (const char* expected : {"xterm/AppScopeRuleRemoveButton",
+                                 "app.nine/AppScopeRuleRemoveButton", Sheet::pickerIdentifier}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(focused(), QString::fromLatin1(expected));
+    }
+    EXPECT_TRUE(s.state().rules().empty());
 }
 
 TEST_F(AppScopeEditorSheetTest, CancelEscapeOrClosingLeaveTheStoreAsItWas) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSignalSpy>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 #include <climits>
 
+#include "Application/QtKeyEventMonitor.h"
 #include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/Components/KeyCapGroup.h"
@@ -24,6 +26,7 @@
 #include "Views/Onboarding/OnboardingWelcomeStep.h"
 #include "Views/Onboarding/PermissionBlock.h"
 #include "Views/Onboarding/SpringCurve.h"
+#include "Views/RuleEditor/CustomGestureWizard.h"
 #include "Views/SidebarView.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
@@ -367,6 +370,85 @@ TEST(OnboardingInTheDashboard, CoversTheWindowUntilCompletedAndComesBackFromTheM
     EXPECT_LE((onboarding->card()->geometry().center() - content.rect().center()).manhattanLength(),
               2);
     Theme::setAnimationsEnabled(true);
+}
+
+// Every warning Qt prints while it is in scope.
+class QtWarnings {
+public:
+    QtWarnings() { previous_ = qInstallMessageHandler(&QtWarnings::record); }
+    ~QtWarnings() { qInstallMessageHandler(previous_); }
+    static QStringList& printed() {
+        static QStringList messages;
+        return messages;
+    }
+
+private:
+    static void record(QtMsgType type, const QMessageLogContext&, const QString& message) {
+        // The offscreen platform's own notice when a window is shown is no fault of a window.
+        if (type != QtDebugMsg && type != QtInfoMsg &&
+            !message.startsWith(QLatin1String("This plugin does not support"))) {
+            printed() << message;
+        }
+    }
+    QtMessageHandler previous_ = nullptr;
+};
+
+TEST(OnboardingInTheDashboard, NoTransitionPrintsAQtWarning) {
+    Theme::setAnimationsEnabled(true);
+    testing::AppModelTestEnvironment env;
+    env.config.isUITest = true;
+    AppModel& model = env.build();
+    DashboardWindow window(model, false, &env.main);
+    OnboardingView* onboarding = OnboardingView::install(*window.contentView(), model);
+    window.resize(1100, 780);
+    QtWarnings warnings;
+    QtWarnings::printed().clear();
+    // Draws the window as the animations run, so that every frame of each transition is painted.
+    const auto run = [&](std::chrono::milliseconds span) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < span.count()) {
+            window.grab();
+            QTest::qWait(10);
+        }
+    };
+    const auto press = [&](const char* identifier) {
+        auto* button = onboarding->findChild<QAbstractButton*>(QString::fromLatin1(identifier));
+        ASSERT_TRUE(button != nullptr && button->isVisible()) << identifier;
+        QTest::mouseClick(button, Qt::LeftButton);
+    };
+    window.show();
+    run(700ms);
+    press(OnboardingFooter::nextIdentifier);
+    run(700ms);
+    // Interrupted: back before the step has arrived.
+    press(OnboardingFooter::nextIdentifier);
+    run(50ms);
+    press(OnboardingFooter::backIdentifier);
+    run(700ms);
+    press(OnboardingFooter::nextIdentifier);
+    run(700ms);
+    press(OnboardingFooter::completeIdentifier);
+    run(600ms);
+    EXPECT_FALSE(onboarding->isVisible());
+
+    // The rule editor's sheet, over the dashboard, through its steps and back.
+    auto* editor = new CustomGestureWizard(
+        GestureRuleEditorContext::open(GestureRuleEditorMode::newRule, std::nullopt), model,
+        {env.workspace, std::make_shared<QtKeyEventMonitor>()}, &window);
+    editor->show();
+    model.seedCapturedGestureDraft(kUpDown);
+    run(600ms);
+    QAbstractButton* next = editor->nextButton();
+    QAbstractButton* back = editor->backButton();
+    for (QAbstractButton* button : {next, back, next}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        run(400ms);
+    }
+    editor->reject();
+    run(300ms);
+    QtWarnings::printed().removeDuplicates();
+    EXPECT_EQ(QtWarnings::printed(), QStringList{});
 }
 
 // ---- OnboardingViewModel -----------------------------------------------------------------------
