@@ -179,6 +179,41 @@ TEST_F(ProgramEndToEndTest, LivesInTheTrayAnswersASecondLaunchAndEndsOnTerminati
     EXPECT_EQ(testing::keyPressCount(window_->log, mark, "r"), 0);
 }
 
+// A returning user's start (onboarding done, a tray to come back through) opens no window, and a
+// stroke still shows its trace and the HUD while the button is held.
+TEST_F(ProgramEndToEndTest, AReturningUserSeesTheStrokeOnScreenWithNoWindowOpened) {
+    testing::writeFile(session_.configHome() / "Quillorbitex" / "preferences.json",
+                       R"({"gestureOnboardingCompleted": true})");
+    const auto program = startProgram();
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
+        << "no tray icon" << testing::outputOf(program);
+    EXPECT_TRUE(testing::programWindows(display()).empty());
+    ASSERT_TRUE(input_->activateWindow(window_->window));
+
+    const auto mark = window_->log.events().size();
+    const auto stroke =
+        testing::translated(origin_, testing::polyline({{250, 330}, {250, 170}, {250, 330}}, 3));
+    input_->movePointer(stroke.front());
+    input_->pressButton(3);
+    for (const ScreenPoint p : stroke) {
+        input_->movePointer(p);
+    }
+    // The trace panel and the HUD.
+    EXPECT_TRUE(waitUntil([&] {
+        return testing::shownUnmanagedProgramWindows(display()).size() == 2;
+    })) << testing::shownUnmanagedProgramWindows(display()).size()
+        << " panels shown" << testing::outputOf(program);
+    input_->releaseButton(3);
+    EXPECT_TRUE(waitUntil([&] { return testing::shownUnmanagedProgramWindows(display()).empty(); }))
+        << "panels stay on screen";
+    EXPECT_TRUE(waitUntil([&] {
+        return testing::keyPressCount(window_->log, mark, "r", ControlMask) > 0;
+    })) << "the test window received no Control+R"
+        << testing::outputOf(program);
+    EXPECT_TRUE(testing::programWindows(display()).empty());
+}
+
 TEST_F(ProgramEndToEndTest, TestModeWritesItsStateFileInsideTheBaseFolder) {
     const fs::path base = session_.tempDir() / "uitest-base";
     const auto program =
