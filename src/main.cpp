@@ -1,6 +1,6 @@
-// The program's entry point: checks for an X display, keeps to one instance per user, builds the
-// X11 and freedesktop backends and hands them to the application, then runs the event loop until
-// the tray menu's quit or a termination signal.
+// The program's entry point: checks for an X display, keeps to one instance per user and display,
+// builds the X11 and freedesktop backends and hands them to the application, then runs the event
+// loop until the tray menu's quit or a termination signal.
 #include <QApplication>
 #include <QObject>
 #include <QProcessEnvironment>
@@ -83,8 +83,13 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(bundle.identifier);
     QApplication::setWindowIcon(Icons::applicationIcon());
 
-    // A second launch shows the running instance's dashboard and ends here.
-    SingleInstance instance(SingleInstance::defaultServerName(bundle.identifier));
+    // A second launch on the same X server (or of a test run in the same base folder) shows the
+    // running instance's dashboard and ends here.
+    const QProcessEnvironment processEnvironment = QProcessEnvironment::systemEnvironment();
+    SingleInstance instance(SingleInstance::defaultServerName(
+        bundle.identifier,
+        UITestConfig::fromProcessInfo(QCoreApplication::arguments(), processEnvironment),
+        processEnvironment));
     if (instance.claim() == SingleInstance::Role::secondary) {
         return 0;
     }
@@ -101,7 +106,7 @@ int main(int argc, char* argv[]) {
 
     QuillorbitexApp::Environment environment;
     environment.arguments = QCoreApplication::arguments();
-    environment.processEnvironment = QProcessEnvironment::systemEnvironment();
+    environment.processEnvironment = processEnvironment;
     environment.bundle = bundle;
     environment.platform.eventTap = std::make_shared<x11::X11EventTap>();
     environment.platform.eventPoster = std::make_shared<x11::X11EventPoster>();

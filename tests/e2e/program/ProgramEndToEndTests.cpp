@@ -215,6 +215,14 @@ TEST_F(ProgramEndToEndTest, AReturningUserSeesTheStrokeOnScreenWithNoWindowOpene
 }
 
 TEST_F(ProgramEndToEndTest, TestModeWritesItsStateFileInsideTheBaseFolder) {
+    // Beside the user's own instance, which is not in its way. Its files go elsewhere, so that
+    // the check of the user's folders below sees the test run's alone.
+    const fs::path elsewhere = session_.tempDir() / "user";
+    const auto user = startProgram({}, {"XDG_CONFIG_HOME=" + (elsewhere / "config").string(),
+                                        "XDG_DATA_HOME=" + (elsewhere / "data").string()});
+    ASSERT_TRUE(user);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
+        << testing::outputOf(user);
     const fs::path base = session_.tempDir() / "uitest-base";
     const auto program =
         startProgram({"--uitest-mode"}, {"QUILLORBITEX_UITEST_BASE_DIR=" + base.string()});
