@@ -17,6 +17,7 @@
 #include "Application/QuillorbitexApp.h"
 #include "Application/SingleInstance.h"
 #include "Application/TerminationSignalWatcher.h"
+#include "Application/WaylandSession.h"
 #include "Localization/L10n.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
 #include "Platform/Freedesktop/LoginItem.h"
@@ -93,6 +94,11 @@ int main(int argc, char* argv[]) {
     if (instance.claim() == SingleInstance::Role::secondary) {
         return 0;
     }
+    const bool waylandSession = WaylandSession::detected(processEnvironment);
+    if (waylandSession) {
+        std::fprintf(stderr, "quillorbitex: %s\n",
+                     WaylandSession::notice().toLocal8Bit().constData());
+    }
     TerminationSignalWatcher termination;
     QObject::connect(&termination, &TerminationSignalWatcher::terminationRequested, &application,
                      &QCoreApplication::quit);
@@ -118,6 +124,7 @@ int main(int argc, char* argv[]) {
     };
     environment.platform.appearance = desktopAppearance;
     environment.platform.pasteboard = std::make_shared<ClipboardPasteboard>();
+    environment.platform.waylandSession = waylandSession;
     environment.overlays = {std::make_shared<QtDisplayRegistry>(),
                             std::make_shared<QtDisplayClock>(),
                             QtOverlayPanel::factory(std::shared_ptr<const CompositingManagerWatch>(

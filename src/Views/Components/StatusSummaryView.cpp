@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "Application/WaylandSession.h"
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/AccessibilityIdentifier.h"
@@ -49,6 +50,10 @@ public:
           second_(new GhostButton({}, this)) {
         setAccessibilityIdentifier(*pill_, pillIdentifier);
         for (const auto& [button, action] : {std::pair{first_, &first}, {second_, &second}}) {
+            if (!action->run) {
+                button->hide();  // a row that only informs
+                continue;
+            }
             setAccessibilityIdentifier(*button, QString::fromLatin1(action->identifier));
             QObject::connect(button, &QAbstractButton::clicked, this, action->run);
         }
@@ -118,12 +123,14 @@ StatusSummaryView::StatusSummaryView(AppModel& model, QWidget* parent)
           QStringLiteral("MonitorStatusValue"),
           {"RefreshPermissionsButton", [this] { model_.refreshPermissions(); }},
           {"OpenInputMonitoringSettingsButton", [this] { model_.openInputMonitoringSettings(); }},
-          this)) {
+          this)),
+      sessionRow_(new StatusAlertRow(QStringLiteral("SessionStatusValue"), {}, {}, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     layout->addWidget(accessibilityRow_);
     layout->addWidget(monitorRow_);
+    layout->addWidget(sessionRow_);
     connect(&model_, &AppModel::accessibilityPermissionChanged, this, &StatusSummaryView::refresh);
     connect(&model_, &AppModel::monitorStateChanged, this, &StatusSummaryView::refresh);
     relabelButtons();
@@ -170,8 +177,13 @@ void StatusSummaryView::refresh() {
     }
     setShown(accessibilityRow_, accessibilityShown);
     setShown(monitorRow_, monitorShown);
+    if (model_.isWaylandSession()) {
+        sessionRow_->show({RowKind::session, StatusPill::State::amber(L10n::string("X11 Only")),
+                           L10n::string("Wayland Session"), WaylandSession::notice()});
+    }
+    setShown(sessionRow_, model_.isWaylandSession());
     // Hidden, the card takes no space in the section.
-    setShown(this, accessibilityShown || monitorShown);
+    setShown(this, accessibilityShown || monitorShown || model_.isWaylandSession());
 }
 
 }  // namespace quillorbitex

@@ -14,12 +14,13 @@ class AppModel;
 // The card that warns about the two things that stop gestures: capture not permitted, and the
 // monitor not running. Each that holds gets a row with a coloured bar, a title with a status
 // pill, the explanation and two buttons towards the remedy; with both fine the card is hidden and
-// takes no space. Follows the model's permission and monitor state at once.
+// takes no space. Follows the model's permission and monitor state at once. In a Wayland session
+// a row without buttons also says that only X11 windows are reached.
 class StatusSummaryView final : public QWidget {
     Q_OBJECT
 
 public:
-    enum class RowKind { accessibility, monitor };
+    enum class RowKind { accessibility, monitor, session };
 
     // What one row shows.
     struct Row {
@@ -50,6 +51,8 @@ private:
     AppModel& model_;
     StatusAlertRow* accessibilityRow_;
     StatusAlertRow* monitorRow_;
+    // Only informs: a Wayland session's windows are out of reach.
+    StatusAlertRow* sessionRow_;
 };
 
 }  // namespace quillorbitex

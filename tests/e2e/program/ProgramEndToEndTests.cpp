@@ -279,6 +279,17 @@ TEST_F(ProgramEndToEndTest, WithoutAnXDisplayItSaysSoAndFails) {
         << testing::outputOf(program);
 }
 
+// Through XWayland it works as on X11 but reaches only X11 windows, and says so once.
+TEST_F(ProgramEndToEndTest, InAWaylandSessionItSaysOnceThatItReachesOnlyX11Windows) {
+    const auto program = startProgram({}, {"WAYLAND_DISPLAY=wayland-0"});
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitForDashboard()) << testing::outputOf(program);
+    const std::string output = testing::readFile(program->outputPath);
+    const auto said = output.find("Wayland session");
+    EXPECT_NE(said, std::string::npos) << output;
+    EXPECT_EQ(output.find("Wayland session", said + 1), std::string::npos) << output;
+}
+
 TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
     // The feed, and a browser stand-in that notes the address it is asked to open.
     testing::LocalHttpServer server;
