@@ -12,10 +12,9 @@
 namespace quillorbitex {
 
 // Keeps the program to one running instance per user and X display (a test run: per base folder).
-// The first launch listens on a local socket;
-// a later launch finds it there, asks it to show its dashboard and should then exit with status 0.
-// A socket file left behind by an instance that crashed is recognised (nobody answers on it) and
-// replaced. Main thread.
+// The first launch listens on a local socket; a later launch finds it there, asks it to show its
+// dashboard and should then exit with status 0. A socket file left behind by an instance that
+// crashed is recognised (nobody answers on it) and replaced. Main thread.
 class SingleInstance final : public QObject {
     Q_OBJECT
 
