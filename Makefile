@@ -10,10 +10,13 @@ build: deps
 	cmake --preset default
 	cmake --build --preset default
 
-# Says so before installing or building anything when there is no X display to start on.
+# Says so before installing or building anything when there is no X display to start on. Builds
+# the program alone; the tests, benchmarks and tools are built by `make test` and `make build`.
 run:
 	@if [ -z "$$DISPLAY" ]; then echo "quillorbitex: no X display (DISPLAY is not set); start it from an X11 session." >&2; exit 1; fi
-	@$(MAKE) --no-print-directory build
+	@$(MAKE) --no-print-directory deps
+	cmake --preset default
+	cmake --build --preset default --target quillorbitex
 	build/default/quillorbitex
 
 test-unit: build

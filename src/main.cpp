@@ -1,6 +1,6 @@
-// The program's entry point: checks for an X display, keeps to one instance per user, builds the
-// X11 and freedesktop backends and hands them to the application, then runs the event loop until
-// the tray menu's quit or a termination signal.
+// The program's entry point: checks for an X display, keeps to one instance per user and display,
+// builds the X11 and freedesktop backends and hands them to the application, then runs the event
+// loop until the tray menu's quit or a termination signal.
 #include <QApplication>
 #include <QObject>
 #include <QProcessEnvironment>
@@ -17,6 +17,7 @@
 #include "Application/QuillorbitexApp.h"
 #include "Application/SingleInstance.h"
 #include "Application/TerminationSignalWatcher.h"
+#include "Application/WaylandSession.h"
 #include "Localization/L10n.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
 #include "Platform/Freedesktop/LoginItem.h"
@@ -83,10 +84,20 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(bundle.identifier);
     QApplication::setWindowIcon(Icons::applicationIcon());
 
-    // A second launch shows the running instance's dashboard and ends here.
-    SingleInstance instance(SingleInstance::defaultServerName(bundle.identifier));
+    // A second launch on the same X server (or of a test run in the same base folder) shows the
+    // running instance's dashboard and ends here.
+    const QProcessEnvironment processEnvironment = QProcessEnvironment::systemEnvironment();
+    SingleInstance instance(SingleInstance::defaultServerName(
+        bundle.identifier,
+        UITestConfig::fromProcessInfo(QCoreApplication::arguments(), processEnvironment),
+        processEnvironment));
     if (instance.claim() == SingleInstance::Role::secondary) {
         return 0;
+    }
+    const bool waylandSession = WaylandSession::detected(processEnvironment);
+    if (waylandSession) {
+        std::fprintf(stderr, "quillorbitex: %s\n",
+                     WaylandSession::notice().toLocal8Bit().constData());
     }
     TerminationSignalWatcher termination;
     QObject::connect(&termination, &TerminationSignalWatcher::terminationRequested, &application,
@@ -101,7 +112,7 @@ int main(int argc, char* argv[]) {
 
     QuillorbitexApp::Environment environment;
     environment.arguments = QCoreApplication::arguments();
-    environment.processEnvironment = QProcessEnvironment::systemEnvironment();
+    environment.processEnvironment = processEnvironment;
     environment.bundle = bundle;
     environment.platform.eventTap = std::make_shared<x11::X11EventTap>();
     environment.platform.eventPoster = std::make_shared<x11::X11EventPoster>();
@@ -113,6 +124,7 @@ int main(int argc, char* argv[]) {
     };
     environment.platform.appearance = desktopAppearance;
     environment.platform.pasteboard = std::make_shared<ClipboardPasteboard>();
+    environment.platform.waylandSession = waylandSession;
     environment.overlays = {std::make_shared<QtDisplayRegistry>(),
                             std::make_shared<QtDisplayClock>(),
                             QtOverlayPanel::factory(std::shared_ptr<const CompositingManagerWatch>(

@@ -171,5 +171,13 @@
         <source>Visible</source>
         <translation>Sichtbar</translation>
     </message>
+    <message>
+        <source>Wayland Session</source>
+        <translation>Wayland-Sitzung</translation>
+    </message>
+    <message>
+        <source>X11 Only</source>
+        <translation>Nur X11</translation>
+    </message>
 </context>
 </TS>

@@ -171,5 +171,13 @@
         <source>Visible</source>
         <translation>Visible</translation>
     </message>
+    <message>
+        <source>Wayland Session</source>
+        <translation>Wayland Session</translation>
+    </message>
+    <message>
+        <source>X11 Only</source>
+        <translation>X11 Only</translation>
+    </message>
 </context>
 </TS>

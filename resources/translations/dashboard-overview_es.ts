@@ -171,5 +171,13 @@
         <source>Visible</source>
         <translation>Visible</translation>
     </message>
+    <message>
+        <source>Wayland Session</source>
+        <translation>Sesión de Wayland</translation>
+    </message>
+    <message>
+        <source>X11 Only</source>
+        <translation>Solo X11</translation>
+    </message>
 </context>
 </TS>

@@ -171,5 +171,13 @@
         <source>Visible</source>
         <translation>表示中</translation>
     </message>
+    <message>
+        <source>Wayland Session</source>
+        <translation>Wayland セッション</translation>
+    </message>
+    <message>
+        <source>X11 Only</source>
+        <translation>X11 のみ</translation>
+    </message>
 </context>
 </TS>

@@ -171,5 +171,13 @@
         <source>Visible</source>
         <translation>표시 중</translation>
     </message>
+    <message>
+        <source>Wayland Session</source>
+        <translation>Wayland 세션</translation>
+    </message>
+    <message>
+        <source>X11 Only</source>
+        <translation>X11 전용</translation>
+    </message>
 </context>
 </TS>

@@ -171,5 +171,13 @@
         <source>Visible</source>
         <translation>可见</translation>
     </message>
+    <message>
+        <source>Wayland Session</source>
+        <translation>Wayland 会话</translation>
+    </message>
+    <message>
+        <source>X11 Only</source>
+        <translation>仅限 X11</translation>
+    </message>
 </context>
 </TS>

@@ -171,5 +171,13 @@
         <source>Visible</source>
         <translation>可見</translation>
     </message>
+    <message>
+        <source>Wayland Session</source>
+        <translation>Wayland 工作階段</translation>
+    </message>
+    <message>
+        <source>X11 Only</source>
+        <translation>僅限 X11</translation>
+    </message>
 </context>
 </TS>

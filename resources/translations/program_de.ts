@@ -140,6 +140,10 @@
         <translation>Der Update-Server hat keine lesbaren Update-Informationen gesendet.</translation>
     </message>
     <message>
+        <source>This is a Wayland session: Quillorbitex runs through XWayland and sees only the windows of X11 applications. Strokes drawn over other windows are not captured.</source>
+        <translation>Dies ist eine Wayland-Sitzung: Quillorbitex läuft über XWayland und sieht nur die Fenster von X11-Anwendungen. Striche über anderen Fenstern werden nicht erfasst.</translation>
+    </message>
+    <message>
         <source>Try again later.</source>
         <translation>Versuchen Sie es später erneut.</translation>
     </message>

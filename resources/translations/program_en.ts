@@ -140,6 +140,10 @@
         <translation>The update server sent no readable update information.</translation>
     </message>
     <message>
+        <source>This is a Wayland session: Quillorbitex runs through XWayland and sees only the windows of X11 applications. Strokes drawn over other windows are not captured.</source>
+        <translation>This is a Wayland session: Quillorbitex runs through XWayland and sees only the windows of X11 applications. Strokes drawn over other windows are not captured.</translation>
+    </message>
+    <message>
         <source>Try again later.</source>
         <translation>Try again later.</translation>
     </message>

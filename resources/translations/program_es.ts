@@ -140,6 +140,10 @@
         <translation>El servidor de actualizaciones no envió información legible.</translation>
     </message>
     <message>
+        <source>This is a Wayland session: Quillorbitex runs through XWayland and sees only the windows of X11 applications. Strokes drawn over other windows are not captured.</source>
+        <translation>Esta es una sesión de Wayland: Quillorbitex se ejecuta a través de XWayland y solo ve las ventanas de las aplicaciones X11. Los trazos dibujados sobre otras ventanas no se capturan.</translation>
+    </message>
+    <message>
         <source>Try again later.</source>
         <translation>Inténtelo de nuevo más tarde.</translation>
     </message>

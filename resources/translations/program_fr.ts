@@ -140,6 +140,10 @@
         <translation>Le serveur de mises à jour n’a envoyé aucune information lisible.</translation>
     </message>
     <message>
+        <source>This is a Wayland session: Quillorbitex runs through XWayland and sees only the windows of X11 applications. Strokes drawn over other windows are not captured.</source>
+        <translation>Ceci est une session Wayland : Quillorbitex fonctionne via XWayland et ne voit que les fenêtres des applications X11. Les tracés dessinés sur d’autres fenêtres ne sont pas capturés.</translation>
+    </message>
+    <message>
         <source>Try again later.</source>
         <translation>Réessayez plus tard.</translation>
     </message>

@@ -140,6 +140,10 @@
         <translation>アップデートサーバから読み取れるアップデート情報が届きませんでした。</translation>
     </message>
     <message>
+        <source>This is a Wayland session: Quillorbitex runs through XWayland and sees only the windows of X11 applications. Strokes drawn over other windows are not captured.</source>
+        <translation>これは Wayland セッションです。Quillorbitex は XWayland を介して動作し、X11 アプリケーションのウインドウしか認識できません。ほかのウインドウの上で描いたストロークはキャプチャされません。</translation>
+    </message>
+    <message>
         <source>Try again later.</source>
         <translation>しばらくしてからもう一度お試しください。</translation>
     </message>

@@ -140,6 +140,10 @@
         <translation>업데이트 서버가 읽을 수 있는 업데이트 정보를 보내지 않았습니다.</translation>
     </message>
     <message>
+        <source>This is a Wayland session: Quillorbitex runs through XWayland and sees only the windows of X11 applications. Strokes drawn over other windows are not captured.</source>
+        <translation>Wayland 세션입니다. Quillorbitex는 XWayland를 통해 실행되며 X11 애플리케이션의 창만 인식합니다. 다른 창 위에 그린 스트로크는 캡처되지 않습니다.</translation>
+    </message>
+    <message>
         <source>Try again later.</source>
         <translation>나중에 다시 시도하세요.</translation>
     </message>

@@ -140,6 +140,10 @@
         <translation>更新服务器没有发送可读取的更新信息。</translation>
     </message>
     <message>
+        <source>This is a Wayland session: Quillorbitex runs through XWayland and sees only the windows of X11 applications. Strokes drawn over other windows are not captured.</source>
+        <translation>这是一个 Wayland 会话：Quillorbitex 通过 XWayland 运行，只能看到 X11 应用程序的窗口。在其他窗口上绘制的笔画不会被捕获。</translation>
+    </message>
+    <message>
         <source>Try again later.</source>
         <translation>请稍后再试。</translation>
     </message>

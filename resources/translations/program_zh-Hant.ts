@@ -140,6 +140,10 @@
         <translation>更新伺服器沒有傳送可讀取的更新資訊。</translation>
     </message>
     <message>
+        <source>This is a Wayland session: Quillorbitex runs through XWayland and sees only the windows of X11 applications. Strokes drawn over other windows are not captured.</source>
+        <translation>這是一個 Wayland 工作階段：Quillorbitex 透過 XWayland 執行，只能看到 X11 應用程式的視窗。在其他視窗上繪製的筆畫不會被擷取。</translation>
+    </message>
+    <message>
         <source>Try again later.</source>
         <translation>請稍後再試。</translation>
     </message>

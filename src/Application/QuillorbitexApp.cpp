@@ -33,7 +33,7 @@ QuillorbitexApp::QuillorbitexApp(Environment environment, QObject* parent)
     AppModelPlatform& platform = environment.platform;
     AppModelServices& services = environment.services;
 
-    // 1. The overlays, inert until the dashboard is first shown.
+    // 1. The overlays, inert until start().
     overlays_ = std::make_unique<GestureOverlayController>(std::move(environment.overlays));
     // 2. The program outlives its windows; only the tray menu's quit (or a signal) ends it.
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -102,6 +102,15 @@ QuillorbitexApp::~QuillorbitexApp() {
 }
 
 void QuillorbitexApp::start() {
+    // Most starts open no window (a login start with a tray), so the overlays and the refresh a
+    // window's appearance would bring cannot wait for one.
+    overlays_->configure(model_->overlayRuntime(),
+                         [model = QPointer<AppModel>(model_.get())](const QString& text) {
+                             if (model) {
+                                 model->appendOverlayDebugLogEntry(text);
+                             }
+                         });
+    model_->applicationDidBecomeActive();
     if (showsStatusBarIcon_ && statusBarIcon_ == nullptr) {
         statusBarIcon_ = new QSystemTrayIcon(statusBarIconImage_, this);
         statusBarIcon_->setContextMenu(statusBarMenu_->menu());
@@ -149,12 +158,6 @@ void QuillorbitexApp::showDashboard() {
 }
 
 void QuillorbitexApp::dashboardDidAppear() {
-    overlays_->configure(model_->overlayRuntime(),
-                         [model = QPointer<AppModel>(model_.get())](const QString& text) {
-                             if (model) {
-                                 model->appendOverlayDebugLogEntry(text);
-                             }
-                         });
     model_->applicationDidBecomeActive();
 }
 

@@ -71,8 +71,8 @@ public:
     QuillorbitexApp(const QuillorbitexApp&) = delete;
     QuillorbitexApp& operator=(const QuillorbitexApp&) = delete;
 
-    // Puts the icon in the tray and opens the dashboard when the onboarding is due or no tray
-    // exists to come back through.
+    // Wires the overlays, refreshes the model as on becoming active, puts the icon in the tray
+    // and opens the dashboard when the onboarding is due or no tray exists to come back through.
     void start();
 
     const UITestConfig& uiTestConfig() const { return uiTestConfig_; }
@@ -91,8 +91,7 @@ public:
 public Q_SLOTS:
     // Brings the dashboard window to the front, opening a new one when it was closed.
     void showDashboard();
-    // The window's appear handler: wires the overlays (the first time only) and refreshes the
-    // theme, the permission and the login item.
+    // The window's appear handler: refreshes the theme, the permission and the login item.
     void dashboardDidAppear();
     // The window menu's "Check for Updates…".
     void checkForUpdatesCommand();

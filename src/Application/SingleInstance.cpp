@@ -1,6 +1,7 @@
 #include "Application/SingleInstance.h"
 
 #include <unistd.h>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLocalSocket>
 #include <algorithm>
@@ -28,14 +29,39 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
     connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
 }
 
-QString SingleInstance::defaultServerName(const QString& applicationIdentifier) {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+QString SingleInstance::defaultServerName(const QString& applicationIdentifier,
+                                          const UITestConfig& config,
+                                          const QProcessEnvironment& environment) {
+    QString folder = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QDir::tempPath();
     }
-    return QDir(folder).filePath(QStringLiteral("%1-%2")
+    QString place;
+    if (config.isUITest) {
+        // The base folder can be any length, and a socket path has a small limit.
+        const QByteArray base = QDir::cleanPath(QDir(config.baseDirectory).absolutePath()).toUtf8();
+        place = QStringLiteral("test-") +
+                QString::fromLatin1(
+                    QCryptographicHash::hash(base, QCryptographicHash::Sha256).toHex().left(16));
+    } else {
+        // ":0", ":0.0" and ":0.1" are one server, hence one capture.
+        QString display = environment.value(QStringLiteral("DISPLAY"));
+        const qsizetype colon = display.lastIndexOf(u':');
+        const qsizetype dot = display.indexOf(u'.', colon + 1);
+        if (colon >= 0 && dot > colon) {
+            display.truncate(dot);
+        }
+        for (QChar& c : display) {
+            if (!c.isLetterOrNumber() && c != u'.' && c != u'-') {
+                c = u'_';
+            }
+        }
+        place = display;
+    }
+    return QDir(folder).filePath(QStringLiteral("%1-%2-%3")
                                      .arg(applicationIdentifier)
-                                     .arg(static_cast<qulonglong>(::getuid())));
+                                     .arg(static_cast<qulonglong>(::getuid()))
+                                     .arg(place));
 }
 
 SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {

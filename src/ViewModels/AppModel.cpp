@@ -93,6 +93,7 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
       mappingStore_(mappingStore ? std::move(mappingStore)
                                  : std::make_shared<GestureMappingStore>()),
       updateSupportAvailable_(updateSupportAvailable),
+      waylandSession_(platform.waylandSession),
       mainExecutor_(platform.mainExecutor != nullptr ? *platform.mainExecutor
                                                      : MainExecutor::shared()),
       clock_(platform.clock != nullptr ? *platform.clock : SteadyClock::shared()),

@@ -75,6 +75,8 @@ struct AppModelPlatform {
     std::shared_ptr<Executor> monitorCompletionQueue{};
     std::shared_ptr<Executor> liveAnalysisQueue{};
     std::shared_ptr<Executor> finalRecognitionQueue{};
+    // Started in a Wayland session, where it sees only X11 windows (WaylandSession).
+    bool waylandSession = false;
 };
 
 // Services the model builds itself when none is given.
@@ -230,6 +232,7 @@ public:
         return captureCoordinator_;
     }
     bool updateSupportAvailable() const { return updateSupportAvailable_; }
+    bool isWaylandSession() const { return waylandSession_; }
     const std::function<void()>& checkForUpdatesAction() const { return checkForUpdatesAction_; }
     const std::function<void(bool)>& setAutomaticUpdateChecksAction() const {
         return setAutomaticUpdateChecksAction_;
@@ -395,6 +398,7 @@ private:
     const UITestConfig uiTestConfig_;
     const std::shared_ptr<GestureMappingStore> mappingStore_;
     const bool updateSupportAvailable_;
+    const bool waylandSession_;
     Executor& mainExecutor_;
     const Clock& clock_;
     std::shared_ptr<Workspace> workspace_;

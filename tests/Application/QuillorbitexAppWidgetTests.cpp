@@ -159,17 +159,18 @@ TEST(QuillorbitexApp, ATestRunStartsInAFreshBaseFolderWhenAskedTo) {
     }
 }
 
-TEST(QuillorbitexApp, TheDashboardIsOneWindowAndTheOverlaysAreWiredOnce) {
+TEST(QuillorbitexApp, TheOverlaysAreWiredOnceAtStartAndTheDashboardIsOneWindow) {
     AppHarness harness(true, false);
     QuillorbitexApp& app = *harness.app;
     EXPECT_EQ(app.dashboardWindow(), nullptr);
     EXPECT_FALSE(app.overlayController().isConfigured());
+    // Without a tray the window opens at start too.
+    app.start();
+    EXPECT_TRUE(app.overlayController().isConfigured());
     const auto appliedBefore = harness.env.appearance->applied().size();
 
     app.showDashboard();
-    app.showDashboard();
     EXPECT_EQ(harness.windowsMade, 1);
-    EXPECT_TRUE(app.overlayController().isConfigured());
 
     // Closed, it is gone; the next request opens a new one, and the overlays stay as wired.
     QPointer<QWidget> first = app.dashboardWindow();
@@ -181,8 +182,8 @@ TEST(QuillorbitexApp, TheDashboardIsOneWindowAndTheOverlaysAreWiredOnce) {
     EXPECT_EQ(harness.windowsMade, 2);
     EXPECT_EQ(harness.displays->handlerInstallCount, 1);
     EXPECT_EQ(harness.displayClock->handlerInstallCount, 1);
-    // Each showing re-applied the theme (and refreshed the permission and the login item).
-    EXPECT_EQ(harness.env.appearance->applied().size(), appliedBefore + 2);
+    // Each new showing re-applied the theme (and refreshed the permission and the login item).
+    EXPECT_EQ(harness.env.appearance->applied().size(), appliedBefore + 1);
 
     // The tray's entry brings the same window forward.
     app.statusBarMenu().openDashboardAction()->trigger();

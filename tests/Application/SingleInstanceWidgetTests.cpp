@@ -105,10 +105,44 @@ TEST_F(SingleInstanceTest, OnlyTheShowRequestShowsTheDashboard) {
 TEST_F(SingleInstanceTest, AnUnusableFolderLeavesTheProgramOnItsOwn) {
     SingleInstance lone(folder_.filePath(QStringLiteral("missing/folder/instance")));
     EXPECT_EQ(lone.claim(), Role::unavailable);
-    // The usual name belongs to the user and the program.
-    const QString name = SingleInstance::defaultServerName(QStringLiteral("org.example.App"));
-    EXPECT_TRUE(QDir::isAbsolutePath(name));
-    EXPECT_TRUE(name.endsWith(QStringLiteral("/org.example.App-%1").arg(::getuid())));
+}
+
+// One instance per user and X server, and one per test run's base folder, none in another's way.
+TEST_F(SingleInstanceTest, EachDisplayAndEachTestFolderHasAnInstanceOfItsOwn) {
+    const auto nameFor = [this](const QString& display, const QString& testBase = {}) {
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_.path());
+        environment.insert(QStringLiteral("DISPLAY"), display);
+        environment.insert(QStringLiteral("QUILLORBITEX_UITEST_BASE_DIR"), testBase);
+        const QStringList arguments = {
+            QStringLiteral("quillorbitex"),
+            testBase.isEmpty() ? QString() : QStringLiteral("--uitest-mode")};
+        return SingleInstance::defaultServerName(
+            QStringLiteral("org.example.App"),
+            UITestConfig::fromProcessInfo(arguments, environment), environment);
+    };
+    const QString user = nameFor(QStringLiteral(":0"));
+    EXPECT_TRUE(
+        user.startsWith(folder_.filePath(QStringLiteral("org.example.App-%1-").arg(::getuid()))));
+    const struct {
+        const char* name;
+        QString other;
+        bool shared;
+    } cases[] = {
+        {"another screen of the same server", nameFor(QStringLiteral(":0.1")), true},
+        {"a second session", nameFor(QStringLiteral(":1")), false},
+        {"a remote server", nameFor(QStringLiteral("host:0")), false},
+        {"a test run", nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-base")), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.other == user, c.shared);
+    }
+    // A test run is known by its base folder alone.
+    EXPECT_EQ(nameFor(QStringLiteral(":1"), QStringLiteral("/tmp/qx-base/")),
+              nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-base")));
+    EXPECT_NE(nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-other")),
+              nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-base")));
 }
 
 }  // namespace

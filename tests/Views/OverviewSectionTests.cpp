@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include "Application/WaylandSession.h"
 #include "Localization/L10n.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/Components/SegmentedPicker.h"
@@ -31,10 +32,13 @@ enum Metric { builtIns, custom, invocations, threshold, capture };
 
 // The section as the dashboard holds it, shown offscreen, over a model on test doubles.
 struct Overview {
-    explicit Overview(bool updateSupport = false, bool trusted = true) {
+    explicit Overview(bool updateSupport = false, bool trusted = true, bool wayland = false) {
         env.trust->setTrusted(trusted);
-        env.model = std::make_unique<AppModel>(env.config, env.store, updateSupport, env.platform(),
-                                               AppModel::Services{.statsStore = env.stats()});
+        AppModelPlatform platform = env.platform();
+        platform.waylandSession = wayland;
+        env.model =
+            std::make_unique<AppModel>(env.config, env.store, updateSupport, std::move(platform),
+                                       AppModel::Services{.statsStore = env.stats()});
         env.timeline->runUntilIdle();
         section = std::make_unique<OverviewSectionContent>(*env.model);
         section->resize(740, 900);
@@ -297,6 +301,27 @@ TEST_F(OverviewSectionTest, StatusCardTakesNoSpaceOnceTheRemedyWorked) {
     o.env.defaults->failWrites = false;
     o.model().setMatchingThreshold(0.25);
     EXPECT_FALSE(unsaved->isVisible());
+}
+
+// All else well, a Wayland session still shows the card, with a row that only informs.
+TEST_F(OverviewSectionTest, StatusCardSaysThatAWaylandSessionReachesOnlyX11Windows) {
+    for (const bool wayland : {false, true}) {
+        SCOPED_TRACE(wayland);
+        Overview o(false, true, wayland);
+        StatusSummaryView& status = *o.section->statusSummary();
+        EXPECT_EQ(status.isVisible(), wayland);
+        auto* pill = status.findChild<StatusPill*>(QStringLiteral("SessionStatusValue"));
+        ASSERT_NE(pill, nullptr);
+        EXPECT_EQ(pill->isVisible(), wayland);
+        bool noticeShown = false;
+        for (const auto* label : status.findChildren<ThemedTextLabel*>()) {
+            noticeShown |= label->isVisible() && label->text() == WaylandSession::notice();
+        }
+        EXPECT_EQ(noticeShown, wayland);
+        for (const auto* button : status.findChildren<GhostButton*>()) {
+            EXPECT_FALSE(button->isVisible()) << button->text().toStdString();
+        }
+    }
 }
 
 }  // namespace

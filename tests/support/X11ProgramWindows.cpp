@@ -117,26 +117,32 @@ void closeWindow(Display* display, Window window) {
     return ::testing::AssertionSuccess();
 }
 
-bool programMenuShown(Display* display) {
+std::vector<Window> shownUnmanagedProgramWindows(Display* display) {
     const QuietXErrors quiet(display);
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
     unsigned count = 0;
+    std::vector<Window> found;
     if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
-        return false;
+        return found;
     }
-    bool found = false;
-    for (unsigned i = 0; i < count && !found; ++i) {
+    for (unsigned i = 0; i < count; ++i) {
         XWindowAttributes attributes{};
-        found = windowClass(display, children[i]) == kProgramWindowClass &&
-                XGetWindowAttributes(display, children[i], &attributes) != 0 &&
-                attributes.map_state == IsViewable && attributes.override_redirect;
+        if (windowClass(display, children[i]) == kProgramWindowClass &&
+            XGetWindowAttributes(display, children[i], &attributes) != 0 &&
+            attributes.map_state == IsViewable && attributes.override_redirect) {
+            found.push_back(children[i]);
+        }
     }
     if (children != nullptr) {
         XFree(children);
     }
     return found;
+}
+
+bool programMenuShown(Display* display) {
+    return !shownUnmanagedProgramWindows(display).empty();
 }
 
 std::string readFile(const std::filesystem::path& path) {

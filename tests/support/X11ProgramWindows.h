@@ -52,7 +52,9 @@ void closeWindow(Display* display, Window window);
 ::testing::AssertionResult endsCleanlyOnTerm(X11TestSession& session,
                                              const SpawnedProcess& program);
 
-// Whether a menu of the program is open: an unmanaged top-level window of its class on screen.
+// The program's unmanaged top-level windows on screen: its open menus, its overlay panels.
+std::vector<Window> shownUnmanagedProgramWindows(Display* display);
+// Whether a menu of the program is open.
 bool programMenuShown(Display* display);
 
 std::string readFile(const std::filesystem::path& path);

@@ -20,6 +20,7 @@
 #include <functional>
 #include <iostream>
 #include <iterator>
+#include <random>
 
 #include "support/X11TestInput.h"
 
@@ -360,51 +361,73 @@ std::optional<X11TestSession::Child> X11TestSession::launch(
 
 bool X11TestSession::startServer(std::chrono::milliseconds timeout) {
     const auto deadline = Clock::now() + timeout;
-    // -displayfd lets the server pick a free display itself and write its number to a file of
-    // ours, so parallel tests never race for a display number; -noreset keeps atoms and
-    // properties alive when the last client disconnects between two steps of a test.
+    // The display number is drawn at random from a wide range rather than left to -displayfd's
+    // lowest free one: a number is then not handed to the next test starting in parallel the
+    // moment its server ends, so a client still reconnecting by the old name (a test checking what
+    // happens after its server went away) cannot land on, and grab buttons on, another test's
+    // server. A number already taken makes the server exit at once; then another is drawn.
+    // -displayfd still tells when the server listens; -noreset keeps atoms and properties alive
+    // when the last client disconnects between two steps of a test.
     const bool dummy = !options_.monitors.empty();
     const std::string serverName = dummy ? "Xorg" : "Xvfb";
-    const auto numberFile = logDir() / "display-number";
-    const int numberFd = open(numberFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (numberFd < 0) {
-        failure_ = "cannot create " + numberFile.string() + ": " + strerror(errno);
-        return false;
-    }
-    auto argv = dummy
-                    ? dummyServerArguments(std::to_string(numberFd))
-                    : std::vector<std::string>{"Xvfb",      "-displayfd", std::to_string(numberFd),
-                                               "-screen",   "0",          "1280x800x24",
-                                               "-nolisten", "tcp",        "-noreset"};
-    if (!dummy) {
-        argv.insert(argv.end(), options_.serverArguments.begin(), options_.serverArguments.end());
-    }
-    auto child = argv.empty() ? std::nullopt
-                              : launch(argv, environment_, nextOutputPath(dummy ? "xorg" : "xvfb"),
-                                       numberFd, failure_);
-    close(numberFd);
-    if (!child) {
-        return false;
-    }
-    server_ = *child;
+    std::mt19937 random(std::random_device{}() ^ static_cast<unsigned>(getpid()));
+    std::uniform_int_distribution<int> numbers(1000, 60000);
+    for (int attempt = 1; attempt <= 8; ++attempt) {
+        const std::string requested = ":" + std::to_string(numbers(random));
+        const auto numberFile = logDir() / ("display-number-" + std::to_string(attempt));
+        const int numberFd =
+            open(numberFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (numberFd < 0) {
+            failure_ = "cannot create " + numberFile.string() + ": " + strerror(errno);
+            return false;
+        }
+        auto argv =
+            dummy ? dummyServerArguments(std::to_string(numberFd))
+                  : std::vector<std::string>{"Xvfb",      "-displayfd", std::to_string(numberFd),
+                                             "-screen",   "0",          "1280x800x24",
+                                             "-nolisten", "tcp",        "-noreset"};
+        if (!dummy) {
+            argv.insert(argv.end(), options_.serverArguments.begin(),
+                        options_.serverArguments.end());
+        }
+        if (!argv.empty()) {
+            argv.insert(argv.begin() + 1, requested);
+        }
+        auto child = argv.empty()
+                         ? std::nullopt
+                         : launch(argv, environment_, nextOutputPath(dummy ? "xorg" : "xvfb"),
+                                  numberFd, failure_);
+        close(numberFd);
+        if (!child) {
+            return false;
+        }
+        server_ = *child;
 
-    std::string number;
-    waitUntil(
-        [&] {
-            number = fileTail(numberFile);
-            return number.ends_with('\n') || !isRunning(server_.pid);
-        },
-        until(deadline));
-    if (!number.ends_with('\n') || number.size() < 2) {
+        std::string number;
+        waitUntil(
+            [&] {
+                number = fileTail(numberFile);
+                return number.ends_with('\n') || !isRunning(server_.pid);
+            },
+            until(deadline));
+        if (number.ends_with('\n') && number.size() >= 2) {
+            number.pop_back();
+            displayName_ = ":" + number;
+            break;
+        }
         failure_ = serverName + " " +
                    (isRunning(server_.pid) ? "did not report its display within " +
                                                  std::to_string(timeout.count()) + " ms"
                                            : describeStatus(server_.status)) +
-                   "; its output:\n" + fileTail(server_.outputPath);
+                   " on " + requested + "; its output:\n" + fileTail(server_.outputPath);
+        if (isRunning(server_.pid) || Clock::now() >= deadline) {
+            return false;
+        }
+    }
+    if (displayName_.empty()) {
         return false;
     }
-    number.pop_back();
-    displayName_ = ":" + number;
+    failure_.clear();
     setVariable(environment_, "DISPLAY=" + displayName_);
 
     // The display number is written once the server listens; make sure it also answers.

@@ -5,10 +5,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
 
+#include "Application/WaylandSession.h"
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/AccessibilityIdentifier.h"
@@ -120,13 +122,15 @@ StatusSummaryView::StatusSummaryView(AppModel& model, QWidget* parent)
           {{"RefreshPermissionsButton", [this] { model_.refreshPermissions(); }},
            {"OpenInputMonitoringSettingsButton", [this] { model_.openInputMonitoringSettings(); }}},
           this)),
-      preferencesRow_(new StatusAlertRow(QStringLiteral("PreferencesStatusValue"), {}, this)) {
+      preferencesRow_(new StatusAlertRow(QStringLiteral("PreferencesStatusValue"), {}, this)),
+      sessionRow_(new StatusAlertRow(QStringLiteral("SessionStatusValue"), {}, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     layout->addWidget(accessibilityRow_);
     layout->addWidget(monitorRow_);
     layout->addWidget(preferencesRow_);
+    layout->addWidget(sessionRow_);
     connect(&model_, &AppModel::accessibilityPermissionChanged, this, &StatusSummaryView::refresh);
     connect(&model_, &AppModel::monitorStateChanged, this, &StatusSummaryView::refresh);
     connect(&model_, &AppModel::unsavedPreferencesFolderChanged, this, &StatusSummaryView::refresh);
@@ -143,7 +147,7 @@ void StatusSummaryView::relabelButtons() {
 
 std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
     PermissionState permission, const GestureMonitorState& monitorState,
-    const std::optional<QString>& unsavedPreferencesFolder) {
+    const std::optional<QString>& unsavedPreferencesFolder, bool waylandSession) {
     std::vector<Row> shown;
     if (permission != PermissionState::granted) {
         shown.push_back({RowKind::accessibility, StatusPill::State::from(permission),
@@ -158,6 +162,10 @@ std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
                          L10n::string("Preferences"),
                          AppModel::unsavedPreferencesNotice(*unsavedPreferencesFolder)});
     }
+    if (waylandSession) {
+        shown.push_back({RowKind::session, StatusPill::State::amber(L10n::string("X11 Only")),
+                         L10n::string("Wayland Session"), WaylandSession::notice()});
+    }
     return shown;
 }
 
@@ -170,10 +178,11 @@ void StatusSummaryView::changeEvent(QEvent* event) {
 }
 
 void StatusSummaryView::refresh() {
-    const std::array<StatusAlertRow*, 3> byKind = {accessibilityRow_, monitorRow_, preferencesRow_};
-    std::array<bool, 3> shown = {false, false, false};
+    const std::array<StatusAlertRow*, 4> byKind = {accessibilityRow_, monitorRow_, preferencesRow_,
+                                                   sessionRow_};
+    std::array<bool, 4> shown = {false, false, false, false};
     for (const Row& row : rows(model_.accessibilityPermission(), model_.monitorState(),
-                               model_.unsavedPreferencesFolder())) {
+                               model_.unsavedPreferencesFolder(), model_.isWaylandSession())) {
         byKind[static_cast<std::size_t>(row.kind)]->show(row);
         shown[static_cast<std::size_t>(row.kind)] = true;
     }
@@ -181,7 +190,7 @@ void StatusSummaryView::refresh() {
         setShown(byKind[kind], shown[kind]);
     }
     // Hidden, the card takes no space in the section.
-    setShown(this, shown[0] || shown[1] || shown[2]);
+    setShown(this, std::find(shown.begin(), shown.end(), true) != shown.end());
 }
 
 }  // namespace quillorbitex

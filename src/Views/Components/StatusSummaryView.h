@@ -14,14 +14,14 @@ class AppModel;
 
 // The card that warns about the two things that stop gestures: capture not permitted, and the
 // monitor not running. Each that holds gets a row with a coloured bar, a title with a status
-// pill, the explanation and two buttons towards the remedy. A third row, without buttons, says
-// while changes to the preferences cannot be saved. With all fine the card is hidden and takes
-// no space. Follows the model at once.
+// pill, the explanation and two buttons towards the remedy. Rows without buttons say while changes
+// to the preferences cannot be saved, and that a Wayland session's windows are out of reach. With
+// all fine the card is hidden and takes no space. Follows the model at once.
 class StatusSummaryView final : public QWidget {
     Q_OBJECT
 
 public:
-    enum class RowKind { accessibility, monitor, preferences };
+    enum class RowKind { accessibility, monitor, preferences, session };
 
     // What one row shows.
     struct Row {
@@ -35,11 +35,13 @@ public:
 
     explicit StatusSummaryView(AppModel& model, QWidget* parent = nullptr);
 
-    // The rows for a permission, a monitor state and the folder of unsaved preferences, in that
-    // order; empty when the permission is granted, the monitor runs and everything is saved.
+    // The rows for a permission, a monitor state, the folder of unsaved preferences and a Wayland
+    // session, in that order; empty when the permission is granted, the monitor runs, everything
+    // is saved and the session is X11's.
     static std::vector<Row> rows(PermissionState permission,
                                  const GestureMonitorState& monitorState,
-                                 const std::optional<QString>& unsavedPreferencesFolder = {});
+                                 const std::optional<QString>& unsavedPreferencesFolder = {},
+                                 bool waylandSession = false);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -54,6 +56,7 @@ private:
     StatusAlertRow* accessibilityRow_;
     StatusAlertRow* monitorRow_;
     StatusAlertRow* preferencesRow_;
+    StatusAlertRow* sessionRow_;
 };
 
 }  // namespace quillorbitex

@@ -75,8 +75,14 @@ TEST(X11TestSessionTest, IsolatesTheEnvironmentAndStopsEverythingItStarted) {
     ASSERT_GT(grandchild, 0);
     const pid_t server = session->serverPid();
     const auto folder = session->tempDir();
+    const std::string display = session->displayName();
 
     session.reset();
+    // The next server does not take the number at once: a client of the ended session that
+    // reconnects by its name must find nothing rather than another test's server.
+    X11TestSession next({.windowManager = false});
+    ASSERT_TRUE(next.started());
+    EXPECT_NE(next.displayName(), display);
 
     for (const pid_t pid : {server, helper->pid, window->pid, grandchild}) {
         EXPECT_TRUE(waitUntil([&] { return processGone(pid); })) << "process " << pid;

@@ -89,9 +89,11 @@ protected:
         });
     }
 
-    // A second launch asks the running program for its dashboard.
+    // A second launch of the same test run asks the running program for its dashboard.
     std::optional<Window> showDashboardOfRunningProgram() {
-        const auto second = session_.spawn({QX_PROGRAM_PATH});
+        const auto second =
+            session_.spawn({QX_PROGRAM_PATH, "--uitest-mode"},
+                           {{"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()}, {}});
         if (!second || !session_.waitForExit(second->pid, 20s)) {
             return std::nullopt;
         }

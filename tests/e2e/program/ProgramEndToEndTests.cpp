@@ -179,7 +179,50 @@ TEST_F(ProgramEndToEndTest, LivesInTheTrayAnswersASecondLaunchAndEndsOnTerminati
     EXPECT_EQ(testing::keyPressCount(window_->log, mark, "r"), 0);
 }
 
+// A returning user's start (onboarding done, a tray to come back through) opens no window, and a
+// stroke still shows its trace and the HUD while the button is held.
+TEST_F(ProgramEndToEndTest, AReturningUserSeesTheStrokeOnScreenWithNoWindowOpened) {
+    testing::writeFile(session_.configHome() / "Quillorbitex" / "preferences.json",
+                       R"({"gestureOnboardingCompleted": true})");
+    const auto program = startProgram();
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
+        << "no tray icon" << testing::outputOf(program);
+    EXPECT_TRUE(testing::programWindows(display()).empty());
+    ASSERT_TRUE(input_->activateWindow(window_->window));
+
+    const auto mark = window_->log.events().size();
+    const auto stroke =
+        testing::translated(origin_, testing::polyline({{250, 330}, {250, 170}, {250, 330}}, 3));
+    input_->movePointer(stroke.front());
+    input_->pressButton(3);
+    for (const ScreenPoint p : stroke) {
+        input_->movePointer(p);
+    }
+    // The trace panel and the HUD.
+    EXPECT_TRUE(waitUntil([&] {
+        return testing::shownUnmanagedProgramWindows(display()).size() == 2;
+    })) << testing::shownUnmanagedProgramWindows(display()).size()
+        << " panels shown" << testing::outputOf(program);
+    input_->releaseButton(3);
+    EXPECT_TRUE(waitUntil([&] { return testing::shownUnmanagedProgramWindows(display()).empty(); }))
+        << "panels stay on screen";
+    EXPECT_TRUE(waitUntil([&] {
+        return testing::keyPressCount(window_->log, mark, "r", ControlMask) > 0;
+    })) << "the test window received no Control+R"
+        << testing::outputOf(program);
+    EXPECT_TRUE(testing::programWindows(display()).empty());
+}
+
 TEST_F(ProgramEndToEndTest, TestModeWritesItsStateFileInsideTheBaseFolder) {
+    // Beside the user's own instance, which is not in its way. Its files go elsewhere, so that
+    // the check of the user's folders below sees the test run's alone.
+    const fs::path elsewhere = session_.tempDir() / "user";
+    const auto user = startProgram({}, {"XDG_CONFIG_HOME=" + (elsewhere / "config").string(),
+                                        "XDG_DATA_HOME=" + (elsewhere / "data").string()});
+    ASSERT_TRUE(user);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
+        << testing::outputOf(user);
     const fs::path base = session_.tempDir() / "uitest-base";
     const auto program =
         startProgram({"--uitest-mode"}, {"QUILLORBITEX_UITEST_BASE_DIR=" + base.string()});
@@ -234,6 +277,17 @@ TEST_F(ProgramEndToEndTest, WithoutAnXDisplayItSaysSoAndFails) {
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) != 0) << testing::outputOf(program);
     EXPECT_NE(testing::readFile(program->outputPath).find(":4095"), std::string::npos)
         << testing::outputOf(program);
+}
+
+// Through XWayland it works as on X11 but reaches only X11 windows, and says so once.
+TEST_F(ProgramEndToEndTest, InAWaylandSessionItSaysOnceThatItReachesOnlyX11Windows) {
+    const auto program = startProgram({}, {"WAYLAND_DISPLAY=wayland-0"});
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitForDashboard()) << testing::outputOf(program);
+    const std::string output = testing::readFile(program->outputPath);
+    const auto said = output.find("Wayland session");
+    EXPECT_NE(said, std::string::npos) << output;
+    EXPECT_EQ(output.find("Wayland session", said + 1), std::string::npos) << output;
 }
 
 TEST_F(ProgramEndToEndTest, AnUpdateCheckOffersTheFeedsNewerVersion) {
