@@ -28,6 +28,10 @@ QByteArray repeatedTo(const QByteArray& unit, qsizetype bytes) {
     return unit.repeated(std::max<qsizetype>(1, bytes / unit.size()));
 }
 
+QByteArray nested(const QByteArray& name, int depth) {
+    return ("<" + name + ">").repeated(depth) + "x" + ("</" + name + ">").repeated(depth);
+}
+
 QByteArray item(const QByteArray& description) {
     return "<item><sparkle:version>9.0</sparkle:version><description>" + description +
            "</description><enclosure url=\"https://dl.example.org/q.tar.gz\"/></item>";
@@ -44,13 +48,11 @@ QByteArray hostileFeed(Trouble trouble, qsizetype bytes) {
             // Each would end at the one closing bracket at the very end.
             items = item("<![CDATA[" + repeatedTo("<p x<style<!--&#x41", bytes) + "-->]]>");
             break;
-        case Trouble::deepNesting: {
-            const qsizetype depth = bytes / 14;
-            items =
-                item(QByteArray("<b>").repeated(depth) + "x" + QByteArray("</b>").repeated(depth) +
-                     "<![CDATA[" + QByteArray("<div><ul><li>").repeated(depth / 2) + "]]>");
+        case Trouble::deepNesting:
+            // As deep as a feed may nest, over and over; deeper is refused as soon as it is seen.
+            items = item(repeatedTo(nested("b", 100), bytes / 2) + "<![CDATA[" +
+                         repeatedTo("<div><ul><li>", bytes / 2) + "]]>");
             break;
-        }
         case Trouble::entities:
             head += R"(<!DOCTYPE rss [<!ENTITY a "&lt;script&gt;&lt;script&gt;">
 <!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;"><!ENTITY c "&b;&b;&b;&b;&b;&b;&b;&b;">
