@@ -110,6 +110,9 @@ void GestureOverlayController::renderFrame() {
     const auto frameState = trace_.renderFrame();
     hud_.renderFrame(frameState ? std::optional(frameState->header) : std::nullopt,
                      frameState ? frameState->hudDisplayID : std::nullopt);
+    if (frameState && frameState->showedPanel) {
+        hud_.bringToFront();
+    }
     publishDebugReportIfNeeded(frameState);
     if (environment_.displayClock) {
         // Frames follow the display while a stroke is shown, and stop with the first frame

@@ -160,6 +160,7 @@ GestureTraceOverlayController::renderFrame() {
         }
         if (!record.panel->isVisible()) {
             record.panel->orderFront();
+            state.showedPanel = true;
         }
     }
 

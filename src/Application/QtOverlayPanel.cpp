@@ -29,6 +29,15 @@ QtOverlayPanel::QtOverlayPanel(OverlayPanelContent& content, const Rect& frame,
     setAttribute(Qt::WA_X11DoNotAcceptFocus);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(toQt(frame));
+    if (compositing_) {
+        // A panel that gets no new content would otherwise keep its old cut: a compositor that
+        // quits mid-stroke leaves a dark rectangle until the panel is hidden.
+        compositingChanges_ = compositing_->observeChanges([this] {
+            if (QWidget::isVisible()) {
+                applyShape();
+            }
+        });
+    }
 }
 
 OverlayPanelFactory QtOverlayPanel::factory(
@@ -58,6 +67,12 @@ void QtOverlayPanel::orderFront() {
     applyShape();
     show();
     raise();
+}
+
+void QtOverlayPanel::bringToFront() {
+    if (QWidget::isVisible()) {
+        raise();
+    }
 }
 
 void QtOverlayPanel::orderOut() {

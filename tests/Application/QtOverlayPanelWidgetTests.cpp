@@ -26,6 +26,10 @@ public:
 class Compositing final : public CompositingManagerWatch {
 public:
     bool isCompositing() const override { return running; }
+    void change(bool now) {
+        running = now;
+        notifyChange();
+    }
     bool running = true;
 };
 
@@ -36,14 +40,24 @@ TEST(QtOverlayPanel, IsCutToItsContentExactlyWhileNoCompositorRuns) {
     EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(panel.frame(), (Rect{{100, 100}, {60, 60}}));
 
+    // Shown anew, or still shown while a compositor starts or stops (with no new content).
     const struct {
         bool compositor;
+        bool shownAgain;
         bool shaped;
-    } cases[] = {{false, true}, {true, false}, {false, true}};
+    } cases[] = {{false, true, true},
+                 {true, true, false},
+                 {false, true, true},
+                 {true, false, false},
+                 {false, false, true}};
     for (const auto& c : cases) {
-        compositing->running = c.compositor;
-        panel.orderOut();
-        panel.orderFront();
+        if (c.shownAgain) {
+            compositing->running = c.compositor;
+            panel.orderOut();
+            panel.orderFront();
+        } else {
+            compositing->change(c.compositor);
+        }
         EXPECT_TRUE(panel.isVisible());
         EXPECT_EQ(panel.isShaped(), c.shaped);
         EXPECT_EQ(panel.mask(), c.shaped ? disc.shape() : QRegion());

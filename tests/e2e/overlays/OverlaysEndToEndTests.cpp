@@ -272,6 +272,8 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
         }
     }
     ASSERT_TRUE(left && right && hud);
+    // Listed from the bottom up: the right panel came up while the HUD was shown, beneath it.
+    EXPECT_EQ(hud, &shown.back()) << "a trace panel lies above the HUD";
     // Each trace panel covers its monitor's share of the stroke and stops at the monitor's edge.
     EXPECT_EQ(left->x + left->width, 1152);
     EXPECT_EQ(right->x, 1152);
@@ -366,6 +368,8 @@ TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
         x11::X11CompositingManagerWatch::connect(QString::fromStdString(session.displayName()));
     ASSERT_TRUE(watch);
     EXPECT_FALSE(watch->isCompositing());
+    int changes = 0;
+    const Subscription observing = watch->observeChanges([&] { ++changes; });
 
     for (int round = 0; round < 2; ++round) {
         const auto compositor = session.spawn({"xcompmgr"});
@@ -373,6 +377,7 @@ TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
         EXPECT_TRUE(pumpUntil([&] { return watch->isCompositing(); })) << "round " << round;
         session.terminate(compositor->pid);
         EXPECT_TRUE(pumpUntil([&] { return !watch->isCompositing(); })) << "round " << round;
+        EXPECT_EQ(changes, 2 * (round + 1)) << "round " << round;
     }
 }
 
