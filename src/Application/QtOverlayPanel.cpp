@@ -1,5 +1,6 @@
 #include "Application/QtOverlayPanel.h"
 
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
@@ -77,6 +78,11 @@ void QtOverlayPanel::bringToFront() {
 
 void QtOverlayPanel::orderOut() {
     hide();
+    // A hidden window keeps a backing store as large as the window, and a trace panel is as large
+    // as the display for a long stroke. Shrunk now, Qt sizes it again at the next paint.
+    if (QBackingStore* store = backingStore()) {
+        store->resize(QSize(1, 1));
+    }
 }
 
 bool QtOverlayPanel::wantsShape() const {

@@ -132,6 +132,7 @@ TEST_F(TraceOverlayTest, AGrowingStrokeKeepsItsPanelOnMostFrames) {
         EXPECT_EQ(renderer->renderedPoints().size(), record.points.size());
         engine_->end({0, 0});
         EXPECT_FALSE(trace_.renderFrame());
+        EXPECT_EQ(renderer->retainedBytes(), 0u) << "a finished stroke keeps its drawing's memory";
         panel->setFrameCount = 0;
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QPainter>
 
 #include "Application/QtOverlayPanel.h"
@@ -73,8 +74,12 @@ TEST(QtOverlayPanel, IsCutToItsContentExactlyWhileNoCompositorRuns) {
     panel.setNeedsDisplay(Rect{{0, 0}, {80, 70}});
     EXPECT_EQ(panel.frame(), (Rect{{120, 90}, {80, 70}}));
     EXPECT_EQ(panel.mask(), disc.shape());
+    QApplication::processEvents();
+    ASSERT_EQ(panel.backingStore()->size(), QSize(80, 70));
     panel.orderOut();
     EXPECT_FALSE(panel.isVisible());
+    EXPECT_LE(panel.backingStore()->size().width() * panel.backingStore()->size().height(), 1)
+        << "a hidden panel keeps a backing store as large as itself";
 }
 
 }  // namespace

@@ -322,12 +322,17 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
     const auto rightFocusMark = rightWindow_->log.events().size();
     for (const bool panelsShown : {false, true}) {
         if (panelsShown) {
+            const QColor under = rootPixel(display(), {800, 320});
             engine.begin({600, 300});
             for (int x = 604; x <= 1400; x += 4) {
                 engine.append({double(x), 300 + (x - 600) * 0.1});
             }
             controller_->scheduleRenderCommit();
             ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }));
+            // Shown again after their memory was given back, the panels are drawn in full.
+            EXPECT_TRUE(pumpUntil([&] {
+                return accentNear(display(), {800, 320}, accent(), under);
+            }));
             pump();
             EXPECT_TRUE(window_->log.eventsSince(focusMark, "FocusOut").empty());
             EXPECT_TRUE(rightWindow_->log.eventsSince(rightFocusMark, "FocusOut").empty());
