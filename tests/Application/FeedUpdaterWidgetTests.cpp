@@ -131,10 +131,11 @@ TEST_F(FeedUpdaterTest, AskedChecksAlwaysAnswerAndRecoverFromBrokenFeeds) {
 TEST_F(FeedUpdaterTest, TheProgramAnswersWhileALargeHostileFeedIsRead) {
     FeedUpdater updater(bundle(server_.url().toString()), executor_, executor_, presenter_,
                         delegate_);
-    // Nearly as large as a feed may be, its notes full of tags and references that never end.
+    // Nearly as large as a feed may be, its notes full of elements, and of tags and references
+    // that never end.
     QByteArray feed = feedOffering("0.3.0");
-    feed.replace("Notes of 0.3.0",
-                 "<![CDATA[Shown" + QByteArray("<script>x<p x<!--&#").repeated(200000) + "]]>");
+    feed.replace("Notes of 0.3.0", "<![CDATA[Shown<script>x<!--&#]]>" +
+                                       QByteArray("<b>&lt;p x</b>").repeated(280000));
     ASSERT_LT(feed.size(), FeedUpdater::maximumFeedSize);
     server_.respond(200, feed);
     auto* network = updater.findChild<QNetworkAccessManager*>();
