@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -362,6 +363,40 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
     ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
 }
 
+// On a session without a compositor of its own: the test starts and stops one.
+class OverlaysCompositorChangeTest : public OverlaysEndToEndTest {};
+
+TEST_P(OverlaysCompositorChangeTest, ShownPanelsFollowACompositorThatStartsAndStopsMidStroke) {
+    // A stroke held still: from here on the panels get no new content.
+    GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
+    engine.begin({600, 300});
+    for (int x = 604; x <= 1400; x += 4) {
+        engine.append({double(x), 300 + (x - 600) * 0.1});
+    }
+    controller_->scheduleRenderCommit();
+    // Whether all three panels are shown, each cut to its content or none.
+    const auto shownCut = [&](bool cut) {
+        return pumpUntil([&] {
+            const auto shown = overlays();
+            return shown.size() == 3 &&
+                   std::all_of(shown.begin(), shown.end(), [&](const ServerWindow& w) {
+                       return (w.boundingArea < long(w.width) * w.height) == cut;
+                   });
+        });
+    };
+    ASSERT_TRUE(shownCut(true));
+    const auto compositor = session_.spawn({"xcompmgr"});
+    ASSERT_TRUE(compositor);
+    ASSERT_TRUE(pumpUntil([&] { return compositing_->isCompositing(); }));
+    EXPECT_TRUE(shownCut(false)) << "panels stay cut under a compositor";
+    session_.terminate(compositor->pid);
+    ASSERT_TRUE(pumpUntil([&] { return !compositing_->isCompositing(); }));
+    EXPECT_TRUE(shownCut(true)) << "panels show as dark rectangles";
+    engine.cancel();
+    controller_->scheduleRenderCommit();
+    ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
+}
+
 TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
     testing::X11TestSession session({.windowManager = false});
     ASSERT_TRUE(session.started());
@@ -386,6 +421,7 @@ TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(OwnCompositor, OverlaysCompositorChangeTest, ::testing::Values(false));
 INSTANTIATE_TEST_SUITE_P(Compositor, OverlaysEndToEndTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& param) {
                              return param.param ? std::string("WithCompositor")
