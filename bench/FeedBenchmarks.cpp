@@ -49,7 +49,8 @@ QByteArray hostileFeed(Trouble trouble, qsizetype bytes) {
             items = item("<![CDATA[" + repeatedTo("<p x<style<!--&#x41", bytes) + "-->]]>");
             break;
         case Trouble::deepNesting:
-            // As deep as a feed may nest, over and over; deeper is refused as soon as it is seen.
+            // As deep as a feed may nest, over and over, until there are more elements than a feed
+            // may hold; either excess is refused as soon as it is seen.
             items = item(repeatedTo(nested("b", 100), bytes / 2) + "<![CDATA[" +
                          repeatedTo("<div><ul><li>", bytes / 2) + "]]>");
             break;

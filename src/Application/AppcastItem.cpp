@@ -16,8 +16,9 @@ constexpr QStringView kSparkleNamespace = u"http://www.andymatuschak.org/xml-nam
 constexpr qsizetype kMaximumNotesLength = 20000;
 // Markup takes room too; the notes are read from at most this much of the description.
 constexpr qsizetype kMaximumDescriptionLength = 4 * kMaximumNotesLength;
-// No feed nests elements this deep.
+// No feed nests elements this deep, or holds this many.
 constexpr qsizetype kMaximumNesting = 128;
+constexpr qsizetype kMaximumElements = 100000;
 
 bool isAsciiLetter(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
@@ -234,31 +235,48 @@ private:
     bool blank_ = false;
 };
 
-// Reads to the end tag of the current element, which lies `depth` elements deep, and gives the
-// text of it and of every element inside it, as QXmlStreamReader::readElementText does, but cut
-// to a length the notes can use and without recursion. Nesting deeper than any feed needs ends
-// the reading with an error before it costs anything.
-QString readToEndOfElement(QXmlStreamReader& reader, qsizetype depth) {
+// QXmlStreamReader within the bounds of a feed, which is a short list of releases: past the
+// nesting or the number of elements any feed needs, the reading ends with an error before the
+// excess costs anything.
+class FeedXmlReader {
+public:
+    explicit FeedXmlReader(const QByteArray& feed) : xml_(feed) {}
+
+    QXmlStreamReader::TokenType readNext() {
+        const QXmlStreamReader::TokenType token = xml_.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (++depth_ > kMaximumNesting || ++elements_ > kMaximumElements) {
+                xml_.raiseError(QStringLiteral("not a feed"));
+                return QXmlStreamReader::Invalid;
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth_;
+        }
+        return token;
+    }
+
+    // How many elements deep the reader is: 1 inside the document's element.
+    qsizetype depth() const { return depth_; }
+    const QXmlStreamReader& xml() const { return xml_; }
+    bool atEnd() const { return xml_.atEnd(); }
+
+private:
+    QXmlStreamReader xml_;
+    qsizetype depth_ = 0;
+    qsizetype elements_ = 0;
+};
+
+// Reads to the end tag of the element just started and gives the text of it and of every element
+// inside it, as QXmlStreamReader::readElementText does, but without recursion and cut to a length
+// the notes can use.
+QString readToEndOfElement(FeedXmlReader& reader) {
     QString text;
-    const qsizetype end = depth - 1;
-    while (depth > end && !reader.atEnd()) {
-        switch (reader.readNext()) {
-            case QXmlStreamReader::StartElement:
-                if (++depth > kMaximumNesting) {
-                    reader.raiseError(QStringLiteral("elements nested too deep"));
-                }
-                break;
-            case QXmlStreamReader::EndElement:
-                --depth;
-                break;
-            case QXmlStreamReader::Characters:
-            case QXmlStreamReader::EntityReference:
-                if (text.size() < kMaximumDescriptionLength) {
-                    text += reader.text().left(kMaximumDescriptionLength - text.size());
-                }
-                break;
-            default:
-                break;
+    const qsizetype outside = reader.depth() - 1;
+    while (reader.depth() > outside && !reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if ((token == QXmlStreamReader::Characters || token == QXmlStreamReader::EntityReference) &&
+            text.size() < kMaximumDescriptionLength) {
+            text += reader.xml().text().left(kMaximumDescriptionLength - text.size());
         }
     }
     return text;
@@ -273,11 +291,16 @@ struct RawItem {
     QString enclosureURL;
 };
 
-// Reads the item the reader is at, `depth` elements deep, up to its end tag.
-RawItem readItem(QXmlStreamReader& reader, qsizetype depth) {
+// Reads the item just started, up to its end tag.
+RawItem readItem(FeedXmlReader& feed) {
     RawItem item;
-    const auto text = [&] { return readToEndOfElement(reader, depth + 1); };
-    while (reader.readNextStartElement()) {
+    const QXmlStreamReader& reader = feed.xml();
+    const auto text = [&] { return readToEndOfElement(feed); };
+    const qsizetype inside = feed.depth();
+    while (!feed.atEnd() && feed.depth() >= inside) {
+        if (feed.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
         if (isSparkle(reader, u"version")) {
             item.version = text().trimmed();
         } else if (isSparkle(reader, u"shortVersionString")) {
@@ -328,27 +351,23 @@ AppcastItem finish(const RawItem& raw) {
 }  // namespace
 
 std::optional<AppcastItem> AppcastItem::newestInFeed(const QByteArray& feed) {
-    QXmlStreamReader reader(feed);
-    if (!reader.readNextStartElement() || !isPlain(reader, u"rss")) {
+    FeedXmlReader reader(feed);
+    while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
+    }
+    if (reader.atEnd() || !isPlain(reader.xml(), u"rss")) {
         return std::nullopt;
     }
     std::optional<AppcastItem> newest;
-    qsizetype depth = 1;
     while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && isPlain(reader, u"item")) {
-            const AppcastItem item = finish(readItem(reader, depth + 1));
+        if (reader.readNext() == QXmlStreamReader::StartElement && isPlain(reader.xml(), u"item")) {
+            const AppcastItem item = finish(readItem(reader));
             if (!item.version.isEmpty() &&
                 (!newest || compareVersions(item.version, newest->version) > 0)) {
                 newest = item;
             }
-        } else if (reader.isStartElement() && ++depth > kMaximumNesting) {
-            reader.raiseError(QStringLiteral("elements nested too deep"));
-        } else if (reader.isEndElement()) {
-            --depth;
         }
     }
-    if (reader.hasError()) {
+    if (reader.xml().hasError()) {
         return std::nullopt;  // a cut-off or malformed feed says nothing reliable
     }
     return newest;

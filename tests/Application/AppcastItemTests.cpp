@@ -72,6 +72,10 @@ now</description></item>)x"),
               QByteArray("<b>").repeated(200) + "x" + QByteArray("</b>").repeated(200) +
               "</description></item>"),
          std::nullopt},
+        {"more elements than any feed holds",
+         feed("<item><sparkle:version>2</sparkle:version>" + QByteArray("<x/>").repeated(100000) +
+              "</item>"),
+         std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

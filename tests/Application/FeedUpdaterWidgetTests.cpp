@@ -135,7 +135,8 @@ TEST_F(FeedUpdaterTest, TheProgramAnswersWhileALargeHostileFeedIsRead) {
     // that never end.
     QByteArray feed = feedOffering("0.3.0");
     feed.replace("Notes of 0.3.0", "<![CDATA[Shown<script>x<!--&#]]>" +
-                                       QByteArray("<b>&lt;p x</b>").repeated(280000));
+                                       QByteArray("<b>&lt;p x&amp;#</b>").repeated(90000) +
+                                       QByteArray("&lt;script&gt;x&lt;p x&amp;#").repeated(75000));
     ASSERT_LT(feed.size(), FeedUpdater::maximumFeedSize);
     server_.respond(200, feed);
     auto* network = updater.findChild<QNetworkAccessManager*>();
