@@ -52,6 +52,7 @@ public:
     }
     bool isVisible() const override { return visible_; }
     void orderFront() override { visible_ = true; }
+    void bringToFront() override {}
     void orderOut() override { visible_ = false; }
     void setNeedsDisplay(const Rect& area) override {
         dirty_ = dirty_.united(

@@ -1,7 +1,9 @@
 #include "Application/AppcastItem.h"
 
-#include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "Application/VersionComparison.h"
 
@@ -12,6 +14,36 @@ namespace {
 constexpr QStringView kSparkleNamespace = u"http://www.andymatuschak.org/xml-namespaces/sparkle";
 // Notes longer than this are cut: they are shown in a small window, and a feed is outside input.
 constexpr qsizetype kMaximumNotesLength = 20000;
+// Markup takes room too; the notes are read from at most this much of the description.
+constexpr qsizetype kMaximumDescriptionLength = 4 * kMaximumNotesLength;
+// No feed nests elements this deep, or holds this many.
+constexpr qsizetype kMaximumNesting = 128;
+constexpr qsizetype kMaximumElements = 100000;
+
+bool isAsciiLetter(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+int hexDigit(QChar c) {
+    if (isAsciiDigit(c)) {
+        return c.unicode() - u'0';
+    }
+    if (c >= u'a' && c <= u'f') {
+        return c.unicode() - u'a' + 10;
+    }
+    if (c >= u'A' && c <= u'F') {
+        return c.unicode() - u'A' + 10;
+    }
+    return -1;
+}
+
+bool isAsciiSpace(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' || c == u'\v';
+}
 
 bool isSparkle(const QXmlStreamReader& reader, QStringView name) {
     return reader.namespaceUri() == kSparkleNamespace && reader.name() == name;
@@ -30,9 +62,224 @@ QUrl webAddress(const QString& text) {
     return url;
 }
 
-bool looksLikeHtml(const QString& text) {
-    static const QRegularExpression tag(QStringLiteral("<[A-Za-z/!]"));
-    return text.contains(tag);
+bool looksLikeHtml(QStringView text) {
+    for (qsizetype i = text.indexOf(u'<'); i >= 0 && i + 1 < text.size();
+         i = text.indexOf(u'<', i + 1)) {
+        const QChar next = text[i + 1];
+        if (isAsciiLetter(next) || next == u'/' || next == u'!') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What the cleanup needs of a tag: the text between its brackets.
+struct Tag {
+    bool closing = false;
+    QStringView name;
+
+    bool is(QStringView other) const { return name.compare(other, Qt::CaseInsensitive) == 0; }
+    // Elements that stand on lines of their own.
+    bool isBlock() const {
+        static constexpr QStringView blocks[] = {u"p",  u"div", u"ul",    u"ol",         u"li",
+                                                 u"tr", u"pre", u"table", u"blockquote", u"h1",
+                                                 u"h2", u"h3",  u"h4",    u"h5",         u"h6"};
+        return std::any_of(std::begin(blocks), std::end(blocks),
+                           [this](QStringView block) { return is(block); });
+    }
+};
+
+Tag readTag(QStringView inside) {
+    Tag tag;
+    tag.closing = inside.startsWith(u'/');
+    const qsizetype first = tag.closing ? 1 : 0;
+    qsizetype end = first;
+    while (end < inside.size() && (isAsciiLetter(inside[end]) || isAsciiDigit(inside[end]))) {
+        ++end;
+    }
+    tag.name = inside.sliced(first, end - first);
+    return tag;
+}
+
+// Where the text after a script or style element starts: after its end tag, or at the end when
+// it has none (a browser hides the rest then too).
+qsizetype endOfHiddenElement(QStringView html, qsizetype from, QStringView name) {
+    const QString endTag = QStringLiteral("</") + name.toString();
+    qsizetype at = from;
+    while ((at = html.indexOf(endTag, at, Qt::CaseInsensitive)) >= 0) {
+        qsizetype k = at + endTag.size();
+        while (k < html.size() && isAsciiSpace(html[k])) {
+            ++k;
+        }
+        if (k < html.size() && html[k] == u'>') {
+            return k + 1;
+        }
+        at = k;
+    }
+    return html.size();
+}
+
+// The character a reference such as "&amp;", "&#233;" or "&#xE9;" stands for, with the length of
+// the reference; nothing when `text` does not start with a reference to a character that may
+// appear in text.
+std::optional<std::pair<char32_t, qsizetype>> characterReference(QStringView text) {
+    qsizetype i = 1;
+    char32_t code = 0;
+    if (text.size() > 2 && text[1] == u'#') {
+        const bool hex = text[2] == u'x' || text[2] == u'X';
+        i = hex ? 3 : 2;
+        const qsizetype first = i;
+        for (; i < text.size(); ++i) {
+            const int digit =
+                hex ? hexDigit(text[i]) : (isAsciiDigit(text[i]) ? text[i].unicode() - u'0' : -1);
+            if (digit < 0) {
+                break;
+            }
+            // Anything past the last code point is as invalid as the first such value.
+            code = std::min<char32_t>(code * (hex ? 16 : 10) + char32_t(digit), 0x110000);
+        }
+        if (i == first) {
+            return std::nullopt;
+        }
+    } else {
+        while (i < text.size() && isAsciiLetter(text[i])) {
+            ++i;
+        }
+        const QStringView name = text.sliced(1, i - 1);
+        static constexpr std::pair<QStringView, char32_t> names[] = {
+            {u"amp", u'&'},  {u"lt", u'<'},    {u"gt", u'>'},
+            {u"quot", u'"'}, {u"apos", u'\''}, {u"nbsp", u' '}};
+        for (const auto& [known, value] : names) {
+            if (name == known) {
+                code = value;
+            }
+        }
+    }
+    if (i >= text.size() || text[i] != u';') {
+        return std::nullopt;
+    }
+    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return std::pair{code, i + 1};
+}
+
+// Collects the readable text of HTML: runs of white space in the text become one blank, character
+// references their characters, and tags the line breaks they stand for.
+class HtmlTextWriter {
+public:
+    explicit HtmlTextWriter(qsizetype capacity) { text_.reserve(capacity); }
+
+    void text(QStringView run) {
+        for (qsizetype i = 0; i < run.size();) {
+            const QChar c = run[i];
+            if (isAsciiSpace(c)) {
+                blank_ = true;
+                ++i;
+                continue;
+            }
+            flushBlank();
+            if (c == u'&') {
+                if (const auto reference = characterReference(run.sliced(i))) {
+                    const char32_t code = reference->first;
+                    text_ += QString::fromUcs4(&code, 1);
+                    i += reference->second;
+                    continue;
+                }
+            }
+            text_ += c;
+            ++i;
+        }
+    }
+    // Written as it is, after any blank that is due.
+    void literal(QStringView text) {
+        flushBlank();
+        text_ += text;
+    }
+    void lineBreak(int count) {
+        blank_ = false;
+        text_.append(QString(count, u'\n'));
+    }
+
+    // The text with its lines trimmed, at most one empty line between two lines, and the items of
+    // a list directly below one another.
+    QString finish() {
+        QString result;
+        result.reserve(text_.size());
+        int breaks = 0;
+        for (const QStringView line : QStringView(text_).tokenize(u'\n')) {
+            const QStringView trimmed = line.trimmed();
+            if (trimmed.isEmpty()) {
+                ++breaks;
+                continue;
+            }
+            if (!result.isEmpty()) {
+                const bool listItem = trimmed.startsWith(u"\u2022 ");
+                result.append(QString(listItem ? 1 : std::clamp(breaks, 1, 2), u'\n'));
+            }
+            result += trimmed;
+            breaks = 1;
+        }
+        return result;
+    }
+
+private:
+    void flushBlank() {
+        if (blank_ && !text_.isEmpty() && !text_.back().isSpace()) {
+            text_ += u' ';
+        }
+        blank_ = false;
+    }
+
+    QString text_;
+    bool blank_ = false;
+};
+
+// QXmlStreamReader within the bounds of a feed, which is a short list of releases: past the
+// nesting or the number of elements any feed needs, the reading ends with an error before the
+// excess costs anything.
+class FeedXmlReader {
+public:
+    explicit FeedXmlReader(const QByteArray& feed) : xml_(feed) {}
+
+    QXmlStreamReader::TokenType readNext() {
+        const QXmlStreamReader::TokenType token = xml_.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (++depth_ > kMaximumNesting || ++elements_ > kMaximumElements) {
+                xml_.raiseError(QStringLiteral("not a feed"));
+                return QXmlStreamReader::Invalid;
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth_;
+        }
+        return token;
+    }
+
+    // How many elements deep the reader is: 1 inside the document's element.
+    qsizetype depth() const { return depth_; }
+    const QXmlStreamReader& xml() const { return xml_; }
+    bool atEnd() const { return xml_.atEnd(); }
+
+private:
+    QXmlStreamReader xml_;
+    qsizetype depth_ = 0;
+    qsizetype elements_ = 0;
+};
+
+// Reads to the end tag of the element just started and gives the text of it and of every element
+// inside it, as QXmlStreamReader::readElementText does, but without recursion and cut to a length
+// the notes can use.
+QString readToEndOfElement(FeedXmlReader& reader) {
+    QString text;
+    const qsizetype outside = reader.depth() - 1;
+    while (reader.depth() > outside && !reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if ((token == QXmlStreamReader::Characters || token == QXmlStreamReader::EntityReference) &&
+            text.size() < kMaximumDescriptionLength) {
+            text += reader.xml().text().left(kMaximumDescriptionLength - text.size());
+        }
+    }
+    return text;
 }
 
 struct RawItem {
@@ -44,21 +291,27 @@ struct RawItem {
     QString enclosureURL;
 };
 
-RawItem readItem(QXmlStreamReader& reader) {
+// Reads the item just started, up to its end tag.
+RawItem readItem(FeedXmlReader& feed) {
     RawItem item;
-    while (reader.readNextStartElement()) {
+    const QXmlStreamReader& reader = feed.xml();
+    const auto text = [&] { return readToEndOfElement(feed); };
+    const qsizetype inside = feed.depth();
+    while (!feed.atEnd() && feed.depth() >= inside) {
+        if (feed.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
         if (isSparkle(reader, u"version")) {
-            item.version = reader.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            item.version = text().trimmed();
         } else if (isSparkle(reader, u"shortVersionString")) {
-            item.shortVersion =
-                reader.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            item.shortVersion = text().trimmed();
         } else if (isPlain(reader, u"description")) {
             const auto format =
                 reader.attributes().value(kSparkleNamespace.toString(), QStringLiteral("format"));
             item.descriptionIsPlainText = format == u"plain-text";
-            item.description = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            item.description = text();
         } else if (isPlain(reader, u"link")) {
-            item.link = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            item.link = text();
         } else if (isPlain(reader, u"enclosure")) {
             const QXmlStreamAttributes attributes = reader.attributes();
             item.enclosureURL = attributes.value(QStringLiteral("url")).toString();
@@ -70,9 +323,9 @@ RawItem readItem(QXmlStreamReader& reader) {
                 item.shortVersion =
                     attributes.value(ns, QStringLiteral("shortVersionString")).toString().trimmed();
             }
-            reader.skipCurrentElement();
+            text();
         } else {
-            reader.skipCurrentElement();
+            text();
         }
     }
     return item;
@@ -82,11 +335,12 @@ AppcastItem finish(const RawItem& raw) {
     AppcastItem item;
     item.version = raw.version;
     item.displayVersion = raw.shortVersion.isEmpty() ? raw.version : raw.shortVersion;
-    QString notes = raw.description;
-    if (!raw.descriptionIsPlainText && looksLikeHtml(notes)) {
-        notes = plainTextFromHtml(notes);
-    }
-    item.notes = notes.trimmed().left(kMaximumNotesLength);
+    // Already cut when it was read: reading it costs the same whatever the feed holds.
+    const QStringView description = raw.description;
+    const QString notes = !raw.descriptionIsPlainText && looksLikeHtml(description)
+                              ? plainTextFromHtml(description)
+                              : description.trimmed().toString();
+    item.notes = notes.left(kMaximumNotesLength);
     item.downloadURL = webAddress(raw.enclosureURL);
     if (item.downloadURL.isEmpty()) {
         item.downloadURL = webAddress(raw.link);
@@ -94,58 +348,18 @@ AppcastItem finish(const RawItem& raw) {
     return item;
 }
 
-QString decodeCharacterReferences(const QString& text) {
-    static const QRegularExpression reference(
-        QStringLiteral("&(#[0-9]+|#[xX][0-9A-Fa-f]+|[A-Za-z]+);"));
-    QString result;
-    result.reserve(text.size());
-    qsizetype last = 0;
-    auto it = reference.globalMatch(text);
-    while (it.hasNext()) {
-        const auto match = it.next();
-        result += QStringView(text).sliced(last, match.capturedStart() - last);
-        last = match.capturedEnd();
-        const QString name = match.captured(1);
-        char32_t code = 0;
-        if (name.startsWith(u"#x") || name.startsWith(u"#X")) {
-            code = name.mid(2).toUInt(nullptr, 16);
-        } else if (name.startsWith(u'#')) {
-            code = name.mid(1).toUInt(nullptr, 10);
-        } else if (name == u"amp") {
-            code = u'&';
-        } else if (name == u"lt") {
-            code = u'<';
-        } else if (name == u"gt") {
-            code = u'>';
-        } else if (name == u"quot") {
-            code = u'"';
-        } else if (name == u"apos") {
-            code = u'\'';
-        } else if (name == u"nbsp") {
-            code = u' ';
-        }
-        const bool valid = code != 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-        if (valid) {
-            result += QString::fromUcs4(&code, 1);
-        } else {
-            result += match.captured(0);
-        }
-    }
-    result += QStringView(text).sliced(last);
-    return result;
-}
-
 }  // namespace
 
 std::optional<AppcastItem> AppcastItem::newestInFeed(const QByteArray& feed) {
-    QXmlStreamReader reader(feed);
-    if (!reader.readNextStartElement() || !isPlain(reader, u"rss")) {
+    FeedXmlReader reader(feed);
+    while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
+    }
+    if (reader.atEnd() || !isPlain(reader.xml(), u"rss")) {
         return std::nullopt;
     }
     std::optional<AppcastItem> newest;
     while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && isPlain(reader, u"item")) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && isPlain(reader.xml(), u"item")) {
             const AppcastItem item = finish(readItem(reader));
             if (!item.version.isEmpty() &&
                 (!newest || compareVersions(item.version, newest->version) > 0)) {
@@ -153,49 +367,59 @@ std::optional<AppcastItem> AppcastItem::newestInFeed(const QByteArray& feed) {
             }
         }
     }
-    if (reader.hasError()) {
+    if (reader.xml().hasError()) {
         return std::nullopt;  // a cut-off or malformed feed says nothing reliable
     }
     return newest;
 }
 
 QString plainTextFromHtml(QStringView html) {
-    static const QRegularExpression hidden(
-        QStringLiteral("<(script|style)\\b[^>]*>.*?</\\1\\s*>"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
-                                            QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    static const QRegularExpression lineBreak(QStringLiteral("<br\\s*/?>"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression blockEnd(
-        QStringLiteral("</?(p|div|h[1-6]|ul|ol|li|tr|table|blockquote|pre)\\b[^>]*>"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression listItem(QStringLiteral("<li\\b[^>]*>"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression emptyLines(QStringLiteral("\\n{3,}"));
-
-    QString text = html.toString();
-    text.remove(hidden);
-    text.remove(comment);
-    text.replace(blanks, QStringLiteral(" "));
-    text.replace(lineBreak, QStringLiteral("\n"));
-    text.replace(listItem, QStringLiteral("\n\u2022 "));
-    text.replace(blockEnd, QStringLiteral("\n\n"));
-    text.remove(tag);
-    text = decodeCharacterReferences(text);
-
-    QStringList lines = text.split(u'\n');
-    for (QString& line : lines) {
-        line = line.trimmed();
+    HtmlTextWriter writer(html.size());
+    const qsizetype n = html.size();
+    // The first '>' at or after the last place asked about; positions asked about only grow, so
+    // the text is searched for closing brackets once in all.
+    qsizetype nextBracket = 0;
+    const auto closingBracket = [&](qsizetype from) {
+        if (nextBracket >= 0 && nextBracket < from) {
+            nextBracket = html.indexOf(u'>', from);
+        }
+        return nextBracket;
+    };
+    qsizetype i = 0;
+    while (i < n) {
+        if (html[i] != u'<') {
+            qsizetype next = html.indexOf(u'<', i);
+            next = next < 0 ? n : next;
+            writer.text(html.sliced(i, next - i));
+            i = next;
+            continue;
+        }
+        if (html.sliced(i).startsWith(u"<!--")) {
+            // Unclosed, a comment hides the rest, as it does in a browser.
+            const qsizetype end = html.indexOf(u"-->", i + 4);
+            i = end < 0 ? n : end + 3;
+            continue;
+        }
+        const qsizetype close = closingBracket(i + 1);
+        if (close < 0) {
+            // No tag can end any more: what is left is text.
+            writer.text(html.sliced(i));
+            break;
+        }
+        const Tag tag = readTag(html.sliced(i + 1, close - i - 1));
+        i = close + 1;
+        if (!tag.closing && (tag.is(u"script") || tag.is(u"style"))) {
+            i = endOfHiddenElement(html, i, tag.name);
+        } else if (!tag.closing && tag.is(u"br")) {
+            writer.lineBreak(1);
+        } else if (!tag.closing && tag.is(u"li")) {
+            writer.lineBreak(1);
+            writer.literal(u"\u2022 ");
+        } else if (tag.isBlock()) {
+            writer.lineBreak(2);
+        }
     }
-    text = lines.join(u'\n');
-    text.replace(emptyLines, QStringLiteral("\n\n"));
-    // A list item directly after a paragraph end leaves a blank line before the bullet; keep items
-    // of one list together.
-    text.replace(QStringLiteral("\n\n\u2022 "), QStringLiteral("\n\u2022 "));
-    return text.trimmed();
+    return writer.finish();
 }
 
 }  // namespace quillorbitex

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Application/VersionComparison.h"
+#include "Platform/ApplicationIdentifier.h"
 
 namespace quillorbitex {
 
@@ -20,6 +21,8 @@ FeedUpdater::FeedUpdater(BundleInfo bundle, Executor& executor, const Clock& clo
 
 FeedUpdater::~FeedUpdater() {
     abandonFetch();
+    // Waits for a feed being read; what it would have reported goes with this object's events.
+    reader_.reset();
 }
 
 void FeedUpdater::start() {
@@ -102,13 +105,31 @@ void FeedUpdater::fetchFinished() {
     } else if (reply->error() != QNetworkReply::NoError) {
         outcome.kind =
             answered ? UpdateCheckOutcome::Kind::unreadable : UpdateCheckOutcome::Kind::unreachable;
-    } else if (auto newest = AppcastItem::newestInFeed(reply->readAll())) {
-        outcome.kind = compareVersions(newest->version, bundle_.version) > 0
-                           ? UpdateCheckOutcome::Kind::updateAvailable
-                           : UpdateCheckOutcome::Kind::upToDate;
-        outcome.newest = std::move(newest);
+    } else {
+        readFeed(reply->readAll());
+        return;
     }
     finishCheck(std::move(outcome));
+}
+
+void FeedUpdater::readFeed(QByteArray feed) {
+    if (!reader_) {
+        reader_ =
+            std::make_unique<SerialQueue>(std::string(kApplicationIdentifier) + ".feed-reader");
+    }
+    reader_->async([this, feed = std::move(feed), version = bundle_.version] {
+        UpdateCheckOutcome outcome{UpdateCheckOutcome::Kind::unreadable, version, {}};
+        if (auto newest = AppcastItem::newestInFeed(feed)) {
+            outcome.kind = compareVersions(newest->version, version) > 0
+                               ? UpdateCheckOutcome::Kind::updateAvailable
+                               : UpdateCheckOutcome::Kind::upToDate;
+            outcome.newest = std::move(newest);
+        }
+        // The destructor waits for this task, so the object is still there to be posted to.
+        QMetaObject::invokeMethod(
+            this, [this, outcome = std::move(outcome)] { finishCheck(outcome); },
+            Qt::QueuedConnection);
+    });
 }
 
 void FeedUpdater::finishCheck(UpdateCheckOutcome outcome) {

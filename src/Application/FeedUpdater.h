@@ -11,6 +11,7 @@
 #include "Application/BundleInfo.h"
 #include "Application/UpdatePresenter.h"
 #include "Platform/Executor.h"
+#include "Platform/SerialQueue.h"
 #include "Platform/Updater.h"
 
 class QNetworkReply;
@@ -24,7 +25,8 @@ namespace quillorbitex {
 // One session at a time: a check, then its window while it is open. A check the user asked for
 // always shows its outcome; a scheduled one only shows a newer version and stays silent otherwise.
 // Scheduled checks run a minute after the schedule starts and then a day after the last check of
-// either kind. Main thread.
+// either kind. Main thread; the feed is read on a thread of its own, so that however large or
+// hostile it is the program goes on answering meanwhile.
 class FeedUpdater final : public QObject, public Updater {
     Q_OBJECT
 
@@ -63,6 +65,7 @@ private:
     void beginCheck(bool userInitiated);
     void scheduleAutomaticCheck();
     void fetchFinished();
+    void readFeed(QByteArray feed);
     void finishCheck(UpdateCheckOutcome outcome);
     void endSession(std::uint64_t id);
     void abandonFetch();
@@ -72,7 +75,7 @@ private:
     const Clock& clock_;
     std::shared_ptr<UpdatePresenter> presenter_;
     std::shared_ptr<UpdaterWindowDelegate> windowDelegate_;
-    QNetworkAccessManager network_;
+    QNetworkAccessManager network_{this};
     QPointer<QNetworkReply> reply_;
     bool replyTooLarge_ = false;
 
@@ -83,6 +86,8 @@ private:
     std::optional<Duration> lastCheck_;
     std::optional<Session> session_;
     std::uint64_t nextSessionId_ = 1;
+    // Made with the first feed that arrives.
+    std::unique_ptr<SerialQueue> reader_;
 };
 
 }  // namespace quillorbitex

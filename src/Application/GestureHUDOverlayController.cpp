@@ -37,6 +37,12 @@ void GestureHUDOverlayController::hide() {
     }
 }
 
+void GestureHUDOverlayController::bringToFront() {
+    if (panel_) {
+        panel_->bringToFront();
+    }
+}
+
 void GestureHUDOverlayController::renderFrame(
     const std::optional<GestureCaptureEngine::StrokeHeader>& header,
     const std::optional<QString>& hudDisplayID) {

@@ -33,6 +33,8 @@ public:
     void renderFrame(const std::optional<GestureCaptureEngine::StrokeHeader>& header,
                      const std::optional<QString>& hudDisplayID);
     void hide();
+    // Puts the shown card back above panels shown after it, so that no line crosses its text.
+    void bringToFront();
 
     OverlayPanel& ensurePanel();
     // Null until the card was first shown.

@@ -4,12 +4,25 @@
 #include <array>
 #include <charconv>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "Localization/L10n.h"
 #include "Platform/MainExecutor.h"
 
 namespace quillorbitex {
 
 namespace {
+
+// Gives the pages of freed memory back to the system. glibc keeps freed memory in its heap, and
+// after large blocks have been freed it raises the size from which blocks get pages of their own,
+// so a stroke's images end up in the heap and stay resident once freed unless it is trimmed.
+void returnFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 template <typename Body>
 auto weakly(const std::shared_ptr<GestureOverlayController*>& self, Body body) {
@@ -110,7 +123,15 @@ void GestureOverlayController::renderFrame() {
     const auto frameState = trace_.renderFrame();
     hud_.renderFrame(frameState ? std::optional(frameState->header) : std::nullopt,
                      frameState ? frameState->hudDisplayID : std::nullopt);
+    if (frameState && frameState->showedPanel) {
+        hud_.bringToFront();
+    }
     publishDebugReportIfNeeded(frameState);
+    if (strokeShown_ && !frameState) {
+        // The stroke's panels have just let go of their images.
+        returnFreedMemory();
+    }
+    strokeShown_ = frameState.has_value();
     if (environment_.displayClock) {
         // Frames follow the display while a stroke is shown, and stop with the first frame
         // without one.

@@ -85,6 +85,8 @@ private:
     DebugLogSink debugLog_;
     Subscription hudSubscription_;
     bool renderCommitPending_ = false;
+    // Whether the last frame showed a stroke.
+    bool strokeShown_ = false;
     std::uint64_t renderedFrameCount_ = 0;
     std::optional<DebugSignature> lastDebugSignature_;
     // Queued work and callbacks hold this weakly and do nothing once the controller is gone.

@@ -67,7 +67,7 @@ void GestureTraceOverlayController::hideAllPanels() {
     activeStrokeID_.reset();
     renderCursor_ = 0;
     for (auto& [id, record] : panelsByDisplayID_) {
-        record->view->clear();
+        record->view->clearReleasingMemory();
         record->panel->orderOut();
         record->strokeID = 0;
     }
@@ -82,7 +82,7 @@ void GestureTraceOverlayController::startStroke(std::uint64_t strokeID) {
         record->viewportDisplay.reset();
         record->strokeBounds.reset();
         record->points.clear();
-        record->view->clear();
+        record->view->clearReleasingMemory();
         record->panel->orderOut();
     }
 }
@@ -160,6 +160,7 @@ GestureTraceOverlayController::renderFrame() {
         }
         if (!record.panel->isVisible()) {
             record.panel->orderFront();
+            state.showedPanel = true;
         }
     }
 
@@ -167,7 +168,7 @@ GestureTraceOverlayController::renderFrame() {
         const bool shown = std::find(state.traceDisplayIDs.begin(), state.traceDisplayIDs.end(),
                                      id) != state.traceDisplayIDs.end();
         if (!shown && (record->panel->isVisible() || record->view->viewportPixels())) {
-            record->view->clear();
+            record->view->clearReleasingMemory();
             record->panel->orderOut();
         }
     }

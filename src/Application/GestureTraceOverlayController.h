@@ -53,6 +53,8 @@ public:
         // In display order.
         std::vector<QString> traceDisplayIDs;
         std::optional<QString> hudDisplayID;
+        // A panel came up during this frame, above everything shown before it.
+        bool showedPanel = false;
 
         friend bool operator==(const FrameState&, const FrameState&) = default;
     };

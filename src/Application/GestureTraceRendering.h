@@ -20,6 +20,9 @@ public:
 
     // Forgets every point; the panel is now `bounds` large on a display of `backingScale`.
     virtual void reset(const Size& bounds, double backingScale) = 0;
+    // Forgets every point, as reset() does, and gives back the memory the drawing kept; the next
+    // drawing takes it anew. For a panel that is hidden until the next stroke.
+    virtual void releaseMemory() = 0;
     // The line is drawn more opaque once the stroke no longer counts as a click.
     virtual void setSuppressesSystemClick(bool suppresses) = 0;
     virtual void append(const std::vector<Point>& deltaPoints) = 0;

@@ -38,6 +38,13 @@ void GestureTraceViewportView::clear() {
     announceChanges();
 }
 
+void GestureTraceViewportView::clearReleasingMemory() {
+    clear();
+    if (renderer_) {
+        renderer_->releaseMemory();
+    }
+}
+
 void GestureTraceViewportView::rebuild(const Rect& viewportPixels, std::span<const Point> points,
                                        double backingScale, bool suppressesSystemClick) {
     const std::optional<Rect> previousViewport = drawnViewport_;

@@ -29,6 +29,8 @@ public:
 
     // Shows nothing until the next rebuild.
     void clear();
+    // Clears the view and gives back the memory its drawing kept, for a panel that is hidden.
+    void clearReleasingMemory();
     void rebuild(const Rect& viewportPixels, std::span<const Point> points, double backingScale,
                  bool suppressesSystemClick);
     // Adds points to those shown; nothing at all without a viewport.

@@ -1,5 +1,6 @@
 #include "Application/QtOverlayPanel.h"
 
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
@@ -29,6 +30,15 @@ QtOverlayPanel::QtOverlayPanel(OverlayPanelContent& content, const Rect& frame,
     setAttribute(Qt::WA_X11DoNotAcceptFocus);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(toQt(frame));
+    if (compositing_) {
+        // A panel that gets no new content would otherwise keep its old cut: a compositor that
+        // quits mid-stroke leaves a dark rectangle until the panel is hidden.
+        compositingChanges_ = compositing_->observeChanges([this] {
+            if (QWidget::isVisible()) {
+                applyShape();
+            }
+        });
+    }
 }
 
 OverlayPanelFactory QtOverlayPanel::factory(
@@ -60,8 +70,19 @@ void QtOverlayPanel::orderFront() {
     raise();
 }
 
+void QtOverlayPanel::bringToFront() {
+    if (QWidget::isVisible()) {
+        raise();
+    }
+}
+
 void QtOverlayPanel::orderOut() {
     hide();
+    // A hidden window keeps a backing store as large as the window, and a trace panel is as large
+    // as the display for a long stroke. Shrunk now, Qt sizes it again at the next paint.
+    if (QBackingStore* store = backingStore()) {
+        store->resize(QSize(1, 1));
+    }
 }
 
 bool QtOverlayPanel::wantsShape() const {

@@ -13,7 +13,8 @@ namespace quillorbitex {
 // An overlay panel as a top-level Qt window: frameless, above other windows, not managed by the
 // window manager (no taskbar entry, no decoration), never focused, and transparent to input. With
 // a compositing manager it is translucent; without one it is cut to the shape of what it draws,
-// so no dark rectangle ever shows around it.
+// so no dark rectangle ever shows around it, also when a compositing manager starts or stops while
+// the panel is shown.
 class QtOverlayPanel final : public QWidget, public OverlayPanel {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ public:
     void setFrame(const Rect& frame) override;
     bool isVisible() const override;
     void orderFront() override;
+    void bringToFront() override;
     void orderOut() override;
     void setNeedsDisplay(const Rect& area) override;
 
@@ -45,6 +47,7 @@ private:
     std::shared_ptr<const CompositingManagerWatch> compositing_;
     bool shaped_ = false;
     QRegion appliedShape_;
+    Subscription compositingChanges_;
 };
 
 }  // namespace quillorbitex

@@ -226,6 +226,21 @@ void RasterGestureTraceRenderer::reset(const Size& bounds, double backingScale) 
     }
 }
 
+void RasterGestureTraceRenderer::releaseMemory() {
+    reset(bounds_, scale_);
+    cache_ = QImage();
+    // Swapped with empty vectors: clearing them would keep their capacity.
+    std::vector<QRgb>().swap(cacheStorage_);
+    std::vector<QRgb>().swap(spareStorage_);
+    scratch_ = QImage();
+    tailBackup_ = QImage();
+}
+
+std::size_t RasterGestureTraceRenderer::retainedBytes() const {
+    return (cacheStorage_.capacity() + spareStorage_.capacity()) * sizeof(QRgb) +
+           static_cast<std::size_t>(scratch_.sizeInBytes() + tailBackup_.sizeInBytes());
+}
+
 void RasterGestureTraceRenderer::setSuppressesSystemClick(bool suppresses) {
     if (suppresses_ == suppresses) {
         return;

@@ -20,6 +20,7 @@ public:
     RasterGestureTraceRenderer() = default;
 
     void reset(const Size& bounds, double backingScale) override;
+    void releaseMemory() override;
     void setSuppressesSystemClick(bool suppresses) override;
     void append(const std::vector<Point>& deltaPoints) override;
     void updateEndpoints(std::optional<Point> start, std::optional<Point> end) override;
@@ -36,6 +37,8 @@ public:
     double backingScale() const { return scale_; }
     double lineWidth() const;
     double dotDiameter() const;
+    // The memory the drawing holds, in bytes.
+    std::size_t retainedBytes() const;
 
     // The whole line through `points`: straight into the midpoint of the first two, then through
     // each following midpoint with the point between as the curve's control, and straight into

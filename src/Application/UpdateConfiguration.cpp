@@ -1,6 +1,7 @@
 #include "Application/UpdateConfiguration.h"
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QUrl>
 #include <optional>
 
@@ -43,7 +44,11 @@ bool hasValidUpdateConfiguration(const BundleInfo& bundle) {
         return false;
     }
     const QString scheme = url.scheme().toLower();
-    return scheme == u"https" || scheme == u"http";
+    if (scheme == u"https") {
+        return true;
+    }
+    const QString host = url.host().toLower();
+    return scheme == u"http" && (host == u"localhost" || QHostAddress(host).isLoopback());
 }
 
 }  // namespace quillorbitex

@@ -17,6 +17,9 @@ public:
     virtual bool isVisible() const = 0;
     // Shows the panel above all windows without activating it; nothing when it is already shown.
     virtual void orderFront() = 0;
+    // Puts a shown panel above every other window again, panels shown after it included; nothing
+    // when it is hidden.
+    virtual void bringToFront() = 0;
     virtual void orderOut() = 0;
     // The content changed inside `area` (the panel's own coordinates) and must be drawn again.
     virtual void setNeedsDisplay(const Rect& area) = 0;

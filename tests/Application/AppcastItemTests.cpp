@@ -8,7 +8,7 @@
 namespace quillorbitex {
 namespace {
 
-QByteArray feed(const char* items) {
+QByteArray feed(const QByteArray& items) {
     return QByteArray(R"(<?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
 <channel><title>Quillorbitex</title><link>https://quillorbitex.example.org/</link>)") +
@@ -67,6 +67,15 @@ now</description></item>)x"),
         {"a cut-off feed", feed(R"x(<item><sparkle:version>9</sparkle:version></item>)x").left(260),
          std::nullopt},
         {"empty", QByteArray(), std::nullopt},
+        {"elements nested deeper than any feed needs",
+         feed("<item><sparkle:version>2</sparkle:version><description>" +
+              QByteArray("<b>").repeated(200) + "x" + QByteArray("</b>").repeated(200) +
+              "</description></item>"),
+         std::nullopt},
+        {"more elements than any feed holds",
+         feed("<item><sparkle:version>2</sparkle:version>" + QByteArray("<x/>").repeated(100000) +
+              "</item>"),
+         std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -93,6 +102,9 @@ TEST(AppcastItem, HtmlNotesBecomeReadableLines) {
          "Changes:\n\u2022 One\n\u2022 Two\n\nThanks"},
         {"<b>Bold</b> and <a href=\"https://e.org\">a link</a>", "Bold and a link"},
         {"<script>alert('x')</script><style>p{}</style>Visible<!-- hidden -->", "Visible"},
+        // Left open, they hide the rest, as in a browser.
+        {"Visible<script>never closed <b>x</b>", "Visible"},
+        {"Visible<!-- never closed <p>x", "Visible"},
         {"&lt;tag&gt; &quot;q&quot; &#233;t&#xE9; &nbsp;&unknown; &#0; &#xD800;",
          "<tag> \"q\" été  &unknown; &#0; &#xD800;"},
     };

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSignalSpy>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -123,6 +126,32 @@ TEST_F(FeedUpdaterTest, AskedChecksAlwaysAnswerAndRecoverFromBrokenFeeds) {
         EXPECT_FALSE(updater.isSessionActive());
         EXPECT_EQ(delegate_->calls, (std::vector<std::string>{"show", "finish"}));
     }
+}
+
+TEST_F(FeedUpdaterTest, TheProgramAnswersWhileALargeHostileFeedIsRead) {
+    FeedUpdater updater(bundle(server_.url().toString()), executor_, executor_, presenter_,
+                        delegate_);
+    // Nearly as large as a feed may be, its notes full of elements, and of tags and references
+    // that never end.
+    QByteArray feed = feedOffering("0.3.0");
+    feed.replace("Notes of 0.3.0", "<![CDATA[Shown<script>x<!--&#]]>" +
+                                       QByteArray("<b>&lt;p x&amp;#</b>").repeated(90000) +
+                                       QByteArray("&lt;script&gt;x&lt;p x&amp;#").repeated(75000));
+    ASSERT_LT(feed.size(), FeedUpdater::maximumFeedSize);
+    server_.respond(200, feed);
+    auto* network = updater.findChild<QNetworkAccessManager*>();
+    ASSERT_NE(network, nullptr);
+    // Queued once the feed has arrived; it runs only if the feed is read without holding up the
+    // event loop.
+    bool answered = false;
+    QObject::connect(network, &QNetworkAccessManager::finished, &updater,
+                     [&] { QTimer::singleShot(0, &updater, [&] { answered = true; }); });
+
+    ASSERT_TRUE(checkCompletes(updater, [&] { updater.checkForUpdates(); }));
+    EXPECT_TRUE(answered) << "the event loop stood still while the feed was read";
+    ASSERT_EQ(presenter_->shown.size(), 1u);
+    EXPECT_EQ(presenter_->shown[0].kind, Kind::updateAvailable);
+    EXPECT_EQ(presenter_->shown[0].newest->notes, QStringLiteral("Shown"));
 }
 
 TEST_F(FeedUpdaterTest, ScheduledChecksRunDailyAndOnlyShowNewerVersions) {

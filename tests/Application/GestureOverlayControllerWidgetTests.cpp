@@ -132,6 +132,7 @@ TEST_F(TraceOverlayTest, AGrowingStrokeKeepsItsPanelOnMostFrames) {
         EXPECT_EQ(renderer->renderedPoints().size(), record.points.size());
         engine_->end({0, 0});
         EXPECT_FALSE(trace_.renderFrame());
+        EXPECT_EQ(renderer->retainedBytes(), 0u) << "a finished stroke keeps its drawing's memory";
         panel->setFrameCount = 0;
     }
 }
@@ -435,6 +436,30 @@ TEST_F(OverlayControllerTest, ASecondConfigurationChangesNothing) {
     EXPECT_EQ(controller.hudController().currentState(), unmatchedState());
     EXPECT_EQ(reports_.size(), 1u);
     EXPECT_TRUE(otherReports.empty());
+}
+
+TEST_F(OverlayControllerTest, TheHUDStaysAboveTracePanelsShownAfterIt) {
+    GestureOverlayController controller(environment());
+    configure(controller);
+    engine_->begin({300, 300});
+    extend(*engine_, {{320, 300}});
+    publish(unmatchedState());
+    main_.runUntilIdle();
+    // On into the other display, where a trace panel comes up while the card is shown.
+    extend(*engine_, testing::polyline({{320, 300}, {1500, 300}}, 10));
+    clock_->tick();
+    main_.runUntilIdle();
+    ASSERT_EQ(controller.lastDebugSignature()->traceDisplayIDs.size(), 2u);
+    const auto hud = std::find(maker_.contents.begin(), maker_.contents.end(),
+                               controller.hudController().view());
+    ASSERT_NE(hud, maker_.contents.end());
+    const auto& hudPanel = *maker_.panels[std::size_t(hud - maker_.contents.begin())];
+    ASSERT_TRUE(hudPanel.visible);
+    for (const auto& panel : maker_.panels) {
+        if (panel.get() != &hudPanel && panel->visible) {
+            EXPECT_GT(hudPanel.stackingOrder, panel->stackingOrder) << "a line crosses the HUD";
+        }
+    }
 }
 
 TEST_F(OverlayControllerTest, ScreenChangesAndHUDStatesRenderEvenWithoutAClock) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QPainter>
 
 #include "Application/QtOverlayPanel.h"
@@ -26,6 +27,10 @@ public:
 class Compositing final : public CompositingManagerWatch {
 public:
     bool isCompositing() const override { return running; }
+    void change(bool now) {
+        running = now;
+        notifyChange();
+    }
     bool running = true;
 };
 
@@ -36,14 +41,24 @@ TEST(QtOverlayPanel, IsCutToItsContentExactlyWhileNoCompositorRuns) {
     EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(panel.frame(), (Rect{{100, 100}, {60, 60}}));
 
+    // Shown anew, or still shown while a compositor starts or stops (with no new content).
     const struct {
         bool compositor;
+        bool shownAgain;
         bool shaped;
-    } cases[] = {{false, true}, {true, false}, {false, true}};
+    } cases[] = {{false, true, true},
+                 {true, true, false},
+                 {false, true, true},
+                 {true, false, false},
+                 {false, false, true}};
     for (const auto& c : cases) {
-        compositing->running = c.compositor;
-        panel.orderOut();
-        panel.orderFront();
+        if (c.shownAgain) {
+            compositing->running = c.compositor;
+            panel.orderOut();
+            panel.orderFront();
+        } else {
+            compositing->change(c.compositor);
+        }
         EXPECT_TRUE(panel.isVisible());
         EXPECT_EQ(panel.isShaped(), c.shaped);
         EXPECT_EQ(panel.mask(), c.shaped ? disc.shape() : QRegion());
@@ -59,8 +74,12 @@ TEST(QtOverlayPanel, IsCutToItsContentExactlyWhileNoCompositorRuns) {
     panel.setNeedsDisplay(Rect{{0, 0}, {80, 70}});
     EXPECT_EQ(panel.frame(), (Rect{{120, 90}, {80, 70}}));
     EXPECT_EQ(panel.mask(), disc.shape());
+    QApplication::processEvents();
+    ASSERT_EQ(panel.backingStore()->size(), QSize(80, 70));
     panel.orderOut();
     EXPECT_FALSE(panel.isVisible());
+    EXPECT_LE(panel.backingStore()->size().width() * panel.backingStore()->size().height(), 1)
+        << "a hidden panel keeps a backing store as large as itself";
 }
 
 }  // namespace

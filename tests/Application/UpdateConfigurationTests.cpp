@@ -21,7 +21,13 @@ TEST(UpdateConfiguration, AcceptsOnlyAFeedAddressAndA32ByteKey) {
         bool valid;
     } cases[] = {
         {"valid https", kFeed, kKey32, true},
-        {"valid http", QStringLiteral("http://updates.example.org/feed"), kKey32, true},
+        {"http, which anyone on the way could change",
+         QStringLiteral("http://updates.example.org/feed"), kKey32, false},
+        {"http to this computer", QStringLiteral("http://127.0.0.1:8080/feed"), kKey32, true},
+        {"http to this computer by name", QStringLiteral("HTTP://localhost/feed"), kKey32, true},
+        {"http to this computer over IPv6", QStringLiteral("http://[::1]/feed"), kKey32, true},
+        {"http to a host named like this computer", QStringLiteral("http://127.0.0.1.example.org/"),
+         kKey32, false},
         {"scheme in capitals", QStringLiteral("HTTPS://updates.example.org/feed"), kKey32, true},
         {"no host", QStringLiteral("https:///appcast.xml"), kKey32, true},
         {"surrounding blanks and line breaks", " \n\t" + kFeed + "\n ", "\n " + kKey32 + " \r\n",

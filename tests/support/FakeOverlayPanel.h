@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -17,6 +18,9 @@ struct FakeOverlayPanelState {
     int setFrameCount = 0;
     int orderFrontCount = 0;
     std::vector<Rect> needsDisplay;
+    // Grows each time a panel comes to the front: of two shown panels, the one with the larger
+    // value lies above.
+    std::uint64_t stackingOrder = 0;
 };
 
 // Records what is done to a panel instead of showing anything.
@@ -38,6 +42,12 @@ public:
     void orderFront() override {
         state_->visible = true;
         ++state_->orderFrontCount;
+        state_->stackingOrder = nextStackingOrder();
+    }
+    void bringToFront() override {
+        if (state_->visible) {
+            state_->stackingOrder = nextStackingOrder();
+        }
     }
     void orderOut() override { state_->visible = false; }
     void setNeedsDisplay(const Rect& area) override { state_->needsDisplay.push_back(area); }
@@ -45,6 +55,11 @@ public:
     const FakeOverlayPanelState& state() const { return *state_; }
 
 private:
+    static std::uint64_t nextStackingOrder() {
+        static std::uint64_t next = 0;
+        return ++next;
+    }
+
     std::shared_ptr<FakeOverlayPanelState> state_;
 };
 

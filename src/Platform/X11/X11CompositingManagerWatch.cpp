@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 #include <string>
+#include <utility>
 
 #include "Platform/X11/X11ErrorTrap.h"
 
@@ -53,8 +54,9 @@ X11CompositingManagerWatch::~X11CompositingManagerWatch() {
     X11ErrorTrap::closeDisplay(display_);
 }
 
-void X11CompositingManagerWatch::readOwner() {
-    compositing_ = XGetSelectionOwner(display_, selection_) != 0;
+bool X11CompositingManagerWatch::readOwner() {
+    const bool compositing = XGetSelectionOwner(display_, selection_) != 0;
+    return std::exchange(compositing_, compositing) != compositing;
 }
 
 void X11CompositingManagerWatch::processEvents() {
@@ -72,10 +74,10 @@ void X11CompositingManagerWatch::processEvents() {
                 ownerChanged = true;
             }
         }
-        if (ownerChanged) {
-            readOwner();
-            ownerChanged = false;
+        if (ownerChanged && readOwner()) {
+            notifyChange();
         }
+        ownerChanged = false;
     }
 }
 

@@ -13,6 +13,7 @@ namespace quillorbitex::x11 {
 // Follows the owner of the _NET_WM_CM_S<screen> selection, which a compositing manager holds for
 // as long as it runs, through XFixes selection events on a connection of its own. Idle while
 // nothing changes: the main thread's event loop wakes only when the server reports a new owner.
+// Observers hear of each change from the main thread's event loop.
 class X11CompositingManagerWatch final : public CompositingManagerWatch {
 public:
     // Connects to the display (empty: $DISPLAY); nothing when it cannot or the server lacks
@@ -27,7 +28,8 @@ public:
 private:
     X11CompositingManagerWatch(_XDisplay* display, unsigned long selection, int eventBase);
     void processEvents();
-    void readOwner();
+    // Whether the answer changed.
+    bool readOwner();
 
     _XDisplay* display_;
     unsigned long selection_;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -272,6 +273,8 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
         }
     }
     ASSERT_TRUE(left && right && hud);
+    // Listed from the bottom up: the right panel came up while the HUD was shown, beneath it.
+    EXPECT_EQ(hud, &shown.back()) << "a trace panel lies above the HUD";
     // Each trace panel covers its monitor's share of the stroke and stops at the monitor's edge.
     EXPECT_EQ(left->x + left->width, 1152);
     EXPECT_EQ(right->x, 1152);
@@ -320,12 +323,17 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
     const auto rightFocusMark = rightWindow_->log.events().size();
     for (const bool panelsShown : {false, true}) {
         if (panelsShown) {
+            const QColor under = rootPixel(display(), {800, 320});
             engine.begin({600, 300});
             for (int x = 604; x <= 1400; x += 4) {
                 engine.append({double(x), 300 + (x - 600) * 0.1});
             }
             controller_->scheduleRenderCommit();
             ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }));
+            // Shown again after their memory was given back, the panels are drawn in full.
+            EXPECT_TRUE(pumpUntil([&] {
+                return accentNear(display(), {800, 320}, accent(), under);
+            }));
             pump();
             EXPECT_TRUE(window_->log.eventsSince(focusMark, "FocusOut").empty());
             EXPECT_TRUE(rightWindow_->log.eventsSince(rightFocusMark, "FocusOut").empty());
@@ -355,6 +363,40 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
     ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
 }
 
+// On a session without a compositor of its own: the test starts and stops one.
+class OverlaysCompositorChangeTest : public OverlaysEndToEndTest {};
+
+TEST_P(OverlaysCompositorChangeTest, ShownPanelsFollowACompositorThatStartsAndStopsMidStroke) {
+    // A stroke held still: from here on the panels get no new content.
+    GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
+    engine.begin({600, 300});
+    for (int x = 604; x <= 1400; x += 4) {
+        engine.append({double(x), 300 + (x - 600) * 0.1});
+    }
+    controller_->scheduleRenderCommit();
+    // Whether all three panels are shown, each cut to its content or none.
+    const auto shownCut = [&](bool cut) {
+        return pumpUntil([&] {
+            const auto shown = overlays();
+            return shown.size() == 3 &&
+                   std::all_of(shown.begin(), shown.end(), [&](const ServerWindow& w) {
+                       return (w.boundingArea < long(w.width) * w.height) == cut;
+                   });
+        });
+    };
+    ASSERT_TRUE(shownCut(true));
+    const auto compositor = session_.spawn({"xcompmgr"});
+    ASSERT_TRUE(compositor);
+    ASSERT_TRUE(pumpUntil([&] { return compositing_->isCompositing(); }));
+    EXPECT_TRUE(shownCut(false)) << "panels stay cut under a compositor";
+    session_.terminate(compositor->pid);
+    ASSERT_TRUE(pumpUntil([&] { return !compositing_->isCompositing(); }));
+    EXPECT_TRUE(shownCut(true)) << "panels show as dark rectangles";
+    engine.cancel();
+    controller_->scheduleRenderCommit();
+    ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
+}
+
 TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
     testing::X11TestSession session({.windowManager = false});
     ASSERT_TRUE(session.started());
@@ -366,6 +408,8 @@ TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
         x11::X11CompositingManagerWatch::connect(QString::fromStdString(session.displayName()));
     ASSERT_TRUE(watch);
     EXPECT_FALSE(watch->isCompositing());
+    int changes = 0;
+    const Subscription observing = watch->observeChanges([&] { ++changes; });
 
     for (int round = 0; round < 2; ++round) {
         const auto compositor = session.spawn({"xcompmgr"});
@@ -373,9 +417,11 @@ TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
         EXPECT_TRUE(pumpUntil([&] { return watch->isCompositing(); })) << "round " << round;
         session.terminate(compositor->pid);
         EXPECT_TRUE(pumpUntil([&] { return !watch->isCompositing(); })) << "round " << round;
+        EXPECT_EQ(changes, 2 * (round + 1)) << "round " << round;
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(OwnCompositor, OverlaysCompositorChangeTest, ::testing::Values(false));
 INSTANTIATE_TEST_SUITE_P(Compositor, OverlaysEndToEndTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& param) {
                              return param.param ? std::string("WithCompositor")

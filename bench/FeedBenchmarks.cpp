@@ -1,0 +1,96 @@
+// Reading an update feed written to hurt its reader: every kind of trouble a feed can hold, at up
+// to the largest size the updater downloads. Each kind of a 4 MB feed should be read well under
+// 100 ms, and the time should grow linearly with the size.
+//   build/default/bench/bench_FeedBenchmarks --benchmark_filter='/262144'
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+
+#include "Application/AppcastItem.h"
+
+namespace quillorbitex {
+namespace {
+
+enum class Trouble {
+    // "<script>x" over and over, never closed.
+    unclosedScripts,
+    // Tags, comments and character references that never end.
+    unclosedTags,
+    // Elements inside elements, in the XML and in the HTML of the notes.
+    deepNesting,
+    // Escaped markup and character references, and entities declared to expand.
+    entities,
+    // All of the above in one item.
+    mixed,
+};
+
+QByteArray repeatedTo(const QByteArray& unit, qsizetype bytes) {
+    return unit.repeated(std::max<qsizetype>(1, bytes / unit.size()));
+}
+
+QByteArray nested(const QByteArray& name, int depth) {
+    return ("<" + name + ">").repeated(depth) + "x" + ("</" + name + ">").repeated(depth);
+}
+
+QByteArray item(const QByteArray& description) {
+    return "<item><sparkle:version>9.0</sparkle:version><description>" + description +
+           "</description><enclosure url=\"https://dl.example.org/q.tar.gz\"/></item>";
+}
+
+QByteArray hostileFeed(Trouble trouble, qsizetype bytes) {
+    QByteArray head = R"(<?xml version="1.0" encoding="utf-8"?>)";
+    QByteArray items;
+    switch (trouble) {
+        case Trouble::unclosedScripts:
+            items = item("<![CDATA[" + repeatedTo("<script>x", bytes) + "]]>");
+            break;
+        case Trouble::unclosedTags:
+            // Each would end at the one closing bracket at the very end.
+            items = item("<![CDATA[" + repeatedTo("<p x<style<!--&#x41", bytes) + "-->]]>");
+            break;
+        case Trouble::deepNesting:
+            // As deep as a feed may nest, over and over, until there are more elements than a feed
+            // may hold; either excess is refused as soon as it is seen.
+            items = item(repeatedTo(nested("b", 100), bytes / 2) + "<![CDATA[" +
+                         repeatedTo("<div><ul><li>", bytes / 2) + "]]>");
+            break;
+        case Trouble::entities:
+            head += R"(<!DOCTYPE rss [<!ENTITY a "&lt;script&gt;&lt;script&gt;">
+<!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;"><!ENTITY c "&b;&b;&b;&b;&b;&b;&b;&b;">
+<!ENTITY d "&c;&c;&c;&c;&c;&c;&c;&c;">]>)";
+            items = item(repeatedTo("&lt;b&gt;&amp;#233;&amp;amp;&amp;&amp;lt;p ", bytes / 2)) +
+                    item(repeatedTo("&d;", bytes / 2));
+            break;
+        case Trouble::mixed:
+            for (const Trouble part : {Trouble::unclosedScripts, Trouble::unclosedTags}) {
+                const QByteArray whole = hostileFeed(part, bytes / 4);
+                const qsizetype start = whole.indexOf("<item>");
+                items += whole.mid(start, whole.lastIndexOf("</item>") + 7 - start);
+            }
+            items += item(QByteArray("<i>").repeated(bytes / 16) +
+                          QByteArray("</i>").repeated(bytes / 16));
+            items += item(repeatedTo("&lt;i&gt;&amp;#x1F600;", bytes / 4));
+            break;
+    }
+    return head +
+           R"(<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">)"
+           "<channel><title>Quillorbitex</title>" +
+           items + "</channel></rss>";
+}
+
+void BM_ReadHostileFeed(benchmark::State& state) {
+    const auto trouble = static_cast<Trouble>(state.range(0));
+    const QByteArray feed = hostileFeed(trouble, state.range(1));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(AppcastItem::newestInFeed(feed));
+    }
+    state.SetBytesProcessed(state.iterations() * feed.size());
+    state.counters["feed_bytes"] = static_cast<double>(feed.size());
+}
+BENCHMARK(BM_ReadHostileFeed)
+    ->ArgNames({"trouble", "bytes"})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {64 << 10, 256 << 10, 4000000}})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quillorbitex
