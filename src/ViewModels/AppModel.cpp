@@ -11,8 +11,10 @@
 #include "Localization/L10n.h"
 #include "Models/ActionLabels.h"
 #include "Models/GestureLabels.h"
+#include "Platform/ApplicationIdentifier.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "Platform/MainExecutor.h"
+#include "Platform/SerialQueue.h"
 #include "Services/Actions/GestureActionDispatcher.h"
 #include "Services/Capture/TrackpadGestureMonitor.h"
 #include "Services/Keyboard/KeyboardShortcutDispatcher.h"
@@ -112,9 +114,20 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
         }
         settingsStore_ = std::make_shared<GestureSettingsStore>(userDefaults_);
     }
-    usageStatsStore_ = services.statsStore
-                           ? std::move(services.statsStore)
-                           : std::make_shared<GestureUsageStatsStore>(locations.usageDatabaseFile);
+    QueuedGestureUsageStats::StoreFactory openStatsStore = [store = std::move(services.statsStore),
+                                                            path = locations.usageDatabaseFile] {
+        return store ? store : std::make_shared<GestureUsageStatsStore>(path);
+    };
+    usageStats_ = std::make_unique<QueuedGestureUsageStats>(
+        std::move(openStatsStore),
+        platform.statsQueue
+            ? std::move(platform.statsQueue)
+            : std::make_shared<SerialQueue>(std::string(kApplicationIdentifier) + ".usage-stats"),
+        mainExecutor_, [this] {
+            assign(triggerCount_, static_cast<qint64>(usageStats_->totalInvocationCount()),
+                   &AppModel::triggerCountChanged);
+            dumpTestStateIfNeeded();
+        });
     permissionService_ =
         services.permissionService
             ? std::move(services.permissionService)
@@ -133,7 +146,7 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
     // Test mode starts from a known state, before anything stored is read.
     if (testMode && uiTestConfig_.resetOnLaunch) {
         settingsStore_->reset();
-        usageStatsStore_->reset();
+        usageStats_->reset();
         if (userDefaults_) {
             userDefaults_->removeAll();
         }
@@ -193,7 +206,7 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
     showOnboarding_ = uiTestConfig_.forceShowOnboarding || !hasCompletedOnboarding_;
     accessibilityPermission_ =
         testMode ? PermissionState::granted : permissionService_->accessibilityPermissionState();
-    triggerCount_ = usageStatsStore_->totalInvocationCount();
+    triggerCount_ = usageStats_->totalInvocationCount();
     isAutomaticUpdateCheckEnabled_ = settingsStore_->isAutomaticUpdateCheckEnabled();
     isOpenAtLoginEnabled_ = launchAtLoginController_->isEnabled();
     languageOverride_ = settingsStore_->languageOverride();
@@ -380,7 +393,7 @@ const std::vector<GestureMapping>& AppModel::builtInMappings() const {
 }
 
 qint64 AppModel::triggerCount(const GestureDescriptor& pattern) const {
-    return usageStatsStore_->triggerCount(pattern.id());
+    return usageStats_->triggerCount(pattern.id());
 }
 
 QString AppModel::matchingThresholdSummary() const {
@@ -597,11 +610,10 @@ void AppModel::updateLiveDebugSession(const std::optional<LiveGestureDebugSessio
 void AppModel::recordDebugResult(const GestureCaptureDebugResult& result) {
     assign(lastCaptureDebugResult_, std::optional(result),
            &AppModel::lastCaptureDebugResultChanged);
-    if (!isAwaitingGestureCapture_ && !result.points.empty() && result.matchedAction) {
-        const std::optional<QString> key =
-            result.detectedPattern ? std::optional(result.detectedPattern->id()) : std::nullopt;
-        assign(triggerCount_, static_cast<qint64>(usageStatsStore_->recordInvocation(key)),
-               &AppModel::triggerCountChanged);
+    if (!isAwaitingGestureCapture_ && !result.points.empty() && result.matchedAction &&
+        result.detectedPattern) {
+        // The published total follows once the statistics queue has counted it.
+        usageStats_->recordInvocation(result.detectedPattern->id());
     }
     dumpTestStateIfNeeded();
 }

@@ -51,6 +51,7 @@ constexpr const char* kSetCounter =
 constexpr const char* kReadCounter = "SELECT value FROM usage_stats WHERE key = ? LIMIT 1;";
 constexpr const char* kReadRule =
     "SELECT count FROM rule_trigger_counts WHERE pattern_id = ? LIMIT 1;";
+constexpr const char* kReadAllRules = "SELECT pattern_id, count FROM rule_trigger_counts;";
 constexpr const char* kClearCounters = "DELETE FROM usage_stats;";
 constexpr const char* kClearRules = "DELETE FROM rule_trigger_counts;";
 
@@ -113,6 +114,41 @@ void GestureUsageStatsStore::reset() {
     // Until the file is cleared, what it holds no longer counts.
     resetPending_ = true;
     writePending();
+}
+
+std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCounts() const {
+    Counts counts;
+    // Until a reset reaches the file, what it holds no longer counts.
+    if (database_ != nullptr && !resetPending_) {
+        sqlite3_stmt* total = readStatement(kReadCounter);
+        sqlite3_stmt* rules = readStatement(kReadAllRules);
+        if (total == nullptr || rules == nullptr || !bindText(total, 1, kTotalKey)) {
+            return std::nullopt;
+        }
+        int step = sqlite3_step(total);
+        if (step == SQLITE_ROW) {
+            counts.total = sqlite3_column_int64(total, 0);
+        }
+        const bool totalRead = step == SQLITE_ROW || step == SQLITE_DONE;
+        sqlite3_reset(total);
+        sqlite3_clear_bindings(total);
+        if (!totalRead) {
+            return std::nullopt;
+        }
+        while ((step = sqlite3_step(rules)) == SQLITE_ROW) {
+            const auto* id = reinterpret_cast<const char*>(sqlite3_column_text(rules, 0));
+            counts.perRule[QString::fromUtf8(id)] = sqlite3_column_int64(rules, 1);
+        }
+        sqlite3_reset(rules);
+        if (step != SQLITE_DONE) {
+            return std::nullopt;
+        }
+    }
+    counts.total += fallbackTotalTriggerCount_;
+    for (const auto& [id, pending] : fallbackRuleTriggerCounts_) {
+        counts.perRule[id] += pending;
+    }
+    return counts;
 }
 
 QString GestureUsageStatsStore::defaultDatabasePath() {

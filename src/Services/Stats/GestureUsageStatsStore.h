@@ -16,7 +16,9 @@ namespace quillorbitex {
 // the rest of the run. A connection whose tables cannot be created yet, or whose writes fail
 // (another connection holding the file longer than the busy timeout), is kept: the counts that
 // could not be written wait in memory, are included in what the store reports, and are written
-// with the next write that succeeds (or when the store is destroyed). Main thread only.
+// with the next write that succeeds (or when the store is destroyed). One thread at a time: the
+// program keeps it on a queue of its own (QueuedGestureUsageStats), as every statement may wait for
+// the file.
 class GestureUsageStatsStore final : public GestureUsageStatsStoring {
 public:
     explicit GestureUsageStatsStore(QString databasePath);
@@ -29,6 +31,7 @@ public:
     std::int64_t recordInvocation(const std::optional<QString>& matchedPatternID) override;
     std::int64_t triggerCount(const QString& patternID) const override;
     void reset() override;
+    std::optional<Counts> allCounts() const override;
 
     const QString& databasePath() const { return databasePath_; }
 
