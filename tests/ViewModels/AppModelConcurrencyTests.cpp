@@ -129,7 +129,7 @@ public:
         return note(), store_->triggerCount(id);
     }
     void reset() override { note(), store_->reset(); }
-    std::optional<Counts> allCounts() const override { return note(), store_->allCounts(); }
+    std::optional<Counts> allCounts() override { return note(), store_->allCounts(); }
 
     mutable std::atomic<int> mainThreadUses{0};
 

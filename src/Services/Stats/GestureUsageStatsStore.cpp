@@ -116,10 +116,13 @@ void GestureUsageStatsStore::reset() {
     writePending();
 }
 
-std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCounts() const {
+std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCounts() {
     Counts counts;
     // Until a reset reaches the file, what it holds no longer counts.
     if (database_ != nullptr && !resetPending_) {
+        if (!prepareTables()) {
+            return std::nullopt;
+        }
         sqlite3_stmt* total = readStatement(kReadCounter);
         sqlite3_stmt* rules = readStatement(kReadAllRules);
         if (total == nullptr || rules == nullptr || !bindText(total, 1, kTotalKey)) {

@@ -31,7 +31,7 @@ public:
     std::int64_t recordInvocation(const std::optional<QString>& matchedPatternID) override;
     std::int64_t triggerCount(const QString& patternID) const override;
     void reset() override;
-    std::optional<Counts> allCounts() const override;
+    std::optional<Counts> allCounts() override;
 
     const QString& databasePath() const { return databasePath_; }
 

@@ -29,8 +29,8 @@ public:
     // Sets every count back to zero.
     virtual void reset() = 0;
     // Every count at once; nothing while they cannot be read (another program holding the file),
-    // where the single reads above would give only part of them.
-    virtual std::optional<Counts> allCounts() const = 0;
+    // where the single reads above would give only part of them. May create the tables.
+    virtual std::optional<Counts> allCounts() = 0;
 };
 
 }  // namespace quillorbitex

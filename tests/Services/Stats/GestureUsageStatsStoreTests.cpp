@@ -239,6 +239,7 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
         {Do::release, {}, 3, 2},  // the last count is written when the store closes
     };
     bool held = true;
+    bool resetWaits = false;
     {
         GestureUsageStatsStore store(path());
         for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -247,9 +248,11 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
             switch (step.what) {
                 case Do::record:
                     returned = store.recordInvocation(step.pattern);
+                    resetWaits = resetWaits && held;
                     break;
                 case Do::reset:
                     store.reset();
+                    resetWaits = true;
                     break;
                 case Do::release:
                     ASSERT_TRUE(holder.exec("COMMIT;"));
@@ -260,7 +263,11 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
                     held = true;
                     break;
             }
+            const auto all = store.allCounts();
             if (held) {
+                // Only part of the counts is known, unless a reset the file has not seen yet
+                // makes reading it needless.
+                EXPECT_EQ(all.has_value(), resetWaits) << "step " << i;
                 continue;
             }
             if (returned) {
@@ -268,6 +275,10 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
             }
             EXPECT_EQ(store.totalInvocationCount(), step.total) << "step " << i;
             EXPECT_EQ(store.triggerCount(kUpDown), step.upDown) << "step " << i;
+            ASSERT_TRUE(all.has_value()) << "step " << i;
+            EXPECT_EQ(all->total, step.total) << "step " << i;
+            EXPECT_EQ(all->perRule.contains(kUpDown) ? all->perRule.at(kUpDown) : 0, step.upDown)
+                << "step " << i;
         }
     }
     ASSERT_FALSE(held);
