@@ -208,14 +208,29 @@ bool GestureUsageStatsStore::prepareTables() {
 void GestureUsageStatsStore::writePending() {
     const bool nothingPending =
         !resetPending_ && fallbackTotalTriggerCount_ == 0 && fallbackRuleTriggerCounts_.empty();
-    if (nothingPending || database_ == nullptr || !prepareTables()) {
+    if (nothingPending || database_ == nullptr) {
         return;
+    }
+    lastWriteFailure_ = SQLITE_OK;
+    if (writePendingOnce()) {
+        return;
+    }
+    // A connection opened while the file was read-only stays read-only, whatever happens to the
+    // file; only a new one finds out whether it may write now.
+    if (lastWriteFailure_ == SQLITE_READONLY && openConnection()) {
+        writePendingOnce();
+    }
+}
+
+bool GestureUsageStatsStore::writePendingOnce() {
+    if (!prepareTables()) {
+        return false;
     }
     if (resetPending_) {
         // The legacy counter goes too, so it is never migrated again. Both deletes may run again
         // after a failure: nothing is added to the file before they have both succeeded.
         if (!execute(kClearCounters) || !execute(kClearRules)) {
-            return;
+            return false;
         }
         resetPending_ = false;
     }
@@ -230,6 +245,7 @@ void GestureUsageStatsStore::writePending() {
             ++it;
         }
     }
+    return fallbackTotalTriggerCount_ == 0 && fallbackRuleTriggerCounts_.empty();
 }
 
 void GestureUsageStatsStore::closeConnection() {
@@ -327,18 +343,26 @@ bool GestureUsageStatsStore::add(const char* incrementSql, const char* addSql, c
     const char* sql = amount == 1 ? incrementSql : addSql;
     if (sqlite3_prepare_v2(database_, sql, -1, &statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(statement);
-        return false;
+        return noteWriteFailure(sqlite3_errcode(database_));
     }
     const bool bound = bindText(statement, 1, key) &&
                        (amount == 1 || sqlite3_bind_int64(statement, 2, amount) == SQLITE_OK);
-    const bool written = bound && sqlite3_step(statement) == SQLITE_DONE;
+    const int result = bound ? sqlite3_step(statement) : SQLITE_MISUSE;
     sqlite3_finalize(statement);
-    return written;
+    return result == SQLITE_DONE || noteWriteFailure(result);
 }
 
 bool GestureUsageStatsStore::execute(const char* sql) {
-    return database_ != nullptr &&
-           sqlite3_exec(database_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (database_ == nullptr) {
+        return false;
+    }
+    const int result = sqlite3_exec(database_, sql, nullptr, nullptr, nullptr);
+    return result == SQLITE_OK || noteWriteFailure(result);
+}
+
+bool GestureUsageStatsStore::noteWriteFailure(int result) {
+    lastWriteFailure_ = result & 0xff;
+    return false;
 }
 
 }  // namespace quillorbitex

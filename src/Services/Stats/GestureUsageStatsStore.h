@@ -14,11 +14,12 @@ namespace quillorbitex {
 // an SQLite database is moved aside (kept as "<name>.unreadable-<time>") and a new database is
 // started in its place. When no connection can be made at all, the store counts in memory for
 // the rest of the run. A connection whose tables cannot be created yet, or whose writes fail
-// (another connection holding the file longer than the busy timeout), is kept: the counts that
-// could not be written wait in memory, are included in what the store reports, and are written
-// with the next write that succeeds (or when the store is destroyed). One thread at a time: the
-// program keeps it on a queue of its own (QueuedGestureUsageStats), as every statement may wait for
-// the file.
+// (another connection holding the file longer than the busy timeout), is kept (one that cannot
+// write because it was opened while the file was read-only is opened again at the next write):
+// the counts that could not be written wait in memory, are included in what the store reports, and
+// are written with the next write that succeeds (or when the store is destroyed). One thread at a
+// time: the program keeps it on a queue of its own (QueuedGestureUsageStats), as every statement
+// may wait for the file.
 class GestureUsageStatsStore final : public GestureUsageStatsStoring {
 public:
     explicit GestureUsageStatsStore(QString databasePath);
@@ -53,6 +54,8 @@ private:
     // Writes a pending reset and the counts kept in memory to the file, as far as it can; what
     // fails stays in memory for the next try.
     void writePending();
+    // One try of the above on the current connection; true when nothing is left in memory.
+    bool writePendingOnce();
     // What the file holds for `key`; 0 while a reset has not reached it.
     std::int64_t storedValue(const char* sql, const QString& key) const;
     std::int64_t integerValue(const char* sql, const QString& key) const;
@@ -64,12 +67,16 @@ private:
     bool add(const char* incrementSql, const char* addSql, const QString& key, std::int64_t amount);
     // Runs one statement without parameters; false when it failed.
     bool execute(const char* sql);
+    // Keeps SQLite's primary result code of a failed statement; returns false.
+    bool noteWriteFailure(int result);
 
     QString databasePath_;
     sqlite3* database_ = nullptr;
     // Keyed by the statement text's address (the fixed texts above); finalised with the connection.
     mutable std::map<const char*, sqlite3_stmt*> readStatements_;
     bool tablesReady_ = false;
+    // Why the last statement of writePending() failed (SQLITE_OK when none did).
+    int lastWriteFailure_ = 0;
     bool resetPending_ = false;
     // Counts not (yet) in the file: all of them when there is no connection, else those whose
     // write failed.

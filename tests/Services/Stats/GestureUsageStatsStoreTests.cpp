@@ -203,6 +203,54 @@ TEST_F(GestureUsageStatsStoreTest, ASecondConnectionsWriteLockIsWaitedFor) {
     EXPECT_EQ(store.triggerCount(kUpDown), 1);
 }
 
+// The default file system of SQLite, opening databases read-only while `readOnly` is set, as it
+// does for a file it may not write (a mode root, which runs the tests in CI, never meets).
+class ReadOnlySwitchVfs {
+public:
+    ReadOnlySwitchVfs() {
+        base_ = sqlite3_vfs_find(nullptr);
+        vfs_ = *base_;
+        vfs_.zName = "quillorbitex-test-read-only";
+        vfs_.xOpen = &ReadOnlySwitchVfs::open;
+        sqlite3_vfs_register(&vfs_, /*makeDefault=*/1);
+    }
+    ~ReadOnlySwitchVfs() {
+        sqlite3_vfs_register(base_, 1);
+        sqlite3_vfs_unregister(&vfs_);
+    }
+
+    static inline bool readOnly = false;
+
+private:
+    static int open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags,
+                    int* outFlags) {
+        if (readOnly && (flags & SQLITE_OPEN_MAIN_DB) != 0) {
+            flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;
+        }
+        return base_->xOpen(base_, name, file, flags, outFlags);
+    }
+
+    static inline sqlite3_vfs* base_ = nullptr;
+    sqlite3_vfs vfs_{};
+};
+
+TEST_F(GestureUsageStatsStoreTest, AFileOpenedReadOnlyIsWrittenOnceItMayBeWrittenAgain) {
+    GestureUsageStatsStore(path()).recordInvocation(kUpDown);
+    ReadOnlySwitchVfs vfs;
+    ReadOnlySwitchVfs::readOnly = true;
+    GestureUsageStatsStore store(path());
+    EXPECT_EQ(store.recordInvocation(kUpDown), 2);
+    ReadOnlySwitchVfs::readOnly = false;
+    EXPECT_EQ(store.recordInvocation(kLeftUp), 3);
+    // Written while the store is still open, the count kept in memory too.
+    RawDatabase raw(path());
+    EXPECT_EQ(raw.integer("SELECT value FROM usage_stats WHERE key = 'total_invocation_count';"),
+              3);
+    EXPECT_EQ(raw.integer("SELECT count FROM rule_trigger_counts WHERE pattern_id = "
+                          "'directional:up-down';"),
+              2);
+}
+
 // Another connection holds the file (longer than the store waits, whose waits are skipped here)
 // at start-up and again later. Nothing counted in the meantime may be lost: what could not be
 // written waits in memory and reaches the file once it is free. (While the file is held it
