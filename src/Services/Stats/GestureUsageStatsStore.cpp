@@ -123,27 +123,12 @@ std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCount
         if (!prepareTables()) {
             return std::nullopt;
         }
-        sqlite3_stmt* total = readStatement(kReadCounter);
-        sqlite3_stmt* rules = readStatement(kReadAllRules);
-        if (total == nullptr || rules == nullptr || !bindText(total, 1, kTotalKey)) {
-            return std::nullopt;
-        }
-        int step = sqlite3_step(total);
-        if (step == SQLITE_ROW) {
-            counts.total = sqlite3_column_int64(total, 0);
-        }
-        const bool totalRead = step == SQLITE_ROW || step == SQLITE_DONE;
-        sqlite3_reset(total);
-        sqlite3_clear_bindings(total);
-        if (!totalRead) {
-            return std::nullopt;
-        }
-        while ((step = sqlite3_step(rules)) == SQLITE_ROW) {
-            const auto* id = reinterpret_cast<const char*>(sqlite3_column_text(rules, 0));
-            counts.perRule[QString::fromUtf8(id)] = sqlite3_column_int64(rules, 1);
-        }
-        sqlite3_reset(rules);
-        if (step != SQLITE_DONE) {
+        const int result = readFileCounts(counts);
+        if (isDamage(result)) {
+            // What could be read was taken over by a new file and is among the counts below.
+            startOverAfterDamage(counts);
+            counts = {};
+        } else if (result != SQLITE_OK) {
             return std::nullopt;
         }
     }
@@ -152,6 +137,51 @@ std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCount
         counts.perRule[id] += pending;
     }
     return counts;
+}
+
+int GestureUsageStatsStore::readFileCounts(Counts& counts) {
+    sqlite3_stmt* total = readStatement(kReadCounter);
+    sqlite3_stmt* rules = readStatement(kReadAllRules);
+    if (total == nullptr || rules == nullptr) {
+        return sqlite3_errcode(database_) & 0xff;
+    }
+    if (!bindText(total, 1, kTotalKey)) {
+        return SQLITE_ERROR;
+    }
+    int step = sqlite3_step(total);
+    if (step == SQLITE_ROW) {
+        counts.total = sqlite3_column_int64(total, 0);
+    }
+    sqlite3_reset(total);
+    sqlite3_clear_bindings(total);
+    if (step != SQLITE_ROW && step != SQLITE_DONE) {
+        return step & 0xff;
+    }
+    while ((step = sqlite3_step(rules)) == SQLITE_ROW) {
+        const auto* id = reinterpret_cast<const char*>(sqlite3_column_text(rules, 0));
+        counts.perRule[QString::fromUtf8(id)] = sqlite3_column_int64(rules, 1);
+    }
+    sqlite3_reset(rules);
+    return step == SQLITE_DONE ? SQLITE_OK : step & 0xff;
+}
+
+bool GestureUsageStatsStore::isDamage(int result) {
+    return result == SQLITE_CORRUPT || result == SQLITE_NOTADB;
+}
+
+bool GestureUsageStatsStore::startOverAfterDamage(const Counts& salvaged) {
+    closeConnection();
+    const bool moved = moveUnreadableFileAside();
+    if (moved && !resetPending_) {
+        // Kept in memory like any count not written yet, they go to the new file with the rest.
+        fallbackTotalTriggerCount_ += salvaged.total;
+        for (const auto& [id, count] : salvaged.perRule) {
+            fallbackRuleTriggerCounts_[id] += count;
+        }
+    }
+    // A new file starts empty; a reset still waiting has nothing left to clear.
+    resetPending_ = resetPending_ && !moved;
+    return openConnection() && moved;
 }
 
 QString GestureUsageStatsStore::defaultDatabasePath() {
@@ -219,6 +249,18 @@ void GestureUsageStatsStore::writePending() {
     // file; only a new one finds out whether it may write now.
     if (lastWriteFailure_ == SQLITE_READONLY && openConnection()) {
         writePendingOnce();
+        return;
+    }
+    // A damaged page shows only when a statement reaches it. The file is kept aside as at
+    // opening; whatever of it can still be read goes to the new one with the counts in memory.
+    if (isDamage(lastWriteFailure_)) {
+        Counts salvaged;
+        if (!resetPending_) {
+            readFileCounts(salvaged);
+        }
+        if (startOverAfterDamage(salvaged)) {
+            writePendingOnce();
+        }
     }
 }
 

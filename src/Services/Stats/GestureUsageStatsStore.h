@@ -12,14 +12,15 @@ namespace quillorbitex {
 
 // The usage counts in a small SQLite database, opened once at construction. A file that is not
 // an SQLite database is moved aside (kept as "<name>.unreadable-<time>") and a new database is
-// started in its place. When no connection can be made at all, the store counts in memory for
-// the rest of the run. A connection whose tables cannot be created yet, or whose writes fail
-// (another connection holding the file longer than the busy timeout), is kept (one that cannot
-// write because it was opened while the file was read-only is opened again at the next write):
-// the counts that could not be written wait in memory, are included in what the store reports, and
-// are written with the next write that succeeds (or when the store is destroyed). One thread at a
-// time: the program keeps it on a queue of its own (QueuedGestureUsageStats), as every statement
-// may wait for the file.
+// started in its place; so is one found damaged later, by a write or by reading every count, and
+// what could still be read from it goes to the new one with the counts in memory. When no
+// connection can be made at all, the store counts in memory for the rest of the run. A connection
+// whose tables cannot be created yet, or whose writes fail (another connection holding the file
+// longer than the busy timeout), is kept (one that cannot write because it was opened while the
+// file was read-only is opened again at the next write): the counts that could not be written wait
+// in memory, are included in what the store reports, and are written with the next write that
+// succeeds (or when the store is destroyed). One thread at a time: the program keeps it on a queue
+// of its own (QueuedGestureUsageStats), as every statement may wait for the file.
 class GestureUsageStatsStore final : public GestureUsageStatsStoring {
 public:
     explicit GestureUsageStatsStore(QString databasePath);
@@ -50,6 +51,14 @@ private:
     // Creates the tables (and migrates) once; false while that fails.
     bool prepareTables();
     bool moveUnreadableFileAside() const;
+    // Reads the total and every rule's count from the file into `counts`, as far as it gets;
+    // SQLite's primary result code.
+    int readFileCounts(Counts& counts);
+    static bool isDamage(int result);
+    // Moves a damaged file aside and opens a new one; `salvaged` (what could still be read from
+    // the old file) is kept in memory with the counts not written yet. True when the new file
+    // is open.
+    bool startOverAfterDamage(const Counts& salvaged);
     void migrateLegacyCountersIfNeeded();
     // Writes a pending reset and the counts kept in memory to the file, as far as it can; what
     // fails stays in memory for the next try.

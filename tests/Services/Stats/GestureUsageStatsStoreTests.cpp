@@ -145,6 +145,54 @@ TEST_F(GestureUsageStatsStoreTest, AFileThatIsNoDatabaseIsMovedAsideAndCountingG
     EXPECT_FALSE(QFile::exists(path() + "-journal"));
 }
 
+// A page of the per-rule table is overwritten after the counts were stored. Reading every count
+// (as the program does first) or writing one notices it: the file is moved aside, and a new one
+// starts with what could still be read (the total) and the counts in memory.
+TEST_F(GestureUsageStatsStoreTest, ADamagedPageOfTheRuleCountsStartsANewFile) {
+    for (const bool readFirst : {true, false}) {
+        const QString dataDir = dir_.filePath(readFirst ? "read" : "write");
+        const QString file = GestureUsageStatsStore::databasePathIn(dataDir);
+        std::int64_t page = 0;
+        std::int64_t pageSize = 0;
+        {
+            GestureUsageStatsStore store(file);
+            for (int i = 0; i < 3; ++i) {
+                store.recordInvocation(kLeftUp);
+            }
+            RawDatabase raw(file);
+            page = raw.integer(
+                "SELECT rootpage FROM sqlite_master WHERE name = "
+                "'rule_trigger_counts';");
+            pageSize = raw.integer("PRAGMA page_size;");
+        }
+        QFile damaged(file);
+        ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(damaged.seek((page - 1) * pageSize));
+        damaged.write(QByteArray(int(pageSize), '\xff'));
+        damaged.close();
+
+        GestureUsageStatsStore store(file);
+        if (readFirst) {
+            const auto all = store.allCounts();
+            ASSERT_TRUE(all.has_value());
+            EXPECT_EQ(all->total, 3);
+        }
+        EXPECT_EQ(store.recordInvocation(kUpDown), 4) << readFirst;
+        const QStringList kept = QDir(dataDir).entryList({"*.unreadable-*"}, QDir::Files);
+        ASSERT_EQ(kept.size(), 1) << readFirst;
+        QFile moved(QDir(dataDir).filePath(kept[0]));
+        ASSERT_TRUE(moved.open(QIODevice::ReadOnly) && moved.seek((page - 1) * pageSize));
+        EXPECT_EQ(moved.read(pageSize), QByteArray(int(pageSize), '\xff'));
+        RawDatabase raw(file);  // the new file, while the store is open
+        EXPECT_EQ(raw.integer("SELECT value FROM usage_stats WHERE key = "
+                              "'total_invocation_count';"),
+                  4);
+        EXPECT_EQ(raw.integer("SELECT count FROM rule_trigger_counts WHERE pattern_id = "
+                              "'directional:up-down';"),
+                  1);
+    }
+}
+
 // The default file system of SQLite with a hook in its sleep, which SQLite calls only while it
 // waits for a lock. Lets a test release a lock exactly when the store is waiting for it.
 class SleepHookVfs {
