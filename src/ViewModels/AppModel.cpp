@@ -560,6 +560,11 @@ void AppModel::requestAccessibilityPrompt() {
 
 void AppModel::record(const RecentGestureSnapshot& snapshot) {
     assign(lastGesture_, std::optional(snapshot), &AppModel::lastGestureChanged);
+    // Only an action that ran is an invocation. The published total follows once the statistics
+    // queue has counted it.
+    if (snapshot.dispatched) {
+        usageStats_->recordInvocation(snapshot.pattern.id());
+    }
     dumpTestStateIfNeeded();
 }
 
@@ -610,11 +615,6 @@ void AppModel::updateLiveDebugSession(const std::optional<LiveGestureDebugSessio
 void AppModel::recordDebugResult(const GestureCaptureDebugResult& result) {
     assign(lastCaptureDebugResult_, std::optional(result),
            &AppModel::lastCaptureDebugResultChanged);
-    if (!isAwaitingGestureCapture_ && !result.points.empty() && result.matchedAction &&
-        result.detectedPattern) {
-        // The published total follows once the statistics queue has counted it.
-        usageStats_->recordInvocation(result.detectedPattern->id());
-    }
     dumpTestStateIfNeeded();
 }
 

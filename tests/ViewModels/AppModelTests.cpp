@@ -312,6 +312,17 @@ TEST(AppModel, AStrokeRunsItsActionAndIsCountedUnlessTheEditorWaitsForADraft) {
     env.drawStroke(polyline({{100, 100}, {300, 100}}, 4));
     EXPECT_EQ(model.triggerCount(), 1);
     EXPECT_FALSE(model.lastCaptureDebugResult()->matchedAction.has_value());
+
+    // Nor is one whose action cannot run (a URL edited into the file that is none).
+    env.store->upsertCustomMapping(GesturePattern::upThenDown,
+                                   GestureAction::openURL(QStringLiteral("https://exa mple.org")),
+                                   {});
+    model.syncMappingsFromStore();
+    env.drawStroke(kUpThenDown);
+    ASSERT_TRUE(model.lastCaptureDebugResult()->matchedAction.has_value());
+    EXPECT_FALSE(model.lastGesture()->dispatched);
+    EXPECT_EQ(model.triggerCount(), 1);
+    EXPECT_EQ(model.triggerCount(kUpDown), 1);
 }
 
 TEST(AppModel, TheLiveSessionIsThrottledOnItsTrailingEdge) {
