@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>Could not change Open at Login. Check that the autostart folder is writable.</translation>
     </message>
@@ -20,8 +24,20 @@
         <translation>No overlay diagnostics recorded yet.</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>Saved Gesture</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>capture: right-button strokes with %@ held are left to another program, which holds them.</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Bloq Mayús</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>No se pudo cambiar Abrir al iniciar sesión. Comprueba que se puede escribir en la carpeta de inicio automático.</translation>
     </message>
@@ -20,8 +24,20 @@
         <translation>Todavía no se ha registrado ningún diagnóstico de superposición.</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Bloq Num</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>Gesto guardado</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>captura: los trazos con el botón derecho manteniendo %@ se dejan a otro programa, que los ocupa.</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Verr. Maj.</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>Impossible de modifier l’ouverture à la connexion. Vérifiez que le dossier de démarrage automatique est accessible en écriture.</translation>
     </message>
@@ -20,8 +24,20 @@
         <translation>Aucun diagnostic de superposition enregistré pour l’instant.</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Verr. Num.</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>Geste enregistré</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>capture : les tracés au bouton droit avec %@ enfoncé sont laissés à un autre programme, qui les détient.</translation>
     </message>
 </context>
 </TS>

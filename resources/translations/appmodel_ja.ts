@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>「ログイン時に開く」を変更できませんでした。自動起動フォルダに書き込めるか確認してください。</translation>
     </message>
@@ -20,8 +24,20 @@
         <translation>オーバーレイの診断情報はまだ記録されていません。</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>保存したジェスチャ</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>キャプチャ: %@ を押しながらの右ボタンのストロークは、それを押さえている別のプログラムに任せます。</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,10 @@
         <translation>%@ %d</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>大写锁定</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>无法更改“登录时打开”。请检查自动启动文件夹是否可写。</translation>
     </message>
@@ -20,8 +24,20 @@
         <translation>尚未记录叠加层诊断信息。</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>数字锁定</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>已保存的手势</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>捕获：按住 %@ 时的右键笔画留给占用这些组合的另一个程序。</translation>
     </message>
 </context>
 </TS>

@@ -70,6 +70,25 @@ const std::array<SamplePath, 5>& samplePaths() {
     return paths;
 }
 
+// "Ctrl+Super", "Super+Caps Lock": a combination of modifiers (TapModifier) in the log.
+QString modifierCombinationName(unsigned modifiers) {
+    const std::array<std::pair<unsigned, QString>, 6> names = {{
+        {TapModifier::control, L10n::string("Ctrl")},
+        {TapModifier::alt, L10n::string("Alt")},
+        {TapModifier::shift, L10n::string("Shift")},
+        {TapModifier::super, L10n::string("Super")},
+        {TapModifier::capsLock, L10n::string("Caps Lock")},
+        {TapModifier::numLock, L10n::string("Num Lock")},
+    }};
+    QStringList keys;
+    for (const auto& [flag, name] : names) {
+        if ((modifiers & flag) != 0) {
+            keys.push_back(name);
+        }
+    }
+    return keys.join(QLatin1Char('+'));
+}
+
 Point step(Point from, GestureDirection direction, double length) {
     switch (direction) {
         case GestureDirection::up:
@@ -513,7 +532,22 @@ void AppModel::syncCaptureState() {
                          "input (XTEST).")));
         return;
     }
+    const bool wasRunning = monitorState_.kind() == GestureMonitorState::Kind::running;
     setMonitorState(captureCoordinator_->start());
+    // Combinations another program grabbed first are left to it; the debugging log says which,
+    // once for each tap.
+    const auto skipped = monitor_->skippedModifierCombinations();
+    if (!wasRunning && monitorState_.kind() == GestureMonitorState::Kind::running &&
+        !skipped.empty()) {
+        QStringList names;
+        for (const unsigned modifiers : skipped) {
+            names.push_back(modifierCombinationName(modifiers));
+        }
+        appendOverlayDebugLogEntry(L10n::format(
+            "capture: right-button strokes with %@ held are left to another program, which "
+            "holds them.",
+            names.join(QStringLiteral(", "))));
+    }
 }
 
 void AppModel::tearDownCapture() {

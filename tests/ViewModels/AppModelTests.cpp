@@ -231,6 +231,17 @@ TEST(AppModel, CaptureFollowsTheSwitchAndThePermission) {
     }
 }
 
+TEST(AppModel, TheLogNamesTheModifiersWhoseStrokesAreLeftToAnotherProgram) {
+    AppModelTestEnvironment env;
+    env.tap->setSkippedModifierCombinations(
+        {TapModifier::super, TapModifier::control | TapModifier::super | TapModifier::capsLock});
+    AppModel& model = env.build();
+    EXPECT_EQ(model.monitorState(), GestureMonitorState::running());
+    EXPECT_TRUE(model.overlayDebugStore()->overlayDebugLog().contains(
+        "capture: right-button strokes with Super, Ctrl+Super+Caps Lock held are left to another "
+        "program, which holds them."));
+}
+
 TEST(AppModel, TurningCaptureOffStopsTheTapThreadAndClearsTheLiveValues) {
     AppModelTestEnvironment env;
     AppModel& model = env.build();
