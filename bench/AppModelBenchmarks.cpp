@@ -169,6 +169,12 @@ public:
     void asyncAfter(Duration, Task task) override { task(); }
 };
 
+// Every action runs, so that every recognised stroke is an invocation to count.
+class SucceedingDispatcher final : public GestureActionDispatching {
+public:
+    bool dispatch(const GestureAction&) override { return true; }
+};
+
 // One up-then-down stroke (the preset "Refresh") is recognised while a second connection holds the
 // usage database with BEGIN EXCLUSIVE; timed is only what the main thread runs for it, which
 // includes counting the invocation.
@@ -183,6 +189,7 @@ void recordGestureWhileDatabaseLocked(benchmark::State& state) {
     AppModel::Services services;
     services.settingsStore = std::make_shared<DiscardingSettingsStore>();
     services.statsStore = std::make_shared<GestureUsageStatsStore>(path);
+    services.actionDispatcher = std::make_shared<SucceedingDispatcher>();
     auto model = std::make_unique<AppModel>(UITestConfig{}, std::make_shared<GestureMappingStore>(),
                                             false, platform, services);
     services.statsStore.reset();
@@ -206,9 +213,11 @@ void recordGestureWhileDatabaseLocked(benchmark::State& state) {
     sqlite3_exec(holder, "COMMIT;", nullptr, nullptr, nullptr);
     sqlite3_close(holder);
     // Counts still on their way come back to a main thread that is kept turning.
-    for (int i = 0; i < 20 && main.runPending() == 0; ++i) {
+    for (int i = 0; i < 100 && model->triggerCount() < state.iterations(); ++i) {
+        main.runPending();
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
+    state.counters["counted"] = static_cast<double>(model->triggerCount());
     model.reset();
 }
 BENCHMARK(recordGestureWhileDatabaseLocked)
