@@ -170,6 +170,7 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
             userDefaults_->removeAll();
         }
     }
+    usageStats_->load();
     if (testMode && uiTestConfig_.seedCompletedOnboarding) {
         settingsStore_->setHasCompletedOnboarding(true);
     }

@@ -106,7 +106,6 @@ QueuedGestureUsageStats::QueuedGestureUsageStats(StoreFactory openStore,
       queue_(std::move(queue)),
       mainExecutor_(mainExecutor) {
     shown_->changed = std::move(changed);
-    schedule();
 }
 
 QueuedGestureUsageStats::~QueuedGestureUsageStats() = default;

@@ -25,7 +25,7 @@ class QueuedGestureUsageStats final {
 public:
     using StoreFactory = std::function<std::shared_ptr<GestureUsageStatsStoring>()>;
 
-    // `openStore` runs on `queue` before anything else; the counts are read right after.
+    // `openStore` runs on `queue` before anything else, with the first work handed over.
     // `changed` runs on the main executor after the counts shown changed. The main executor must
     // outlive the queue's work.
     QueuedGestureUsageStats(StoreFactory openStore, std::shared_ptr<Executor> queue,
@@ -38,6 +38,9 @@ public:
     std::int64_t totalInvocationCount() const { return shown_->total; }
     std::int64_t triggerCount(const QString& patternID) const;
 
+    // Reads every count (after a reset handed over before it, so that the counts it clears are
+    // never shown).
+    void load() { schedule(); }
     // An empty identifier counts nothing.
     void recordInvocation(const QString& patternID);
     void reset();
