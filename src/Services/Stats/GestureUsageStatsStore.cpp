@@ -124,9 +124,8 @@ std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCount
             return std::nullopt;
         }
         const int result = readFileCounts(counts);
-        if (isDamage(result)) {
+        if (isDamage(result) && startOverAfterDamage(counts)) {
             // What could be read was taken over by a new file and is among the counts below.
-            startOverAfterDamage(counts);
             counts = {};
         } else if (result != SQLITE_OK) {
             return std::nullopt;
@@ -181,7 +180,8 @@ bool GestureUsageStatsStore::startOverAfterDamage(const Counts& salvaged) {
     }
     // A new file starts empty; a reset still waiting has nothing left to clear.
     resetPending_ = resetPending_ && !moved;
-    return openConnection() && moved;
+    openConnection();
+    return moved;
 }
 
 QString GestureUsageStatsStore::defaultDatabasePath() {

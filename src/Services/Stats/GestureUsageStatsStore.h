@@ -56,8 +56,8 @@ private:
     int readFileCounts(Counts& counts);
     static bool isDamage(int result);
     // Moves a damaged file aside and opens a new one; `salvaged` (what could still be read from
-    // the old file) is kept in memory with the counts not written yet. True when the new file
-    // is open.
+    // the old file) is then kept in memory with the counts not written yet. False when the file
+    // could not be moved (and is open again).
     bool startOverAfterDamage(const Counts& salvaged);
     void migrateLegacyCountersIfNeeded();
     // Writes a pending reset and the counts kept in memory to the file, as far as it can; what
