@@ -12,6 +12,10 @@
         <translation>Änderungen an den Einstellungen können nicht in „%@“ gespeichert werden. Sie gelten, bis Quillorbitex beendet wird, und werden gespeichert, sobald in diesen Ordner geschrieben werden kann.</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>„Beim Anmelden öffnen“ konnte nicht geändert werden. Prüfen Sie, ob der Autostart-Ordner beschreibbar ist.</translation>
     </message>
@@ -28,8 +32,20 @@
         <translation>Nicht lesbare Einstellungen wurden in „%@“ aufbewahrt; Quillorbitex wurde ohne sie fortgesetzt.</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Num-Taste</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>Gespeicherte Geste</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>Erfassung: Striche mit der rechten Taste bei gehaltenem %@ bleiben einem anderen Programm überlassen, das sie belegt.</translation>
     </message>
 </context>
 </TS>

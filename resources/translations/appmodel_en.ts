@@ -12,6 +12,10 @@
         <translation>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>Could not change Open at Login. Check that the autostart folder is writable.</translation>
     </message>
@@ -28,8 +32,20 @@
         <translation>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>Saved Gesture</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>capture: right-button strokes with %@ held are left to another program, which holds them.</translation>
     </message>
 </context>
 </TS>

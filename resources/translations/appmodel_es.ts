@@ -12,6 +12,10 @@
         <translation>Los cambios en las preferencias no se pueden guardar en «%@». Se aplican hasta que cierre Quillorbitex y se guardarán en cuanto se pueda escribir en esa carpeta.</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Bloq Mayús</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>No se pudo cambiar Abrir al iniciar sesión. Compruebe que se puede escribir en la carpeta de inicio automático.</translation>
     </message>
@@ -28,8 +32,20 @@
         <translation>Las preferencias que no se pudieron leer se guardaron en «%@»; Quillorbitex continuó sin ellas.</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Bloq Num</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>Gesto guardado</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>captura: los trazos con el botón derecho manteniendo %@ se dejan a otro programa, que los ocupa.</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,10 @@
         <translation>Les modifications des préférences ne peuvent pas être enregistrées dans « %@ ». Elles s’appliquent jusqu’à la fermeture de Quillorbitex et seront enregistrées dès que ce dossier sera accessible en écriture.</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Verr. Maj.</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>Impossible de modifier l’ouverture à la connexion. Vérifiez que le dossier de démarrage automatique est accessible en écriture.</translation>
     </message>
@@ -28,8 +32,20 @@
         <translation>Les préférences illisibles ont été conservées dans « %@ » ; Quillorbitex a continué sans elles.</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Verr. Num.</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>Geste enregistré</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>capture : les tracés au bouton droit avec %@ enfoncé sont laissés à un autre programme, qui les détient.</translation>
     </message>
 </context>
 </TS>

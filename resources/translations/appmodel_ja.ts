@@ -12,6 +12,10 @@
         <translation>環境設定の変更を「%@」に保存できません。変更は Quillorbitex を終了するまで有効で、このフォルダに書き込めるようになりしだい保存されます。</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>「ログイン時に開く」を変更できませんでした。自動起動フォルダに書き込めるか確認してください。</translation>
     </message>
@@ -28,8 +32,20 @@
         <translation>読み込めなかった環境設定を「%@」に保存しました。Quillorbitex はそれらを使わずに続行しました。</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>保存したジェスチャ</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>キャプチャ: %@ を押しながらの右ボタンのストロークは、それを押さえている別のプログラムに任せます。</translation>
     </message>
 </context>
 </TS>

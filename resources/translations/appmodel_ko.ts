@@ -12,6 +12,10 @@
         <translation>환경설정 변경 사항을 "%@"에 저장할 수 없습니다. 변경 사항은 Quillorbitex를 종료할 때까지 적용되며, 이 폴더에 쓸 수 있게 되면 바로 저장됩니다.</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>로그인 시 열기를 변경할 수 없습니다. 자동 시작 폴더에 쓸 수 있는지 확인하세요.</translation>
     </message>
@@ -28,8 +32,20 @@
         <translation>읽을 수 없는 환경설정을 "%@"에 보관했습니다. Quillorbitex는 해당 설정 없이 계속 실행되었습니다.</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>저장된 제스처</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>캡처: %@ 키를 누른 채 그리는 오른쪽 버튼 스트로크는 이를 점유한 다른 프로그램에 맡깁니다.</translation>
     </message>
 </context>
 </TS>

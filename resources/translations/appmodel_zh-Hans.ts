@@ -12,6 +12,10 @@
         <translation>无法将偏好设置的更改保存到“%@”。这些更改在 Quillorbitex 退出前有效，并会在该文件夹可以写入时立即保存。</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>大写锁定</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>无法更改“登录时打开”。请检查自动启动文件夹是否可写。</translation>
     </message>
@@ -28,8 +32,20 @@
         <translation>无法读取的偏好设置已保存在“%@”中；Quillorbitex 已在没有这些设置的情况下继续运行。</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>数字锁定</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>已保存的手势</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>捕获：按住 %@ 时的右键笔画留给占用这些组合的另一个程序。</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,10 @@
         <translation>無法將偏好設定的變更儲存到「%@」。這些變更在 Quillorbitex 結束前有效，並會在該檔案夾可以寫入時立即儲存。</translation>
     </message>
     <message>
+        <source>Caps Lock</source>
+        <translation>大寫鎖定</translation>
+    </message>
+    <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
         <translation>無法變更「登入時開啟」。請檢查自動啟動檔案夾是否可寫入。</translation>
     </message>
@@ -28,8 +32,20 @@
         <translation>無法讀取的偏好設定已保存在「%@」中；Quillorbitex 已在沒有這些設定的情況下繼續執行。</translation>
     </message>
     <message>
+        <source>Num Lock</source>
+        <translation>數字鎖定</translation>
+    </message>
+    <message>
         <source>Saved Gesture</source>
         <translation>已儲存的手勢</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
+        <translation>擷取：按住 %@ 時的右鍵筆畫留給佔用這些組合的另一個程式。</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "Platform/Geometry.h"
 
@@ -35,6 +36,16 @@ enum class TapVerdict { pass, swallow };
 // Runs on the tap thread for every event; must return quickly.
 using TapCallback = std::function<TapVerdict(const TapEvent&)>;
 
+// Modifier keys held with the secondary button; a combination is a bitwise or of these.
+namespace TapModifier {
+inline constexpr unsigned shift = 1u << 0;
+inline constexpr unsigned control = 1u << 1;
+inline constexpr unsigned alt = 1u << 2;
+inline constexpr unsigned super = 1u << 3;
+inline constexpr unsigned capsLock = 1u << 4;
+inline constexpr unsigned numLock = 1u << 5;
+}  // namespace TapModifier
+
 // An installed global tap on secondary-button down, drag and up events. Events reach its callback
 // only while it is enabled and attached to a running TapLoop.
 class TapHandle {
@@ -43,6 +54,9 @@ public:
     virtual void setEnabled(bool enabled) = 0;
     // Ends the tap for good: no event reaches the callback afterwards. Any thread.
     virtual void invalidate() = 0;
+    // The combinations of modifiers (TapModifier), Caps Lock and Num Lock included, whose strokes
+    // the tap never sees because another program took them first. Empty when it sees them all.
+    virtual std::vector<unsigned> skippedModifierCombinations() const { return {}; }
 };
 
 // The loop of a tap thread: waits for the events of the taps attached to it and runs their

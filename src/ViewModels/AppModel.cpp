@@ -12,8 +12,10 @@
 #include "Localization/L10n.h"
 #include "Models/ActionLabels.h"
 #include "Models/GestureLabels.h"
+#include "Platform/ApplicationIdentifier.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "Platform/MainExecutor.h"
+#include "Platform/SerialQueue.h"
 #include "Services/Actions/GestureActionDispatcher.h"
 #include "Services/Capture/TrackpadGestureMonitor.h"
 #include "Services/Keyboard/KeyboardShortcutDispatcher.h"
@@ -69,6 +71,25 @@ const std::array<SamplePath, 5>& samplePaths() {
     return paths;
 }
 
+// "Ctrl+Super", "Super+Caps Lock": a combination of modifiers (TapModifier) in the log.
+QString modifierCombinationName(unsigned modifiers) {
+    const std::array<std::pair<unsigned, QString>, 6> names = {{
+        {TapModifier::control, L10n::string("Ctrl")},
+        {TapModifier::alt, L10n::string("Alt")},
+        {TapModifier::shift, L10n::string("Shift")},
+        {TapModifier::super, L10n::string("Super")},
+        {TapModifier::capsLock, L10n::string("Caps Lock")},
+        {TapModifier::numLock, L10n::string("Num Lock")},
+    }};
+    QStringList keys;
+    for (const auto& [flag, name] : names) {
+        if ((modifiers & flag) != 0) {
+            keys.push_back(name);
+        }
+    }
+    return keys.join(QLatin1Char('+'));
+}
+
 Point step(Point from, GestureDirection direction, double length) {
     switch (direction) {
         case GestureDirection::up:
@@ -114,9 +135,20 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
         }
         settingsStore_ = std::make_shared<GestureSettingsStore>(userDefaults_);
     }
-    usageStatsStore_ = services.statsStore
-                           ? std::move(services.statsStore)
-                           : std::make_shared<GestureUsageStatsStore>(locations.usageDatabaseFile);
+    QueuedGestureUsageStats::StoreFactory openStatsStore = [store = std::move(services.statsStore),
+                                                            path = locations.usageDatabaseFile] {
+        return store ? store : std::make_shared<GestureUsageStatsStore>(path);
+    };
+    usageStats_ = std::make_unique<QueuedGestureUsageStats>(
+        std::move(openStatsStore),
+        platform.statsQueue
+            ? std::move(platform.statsQueue)
+            : std::make_shared<SerialQueue>(std::string(kApplicationIdentifier) + ".usage-stats"),
+        mainExecutor_, [this] {
+            assign(triggerCount_, static_cast<qint64>(usageStats_->totalInvocationCount()),
+                   &AppModel::triggerCountChanged);
+            dumpTestStateIfNeeded();
+        });
     permissionService_ =
         services.permissionService
             ? std::move(services.permissionService)
@@ -135,11 +167,12 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
     // Test mode starts from a known state, before anything stored is read.
     if (testMode && uiTestConfig_.resetOnLaunch) {
         settingsStore_->reset();
-        usageStatsStore_->reset();
+        usageStats_->reset();
         if (userDefaults_) {
             userDefaults_->removeAll();
         }
     }
+    usageStats_->load();
     if (testMode && uiTestConfig_.seedCompletedOnboarding) {
         settingsStore_->setHasCompletedOnboarding(true);
     }
@@ -195,7 +228,7 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
     showOnboarding_ = uiTestConfig_.forceShowOnboarding || !hasCompletedOnboarding_;
     accessibilityPermission_ =
         testMode ? PermissionState::granted : permissionService_->accessibilityPermissionState();
-    triggerCount_ = usageStatsStore_->totalInvocationCount();
+    triggerCount_ = usageStats_->totalInvocationCount();
     isAutomaticUpdateCheckEnabled_ = settingsStore_->isAutomaticUpdateCheckEnabled();
     isOpenAtLoginEnabled_ = launchAtLoginController_->isEnabled();
     languageOverride_ = settingsStore_->languageOverride();
@@ -389,7 +422,7 @@ const std::vector<GestureMapping>& AppModel::builtInMappings() const {
 }
 
 qint64 AppModel::triggerCount(const GestureDescriptor& pattern) const {
-    return usageStatsStore_->triggerCount(pattern.id());
+    return usageStats_->triggerCount(pattern.id());
 }
 
 QString AppModel::matchingThresholdSummary() const {
@@ -509,7 +542,22 @@ void AppModel::syncCaptureState() {
                          "input (XTEST).")));
         return;
     }
+    const bool wasRunning = monitorState_.kind() == GestureMonitorState::Kind::running;
     setMonitorState(captureCoordinator_->start());
+    // Combinations another program grabbed first are left to it; the debugging log says which,
+    // once for each tap.
+    const auto skipped = monitor_->skippedModifierCombinations();
+    if (!wasRunning && monitorState_.kind() == GestureMonitorState::Kind::running &&
+        !skipped.empty()) {
+        QStringList names;
+        for (const unsigned modifiers : skipped) {
+            names.push_back(modifierCombinationName(modifiers));
+        }
+        appendOverlayDebugLogEntry(L10n::format(
+            "capture: right-button strokes with %@ held are left to another program, which "
+            "holds them.",
+            names.join(QStringLiteral(", "))));
+    }
 }
 
 void AppModel::tearDownCapture() {
@@ -556,6 +604,11 @@ void AppModel::requestAccessibilityPrompt() {
 
 void AppModel::record(const RecentGestureSnapshot& snapshot) {
     assign(lastGesture_, std::optional(snapshot), &AppModel::lastGestureChanged);
+    // Only an action that ran is an invocation. The published total follows once the statistics
+    // queue has counted it.
+    if (snapshot.dispatched) {
+        usageStats_->recordInvocation(snapshot.pattern.id());
+    }
     dumpTestStateIfNeeded();
 }
 
@@ -606,12 +659,6 @@ void AppModel::updateLiveDebugSession(const std::optional<LiveGestureDebugSessio
 void AppModel::recordDebugResult(const GestureCaptureDebugResult& result) {
     assign(lastCaptureDebugResult_, std::optional(result),
            &AppModel::lastCaptureDebugResultChanged);
-    if (!isAwaitingGestureCapture_ && !result.points.empty() && result.matchedAction) {
-        const std::optional<QString> key =
-            result.detectedPattern ? std::optional(result.detectedPattern->id()) : std::nullopt;
-        assign(triggerCount_, static_cast<qint64>(usageStatsStore_->recordInvocation(key)),
-               &AppModel::triggerCountChanged);
-    }
     dumpTestStateIfNeeded();
 }
 

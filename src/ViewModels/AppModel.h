@@ -37,6 +37,7 @@
 #include "Services/Settings/GestureMappingStore.h"
 #include "Services/Settings/GestureSettingsStoreProtocol.h"
 #include "Services/Stats/GestureUsageStatsStoring.h"
+#include "Services/Stats/QueuedGestureUsageStats.h"
 #include "ViewModels/OverlayDebugStore.h"
 
 namespace quillorbitex {
@@ -77,13 +78,16 @@ struct AppModelPlatform {
     std::shared_ptr<Executor> finalRecognitionQueue{};
     // Started in a Wayland session, where it sees only X11 windows (WaylandSession).
     bool waylandSession = false;
+    // The usage database's serial queue; none: one of its own.
+    std::shared_ptr<Executor> statsQueue{};
 };
 
 // Services the model builds itself when none is given.
 struct AppModelServices {
     // Default: a GestureSettingsStore on the platform's user defaults.
     std::shared_ptr<GestureSettingsStoreProtocol> settingsStore{};
-    // Default: a GestureUsageStatsStore at StorageLocations' database path, opened at once.
+    // Default: a GestureUsageStatsStore at StorageLocations' database path. Either is used only on
+    // the statistics queue, where the default one is opened.
     std::shared_ptr<GestureUsageStatsStoring> statsStore{};
     // Default: a PermissionService over the platform's trust and workspace.
     std::shared_ptr<PermissionServiceProtocol> permissionService{};
@@ -256,7 +260,8 @@ public:
     std::optional<GestureMapping> mapping(const GestureDescriptor& pattern) const;
     std::vector<GestureAppScopeRule> appScopeRules(const GestureDescriptor& pattern) const;
     const std::vector<GestureMapping>& builtInMappings() const;
-    // Invocations recorded for the rule of this gesture; 0 when none or unreadable.
+    // Invocations recorded for the rule of this gesture, as last read (like triggerCount(), it
+    // changes a little after the invocation, with triggerCountChanged); 0 when none or unreadable.
     qint64 triggerCount(const GestureDescriptor& pattern) const;
     // "%.2f" of the threshold.
     QString matchingThresholdSummary() const;
@@ -405,7 +410,7 @@ private:
     std::shared_ptr<Appearance> appearance_;
     std::shared_ptr<UserDefaults> userDefaults_;
     std::shared_ptr<GestureSettingsStoreProtocol> settingsStore_;
-    std::shared_ptr<GestureUsageStatsStoring> usageStatsStore_;
+    std::unique_ptr<QueuedGestureUsageStats> usageStats_;
     std::shared_ptr<PermissionServiceProtocol> permissionService_;
     GestureClassifier classifier_;
     std::shared_ptr<LaunchAtLoginControlling> launchAtLoginController_;

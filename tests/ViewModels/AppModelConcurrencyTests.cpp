@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <QFile>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -110,6 +112,62 @@ TEST(AppModelConcurrency, MainThreadChangesWhileStrokesAreRecognised) {
         EXPECT_GT(recognised, 1);
     }
     main.runUntilIdle();  // work queued for the model after it was gone does nothing
+}
+
+// The store, noting every use made on the thread that built it.
+class MainThreadNotingStats final : public GestureUsageStatsStoring {
+public:
+    explicit MainThreadNotingStats(std::shared_ptr<GestureUsageStatsStoring> store)
+        : store_(std::move(store)) {}
+    std::int64_t totalInvocationCount() const override {
+        return note(), store_->totalInvocationCount();
+    }
+    std::int64_t recordInvocation(const std::optional<QString>& id) override {
+        return note(), store_->recordInvocation(id);
+    }
+    std::int64_t triggerCount(const QString& id) const override {
+        return note(), store_->triggerCount(id);
+    }
+    void reset() override { note(), store_->reset(); }
+    std::optional<Counts> allCounts() override { return note(), store_->allCounts(); }
+
+    mutable std::atomic<int> mainThreadUses{0};
+
+private:
+    void note() const { mainThreadUses += std::this_thread::get_id() == mainThread_ ? 1 : 0; }
+    std::shared_ptr<GestureUsageStatsStoring> store_;
+    const std::thread::id mainThread_ = std::this_thread::get_id();
+};
+
+// Another program holds the usage database (BEGIN EXCLUSIVE) while a gesture runs its action:
+// the main thread never waits for the file, and the count appears once the file is free.
+TEST(AppModelConcurrency, TheUsageDatabaseIsNeverWaitedForOnTheMainThread) {
+    testing::AppModelTestEnvironment env;
+    AppModel::Platform platform = env.platform();
+    platform.statsQueue = nullptr;
+    auto stats = std::make_shared<MainThreadNotingStats>(env.stats());
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(env.stats()->databasePath()).constData(), &holder),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+    {
+        AppModel model(UITestConfig{}, env.store, false, platform, {.statsStore = stats});
+        env.drawStroke(polyline({{400, 400}, {400, 300}, {400, 400}}, 6));
+        ASSERT_TRUE(model.lastGesture().has_value());
+        EXPECT_EQ(model.triggerCount(), 0);  // nothing could be read yet
+
+        sqlite3_exec(holder, "COMMIT;", nullptr, nullptr, nullptr);
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (model.triggerCount() == 0 && std::chrono::steady_clock::now() < deadline) {
+            env.main.runUntilIdle();
+            std::this_thread::sleep_for(5ms);
+        }
+        EXPECT_EQ(model.triggerCount(), 1);
+        EXPECT_EQ(model.triggerCount(GestureDescriptor::directional(GesturePattern::upThenDown)),
+                  1);
+    }
+    sqlite3_close(holder);
+    EXPECT_EQ(stats->mainThreadUses, 0);
 }
 
 }  // namespace

@@ -97,6 +97,7 @@ struct AppModelTestEnvironment {
         p.monitorCompletionQueue = completionQueue;
         p.liveAnalysisQueue = liveQueue;
         p.finalRecognitionQueue = finalQueue;
+        p.statsQueue = statsQueue;
         return p;
     }
 
@@ -143,6 +144,7 @@ struct AppModelTestEnvironment {
     std::shared_ptr<ManualExecutor> completionQueue = std::make_shared<ManualExecutor>(timeline);
     std::shared_ptr<ManualExecutor> liveQueue = std::make_shared<ManualExecutor>(timeline);
     std::shared_ptr<ManualExecutor> finalQueue = std::make_shared<ManualExecutor>(timeline);
+    std::shared_ptr<ManualExecutor> statsQueue = std::make_shared<ManualExecutor>(timeline);
     std::shared_ptr<SimulatedEventTap> tap = std::make_shared<SimulatedEventTap>();
     std::shared_ptr<RecordingEventPoster> poster = std::make_shared<RecordingEventPoster>();
     std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();

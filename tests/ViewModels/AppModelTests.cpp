@@ -256,6 +256,17 @@ TEST(AppModel, CaptureFollowsTheSwitchAndThePermission) {
     }
 }
 
+TEST(AppModel, TheLogNamesTheModifiersWhoseStrokesAreLeftToAnotherProgram) {
+    AppModelTestEnvironment env;
+    env.tap->setSkippedModifierCombinations(
+        {TapModifier::super, TapModifier::control | TapModifier::super | TapModifier::capsLock});
+    AppModel& model = env.build();
+    EXPECT_EQ(model.monitorState(), GestureMonitorState::running());
+    EXPECT_TRUE(model.overlayDebugStore()->overlayDebugLog().contains(
+        "capture: right-button strokes with Super, Ctrl+Super+Caps Lock held are left to another "
+        "program, which holds them."));
+}
+
 TEST(AppModel, TurningCaptureOffStopsTheTapThreadAndClearsTheLiveValues) {
     AppModelTestEnvironment env;
     AppModel& model = env.build();
@@ -337,6 +348,17 @@ TEST(AppModel, AStrokeRunsItsActionAndIsCountedUnlessTheEditorWaitsForADraft) {
     env.drawStroke(polyline({{100, 100}, {300, 100}}, 4));
     EXPECT_EQ(model.triggerCount(), 1);
     EXPECT_FALSE(model.lastCaptureDebugResult()->matchedAction.has_value());
+
+    // Nor is one whose action cannot run (a URL edited into the file that is none).
+    env.store->upsertCustomMapping(GesturePattern::upThenDown,
+                                   GestureAction::openURL(QStringLiteral("https://exa mple.org")),
+                                   {});
+    model.syncMappingsFromStore();
+    env.drawStroke(kUpThenDown);
+    ASSERT_TRUE(model.lastCaptureDebugResult()->matchedAction.has_value());
+    EXPECT_FALSE(model.lastGesture()->dispatched);
+    EXPECT_EQ(model.triggerCount(), 1);
+    EXPECT_EQ(model.triggerCount(kUpDown), 1);
 }
 
 TEST(AppModel, TheLiveSessionIsThrottledOnItsTrailingEdge) {

@@ -212,7 +212,7 @@ TEST_F(DashboardRuleLists, ADoubleClickRenamesTheRowUnderItsFirstPress) {
 
 TEST_F(DashboardRuleLists, ARemovedPresetKeepsItsPlaceAndIdentifierUntilRestored) {
     const QString identifier = QStringLiteral("GestureMappingRow_directional:up-down");
-    env.stats()->recordInvocation(kUpDown.id());
+    env.drawStroke(testing::polyline({{400, 400}, {400, 300}, {400, 400}}, 4));
     ASSERT_EQ(presets->list()->rowAt(0), presetRow(kUpDown));
     QTest::mouseClick(button(presetRow(kUpDown), QStringLiteral("Remove")), Qt::LeftButton);
     settle();

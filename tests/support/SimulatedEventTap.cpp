@@ -20,6 +20,7 @@ struct SimulatedEventTap::Shared {
     mutable std::mutex mutex;
     std::condition_variable changed;
     bool refusesTaps = false;
+    std::vector<unsigned> skippedModifierCombinations;
     std::size_t createdTaps = 0;
     std::vector<std::weak_ptr<Tap>> taps;  // in creation order
     std::vector<std::weak_ptr<Loop>> loops;
@@ -35,7 +36,9 @@ struct SimulatedEventTap::Shared {
 class SimulatedEventTap::Tap final : public TapHandle {
 public:
     Tap(std::shared_ptr<Shared> shared, TapCallback callback)
-        : shared_(std::move(shared)), callback_(std::move(callback)) {}
+        : skipped_(shared->skippedModifierCombinations),
+          shared_(std::move(shared)),
+          callback_(std::move(callback)) {}
 
     void setEnabled(bool enabled) override {
         std::lock_guard lock(shared_->mutex);
@@ -46,6 +49,7 @@ public:
         valid_ = false;
     }
 
+    std::vector<unsigned> skippedModifierCombinations() const override { return skipped_; }
     const TapCallback& callback() const { return callback_; }
 
     // Guarded by the shared mutex.
@@ -54,6 +58,7 @@ public:
     std::weak_ptr<Loop> loop_;
 
 private:
+    const std::vector<unsigned> skipped_;
     std::shared_ptr<Shared> shared_;
     const TapCallback callback_;
 };
@@ -221,6 +226,11 @@ std::shared_ptr<TapLoop> SimulatedEventTap::makeLoop() {
     shared_->loops.push_back(loop);
     shared_->liveLoops++;
     return loop;
+}
+
+void SimulatedEventTap::setSkippedModifierCombinations(std::vector<unsigned> combinations) {
+    std::lock_guard lock(shared_->mutex);
+    shared_->skippedModifierCombinations = std::move(combinations);
 }
 
 void SimulatedEventTap::setRefusesTaps(bool refuses) {

@@ -26,6 +26,8 @@ public:
     // Makes createTap() fail, as a system without permission does.
     void setRefusesTaps(bool refuses);
     std::size_t createdTapCount() const;
+    // What the taps created from now on report as left to another program.
+    void setSkippedModifierCombinations(std::vector<unsigned> combinations);
 
     // Delivers `event` on the tap thread to the newest tap that is valid, enabled and attached to
     // a running loop and returns its verdict; nothing when no tap sees the event (it then goes to

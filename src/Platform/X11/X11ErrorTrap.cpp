@@ -6,13 +6,17 @@
 #include <map>
 #include <mutex>
 #include <utility>
+#include <vector>
 
 namespace quillorbitex::x11::X11ErrorTrap {
 
 namespace {
 
+constexpr std::size_t kFailedRequestsKept = 256;
+
 struct ConnectionState {
     int lastError = 0;
+    std::vector<unsigned long> failedRequests;
     bool broken = false;
 };
 
@@ -37,6 +41,11 @@ int recordError(Display* display, XErrorEvent* error) {
         std::lock_guard lock(registryMutex());
         if (const auto it = registry().find(display); it != registry().end()) {
             it->second.lastError = error->error_code;
+            auto& failed = it->second.failedRequests;
+            if (failed.size() == kFailedRequestsKept) {
+                failed.erase(failed.begin());
+            }
+            failed.push_back(error->serial);
             return 0;
         }
         previous = previousErrorHandler;
@@ -125,6 +134,15 @@ int takeLastError(_XDisplay* display) {
         return 0;
     }
     return std::exchange(it->second.lastError, 0);
+}
+
+std::vector<unsigned long> takeFailedRequests(_XDisplay* display) {
+    std::lock_guard lock(registryMutex());
+    const auto it = registry().find(display);
+    if (it == registry().end()) {
+        return {};
+    }
+    return std::exchange(it->second.failedRequests, {});
 }
 
 bool isBroken(_XDisplay* display) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Xlib's own declaration; the X headers stay out of our headers because their macros (None, Bool,
 // Status, ...) clash with Qt.
@@ -23,6 +24,10 @@ void closeDisplay(_XDisplay* display);
 // The error code of the last failed request on `display` since the previous call; 0 for none.
 // Call it after XSync to learn whether the requests before it succeeded.
 int takeLastError(_XDisplay* display);
+// The serial numbers (NextRequest before the call) of the requests on `display` that failed since
+// the previous call, oldest first; the most recent 256 at most. Call it after XSync to learn which
+// of a batch of requests failed.
+std::vector<unsigned long> takeFailedRequests(_XDisplay* display);
 // True once the connection to the server is lost; every later request does nothing.
 bool isBroken(_XDisplay* display);
 

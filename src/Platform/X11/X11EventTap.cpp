@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -22,6 +23,60 @@ namespace {
 thread_local X11TapConnection* currentConnection = nullptr;
 
 constexpr unsigned kGrabbedEvents = ButtonPressMask | ButtonReleaseMask | ButtonMotionMask;
+
+struct ModifierCombination {
+    unsigned mask = 0;       // X modifier mask
+    unsigned modifiers = 0;  // TapModifier flags
+};
+
+// The modifier bit Num Lock sets, 0 when it sets none of its own.
+unsigned numLockMask(Display* display) {
+    const KeyCode numLock = XKeysymToKeycode(display, XK_Num_Lock);
+    XModifierKeymap* map = XGetModifierMapping(display);
+    unsigned mask = 0;
+    for (int modifier = 0; map != nullptr && numLock != 0 && modifier < 8; ++modifier) {
+        for (int key = 0; key < map->max_keypermod; ++key) {
+            if (map->modifiermap[modifier * map->max_keypermod + key] == numLock) {
+                mask = 1u << modifier;
+            }
+        }
+    }
+    if (map != nullptr) {
+        XFreeModifiermap(map);
+    }
+    constexpr unsigned kCombined = ShiftMask | LockMask | ControlMask | Mod1Mask | Mod4Mask;
+    return (mask & kCombined) != 0 ? 0 : mask;
+}
+
+// Every combination grabbed: each subset of Shift, Control, Alt and Super, by itself and with
+// Caps Lock, Num Lock and both (the button is ours whatever the lock keys are).
+std::vector<ModifierCombination> modifierCombinations(Display* display) {
+    const std::vector<ModifierCombination> held = {{ShiftMask, TapModifier::shift},
+                                                   {ControlMask, TapModifier::control},
+                                                   {Mod1Mask, TapModifier::alt},
+                                                   {Mod4Mask, TapModifier::super}};
+    std::vector<ModifierCombination> locks = {{0, 0}, {LockMask, TapModifier::capsLock}};
+    if (const unsigned numLock = numLockMask(display); numLock != 0) {
+        locks.push_back({numLock, TapModifier::numLock});
+        locks.push_back({numLock | LockMask, TapModifier::numLock | TapModifier::capsLock});
+    }
+    std::vector<ModifierCombination> combinations;
+    for (unsigned subset = 0; subset < (1u << held.size()); ++subset) {
+        ModifierCombination base;
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            if ((subset & (1u << i)) != 0) {
+                base.mask |= held[i].mask;
+                base.modifiers |= held[i].modifiers;
+            }
+        }
+        for (const ModifierCombination& lock : locks) {
+            combinations.push_back({base.mask | lock.mask, base.modifiers | lock.modifiers});
+        }
+    }
+    return combinations;
+}
+
+constexpr unsigned kLockModifiers = TapModifier::capsLock | TapModifier::numLock;
 
 int toPixel(double coordinate) {
     return static_cast<int>(std::lround(coordinate));
@@ -130,10 +185,14 @@ private:
 
 }  // namespace
 
-X11TapConnection::X11TapConnection(_XDisplay* display, TapCallback callback)
+X11TapConnection::X11TapConnection(_XDisplay* display, TapCallback callback,
+                                   std::vector<unsigned> grabbedMasks,
+                                   std::vector<unsigned> skipped)
     : display_(display),
       root_(DefaultRootWindow(display)),
       callback_(std::move(callback)),
+      grabbedMasks_(std::move(grabbedMasks)),
+      skipped_(std::move(skipped)),
       grabbed_(true) {}
 
 std::shared_ptr<X11TapConnection> X11TapConnection::open(const std::string& displayName,
@@ -142,15 +201,35 @@ std::shared_ptr<X11TapConnection> X11TapConnection::open(const std::string& disp
     if (!display) {
         return nullptr;
     }
-    XGrabButton(display, Button3, AnyModifier, DefaultRootWindow(display), False, kGrabbedEvents,
-                GrabModeAsync, GrabModeAsync, None, None);
+    // All grabs in one round trip; a failed one is known by its request's serial number.
+    const std::vector<ModifierCombination> combinations = modifierCombinations(display);
+    std::vector<unsigned long> requests;
+    for (const ModifierCombination& combination : combinations) {
+        requests.push_back(NextRequest(display));
+        XGrabButton(display, Button3, combination.mask, DefaultRootWindow(display), False,
+                    kGrabbedEvents, GrabModeAsync, GrabModeAsync, None, None);
+    }
     XSync(display, False);
-    // BadAccess: another client grabs the button already.
-    if (X11ErrorTrap::takeLastError(display) != 0 || X11ErrorTrap::isBroken(display)) {
-        X11ErrorTrap::closeDisplay(display);
+    const std::vector<unsigned long> failed = X11ErrorTrap::takeFailedRequests(display);
+    X11ErrorTrap::takeLastError(display);
+    // BadAccess: another client grabbed that combination first.
+    std::vector<unsigned> grabbed;
+    std::vector<unsigned> skipped;
+    bool plainButtonTaken = true;
+    for (std::size_t i = 0; i < combinations.size(); ++i) {
+        if (std::find(failed.begin(), failed.end(), requests[i]) == failed.end()) {
+            grabbed.push_back(combinations[i].mask);
+            continue;
+        }
+        skipped.push_back(combinations[i].modifiers);
+        plainButtonTaken = plainButtonTaken && (combinations[i].modifiers & ~kLockModifiers) != 0;
+    }
+    if (!plainButtonTaken || X11ErrorTrap::isBroken(display)) {
+        X11ErrorTrap::closeDisplay(display);  // releases the grabs that were taken
         return nullptr;
     }
-    return std::shared_ptr<X11TapConnection>(new X11TapConnection(display, std::move(callback)));
+    return std::shared_ptr<X11TapConnection>(
+        new X11TapConnection(display, std::move(callback), std::move(grabbed), std::move(skipped)));
 }
 
 X11TapConnection::~X11TapConnection() {
@@ -256,14 +335,17 @@ bool X11TapConnection::replayButtonRelease(std::int64_t sourceUserData) {
 
 void X11TapConnection::grab() {
     if (!grabbed_) {
-        XGrabButton(display_, Button3, AnyModifier, root_, False, kGrabbedEvents, GrabModeAsync,
-                    GrabModeAsync, None, None);
+        for (const unsigned mask : grabbedMasks_) {
+            XGrabButton(display_, Button3, mask, root_, False, kGrabbedEvents, GrabModeAsync,
+                        GrabModeAsync, None, None);
+        }
         grabbed_ = true;
     }
 }
 
 void X11TapConnection::ungrab() {
     if (grabbed_) {
+        // Releases this connection's grabs of the button only, whatever their modifiers.
         XUngrabButton(display_, Button3, AnyModifier, root_);
         grabbed_ = false;
     }

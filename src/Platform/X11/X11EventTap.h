@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "Platform/EventTap.h"
 
@@ -14,16 +15,20 @@ struct _XDisplay;
 
 namespace quillorbitex::x11 {
 
-// A passive grab of the secondary button (button 3) on the root window, on a connection of its
-// own. While the button is held every pointer event goes to this connection and to no other
-// client, which is what swallowing means here: an event the callback lets pass cannot be handed
-// back to the application under the pointer. Closing the connection releases the grab.
+// Passive grabs of the secondary button (button 3) on the root window, on a connection of its
+// own: one for each combination of Shift, Control, Alt and Super held with it, each also with Caps
+// Lock, Num Lock and both. A combination another client grabbed first (such as a hotkey daemon's
+// Super+right button) is left to it. While the button is held every pointer event goes to this
+// connection and to no other client, which is what swallowing means here: an event the callback
+// lets pass cannot be handed back to the application under the pointer. Closing the connection
+// releases the grabs.
 //
 // The connection is used by one thread at a time: the creating thread until the tap is attached
 // to its loop, then the tap thread.
 class X11TapConnection final : public TapHandle {
 public:
-    // Nothing when the display does not open, has no XTEST, or another client holds the grab.
+    // Nothing when the display does not open, has no XTEST, or another client holds the button
+    // without modifiers (or with only Caps Lock or Num Lock).
     static std::shared_ptr<X11TapConnection> open(const std::string& displayName,
                                                   TapCallback callback);
     ~X11TapConnection() override;
@@ -35,6 +40,7 @@ public:
     void setEnabled(bool enabled) override;
     // Any thread.
     void invalidate() override;
+    std::vector<unsigned> skippedModifierCombinations() const override { return skipped_; }
 
     int fileDescriptor() const;
     // Tap thread: runs the callback for every event that has arrived. False once the connection
@@ -53,7 +59,8 @@ public:
     bool replayButtonRelease(std::int64_t sourceUserData);
 
 private:
-    X11TapConnection(_XDisplay* display, TapCallback callback);
+    X11TapConnection(_XDisplay* display, TapCallback callback, std::vector<unsigned> grabbedMasks,
+                     std::vector<unsigned> skipped);
     void grab();
     void ungrab();
     // X events carry no user data; the requests that made our own events are remembered by their
@@ -64,6 +71,9 @@ private:
     _XDisplay* display_;
     unsigned long root_;
     TapCallback callback_;
+    // The X modifier masks of the grabs taken at opening, taken again after each replay.
+    const std::vector<unsigned> grabbedMasks_;
+    const std::vector<unsigned> skipped_;
     std::atomic<bool> valid_{true};
     bool enabled_ = false;
     bool grabbed_ = false;

@@ -229,6 +229,7 @@ GestureMonitorState TrackpadGestureMonitor::start(CompletedStrokeHandler complet
     if (!tap) {
         return GestureMonitorState::blocked(blockedMessage());
     }
+    skippedModifierCombinations_ = tap->skippedModifierCombinations();
     {
         std::lock_guard lock(state_->mutex);
         state_->eventTap = tap;

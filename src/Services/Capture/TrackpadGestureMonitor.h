@@ -48,6 +48,10 @@ public:
                               PhaseHandler phaseHandler) override;
     // Does not wait for the tap thread to end.
     void stop() override;
+    // Main thread, like start().
+    std::vector<unsigned> skippedModifierCombinations() const override {
+        return skippedModifierCombinations_;
+    }
 
     // The message of the `blocked` state, shown as it is.
     static QString blockedMessage();
@@ -66,6 +70,7 @@ private:
     std::shared_ptr<Executor> completionDeliveryQueue_;
     std::shared_ptr<State> state_;
     std::vector<TapThread> tapThreads_;
+    std::vector<unsigned> skippedModifierCombinations_;
 };
 
 }  // namespace quillorbitex

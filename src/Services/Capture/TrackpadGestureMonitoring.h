@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "Models/GestureMonitorState.h"
 #include "Services/Capture/CompletedStroke.h"
@@ -29,6 +30,9 @@ public:
     // Drops the stroke in progress (reported as `cancelled`), removes the tap and forgets the
     // handlers.
     virtual void stop() = 0;
+    // Of the tap the last start() installed: the combinations of modifiers (TapModifier) held
+    // with the button whose strokes it leaves to another program (TapHandle).
+    virtual std::vector<unsigned> skippedModifierCombinations() const { return {}; }
 };
 
 }  // namespace quillorbitex

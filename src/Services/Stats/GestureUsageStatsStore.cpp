@@ -51,6 +51,7 @@ constexpr const char* kSetCounter =
 constexpr const char* kReadCounter = "SELECT value FROM usage_stats WHERE key = ? LIMIT 1;";
 constexpr const char* kReadRule =
     "SELECT count FROM rule_trigger_counts WHERE pattern_id = ? LIMIT 1;";
+constexpr const char* kReadAllRules = "SELECT pattern_id, count FROM rule_trigger_counts;";
 constexpr const char* kClearCounters = "DELETE FROM usage_stats;";
 constexpr const char* kClearRules = "DELETE FROM rule_trigger_counts;";
 
@@ -115,6 +116,74 @@ void GestureUsageStatsStore::reset() {
     writePending();
 }
 
+std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCounts() {
+    Counts counts;
+    // Until a reset reaches the file, what it holds no longer counts.
+    if (database_ != nullptr && !resetPending_) {
+        if (!prepareTables()) {
+            return std::nullopt;
+        }
+        const int result = readFileCounts(counts);
+        if (isDamage(result) && startOverAfterDamage(counts)) {
+            // What could be read was taken over by a new file and is among the counts below.
+            counts = {};
+        } else if (result != SQLITE_OK) {
+            return std::nullopt;
+        }
+    }
+    counts.total += fallbackTotalTriggerCount_;
+    for (const auto& [id, pending] : fallbackRuleTriggerCounts_) {
+        counts.perRule[id] += pending;
+    }
+    return counts;
+}
+
+int GestureUsageStatsStore::readFileCounts(Counts& counts) {
+    sqlite3_stmt* total = readStatement(kReadCounter);
+    sqlite3_stmt* rules = readStatement(kReadAllRules);
+    if (total == nullptr || rules == nullptr) {
+        return sqlite3_errcode(database_) & 0xff;
+    }
+    if (!bindText(total, 1, kTotalKey)) {
+        return SQLITE_ERROR;
+    }
+    int step = sqlite3_step(total);
+    if (step == SQLITE_ROW) {
+        counts.total = sqlite3_column_int64(total, 0);
+    }
+    sqlite3_reset(total);
+    sqlite3_clear_bindings(total);
+    if (step != SQLITE_ROW && step != SQLITE_DONE) {
+        return step & 0xff;
+    }
+    while ((step = sqlite3_step(rules)) == SQLITE_ROW) {
+        const auto* id = reinterpret_cast<const char*>(sqlite3_column_text(rules, 0));
+        counts.perRule[QString::fromUtf8(id)] = sqlite3_column_int64(rules, 1);
+    }
+    sqlite3_reset(rules);
+    return step == SQLITE_DONE ? SQLITE_OK : step & 0xff;
+}
+
+bool GestureUsageStatsStore::isDamage(int result) {
+    return result == SQLITE_CORRUPT || result == SQLITE_NOTADB;
+}
+
+bool GestureUsageStatsStore::startOverAfterDamage(const Counts& salvaged) {
+    closeConnection();
+    const bool moved = moveUnreadableFileAside();
+    if (moved && !resetPending_) {
+        // Kept in memory like any count not written yet, they go to the new file with the rest.
+        fallbackTotalTriggerCount_ += salvaged.total;
+        for (const auto& [id, count] : salvaged.perRule) {
+            fallbackRuleTriggerCounts_[id] += count;
+        }
+    }
+    // A new file starts empty; a reset still waiting has nothing left to clear.
+    resetPending_ = resetPending_ && !moved;
+    openConnection();
+    return moved;
+}
+
 QString GestureUsageStatsStore::defaultDatabasePath() {
     return databasePathIn(productFolder(QStandardPaths::GenericDataLocation));
 }
@@ -169,14 +238,41 @@ bool GestureUsageStatsStore::prepareTables() {
 void GestureUsageStatsStore::writePending() {
     const bool nothingPending =
         !resetPending_ && fallbackTotalTriggerCount_ == 0 && fallbackRuleTriggerCounts_.empty();
-    if (nothingPending || database_ == nullptr || !prepareTables()) {
+    if (nothingPending || database_ == nullptr) {
         return;
+    }
+    lastWriteFailure_ = SQLITE_OK;
+    if (writePendingOnce()) {
+        return;
+    }
+    // A connection opened while the file was read-only stays read-only, whatever happens to the
+    // file; only a new one finds out whether it may write now.
+    if (lastWriteFailure_ == SQLITE_READONLY && openConnection()) {
+        writePendingOnce();
+        return;
+    }
+    // A damaged page shows only when a statement reaches it. The file is kept aside as at
+    // opening; whatever of it can still be read goes to the new one with the counts in memory.
+    if (isDamage(lastWriteFailure_)) {
+        Counts salvaged;
+        if (!resetPending_) {
+            readFileCounts(salvaged);
+        }
+        if (startOverAfterDamage(salvaged)) {
+            writePendingOnce();
+        }
+    }
+}
+
+bool GestureUsageStatsStore::writePendingOnce() {
+    if (!prepareTables()) {
+        return false;
     }
     if (resetPending_) {
         // The legacy counter goes too, so it is never migrated again. Both deletes may run again
         // after a failure: nothing is added to the file before they have both succeeded.
         if (!execute(kClearCounters) || !execute(kClearRules)) {
-            return;
+            return false;
         }
         resetPending_ = false;
     }
@@ -191,6 +287,7 @@ void GestureUsageStatsStore::writePending() {
             ++it;
         }
     }
+    return fallbackTotalTriggerCount_ == 0 && fallbackRuleTriggerCounts_.empty();
 }
 
 void GestureUsageStatsStore::closeConnection() {
@@ -288,18 +385,26 @@ bool GestureUsageStatsStore::add(const char* incrementSql, const char* addSql, c
     const char* sql = amount == 1 ? incrementSql : addSql;
     if (sqlite3_prepare_v2(database_, sql, -1, &statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(statement);
-        return false;
+        return noteWriteFailure(sqlite3_errcode(database_));
     }
     const bool bound = bindText(statement, 1, key) &&
                        (amount == 1 || sqlite3_bind_int64(statement, 2, amount) == SQLITE_OK);
-    const bool written = bound && sqlite3_step(statement) == SQLITE_DONE;
+    const int result = bound ? sqlite3_step(statement) : SQLITE_MISUSE;
     sqlite3_finalize(statement);
-    return written;
+    return result == SQLITE_DONE || noteWriteFailure(result);
 }
 
 bool GestureUsageStatsStore::execute(const char* sql) {
-    return database_ != nullptr &&
-           sqlite3_exec(database_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (database_ == nullptr) {
+        return false;
+    }
+    const int result = sqlite3_exec(database_, sql, nullptr, nullptr, nullptr);
+    return result == SQLITE_OK || noteWriteFailure(result);
+}
+
+bool GestureUsageStatsStore::noteWriteFailure(int result) {
+    lastWriteFailure_ = result & 0xff;
+    return false;
 }
 
 }  // namespace quillorbitex

@@ -12,11 +12,15 @@ namespace quillorbitex {
 
 // The usage counts in a small SQLite database, opened once at construction. A file that is not
 // an SQLite database is moved aside (kept as "<name>.unreadable-<time>") and a new database is
-// started in its place. When no connection can be made at all, the store counts in memory for
-// the rest of the run. A connection whose tables cannot be created yet, or whose writes fail
-// (another connection holding the file longer than the busy timeout), is kept: the counts that
-// could not be written wait in memory, are included in what the store reports, and are written
-// with the next write that succeeds (or when the store is destroyed). Main thread only.
+// started in its place; so is one found damaged later, by a write or by reading every count, and
+// what could still be read from it goes to the new one with the counts in memory. When no
+// connection can be made at all, the store counts in memory for the rest of the run. A connection
+// whose tables cannot be created yet, or whose writes fail (another connection holding the file
+// longer than the busy timeout), is kept (one that cannot write because it was opened while the
+// file was read-only is opened again at the next write): the counts that could not be written wait
+// in memory, are included in what the store reports, and are written with the next write that
+// succeeds (or when the store is destroyed). One thread at a time: the program keeps it on a queue
+// of its own (QueuedGestureUsageStats), as every statement may wait for the file.
 class GestureUsageStatsStore final : public GestureUsageStatsStoring {
 public:
     explicit GestureUsageStatsStore(QString databasePath);
@@ -29,6 +33,7 @@ public:
     std::int64_t recordInvocation(const std::optional<QString>& matchedPatternID) override;
     std::int64_t triggerCount(const QString& patternID) const override;
     void reset() override;
+    std::optional<Counts> allCounts() override;
 
     const QString& databasePath() const { return databasePath_; }
 
@@ -46,10 +51,20 @@ private:
     // Creates the tables (and migrates) once; false while that fails.
     bool prepareTables();
     bool moveUnreadableFileAside() const;
+    // Reads the total and every rule's count from the file into `counts`, as far as it gets;
+    // SQLite's primary result code.
+    int readFileCounts(Counts& counts);
+    static bool isDamage(int result);
+    // Moves a damaged file aside and opens a new one; `salvaged` (what could still be read from
+    // the old file) is then kept in memory with the counts not written yet. False when the file
+    // could not be moved (and is open again).
+    bool startOverAfterDamage(const Counts& salvaged);
     void migrateLegacyCountersIfNeeded();
     // Writes a pending reset and the counts kept in memory to the file, as far as it can; what
     // fails stays in memory for the next try.
     void writePending();
+    // One try of the above on the current connection; true when nothing is left in memory.
+    bool writePendingOnce();
     // What the file holds for `key`; 0 while a reset has not reached it.
     std::int64_t storedValue(const char* sql, const QString& key) const;
     std::int64_t integerValue(const char* sql, const QString& key) const;
@@ -61,12 +76,16 @@ private:
     bool add(const char* incrementSql, const char* addSql, const QString& key, std::int64_t amount);
     // Runs one statement without parameters; false when it failed.
     bool execute(const char* sql);
+    // Keeps SQLite's primary result code of a failed statement; returns false.
+    bool noteWriteFailure(int result);
 
     QString databasePath_;
     sqlite3* database_ = nullptr;
     // Keyed by the statement text's address (the fixed texts above); finalised with the connection.
     mutable std::map<const char*, sqlite3_stmt*> readStatements_;
     bool tablesReady_ = false;
+    // Why the last statement of writePending() failed (SQLITE_OK when none did).
+    int lastWriteFailure_ = 0;
     bool resetPending_ = false;
     // Counts not (yet) in the file: all of them when there is no connection, else those whose
     // write failed.

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <map>
 #include <optional>
 
 namespace quillorbitex {
@@ -10,6 +11,14 @@ namespace quillorbitex {
 // identifier, such as "directional:up-down"). Counting never reports an error.
 class GestureUsageStatsStoring {
 public:
+    struct Counts {
+        std::int64_t total = 0;
+        // Rules never counted may be missing.
+        std::map<QString, std::int64_t> perRule;
+
+        friend bool operator==(const Counts&, const Counts&) = default;
+    };
+
     virtual ~GestureUsageStatsStoring() = default;
 
     virtual std::int64_t totalInvocationCount() const = 0;
@@ -19,6 +28,9 @@ public:
     virtual std::int64_t triggerCount(const QString& patternID) const = 0;
     // Sets every count back to zero.
     virtual void reset() = 0;
+    // Every count at once; nothing while they cannot be read (another program holding the file),
+    // where the single reads above would give only part of them. May create the tables.
+    virtual std::optional<Counts> allCounts() = 0;
 };
 
 }  // namespace quillorbitex

@@ -145,6 +145,54 @@ TEST_F(GestureUsageStatsStoreTest, AFileThatIsNoDatabaseIsMovedAsideAndCountingG
     EXPECT_FALSE(QFile::exists(path() + "-journal"));
 }
 
+// A page of the per-rule table is overwritten after the counts were stored. Reading every count
+// (as the program does first) or writing one notices it: the file is moved aside, and a new one
+// starts with what could still be read (the total) and the counts in memory.
+TEST_F(GestureUsageStatsStoreTest, ADamagedPageOfTheRuleCountsStartsANewFile) {
+    for (const bool readFirst : {true, false}) {
+        const QString dataDir = dir_.filePath(readFirst ? "read" : "write");
+        const QString file = GestureUsageStatsStore::databasePathIn(dataDir);
+        std::int64_t page = 0;
+        std::int64_t pageSize = 0;
+        {
+            GestureUsageStatsStore store(file);
+            for (int i = 0; i < 3; ++i) {
+                store.recordInvocation(kLeftUp);
+            }
+            RawDatabase raw(file);
+            page = raw.integer(
+                "SELECT rootpage FROM sqlite_master WHERE name = "
+                "'rule_trigger_counts';");
+            pageSize = raw.integer("PRAGMA page_size;");
+        }
+        QFile damaged(file);
+        ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(damaged.seek((page - 1) * pageSize));
+        damaged.write(QByteArray(int(pageSize), '\xff'));
+        damaged.close();
+
+        GestureUsageStatsStore store(file);
+        if (readFirst) {
+            const auto all = store.allCounts();
+            ASSERT_TRUE(all.has_value());
+            EXPECT_EQ(all->total, 3);
+        }
+        EXPECT_EQ(store.recordInvocation(kUpDown), 4) << readFirst;
+        const QStringList kept = QDir(dataDir).entryList({"*.unreadable-*"}, QDir::Files);
+        ASSERT_EQ(kept.size(), 1) << readFirst;
+        QFile moved(QDir(dataDir).filePath(kept[0]));
+        ASSERT_TRUE(moved.open(QIODevice::ReadOnly) && moved.seek((page - 1) * pageSize));
+        EXPECT_EQ(moved.read(pageSize), QByteArray(int(pageSize), '\xff'));
+        RawDatabase raw(file);  // the new file, while the store is open
+        EXPECT_EQ(raw.integer("SELECT value FROM usage_stats WHERE key = "
+                              "'total_invocation_count';"),
+                  4);
+        EXPECT_EQ(raw.integer("SELECT count FROM rule_trigger_counts WHERE pattern_id = "
+                              "'directional:up-down';"),
+                  1);
+    }
+}
+
 // The default file system of SQLite with a hook in its sleep, which SQLite calls only while it
 // waits for a lock. Lets a test release a lock exactly when the store is waiting for it.
 class SleepHookVfs {
@@ -203,6 +251,54 @@ TEST_F(GestureUsageStatsStoreTest, ASecondConnectionsWriteLockIsWaitedFor) {
     EXPECT_EQ(store.triggerCount(kUpDown), 1);
 }
 
+// The default file system of SQLite, opening databases read-only while `readOnly` is set, as it
+// does for a file it may not write (a mode root, which runs the tests in CI, never meets).
+class ReadOnlySwitchVfs {
+public:
+    ReadOnlySwitchVfs() {
+        base_ = sqlite3_vfs_find(nullptr);
+        vfs_ = *base_;
+        vfs_.zName = "quillorbitex-test-read-only";
+        vfs_.xOpen = &ReadOnlySwitchVfs::open;
+        sqlite3_vfs_register(&vfs_, /*makeDefault=*/1);
+    }
+    ~ReadOnlySwitchVfs() {
+        sqlite3_vfs_register(base_, 1);
+        sqlite3_vfs_unregister(&vfs_);
+    }
+
+    static inline bool readOnly = false;
+
+private:
+    static int open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags,
+                    int* outFlags) {
+        if (readOnly && (flags & SQLITE_OPEN_MAIN_DB) != 0) {
+            flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;
+        }
+        return base_->xOpen(base_, name, file, flags, outFlags);
+    }
+
+    static inline sqlite3_vfs* base_ = nullptr;
+    sqlite3_vfs vfs_{};
+};
+
+TEST_F(GestureUsageStatsStoreTest, AFileOpenedReadOnlyIsWrittenOnceItMayBeWrittenAgain) {
+    GestureUsageStatsStore(path()).recordInvocation(kUpDown);
+    ReadOnlySwitchVfs vfs;
+    ReadOnlySwitchVfs::readOnly = true;
+    GestureUsageStatsStore store(path());
+    EXPECT_EQ(store.recordInvocation(kUpDown), 2);
+    ReadOnlySwitchVfs::readOnly = false;
+    EXPECT_EQ(store.recordInvocation(kLeftUp), 3);
+    // Written while the store is still open, the count kept in memory too.
+    RawDatabase raw(path());
+    EXPECT_EQ(raw.integer("SELECT value FROM usage_stats WHERE key = 'total_invocation_count';"),
+              3);
+    EXPECT_EQ(raw.integer("SELECT count FROM rule_trigger_counts WHERE pattern_id = "
+                          "'directional:up-down';"),
+              2);
+}
+
 // Another connection holds the file (longer than the store waits, whose waits are skipped here)
 // at start-up and again later. Nothing counted in the meantime may be lost: what could not be
 // written waits in memory and reaches the file once it is free. (While the file is held it
@@ -239,6 +335,7 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
         {Do::release, {}, 3, 2},  // the last count is written when the store closes
     };
     bool held = true;
+    bool resetWaits = false;
     {
         GestureUsageStatsStore store(path());
         for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -247,9 +344,11 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
             switch (step.what) {
                 case Do::record:
                     returned = store.recordInvocation(step.pattern);
+                    resetWaits = resetWaits && held;
                     break;
                 case Do::reset:
                     store.reset();
+                    resetWaits = true;
                     break;
                 case Do::release:
                     ASSERT_TRUE(holder.exec("COMMIT;"));
@@ -260,7 +359,11 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
                     held = true;
                     break;
             }
+            const auto all = store.allCounts();
             if (held) {
+                // Only part of the counts is known, unless a reset the file has not seen yet
+                // makes reading it needless.
+                EXPECT_EQ(all.has_value(), resetWaits) << "step " << i;
                 continue;
             }
             if (returned) {
@@ -268,6 +371,10 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
             }
             EXPECT_EQ(store.totalInvocationCount(), step.total) << "step " << i;
             EXPECT_EQ(store.triggerCount(kUpDown), step.upDown) << "step " << i;
+            ASSERT_TRUE(all.has_value()) << "step " << i;
+            EXPECT_EQ(all->total, step.total) << "step " << i;
+            EXPECT_EQ(all->perRule.contains(kUpDown) ? all->perRule.at(kUpDown) : 0, step.upDown)
+                << "step " << i;
         }
     }
     ASSERT_FALSE(held);

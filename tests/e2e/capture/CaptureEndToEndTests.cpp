@@ -237,6 +237,26 @@ TEST_F(CaptureEndToEndTest, DragsAreCapturedAndShortClicksReplayedToTheWindow) {
     EXPECT_EQ(input_->pointerPosition(), moved);
 }
 
+// A hotkey daemon's Super+right button, grabbed before the tap starts, stays the daemon's; every
+// other stroke is captured, a plain one included.
+TEST_F(CaptureEndToEndTest, AnotherProgramsSuperRightButtonLeavesTheRestCaptured) {
+    testing::X11TestInput daemon(session_.displayName());
+    ASSERT_TRUE(daemon.connected());
+    XGrabButton(daemon.display(), Button3, Mod4Mask, DefaultRootWindow(daemon.display()), False,
+                ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None);
+    XSync(daemon.display(), False);
+
+    ASSERT_EQ(monitor_->start(recorder_.strokeHandler(), recorder_.phaseHandler()),
+              GestureMonitorState::running());
+    EXPECT_EQ(monitor_->skippedModifierCombinations(), std::vector<unsigned>{TapModifier::super});
+    const std::vector<ScreenPoint> path = {inWindow(50, 50), inWindow(50, 150), inWindow(50, 50)};
+    const auto mark = movePointerAndSettle(path.front());
+    input_->rightDrag(path);
+    ASSERT_TRUE(waitUntil([&] { return recorder_.strokes().size() == 1; }));
+    EXPECT_EQ(recorder_.strokes()[0].rawPoints.size(), path.size());
+    EXPECT_TRUE(window_->log.eventsSince(mark, "ButtonPress").empty());
+}
+
 // Exactly the shortcut's modifiers while the user holds another; keys that follow the keyboard
 // layout as it changes; and a shortcut no key can make reported as not sent.
 TEST_F(CaptureEndToEndTest, ShortcutsReachTheFocusedWindowWithExactlyTheirKeys) {

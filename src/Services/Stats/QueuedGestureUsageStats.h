@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "Platform/Executor.h"
+#include "Services/Stats/GestureUsageStatsStoring.h"
+
+namespace quillorbitex {
+
+// Keeps the usage database away from the main thread: another program holding the file makes
+// every statement wait up to the store's busy timeout, and a gesture takes several. The store is
+// opened, written and read only on a serial queue; the main thread shows the counts the queue last
+// reported (0 until the file was first read, which is tried again every 2 s while another program
+// holds it), which arrive through the main executor, and hands over counts and resets without
+// waiting for them.
+//
+// Main thread only. What was handed over is not lost when the object goes before the queue got to
+// it: whoever lets go of the queue's state last (the queue dropping its tasks, or the destructor)
+// gives it to the store, which writes what it holds when it is destroyed.
+class QueuedGestureUsageStats final {
+public:
+    using StoreFactory = std::function<std::shared_ptr<GestureUsageStatsStoring>()>;
+
+    // `openStore` runs on `queue` before anything else, with the first work handed over.
+    // `changed` runs on the main executor after the counts shown changed. The main executor must
+    // outlive the queue's work.
+    QueuedGestureUsageStats(StoreFactory openStore, std::shared_ptr<Executor> queue,
+                            Executor& mainExecutor, std::function<void()> changed);
+    ~QueuedGestureUsageStats();
+
+    QueuedGestureUsageStats(const QueuedGestureUsageStats&) = delete;
+    QueuedGestureUsageStats& operator=(const QueuedGestureUsageStats&) = delete;
+
+    std::int64_t totalInvocationCount() const { return shown_->total; }
+    std::int64_t triggerCount(const QString& patternID) const;
+
+    // Reads every count (after a reset handed over before it, so that the counts it clears are
+    // never shown).
+    void load() { schedule(); }
+    // An empty identifier counts nothing.
+    void recordInvocation(const QString& patternID);
+    void reset();
+
+private:
+    struct Worker;
+    struct Shown {
+        std::int64_t total = 0;
+        std::map<QString, std::int64_t> perRule;
+        std::function<void()> changed;
+    };
+
+    void schedule();
+    static void post(const std::weak_ptr<Executor>& weakQueue, std::shared_ptr<Worker> worker,
+                     std::weak_ptr<Shown> weakShown, Executor& main, bool retry);
+
+    std::shared_ptr<Worker> worker_;
+    // Queued results reach it weakly: once this object is gone they do nothing.
+    std::shared_ptr<Shown> shown_;
+    std::shared_ptr<Executor> queue_;
+    Executor& mainExecutor_;
+};
+
+}  // namespace quillorbitex
