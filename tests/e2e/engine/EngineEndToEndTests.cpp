@@ -149,38 +149,21 @@ protected:
     Reports reports_;
 };
 
-// A short click stays a click; up-then-down refreshes the focused window until its rule is
-// switched off or blocked for the window's application.
-TEST_F(EngineEndToEndTest, APresetRunsUnlessSwitchedOffOrBlockedAndAShortClickStaysAClick) {
-    const auto start = inWindow(200, 200);
-    input_->movePointer(start);
-    auto mark = window_->log.events().size();
-    input_->pressButton(3);
-    input_->movePointer(inWindow(204, 203));
-    input_->releaseButton(3);
-    ASSERT_TRUE(waitForResults(1));
-    ASSERT_TRUE(testing::waitForEvent(window_->log, mark, "ButtonRelease"));
-    const auto presses = window_->log.eventsSince(mark, "ButtonPress");
-    ASSERT_EQ(presses.size(), 1u);
-    EXPECT_EQ(presses[0].number("button"), 3);
-    EXPECT_EQ(presses[0].number("root_x"), start.x);
-    EXPECT_EQ(presses[0].number("root_y"), start.y);
-    EXPECT_FALSE(reports_.results()[0].suppressedSystemClick);
-    EXPECT_TRUE(reports_.snapshots().empty());
-    EXPECT_TRUE(noKeySince(mark));
-
+// Up-then-down refreshes the focused window until its rule is switched off or blocked for the
+// window's application. (Short clicks are replayed as clicks: the capture tests show that.)
+TEST_F(EngineEndToEndTest, APresetRunsUnlessSwitchedOffOrBlocked) {
     const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
-    mark = window_->log.events().size();
+    auto mark = window_->log.events().size();
     draw({{300, 400}, {300, 250}, {300, 400}});
-    ASSERT_TRUE(waitForResults(2));
+    ASSERT_TRUE(waitForResults(1));
     ASSERT_TRUE(keyArrives(mark, "r")) << "no Control+R reached the window";
     const auto snapshots = reports_.snapshots();
     ASSERT_EQ(snapshots.size(), 1u);
     EXPECT_TRUE(snapshots[0].dispatched);
     EXPECT_EQ(snapshots[0].pattern, upDown);
     EXPECT_EQ(snapshots[0].action, GestureAction::predefined(PredefinedAction::refresh));
-    EXPECT_EQ(reports_.order(), (std::vector<std::string>{"completed", "recognized", "completed"}));
-    EXPECT_TRUE(reports_.results()[1].suppressedSystemClick);
+    EXPECT_EQ(reports_.order(), (std::vector<std::string>{"recognized", "completed"}));
+    EXPECT_TRUE(reports_.results()[0].suppressedSystemClick);
 
     // Overridden by a rule of the user's, then switched off: nothing runs.
     store_->upsertCustomMapping(
@@ -190,16 +173,16 @@ TEST_F(EngineEndToEndTest, APresetRunsUnlessSwitchedOffOrBlockedAndAShortClickSt
     store_->setMappingEnabled(false, upDown);
     mark = window_->log.events().size();
     draw({{300, 400}, {300, 250}, {300, 400}});
-    ASSERT_TRUE(waitForResults(3));
+    ASSERT_TRUE(waitForResults(2));
     // Switched on but blocked in this application (named in another case): nothing runs either.
     store_->setMappingEnabled(true, upDown);
     store_->replaceAppScopeRules(
         {GestureAppScopeRule(QString::fromLatin1(kTestWindowApp).toUpper(), "Test", false)},
         upDown);
     draw({{400, 400}, {400, 250}, {400, 400}});
-    ASSERT_TRUE(waitForResults(4));
+    ASSERT_TRUE(waitForResults(3));
     EXPECT_EQ(reports_.snapshots().size(), 1u);
-    for (const std::size_t index : {2u, 3u}) {
+    for (const std::size_t index : {1u, 2u}) {
         EXPECT_EQ(reports_.results()[index].detectedPattern, upDown);
         EXPECT_FALSE(reports_.results()[index].matchedAction.has_value());
     }

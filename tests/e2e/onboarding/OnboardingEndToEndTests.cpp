@@ -10,9 +10,7 @@
 #include <filesystem>
 
 #include "Platform/JsonFileUserDefaults.h"
-#include "Services/Settings/GestureMappingStore.h"
 #include "Services/Settings/GestureSettingsStore.h"
-#include "support/StrokeShapes.h"
 #include "support/X11ProgramWindows.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
@@ -155,88 +153,6 @@ TEST_F(OnboardingEndToEndTest,
     EXPECT_TRUE(waitUntil([&] { return onboardingCovers(*again); }))
         << "the onboarding did not come back" << testing::outputOf(program);
     EXPECT_TRUE(waitForState("hasCompletedOnboarding", true));
-}
-
-// Two applications, each with a desktop entry that names its window class; a stroke over either
-// window acts for that application.
-class ScopedPresetEndToEndTest : public OnboardingEndToEndTest {
-protected:
-    void SetUp() override {
-        OnboardingEndToEndTest::SetUp();
-        if (HasFatalFailure()) {
-            return;
-        }
-        for (const auto& [id, name, windowClass] :
-             {std::tuple{"qx-blocked-app", "Blocked App", "QxBlockedWindow"},
-              std::tuple{"qx-allowed-app", "Allowed App", "QxAllowedWindow"}}) {
-            session_.writeDesktopEntry(id, std::string("Name=") + name +
-                                               "\nExec=/bin/true\nStartupWMClass=" + windowClass);
-        }
-        blocked_ = session_.startTestWindow({.title = "Blocked",
-                                             .resourceName = "qx-blocked-window",
-                                             .resourceClass = "QxBlockedWindow",
-                                             .geometry = "480x400+20+40"});
-        allowed_ = session_.startTestWindow({.title = "Allowed",
-                                             .resourceName = "qx-allowed-window",
-                                             .resourceClass = "QxAllowedWindow",
-                                             .geometry = "480x400+620+40"});
-        ASSERT_TRUE(blocked_ && allowed_);
-    }
-
-    // Up, then down, over the middle of `window`, drawn densely as a hand would.
-    void drawUpThenDown(const testing::TestWindowProcess& window) {
-        const ScreenPoint origin = input_->toRoot(window.window, {0, 0}).value_or(ScreenPoint{});
-        input_->rightDrag(testing::translated(
-            origin, testing::polyline({{240, 330}, {240, 170}, {240, 330}}, 3)));
-    }
-
-    static int controlRCount(const testing::TestWindowProcess& window, std::size_t since) {
-        return testing::keyPressCount(window.log, since, "r", ControlMask);
-    }
-
-    std::optional<testing::TestWindowProcess> blocked_;
-    std::optional<testing::TestWindowProcess> allowed_;
-};
-
-TEST_F(ScopedPresetEndToEndTest, ABlockedApplicationGetsNothingWhileAnotherStillRefreshes) {
-    // What the scope editor's Save stores: the up-then-down preset, blocked in one application.
-    {
-        GestureMappingStore rules;
-        rules.replaceAppScopeRules({GestureAppScopeRule(QStringLiteral("qx-blocked-app"),
-                                                        QStringLiteral("Blocked App"), false)},
-                                   GestureDescriptor::directional(GesturePattern::upThenDown));
-        GestureSettingsStore settings(std::make_shared<JsonFileUserDefaults>(QString::fromStdString(
-            (session_.configHome() / "Quillorbitex" / "preferences.json").string())));
-        ASSERT_EQ(rules.customMappings().size(), 1U);
-        settings.setCustomMappings(rules.customMappings());
-        settings.setHasCompletedOnboarding(true);
-    }
-    const auto program = session_.spawn({QX_PROGRAM_PATH});
-    ASSERT_TRUE(program);
-
-    // Capture runs once the allowed window's stroke refreshes it.
-    ASSERT_TRUE(input_->activateWindow(allowed_->window));
-    ASSERT_TRUE(waitUntil([&] {
-        const auto mark = allowed_->log.events().size();
-        drawUpThenDown(*allowed_);
-        return waitUntil([&] { return controlRCount(*allowed_, mark) > 0; }, 2s);
-    })) << "the allowed window never received Control+R"
-        << testing::outputOf(program);
-
-    // The blocked application: the stroke is taken, but nothing is sent.
-    const auto blockedMark = blocked_->log.events().size();
-    ASSERT_TRUE(input_->activateWindow(blocked_->window));
-    drawUpThenDown(*blocked_);
-    EXPECT_FALSE(waitUntil([&] { return controlRCount(*blocked_, blockedMark) > 0; }, 1500ms))
-        << testing::outputOf(program);
-
-    // The other application still gets its shortcut from the very same stroke.
-    ASSERT_TRUE(input_->activateWindow(allowed_->window));
-    const auto allowedMark = allowed_->log.events().size();
-    drawUpThenDown(*allowed_);
-    EXPECT_TRUE(waitUntil([&] { return controlRCount(*allowed_, allowedMark) > 0; }))
-        << testing::outputOf(program);
-    EXPECT_EQ(controlRCount(*blocked_, blockedMark), 0);
 }
 
 }  // namespace
