@@ -15,6 +15,7 @@
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ActionTypeBadge.h"
 #include "Views/Components/CapsuleLabel.h"
+#include "Views/Components/FlowLayout.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/PlainText.h"
@@ -141,7 +142,6 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
                                 changeGestureButton_, removeButton_}) {
         buttonLine()->addWidget(button);
     }
-    buttonLine()->addStretch(1);
     connect(toggleButton_, &QPushButton::clicked, this,
             &EditableGestureRuleRow::toggleEnabledRequested);
     connect(manageAppsButton_, &QPushButton::clicked, this,

@@ -7,6 +7,7 @@
 #include "Models/GestureLabels.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ActionTypeBadge.h"
+#include "Views/Components/FlowLayout.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/PlainText.h"
@@ -63,7 +64,6 @@ RemovedPresetRuleRow::RemovedPresetRuleRow(const AppModel& model, GestureDescrip
 
     restoreButton_ = new AccentButton({}, false, this);
     buttonLine()->addWidget(restoreButton_);
-    buttonLine()->addStretch(1);
     connect(restoreButton_, &QPushButton::clicked, this, &RemovedPresetRuleRow::restoreRequested);
 
     retranslate();
