@@ -409,6 +409,10 @@ void AppModel::checkForUpdates() {
     }
 }
 
+bool AppModel::canOpenDesktopSettings() const {
+    return permissionService_->canOpenSettings();
+}
+
 void AppModel::openAccessibilitySettings() {
     permissionService_->openAccessibilitySettings();
 }

@@ -65,6 +65,7 @@ void OnboardingPermissionStep::refresh() {
     const PermissionState permission = model().accessibilityPermission();
     access_->setPillState(StatusPill::State::from(permission));
     access_->setDetail(detail(permission));
+    settings_->setEnabled(model().canOpenDesktopSettings());
     const GestureMonitorState& monitorState = model().monitorState();
     monitor_->setPillState(StatusPill::State::from(monitorState));
     monitor_->setDetail(monitorState.detail());

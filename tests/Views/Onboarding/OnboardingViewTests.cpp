@@ -201,8 +201,6 @@ TEST_F(OnboardingViewTest, WelcomeListsEveryPresetWithItsOwnAction) {
 
 TEST_F(OnboardingViewTest, AccessStepFollowsTheModel) {
     env.trust->setTrusted(false);
-    env.workspace->addApplication(
-        {QStringLiteral("org.gnome.Settings"), QStringLiteral("Settings"), QString()});
     open(false);
     ASSERT_EQ(env.model->accessibilityPermission(), PermissionState::denied);
     // Trusted from now on, but nobody has looked yet: entering the step looks.
@@ -213,6 +211,10 @@ TEST_F(OnboardingViewTest, AccessStepFollowsTheModel) {
     EXPECT_EQ(access.accessBlock()->pillState(), StatusPill::State::green("Granted"));
     EXPECT_EQ(access.accessBlock()->detail(), detail(PermissionState::granted));
     EXPECT_EQ(access.monitorBlock()->pillState(), StatusPill::State::green("Running"));
+    // No settings application on this desktop (yet): the button offers nothing.
+    EXPECT_FALSE(access.settingsButton()->isEnabled());
+    env.workspace->addApplication(
+        {QStringLiteral("org.gnome.Settings"), QStringLiteral("Settings"), QString()});
 
     // Each block shows what the model says; the pills take the colour of its state.
     const struct {
@@ -251,6 +253,7 @@ TEST_F(OnboardingViewTest, AccessStepFollowsTheModel) {
 
     // Both buttons stay while access is granted; settings open the desktop's settings.
     EXPECT_TRUE(access.checkAgainButton()->isVisible() && access.checkAgainButton()->isEnabled());
+    EXPECT_TRUE(access.settingsButton()->isEnabled());
     QTest::mouseClick(access.settingsButton(), Qt::LeftButton);
     ASSERT_EQ(env.workspace->openedApplications().size(), 1U);
     EXPECT_EQ(env.workspace->openedApplications()[0].identifier,
