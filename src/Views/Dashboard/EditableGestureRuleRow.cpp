@@ -109,6 +109,7 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
     badge_ = new ActionTypeBadge(mapping_.action(), this);
     notesLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
                                       ThemedTextLabel::Overflow::wrap, this);
+    notesLabel_->setMaximumLength(ThemedTextLabel::actionTextLength);
     countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                       ThemedTextLabel::Overflow::elideRight, this);
     keyCaps_ = new KeyCapGroup(mapping_.action(), this);

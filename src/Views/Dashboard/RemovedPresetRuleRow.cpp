@@ -40,6 +40,7 @@ RemovedPresetRuleRow::RemovedPresetRuleRow(const AppModel& model, GestureDescrip
     removedCapsule_ = new RuleStatusCapsule(QString(), Token::statusRed, this);
     sentenceLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
                                          ThemedTextLabel::Overflow::wrap, this);
+    sentenceLabel_->setMaximumLength(ThemedTextLabel::actionTextLength);
     countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                       ThemedTextLabel::Overflow::elideRight, this);
     keyCaps_ = new KeyCapGroup(action_, this);

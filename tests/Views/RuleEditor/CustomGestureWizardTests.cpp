@@ -10,7 +10,11 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 #include "Application/QtKeyEventMonitor.h"
 #include "Models/ActionLabels.h"
@@ -274,6 +278,45 @@ TEST_F(RuleEditorWidget, ChangingTheActionKeepsTheGesture) {
     EXPECT_EQ(env.model->customMappings().front().action(),
               GestureAction::predefined(PredefinedAction::newTab));
     EXPECT_EQ(env.model->customMappings().front().name(), "Tabs");
+}
+
+// The sheet is as tall as the step shown needs, within the screen, its footer in view: a URL of
+// some 1,500 characters is shortened in the middle on the review step (whole in the tooltip),
+// and back on the first step the sheet is as tall as it was there.
+TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
+    CustomGestureWizard& editor = open(Mode::newRule);
+    const int available = editor.screen()->availableGeometry().height();
+    const auto footerInView = [&] {
+        const QRect back(editor.backButton()->mapTo(&editor, QPoint()),
+                         editor.backButton()->size());
+        return editor.rect().contains(back);
+    };
+    const int first = editor.height();
+    EXPECT_LE(first, available);
+    env.model->seedCapturedGestureDraft(kUpDown);
+    settle();
+    click(editor.nextButton());
+    chooseKind(GestureActionEditorKind::openURL);
+    const QString url = QStringLiteral("https://example.com/") + QString(1500, QLatin1Char('u'));
+    editor.actionStep()->urlField()->lineEdit()->setText(url);
+    Q_EMIT editor.actionStep()->urlField()->lineEdit()->textEdited(url);
+    settle();
+    click(editor.nextButton());
+    ASSERT_EQ(editor.state().step(), Step::review);
+    EXPECT_LE(editor.height(), available);
+    EXPECT_TRUE(footerInView());
+    for (const ThemedTextLabel* text : editor.reviewStep()->findChildren<ThemedTextLabel*>()) {
+        if (text->text().contains(url)) {
+            EXPECT_LE(text->displayedText().size(), ThemedTextLabel::actionTextLength);
+            EXPECT_TRUE(QTextDocumentFragment::fromHtml(text->toolTip())
+                            .toPlainText()
+                            .remove(QChar(0x200B))
+                            .contains(url));
+        }
+    }
+    click(editor.backButton());
+    click(editor.backButton());
+    EXPECT_EQ(editor.height(), first);
 }
 
 TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {
