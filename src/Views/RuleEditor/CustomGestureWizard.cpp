@@ -110,6 +110,9 @@ CustomGestureWizard::CustomGestureWizard(GestureRuleEditorContext context, AppMo
     stepScroll_->viewport()->setAutoFillBackground(false);
     steps_->setAutoFillBackground(false);
     stepScroll_->setWidget(steps_);
+    // The step's texts settle in its own layout, behind the scroll area: the sheet is fitted again
+    // once they have.
+    steps_->installEventFilter(this);
 
     auto* footer = new QHBoxLayout;
     footer->setSpacing(10);
@@ -177,7 +180,21 @@ QSize CustomGestureWizard::sizeHint() const {
     return {minimumEditorSize.width(), neededHeight(minimumEditorSize.width())};
 }
 
+bool CustomGestureWizard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == steps_ && event->type() == QEvent::LayoutRequest) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                fitToContent(stepChangedSinceFit_);
+                stepChangedSinceFit_ = false;
+            },
+            Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void CustomGestureWizard::fitToContent(bool stepChanged) {
+    layout()->invalidate();
     // The layout's own constraint would size the window for its narrowest width, where every
     // paragraph wraps most; the height needed at the window's width is what counts.
     const int width = std::max(this->width(), minimumEditorSize.width());
@@ -246,8 +263,9 @@ void CustomGestureWizard::refresh() {
     saveButton_->setVisible(step == Step::review);
     saveButton_->setEnabled(state_->canSave());
 
-    fitToContent(fittedStep_ != step);
+    stepChangedSinceFit_ = stepChangedSinceFit_ || fittedStep_ != step;
     fittedStep_ = step;
+    fitToContent(stepChangedSinceFit_);
 
     // While a shortcut is recorded no text field keeps the focus, so no input method can take the
     // keys before the recorder hears them.

@@ -63,6 +63,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refresh();
@@ -82,6 +83,7 @@ private:
     QWidget* steps_;
     QScrollArea* stepScroll_;
     std::optional<GestureRuleEditorStep> fittedStep_;
+    bool stepChangedSinceFit_ = false;
     GestureStepView* gestureStep_;
     ActionStepView* actionStep_;
     ReviewStepView* reviewStep_;

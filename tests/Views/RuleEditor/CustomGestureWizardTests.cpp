@@ -280,22 +280,32 @@ TEST_F(RuleEditorWidget, ChangingTheActionKeepsTheGesture) {
     EXPECT_EQ(env.model->customMappings().front().name(), "Tabs");
 }
 
-// The sheet is as tall as the step shown needs, within the screen, its footer in view: a URL of
-// some 1,500 characters is shortened in the middle on the review step (whole in the tooltip),
-// and back on the first step the sheet is as tall as it was there.
+// The sheet is as tall as the step shown needs, within the screen, its footer always in view: a
+// gesture step naming a rule that opens a very long URL scrolls, the next step is shorter again,
+// a long new URL is shortened in the middle on the review step (whole in the tooltip), and back
+// on the gesture step the sheet is as tall as it was there.
 TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
+    const QString stored = QStringLiteral("https://example.com/") + QString(6000, QLatin1Char('s'));
+    storeRule(GestureMapping(kUpDown, GestureAction::openURL(stored), {}, "Docs",
+                             GestureMappingSource::custom, true, {}));
     CustomGestureWizard& editor = open(Mode::newRule);
     const int available = editor.screen()->availableGeometry().height();
     const auto footerInView = [&] {
-        const QRect back(editor.backButton()->mapTo(&editor, QPoint()),
-                         editor.backButton()->size());
+        const QRect back(editor.cancelButton()->mapTo(&editor, QPoint()),
+                         editor.cancelButton()->size());
         return editor.rect().contains(back);
     };
-    const int first = editor.height();
-    EXPECT_LE(first, available);
     env.model->seedCapturedGestureDraft(kUpDown);
+    // The step's layout settles first, then the sheet.
     settle();
+    settle();
+    const int gestureHeight = editor.height();
+    EXPECT_LE(gestureHeight, available);
+    EXPECT_TRUE(footerInView());
+    EXPECT_GT(editor.stepScrollArea()->verticalScrollBar()->maximum(), 0);
+
     click(editor.nextButton());
+    EXPECT_LT(editor.height(), gestureHeight);
     chooseKind(GestureActionEditorKind::openURL);
     const QString url = QStringLiteral("https://example.com/") + QString(1500, QLatin1Char('u'));
     editor.actionStep()->urlField()->lineEdit()->setText(url);
@@ -305,8 +315,10 @@ TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
     ASSERT_EQ(editor.state().step(), Step::review);
     EXPECT_LE(editor.height(), available);
     EXPECT_TRUE(footerInView());
+    int shortened = 0;
     for (const ThemedTextLabel* text : editor.reviewStep()->findChildren<ThemedTextLabel*>()) {
         if (text->text().contains(url)) {
+            ++shortened;
             EXPECT_LE(text->displayedText().size(), ThemedTextLabel::actionTextLength);
             EXPECT_TRUE(QTextDocumentFragment::fromHtml(text->toolTip())
                             .toPlainText()
@@ -314,9 +326,10 @@ TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
                             .contains(url));
         }
     }
+    EXPECT_EQ(shortened, 1);
     click(editor.backButton());
     click(editor.backButton());
-    EXPECT_EQ(editor.height(), first);
+    EXPECT_EQ(editor.height(), gestureHeight);
 }
 
 TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {
