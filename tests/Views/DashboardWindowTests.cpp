@@ -255,7 +255,8 @@ TEST_F(DashboardWindowTest, TextsFollowTheLanguageOverride) {
 }
 
 // At the window's least size, in every language, each control and value of the page lies inside
-// the page's view (the page never scrolls sideways) and no text is cut short.
+// the page's view (the page never scrolls sideways), no text is cut short, and every section's name
+// fits the sidebar's column.
 TEST_F(DashboardWindowTest, EveryLanguageFitsThePageAtTheLeastWindowSize) {
     AppModel& model = env.build();
     model.mappingStore()->upsertCustomMapping(
@@ -272,6 +273,9 @@ TEST_F(DashboardWindowTest, EveryLanguageFitsThePageAtTheLeastWindowSize) {
         model.setLanguageOverride(language);
         settle();
         ASSERT_EQ(window->contentView()->size(), ContentView::minimumContentSize);
+        for (const DashboardSection section : kSections) {
+            EXPECT_FALSE(sidebar().isTitleElided(section)) << title(section).toStdString();
+        }
         for (QWidget* widget : dashboard().scrollArea()->widget()->findChildren<QWidget*>()) {
             if (!widget->isVisibleTo(window.get())) {
                 continue;
