@@ -13,6 +13,7 @@
 #include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/Components/KeyCapGroup.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/ContentView.h"
 #include "Views/Dashboard/DashboardView.h"
 #include "Views/DashboardWindow.h"
@@ -258,6 +259,35 @@ TEST_F(OnboardingViewTest, AccessStepFollowsTheModel) {
     ASSERT_EQ(env.workspace->openedApplications().size(), 1U);
     EXPECT_EQ(env.workspace->openedApplications()[0].identifier,
               QStringLiteral("org.gnome.Settings"));
+}
+
+// In every language each block of the access step keeps its buttons whole and inside it, and its
+// explanation a readable column: the buttons go under the text where they do not fit beside it.
+TEST_F(OnboardingViewTest, AccessStepBlocksFitEveryLanguage) {
+    open();
+    press(OnboardingFooter::nextIdentifier);
+    auto& access = step<OnboardingPermissionStep>();
+    for (const AppLanguageOverride language : allCases<AppLanguageOverride>()) {
+        SCOPED_TRACE(std::string(rawValue(language)));
+        env.model->setLanguageOverride(language);
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(window.get(), &change);
+        settle();
+        for (const PermissionBlock* block : {access.accessBlock(), access.monitorBlock()}) {
+            for (const QAbstractButton* button : block->findChildren<QAbstractButton*>()) {
+                const QRect bounds(button->mapTo(block, QPoint()), button->size());
+                EXPECT_TRUE(!button->isVisible() || block->rect().contains(bounds))
+                    << button->text().toStdString();
+                EXPECT_GE(button->width(), button->sizeHint().width())
+                    << button->text().toStdString();
+            }
+            for (const ThemedTextLabel* text : block->findChildren<ThemedTextLabel*>()) {
+                if (text->text() == block->detail()) {
+                    EXPECT_GE(text->width(), 300) << text->text().toStdString();
+                }
+            }
+        }
+    }
 }
 
 TEST_F(OnboardingViewTest, CustomizationCountsTheCustomRulesAsTheyChange) {
