@@ -54,6 +54,7 @@ void OnboardingPermissionStep::retranslate() {
     monitor_->setTitle(L10n::string("Gesture Monitor"));
     checkAgain_->setText(L10n::string("Check Again"));
     settings_->setText(L10n::string("Desktop Settings"));
+    access_->arrange();
     refresh();
 }
 

@@ -1,6 +1,5 @@
 #include "Views/Onboarding/PermissionBlock.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -124,14 +123,6 @@ bool PermissionBlock::actionsBelowText() const {
 void PermissionBlock::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     arrange();
-}
-
-void PermissionBlock::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    // The buttons take their new texts in the same round; measure them once they have.
-    if (event->type() == QEvent::LanguageChange) {
-        QMetaObject::invokeMethod(this, &PermissionBlock::arrange, Qt::QueuedConnection);
-    }
 }
 
 void PermissionBlock::arrange() {

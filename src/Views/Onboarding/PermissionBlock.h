@@ -33,17 +33,16 @@ public:
     const StatusPill::State& pillState() const;
     // Whether the buttons stand under the explanation rather than beside it.
     bool actionsBelowText() const;
+    // Puts the buttons beside the text or under it, whichever leaves the text room; done on every
+    // resize, and to be called after the buttons' texts change.
+    void arrange();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     class Tile;
-
-    // Puts the buttons beside the text or under it, whichever leaves the text room.
-    void arrange();
 
     Tile* tile_;
     ThemedTextLabel* title_;
