@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -292,6 +293,29 @@ TEST_F(DashboardWindowTest, EveryLanguageFitsThePageAtTheLeastWindowSize) {
                 EXPECT_GE(button->width(), button->sizeHint().width())
                     << button->text().toStdString();
             }
+        }
+    }
+}
+
+// The onboarding dims the whole window, the menu bar outside the content included, and the bar
+// cannot be used until the onboarding is done.
+TEST_F(DashboardWindowTest, TheOnboardingShadesTheMenuBar) {
+    open();
+    window->contentView()->setOnboardingLayer(new QWidget);
+    QMenuBar* bar = window->menuBar();
+    const auto shade = [&] { return bar->findChild<QWidget*>("OnboardingMenuBarShade"); };
+    for (const bool onboarding : {true, false}) {
+        if (onboarding) {
+            env.model->reopenOnboarding();
+        } else {
+            env.model->completeOnboarding();
+        }
+        settle();
+        EXPECT_EQ(bar->isEnabled(), !onboarding);
+        EXPECT_EQ(shade() != nullptr && shade()->isVisible(), onboarding);
+        if (onboarding) {
+            ASSERT_NE(shade(), nullptr);
+            EXPECT_EQ(shade()->geometry(), bar->rect());
         }
     }
 }

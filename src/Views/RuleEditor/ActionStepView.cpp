@@ -309,14 +309,16 @@ void ActionStepView::refresh() {
     useFrontmostButton_->setText(buttonText(L10n::string("Use Frontmost")));
     appHelp_->setText(L10n::string(kAppHelp));
     appValidation_->setText(state_.openAppValidationText());
-    appValidation_->setColorToken(state_.isOpenAppValid() ? Token::statusGreen : Token::statusRed);
+    appValidation_->setColorToken(state_.isOpenAppValid() ? Token::textSecondary
+                                                          : Token::statusRed);
 
     // URL.
     urlIntro_->setText(L10n::string("Enter a URL to open when the gesture matches."));
     urlField_->setText(state_.openURLString());
     urlHelp_->setText(L10n::string(kURLHelp));
     urlValidation_->setText(state_.openURLValidationText());
-    urlValidation_->setColorToken(state_.isOpenURLValid() ? Token::statusGreen : Token::statusRed);
+    urlValidation_->setColorToken(state_.isOpenURLValid() ? Token::textSecondary
+                                                          : Token::statusRed);
 
     // What a save would store.
     previewCaption_->setText(L10n::string("Selected Action").toUpper());

@@ -29,6 +29,7 @@
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 #include "Views/Theme/Theme.h"
+#include "support/Contrast.h"
 
 namespace quillorbitex {
 namespace {
@@ -151,9 +152,9 @@ TEST_F(OnboardingViewTest, WalksForwardAndBackThroughTheSteps) {
         const char* segments;
     } walk[] = {
         {nullptr, "OnboardingWelcomeStep", 1, "N", "PHH"},
-        {next, "OnboardingPermissionStep", 2, "BN", "MPH"},
-        {next, "OnboardingCustomizationStep", 3, "BC", "MMP"},
-        {back, "OnboardingPermissionStep", 2, "BN", "MPH"},
+        {next, "OnboardingPermissionStep", 2, "BN", "PPH"},
+        {next, "OnboardingCustomizationStep", 3, "BC", "PPP"},
+        {back, "OnboardingPermissionStep", 2, "BN", "PPH"},
         {back, "OnboardingWelcomeStep", 1, "N", "PHH"},
     };
     for (const auto& w : walk) {
@@ -166,6 +167,15 @@ TEST_F(OnboardingViewTest, WalksForwardAndBackThroughTheSteps) {
         EXPECT_EQ(v.findChildren<OnboardingStepView*>().size(), 1);
         EXPECT_TRUE(v.currentStepView()->isRevealed());
         EXPECT_EQ(v.footer()->counterText(), QStringLiteral("Step %1 of 3").arg(w.number));
+        // The counter is small text: readable on the card in both appearances.
+        for (const ThemedTextLabel* text : v.footer()->findChildren<ThemedTextLabel*>()) {
+            for (const bool dark : {false, true}) {
+                EXPECT_GE(testing::contrastRatio(ThemePalette::color(text->colorToken(), dark),
+                                                 ThemePalette::color(Token::bgElevated, dark)),
+                          4.5)
+                    << text->text().toStdString();
+            }
+        }
         const QString buttons = QString::fromLatin1(w.buttons);
         EXPECT_EQ(shown(back), buttons.contains('B'));
         EXPECT_EQ(shown(next), buttons.contains('N'));

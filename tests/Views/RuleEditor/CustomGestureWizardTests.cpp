@@ -35,6 +35,7 @@
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 #include "Views/Theme/Theme.h"
+#include "support/Contrast.h"
 #include "support/StrokeShapes.h"
 
 namespace quillorbitex {
@@ -250,8 +251,17 @@ TEST_F(RuleEditorWidget, InvalidApplicationsAndURLsKeepNextDisabled) {
         typeInto(field, QString::fromUtf8(c.typed));
         ThemedTextLabel* validation = app ? action->appValidation() : action->urlValidation();
         EXPECT_EQ(validation->text(), c.message);
-        EXPECT_EQ(validation->colorToken(),
-                  c.valid ? ThemePalette::Token::statusGreen : ThemePalette::Token::statusRed);
+        // Red when wrong; when right, readable on the sheet in both appearances.
+        EXPECT_EQ(validation->colorToken() == ThemePalette::Token::statusRed, !c.valid);
+        for (const bool dark : {false, true}) {
+            if (!c.valid) {
+                break;
+            }
+            EXPECT_GE(
+                testing::contrastRatio(ThemePalette::color(validation->colorToken(), dark),
+                                       ThemePalette::color(ThemePalette::Token::bgPrimary, dark)),
+                4.5);
+        }
         EXPECT_EQ(editor.nextButton()->isEnabled(), c.valid);
     }
 }
