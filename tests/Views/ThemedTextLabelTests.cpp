@@ -79,6 +79,17 @@ TEST(ThemedTextLabel, ElidedLabelsDropTheirTooltipOnceTheTextFits) {
     EXPECT_TRUE(label.toolTip().isEmpty());
 }
 
+// A name with line breaks stays on its one line, the breaks shown as spaces.
+TEST(ThemedTextLabel, OneLineLabelsShowLineBreaksAsSpaces) {
+    for (const Overflow overflow : {Overflow::none, Overflow::elideRight, Overflow::elideMiddle}) {
+        ThemedTextLabel label(Theme::Font::bodyText, Token::textPrimary, overflow);
+        label.setText(QStringLiteral("Open\nthe\r\ndocs\u2028now"));
+        label.resize(label.sizeHint());
+        EXPECT_EQ(label.displayedText(), QStringLiteral("Open the docs now"));
+        EXPECT_FALSE(label.isElided());
+    }
+}
+
 TEST(ThemedTextLabel, MeasuresAgainAfterANewTextOrFont) {
     ThemedTextLabel label(Theme::Font::bodyText, Token::textPrimary, Overflow::wrap);
     label.setText(QStringLiteral("short"));

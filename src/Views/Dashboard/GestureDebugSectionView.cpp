@@ -137,6 +137,9 @@ public:
         font.setCapitalization(QFont::AllUppercase);
         title_->setFont(font);
         setAccessibilityIdentifier(*value_, identifier);
+        // Two lines are kept for every value, so that the card, and the log under it, stay put
+        // while a stroke's values come and go.
+        value_->setMinimumHeight(2 * QFontMetrics(value_->font()).height());
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(6);
