@@ -75,7 +75,7 @@ public:
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         setFrameShape(QFrame::NoFrame);
         setFont(Theme::font(Theme::Font::captionMono));
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setMinimumHeight(GestureDebugSectionView::minimumLogHeight);
         viewport()->setAutoFillBackground(false);
