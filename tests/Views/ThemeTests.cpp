@@ -3,8 +3,10 @@
 #include <QGraphicsDropShadowEffect>
 #include <QImage>
 #include <QPainter>
+#include <QSlider>
 #include <QTest>
 
+#include "Application/ThemeStyle.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/DarkCardFrame.h"
 #include "Views/Theme/GhostButton.h"
@@ -114,6 +116,30 @@ TEST_F(ThemeWidgetTest, DisabledButtonsAreFadedAndOfferNoHand) {
             EXPECT_DOUBLE_EQ(contrast(), enabled);
             EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
         }
+    }
+}
+
+// The stock slider drawn by the theme's style: its unfilled track and its handle stand out at least
+// 3:1 from the card in both appearances; the track is filled in the accent up to the handle.
+TEST_F(ThemeWidgetTest, TheSliderIsDrawnFromTheThemeAndStandsOutFromTheCard) {
+    ThemeStyle style;
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark);
+        QSlider slider(Qt::Horizontal, &holder_);
+        slider.setStyle(&style);
+        slider.setPalette(ThemePalette::qtPalette(dark));
+        slider.setRange(0, 100);
+        slider.setValue(25);
+        slider.resize(300, slider.sizeHint().height());
+        const QColor card = ThemePalette::color(Token::bgElevated, dark);
+        QImage image(slider.size(), QImage::Format_RGB32);
+        image.fill(card);
+        slider.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        const int middle = image.height() / 2;
+        EXPECT_GE(testing::contrastRatio(image.pixelColor(250, middle), card), 3.0) << "track";
+        EXPECT_EQ(image.pixelColor(30, middle), ThemePalette::color(Token::accentPrimary, dark));
+        EXPECT_GE(testing::strongestContrast(image.copy(60, 0, 40, image.height()), card), 3.0)
+            << "handle";
     }
 }
 
