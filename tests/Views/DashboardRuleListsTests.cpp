@@ -176,11 +176,14 @@ TEST_F(DashboardRuleLists, ARemovedPresetKeepsItsPlaceAndIdentifierUntilRestored
     const QString identifier = QStringLiteral("GestureMappingRow_directional:up-down");
     env.stats()->recordInvocation(kUpDown.id());
     ASSERT_EQ(presets->list()->rowAt(0), presetRow(kUpDown));
+    button(presetRow(kUpDown), QStringLiteral("Remove"))->setFocus();
     QTest::mouseClick(button(presetRow(kUpDown), QStringLiteral("Remove")), Qt::LeftButton);
     settle();
 
     auto* removed = presets->list()->removedRow(kUpDown);
     ASSERT_NE(removed, nullptr);
+    // The focus stays where the card was.
+    EXPECT_TRUE(removed->isAncestorOf(QApplication::focusWidget()));
     EXPECT_EQ(presets->list()->rowAt(0), removed);
     EXPECT_EQ(presets->list()->editableRow(kUpDown), nullptr);
     EXPECT_EQ(removed->objectName(), identifier);
