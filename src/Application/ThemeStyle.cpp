@@ -115,6 +115,11 @@ QRect ThemeStyle::subControlRect(ComplexControl control, const QStyleOptionCompl
                 break;
         }
     }
+    if (control == CC_ComboBox && subControl == SC_ComboBoxEditField) {
+        // The text as far in from the rounded edge as in the theme's text fields.
+        return QProxyStyle::subControlRect(control, option, subControl, widget)
+            .adjusted(6, 0, 0, 0);
+    }
     return QProxyStyle::subControlRect(control, option, subControl, widget);
 }
 
