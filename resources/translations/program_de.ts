@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Preset Rules</source>
-        <translation>Vorgegebene Regeln</translation>
+        <translation>Vorgaben</translation>
     </message>
     <message>
         <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Custom Rules</source>
-        <translation>Reglas personalizadas</translation>
+        <translation>Sus reglas</translation>
     </message>
     <message>
         <source>Dashboard</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Preset Rules</source>
-        <translation>Reglas predefinidas</translation>
+        <translation>Predefinidas</translation>
     </message>
     <message>
         <source>Preset rules are ready immediately. Disable them, scope them to specific apps, swap the gesture, or remove and restore them without leaving the dashboard.</source>

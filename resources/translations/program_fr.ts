@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Custom Rules</source>
-        <translation>Règles personnalisées</translation>
+        <translation>Vos règles</translation>
     </message>
     <message>
         <source>Dashboard</source>

@@ -6,6 +6,7 @@
 #include <QDBusPendingReply>
 
 #include "Application/ThemePalette.h"
+#include "Application/ThemeStyle.h"
 
 namespace quillorbitex {
 
@@ -124,6 +125,7 @@ void DesktopAppearance::install() {
     // Installed every time, also when the look stays: a palette someone else set in between is
     // replaced by ours again.
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        ThemeStyle::install();
         QApplication::setPalette(ThemePalette::qtPalette(dark));
     } else if (qGuiApp != nullptr) {
         QGuiApplication::setPalette(ThemePalette::qtPalette(dark));

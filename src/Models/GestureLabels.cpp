@@ -70,9 +70,24 @@ QString spokenLabel(const GestureDescriptor& descriptor) {
     return spokenLabel(*descriptor.gestureTemplate());
 }
 
+QString inlineName(const QString& name) {
+    QString shown = name;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    bool formatted = false;
+    for (QChar& c : shown) {
+        const char16_t code = c.unicode();
+        if (code == u'\n' || code == u'\r' || code == 0x2028 || code == 0x2029) {
+            c = QLatin1Char(' ');
+        }
+        formatted = formatted || code == 0x200E || code == 0x200F || code == 0x061C ||
+                    (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+    }
+    return formatted ? QChar(0x2068) + shown + QChar(0x2069) : shown;
+}
+
 QString displayLabel(const GestureMapping& mapping) {
     if (mapping.name() && !mapping.name()->isEmpty()) {
-        return *mapping.name();
+        return inlineName(*mapping.name());
     }
     return displayLabel(mapping.pattern());
 }
@@ -108,7 +123,7 @@ QString appScopeSummary(const GestureMapping& mapping) {
     QStringList pieces;
     for (const GestureAppScopeRule& rule : mapping.appScopeRules()) {
         pieces.push_back(
-            L10n::format("%@: %@", rule.appName(),
+            L10n::format("%@: %@", inlineName(rule.appName()),
                          rule.isEnabled() ? L10n::string("Allowed") : L10n::string("Blocked")));
     }
     return pieces.join(QStringLiteral(", "));

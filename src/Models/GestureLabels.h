@@ -30,7 +30,12 @@ QString spokenLabel(const GestureTemplate& gestureTemplate);
 QString displayLabel(const GestureDescriptor& descriptor);
 QString spokenLabel(const GestureDescriptor& descriptor);
 
-// The rule's name when it has one, else its gesture's label. Rules sort by this.
+// A name the user gave (a rule's, an application's) as it is shown within other text: on one line,
+// its line breaks as spaces, and isolated (U+2068 … U+2069) when it carries bidirectional
+// formatting characters, so that they cannot reorder the text around it.
+QString inlineName(const QString& name);
+// The rule's name when it has one (as inlineName() shows it), else its gesture's label. Rules
+// sort by this.
 QString displayLabel(const GestureMapping& mapping);
 QString displayLabel(GestureMappingSource source);
 // The note line of a rule: a preset's own sentence, otherwise the sentence of its action. The

@@ -451,6 +451,10 @@ void AppModel::checkForUpdates() {
     }
 }
 
+bool AppModel::canOpenDesktopSettings() const {
+    return permissionService_->canOpenSettings();
+}
+
 void AppModel::openAccessibilitySettings() {
     permissionService_->openAccessibilitySettings();
 }

@@ -275,6 +275,8 @@ public:
     bool canCheckForUpdates() const;
     bool canManageAutomaticUpdateChecks() const;
     void checkForUpdates();
+    // Whether "Desktop Settings" can open anything on this desktop.
+    bool canOpenDesktopSettings() const;
     void openAccessibilitySettings();
     void openInputMonitoringSettings();
     void copyOverlayDebugLog();

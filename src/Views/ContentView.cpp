@@ -1,6 +1,8 @@
 #include "Views/ContentView.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QMenuBar>
 #include <QPainter>
 #include <QVariantAnimation>
 
@@ -26,6 +28,29 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter(this).fillRect(rect(), Theme::color(Token::borderSubtle, *this));
+    }
+};
+
+// The onboarding's backdrop over the window's menu bar, which lies outside the content: the bar
+// dims with the page and cannot be used while the onboarding is up.
+class MenuBarShade final : public QWidget {
+public:
+    explicit MenuBarShade(QMenuBar* bar) : QWidget(bar) {
+        // Found again by its name: the class has no meta-object of its own.
+        setObjectName(QStringLiteral("OnboardingMenuBarShade"));
+        bar->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::Resize) {
+            setGeometry(parentWidget()->rect());
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(rect(), QColor(0, 0, 0, 209));
     }
 };
 
@@ -79,6 +104,7 @@ void ContentView::setOnboardingLayer(QWidget* layer) {
     if (layer == nullptr) {
         sidebar_->setEnabled(true);
         dashboard_->setEnabled(true);
+        shadeMenuBar(false);
         return;
     }
     layer->setParent(this);
@@ -87,6 +113,25 @@ void ContentView::setOnboardingLayer(QWidget* layer) {
     layer->raise();
     sidebar_->setEnabled(!model_.showOnboarding());
     dashboard_->setEnabled(!model_.showOnboarding());
+    shadeMenuBar(model_.showOnboarding());
+}
+
+void ContentView::shadeMenuBar(bool shaded) {
+    auto* bar = window()->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (bar == nullptr) {
+        return;
+    }
+    auto* shade = bar->findChild<QWidget*>(QStringLiteral("OnboardingMenuBarShade"),
+                                           Qt::FindDirectChildrenOnly);
+    if (shade == nullptr && shaded) {
+        shade = new MenuBarShade(bar);
+    }
+    bar->setEnabled(!shaded);
+    if (shade != nullptr) {
+        shade->setGeometry(bar->rect());
+        shade->setVisible(shaded);
+        shade->raise();
+    }
 }
 
 void ContentView::followOnboarding() {
@@ -94,6 +139,7 @@ void ContentView::followOnboarding() {
     // The page beneath cannot be reached while the onboarding covers it.
     sidebar_->setEnabled(!shown || !onboarding_);
     dashboard_->setEnabled(!shown || !onboarding_);
+    shadeMenuBar(shown && onboarding_);
     if (!onboarding_) {
         return;
     }

@@ -47,6 +47,8 @@ protected:
 
 private:
     void followOnboarding();
+    // Dims the window's menu bar (and keeps it from being used) with the page, or lifts that.
+    void shadeMenuBar(bool shaded);
     // Puts the onboarding at `opacity` through a fade effect; none removes the effect.
     void setFade(std::optional<double> opacity);
 

@@ -11,6 +11,7 @@
 #include "Views/CaptureToggleWidget.h"
 #include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/Icons.h"
+#include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/Theme.h"
 
@@ -105,11 +106,28 @@ public:
     void retranslate() {
         setText(title(section_));
         setAccessibleName(text());
+        updateToolTip();
         setProperty("accessibilityValue",
                     selected_ ? L10n::string("selected") : L10n::string("unselected"));
     }
 
+    // Where the title is drawn: right of the selection bar and the mark.
+    QRectF titleArea() const {
+        const QRectF highlight = QRectF(rect()).adjusted(kRowInset, 0, -kRowInset, 0);
+        const double x = highlight.left() + kRowPadding + 2 + 10 + kIconBox + 10;
+        return {x, highlight.top(), highlight.right() - kRowPadding - x, highlight.height()};
+    }
+
+    bool isTitleElided() const {
+        return QFontMetricsF(font()).horizontalAdvance(text()) > titleArea().width();
+    }
+
 protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QAbstractButton::resizeEvent(event);
+        updateToolTip();
+    }
+
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -135,9 +153,7 @@ protected:
         drawSectionIcon(
             painter, QRectF(x, middle - kIconBox / 2.0, kIconBox, kIconBox), section_,
             Theme::color(selected_ ? Token::accentPrimary : Token::textSecondary, *this));
-        x += kIconBox + 10;
-        const QRectF textArea(x, highlight.top(), highlight.right() - kRowPadding - x,
-                              highlight.height());
+        const QRectF textArea = titleArea();
         painter.setFont(font());
         painter.setPen(Theme::color(Token::textPrimary, *this));
         painter.drawText(
@@ -146,6 +162,9 @@ protected:
     }
 
 private:
+    // A title that still does not fit in some language can be read whole from its tooltip.
+    void updateToolTip() { setToolTip(isTitleElided() ? plainToolTip(text()) : QString()); }
+
     DashboardSection section_;
     bool selected_ = false;
 };
@@ -232,6 +251,10 @@ void SidebarView::setSelectedSection(DashboardSection section) {
     for (const auto& [rowSection, row] : rows_) {
         static_cast<SectionRow*>(row)->setSelected(rowSection == section);
     }
+}
+
+bool SidebarView::isTitleElided(DashboardSection section) const {
+    return static_cast<const SectionRow*>(rows_.at(section))->isTitleElided();
 }
 
 QAbstractButton* SidebarView::row(DashboardSection section) const {

@@ -30,6 +30,8 @@ public:
     // The row of a section ("DashboardSidebar_<raw value>"); its "accessibilityValue" property is
     // the localised "selected" or "unselected".
     QAbstractButton* row(DashboardSection section) const;
+    // Whether the section's title is cut short in its row (its tooltip then holds it whole).
+    bool isTitleElided(DashboardSection section) const;
     CaptureToggleWidget* captureToggle() const { return captureToggle_; }
 
 Q_SIGNALS:

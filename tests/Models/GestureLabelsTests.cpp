@@ -69,6 +69,12 @@ TEST(GestureLabels, ComposedLabels) {
          "Send Control + T to the frontmost app."},
         {appScopeSummary(scoped), "Browser: Blocked, Editor: Allowed"},
         {appScopeSummary(rule(kUpDown, kRefresh)), ""},
+        // Names stay on one line, and their bidirectional controls cannot reach the text after.
+        {displayLabel(rule(kUpDown, kRefresh, GestureMappingSource::custom, "Two\nlines")),
+         "Two lines"},
+        {appScopeSummary(rule(kUpDown, kRefresh, GestureMappingSource::custom, std::nullopt,
+                              {GestureAppScopeRule("a", "\u202Eevil", true)})),
+         "\u2068\u202Eevil\u2069: Allowed"},
         {displayLabel(CapturedGestureDraft{}), "Freeform captured path"},
         {displayLabel(CapturedGestureDraft{{}, kUpDown, std::nullopt}), "Up -> Down"},
     };

@@ -50,6 +50,7 @@ public:
         return trusted ? PermissionState::granted : PermissionState::denied;
     }
     void requestAccessibilityPrompt() override { ++prompts; }
+    bool canOpenSettings() override { return false; }
     void openAccessibilitySettings() override {}
     void openInputMonitoringSettings() override {}
 

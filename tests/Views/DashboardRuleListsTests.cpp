@@ -214,11 +214,14 @@ TEST_F(DashboardRuleLists, ARemovedPresetKeepsItsPlaceAndIdentifierUntilRestored
     const QString identifier = QStringLiteral("GestureMappingRow_directional:up-down");
     env.drawStroke(testing::polyline({{400, 400}, {400, 300}, {400, 400}}, 4));
     ASSERT_EQ(presets->list()->rowAt(0), presetRow(kUpDown));
+    button(presetRow(kUpDown), QStringLiteral("Remove"))->setFocus();
     QTest::mouseClick(button(presetRow(kUpDown), QStringLiteral("Remove")), Qt::LeftButton);
     settle();
 
     auto* removed = presets->list()->removedRow(kUpDown);
     ASSERT_NE(removed, nullptr);
+    // The focus stays where the card was.
+    EXPECT_TRUE(removed->isAncestorOf(QApplication::focusWidget()));
     EXPECT_EQ(presets->list()->rowAt(0), removed);
     EXPECT_EQ(presets->list()->editableRow(kUpDown), nullptr);
     EXPECT_EQ(removed->objectName(), identifier);
@@ -305,17 +308,28 @@ TEST_F(DashboardRuleLists, CustomListShowsItsEmptyStateAndIdentifiedEntries) {
     EXPECT_EQ(custom->list()->rowCount(), 0);
 }
 
-TEST_F(DashboardRuleLists, ALongURLNeverWidensItsRow) {
+TEST_F(DashboardRuleLists, ALongURLNeverWidensOrLengthensItsRow) {
     const QString url = QStringLiteral("https://intranet.example.com/") +
-                        QString(300, QLatin1Char('x')) + QStringLiteral("?view=compact");
+                        QString(1000, QLatin1Char('x')) + QStringLiteral("?view=compact");
     addCustomRule(kRightDown, GestureAction::openURL(url), {});
     settle();
     EditableGestureRuleRow* row = custom->list()->row(kRightDown);
     EXPECT_LE(row->geometry().right(), custom->width());
     auto* caps = row->findChild<KeyCapGroup*>();
     EXPECT_TRUE(caps->displayedTokenText().contains(QChar(0x2026)));
-    EXPECT_EQ(QTextDocumentFragment::fromHtml(caps->toolTip()).toPlainText(),
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(caps->toolTip()).toPlainText().remove(QChar(0x200B)),
               QStringLiteral("Open ") + url);
+    // The description is shortened in the middle too, whole in its tooltip.
+    for (const ThemedTextLabel* text : row->findChildren<ThemedTextLabel*>()) {
+        if (text->text().contains(url)) {
+            EXPECT_LE(text->displayedText().size(), ThemedTextLabel::actionTextLength);
+            EXPECT_TRUE(QTextDocumentFragment::fromHtml(text->toolTip())
+                            .toPlainText()
+                            .remove(QChar(0x200B))
+                            .contains(url));
+        }
+    }
+    EXPECT_LT(row->height(), 400);
 }
 
 TEST_F(DashboardRuleLists, SwitchingTheLanguageRelabelsEveryRow) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -10,6 +11,7 @@
 
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/CaptureToggleWidget.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/ContentView.h"
 #include "Views/Dashboard/DashboardView.h"
 #include "Views/Dashboard/SectionHeader.h"
@@ -251,6 +253,71 @@ TEST_F(DashboardWindowTest, TextsFollowTheLanguageOverride) {
     EXPECT_EQ(dashboard().headerBar()->checkForUpdatesButton()->text(),
               QStringLiteral("アップデートを確認…"));
     EXPECT_EQ(window->reopenOnboardingAction()->text(), QStringLiteral("オンボーディングを再表示"));
+}
+
+// At the window's least size, in every language, each control and value of the page lies inside
+// the page's view (the page never scrolls sideways), no text is cut short, and every section's name
+// fits the sidebar's column.
+TEST_F(DashboardWindowTest, EveryLanguageFitsThePageAtTheLeastWindowSize) {
+    AppModel& model = env.build();
+    model.mappingStore()->upsertCustomMapping(
+        GesturePattern::rightThenUp,
+        GestureAction::keyboardShortcut(
+            {KeyboardKeyToken::t, {ModifierKey::command, ModifierKey::shift, ModifierKey::option}}),
+        QStringLiteral("Reopen"));
+    model.syncMappingsFromStore();
+    open(true);
+    window->resize(window->minimumSizeHint());
+    const QWidget& viewport = *dashboard().scrollArea()->viewport();
+    for (const AppLanguageOverride language : allCases<AppLanguageOverride>()) {
+        SCOPED_TRACE(std::string(rawValue(language)));
+        model.setLanguageOverride(language);
+        settle();
+        ASSERT_EQ(window->contentView()->size(), ContentView::minimumContentSize);
+        for (const DashboardSection section : kSections) {
+            EXPECT_FALSE(sidebar().isTitleElided(section)) << title(section).toStdString();
+        }
+        for (QWidget* widget : dashboard().scrollArea()->widget()->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window.get())) {
+                continue;
+            }
+            const QRect bounds(widget->mapTo(&viewport, QPoint()), widget->size());
+            EXPECT_TRUE(bounds.left() >= 0 && bounds.right() < viewport.width())
+                << widget->metaObject()->className() << " " << widget->objectName().toStdString()
+                << " " << widget->accessibleName().toStdString() << " spans " << bounds.left()
+                << ".." << bounds.right() << " of " << viewport.width();
+            if (const auto* label = qobject_cast<ThemedTextLabel*>(widget)) {
+                EXPECT_FALSE(label->isElided()) << label->text().toStdString();
+            }
+            if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                EXPECT_GE(button->width(), button->sizeHint().width())
+                    << button->text().toStdString();
+            }
+        }
+    }
+}
+
+// The onboarding dims the whole window, the menu bar outside the content included, and the bar
+// cannot be used until the onboarding is done.
+TEST_F(DashboardWindowTest, TheOnboardingShadesTheMenuBar) {
+    open();
+    window->contentView()->setOnboardingLayer(new QWidget);
+    QMenuBar* bar = window->menuBar();
+    const auto shade = [&] { return bar->findChild<QWidget*>("OnboardingMenuBarShade"); };
+    for (const bool onboarding : {true, false}) {
+        if (onboarding) {
+            env.model->reopenOnboarding();
+        } else {
+            env.model->completeOnboarding();
+        }
+        settle();
+        EXPECT_EQ(bar->isEnabled(), !onboarding);
+        EXPECT_EQ(shade() != nullptr && shade()->isVisible(), onboarding);
+        if (onboarding) {
+            ASSERT_NE(shade(), nullptr);
+            EXPECT_EQ(shade()->geometry(), bar->rect());
+        }
+    }
 }
 
 // ---- Header bar -------------------------------------------------------------------------------

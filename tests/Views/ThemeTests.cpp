@@ -2,12 +2,16 @@
 
 #include <QGraphicsDropShadowEffect>
 #include <QImage>
+#include <QPainter>
+#include <QSlider>
 #include <QTest>
 
+#include "Application/ThemeStyle.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/DarkCardFrame.h"
 #include "Views/Theme/GhostButton.h"
 #include "Views/Theme/Theme.h"
+#include "support/Contrast.h"
 
 namespace quillorbitex {
 namespace {
@@ -82,6 +86,60 @@ TEST_F(ThemeWidgetTest, GhostButtonIsOutlinedAndFillsWhilePressed) {
         EXPECT_EQ(render(button).pixel(6, 20) & 0xFFFFFF, rgbOf(Token::bgHover, dark));
         QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(60, 20));
         EXPECT_EQ(qAlpha(render(button).pixel(6, 20)), 0);
+    }
+}
+
+// A disabled button reads as unavailable in either style and appearance: it stands out much less
+// from what lies around it, and the pointer over it is no longer the hand.
+TEST_F(ThemeWidgetTest, DisabledButtonsAreFadedAndOfferNoHand) {
+    for (const bool dark : {false, true}) {
+        for (QPushButton* button :
+             {static_cast<QPushButton*>(new AccentButton(QStringLiteral("Save"), false, &holder_)),
+              static_cast<QPushButton*>(new GhostButton(QStringLiteral("Next"), &holder_))}) {
+            SCOPED_TRACE(::testing::Message()
+                         << button->metaObject()->className() << " dark " << dark);
+            button->setPalette(ThemePalette::qtPalette(dark));
+            button->resize(120, 40);
+            // Drawn on the card, against what lies around it (its rounded corner shows it).
+            const auto contrast = [&] {
+                QImage image(button->size(), QImage::Format_RGB32);
+                image.fill(ThemePalette::color(Token::bgElevated, dark));
+                QPainter(&image).drawImage(0, 0, render(*button));
+                return testing::strongestContrast(image, image.pixelColor(0, 0));
+            };
+            const double enabled = contrast();
+            EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+            button->setEnabled(false);
+            EXPECT_LT(contrast(), 0.6 * enabled);
+            EXPECT_NE(button->cursor().shape(), Qt::PointingHandCursor);
+            button->setEnabled(true);
+            EXPECT_DOUBLE_EQ(contrast(), enabled);
+            EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+        }
+    }
+}
+
+// The stock slider drawn by the theme's style: its unfilled track and its handle stand out at least
+// 3:1 from the card in both appearances; the track is filled in the accent up to the handle.
+TEST_F(ThemeWidgetTest, TheSliderIsDrawnFromTheThemeAndStandsOutFromTheCard) {
+    ThemeStyle style;
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark);
+        QSlider slider(Qt::Horizontal, &holder_);
+        slider.setStyle(&style);
+        slider.setPalette(ThemePalette::qtPalette(dark));
+        slider.setRange(0, 100);
+        slider.setValue(25);
+        slider.resize(300, slider.sizeHint().height());
+        const QColor card = ThemePalette::color(Token::bgElevated, dark);
+        QImage image(slider.size(), QImage::Format_RGB32);
+        image.fill(card);
+        slider.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        const int middle = image.height() / 2;
+        EXPECT_GE(testing::contrastRatio(image.pixelColor(250, middle), card), 3.0) << "track";
+        EXPECT_EQ(image.pixelColor(30, middle), ThemePalette::color(Token::accentPrimary, dark));
+        EXPECT_GE(testing::strongestContrast(image.copy(60, 0, 40, image.height()), card), 3.0)
+            << "handle";
     }
 }
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLabel>
 #include <QTextDocumentFragment>
 
+#include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 
 namespace quillorbitex {
@@ -77,6 +79,32 @@ TEST(ThemedTextLabel, ElidedLabelsDropTheirTooltipOnceTheTextFits) {
     label.resize(label.sizeHint().width(), label.sizeHint().height());
     EXPECT_FALSE(label.isElided());
     EXPECT_TRUE(label.toolTip().isEmpty());
+}
+
+// A name with line breaks stays on its one line, the breaks shown as spaces.
+TEST(ThemedTextLabel, OneLineLabelsShowLineBreaksAsSpaces) {
+    for (const Overflow overflow : {Overflow::none, Overflow::elideRight, Overflow::elideMiddle}) {
+        ThemedTextLabel label(Theme::Font::bodyText, Token::textPrimary, overflow);
+        label.setText(QStringLiteral("Open\nthe\r\ndocs\u2028now"));
+        label.resize(label.sizeHint());
+        EXPECT_EQ(label.displayedText(), QStringLiteral("Open the docs now"));
+        EXPECT_FALSE(label.isElided());
+    }
+}
+
+// A tooltip wraps at a readable width, also inside a run as long as a URL, and a huge text keeps
+// only its start and end: the label a tooltip is shown in never runs off the screen.
+TEST(ThemedTextLabel, TooltipsWrapAndAreCappedInLength) {
+    for (const QString& text : {QString(500, QLatin1Char('a')).replace(QLatin1Char('a'), "word "),
+                                QStringLiteral("https://example.com/") + QString(3000, 'u'),
+                                QString(1000000, QLatin1Char('n'))}) {
+        const QString tip = plainToolTip(text);
+        EXPECT_LT(tip.size(), 5000);
+        QLabel shown(tip);
+        shown.setWordWrap(Qt::mightBeRichText(tip));
+        EXPECT_LT(shown.sizeHint().width(), 800);
+        EXPECT_LT(shown.sizeHint().height(), 1000);
+    }
 }
 
 TEST(ThemedTextLabel, MeasuresAgainAfterANewTextOrFont) {

@@ -3,16 +3,20 @@
 //
 //   qx_dashboard_screenshot --output FILE --appearance light|dark [--language english|japanese|…]
 //                           [--section overview|customGestures|activeGestures|debugging]
-//                           [--compositor yes|no]
+//                           [--minimum] [--compositor yes|no]
 //
+// With --minimum the window is at its minimum size and the PNG is its whole page (every section,
+// as the user scrolls through it), so that anything cut off at the right edge shows.
 // The compositor argument is accepted for the script's sake; the window looks the same either way.
 
 #include <QApplication>
+#include <QScrollArea>
 #include <QTemporaryDir>
 
 #include "ScreenshotScene.h"
 #include "ViewModels/AppModel.h"
 #include "Views/ContentView.h"
+#include "Views/Dashboard/DashboardView.h"
 #include "Views/DashboardWindow.h"
 
 namespace quillorbitex {
@@ -26,7 +30,8 @@ int run(int argc, char** argv) {
         scene.valueOr("--section", QStringLiteral("overview")).toStdString());
     if (!scene.output() || !language || !section) {
         return ScreenshotScene::usage(
-            argv[0], "[--language english|…] [--section overview|…] [--compositor yes|no]");
+            argv[0],
+            "[--language english|…] [--section overview|…] [--minimum] [--compositor yes|no]");
     }
     scene.applyAppearance();
 
@@ -37,9 +42,17 @@ int run(int argc, char** argv) {
     model.setLanguageOverride(*language);
 
     DashboardWindow window(model, true);
-    window.resize(1100, 780);
+    const bool minimum = QCoreApplication::arguments().contains(QStringLiteral("--minimum"));
+    window.resize(minimum ? window.minimumSizeHint() : QSize(1100, 780));
     window.show();
     ScreenshotScene::runFor(300);
+    if (minimum) {
+        // As wide as the view shows it: whatever lies past the right edge is cut off here too.
+        QScrollArea& page = *window.contentView()->dashboard()->scrollArea();
+        return ScreenshotScene::save(
+            page.widget()->grab(QRect(0, 0, page.viewport()->width(), page.widget()->height())),
+            *scene.output());
+    }
     window.contentView()->scrollTo(*section);
     ScreenshotScene::runFor(500);
     return ScreenshotScene::save(window.grab(), *scene.output());

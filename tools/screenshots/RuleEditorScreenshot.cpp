@@ -2,8 +2,10 @@
 // the sheet as a PNG. Started by scripts/screenshots:
 //
 //   qx_rule_editor_screenshot --output FILE --appearance light|dark
-//       --step gesture-armed|gesture|action|action-app|action-url|review
+//       --step gesture-armed|gesture|action|action-app|action-url|review|review-long-url
 //       [--language en|ja|de|...] [--scale 1|2] [--compositor yes|no]
+//
+// review-long-url is a new rule's review step opening a URL of 5,000 characters.
 //
 // --scale sets Qt's scale factor; the compositor argument is accepted for the script's sake.
 
@@ -37,8 +39,8 @@ int run(int argc, char** argv) {
     const ScreenshotScene scene;
     const QString step = scene.valueOr("--step", QStringLiteral("gesture"));
     const auto language = scene.language();
-    const QStringList steps = {"gesture-armed", "gesture",    "action",
-                               "action-app",    "action-url", "review"};
+    const QStringList steps = {"gesture-armed", "gesture", "action",         "action-app",
+                               "action-url",    "review",  "review-long-url"};
     if (!scene.output() || !language || !steps.contains(step)) {
         const QByteArray options = "--step " + steps.join(QLatin1Char('|')).toUtf8() +
                                    " [--language en|ja|...] [--scale 1|2]";
@@ -62,6 +64,7 @@ int run(int argc, char** argv) {
                                     GestureAction::openURL(QStringLiteral("https://example.org")));
 
     const bool review = step == QStringLiteral("review");
+    const bool longURL = step == QStringLiteral("review-long-url");
     const auto context =
         review ? GestureRuleEditorContext::open(
                      GestureRuleEditorMode::overrideGesture,
@@ -79,7 +82,7 @@ int run(int argc, char** argv) {
     if (step != QStringLiteral("gesture-armed")) {
         env.drawStroke(review ? kRightThenDown : kCircle);
     }
-    if (step.startsWith(QStringLiteral("action")) || review) {
+    if (step.startsWith(QStringLiteral("action")) || review || longURL) {
         state.advance();
     }
     if (step == QStringLiteral("action")) {
@@ -91,6 +94,11 @@ int run(int argc, char** argv) {
     } else if (step == QStringLiteral("action-url")) {
         state.setActionKind(Kind::openURL);
         state.setOpenURLString(QStringLiteral("example.org/docs"));
+    } else if (longURL) {
+        state.setActionKind(Kind::openURL);
+        state.setOpenURLString(QStringLiteral("https://example.org/") +
+                               QString(4980, QLatin1Char('x')));
+        state.advance();
     } else if (review) {
         state.advance();
         state.setRuleName(QStringLiteral("Project docs  "));

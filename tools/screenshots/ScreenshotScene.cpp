@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "Application/ThemePalette.h"
+#include "Application/ThemeStyle.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -54,6 +55,7 @@ std::optional<AppLanguageOverride> ScreenshotScene::language() const {
 }
 
 void ScreenshotScene::applyAppearance() const {
+    ThemeStyle::install();
     QApplication::setPalette(ThemePalette::qtPalette(dark()));
     Theme::setAnimationsEnabled(false);
 }

@@ -35,12 +35,22 @@ void PermissionService::openInputMonitoringSettings() {
     openSettingsApplication();
 }
 
-void PermissionService::openSettingsApplication() {
+bool PermissionService::canOpenSettings() {
+    return settingsApplication().has_value();
+}
+
+std::optional<WorkspaceApplication> PermissionService::settingsApplication() const {
     for (const QString& identifier : settingsApplicationIdentifiers()) {
-        if (const auto application = workspace_->application(identifier)) {
-            workspace_->openApplication(*application);
-            return;
+        if (auto application = workspace_->application(identifier)) {
+            return application;
         }
+    }
+    return std::nullopt;
+}
+
+void PermissionService::openSettingsApplication() {
+    if (const auto application = settingsApplication()) {
+        workspace_->openApplication(*application);
     }
 }
 

@@ -25,10 +25,12 @@ public:
     // An X11 desktop has no page for either permission; both open the desktop's settings
     // application, the first installed one of settingsApplicationIdentifiers(). Where none is
     // installed, nothing happens.
+    bool canOpenSettings() override;
     void openAccessibilitySettings() override;
     void openInputMonitoringSettings() override;
 
 private:
+    std::optional<WorkspaceApplication> settingsApplication() const;
     void openSettingsApplication();
 
     std::shared_ptr<AccessibilityTrust> trust_;

@@ -11,6 +11,8 @@ public:
     // granted or denied, read afresh; never unknown.
     virtual PermissionState accessibilityPermissionState() = 0;
     virtual void requestAccessibilityPrompt() = 0;
+    // Whether the desktop has a settings application the two calls below can open.
+    virtual bool canOpenSettings() = 0;
     virtual void openAccessibilitySettings() = 0;
     virtual void openInputMonitoringSettings() = 0;
 };

@@ -1,5 +1,6 @@
 #include "Views/AppScopes/AppScopeEditorSheet.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -49,10 +50,19 @@ ThemedTextLabel* text(Theme::Font font, Token color, Overflow overflow, QWidget*
 }
 
 // The picker reads the applications again whenever it opens, so one started meanwhile is there.
+// Its pop-up stays a readable size whatever is installed: a very long name is shortened in the
+// middle and a long list scrolls.
 class ApplicationPicker final : public QComboBox {
 public:
+    static constexpr int popupMaximumWidth = 480;
+    static constexpr int popupMaximumHeight = 420;
+
     ApplicationPicker(std::function<void()> beforePopup, QWidget* parent)
-        : QComboBox(parent), beforePopup_(std::move(beforePopup)) {}
+        : QComboBox(parent), beforePopup_(std::move(beforePopup)) {
+        view()->setTextElideMode(Qt::ElideMiddle);
+        setMaxVisibleItems(12);
+        view()->window()->setMaximumSize(popupMaximumWidth, popupMaximumHeight);
+    }
 
     void showPopup() override {
         beforePopup_();

@@ -41,11 +41,48 @@ void ThemedTextLabel::setText(const QString& text) {
         return;
     }
     text_ = text;
+    shown_ = prepared(text);
     forgetMeasurements();
     setAccessibleName(text);
     updateToolTip();
     updateGeometry();
     update();
+}
+
+void ThemedTextLabel::setMaximumLength(int characters) {
+    maximumLength_ = characters;
+    shown_ = prepared(text_);
+    forgetMeasurements();
+    updateToolTip();
+    updateGeometry();
+    update();
+}
+
+QString ThemedTextLabel::prepared(const QString& text) const {
+    QString shown = text;
+    if (overflow_ != Overflow::wrap) {
+        // One line: a line break inside a name shows as a space rather than cutting it in half.
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        for (QChar& c : shown) {
+            if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+                c == QChar::ParagraphSeparator) {
+                c = QLatin1Char(' ');
+            }
+        }
+    }
+    if (maximumLength_ > 0 && shown.size() > maximumLength_) {
+        qsizetype head = maximumLength_ / 2;
+        qsizetype tail = maximumLength_ - head - 1;
+        // Never between the halves of a surrogate pair.
+        if (shown.at(head - 1).isHighSurrogate()) {
+            --head;
+        }
+        if (shown.at(shown.size() - tail).isLowSurrogate()) {
+            --tail;
+        }
+        shown = shown.left(head) + QChar(0x2026) + shown.right(tail);
+    }
+    return shown;
 }
 
 void ThemedTextLabel::setColorToken(ThemePalette::Token color) {
@@ -71,7 +108,7 @@ QFont ThemedTextLabel::fittedFont(int width) const {
     if (overflow_ != Overflow::wrap || minimumShrinkPixelSize_ <= 0 || fitted.pixelSize() <= 0) {
         return fitted;
     }
-    const QStringList words = text_.split(QChar(' '), Qt::SkipEmptyParts);
+    const QStringList words = shown_.split(QChar(' '), Qt::SkipEmptyParts);
     const auto widest = [&words](const QFont& candidate) {
         double widestWord = 0;
         for (const QString& word : words) {
@@ -87,15 +124,15 @@ QFont ThemedTextLabel::fittedFont(int width) const {
 
 QString ThemedTextLabel::displayedText() const {
     if (overflow_ == Overflow::wrap || overflow_ == Overflow::none) {
-        return text_;
+        return shown_;
     }
     const Qt::TextElideMode mode =
         overflow_ == Overflow::elideMiddle ? Qt::ElideMiddle : Qt::ElideRight;
-    return QFontMetricsF(font()).elidedText(text_, mode, contentsRect().width());
+    return QFontMetricsF(font()).elidedText(shown_, mode, contentsRect().width());
 }
 
 bool ThemedTextLabel::isElided() const {
-    return displayedText() != text_;
+    return (maximumLength_ > 0 && text_.size() > maximumLength_) || displayedText() != shown_;
 }
 
 int ThemedTextLabel::singleLineHeight() const {
@@ -104,7 +141,7 @@ int ThemedTextLabel::singleLineHeight() const {
 
 int ThemedTextLabel::naturalWidth() const {
     if (naturalWidth_ < 0) {
-        naturalWidth_ = ceilToInt(textAdvance(font(), text_));
+        naturalWidth_ = ceilToInt(textAdvance(font(), shown_));
     }
     return naturalWidth_;
 }
@@ -148,7 +185,7 @@ int ThemedTextLabel::heightForWidth(int width) const {
 }
 
 qreal ThemedTextLabel::layOut(QTextLayout& layout, int width) const {
-    layout.setText(text_);
+    layout.setText(shown_);
     layout.setFont(fittedFont(width));
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -215,7 +252,7 @@ void ThemedTextLabel::changeEvent(QEvent* event) {
 }
 
 void ThemedTextLabel::updateToolTip() {
-    if (overflow_ != Overflow::elideRight && overflow_ != Overflow::elideMiddle) {
+    if (overflow_ == Overflow::none || (overflow_ == Overflow::wrap && maximumLength_ <= 0)) {
         return;
     }
     setToolTip(isElided() ? plainToolTip(text_) : QString());

@@ -19,7 +19,8 @@ namespace quillorbitex {
 // Text that does not fit is handled as chosen: kept whole on one line (`none`, the least width is
 // the text's), wrapped (at word boundaries, or anywhere inside a word too long for a line, such as
 // a URL; the height follows the width), or elided at the end or in the middle with the whole text
-// as tooltip.
+// as tooltip. A label given a maximum length shows a longer text (a URL of thousands of characters)
+// with its middle left out, the whole text as tooltip. On one line, line breaks show as spaces.
 class ThemedTextLabel : public QWidget {
     Q_OBJECT
 
@@ -34,6 +35,12 @@ public:
     ThemePalette::Token colorToken() const { return color_; }
     void setColorToken(ThemePalette::Token color);
     Overflow overflow() const { return overflow_; }
+    // Texts longer than `characters` show their start and end around an ellipsis; 0 (the default)
+    // shows any length.
+    void setMaximumLength(int characters);
+    // The maximum length of the texts that describe an action (a URL, an application), in rows and
+    // in the rule editor: a few lines at most.
+    static constexpr int actionTextLength = 160;
 
     // Wrapped text only: lets the type shrink, down to `pixelSize`, until the longest word fits the
     // line, before a word is broken; for short captions in narrow places. Off (0) by default.
@@ -63,10 +70,14 @@ private:
     qreal layOut(QTextLayout& layout, int width) const;
     void forgetMeasurements();
     void updateToolTip();
+    // `text` as it is laid out: shortened to the maximum length, on one line without breaks.
+    QString prepared(const QString& text) const;
     int singleLineHeight() const;
     int naturalWidth() const;
 
     QString text_;
+    QString shown_;
+    int maximumLength_ = 0;
     ThemePalette::Token color_;
     Overflow overflow_;
     int minimumShrinkPixelSize_ = 0;

@@ -1,5 +1,6 @@
 #include "Views/Components/ToggleSwitch.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -13,7 +14,6 @@ constexpr int kWidth = 38;
 constexpr int kHeight = 22;
 // The knob sits this far inside the track.
 constexpr double kKnobInset = 2.5;
-constexpr double kDisabledOpacity = 0.45;
 
 }  // namespace
 
@@ -21,7 +21,7 @@ ToggleSwitch::ToggleSwitch(QWidget* parent)
     : QAbstractButton(parent), knob_(this, std::chrono::milliseconds(animationMilliseconds)) {
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
+    Theme::followEnabledState(*this);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -54,6 +54,13 @@ QSize ToggleSwitch::minimumSizeHint() const {
     return sizeHint();
 }
 
+void ToggleSwitch::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) {
+        Theme::followEnabledState(*this);
+    }
+    QAbstractButton::changeEvent(event);
+}
+
 bool ToggleSwitch::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
 }
@@ -62,7 +69,7 @@ void ToggleSwitch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     if (!isEnabled()) {
-        painter.setOpacity(kDisabledOpacity);
+        painter.setOpacity(Theme::disabledOpacity);
     }
     // The track keeps its proportions when the layout gives the switch more room than it asks.
     const QSizeF size(std::min<double>(width(), kWidth), std::min<double>(height(), kHeight));

@@ -36,6 +36,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
     void checkStateSet() override;
     void nextCheckState() override;

@@ -15,6 +15,7 @@
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ActionTypeBadge.h"
 #include "Views/Components/CapsuleLabel.h"
+#include "Views/Components/FlowLayout.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/PlainText.h"
@@ -123,6 +124,7 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
     badge_ = new ActionTypeBadge(mapping_.action(), this);
     notesLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
                                       ThemedTextLabel::Overflow::wrap, this);
+    notesLabel_->setMaximumLength(ThemedTextLabel::actionTextLength);
     countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                       ThemedTextLabel::Overflow::elideRight, this);
     keyCaps_ = new KeyCapGroup(mapping_.action(), this);
@@ -156,7 +158,6 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
                                 changeGestureButton_, removeButton_}) {
         buttonLine()->addWidget(button);
     }
-    buttonLine()->addStretch(1);
     connect(toggleButton_, &QPushButton::clicked, this,
             &EditableGestureRuleRow::toggleEnabledRequested);
     connect(manageAppsButton_, &QPushButton::clicked, this,

@@ -75,7 +75,7 @@ public:
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         setFrameShape(QFrame::NoFrame);
         setFont(Theme::font(Theme::Font::captionMono));
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setMinimumHeight(GestureDebugSectionView::minimumLogHeight);
         viewport()->setAutoFillBackground(false);
@@ -137,6 +137,9 @@ public:
         font.setCapitalization(QFont::AllUppercase);
         title_->setFont(font);
         setAccessibilityIdentifier(*value_, identifier);
+        // Two lines are kept for every value, so that the card, and the log under it, stay put
+        // while a stroke's values come and go.
+        value_->setMinimumHeight(2 * QFontMetrics(value_->font()).height());
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(6);
@@ -167,13 +170,12 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     auto* header = new QWidget(traceCard);
     setAccessibilityIdentifier(*header, QStringLiteral("DebugOverlayStateValue"));
     traceTitle_ = new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
-                                      ThemedTextLabel::Overflow::none, header);
+                                      ThemedTextLabel::Overflow::wrap, header);
     overlayPill_ = new StatusPill(StatusPill::State::amber({}), header);
     auto* headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(0, 0, 0, 0);
-    headerLayout->addWidget(traceTitle_);
-    headerLayout->addStretch(1);
-    headerLayout->addWidget(overlayPill_);
+    headerLayout->addWidget(traceTitle_, 1);
+    headerLayout->addWidget(overlayPill_, 0, Qt::AlignTop);
     canvas_ = new DebugTraceCanvas({}, traceCard);
     setAccessibilityIdentifier(*canvas_, QStringLiteral("DebugTraceCanvas"));
     traceHelp_ = new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
@@ -211,7 +213,7 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     auto* logCard = new DarkCardFrame(this);
     logCard->contentLayout()->setSpacing(12);
     logTitle_ = new ThemedTextLabel(Theme::Font::heading1, Token::textPrimary,
-                                    ThemedTextLabel::Overflow::none, logCard);
+                                    ThemedTextLabel::Overflow::wrap, logCard);
     logSubtitle_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
                                        ThemedTextLabel::Overflow::wrap, logCard);
     auto* logHeading = new QVBoxLayout;

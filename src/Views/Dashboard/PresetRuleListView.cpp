@@ -1,5 +1,7 @@
 #include "Views/Dashboard/PresetRuleListView.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QVBoxLayout>
 
 #include "Localization/L10n.h"
@@ -84,15 +86,25 @@ void PresetRuleListView::sync() {
 }
 
 void PresetRuleListView::replace(Entry& entry, int index, QWidget* row) {
-    if (QWidget* old = entry.widget()) {
+    QWidget* previous = entry.widget();
+    // The focus stays in the card's place (on its first button) rather than jumping to whatever
+    // comes next on the page, which may lie far below.
+    const bool hadFocus =
+        previous != nullptr && previous->isAncestorOf(QApplication::focusWidget());
+    entry.editable = qobject_cast<EditableGestureRuleRow*>(row);
+    entry.removed = qobject_cast<RemovedPresetRuleRow*>(row);
+    layout_->insertWidget(index, row);
+    if (hadFocus) {
+        if (auto* first = row->findChild<QAbstractButton*>()) {
+            first->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    if (QWidget* old = previous) {
         layout_->removeWidget(old);
         old->hide();
         // Later: the old card may be the one whose button is being handled.
         old->deleteLater();
     }
-    entry.editable = qobject_cast<EditableGestureRuleRow*>(row);
-    entry.removed = qobject_cast<RemovedPresetRuleRow*>(row);
-    layout_->insertWidget(index, row);
 }
 
 EditableGestureRuleRow* PresetRuleListView::makeEditableRow(const GestureMapping& rule) {

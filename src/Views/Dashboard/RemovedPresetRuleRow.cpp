@@ -7,6 +7,7 @@
 #include "Models/GestureLabels.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/ActionTypeBadge.h"
+#include "Views/Components/FlowLayout.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/PlainText.h"
@@ -39,6 +40,7 @@ RemovedPresetRuleRow::RemovedPresetRuleRow(const AppModel& model, GestureDescrip
     removedCapsule_ = new RuleStatusCapsule(QString(), Token::statusRed, this);
     sentenceLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
                                          ThemedTextLabel::Overflow::wrap, this);
+    sentenceLabel_->setMaximumLength(ThemedTextLabel::actionTextLength);
     countLabel_ = new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                       ThemedTextLabel::Overflow::elideRight, this);
     keyCaps_ = new KeyCapGroup(action_, this);
@@ -63,7 +65,6 @@ RemovedPresetRuleRow::RemovedPresetRuleRow(const AppModel& model, GestureDescrip
 
     restoreButton_ = new AccentButton({}, false, this);
     buttonLine()->addWidget(restoreButton_);
-    buttonLine()->addStretch(1);
     connect(restoreButton_, &QPushButton::clicked, this, &RemovedPresetRuleRow::restoreRequested);
 
     retranslate();

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "Views/Components/AccessibilityIdentifier.h"
+#include "Views/Components/FlowLayout.h"
 #include "Views/Dashboard/GestureRuleRowContent.h"
 #include "Views/Theme/Theme.h"
 
@@ -18,14 +19,13 @@ constexpr double kCornerRadius = 10;
 }  // namespace
 
 RuleCardFrame::RuleCardFrame(const GestureDescriptor& pattern, QWidget* parent)
-    : QWidget(parent), contentLine_(new QHBoxLayout), buttonLine_(new QHBoxLayout) {
+    : QWidget(parent), contentLine_(new QHBoxLayout), buttonLine_(new FlowLayout(8, 8)) {
     const QString identifier = gestureRuleRowIdentifier(pattern);
     setAccessibilityIdentifier(*this, identifier);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);
     layout->setSpacing(12);
     contentLine_->setSpacing(14);
-    buttonLine_->setSpacing(8);
     layout->addLayout(contentLine_);
     layout->addLayout(buttonLine_);
 }

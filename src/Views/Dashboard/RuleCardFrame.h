@@ -5,14 +5,16 @@
 #include "Models/GestureDescriptor.h"
 
 class QHBoxLayout;
-class QVBoxLayout;
 
 namespace quillorbitex {
 
+class FlowLayout;
+
 // The card both rule rows are drawn on: the elevated background inside a thin rounded outline
 // (radius 10), contents padded 16 across and 14 up and down, a content line above a button line
-// 12 apart. The card's accessibility identifier names the rule's gesture, the same for a rule and
-// for the removed preset shown in its place.
+// 12 apart. The buttons that do not fit beside each other go on to further lines. The card's
+// accessibility identifier names the rule's gesture, the same for a rule and for the removed preset
+// shown in its place.
 class RuleCardFrame : public QWidget {
     Q_OBJECT
 
@@ -21,13 +23,13 @@ public:
 
 protected:
     QHBoxLayout* contentLine() const { return contentLine_; }
-    QHBoxLayout* buttonLine() const { return buttonLine_; }
+    FlowLayout* buttonLine() const { return buttonLine_; }
 
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QHBoxLayout* contentLine_;
-    QHBoxLayout* buttonLine_;
+    FlowLayout* buttonLine_;
 };
 
 }  // namespace quillorbitex

@@ -26,7 +26,7 @@ OnboardingFooter::OnboardingFooter(OnboardingViewModel& viewModel, std::function
       viewModel_(viewModel),
       back_(new GhostButton({}, this)),
       backPlaceholder_(new QWidget(this)),
-      counter_(new ThemedTextLabel(Theme::Font::captionMono, ThemePalette::Token::textTertiary,
+      counter_(new ThemedTextLabel(Theme::Font::captionMono, ThemePalette::Token::textSecondary,
                                    ThemedTextLabel::Overflow::elideRight, this)),
       next_(new AccentButton({}, false, this)),
       complete_(new AccentButton({}, false, this)) {

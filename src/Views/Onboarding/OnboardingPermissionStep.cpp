@@ -54,6 +54,7 @@ void OnboardingPermissionStep::retranslate() {
     monitor_->setTitle(L10n::string("Gesture Monitor"));
     checkAgain_->setText(L10n::string("Check Again"));
     settings_->setText(L10n::string("Desktop Settings"));
+    access_->arrange();
     refresh();
 }
 
@@ -65,6 +66,7 @@ void OnboardingPermissionStep::refresh() {
     const PermissionState permission = model().accessibilityPermission();
     access_->setPillState(StatusPill::State::from(permission));
     access_->setDetail(detail(permission));
+    settings_->setEnabled(model().canOpenDesktopSettings());
     const GestureMonitorState& monitorState = model().monitorState();
     monitor_->setPillState(StatusPill::State::from(monitorState));
     monitor_->setDetail(monitorState.detail());

@@ -59,10 +59,9 @@ void OnboardingProgressBar::setCurrentStep(OnboardingStep step) {
 }
 
 Token OnboardingProgressBar::segmentColor(OnboardingStep segment, OnboardingStep current) {
-    if (stepNumber(segment) < stepNumber(current)) {
-        return Token::accentMuted;
-    }
-    return segment == current ? Token::accentPrimary : Token::bgHover;
+    // Steps done are as strong as the current one (which stands out by its height), so that they
+    // differ plainly from the steps to come in both appearances.
+    return stepNumber(segment) <= stepNumber(current) ? Token::accentPrimary : Token::bgHover;
 }
 
 double OnboardingProgressBar::segmentScale(OnboardingStep segment) const {

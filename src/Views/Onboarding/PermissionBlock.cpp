@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/Theme.h"
@@ -17,6 +18,9 @@ using Token = ThemePalette::Token;
 constexpr int kTileSize = 44;
 constexpr int kSymbolSize = 24;
 constexpr double kCornerRadius = 10;
+constexpr int kMargin = 14;
+// The least width left to the explanation before the buttons move under it.
+constexpr int kLeastTextWidth = 320;
 
 QColor withAlpha(QColor color, double alpha) {
     color.setAlphaF(static_cast<float>(alpha));
@@ -59,28 +63,29 @@ PermissionBlock::PermissionBlock(OnboardingSymbol::Shape symbol, QWidget* parent
     : QWidget(parent),
       tile_(new Tile(symbol, this)),
       title_(new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
-                                 ThemedTextLabel::Overflow::elideRight, this)),
+                                 ThemedTextLabel::Overflow::wrap, this)),
       pill_(new StatusPill(StatusPill::State::amber({}), this)),
       detail_(new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
                                   ThemedTextLabel::Overflow::wrap, this)),
-      actions_(new QHBoxLayout) {
+      actionsBox_(new QWidget(this)),
+      row_(new QHBoxLayout(this)),
+      text_(new QVBoxLayout) {
     auto* heading = new QHBoxLayout;
     heading->setSpacing(8);
-    heading->addWidget(title_);
-    heading->addWidget(pill_);
-    heading->addStretch(1);
-    auto* text = new QVBoxLayout;
-    text->setSpacing(4);
-    text->addLayout(heading);
-    text->addWidget(detail_);
+    heading->addWidget(title_, 1);
+    heading->addWidget(pill_, 0, Qt::AlignTop);
+    text_->setSpacing(4);
+    text_->addLayout(heading);
+    text_->addWidget(detail_);
+    actions_ = new QHBoxLayout(actionsBox_);
+    actions_->setContentsMargins(0, 0, 0, 0);
     actions_->setSpacing(8);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(14, 14, 14, 14);
-    layout->setSpacing(14);
-    layout->addWidget(tile_, 0, Qt::AlignVCenter);
-    layout->addLayout(text, 1);
-    layout->addLayout(actions_);
+    row_->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    row_->setSpacing(kMargin);
+    row_->addWidget(tile_, 0, Qt::AlignVCenter);
+    row_->addLayout(text_, 1);
+    row_->addWidget(actionsBox_, 0, Qt::AlignVCenter);
     tile_->setColorToken(pill_->state().colorToken());
 }
 
@@ -109,6 +114,36 @@ QString PermissionBlock::title() const {
 
 QString PermissionBlock::detail() const {
     return detail_->text();
+}
+
+bool PermissionBlock::actionsBelowText() const {
+    return row_->indexOf(actionsBox_) < 0;
+}
+
+void PermissionBlock::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrange();
+}
+
+void PermissionBlock::arrange() {
+    const int buttons = actionsBox_->sizeHint().width();
+    // The block can always be as narrow as the buttons under the text need.
+    setMinimumWidth(2 * kMargin + kTileSize + kMargin + std::max(buttons, kLeastTextWidth / 2));
+    const int besideText = width() - 2 * kMargin - kTileSize - 2 * kMargin - buttons;
+    const bool below = besideText < kLeastTextWidth;
+    if (below == actionsBelowText()) {
+        return;
+    }
+    if (below) {
+        row_->removeWidget(actionsBox_);
+        text_->addSpacing(6);
+        text_->addWidget(actionsBox_, 0, Qt::AlignLeft);
+    } else {
+        text_->removeWidget(actionsBox_);
+        // The spacing added with the buttons.
+        delete text_->takeAt(text_->count() - 1);
+        row_->addWidget(actionsBox_, 0, Qt::AlignVCenter);
+    }
 }
 
 const StatusPill::State& PermissionBlock::pillState() const {

@@ -6,14 +6,16 @@
 #include "Views/Onboarding/OnboardingSymbol.h"
 
 class QHBoxLayout;
+class QVBoxLayout;
 
 namespace quillorbitex {
 
 class ThemedTextLabel;
 
 // One condition of the onboarding's access step: a tinted symbol tile, the title with a status
-// pill, the explanation beneath and the block's buttons on the right. The pill's colour also
-// tints the tile and the outline.
+// pill, the explanation beneath and the block's buttons on the right, or under the explanation
+// where they would leave it too narrow a column (longer translations). The title wraps rather than
+// being cut short. The pill's colour also tints the tile and the outline.
 class PermissionBlock final : public QWidget {
     Q_OBJECT
 
@@ -29,9 +31,15 @@ public:
     QString title() const;
     QString detail() const;
     const StatusPill::State& pillState() const;
+    // Whether the buttons stand under the explanation rather than beside it.
+    bool actionsBelowText() const;
+    // Puts the buttons beside the text or under it, whichever leaves the text room; done on every
+    // resize, and to be called after the buttons' texts change.
+    void arrange();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     class Tile;
@@ -41,6 +49,9 @@ private:
     StatusPill* pill_;
     ThemedTextLabel* detail_;
     QHBoxLayout* actions_;
+    QWidget* actionsBox_;
+    QHBoxLayout* row_;
+    QVBoxLayout* text_;
 };
 
 }  // namespace quillorbitex

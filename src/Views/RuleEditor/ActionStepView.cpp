@@ -310,7 +310,7 @@ void ActionStepView::refresh() {
     appHelp_->setText(L10n::string(kAppHelp));
     appValidation_->setText(state_.openAppValidationText());
     appValidation_->setColorToken(state_.isOpenAppValid() && !state_.hasFrontmostNotice()
-                                      ? Token::statusGreen
+                                      ? Token::textSecondary
                                       : Token::statusRed);
 
     // URL.
@@ -318,7 +318,8 @@ void ActionStepView::refresh() {
     urlField_->setText(state_.openURLString());
     urlHelp_->setText(L10n::string(kURLHelp));
     urlValidation_->setText(state_.openURLValidationText());
-    urlValidation_->setColorToken(state_.isOpenURLValid() ? Token::statusGreen : Token::statusRed);
+    urlValidation_->setColorToken(state_.isOpenURLValid() ? Token::textSecondary
+                                                          : Token::statusRed);
 
     // What a save would store.
     previewCaption_->setText(L10n::string("Selected Action").toUpper());

@@ -4,7 +4,10 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Application/QtKeyEventMonitor.h"
 #include "Localization/L10n.h"
@@ -28,6 +31,9 @@ using Token = ThemePalette::Token;
 using Font = Theme::Font;
 using Overflow = ThemedTextLabel::Overflow;
 using Step = GestureRuleEditorStep;
+
+// Around the step and the footer.
+constexpr int kContentMargin = 24;
 
 // The 1 px rule under the step indicator.
 class Divider final : public QWidget {
@@ -57,6 +63,7 @@ CustomGestureWizard::CustomGestureWizard(GestureRuleEditorContext context, AppMo
       closeButton_(new GhostButton),
       stepIndicator_(new GestureRuleEditorStepIndicator),
       steps_(new QWidget),
+      stepScroll_(new QScrollArea),
       gestureStep_(new GestureStepView(*state_)),
       actionStep_(new ActionStepView(*state_)),
       reviewStep_(new ReviewStepView(*state_)),
@@ -95,6 +102,17 @@ CustomGestureWizard::CustomGestureWizard(GestureRuleEditorContext context, AppMo
     pages->addWidget(gestureStep_);
     pages->addWidget(actionStep_);
     pages->addWidget(reviewStep_);
+    pages->addStretch(1);
+    // A step taller than the sheet scrolls; the footer below it stays in view.
+    stepScroll_->setFrameShape(QFrame::NoFrame);
+    stepScroll_->setWidgetResizable(true);
+    stepScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stepScroll_->viewport()->setAutoFillBackground(false);
+    steps_->setAutoFillBackground(false);
+    stepScroll_->setWidget(steps_);
+    // The step's texts settle in its own layout, behind the scroll area: the sheet is fitted again
+    // once they have.
+    steps_->installEventFilter(this);
 
     auto* footer = new QHBoxLayout;
     footer->setSpacing(10);
@@ -105,10 +123,9 @@ CustomGestureWizard::CustomGestureWizard(GestureRuleEditorContext context, AppMo
     footer->addWidget(saveButton_);
 
     auto* content = new QVBoxLayout;
-    content->setContentsMargins(24, 24, 24, 24);
+    content->setContentsMargins(kContentMargin, kContentMargin, kContentMargin, kContentMargin);
     content->setSpacing(20);
-    content->addWidget(steps_);
-    content->addStretch();
+    content->addWidget(stepScroll_, 1);
     content->addLayout(footer);
 
     auto* layout = new QVBoxLayout(this);
@@ -143,21 +160,50 @@ CustomGestureWizard::~CustomGestureWizard() {
 int CustomGestureWizard::neededHeight(int width) const {
     const int height = layout()->hasHeightForWidth() ? layout()->heightForWidth(width)
                                                      : layout()->sizeHint().height();
-    return std::max(height, minimumEditorSize.height());
+    // The scroll area counts for what its step needs whole, at the width the step gets.
+    const int stepWidth = width - 2 * kContentMargin;
+    const int step = steps_->hasHeightForWidth() ? steps_->heightForWidth(stepWidth)
+                                                 : steps_->sizeHint().height();
+    return std::max(height - stepScroll_->sizeHint().height() + step, minimumEditorSize.height());
+}
+
+int CustomGestureWizard::availableHeight() const {
+    const QScreen* shown = screen();
+    if (shown == nullptr) {
+        return QWIDGETSIZE_MAX;
+    }
+    const int frame = isWindow() ? frameGeometry().height() - geometry().height() : 0;
+    return shown->availableGeometry().height() - std::max(frame, 0);
 }
 
 QSize CustomGestureWizard::sizeHint() const {
     return {minimumEditorSize.width(), neededHeight(minimumEditorSize.width())};
 }
 
-void CustomGestureWizard::fitToContent() {
+bool CustomGestureWizard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == steps_ && event->type() == QEvent::LayoutRequest) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                fitToContent(stepChangedSinceFit_);
+                stepChangedSinceFit_ = false;
+            },
+            Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CustomGestureWizard::fitToContent(bool stepChanged) {
+    layout()->invalidate();
     // The layout's own constraint would size the window for its narrowest width, where every
     // paragraph wraps most; the height needed at the window's width is what counts.
     const int width = std::max(this->width(), minimumEditorSize.width());
-    const int needed = neededHeight(width);
-    setMinimumHeight(needed);
-    if (height() < needed) {
-        resize(width, needed);
+    const int available = availableHeight();
+    const int least = std::min(minimumEditorSize.height(), available);
+    const int target = std::clamp(neededHeight(width), least, available);
+    setMinimumHeight(least);
+    if (stepChanged || height() < target || height() > available) {
+        resize(width, target);
     }
 }
 
@@ -175,13 +221,7 @@ void CustomGestureWizard::save() {
 void CustomGestureWizard::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     state_->prepareIfNeeded();
-    fitToContent();
-}
-
-void CustomGestureWizard::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    // Narrower, the paragraphs wrap onto more lines.
-    setMinimumHeight(neededHeight(width()));
+    fitToContent(true);
 }
 
 void CustomGestureWizard::keyPressEvent(QKeyEvent* event) {
@@ -223,7 +263,9 @@ void CustomGestureWizard::refresh() {
     saveButton_->setVisible(step == Step::review);
     saveButton_->setEnabled(state_->canSave());
 
-    fitToContent();
+    stepChangedSinceFit_ = stepChangedSinceFit_ || fittedStep_ != step;
+    fittedStep_ = step;
+    fitToContent(stepChangedSinceFit_);
 
     // While a shortcut is recorded no text field keeps the focus, so no input method can take the
     // keys before the recorder hears them.

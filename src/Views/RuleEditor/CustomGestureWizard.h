@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "Views/RuleEditor/GestureRuleEditorContext.h"
+#include "Views/RuleEditor/GestureRuleEditorStep.h"
 #include "Views/RuleEditor/RuleEditorPlatform.h"
+
+class QScrollArea;
 
 namespace quillorbitex {
 
@@ -21,6 +25,9 @@ class ThemedTextLabel;
 // action to it, changes a rule's action, or gives a rule another gesture. A header with the
 // mode's title and a Close button, the step indicator, the current step, and a footer with
 // Cancel, Back and Next or Save.
+//
+// Its height follows the step shown, never beyond the screen's available height; the footer stays
+// in view and a step too tall for the sheet scrolls.
 //
 // Window-modal and deleted when closed. It prepares the model's capture state when it first
 // appears; every way out (Save, Cancel, Close, Escape, the window manager's close button, the
@@ -49,18 +56,24 @@ public:
     void done(int result) override;
     // The smallest size that shows the current step whole, and at least minimumEditorSize.
     QSize sizeHint() const override;
+    // The scroll area the current step is shown in.
+    QScrollArea* stepScrollArea() const { return stepScroll_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refresh();
     void save();
     int neededHeight(int width) const;
-    void fitToContent();
+    // The tallest the sheet may be: what its screen offers, less the window manager's frame.
+    int availableHeight() const;
+    // Sizes the sheet for the current step: to its needed height when the step changed, and
+    // otherwise only taller when the step needs more room.
+    void fitToContent(bool stepChanged);
 
     GestureRuleEditorState* state_;
     ThemedTextLabel* title_;
@@ -68,6 +81,9 @@ private:
     GhostButton* closeButton_;
     GestureRuleEditorStepIndicator* stepIndicator_;
     QWidget* steps_;
+    QScrollArea* stepScroll_;
+    std::optional<GestureRuleEditorStep> fittedStep_;
+    bool stepChangedSinceFit_ = false;
     GestureStepView* gestureStep_;
     ActionStepView* actionStep_;
     ReviewStepView* reviewStep_;

@@ -245,7 +245,8 @@ std::optional<GestureDescriptor> GestureRuleEditorState::replacedGesture() const
 bool GestureRuleEditorState::canAdvance() const {
     switch (step_) {
         case Step::gesture:
-            return model_.capturedGestureDraft().has_value();
+            // A path too short to become a gesture cannot lead anywhere.
+            return draftDescriptor().has_value();
         case Step::action:
             return resolvedAction().has_value();
         case Step::review:

@@ -79,7 +79,7 @@ void GestureRuleEditorStepIndicator::paintEvent(QPaintEvent*) {
         QRectF line(left, 0, itemWidth, numberHeight);
 
         painter.setFont(numberFont);
-        painter.setPen(Theme::color(reached ? Token::accentText : Token::textTertiary, *this));
+        painter.setPen(Theme::color(reached ? Token::accentText : Token::textSecondary, *this));
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, stepNumber(step));
 
         line.translate(0, numberHeight + kLineSpacing);

@@ -37,6 +37,9 @@ ReviewStepView::ReviewStepView(GestureRuleEditorState& state, QWidget* parent)
       nameCaption_(new ThemedTextLabel(Font::captionText, Token::textSecondary, Overflow::wrap)),
       nameField_(new RuleEditorTextField),
       helper_(new ThemedTextLabel(Font::bodyText, Token::textSecondary, Overflow::wrap)) {
+    preview_->setMaximumLength(ThemedTextLabel::actionTextLength);
+    ruleLabel_->setMaximumLength(ThemedTextLabel::actionTextLength);
+    disposition_->setMaximumLength(ThemedTextLabel::actionTextLength);
     setAccessibilityIdentifier(*preview_, QStringLiteral("CustomGesturePreview"));
     setAccessibilityIdentifier(*actionPreview_, QStringLiteral("CustomGesture_ActionPreview"));
     setAccessibilityIdentifier(*nameField_->lineEdit(),

@@ -31,7 +31,7 @@ AccentButton::AccentButton(const QString& text, bool isDestructive, QWidget* par
       shadow_(new QGraphicsDropShadowEffect(this)) {
     setFont(Theme::systemFont(14, QFont::DemiBold));
     setAutoDefault(false);
-    setCursor(Qt::PointingHandCursor);
+    Theme::followEnabledState(*this);
     setAttribute(Qt::WA_Hover);
     shadow_->setBlurRadius(kShadowBlurRadius);
     shadow_->setOffset(0, kShadowOffsetY);
@@ -78,13 +78,16 @@ QColor AccentButton::fillColor() const {
 
 void AccentButton::updateShadow() {
     QColor color = fillColor();
-    color.setAlphaF(static_cast<float>(currentShadowOpacity()));
+    color.setAlphaF(isEnabled() ? static_cast<float>(currentShadowOpacity()) : 0.0F);
     shadow_->setColor(color);
 }
 
 void AccentButton::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::EnabledChange) {
         updateShadow();
+    }
+    if (event->type() == QEvent::EnabledChange) {
+        Theme::followEnabledState(*this);
     }
     QPushButton::changeEvent(event);
 }
@@ -92,6 +95,9 @@ void AccentButton::changeEvent(QEvent* event) {
 void AccentButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled()) {
+        painter.setOpacity(Theme::disabledOpacity);
+    }
     const QRectF bounds = rect();
     const double scale = currentScale();
     painter.translate(bounds.center());

@@ -10,7 +10,8 @@ namespace quillorbitex {
 
 // The filled button of the theme: white semibold label on an accent-coloured rounded rectangle
 // (red when destructive) that casts a shadow of its own colour. Pressing shrinks it to 97 % and
-// takes the shadow away, easing out over 0.12 s. It looks the same when disabled.
+// takes the shadow away, easing out over 0.12 s. Disabled, it is drawn faded, without a shadow
+// and without the pointing hand.
 class AccentButton final : public QPushButton {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "Views/Theme/GhostButton.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -21,7 +22,7 @@ GhostButton::GhostButton(const QString& text, QWidget* parent)
     : QPushButton(text, parent), press_(this, std::chrono::milliseconds(100)) {
     setFont(Theme::systemFont(14, QFont::Medium));
     setAutoDefault(false);
-    setCursor(Qt::PointingHandCursor);
+    Theme::followEnabledState(*this);
     connect(this, &QAbstractButton::pressed, this, [this] { press_.moveTo(true); });
     connect(this, &QAbstractButton::released, this, [this] { press_.moveTo(false); });
 }
@@ -57,9 +58,19 @@ QSize GhostButton::minimumSizeHint() const {
     return sizeHint();
 }
 
+void GhostButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) {
+        Theme::followEnabledState(*this);
+    }
+    QPushButton::changeEvent(event);
+}
+
 void GhostButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled()) {
+        painter.setOpacity(Theme::disabledOpacity);
+    }
     // Half a pixel in, so that the 1 px outline covers whole pixels.
     const QRectF outline = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath shape;

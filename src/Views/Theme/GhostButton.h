@@ -10,7 +10,8 @@ namespace quillorbitex {
 
 // The outlined button of the theme: a medium-weight label in the secondary text colour inside a
 // thin rounded outline. Pressing fills it with the hover background and brightens the label to the
-// primary text colour, easing out over 0.1 s. It looks the same when disabled.
+// primary text colour, easing out over 0.1 s. Disabled, it is drawn faded and without the pointing
+// hand.
 class GhostButton final : public QPushButton {
     Q_OBJECT
 
@@ -29,6 +30,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

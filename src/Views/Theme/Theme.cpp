@@ -88,6 +88,14 @@ void Theme::paintPanel(QPainter& painter, const QWidget& widget, double cornerRa
     painter.drawPath(shape);
 }
 
+void Theme::followEnabledState(QWidget& widget) {
+    if (widget.isEnabled()) {
+        widget.setCursor(Qt::PointingHandCursor);
+    } else {
+        widget.unsetCursor();
+    }
+}
+
 bool Theme::animationsEnabled() {
     return gAnimationsEnabled.load(std::memory_order_relaxed);
 }

@@ -50,6 +50,13 @@ public:
                            ThemePalette::Token border = ThemePalette::Token::borderSubtle,
                            const std::function<void(QPainter&)>& inside = {});
 
+    // How opaque a disabled control is drawn (text, fill and outline alike): its contrast drops
+    // well below the enabled state's, in both appearances.
+    static constexpr double disabledOpacity = 0.45;
+    // The pointing hand over `widget` while it is enabled and the ordinary arrow while it is not,
+    // so that a control that does nothing does not invite a click.
+    static void followEnabledState(QWidget& widget);
+
     static bool animationsEnabled();
     static void setAnimationsEnabled(bool enabled);
 

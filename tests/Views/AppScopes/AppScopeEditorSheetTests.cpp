@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLayout>
@@ -336,6 +337,24 @@ TEST_F(AppScopeEditorSheetTest, SaveStoresTheRulesInNameOrderOnceAndAnEmptyListC
     EXPECT_EQ(storedRules(kLeftUp), QStringList{});
     // An override left equal to its preset is dropped again.
     EXPECT_TRUE(model().customMappings().empty());
+}
+
+// However long a name and however many applications, the picker's pop-up stays a readable size.
+TEST_F(AppScopeEditorSheetTest, ThePickersPopupStaysReadableInSize) {
+    env.workspace->addApplication({QStringLiteral("app.long"), QString(300, QLatin1Char('n')), {}});
+    for (int i = 0; i < 2000; ++i) {
+        env.workspace->addApplication(
+            {QStringLiteral("app.%1").arg(i), QStringLiteral("App %1").arg(i), {}});
+    }
+    open();
+    auto* picker = child<QComboBox>(*sheet, Sheet::pickerIdentifier);
+    sheet->show();
+    picker->showPopup();
+    const QWidget* popup = picker->view()->window();
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_LE(popup->width(), 600);
+    EXPECT_LE(popup->height(), 600);
+    picker->hidePopup();
 }
 
 TEST_F(AppScopeEditorSheetTest, WithEveryAppScopedThePickerGivesWayToASentence) {

@@ -15,6 +15,7 @@
 #include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/Components/KeyCapGroup.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/ContentView.h"
 #include "Views/Dashboard/DashboardView.h"
 #include "Views/DashboardWindow.h"
@@ -31,6 +32,7 @@
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 #include "Views/Theme/Theme.h"
+#include "support/Contrast.h"
 
 namespace quillorbitex {
 namespace {
@@ -153,9 +155,9 @@ TEST_F(OnboardingViewTest, WalksForwardAndBackThroughTheSteps) {
         const char* segments;
     } walk[] = {
         {nullptr, "OnboardingWelcomeStep", 1, "N", "PHH"},
-        {next, "OnboardingPermissionStep", 2, "BN", "MPH"},
-        {next, "OnboardingCustomizationStep", 3, "BC", "MMP"},
-        {back, "OnboardingPermissionStep", 2, "BN", "MPH"},
+        {next, "OnboardingPermissionStep", 2, "BN", "PPH"},
+        {next, "OnboardingCustomizationStep", 3, "BC", "PPP"},
+        {back, "OnboardingPermissionStep", 2, "BN", "PPH"},
         {back, "OnboardingWelcomeStep", 1, "N", "PHH"},
     };
     for (const auto& w : walk) {
@@ -168,6 +170,15 @@ TEST_F(OnboardingViewTest, WalksForwardAndBackThroughTheSteps) {
         EXPECT_EQ(v.findChildren<OnboardingStepView*>().size(), 1);
         EXPECT_TRUE(v.currentStepView()->isRevealed());
         EXPECT_EQ(v.footer()->counterText(), QStringLiteral("Step %1 of 3").arg(w.number));
+        // The counter is small text: readable on the card in both appearances.
+        for (const ThemedTextLabel* text : v.footer()->findChildren<ThemedTextLabel*>()) {
+            for (const bool dark : {false, true}) {
+                EXPECT_GE(testing::contrastRatio(ThemePalette::color(text->colorToken(), dark),
+                                                 ThemePalette::color(Token::bgElevated, dark)),
+                          4.5)
+                    << text->text().toStdString();
+            }
+        }
         const QString buttons = QString::fromLatin1(w.buttons);
         EXPECT_EQ(shown(back), buttons.contains('B'));
         EXPECT_EQ(shown(next), buttons.contains('N'));
@@ -204,8 +215,6 @@ TEST_F(OnboardingViewTest, WelcomeListsEveryPresetWithItsOwnAction) {
 
 TEST_F(OnboardingViewTest, AccessStepFollowsTheModel) {
     env.trust->setTrusted(false);
-    env.workspace->addApplication(
-        {QStringLiteral("org.gnome.Settings"), QStringLiteral("Settings"), QString()});
     open(false);
     ASSERT_EQ(env.model->accessibilityPermission(), PermissionState::denied);
     // Trusted from now on, but nobody has looked yet: entering the step looks.
@@ -216,6 +225,10 @@ TEST_F(OnboardingViewTest, AccessStepFollowsTheModel) {
     EXPECT_EQ(access.accessBlock()->pillState(), StatusPill::State::green("Granted"));
     EXPECT_EQ(access.accessBlock()->detail(), detail(PermissionState::granted));
     EXPECT_EQ(access.monitorBlock()->pillState(), StatusPill::State::green("Running"));
+    // No settings application on this desktop (yet): the button offers nothing.
+    EXPECT_FALSE(access.settingsButton()->isEnabled());
+    env.workspace->addApplication(
+        {QStringLiteral("org.gnome.Settings"), QStringLiteral("Settings"), QString()});
 
     // Each block shows what the model says; the pills take the colour of its state.
     const struct {
@@ -254,10 +267,40 @@ TEST_F(OnboardingViewTest, AccessStepFollowsTheModel) {
 
     // Both buttons stay while access is granted; settings open the desktop's settings.
     EXPECT_TRUE(access.checkAgainButton()->isVisible() && access.checkAgainButton()->isEnabled());
+    EXPECT_TRUE(access.settingsButton()->isEnabled());
     QTest::mouseClick(access.settingsButton(), Qt::LeftButton);
     ASSERT_EQ(env.workspace->openedApplications().size(), 1U);
     EXPECT_EQ(env.workspace->openedApplications()[0].identifier,
               QStringLiteral("org.gnome.Settings"));
+}
+
+// In every language each block of the access step keeps its buttons whole and inside it, and its
+// explanation a readable column: the buttons go under the text where they do not fit beside it.
+TEST_F(OnboardingViewTest, AccessStepBlocksFitEveryLanguage) {
+    open();
+    press(OnboardingFooter::nextIdentifier);
+    auto& access = step<OnboardingPermissionStep>();
+    for (const AppLanguageOverride language : allCases<AppLanguageOverride>()) {
+        SCOPED_TRACE(std::string(rawValue(language)));
+        env.model->setLanguageOverride(language);
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(window.get(), &change);
+        settle();
+        for (const PermissionBlock* block : {access.accessBlock(), access.monitorBlock()}) {
+            for (const QAbstractButton* button : block->findChildren<QAbstractButton*>()) {
+                const QRect bounds(button->mapTo(block, QPoint()), button->size());
+                EXPECT_TRUE(!button->isVisible() || block->rect().contains(bounds))
+                    << button->text().toStdString();
+                EXPECT_GE(button->width(), button->sizeHint().width())
+                    << button->text().toStdString();
+            }
+            for (const ThemedTextLabel* text : block->findChildren<ThemedTextLabel*>()) {
+                if (text->text() == block->detail()) {
+                    EXPECT_GE(text->width(), 300) << text->text().toStdString();
+                }
+            }
+        }
+    }
 }
 
 TEST_F(OnboardingViewTest, CustomizationCountsTheCustomRulesAsTheyChange) {

@@ -10,7 +10,11 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 #include "Application/QtKeyEventMonitor.h"
 #include "Models/ActionLabels.h"
@@ -31,6 +35,7 @@
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 #include "Views/Theme/Theme.h"
+#include "support/Contrast.h"
 #include "support/StrokeShapes.h"
 
 namespace quillorbitex {
@@ -246,8 +251,17 @@ TEST_F(RuleEditorWidget, InvalidApplicationsAndURLsKeepNextDisabled) {
         typeInto(field, QString::fromUtf8(c.typed));
         ThemedTextLabel* validation = app ? action->appValidation() : action->urlValidation();
         EXPECT_EQ(validation->text(), c.message);
-        EXPECT_EQ(validation->colorToken(),
-                  c.valid ? ThemePalette::Token::statusGreen : ThemePalette::Token::statusRed);
+        // Red when wrong; when right, readable on the sheet in both appearances.
+        EXPECT_EQ(validation->colorToken() == ThemePalette::Token::statusRed, !c.valid);
+        for (const bool dark : {false, true}) {
+            if (!c.valid) {
+                break;
+            }
+            EXPECT_GE(
+                testing::contrastRatio(ThemePalette::color(validation->colorToken(), dark),
+                                       ThemePalette::color(ThemePalette::Token::bgPrimary, dark)),
+                4.5);
+        }
         EXPECT_EQ(editor.nextButton()->isEnabled(), c.valid);
     }
 }
@@ -274,6 +288,58 @@ TEST_F(RuleEditorWidget, ChangingTheActionKeepsTheGesture) {
     EXPECT_EQ(env.model->customMappings().front().action(),
               GestureAction::predefined(PredefinedAction::newTab));
     EXPECT_EQ(env.model->customMappings().front().name(), "Tabs");
+}
+
+// The sheet is as tall as the step shown needs, within the screen, its footer always in view: a
+// gesture step naming a rule that opens a very long URL scrolls, the next step is shorter again,
+// a long new URL is shortened in the middle on the review step (whole in the tooltip), and back
+// on the gesture step the sheet is as tall as it was there.
+TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
+    const QString stored = QStringLiteral("https://example.com/") + QString(6000, QLatin1Char('s'));
+    storeRule(GestureMapping(kUpDown, GestureAction::openURL(stored), {}, "Docs",
+                             GestureMappingSource::custom, true, {}));
+    CustomGestureWizard& editor = open(Mode::newRule);
+    const int available = editor.screen()->availableGeometry().height();
+    const auto footerInView = [&] {
+        const QRect back(editor.cancelButton()->mapTo(&editor, QPoint()),
+                         editor.cancelButton()->size());
+        return editor.rect().contains(back);
+    };
+    env.model->seedCapturedGestureDraft(kUpDown);
+    // The step's layout settles first, then the sheet.
+    settle();
+    settle();
+    const int gestureHeight = editor.height();
+    EXPECT_LE(gestureHeight, available);
+    EXPECT_TRUE(footerInView());
+    EXPECT_GT(editor.stepScrollArea()->verticalScrollBar()->maximum(), 0);
+
+    click(editor.nextButton());
+    EXPECT_LT(editor.height(), gestureHeight);
+    chooseKind(GestureActionEditorKind::openURL);
+    const QString url = QStringLiteral("https://example.com/") + QString(1500, QLatin1Char('u'));
+    editor.actionStep()->urlField()->lineEdit()->setText(url);
+    Q_EMIT editor.actionStep()->urlField()->lineEdit()->textEdited(url);
+    settle();
+    click(editor.nextButton());
+    ASSERT_EQ(editor.state().step(), Step::review);
+    EXPECT_LE(editor.height(), available);
+    EXPECT_TRUE(footerInView());
+    int shortened = 0;
+    for (const ThemedTextLabel* text : editor.reviewStep()->findChildren<ThemedTextLabel*>()) {
+        if (text->text().contains(url)) {
+            ++shortened;
+            EXPECT_LE(text->displayedText().size(), ThemedTextLabel::actionTextLength);
+            EXPECT_TRUE(QTextDocumentFragment::fromHtml(text->toolTip())
+                            .toPlainText()
+                            .remove(QChar(0x200B))
+                            .contains(url));
+        }
+    }
+    EXPECT_EQ(shortened, 1);
+    click(editor.backButton());
+    click(editor.backButton());
+    EXPECT_EQ(editor.height(), gestureHeight);
 }
 
 TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {

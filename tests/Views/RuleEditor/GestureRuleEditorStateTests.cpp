@@ -394,6 +394,7 @@ TEST(GestureRuleEditorState, ATooShortPathCannotBeSavedAndSaysSo) {
     editor.toggleGestureCapture();
     f.env.drawStroke(kTooShort);
     ASSERT_TRUE(f.env.model->capturedGestureDraft().has_value());
+    EXPECT_FALSE(editor.canAdvance());
     editor.setActionKind(Kind::predefined);
     EXPECT_TRUE(editor.isDraftTooShortToSave());
     EXPECT_FALSE(editor.canSave());

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLayout>
+#include <QList>
+
+namespace quillorbitex {
+
+// Lays its widgets out left to right in their preferred sizes and starts a new line wherever the
+// next one would pass the right edge, so that a row of buttons stays whole in any width (longer
+// translations, a narrow window). The height follows the width; the least width is the widest
+// item's.
+class FlowLayout final : public QLayout {
+public:
+    FlowLayout(int horizontalSpacing, int verticalSpacing);
+    ~FlowLayout() override;
+
+    void addItem(QLayoutItem* item) override;
+    int count() const override { return static_cast<int>(items_.size()); }
+    QLayoutItem* itemAt(int index) const override;
+    QLayoutItem* takeAt(int index) override;
+
+    Qt::Orientations expandingDirections() const override { return {}; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+    QSize minimumSize() const override;
+    void setGeometry(const QRect& rect) override;
+
+private:
+    // Places the items in `rect` (only measures when `apply` is false); returns the height used.
+    int arrange(const QRect& rect, bool apply) const;
+
+    QList<QLayoutItem*> items_;
+    int horizontalSpacing_;
+    int verticalSpacing_;
+};
+
+}  // namespace quillorbitex
