@@ -84,13 +84,9 @@ TEST_F(ActionsEndToEndTest, LaunchesReachOnlyTheirOwnProgramsAndKeysNeedTheDispl
         GestureAction action;
         bool dispatched;
     } cases[] = {
-        {GestureAction::openApp("org.quillorbitex.Missing"), false},
-        {GestureAction::openApp(" \t\n"), false},
+        // Installed, but in a subfolder of the applications folder.
         {GestureAction::openApp("sub/tool"), false},
-        {GestureAction::openApp("../applications/sub-tool"), false},
         {GestureAction::openURL("qxnone:item?id=7"), false},
-        {GestureAction::openURL("qxtest:not a url"), false},
-        {GestureAction::openURL("   "), false},
         {GestureAction::openApp("  org.quillorbitex.TestApp \n"), true},
         // Characters a shell would act on arrive as part of the one argument.
         {GestureAction::openURL(" qxtest:item?id=7&mode=a;b$(id)\n"), true},

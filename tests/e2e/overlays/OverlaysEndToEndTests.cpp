@@ -217,6 +217,16 @@ protected:
     }
     std::vector<ServerWindow> overlays() const { return shownWindowsOfThisProcess(display()); }
 
+    // A stroke held in the engine, as if the button were down, without holding the button.
+    void holdStroke() {
+        GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
+        engine.begin({600, 300});
+        for (int x = 604; x <= 1400; x += 4) {
+            engine.append({double(x), 300 + (x - 600) * 0.1});
+        }
+        controller_->scheduleRenderCommit();
+    }
+
     QColor accent() const {
         return ThemePalette::color(ThemePalette::Token::accentText, QApplication::palette());
     }
@@ -319,16 +329,11 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
     // Clicks reach the windows beneath once the panels are gone, and while they show: a stroke
     // held in the engine, as if the button were down, without holding the button.
     std::vector<ScreenPoint> clicks = {stroke[stroke.size() / 4]};
-    GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
     const auto rightFocusMark = rightWindow_->log.events().size();
     for (const bool panelsShown : {false, true}) {
         if (panelsShown) {
             const QColor under = rootPixel(display(), {800, 320});
-            engine.begin({600, 300});
-            for (int x = 604; x <= 1400; x += 4) {
-                engine.append({double(x), 300 + (x - 600) * 0.1});
-            }
-            controller_->scheduleRenderCommit();
+            holdStroke();
             ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }));
             // Shown again after their memory was given back, the panels are drawn in full.
             EXPECT_TRUE(pumpUntil([&] {
@@ -358,7 +363,7 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
     }
     pump();
     EXPECT_EQ(overlays().size(), 3u);
-    engine.cancel();
+    coordinator_->overlayRuntime()->captureEngine->cancel();
     controller_->scheduleRenderCommit();
     ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
 }
@@ -368,12 +373,7 @@ class OverlaysCompositorChangeTest : public OverlaysEndToEndTest {};
 
 TEST_P(OverlaysCompositorChangeTest, ShownPanelsFollowACompositorThatStartsAndStopsMidStroke) {
     // A stroke held still: from here on the panels get no new content.
-    GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
-    engine.begin({600, 300});
-    for (int x = 604; x <= 1400; x += 4) {
-        engine.append({double(x), 300 + (x - 600) * 0.1});
-    }
-    controller_->scheduleRenderCommit();
+    holdStroke();
     // Whether all three panels are shown, each cut to its content or none.
     const auto shownCut = [&](bool cut) {
         return pumpUntil([&] {
@@ -392,33 +392,9 @@ TEST_P(OverlaysCompositorChangeTest, ShownPanelsFollowACompositorThatStartsAndSt
     session_.terminate(compositor->pid);
     ASSERT_TRUE(pumpUntil([&] { return !compositing_->isCompositing(); }));
     EXPECT_TRUE(shownCut(true)) << "panels show as dark rectangles";
-    engine.cancel();
+    coordinator_->overlayRuntime()->captureEngine->cancel();
     controller_->scheduleRenderCommit();
     ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
-}
-
-TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
-    testing::X11TestSession session({.windowManager = false});
-    ASSERT_TRUE(session.started());
-    int argc = 1;
-    char name[] = "qx_e2e_overlay_tests";
-    char* argv[] = {name, nullptr};
-    QCoreApplication application(argc, argv);
-    const auto watch =
-        x11::X11CompositingManagerWatch::connect(QString::fromStdString(session.displayName()));
-    ASSERT_TRUE(watch);
-    EXPECT_FALSE(watch->isCompositing());
-    int changes = 0;
-    const Subscription observing = watch->observeChanges([&] { ++changes; });
-
-    for (int round = 0; round < 2; ++round) {
-        const auto compositor = session.spawn({"xcompmgr"});
-        ASSERT_TRUE(compositor);
-        EXPECT_TRUE(pumpUntil([&] { return watch->isCompositing(); })) << "round " << round;
-        session.terminate(compositor->pid);
-        EXPECT_TRUE(pumpUntil([&] { return !watch->isCompositing(); })) << "round " << round;
-        EXPECT_EQ(changes, 2 * (round + 1)) << "round " << round;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(OwnCompositor, OverlaysCompositorChangeTest, ::testing::Values(false));
