@@ -18,7 +18,6 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
-#include <iostream>
 #include <iterator>
 #include <random>
 
@@ -179,12 +178,8 @@ X11TestSession::~X11TestSession() {
     stopChildren({&server_}, std::chrono::milliseconds{5000});
 
     if (!tempDir_.empty()) {
-        if (std::getenv("QX_E2E_KEEP_TEMP") != nullptr) {
-            std::cerr << "[ session  ] kept " << tempDir_.string() << '\n';
-        } else {
-            std::error_code error;
-            std::filesystem::remove_all(tempDir_, error);
-        }
+        std::error_code error;
+        std::filesystem::remove_all(tempDir_, error);
     }
 }
 
@@ -631,21 +626,20 @@ bool X11TestSession::startHelper(Child& helper, const std::vector<std::string>& 
     return done;
 }
 
-std::optional<SpawnedProcess> X11TestSession::spawn(const std::vector<std::string>& argv,
-                                                    const SpawnOptions& options) {
+std::optional<SpawnedProcess> X11TestSession::spawn(
+    const std::vector<std::string>& argv, const std::vector<std::string>& extraEnvironment) {
     if (displayName_.empty()) {
         ADD_FAILURE() << "cannot spawn a process: " << started().message();
         return std::nullopt;
     }
     auto environment = environment_;
-    for (const auto& entry : options.extraEnvironment) {
+    for (const auto& entry : extraEnvironment) {
         setVariable(environment, entry);
     }
     const auto stem = argv.empty() ? std::string("process")
                                    : std::filesystem::path(argv.front()).filename().string();
-    const auto output = options.outputPath.empty() ? nextOutputPath(stem) : options.outputPath;
     std::string error;
-    auto child = launch(argv, environment, output, -1, error);
+    auto child = launch(argv, environment, nextOutputPath(stem), -1, error);
     if (!child) {
         ADD_FAILURE() << error;
         return std::nullopt;
@@ -680,8 +674,7 @@ std::optional<TestWindowProcess> X11TestSession::startTestWindow(const TestWindo
     const auto number = std::to_string(++outputCounter_);
     const auto eventLog = logDir() / ("test-window-" + number + ".events");
     auto process = spawn({QX_TEST_WINDOW_PATH, eventLog.string(), options.title,
-                          options.resourceName, options.resourceClass, options.geometry},
-                         {{}, logDir() / ("test-window-" + number + ".log")});
+                          options.resourceName, options.resourceClass, options.geometry});
     if (!process) {
         return std::nullopt;
     }

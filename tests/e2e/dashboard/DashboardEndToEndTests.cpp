@@ -124,16 +124,15 @@ protected:
         // reads the desktop's settings schemas, which live in the system's data folders.
         ASSERT_TRUE(session_.spawn(
             {"dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + busAddress_},
-            {{"XDG_DATA_DIRS=/usr/local/share:/usr/share"}, {}}));
+            {"XDG_DATA_DIRS=/usr/local/share:/usr/share"}));
         ASSERT_TRUE(waitUntil([&] { return fs::exists(socket); })) << "no session bus";
         accessibility_ = std::make_unique<testing::AccessibilityBus>(
             QString::fromStdString(busAddress_), testing::kDefaultWaitTimeout);
         ASSERT_TRUE(accessibility_->connected());
 
         // Without a tray, the program opens its dashboard at once.
-        program_ = session_.spawn({QX_PROGRAM_PATH}, {{"DBUS_SESSION_BUS_ADDRESS=" + busAddress_,
-                                                       "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"},
-                                                      {}});
+        program_ = session_.spawn({QX_PROGRAM_PATH}, {"DBUS_SESSION_BUS_ADDRESS=" + busAddress_,
+                                                      "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"});
         ASSERT_TRUE(program_);
         ASSERT_TRUE(waitFor([](const AccessibleObject& tree) {
             return tree.findByDescription(QStringLiteral("dashboard")) != nullptr &&

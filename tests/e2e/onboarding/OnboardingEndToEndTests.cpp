@@ -71,7 +71,7 @@ protected:
         }
         fs::remove(base() / "state.json");
         return session_.spawn({QX_PROGRAM_PATH, "--uitest-mode"},
-                              {{"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()}, {}});
+                              {"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()});
     }
 
     // The state file once it says `key` is `value`.
@@ -89,9 +89,8 @@ protected:
 
     // A second launch of the same test run asks the running program for its dashboard.
     std::optional<Window> showDashboardOfRunningProgram() {
-        const auto second =
-            session_.spawn({QX_PROGRAM_PATH, "--uitest-mode"},
-                           {{"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()}, {}});
+        const auto second = session_.spawn({QX_PROGRAM_PATH, "--uitest-mode"},
+                                           {"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()});
         if (!second || !session_.waitForExit(second->pid, 20s)) {
             return std::nullopt;
         }

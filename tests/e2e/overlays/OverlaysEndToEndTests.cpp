@@ -212,8 +212,8 @@ protected:
 
     // The test window beneath a point.
     const testing::TestWindowLog& logAt(ScreenPoint p) const {
-        const auto frame = input_->frame(rightWindow_->window);
-        return frame && p.x >= frame->origin.x ? rightWindow_->log : window_->log;
+        const auto right = input_->toRoot(rightWindow_->window, {0, 0});
+        return right && p.x >= right->x ? rightWindow_->log : window_->log;
     }
     std::vector<ServerWindow> overlays() const { return shownWindowsOfThisProcess(display()); }
 

@@ -84,7 +84,7 @@ protected:
         std::vector<std::string> arguments = {}, std::vector<std::string> environment = {},
         const std::string& program = QX_PROGRAM_PATH) {
         arguments.insert(arguments.begin(), program);
-        return session_.spawn(arguments, {std::move(environment), {}});
+        return session_.spawn(arguments, environment);
     }
 
     // While waiting, the test's own event loop runs too (a local feed server needs it).
