@@ -195,6 +195,7 @@ void X11SessionTest::SetUp() {
         ASSERT_TRUE(window_);
         origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
     }
+    setUpSession();
 }
 
 }  // namespace quillorbitex::testing

@@ -100,8 +100,9 @@ private:
 };
 
 // The common start of an end-to-end test: the session up, XTest input on it and, when window
-// options are given, a test window whose inside starts at origin_. A derived SetUp calls this
-// one first and returns when it failed.
+// options are given, a test window whose inside starts at origin_. A fixture's own set-up goes in
+// setUpSession(), which runs once all of that is up. Members of a derived fixture end before the
+// input connection and the session, so tap threads are gone before another connection closes.
 class X11SessionTest : public ::testing::Test {
 protected:
     explicit X11SessionTest(X11TestSessionOptions options = {},
@@ -109,7 +110,7 @@ protected:
         : session_(std::move(options)), windowOptions_(std::move(window)) {}
 
     void SetUp() override;
-    void TearDown() override { input_.reset(); }
+    virtual void setUpSession() {}
 
     _XDisplay* display() const { return input_->display(); }
     ScreenPoint inWindow(int x, int y) const { return {origin_.x + x, origin_.y + y}; }

@@ -79,18 +79,10 @@ class CaptureEndToEndTest : public testing::X11SessionTest {
 protected:
     CaptureEndToEndTest()
         : X11SessionTest({}, testing::TestWindowOptions{.geometry = "400x300+100+100"}) {}
-    void SetUp() override {
-        X11SessionTest::SetUp();
-        if (HasFatalFailure()) {
-            return;
-        }
+    void setUpSession() override {
         monitor_ = std::make_unique<TrackpadGestureMonitor>(
             std::make_shared<x11::X11EventTap>(session_.displayName()),
             x11::X11EventPoster(session_.displayName()).createSource());
-    }
-    void TearDown() override {
-        monitor_.reset();
-        X11SessionTest::TearDown();
     }
 
     // Moves the pointer and waits until the window has seen it get there, so that what the window
@@ -130,8 +122,8 @@ protected:
         return events;
     }
 
+    Recorder recorder_;  // outlives the monitor, which reports to it as it ends
     std::unique_ptr<TrackpadGestureMonitor> monitor_;
-    Recorder recorder_;
 };
 
 // A drag is taken whole; a short click is replayed at its start point and the pointer goes back

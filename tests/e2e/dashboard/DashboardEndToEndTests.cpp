@@ -51,11 +51,7 @@ protected:
                                                         .resourceClass = "QxDashboardWindow",
                                                         .geometry = kTestWindowGeometry}) {}
 
-    void SetUp() override {
-        X11SessionTest::SetUp();
-        if (HasFatalFailure()) {
-            return;
-        }
+    void setUpSession() override {
         if (!fs::exists(kBusLauncher)) {
             GTEST_SKIP() << kBusLauncher
                          << " is missing (scripts/install-deps installs at-spi2-core)";
@@ -87,11 +83,6 @@ protected:
         })) << "the dashboard did not open"
             << output();
         ASSERT_TRUE(placeDashboardBesideTheTestWindow());
-    }
-
-    void TearDown() override {
-        accessibility_.reset();
-        X11SessionTest::TearDown();
     }
 
     std::string output() const { return outputOf(program_); }

@@ -66,11 +66,7 @@ protected:
                                                         .resourceClass = "QxEngineWindow",
                                                         .geometry = "700x600+50+50"}) {}
 
-    void SetUp() override {
-        X11SessionTest::SetUp();
-        if (HasFatalFailure()) {
-            return;
-        }
+    void setUpSession() override {
         session_.applyToCurrentProcess();
         session_.writeDesktopEntry(kTestWindowApp,
                                    "Name=Test Window\nExec=true\nStartupWMClass=QxEngineWindow");
@@ -87,11 +83,10 @@ protected:
         })) << "the test window never became the frontmost application";
 
         store_ = std::make_shared<GestureMappingStore>();
-        monitor_ = std::make_shared<TrackpadGestureMonitor>(
+        GestureCaptureCoordinator::Configuration configuration;
+        configuration.monitor = std::make_shared<TrackpadGestureMonitor>(
             std::make_shared<x11::X11EventTap>(session_.displayName()),
             x11::X11EventPoster(session_.displayName()).createSource());
-        GestureCaptureCoordinator::Configuration configuration;
-        configuration.monitor = monitor_;
         configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
             x11::X11EventPoster(session_.displayName()).createSource());
         configuration.workspace = std::make_shared<x11::X11Workspace>(entries_, activeWindow_);
@@ -109,10 +104,6 @@ protected:
         if (coordinator_) {
             coordinator_->stop();
         }
-        coordinator_.reset();
-        monitor_.reset();
-        activeWindow_.reset();
-        X11SessionTest::TearDown();
     }
 
     // Draws through window-relative corners, densely, as a hand on a mouse would.
@@ -140,9 +131,8 @@ protected:
     std::shared_ptr<x11::ActiveWindow> activeWindow_;
     testing::ManualExecutor main_;
     std::shared_ptr<GestureMappingStore> store_;
-    std::shared_ptr<TrackpadGestureMonitor> monitor_;
+    Reports reports_;  // outlives the coordinator, which reports to it
     std::shared_ptr<GestureCaptureCoordinator> coordinator_;
-    Reports reports_;
 };
 
 // Up-then-down refreshes the focused window unless its rule is blocked for the window's

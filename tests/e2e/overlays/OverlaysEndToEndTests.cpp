@@ -152,11 +152,7 @@ protected:
                                                     .resourceClass = "QxOverlaysWindow",
                                                     .geometry = "1080x680+20+20"}) {}
 
-    void SetUp() override {
-        X11SessionTest::SetUp();
-        if (HasFatalFailure()) {
-            return;
-        }
+    void setUpSession() override {
         session_.applyToCurrentProcess();
         qputenv("QT_QPA_PLATFORM", "xcb");
         application_ = std::make_unique<QApplication>(argc_, argv_);
@@ -176,11 +172,10 @@ protected:
         ASSERT_TRUE(compositing_);
         ASSERT_EQ(compositing_->isCompositing(), GetParam());
 
-        monitor_ = std::make_shared<TrackpadGestureMonitor>(
+        GestureCaptureCoordinator::Configuration configuration;
+        configuration.monitor = std::make_shared<TrackpadGestureMonitor>(
             std::make_shared<x11::X11EventTap>(session_.displayName()),
             x11::X11EventPoster(session_.displayName()).createSource());
-        GestureCaptureCoordinator::Configuration configuration;
-        configuration.monitor = monitor_;
         configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
             x11::X11EventPoster(session_.displayName()).createSource());
         configuration.workspace = std::make_shared<testing::FakeWorkspace>();
@@ -201,13 +196,6 @@ protected:
         if (coordinator_) {
             coordinator_->stop();
         }
-        controller_.reset();
-        clock_.reset();
-        coordinator_.reset();
-        monitor_.reset();
-        compositing_.reset();
-        application_.reset();
-        X11SessionTest::TearDown();
     }
 
     // The test window beneath a point.
@@ -235,13 +223,12 @@ protected:
     char name_[24] = "qx_e2e_overlay_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> application_;
+    std::vector<QString> reports_;  // outlives the controller, which reports to it
     std::optional<testing::TestWindowProcess> rightWindow_;
     std::shared_ptr<x11::X11CompositingManagerWatch> compositing_;
-    std::shared_ptr<TrackpadGestureMonitor> monitor_;
     std::shared_ptr<GestureCaptureCoordinator> coordinator_;
     std::shared_ptr<QtDisplayClock> clock_;
     std::unique_ptr<GestureOverlayController> controller_;
-    std::vector<QString> reports_;
 };
 
 TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndClicksPassThrough) {
