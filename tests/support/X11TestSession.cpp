@@ -501,18 +501,9 @@ std::vector<std::string> X11TestSession::dummyServerArguments(const std::string&
                              "    Identifier \"qx-layout\"\n"
                              "    Screen \"qx-screen\"\n"
                              "EndSection\n";
-    return {"Xorg",
-            "-config",
-            config.string(),
-            "-logfile",
-            (logDir() / "xorg-server.log").string(),
-            "-displayfd",
-            displayFd,
-            "-nolisten",
-            "tcp",
-            "-noreset",
-            "-novtswitch",
-            "-sharevts"};
+    const auto log = logDir() / "xorg-server.log";
+    return {"Xorg",    "-config",   config.string(), "-logfile", log.string(),  "-displayfd",
+            displayFd, "-nolisten", "tcp",           "-noreset", "-novtswitch", "-sharevts"};
 }
 
 bool X11TestSession::defineMonitors(std::chrono::milliseconds timeout) {
@@ -650,24 +641,21 @@ std::optional<SpawnedProcess> X11TestSession::spawn(
 
 ::testing::AssertionResult X11TestSession::run(const std::vector<std::string>& argv,
                                                std::chrono::milliseconds timeout) {
-    const std::string name = argv.empty() ? std::string("(nothing)") : argv.front();
     const auto process = spawn(argv);
     if (!process) {
-        return ::testing::AssertionFailure() << "cannot start " << name;
+        return ::testing::AssertionFailure() << "cannot start it";
     }
     const auto status = waitForExit(process->pid, timeout);
+    if (status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0) {
+        return ::testing::AssertionSuccess();
+    }
     if (!status) {
         terminate(process->pid);
     }
-    if (!status || !WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
-        return ::testing::AssertionFailure()
-               << name << " "
-               << (status ? describeStatus(*status)
-                          : "did not finish within " + std::to_string(timeout.count()) + " ms")
-               << "; its output:\n"
-               << fileTail(process->outputPath);
-    }
-    return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << argv.front() << " " << (status ? describeStatus(*status) : "did not finish in time")
+           << "; its output:\n"
+           << fileTail(process->outputPath);
 }
 
 std::optional<TestWindowProcess> X11TestSession::startTestWindow(const TestWindowOptions& options) {

@@ -62,14 +62,6 @@ protected:
         return std::make_shared<x11::X11Workspace>(entries_, std::move(active));
     }
 
-    // Wired as the program wires it: keys go through XTest on `display`; a display that cannot be
-    // opened leaves the keyboard dispatcher without an event source.
-    GestureActionDispatcher makeDispatcher(const std::string& display) {
-        return GestureActionDispatcher(std::make_shared<KeyboardShortcutDispatcher>(
-                                           x11::X11EventPoster(display).createSource()),
-                                       makeWorkspace());
-    }
-
     testing::X11TestSession session_;
     fs::path markers_;
     std::shared_ptr<freedesktop::DesktopEntries> entries_;
@@ -79,7 +71,11 @@ protected:
 // arguments whole; identifiers and URLs that name nothing or reach outside the data folders start
 // nothing. Keyboard actions fail once the display is gone; launches do not need it.
 TEST_F(ActionsEndToEndTest, LaunchesReachOnlyTheirOwnProgramsAndKeysNeedTheDisplay) {
-    auto dispatcher = makeDispatcher(session_.displayName());
+    // Wired as the program wires it: keys go through XTest on the session's display.
+    GestureActionDispatcher dispatcher(
+        std::make_shared<KeyboardShortcutDispatcher>(
+            x11::X11EventPoster(session_.displayName()).createSource()),
+        makeWorkspace());
     const struct {
         GestureAction action;
         bool dispatched;
