@@ -31,23 +31,6 @@ namespace fs = std::filesystem;
 
 // ---- Reading the X server's windows ------------------------------------------------------------
 
-void collectTree(Display* display, Window window, std::vector<Window>& into) {
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) {
-        return;
-    }
-    for (unsigned i = 0; i < count; ++i) {
-        into.push_back(children[i]);
-        collectTree(display, children[i], into);
-    }
-    if (children != nullptr) {
-        XFree(children);
-    }
-}
-
 // A window of the program shown inside the tray: the XEmbed system tray's manager (the selection
 // owner) has taken it in and it is visible.
 bool trayIconShown(Display* display) {
@@ -56,17 +39,23 @@ bool trayIconShown(Display* display) {
     if (manager == 0) {
         return false;
     }
-    std::vector<Window> windows;
-    collectTree(display, manager, windows);
-    for (const Window window : windows) {
-        XWindowAttributes attributes{};
-        if (testing::windowClass(display, window) == testing::kProgramWindowClass &&
-            XGetWindowAttributes(display, window, &attributes) != 0 &&
-            attributes.map_state == IsViewable) {
-            return true;
-        }
+    // The manager takes icons in as its own children.
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    bool shown = false;
+    if (XQueryTree(display, manager, &root, &parent, &children, &count) == 0) {
+        return false;
     }
-    return false;
+    for (unsigned i = 0; i < count && !shown; ++i) {
+        XWindowAttributes attributes{};
+        shown = testing::windowClass(display, children[i]) == testing::kProgramWindowClass &&
+                XGetWindowAttributes(display, children[i], &attributes) != 0 &&
+                attributes.map_state == IsViewable;
+    }
+    XFree(children);
+    return shown;
 }
 
 // ---- The fixture -----------------------------------------------------------------------------
