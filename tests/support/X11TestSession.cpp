@@ -496,10 +496,6 @@ std::vector<std::string> X11TestSession::dummyServerArguments(const std::string&
                              "        Modes \""
                           << mode << "\"\n        Virtual " << width << ' ' << height
                           << "\n    EndSubSection\n"
-                             "EndSection\n"
-                             "Section \"ServerLayout\"\n"
-                             "    Identifier \"qx-layout\"\n"
-                             "    Screen \"qx-screen\"\n"
                              "EndSection\n";
     const auto log = logDir() / "xorg-server.log";
     return {"Xorg",    "-config",   config.string(), "-logfile", log.string(),  "-displayfd",
