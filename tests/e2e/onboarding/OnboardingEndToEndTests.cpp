@@ -3,7 +3,6 @@
 // blocked in one application while another still gets its shortcut.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -102,11 +101,6 @@ protected:
         const auto brightness = brightnessAt(display(), dashboard, kProbeX, kProbeY);
         return brightness && (covered ? *brightness < 150 : *brightness > 200);
     }
-
-    int argc_ = 1;
-    char name_[28] = "qx_e2e_onboarding_tests";
-    char* argv_[2] = {name_, nullptr};
-    QCoreApplication application_{argc_, argv_};
 };
 
 TEST_F(OnboardingEndToEndTest,
