@@ -84,7 +84,7 @@ std::vector<TestWindowEvent> TestWindowLog::eventsSince(std::size_t first,
 }
 
 std::optional<unsigned long> TestWindowLog::readyWindow() const {
-    for (const auto& event : eventsOfType("Ready")) {
+    for (const auto& event : eventsSince(0, "Ready")) {
         if (const auto window = event.number("window"); window && *window > 0) {
             return static_cast<unsigned long>(*window);
         }

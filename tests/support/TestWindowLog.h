@@ -30,15 +30,10 @@ public:
     TestWindowLog() = default;
     explicit TestWindowLog(std::filesystem::path path) : path_(std::move(path)) {}
 
-    const std::filesystem::path& path() const { return path_; }
-
     std::vector<TestWindowEvent> events() const;
     // Events from position `first` on (a count taken earlier with events().size()), optionally
     // only those of one type.
     std::vector<TestWindowEvent> eventsSince(std::size_t first, std::string_view type = {}) const;
-    std::vector<TestWindowEvent> eventsOfType(std::string_view type) const {
-        return eventsSince(0, type);
-    }
     // The window id announced by the "Ready" line, once the window is mapped.
     std::optional<unsigned long> readyWindow() const;
 

@@ -54,13 +54,10 @@ std::string windowRole(Display* display, Window window) {
     return role;
 }
 
-std::vector<Window> clientList(Display* display) {
-    return windowProperty32(display, DefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW);
-}
-
 std::vector<Window> programWindows(Display* display) {
     std::vector<Window> windows;
-    for (const Window window : clientList(display)) {
+    for (const Window window :
+         windowProperty32(display, DefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW)) {
         if (windowClass(display, window) == kProgramWindowClass) {
             windows.push_back(window);
         }

@@ -36,9 +36,8 @@ private:
 std::string windowClass(Display* display, Window window);
 std::string windowRole(Display* display, Window window);
 
-// The window manager's managed windows (_NET_CLIENT_LIST), and those of them that are the
-// program's: the dashboard, the update dialog, the sheets.
-std::vector<Window> clientList(Display* display);
+// The window manager's managed windows (_NET_CLIENT_LIST) that are the program's: the dashboard,
+// the update dialog, the sheets.
 std::vector<Window> programWindows(Display* display);
 // The program's dashboard window (its role is "dashboard"), when one is open.
 std::optional<Window> dashboardWindow(Display* display);

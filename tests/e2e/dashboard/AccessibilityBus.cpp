@@ -4,7 +4,8 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
-#include <thread>
+
+#include "support/X11TestSession.h"
 
 namespace quillorbitex::testing {
 
@@ -44,33 +45,32 @@ AccessibilityBus::AccessibilityBus(const QString& sessionBusAddress,
                                    std::chrono::milliseconds timeout)
     : sessionConnectionName_(QStringLiteral("qx-session-bus")),
       busConnectionName_(QStringLiteral("qx-accessibility-bus")) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
     QString address;
-    while (address.isEmpty()) {
-        QDBusConnection session =
-            QDBusConnection::connectToBus(sessionBusAddress, sessionConnectionName_);
-        if (session.isConnected()) {
+    waitUntil(
+        [&] {
+            QDBusConnection session =
+                QDBusConnection::connectToBus(sessionBusAddress, sessionConnectionName_);
+            if (!session.isConnected()) {
+                failure_ = session.lastError().message();
+                QDBusConnection::disconnectFromBus(sessionConnectionName_);
+                return false;
+            }
             const QDBusMessage reply =
                 session.call(QDBusMessage::createMethodCall(
                                  QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
                                  QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
                              QDBus::Block, kCallTimeoutMilliseconds);
-            if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-                address = reply.arguments().front().toString();
-            } else {
+            if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
                 failure_ = reply.errorMessage();
+                return false;
             }
-        } else {
-            failure_ = session.lastError().message();
-            QDBusConnection::disconnectFromBus(sessionConnectionName_);
-        }
-        if (address.isEmpty()) {
-            if (std::chrono::steady_clock::now() >= deadline) {
-                failure_ = QStringLiteral("no accessibility bus on the session bus: ") + failure_;
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
+            address = reply.arguments().front().toString();
+            return !address.isEmpty();
+        },
+        timeout, std::chrono::milliseconds{50});
+    if (address.isEmpty()) {
+        failure_ = QStringLiteral("no accessibility bus on the session bus: ") + failure_;
+        return;
     }
     const QDBusConnection bus = QDBusConnection::connectToBus(address, busConnectionName_);
     if (!bus.isConnected()) {

@@ -2,24 +2,17 @@
 // strokes drawn with the right button over another window, clicks on the dashboard's controls.
 //
 // The program runs in its normal mode, since only that mode installs the tap that takes real
-// strokes. What it keeps is read where it keeps it: the counts in the usage database and the
-// switched-off presets in the preferences file. What the dashboard shows is read twice over: as
-// text, through the accessibility bus a screen reader uses (Qt publishes every widget's role,
-// accessible name and on-screen rectangle there), and as pixels, from the screen. Controls are
-// found through the same bus, by the identifiers the dashboard gives them, and clicked at the
-// centre of the rectangle it reports, so no position is assumed.
+// strokes; what it writes to disk is left to the stores' own tests. What the dashboard shows is
+// read through the accessibility bus a screen reader uses (Qt publishes every widget's role,
+// accessible name and on-screen rectangle there). Controls are found through the same bus, by the
+// identifiers the dashboard gives them, and clicked at the centre of the rectangle it reports, so
+// no position is assumed.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <filesystem>
 
 #include "AccessibilityBus.h"
-#include "Models/GestureJson.h"
-#include "Models/GestureMapping.h"
 #include "support/StrokeShapes.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
@@ -27,90 +20,22 @@
 // Last: Xlib's macros (None, Bool, Status, ...) would clash with the headers above.
 #include "support/X11ProgramWindows.h"
 
-#include <X11/Xutil.h>
-
 namespace quillorbitex {
 namespace {
 
 using namespace std::chrono_literals;
 using testing::AccessibleObject;
 using testing::outputOf;
-using testing::readFile;
 using testing::waitUntil;
 using testing::writeFile;
 namespace fs = std::filesystem;
 
 constexpr const char* kBusLauncher = "/usr/libexec/at-spi-bus-launcher";
 const QString kUpThenDownRow = QStringLiteral("GestureMappingRow_directional:up-down");
-const QString kUpThenDownId = QStringLiteral("directional:up-down");
 // The test window sits right of the dashboard, which is moved into the screen's left part.
 constexpr int kDashboardWidth = 960;
 constexpr int kDashboardHeight = 690;
 const std::string kTestWindowGeometry = "270x440+1000+40";
-
-// ---- What the program keeps ------------------------------------------------------------------
-
-// A count of the usage database, read without writing: -1 while the database or the row cannot be
-// read (the program may be writing it), 0 for a pattern never counted.
-qint64 storedCount(const fs::path& database, const char* query, const QString& key) {
-    sqlite3* connection = nullptr;
-    if (sqlite3_open_v2(database.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr) !=
-        SQLITE_OK) {
-        sqlite3_close(connection);
-        return -1;
-    }
-    sqlite3_busy_timeout(connection, 1000);
-    qint64 count = -1;
-    sqlite3_stmt* statement = nullptr;
-    const QByteArray utf8 = key.toUtf8();
-    if (sqlite3_prepare_v2(connection, query, -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_bind_text(statement, 1, utf8.constData(), static_cast<int>(utf8.size()),
-                          SQLITE_TRANSIENT) == SQLITE_OK) {
-        const int step = sqlite3_step(statement);
-        count = step == SQLITE_ROW    ? sqlite3_column_int64(statement, 0)
-                : step == SQLITE_DONE ? 0
-                                      : -1;
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(connection);
-    return count;
-}
-
-// The rules kept in the preferences file, as the program wrote them. A preset that is switched
-// off is kept there too, as a rule of its own in the preset's place.
-std::vector<GestureMapping> storedRules(const fs::path& preferences) {
-    QFile file(QString::fromStdString(preferences.string()));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QJsonValue stored = QJsonDocument::fromJson(file.readAll())
-                                  .object()
-                                  .value(QStringLiteral("gestureCustomMappings"));
-    const QByteArray data = QByteArray::fromBase64(
-        stored.toObject().value(QStringLiteral("data")).toString().toLatin1());
-    const auto decoded = GestureJson::decode<std::vector<GestureMapping>>(data);
-    return decoded ? decoded.value() : std::vector<GestureMapping>{};
-}
-
-// ---- What the screen shows -------------------------------------------------------------------
-
-// The pixels of a rectangle of the screen.
-std::vector<unsigned long> capture(Display* display, const QRect& area) {
-    std::vector<unsigned long> pixels;
-    XImage* image = XGetImage(display, DefaultRootWindow(display), area.x(), area.y(),
-                              static_cast<unsigned>(area.width()),
-                              static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
-    if (image == nullptr) {
-        return pixels;
-    }
-    for (int y = 0; y < area.height(); ++y) {
-        for (int x = 0; x < area.width(); ++x) {
-            pixels.push_back(XGetPixel(image, x, y));
-        }
-    }
-    XDestroyImage(image);
-    return pixels;
-}
 
 bool insideAnyRowOfRules(const AccessibleObject& object) {
     return object.description.startsWith(QStringLiteral("GestureMappingRow_"));
@@ -126,17 +51,13 @@ protected:
                                                         .resourceClass = "QxDashboardWindow",
                                                         .geometry = kTestWindowGeometry}) {}
 
-    void SetUp() override {
-        X11SessionTest::SetUp();
-        if (HasFatalFailure()) {
-            return;
-        }
+    void setUpSession() override {
         if (!fs::exists(kBusLauncher)) {
             GTEST_SKIP() << kBusLauncher
                          << " is missing (scripts/install-deps installs at-spi2-core)";
         }
         // A user who has been through the onboarding, in English.
-        writeFile(preferencesFile(),
+        writeFile(session_.configHome() / "Quillorbitex" / "preferences.json",
                   R"({"gestureOnboardingCompleted": true, "gestureLanguageOverride": "english"})");
 
         // A session bus, and the accessibility bus announced on it.
@@ -146,16 +67,15 @@ protected:
         // reads the desktop's settings schemas, which live in the system's data folders.
         ASSERT_TRUE(session_.spawn(
             {"dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=" + busAddress_},
-            {{"XDG_DATA_DIRS=/usr/local/share:/usr/share"}, {}}));
+            {"XDG_DATA_DIRS=/usr/local/share:/usr/share"}));
         ASSERT_TRUE(waitUntil([&] { return fs::exists(socket); })) << "no session bus";
         accessibility_ = std::make_unique<testing::AccessibilityBus>(
             QString::fromStdString(busAddress_), testing::kDefaultWaitTimeout);
         ASSERT_TRUE(accessibility_->connected());
 
         // Without a tray, the program opens its dashboard at once.
-        program_ = session_.spawn({QX_PROGRAM_PATH}, {{"DBUS_SESSION_BUS_ADDRESS=" + busAddress_,
-                                                       "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"},
-                                                      {}});
+        program_ = session_.spawn({QX_PROGRAM_PATH}, {"DBUS_SESSION_BUS_ADDRESS=" + busAddress_,
+                                                      "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"});
         ASSERT_TRUE(program_);
         ASSERT_TRUE(waitFor([](const AccessibleObject& tree) {
             return tree.findByDescription(QStringLiteral("dashboard")) != nullptr &&
@@ -163,18 +83,6 @@ protected:
         })) << "the dashboard did not open"
             << output();
         ASSERT_TRUE(placeDashboardBesideTheTestWindow());
-    }
-
-    void TearDown() override {
-        accessibility_.reset();
-        X11SessionTest::TearDown();
-    }
-
-    fs::path preferencesFile() const {
-        return session_.configHome() / "Quillorbitex" / "preferences.json";
-    }
-    fs::path usageDatabase() const {
-        return session_.dataHome() / "Quillorbitex" / "gesture_usage.sqlite";
     }
 
     std::string output() const { return outputOf(program_); }
@@ -231,18 +139,6 @@ protected:
         const QString ruleText = QStringLiteral("Invocations: %1").arg(rule);
         return waitFor([&](const AccessibleObject& tree) {
             return shows(invocationsMetric(tree), totalText) && shows(rowCount(tree), ruleText);
-        });
-    }
-
-    bool storeHoldsCounts(qint64 total, qint64 rule) {
-        return waitUntil([&] {
-            return storedCount(usageDatabase(),
-                               "SELECT value FROM usage_stats WHERE key = ? LIMIT 1;",
-                               QStringLiteral("total_invocation_count")) == total &&
-                   storedCount(usageDatabase(),
-                               "SELECT count FROM rule_trigger_counts WHERE pattern_id = ? "
-                               "LIMIT 1;",
-                               kUpThenDownId) == rule;
         });
     }
 
@@ -342,23 +238,13 @@ protected:
 TEST_F(DashboardEndToEndTest,
        AStrokeCountsWhereTheDashboardShowsItAndASwitchedOffPresetSendsNothing) {
     ASSERT_TRUE(dashboardShowsCounts(0, 0)) << output();
-    const auto before = tree();
-    ASSERT_TRUE(before);
-    const auto metricArea = accessibility_->extents(*invocationsMetric(*before));
-    ASSERT_TRUE(metricArea && !metricArea->isEmpty());
-    const auto metricPixels = capture(display(), *metricArea);
-    ASSERT_FALSE(metricPixels.empty());
 
-    // The preset sends Control+R to the window under the stroke, and both counts rise: in the
-    // store, in the widgets' texts, and on screen.
+    // The preset sends Control+R to the window under the stroke, and both counts shown rise.
     auto mark = window_->log.events().size();
     strokeUpThenDown();
     ASSERT_TRUE(waitUntil([&] { return keyArrived(mark, "r"); }))
         << "the test window received no Control+R" << output();
-    EXPECT_TRUE(storeHoldsCounts(1, 1));
     EXPECT_TRUE(dashboardShowsCounts(1, 1)) << output();
-    EXPECT_TRUE(waitUntil([&] { return capture(display(), *metricArea) != metricPixels; }))
-        << "the metric's pixels did not change";
 
     // The sidebar brings the preset rules into view; the row's switch turns the preset off.
     const auto page = tree();
@@ -374,11 +260,6 @@ TEST_F(DashboardEndToEndTest,
     EXPECT_TRUE(waitFor([](const AccessibleObject& tree) {
         return shows(rowToggle(tree), QStringLiteral("Enable"));
     })) << output();
-    EXPECT_TRUE(waitUntil([&] {
-        const auto rules = storedRules(preferencesFile());
-        return rules.size() == 1 && rules.front().id() == kUpThenDownId &&
-               !rules.front().isEnabled();
-    })) << readFile(preferencesFile());
 
     // The next up-then-down sends nothing. Strokes are handled in order, so once the
     // left-then-down stroke drawn after it has sent its Control+Tab, nothing more can come of it.
@@ -388,7 +269,6 @@ TEST_F(DashboardEndToEndTest,
     ASSERT_TRUE(waitUntil([&] { return keyArrived(mark, "Tab"); }))
         << "the test window received no Control+Tab" << output();
     EXPECT_FALSE(keyArrived(mark, "r"));
-    EXPECT_TRUE(storeHoldsCounts(2, 1));
     EXPECT_TRUE(dashboardShowsCounts(2, 1)) << output();
 }
 

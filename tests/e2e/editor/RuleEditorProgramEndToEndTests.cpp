@@ -171,8 +171,7 @@ protected:
                                                         .resourceClass = "QxEditorTarget",
                                                         .geometry = "520x460+40+40"}) {}
 
-    void SetUp() override {
-        X11SessionTest::SetUp();
+    void setUpSession() override {
         // No onboarding over the dashboard.
         fs::create_directories(preferences().parent_path());
         std::ofstream(preferences()) << R"({"gestureOnboardingCompleted": true})";

@@ -36,18 +36,15 @@ public:
     void wire(GestureCaptureCoordinator& coordinator) {
         coordinator.onRecognized = [this](const RecentGestureSnapshot& snapshot) {
             std::lock_guard lock(mutex_);
-            order_.push_back("recognized");
             snapshots_.push_back(snapshot);
         };
         coordinator.onSessionCompleted = [this](const GestureCaptureDebugResult& result) {
             std::lock_guard lock(mutex_);
-            order_.push_back("completed");
             results_.push_back(result);
         };
     }
     auto snapshots() const { return read(snapshots_); }
     auto results() const { return read(results_); }
-    auto order() const { return read(order_); }
 
 private:
     template <typename T>
@@ -59,7 +56,6 @@ private:
     mutable std::mutex mutex_;
     std::vector<RecentGestureSnapshot> snapshots_;
     std::vector<GestureCaptureDebugResult> results_;
-    std::vector<std::string> order_;
 };
 
 class EngineEndToEndTest : public testing::X11SessionTest {
@@ -70,11 +66,7 @@ protected:
                                                         .resourceClass = "QxEngineWindow",
                                                         .geometry = "700x600+50+50"}) {}
 
-    void SetUp() override {
-        X11SessionTest::SetUp();
-        if (HasFatalFailure()) {
-            return;
-        }
+    void setUpSession() override {
         session_.applyToCurrentProcess();
         session_.writeDesktopEntry(kTestWindowApp,
                                    "Name=Test Window\nExec=true\nStartupWMClass=QxEngineWindow");
@@ -91,11 +83,10 @@ protected:
         })) << "the test window never became the frontmost application";
 
         store_ = std::make_shared<GestureMappingStore>();
-        monitor_ = std::make_shared<TrackpadGestureMonitor>(
+        GestureCaptureCoordinator::Configuration configuration;
+        configuration.monitor = std::make_shared<TrackpadGestureMonitor>(
             std::make_shared<x11::X11EventTap>(session_.displayName()),
             x11::X11EventPoster(session_.displayName()).createSource());
-        GestureCaptureCoordinator::Configuration configuration;
-        configuration.monitor = monitor_;
         configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
             x11::X11EventPoster(session_.displayName()).createSource());
         configuration.workspace = std::make_shared<x11::X11Workspace>(entries_, activeWindow_);
@@ -113,10 +104,6 @@ protected:
         if (coordinator_) {
             coordinator_->stop();
         }
-        coordinator_.reset();
-        monitor_.reset();
-        activeWindow_.reset();
-        X11SessionTest::TearDown();
     }
 
     // Draws through window-relative corners, densely, as a hand on a mouse would.
@@ -144,14 +131,14 @@ protected:
     std::shared_ptr<x11::ActiveWindow> activeWindow_;
     testing::ManualExecutor main_;
     std::shared_ptr<GestureMappingStore> store_;
-    std::shared_ptr<TrackpadGestureMonitor> monitor_;
+    Reports reports_;  // outlives the coordinator, which reports to it
     std::shared_ptr<GestureCaptureCoordinator> coordinator_;
-    Reports reports_;
 };
 
-// Up-then-down refreshes the focused window until its rule is switched off or blocked for the
-// window's application. (Short clicks are replayed as clicks: the capture tests show that.)
-TEST_F(EngineEndToEndTest, APresetRunsUnlessSwitchedOffOrBlocked) {
+// Up-then-down refreshes the focused window unless its rule is blocked for the window's
+// application. (Short clicks are replayed: the capture tests show that. A preset switched off
+// sends nothing: the dashboard test switches one off.)
+TEST_F(EngineEndToEndTest, APresetRunsUnlessBlocked) {
     const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
     auto mark = window_->log.events().size();
     draw({{300, 400}, {300, 250}, {300, 400}});
@@ -162,57 +149,19 @@ TEST_F(EngineEndToEndTest, APresetRunsUnlessSwitchedOffOrBlocked) {
     EXPECT_TRUE(snapshots[0].dispatched);
     EXPECT_EQ(snapshots[0].pattern, upDown);
     EXPECT_EQ(snapshots[0].action, GestureAction::predefined(PredefinedAction::refresh));
-    EXPECT_EQ(reports_.order(), (std::vector<std::string>{"recognized", "completed"}));
     EXPECT_TRUE(reports_.results()[0].suppressedSystemClick);
 
-    // Overridden by a rule of the user's, then switched off: nothing runs.
-    store_->upsertCustomMapping(
-        GesturePattern::upThenDown,
-        GestureAction::keyboardShortcut({KeyboardKeyToken::u, {ModifierKey::control}}),
-        QStringLiteral("Mine"));
-    store_->setMappingEnabled(false, upDown);
-    mark = window_->log.events().size();
-    draw({{300, 400}, {300, 250}, {300, 400}});
-    ASSERT_TRUE(waitForResults(2));
-    // Switched on but blocked in this application (named in another case): nothing runs either.
-    store_->setMappingEnabled(true, upDown);
+    // Blocked in this application (named in another case): nothing runs.
     store_->replaceAppScopeRules(
         {GestureAppScopeRule(QString::fromLatin1(kTestWindowApp).toUpper(), "Test", false)},
         upDown);
+    mark = window_->log.events().size();
     draw({{400, 400}, {400, 250}, {400, 400}});
-    ASSERT_TRUE(waitForResults(3));
-    EXPECT_EQ(reports_.snapshots().size(), 1u);
-    for (const std::size_t index : {1u, 2u}) {
-        EXPECT_EQ(reports_.results()[index].detectedPattern, upDown);
-        EXPECT_FALSE(reports_.results()[index].matchedAction.has_value());
-    }
-    EXPECT_TRUE(noKeySince(mark)) << "a key reached the window";
-}
-
-TEST_F(EngineEndToEndTest, ARecordedCircleBecomesAFreeformRule) {
-    draw(testing::circle({300, 300}, 100, 36));
-    ASSERT_TRUE(waitForResults(1));
-    const auto recorded = reports_.results()[0];
-    ASSERT_FALSE(recorded.matchedAction.has_value());
-    const auto gestureTemplate =
-        GestureClassifier().makeTemplate(QStringLiteral("Circle"), recorded.points);
-    ASSERT_TRUE(gestureTemplate.has_value());
-    store_->upsertCustomTemplateMapping(
-        *gestureTemplate,
-        GestureAction::keyboardShortcut({KeyboardKeyToken::k, {ModifierKey::control}}),
-        std::nullopt);
-
-    const auto mark = window_->log.events().size();
-    draw(testing::circle({350, 280}, 70, 36));  // smaller and elsewhere
     ASSERT_TRUE(waitForResults(2));
-    ASSERT_TRUE(keyArrives(mark, "k")) << "the circle ran nothing";
-
-    const auto afterCircle = window_->log.events().size();
-    draw({{100, 100}, {500, 130}});
-    ASSERT_TRUE(waitForResults(3));
-    EXPECT_FALSE(reports_.results()[2].matchedAction.has_value());
     EXPECT_EQ(reports_.snapshots().size(), 1u);
-    EXPECT_TRUE(noKeySince(afterCircle));
+    EXPECT_EQ(reports_.results()[1].detectedPattern, upDown);
+    EXPECT_FALSE(reports_.results()[1].matchedAction.has_value());
+    EXPECT_TRUE(noKeySince(mark)) << "a key reached the window";
 }
 
 // The minimizing commands go to the window manager: no key reaches the window (Control+M would

@@ -10,9 +10,9 @@
 //
 // Arguments: <log file> <title> <resource name> <resource class> <X geometry>.
 //
-// "Ready" comes first, once the window is mapped and exposed; events that arrive before that are
-// written right after it. Keysyms are those of the key's unshifted level, states are X modifier
-// masks, focus modes and details Xlib's numbers (NotifyNormal, NotifyNonlinear, ...).
+// "Ready" is written once the window is mapped and exposed. Keysyms are those of the key's
+// unshifted level, states are X modifier masks, focus modes and details Xlib's numbers
+// (NotifyNormal, NotifyNonlinear, ...).
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -24,7 +24,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -37,16 +36,7 @@ std::string hex(unsigned long value) {
 // One write per line, so that a reader sees whole lines or nothing of a line.
 void append(int fd, std::string line) {
     line.push_back('\n');
-    for (std::size_t written = 0; written < line.size();) {
-        const auto result = write(fd, line.data() + written, line.size() - written);
-        if (result < 0 && errno == EINTR) {
-            continue;
-        }
-        if (result <= 0) {
-            return;
-        }
-        written += static_cast<std::size_t>(result);
-    }
+    [[maybe_unused]] const auto written = write(fd, line.data(), line.size());
 }
 
 // Buttons and motion alike: `head` names the event (and its button).
@@ -92,7 +82,7 @@ int main(int argc, char** argv) {
     XSetWindowAttributes attributes{};
     attributes.background_pixel = WhitePixel(display, screen);
     attributes.event_mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask |
-                            KeyReleaseMask | FocusChangeMask | ExposureMask | StructureNotifyMask;
+                            KeyReleaseMask | FocusChangeMask | ExposureMask;
     const Window window =
         XCreateWindow(display, RootWindow(display, screen), x, y, width, height, 0, CopyFromParent,
                       InputOutput, CopyFromParent, CWBackPixel | CWEventMask, &attributes);
@@ -118,61 +108,43 @@ int main(int argc, char** argv) {
     XFree(classHint);
     XFree(wmHints);
     XFree(sizeHints);
-    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
-                    XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(argv[2]),
-                    static_cast<int>(std::strlen(argv[2])));
     const long pid = getpid();
     XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
     XMapWindow(display, window);
 
-    bool mapped = false;
     bool ready = false;
-    std::vector<std::string> early;
-    const auto add = [&](std::string line) {
-        if (ready) {
-            append(log, std::move(line));
-        } else {
-            early.push_back(std::move(line));
-        }
-    };
     while (true) {
         XEvent event;
         XNextEvent(display, &event);
         switch (event.type) {
-            case MapNotify:
-                mapped = true;
-                break;
             case Expose:
-                if (mapped && !ready) {
+                // Only a mapped window is exposed.
+                if (!ready) {
                     ready = true;
                     append(log, "Ready window=" + hex(window));
-                    for (auto& line : early) {
-                        append(log, std::move(line));
-                    }
-                    early.clear();
                 }
                 break;
             case ButtonPress:
             case ButtonRelease:
-                add(describePointer(
-                    std::string(event.type == ButtonPress ? "ButtonPress" : "ButtonRelease") +
-                        " button=" + std::to_string(event.xbutton.button),
-                    event.xbutton));
+                append(log,
+                       describePointer(std::string(event.type == ButtonPress ? "ButtonPress"
+                                                                             : "ButtonRelease") +
+                                           " button=" + std::to_string(event.xbutton.button),
+                                       event.xbutton));
                 break;
             case MotionNotify:
-                add(describePointer("MotionNotify", event.xmotion));
+                append(log, describePointer("MotionNotify", event.xmotion));
                 break;
             case KeyPress:
             case KeyRelease:
-                add(describeKey(event.xkey));
+                append(log, describeKey(event.xkey));
                 break;
             case FocusIn:
             case FocusOut:
-                add(std::string(event.type == FocusIn ? "FocusIn" : "FocusOut") +
-                    " mode=" + std::to_string(event.xfocus.mode) +
-                    " detail=" + std::to_string(event.xfocus.detail));
+                append(log, std::string(event.type == FocusIn ? "FocusIn" : "FocusOut") +
+                                " mode=" + std::to_string(event.xfocus.mode) +
+                                " detail=" + std::to_string(event.xfocus.detail));
                 break;
             default:
                 break;

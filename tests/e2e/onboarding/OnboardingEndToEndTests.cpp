@@ -3,7 +3,6 @@
 // blocked in one application while another still gets its shortcut.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -71,7 +70,7 @@ protected:
         }
         fs::remove(base() / "state.json");
         return session_.spawn({QX_PROGRAM_PATH, "--uitest-mode"},
-                              {{"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()}, {}});
+                              {"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()});
     }
 
     // The state file once it says `key` is `value`.
@@ -89,9 +88,8 @@ protected:
 
     // A second launch of the same test run asks the running program for its dashboard.
     std::optional<Window> showDashboardOfRunningProgram() {
-        const auto second =
-            session_.spawn({QX_PROGRAM_PATH, "--uitest-mode"},
-                           {{"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()}, {}});
+        const auto second = session_.spawn({QX_PROGRAM_PATH, "--uitest-mode"},
+                                           {"QUILLORBITEX_UITEST_BASE_DIR=" + base().string()});
         if (!second || !session_.waitForExit(second->pid, 20s)) {
             return std::nullopt;
         }
@@ -103,11 +101,6 @@ protected:
         const auto brightness = brightnessAt(display(), dashboard, kProbeX, kProbeY);
         return brightness && (covered ? *brightness < 150 : *brightness > 200);
     }
-
-    int argc_ = 1;
-    char name_[28] = "qx_e2e_onboarding_tests";
-    char* argv_[2] = {name_, nullptr};
-    QCoreApplication application_{argc_, argv_};
 };
 
 TEST_F(OnboardingEndToEndTest,

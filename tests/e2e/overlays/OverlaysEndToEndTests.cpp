@@ -152,11 +152,7 @@ protected:
                                                     .resourceClass = "QxOverlaysWindow",
                                                     .geometry = "1080x680+20+20"}) {}
 
-    void SetUp() override {
-        X11SessionTest::SetUp();
-        if (HasFatalFailure()) {
-            return;
-        }
+    void setUpSession() override {
         session_.applyToCurrentProcess();
         qputenv("QT_QPA_PLATFORM", "xcb");
         application_ = std::make_unique<QApplication>(argc_, argv_);
@@ -176,11 +172,10 @@ protected:
         ASSERT_TRUE(compositing_);
         ASSERT_EQ(compositing_->isCompositing(), GetParam());
 
-        monitor_ = std::make_shared<TrackpadGestureMonitor>(
+        GestureCaptureCoordinator::Configuration configuration;
+        configuration.monitor = std::make_shared<TrackpadGestureMonitor>(
             std::make_shared<x11::X11EventTap>(session_.displayName()),
             x11::X11EventPoster(session_.displayName()).createSource());
-        GestureCaptureCoordinator::Configuration configuration;
-        configuration.monitor = monitor_;
         configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
             x11::X11EventPoster(session_.displayName()).createSource());
         configuration.workspace = std::make_shared<testing::FakeWorkspace>();
@@ -201,21 +196,24 @@ protected:
         if (coordinator_) {
             coordinator_->stop();
         }
-        controller_.reset();
-        clock_.reset();
-        coordinator_.reset();
-        monitor_.reset();
-        compositing_.reset();
-        application_.reset();
-        X11SessionTest::TearDown();
     }
 
     // The test window beneath a point.
     const testing::TestWindowLog& logAt(ScreenPoint p) const {
-        const auto frame = input_->frame(rightWindow_->window);
-        return frame && p.x >= frame->origin.x ? rightWindow_->log : window_->log;
+        const auto right = input_->toRoot(rightWindow_->window, {0, 0});
+        return right && p.x >= right->x ? rightWindow_->log : window_->log;
     }
     std::vector<ServerWindow> overlays() const { return shownWindowsOfThisProcess(display()); }
+
+    // A stroke held in the engine, as if the button were down, without holding the button.
+    void holdStroke() {
+        GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
+        engine.begin({600, 300});
+        for (int x = 604; x <= 1400; x += 4) {
+            engine.append({double(x), 300 + (x - 600) * 0.1});
+        }
+        controller_->scheduleRenderCommit();
+    }
 
     QColor accent() const {
         return ThemePalette::color(ThemePalette::Token::accentText, QApplication::palette());
@@ -225,13 +223,12 @@ protected:
     char name_[24] = "qx_e2e_overlay_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> application_;
+    std::vector<QString> reports_;  // outlives the controller, which reports to it
     std::optional<testing::TestWindowProcess> rightWindow_;
     std::shared_ptr<x11::X11CompositingManagerWatch> compositing_;
-    std::shared_ptr<TrackpadGestureMonitor> monitor_;
     std::shared_ptr<GestureCaptureCoordinator> coordinator_;
     std::shared_ptr<QtDisplayClock> clock_;
     std::unique_ptr<GestureOverlayController> controller_;
-    std::vector<QString> reports_;
 };
 
 TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndClicksPassThrough) {
@@ -284,9 +281,8 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
         EXPECT_LE(w->y, 400 - 28);
         EXPECT_GE(w->y + w->height, 470 + 28);
     }
-    // The HUD on the monitor of the end point, a third and a half up from its bottom.
-    EXPECT_EQ(hud->x, 1548);
-    EXPECT_EQ(hud->y, 531);
+    // The HUD on the monitor of the end point.
+    EXPECT_GE(hud->x, 1152);
     for (const ServerWindow* w : {left, right, hud}) {
         if (GetParam()) {
             EXPECT_EQ(w->boundingArea, long(w->width) * w->height) << "translucent panel cut";
@@ -316,49 +312,33 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
         << "the test window lost the focus during the stroke";
     EXPECT_EQ(input_->focusedWindow(), window_->window);
 
-    // Clicks reach the windows beneath once the panels are gone, and while they show: a stroke
-    // held in the engine, as if the button were down, without holding the button.
-    std::vector<ScreenPoint> clicks = {stroke[stroke.size() / 4]};
-    GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
+    // Clicks reach the windows beneath while the panels show: a stroke held in the engine, as if
+    // the button were down, without holding the button.
     const auto rightFocusMark = rightWindow_->log.events().size();
-    for (const bool panelsShown : {false, true}) {
-        if (panelsShown) {
-            const QColor under = rootPixel(display(), {800, 320});
-            engine.begin({600, 300});
-            for (int x = 604; x <= 1400; x += 4) {
-                engine.append({double(x), 300 + (x - 600) * 0.1});
-            }
-            controller_->scheduleRenderCommit();
-            ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }));
-            // Shown again after their memory was given back, the panels are drawn in full.
-            EXPECT_TRUE(pumpUntil([&] {
-                return accentNear(display(), {800, 320}, accent(), under);
-            }));
-            pump();
-            EXPECT_TRUE(window_->log.eventsSince(focusMark, "FocusOut").empty());
-            EXPECT_TRUE(rightWindow_->log.eventsSince(rightFocusMark, "FocusOut").empty());
-            clicks.clear();
-            for (const auto& w : overlays()) {
-                clicks.push_back({w.x + w.width / 2, w.y + w.height / 2});
-            }
-        }
-        for (const ScreenPoint where : clicks) {
-            const auto& log = logAt(where);
-            const auto mark = log.events().size();
-            input_->click(1, where);
-            ASSERT_TRUE(testing::waitForEvent(log, mark, "ButtonRelease"))
-                << "a click at " << where.x << ", " << where.y
-                << " never reached the window beneath";
-            const auto presses = log.eventsSince(mark, "ButtonPress");
-            ASSERT_EQ(presses.size(), 1u);
-            EXPECT_EQ(presses[0].number("button"), 1);
-            EXPECT_EQ(presses[0].number("root_x"), where.x);
-            EXPECT_EQ(presses[0].number("root_y"), where.y);
-        }
+    const QColor under = rootPixel(display(), {800, 320});
+    holdStroke();
+    ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }));
+    // Shown again after their memory was given back, the panels are drawn in full.
+    EXPECT_TRUE(pumpUntil([&] { return accentNear(display(), {800, 320}, accent(), under); }));
+    pump();
+    EXPECT_TRUE(window_->log.eventsSince(focusMark, "FocusOut").empty());
+    EXPECT_TRUE(rightWindow_->log.eventsSince(rightFocusMark, "FocusOut").empty());
+    for (const auto& w : overlays()) {
+        const ScreenPoint where{w.x + w.width / 2, w.y + w.height / 2};
+        const auto& log = logAt(where);
+        const auto mark = log.events().size();
+        input_->click(1, where);
+        ASSERT_TRUE(testing::waitForEvent(log, mark, "ButtonRelease"))
+            << "a click at " << where.x << ", " << where.y << " never reached the window beneath";
+        const auto presses = log.eventsSince(mark, "ButtonPress");
+        ASSERT_EQ(presses.size(), 1u);
+        EXPECT_EQ(presses[0].number("button"), 1);
+        EXPECT_EQ(presses[0].number("root_x"), where.x);
+        EXPECT_EQ(presses[0].number("root_y"), where.y);
     }
     pump();
     EXPECT_EQ(overlays().size(), 3u);
-    engine.cancel();
+    coordinator_->overlayRuntime()->captureEngine->cancel();
     controller_->scheduleRenderCommit();
     ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
 }
@@ -368,12 +348,7 @@ class OverlaysCompositorChangeTest : public OverlaysEndToEndTest {};
 
 TEST_P(OverlaysCompositorChangeTest, ShownPanelsFollowACompositorThatStartsAndStopsMidStroke) {
     // A stroke held still: from here on the panels get no new content.
-    GestureCaptureEngine& engine = *coordinator_->overlayRuntime()->captureEngine;
-    engine.begin({600, 300});
-    for (int x = 604; x <= 1400; x += 4) {
-        engine.append({double(x), 300 + (x - 600) * 0.1});
-    }
-    controller_->scheduleRenderCommit();
+    holdStroke();
     // Whether all three panels are shown, each cut to its content or none.
     const auto shownCut = [&](bool cut) {
         return pumpUntil([&] {
@@ -392,33 +367,9 @@ TEST_P(OverlaysCompositorChangeTest, ShownPanelsFollowACompositorThatStartsAndSt
     session_.terminate(compositor->pid);
     ASSERT_TRUE(pumpUntil([&] { return !compositing_->isCompositing(); }));
     EXPECT_TRUE(shownCut(true)) << "panels show as dark rectangles";
-    engine.cancel();
+    coordinator_->overlayRuntime()->captureEngine->cancel();
     controller_->scheduleRenderCommit();
     ASSERT_TRUE(pumpUntil([&] { return overlays().empty(); }));
-}
-
-TEST(CompositingManagerWatch, FollowsACompositorStartingAndStopping) {
-    testing::X11TestSession session({.windowManager = false});
-    ASSERT_TRUE(session.started());
-    int argc = 1;
-    char name[] = "qx_e2e_overlay_tests";
-    char* argv[] = {name, nullptr};
-    QCoreApplication application(argc, argv);
-    const auto watch =
-        x11::X11CompositingManagerWatch::connect(QString::fromStdString(session.displayName()));
-    ASSERT_TRUE(watch);
-    EXPECT_FALSE(watch->isCompositing());
-    int changes = 0;
-    const Subscription observing = watch->observeChanges([&] { ++changes; });
-
-    for (int round = 0; round < 2; ++round) {
-        const auto compositor = session.spawn({"xcompmgr"});
-        ASSERT_TRUE(compositor);
-        EXPECT_TRUE(pumpUntil([&] { return watch->isCompositing(); })) << "round " << round;
-        session.terminate(compositor->pid);
-        EXPECT_TRUE(pumpUntil([&] { return !watch->isCompositing(); })) << "round " << round;
-        EXPECT_EQ(changes, 2 * (round + 1)) << "round " << round;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(OwnCompositor, OverlaysCompositorChangeTest, ::testing::Values(false));
