@@ -2,12 +2,14 @@
 // strokes drawn with the right button over another window, clicks on the dashboard's controls.
 //
 // The program runs in its normal mode, since only that mode installs the tap that takes real
-// strokes; what it writes to disk is left to the stores' own tests. What the dashboard shows is
+// strokes; of what it writes to disk, the counts are read back from its usage database. What the
+// dashboard shows is
 // read through the accessibility bus a screen reader uses (Qt publishes every widget's role,
 // accessible name and on-screen rectangle there). Controls are found through the same bus, by the
 // identifiers the dashboard gives them, and clicked at the centre of the rectangle it reports, so
 // no position is assumed.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QCoreApplication>
 #include <filesystem>
@@ -36,6 +38,25 @@ const QString kUpThenDownRow = QStringLiteral("GestureMappingRow_directional:up-
 constexpr int kDashboardWidth = 960;
 constexpr int kDashboardHeight = 690;
 const std::string kTestWindowGeometry = "270x440+1000+40";
+
+// The total invocation count in the usage database, read without writing: -1 while it cannot be
+// read (the program may be writing it).
+qint64 storedTotal(const fs::path& database) {
+    sqlite3* connection = nullptr;
+    qint64 total = -1;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_open_v2(database.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(connection,
+                           "SELECT value FROM usage_stats WHERE key = 'total_invocation_count';",
+                           -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        total = sqlite3_column_int64(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(connection);
+    return total;
+}
 
 bool insideAnyRowOfRules(const AccessibleObject& object) {
     return object.description.startsWith(QStringLiteral("GestureMappingRow_"));
@@ -270,6 +291,9 @@ TEST_F(DashboardEndToEndTest,
         << "the test window received no Control+Tab" << output();
     EXPECT_FALSE(keyArrived(mark, "r"));
     EXPECT_TRUE(dashboardShowsCounts(2, 1)) << output();
+    EXPECT_TRUE(waitUntil([&] {
+        return storedTotal(session_.dataHome() / "Quillorbitex" / "gesture_usage.sqlite") == 2;
+    })) << "the usage database does not hold the two invocations";
 }
 
 }  // namespace
