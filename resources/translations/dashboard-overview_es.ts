@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Freeform matching</source>
-        <translation>Coincidencia libre</translation>
+        <translation>Forma libre</translation>
     </message>
     <message>
         <source>Gesture Monitor</source>
