@@ -345,8 +345,6 @@ TEST(LiveHUDStateLabels, TitleAndStatus) {
     EXPECT_EQ(unnamed.overlayTitleLabel(), QStringLiteral("Control + Shift + Tab"));
     EXPECT_EQ(unnamed.overlayStatusLabel(),
               QStringLiteral("Previous Tab"));  // empty name falls back
-    unnamed.matchedRuleName = QStringLiteral(" Tabs ");
-    EXPECT_EQ(unnamed.overlayStatusLabel(), QStringLiteral(" Tabs "));
 }
 
 }  // namespace
