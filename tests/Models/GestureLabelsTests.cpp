@@ -5,6 +5,7 @@
 #include "Models/GestureMonitorState.h"
 #include "Models/PermissionState.h"
 #include "Models/PredefinedActionCatalog.h"
+#include "support/RuleFactory.h"
 #include "support/ScopedLanguageOverride.h"
 
 namespace quillorbitex {
@@ -13,14 +14,7 @@ namespace {
 using D = GestureDirection;
 using K = KeyboardKeyToken;
 using M = ModifierKey;
-
-GestureMapping rule(GestureDescriptor pattern, GestureAction action,
-                    GestureMappingSource source = GestureMappingSource::custom,
-                    std::optional<QString> name = std::nullopt,
-                    std::vector<GestureAppScopeRule> scopes = {}) {
-    return GestureMapping(std::move(pattern), std::move(action), QStringLiteral("stored notes"),
-                          std::move(name), source, true, std::move(scopes));
-}
+using testing::customRule;
 
 const GestureTemplate kCircle(QStringLiteral("template-1"), QStringLiteral("Circle"),
                               std::vector<GestureTemplatePoint>{{0, 0}, {0.5, -0.25}});
@@ -31,9 +25,9 @@ const auto kRefresh = GestureAction::predefined(PredefinedAction::refresh);
 TEST(GestureLabels, ComposedLabels) {
     testing::ScopedLanguageOverride english(AppLanguageOverride::english);
     const auto app = GestureAction::openApp(QStringLiteral(" org.example.Editor"));
-    const auto scoped = rule(kUpDown, kRefresh, GestureMappingSource::custom, std::nullopt,
-                             {GestureAppScopeRule("org.example.Editor", "Editor", true),
-                              GestureAppScopeRule("org.example.Browser", "Browser", false)});
+    const auto scoped = customRule(kUpDown, kRefresh, std::nullopt, true,
+                                   {GestureAppScopeRule("org.example.Editor", "Editor", true),
+                                    GestureAppScopeRule("org.example.Browser", "Browser", false)});
     const std::pair<QString, const char*> cases[] = {
         {displayPathLabel({}), "Waiting for movement"},
         {displayPathLabel({D::right, D::down, D::right}), "Right -> Down -> Right"},
@@ -41,9 +35,9 @@ TEST(GestureLabels, ComposedLabels) {
         {displayLabel(GestureDescriptor::fromTemplate(kCircle)), "Circle"},
         {spokenLabel(GestureDescriptor::fromTemplate(kCircle)), "Circle"},
         // Rules go by their name, else by their gesture.
-        {displayLabel(rule(kUpDown, kRefresh, GestureMappingSource::custom, "Reload")), "Reload"},
-        {displayLabel(rule(kUpDown, kRefresh)), "Up -> Down"},
-        {displayLabel(rule(GestureDescriptor::fromTemplate(kCircle), kRefresh)), "Circle"},
+        {displayLabel(customRule(kUpDown, kRefresh, "Reload")), "Reload"},
+        {displayLabel(customRule(kUpDown, kRefresh)), "Up -> Down"},
+        {displayLabel(customRule(GestureDescriptor::fromTemplate(kCircle), kRefresh)), "Circle"},
         // Keys: digits and letters from their names.
         {displayLabel(K::a), "A"},
         {displayLabel(K::zero), "0"},
@@ -59,15 +53,16 @@ TEST(GestureLabels, ComposedLabels) {
         {displayLabel(GestureAction::openURL(QString())), "Open "},
         // A preset's sentence goes with its pattern, even under another action; an override is
         // described by its action.
-        {localizedNotes(rule(GestureDescriptor::directional(GesturePattern::leftThenDown),
-                             GestureAction::openURL("x"), GestureMappingSource::builtIn)),
+        {localizedNotes(customRule(GestureDescriptor::directional(GesturePattern::leftThenDown),
+                                   GestureAction::openURL("x"), std::nullopt, true, {},
+                                   GestureMappingSource::builtIn)),
          "Switch to the next tab in apps that use Control plus Tab."},
-        {localizedNotes(rule(kUpDown, GestureAction::openApp("org.example.Editor"))),
+        {localizedNotes(customRule(kUpDown, GestureAction::openApp("org.example.Editor"))),
          "Open org.example.Editor when this gesture matches."},
-        {localizedNotes(rule(kUpDown, GestureAction::keyboardShortcut({K::t, {M::command}}))),
+        {localizedNotes(customRule(kUpDown, GestureAction::keyboardShortcut({K::t, {M::command}}))),
          "Send Control + T to the frontmost app."},
         {appScopeSummary(scoped), "Browser: Blocked, Editor: Allowed"},
-        {appScopeSummary(rule(kUpDown, kRefresh)), ""},
+        {appScopeSummary(customRule(kUpDown, kRefresh)), ""},
         {displayLabel(CapturedGestureDraft{{}, kUpDown, std::nullopt}), "Up -> Down"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -125,8 +120,9 @@ TEST(GestureLabels, EveryChoiceHasATextOfItsOwn) {
                  allCases<GestureMappingSource>()),
             each(
                 [](GesturePattern p) {
-                    return localizedNotes(rule(GestureDescriptor::directional(p), kRefresh,
-                                               GestureMappingSource::builtIn));
+                    return localizedNotes(customRule(GestureDescriptor::directional(p), kRefresh,
+                                                     std::nullopt, true, {},
+                                                     GestureMappingSource::builtIn));
                 },
                 std::vector{GesturePattern::upThenDown, GesturePattern::leftThenUp,
                             GesturePattern::leftThenDown}),
@@ -184,9 +180,9 @@ TEST(GestureLabels, PreviewsStepOneUnitPerDirection) {
 }
 
 TEST(GestureLabels, FollowTheLanguageOverride) {
-    const auto scoped = rule(kUpDown, GestureAction::keyboardShortcut({K::tab, {M::shift}}),
-                             GestureMappingSource::custom, std::nullopt,
-                             {GestureAppScopeRule("org.example.Editor", "Editor", true)});
+    const auto scoped =
+        customRule(kUpDown, GestureAction::keyboardShortcut({K::tab, {M::shift}}), std::nullopt,
+                   true, {GestureAppScopeRule("org.example.Editor", "Editor", true)});
     {
         testing::ScopedLanguageOverride german(AppLanguageOverride::german);
         EXPECT_EQ(spokenLabel(GesturePattern::upThenDown), QStringLiteral("Oben dann Unten"));

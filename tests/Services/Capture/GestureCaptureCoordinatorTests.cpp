@@ -6,6 +6,7 @@
 #include "Services/Actions/GestureActionDispatcher.h"
 #include "support/CoordinatorHarness.h"
 #include "support/FakeWorkspace.h"
+#include "support/RuleFactory.h"
 #include "support/ScopedLanguageOverride.h"
 
 namespace quillorbitex {
@@ -14,16 +15,10 @@ namespace {
 using namespace std::chrono_literals;
 using testing::circle;
 using testing::CoordinatorHarness;
+using testing::customRule;
 using testing::polyline;
 
 const std::vector<Point> kUpThenDown = polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
-
-GestureMapping customRule(GestureDescriptor pattern, GestureAction action, bool enabled = true,
-                          std::vector<GestureAppScopeRule> scopes = {},
-                          std::optional<QString> name = {}) {
-    return GestureMapping(std::move(pattern), std::move(action), QString(), std::move(name),
-                          GestureMappingSource::custom, enabled, std::move(scopes));
-}
 
 GestureMapping circleRule(const QString& url = QStringLiteral("https://example.org/circle")) {
     const auto gestureTemplate =
@@ -211,8 +206,8 @@ TEST(CoordinatorResolution, ASwitchedOffOrBlockedCustomRuleNeverFallsBackToThePr
     const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
     const auto openEditor = GestureAction::openApp("org.example.Editor");
     for (const auto& rule :
-         {customRule(upDown, openEditor, false),
-          customRule(upDown, openEditor, true,
+         {customRule(upDown, openEditor, std::nullopt, false),
+          customRule(upDown, openEditor, std::nullopt, true,
                      {GestureAppScopeRule("org.example.Browser", "Browser", false)})}) {
         CoordinatorHarness harness({rule});
         harness.frontmost = QStringLiteral("ORG.EXAMPLE.BROWSER");
