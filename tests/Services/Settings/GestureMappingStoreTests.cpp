@@ -117,10 +117,6 @@ TEST_F(GestureMappingStoreTest, ScopeRulesDecideResolutionAndFreeformCandidates)
     EXPECT_FALSE(store_.resolvedMapping(GesturePattern::upThenDown, browser).has_value());
     EXPECT_TRUE(store_.resolvedMapping(GesturePattern::upThenDown, QStringLiteral("other")));
     EXPECT_TRUE(store_.resolvedMapping(kUpDown, std::nullopt).has_value());
-    // A switched-off override leads to freeform matching, never back to the preset.
-    store_.setMappingEnabled(false, kUpDown);
-    EXPECT_TRUE(store_.resolvedMapping(GesturePattern::upThenDown, editor).has_value());
-    EXPECT_FALSE(store_.resolvedMapping(GesturePattern::upThenDown, std::nullopt).has_value());
 
     const GestureTemplate circle = circleTemplate();
     const auto circleDescriptor = GestureDescriptor::fromTemplate(circle);
