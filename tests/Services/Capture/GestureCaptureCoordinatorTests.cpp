@@ -6,6 +6,7 @@
 #include "Services/Actions/GestureActionDispatcher.h"
 #include "support/CoordinatorHarness.h"
 #include "support/FakeWorkspace.h"
+#include "support/RuleFactory.h"
 #include "support/ScopedLanguageOverride.h"
 
 namespace quillorbitex {
@@ -14,16 +15,10 @@ namespace {
 using namespace std::chrono_literals;
 using testing::circle;
 using testing::CoordinatorHarness;
+using testing::customRule;
 using testing::polyline;
 
 const std::vector<Point> kUpThenDown = polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
-
-GestureMapping customRule(GestureDescriptor pattern, GestureAction action, bool enabled = true,
-                          std::vector<GestureAppScopeRule> scopes = {},
-                          std::optional<QString> name = {}) {
-    return GestureMapping(std::move(pattern), std::move(action), QString(), std::move(name),
-                          GestureMappingSource::custom, enabled, std::move(scopes));
-}
 
 GestureMapping circleRule(const QString& url = QStringLiteral("https://example.org/circle")) {
     const auto gestureTemplate =
@@ -110,6 +105,12 @@ TEST_F(CoordinatorTest, LiveStateShowsTheRuleThatWouldRun) {
     EXPECT_EQ(hud->overlayTitleLabel(), QStringLiteral("Up -> Down - Control + R"));
     EXPECT_EQ(hud->overlayStatusLabel(), QStringLiteral("Refresh"));
     EXPECT_EQ(harness_.coordinator->overlayRuntime()->liveHUDState.value(), hud);
+    // Without a gesture the title is what is sent; an empty name is no name.
+    LiveHUDState unnamed = *hud;
+    unnamed.detectedPattern.reset();
+    unnamed.matchedRuleName = QString();
+    EXPECT_EQ(unnamed.overlayTitleLabel(), QStringLiteral("Control + R"));
+    EXPECT_EQ(unnamed.overlayStatusLabel(), QStringLiteral("Refresh"));
 }
 
 TEST_F(CoordinatorTest, ANewStrokeBetweenTwoAnalysesNeverExtendsTheOldOne) {
@@ -211,8 +212,8 @@ TEST(CoordinatorResolution, ASwitchedOffOrBlockedCustomRuleNeverFallsBackToThePr
     const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
     const auto openEditor = GestureAction::openApp("org.example.Editor");
     for (const auto& rule :
-         {customRule(upDown, openEditor, false),
-          customRule(upDown, openEditor, true,
+         {customRule(upDown, openEditor, std::nullopt, false),
+          customRule(upDown, openEditor, std::nullopt, true,
                      {GestureAppScopeRule("org.example.Browser", "Browser", false)})}) {
         CoordinatorHarness harness({rule});
         harness.frontmost = QStringLiteral("ORG.EXAMPLE.BROWSER");
@@ -333,20 +334,6 @@ TEST(CoordinatorConstructionDeathTest, AnActionDispatcherWithoutItsCollaborators
                  "needs a keyboard dispatcher and a workspace");
     EXPECT_DEATH({ GestureActionDispatcher dispatcher(nullptr, workspace); },
                  "needs a keyboard dispatcher and a workspace");
-}
-
-TEST(LiveHUDStateLabels, TitleAndStatus) {
-    testing::ScopedLanguageOverride english(AppLanguageOverride::english);
-    LiveHUDState unnamed{{},
-                         std::nullopt,
-                         GestureAction::predefined(PredefinedAction::previousTab),
-                         QStringLiteral(""),
-                         false};
-    EXPECT_EQ(unnamed.overlayTitleLabel(), QStringLiteral("Control + Shift + Tab"));
-    EXPECT_EQ(unnamed.overlayStatusLabel(),
-              QStringLiteral("Previous Tab"));  // empty name falls back
-    unnamed.matchedRuleName = QStringLiteral(" Tabs ");
-    EXPECT_EQ(unnamed.overlayStatusLabel(), QStringLiteral(" Tabs "));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Services/Capture/GestureTemplateMatcher.h"
+#include "support/RuleFactory.h"
 #include "support/ScopedLanguageOverride.h"
 
 namespace quillorbitex {
@@ -41,10 +42,9 @@ GestureTemplate templateOf(const QString& id, const Points& points, double dx = 
 }
 
 GestureMapping templateRule(const GestureTemplate& t) {
-    return GestureMapping(GestureDescriptor::fromTemplate(t),
-                          GestureAction::openURL(QStringLiteral("https://example.org/") + t.id()),
-                          QStringLiteral("notes"), std::nullopt, GestureMappingSource::custom, true,
-                          {});
+    return testing::customRule(
+        GestureDescriptor::fromTemplate(t),
+        GestureAction::openURL(QStringLiteral("https://example.org/") + t.id()));
 }
 
 Points evenly(int count, double y = 0, double from = 0) {
