@@ -164,9 +164,11 @@ TEST(QuillorbitexApp, TheOverlaysAreWiredOnceAtStartAndTheDashboardIsOneWindow) 
     QuillorbitexApp& app = *harness.app;
     EXPECT_EQ(app.dashboardWindow(), nullptr);
     EXPECT_FALSE(app.overlayController().isConfigured());
-    // Without a tray the window opens at start too.
+    // Without a tray the window opens at start too, even once the onboarding is done.
+    app.model().completeOnboarding();
     app.start();
     EXPECT_TRUE(app.overlayController().isConfigured());
+    EXPECT_NE(app.dashboardWindow(), nullptr);
     const auto appliedBefore = harness.env.appearance->applied().size();
 
     app.showDashboard();
@@ -188,18 +190,6 @@ TEST(QuillorbitexApp, TheOverlaysAreWiredOnceAtStartAndTheDashboardIsOneWindow) 
     // The tray's entry brings the same window forward.
     app.statusBarMenu().openDashboardAction()->trigger();
     EXPECT_EQ(harness.windowsMade, 2);
-}
-
-TEST(QuillorbitexApp, WithoutATrayTheDashboardOpensAtStartEvenAfterTheOnboarding) {
-    for (const bool onboardingDone : {false, true}) {
-        SCOPED_TRACE(onboardingDone);
-        AppHarness harness(false, false);
-        if (onboardingDone) {
-            harness.app->model().completeOnboarding();
-        }
-        harness.app->start();
-        EXPECT_NE(harness.app->dashboardWindow(), nullptr);
-    }
 }
 
 TEST(QuillorbitexApp, AnUpdateWindowLeavesTheProgramFollowingTheDesktopAgain) {
