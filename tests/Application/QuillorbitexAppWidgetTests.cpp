@@ -96,10 +96,12 @@ TEST(QuillorbitexApp, StartsTheUpdaterOnlyWithAFeedAndOutsideTestRuns) {
         std::vector<std::string> updaterCalls;
         bool windowCommand;
     } cases[] = {
-        {"feed", false, true, false, false, {"start", "automatic=off"}, true},
+        // An absent setting reads as on, so only a preference that is off needs writing.
+        {"feed, checks on", false, true, true, std::nullopt, {"start", "automatic=on"}, true},
+        {"feed, checks off", false, true, false, false, {"start", "automatic=off"}, true},
         {"no feed: the setting is still mirrored", false, false, false, false, {}, false},
         {"feed in a test run", true, true, true, std::nullopt, {}, false},
-        {"no feed in a test run", true, false, true, std::nullopt, {}, false},
+        {"no feed in a test run", true, false, false, std::nullopt, {}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -110,11 +112,14 @@ TEST(QuillorbitexApp, StartsTheUpdaterOnlyWithAFeedAndOutsideTestRuns) {
         EXPECT_EQ(model.updateSupportAvailable(), c.withFeed);
         // The action is installed in every mode; in a test run it does nothing.
         EXPECT_EQ(model.canCheckForUpdates(), c.withFeed);
-        const auto written = harness.env.defaults->values.find(kAutomaticChecks);
-        EXPECT_EQ(written == harness.env.defaults->values.end()
-                      ? std::nullopt
-                      : std::optional(std::get<bool>(written->second)),
-                  c.writtenSetting);
+        const auto written = [&]() -> std::optional<bool> {
+            const auto found = harness.env.defaults->values.find(kAutomaticChecks);
+            if (found == harness.env.defaults->values.end()) {
+                return std::nullopt;
+            }
+            return std::get<bool>(found->second);
+        };
+        EXPECT_EQ(written(), c.writtenSetting);
         EXPECT_EQ(harness.updater->calls(), c.updaterCalls);
 
         harness.app->showDashboard();
@@ -123,13 +128,22 @@ TEST(QuillorbitexApp, StartsTheUpdaterOnlyWithAFeedAndOutsideTestRuns) {
                   c.windowCommand ? 2 : 1);
         EXPECT_EQ(harness.app->statusBarMenu().checkForUpdatesAction()->isVisible(), c.withFeed);
 
-        // The window's command, the tray's entry and the header's button all check once each
-        // outside test runs, and never in one.
+        // The window's command, the tray's entry and the header's button all check once each,
+        // and the switch reaches the updater and its setting: with a feed outside test runs.
+        const bool acts = c.withFeed && !c.testMode;
         model.checkForUpdates();
         harness.app->checkForUpdatesCommand();
-        const auto checks =
-            std::count(harness.updater->calls().begin(), harness.updater->calls().end(), "check");
-        EXPECT_EQ(checks, c.withFeed && !c.testMode ? 2 : 0);
+        model.setAutomaticUpdateCheckEnabled(!c.storedAutomaticChecks);
+        std::vector<std::string> calls = c.updaterCalls;
+        if (acts) {
+            calls.insert(calls.end(), {"check", "check",
+                                       c.storedAutomaticChecks ? "automatic=off" : "automatic=on"});
+        }
+        EXPECT_EQ(harness.updater->calls(), calls);
+        EXPECT_EQ(written(), acts ? std::optional(!c.storedAutomaticChecks) : c.writtenSetting);
+        // A check pins the appearance before the updater's window can appear.
+        EXPECT_EQ(harness.env.appearance->applied().back(),
+                  acts ? AppThemeOverride::light : AppThemeOverride::system);
     }
 }
 
