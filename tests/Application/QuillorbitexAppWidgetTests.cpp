@@ -10,7 +10,6 @@
 #include <QMenu>
 
 #include "Application/StatusBarMenuContent.h"
-#include "Application/UpdateAppearanceCoordinator.h"
 #include "Application/UpdateIntegration.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/DashboardWindow.h"
@@ -204,24 +203,6 @@ TEST(QuillorbitexApp, TheOverlaysAreWiredOnceAtStartAndTheDashboardIsOneWindow) 
     // The tray's entry brings the same window forward.
     app.statusBarMenu().openDashboardAction()->trigger();
     EXPECT_EQ(harness.windowsMade, 2);
-}
-
-TEST(QuillorbitexApp, AnUpdateWindowLeavesTheProgramFollowingTheDesktopAgain) {
-    AppHarness harness(false, true);
-    harness.env.appearance->setDesktopIsDark(true);
-    ASSERT_EQ(harness.app->model().themeOverride(), AppThemeOverride::system);
-    UpdateAppearanceCoordinator& coordinator = harness.app->updateAppearanceCoordinator();
-
-    // Pinned for the check and again when its window shows, then the session ends.
-    coordinator.pinCurrentAppearance();
-    coordinator.updaterWillShowWindow();
-    EXPECT_EQ(harness.env.appearance->applied().back(), AppThemeOverride::dark);
-    coordinator.updaterWillFinishSession();
-    EXPECT_EQ(harness.env.appearance->applied().back(), AppThemeOverride::system);
-
-    // The desktop turns light afterwards, and the program follows it.
-    harness.env.appearance->setDesktopIsDark(false);
-    EXPECT_FALSE(harness.env.appearance->isDark());
 }
 
 }  // namespace
