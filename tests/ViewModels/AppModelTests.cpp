@@ -295,11 +295,9 @@ TEST(AppModel, AStrokeRunsItsActionAndIsCountedUnlessTheEditorWaitsForADraft) {
 
     env.drawStroke(kUpThenDown);
     EXPECT_FALSE(model.isAwaitingGestureCapture());
-    ASSERT_TRUE(model.capturedGestureDraft().has_value());
-    EXPECT_EQ(model.capturedGestureDraft()->detectedPattern, kUpDown);
-    EXPECT_EQ(model.capturedGestureDraft()->matchedAction,
-              GestureAction::predefined(PredefinedAction::refresh));
-    EXPECT_EQ(model.capturedGestureDraft()->points, kUpThenDown);
+    EXPECT_EQ(model.capturedGestureDraft(),
+              (CapturedGestureDraft{kUpThenDown, kUpDown,
+                                    GestureAction::predefined(PredefinedAction::refresh)}));
     EXPECT_EQ(env.postedKeyEvents(), 0u);
     EXPECT_EQ(model.triggerCount(), 0);
     EXPECT_EQ(env.stats()->totalInvocationCount(), 0);
@@ -447,10 +445,9 @@ TEST(AppModel, SeededDraftsDrawTheirGesture) {
     for (const Case& c : cases) {
         SCOPED_TRACE(GestureDescriptor::directional(c.pattern).id().toStdString());
         model.beginGestureCapture();
-        model.seedCapturedGestureDraft(GestureDescriptor::directional(c.pattern));
-        ASSERT_TRUE(model.capturedGestureDraft().has_value());
-        EXPECT_EQ(model.capturedGestureDraft()->points, c.points);
-        EXPECT_EQ(model.capturedGestureDraft()->matchedAction, c.action);
+        const GestureDescriptor seeded = GestureDescriptor::directional(c.pattern);
+        model.seedCapturedGestureDraft(seeded);
+        EXPECT_EQ(model.capturedGestureDraft(), (CapturedGestureDraft{c.points, seeded, c.action}));
         EXPECT_FALSE(model.isAwaitingGestureCapture());
     }
 }
