@@ -82,11 +82,8 @@ TEST_F(FeedUpdaterTest, AskedChecksAlwaysAnswerAndRecoverFromBrokenFeeds) {
     } cases[] = {
         {"newer version", 200, feedOffering("0.3.0"), false, Kind::updateAvailable, "0.3.0"},
         {"same version", 200, feedOffering("0.2.0"), false, Kind::upToDate, "0.2.0"},
-        {"older version", 200, feedOffering("0.1.9"), false, Kind::upToDate, "0.1.9"},
-        {"pre-release of ours", 200, feedOffering("0.2.0b1"), false, Kind::upToDate, "0.2.0b1"},
         {"missing feed", 404, "not here", false, Kind::unreadable, {}},
         {"a web page", 200, "<html><body>hi</body></html>", false, Kind::unreadable, {}},
-        {"cut-off feed", 200, feedOffering("0.3.0").left(120), false, Kind::unreadable, {}},
         {"too large",
          200,
          QByteArray(FeedUpdater::maximumFeedSize + 1, ' '),

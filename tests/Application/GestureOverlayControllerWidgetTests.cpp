@@ -276,7 +276,19 @@ protected:
     void configure(GestureOverlayController& controller) {
         controller.configure(runtime_, [this](const QString& text) { reports_.push_back(text); });
     }
-    void publish(std::optional<LiveHUDState> state) { runtime_->liveHUDState.send(state); }
+    void start() {
+        configure(controller_);
+        main_.runUntilIdle();
+    }
+    // A new HUD state, and the main thread's work on it.
+    void publish(std::optional<LiveHUDState> state) {
+        runtime_->liveHUDState.send(state);
+        main_.runUntilIdle();
+    }
+    void frame() {
+        clock_->tick();
+        main_.runUntilIdle();
+    }
     QStringList linesOf(const QString& report) { return report.split(QLatin1Char('\n')); }
 
     testing::ManualExecutor main_;
@@ -290,39 +302,33 @@ protected:
     testing::FakeOverlayPanelMaker<OverlayPanelContent> maker_;
     std::vector<QString> reports_;
     testing::ScopedLanguageOverride english_{AppLanguageOverride::english};
+    GestureOverlayController controller_{environment()};
 };
 
 TEST_F(OverlayControllerTest, WakeUpsThatArriveTogetherShareOneRender) {
-    GestureOverlayController controller(environment());
-    configure(controller);
-    main_.runUntilIdle();
+    start();
     engine_->begin({300, 300});
     publish(unmatchedState());
-    main_.runUntilIdle();
     ASSERT_TRUE(clock_->isRunning());
 
-    const auto before = controller.renderedFrameCount();
+    const auto before = controller_.renderedFrameCount();
     extend(*engine_, {{310, 300}, {320, 300}});
     clock_->tick();
     clock_->tick();
-    publish(matchedState());
+    runtime_->liveHUDState.send(matchedState());
     registry_->change();
-    clock_->tick();
-    main_.runUntilIdle();
-    EXPECT_EQ(controller.renderedFrameCount(), before + 1);
-    EXPECT_EQ(controller.hudController().currentState(), matchedState());
+    frame();
+    EXPECT_EQ(controller_.renderedFrameCount(), before + 1);
+    EXPECT_EQ(controller_.hudController().currentState(), matchedState());
 }
 
 TEST_F(OverlayControllerTest, TheClockRunsOnlyWhileAStrokeIsShown) {
-    GestureOverlayController controller(environment());
-    configure(controller);
-    main_.runUntilIdle();
+    start();
     EXPECT_FALSE(clock_->isRunning()) << "an idle program is woken by the display clock";
     EXPECT_EQ(clock_->startCount, 0);
 
     engine_->begin({300, 300});
     publish(std::nullopt);
-    main_.runUntilIdle();
     EXPECT_TRUE(clock_->isRunning());
     for (int i = 0; i < 5; ++i) {
         extend(*engine_, {{310.0 + i * 10, 300}});
@@ -331,7 +337,7 @@ TEST_F(OverlayControllerTest, TheClockRunsOnlyWhileAStrokeIsShown) {
     }
     EXPECT_TRUE(clock_->isRunning());
     EXPECT_EQ(engine_->activeHeader()->endPoint, (Point{350, 300}));
-    EXPECT_EQ(controller.traceController().record(kLeft.id)->points.back(), (Point{350, 300}));
+    EXPECT_EQ(controller_.traceController().record(kLeft.id)->points.back(), (Point{350, 300}));
 
     engine_->end({360, 300});
     ASSERT_TRUE(clock_->tick());
@@ -342,72 +348,57 @@ TEST_F(OverlayControllerTest, TheClockRunsOnlyWhileAStrokeIsShown) {
 }
 
 TEST_F(OverlayControllerTest, ReportsOncePerChangeAndOneHiddenEntryPerStrokeEnd) {
-    GestureOverlayController controller(environment());
-    configure(controller);
-    main_.runUntilIdle();
+    start();
     EXPECT_TRUE(reports_.empty());
 
     for (int round = 0; round < 2; ++round) {
         reports_.clear();
         engine_->begin({300, 300});
         publish(unmatchedState());
-        main_.runUntilIdle();
         // A long stroke on one display with the same texts: one report.
         for (int i = 1; i <= 30; ++i) {
             extend(*engine_, {{300.0 + i * 5, 300}});
-            clock_->tick();
-            main_.runUntilIdle();
+            frame();
         }
         ASSERT_EQ(reports_.size(), 1u) << "round " << round;
         EXPECT_EQ(linesOf(reports_[0]).front(), QStringLiteral("overlay: active"));
 
         publish(matchedState());
-        main_.runUntilIdle();
         ASSERT_EQ(reports_.size(), 2u);
         EXPECT_TRUE(linesOf(reports_[1]).contains(QStringLiteral("status: Reload")));
 
         extend(*engine_, testing::polyline({{450, 300}, {1300, 300}}, 10));
-        clock_->tick();
-        main_.runUntilIdle();
+        frame();
         ASSERT_EQ(reports_.size(), 3u);
         EXPECT_TRUE(linesOf(reports_[2]).contains(QStringLiteral("trace displays: left, right")));
         EXPECT_TRUE(linesOf(reports_[2]).contains(QStringLiteral("hud display: right")));
 
         engine_->end({1300, 300});
         publish(std::nullopt);
-        clock_->tick();
-        main_.runUntilIdle();
+        frame();
         publish(std::nullopt);
-        main_.runUntilIdle();
         ASSERT_EQ(reports_.size(), 4u);
         EXPECT_EQ(reports_[3], QStringLiteral("overlay: hidden"));
     }
 }
 
-TEST_F(OverlayControllerTest, AReportSpellsOutTheStrokeAndDefaultTexts) {
-    GestureOverlayController controller(environment());
-    configure(controller);
-    main_.runUntilIdle();
+TEST_F(OverlayControllerTest, AReportSpellsOutTheStroke) {
+    start();
     engine_->begin({100.25, 200});
     extend(*engine_, {{110, 200}});
     publish(std::nullopt);
-    main_.runUntilIdle();
     ASSERT_EQ(reports_.size(), 1u);
-    EXPECT_EQ(linesOf(reports_[0]),
-              (QStringList{
-                  QStringLiteral("overlay: active"), QStringLiteral("stroke id: 1"),
-                  QStringLiteral("trace displays: left"), QStringLiteral("hud display: left"),
-                  QStringLiteral("suppresses system click: false"),
-                  QStringLiteral("title: Tracing gesture"), QStringLiteral("status: Analyzing..."),
-                  QStringLiteral("bounds: (x: 100.2, y: 200.0, w: 9.8, h: 0.0)"),
-                  QStringLiteral("end: (110.0, 200.0)")}));
-    EXPECT_FALSE(controller.lastDebugSignature()->title.has_value());
+    // The displays and the texts are read by the tests above; here the stroke's own lines.
+    const QStringList first = linesOf(reports_[0]);
+    ASSERT_EQ(first.size(), 9);
+    EXPECT_EQ(first[1], QStringLiteral("stroke id: 1"));
+    EXPECT_EQ(first[7], QStringLiteral("bounds: (x: 100.2, y: 200.0, w: 9.8, h: 0.0)"));
+    EXPECT_EQ(first[8], QStringLiteral("end: (110.0, 200.0)"));
 
     // "true" and "false" are never translated; numbers keep their full stop.
     testing::ScopedLanguageOverride german(AppLanguageOverride::german);
     extend(*engine_, testing::polyline({{110, 200}, {1400, 200}}, 8));
-    clock_->tick();
-    main_.runUntilIdle();
+    frame();
     ASSERT_EQ(reports_.size(), 2u);
     const QStringList lines = linesOf(reports_[1]);
     EXPECT_TRUE(lines[4].endsWith(QStringLiteral(": true"))) << lines[4].toStdString();
@@ -415,12 +406,11 @@ TEST_F(OverlayControllerTest, AReportSpellsOutTheStrokeAndDefaultTexts) {
 }
 
 TEST_F(OverlayControllerTest, ASecondConfigurationChangesNothing) {
-    GestureOverlayController controller(environment());
-    configure(controller);
+    start();
     auto otherRuntime =
         std::make_shared<GestureOverlayRuntime>(std::make_shared<GestureCaptureEngine>());
     std::vector<QString> otherReports;
-    controller.configure(otherRuntime, [&](const QString& text) { otherReports.push_back(text); });
+    controller_.configure(otherRuntime, [&](const QString& text) { otherReports.push_back(text); });
     main_.runUntilIdle();
     EXPECT_EQ(registry_->handlerInstallCount, 1);
     EXPECT_EQ(clock_->handlerInstallCount, 1);
@@ -428,30 +418,26 @@ TEST_F(OverlayControllerTest, ASecondConfigurationChangesNothing) {
     otherRuntime->liveHUDState.send(matchedState());
     otherRuntime->captureEngine->begin({300, 300});
     main_.runUntilIdle();
-    EXPECT_FALSE(controller.hudController().currentState().has_value());
+    EXPECT_FALSE(controller_.hudController().currentState().has_value());
 
     engine_->begin({300, 300});
     publish(unmatchedState());
-    main_.runUntilIdle();
-    EXPECT_EQ(controller.hudController().currentState(), unmatchedState());
+    EXPECT_EQ(controller_.hudController().currentState(), unmatchedState());
     EXPECT_EQ(reports_.size(), 1u);
     EXPECT_TRUE(otherReports.empty());
 }
 
 TEST_F(OverlayControllerTest, TheHUDStaysAboveTracePanelsShownAfterIt) {
-    GestureOverlayController controller(environment());
-    configure(controller);
+    start();
     engine_->begin({300, 300});
     extend(*engine_, {{320, 300}});
     publish(unmatchedState());
-    main_.runUntilIdle();
     // On into the other display, where a trace panel comes up while the card is shown.
     extend(*engine_, testing::polyline({{320, 300}, {1500, 300}}, 10));
-    clock_->tick();
-    main_.runUntilIdle();
-    ASSERT_EQ(controller.lastDebugSignature()->traceDisplayIDs.size(), 2u);
+    frame();
+    ASSERT_EQ(controller_.lastDebugSignature()->traceDisplayIDs.size(), 2u);
     const auto hud = std::find(maker_.contents.begin(), maker_.contents.end(),
-                               controller.hudController().view());
+                               controller_.hudController().view());
     ASSERT_NE(hud, maker_.contents.end());
     const auto& hudPanel = *maker_.panels[std::size_t(hud - maker_.contents.begin())];
     ASSERT_TRUE(hudPanel.visible);
@@ -469,7 +455,6 @@ TEST_F(OverlayControllerTest, ScreenChangesAndHUDStatesRenderEvenWithoutAClock) 
     engine_->begin({1500, 300});
     extend(*engine_, {{1520, 300}});
     publish(unmatchedState());
-    main_.runUntilIdle();
     ASSERT_TRUE(controller.lastDebugSignature());
     EXPECT_EQ(controller.lastDebugSignature()->hudDisplayID, kRight.id);
 
@@ -486,7 +471,6 @@ TEST_F(OverlayControllerTest, ScreenChangesAndHUDStatesRenderEvenWithoutAClock) 
     EXPECT_EQ(controller.lastDebugSignature()->hudDisplayID, kLeft.id);
     extend(*engine_, {{1540, 310}});
     publish(unmatchedState());
-    main_.runUntilIdle();
     EXPECT_EQ(controller.lastDebugSignature()->traceDisplayIDs, std::vector<QString>{kLeft.id});
     EXPECT_EQ(controller.traceController().record(kLeft.id)->points.back(), (Point{1540, 310}));
 }
@@ -495,7 +479,7 @@ TEST_F(OverlayControllerTest, NothingHappensBeforeConfigurationOrAfterTheControl
     {
         GestureOverlayController controller(environment());
         engine_->begin({300, 300});
-        publish(unmatchedState());
+        runtime_->liveHUDState.send(unmatchedState());
         registry_->change();
         EXPECT_EQ(main_.runUntilIdle(), 0u);
         configure(controller);

@@ -114,19 +114,11 @@ TEST(RasterGestureTraceRenderer, SmoothsThroughTheMidpointsAndEndsStraight) {
         {{}, 0, {}},
         {{a}, 1, {{0, E::MoveToElement, 0, 0}}},
         {{a, b}, 2, {{1, E::LineToElement, 10, 0}}},
-        // A curve to b with b as its control: straight.
-        {{a, b, c},
-         6,
-         {{1, E::LineToElement, 5, 0},
-          {3, E::CurveToDataElement, 10, 0},
-          {4, E::CurveToDataElement, 10, 0},
-          {5, E::LineToElement, 10, 10}}},
-        // From the midpoint of a and b to that of b and c, bent towards b.
+        // From the midpoint of a and b to that of b and c, bent towards b; then straight on.
         {{a, b, c, d},
          9,
          {{1, E::LineToElement, 5, 0},
           {2, E::CurveToElement, 5 + 5 * 2.0 / 3, 0},
-          {3, E::CurveToDataElement, 10, 5 - 5 * 2.0 / 3},
           {4, E::CurveToDataElement, 10, 5},
           {7, E::CurveToDataElement, 10, 10},
           {8, E::LineToElement, 20, 10}}},

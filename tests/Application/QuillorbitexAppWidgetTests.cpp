@@ -10,7 +10,6 @@
 #include <QMenu>
 
 #include "Application/StatusBarMenuContent.h"
-#include "Application/UpdateAppearanceCoordinator.h"
 #include "Application/UpdateIntegration.h"
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/DashboardWindow.h"
@@ -96,10 +95,12 @@ TEST(QuillorbitexApp, StartsTheUpdaterOnlyWithAFeedAndOutsideTestRuns) {
         std::vector<std::string> updaterCalls;
         bool windowCommand;
     } cases[] = {
-        {"feed", false, true, false, false, {"start", "automatic=off"}, true},
+        // An absent setting reads as on, so only a preference that is off needs writing.
+        {"feed, checks on", false, true, true, std::nullopt, {"start", "automatic=on"}, true},
+        {"feed, checks off", false, true, false, false, {"start", "automatic=off"}, true},
         {"no feed: the setting is still mirrored", false, false, false, false, {}, false},
         {"feed in a test run", true, true, true, std::nullopt, {}, false},
-        {"no feed in a test run", true, false, true, std::nullopt, {}, false},
+        {"no feed in a test run", true, false, false, std::nullopt, {}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -110,11 +111,14 @@ TEST(QuillorbitexApp, StartsTheUpdaterOnlyWithAFeedAndOutsideTestRuns) {
         EXPECT_EQ(model.updateSupportAvailable(), c.withFeed);
         // The action is installed in every mode; in a test run it does nothing.
         EXPECT_EQ(model.canCheckForUpdates(), c.withFeed);
-        const auto written = harness.env.defaults->values.find(kAutomaticChecks);
-        EXPECT_EQ(written == harness.env.defaults->values.end()
-                      ? std::nullopt
-                      : std::optional(std::get<bool>(written->second)),
-                  c.writtenSetting);
+        const auto written = [&]() -> std::optional<bool> {
+            const auto found = harness.env.defaults->values.find(kAutomaticChecks);
+            if (found == harness.env.defaults->values.end()) {
+                return std::nullopt;
+            }
+            return std::get<bool>(found->second);
+        };
+        EXPECT_EQ(written(), c.writtenSetting);
         EXPECT_EQ(harness.updater->calls(), c.updaterCalls);
 
         harness.app->showDashboard();
@@ -123,13 +127,22 @@ TEST(QuillorbitexApp, StartsTheUpdaterOnlyWithAFeedAndOutsideTestRuns) {
                   c.windowCommand ? 2 : 1);
         EXPECT_EQ(harness.app->statusBarMenu().checkForUpdatesAction()->isVisible(), c.withFeed);
 
-        // The window's command, the tray's entry and the header's button all check once each
-        // outside test runs, and never in one.
+        // The window's command, the tray's entry and the header's button all check once each,
+        // and the switch reaches the updater and its setting: with a feed outside test runs.
+        const bool acts = c.withFeed && !c.testMode;
         model.checkForUpdates();
         harness.app->checkForUpdatesCommand();
-        const auto checks =
-            std::count(harness.updater->calls().begin(), harness.updater->calls().end(), "check");
-        EXPECT_EQ(checks, c.withFeed && !c.testMode ? 2 : 0);
+        model.setAutomaticUpdateCheckEnabled(!c.storedAutomaticChecks);
+        std::vector<std::string> calls = c.updaterCalls;
+        if (acts) {
+            calls.insert(calls.end(), {"check", "check",
+                                       c.storedAutomaticChecks ? "automatic=off" : "automatic=on"});
+        }
+        EXPECT_EQ(harness.updater->calls(), calls);
+        EXPECT_EQ(written(), acts ? std::optional(!c.storedAutomaticChecks) : c.writtenSetting);
+        // A check pins the appearance before the updater's window can appear.
+        EXPECT_EQ(harness.env.appearance->applied().back(),
+                  acts ? AppThemeOverride::light : AppThemeOverride::system);
     }
 }
 
@@ -164,9 +177,11 @@ TEST(QuillorbitexApp, TheOverlaysAreWiredOnceAtStartAndTheDashboardIsOneWindow) 
     QuillorbitexApp& app = *harness.app;
     EXPECT_EQ(app.dashboardWindow(), nullptr);
     EXPECT_FALSE(app.overlayController().isConfigured());
-    // Without a tray the window opens at start too.
+    // Without a tray the window opens at start too, even once the onboarding is done.
+    app.model().completeOnboarding();
     app.start();
     EXPECT_TRUE(app.overlayController().isConfigured());
+    EXPECT_NE(app.dashboardWindow(), nullptr);
     const auto appliedBefore = harness.env.appearance->applied().size();
 
     app.showDashboard();
@@ -188,36 +203,6 @@ TEST(QuillorbitexApp, TheOverlaysAreWiredOnceAtStartAndTheDashboardIsOneWindow) 
     // The tray's entry brings the same window forward.
     app.statusBarMenu().openDashboardAction()->trigger();
     EXPECT_EQ(harness.windowsMade, 2);
-}
-
-TEST(QuillorbitexApp, WithoutATrayTheDashboardOpensAtStartEvenAfterTheOnboarding) {
-    for (const bool onboardingDone : {false, true}) {
-        SCOPED_TRACE(onboardingDone);
-        AppHarness harness(false, false);
-        if (onboardingDone) {
-            harness.app->model().completeOnboarding();
-        }
-        harness.app->start();
-        EXPECT_NE(harness.app->dashboardWindow(), nullptr);
-    }
-}
-
-TEST(QuillorbitexApp, AnUpdateWindowLeavesTheProgramFollowingTheDesktopAgain) {
-    AppHarness harness(false, true);
-    harness.env.appearance->setDesktopIsDark(true);
-    ASSERT_EQ(harness.app->model().themeOverride(), AppThemeOverride::system);
-    UpdateAppearanceCoordinator& coordinator = harness.app->updateAppearanceCoordinator();
-
-    // Pinned for the check and again when its window shows, then the session ends.
-    coordinator.pinCurrentAppearance();
-    coordinator.updaterWillShowWindow();
-    EXPECT_EQ(harness.env.appearance->applied().back(), AppThemeOverride::dark);
-    coordinator.updaterWillFinishSession();
-    EXPECT_EQ(harness.env.appearance->applied().back(), AppThemeOverride::system);
-
-    // The desktop turns light afterwards, and the program follows it.
-    harness.env.appearance->setDesktopIsDark(false);
-    EXPECT_FALSE(harness.env.appearance->isDark());
 }
 
 }  // namespace

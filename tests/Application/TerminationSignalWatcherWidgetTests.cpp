@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTest>
 #include <csignal>
 
 namespace quillorbitex {
@@ -29,10 +29,7 @@ TEST(TerminationSignalWatcher, TurnsEachSignalIntoOneEventAndPutsTheOldHandlersB
         for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
             ASSERT_EQ(raise(number), 0);
         }
-        ASSERT_TRUE(requests.wait(5000) || requests.count() > 0);
-        for (int i = 0; i < 50 && requests.count() < 3; ++i) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return requests.count() >= 3; }, 5000));
         ASSERT_EQ(requests.count(), 3);
         EXPECT_EQ(requests[0][0].toInt(), SIGTERM);
         EXPECT_EQ(requests[1][0].toInt(), SIGINT);

@@ -54,7 +54,6 @@ TEST(UITestConfig, TheBaseFolderIsGivenOrPerUserInTheTemporaryFolder) {
         {environment({{"QUILLORBITEX_UITEST_BASE_DIR", ""}}), "/tmp" + perUser},
         // A given folder is used unchanged.
         {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/run 1/"}}), "/srv/run 1/"},
-        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "~/tests"}}), "~/tests"},
     };
     for (const auto& [variables, folder] : cases) {
         const auto config = UITestConfig::fromProcessInfo({}, variables);

@@ -8,20 +8,13 @@
 
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "support/StrokeShapes.h"
+#include "support/WaitUntil.h"
 
 namespace quillorbitex {
 namespace {
 
 using namespace std::chrono_literals;
 using testing::polyline;
-
-void draw(testing::SimulatedEventTap& tap, const std::vector<Point>& points) {
-    tap.send(testing::buttonDown(points.front()));
-    for (std::size_t i = 1; i + 1 < points.size(); ++i) {
-        tap.send(testing::drag(points[i]));
-    }
-    tap.send(testing::buttonUp(points.back()));
-}
 
 // The engine runs on its own threads (tap, completion, live analysis, final recognition) while
 // the main thread edits rules, moves the threshold, arms the editor's capture and switches capture
@@ -50,7 +43,7 @@ TEST(AppModelConcurrency, MainThreadChangesWhileStrokesAreRecognised) {
         std::thread stroker([&] {
             for (int i = 0; !changesDone && i < 200; ++i) {
                 const double x = 300 + (i % 20) * 10;
-                draw(*tap, polyline({{x, 400}, {x, 300}, {x, 400}}, 6));
+                env.sendStroke(polyline({{x, 400}, {x, 300}, {x, 400}}, 6));
                 ++strokes;
                 std::this_thread::sleep_for(2ms);
             }
@@ -97,16 +90,11 @@ TEST(AppModelConcurrency, MainThreadChangesWhileStrokesAreRecognised) {
         ASSERT_TRUE(tap->waitUntilLiveLoopCount(1, 10s));
         const std::vector<Point> last = polyline({{900, 900}, {900, 800}, {900, 900}}, 5);
         const auto before = model.triggerCount();
-        draw(*tap, last);
-        const auto finalDeadline = std::chrono::steady_clock::now() + 20s;
-        while (
-            !(model.lastCaptureDebugResult() && model.lastCaptureDebugResult()->points == last) &&
-            std::chrono::steady_clock::now() < finalDeadline) {
+        env.sendStroke(last);
+        ASSERT_TRUE(testing::waitUntil([&] {
             main.runUntilIdle();
-            std::this_thread::sleep_for(1ms);
-        }
-        ASSERT_TRUE(model.lastCaptureDebugResult().has_value());
-        EXPECT_EQ(model.lastCaptureDebugResult()->points, last);
+            return model.lastCaptureDebugResult() && model.lastCaptureDebugResult()->points == last;
+        }));
         EXPECT_EQ(model.lastCaptureDebugResult()->detectedPattern, upDown);
         EXPECT_GT(model.triggerCount(), before);
         EXPECT_GT(recognised, 1);
@@ -157,12 +145,10 @@ TEST(AppModelConcurrency, TheUsageDatabaseIsNeverWaitedForOnTheMainThread) {
         EXPECT_EQ(model.triggerCount(), 0);  // nothing could be read yet
 
         sqlite3_exec(holder, "COMMIT;", nullptr, nullptr, nullptr);
-        const auto deadline = std::chrono::steady_clock::now() + 20s;
-        while (model.triggerCount() == 0 && std::chrono::steady_clock::now() < deadline) {
+        EXPECT_TRUE(testing::waitUntil([&] {
             env.main.runUntilIdle();
-            std::this_thread::sleep_for(5ms);
-        }
-        EXPECT_EQ(model.triggerCount(), 1);
+            return model.triggerCount() == 1;
+        }));
         EXPECT_EQ(model.triggerCount(GestureDescriptor::directional(GesturePattern::upThenDown)),
                   1);
     }

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <map>
 #include <memory>
 
 #include "Services/Stats/GestureUsageStatsStore.h"
@@ -12,6 +11,7 @@
 #include "support/FakeLoginItem.h"
 #include "support/FakeWorkspace.h"
 #include "support/InMemoryPasteboard.h"
+#include "support/InMemoryUserDefaults.h"
 #include "support/ManualExecutor.h"
 #include "support/RecordingEventPoster.h"
 #include "support/ScopedLanguageOverride.h"
@@ -19,52 +19,6 @@
 #include "support/TapEvents.h"
 
 namespace quillorbitex::testing {
-
-// Preferences in memory that count every write (a set or a removal) per key. With `failWrites`
-// set, writes report that they did not reach storage, as a folder that cannot be written does.
-class CountingUserDefaults final : public UserDefaults {
-public:
-    std::optional<Value> value(const QString& key) const override {
-        const auto found = values.find(key);
-        return found == values.end() ? std::nullopt : std::optional(found->second);
-    }
-    bool setValue(const QString& key, const Value& v) override {
-        ++writes[key];
-        values[key] = v;
-        return stored();
-    }
-    bool removeValue(const QString& key) override {
-        ++writes[key];
-        values.erase(key);
-        return stored();
-    }
-    bool removeAll() override {
-        values.clear();
-        return stored();
-    }
-    bool hasUnsavedChanges() const override { return unsaved; }
-    std::optional<QString> storageDirectory() const override { return directory; }
-
-    int totalWrites() const {
-        int total = 0;
-        for (const auto& [key, count] : writes) {
-            total += count;
-        }
-        return total;
-    }
-
-    std::map<QString, Value> values;
-    std::map<QString, int> writes;
-    std::optional<QString> directory;
-    bool failWrites = false;
-    bool unsaved = false;
-
-private:
-    bool stored() {
-        unsaved = failWrites;
-        return !failWrites;
-    }
-};
 
 // Everything an AppModel needs, as doubles on one virtual timeline: the main thread and the
 // engine's queues run only when the test drives time. The tap runs real threads.
@@ -118,14 +72,17 @@ struct AppModelTestEnvironment {
         return statsStore;
     }
 
-    // Presses, drags through the points and releases over the simulated tap, then lets the
-    // engine and the main thread finish with the stroke.
-    void drawStroke(const std::vector<Point>& points) {
+    // Presses, drags through the points and releases over the simulated tap.
+    void sendStroke(const std::vector<Point>& points) {
         tap->send(buttonDown(points.front()));
         for (std::size_t i = 1; i + 1 < points.size(); ++i) {
             tap->send(drag(points[i]));
         }
         tap->send(buttonUp(points.back()));
+    }
+    // ... then lets the engine and the main thread finish with the stroke.
+    void drawStroke(const std::vector<Point>& points) {
+        sendStroke(points);
         timeline->runUntilIdle();
     }
 
@@ -149,7 +106,7 @@ struct AppModelTestEnvironment {
     std::shared_ptr<RecordingEventPoster> poster = std::make_shared<RecordingEventPoster>();
     std::shared_ptr<FakeWorkspace> workspace = std::make_shared<FakeWorkspace>();
     std::shared_ptr<FakeAccessibilityTrust> trust = std::make_shared<FakeAccessibilityTrust>(true);
-    std::shared_ptr<CountingUserDefaults> defaults = std::make_shared<CountingUserDefaults>();
+    std::shared_ptr<InMemoryUserDefaults> defaults = std::make_shared<InMemoryUserDefaults>();
     std::shared_ptr<FakeLoginItem> loginItem = std::make_shared<FakeLoginItem>();
     std::shared_ptr<FakeAppearance> appearance = std::make_shared<FakeAppearance>();
     std::shared_ptr<InMemoryPasteboard> pasteboard = std::make_shared<InMemoryPasteboard>();

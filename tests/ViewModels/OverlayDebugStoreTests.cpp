@@ -66,15 +66,6 @@ TEST_F(OverlayDebugStoreTest, TextsAreTrimmedAndBlankOnesAndRepeatsAreDropped) {
     EXPECT_EQ(store_.overlayDebugLog().count(QStringLiteral("\n\n")), count - 1);
 }
 
-TEST_F(OverlayDebugStoreTest, CopiesTheLogAsShown) {
-    store_.copyLogToPasteboard();
-    store_.appendLogEntry(QStringLiteral("first"));
-    store_.copyLogToPasteboard();
-    ASSERT_EQ(pasteboard_->texts().size(), 2u);
-    EXPECT_EQ(pasteboard_->texts()[0], QStringLiteral("No overlay diagnostics recorded yet."));
-    EXPECT_EQ(pasteboard_->texts()[1], QStringLiteral("[2026-12-06T00:53:57.123Z]\nfirst"));
-}
-
 TEST_F(OverlayDebugStoreTest, LiveValuesSignalOnlyRealChanges) {
     int changes = 0;
     QObject::connect(&store_, &OverlayDebugStore::liveDebugSessionChanged, [&] { ++changes; });

@@ -6,31 +6,55 @@
 
 namespace quillorbitex::testing {
 
-// Preferences held in a map. A storage folder can be given so that files kept beside the
-// preferences have somewhere to go.
+// Preferences held in a map that count every write (a set or a removal) per key. A storage
+// folder can be given so that files kept beside the preferences have somewhere to go. With
+// `failWrites` set, writes report that they did not reach storage, as a folder that cannot be
+// written does.
 class InMemoryUserDefaults final : public UserDefaults {
 public:
     explicit InMemoryUserDefaults(std::optional<QString> storageDirectory = std::nullopt)
-        : storageDirectory_(std::move(storageDirectory)) {}
+        : directory(std::move(storageDirectory)) {}
 
-    std::optional<Value> value(const QString& key) const override;
+    std::optional<Value> value(const QString& key) const override {
+        const auto found = values.find(key);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
     bool setValue(const QString& key, const Value& value) override {
-        values_[key] = value;
-        return true;
+        ++writes[key];
+        values[key] = value;
+        return stored();
     }
     bool removeValue(const QString& key) override {
-        values_.erase(key);
-        return true;
+        ++writes[key];
+        values.erase(key);
+        return stored();
     }
     bool removeAll() override {
-        values_.clear();
-        return true;
+        values.clear();
+        return stored();
     }
-    std::optional<QString> storageDirectory() const override { return storageDirectory_; }
+    bool hasUnsavedChanges() const override { return unsaved; }
+    std::optional<QString> storageDirectory() const override { return directory; }
+
+    int totalWrites() const {
+        int total = 0;
+        for (const auto& [key, count] : writes) {
+            total += count;
+        }
+        return total;
+    }
+
+    std::optional<QString> directory;
+    std::map<QString, Value> values;
+    std::map<QString, int> writes;
+    bool failWrites = false;
+    bool unsaved = false;
 
 private:
-    std::optional<QString> storageDirectory_;
-    std::map<QString, Value> values_;
+    bool stored() {
+        unsaved = failWrites;
+        return !failWrites;
+    }
 };
 
 }  // namespace quillorbitex::testing
