@@ -299,7 +299,9 @@ TEST_F(DashboardRuleLists, CustomListShowsItsEmptyStateAndIdentifiedEntries) {
     settle();
     EXPECT_EQ(custom->list()->row(kUpDown), nullptr);
     EXPECT_NE(presets->list()->removedRow(kUpDown), nullptr);
-    for (const GestureMapping& rule : model->customMappings()) {
+    // A copy: every click changes the model's list.
+    const std::vector<GestureMapping> left = model->customMappings();
+    for (const GestureMapping& rule : left) {
         QTest::mouseClick(button(custom->list()->row(rule.pattern()), QStringLiteral("Delete")),
                           Qt::LeftButton);
         settle();
