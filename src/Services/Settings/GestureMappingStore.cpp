@@ -1,9 +1,7 @@
 #include "Services/Settings/GestureMappingStore.h"
 
-#include <QLocale>
 #include <algorithm>
 
-#include "Localization/L10n.h"
 #include "Localization/LocalizedStandardCollator.h"
 #include "Models/GestureLabels.h"
 
@@ -52,16 +50,11 @@ GestureMappingSnapshot initialSnapshot(const std::vector<GestureMapping>& preset
     GestureMappingSnapshot snapshot;
     snapshot.builtInMappings = presets;
     snapshot.customMappings = GesturePresets::sanitizedCustomMappings(customMappings);
+    snapshot.customOrderLanguage = GestureMappingSnapshot::orderLanguage();
     snapshot.disabledBuiltInPatterns = withoutOverriddenPatterns(
         GesturePresets::sanitizedDisabledBuiltInPatterns(disabledPatterns, presets),
         snapshot.customMappings);
     return snapshot;
-}
-
-// What the order of the custom rules depends on: the labels' language and the collation's.
-QString orderLanguage() {
-    return QLocale::system().name() + QLatin1Char('/') +
-           QString::number(static_cast<int>(L10n::languageOverride()));
 }
 
 }  // namespace
@@ -72,8 +65,7 @@ GestureMappingStore::GestureMappingStore(
     const std::vector<GestureDescriptor>& disabledBuiltInPatterns)
     : builtInMappings_(rebuiltPresets(builtInMappings)),
       snapshots_(std::make_shared<const GestureMappingSnapshot>(
-          initialSnapshot(builtInMappings_, customMappings, disabledBuiltInPatterns))),
-      orderLanguage_(orderLanguage()) {}
+          initialSnapshot(builtInMappings_, customMappings, disabledBuiltInPatterns))) {}
 
 Subscription GestureMappingStore::subscribe(std::function<void(const SnapshotPointer&)> receiver,
                                             Executor* executor) {
@@ -139,7 +131,7 @@ void GestureMappingStore::restoreBuiltInMapping(const GestureDescriptor& pattern
 void GestureMappingStore::replaceCustomMappings(const std::vector<GestureMapping>& mappings) {
     GestureMappingSnapshot next = *snapshot();
     next.customMappings = GesturePresets::sanitizedCustomMappings(mappings);
-    orderLanguage_ = orderLanguage();
+    next.customOrderLanguage = GestureMappingSnapshot::orderLanguage();
     next.disabledBuiltInPatterns =
         withoutOverriddenPatterns(std::move(next.disabledBuiltInPatterns), next.customMappings);
     publish(std::move(next));
@@ -208,7 +200,7 @@ void GestureMappingStore::storeCustomMapping(GestureMappingSnapshot& next, Gestu
     const auto existing = std::find_if(rules.begin(), rules.end(), [&](const GestureMapping& m) {
         return m.pattern() == rule.pattern();
     });
-    if (orderLanguage_ != orderLanguage()) {
+    if (next.customOrderLanguage != GestureMappingSnapshot::orderLanguage()) {
         // Sorted in another language: the whole list again.
         if (existing != rules.end()) {
             *existing = std::move(rule);
@@ -216,7 +208,7 @@ void GestureMappingStore::storeCustomMapping(GestureMappingSnapshot& next, Gestu
             rules.push_back(std::move(rule));
         }
         rules = GesturePresets::sanitizedCustomMappings(rules);
-        orderLanguage_ = orderLanguage();
+        next.customOrderLanguage = GestureMappingSnapshot::orderLanguage();
         return;
     }
     // The rest of the list is clean and in order already: only this rule is cleaned and put in

@@ -110,9 +110,6 @@ private:
 
     const std::vector<GestureMapping> builtInMappings_;
     CurrentValueSubject<SnapshotPointer> snapshots_;
-    // The language the custom rules were last sorted in; an edit in the same one places only the
-    // edited rule.
-    QString orderLanguage_;
 };
 
 }  // namespace quillorbitex
