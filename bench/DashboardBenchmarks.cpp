@@ -1,8 +1,10 @@
-// The dashboard with 200 custom rules (offscreen): building the whole window and its rule sections
-// alone, and what one rule switched off costs until the window shows it, split into the model's
-// republish and save and the views' own update.
+// The dashboard with 200 and with 10,000 custom rules (offscreen): building the whole window and
+// its rule sections alone, what one rule switched off, renamed or deleted costs until the window
+// shows it (split into the model's republish and save and the views' own update), and the memory
+// the open window holds.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <cmath>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <numbers>
@@ -37,7 +40,6 @@ using bench::DiscardingSettingsStore;
 using bench::MemoryDefaults;
 using bench::wobblyLoop;
 
-constexpr int kCustomRules = 200;
 constexpr int kPageWidth = 880;
 constexpr int kViewportHeight = 700;
 // The window's size when it opens.
@@ -52,13 +54,13 @@ QApplication& application() {
     return app;
 }
 
-// 200 custom rules of every kind of action, some named, some off, some scoped to applications,
+// Custom rules of every kind of action, some named, some off, some scoped to applications,
 // with counts in the usage database.
-std::vector<GestureMapping> customRules() {
+std::vector<GestureMapping> customRules(int count) {
     std::mt19937 random(7);
     GestureClassifier classifier;
     std::vector<GestureMapping> rules;
-    for (int i = 0; i < kCustomRules; ++i) {
+    for (int i = 0; i < count; ++i) {
         GestureAction action = GestureAction::predefined(PredefinedAction::refresh);
         switch (i % 4) {
             case 0:
@@ -94,7 +96,8 @@ std::vector<GestureMapping> customRules() {
 enum class Preferences { inMemory, inFile };
 
 struct Fixture {
-    explicit Fixture(std::shared_ptr<GestureSettingsStoreProtocol> settings = nullptr,
+    explicit Fixture(const benchmark::State& state,
+                     std::shared_ptr<GestureSettingsStoreProtocol> settings = nullptr,
                      Preferences preferences = Preferences::inMemory) {
         application();
         Theme::setAnimationsEnabled(false);
@@ -113,7 +116,7 @@ struct Fixture {
         services.statsStore = stats;
         auto store = std::make_shared<GestureMappingStore>();
         model = std::make_unique<AppModel>(UITestConfig{}, store, false, platform, services);
-        store->replaceCustomMappings(customRules());
+        store->replaceCustomMappings(customRules(static_cast<int>(state.range(0))));
         model->syncMappingsFromStore();
         for (const GestureMapping& rule : model->customMappings()) {
             stats->recordInvocation(rule.id());
@@ -124,47 +127,51 @@ struct Fixture {
     std::unique_ptr<AppModel> model;
 };
 
-// The two sections on a page of the dashboard's width, laid out.
+// The two sections on a scrolling page of the dashboard's width and height, laid out.
 struct Sections {
     explicit Sections(AppModel& model) {
-        auto* layout = new QVBoxLayout(&page);
+        auto* page = new QWidget;
+        auto* layout = new QVBoxLayout(page);
         layout->setContentsMargins(28, 24, 28, 24);
         layout->setSpacing(24);
         layout->addWidget(new CustomRulesSectionContent(model));
         layout->addWidget(new PresetRulesSectionContent(model));
-        page.setFixedWidth(kPageWidth);
-        page.show();
+        scroll.setWidgetResizable(true);
+        scroll.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll.setWidget(page);
+        scroll.resize(kPageWidth, kViewportHeight);
+        scroll.show();
         // What the event loop does before the window's first frame: polish, lay out.
         QCoreApplication::sendPostedEvents();
     }
 
-    // Paints what a window of the dashboard's height shows of the page's top.
+    // Paints what the page shows of its top.
     void paintViewport() {
         QImage image(kPageWidth, kViewportHeight, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
-        page.render(&painter, QPoint(), QRegion(0, 0, kPageWidth, kViewportHeight));
+        scroll.render(&painter);
     }
 
-    QWidget page;
+    QScrollArea scroll;
 };
 
 // Building, showing and laying out the sections; closing them is not counted.
 void buildSections(benchmark::State& state) {
-    Fixture fixture;
+    Fixture fixture(state);
     for (auto _ : state) {
         auto sections = std::make_unique<Sections>(*fixture.model);
-        benchmark::DoNotOptimize(sections->page.height());
+        benchmark::DoNotOptimize(sections->scroll.widget()->height());
         state.PauseTiming();
         sections.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
 }
-BENCHMARK(buildSections)->Unit(benchmark::kMillisecond);
+BENCHMARK(buildSections)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // The same until the first screenful is painted.
 void buildAndPaintSections(benchmark::State& state) {
-    Fixture fixture;
+    Fixture fixture(state);
     for (auto _ : state) {
         auto sections = std::make_unique<Sections>(*fixture.model);
         sections->paintViewport();
@@ -174,7 +181,7 @@ void buildAndPaintSections(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(buildAndPaintSections)->Unit(benchmark::kMillisecond);
+BENCHMARK(buildAndPaintSections)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // One rule switched off or on through the model, as the card's button does, until the sections'
 // layout is current.
@@ -191,37 +198,39 @@ void toggle(benchmark::State& state, Fixture& fixture, Sections* sections) {
 }
 
 void toggleModelOnly(benchmark::State& state) {
-    Fixture fixture;
+    Fixture fixture(state);
     toggle(state, fixture, nullptr);
 }
-BENCHMARK(toggleModelOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(toggleModelOnly)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Without saving the preferences: the model's republish alone.
 void toggleModelOnlyWithoutSaving(benchmark::State& state) {
-    Fixture fixture(std::make_shared<DiscardingSettingsStore>());
-    fixture.model->mappingStore()->replaceCustomMappings(customRules());
+    Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
+    fixture.model->mappingStore()->replaceCustomMappings(
+        customRules(static_cast<int>(state.range(0))));
     fixture.model->syncMappingsFromStore();
     toggle(state, fixture, nullptr);
 }
-BENCHMARK(toggleModelOnlyWithoutSaving)->Unit(benchmark::kMillisecond);
+BENCHMARK(toggleModelOnlyWithoutSaving)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void toggleWithSections(benchmark::State& state) {
-    Fixture fixture;
+    Fixture fixture(state);
     Sections sections(*fixture.model);
     toggle(state, fixture, &sections);
 }
-BENCHMARK(toggleWithSections)->Unit(benchmark::kMillisecond);
+BENCHMARK(toggleWithSections)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Without saving the preferences: the republish and the sections' update alone.
 void toggleWithSectionsWithoutSaving(benchmark::State& state) {
-    Fixture fixture(std::make_shared<DiscardingSettingsStore>());
+    Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
     // The discarding store loads nothing: hand the rules to the model again.
-    fixture.model->mappingStore()->replaceCustomMappings(customRules());
+    fixture.model->mappingStore()->replaceCustomMappings(
+        customRules(static_cast<int>(state.range(0))));
     fixture.model->syncMappingsFromStore();
     Sections sections(*fixture.model);
     toggle(state, fixture, &sections);
 }
-BENCHMARK(toggleWithSectionsWithoutSaving)->Unit(benchmark::kMillisecond);
+BENCHMARK(toggleWithSectionsWithoutSaving)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // The dashboard window as the program opens it: sidebar, header bar and all four sections.
 struct Window {
@@ -239,14 +248,20 @@ struct Window {
         window.render(&painter);
     }
 
-    // Scrolls the page so that the custom rule `index` is in view.
+    // Scrolls the page down, a screenful at a time, until the card of the custom rule `index` is
+    // there, then brings it to the top.
     void scrollToCustomRule(AppModel& model, std::size_t index) {
         const QString identifier =
             QStringLiteral("GestureMappingRow_") + model.customMappings()[index].pattern().id();
         DashboardView* page = window.contentView()->dashboard();
-        const auto* row = page->findChild<QWidget*>(identifier);
-        page->scrollArea()->verticalScrollBar()->setValue(
-            row->mapTo(page->scrollArea()->widget(), QPoint()).y());
+        QScrollBar* bar = page->scrollArea()->verticalScrollBar();
+        const QWidget* row = nullptr;
+        while ((row = page->findChild<QWidget*>(identifier)) == nullptr &&
+               bar->value() < bar->maximum()) {
+            bar->setValue(bar->value() + bar->pageStep());
+            QCoreApplication::sendPostedEvents();
+        }
+        bar->setValue(row->mapTo(page->scrollArea()->widget(), QPoint()).y());
         QCoreApplication::sendPostedEvents();
     }
 
@@ -261,12 +276,23 @@ struct Window {
         QCoreApplication::processEvents();
     }
 
+    [[gnu::noinline]] void rename(AppModel& model, const GestureDescriptor& rule,
+                                  const QString& name) {
+        model.renameRule(name, rule);
+        QCoreApplication::processEvents();
+    }
+
+    [[gnu::noinline]] void remove(AppModel& model, const GestureDescriptor& rule) {
+        model.removeMapping(rule);
+        QCoreApplication::processEvents();
+    }
+
     DashboardWindow window;
 };
 
 // Building, showing and laying out the whole window; closing it is not counted.
 void buildWindow(benchmark::State& state) {
-    Fixture fixture(nullptr, Preferences::inFile);
+    Fixture fixture(state, nullptr, Preferences::inFile);
     for (auto _ : state) {
         auto window = std::make_unique<Window>(*fixture.model);
         benchmark::DoNotOptimize(window->window.height());
@@ -276,11 +302,11 @@ void buildWindow(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(buildWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(buildWindow)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // The same until the first frame is painted.
 void buildAndPaintWindow(benchmark::State& state) {
-    Fixture fixture(nullptr, Preferences::inFile);
+    Fixture fixture(state, nullptr, Preferences::inFile);
     for (auto _ : state) {
         auto window = std::make_unique<Window>(*fixture.model);
         window->paint();
@@ -290,7 +316,7 @@ void buildAndPaintWindow(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(buildAndPaintWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(buildAndPaintWindow)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // One rule switched off or on in the open window with the rule in view, until the window shows it:
 // the model's republish, saving the rules to the preferences file, the views' update and the
@@ -308,23 +334,94 @@ void toggleInWindow(benchmark::State& state, Fixture& fixture) {
 }
 
 void toggleInWindow(benchmark::State& state) {
-    Fixture fixture(nullptr, Preferences::inFile);
+    Fixture fixture(state, nullptr, Preferences::inFile);
     toggleInWindow(state, fixture);
 }
-BENCHMARK(toggleInWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(toggleInWindow)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Without saving the preferences: the republish, the views' update and the repaint alone.
 void toggleInWindowWithoutSaving(benchmark::State& state) {
-    Fixture fixture(std::make_shared<DiscardingSettingsStore>());
-    fixture.model->mappingStore()->replaceCustomMappings(customRules());
+    Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
+    fixture.model->mappingStore()->replaceCustomMappings(
+        customRules(static_cast<int>(state.range(0))));
     fixture.model->syncMappingsFromStore();
     toggleInWindow(state, fixture);
 }
-BENCHMARK(toggleInWindowWithoutSaving)->Unit(benchmark::kMillisecond);
+BENCHMARK(toggleInWindowWithoutSaving)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// One rule renamed in the open window with the rule in view, until the window shows it, without
+// saving the preferences.
+void renameInWindowWithoutSaving(benchmark::State& state) {
+    Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
+    fixture.model->mappingStore()->replaceCustomMappings(
+        customRules(static_cast<int>(state.range(0))));
+    fixture.model->syncMappingsFromStore();
+    Window window(*fixture.model);
+    window.scrollToCustomRule(*fixture.model, 100);
+    window.expose();
+    const GestureDescriptor edited = fixture.model->customMappings()[100].pattern();
+    int round = 0;
+    for (auto _ : state) {
+        window.rename(*fixture.model, edited, QStringLiteral("Renamed %1").arg(++round % 2));
+    }
+}
+BENCHMARK(renameInWindowWithoutSaving)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// One rule in view deleted in the open window, until the window shows it, without saving the
+// preferences; putting it back afterwards (at the end of the list) is not counted.
+void deleteInWindowWithoutSaving(benchmark::State& state) {
+    Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
+    fixture.model->mappingStore()->replaceCustomMappings(
+        customRules(static_cast<int>(state.range(0))));
+    fixture.model->syncMappingsFromStore();
+    Window window(*fixture.model);
+    window.scrollToCustomRule(*fixture.model, 100);
+    window.expose();
+    for (auto _ : state) {
+        const GestureMapping rule = fixture.model->customMappings()[100];
+        window.remove(*fixture.model, rule.pattern());
+        state.PauseTiming();
+        fixture.model->mappingStore()->upsertCustomTemplateMapping(
+            *rule.pattern().gestureTemplate(), rule.action(), rule.name());
+        fixture.model->syncMappingsFromStore();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(deleteInWindowWithoutSaving)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Resident memory (MB) before the window opens, while it is open and painted, and after it has
+// been closed and deleted, as the program does; then the same a second time ("again_"), without
+// what the first window loads once for the life of the process (fonts, style, caches).
+double residentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0;
+    long resident = 0;
+    statm >> size >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
+}
+
+void windowMemory(benchmark::State& state) {
+    Fixture fixture(state, nullptr, Preferences::inFile);
+    for (auto _ : state) {
+        for (const std::string prefix : {"", "again_"}) {
+            state.counters[prefix + "before_MB"] = residentMegabytes();
+            auto window = std::make_unique<Window>(*fixture.model);
+            window->expose();
+            window->paint();
+            state.counters[prefix + "open_MB"] = residentMegabytes();
+            window.reset();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+            state.counters[prefix + "closed_MB"] = residentMegabytes();
+        }
+    }
+}
+BENCHMARK(windowMemory)->Arg(200)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // What every card does once when it is built.
 void readInvocationCounts(benchmark::State& state) {
-    Fixture fixture;
+    Fixture fixture(state);
     const std::vector<GestureMapping> rules = fixture.model->customMappings();
     for (auto _ : state) {
         qint64 total = 0;
@@ -334,7 +431,7 @@ void readInvocationCounts(benchmark::State& state) {
         benchmark::DoNotOptimize(total);
     }
 }
-BENCHMARK(readInvocationCounts)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readInvocationCounts)->Arg(200)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quillorbitex

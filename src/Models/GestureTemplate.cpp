@@ -31,16 +31,28 @@ long long scaledCoordinate(double value) {
 GestureTemplate::GestureTemplate(std::optional<QString> id, QString name,
                                  const std::vector<Point>& normalizedPoints)
     : name_(std::move(name)) {
-    normalizedPoints_.reserve(normalizedPoints.size());
+    std::vector<GestureTemplatePoint> points;
+    points.reserve(normalizedPoints.size());
     for (const Point& p : normalizedPoints) {
-        normalizedPoints_.push_back(GestureTemplatePoint::fromPoint(p));
+        points.push_back(GestureTemplatePoint::fromPoint(p));
     }
-    id_ = id ? std::move(*id) : makeStableIdentifier(normalizedPoints_);
+    id_ = id ? std::move(*id) : makeStableIdentifier(points);
+    normalizedPoints_ =
+        std::make_shared<const std::vector<GestureTemplatePoint>>(std::move(points));
 }
 
 GestureTemplate::GestureTemplate(QString id, QString name,
                                  std::vector<GestureTemplatePoint> normalizedPoints)
-    : id_(std::move(id)), name_(std::move(name)), normalizedPoints_(std::move(normalizedPoints)) {}
+    : id_(std::move(id)),
+      name_(std::move(name)),
+      normalizedPoints_(
+          std::make_shared<const std::vector<GestureTemplatePoint>>(std::move(normalizedPoints))) {}
+
+const std::vector<GestureTemplatePoint>& GestureTemplate::normalizedPoints() const {
+    // A template moved from has none.
+    static const std::vector<GestureTemplatePoint> none;
+    return normalizedPoints_ != nullptr ? *normalizedPoints_ : none;
+}
 
 QString GestureTemplate::makeStableIdentifier(const std::vector<GestureTemplatePoint>& points) {
     std::uint64_t hash = 0xcbf29ce484222325ULL;

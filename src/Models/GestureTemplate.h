@@ -2,6 +2,7 @@
 
 #include <QHashFunctions>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -32,7 +33,7 @@ public:
 
     const QString& id() const { return id_; }
     const QString& name() const { return name_; }
-    const std::vector<GestureTemplatePoint>& normalizedPoints() const { return normalizedPoints_; }
+    const std::vector<GestureTemplatePoint>& normalizedPoints() const;
 
     // "template-" and 16 lower-case hex digits of a 64-bit FNV-1a hash of the points, each written
     // as "X:Y|" with the coordinates times 10000 rounded half away from zero.
@@ -45,7 +46,9 @@ public:
 private:
     QString id_;
     QString name_;
-    std::vector<GestureTemplatePoint> normalizedPoints_;
+    // Shared by the copies: a rule list is copied whole on every edit, and the points are most of
+    // a freeform rule's size. Never changed once made.
+    std::shared_ptr<const std::vector<GestureTemplatePoint>> normalizedPoints_;
 };
 
 }  // namespace quillorbitex

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
@@ -308,6 +310,48 @@ TEST_F(DashboardRuleLists, CustomListShowsItsEmptyStateAndIdentifiedEntries) {
     }
     EXPECT_TRUE(emptyState->isVisible());
     EXPECT_EQ(custom->list()->rowCount(), 0);
+}
+
+TEST_F(DashboardRuleLists, OnAScrollingPageOnlyTheCardsInViewAreBuilt) {
+    std::vector<GestureMapping> rules;
+    for (int i = 0; i < 300; ++i) {
+        const GestureTemplate shape(QStringLiteral("template-%1").arg(i),
+                                    QStringLiteral("Loop %1").arg(i, 3, 10, QLatin1Char('0')),
+                                    std::vector<GestureTemplatePoint>{{0, 0}, {1, 0}, {1, 1}});
+        rules.emplace_back(GestureDescriptor::fromTemplate(shape),
+                           GestureAction::predefined(PredefinedAction::newTab), QString(),
+                           std::nullopt, GestureMappingSource::custom, true,
+                           std::vector<GestureAppScopeRule>{});
+    }
+    model->mappingStore()->replaceCustomMappings(rules);
+    model->syncMappingsFromStore();
+    QScrollArea page;
+    page.setWidgetResizable(true);
+    auto* list = new CustomGestureListView(*model);
+    page.setWidget(list);
+    page.resize(900, 600);
+    page.show();
+    // Shown, the cards in view are measured; the page takes their length on the next turn.
+    settle();
+    settle();
+    const auto built = [&] { return list->findChildren<EditableGestureRuleRow*>().size(); };
+    const GestureDescriptor first = model->customMappings().front().pattern();
+    EXPECT_LT(built(), 30);
+    ASSERT_NE(list->row(first), nullptr);
+
+    // At the end of the page: the last card, where the page ends, and not the first (which keeps
+    // its card while it holds the focus).
+    if (QWidget* focus = QApplication::focusWidget()) {
+        focus->clearFocus();
+    }
+    page.verticalScrollBar()->setValue(page.verticalScrollBar()->maximum());
+    settle();
+    EXPECT_LT(built(), 30);
+    EXPECT_EQ(list->row(first), nullptr);
+    const EditableGestureRuleRow* last = list->row(model->customMappings().back().pattern());
+    ASSERT_NE(last, nullptr);
+    EXPECT_FALSE(last->visibleRegion().isEmpty());
+    EXPECT_EQ(last->mapTo(list, QPoint(0, last->height())).y(), list->height());
 }
 
 TEST_F(DashboardRuleLists, ALongURLNeverWidensOrLengthensItsRow) {

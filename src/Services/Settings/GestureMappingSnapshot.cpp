@@ -1,6 +1,9 @@
 #include "Services/Settings/GestureMappingSnapshot.h"
 
+#include <QLocale>
 #include <algorithm>
+
+#include "Localization/L10n.h"
 
 #include "Services/Settings/GesturePresets.h"
 
@@ -34,11 +37,18 @@ std::vector<GestureMapping> GestureMappingSnapshot::mappings() const {
             others.push_back(custom);
         }
     }
-    // Sorted again on every call: the order follows the current language.
-    GesturePresets::sortInRuleOrder(others);
+    // The order follows the current language: sorted again unless the list is in it already.
+    if (customOrderLanguage != orderLanguage()) {
+        GesturePresets::sortInRuleOrder(others);
+    }
     result.insert(result.end(), std::make_move_iterator(others.begin()),
                   std::make_move_iterator(others.end()));
     return result;
+}
+
+QString GestureMappingSnapshot::orderLanguage() {
+    return QLocale::system().name() + QLatin1Char('/') +
+           QString::number(static_cast<int>(L10n::languageOverride()));
 }
 
 std::optional<GestureMapping> GestureMappingSnapshot::mapping(

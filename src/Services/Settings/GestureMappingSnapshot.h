@@ -18,8 +18,11 @@ namespace quillorbitex {
 struct GestureMappingSnapshot {
     // The presets in table order.
     std::vector<GestureMapping> builtInMappings;
-    // The user's rules, overrides of presets included, one per pattern.
+    // The user's rules, overrides of presets included, one per pattern, in rule order.
     std::vector<GestureMapping> customMappings;
+    // The language (labels and collation) the custom rules were put in order in; while it is the
+    // current one (orderLanguage()), the list need not be sorted again.
+    QString customOrderLanguage;
     // Patterns of presets the user removed, each once.
     std::vector<GestureDescriptor> disabledBuiltInPatterns;
     // The largest accepted mean distance of a freeform match.
@@ -43,6 +46,8 @@ struct GestureMappingSnapshot {
     std::optional<GestureMapping> bestTemplateMatch(
         const std::vector<Point>& points, const GestureTemplateMatcher& matcher, double threshold,
         const std::optional<QString>& bundleIdentifier) const;
+
+    static QString orderLanguage();
 
     const GestureMapping* firstCustomMapping(const GestureDescriptor& pattern) const;
     const GestureMapping* firstBuiltInMapping(const GestureDescriptor& pattern) const;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "Localization/LocalizedStandardCollator.h"
+#include "Models/GestureLabels.h"
+
 namespace quillorbitex {
 
 namespace {
@@ -47,6 +50,7 @@ GestureMappingSnapshot initialSnapshot(const std::vector<GestureMapping>& preset
     GestureMappingSnapshot snapshot;
     snapshot.builtInMappings = presets;
     snapshot.customMappings = GesturePresets::sanitizedCustomMappings(customMappings);
+    snapshot.customOrderLanguage = GestureMappingSnapshot::orderLanguage();
     snapshot.disabledBuiltInPatterns = withoutOverriddenPatterns(
         GesturePresets::sanitizedDisabledBuiltInPatterns(disabledPatterns, presets),
         snapshot.customMappings);
@@ -127,6 +131,7 @@ void GestureMappingStore::restoreBuiltInMapping(const GestureDescriptor& pattern
 void GestureMappingStore::replaceCustomMappings(const std::vector<GestureMapping>& mappings) {
     GestureMappingSnapshot next = *snapshot();
     next.customMappings = GesturePresets::sanitizedCustomMappings(mappings);
+    next.customOrderLanguage = GestureMappingSnapshot::orderLanguage();
     next.disabledBuiltInPatterns =
         withoutOverriddenPatterns(std::move(next.disabledBuiltInPatterns), next.customMappings);
     publish(std::move(next));
@@ -191,15 +196,49 @@ void GestureMappingStore::storeCustomMapping(GestureMappingSnapshot& next, Gestu
         eraseCustomMappings(next, rule.pattern());
         return;
     }
-    const auto existing =
-        std::find_if(next.customMappings.begin(), next.customMappings.end(),
-                     [&](const GestureMapping& m) { return m.pattern() == rule.pattern(); });
-    if (existing != next.customMappings.end()) {
-        *existing = std::move(rule);
-    } else {
-        next.customMappings.push_back(std::move(rule));
+    std::vector<GestureMapping>& rules = next.customMappings;
+    const auto existing = std::find_if(rules.begin(), rules.end(), [&](const GestureMapping& m) {
+        return m.pattern() == rule.pattern();
+    });
+    if (next.customOrderLanguage != GestureMappingSnapshot::orderLanguage()) {
+        // Sorted in another language: the whole list again.
+        if (existing != rules.end()) {
+            *existing = std::move(rule);
+        } else {
+            rules.push_back(std::move(rule));
+        }
+        rules = GesturePresets::sanitizedCustomMappings(rules);
+        next.customOrderLanguage = GestureMappingSnapshot::orderLanguage();
+        return;
     }
-    next.customMappings = GesturePresets::sanitizedCustomMappings(next.customMappings);
+    // The rest of the list is clean and in order already: only this rule is cleaned and put in
+    // its place, which is what cleaning and sorting the whole list (a collation per rule) gives.
+    if (rule.notes().isEmpty()) {
+        rule =
+            GestureMapping(rule.pattern(), rule.action(), customNotes(rule.action()), rule.name(),
+                           GestureMappingSource::custom, rule.isEnabled(), rule.appScopeRules());
+    }
+    const QString label = displayLabel(rule);
+    auto from = static_cast<std::ptrdiff_t>(rules.size());
+    if (existing != rules.end()) {
+        if (displayLabel(*existing) == label) {
+            *existing = std::move(rule);
+            return;
+        }
+        from = existing - rules.begin();
+        rules.erase(existing);
+    }
+    const QCollator collator = makeLocalizedStandardCollator();
+    const auto first = std::partition_point(
+        rules.begin(), rules.end(),
+        [&](const GestureMapping& m) { return collator.compare(displayLabel(m), label) < 0; });
+    const auto last = std::partition_point(first, rules.end(), [&](const GestureMapping& m) {
+        return collator.compare(displayLabel(m), label) <= 0;
+    });
+    // Among rules of the same label an edited rule keeps its place and a new one comes last, as a
+    // stable sort keeps them.
+    const auto at = rules.begin() + std::clamp(from, first - rules.begin(), last - rules.begin());
+    rules.insert(at, std::move(rule));
 }
 
 void GestureMappingStore::publish(GestureMappingSnapshot next) {

@@ -1,10 +1,15 @@
 #include "Views/Dashboard/CustomGestureListView.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QStyleHints>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <unordered_set>
+#include <algorithm>
+#include <limits>
+#include <utility>
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
@@ -16,6 +21,27 @@
 
 namespace quillorbitex {
 
+namespace {
+
+constexpr int kRowSpacing = 8;
+
+int heightAt(const QWidget& card, int width) {
+    return card.hasHeightForWidth() ? card.heightForWidth(width) : card.sizeHint().height();
+}
+
+// The rule a slot lists: the one at its place, unless a held order left the slot elsewhere.
+const GestureMapping* ruleAt(const std::vector<GestureMapping>& rules, std::size_t place,
+                             const QString& id) {
+    if (place < rules.size() && rules[place].id() == id) {
+        return &rules[place];
+    }
+    const auto found = std::find_if(rules.begin(), rules.end(),
+                                    [&id](const GestureMapping& rule) { return rule.id() == id; });
+    return found == rules.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
 CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
@@ -24,13 +50,14 @@ CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
       emptyState_(new ThemedTextLabel(Theme::Font::bodyText, ThemePalette::Token::textSecondary,
                                       ThemedTextLabel::Overflow::wrap, this)),
       rowsHost_(new QWidget(this)),
-      rows_(new QVBoxLayout(rowsHost_)),
       orderHold_(new QTimer(this)) {
     setAccessibilityIdentifier(*this, QStringLiteral("CustomGestureList"));
     setAccessibilityIdentifier(*emptyState_, QStringLiteral("CustomGestureEmptyState"));
     emptyState_->setContentsMargins(0, 8, 0, 8);
-    rows_->setContentsMargins(0, 0, 0, 0);
-    rows_->setSpacing(8);
+    // The cards are placed by hand; the host's height is theirs.
+    rowsHost_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    rowsHost_->setFixedHeight(0);
+    rowsHost_->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -60,17 +87,22 @@ CustomGestureListView::~CustomGestureListView() = default;
 void CustomGestureListView::retranslate() {
     header_->setText(L10n::string("Saved Custom Rules").toUpper());
     emptyState_->setText(L10n::string("No custom rules saved yet."));
-    for (const auto& [id, entry] : entries_) {
-        entry.row->retranslate();
+    for (Slot& slot : slots_) {
+        // Another language wraps differently.
+        slot.height = -1;
+        if (slot.row != nullptr) {
+            slot.row->retranslate();
+        }
     }
+    placeRows();
 }
 
 EditableGestureRuleRow* CustomGestureListView::row(const GestureDescriptor& pattern) const {
-    const auto found = entries_.find(pattern.id());
-    return found == entries_.end() ? nullptr : found->second.row;
+    const auto found = index_.find(pattern.id());
+    return found == index_.end() ? nullptr : slots_[found->second].row;
 }
 
-CustomGestureListView::Entry CustomGestureListView::makeEntry(const GestureMapping& rule) {
+void CustomGestureListView::build(Slot& slot, const GestureMapping& rule) {
     auto* container = new QWidget(rowsHost_);
     setAccessibilityIdentifier(*container, customRuleEntryIdentifier(rule.pattern()));
     auto* row = new EditableGestureRuleRow(model_, rule, L10N_KEY("Delete"), container);
@@ -96,67 +128,218 @@ CustomGestureListView::Entry CustomGestureListView::makeEntry(const GestureMappi
         const GestureDescriptor pattern = row->mapping().pattern();
         model_.removeMapping(pattern);
     });
-    return {container, row};
+    slot.container = container;
+    slot.row = row;
+    // Without a layout nothing else shows a card added to a list on screen.
+    setShown(container, true);
+}
+
+void CustomGestureListView::drop(Slot& slot) {
+    // Later: the card may be the one whose button is being handled.
+    slot.container->hide();
+    slot.container->deleteLater();
+    slot.container = nullptr;
+    slot.row = nullptr;
 }
 
 void CustomGestureListView::sync() {
     const std::vector<GestureMapping>& rules = model_.customMappings();
-    std::vector<QString> order;
-    order.reserve(rules.size());
-    bool added = false;
+    const bool sameRules =
+        rules.size() == slots_.size() &&
+        std::all_of(rules.begin(), rules.end(),
+                    [this](const GestureMapping& rule) { return index_.count(rule.id()) != 0; });
+    if (sameRules && orderHold_->isActive()) {
+        // The cards show the new values in their old places until the hold ends.
+        for (const GestureMapping& rule : rules) {
+            if (EditableGestureRuleRow* card = slots_[index_.at(rule.id())].row) {
+                card->setMapping(rule);
+            }
+        }
+        placeRows();
+        return;
+    }
+    std::vector<Slot> slots;
+    slots.reserve(rules.size());
+    std::unordered_map<QString, std::size_t> index;
+    index.reserve(rules.size());
     for (const GestureMapping& rule : rules) {
-        QString id = rule.id();
-        if (const auto found = entries_.find(id); found != entries_.end()) {
-            found->second.row->setMapping(rule);
-        } else {
-            entries_.emplace(id, makeEntry(rule));
-            added = true;
-        }
-        order.push_back(std::move(id));
-    }
-    if (order.size() != entries_.size()) {
-        const std::unordered_set<QString> kept(order.begin(), order.end());
-        for (auto it = entries_.begin(); it != entries_.end();) {
-            if (kept.count(it->first) != 0) {
-                ++it;
-                continue;
-            }
-            // Later: the card may be the one whose button is being handled.
-            QWidget* container = it->second.container;
-            rows_->removeWidget(container);
-            container->hide();
-            container->deleteLater();
-            it = entries_.erase(it);
-        }
-    }
-    const bool sameRules = !added && order.size() == order_.size();
-    if (order != order_ && !(sameRules && orderHold_->isActive())) {
-        // A card put into the layout of a shown list is shown by the layout; an explicit show()
-        // here would lay out each card of a list not yet on screen at a size it never gets.
-        for (int index = 0; index < static_cast<int>(order.size()); ++index) {
-            QWidget* container = entries_.at(order[static_cast<std::size_t>(index)]).container;
-            if (rows_->indexOf(container) != index) {
-                rows_->removeWidget(container);
-                rows_->insertWidget(index, container);
+        Slot slot{rule.id()};
+        if (const auto found = index_.find(slot.id); found != index_.end()) {
+            slot = std::exchange(slots_[found->second], Slot{});
+            if (slot.row != nullptr) {
+                slot.row->setMapping(rule);
             }
         }
-        order_ = std::move(order);
+        index.emplace(slot.id, slots.size());
+        slots.push_back(std::move(slot));
     }
-    setShown(emptyState_, order_.empty());
-    setShown(rowsHost_, !order_.empty());
+    for (Slot& gone : slots_) {
+        if (gone.container != nullptr) {
+            drop(gone);
+        }
+    }
+    slots_ = std::move(slots);
+    index_ = std::move(index);
+    setShown(emptyState_, slots_.empty());
+    setShown(rowsHost_, !slots_.empty());
+    placeRows();
 }
 
-// A rename ends when the focus leaves its field, often with the first press of a double click on
-// another name. Re-sorting at once would put another row under the second press, which would then
-// open that row's rename; the new order waits until the double click is over.
-void CustomGestureListView::holdOrder() {
-    orderHold_->start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+QWidget* CustomGestureListView::watchViewport() {
+    QWidget* viewport = nullptr;
+    std::vector<QWidget*> chain;
+    for (QWidget* widget = rowsHost_; widget != nullptr && !widget->isWindow();
+         widget = widget->parentWidget()) {
+        chain.push_back(widget);
+        const auto* area = qobject_cast<QAbstractScrollArea*>(widget->parentWidget());
+        if (area != nullptr && area->viewport() == widget) {
+            viewport = widget;
+            break;
+        }
+    }
+    // Scrolling moves the page, a change above the list moves one of the widgets holding it.
+    const bool same = chain.size() == watched_.size() &&
+                      std::equal(chain.begin(), chain.end(), watched_.begin(),
+                                 [](QWidget* a, const QPointer<QWidget>& b) { return a == b; });
+    if (!same) {
+        for (const QPointer<QWidget>& widget : watched_) {
+            if (widget != nullptr && widget != rowsHost_) {
+                widget->removeEventFilter(this);
+            }
+        }
+        watched_.assign(chain.begin(), chain.end());
+        for (QWidget* widget : chain) {
+            widget->installEventFilter(this);
+        }
+    }
+    return viewport;
+}
+
+void CustomGestureListView::placeRows() {
+    if (placing_) {
+        placeAgain_ = true;
+        return;
+    }
+    placing_ = true;
+    // Building and placing cards moves and resizes the list, which can bring other cards into
+    // view; a few rounds settle it.
+    for (int round = 0; round < 4; ++round) {
+        placeAgain_ = false;
+        placeRowsOnce();
+        if (!placeAgain_) {
+            break;
+        }
+    }
+    placing_ = false;
+}
+
+void CustomGestureListView::placeRowsOnce() {
+    QWidget* viewport = watchViewport();
+    if (viewport == nullptr && !isVisible()) {
+        // Built when shown: until then nothing says how wide the cards are.
+        return;
+    }
+    const int width = rowsHost_->width();
+    if (width != measuredWidth_) {
+        measuredWidth_ = width;
+        for (Slot& slot : slots_) {
+            slot.height = -1;
+        }
+    }
+    // The part of the list in view, and half a screen either side.
+    int top = std::numeric_limits<int>::min();
+    int bottom = std::numeric_limits<int>::max();
+    if (viewport != nullptr) {
+        const int margin = viewport->height() / 2;
+        top = rowsHost_->mapFrom(viewport, QPoint(0, 0)).y() - margin;
+        bottom = top + viewport->height() + 2 * margin;
+    }
+
+    long long measured = 0;
+    int measuredCount = 0;
+    for (const Slot& slot : slots_) {
+        if (slot.height >= 0) {
+            measured += slot.height;
+            ++measuredCount;
+        }
+    }
+    const std::vector<GestureMapping>& rules = model_.customMappings();
+    const QWidget* focus = QApplication::focusWidget();
+    int y = 0;
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        Slot& slot = slots_[i];
+        int height = slot.height;
+        if (height < 0 && slot.row == nullptr && measuredCount > 0) {
+            height = static_cast<int>(measured / measuredCount);
+        }
+        const bool inView = height < 0 || (y + height > top && y < bottom);
+        if (inView && slot.row == nullptr) {
+            if (const GestureMapping* rule = ruleAt(rules, i, slot.id)) {
+                build(slot, *rule);
+            }
+        }
+        if (slot.row != nullptr) {
+            const bool keep = inView || slot.row->isEditingName() ||
+                              (focus != nullptr && slot.container->isAncestorOf(focus));
+            if (!keep) {
+                drop(slot);
+            } else {
+                height = heightAt(*slot.container, width);
+                if (slot.height < 0) {
+                    measured += height;
+                    ++measuredCount;
+                }
+                slot.height = height;
+                if (slot.container->geometry() != QRect(0, y, width, height)) {
+                    slot.container->setGeometry(0, y, width, height);
+                }
+            }
+        }
+        y += height + kRowSpacing;
+    }
+    const int total = slots_.empty() ? 0 : y - kRowSpacing;
+    if (rowsHost_->height() != total || rowsHost_->minimumHeight() != total) {
+        rowsHost_->setFixedHeight(total);
+    }
+}
+
+void CustomGestureListView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    placeRows();
+}
+
+bool CustomGestureListView::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::ParentChange:
+            placeRows();
+            break;
+        case QEvent::LayoutRequest:
+            // A card's content changed its height.
+            if (watched == rowsHost_) {
+                placeRows();
+            }
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CustomGestureListView::refreshInvocationCounts() {
-    for (const auto& [id, entry] : entries_) {
-        entry.row->refreshInvocationCount();
+    for (const Slot& slot : slots_) {
+        if (slot.row != nullptr) {
+            slot.row->refreshInvocationCount();
+        }
     }
+}
+
+// A rename ends when the focus leaves its field, often with the first press of a double click on
+// another name. Re-sorting at once would put another card under the second press, which would
+// then open that card's rename; the new order waits until the double click is over.
+void CustomGestureListView::holdOrder() {
+    orderHold_->start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
 }  // namespace quillorbitex

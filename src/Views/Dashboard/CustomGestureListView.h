@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <unordered_map>
@@ -8,7 +9,6 @@
 #include "Models/GestureMapping.h"
 
 class QTimer;
-class QVBoxLayout;
 
 namespace quillorbitex {
 
@@ -23,8 +23,14 @@ class ThemedTextLabel;
 //
 // Each card sits in an entry whose accessibility identifier is "CustomGesture_Row_" and the
 // gesture ("up-down", or "template:" and its id). The list follows the model's custom rules: a
-// card is built for a new rule, told the new value of a changed one, and dropped with its rule;
-// unchanged cards are left alone, so an edit costs one card, not the list.
+// card is told the new value of a changed rule and dropped with its rule; unchanged cards are left
+// alone, so an edit costs one card, not the list.
+//
+// Inside a scrolling page only the cards on screen and half a screen either side are built; the
+// others are a height, measured when their card was last built or, until then, the mean of those
+// measured, so that the page keeps its length and scrolls as if every card were there. A card
+// being renamed or holding the focus stays built when it scrolls away. Outside a scrolling page
+// every card is built once the list is shown.
 class CustomGestureListView final : public QWidget {
     Q_OBJECT
 
@@ -34,9 +40,9 @@ public:
 
     void retranslate();
 
-    // The card of a listed rule, by its gesture.
+    // The card of a listed rule, by its gesture; null for a rule whose card is not built.
     EditableGestureRuleRow* row(const GestureDescriptor& pattern) const;
-    int rowCount() const { return static_cast<int>(order_.size()); }
+    int rowCount() const { return static_cast<int>(slots_.size()); }
 
 Q_SIGNALS:
     void changeCommandRequested(const GestureMapping& rule);
@@ -44,14 +50,29 @@ Q_SIGNALS:
     void toggleEnabledRequested(const GestureMapping& rule);
     void manageAppsRequested(const GestureMapping& rule);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    struct Entry {
-        QWidget* container;
-        EditableGestureRuleRow* row;
+    // A listed rule: its identifier, its card's height at `measuredWidth_` (-1 until measured),
+    // and its card while one is built.
+    struct Slot {
+        QString id;
+        int height = -1;
+        QWidget* container = nullptr;
+        EditableGestureRuleRow* row = nullptr;
     };
 
     void sync();
-    Entry makeEntry(const GestureMapping& rule);
+    void build(Slot& slot, const GestureMapping& rule);
+    void drop(Slot& slot);
+    // Builds the cards in view, drops those out of it, and places every card and the list's
+    // height; again when that moved what is in view.
+    void placeRows();
+    void placeRowsOnce();
+    // The nearest scrolling page's viewport, watching the widgets between it and the cards.
+    QWidget* watchViewport();
     void refreshInvocationCounts();
     void holdOrder();
 
@@ -59,11 +80,14 @@ private:
     ThemedTextLabel* header_;
     ThemedTextLabel* emptyState_;
     QWidget* rowsHost_;
-    QVBoxLayout* rows_;
-    std::unordered_map<QString, Entry> entries_;
-    // Rule identifiers in the order shown.
-    std::vector<QString> order_;
-    // Runs while a new order would move rows under a click in progress.
+    std::vector<Slot> slots_;
+    // Slot positions by rule identifier.
+    std::unordered_map<QString, std::size_t> index_;
+    int measuredWidth_ = -1;
+    std::vector<QPointer<QWidget>> watched_;
+    bool placing_ = false;
+    bool placeAgain_ = false;
+    // Runs while a new order would move cards under a click in progress.
     QTimer* orderHold_;
 };
 

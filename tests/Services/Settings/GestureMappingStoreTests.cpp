@@ -151,6 +151,23 @@ TEST_F(GestureMappingStoreTest, CustomRulesFollowThePresetsInNameOrder) {
     EXPECT_EQ(labels(store_.mappings()),
               (std::vector<QString>{"Zulu override", "Left -> Up", "Left -> Down", "Alpha", "beta",
                                     "Right -> Up", "Rule 9", "Rule 10"}));
+
+    // An edit puts the rule it changes in its place; in another language the list sorts anew.
+    store_.setMappingName(QStringLiteral("Rule 95"),
+                          GestureDescriptor::directional({D::left, D::left}));
+    store_.upsertCustomMapping({D::down, D::left}, kNewTab, std::nullopt);
+    EXPECT_EQ(labels(store_.customMappings()),
+              (std::vector<QString>{"beta", "Down -> Left", "Right -> Up", "Rule 9", "Rule 10",
+                                    "Rule 95", "Zulu override"}));
+    const testing::ScopedLanguageOverride german(AppLanguageOverride::german);
+    EXPECT_EQ(
+        labels(store_.mappings()),
+        (std::vector<QString>{"Zulu override", "Links -> Oben", "Links -> Unten", "beta",
+                              "Rechts -> Oben", "Rule 9", "Rule 10", "Rule 95", "Unten -> Links"}));
+    store_.setMappingEnabled(false, kRightUp);
+    EXPECT_EQ(labels(store_.customMappings()),
+              (std::vector<QString>{"beta", "Rechts -> Oben", "Rule 9", "Rule 10", "Rule 95",
+                                    "Unten -> Links", "Zulu override"}));
 }
 
 TEST_F(GestureMappingStoreTest, RulesThatSortEqualKeepOneOrderWhateverOrderTheyWereStoredIn) {
