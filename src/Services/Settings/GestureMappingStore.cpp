@@ -219,13 +219,11 @@ void GestureMappingStore::storeCustomMapping(GestureMappingSnapshot& next, Gestu
                            GestureMappingSource::custom, rule.isEnabled(), rule.appScopeRules());
     }
     const QString label = displayLabel(rule);
-    auto from = static_cast<std::ptrdiff_t>(rules.size());
     if (existing != rules.end()) {
         if (displayLabel(*existing) == label) {
             *existing = std::move(rule);
             return;
         }
-        from = existing - rules.begin();
         rules.erase(existing);
     }
     const QCollator collator = makeLocalizedStandardCollator();
@@ -235,9 +233,10 @@ void GestureMappingStore::storeCustomMapping(GestureMappingSnapshot& next, Gestu
     const auto last = std::partition_point(first, rules.end(), [&](const GestureMapping& m) {
         return collator.compare(displayLabel(m), label) <= 0;
     });
-    // Among rules of the same label an edited rule keeps its place and a new one comes last, as a
-    // stable sort keeps them.
-    const auto at = rules.begin() + std::clamp(from, first - rules.begin(), last - rules.begin());
+    // Among rules of the same label the identifier decides, as when the whole list is sorted.
+    const QString id = rule.id();
+    const auto at =
+        std::partition_point(first, last, [&](const GestureMapping& m) { return m.id() < id; });
     rules.insert(at, std::move(rule));
 }
 

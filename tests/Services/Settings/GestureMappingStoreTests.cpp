@@ -177,6 +177,15 @@ TEST_F(GestureMappingStoreTest, RulesThatSortEqualKeepOneOrderWhateverOrderTheyW
     const std::vector<GestureMapping> first = store_.mappings();
     store_.replaceCustomMappings({other, mail});
     EXPECT_EQ(store_.mappings(), first);
+    // Made one by one, they stand where the next start sorts them.
+    store_.replaceCustomMappings({});
+    for (const GestureMapping& rule : {mail, other}) {
+        store_.upsertCustomMapping(*rule.pattern().directionalPattern(), rule.action(),
+                                   rule.name());
+    }
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(store_.mappings()[i].id(), first[i].id()) << i;
+    }
 }
 
 TEST_F(GestureMappingStoreTest, UpsertBringsBackRemovedPresetsAndKeepsTheReplacedRulesSettings) {
