@@ -116,11 +116,17 @@ struct Fixture {
         services.statsStore = stats;
         auto store = std::make_shared<GestureMappingStore>();
         model = std::make_unique<AppModel>(UITestConfig{}, store, false, platform, services);
-        store->replaceCustomMappings(customRules(static_cast<int>(state.range(0))));
-        model->syncMappingsFromStore();
+        reloadRules(state);
         for (const GestureMapping& rule : model->customMappings()) {
             stats->recordInvocation(rule.id());
         }
+    }
+
+    // The benchmark's rules handed to the model (again, where a discarding settings store gave it
+    // none).
+    void reloadRules(const benchmark::State& state) {
+        model->mappingStore()->replaceCustomMappings(customRules(static_cast<int>(state.range(0))));
+        model->syncMappingsFromStore();
     }
 
     QTemporaryDir dir;
@@ -206,9 +212,7 @@ BENCHMARK(toggleModelOnly)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 // Without saving the preferences: the model's republish alone.
 void toggleModelOnlyWithoutSaving(benchmark::State& state) {
     Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
-    fixture.model->mappingStore()->replaceCustomMappings(
-        customRules(static_cast<int>(state.range(0))));
-    fixture.model->syncMappingsFromStore();
+    fixture.reloadRules(state);
     toggle(state, fixture, nullptr);
 }
 BENCHMARK(toggleModelOnlyWithoutSaving)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -223,10 +227,7 @@ BENCHMARK(toggleWithSections)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecon
 // Without saving the preferences: the republish and the sections' update alone.
 void toggleWithSectionsWithoutSaving(benchmark::State& state) {
     Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
-    // The discarding store loads nothing: hand the rules to the model again.
-    fixture.model->mappingStore()->replaceCustomMappings(
-        customRules(static_cast<int>(state.range(0))));
-    fixture.model->syncMappingsFromStore();
+    fixture.reloadRules(state);
     Sections sections(*fixture.model);
     toggle(state, fixture, &sections);
 }
@@ -342,9 +343,7 @@ BENCHMARK(toggleInWindow)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 // Without saving the preferences: the republish, the views' update and the repaint alone.
 void toggleInWindowWithoutSaving(benchmark::State& state) {
     Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
-    fixture.model->mappingStore()->replaceCustomMappings(
-        customRules(static_cast<int>(state.range(0))));
-    fixture.model->syncMappingsFromStore();
+    fixture.reloadRules(state);
     toggleInWindow(state, fixture);
 }
 BENCHMARK(toggleInWindowWithoutSaving)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -353,9 +352,7 @@ BENCHMARK(toggleInWindowWithoutSaving)->Arg(200)->Arg(10000)->Unit(benchmark::kM
 // saving the preferences.
 void renameInWindowWithoutSaving(benchmark::State& state) {
     Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
-    fixture.model->mappingStore()->replaceCustomMappings(
-        customRules(static_cast<int>(state.range(0))));
-    fixture.model->syncMappingsFromStore();
+    fixture.reloadRules(state);
     Window window(*fixture.model);
     window.scrollToCustomRule(*fixture.model, 100);
     window.expose();
@@ -371,9 +368,7 @@ BENCHMARK(renameInWindowWithoutSaving)->Arg(200)->Arg(10000)->Unit(benchmark::kM
 // preferences; putting it back afterwards (at the end of the list) is not counted.
 void deleteInWindowWithoutSaving(benchmark::State& state) {
     Fixture fixture(state, std::make_shared<DiscardingSettingsStore>());
-    fixture.model->mappingStore()->replaceCustomMappings(
-        customRules(static_cast<int>(state.range(0))));
-    fixture.model->syncMappingsFromStore();
+    fixture.reloadRules(state);
     Window window(*fixture.model);
     window.scrollToCustomRule(*fixture.model, 100);
     window.expose();
