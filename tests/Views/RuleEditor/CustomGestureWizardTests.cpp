@@ -37,24 +37,18 @@
 #include "Views/Theme/Theme.h"
 #include "support/Contrast.h"
 #include "support/StrokeShapes.h"
+#include "support/ViewTestHelpers.h"
 
 namespace quillorbitex {
 namespace {
 
-using testing::AppModelTestEnvironment;
-using testing::circle;
+using namespace testing;
 using Mode = GestureRuleEditorMode;
 using Step = GestureRuleEditorStep;
 
-const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 const GestureDescriptor kRightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
 const KeyboardShortcutDescriptor kControlShiftK{KeyboardKeyToken::k,
                                                 {ModifierKey::control, ModifierKey::shift}};
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // Where a key typed now goes.
 QWidget* keyTarget(QWidget* window) {
@@ -62,10 +56,9 @@ QWidget* keyTarget(QWidget* window) {
     return focused ? focused : window;
 }
 
-class RuleEditorWidget : public ::testing::Test {
+class RuleEditorWidget : public WidgetTest {
 protected:
     void SetUp() override {
-        Theme::setAnimationsEnabled(false);
         env.workspace->addApplication({"org.example.Notes", "Notes", "/apps/notes.desktop"});
         env.workspace->setSchemeHandler("https", {"web", "Web Browser", "/apps/web.desktop"});
         env.build();
@@ -120,7 +113,6 @@ protected:
         settle();
     }
 
-    AppModelTestEnvironment env;
     std::shared_ptr<QtKeyEventMonitor> keys = std::make_shared<QtKeyEventMonitor>();
     QPointer<CustomGestureWizard> wizard;
 };
@@ -131,7 +123,6 @@ TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
     EXPECT_FALSE(editor.nextButton()->isEnabled());
 
     click(editor.gestureStep()->captureButton());
-    EXPECT_EQ(editor.gestureStep()->statusLabel()->text(), "Armed. Draw a gesture now.");
     env.drawStroke(circle({500, 500}, 80, 48));
     settle();
     EXPECT_EQ(editor.gestureStep()->statusLabel()->text(), "Captured freeform path");
@@ -152,7 +143,6 @@ TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
     EXPECT_FALSE(editor.state().isRecordingShortcut());
     EXPECT_EQ(env.model->capturedKeyboardShortcutDraft(), kControlShiftK);
     EXPECT_EQ(action->shortcutValue()->text(), displayLabel(kControlShiftK));
-    EXPECT_EQ(action->shortcutStatus()->text(), "Captured " + displayLabel(kControlShiftK) + ".");
     EXPECT_EQ(action->actionPreview()->capLabels().size(), 3);
     click(editor.nextButton());
 
@@ -175,41 +165,26 @@ TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
     EXPECT_FALSE(env.model->isAwaitingGestureCapture());
 }
 
-TEST_F(RuleEditorWidget, RecordingRefusesKeysOutsideTheTableAndEscapeCancels) {
+// What the recorder refuses or cancels is the editor state's; here, that the keys reach it.
+TEST_F(RuleEditorWidget, KeysReachTheRecorderWhileItListensAndEscapeClosesOtherwise) {
     CustomGestureWizard& editor = openAtActionStep();
     ActionStepView* action = editor.actionStep();
-    struct Case {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        const char* status;
-    };
-    const std::vector<Case> cases = {
-        {Qt::Key_Comma, Qt::NoModifier, "That key combination could not be captured."},
-        {Qt::Key_Exclam, Qt::ShiftModifier, "That key combination could not be captured."},
-        {Qt::Key_Escape, Qt::ControlModifier, "Shortcut capture cancelled."},
-        {Qt::Key_Escape, Qt::NoModifier, "Shortcut capture cancelled."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.status);
+    for (const auto& [key, status] :
+         {std::pair{Qt::Key_Comma, "That key combination could not be captured."},
+          {Qt::Key_Escape, "Shortcut capture cancelled."}}) {
+        SCOPED_TRACE(status);
         click(action->recordButton());
-        press(c.key, c.modifiers);
+        press(key);
         ASSERT_TRUE(wizard) << "the key went to the recorder, not the sheet";
         EXPECT_FALSE(editor.state().isRecordingShortcut());
-        EXPECT_EQ(action->shortcutStatus()->text(), c.status);
-        EXPECT_FALSE(env.model->capturedKeyboardShortcutDraft().has_value());
-        EXPECT_FALSE(editor.nextButton()->isEnabled());
+        EXPECT_EQ(action->shortcutStatus()->text(), status);
     }
-
     click(action->recordButton());
     press(Qt::Key_F5);
-    EXPECT_TRUE(editor.nextButton()->isEnabled());
     click(action->clearShortcutButton());
-    EXPECT_EQ(action->shortcutValue()->text(), "No shortcut recorded yet");
-    EXPECT_FALSE(action->shortcutStatus()->isVisible());
     EXPECT_FALSE(editor.nextButton()->isEnabled());
     EXPECT_TRUE(action->previewPlaceholder()->isVisible());
 
-    // Not recording, Escape closes the sheet, and with it the capture state.
     press(Qt::Key_Escape);
     EXPECT_FALSE(wizard);
     EXPECT_FALSE(env.model->capturedGestureDraft().has_value());
@@ -306,8 +281,6 @@ TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
         return editor.rect().contains(back);
     };
     env.model->seedCapturedGestureDraft(kUpDown);
-    // The step's layout settles first, then the sheet.
-    settle();
     settle();
     const int gestureHeight = editor.height();
     EXPECT_LE(gestureHeight, available);
