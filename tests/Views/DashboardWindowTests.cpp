@@ -19,33 +19,21 @@
 #include "Views/DashboardWindow.h"
 #include "Views/SidebarView.h"
 #include "Views/Theme/Theme.h"
+#include "support/ViewTestHelpers.h"
 
 namespace quillorbitex {
 namespace {
 
 using namespace std::chrono_literals;
 using Token = ThemePalette::Token;
+using testing::settle;
 
 constexpr auto kSections = allCases<DashboardSection>();
 
-// Layout changes travel as posted events, one level per round.
-void settle() {
-    for (int round = 0; round < 5; ++round) {
-        QCoreApplication::processEvents();
-    }
-}
-
 // A window over a model in test mode, its scroll guard on the environment's virtual time.
-class DashboardWindowTest : public ::testing::Test {
+class DashboardWindowTest : public testing::WidgetTest {
 protected:
-    DashboardWindowTest() {
-        env.config.isUITest = true;
-        Theme::setAnimationsEnabled(false);
-    }
-    ~DashboardWindowTest() override {
-        window.reset();
-        Theme::setAnimationsEnabled(true);
-    }
+    DashboardWindowTest() { env.config.isUITest = true; }
 
     DashboardWindow& open(bool offersUpdateCommand = false) {
         AppModel& model = env.model ? *env.model : env.build();
@@ -79,7 +67,6 @@ protected:
         return values;
     }
 
-    testing::AppModelTestEnvironment env;
     std::unique_ptr<DashboardWindow> window;
 };
 
