@@ -108,7 +108,6 @@ TEST_F(DashboardWindowTest, TheSidebarFollowsTheSectionNearestTheAnchorLine) {
     using S = DashboardSection;
     const std::pair<S, int> cases[] = {
         {S::customGestures, 88},
-        {S::debugging, 88},
         {S::activeGestures, 400},
         // The section above is far off the top (it is at least its filler high); the one below,
         // 150 under the line, is nearer.

