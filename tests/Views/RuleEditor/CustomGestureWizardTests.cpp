@@ -125,6 +125,10 @@ TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
     settle();
     ASSERT_TRUE(env.model->capturedGestureDraft().has_value());
     EXPECT_EQ(editor.gestureStep()->trace()->points(), env.model->capturedGestureDraft()->points);
+    // The preview's placeholder gives way to the gesture.
+    for (const ThemedTextLabel* text : editor.gestureStep()->findChildren<ThemedTextLabel*>()) {
+        EXPECT_FALSE(text->isVisible() && text->text().startsWith("Capture a gesture to preview"));
+    }
     click(editor.nextButton());
 
     ActionStepView* action = editor.actionStep();
