@@ -26,14 +26,14 @@
 #include "Views/Dashboard/RemovedPresetRuleRow.h"
 #include "Views/Theme/Theme.h"
 #include "support/StrokeShapes.h"
+#include "support/ViewTestHelpers.h"
 
 namespace quillorbitex {
 namespace {
 
-using testing::AppModelTestEnvironment;
+using namespace testing;
 using Keys = GestureSettingsStore::Keys;
 
-const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 const GestureDescriptor kLeftDown = GestureDescriptor::directional(GesturePattern::leftThenDown);
 const GestureDescriptor kRightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
 const GestureDescriptor kRightUp = GestureDescriptor::directional(GesturePattern::rightThenUp);
@@ -67,19 +67,11 @@ QStringList buttonTexts(const QWidget* parent) {
     return texts;
 }
 
-// Runs what the widgets queued (focus requests, cards dropped later); never waits.
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-class DashboardRuleLists : public ::testing::Test {
+class DashboardRuleLists : public WidgetTest {
 protected:
     enum class Finish { returnKey, clickElsewhere };
 
     void SetUp() override {
-        animations_ = Theme::animationsEnabled();
-        Theme::setAnimationsEnabled(false);
         model = &env.build();
         custom = new CustomRulesSectionContent(*model);
         presets = new PresetRulesSectionContent(*model);
@@ -93,8 +85,6 @@ protected:
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 2000));
     }
-
-    void TearDown() override { Theme::setAnimationsEnabled(animations_); }
 
     // What the dashboard window does when the model's language changes.
     void switchLanguage(AppLanguageOverride language) {
@@ -135,15 +125,11 @@ protected:
         EXPECT_FALSE(field->isVisible());
     }
 
-    AppModelTestEnvironment env;
     AppModel* model = nullptr;
     QWidget window;
     CustomRulesSectionContent* custom = nullptr;
     PresetRulesSectionContent* presets = nullptr;
     QLineEdit* elsewhere = nullptr;
-
-private:
-    bool animations_ = true;
 };
 
 TEST_F(DashboardRuleLists, RenamingAPresetToSpacesGivesItsLabelBack) {

@@ -77,7 +77,6 @@ TEST(GestureRuleRowContent, ARenameIsStoredOnlyWhenTheTrimmedTextChanged) {
         std::optional<QString> stored;
     };
     const Case cases[] = {
-        {"Up -> Down", "Up -> Down", std::nullopt},  // left without typing
         {"Reload", "  Reload \n", std::nullopt},
         {"", "   ", std::nullopt},
         {"Up -> Down", "  Reload  ", QStringLiteral("Reload")},

@@ -12,6 +12,7 @@
 #include "Views/Theme/GhostButton.h"
 #include "Views/Theme/Theme.h"
 #include "support/Contrast.h"
+#include "support/ViewTestHelpers.h"
 
 namespace quillorbitex {
 namespace {
@@ -36,9 +37,7 @@ QRgb rgbOf(Token token, bool dark) {
 
 class ThemeWidgetTest : public ::testing::Test {
 protected:
-    void SetUp() override { Theme::setAnimationsEnabled(false); }
-    void TearDown() override { Theme::setAnimationsEnabled(true); }
-
+    testing::AnimationsOff animationsOff_;
     QWidget holder_;
 };
 

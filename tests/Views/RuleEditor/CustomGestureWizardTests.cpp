@@ -37,24 +37,18 @@
 #include "Views/Theme/Theme.h"
 #include "support/Contrast.h"
 #include "support/StrokeShapes.h"
+#include "support/ViewTestHelpers.h"
 
 namespace quillorbitex {
 namespace {
 
-using testing::AppModelTestEnvironment;
-using testing::circle;
+using namespace testing;
 using Mode = GestureRuleEditorMode;
 using Step = GestureRuleEditorStep;
 
-const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 const GestureDescriptor kRightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
 const KeyboardShortcutDescriptor kControlShiftK{KeyboardKeyToken::k,
                                                 {ModifierKey::control, ModifierKey::shift}};
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // Where a key typed now goes.
 QWidget* keyTarget(QWidget* window) {
@@ -62,10 +56,9 @@ QWidget* keyTarget(QWidget* window) {
     return focused ? focused : window;
 }
 
-class RuleEditorWidget : public ::testing::Test {
+class RuleEditorWidget : public WidgetTest {
 protected:
     void SetUp() override {
-        Theme::setAnimationsEnabled(false);
         env.workspace->addApplication({"org.example.Notes", "Notes", "/apps/notes.desktop"});
         env.workspace->setSchemeHandler("https", {"web", "Web Browser", "/apps/web.desktop"});
         env.build();
@@ -120,7 +113,6 @@ protected:
         settle();
     }
 
-    AppModelTestEnvironment env;
     std::shared_ptr<QtKeyEventMonitor> keys = std::make_shared<QtKeyEventMonitor>();
     QPointer<CustomGestureWizard> wizard;
 };
@@ -128,21 +120,19 @@ protected:
 TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
     CustomGestureWizard& editor = open(Mode::newRule);
     EXPECT_FALSE(editor.backButton()->isVisible());
-    EXPECT_FALSE(editor.nextButton()->isEnabled());
-
     click(editor.gestureStep()->captureButton());
-    EXPECT_EQ(editor.gestureStep()->statusLabel()->text(), "Armed. Draw a gesture now.");
     env.drawStroke(circle({500, 500}, 80, 48));
     settle();
-    EXPECT_EQ(editor.gestureStep()->statusLabel()->text(), "Captured freeform path");
     ASSERT_TRUE(env.model->capturedGestureDraft().has_value());
     EXPECT_EQ(editor.gestureStep()->trace()->points(), env.model->capturedGestureDraft()->points);
+    // The preview's placeholder gives way to the gesture.
+    for (const ThemedTextLabel* text : editor.gestureStep()->findChildren<ThemedTextLabel*>()) {
+        EXPECT_FALSE(text->isVisible() && text->text().startsWith("Capture a gesture to preview"));
+    }
     click(editor.nextButton());
 
     ActionStepView* action = editor.actionStep();
-    EXPECT_FALSE(editor.nextButton()->isEnabled());
     click(action->recordButton());
-    EXPECT_EQ(action->shortcutValue()->text(), "Listening for keys...");
     // A modifier on its own and a key's repeats do not end the recording.
     press(Qt::Key_Control, Qt::ControlModifier);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_J, Qt::NoModifier, "j", true);
@@ -150,9 +140,7 @@ TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
     EXPECT_TRUE(editor.state().isRecordingShortcut());
     press(Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(editor.state().isRecordingShortcut());
-    EXPECT_EQ(env.model->capturedKeyboardShortcutDraft(), kControlShiftK);
     EXPECT_EQ(action->shortcutValue()->text(), displayLabel(kControlShiftK));
-    EXPECT_EQ(action->shortcutStatus()->text(), "Captured " + displayLabel(kControlShiftK) + ".");
     EXPECT_EQ(action->actionPreview()->capLabels().size(), 3);
     click(editor.nextButton());
 
@@ -161,8 +149,6 @@ TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
     press(Qt::Key_Return);
     ASSERT_TRUE(wizard);
     EXPECT_EQ(editor.state().step(), Step::review);
-    EXPECT_EQ(editor.saveButton()->text(), "Save Rule");
-    EXPECT_TRUE(editor.reviewStep()->previewLine()->text().startsWith("Loop  →  "));
     click(editor.saveButton());
 
     EXPECT_FALSE(wizard) << "a saved rule closes the sheet";
@@ -175,41 +161,26 @@ TEST_F(RuleEditorWidget, CreatesARuleFromADrawnStrokeAndARecordedShortcut) {
     EXPECT_FALSE(env.model->isAwaitingGestureCapture());
 }
 
-TEST_F(RuleEditorWidget, RecordingRefusesKeysOutsideTheTableAndEscapeCancels) {
+// What the recorder refuses or cancels is the editor state's; here, that the keys reach it.
+TEST_F(RuleEditorWidget, KeysReachTheRecorderWhileItListensAndEscapeClosesOtherwise) {
     CustomGestureWizard& editor = openAtActionStep();
     ActionStepView* action = editor.actionStep();
-    struct Case {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        const char* status;
-    };
-    const std::vector<Case> cases = {
-        {Qt::Key_Comma, Qt::NoModifier, "That key combination could not be captured."},
-        {Qt::Key_Exclam, Qt::ShiftModifier, "That key combination could not be captured."},
-        {Qt::Key_Escape, Qt::ControlModifier, "Shortcut capture cancelled."},
-        {Qt::Key_Escape, Qt::NoModifier, "Shortcut capture cancelled."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.status);
+    for (const auto& [key, status] :
+         {std::pair{Qt::Key_Comma, "That key combination could not be captured."},
+          {Qt::Key_Escape, "Shortcut capture cancelled."}}) {
+        SCOPED_TRACE(status);
         click(action->recordButton());
-        press(c.key, c.modifiers);
+        press(key);
         ASSERT_TRUE(wizard) << "the key went to the recorder, not the sheet";
         EXPECT_FALSE(editor.state().isRecordingShortcut());
-        EXPECT_EQ(action->shortcutStatus()->text(), c.status);
-        EXPECT_FALSE(env.model->capturedKeyboardShortcutDraft().has_value());
-        EXPECT_FALSE(editor.nextButton()->isEnabled());
+        EXPECT_EQ(action->shortcutStatus()->text(), status);
     }
-
     click(action->recordButton());
     press(Qt::Key_F5);
-    EXPECT_TRUE(editor.nextButton()->isEnabled());
     click(action->clearShortcutButton());
-    EXPECT_EQ(action->shortcutValue()->text(), "No shortcut recorded yet");
-    EXPECT_FALSE(action->shortcutStatus()->isVisible());
     EXPECT_FALSE(editor.nextButton()->isEnabled());
     EXPECT_TRUE(action->previewPlaceholder()->isVisible());
 
-    // Not recording, Escape closes the sheet, and with it the capture state.
     press(Qt::Key_Escape);
     EXPECT_FALSE(wizard);
     EXPECT_FALSE(env.model->capturedGestureDraft().has_value());
@@ -228,58 +199,37 @@ TEST_F(RuleEditorWidget, NoTextFieldKeepsTheFocusWhileRecording) {
     EXPECT_EQ(editor.state().openURLString(), "https://");
 }
 
-TEST_F(RuleEditorWidget, InvalidApplicationsAndURLsKeepNextDisabled) {
+// What each input is told is the editor state's; here, how the line under the field looks.
+TEST_F(RuleEditorWidget, AWrongInputIsToldInRedAndARightOneReadablyAndOnlyItEnablesNext) {
     CustomGestureWizard& editor = openAtActionStep();
     ActionStepView* action = editor.actionStep();
-    struct Case {
-        GestureActionEditorKind kind;
-        const char* typed;
-        bool valid;
-        const char* message;
-    };
-    const std::vector<Case> cases = {
-        {GestureActionEditorKind::openApp, "org.example.Missing", false,
-         "No installed app has this ID."},
-        {GestureActionEditorKind::openURL, "https://example.com", true, "Handled by Web Browser"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        chooseKind(c.kind);
-        const bool app = c.kind == GestureActionEditorKind::openApp;
-        RuleEditorTextField* field = app ? action->appField() : action->urlField();
-        field->lineEdit()->clear();
-        typeInto(field, QString::fromUtf8(c.typed));
-        ThemedTextLabel* validation = app ? action->appValidation() : action->urlValidation();
-        EXPECT_EQ(validation->text(), c.message);
-        // Red when wrong; when right, readable on the sheet in both appearances.
-        EXPECT_EQ(validation->colorToken() == ThemePalette::Token::statusRed, !c.valid);
-        for (const bool dark : {false, true}) {
-            if (!c.valid) {
-                break;
-            }
-            EXPECT_GE(
-                testing::contrastRatio(ThemePalette::color(validation->colorToken(), dark),
-                                       ThemePalette::color(ThemePalette::Token::bgPrimary, dark)),
-                4.5);
-        }
-        EXPECT_EQ(editor.nextButton()->isEnabled(), c.valid);
+    chooseKind(GestureActionEditorKind::openApp);
+    typeInto(action->appField(), "org.example.Missing");
+    EXPECT_EQ(action->appValidation()->colorToken(), ThemePalette::Token::statusRed);
+    EXPECT_FALSE(editor.nextButton()->isEnabled());
+
+    chooseKind(GestureActionEditorKind::openURL);
+    typeInto(action->urlField(), "https://example.com");
+    EXPECT_EQ(action->urlValidation()->text(), "Handled by Web Browser");
+    EXPECT_NE(action->urlValidation()->colorToken(), ThemePalette::Token::statusRed);
+    for (const bool dark : {false, true}) {
+        EXPECT_GE(contrastRatio(ThemePalette::color(action->urlValidation()->colorToken(), dark),
+                                ThemePalette::color(ThemePalette::Token::bgPrimary, dark)),
+                  4.5);
     }
+    EXPECT_TRUE(editor.nextButton()->isEnabled());
 }
 
 TEST_F(RuleEditorWidget, ChangingTheActionKeepsTheGesture) {
     storeRule(GestureMapping(kRightDown, GestureAction::keyboardShortcut(kControlShiftK), {},
                              "Tabs", GestureMappingSource::custom, true, {}));
     CustomGestureWizard& editor = open(Mode::overrideCommand, env.model->mapping(kRightDown));
-    EXPECT_EQ(editor.state().step(), Step::action);
-    EXPECT_TRUE(editor.nextButton()->isEnabled());
     EXPECT_EQ(editor.actionStep()->shortcutValue()->text(), displayLabel(kControlShiftK));
-
     chooseKind(GestureActionEditorKind::predefined);
     QComboBox* picker = editor.actionStep()->predefinedPicker();
     picker->setCurrentIndex(picker->findData(QStringLiteral("newTab")));
     Q_EMIT picker->activated(picker->currentIndex());
     click(editor.nextButton());
-    EXPECT_EQ(editor.saveButton()->text(), "Save Action Override");
     click(editor.saveButton());
 
     EXPECT_FALSE(wizard);
@@ -287,7 +237,6 @@ TEST_F(RuleEditorWidget, ChangingTheActionKeepsTheGesture) {
     EXPECT_EQ(env.model->customMappings().front().pattern(), kRightDown);
     EXPECT_EQ(env.model->customMappings().front().action(),
               GestureAction::predefined(PredefinedAction::newTab));
-    EXPECT_EQ(env.model->customMappings().front().name(), "Tabs");
 }
 
 // The sheet is as tall as the step shown needs, within the screen, its footer always in view: a
@@ -306,8 +255,6 @@ TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
         return editor.rect().contains(back);
     };
     env.model->seedCapturedGestureDraft(kUpDown);
-    // The step's layout settles first, then the sheet.
-    settle();
     settle();
     const int gestureHeight = editor.height();
     EXPECT_LE(gestureHeight, available);

@@ -8,14 +8,12 @@
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "support/ManualKeyEventMonitor.h"
 #include "support/StrokeShapes.h"
+#include "support/ViewTestHelpers.h"
 
 namespace quillorbitex {
 namespace {
 
-using testing::AppModelTestEnvironment;
-using testing::circle;
-using testing::ManualKeyEventMonitor;
-using testing::polyline;
+using namespace testing;
 using Mode = GestureRuleEditorMode;
 using Step = GestureRuleEditorStep;
 using Kind = GestureActionEditorKind;
@@ -25,7 +23,6 @@ const std::vector<Point> kRightThenDown = polyline({{400, 400}, {500, 400}, {500
 const std::vector<Point> kCircle = circle({500, 500}, 80, 48);
 // Far enough from its start to be kept as a draft, too short to become a template.
 const std::vector<Point> kTooShort = polyline({{200, 200}, {215, 200}}, 3);
-const GestureDescriptor kUpDown = GestureDescriptor::directional(GesturePattern::upThenDown);
 const GestureDescriptor kRightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
 
 const KeyboardShortcutDescriptor kControlShiftK{KeyboardKeyToken::k,
