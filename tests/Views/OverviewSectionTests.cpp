@@ -272,6 +272,9 @@ TEST_F(OverviewSectionTest, StatusCardTakesNoSpaceOnceTheRemedyWorked) {
     Overview o(false, false);
     StatusSummaryView& status = *o.section->statusSummary();
     ASSERT_TRUE(status.isVisible());
+    EXPECT_FALSE(
+        status.findChild<GhostButton*>(QStringLiteral("OpenInputMonitoringSettingsButton"))
+            ->isEnabled());
     auto* pill = status.findChild<StatusPill*>(QStringLiteral("MonitorStatusValue"));
     ASSERT_NE(pill, nullptr);
     EXPECT_EQ(pill->state(), StatusPill::State::red(QStringLiteral("Blocked")));
@@ -285,9 +288,15 @@ TEST_F(OverviewSectionTest, StatusCardTakesNoSpaceOnceTheRemedyWorked) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     EXPECT_EQ(o.card().geometry().top() - o.section->metricCard(0)->geometry().bottom() - 1, 16);
 
+    // Without a settings application on the desktop, the button towards it offers nothing.
+    auto* settings =
+        status.findChild<GhostButton*>(QStringLiteral("OpenInputMonitoringSettingsButton"));
+    o.env.workspace->addApplication(
+        {QStringLiteral("org.gnome.Settings"), QStringLiteral("Settings"), QString()});
     o.model().setCaptureEnabled(false);
     EXPECT_TRUE(status.isVisible());
     EXPECT_EQ(pill->state(), StatusPill::State::amber(QStringLiteral("Stopped")));
+    EXPECT_TRUE(settings->isEnabled());
 
     // Preferences that cannot be written have a row of their own while that lasts.
     auto* unsaved = status.findChild<StatusPill*>(QStringLiteral("PreferencesStatusValue"));

@@ -90,6 +90,9 @@ public:
         buttons_[1]->setText(second);
     }
 
+    // The second button opens the desktop's settings, which not every desktop has.
+    void enableSettingsButton(bool enabled) { buttons_[1]->setEnabled(enabled); }
+
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
@@ -189,6 +192,9 @@ void StatusSummaryView::refresh() {
     for (std::size_t kind = 0; kind < byKind.size(); ++kind) {
         setShown(byKind[kind], shown[kind]);
     }
+    const bool canOpenSettings = model_.canOpenDesktopSettings();
+    accessibilityRow_->enableSettingsButton(canOpenSettings);
+    monitorRow_->enableSettingsButton(canOpenSettings);
     // Hidden, the card takes no space in the section.
     setShown(this, std::find(shown.begin(), shown.end(), true) != shown.end());
 }
