@@ -427,27 +427,6 @@ TEST_F(OverlayControllerTest, ASecondConfigurationChangesNothing) {
     EXPECT_TRUE(otherReports.empty());
 }
 
-TEST_F(OverlayControllerTest, TheHUDStaysAboveTracePanelsShownAfterIt) {
-    start();
-    engine_->begin({300, 300});
-    extend(*engine_, {{320, 300}});
-    publish(unmatchedState());
-    // On into the other display, where a trace panel comes up while the card is shown.
-    extend(*engine_, testing::polyline({{320, 300}, {1500, 300}}, 10));
-    frame();
-    ASSERT_EQ(controller_.lastDebugSignature()->traceDisplayIDs.size(), 2u);
-    const auto hud = std::find(maker_.contents.begin(), maker_.contents.end(),
-                               controller_.hudController().view());
-    ASSERT_NE(hud, maker_.contents.end());
-    const auto& hudPanel = *maker_.panels[std::size_t(hud - maker_.contents.begin())];
-    ASSERT_TRUE(hudPanel.visible);
-    for (const auto& panel : maker_.panels) {
-        if (panel.get() != &hudPanel && panel->visible) {
-            EXPECT_GT(hudPanel.stackingOrder, panel->stackingOrder) << "a line crosses the HUD";
-        }
-    }
-}
-
 TEST_F(OverlayControllerTest, ScreenChangesAndHUDStatesRenderEvenWithoutAClock) {
     GestureOverlayController controller({registry_, nullptr, maker_.factory(), &main_});
     configure(controller);

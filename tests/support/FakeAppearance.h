@@ -6,7 +6,7 @@
 
 namespace quillorbitex::testing {
 
-// Records every choice applied; `system` follows a settable desktop look.
+// Records every choice applied; the desktop it stands for is light.
 class FakeAppearance final : public Appearance {
 public:
     void apply(AppThemeOverride choice) override {
@@ -19,23 +19,16 @@ public:
         return isDark_.subscribe(std::move(receiver));
     }
 
-    void setDesktopIsDark(bool dark) {
-        desktopIsDark_ = dark;
-        update();
-    }
     const std::vector<AppThemeOverride>& applied() const { return applied_; }
 
 private:
     void update() {
-        const bool dark = choice_ == AppThemeOverride::system ? desktopIsDark_
-                                                              : choice_ == AppThemeOverride::dark;
-        if (dark != isDark_.value()) {
+        if (const bool dark = choice_ == AppThemeOverride::dark; dark != isDark_.value()) {
             isDark_.send(dark);
         }
     }
 
     AppThemeOverride choice_ = AppThemeOverride::system;
-    bool desktopIsDark_ = false;
     std::vector<AppThemeOverride> applied_;
     CurrentValueSubject<bool> isDark_{false};
 };

@@ -25,7 +25,6 @@ public:
             handler_();
         }
     }
-    bool hasHandler() const { return static_cast<bool>(handler_); }
 
     int handlerInstallCount = 0;
 
