@@ -36,9 +36,8 @@ TEST(UpdateAppearanceCoordinator, PinsWhileTheWindowIsUpAndRestoresWhatWasSetBef
         std::vector<std::pair<Step, AppThemeOverride>> steps;  // and the setting after each
     } cases[] = {
         {"dark system", system, true, {{pin, dark}, {systemLight, dark}, {finish, system}}},
-        // The second pin must not take the pinned look for the setting to go back to.
-        {"pinned twice", system, false, {{pin, light}, {pin, light}, {finish, system}}},
-        // The second session pins the system's look of its own time.
+        // The second session pins the system's look of its own time, and its second pin must not
+        // take the pinned look for the setting to go back to.
         {"two sessions",
          system,
          false,
@@ -48,9 +47,7 @@ TEST(UpdateAppearanceCoordinator, PinsWhileTheWindowIsUpAndRestoresWhatWasSetBef
           {pin, dark},
           {pin, dark},
           {finish, system}}},
-        {"fixed dark", dark, false, {{pin, dark}, {pin, dark}, {finish, dark}}},
         // A session that never showed a window has nothing to give back.
-        {"no window, fixed", dark, false, {{finish, dark}}},
         {"no window, following", system, true, {{finish, system}, {systemLight, system}}},
         {"user's choice kept", system, true, {{pin, dark}, {userLight, light}, {finish, light}}},
         {"ended once",
