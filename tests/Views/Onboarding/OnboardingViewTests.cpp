@@ -493,12 +493,10 @@ TEST(OnboardingViewModel, MovesOneStepAtATimeAndStopsAtEitherEnd) {
         int changes;
     } cases[] = {
         {"p", Step::welcome, Edge::trailing, 0},
-        {"nn", Step::customization, Edge::trailing, 2},
         {"nnn", Step::customization, Edge::trailing, 2},
         {"np", Step::welcome, Edge::leading, 2},
         // At the end nothing changes, not even the direction of the last move.
         {"npp", Step::welcome, Edge::leading, 2},
-        {"nnpnn", Step::customization, Edge::trailing, 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("presses: ") + c.presses);
