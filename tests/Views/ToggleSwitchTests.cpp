@@ -24,7 +24,6 @@ TEST(ToggleSwitch, ClicksSpaceAndTheModelMoveTheKnobOfAnEnabledSwitch) {
     const auto click = [](ToggleSwitch& s) { QTest::mouseClick(&s, Qt::LeftButton); };
     const Case cases[] = {
         {"click", true, click, true, 1},
-        {"space", true, [](ToggleSwitch& s) { QTest::keyClick(&s, Qt::Key_Space); }, true, 1},
         {"click while disabled", false, click, false, 0},
         // Following the model with signals blocked still moves the knob.
         {"set with signals blocked", true,
