@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <future>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -34,6 +37,25 @@ TEST(JsonFileUserDefaults, LargeFilesAreWrittenOffTheCallersThreadAndEndWithTheN
     const std::lock_guard lock(mutex);
     EXPECT_FALSE(writers.empty());
     EXPECT_FALSE(writers.contains(std::this_thread::get_id()));
+}
+
+TEST(JsonFileUserDefaults, ALargeWriteThatFailsIsToldAndMadeUpForAtTheEnd) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("prefs");
+    QFile(folder).open(QIODevice::WriteOnly);  // a file where the folder belongs
+    const QByteArray rules(1 << 20, 'r');
+    std::promise<void> told;
+    {
+        JsonFileUserDefaults defaults(JsonFileUserDefaults::filePathIn(folder));
+        defaults.setSaveObserver([&] { told.set_value(); });
+        defaults.setValue("rules", rules);
+        ASSERT_EQ(told.get_future().wait_for(std::chrono::seconds(10)), std::future_status::ready);
+        EXPECT_TRUE(defaults.hasUnsavedChanges());
+        defaults.setSaveObserver({});
+        QFile::remove(folder);
+    }
+    EXPECT_EQ(JsonFileUserDefaults(JsonFileUserDefaults::filePathIn(folder)).dataValue("rules"),
+              rules);
 }
 
 }  // namespace
