@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <utility>
 
 #include "Platform/ProductFolder.h"
 
@@ -182,6 +183,27 @@ std::optional<UserDefaults::Value> toValue(const QVariant& variant) {
     }
 }
 
+// Data beyond which a write no longer fits in a frame (Base64, the write and its sync); the rule
+// list is nearly all of it.
+constexpr qsizetype kBackgroundWriteBytes = 256 * 1024;
+
+bool isLarge(const QVariantMap& map) {
+    qsizetype bytes = 0;
+    for (const QVariant& value : map) {
+        if (value.typeId() == QMetaType::QByteArray) {
+            bytes += value.toByteArray().size();
+        }
+    }
+    return bytes > kBackgroundWriteBytes;
+}
+
+bool writeFile(const QString& filePath, const QVariantMap& map) {
+    const QByteArray text = documentText(map);
+    QSaveFile file(filePath);
+    return QDir().mkpath(QFileInfo(filePath).absolutePath()) && file.open(QIODevice::WriteOnly) &&
+           file.write(text) == text.size() && file.commit();
+}
+
 QVariant toVariant(const UserDefaults::Value& value) {
     return std::visit([](const auto& v) { return QVariant::fromValue(v); }, value);
 }
@@ -193,8 +215,10 @@ JsonFileUserDefaults::JsonFileUserDefaults(const QString& filePath) : filePath_(
 }
 
 JsonFileUserDefaults::~JsonFileUserDefaults() {
-    if (unsaved_) {
-        save();
+    // Finishes the write under way; what is still handed over is written here.
+    writer_.reset();
+    if (unsaved_ || handedOver_) {
+        writeFile(filePath_, entries_);
     }
 }
 
@@ -246,12 +270,50 @@ void JsonFileUserDefaults::setAside() {
 }
 
 bool JsonFileUserDefaults::save() {
-    const QByteArray text = documentText(entries_);
-    QSaveFile file(filePath_);
-    unsaved_ =
-        !(QDir().mkpath(QFileInfo(filePath_).absolutePath()) && file.open(QIODevice::WriteOnly) &&
-          file.write(text) == text.size() && file.commit());
+    std::unique_lock lock(mutex_);
+    if (!writerBusy_ && !isLarge(entries_)) {
+        // Only this thread starts the writer, so the file is this thread's until it returns.
+        lock.unlock();
+        const bool saved = writeFile(filePath_, entries_);
+        lock.lock();
+        unsaved_ = !saved;
+        return saved;
+    }
+    // The entries share their values with the copy; only the keys are copied.
+    handedOver_ = entries_;
+    if (!writerBusy_) {
+        writerBusy_ = true;
+        if (!writer_) {
+            writer_ = std::make_unique<SerialQueue>("preferences-writer");
+        }
+        writer_->async([this] { writeHandedOver(); });
+    }
     return !unsaved_;
+}
+
+void JsonFileUserDefaults::writeHandedOver() {
+    std::unique_lock lock(mutex_);
+    while (handedOver_) {
+        const QVariantMap entries = *std::exchange(handedOver_, std::nullopt);
+        lock.unlock();
+        const bool saved = writeFile(filePath_, entries);
+        lock.lock();
+        unsaved_ = !saved;
+        if (saveObserver_) {
+            saveObserver_();
+        }
+    }
+    writerBusy_ = false;
+}
+
+bool JsonFileUserDefaults::hasUnsavedChanges() const {
+    const std::lock_guard lock(mutex_);
+    return unsaved_;
+}
+
+void JsonFileUserDefaults::setSaveObserver(std::function<void()> observer) {
+    const std::lock_guard lock(mutex_);
+    saveObserver_ = std::move(observer);
 }
 
 std::optional<UserDefaults::Value> JsonFileUserDefaults::value(const QString& key) const {
@@ -260,7 +322,7 @@ std::optional<UserDefaults::Value> JsonFileUserDefaults::value(const QString& ke
 
 bool JsonFileUserDefaults::setValue(const QString& key, const Value& value) {
     // Nothing to write unless the value changes or earlier changes still wait for the file.
-    if (!unsaved_ && entries_.contains(key) && toValue(entries_.value(key)) == value) {
+    if (!hasUnsavedChanges() && entries_.contains(key) && toValue(entries_.value(key)) == value) {
         return true;
     }
     entries_.insert(key, toVariant(value));
@@ -268,7 +330,7 @@ bool JsonFileUserDefaults::setValue(const QString& key, const Value& value) {
 }
 
 bool JsonFileUserDefaults::removeValue(const QString& key) {
-    if (entries_.remove(key) == 0 && !unsaved_) {
+    if (entries_.remove(key) == 0 && !hasUnsavedChanges()) {
         return true;
     }
     return save();

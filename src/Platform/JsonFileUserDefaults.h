@@ -2,7 +2,11 @@
 
 #include <QString>
 #include <QVariantMap>
+#include <memory>
+#include <mutex>
+#include <optional>
 
+#include "Platform/SerialQueue.h"
 #include "Platform/UserDefaults.h"
 
 namespace quillorbitex {
@@ -12,6 +16,13 @@ namespace quillorbitex {
 // object is made; each change is written to disk at once, atomically, and a change that leaves
 // the stored value as it is writes nothing. A change the file cannot take stays in memory and is
 // written with the next write that succeeds, or when the object goes.
+//
+// Values read back at once, but a large file (long rule lists) takes longer than a frame to
+// write, so it is written on a thread of its own: each change hands over the entries as they
+// are, and changes made while a write is under way are written together afterwards. Until the
+// file is small again and no such write is left, writes go that way and say only whether the
+// last one done failed; the save observer hears of each outcome. The object's end waits for the
+// last write.
 //
 // What cannot be read is kept beside the file before anything replaces it: a file that does not
 // parse is copied to ".unreadable-<hash>"; anything at the path that is not a regular file (a
@@ -30,7 +41,8 @@ public:
     bool setValue(const QString& key, const Value& value) override;
     bool removeValue(const QString& key) override;
     bool removeAll() override;
-    bool hasUnsavedChanges() const override { return unsaved_; }
+    bool hasUnsavedChanges() const override;
+    void setSaveObserver(std::function<void()> observer) override;
     std::optional<QString> storageDirectory() const override;
     // Also an entry of another shape (a list or an object that is not the data form), as
     // compact JSON.
@@ -46,12 +58,22 @@ public:
 private:
     void load();
     void setAside();
-    // Writes every entry; true when the file holds them afterwards.
+    // Writes every entry, or hands them to the writer; false when a write is known to have
+    // failed since the last one that succeeded.
     bool save();
+    // On the writer: writes what was handed over until nothing is left.
+    void writeHandedOver();
 
-    QString filePath_;
+    const QString filePath_;
     QVariantMap entries_;
+    // Shared with the writer.
+    mutable std::mutex mutex_;
+    std::optional<QVariantMap> handedOver_;
+    bool writerBusy_ = false;
     bool unsaved_ = false;
+    std::function<void()> saveObserver_;
+    // Made with the first large write; goes first, so that its thread ends before the above.
+    std::unique_ptr<SerialQueue> writer_;
 };
 
 }  // namespace quillorbitex

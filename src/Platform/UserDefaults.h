@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -26,6 +27,10 @@ public:
     virtual bool removeAll() = 0;
     // True while some change is held only in memory because storage could not take it.
     virtual bool hasUnsavedChanges() const { return false; }
+    // Storage that writes in the background calls `observer` after such writes, on its writing
+    // thread and while the storage is locked, so that hasUnsavedChanges() can be looked at again
+    // from elsewhere (not from the call); an empty one stops the calls.
+    virtual void setSaveObserver(std::function<void()> observer) { (void)observer; }
     // The folder the values are stored in, when they live on disk; files that belong with the
     // preferences (such as copies of values that could not be read) go there.
     virtual std::optional<QString> storageDirectory() const = 0;

@@ -239,6 +239,17 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
     overlayDebugStore_ = new OverlayDebugStore(std::move(platform.pasteboard), {}, this);
     L10n::setLanguageOverride(languageOverride_);
     followPreferenceStorage();
+    if (userDefaults_) {
+        // Writes done in the background tell their outcome later, on their own thread.
+        userDefaults_->setSaveObserver(
+            [weak = std::weak_ptr<CallbackTarget>(callbackTarget_), &main = mainExecutor_] {
+                main.async([weak] {
+                    if (auto target = weak.lock()) {
+                        target->model->followPreferenceStorage();
+                    }
+                });
+            });
+    }
     installCoordinatorCallbacks();
 
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -262,6 +273,9 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
 AppModel::~AppModel() {
     // From here on, queued work and late callbacks find no model.
     callbackTarget_.reset();
+    if (userDefaults_) {
+        userDefaults_->setSaveObserver({});
+    }
     captureCoordinator_->stop();
 }
 
