@@ -121,4 +121,10 @@ QColor ThemePalette::fromHex(QStringView code) {
                            static_cast<int>((value >> 8) & 0xff), static_cast<int>(value & 0xff));
 }
 
+QColor ThemePalette::mix(const QColor& from, const QColor& to, double t) {
+    const auto channel = [t](float a, float b) { return a + (b - a) * static_cast<float>(t); };
+    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
+                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
+}
+
 }  // namespace quillorbitex

@@ -40,6 +40,8 @@ public:
     // Whether a palette is a dark one: its window colour is darker than mid grey. The appearance
     // layer installs palettes built by qtPalette(), so this tells which of the two is in force.
     static bool isDark(const QPalette& palette);
+    // The colour `t` of the way from `from` to `to` (0 gives `from`, 1 gives `to`), alpha included.
+    static QColor mix(const QColor& from, const QColor& to, double t);
 
     // The palette for the native controls in one appearance, built from the tokens.
     static QPalette qtPalette(bool dark);

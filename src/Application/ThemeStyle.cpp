@@ -27,12 +27,6 @@ QColor color(Token token, const QPalette& palette) {
     return ThemePalette::color(token, palette);
 }
 
-QColor mixed(const QColor& from, const QColor& to, double t) {
-    return QColor::fromRgbF(static_cast<float>(from.redF() + (to.redF() - from.redF()) * t),
-                            static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * t),
-                            static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * t));
-}
-
 // The thumb's place along a scroll bar of `length` pixels.
 std::pair<int, int> thumbSpan(const QStyleOptionSlider& bar, int length) {
     const qint64 range = static_cast<qint64>(bar.maximum) - bar.minimum;
@@ -58,7 +52,8 @@ void ThemeStyle::install() {
 }
 
 QColor ThemeStyle::trackColor(const QPalette& palette) {
-    return mixed(color(Token::textTertiary, palette), color(Token::textSecondary, palette), 0.5);
+    return ThemePalette::mix(color(Token::textTertiary, palette),
+                             color(Token::textSecondary, palette), 0.5);
 }
 
 int ThemeStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

@@ -18,12 +18,6 @@ constexpr int kSpacing = 2;
 constexpr double kCornerRadius = 5;
 constexpr int kAnimationMilliseconds = 300;
 
-QColor mix(const QColor& from, const QColor& to, double t) {
-    const auto channel = [t](float a, float b) { return a + (b - a) * static_cast<float>(t); };
-    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
-                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
-}
-
 }  // namespace
 
 OnboardingProgressBar::OnboardingProgressBar(QWidget* parent)
@@ -94,8 +88,9 @@ void OnboardingProgressBar::paintEvent(QPaintEvent*) {
     const double width = (this->width() - kSpacing * (count - 1)) / static_cast<double>(count);
     for (int i = 0; i < count; ++i) {
         const OnboardingStep segment = kOnboardingSteps[static_cast<std::size_t>(i)];
-        const QColor color = mix(Theme::color(segmentColor(segment, previous_), *this),
-                                 Theme::color(segmentColor(segment, current_), *this), progress_);
+        const QColor color =
+            Theme::mix(Theme::color(segmentColor(segment, previous_), *this),
+                       Theme::color(segmentColor(segment, current_), *this), progress_);
         const double height = kBarHeight * segmentScale(segment);
         const QRectF area(i * (width + kSpacing), kTopPadding + (kBarHeight - height) / 2, width,
                           height);

@@ -65,9 +65,7 @@ QColor Theme::color(ThemePalette::Token token, const QWidget& widget) {
 }
 
 QColor Theme::mix(const QColor& from, const QColor& to, double t) {
-    const auto channel = [t](float a, float b) { return a + (b - a) * static_cast<float>(t); };
-    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
-                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
+    return ThemePalette::mix(from, to, t);
 }
 
 void Theme::paintPanel(QPainter& painter, const QWidget& widget, double cornerRadius,
