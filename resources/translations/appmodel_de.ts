@@ -32,6 +32,10 @@
         <translation>Nicht lesbare Einstellungen wurden in „%@“ aufbewahrt; Quillorbitex wurde ohne sie fortgesetzt.</translation>
     </message>
     <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>Die gespeicherte Einstellung „%@“ konnte nicht gelesen werden, und es konnte keine Kopie von ihr aufbewahrt werden; Quillorbitex wurde ohne sie fortgesetzt und lässt sie unverändert.</translation>
+    </message>
+    <message>
         <source>Num Lock</source>
         <translation>Num-Taste</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</translation>
     </message>
     <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</translation>
+    </message>
+    <message>
         <source>Num Lock</source>
         <translation>Num Lock</translation>
     </message>

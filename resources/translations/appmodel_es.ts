@@ -32,6 +32,10 @@
         <translation>Las preferencias que no se pudieron leer se guardaron en «%@»; Quillorbitex continuó sin ellas.</translation>
     </message>
     <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>La preferencia guardada «%@» no se pudo leer y no se pudo conservar ninguna copia de ella; Quillorbitex continuó sin ella y la deja tal como está.</translation>
+    </message>
+    <message>
         <source>Num Lock</source>
         <translation>Bloq Num</translation>
     </message>

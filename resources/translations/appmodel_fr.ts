@@ -32,6 +32,10 @@
         <translation>Les préférences illisibles ont été conservées dans « %@ » ; Quillorbitex a continué sans elles.</translation>
     </message>
     <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>La préférence enregistrée « %@ » n’a pas pu être lue et aucune copie n’a pu en être conservée ; Quillorbitex a continué sans elle et la laisse telle quelle.</translation>
+    </message>
+    <message>
         <source>Num Lock</source>
         <translation>Verr. Num.</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>読み込めなかった環境設定を「%@」に保存しました。Quillorbitex はそれらを使わずに続行しました。</translation>
     </message>
     <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>保存されている環境設定「%@」を読み込めず、そのコピーも保存できませんでした。Quillorbitex はこの設定を使わずに続行し、設定はそのまま残します。</translation>
+    </message>
+    <message>
         <source>Num Lock</source>
         <translation>Num Lock</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>읽을 수 없는 환경설정을 "%@"에 보관했습니다. Quillorbitex는 해당 설정 없이 계속 실행되었습니다.</translation>
     </message>
     <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>저장된 환경설정 "%@"을(를) 읽을 수 없었고 사본도 보관할 수 없었습니다. Quillorbitex는 해당 설정 없이 계속 실행되었으며 설정은 그대로 둡니다.</translation>
+    </message>
+    <message>
         <source>Num Lock</source>
         <translation>Num Lock</translation>
     </message>

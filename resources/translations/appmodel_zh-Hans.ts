@@ -32,6 +32,10 @@
         <translation>无法读取的偏好设置已保存在“%@”中；Quillorbitex 已在没有这些设置的情况下继续运行。</translation>
     </message>
     <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>无法读取已存储的偏好设置“%@”，也无法保留它的副本；Quillorbitex 已在没有该设置的情况下继续运行，并保持其原样。</translation>
+    </message>
+    <message>
         <source>Num Lock</source>
         <translation>数字锁定</translation>
     </message>

@@ -32,6 +32,10 @@
         <translation>無法讀取的偏好設定已保存在「%@」中；Quillorbitex 已在沒有這些設定的情況下繼續執行。</translation>
     </message>
     <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>無法讀取已儲存的偏好設定「%@」，也無法保留它的副本；Quillorbitex 已在沒有該設定的情況下繼續執行，並保持其原樣。</translation>
+    </message>
+    <message>
         <source>Num Lock</source>
         <translation>數字鎖定</translation>
     </message>

@@ -11,6 +11,7 @@
 #include "Models/GestureMapping.h"
 #include "Models/GestureTemplate.h"
 #include "Models/KeyboardShortcutDescriptor.h"
+#include "Platform/JsonMembers.h"
 
 namespace quillorbitex {
 
@@ -52,6 +53,8 @@ public:
         p.text_ += ']';
         return p;
     }
+
+    const std::string& text() const { return text_; }
 
     [[noreturn]] void fail(DecodingError::Kind kind, const std::string& description) const {
         throw DecodeFailure{DecodingError{kind, QString::fromStdString(text_),
@@ -481,19 +484,54 @@ DecodeResult<T> GestureJson::decode(const QByteArray& data) {
 template <typename T>
 PartialDecodeResult<T> GestureJson::decodeEach(const QByteArray& data) {
     PartialDecodeResult<T> result;
+    const auto decodeElement = [&result](const Json& element, std::size_t i) {
+        try {
+            result.values.push_back(Codec<T>::decode(element, CodingPath().index(i)));
+        } catch (const DecodeFailure& failure) {
+            result.errors.push_back(failure.error);
+        }
+    };
     try {
-        const auto document = parse(data);
-        if (!document) {
+        if (const auto document = parse(data)) {
+            const Json& array = expectArray(*document, CodingPath());
+            for (std::size_t i = 0; i < array.size(); ++i) {
+                decodeElement(array[i], i);
+            }
+            return result;
+        }
+        // The parser refuses the whole list for one text holding bytes that are not UTF-8 (a
+        // name from a damaged file): read element by element, only the elements holding them are
+        // lost.
+        const auto elements = JsonMembers::split(data, '[');
+        if (!elements || !elements->hasInvalidBytes()) {
             result.errors.push_back(notJson());
             return result;
         }
-        const Json& array = expectArray(*document, CodingPath());
-        for (std::size_t i = 0; i < array.size(); ++i) {
-            try {
-                result.values.push_back(Codec<T>::decode(array[i], CodingPath().index(i)));
-            } catch (const DecodeFailure& failure) {
-                result.errors.push_back(failure.error);
+        const auto members = elements->members();
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            const CodingPath path = CodingPath().index(i);
+            if (members[i].spoiled) {
+                result.errors.push_back(
+                    {DecodingError::Kind::dataCorrupted, QString::fromStdString(path.text()),
+                     QStringLiteral("The value holds bytes that are not UTF-8.")});
+                continue;
             }
+            const QByteArrayView text = members[i].text;
+            const Json element = Json::parse(text.begin(), text.end(), nullptr, false);
+            if (element.is_discarded()) {
+                DecodingError error = notJson();
+                error.codingPath = QString::fromStdString(path.text());
+                result.errors.push_back(std::move(error));
+                continue;
+            }
+            decodeElement(element, i);
+        }
+        // Every element was read, but the data is not what was written: it is not complete, so
+        // that it is kept before it is replaced.
+        if (result.errors.empty()) {
+            result.errors.push_back({DecodingError::Kind::dataCorrupted, QString(),
+                                     QStringLiteral("The data holds bytes that are not UTF-8 "
+                                                    "between its values.")});
         }
     } catch (const DecodeFailure& failure) {
         result.errors.push_back(failure.error);

@@ -28,8 +28,9 @@ public:
     template <typename T>
     static DecodeResult<T> decode(const QByteArray& data);
 
-    // A list read element by element, keeping every element that can be read. Available for
-    // GestureMapping and GestureDescriptor.
+    // A list read element by element, keeping every element that can be read; an element whose
+    // texts hold bytes that are not UTF-8 is the only one lost. Available for GestureMapping and
+    // GestureDescriptor.
     template <typename T>
     static PartialDecodeResult<T> decodeEach(const QByteArray& data);
 

@@ -13,10 +13,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <algorithm>
 #include <utility>
 
+#include "Platform/JsonMembers.h"
 #include "Platform/ProductFolder.h"
 
 namespace quillorbitex {
@@ -61,43 +60,35 @@ QJsonValue toJson(const QVariant& value) {
     return QJsonValue::fromVariant(value);
 }
 
-bool holdsCharacter(const QJsonValue& value, QChar character) {
-    if (value.isString()) {
-        return value.toString().contains(character);
+void insertEntries(const QJsonObject& object, QVariantMap& entries) {
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        entries.insert(it.key(), fromJson(it.value()));
     }
-    if (value.isArray()) {
-        const QJsonArray array = value.toArray();
-        return std::any_of(array.begin(), array.end(), [character](const QJsonValue& element) {
-            return holdsCharacter(element, character);
-        });
-    }
-    if (value.isObject()) {
-        const QJsonObject object = value.toObject();
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            if (it.key().contains(character) || holdsCharacter(it.value(), character)) {
-                return true;
-            }
-        }
-    }
-    return false;
 }
 
-// The entries of `object` whose key and value are free of `spoiled`.
-void insertEntries(const QJsonObject& object, QVariantMap& entries,
-                   std::optional<QChar> spoiled = std::nullopt) {
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!spoiled || (!it.key().contains(*spoiled) && !holdsCharacter(it.value(), *spoiled))) {
-            entries.insert(it.key(), fromJson(it.value()));
+// The entries of `members` whose texts are UTF-8 and that are JSON on their own.
+void insertReadableMembers(const JsonMembers& members, QVariantMap& entries) {
+    for (const JsonMembers::Member& member : members.members()) {
+        if (member.spoiled) {
+            continue;
+        }
+        QByteArray single;
+        single.reserve(member.text.size() + 2);
+        single.append('{').append(member.text).append('}');
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(single, &error);
+        if (error.error == QJsonParseError::NoError) {
+            insertEntries(document.object(), entries);
         }
     }
 }
 
 // Reads the document into `entries`. False when some or all of it could not be read.
 //
-// Bytes that are not UTF-8 make the whole text invalid JSON; rather than lose every entry, they
-// are read as a character the text holds nowhere else, and an entry that holds that character is
-// left out. When the text still does not parse (a bad byte between the tokens), it is read one
-// line at a time, as this class writes it: one entry per line.
+// Bytes that are not UTF-8 make the whole text invalid JSON; rather than lose every entry, the
+// entries are read one by one and only those whose texts hold such bytes are left out (bytes
+// between the tokens read as blanks). When such a byte broke a text or a bracket too, the text is
+// read one line at a time, as this class writes it: one entry per line.
 bool readDocument(const QByteArray& content, QVariantMap& entries) {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
@@ -105,31 +96,20 @@ bool readDocument(const QByteArray& content, QVariantMap& entries) {
         insertEntries(document.object(), entries);
         return true;
     }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInvalidToNull);
-    QString text = decoder.decode(content);
-    if (!text.contains(QChar(0))) {
+    if (content.isValidUtf8()) {
         return false;
     }
-    char16_t unused = 0xE000;  // the first of the private use area that the text does not hold
-    while (unused < 0xF8FF && text.contains(QChar(unused))) {
-        ++unused;
-    }
-    const QChar spoiled(unused);
-    text.replace(QChar(0), spoiled);
-    const QByteArray readable = text.toUtf8();
-    const QJsonDocument lenient = QJsonDocument::fromJson(readable, &error);
-    if (error.error == QJsonParseError::NoError && lenient.isObject()) {
-        insertEntries(lenient.object(), entries, spoiled);
+    if (const auto members = JsonMembers::split(content, '{')) {
+        insertReadableMembers(*members, entries);
         return false;
     }
-    for (const QByteArray& line : readable.split('\n')) {
+    for (const QByteArray& line : content.split('\n')) {
         QByteArray entry = line.trimmed();
         if (entry.endsWith(',')) {
             entry.chop(1);
         }
-        const QJsonDocument single = QJsonDocument::fromJson("{" + entry + "}", &error);
-        if (error.error == QJsonParseError::NoError) {
-            insertEntries(single.object(), entries, spoiled);
+        if (const auto members = JsonMembers::split('{' + entry + '}', '{')) {
+            insertReadableMembers(*members, entries);
         }
     }
     return false;

@@ -238,6 +238,16 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
 
     overlayDebugStore_ = new OverlayDebugStore(std::move(platform.pasteboard), {}, this);
     L10n::setLanguageOverride(languageOverride_);
+    // What could not be read is told now, not only when a write first replaces it: the copies
+    // by followPreferenceStorage, values that could not be copied (and stay as they are) here.
+    for (const QString& key : settingsStore_->keepUnreadableValues()) {
+        const QString notice = L10n::format(
+            "The stored preference \"%@\" could not be read and no copy of it could be kept; "
+            "Quillorbitex went on without it and leaves it as it is.",
+            key);
+        std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
+        overlayDebugStore_->appendLogEntry(notice);
+    }
     followPreferenceStorage();
     if (userDefaults_) {
         // Writes done in the background tell their outcome later, on their own thread.

@@ -275,5 +275,51 @@ TEST(GestureJson, ListsCanBeReadElementByElement) {
     EXPECT_FALSE(notAList.isComplete());
 }
 
+TEST(GestureJson, BytesThatAreNotUtf8SpoilOnlyTheElementThatHoldsThem) {
+    const auto rule = [](const char* directions, const QByteArray& name) {
+        return R"({"pattern":{"directions":[)" + QByteArray(directions) +
+               R"(]},"action":{"kind":"predefined","predefinedAction":"refresh"},"notes":"n",)"
+               R"("name":")" +
+               name + "\"}";
+    };
+    // Names in every length of UTF-8 sequence, and the last character of the private use area.
+    const QString firstName = QString::fromUtf8("Caf\xc3\xa9 \xf0\x9f\x98\x80");
+    const QString lastName = QString::fromUtf8("\xe6\x97\xa5\xef\xa3\xbf");
+    const auto list = [&](const QByteArray& middleName, const QByteArray& between) {
+        return "[" + rule(R"("up","down")", firstName.toUtf8()) + between +
+               rule(R"("left","up")", middleName) + ",\n" +
+               rule(R"("right","up")", lastName.toUtf8()) + "]";
+    };
+    const struct {
+        const char* name;
+        QByteArray data;
+        std::vector<QString> read;
+        QString errorPath;
+    } cases[] = {
+        {"a byte no sequence starts with", list("M\xff", ","), {firstName, lastName}, "[1]"},
+        {"a stray continuation byte", list("\x80M", ","), {firstName, lastName}, "[1]"},
+        {"a cut-off sequence", list("M\xe2\x82", ","), {firstName, lastName}, "[1]"},
+        {"an overlong form", list("\xc0\xaf", ","), {firstName, lastName}, "[1]"},
+        {"a surrogate", list("\xed\xa0\x80", ","), {firstName, lastName}, "[1]"},
+        {"beyond U+10FFFF", list("\xf4\x90\x80\x80", ","), {firstName, lastName}, "[1]"},
+        // Between the elements it carries nothing, but the list is not as it was written.
+        {"between the elements", list("M", ",\xff"), {firstName, "M", lastName}, ""},
+        // A list whose brackets do not close cannot be split into elements.
+        {"in a list cut off", list("M", ",\xff").chopped(1), {}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto partial = GestureJson::decodeEach<GestureMapping>(c.data);
+        std::vector<QString> read;
+        for (const auto& mapping : partial.values) {
+            read.push_back(mapping.name().value_or(QString()));
+        }
+        EXPECT_EQ(read, c.read);
+        ASSERT_EQ(partial.errors.size(), 1U);
+        EXPECT_EQ(partial.errors[0].codingPath, c.errorPath);
+        EXPECT_FALSE(GestureJson::decode<std::vector<GestureMapping>>(c.data).ok());
+    }
+}
+
 }  // namespace
 }  // namespace quillorbitex

@@ -160,9 +160,18 @@ TEST_F(JsonFileUserDefaultsTest, WhatCannotBeReadIsKeptAsideAndTheRestRead) {
         {"a bad byte in a text",
          "{\n" + data + "\n    \"flag\": true,\n    \"text\": \"caf\xe9\"\n}\n",
          {"data", "flag"}},
+        // Between the tokens a bad byte carries nothing; the entry beside it is read.
         {"a bad byte between entries",
          "{\n" + data + "\n    \"flag\": true,\xff\n    \"text\": \"caf\xc3\xa9\"\n}\n",
-         {"data", "text"}},
+         {"data", "flag", "text"}},
+        {"a bad byte after a data entry",
+         "{\n" + data + "\xff\n    \"flag\": true\n}\n",
+         {"data", "flag"}},
+        // A bad byte in place of a closing quote breaks that line's entry alone.
+        {"a text cut off by a bad byte",
+         "{\n" + data + "\n    \"text\": \"caf\xff\n    \"flag\": true\n}\n",
+         {"data", "flag"}},
+        {"a bad byte inside a literal", "{\n" + data + "\n    \"flag\": tr\xffue\n}\n", {"data"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -190,6 +199,33 @@ TEST_F(JsonFileUserDefaultsTest, WhatCannotBeReadIsKeptAsideAndTheRestRead) {
         EXPECT_EQ(readFile(dir_.filePath("prefs/" + copies[0])), c.content);
         EXPECT_EQ(defaults.takeSetAsideFiles(),
                   std::vector<QString>{dir_.filePath("prefs/" + copies[0])});
+    }
+}
+
+TEST_F(JsonFileUserDefaultsTest, NoCharacterAnEntryMayHoldIsTakenForABadByte) {
+    // Every character of the private use area, U+F8FF last, in a key and in a value.
+    QString every;
+    for (char16_t c = 0xE000; c <= 0xF8FF; ++c) {
+        every.append(QChar(c));
+    }
+    const QByteArray text = every.toUtf8();
+    const QByteArray layouts[] = {
+        "{\n    \"k" + text + "\": \"" + text +
+            "\",\n    \"spoiled\": \"\xff\",\n"
+            "    \"flag\": true\n}\n",
+        // On one line, and with the bad byte in a key.
+        "{\"k" + text + "\": \"" + text + "\", \"spo\xc0\xafiled\": 1, \"flag\": true}",
+    };
+    for (const QByteArray& content : layouts) {
+        SCOPED_TRACE(content.right(40).toStdString());
+        writeFile(content);
+        JsonFileUserDefaults defaults(path());
+        EXPECT_EQ(defaults.value("k" + every), UserDefaults::Value(every));
+        EXPECT_EQ(defaults.takeSetAsideFiles().size(), 1U);
+        // Written again, the file holds what was read: all but the spoiled entry.
+        defaults.setValue("written", true);
+        QStringList keys = QJsonDocument::fromJson(readFile(path())).object().keys();
+        EXPECT_EQ(keys, QStringList({"flag", "k" + every, "written"}));
     }
 }
 

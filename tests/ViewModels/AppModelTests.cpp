@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <functional>
 
 #include "Models/ActionLabels.h"
 #include "Models/GestureJson.h"
@@ -12,6 +13,7 @@
 #include "Services/Capture/TrackpadGestureMonitor.h"
 #include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
+#include "support/RuleFactory.h"
 #include "support/StrokeShapes.h"
 
 namespace quillorbitex {
@@ -199,6 +201,60 @@ TEST(AppModel, TellsOnceWhilePreferencesCannotBeSavedAndNamesWhatWasSetAside) {
                            "without them.",
                            "quillorbitex: " + AppModel::unsavedPreferencesNotice("/prefs")}));
     EXPECT_EQ(model.overlayDebugStore()->overlayDebugLog().count("unreadable-1"), 1);
+}
+
+TEST(AppModel, ARuleListReadOnlyInPartIsToldAtStartAndNotAgainWhenReplaced) {
+    const auto rule = [](GesturePattern pattern, const char* name) {
+        return testing::customRule(GestureDescriptor::directional(pattern),
+                                   GestureAction::predefined(PredefinedAction::newTab), name);
+    };
+    // Three rules whose middle one's name holds a byte that is not UTF-8.
+    QByteArray stored = *GestureJson::encode(std::vector{
+        rule(GesturePattern::leftThenUp, "First"), rule(GesturePattern::leftThenDown, "Sp?iled"),
+        rule(GesturePattern::rightThenUp, "Last")});
+    stored.replace('?', '\xff');
+    const auto toldWhile = [](const std::function<void()>& step) {
+        ::testing::internal::CaptureStderr();
+        step();
+        return QString::fromStdString(::testing::internal::GetCapturedStderr())
+            .split('\n')
+            .filter(QStringLiteral("quillorbitex: "));
+    };
+    const QString copied = Keys::customMappings + QStringLiteral(".unreadable-");
+    const QString uncopied = QStringLiteral("\"") + Keys::customMappings + "\" could not be read";
+
+    // With a folder for copies the list is copied, named and then replaced; without one it is
+    // named and stays as it is.
+    for (const bool canCopy : {true, false}) {
+        SCOPED_TRACE(canCopy ? "copied" : "not copied");
+        AppModelTestEnvironment env;
+        const QString folder = env.dir.filePath(QStringLiteral("prefs"));
+        if (canCopy) {
+            env.defaults->directory = folder;
+        }
+        env.defaults->values[Keys::customMappings] = stored;
+        const QString named = canCopy ? copied : uncopied;
+
+        AppModel* model = nullptr;
+        const QStringList atStart = toldWhile([&] { model = &env.build(); });
+        ASSERT_EQ(model->customMappings().size(), 2U);
+        EXPECT_EQ(model->customMappings()[1].name(), QStringLiteral("Last"));
+        ASSERT_EQ(atStart.size(), 1);
+        EXPECT_TRUE(atStart[0].contains(named));
+        EXPECT_EQ(model->overlayDebugStore()->overlayDebugLog().count(named), 1);
+
+        EXPECT_TRUE(toldWhile([&] { model->setGestureEnabled(false, kLeftUp); }).isEmpty());
+        EXPECT_EQ(model->overlayDebugStore()->overlayDebugLog().count(named), 1);
+        EXPECT_EQ(env.defaults->values[Keys::customMappings] == UserDefaults::Value(stored),
+                  !canCopy);
+        const QStringList copies = QDir(folder).entryList({copied + "*"});
+        ASSERT_EQ(copies.size(), canCopy ? 1 : 0);
+        if (canCopy) {
+            QFile copy(QDir(folder).filePath(copies[0]));
+            ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+            EXPECT_EQ(copy.readAll(), stored);
+        }
+    }
 }
 
 TEST(AppModel, CaptureFollowsTheSwitchAndThePermission) {

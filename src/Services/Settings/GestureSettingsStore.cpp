@@ -174,8 +174,12 @@ std::vector<GestureMapping> GestureSettingsStore::customMappings() const {
     if (!data) {
         return {};
     }
+    const auto decoded = GestureJson::decodeEach<GestureMapping>(*data);
+    if (decoded.isComplete()) {
+        readableData_[Keys::customMappings] = *data;
+    }
     std::vector<GestureMapping> mappings;
-    for (const auto& mapping : GestureJson::decodeEach<GestureMapping>(*data).values) {
+    for (const auto& mapping : decoded.values) {
         mappings.push_back(asCustom(mapping));
     }
     return mappings;
@@ -252,6 +256,16 @@ void GestureSettingsStore::setThemeOverride(AppThemeOverride theme) {
     replaceValue(Keys::themeOverride, caseValue(theme));
 }
 
+std::vector<QString> GestureSettingsStore::keepUnreadableValues() {
+    std::vector<QString> uncopied;
+    for (const StoredKey& stored : storedKeys()) {
+        if (!keepUnreadableValue(stored.key)) {
+            uncopied.push_back(stored.key);
+        }
+    }
+    return uncopied;
+}
+
 void GestureSettingsStore::reset() {
     // A reset is asked for, so unreadable values go even when no copy of them can be kept.
     for (const StoredKey& stored : storedKeys()) {
@@ -316,6 +330,7 @@ bool GestureSettingsStore::keepUnreadableValue(const QString& key) const {
     const auto copy = directory ? writeCopy(*directory, key, *bytes) : std::nullopt;
     if (copy) {
         defaults_->noteSetAsideFile(*copy);
+        readableData_[key] = *bytes;
     }
     return copy.has_value();
 }

@@ -55,6 +55,8 @@ public:
     AppThemeOverride themeOverride() const override;
     void setThemeOverride(AppThemeOverride theme) override;
     void reset() override;
+    // Each value is copied and named once, here or before it is first replaced.
+    std::vector<QString> keepUnreadableValues() override;
 
     // The threshold kept within its bounds (infinities included); NaN, which has no place
     // between them, is the default.
@@ -70,8 +72,9 @@ private:
     bool keepUnreadableValue(const QString& key) const;
 
     std::shared_ptr<UserDefaults> defaults_;
-    // The data last written or found readable under each key: while the stored bytes are these,
-    // reading them again to decide whether they need keeping would only cost time.
+    // The data last written, found readable or already copied aside under each key: while the
+    // stored bytes are these, they need no copy, and reading them again to decide would only
+    // cost time.
     mutable std::map<QString, QByteArray> readableData_;
     // Each custom rule's JSON as last written, by gesture identifier. Saving a long list after
     // one rule changed then encodes that one rule; the rest is joined from here.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <vector>
 
 #include "Localization/AppLanguageOverride.h"
@@ -43,6 +44,12 @@ public:
 
     // Forgets all of the above; other preferences are left alone.
     virtual void reset() = 0;
+
+    // Keeps a copy of every stored value that cannot be read whole (a rule list read only in
+    // part included), so that the user can be told at start rather than when it is replaced.
+    // The keys of values of which no copy could be kept: they stay as they are. Stores that keep
+    // nothing on disk have nothing to copy.
+    virtual std::vector<QString> keepUnreadableValues() { return {}; }
 };
 
 }  // namespace quillorbitex

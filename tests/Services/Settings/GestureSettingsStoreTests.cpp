@@ -220,6 +220,31 @@ TEST_F(GestureSettingsStoreTest, OneUnreadableRuleNeitherHidesNorLosesTheOthers)
     EXPECT_EQ(keptCopies().size(), 1);
 }
 
+TEST_F(GestureSettingsStoreTest, ABadByteInOneRuleLosesThatRuleAloneAndIsKeptAndNamedOnce) {
+    const std::vector<GestureMapping> kept = {rule(GesturePattern::upThenDown, "First"),
+                                              rule(GesturePattern::rightThenUp, "Last")};
+    QByteArray stored = *GestureJson::encode(
+        std::vector{kept[0], rule(GesturePattern::leftThenUp, "Sp?iled"), kept[1]});
+    stored.replace('?', '\xff');
+    defaults().setValue(Keys::customMappings, stored);
+    defaults().setValue(Keys::languageOverride, QString("klingon"));
+
+    auto& s = reopen();
+    EXPECT_EQ(s.customMappings(), kept);
+    // Looked for at start, each value that does not read whole is kept, the spoiled rule's bytes
+    // included; looked for again and then replaced, neither is copied or named again.
+    EXPECT_TRUE(s.keepUnreadableValues().empty());
+    const QStringList copies = keptCopies();
+    EXPECT_EQ(copies.filter(Keys::languageOverride + ".unreadable-").size(), 1);
+    EXPECT_EQ(readCopy(copies.filter(Keys::customMappings + ".unreadable-").value(0)), stored);
+    EXPECT_EQ(defaults_->takeSetAsideFiles().size(), 2U);
+    s.keepUnreadableValues();
+    s.setCustomMappings(kept);
+    s.setLanguageOverride(AppLanguageOverride::german);
+    EXPECT_TRUE(defaults_->takeSetAsideFiles().empty());
+    EXPECT_EQ(keptCopies(), copies);
+}
+
 TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAreReplaced) {
     const QByteArray rules = R"([{"pattern":{"type":"directional","directions":["up","down"]},
         "action":{"kind":"predefined","predefinedAction":"refresh"},"notes":"by hand"}])";
@@ -333,6 +358,7 @@ TEST(GestureSettingsStore, StoredDataStaysWhenNoCopyCanBeKept) {
         GestureSettingsStore store(defaults);
         const QByteArray damaged = R"([{"pattern":{}}])";
         defaults->setValue(Keys::customMappings, damaged);
+        EXPECT_EQ(store.keepUnreadableValues(), std::vector<QString>{Keys::customMappings});
         store.setCustomMappings({rule(GesturePattern::upThenDown)});
         store.setCustomMappings({});
         EXPECT_EQ(defaults->dataValue(Keys::customMappings), damaged);
