@@ -19,6 +19,7 @@
 #include "Views/DashboardWindow.h"
 #include "Views/SidebarView.h"
 #include "Views/Theme/Theme.h"
+#include "support/RuleFactory.h"
 #include "support/ViewTestHelpers.h"
 
 namespace quillorbitex {
@@ -241,15 +242,28 @@ TEST_F(DashboardWindowTest, TextsFollowTheLanguageOverride) {
 }
 
 // At the window's least size, in every language, each control and value of the page lies inside
-// the page's view (the page never scrolls sideways), no text is cut short, and every section's name
-// fits the sidebar's column.
+// the page's view (the page never scrolls sideways), no text is cut short (rule names wrap beside
+// or above their capsules), and every section's name fits the sidebar's column.
 TEST_F(DashboardWindowTest, EveryLanguageFitsThePageAtTheLeastWindowSize) {
     AppModel& model = env.build();
-    model.mappingStore()->upsertCustomMapping(
-        GesturePattern::rightThenUp,
-        GestureAction::keyboardShortcut(
-            {KeyboardKeyToken::t, {ModifierKey::command, ModifierKey::shift, ModifierKey::option}}),
-        QStringLiteral("Reopen"));
+    const std::vector<GestureAppScopeRule> twoApps{
+        {QStringLiteral("org.gnome.Nautilus"), QStringLiteral("Files & Folders"), true},
+        {QStringLiteral("firefox-esr"), QStringLiteral("Firefox ESR"), false}};
+    model.mappingStore()->replaceCustomMappings({
+        testing::customRule(GestureDescriptor::directional(GesturePattern::rightThenUp),
+                            GestureAction::keyboardShortcut(
+                                {KeyboardKeyToken::t,
+                                 {ModifierKey::command, ModifierKey::shift, ModifierKey::option}}),
+                            QStringLiteral("Reopen")),
+        testing::customRule(GestureDescriptor::directional(GesturePattern::upThenDown),
+                            GestureAction::predefined(PredefinedAction::refresh),
+                            QStringLiteral("Saved Gesture 1"), false, twoApps),
+        testing::customRule(
+            GestureDescriptor::directional(GesturePattern::leftThenDown),
+            GestureAction::openURL(QStringLiteral("https://example.org/board")),
+            QStringLiteral("Open the team's shared planning board for the week in a new window"),
+            false, {twoApps.front()}),
+    });
     model.syncMappingsFromStore();
     open(true);
     window->resize(window->minimumSizeHint());
