@@ -228,7 +228,7 @@ void EditableGestureRuleRow::applyContent(bool force) {
     }
     sourceCapsule_->setText(content_.sourceLabel);
     if (content_.isCustom) {
-        sourceCapsule_->setColors(Token::accentText, Token::accentMuted);
+        sourceCapsule_->setColors(Token::accentCapsuleText, Token::accentMuted);
     } else {
         // The secondary text colour rather than the tertiary: the tertiary one all but vanishes on
         // the hover background in the dark appearance.
