@@ -13,7 +13,7 @@ struct Pair {
 };
 
 // In declaration order of ThemePalette::Token, borders excluded (they are made of white or black).
-constexpr std::array<Pair, 19> kHexCodes = {{
+constexpr std::array<Pair, 22> kHexCodes = {{
     {"F4F6FB", "0E0E10"},  // bgPrimary
     {"FFFFFF", "16161A"},  // bgElevated
     {"EDF1F9", "1E1E24"},  // bgHover
@@ -33,6 +33,9 @@ constexpr std::array<Pair, 19> kHexCodes = {{
     {"8C92A2", "4A4A58"},  // textTertiary
     {"EEF1F7", "1A1A20"},  // keyCapBg
     {"2D3342", "C8C8D8"},  // keyCapText
+    {"5C43D8", "C4B5FD"},  // accentCapsuleText
+    {"B91C1C", "F87171"},  // statusRedText
+    {"1D4ED8", "60A5FA"},  // statusBlueText
 }};
 
 QColor border(double lightOpacity, double darkOpacity, bool dark) {
@@ -60,6 +63,21 @@ QColor ThemePalette::color(Token token, bool dark) {
     }
     const Pair& pair = kHexCodes[static_cast<std::size_t>(token)];
     return fromHex(QString::fromLatin1(dark ? pair.dark : pair.light));
+}
+
+ThemePalette::Token ThemePalette::textOn(Token tint) {
+    switch (tint) {
+        case Token::accentPrimary:
+        case Token::accentMuted:
+        case Token::accentText:
+            return Token::accentCapsuleText;
+        case Token::statusRed:
+            return Token::statusRedText;
+        case Token::statusBlue:
+            return Token::statusBlueText;
+        default:
+            return tint;
+    }
 }
 
 QColor ThemePalette::color(Token token, const QPalette& drawnWith) {

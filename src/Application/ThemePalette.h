@@ -31,9 +31,17 @@ public:
         textTertiary,
         keyCapBg,
         keyCapText,
+        // Small text on the accent and status tints, where the shared colours above fall short of
+        // 4.5:1 (they stay as they are for lines, marks and larger text).
+        accentCapsuleText,
+        statusRedText,
+        statusBlueText,
     };
 
     static QColor color(Token token, bool dark);
+    // The colour for small text tinted with `tint`, readable on that tint at low opacity and on
+    // the page's backgrounds.
+    static Token textOn(Token tint);
     // The colour in the appearance `drawnWith` belongs to.
     static QColor color(Token token, const QPalette& drawnWith);
 

@@ -1,10 +1,16 @@
 #include "Application/ThemeStyle.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "Application/ThemePalette.h"
@@ -39,6 +45,53 @@ std::pair<int, int> thumbSpan(const QStyleOptionSlider& bar, int length) {
     const int start = QStyle::sliderPositionFromValue(bar.minimum, bar.maximum, bar.sliderPosition,
                                                       length - size, bar.upsideDown);
     return {start, size};
+}
+
+// The rows of an open combo box list: padded, the text elided as the list asks, on the theme's
+// hover and selection colours.
+class PopupRowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize text = QStyledItemDelegate::sizeHint(option, index);
+        return {text.width() + 2 * ThemeStyle::popupRowHorizontalPadding,
+                std::max(text.height(), option.fontMetrics.height()) +
+                    2 * ThemeStyle::popupRowVerticalPadding};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QPalette& palette = option.palette;
+        const bool selected = (option.state & QStyle::State_Selected) != 0;
+        const bool hovered = (option.state & QStyle::State_MouseOver) != 0;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        if (selected || hovered) {
+            QPainterPath row;
+            row.addRoundedRect(QRectF(option.rect).adjusted(4, 1, -4, -1), 6, 6);
+            painter->fillPath(row, color(selected ? Token::accentMuted : Token::bgHover, palette));
+        }
+        const QRect text = option.rect.adjusted(ThemeStyle::popupRowHorizontalPadding, 0,
+                                                -ThemeStyle::popupRowHorizontalPadding, 0);
+        painter->setFont(option.font);
+        painter->setPen(color(Token::textPrimary, palette));
+        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+                          option.fontMetrics.elidedText(index.data(Qt::DisplayRole).toString(),
+                                                        option.textElideMode, text.width()));
+        painter->restore();
+    }
+};
+
+bool isPopupList(const QWidget* widget) {
+    return widget->inherits("QComboBoxPrivateContainer");
+}
+
+QPainterPath popupShape(const QWidget& popup) {
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(popup.rect()).adjusted(0.5, 0.5, -0.5, -0.5),
+                         ThemeStyle::popupRadius, ThemeStyle::popupRadius);
+    return shape;
 }
 
 }  // namespace
@@ -79,7 +132,68 @@ int ThemeStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWid
     if (hint == SH_ComboBox_Popup) {
         return 0;
     }
+    // The list draws its own rounded outline.
+    if (hint == SH_ComboBox_PopupFrameStyle) {
+        return QFrame::NoFrame;
+    }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void ThemeStyle::polish(QWidget* widget) {
+    QProxyStyle::polish(widget);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        if (dynamic_cast<PopupRowDelegate*>(combo->itemDelegate()) == nullptr) {
+            combo->setItemDelegate(new PopupRowDelegate(combo));
+        }
+    } else if (isPopupList(widget)) {
+        widget->installEventFilter(this);
+    }
+}
+
+void ThemeStyle::unpolish(QWidget* widget) {
+    if (isPopupList(widget)) {
+        widget->removeEventFilter(this);
+        widget->clearMask();
+    }
+    QProxyStyle::unpolish(widget);
+}
+
+bool ThemeStyle::eventFilter(QObject* watched, QEvent* event) {
+    auto* popup = qobject_cast<QWidget*>(watched);
+    if (popup == nullptr || !isPopupList(popup)) {
+        return QProxyStyle::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+        case QEvent::Show:
+            popup->setMask(QRegion(popupShape(*popup).toFillPolygon().toPolygon()));
+            if (popup->layout() != nullptr) {
+                popup->layout()->setContentsMargins(0, 4, 0, 4);
+            }
+            for (auto* list : popup->findChildren<QAbstractItemView*>()) {
+                // The panel drawn below shows through the list.
+                list->setFrameShape(QFrame::NoFrame);
+                QPalette clear = list->palette();
+                clear.setColor(QPalette::Base, Qt::transparent);
+                list->setPalette(clear);
+            }
+            break;
+        case QEvent::Resize:
+            // Cut to its rounded shape: a pop-up cannot rely on a compositor for translucency.
+            popup->setMask(QRegion(popupShape(*popup).toFillPolygon().toPolygon()));
+            break;
+        case QEvent::Paint: {
+            QPainter painter(popup);
+            painter.setRenderHint(QPainter::Antialiasing);
+            const QPainterPath shape = popupShape(*popup);
+            painter.fillPath(shape, color(Token::bgElevated, popup->palette()));
+            painter.setPen(QPen(color(Token::borderStrong, popup->palette()), 1));
+            painter.drawPath(shape);
+            break;
+        }
+        default:
+            break;
+    }
+    return QProxyStyle::eventFilter(watched, event);
 }
 
 QRect ThemeStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,

@@ -8,7 +8,9 @@ namespace quillorbitex {
 // window and follow the appearance through the palette: sliders (a thin rounded track, filled in
 // the accent up to a round handle), scroll bars (a rounded thumb, no arrow buttons) and combo
 // boxes (a rounded field with a chevron, as tall as the theme's text fields). The unfilled track
-// and the thumb stand out at least 3:1 from the cards and pages they sit on.
+// and the thumb stand out at least 3:1 from the cards and pages they sit on. A combo box's open
+// list is a rounded elevated panel, at least as wide as its field, whose rows are padded and take
+// the theme's hover and selection colours.
 class ThemeStyle final : public QProxyStyle {
 public:
     ThemeStyle();
@@ -31,8 +33,21 @@ public:
                   const QWidget* widget = nullptr,
                   QStyleHintReturn* returnData = nullptr) const override;
 
+    void polish(QWidget* widget) override;
+    void unpolish(QWidget* widget) override;
+    using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
+
     // The colour of an unfilled slider track and of a scroll bar's thumb in `palette`'s appearance.
     static QColor trackColor(const QPalette& palette);
+    // The corner radius of an open combo box list.
+    static constexpr double popupRadius = 10;
+    // The padding of each row of an open combo box list, across and up and down.
+    static constexpr int popupRowHorizontalPadding = 10;
+    static constexpr int popupRowVerticalPadding = 6;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace quillorbitex

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -11,14 +12,19 @@
 
 #include "ViewModels/AppModelTestEnvironment.h"
 #include "Views/CaptureToggleWidget.h"
+#include "Views/Components/CapsuleLabel.h"
+#include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/ContentView.h"
 #include "Views/Dashboard/DashboardView.h"
+#include "Views/Dashboard/RemovedPresetRuleRow.h"
 #include "Views/Dashboard/SectionHeader.h"
 #include "Views/DashboardHeaderBar.h"
 #include "Views/DashboardWindow.h"
 #include "Views/SidebarView.h"
 #include "Views/Theme/Theme.h"
+#include "support/Contrast.h"
+#include "support/RuleFactory.h"
 #include "support/ViewTestHelpers.h"
 
 namespace quillorbitex {
@@ -241,15 +247,28 @@ TEST_F(DashboardWindowTest, TextsFollowTheLanguageOverride) {
 }
 
 // At the window's least size, in every language, each control and value of the page lies inside
-// the page's view (the page never scrolls sideways), no text is cut short, and every section's name
-// fits the sidebar's column.
+// the page's view (the page never scrolls sideways), no text is cut short (rule names wrap beside
+// or above their capsules), and every section's name fits the sidebar's column.
 TEST_F(DashboardWindowTest, EveryLanguageFitsThePageAtTheLeastWindowSize) {
     AppModel& model = env.build();
-    model.mappingStore()->upsertCustomMapping(
-        GesturePattern::rightThenUp,
-        GestureAction::keyboardShortcut(
-            {KeyboardKeyToken::t, {ModifierKey::command, ModifierKey::shift, ModifierKey::option}}),
-        QStringLiteral("Reopen"));
+    const std::vector<GestureAppScopeRule> twoApps{
+        {QStringLiteral("org.gnome.Nautilus"), QStringLiteral("Files & Folders"), true},
+        {QStringLiteral("firefox-esr"), QStringLiteral("Firefox ESR"), false}};
+    model.mappingStore()->replaceCustomMappings({
+        testing::customRule(GestureDescriptor::directional(GesturePattern::rightThenUp),
+                            GestureAction::keyboardShortcut(
+                                {KeyboardKeyToken::t,
+                                 {ModifierKey::command, ModifierKey::shift, ModifierKey::option}}),
+                            QStringLiteral("Reopen")),
+        testing::customRule(GestureDescriptor::directional(GesturePattern::upThenDown),
+                            GestureAction::predefined(PredefinedAction::refresh),
+                            QStringLiteral("Saved Gesture 1"), false, twoApps),
+        testing::customRule(
+            GestureDescriptor::directional(GesturePattern::leftThenDown),
+            GestureAction::openURL(QStringLiteral("https://example.org/board")),
+            QStringLiteral("Open the team's shared planning board for the week in a new window"),
+            false, {twoApps.front()}),
+    });
     model.syncMappingsFromStore();
     open(true);
     window->resize(window->minimumSizeHint());
@@ -280,6 +299,68 @@ TEST_F(DashboardWindowTest, EveryLanguageFitsThePageAtTheLeastWindowSize) {
             }
         }
     }
+}
+
+// Small text reads at 4.5:1 against what is drawn behind it, in both appearances: every capsule
+// (source, kind of action, Disabled, app rules, Removed), every action token and every label up to
+// the body size.
+TEST_F(DashboardWindowTest, SmallTextReadsAgainstWhatIsDrawnBehindIt) {
+    AppModel& model = env.build();
+    model.mappingStore()->replaceCustomMappings({testing::customRule(
+        GestureDescriptor::directional(GesturePattern::rightThenUp),
+        GestureAction::openURL(QStringLiteral("https://example.org/board")),
+        QStringLiteral("Board"), false,
+        {{QStringLiteral("firefox-esr"), QStringLiteral("Firefox ESR"), false}})});
+    model.syncMappingsFromStore();
+    model.removeMapping(GestureDescriptor::directional(GesturePattern::leftThenUp));
+    const QPalette before = QApplication::palette();
+    open();
+    QWidget& page = *dashboard().scrollArea()->widget();
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark ? "dark" : "light");
+        QApplication::setPalette(ThemePalette::qtPalette(dark));
+        settle();
+        const QImage image = page.grab().toImage();
+        const auto behind = [&](const QWidget& widget, QPoint local) {
+            return image.pixelColor(widget.mapTo(&page, local));
+        };
+        int capsules = 0;
+        for (const CapsuleLabel* capsule : page.findChildren<CapsuleLabel*>()) {
+            if (!capsule->isVisibleTo(&page)) {
+                continue;
+            }
+            ++capsules;
+            EXPECT_GE(testing::contrastRatio(ThemePalette::color(capsule->textColorToken(), dark),
+                                             behind(*capsule, {2, capsule->height() / 2})),
+                      4.5)
+                << capsule->text().toStdString();
+        }
+        EXPECT_GE(capsules, 8);
+        int tokens = 0;
+        for (const KeyCapGroup* group : page.findChildren<KeyCapGroup*>()) {
+            // A removed preset's are faded on purpose.
+            if (group->isVisibleTo(&page) && group->tokenLabel() &&
+                qobject_cast<RemovedPresetRuleRow*>(group->parentWidget()) == nullptr) {
+                ++tokens;
+                const QRect area(group->mapTo(&page, QPoint()), group->size());
+                EXPECT_GE(testing::strongestContrast(
+                              image.copy(area),
+                              behind(*group, {group->width() - 6, group->height() / 2})),
+                          4.5);
+            }
+        }
+        EXPECT_GE(tokens, 3);
+        for (const ThemedTextLabel* label : page.findChildren<ThemedTextLabel*>()) {
+            if (label->isVisibleTo(&page) && !label->text().isEmpty() &&
+                label->font().pixelSize() <= 14) {
+                EXPECT_GE(testing::contrastRatio(ThemePalette::color(label->colorToken(), dark),
+                                                 behind(*label, {0, 0})),
+                          4.5)
+                    << label->text().toStdString();
+            }
+        }
+    }
+    QApplication::setPalette(before);
 }
 
 // The onboarding dims the whole window, the menu bar outside the content included, and the bar

@@ -17,6 +17,7 @@
 #include "Views/Dashboard/GestureDebugPresentation.h"
 #include "Views/Theme/Theme.h"
 #include "support/StrokeShapes.h"
+#include "support/ViewTestHelpers.h"
 
 namespace quillorbitex {
 namespace {
@@ -185,6 +186,56 @@ TEST(GestureDebugSectionView, ShowsTheStrokeBeingDrawnThenTheFinishedOne) {
     EXPECT_EQ(section.value("DebugLastClassificationValue"),
               classificationLabel(*section.env.model->lastCaptureDebugResult()));
     EXPECT_EQ(section.value("DebugLastSuppressionValue"), QStringLiteral("Suppressed"));
+}
+
+// In every language, neither card changes height, and the log under them stays put, while a
+// stroke starts, matches and ends; each card is as tall as its own content.
+TEST(GestureDebugSectionView, StrokesComingAndGoingMoveNothingInAnyLanguage) {
+    DebugSection section;
+    QWidget* traceCard = section.view->traceCanvas()->parentWidget();
+    QWidget* valuesCard =
+        section.view->findChild<QWidget*>(QStringLiteral("DebugLiveDirectionsValue"))
+            ->parentWidget()
+            ->parentWidget();
+    const auto naturalHeight = [](const QWidget* card) {
+        return card->hasHeightForWidth() ? card->heightForWidth(card->width())
+                                         : card->sizeHint().height();
+    };
+    const auto stroke = testing::polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
+    for (const AppLanguageOverride language : allCases<AppLanguageOverride>()) {
+        SCOPED_TRACE(std::string(rawValue(language)));
+        section.env.model->setLanguageOverride(language);
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(section.view.get(), &change);
+        std::optional<std::pair<int, int>> first;
+        const auto check = [&](const char* moment) {
+            SCOPED_TRACE(moment);
+            section.env.timeline->runUntilIdle();
+            testing::settle();
+            // As on the page, the section is as tall as its content.
+            section.view->resize(section.view->width(),
+                                 section.view->heightForWidth(section.view->width()));
+            testing::settle();
+            const std::pair placement{
+                valuesCard->height(),
+                section.view->logView()->mapTo(section.view.get(), QPoint()).y()};
+            EXPECT_EQ(placement, first.value_or(placement));
+            first = first.value_or(placement);
+            EXPECT_EQ(traceCard->height(), naturalHeight(traceCard));
+            EXPECT_EQ(valuesCard->height(), naturalHeight(valuesCard));
+        };
+        check("idle");
+        section.env.tap->send(testing::buttonDown(stroke.front()));
+        check("pressed");
+        for (std::size_t i = 1; i < stroke.size(); ++i) {
+            section.env.tap->send(testing::drag(stroke[i]));
+            if (i + 1 == stroke.size() / 2 || i + 1 == stroke.size()) {
+                check(i + 1 == stroke.size() ? "matched" : "one direction");
+            }
+        }
+        section.env.tap->send(testing::buttonUp(stroke.back()));
+        check("ended");
+    }
 }
 
 TEST(GestureDebugSectionView, CopyLogPutsTheShownLogOnTheClipboard) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QGraphicsDropShadowEffect>
 #include <QImage>
 #include <QPainter>
@@ -140,6 +143,44 @@ TEST_F(ThemeWidgetTest, TheSliderIsDrawnFromTheThemeAndStandsOutFromTheCard) {
         EXPECT_GE(testing::strongestContrast(image.copy(60, 0, 40, image.height()), card), 3.0)
             << "handle";
     }
+}
+
+// A combo box's open list, as the program's style draws it: a panel cut to rounded corners, at
+// least as wide as its field, on the card colour, with padded rows and the current one in the
+// theme's selection colour, in both appearances.
+TEST_F(ThemeWidgetTest, AnOpenListIsARoundedThemedPanelAtLeastAsWideAsItsField) {
+    ThemeStyle::install();
+    const QPalette before = QApplication::palette();
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark);
+        QApplication::setPalette(ThemePalette::qtPalette(dark));
+        testing::settle();
+        QComboBox combo(&holder_);
+        combo.addItems({QStringLiteral("English"), QStringLiteral("Deutsch"),
+                        QStringLiteral("Français"), QStringLiteral("日本語")});
+        combo.setCurrentIndex(1);
+        combo.resize(420, combo.sizeHint().height());
+        holder_.show();
+        combo.show();
+        combo.showPopup();
+        QWidget* popup = combo.view()->window();
+        ASSERT_TRUE(popup->isVisible());
+        EXPECT_GE(popup->width(), combo.width());
+        EXPECT_FALSE(popup->mask().contains(QPoint(0, 0))) << "rounded corner";
+        EXPECT_TRUE(popup->mask().contains(popup->rect().center()));
+        EXPECT_GE(combo.view()->sizeHintForRow(0), QFontMetrics(combo.font()).height() + 12);
+
+        const QImage image = popup->grab().toImage();
+        const auto rowColor = [&](int row) {
+            const QRect area = combo.view()->visualRect(combo.model()->index(row, 0));
+            return image.pixelColor(
+                combo.view()->viewport()->mapTo(popup, QPoint(6, area.center().y())));
+        };
+        EXPECT_EQ(rowColor(1), ThemePalette::color(Token::accentMuted, dark)) << "current row";
+        EXPECT_EQ(rowColor(3), ThemePalette::color(Token::bgElevated, dark)) << "another row";
+        combo.hidePopup();
+    }
+    QApplication::setPalette(before);
 }
 
 TEST_F(ThemeWidgetTest, CardIsARoundedOutlinedPanelOnTheElevatedBackground) {

@@ -61,11 +61,12 @@ public:
         : QComboBox(parent), beforePopup_(std::move(beforePopup)) {
         view()->setTextElideMode(Qt::ElideMiddle);
         setMaxVisibleItems(12);
-        view()->window()->setMaximumSize(popupMaximumWidth, popupMaximumHeight);
     }
 
     void showPopup() override {
         beforePopup_();
+        // Never narrower than the field it opens from.
+        view()->window()->setMaximumSize(std::max(popupMaximumWidth, width()), popupMaximumHeight);
         QComboBox::showPopup();
     }
 

@@ -6,7 +6,7 @@ namespace quillorbitex {
 
 ActionTypeBadge::ActionTypeBadge(const GestureAction& action, QWidget* parent)
     : CapsuleLabel(parent), action_(action) {
-    setColors(ThemePalette::Token::accentText, ThemePalette::Token::accentMuted);
+    setColors(ThemePalette::Token::accentCapsuleText, ThemePalette::Token::accentMuted);
     retranslate();
 }
 

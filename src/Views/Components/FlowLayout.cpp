@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace quillorbitex {
 
@@ -16,6 +18,15 @@ FlowLayout::~FlowLayout() {
 
 void FlowLayout::addItem(QLayoutItem* item) {
     items_.append(item);
+}
+
+void FlowLayout::insertWidget(int index, QWidget* widget) {
+    addChildWidget(widget);
+    if (index < 0 || index > items_.size()) {
+        index = static_cast<int>(items_.size());
+    }
+    items_.insert(index, new QWidgetItem(widget));
+    invalidate();
 }
 
 QLayoutItem* FlowLayout::itemAt(int index) const {
@@ -59,27 +70,68 @@ void FlowLayout::setGeometry(const QRect& rect) {
     arrange(rect, true);
 }
 
+QSize FlowLayout::sizeOnLine(const QLayoutItem& item, int available, int following) {
+    const QSize hint = item.sizeHint();
+    int width = hint.width();
+    if (item.expandingDirections() & Qt::Horizontal) {
+        width = std::max(item.minimumSize().width(), available - following);
+    }
+    width = std::max(0, std::min(width, available));
+    return {width, item.hasHeightForWidth() ? item.heightForWidth(width) : hint.height()};
+}
+
 int FlowLayout::arrange(const QRect& rect, bool apply) const {
     const QRect area = rect.marginsRemoved(contentsMargins());
+    const int right = area.x() + area.width();
+    std::vector<std::pair<QLayoutItem*, QRect>> line;
     int x = area.x();
     int y = area.y();
     int lineHeight = 0;
-    for (QLayoutItem* item : items_) {
+    const auto endLine = [&] {
+        if (apply) {
+            for (auto& [item, geometry] : line) {
+                geometry.moveTop(y + (lineHeight - geometry.height()) / 2);
+                item->setGeometry(geometry);
+            }
+        }
+        line.clear();
+    };
+    for (qsizetype index = 0; index < items_.size(); ++index) {
+        const QLayoutItem* item = items_.at(index);
         if (item->isEmpty()) {
             continue;
         }
-        const QSize size = item->sizeHint().boundedTo(QSize(area.width(), QWIDGETSIZE_MAX));
-        if (x > area.x() && x + size.width() > area.x() + area.width()) {
+        const bool expands = (item->expandingDirections() & Qt::Horizontal) != 0;
+        // What must fit beside what is already on the line for the item to stay there.
+        const int needed = expands ? item->minimumSize().width() : item->sizeHint().width();
+        if (x > area.x() && x + needed > right) {
+            endLine();
             x = area.x();
             y += lineHeight + verticalSpacing_;
             lineHeight = 0;
         }
-        if (apply) {
-            item->setGeometry(QRect(QPoint(x, y), size));
+        int following = 0;
+        if (expands) {
+            // The items after it keep their widths on this line as far as they fit.
+            const int room = right - x - needed;
+            for (qsizetype next = index + 1; next < items_.size(); ++next) {
+                const QLayoutItem* after = items_.at(next);
+                if (after->isEmpty()) {
+                    continue;
+                }
+                const int width = horizontalSpacing_ + after->sizeHint().width();
+                if (following + width > room) {
+                    break;
+                }
+                following += width;
+            }
         }
+        const QSize size = sizeOnLine(*item, right - x, following);
+        line.emplace_back(items_.at(index), QRect(QPoint(x, y), size));
         x += size.width() + horizontalSpacing_;
         lineHeight = std::max(lineHeight, size.height());
     }
+    endLine();
     const QMargins margins = contentsMargins();
     return y + lineHeight - rect.y() + margins.bottom();
 }

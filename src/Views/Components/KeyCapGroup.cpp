@@ -171,7 +171,7 @@ void KeyCapGroup::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(border, 1));
         painter.drawPath(capsule);
         painter.setFont(tokenFont_);
-        painter.setPen(Theme::color(ThemePalette::Token::accentText, *this));
+        painter.setPen(Theme::color(ThemePalette::Token::accentCapsuleText, *this));
         painter.drawText(bounds.adjusted(kTokenHorizontalPadding, 0, -kTokenHorizontalPadding, 0),
                          Qt::AlignCenter, displayedTokenText());
         return;

@@ -38,8 +38,7 @@ constexpr double kFieldCornerRadius = 8;
 class NameLabel final : public ThemedTextLabel {
 public:
     explicit NameLabel(QWidget* parent)
-        : ThemedTextLabel(Theme::Font::heading3, Token::textPrimary, Overflow::elideRight, parent) {
-    }
+        : ThemedTextLabel(Theme::Font::heading3, Token::textPrimary, Overflow::wrap, parent) {}
 
     std::function<void()> onDoubleClick;
 
@@ -129,12 +128,11 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
                                       ThemedTextLabel::Overflow::elideRight, this);
     keyCaps_ = new KeyCapGroup(mapping_.action(), this);
 
-    titleLine_ = new QHBoxLayout;
-    titleLine_->setSpacing(8);
-    titleLine_->addWidget(nameLabel_, 0);
+    // The name wraps; the capsules stay beside it while they fit and flow under it otherwise.
+    titleLine_ = new FlowLayout(8, 4);
+    titleLine_->addWidget(nameLabel_);
     titleLine_->addWidget(sourceCapsule_);
     titleLine_->addWidget(badge_);
-    titleLine_->addStretch(1);
 
     textColumn_ = new QVBoxLayout;
     textColumn_->setSpacing(4);
@@ -230,7 +228,7 @@ void EditableGestureRuleRow::applyContent(bool force) {
     }
     sourceCapsule_->setText(content_.sourceLabel);
     if (content_.isCustom) {
-        sourceCapsule_->setColors(Token::accentText, Token::accentMuted);
+        sourceCapsule_->setColors(Token::accentCapsuleText, Token::accentMuted);
     } else {
         // The secondary text colour rather than the tertiary: the tertiary one all but vanishes on
         // the hover background in the dark appearance.
@@ -292,7 +290,7 @@ void EditableGestureRuleRow::beginEditingName() {
         nameField_ = new NameField(this);
         nameField_->onFocusLost = [this] { saveRuleName(); };
         connect(nameField_, &QLineEdit::returnPressed, this, [this] { saveRuleName(); });
-        titleLine_->insertWidget(titleLine_->indexOf(nameLabel_), nameField_, 1);
+        titleLine_->insertWidget(titleLine_->indexOf(nameLabel_), nameField_);
     }
     renameStartText_ = content_.renameStartText;
     nameField_->setText(renameStartText_);

@@ -8,7 +8,6 @@
 #include "Views/Dashboard/GestureRuleRowContent.h"
 #include "Views/Dashboard/RuleCardFrame.h"
 
-class QHBoxLayout;
 class QLineEdit;
 class QVBoxLayout;
 
@@ -86,7 +85,7 @@ private:
     QString renameStartText_;
 
     QVBoxLayout* textColumn_ = nullptr;
-    QHBoxLayout* titleLine_ = nullptr;
+    FlowLayout* titleLine_ = nullptr;
     GesturePathGlyph* glyph_ = nullptr;
     ThemedTextLabel* nameLabel_ = nullptr;
     NameField* nameField_ = nullptr;

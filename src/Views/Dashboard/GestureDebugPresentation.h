@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -26,6 +28,11 @@ struct GestureDebugPresentation {
 
     static GestureDebugPresentation from(const std::optional<LiveGestureDebugSession>& live,
                                          const std::optional<GestureCaptureDebugResult>& last);
+
+    // Per value, in the order above, every text that an idle section and a stroke of one or two
+    // directions with a ready-made command show in the current language. The section keeps room
+    // for the tallest of each, so that its cards keep their height while strokes come and go.
+    static std::array<QStringList, 6> reservedTexts();
 };
 
 }  // namespace quillorbitex

@@ -123,6 +123,63 @@ protected:
 
 }  // namespace
 
+namespace {
+
+// A value that keeps room for the tallest of the texts it may be given, measured at its width in
+// its font, so that what comes and goes during a stroke never moves what lies below it.
+class ReservingValueLabel final : public ThemedTextLabel {
+public:
+    explicit ReservingValueLabel(QWidget* parent)
+        : ThemedTextLabel(Theme::Font::bodyMono, Token::textPrimary, Overflow::wrap, parent),
+          measure_(new ThemedTextLabel(Theme::Font::bodyMono, Token::textPrimary, Overflow::wrap,
+                                       this)) {
+        measure_->hide();
+    }
+
+    void reserve(const QStringList& texts) {
+        reserved_ = texts;
+        measuredWidth_ = -1;
+        updateGeometry();
+    }
+
+    int heightForWidth(int width) const override {
+        return std::max(ThemedTextLabel::heightForWidth(width), reservedHeight(width));
+    }
+    QSize sizeHint() const override {
+        const QSize hint = ThemedTextLabel::sizeHint();
+        return {hint.width(), std::max(hint.height(), reservedHeight(hint.width()))};
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        ThemedTextLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange) {
+            measuredWidth_ = -1;
+        }
+    }
+
+private:
+    int reservedHeight(int width) const {
+        if (width != measuredWidth_) {
+            measure_->setFont(font());
+            measuredHeight_ = 0;
+            for (const QString& text : reserved_) {
+                measure_->setText(text);
+                measuredHeight_ = std::max(measuredHeight_, measure_->heightForWidth(width));
+            }
+            measuredWidth_ = width;
+        }
+        return measuredHeight_;
+    }
+
+    QStringList reserved_;
+    ThemedTextLabel* measure_;
+    mutable int measuredWidth_ = -1;
+    mutable int measuredHeight_ = 0;
+};
+
+}  // namespace
+
 // One value of the values card: its title, upper-cased, over the value in monospaced type.
 class GestureDebugSectionView::DebugValueRow final : public QWidget {
 public:
@@ -131,15 +188,11 @@ public:
           titleKey_(titleKey),
           title_(new ThemedTextLabel(Theme::Font::captionText, Token::textSecondary,
                                      ThemedTextLabel::Overflow::wrap, this)),
-          value_(new ThemedTextLabel(Theme::Font::bodyMono, Token::textPrimary,
-                                     ThemedTextLabel::Overflow::wrap, this)) {
+          value_(new ReservingValueLabel(this)) {
         QFont font = title_->font();
         font.setCapitalization(QFont::AllUppercase);
         title_->setFont(font);
         setAccessibilityIdentifier(*value_, identifier);
-        // Two lines are kept for every value, so that the card, and the log under it, stay put
-        // while a stroke's values come and go.
-        value_->setMinimumHeight(2 * QFontMetrics(value_->font()).height());
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(6);
@@ -149,12 +202,13 @@ public:
     }
 
     void retranslate() { title_->setText(L10n::string(titleKey_)); }
+    void reserve(const QStringList& texts) { value_->reserve(texts); }
     void setValue(const QString& value) { value_->setText(value); }
 
 private:
     const char* titleKey_;
     ThemedTextLabel* title_;
-    ThemedTextLabel* value_;
+    ReservingValueLabel* value_;
 };
 
 GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugStore& debugStore,
@@ -183,7 +237,6 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
     traceCard->contentLayout()->addWidget(header);
     traceCard->contentLayout()->addWidget(canvas_);
     traceCard->contentLayout()->addWidget(traceHelp_);
-    traceCard->contentLayout()->addStretch(1);
 
     // The values card.
     auto* valuesCard = new DarkCardFrame(this);
@@ -202,12 +255,12 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
             new DebugValueRow(rows[i].first, QString::fromLatin1(rows[i].second), valuesCard);
         valuesCard->contentLayout()->addWidget(values_[i]);
     }
-    valuesCard->contentLayout()->addStretch(1);
 
+    // Each card as tall as its own content, side by side from the top.
     auto* cards = new QHBoxLayout;
     cards->setSpacing(16);
-    cards->addWidget(traceCard, 1);
-    cards->addWidget(valuesCard, 0);
+    cards->addWidget(traceCard, 1, Qt::AlignTop);
+    cards->addWidget(valuesCard, 0, Qt::AlignTop);
 
     // The log card.
     auto* logCard = new DarkCardFrame(this);
@@ -262,8 +315,10 @@ void GestureDebugSectionView::retranslate() {
     traceHelp_->setText(L10n::string(
         "Overlay appears as soon as Quillorbitex sees a drag path. Once the gesture crosses the "
         "capture threshold, the system right-click replay is disabled for that session."));
-    for (DebugValueRow* row : values_) {
-        row->retranslate();
+    const std::array<QStringList, 6> reserved = GestureDebugPresentation::reservedTexts();
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        values_[i]->retranslate();
+        values_[i]->reserve(reserved[i]);
     }
     logTitle_->setText(L10n::string("Overlay Routing Log"));
     logSubtitle_->setText(

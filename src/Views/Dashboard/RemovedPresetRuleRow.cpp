@@ -35,7 +35,7 @@ RemovedPresetRuleRow::RemovedPresetRuleRow(const AppModel& model, GestureDescrip
       action_(std::move(action)) {
     glyph_ = new GesturePathGlyph(pattern_, kGlyphSize, Token::textTertiary, false, this);
     nameLabel_ = new ThemedTextLabel(Theme::Font::heading3, Token::textPrimary,
-                                     ThemedTextLabel::Overflow::elideRight, this);
+                                     ThemedTextLabel::Overflow::wrap, this);
     badge_ = new ActionTypeBadge(action_, this);
     removedCapsule_ = new RuleStatusCapsule(QString(), Token::statusRed, this);
     sentenceLabel_ = new ThemedTextLabel(Theme::Font::bodyText, Token::textSecondary,
@@ -46,12 +46,11 @@ RemovedPresetRuleRow::RemovedPresetRuleRow(const AppModel& model, GestureDescrip
     keyCaps_ = new KeyCapGroup(action_, this);
     keyCaps_->setContentOpacity(kKeyCapOpacity);
 
-    auto* titleLine = new QHBoxLayout;
-    titleLine->setSpacing(8);
+    // As in the editable row: the name wraps and the capsules flow under it when they must.
+    auto* titleLine = new FlowLayout(8, 4);
     titleLine->addWidget(nameLabel_);
     titleLine->addWidget(badge_);
     titleLine->addWidget(removedCapsule_);
-    titleLine->addStretch(1);
     auto* textColumn = new QVBoxLayout;
     textColumn->setSpacing(4);
     textColumn->addLayout(titleLine);

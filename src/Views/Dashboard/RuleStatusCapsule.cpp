@@ -11,7 +11,7 @@ constexpr double kTintOpacity = 0.12;
 RuleStatusCapsule::RuleStatusCapsule(const QString& title, ThemePalette::Token tint,
                                      QWidget* parent)
     : CapsuleLabel(parent) {
-    setColors(tint, tint, kTintOpacity);
+    setColors(ThemePalette::textOn(tint), tint, kTintOpacity);
     setText(title);
 }
 

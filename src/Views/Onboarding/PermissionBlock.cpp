@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "Views/Components/FlowLayout.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/Theme.h"
 
@@ -70,10 +71,10 @@ PermissionBlock::PermissionBlock(OnboardingSymbol::Shape symbol, QWidget* parent
       actionsBox_(new QWidget(this)),
       row_(new QHBoxLayout(this)),
       text_(new QVBoxLayout) {
-    auto* heading = new QHBoxLayout;
-    heading->setSpacing(8);
-    heading->addWidget(title_, 1);
-    heading->addWidget(pill_, 0, Qt::AlignTop);
+    // The pill beside the title, centred on it, or under it where the title takes the line.
+    auto* heading = new FlowLayout(8, 4);
+    heading->addWidget(title_);
+    heading->addWidget(pill_);
     text_->setSpacing(4);
     text_->addLayout(heading);
     text_->addWidget(detail_);

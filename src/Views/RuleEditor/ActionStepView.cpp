@@ -175,7 +175,7 @@ QWidget* ActionStepView::buildAppEditor() {
     appField_ = new RuleEditorTextField;
     useFrontmostButton_ = new GhostButton;
     appHelp_ = paragraph();
-    appValidation_ = new ThemedTextLabel(Font::captionText, Token::statusRed, Overflow::wrap);
+    appValidation_ = new ThemedTextLabel(Font::captionText, Token::statusRedText, Overflow::wrap);
     setAccessibilityIdentifier(*runningAppPicker_, QStringLiteral("CustomGesture_OpenAppPicker"));
     setAccessibilityIdentifier(*appField_->lineEdit(),
                                QStringLiteral("CustomGesture_OpenAppBundleField"));
@@ -213,7 +213,7 @@ QWidget* ActionStepView::buildURLEditor() {
     urlIntro_ = paragraph();
     urlField_ = new RuleEditorTextField;
     urlHelp_ = paragraph();
-    urlValidation_ = new ThemedTextLabel(Font::captionText, Token::statusRed, Overflow::wrap);
+    urlValidation_ = new ThemedTextLabel(Font::captionText, Token::statusRedText, Overflow::wrap);
     setAccessibilityIdentifier(*urlField_->lineEdit(),
                                QStringLiteral("CustomGesture_OpenURLField"));
     urlField_->lineEdit()->setPlaceholderText(QStringLiteral("https://example.com"));
@@ -311,7 +311,7 @@ void ActionStepView::refresh() {
     appValidation_->setText(state_.openAppValidationText());
     appValidation_->setColorToken(state_.isOpenAppValid() && !state_.hasFrontmostNotice()
                                       ? Token::textSecondary
-                                      : Token::statusRed);
+                                      : Token::statusRedText);
 
     // URL.
     urlIntro_->setText(L10n::string("Enter a URL to open when the gesture matches."));
@@ -319,7 +319,7 @@ void ActionStepView::refresh() {
     urlHelp_->setText(L10n::string(kURLHelp));
     urlValidation_->setText(state_.openURLValidationText());
     urlValidation_->setColorToken(state_.isOpenURLValid() ? Token::textSecondary
-                                                          : Token::statusRed);
+                                                          : Token::statusRedText);
 
     // What a save would store.
     previewCaption_->setText(L10n::string("Selected Action").toUpper());

@@ -280,10 +280,19 @@ TEST_F(OnboardingViewTest, AccessStepBlocksFitEveryLanguage) {
                 EXPECT_GE(button->width(), button->sizeHint().width())
                     << button->text().toStdString();
             }
+            const ThemedTextLabel* title = nullptr;
+            const ThemedTextLabel* detail = nullptr;
             for (const ThemedTextLabel* text : block->findChildren<ThemedTextLabel*>()) {
-                if (text->text() == block->detail()) {
-                    EXPECT_GE(text->width(), 300) << text->text().toStdString();
-                }
+                (text->text() == block->title() ? title : detail) = text;
+            }
+            ASSERT_TRUE(title != nullptr && detail != nullptr);
+            EXPECT_GE(detail->width(), 300) << detail->text().toStdString();
+            // The pill stands 8 beside the title, centred on it, while both fit the text column.
+            const QWidget* pill = block->findChild<StatusPill*>();
+            const int titleEnd = title->x() + title->sizeHint().width();
+            if (titleEnd + 8 + pill->width() <= detail->geometry().right() + 1) {
+                EXPECT_EQ(pill->x(), titleEnd + 8) << title->text().toStdString();
+                EXPECT_NEAR(pill->geometry().center().y(), title->geometry().center().y(), 1);
             }
         }
     }

@@ -204,19 +204,26 @@ TEST_F(RuleEditorWidget, AWrongInputIsToldInRedAndARightOneReadablyAndOnlyItEnab
     CustomGestureWizard& editor = openAtActionStep();
     ActionStepView* action = editor.actionStep();
     chooseKind(GestureActionEditorKind::openApp);
+    // Either line is small text on the sheet: readable in both appearances.
+    const auto readable = [](const ThemedTextLabel& line) {
+        for (const bool dark : {false, true}) {
+            EXPECT_GE(contrastRatio(ThemePalette::color(line.colorToken(), dark),
+                                    ThemePalette::color(ThemePalette::Token::bgPrimary, dark)),
+                      4.5)
+                << line.text().toStdString() << (dark ? " dark" : " light");
+        }
+    };
     typeInto(action->appField(), "org.example.Missing");
-    EXPECT_EQ(action->appValidation()->colorToken(), ThemePalette::Token::statusRed);
+    const ThemePalette::Token wrong = action->appValidation()->colorToken();
+    EXPECT_EQ(ThemePalette::textOn(ThemePalette::Token::statusRed), wrong);
+    readable(*action->appValidation());
     EXPECT_FALSE(editor.nextButton()->isEnabled());
 
     chooseKind(GestureActionEditorKind::openURL);
     typeInto(action->urlField(), "https://example.com");
     EXPECT_EQ(action->urlValidation()->text(), "Handled by Web Browser");
-    EXPECT_NE(action->urlValidation()->colorToken(), ThemePalette::Token::statusRed);
-    for (const bool dark : {false, true}) {
-        EXPECT_GE(contrastRatio(ThemePalette::color(action->urlValidation()->colorToken(), dark),
-                                ThemePalette::color(ThemePalette::Token::bgPrimary, dark)),
-                  4.5);
-    }
+    EXPECT_NE(action->urlValidation()->colorToken(), wrong);
+    readable(*action->urlValidation());
     EXPECT_TRUE(editor.nextButton()->isEnabled());
 }
 
