@@ -64,8 +64,11 @@ void FeedUpdater::scheduleAutomaticCheck() {
 void FeedUpdater::beginCheck(bool userInitiated) {
     if (session_) {
         // A scheduled fetch in flight answers the user's request too; an open window already shows
-        // an answer.
+        // an answer, which the user is shown again.
         session_->userInitiated = session_->userInitiated || userInitiated;
+        if (userInitiated && session_->presented && presenter_) {
+            presenter_->bringToFront();
+        }
         if (!userInitiated) {
             scheduleAutomaticCheck();
         }
@@ -147,6 +150,7 @@ void FeedUpdater::finishCheck(UpdateCheckOutcome outcome) {
     if (windowDelegate_) {
         windowDelegate_->updaterWillShowWindow();
     }
+    session_->presented = true;
     presenter_->present(outcome, [self = QPointer<FeedUpdater>(this), id] {
         if (self) {
             self->endSession(id);

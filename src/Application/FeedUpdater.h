@@ -22,11 +22,12 @@ namespace quillorbitex {
 // newest release with our version and shows the answer. It installs nothing; the user downloads the
 // new version from the link it shows.
 //
-// One session at a time: a check, then its window while it is open. A check the user asked for
-// always shows its outcome; a scheduled one only shows a newer version and stays silent otherwise.
-// Scheduled checks run a minute after the schedule starts and then a day after the last check of
-// either kind. Main thread; the feed is read on a thread of its own, so that however large or
-// hostile it is the program goes on answering meanwhile.
+// One session at a time: a check, then its window while it is open. A check asked for while that
+// window is open brings the window forward instead (it may lie behind the dashboard). A check the
+// user asked for always shows its outcome; a scheduled one only shows a newer version and stays
+// silent otherwise. Scheduled checks run a minute after the schedule starts and then a day after
+// the last check of either kind. Main thread; the feed is read on a thread of its own, so that
+// however large or hostile it is the program goes on answering meanwhile.
 class FeedUpdater final : public QObject, public Updater {
     Q_OBJECT
 
@@ -60,6 +61,8 @@ private:
     struct Session {
         std::uint64_t id = 0;
         bool userInitiated = false;
+        // The outcome's window is open.
+        bool presented = false;
     };
 
     void beginCheck(bool userInitiated);

@@ -37,6 +37,9 @@ public:
     // Shows the outcome and calls `closed` once, when the user has dismissed it (however that
     // happens, the presenter's own destruction included).
     virtual void present(const UpdateCheckOutcome& outcome, std::function<void()> closed) = 0;
+    // Puts the window of the outcome shown last in front of the program's other windows and
+    // activates it, if it is still open.
+    virtual void bringToFront() = 0;
 };
 
 }  // namespace quillorbitex

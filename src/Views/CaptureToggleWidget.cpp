@@ -94,8 +94,12 @@ CaptureToggleWidget::CaptureToggleWidget(AppModel& model, QWidget* parent)
     layout->addLayout(header);
     layout->addWidget(switch_, 0, Qt::AlignLeft);
 
-    connect(switch_, &QAbstractButton::clicked, this,
-            [this](bool checked) { model_.setCaptureEnabled(checked); });
+    // Every change of the switch, however it is made (a click, the keyboard, an assistive
+    // technology's toggle), writes the flag; then the switch shows what the model kept.
+    connect(switch_, &QAbstractButton::toggled, this, [this](bool checked) {
+        model_.setCaptureEnabled(checked);
+        followModel();
+    });
     connect(&model_, &AppModel::isCaptureEnabledChanged, this, &CaptureToggleWidget::followModel);
     connect(&progress_, &EasedProgress::progressChanged, switch_, [this] { switch_->update(); });
 

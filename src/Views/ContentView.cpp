@@ -186,6 +186,14 @@ void ContentView::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), Theme::color(Token::bgPrimary, *this));
 }
 
+bool ContentView::focusNextPrevChild(bool next) {
+    const bool moved = QWidget::focusNextPrevChild(next);
+    if (moved) {
+        dashboard_->revealFocusedControl();
+    }
+    return moved;
+}
+
 void ContentView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (onboarding_) {

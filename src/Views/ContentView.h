@@ -44,6 +44,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Tab and Shift+Tab, from anywhere in the window: the page scrolls to the control reached.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void followOnboarding();

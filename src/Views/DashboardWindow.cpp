@@ -8,6 +8,7 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/AccessibilityIdentifier.h"
+#include "Views/Components/InputConventions.h"
 #include "Views/ContentView.h"
 
 namespace quillorbitex {
@@ -19,6 +20,8 @@ DashboardWindow::DashboardWindow(AppModel& model, bool offersUpdateCommand, Exec
       content_(new ContentView(model, mainExecutor, this)),
       menu_(new QMenu(this)),
       reopenOnboarding_(new QAction(this)) {
+    // The wheel and the Return key behave alike in this window and in what opens over it.
+    InputConventions::install();
     setAccessibilityIdentifier(*this, QStringLiteral("dashboard"));
     // Window managers and tests tell the dashboard from the program's other windows by its role.
     setWindowRole(QStringLiteral("dashboard"));

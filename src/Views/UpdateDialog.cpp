@@ -8,6 +8,7 @@
 #include "Localization/L10n.h"
 #include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/Icons.h"
+#include "Views/Components/InputConventions.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/DarkCardFrame.h"
@@ -89,6 +90,8 @@ protected:
 }  // namespace
 
 UpdateDialog::UpdateDialog(const UpdateCheckOutcome& outcome, QWidget* parent) : QDialog(parent) {
+    // The window may open without the dashboard; its buttons take Return all the same.
+    InputConventions::install();
     identify(this, "updateDialog");
     setWindowTitle(L10n::string("Software Update"));
     setAttribute(Qt::WA_DeleteOnClose);

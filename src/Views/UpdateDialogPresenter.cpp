@@ -28,9 +28,17 @@ void UpdateDialogPresenter::present(const UpdateCheckOutcome& outcome,
             closed();
         }
     });
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    bringToFront();
+}
+
+void UpdateDialogPresenter::bringToFront() {
+    if (UpdateDialog* dialog = dialog_) {
+        // Shown again if the window manager minimised it.
+        dialog->setWindowState(dialog->windowState() & ~Qt::WindowMinimized);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }
 
 }  // namespace quillorbitex

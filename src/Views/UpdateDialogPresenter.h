@@ -21,6 +21,7 @@ public:
     ~UpdateDialogPresenter() override;
 
     void present(const UpdateCheckOutcome& outcome, std::function<void()> closed) override;
+    void bringToFront() override;
 
     // The dialog on screen, or null.
     UpdateDialog* currentDialog() const { return dialog_; }

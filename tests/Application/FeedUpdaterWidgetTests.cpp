@@ -25,7 +25,9 @@ public:
         shown.push_back(outcome);
         close = std::move(closed);
     }
+    void bringToFront() override { ++broughtToFront; }
     std::vector<UpdateCheckOutcome> shown;
+    int broughtToFront = 0;
     std::function<void()> close;
 };
 
@@ -114,10 +116,13 @@ TEST_F(FeedUpdaterTest, AskedChecksAlwaysAnswerAndRecoverFromBrokenFeeds) {
             EXPECT_EQ(outcome.newest->notes, QStringLiteral("Notes of ") + c.newestVersion);
         }
 
-        // The session lasts until the window is closed; a second request meanwhile opens nothing.
+        // The session lasts until the window is closed; a second request meanwhile opens nothing
+        // and brings the open window forward.
         EXPECT_TRUE(updater.isSessionActive());
+        presenter_->broughtToFront = 0;
         updater.checkForUpdates();
         EXPECT_EQ(presenter_->shown.size(), 1u);
+        EXPECT_EQ(presenter_->broughtToFront, 1);
         presenter_->close();
         presenter_->close();  // a presenter reporting twice ends nothing more
         EXPECT_FALSE(updater.isSessionActive());

@@ -121,6 +121,26 @@ TEST_F(UpdateDialogPresenterTest, DownloadOpensTheLinkAndEndsTheSession) {
     EXPECT_EQ(closedCount_, 1);
 }
 
+TEST_F(UpdateDialogPresenterTest, BringingToFrontActivatesTheOpenWindowAgain) {
+    presenter_->present(outcome(Kind::upToDate), closed_);
+    UpdateDialog* dialog = presenter_->currentDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog, 5000));
+    // The dashboard taken to the front over it, then the window minimised.
+    QWidget dashboard;
+    dashboard.show();
+    dashboard.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dashboard, 5000));
+    dialog->showMinimized();
+    for (int time = 0; time < 2; ++time) {
+        presenter_->bringToFront();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog, 5000));
+        EXPECT_FALSE(dialog->isMinimized());
+        dashboard.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dashboard, 5000));
+    }
+    EXPECT_EQ(closedCount_, 0);
+}
+
 TEST_F(UpdateDialogPresenterTest, EveryOtherWayOfClosingEndsTheSessionOnce) {
     const struct {
         const char* name;

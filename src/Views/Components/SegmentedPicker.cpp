@@ -76,7 +76,13 @@ SegmentedPicker::SegmentedPicker(QWidget* parent)
     layout_->setSpacing(kTrackInset);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    connect(group_, &QButtonGroup::idClicked, this, &SegmentedPicker::chosenByClick);
+    // A segment can be checked without a click (an assistive technology's toggle action); every
+    // way counts as a choice.
+    connect(group_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked) {
+            takeChoice(index);
+        }
+    });
 }
 
 void SegmentedPicker::addItem(const QString& text, const QVariant& tag) {
@@ -146,9 +152,10 @@ QVariant SegmentedPicker::currentData() const {
     return itemData(currentIndex());
 }
 
-void SegmentedPicker::chosenByClick(int index) {
-    // The group has already checked the clicked segment; a click on the chosen one changes
-    // nothing, so only a new choice is reported.
+void SegmentedPicker::takeChoice(int index) {
+    // The group has already checked the segment; choosing the chosen one again changes nothing,
+    // so only a new choice is reported. setCurrentIndex() notes its choice first, so it reports
+    // nothing.
     if (index != chosen_) {
         chosen_ = index;
         Q_EMIT activated(index);

@@ -38,7 +38,8 @@ public:
     QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
-    // The user chose the segment at `index` (a click or an arrow key), and it was not chosen yet.
+    // The user chose the segment at `index` (a click, an arrow key or an assistive technology's
+    // action), and it was not chosen yet.
     void activated(int index);
 
 protected:
@@ -48,7 +49,7 @@ protected:
 private:
     class Segment;
 
-    void chosenByClick(int index);
+    void takeChoice(int index);
     int segmentWidth() const;
 
     int chosen_ = -1;

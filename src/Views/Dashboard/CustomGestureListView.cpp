@@ -3,21 +3,21 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
-#include <QStyleHints>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/AccessibilityIdentifier.h"
+#include "Views/Components/FocusChain.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Components/Visibility.h"
 #include "Views/Dashboard/EditableGestureRuleRow.h"
 #include "Views/Dashboard/GestureRuleRowContent.h"
+#include "Views/Dashboard/RuleListHold.h"
 
 namespace quillorbitex {
 
@@ -49,8 +49,7 @@ CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
                                   ThemedTextLabel::Overflow::elideRight, this)),
       emptyState_(new ThemedTextLabel(Theme::Font::bodyText, ThemePalette::Token::textSecondary,
                                       ThemedTextLabel::Overflow::wrap, this)),
-      rowsHost_(new QWidget(this)),
-      orderHold_(new QTimer(this)) {
+      rowsHost_(new QWidget(this)) {
     setAccessibilityIdentifier(*this, QStringLiteral("CustomGestureList"));
     setAccessibilityIdentifier(*emptyState_, QStringLiteral("CustomGestureEmptyState"));
     emptyState_->setContentsMargins(0, 8, 0, 8);
@@ -66,15 +65,15 @@ CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
     layout->addWidget(emptyState_);
     layout->addWidget(rowsHost_);
 
-    orderHold_->setSingleShot(true);
-    connect(orderHold_, &QTimer::timeout, this, [this] {
-        if (QGuiApplication::mouseButtons() != Qt::NoButton) {
-            orderHold_->start();
-        } else {
-            sync();
+    connect(&RuleListHold::shared(), &RuleListHold::ended, this, &CustomGestureListView::sync);
+    connect(&model_, &AppModel::customMappingsChanged, this, &CustomGestureListView::sync);
+    // The cards next to the focused one are kept built, for Tab to go on to.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if ((old != nullptr && rowsHost_->isAncestorOf(old)) ||
+            (now != nullptr && rowsHost_->isAncestorOf(now))) {
+            placeRows();
         }
     });
-    connect(&model_, &AppModel::customMappingsChanged, this, &CustomGestureListView::sync);
     // A stroke that ran an action changes the total; each card reads its own count again.
     connect(&model_, &AppModel::triggerCountChanged, this,
             &CustomGestureListView::refreshInvocationCounts);
@@ -121,7 +120,6 @@ void CustomGestureListView::build(Slot& slot, const GestureMapping& rule) {
             [this, row] { Q_EMIT manageAppsRequested(row->mapping()); });
     connect(row, &EditableGestureRuleRow::renameRequested, this, [this, row](const QString& name) {
         const GestureDescriptor pattern = row->mapping().pattern();
-        holdOrder();
         model_.renameRule(name, pattern);
     });
     connect(row, &EditableGestureRuleRow::removeRequested, this, [this, row] {
@@ -144,15 +142,13 @@ void CustomGestureListView::drop(Slot& slot) {
 
 void CustomGestureListView::sync() {
     const std::vector<GestureMapping>& rules = model_.customMappings();
-    const bool sameRules =
-        rules.size() == slots_.size() &&
-        std::all_of(rules.begin(), rules.end(),
-                    [this](const GestureMapping& rule) { return index_.count(rule.id()) != 0; });
-    if (sameRules && orderHold_->isActive()) {
-        // The cards show the new values in their old places until the hold ends.
+    if (RuleListHold::shared().isActive()) {
+        // The cards show the new values in their places until the hold ends; no card comes or
+        // goes meanwhile.
         for (const GestureMapping& rule : rules) {
-            if (EditableGestureRuleRow* card = slots_[index_.at(rule.id())].row) {
-                card->setMapping(rule);
+            const auto found = index_.find(rule.id());
+            if (found != index_.end() && slots_[found->second].row != nullptr) {
+                slots_[found->second].row->setMapping(rule);
             }
         }
         placeRows();
@@ -230,7 +226,23 @@ void CustomGestureListView::placeRows() {
             break;
         }
     }
+    placeFocusChain();
     placing_ = false;
+}
+
+void CustomGestureListView::placeFocusChain() {
+    // Cards are made as they come into view, each at the end of the window's focus chain; Tab
+    // goes through them in the list's order, between what comes before the list and after it.
+    std::vector<QWidget*> stops;
+    for (const Slot& slot : slots_) {
+        if (slot.row != nullptr) {
+            const std::vector<QWidget*> cardStops = slot.row->tabStops();
+            stops.insert(stops.end(), cardStops.begin(), cardStops.end());
+        }
+    }
+    if (!stops.empty()) {
+        placeInFocusChain(*rowsHost_, stops);
+    }
 }
 
 void CustomGestureListView::placeRowsOnce() {
@@ -265,6 +277,20 @@ void CustomGestureListView::placeRowsOnce() {
     }
     const std::vector<GestureMapping>& rules = model_.customMappings();
     const QWidget* focus = QApplication::focusWidget();
+    // Tab enters the list at its first or last card and goes from the focused card to the one
+    // next to it; those are kept built wherever the page is.
+    std::optional<std::size_t> focused;
+    if (focus != nullptr && rowsHost_->isAncestorOf(focus)) {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (slots_[i].container != nullptr && slots_[i].container->isAncestorOf(focus)) {
+                focused = i;
+                break;
+            }
+        }
+    }
+    const auto nextToFocus = [&focused](std::size_t i) {
+        return focused && (i + 1 == *focused || i == *focused + 1);
+    };
     int y = 0;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         Slot& slot = slots_[i];
@@ -273,14 +299,16 @@ void CustomGestureListView::placeRowsOnce() {
             height = static_cast<int>(measured / measuredCount);
         }
         const bool inView = height < 0 || (y + height > top && y < bottom);
-        if (inView && slot.row == nullptr) {
+        const bool needed =
+            inView || i == 0 || i + 1 == slots_.size() || focused == i || nextToFocus(i);
+        if (needed && slot.row == nullptr) {
             if (const GestureMapping* rule = ruleAt(rules, i, slot.id)) {
                 build(slot, *rule);
             }
         }
         if (slot.row != nullptr) {
-            const bool keep = inView || slot.row->isEditingName() ||
-                              (focus != nullptr && slot.container->isAncestorOf(focus));
+            const bool keep = inView || slot.row->isEditingName() || focused == i ||
+                              nextToFocus(i) || i == 0 || i + 1 == slots_.size();
             if (!keep) {
                 drop(slot);
             } else {
@@ -333,13 +361,6 @@ void CustomGestureListView::refreshInvocationCounts() {
             slot.row->refreshInvocationCount();
         }
     }
-}
-
-// A rename ends when the focus leaves its field, often with the first press of a double click on
-// another name. Re-sorting at once would put another card under the second press, which would
-// then open that card's rename; the new order waits until the double click is over.
-void CustomGestureListView::holdOrder() {
-    orderHold_->start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
 }  // namespace quillorbitex

@@ -8,8 +8,6 @@
 
 #include "Models/GestureMapping.h"
 
-class QTimer;
-
 namespace quillorbitex {
 
 class AppModel;
@@ -29,8 +27,10 @@ class ThemedTextLabel;
 // Inside a scrolling page only the cards on screen and half a screen either side are built; the
 // others are a height, measured when their card was last built or, until then, the mean of those
 // measured, so that the page keeps its length and scrolls as if every card were there. A card
-// being renamed or holding the focus stays built when it scrolls away. Outside a scrolling page
-// every card is built once the list is shown.
+// being renamed or holding the focus stays built when it scrolls away, and so do the cards next to
+// it and the first and last cards: the cards Tab can go to next. Tab visits the built cards'
+// controls in the list's order. Outside a scrolling page every card is built once the list is
+// shown.
 class CustomGestureListView final : public QWidget {
     Q_OBJECT
 
@@ -73,8 +73,9 @@ private:
     void placeRowsOnce();
     // The nearest scrolling page's viewport, watching the widgets between it and the cards.
     QWidget* watchViewport();
+    // Puts the built cards' controls into the focus chain in the list's order.
+    void placeFocusChain();
     void refreshInvocationCounts();
-    void holdOrder();
 
     AppModel& model_;
     ThemedTextLabel* header_;
@@ -87,8 +88,6 @@ private:
     std::vector<QPointer<QWidget>> watched_;
     bool placing_ = false;
     bool placeAgain_ = false;
-    // Runs while a new order would move cards under a click in progress.
-    QTimer* orderHold_;
 };
 
 }  // namespace quillorbitex

@@ -134,8 +134,10 @@ DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* par
     // what the model kept.
     connect(thresholdSlider_, &QSlider::valueChanged, this,
             [this](int hundredths) { model_.setMatchingThreshold(hundredths / 100.0); });
-    connect(updateSwitch_, &QAbstractButton::toggled, this,
-            [this](bool on) { model_.setAutomaticUpdateCheckEnabled(on); });
+    connect(updateSwitch_, &QAbstractButton::toggled, this, [this](bool on) {
+        model_.setAutomaticUpdateCheckEnabled(on);
+        showAutomaticUpdateChecks();
+    });
     connect(loginSwitch_, &QAbstractButton::toggled, this, [this](bool on) {
         model_.setOpenAtLoginEnabled(on);
         // The model signals nothing when the login item stayed as it was, so show what it holds.

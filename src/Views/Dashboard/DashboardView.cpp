@@ -1,5 +1,6 @@
 #include "Views/Dashboard/DashboardView.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -50,6 +51,9 @@ constexpr SectionLayout kSections[] = {
     {DashboardSection::debugging, L10N_KEY("Capture Debug"),
      L10N_KEY("See live path detection, click suppression, and the last classified gesture."), 14},
 };
+
+// Room kept above or below a control that Tab scrolls into view.
+constexpr int kRevealMargin = 24;
 
 // The standard ease-in-out: a cubic Bézier through (0.42, 0) and (0.58, 1).
 QEasingCurve easeInOut() {
@@ -222,6 +226,32 @@ void DashboardView::scrollTo(DashboardSection section) {
             (*view)->programmaticScroll_ = false;
         }
     });
+}
+
+void DashboardView::revealFocusedControl() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || !page_->isAncestorOf(focus)) {
+        return;
+    }
+    const QWidget* viewport = scrollArea_->viewport();
+    // Scrolling builds the cards that come into view, whose measured heights can move the control
+    // again and change the page's length; a few rounds settle it.
+    for (int round = 0; round < 4; ++round) {
+        // The page takes its new length now, so the scroll bar can reach the control.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QRect shown(focus->mapTo(viewport, QPoint(0, 0)), focus->size());
+        if (viewport->rect().contains(shown)) {
+            return;
+        }
+        // The whole control (a text field's cursor line would do for the scroll area), with room
+        // around it, or its middle when it is taller than the page.
+        const QRect onPage(focus->mapTo(page_, QPoint(0, 0)), focus->size());
+        scrollAnimation_->stop();
+        scrollArea_->ensureVisible(
+            onPage.center().x(), onPage.center().y(),
+            std::min(onPage.width() / 2, viewport->width() / 2),
+            std::min(onPage.height() / 2 + kRevealMargin, viewport->height() / 2));
+    }
 }
 
 void DashboardView::setSelectedSection(DashboardSection section) {

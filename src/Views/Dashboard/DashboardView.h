@@ -58,6 +58,10 @@ public:
     // While true, scroll positions do not change the selection.
     bool isProgrammaticScroll() const { return programmaticScroll_; }
 
+    // Scrolls the page until the control with the keyboard focus is in view, if it is on the page.
+    // Cards that scrolling builds may move it; it is followed until it stays.
+    void revealFocusedControl();
+
     // Each section's top, measured from the top of the visible page (negative once scrolled past).
     std::map<DashboardSection, double> sectionAnchors() const;
     // Selects the section whose top is closest to the anchor line; of two equally close, the one

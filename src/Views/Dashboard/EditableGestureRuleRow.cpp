@@ -21,6 +21,7 @@
 #include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Components/Visibility.h"
+#include "Views/Dashboard/RuleListHold.h"
 #include "Views/Dashboard/RuleStatusCapsule.h"
 #include "Views/Theme/GhostButton.h"
 
@@ -87,6 +88,10 @@ protected:
         const bool leftTheField = event->reason() != Qt::PopupFocusReason &&
                                   event->reason() != Qt::ActiveWindowFocusReason;
         if (leftTheField && onFocusLost) {
+            if (event->reason() == Qt::MouseFocusReason) {
+                // A press elsewhere ends the rename: it may be the first of a double click.
+                RuleListHold::shared().start();
+            }
             onFocusLost();
         }
     }

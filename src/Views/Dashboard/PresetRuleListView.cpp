@@ -7,8 +7,10 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/AccessibilityIdentifier.h"
+#include "Views/Components/FocusChain.h"
 #include "Views/Dashboard/EditableGestureRuleRow.h"
 #include "Views/Dashboard/RemovedPresetRuleRow.h"
+#include "Views/Dashboard/RuleListHold.h"
 
 namespace quillorbitex {
 
@@ -28,6 +30,7 @@ PresetRuleListView::PresetRuleListView(AppModel& model, QWidget* parent)
     // Removing, restoring and overriding all republish the rule lists.
     connect(&model_, &AppModel::mappingsChanged, this, &PresetRuleListView::sync);
     connect(&model_, &AppModel::customMappingsChanged, this, &PresetRuleListView::sync);
+    connect(&RuleListHold::shared(), &RuleListHold::ended, this, &PresetRuleListView::sync);
     connect(&model_, &AppModel::triggerCountChanged, this,
             &PresetRuleListView::refreshInvocationCounts);
     sync();
@@ -72,17 +75,40 @@ QWidget* PresetRuleListView::rowAt(int index) const {
 
 void PresetRuleListView::sync() {
     const std::vector<GestureMapping>& presets = model_.builtInMappings();
+    // While a click may be on its way, a card is not swapped for another of another height.
+    const bool held = RuleListHold::shared().isActive();
+    bool replaced = false;
     for (std::size_t index = 0; index < entries_.size(); ++index) {
         Entry& entry = entries_[index];
         const std::optional<GestureMapping> stored = model_.mapping(entry.pattern);
         if (stored && entry.editable != nullptr) {
             entry.editable->setMapping(*stored);
+        } else if (held) {
+            continue;
         } else if (stored) {
             replace(entry, static_cast<int>(index), makeEditableRow(*stored));
+            replaced = true;
         } else if (entry.removed == nullptr) {
             replace(entry, static_cast<int>(index), makeRemovedRow(presets[index]));
+            replaced = true;
         }
     }
+    if (replaced) {
+        placeFocusChain();
+    }
+}
+
+void PresetRuleListView::placeFocusChain() {
+    // A card made in place of another comes last in the window's focus chain; Tab goes through
+    // the cards in the list's order all the same.
+    std::vector<QWidget*> stops;
+    for (const Entry& entry : entries_) {
+        if (const auto* card = qobject_cast<const RuleCardFrame*>(entry.widget())) {
+            const std::vector<QWidget*> cardStops = card->tabStops();
+            stops.insert(stops.end(), cardStops.begin(), cardStops.end());
+        }
+    }
+    placeInFocusChain(*this, stops);
 }
 
 void PresetRuleListView::replace(Entry& entry, int index, QWidget* row) {

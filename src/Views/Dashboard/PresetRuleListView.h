@@ -18,7 +18,8 @@ class RemovedPresetRuleRow;
 // the preset's gesture (the user's override, else the preset itself), or, for a preset the user
 // removed, the removed card with "Restore" in its place. Renaming, enabling, removing and restoring
 // change the rule store through the model; "Change Action" and "Change Gesture" ask for the rule
-// editor, the scope button for the scope editor.
+// editor, the scope button for the scope editor. While a rename's click may still be on its way
+// (RuleListHold) a card shows new values in place and is swapped only when the hold ends.
 class PresetRuleListView final : public QWidget {
     Q_OBJECT
 
@@ -53,6 +54,7 @@ private:
     EditableGestureRuleRow* makeEditableRow(const GestureMapping& rule);
     RemovedPresetRuleRow* makeRemovedRow(const GestureMapping& preset);
     void replace(Entry& entry, int index, QWidget* row);
+    void placeFocusChain();
     void refreshInvocationCounts();
 
     AppModel& model_;

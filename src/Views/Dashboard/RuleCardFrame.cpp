@@ -7,6 +7,7 @@
 
 #include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/FlowLayout.h"
+#include "Views/Components/FocusChain.h"
 #include "Views/Dashboard/GestureRuleRowContent.h"
 #include "Views/Theme/Theme.h"
 
@@ -28,6 +29,10 @@ RuleCardFrame::RuleCardFrame(const GestureDescriptor& pattern, QWidget* parent)
     contentLine_->setSpacing(14);
     layout->addLayout(contentLine_);
     layout->addLayout(buttonLine_);
+}
+
+std::vector<QWidget*> RuleCardFrame::tabStops() const {
+    return tabStopsIn(*layout());
 }
 
 void RuleCardFrame::paintEvent(QPaintEvent*) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "Models/GestureDescriptor.h"
 
@@ -20,6 +21,10 @@ class RuleCardFrame : public QWidget {
 
 public:
     RuleCardFrame(const GestureDescriptor& pattern, QWidget* parent = nullptr);
+
+    // The controls Tab reaches on the card, in the order they are shown (the rename field, while
+    // there is one, before the buttons).
+    std::vector<QWidget*> tabStops() const;
 
 protected:
     QHBoxLayout* contentLine() const { return contentLine_; }

@@ -1,0 +1,142 @@
+#include "Views/Components/InputConventions.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "Views/Components/SegmentedPicker.h"
+
+namespace quillorbitex {
+
+namespace {
+
+const QString kObjectName = QStringLiteral("quillorbitex.InputConventions");
+
+// The value control a wheel over `widget` reaches: the widget itself or the control it is part of
+// (the line of a spin box, the segment of a picker). A scroll area in between takes the wheel
+// itself, so the search stops there.
+QWidget* valueControlAt(QWidget* widget) {
+    for (QWidget* candidate = widget; candidate != nullptr; candidate = candidate->parentWidget()) {
+        if (InputConventions::isValueControl(candidate)) {
+            return candidate;
+        }
+        if (candidate->isWindow() || qobject_cast<QAbstractScrollArea*>(candidate) != nullptr) {
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+InputConventions::InputConventions(QObject* parent) : QObject(parent) {
+    setObjectName(kObjectName);
+}
+
+void InputConventions::install() {
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application == nullptr || isInstalled()) {
+        return;
+    }
+    application->installEventFilter(new InputConventions(application));
+}
+
+bool InputConventions::isInstalled() {
+    const QCoreApplication* application = QCoreApplication::instance();
+    return application != nullptr && application->findChild<InputConventions*>(
+                                         kObjectName, Qt::FindDirectChildrenOnly) != nullptr;
+}
+
+bool InputConventions::isValueControl(const QWidget* widget) {
+    if (widget == nullptr || qobject_cast<const QScrollBar*>(widget) != nullptr) {
+        return false;
+    }
+    return qobject_cast<const QAbstractSlider*>(widget) != nullptr ||
+           qobject_cast<const QComboBox*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
+           qobject_cast<const SegmentedPicker*>(widget) != nullptr;
+}
+
+bool InputConventions::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Wheel:
+            if (auto* widget = qobject_cast<QWidget*>(watched)) {
+                return wheelScrollsAround(widget, static_cast<QWheelEvent*>(event));
+            }
+            break;
+        case QEvent::KeyPress:
+            if (auto* widget = qobject_cast<QWidget*>(watched)) {
+                return returnPresses(widget, static_cast<QKeyEvent*>(event));
+            }
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool InputConventions::wheelScrollsAround(QWidget* receiver, QWheelEvent* event) {
+    QWidget* control = valueControlAt(receiver);
+    if (control == nullptr || !control->isEnabled()) {
+        return false;
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && (focus == control || control->isAncestorOf(focus))) {
+        return false;
+    }
+    // Handed up the parents as Qt hands on a wheel that nobody took, until one takes it: the
+    // scroll area around the control scrolls, and the control never sees the wheel.
+    QPointF position = receiver->mapTo(control, event->position());
+    for (QWidget* widget = control;
+         !widget->isWindow() && !widget->testAttribute(Qt::WA_NoMousePropagation);) {
+        position = widget->mapToParent(position);
+        widget = widget->parentWidget();
+        QWheelEvent passed(position, event->globalPosition(), event->pixelDelta(),
+                           event->angleDelta(), event->buttons(), event->modifiers(),
+                           event->phase(), event->inverted(), event->source(),
+                           event->pointingDevice());
+        passed.setTimestamp(event->timestamp());
+        if (QCoreApplication::sendEvent(widget, &passed) && passed.isAccepted()) {
+            break;
+        }
+    }
+    return true;
+}
+
+bool InputConventions::returnPresses(QWidget* receiver, const QKeyEvent* event) const {
+    const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!returnKey || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    auto* button = qobject_cast<QAbstractButton*>(receiver);
+    if (button == nullptr || !button->isEnabled() || !button->hasFocus()) {
+        return false;
+    }
+    if (const auto* push = qobject_cast<const QPushButton*>(button);
+        push != nullptr && (push->autoDefault() || push->isDefault())) {
+        // Qt presses these itself.
+        return false;
+    }
+    if (const auto* dialog = qobject_cast<const QDialog*>(button->window())) {
+        for (const QPushButton* other : dialog->findChildren<QPushButton*>()) {
+            if (other->isDefault() && other->isVisible()) {
+                return false;
+            }
+        }
+    }
+    // Held down, the key presses once, as the space bar does.
+    if (!event->isAutoRepeat()) {
+        button->click();
+    }
+    return true;
+}
+
+}  // namespace quillorbitex

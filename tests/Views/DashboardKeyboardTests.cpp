@@ -1,0 +1,455 @@
+// The dashboard operated without a mouse, and by the wheel: Tab and Shift+Tab through every control
+// in the order shown, Return on buttons, the wheel over value controls, and the actions assistive
+// technologies use. Keys and wheel turns are delivered as the window system delivers them: to the
+// focused widget or the widget under the pointer, as events Qt takes for the user's own.
+#include <gtest/gtest.h>
+
+#include <QtTest/qtestspontaneevent.h>
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+#include <set>
+
+#include "Views/AppScopes/AppScopeEditorSheet.h"
+#include "Views/CaptureToggleWidget.h"
+#include "Views/Components/InputConventions.h"
+#include "Views/Components/SegmentedPicker.h"
+#include "Views/Components/ToggleSwitch.h"
+#include "Views/ContentView.h"
+#include "Views/Dashboard/CustomGestureListView.h"
+#include "Views/Dashboard/CustomRulesSectionContent.h"
+#include "Views/Dashboard/DashboardView.h"
+#include "Views/Dashboard/EditableGestureRuleRow.h"
+#include "Views/Dashboard/PresetRuleListView.h"
+#include "Views/Dashboard/PresetRulesSectionContent.h"
+#include "Views/DashboardWindow.h"
+#include "Views/Onboarding/OnboardingFooter.h"
+#include "Views/Onboarding/OnboardingView.h"
+#include "Views/RuleEditor/ActionStepView.h"
+#include "Views/RuleEditor/CustomGestureWizard.h"
+#include "Views/RuleEditor/GestureActionEditorKind.h"
+#include "Views/SidebarView.h"
+#include "Views/Theme/AccentButton.h"
+#include "support/ViewTestHelpers.h"
+
+namespace quillorbitex {
+namespace {
+
+using namespace testing;
+
+// A wheel notch over the widget under `point` (in `window`'s coordinates), as the window system
+// delivers it: Qt gives a control that takes the focus by wheel its focus first and hands a wheel
+// that nobody takes on to the parents.
+void turnWheel(QWidget& window, QPoint point, int notches) {
+    QWidget* under = window.childAt(point);
+    ASSERT_NE(under, nullptr);
+    const QPointF local = under->mapFrom(&window, QPointF(point));
+    QWheelEvent wheel(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::sendEvent(under, &wheel);
+    settle();
+}
+
+// A key pressed and released with the focus where it is.
+void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+    settle();
+}
+
+// A freeform rule; every third one is scoped to applications, which makes its card taller than a
+// card without scope rules, so cards measured when built differ from the height guessed before.
+GestureMapping freeformRule(int i) {
+    const GestureTemplate shape(QStringLiteral("template-%1").arg(i),
+                                QStringLiteral("Loop %1").arg(i, 3, 10, QLatin1Char('0')),
+                                std::vector<GestureTemplatePoint>{{0, 0}, {1, 0}, {1, 1}});
+    std::vector<GestureAppScopeRule> scopes;
+    if (i % 3 == 2) {
+        for (const char* name : {"Notes", "Files", "Terminal", "Web Browser", "Mail"}) {
+            scopes.emplace_back(QStringLiteral("org.example.") + name, QString::fromLatin1(name),
+                                true);
+        }
+    }
+    return GestureMapping(GestureDescriptor::fromTemplate(shape),
+                          GestureAction::predefined(PredefinedAction::newTab), QString(),
+                          std::nullopt, GestureMappingSource::custom, true, std::move(scopes));
+}
+
+class DashboardKeyboard : public WidgetTest {
+protected:
+    DashboardKeyboard() { env.config.isUITest = true; }
+
+    DashboardWindow& open(int customRules, QSize size = {1100, 760}) {
+        for (const char* name : {"Notes", "Files", "Terminal"}) {
+            env.workspace->addApplication(
+                {QStringLiteral("org.example.") + name, QString::fromLatin1(name), QString()});
+        }
+        AppModel& model = env.build();
+        std::vector<GestureMapping> rules;
+        for (int i = 0; i < customRules; ++i) {
+            rules.push_back(freeformRule(i));
+        }
+        model.mappingStore()->replaceCustomMappings(rules);
+        model.syncMappingsFromStore();
+        window = std::make_unique<DashboardWindow>(model, false, &env.main);
+        window->resize(size);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get(), 5000));
+        settle();
+        return *window;
+    }
+
+    DashboardView& dashboard() const { return *window->contentView()->dashboard(); }
+    QWidget* viewport() const { return dashboard().scrollArea()->viewport(); }
+    CustomGestureListView& customList() const {
+        return *window->findChild<CustomRulesSectionContent*>()->list();
+    }
+    PresetRuleListView& presetList() const {
+        return *window->findChild<PresetRulesSectionContent*>()->list();
+    }
+    EditableGestureRuleRow* customCard(std::size_t index) const {
+        return customList().row(env.model->customMappings().at(index).pattern());
+    }
+    template <typename T = QWidget>
+    T* named(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    bool inView(const QWidget* widget) const {
+        return viewport()->rect().contains(
+            QRect(widget->mapTo(viewport(), QPoint(0, 0)), widget->size()));
+    }
+    // The card holding the focus and the focus's place among the card's stops.
+    static std::pair<const EditableGestureRuleRow*, int> focusedStop() {
+        QWidget* focus = QApplication::focusWidget();
+        for (QWidget* widget = focus; widget != nullptr; widget = widget->parentWidget()) {
+            if (const auto* card = qobject_cast<const EditableGestureRuleRow*>(widget)) {
+                const std::vector<QWidget*> stops = card->tabStops();
+                const auto at = std::find(stops.begin(), stops.end(), focus);
+                return {card, at == stops.end() ? -1 : static_cast<int>(at - stops.begin())};
+            }
+        }
+        return {nullptr, -1};
+    }
+    int scrollValue() const { return dashboard().scrollArea()->verticalScrollBar()->value(); }
+
+    std::unique_ptr<DashboardWindow> window;
+};
+
+TEST_F(DashboardKeyboard, TabReachesEveryCustomCardHoweverManyAreNotBuilt) {
+    open(300);
+    const std::size_t last = env.model->customMappings().size() - 1;
+    ASSERT_EQ(customCard(last / 2), nullptr) << "cards out of view are not built";
+
+    named("CustomGesture_OpenWizardButton")->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focusedStop(), std::make_pair<const EditableGestureRuleRow*>(customCard(0), 0));
+    EXPECT_TRUE(inView(QApplication::focusWidget()));
+    // Through the card's five buttons into the next card.
+    for (int i = 0; i < 5; ++i) {
+        key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(focusedStop(), std::make_pair<const EditableGestureRuleRow*>(customCard(1), 0));
+    EXPECT_TRUE(inView(QApplication::focusWidget()));
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focusedStop(), std::make_pair<const EditableGestureRuleRow*>(customCard(0), 4));
+
+    // Back from the first preset: the last custom card, built and scrolled to.
+    QWidget* firstPreset = presetList().rowAt(0);
+    qobject_cast<EditableGestureRuleRow*>(firstPreset)->tabStops().front()->setFocus();
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_NE(customCard(last), nullptr);
+    EXPECT_EQ(focusedStop(), std::make_pair<const EditableGestureRuleRow*>(customCard(last), 4));
+    EXPECT_TRUE(inView(QApplication::focusWidget()));
+    for (int i = 0; i < 5; ++i) {
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+    }
+    EXPECT_EQ(focusedStop(),
+              std::make_pair<const EditableGestureRuleRow*>(customCard(last - 1), 4));
+    EXPECT_TRUE(inView(QApplication::focusWidget()));
+    for (int i = 0; i < 6; ++i) {
+        key(Qt::Key_Tab);
+    }
+    EXPECT_TRUE(firstPreset->isAncestorOf(QApplication::focusWidget()));
+    // From the sidebar's capture switch back to the log at the page's end, which comes into view.
+    named("CaptureToggleControl")->setFocus(Qt::TabFocusReason);
+    dashboard().scrollTo(DashboardSection::overview);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), named("OverlayDebugLogValue"));
+    EXPECT_TRUE(inView(QApplication::focusWidget()));
+}
+
+TEST_F(DashboardKeyboard, ACycleOfTabVisitsEveryControlOnceInTheOrderShown) {
+    // Tall enough that every card is built and every control is on screen.
+    open(3, {1100, 3600});
+    // A restored preset's card is made after the others.
+    env.model->removeMapping(kUpDown);
+    env.model->restoreBuiltInMapping(kUpDown);
+    settle();
+
+    QWidget* start = window->contentView()->sidebar()->row(DashboardSection::overview);
+    start->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> forward{start};
+    for (int i = 0; i < 200; ++i) {
+        key(Qt::Key_Tab);
+        if (QApplication::focusWidget() == start) {
+            break;
+        }
+        forward.push_back(QApplication::focusWidget());
+    }
+    ASSERT_EQ(QApplication::focusWidget(), start);
+
+    std::set<QWidget*> expected;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)) {
+            expected.insert(widget);
+        }
+    }
+    EXPECT_EQ(std::set<QWidget*>(forward.begin(), forward.end()), expected);
+    EXPECT_EQ(forward.size(), expected.size()) << "a control was visited twice";
+    // On the page, each control comes after those above it and, on one line, to its left.
+    QWidget* page = dashboard().scrollArea()->widget();
+    std::vector<std::pair<int, int>> places;
+    for (QWidget* widget : forward) {
+        if (page->isAncestorOf(widget)) {
+            const QPoint at = widget->mapTo(page, QPoint(0, 0));
+            places.emplace_back(at.y(), at.x());
+        }
+    }
+    EXPECT_GT(places.size(), 3u * 5u);
+    EXPECT_TRUE(std::is_sorted(places.begin(), places.end()));
+
+    std::vector<QWidget*> backward{start};
+    for (std::size_t i = 1; i < forward.size(); ++i) {
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        backward.push_back(QApplication::focusWidget());
+    }
+    std::reverse(backward.begin() + 1, backward.end());
+    EXPECT_EQ(backward, forward);
+}
+
+TEST_F(DashboardKeyboard, ReturnAndEnterPressTheFocusedButton) {
+    open(1);
+    QSignalSpy editorRequests(&dashboard(), &DashboardView::ruleEditorRequested);
+    const GestureDescriptor custom = env.model->customMappings().front().pattern();
+    const struct {
+        const char* name;
+        std::function<QWidget*()> button;
+        std::function<bool()> pressed;
+        std::function<void()> undo;
+    } cases[] = {
+        {"a card's Disable", [&] { return customList().row(custom)->tabStops().front(); },
+         [&] { return !env.model->mapping(custom)->isEnabled(); },
+         [&] { env.model->setGestureEnabled(true, custom); }},
+        {"Create Rule", [&] { return named("CustomGesture_OpenWizardButton"); },
+         [&] { return editorRequests.count() == 1; }, [&] { editorRequests.clear(); }},
+        {"the capture switch", [&] { return named("CaptureToggleControl"); },
+         [&] { return !env.model->isCaptureEnabled(); },
+         [&] { env.model->setCaptureEnabled(true); }},
+        {"a sidebar row",
+         [&] { return window->contentView()->sidebar()->row(DashboardSection::debugging); },
+         [&] { return dashboard().selectedSection() == DashboardSection::debugging; },
+         [&] {
+             dashboard().scrollTo(DashboardSection::overview);
+             env.main.advance(DashboardView::scrollGuard);
+         }},
+    };
+    for (const auto& [returnKey, modifiers] :
+         {std::pair{Qt::Key_Return, Qt::KeyboardModifiers()},
+          std::pair{Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier)}}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (returnKey == Qt::Key_Enter ? ", Enter" : ""));
+            QWidget* button = c.button();
+            ASSERT_NE(button, nullptr);
+            button->setFocus(Qt::TabFocusReason);
+            ASSERT_FALSE(c.pressed());
+            key(returnKey, modifiers);
+            EXPECT_TRUE(c.pressed());
+            EXPECT_EQ(QApplication::focusWidget(), button);
+            c.undo();
+            settle();
+        }
+    }
+
+    // The onboarding's buttons take Return too: it walks the whole flow.
+    OnboardingView* onboarding = OnboardingView::install(*window->contentView(), *env.model);
+    env.model->completeOnboarding();
+    env.model->reopenOnboarding();
+    settle();
+    ASSERT_TRUE(onboarding->isVisible());
+    for (int step = 0; step < 3 && env.model->showOnboarding(); ++step) {
+        ASSERT_EQ(QApplication::focusWidget(), onboarding->footer()->primaryButton());
+        key(Qt::Key_Return);
+    }
+    EXPECT_FALSE(env.model->showOnboarding());
+}
+
+TEST(InputConventions, ReturnInADialogWithADefaultButtonStaysTheDialogs) {
+    InputConventions::install();
+    QDialog dialog;
+    auto* accept = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* other = new QPushButton(QStringLiteral("Other"), &dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(accept);
+    layout->addWidget(other);
+    accept->setDefault(true);
+    other->setAutoDefault(false);
+    QObject::connect(accept, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QSignalSpy otherPressed(other, &QPushButton::clicked);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog, 5000));
+    other->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(otherPressed.count(), 0);
+}
+
+TEST_F(DashboardKeyboard, TheWheelChangesAValueOnlyWhileItsControlHasTheFocus) {
+    DashboardWindow& shown = open(0, {1100, 700});
+    struct Control {
+        const char* name;
+        QWidget* control;
+        std::function<QVariant()> value;
+        // Whether the control itself takes the wheel when it has the focus.
+        bool takesWheel;
+    };
+    const auto check = [&](const Control& c) {
+        QWidget* owner = c.control->window();
+        owner->show();
+        owner->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(owner, 5000));
+        const bool onPage = owner == &shown;
+        QWidget* focusable =
+            c.control->focusPolicy() == Qt::NoFocus ? c.control->parentWidget() : c.control;
+        for (const bool focused : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (focused ? ", focused" : ", not focused"));
+            if (onPage) {
+                // The control in the middle of the page, which can scroll either way.
+                dashboard().scrollArea()->ensureWidgetVisible(c.control, 0, 250);
+            }
+            settle();
+            if (focused) {
+                focusable->setFocus(Qt::MouseFocusReason);
+            } else if (QWidget* focus = QApplication::focusWidget()) {
+                focus->clearFocus();
+            }
+            const QVariant before = c.value();
+            const int page = scrollValue();
+            const QPoint at = c.control->mapTo(owner, c.control->rect().center());
+            turnWheel(*owner, at, 1);
+            EXPECT_EQ(c.value() != before, focused && c.takesWheel) << "the value changed";
+            EXPECT_EQ(focusable->hasFocus(), focused) << "the wheel moved the focus";
+            if (onPage && !focused) {
+                EXPECT_NE(scrollValue(), page) << "the page did not scroll";
+            }
+            if (c.value() != before) {
+                turnWheel(*owner, at, -1);
+            }
+        }
+    };
+
+    auto* theme = named<SegmentedPicker>("Overview_ThemeOverridePicker");
+    const Control onPage[] = {
+        {"threshold slider", named("Overview_MatchingThresholdSlider"),
+         [&] { return env.model->matchingThreshold(); }, true},
+        {"language picker", named("Overview_LanguageOverridePicker"),
+         [&] { return QString::fromUtf8(rawValue(env.model->languageOverride()).data()); }, true},
+        {"theme picker", theme->segment(1),
+         [&] { return QString::fromUtf8(rawValue(env.model->themeOverride()).data()); }, false},
+    };
+    for (const Control& c : onPage) {
+        check(c);
+    }
+
+    // The editors' controls follow the same rule.
+    {
+        QPointer<AppScopeEditorSheet> scopes =
+            AppScopeEditorSheet::openFor(*env.model, kUpDown, &shown);
+        auto* picker = scopes->findChild<QComboBox*>(
+            QString::fromLatin1(AppScopeEditorSheet::pickerIdentifier));
+        ASSERT_GT(picker->count(), 2);
+        check({"scope editor's application picker", picker,
+               [picker] { return picker->currentIndex(); }, true});
+        delete scopes.data();
+    }
+    {
+        QPointer<CustomGestureWizard> editor =
+            new CustomGestureWizard(GestureRuleEditorContext::open(GestureRuleEditorMode::newRule),
+                                    *env.model, {env.workspace, nullptr}, &shown);
+        editor->show();
+        env.model->seedCapturedGestureDraft(kUpDown);
+        settle();
+        QTest::mouseClick(editor->nextButton(), Qt::LeftButton);
+        SegmentedPicker* kinds = editor->actionStep()->kindPicker();
+        const QString predefined =
+            QString::fromUtf8(rawValue(GestureActionEditorKind::predefined).data());
+        QTest::mouseClick(kinds->segment(kinds->findData(predefined)), Qt::LeftButton);
+        settle();
+        QComboBox* actions = editor->actionStep()->predefinedPicker();
+        ASSERT_TRUE(actions->isVisible());
+        check({"rule editor's action picker", actions,
+               [actions] { return actions->currentIndex(); }, true});
+        delete editor.data();
+    }
+}
+
+TEST_F(DashboardKeyboard, SwitchesAndPickersChangeTheirSettingThroughAccessibilityActions) {
+    open(0);
+    auto* theme = named<SegmentedPicker>("Overview_ThemeOverridePicker");
+    env.model->setThemeOverride(AppThemeOverride::dark);
+    settle();
+    const struct {
+        const char* name;
+        QAbstractButton* control;
+        std::function<bool()> setting;
+    } cases[] = {
+        {"capture switch", named<QAbstractButton>("CaptureToggleControl"),
+         [&] { return env.model->isCaptureEnabled(); }},
+        {"Open at Login switch", named<QAbstractButton>("Overview_OpenAtLoginToggle"),
+         [&] { return env.model->isOpenAtLoginEnabled(); }},
+        {"theme picker's Light", theme->segment(1),
+         [&] { return env.model->themeOverride() == AppThemeOverride::light; }},
+        {"theme picker's Dark", theme->segment(2),
+         [&] { return env.model->themeOverride() == AppThemeOverride::dark; }},
+    };
+    // A screen reader toggles a switch or a segment, or presses it.
+    for (const QString& action :
+         {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name + std::string(" by ") + action.toStdString());
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(c.control);
+            ASSERT_NE(accessible, nullptr);
+            ASSERT_NE(accessible->actionInterface(), nullptr);
+            EXPECT_TRUE(accessible->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::toggleAction()));
+            const bool before = c.setting();
+            accessible->actionInterface()->doAction(action);
+            // A press clicks a moment later.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return c.setting() != before; }, 2000));
+            settle();
+            EXPECT_EQ(c.control->isChecked(), c.setting()) << "shows another state than it has";
+        }
+        env.model->setThemeOverride(AppThemeOverride::dark);
+        settle();
+    }
+}
+
+}  // namespace
+}  // namespace quillorbitex
