@@ -118,6 +118,11 @@ public:
     }
     void reset() override { note(), store_->reset(); }
     std::optional<Counts> allCounts() override { return note(), store_->allCounts(); }
+    bool hasUnwrittenCounts() const override { return note(), store_->hasUnwrittenCounts(); }
+    void writeUnwrittenCounts() override { note(), store_->writeUnwrittenCounts(); }
+    std::vector<QString> takeSetAsideFiles() override {
+        return note(), store_->takeSetAsideFiles();
+    }
 
     mutable std::atomic<int> mainThreadUses{0};
 
