@@ -123,6 +123,8 @@ public:
     std::vector<QString> takeSetAsideFiles() override {
         return note(), store_->takeSetAsideFiles();
     }
+    // Meant for any thread: closing calls it on the main thread.
+    void finishBy(Duration deadline) override { store_->finishBy(deadline); }
 
     mutable std::atomic<int> mainThreadUses{0};
 
