@@ -48,6 +48,10 @@
         <translation>Super</translation>
     </message>
     <message>
+        <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>
+        <translation>Nicht lesbare Nutzungszählungen wurden in „%@“ aufbewahrt; Quillorbitex hat in einer neuen Datei weitergezählt.</translation>
+    </message>
+    <message>
         <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
         <translation>Erfassung: Striche mit der rechten Taste bei gehaltenem %@ bleiben einem anderen Programm überlassen, das sie belegt.</translation>
     </message>

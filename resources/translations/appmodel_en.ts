@@ -48,6 +48,10 @@
         <translation>Super</translation>
     </message>
     <message>
+        <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>
+        <translation>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</translation>
+    </message>
+    <message>
         <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
         <translation>capture: right-button strokes with %@ held are left to another program, which holds them.</translation>
     </message>

@@ -48,6 +48,10 @@
         <translation>Super</translation>
     </message>
     <message>
+        <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>
+        <translation>Los recuentos de uso que no se pudieron leer se guardaron en «%@»; Quillorbitex siguió contando en un archivo nuevo.</translation>
+    </message>
+    <message>
         <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
         <translation>captura: los trazos con el botón derecho manteniendo %@ se dejan a otro programa, que los ocupa.</translation>
     </message>

@@ -48,6 +48,10 @@
         <translation>Super</translation>
     </message>
     <message>
+        <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>
+        <translation>Les compteurs d’utilisation illisibles ont été conservés dans « %@ » ; Quillorbitex a continué à compter dans un nouveau fichier.</translation>
+    </message>
+    <message>
         <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
         <translation>capture : les tracés au bouton droit avec %@ enfoncé sont laissés à un autre programme, qui les détient.</translation>
     </message>

@@ -48,6 +48,10 @@
         <translation>Super</translation>
     </message>
     <message>
+        <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>
+        <translation>読み込めなかった使用回数を「%@」に保存しました。Quillorbitex は新しいファイルで集計を続けました。</translation>
+    </message>
+    <message>
         <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
         <translation>キャプチャ: %@ を押しながらの右ボタンのストロークは、それを押さえている別のプログラムに任せます。</translation>
     </message>

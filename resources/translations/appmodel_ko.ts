@@ -48,6 +48,10 @@
         <translation>Super</translation>
     </message>
     <message>
+        <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>
+        <translation>읽을 수 없는 사용 횟수를 "%@"에 보관했습니다. Quillorbitex는 새 파일에서 계속 집계했습니다.</translation>
+    </message>
+    <message>
         <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
         <translation>캡처: %@ 키를 누른 채 그리는 오른쪽 버튼 스트로크는 이를 점유한 다른 프로그램에 맡깁니다.</translation>
     </message>

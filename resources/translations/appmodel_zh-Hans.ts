@@ -48,6 +48,10 @@
         <translation>Super</translation>
     </message>
     <message>
+        <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>
+        <translation>无法读取的使用次数已保存在“%@”中；Quillorbitex 已在新文件中继续计数。</translation>
+    </message>
+    <message>
         <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
         <translation>捕获：按住 %@ 时的右键笔画留给占用这些组合的另一个程序。</translation>
     </message>

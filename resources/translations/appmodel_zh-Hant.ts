@@ -48,6 +48,10 @@
         <translation>Super</translation>
     </message>
     <message>
+        <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>
+        <translation>無法讀取的使用次數已保存在「%@」中；Quillorbitex 已在新檔案中繼續計數。</translation>
+    </message>
+    <message>
         <source>capture: right-button strokes with %@ held are left to another program, which holds them.</source>
         <translation>擷取：按住 %@ 時的右鍵筆畫留給佔用這些組合的另一個程式。</translation>
     </message>

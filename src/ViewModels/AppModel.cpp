@@ -147,6 +147,17 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
         mainExecutor_, [this] {
             assign(triggerCount_, static_cast<qint64>(usageStats_->totalInvocationCount()),
                    &AppModel::triggerCountChanged);
+            // Each database moved aside is told once, as unreadable preferences are.
+            for (const QString& path : usageStats_->takeSetAsideFiles()) {
+                const QString notice = L10n::format(
+                    "Usage counts that could not be read were kept in \"%@\"; Quillorbitex went "
+                    "on counting in a new file.",
+                    path);
+                std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
+                if (overlayDebugStore_ != nullptr) {
+                    overlayDebugStore_->appendLogEntry(notice);
+                }
+            }
             dumpTestStateIfNeeded();
         });
     permissionService_ =

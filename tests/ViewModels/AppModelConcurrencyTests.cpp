@@ -118,6 +118,13 @@ public:
     }
     void reset() override { note(), store_->reset(); }
     std::optional<Counts> allCounts() override { return note(), store_->allCounts(); }
+    bool hasUnwrittenCounts() const override { return note(), store_->hasUnwrittenCounts(); }
+    void writeUnwrittenCounts() override { note(), store_->writeUnwrittenCounts(); }
+    std::vector<QString> takeSetAsideFiles() override {
+        return note(), store_->takeSetAsideFiles();
+    }
+    // Meant for any thread: closing calls it on the main thread.
+    void finishBy(Duration deadline) override { store_->finishBy(deadline); }
 
     mutable std::atomic<int> mainThreadUses{0};
 

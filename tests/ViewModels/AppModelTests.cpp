@@ -1,6 +1,7 @@
 #include "ViewModels/AppModel.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QFile>
 #include <QJsonDocument>
@@ -386,6 +387,61 @@ TEST(AppModel, AStrokeRunsItsActionAndIsCountedUnlessTheEditorWaitsForADraft) {
     EXPECT_FALSE(model.lastGesture()->dispatched);
     EXPECT_EQ(model.triggerCount(), 1);
     EXPECT_EQ(model.triggerCount(kUpDown), 1);
+}
+
+// The usage database is found damaged by a count: it is moved aside, the program says so once (on
+// standard error and in the overlay log), and the counts shown are what the new file holds, not
+// what the old one held.
+TEST(AppModel, AUsageDatabaseMovedAsideIsToldOnceAndTheNewFilesCountsAreShown) {
+    AppModelTestEnvironment env;
+    const QString file = GestureUsageStatsStore::databasePathIn(env.dir.filePath("stats"));
+    {
+        GestureUsageStatsStore earlier(file);
+        for (int i = 0; i < 13; ++i) {
+            earlier.recordInvocation(kUpDown.id());
+        }
+    }
+    sqlite3* raw = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_prepare_v2(raw,
+                                 "SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM "
+                                 "sqlite_schema WHERE name = 'rule_trigger_counts';",
+                                 -1, &statement, nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(statement), SQLITE_ROW);
+    const qint64 page = sqlite3_column_int64(statement, 0);
+    const qint64 pageSize = sqlite3_column_int64(statement, 1);
+    sqlite3_finalize(statement);
+    sqlite3_close(raw);
+
+    ::testing::internal::CaptureStderr();
+    AppModel& model = env.build();
+    ASSERT_EQ(model.triggerCount(kUpDown), 13);
+    {
+        // The rule counts' page is overwritten behind the open database, whose change counter
+        // tells its connection to read the file again.
+        QFile damaged(file);
+        ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(damaged.seek((page - 1) * pageSize));
+        damaged.write(QByteArray(int(pageSize), '\xff'));
+        ASSERT_TRUE(damaged.seek(24));
+        damaged.write(QByteArray("\x7f\x00\x00\x01", 4));
+    }
+    env.drawStroke(kUpThenDown);
+    env.drawStroke(kUpThenDown);
+    const QStringList told =
+        QString::fromStdString(::testing::internal::GetCapturedStderr()).split('\n');
+
+    EXPECT_EQ(model.triggerCount(kUpDown), 2);
+    EXPECT_EQ(model.triggerCount(), 15);
+    const QStringList kept = QDir(env.dir.filePath("stats")).entryList({"*.unreadable-*"});
+    ASSERT_EQ(kept.size(), 1);
+    const QString keptPath = QDir(env.dir.filePath("stats")).filePath(kept[0]);
+    EXPECT_EQ(told.filter(QStringLiteral("quillorbitex: ")),
+              QStringList("quillorbitex: Usage counts that could not be read were kept in \"" +
+                          keptPath + "\"; Quillorbitex went on counting in a new file."));
+    EXPECT_EQ(model.overlayDebugStore()->overlayDebugLog().count(keptPath), 1);
 }
 
 TEST(AppModel, TheLiveSessionIsThrottledOnItsTrailingEdge) {

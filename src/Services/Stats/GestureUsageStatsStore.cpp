@@ -6,7 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "Platform/ProductFolder.h"
 
@@ -16,6 +23,24 @@ namespace {
 
 constexpr int kOpenFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
 constexpr int kBusyTimeoutMilliseconds = 1000;
+// SQLite's own steps of waiting for a lock, ending at 50 ms so that a deadline set meanwhile is
+// seen soon.
+constexpr std::array kBusySteps = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50};
+// The progress handler runs every so many virtual-machine instructions; an operation may run
+// this many of them at most (some 20 million: a count is a few dozen, reading every rule row of
+// the largest file the store accepts about a million). Counting instructions rather than time
+// keeps a slow machine from taking a sound file for a hostile one.
+constexpr int kProgressInterval = 1000;
+constexpr int kMaxProgressCalls = 20000;
+// The longest text or row the connection handles; a rule's identifier is a few dozen bytes.
+constexpr int kMaxTextBytes = 1000000;
+// The table check found something other than the tables this store writes. SQLite itself no
+// longer uses this code.
+constexpr int kForeignTables = SQLITE_FORMAT;
+// The unwritten counts of the last run: a few entries, never more than this.
+constexpr qint64 kMaxUnwrittenFileBytes = 4 * 1024 * 1024;
+// Counts beyond this are no counts the store kept (and would lose precision as JSON numbers).
+constexpr double kMaxUnwrittenCount = 9007199254740991.0;
 
 constexpr const char* kCreateCounterTable =
     "CREATE TABLE IF NOT EXISTS usage_stats (\n"
@@ -54,12 +79,30 @@ constexpr const char* kReadRule =
 constexpr const char* kReadAllRules = "SELECT pattern_id, count FROM rule_trigger_counts;";
 constexpr const char* kClearCounters = "DELETE FROM usage_stats;";
 constexpr const char* kClearRules = "DELETE FROM rule_trigger_counts;";
+// Whatever the file holds under the two tables' names, or on them.
+constexpr const char* kReadSchema =
+    "SELECT type, lower(name), sql FROM sqlite_schema\n"
+    "WHERE lower(name) IN ('usage_stats', 'rule_trigger_counts')\n"
+    "   OR lower(tbl_name) IN ('usage_stats', 'rule_trigger_counts');";
+constexpr const char* kReadColumns =
+    "SELECT lower(name), upper(type), pk, hidden FROM pragma_table_xinfo(?);";
+
+struct ExpectedColumn {
+    const char* name;
+    const char* type;
+    int primaryKey;
+};
+const std::map<QString, std::vector<ExpectedColumn>> kExpectedTables = {
+    {QStringLiteral("usage_stats"), {{"key", "TEXT", 1}, {"value", "INTEGER", 0}}},
+    {QStringLiteral("rule_trigger_counts"), {{"pattern_id", "TEXT", 1}, {"count", "INTEGER", 0}}},
+};
 
 const QString kTotalKey = QStringLiteral("total_invocation_count");
 // The total of the earlier file layout; only read, by the migration.
 const QString kLegacyTotalKey = QStringLiteral("total_trigger_count");
 
 const QString kFileName = QStringLiteral("gesture_usage.sqlite");
+const QString kUnwrittenSuffix = QStringLiteral(".unwritten.json");
 
 // SQLite copies the text before the bind returns.
 const sqlite3_destructor_type kTransient =
@@ -70,20 +113,90 @@ bool bindText(sqlite3_stmt* statement, int index, const QString& text) {
     return sqlite3_bind_text(statement, index, utf8.constData(), -1, kTransient) == SQLITE_OK;
 }
 
+QString columnText(sqlite3_stmt* statement, int column) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)));
+}
+
+std::optional<std::int64_t> countValue(const QJsonValue& value) {
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || number < 0 || number > kMaxUnwrittenCount ||
+        std::trunc(number) != number) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(number);
+}
+
+// The counts left unwritten by a run: {"reset": bool, "total": n, "rules": {id: n, ...}}.
+struct Unwritten {
+    bool reset = false;
+    GestureUsageStatsStoring::Counts counts;
+};
+
+std::optional<Unwritten> decodeUnwritten(const QByteArray& text) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject object = document.object();
+    const QJsonValue reset = object.value(QStringLiteral("reset"));
+    const auto total = countValue(object.value(QStringLiteral("total")));
+    const QJsonValue rules = object.value(QStringLiteral("rules"));
+    if (!(reset.isBool() || reset.isUndefined()) || !total || !rules.isObject()) {
+        return std::nullopt;
+    }
+    Unwritten unwritten{reset.toBool(), {*total, {}}};
+    const QJsonObject ruleCounts = rules.toObject();
+    for (auto it = ruleCounts.begin(); it != ruleCounts.end(); ++it) {
+        const auto count = countValue(it.value());
+        if (it.key().isEmpty() || !count) {
+            return std::nullopt;
+        }
+        if (*count > 0) {
+            unwritten.counts.perRule[it.key()] = *count;
+        }
+    }
+    return unwritten;
+}
+
+QByteArray encodeUnwritten(bool reset, std::int64_t total,
+                           const std::map<QString, std::int64_t>& perRule) {
+    QJsonObject rules;
+    for (const auto& [id, count] : perRule) {
+        rules.insert(id, static_cast<double>(count));
+    }
+    QJsonObject object;
+    object.insert(QStringLiteral("reset"), reset);
+    object.insert(QStringLiteral("total"), static_cast<double>(total));
+    object.insert(QStringLiteral("rules"), rules);
+    return QJsonDocument(object).toJson();
+}
+
 }  // namespace
 
 GestureUsageStatsStore::GestureUsageStatsStore(QString databasePath)
-    : databasePath_(std::move(databasePath)) {
+    : databasePath_(std::move(databasePath)), finishBy_(std::numeric_limits<Duration::rep>::max()) {
+    beginOperation();
     openDatabase();
+    if (database_ != nullptr) {
+        takeUnwrittenCountsOfLastRun();
+        writePending();
+    }
 }
 
 GestureUsageStatsStore::~GestureUsageStatsStore() {
-    // Counts that could not be written during the run get a last chance.
+    // Counts that could not be written during the run get a last chance, and what still cannot
+    // be written (another program holding the file, the program closing) waits for the next run.
+    beginOperation();
     writePending();
+    if (database_ != nullptr && hasPending()) {
+        keepUnwrittenCountsForNextRun();
+    }
     closeConnection();
 }
 
 std::int64_t GestureUsageStatsStore::totalInvocationCount() const {
+    beginOperation();
     return storedValue(kReadCounter, kTotalKey) + fallbackTotalTriggerCount_;
 }
 
@@ -92,6 +205,7 @@ std::int64_t GestureUsageStatsStore::recordInvocation(
     if (!matchedPatternID || matchedPatternID->isEmpty()) {
         return totalInvocationCount();
     }
+    beginOperation();
     // Counted in memory first; what reaches the database leaves memory again.
     ++fallbackTotalTriggerCount_;
     ++fallbackRuleTriggerCounts_[*matchedPatternID];
@@ -100,12 +214,14 @@ std::int64_t GestureUsageStatsStore::recordInvocation(
 }
 
 std::int64_t GestureUsageStatsStore::triggerCount(const QString& patternID) const {
+    beginOperation();
     const auto it = fallbackRuleTriggerCounts_.find(patternID);
     const std::int64_t pending = it == fallbackRuleTriggerCounts_.end() ? 0 : it->second;
     return storedValue(kReadRule, patternID) + pending;
 }
 
 void GestureUsageStatsStore::reset() {
+    beginOperation();
     fallbackTotalTriggerCount_ = 0;
     fallbackRuleTriggerCounts_.clear();
     if (database_ == nullptr) {
@@ -117,32 +233,63 @@ void GestureUsageStatsStore::reset() {
 }
 
 std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCounts() {
-    Counts counts;
-    // Until a reset reaches the file, what it holds no longer counts.
-    if (database_ != nullptr && !resetPending_) {
-        if (!prepareTables()) {
-            return std::nullopt;
+    beginOperation();
+    // A damaged file is replaced at most once here; the new one is read in the second round.
+    for (int round = 0; round < 2; ++round) {
+        Counts counts;
+        // Until a reset reaches the file, what it holds no longer counts.
+        if (database_ != nullptr && !resetPending_) {
+            const int result = prepareTables() ? readFileCounts(counts) : lastWriteFailure_;
+            if (isDamage(result)) {
+                if (result == kForeignTables) {
+                    counts = {};  // nothing of a file this store did not write is taken over
+                }
+                if (startOverAfterDamage(counts)) {
+                    continue;
+                }
+            }
+            if (result != SQLITE_OK) {
+                return std::nullopt;
+            }
         }
-        const int result = readFileCounts(counts);
-        if (isDamage(result) && startOverAfterDamage(counts)) {
-            // What could be read was taken over by a new file and is among the counts below.
-            counts = {};
-        } else if (result != SQLITE_OK) {
-            return std::nullopt;
+        counts.total += fallbackTotalTriggerCount_;
+        for (const auto& [id, pending] : fallbackRuleTriggerCounts_) {
+            counts.perRule[id] += pending;
         }
+        return counts;
     }
-    counts.total += fallbackTotalTriggerCount_;
-    for (const auto& [id, pending] : fallbackRuleTriggerCounts_) {
-        counts.perRule[id] += pending;
+    return std::nullopt;
+}
+
+bool GestureUsageStatsStore::hasUnwrittenCounts() const {
+    return database_ != nullptr && hasPending();
+}
+
+void GestureUsageStatsStore::writeUnwrittenCounts() {
+    beginOperation();
+    writePending();
+}
+
+std::vector<QString> GestureUsageStatsStore::takeSetAsideFiles() {
+    return std::exchange(setAsideFiles_, {});
+}
+
+void GestureUsageStatsStore::finishBy(Duration deadline) {
+    Duration::rep current = finishBy_.load();
+    while (deadline.count() < current &&
+           !finishBy_.compare_exchange_weak(current, deadline.count())) {
     }
-    return counts;
+}
+
+QString GestureUsageStatsStore::unwrittenCountsPath() const {
+    return databasePath_ + kUnwrittenSuffix;
 }
 
 int GestureUsageStatsStore::readFileCounts(Counts& counts) {
     sqlite3_stmt* total = readStatement(kReadCounter);
     sqlite3_stmt* rules = readStatement(kReadAllRules);
     if (total == nullptr || rules == nullptr) {
-        return sqlite3_errcode(database_) & 0xff;
+        return outcome(sqlite3_errcode(database_));
     }
     if (!bindText(total, 1, kTotalKey)) {
         return SQLITE_ERROR;
@@ -154,23 +301,36 @@ int GestureUsageStatsStore::readFileCounts(Counts& counts) {
     sqlite3_reset(total);
     sqlite3_clear_bindings(total);
     if (step != SQLITE_ROW && step != SQLITE_DONE) {
-        return step & 0xff;
+        return noteReadFailure(step);
     }
+    int rows = 0;
     while ((step = sqlite3_step(rules)) == SQLITE_ROW) {
-        const auto* id = reinterpret_cast<const char*>(sqlite3_column_text(rules, 0));
-        counts.perRule[QString::fromUtf8(id)] = sqlite3_column_int64(rules, 1);
+        if (++rows > kMaxRuleRows) {
+            step = SQLITE_TOOBIG;
+            break;
+        }
+        counts.perRule[columnText(rules, 0)] = sqlite3_column_int64(rules, 1);
     }
     sqlite3_reset(rules);
-    return step == SQLITE_DONE ? SQLITE_OK : step & 0xff;
+    if (step == SQLITE_DONE) {
+        return SQLITE_OK;
+    }
+    const int result = step == SQLITE_TOOBIG ? step : noteReadFailure(step);
+    if (result == SQLITE_TOOBIG) {
+        // Rows past a bound are no counts this store wrote, and neither are those before them.
+        counts.perRule.clear();
+    }
+    return result;
 }
 
 bool GestureUsageStatsStore::isDamage(int result) {
-    return result == SQLITE_CORRUPT || result == SQLITE_NOTADB;
+    return result == SQLITE_CORRUPT || result == SQLITE_NOTADB || result == SQLITE_TOOBIG ||
+           result == kForeignTables;
 }
 
 bool GestureUsageStatsStore::startOverAfterDamage(const Counts& salvaged) {
     closeConnection();
-    const bool moved = moveUnreadableFileAside();
+    const bool moved = moveAside(databasePath_);
     if (moved && !resetPending_) {
         // Kept in memory like any count not written yet, they go to the new file with the rest.
         fallbackTotalTriggerCount_ += salvaged.total;
@@ -180,7 +340,9 @@ bool GestureUsageStatsStore::startOverAfterDamage(const Counts& salvaged) {
     }
     // A new file starts empty; a reset still waiting has nothing left to clear.
     resetPending_ = resetPending_ && !moved;
-    openConnection();
+    if (openConnection() && moved) {
+        writePendingOnce();
+    }
     return moved;
 }
 
@@ -200,11 +362,8 @@ void GestureUsageStatsStore::openDatabase() {
     // SQLite opens any file lazily; a foreign or damaged one shows only when the first statement
     // runs. Counting into nothing for ever would be worse than starting over, so the file is
     // kept under another name and a new database takes its place.
-    const int error = sqlite3_errcode(database_) & 0xff;
-    if ((error == SQLITE_NOTADB || error == SQLITE_CORRUPT) && moveUnreadableFileAside()) {
-        if (openConnection()) {
-            prepareTables();
-        }
+    if (isDamage(lastWriteFailure_) && startOverAfterDamage({})) {
+        prepareTables();
     }
     // Any other failure (another connection holding the file longer than the busy timeout, a
     // read-only file) may pass: the connection stays and the next write tries again.
@@ -219,13 +378,30 @@ bool GestureUsageStatsStore::openConnection() {
         return false;
     }
     database_ = handle;
-    sqlite3_busy_timeout(database_, kBusyTimeoutMilliseconds);
+    // The file may come from anywhere: nothing in its schema runs with trust, no trigger or view
+    // of it runs at all, and it can attach nothing.
+    sqlite3_db_config(database_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(database_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(database_, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+    sqlite3_db_config(database_, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+    sqlite3_limit(database_, SQLITE_LIMIT_LENGTH, kMaxTextBytes);
+    sqlite3_limit(database_, SQLITE_LIMIT_ATTACHED, 0);
+    // Waits for a lock like a busy timeout of 1 s, but never past the closing deadline.
+    sqlite3_busy_handler(database_, &GestureUsageStatsStore::onBusy, this);
+    sqlite3_progress_handler(database_, kProgressInterval, &GestureUsageStatsStore::onProgress,
+                             this);
     return true;
 }
 
 bool GestureUsageStatsStore::prepareTables() {
     if (tablesReady_) {
         return true;
+    }
+    if (database_ == nullptr) {
+        return false;
+    }
+    if (const int checked = checkTables(); checked != SQLITE_OK) {
+        return noteWriteFailure(checked);
     }
     if (!execute(kCreateCounterTable) || !execute(kCreateRuleTable)) {
         return false;
@@ -235,10 +411,67 @@ bool GestureUsageStatsStore::prepareTables() {
     return true;
 }
 
+int GestureUsageStatsStore::checkTables() {
+    sqlite3_stmt* schema = nullptr;
+    int result = sqlite3_prepare_v2(database_, kReadSchema, -1, &schema, nullptr);
+    std::vector<QString> tables;
+    bool foreign = false;
+    while (result == SQLITE_OK && (result = sqlite3_step(schema)) == SQLITE_ROW) {
+        const QString type = columnText(schema, 0);
+        const QString name = columnText(schema, 1);
+        const bool ours = kExpectedTables.contains(name);
+        if (type == QLatin1String("table") && ours &&
+            !columnText(schema, 2).startsWith(QLatin1String("CREATE VIRTUAL"),
+                                              Qt::CaseInsensitive)) {
+            tables.push_back(name);
+        } else if (type != QLatin1String("index") || ours) {
+            // A view or a virtual table in a table's place, a trigger on one, or something
+            // else under its name.
+            foreign = true;
+        }
+        result = SQLITE_OK;
+    }
+    sqlite3_finalize(schema);
+    if (result != SQLITE_DONE && result != SQLITE_OK) {
+        return outcome(result);
+    }
+    if (foreign) {
+        return kForeignTables;
+    }
+    for (const QString& table : tables) {
+        sqlite3_stmt* columns = nullptr;
+        result = sqlite3_prepare_v2(database_, kReadColumns, -1, &columns, nullptr);
+        const std::vector<ExpectedColumn>& expected = kExpectedTables.at(table);
+        std::size_t index = 0;
+        if (result == SQLITE_OK && !bindText(columns, 1, table)) {
+            result = SQLITE_ERROR;
+        }
+        while (result == SQLITE_OK && (result = sqlite3_step(columns)) == SQLITE_ROW) {
+            foreign = foreign || index >= expected.size() ||
+                      columnText(columns, 0) != QLatin1String(expected[index].name) ||
+                      columnText(columns, 1) != QLatin1String(expected[index].type) ||
+                      sqlite3_column_int(columns, 2) != expected[index].primaryKey ||
+                      sqlite3_column_int(columns, 3) != 0;  // generated or hidden
+            ++index;
+            result = SQLITE_OK;
+        }
+        sqlite3_finalize(columns);
+        if (result != SQLITE_DONE && result != SQLITE_OK) {
+            return outcome(result);
+        }
+        if (foreign || index != expected.size()) {
+            return kForeignTables;
+        }
+    }
+    return SQLITE_OK;
+}
+
+bool GestureUsageStatsStore::hasPending() const {
+    return resetPending_ || fallbackTotalTriggerCount_ != 0 || !fallbackRuleTriggerCounts_.empty();
+}
+
 void GestureUsageStatsStore::writePending() {
-    const bool nothingPending =
-        !resetPending_ && fallbackTotalTriggerCount_ == 0 && fallbackRuleTriggerCounts_.empty();
-    if (nothingPending || database_ == nullptr) {
+    if (!hasPending() || database_ == nullptr) {
         return;
     }
     lastWriteFailure_ = SQLITE_OK;
@@ -252,15 +485,14 @@ void GestureUsageStatsStore::writePending() {
         return;
     }
     // A damaged page shows only when a statement reaches it. The file is kept aside as at
-    // opening; whatever of it can still be read goes to the new one with the counts in memory.
+    // opening; whatever of it can still be read goes to the new one with the counts in memory
+    // (nothing of tables this store did not write).
     if (isDamage(lastWriteFailure_)) {
         Counts salvaged;
-        if (!resetPending_) {
+        if (!resetPending_ && lastWriteFailure_ != kForeignTables) {
             readFileCounts(salvaged);
         }
-        if (startOverAfterDamage(salvaged)) {
-            writePendingOnce();
-        }
+        startOverAfterDamage(salvaged);
     }
 }
 
@@ -302,25 +534,64 @@ void GestureUsageStatsStore::closeConnection() {
     tablesReady_ = false;
 }
 
-bool GestureUsageStatsStore::moveUnreadableFileAside() const {
+bool GestureUsageStatsStore::moveAside(const QString& path) {
     const QString stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString target = databasePath_ + QStringLiteral(".unreadable-") + stamp;
+    QString target = path + QStringLiteral(".unreadable-") + stamp;
     for (int n = 2; QFileInfo::exists(target); ++n) {
-        target = databasePath_ + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') +
-                 QString::number(n);
+        target =
+            path + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') + QString::number(n);
     }
-    if (!QFile::rename(databasePath_, target)) {
+    if (!QFile::rename(path, target)) {
         return false;
     }
     // A journal left beside the old file must not be rolled into the new database.
     for (const QString& suffix :
          {QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
-        if (QFileInfo::exists(databasePath_ + suffix)) {
-            QFile::rename(databasePath_ + suffix, target + suffix);
+        if (path == databasePath_ && QFileInfo::exists(path + suffix)) {
+            QFile::rename(path + suffix, target + suffix);
         }
     }
+    setAsideFiles_.push_back(target);
     return true;
+}
+
+void GestureUsageStatsStore::takeUnwrittenCountsOfLastRun() {
+    const QString path = unwrittenCountsPath();
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const QByteArray text = file.read(kMaxUnwrittenFileBytes + 1);
+    file.close();
+    const std::optional<Unwritten> unwritten =
+        text.size() > kMaxUnwrittenFileBytes ? std::nullopt : decodeUnwritten(text);
+    if (!unwritten) {
+        moveAside(path);
+        return;
+    }
+    // Counted once only: counts whose file stays would be counted again at the next start.
+    if (!QFile::remove(path)) {
+        return;
+    }
+    if (unwritten->reset) {
+        resetPending_ = true;
+        fallbackTotalTriggerCount_ = 0;
+        fallbackRuleTriggerCounts_.clear();
+    }
+    fallbackTotalTriggerCount_ += unwritten->counts.total;
+    for (const auto& [id, count] : unwritten->counts.perRule) {
+        fallbackRuleTriggerCounts_[id] += count;
+    }
+}
+
+void GestureUsageStatsStore::keepUnwrittenCountsForNextRun() {
+    QSaveFile file(unwrittenCountsPath());
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(
+            encodeUnwritten(resetPending_, fallbackTotalTriggerCount_, fallbackRuleTriggerCounts_));
+        file.commit();
+    }
 }
 
 void GestureUsageStatsStore::migrateLegacyCountersIfNeeded() {
@@ -389,7 +660,13 @@ bool GestureUsageStatsStore::add(const char* incrementSql, const char* addSql, c
     }
     const bool bound = bindText(statement, 1, key) &&
                        (amount == 1 || sqlite3_bind_int64(statement, 2, amount) == SQLITE_OK);
-    const int result = bound ? sqlite3_step(statement) : SQLITE_MISUSE;
+    if (!bound) {
+        // A key longer than the connection takes can never be written; kept, it would be tried
+        // again for ever.
+        sqlite3_finalize(statement);
+        return true;
+    }
+    const int result = sqlite3_step(statement);
     sqlite3_finalize(statement);
     return result == SQLITE_DONE || noteWriteFailure(result);
 }
@@ -403,8 +680,63 @@ bool GestureUsageStatsStore::execute(const char* sql) {
 }
 
 bool GestureUsageStatsStore::noteWriteFailure(int result) {
-    lastWriteFailure_ = result & 0xff;
+    lastWriteFailure_ = noteReadFailure(result);
     return false;
+}
+
+int GestureUsageStatsStore::noteReadFailure(int result) {
+    result = outcome(result);
+    // Such as a table replaced under the connection (by a view, which it may not read): the
+    // tables are checked again before the next write or reading of every count.
+    if (result == SQLITE_ERROR || result == SQLITE_SCHEMA) {
+        tablesReady_ = false;
+    }
+    return result;
+}
+
+int GestureUsageStatsStore::outcome(int result) const {
+    result &= 0xff;
+    return result == SQLITE_INTERRUPT && workLimitReached_ ? SQLITE_TOOBIG : result;
+}
+
+void GestureUsageStatsStore::beginOperation() const {
+    progressCalls_ = 0;
+    workLimitReached_ = false;
+}
+
+int GestureUsageStatsStore::onBusy(void* context, int attempts) {
+    auto* self = static_cast<GestureUsageStatsStore*>(context);
+    if (attempts == 0) {
+        self->busyWaitedMilliseconds_ = 0;
+    }
+    const Duration untilFinish =
+        Duration(self->finishBy_.load(std::memory_order_relaxed)) - SteadyClock::shared().now();
+    const auto index =
+        std::min<std::size_t>(static_cast<std::size_t>(attempts), kBusySteps.size() - 1);
+    const std::int64_t step = std::min(
+        {static_cast<std::int64_t>(kBusySteps[index]),
+         static_cast<std::int64_t>(kBusyTimeoutMilliseconds - self->busyWaitedMilliseconds_),
+         std::chrono::ceil<std::chrono::milliseconds>(untilFinish).count()});
+    if (step <= 0) {
+        return 0;
+    }
+    // Through SQLite's own sleep, as its busy timeout would; the time is counted as asked, like
+    // SQLite counts it.
+    sqlite3_sleep(static_cast<int>(step));
+    self->busyWaitedMilliseconds_ += static_cast<int>(step);
+    return 1;
+}
+
+int GestureUsageStatsStore::onProgress(void* context) {
+    auto* self = static_cast<GestureUsageStatsStore*>(context);
+    if (SteadyClock::shared().now().count() >= self->finishBy_.load(std::memory_order_relaxed)) {
+        return 1;
+    }
+    if (++self->progressCalls_ > kMaxProgressCalls) {
+        self->workLimitReached_ = true;
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace quillorbitex

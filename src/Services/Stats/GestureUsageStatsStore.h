@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <map>
+#include <vector>
 
 #include "Services/Stats/GestureUsageStatsStoring.h"
 
@@ -11,16 +13,25 @@ struct sqlite3_stmt;
 namespace quillorbitex {
 
 // The usage counts in a small SQLite database, opened once at construction. A file that is not
-// an SQLite database is moved aside (kept as "<name>.unreadable-<time>") and a new database is
-// started in its place; so is one found damaged later, by a write or by reading every count, and
-// what could still be read from it goes to the new one with the counts in memory. When no
-// connection can be made at all, the store counts in memory for the rest of the run. A connection
-// whose tables cannot be created yet, or whose writes fail (another connection holding the file
-// longer than the busy timeout), is kept (one that cannot write because it was opened while the
-// file was read-only is opened again at the next write): the counts that could not be written wait
-// in memory, are included in what the store reports, and are written with the next write that
-// succeeds (or when the store is destroyed). One thread at a time: the program keeps it on a queue
-// of its own (QueuedGestureUsageStats), as every statement may wait for the file.
+// an SQLite database, or whose two tables are not the plain tables this store writes (a view, a
+// virtual table, other columns, a trigger on them), is moved aside (kept as
+// "<name>.unreadable-<time>") and a new database is started in its place; so is one found damaged
+// later, by a write or by reading every count, or whose reading does not end within the store's
+// bounds, and what could still be read from it goes to the new one with the counts in memory.
+// When no connection can be made at all, the store counts in memory for the rest of the run.
+//
+// The file is opened defensively: no trigger or view runs, the schema is not trusted, and every
+// operation has a bound of work and of rows read, so a crafted file can make it neither spin nor
+// grow.
+//
+// A connection whose tables cannot be created yet, or whose writes fail (another connection
+// holding the file longer than the busy timeout), is kept (one that cannot write because it was
+// opened while the file was read-only is opened again at the next write): the counts that could
+// not be written wait in memory, are included in what the store reports, and are written with the
+// next write that succeeds. What is still unwritten when the store is destroyed is kept beside
+// the database ("<name>.unwritten.json") and counted again at the next start. One thread at a
+// time (finishBy() excepted): the program keeps it on a queue of its own
+// (QueuedGestureUsageStats), as every statement may wait for the file.
 class GestureUsageStatsStore final : public GestureUsageStatsStoring {
 public:
     explicit GestureUsageStatsStore(QString databasePath);
@@ -34,8 +45,14 @@ public:
     std::int64_t triggerCount(const QString& patternID) const override;
     void reset() override;
     std::optional<Counts> allCounts() override;
+    bool hasUnwrittenCounts() const override;
+    void writeUnwrittenCounts() override;
+    std::vector<QString> takeSetAsideFiles() override;
+    void finishBy(Duration deadline) override;
 
     const QString& databasePath() const { return databasePath_; }
+    // Where counts not written when the store closed wait for the next start.
+    QString unwrittenCountsPath() const;
 
     // "$XDG_DATA_HOME/Quillorbitex/gesture_usage.sqlite", or the same below the temporary folder
     // when there is no data folder.
@@ -43,21 +60,27 @@ public:
     // "gesture_usage.sqlite" inside `directory`.
     static QString databasePathIn(const QString& directory);
 
+    // The most rule rows one reading takes; a file holding more is no file this store wrote.
+    static constexpr int kMaxRuleRows = 100000;
+
 private:
     void openDatabase();
     // False when SQLite gives no connection at all.
     bool openConnection();
     void closeConnection();
-    // Creates the tables (and migrates) once; false while that fails.
+    // Checks the tables, then creates them (and migrates) once; false while that fails.
     bool prepareTables();
-    bool moveUnreadableFileAside() const;
+    // SQLITE_OK when both tables are absent or the plain tables this store writes; SQLITE_CORRUPT
+    // when either is anything else; another code when the file could not be read.
+    int checkTables();
+    bool moveAside(const QString& path);
     // Reads the total and every rule's count from the file into `counts`, as far as it gets;
     // SQLite's primary result code.
     int readFileCounts(Counts& counts);
     static bool isDamage(int result);
-    // Moves a damaged file aside and opens a new one; `salvaged` (what could still be read from
-    // the old file) is then kept in memory with the counts not written yet. False when the file
-    // could not be moved (and is open again).
+    // Moves a damaged file aside, opens a new one and writes `salvaged` (what could still be read
+    // from the old file) to it with the counts not written yet. False when the file could not be
+    // moved (and is open again).
     bool startOverAfterDamage(const Counts& salvaged);
     void migrateLegacyCountersIfNeeded();
     // Writes a pending reset and the counts kept in memory to the file, as far as it can; what
@@ -65,6 +88,10 @@ private:
     void writePending();
     // One try of the above on the current connection; true when nothing is left in memory.
     bool writePendingOnce();
+    bool hasPending() const;
+    // Counts left unwritten by the last run, added to those in memory.
+    void takeUnwrittenCountsOfLastRun();
+    void keepUnwrittenCountsForNextRun();
     // What the file holds for `key`; 0 while a reset has not reached it.
     std::int64_t storedValue(const char* sql, const QString& key) const;
     std::int64_t integerValue(const char* sql, const QString& key) const;
@@ -76,21 +103,40 @@ private:
     bool add(const char* incrementSql, const char* addSql, const QString& key, std::int64_t amount);
     // Runs one statement without parameters; false when it failed.
     bool execute(const char* sql);
-    // Keeps SQLite's primary result code of a failed statement; returns false.
+    // Keeps the primary result code of a failed statement; returns false.
     bool noteWriteFailure(int result);
+    // The primary result code of a failed read (see outcome()).
+    int noteReadFailure(int result);
+    // SQLite's primary result code for `result`, where work cut short by the store's own bound
+    // counts as damage: a file whose reading does not end is no database this store wrote.
+    int outcome(int result) const;
+    // Starts the bound of work of one operation.
+    void beginOperation() const;
+
+    static int onBusy(void* store, int attempts);
+    static int onProgress(void* store);
 
     QString databasePath_;
     sqlite3* database_ = nullptr;
     // Keyed by the statement text's address (the fixed texts above); finalised with the connection.
     mutable std::map<const char*, sqlite3_stmt*> readStatements_;
     bool tablesReady_ = false;
-    // Why the last statement of writePending() failed (SQLITE_OK when none did).
+    // Why the last statement of writePending() or prepareTables() failed (SQLITE_OK when none did).
     int lastWriteFailure_ = 0;
     bool resetPending_ = false;
     // Counts not (yet) in the file: all of them when there is no connection, else those whose
     // write failed.
     std::int64_t fallbackTotalTriggerCount_ = 0;
     std::map<QString, std::int64_t> fallbackRuleTriggerCounts_;
+    std::vector<QString> setAsideFiles_;
+
+    // Steady-clock nanoseconds after which nothing waits for the file or works on it.
+    std::atomic<Duration::rep> finishBy_;
+    // The busy wait of the current statement, as asked of SQLite's sleep.
+    mutable int busyWaitedMilliseconds_ = 0;
+    // Calls of the progress handler in the current operation, and whether it stopped one.
+    mutable int progressCalls_ = 0;
+    mutable bool workLimitReached_ = false;
 };
 
 }  // namespace quillorbitex

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <vector>
+
+#include "Platform/Executor.h"
 
 namespace quillorbitex {
 
@@ -31,6 +34,17 @@ public:
     // Every count at once; nothing while they cannot be read (another program holding the file),
     // where the single reads above would give only part of them. May create the tables.
     virtual std::optional<Counts> allCounts() = 0;
+
+    // Counts (or a reset) kept in memory because the file could not take them yet, and that a
+    // later try may write.
+    virtual bool hasUnwrittenCounts() const { return false; }
+    // Tries again to write those.
+    virtual void writeUnwrittenCounts() {}
+    // The files moved aside (as damaged) since the last call, oldest first.
+    virtual std::vector<QString> takeSetAsideFiles() { return {}; }
+    // From now on no wait for the file and no work on it lasts past `deadline` (on the steady
+    // clock); what is not written by then is kept for the next start. Any thread.
+    virtual void finishBy(Duration /*deadline*/) {}
 };
 
 }  // namespace quillorbitex

@@ -1,25 +1,22 @@
 #include "Services/Stats/QueuedGestureUsageStats.h"
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
 #include <utility>
 
 namespace quillorbitex {
 
-namespace {
-
-constexpr Duration kReadRetryDelay = std::chrono::seconds(2);
-
-}  // namespace
-
 // The queue's side. The store and what it is known to hold are touched only by the queue's tasks
-// one at a time, and by the destructor, which runs after the last of them.
+// one at a time, and by the destructor, which runs after the last of them; the store is handed
+// over under the mutex, so that closing can reach it from the main thread.
 struct QueuedGestureUsageStats::Worker {
+    using Counts = GestureUsageStatsStoring::Counts;
+
     struct Update {
-        std::int64_t total = 0;
-        std::map<QString, std::int64_t> perRule;
-        // The whole map, not only what changed.
-        bool complete = false;
+        // Every count, when they changed.
+        std::optional<Counts> counts;
+        std::vector<QString> setAside;
     };
 
     explicit Worker(StoreFactory open) : openStore(std::move(open)) {}
@@ -36,8 +33,8 @@ struct QueuedGestureUsageStats::Worker {
     Worker(const Worker&) = delete;
     Worker& operator=(const Worker&) = delete;
 
-    // Gives the store what was handed over since the last run; the counts to show when they
-    // changed.
+    // Gives the store what was handed over since the last run, or, with nothing new, lets it try
+    // again to write what waits; the update to show, when there is one.
     std::optional<Update> run(bool report) {
         bool reset = false;
         std::map<QString, std::int64_t> records;
@@ -46,55 +43,98 @@ struct QueuedGestureUsageStats::Worker {
             reset = std::exchange(resetAsked, false);
             records.swap(recordsAsked);
         }
-        if (!store && openStore) {
-            store = std::exchange(openStore, nullptr)();
-        }
-        if (!store) {
+        if (!openStoreOnce()) {
             return std::nullopt;
         }
-        Update update;
         if (reset) {
             store->reset();
-            known = GestureUsageStatsStoring::Counts{};
-            update.complete = true;
+            known = Counts{};
         }
         for (const auto& [id, amount] : records) {
             for (std::int64_t i = 0; i < amount; ++i) {
                 store->recordInvocation(id);
             }
-            // Once the file was read, counting goes on from there: a read while another program
-            // holds the file would give only the counts the store keeps in memory.
-            if (known) {
-                known->total += amount;
-                update.perRule[id] = known->perRule[id] += amount;
-            }
         }
+        if (!reset && records.empty()) {
+            store->writeUnwrittenCounts();
+        }
+        Update update;
+        update.setAside = store->takeSetAsideFiles();
         if (!report) {
             return std::nullopt;
         }
-        if (!known) {
-            known = store->allCounts();
-            update.complete = known.has_value();
+        // What the store holds now: after a damaged file was replaced it is what the new file
+        // holds, not what was shown before. While writes fail (another program holding the file)
+        // a reading would wait as long and fail too; the queue then carries on from what it read
+        // last.
+        std::optional<Counts> fresh;
+        if (!known || !store->hasUnwrittenCounts()) {
+            fresh = store->allCounts();
         }
-        if (!known || (!update.complete && update.perRule.empty())) {
+        if (fresh) {
+            known = std::move(fresh);
+        } else if (known) {
+            for (const auto& [id, amount] : records) {
+                known->total += amount;
+                known->perRule[id] += amount;
+            }
+        }
+        if (known && known != reported) {
+            reported = known;
+            update.counts = known;
+        }
+        if (!update.counts && update.setAside.empty()) {
             return std::nullopt;
-        }
-        update.total = known->total;
-        if (update.complete) {
-            update.perRule = known->perRule;
         }
         return update;
     }
 
-    StoreFactory openStore;
-    std::shared_ptr<GestureUsageStatsStoring> store;
-    std::optional<GestureUsageStatsStoring::Counts> known;
-    bool retryScheduled = false;
+    bool openStoreOnce() {
+        if (!store && openStore) {
+            auto opened = std::exchange(openStore, nullptr)();
+            std::lock_guard lock(mutex);
+            store = std::move(opened);
+            if (store && closingDeadline) {
+                store->finishBy(*closingDeadline);
+            }
+        }
+        return store != nullptr;
+    }
 
-    // Handed over on the main thread, not yet given to the store.
+    // Something waits to be written, or nothing could be read yet.
+    bool needsRetry() const { return store && (!known || store->hasUnwrittenCounts()); }
+
+    Duration nextRetryDelay() {
+        Duration delay = kFirstRetryDelay;
+        for (int i = 0; i < retries && delay < kLongestRetryDelay; ++i) {
+            delay *= 2;
+        }
+        ++retries;
+        return std::min(delay, kLongestRetryDelay);
+    }
+
+    // Any thread.
+    void finishBy(Duration deadline) {
+        std::lock_guard lock(mutex);
+        closingDeadline = deadline;
+        if (store) {
+            store->finishBy(deadline);
+        }
+    }
+
+    StoreFactory openStore;
+    std::optional<Counts> known;
+    std::optional<Counts> reported;
+    bool retryScheduled = false;
+    int retries = 0;
+
     std::mutex mutex;
+    // Set once on the queue; read there without the lock.
+    std::shared_ptr<GestureUsageStatsStoring> store;
+    // Handed over on the main thread, not yet given to the store.
     bool resetAsked = false;
     std::map<QString, std::int64_t> recordsAsked;
+    std::optional<Duration> closingDeadline;
 };
 
 QueuedGestureUsageStats::QueuedGestureUsageStats(StoreFactory openStore,
@@ -108,11 +148,19 @@ QueuedGestureUsageStats::QueuedGestureUsageStats(StoreFactory openStore,
     shown_->changed = std::move(changed);
 }
 
-QueuedGestureUsageStats::~QueuedGestureUsageStats() = default;
+QueuedGestureUsageStats::~QueuedGestureUsageStats() {
+    // The queue (when this object holds the last reference) ends with the members below, after
+    // the task it is running; that task, and the last writes, stop waiting for the file by then.
+    worker_->finishBy(SteadyClock::shared().now() + kClosingTime);
+}
 
 std::int64_t QueuedGestureUsageStats::triggerCount(const QString& patternID) const {
     const auto found = shown_->perRule.find(patternID);
     return found == shown_->perRule.end() ? 0 : found->second;
+}
+
+std::vector<QString> QueuedGestureUsageStats::takeSetAsideFiles() {
+    return std::exchange(shown_->setAside, {});
 }
 
 void QueuedGestureUsageStats::recordInvocation(const QString& patternID) {
@@ -136,16 +184,17 @@ void QueuedGestureUsageStats::reset() {
 }
 
 void QueuedGestureUsageStats::schedule() {
-    post(queue_, worker_, shown_, mainExecutor_, /*retry=*/false);
+    post(queue_, worker_, shown_, mainExecutor_, Duration::zero());
 }
 
 void QueuedGestureUsageStats::post(const std::weak_ptr<Executor>& weakQueue,
                                    std::shared_ptr<Worker> worker, std::weak_ptr<Shown> weakShown,
-                                   Executor& main, bool retry) {
+                                   Executor& main, Duration delay) {
     const auto queue = weakQueue.lock();
     if (!queue) {
         return;
     }
+    const bool retry = delay > Duration::zero();
     // The task holds its queue weakly: the queue's owner alone decides when it ends.
     auto task = [weakQueue, worker = std::move(worker), weakShown = std::move(weakShown),
                  main = &main, retry] {
@@ -153,10 +202,11 @@ void QueuedGestureUsageStats::post(const std::weak_ptr<Executor>& weakQueue,
             worker->retryScheduled = false;
         }
         auto update = worker->run(/*report=*/true);
-        if (!worker->known && !worker->retryScheduled) {
-            // Nothing could be read yet (the file is held); the windows wait for a later try.
+        if (!worker->needsRetry()) {
+            worker->retries = 0;
+        } else if (!worker->retryScheduled) {
             worker->retryScheduled = true;
-            post(weakQueue, worker, weakShown, *main, /*retry=*/true);
+            post(weakQueue, worker, weakShown, *main, worker->nextRetryDelay());
         }
         if (!update) {
             return;
@@ -166,21 +216,19 @@ void QueuedGestureUsageStats::post(const std::weak_ptr<Executor>& weakQueue,
             if (!shown) {
                 return;
             }
-            shown->total = update.total;
-            if (update.complete) {
-                shown->perRule = std::move(update.perRule);
-            } else {
-                for (const auto& [id, count] : update.perRule) {
-                    shown->perRule[id] = count;
-                }
+            if (update.counts) {
+                shown->total = update.counts->total;
+                shown->perRule = std::move(update.counts->perRule);
             }
+            shown->setAside.insert(shown->setAside.end(), update.setAside.begin(),
+                                   update.setAside.end());
             if (shown->changed) {
                 shown->changed();
             }
         });
     };
     if (retry) {
-        queue->asyncAfter(kReadRetryDelay, std::move(task));
+        queue->asyncAfter(delay, std::move(task));
     } else {
         queue->async(std::move(task));
     }

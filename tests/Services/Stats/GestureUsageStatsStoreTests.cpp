@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <string>
 
 #include "Services/Stats/GestureUsageStatsStore.h"
 
@@ -378,6 +383,159 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
     EXPECT_EQ(reopened.triggerCount(kUpDown), 2);
     EXPECT_EQ(reopened.triggerCount(kLeftUp), 1);
     EXPECT_TRUE(QDir(dir_.filePath("data")).entryList({"*.unreadable-*"}).isEmpty());
+}
+
+// A file made to look like the database, and what the store must make of it.
+struct CraftedFile {
+    const char* what;
+    std::string sql;
+    bool setAside;
+    // After one count of up-then-down.
+    std::int64_t total;
+    std::int64_t upDown;
+};
+
+// Opens the store on `file` and counts once; what did not go as `crafted` says, one line each.
+std::string problemsWithCraftedFile(const QString& file, const CraftedFile& crafted) {
+    std::string problems;
+    const auto expect = [&](bool holds, const std::string& what) {
+        problems += holds ? "" : what + "\n";
+    };
+    const QDir folder = QFileInfo(file).dir();
+    {
+        GestureUsageStatsStore store(file);
+        expect(store.allCounts().has_value(), "every count can be read");
+        expect(store.recordInvocation(kUpDown) == crafted.total, "the total");
+        expect(store.triggerCount(kUpDown) == crafted.upDown, "the up-then-down count");
+        const std::vector<QString> told = store.takeSetAsideFiles();
+        const QStringList kept = folder.entryList({"*.unreadable-*"}, QDir::Files);
+        expect(told.size() == (crafted.setAside ? 1u : 0u) &&
+                   kept.size() == static_cast<qsizetype>(told.size()) &&
+                   (told.empty() || told[0] == folder.filePath(kept[0])),
+               "the file set aside is named");
+        expect(store.takeSetAsideFiles().empty(), "and named once");
+    }
+    RawDatabase raw(file);
+    expect(raw.integer("SELECT count FROM rule_trigger_counts WHERE pattern_id = "
+                       "'directional:up-down';") == crafted.upDown,
+           "the file holds the count");
+    return problems;
+}
+
+// Files made to look like the database, or like a database that a hostile program prepared. The
+// store must neither spin nor grow on any of them: each runs in a child process that an alarm ends
+// after a few seconds, so a hang fails the case instead of hanging the test. A file whose tables
+// are not the plain tables the store writes is moved aside, and nothing of it is taken over; one
+// with more rule rows than the store reads is moved aside with its total taken over.
+TEST_F(GestureUsageStatsStoreTest, CraftedFilesNeitherHangNorAreTrusted) {
+    const std::string tables =
+        "CREATE TABLE usage_stats (key TEXT PRIMARY KEY NOT NULL, value INTEGER NOT NULL);"
+        "CREATE TABLE rule_trigger_counts (pattern_id TEXT PRIMARY KEY NOT NULL,"
+        "                                  count INTEGER NOT NULL);"
+        "INSERT INTO usage_stats VALUES ('total_invocation_count', 5);"
+        "INSERT INTO rule_trigger_counts VALUES ('directional:up-down', 5);";
+    const std::string endless = "WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r)";
+    const std::string counterTable =
+        "CREATE TABLE usage_stats (key TEXT PRIMARY KEY NOT NULL, value INTEGER NOT NULL);";
+    const std::string ruleTable =
+        "CREATE TABLE rule_trigger_counts (pattern_id TEXT PRIMARY KEY NOT NULL,"
+        "                                  count INTEGER NOT NULL);";
+    const std::vector<CraftedFile> cases = {
+        {"an endless view in the rule table's place",
+         counterTable + "CREATE VIEW rule_trigger_counts (pattern_id, count) AS " + endless +
+             " SELECT 'template:' || n, n FROM r;",
+         true, 1, 1},
+        {"an endless view in the counter table's place",
+         ruleTable + "CREATE VIEW usage_stats (key, value) AS " + endless +
+             " SELECT 'total_invocation_count', n FROM r;",
+         true, 1, 1},
+        {"a trigger running an endless query on every insert",
+         tables + "CREATE VIEW endless AS " + endless +
+             " SELECT n FROM r;"
+             "CREATE TRIGGER spin BEFORE INSERT ON usage_stats BEGIN "
+             "SELECT max(n) FROM endless; END;",
+         true, 1, 1},
+        {"a generated column",
+         counterTable + "CREATE TABLE rule_trigger_counts (pattern_id TEXT PRIMARY KEY NOT NULL,"
+                        " count INTEGER NOT NULL, twice INTEGER AS (count * 2));",
+         true, 1, 1},
+        {"a virtual table",
+         counterTable + "CREATE VIRTUAL TABLE rule_trigger_counts USING fts5(pattern_id, count);",
+         true, 1, 1},
+        {"more rule rows than the store reads",
+         tables + "INSERT INTO rule_trigger_counts SELECT 'template:' || n, 1 FROM (" + endless +
+             " SELECT n FROM r LIMIT " + std::to_string(GestureUsageStatsStore::kMaxRuleRows) +
+             ");",
+         true, 6, 1},
+        {"an index of its own on the rule counts",
+         tables + "CREATE INDEX by_count ON rule_trigger_counts (count);", false, 6, 6},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const QString dataDir = dir_.filePath(QString::number(i));
+        const QString file = GestureUsageStatsStore::databasePathIn(dataDir);
+        ASSERT_TRUE(QDir().mkpath(dataDir));
+        ASSERT_TRUE(RawDatabase(file).exec(cases[i].sql.c_str())) << cases[i].what;
+        EXPECT_EXIT(
+            {
+                alarm(5);
+                const std::string problems = problemsWithCraftedFile(file, cases[i]);
+                std::fputs(problems.c_str(), stderr);
+                std::_Exit(problems.empty() ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "")
+            << cases[i].what;
+    }
+}
+
+// Another program holds the file when the store closes, after its deadline: the store waits for
+// nothing more and keeps what it could not write (a reset included) beside the database; the next
+// store counts it once. What such a file holds is read as carefully as the database: anything but
+// counts is set aside, named, and counts nothing.
+TEST_F(GestureUsageStatsStoreTest, CountsLeftUnwrittenAtTheEndAreCountedOnceAtTheNextStart) {
+    {
+        GestureUsageStatsStore earlier(path());
+        earlier.recordInvocation(kLeftUp);
+    }
+    {
+        SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
+        RawDatabase holder(path());
+        int sleepsBeforeClosing = 0;
+        {
+            GestureUsageStatsStore store(path());
+            ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+            store.reset();
+            store.recordInvocation(kUpDown);
+            EXPECT_TRUE(store.hasUnwrittenCounts());
+            store.finishBy(SteadyClock::shared().now());
+            sleepsBeforeClosing = SleepHookVfs::sleepCount();
+        }
+        EXPECT_EQ(SleepHookVfs::sleepCount(), sleepsBeforeClosing);
+        ASSERT_TRUE(holder.exec("COMMIT;"));
+    }
+    for (int start = 0; start < 2; ++start) {
+        GestureUsageStatsStore next(path());
+        EXPECT_EQ(next.totalInvocationCount(), 1) << start;
+        EXPECT_EQ(next.triggerCount(kUpDown), 1) << start;
+        EXPECT_EQ(next.triggerCount(kLeftUp), 0) << start;
+        EXPECT_FALSE(QFile::exists(next.unwrittenCountsPath())) << start;
+    }
+
+    for (const QByteArray& content :
+         {QByteArray("not counts at all"), QByteArray(R"({"total": -3, "rules": {}})"),
+          QByteArray(R"({"total": 1, "rules": {"": 1}})")}) {
+        {
+            QFile unwritten(path() + ".unwritten.json");
+            ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly));
+            unwritten.write(content);
+        }
+        GestureUsageStatsStore store(path());
+        EXPECT_EQ(store.totalInvocationCount(), 1) << content.constData();
+        const std::vector<QString> told = store.takeSetAsideFiles();
+        ASSERT_EQ(told.size(), 1u) << content.constData();
+        QFile kept(told[0]);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), content);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The built program, started as a user starts it, on a private X server whose window manager has a
 // tray dock, with its home and XDG folders in the session's temporary folder.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <QCoreApplication>
@@ -56,6 +57,23 @@ bool trayIconShown(Display* display) {
     }
     XFree(children);
     return shown;
+}
+
+// A count in the usage database, read without writing: -1 while it cannot be read (no table yet,
+// or another connection holding the file).
+qint64 storedCount(const fs::path& database, const char* sql) {
+    sqlite3* connection = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    qint64 count = -1;
+    if (sqlite3_open_v2(database.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(connection, sql, -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        count = sqlite3_column_int64(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(connection);
+    return count;
 }
 
 // ---- The fixture -----------------------------------------------------------------------------
@@ -164,6 +182,74 @@ TEST_F(ProgramEndToEndTest, AReturningUserSeesStrokesAndASecondLaunchAndEndsOnTe
     EXPECT_EQ(presses.front().number("button"), 3);
     EXPECT_FALSE(window_->log.eventsSince(mark, "MotionNotify").empty());
     EXPECT_EQ(testing::keyPressCount(window_->log, mark, "r"), 0);
+}
+
+// Another program holds the usage database while three rules are counted and when SIGTERM comes.
+// The program ends at once and the counts reach the database at its next start. Waiting SQLite's
+// busy timeout (one second) for the total and for each rule still to be written would take at
+// least four seconds here, however quiet the machine; the bound is well under that and far above
+// what ending takes (some 0.3 s).
+TEST_F(ProgramEndToEndTest, SigtermWhileTheUsageDatabaseIsHeldEndsAtOnceAndLosesNoCount) {
+    testing::writeFile(session_.configHome() / "Quillorbitex" / "preferences.json",
+                       R"({"gestureOnboardingCompleted": true})");
+    const fs::path database = session_.dataHome() / "Quillorbitex" / "gesture_usage.sqlite";
+    const char* total = "SELECT value FROM usage_stats WHERE key = 'total_invocation_count';";
+    const auto program = startProgram();
+    ASSERT_TRUE(program);
+    ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
+        << "no tray icon" << testing::outputOf(program);
+    ASSERT_TRUE(waitUntil([&] {
+        return storedCount(database, "SELECT count(*) FROM rule_trigger_counts;") == 0;
+    })) << "no usage database"
+        << testing::outputOf(program);
+
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(database.c_str(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_TRUE(input_->activateWindow(window_->window));
+    struct Stroke {
+        std::vector<ScreenPoint> points;
+        const char* key;
+    };
+    const std::vector<Stroke> strokes = {
+        {upThenDown(), "r"},
+        {testing::translated(origin_, testing::polyline({{350, 300}, {150, 300}, {150, 120}}, 3)),
+         "Tab"},
+        {testing::translated(origin_, testing::polyline({{350, 120}, {150, 120}, {150, 300}}, 3)),
+         "Tab"},
+    };
+    for (const Stroke& stroke : strokes) {
+        const auto mark = window_->log.events().size();
+        input_->rightDrag(stroke.points);
+        ASSERT_TRUE(waitUntil([&] {
+            return testing::keyPressCount(window_->log, mark, stroke.key, ControlMask) > 0;
+        })) << stroke.key
+            << testing::outputOf(program);
+    }
+
+    const auto signalled = std::chrono::steady_clock::now();
+    ASSERT_EQ(kill(program->pid, SIGTERM), 0);
+    const auto status = session_.waitForExit(program->pid, 30s);
+    const auto ending = std::chrono::steady_clock::now() - signalled;
+    ASSERT_TRUE(status) << "still running after SIGTERM" << testing::outputOf(program);
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << testing::outputOf(program);
+    EXPECT_LT(ending, 2500ms)
+        << "ending took " << std::chrono::duration_cast<std::chrono::milliseconds>(ending).count()
+        << " ms";
+
+    ASSERT_EQ(sqlite3_exec(holder, "COMMIT;", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(holder);
+    const auto next = startProgram();
+    ASSERT_TRUE(next);
+    EXPECT_TRUE(waitUntil([&] { return storedCount(database, total) == 3; }))
+        << "stored total " << storedCount(database, total) << testing::outputOf(next);
+    for (const char* rule :
+         {"directional:up-down", "directional:left-up", "directional:left-down"}) {
+        const std::string sql =
+            std::string("SELECT count FROM rule_trigger_counts WHERE pattern_id = '") + rule + "';";
+        EXPECT_EQ(storedCount(database, sql.c_str()), 1) << rule;
+    }
+    ASSERT_TRUE(testing::endsCleanlyOnTerm(session_, *next));
 }
 
 TEST_F(ProgramEndToEndTest, TestModeWritesItsStateFileInsideTheBaseFolder) {
