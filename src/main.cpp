@@ -87,11 +87,15 @@ int main(int argc, char* argv[]) {
     // A second launch on the same X server (or of a test run in the same base folder) shows the
     // running instance's dashboard and ends here.
     const QProcessEnvironment processEnvironment = QProcessEnvironment::systemEnvironment();
-    SingleInstance instance(SingleInstance::defaultServerName(
-        bundle.identifier,
-        UITestConfig::fromProcessInfo(QCoreApplication::arguments(), processEnvironment),
-        processEnvironment));
-    if (instance.claim() == SingleInstance::Role::secondary) {
+    const UITestConfig testConfig =
+        UITestConfig::fromProcessInfo(QCoreApplication::arguments(), processEnvironment);
+    SingleInstance instance(
+        SingleInstance::defaultServerName(bundle.identifier, testConfig, processEnvironment));
+    const SingleInstance::Role role = instance.claim();
+    if (!instance.notice().isEmpty()) {
+        std::fprintf(stderr, "quillorbitex: %s\n", instance.notice().toLocal8Bit().constData());
+    }
+    if (role == SingleInstance::Role::secondary) {
         return 0;
     }
     const bool waylandSession = WaylandSession::detected(processEnvironment);
