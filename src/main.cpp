@@ -17,6 +17,7 @@
 #include "Application/QuillorbitexApp.h"
 #include "Application/SingleInstance.h"
 #include "Application/TerminationSignalWatcher.h"
+#include "Application/TestBaseDirectory.h"
 #include "Application/WaylandSession.h"
 #include "Localization/L10n.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
@@ -97,6 +98,14 @@ int main(int argc, char* argv[]) {
     }
     if (role == SingleInstance::Role::secondary) {
         return 0;
+    }
+    // A test run's folder, checked before anything is read from it: one that another user can
+    // change, or that is reached through a link, ends the run here rather than handing it files.
+    if (!TestBaseDirectory::prepare(testConfig)) {
+        std::fprintf(
+            stderr, "quillorbitex: %s\n",
+            TestBaseDirectory::refusalNotice(testConfig.baseDirectory).toLocal8Bit().constData());
+        return 1;
     }
     const bool waylandSession = WaylandSession::detected(processEnvironment);
     if (waylandSession) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -11,6 +12,11 @@
 
 namespace quillorbitex {
 namespace {
+
+mode_t modeOf(const QString& path) {
+    struct stat entry {};
+    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 ? entry.st_mode & 07777 : 0;
+}
 
 QProcessEnvironment environment(std::initializer_list<std::pair<const char*, const char*>> vars) {
     QProcessEnvironment env;
@@ -52,8 +58,12 @@ TEST(UITestConfig, TheBaseFolderIsGivenOrPerUserInTheTemporaryFolder) {
         {environment({{"TMPDIR", "/var/tmp/"}}), "/var/tmp" + perUser},
         {environment({{"TMPDIR", "relative"}}), "/tmp" + perUser},
         {environment({{"QUILLORBITEX_UITEST_BASE_DIR", ""}}), "/tmp" + perUser},
-        // A given folder is used unchanged.
-        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/run 1/"}}), "/srv/run 1/"},
+        // A given folder is used as given, normalised: the folder every check and every file
+        // of the run then share.
+        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/run 1/"}}), "/srv/run 1"},
+        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/link/../run//x/."}}), "/srv/run/x"},
+        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "~/run"}}),
+         QDir::current().absoluteFilePath("~/run")},
     };
     for (const auto& [variables, folder] : cases) {
         const auto config = UITestConfig::fromProcessInfo({}, variables);
@@ -66,8 +76,9 @@ TEST(UITestConfig, TheBaseFolderIsGivenOrPerUserInTheTemporaryFolder) {
 class IsolatedHome : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-            saved_.emplace_back(name, qgetenv(name));
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "TMPDIR"}) {
+            saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                                      : std::nullopt);
         }
         qputenv("HOME", home().toUtf8());
         qputenv("XDG_CONFIG_HOME", (home() + "/config").toUtf8());
@@ -76,13 +87,17 @@ protected:
     }
     void TearDown() override {
         for (const auto& [name, value] : saved_) {
-            qputenv(name, value);
+            if (value) {
+                qputenv(name, *value);
+            } else {
+                qunsetenv(name);
+            }
         }
     }
     QString home() const { return dir_.filePath("home"); }
 
     QTemporaryDir dir_;
-    std::vector<std::pair<const char*, QByteArray>> saved_;
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
 };
 
 TEST_F(IsolatedHome, TestModeKeepsEveryFileInTheBaseFolder) {
@@ -113,68 +128,134 @@ TEST_F(IsolatedHome, TestModeKeepsEveryFileInTheBaseFolder) {
     EXPECT_NE(test.preferencesFile, test.usageDatabaseFile);
 }
 
-TEST_F(IsolatedHome, OnlyAnOwnedRealFolderAwayFromHomeIsRemoved) {
-    const QString base = dir_.filePath("base");
-    QDir().mkpath(base + "/nested");
-    QFile(base + "/nested/file").open(QIODevice::WriteOnly);
-    // A link inside is removed as a link; its target stays.
-    const QString outside = dir_.filePath("outside");
-    QDir().mkpath(outside);
-    QFile::link(outside, base + "/link");
-    EXPECT_TRUE(TestBaseDirectory::remove(base));
-    EXPECT_FALSE(QFileInfo::exists(base));
-    EXPECT_TRUE(QFileInfo(outside).isDir());
-    EXPECT_TRUE(TestBaseDirectory::remove(base));  // nothing there: nothing to do
-
+// What a test run may use as its base folder: nothing another user can change, nothing reached
+// through a link (however the path is written), never home or above. A refused folder is left
+// exactly as it was: nothing made in it, nothing removed.
+TEST_F(IsolatedHome, ABaseFolderSomeoneElseCanChangeIsRefusedAndLeftAlone) {
+    const QString victim = dir_.filePath("victim");
+    QDir().mkpath(victim + "/sub");
+    QFile(victim + "/preferences.json").open(QIODevice::WriteOnly);
+    QFile(victim + "/keep").open(QIODevice::WriteOnly);
+    QFile::link(victim, dir_.filePath("link"));
+    const QString open = dir_.filePath("open");
+    QDir().mkpath(open);
+    ::chmod(QFile::encodeName(open).constData(), 0777);
+    const QString groupWritable = dir_.filePath("group");
+    QDir().mkpath(groupWritable);
+    ::chmod(QFile::encodeName(groupWritable).constData(), 0770);
     const QString file = dir_.filePath("file");
     QFile(file).open(QIODevice::WriteOnly);
-    const QString link = dir_.filePath("link");
-    QFile::link(outside, link);
-    for (const QString& refused : {QString(), QStringLiteral("/"), home(), dir_.path(), file, link,
-                                   home() + "/..", home() + "/"}) {
-        EXPECT_FALSE(TestBaseDirectory::remove(refused)) << refused.toStdString();
-    }
-    EXPECT_TRUE(QFileInfo(home()).isDir());
-    EXPECT_TRUE(QFileInfo(file).isFile());
-    EXPECT_TRUE(QFileInfo(outside).isDir());
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    // Below home is fine.
-    QDir().mkpath(home() + "/runs/1");
-    EXPECT_TRUE(TestBaseDirectory::remove(home() + "/runs"));
 
-    // A folder of another user stays (giving it away needs root).
-    const QString foreign = dir_.filePath("foreign");
-    QDir().mkpath(foreign);
-    if (::getuid() == 0) {
-        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
-        EXPECT_FALSE(TestBaseDirectory::remove(foreign));
-        EXPECT_TRUE(QFileInfo(foreign).isDir());
+    const struct {
+        QString path;
+        uid_t user;
+    } refused[] = {
+        {dir_.filePath("link/"), ::getuid()},
+        {dir_.filePath("link"), ::getuid()},
+        {dir_.filePath("link/sub"), ::getuid()},
+        {dir_.filePath("link/new"), ::getuid()},
+        {open, ::getuid()},
+        {open + "/new", ::getuid()},
+        {groupWritable, ::getuid()},
+        {file, ::getuid()},
+        {victim, 4242},  // another user's folder, as that user sees it
+        {home(), ::getuid()},
+        {home() + "/", ::getuid()},
+        {dir_.path(), ::getuid()},
+        {QStringLiteral("/"), ::getuid()},
+    };
+    for (const auto& c : refused) {
+        UITestConfig config;
+        config.isUITest = true;
+        config.resetOnLaunch = true;
+        config.baseDirectory = c.path;
+        config.stateDumpPath = c.path + "/state.json";
+        EXPECT_FALSE(TestBaseDirectory::prepare(config, c.user)) << c.path.toStdString();
+        EXPECT_FALSE(TestBaseDirectory::refusalNotice(c.path).isEmpty());
     }
+    EXPECT_TRUE(QFileInfo::exists(victim + "/preferences.json"));
+    EXPECT_TRUE(QFileInfo::exists(victim + "/keep"));
+    EXPECT_FALSE(QFileInfo::exists(victim + "/new"));
+    EXPECT_FALSE(QFileInfo::exists(open + "/new"));
+    EXPECT_EQ(QFileInfo(open).permissions() & QFile::WriteOther, QFile::WriteOther);
 }
 
-TEST_F(IsolatedHome, PreparingEmptiesTheFolderOnlyOnReset) {
+// A reset removes what the program writes in its base folder, and nothing else.
+TEST_F(IsolatedHome, AResetRemovesOnlyTheProgramsOwnFiles) {
     UITestConfig config;
-    config.baseDirectory = dir_.filePath("base");
-    TestBaseDirectory::prepare(config);
-    EXPECT_FALSE(QFileInfo::exists(config.baseDirectory));  // not in test mode
+    config.baseDirectory = dir_.filePath("runs/base");
+    config.stateDumpPath = config.baseDirectory + "/state.json";
+    EXPECT_TRUE(TestBaseDirectory::prepare(config));  // not in test mode
+    EXPECT_FALSE(QFileInfo::exists(config.baseDirectory));
 
     config.isUITest = true;
-    TestBaseDirectory::prepare(config);
-    ASSERT_TRUE(QFileInfo(config.baseDirectory).isDir());
-    QFile(config.baseDirectory + "/state.json").open(QIODevice::WriteOnly);
-    TestBaseDirectory::prepare(config);
-    EXPECT_TRUE(QFileInfo::exists(config.baseDirectory + "/state.json"));
+    ASSERT_TRUE(TestBaseDirectory::prepare(config));
+    for (const char* made : {"runs", "runs/base"}) {
+        EXPECT_EQ(modeOf(dir_.filePath(made)), 0700u) << made;
+    }
+    const QString base = config.baseDirectory;
+    const QString outside = dir_.filePath("outside");
+    QDir().mkpath(outside + "/autostart");
+    QFile(outside + "/target").open(QIODevice::WriteOnly);
+    QFile(outside + "/autostart/org.quillorbitex.Quillorbitex.desktop").open(QIODevice::WriteOnly);
+    const QStringList programs = {
+        "preferences.json",
+        "preferences.json.unreadable-20240101-000000",
+        "gestureCustomMappings.unreadable-0123456789abcdef",
+        "gesture_usage.sqlite",
+        "gesture_usage.sqlite-journal",
+        "gesture_usage.sqlite-wal",
+        "gesture_usage.sqlite-shm",
+        "gesture_usage.sqlite.unreadable-20240101-000000",
+        "gesture_usage.sqlite.unreadable-20240101-000000-journal",
+        "state.json",
+        "autostart/org.quillorbitex.Quillorbitex.desktop",
+    };
+    const QStringList others = {
+        "notes.txt",
+        "state.json.bak",
+        "nested/preferences.json",
+        "results/state.json",
+    };
+    const auto populate = [&] {
+        for (const QString& name : programs + others) {
+            QDir().mkpath(QFileInfo(base + "/" + name).path());
+            QFile(base + "/" + name).open(QIODevice::WriteOnly);
+        }
+    };
+    populate();
+    TestBaseDirectory::prepare(config);  // no reset asked for
+    for (const QString& name : programs + others) {
+        EXPECT_TRUE(QFileInfo::exists(base + "/" + name)) << name.toStdString();
+    }
 
     config.resetOnLaunch = true;
-    TestBaseDirectory::prepare(config);
-    EXPECT_TRUE(QFileInfo(config.baseDirectory).isDir());
-    EXPECT_TRUE(QDir(config.baseDirectory).isEmpty());
+    ASSERT_TRUE(TestBaseDirectory::prepare(config));
+    for (const QString& name : programs) {
+        EXPECT_FALSE(QFileInfo::exists(base + "/" + name)) << name.toStdString();
+    }
+    for (const QString& name : others) {
+        EXPECT_TRUE(QFileInfo::exists(base + "/" + name)) << name.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(base + "/autostart"));  // made by the program, left empty
 
-    // A base folder pointed at home is created if need be, never emptied.
-    QFile(home() + "/keep").open(QIODevice::WriteOnly);
-    config.baseDirectory = home();
-    TestBaseDirectory::prepare(config);
-    EXPECT_TRUE(QFileInfo::exists(home() + "/keep"));
+    // A link named like a file of the program goes as a link; a folder where a file is expected,
+    // and a login folder that is a link or holds something else, stay.
+    QDir(base + "/nested").removeRecursively();
+    QFile::link(outside + "/target", base + "/preferences.json");
+    QDir().mkpath(base + "/state.json");
+    QFile::link(outside + "/autostart", base + "/autostart");
+    ASSERT_TRUE(TestBaseDirectory::prepare(config));
+    EXPECT_FALSE(QFileInfo(base + "/preferences.json").isSymLink());
+    EXPECT_TRUE(QFileInfo::exists(outside + "/target"));
+    EXPECT_TRUE(QFileInfo(base + "/state.json").isDir());
+    EXPECT_TRUE(QFileInfo::exists(outside + "/autostart/org.quillorbitex.Quillorbitex.desktop"));
+    QFile::remove(base + "/autostart");
+    populate();
+    QFile(base + "/autostart/mine.desktop").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(TestBaseDirectory::prepare(config));
+    EXPECT_TRUE(QFileInfo::exists(base + "/autostart/mine.desktop"));
+    EXPECT_FALSE(QFileInfo::exists(base + "/autostart/org.quillorbitex.Quillorbitex.desktop"));
 }
 
 }  // namespace
