@@ -131,7 +131,12 @@ int main(int argc, char* argv[]) {
     environment.platform.eventPoster = std::make_shared<x11::X11EventPoster>();
     environment.platform.workspace = workspace;
     environment.platform.accessibilityTrust = std::make_shared<x11::X11AccessibilityTrust>();
-    environment.platform.makeLoginItem = [](const QString& autostartDirectory) {
+    environment.platform.makeLoginItem =
+        [](const QString& autostartDirectory) -> std::shared_ptr<LaunchAtLoginControlling> {
+        // Without a config folder the desktop reads no entry; the model then has no login item.
+        if (autostartDirectory.isEmpty()) {
+            return nullptr;
+        }
         return std::make_shared<freedesktop::LoginItem>(autostartDirectory,
                                                         QCoreApplication::applicationFilePath());
     };

@@ -9,6 +9,7 @@
 #include "Application/StorageLocations.h"
 #include "Application/TestBaseDirectory.h"
 #include "Application/UITestConfig.h"
+#include "Platform/ProductFolder.h"
 
 namespace quillorbitex {
 namespace {
@@ -126,6 +127,53 @@ TEST_F(IsolatedHome, TestModeKeepsEveryFileInTheBaseFolder) {
         EXPECT_FALSE(path.startsWith(home())) << path.toStdString();
     }
     EXPECT_NE(test.preferencesFile, test.usageDatabaseFile);
+}
+
+// Without a usable home folder the files go to a private folder in the temporary folder, never
+// to "/.config" or "/.local/share", and there is no login item to keep.
+TEST_F(IsolatedHome, WithoutAHomeFolderTheFilesGoToAPrivateTemporaryFolder) {
+    QString temporary = dir_.filePath("tmp");
+    QDir().mkpath(temporary);
+    qputenv("TMPDIR", temporary.toUtf8());
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
+    QString own = temporary + "/Quillorbitex-" + QString::number(::getuid());
+    for (const char* home :
+         {static_cast<const char*>(nullptr), "", "/", "relative/home", "/nonexistent/home"}) {
+        SCOPED_TRACE(home == nullptr ? "unset" : home);
+        if (home == nullptr) {
+            qunsetenv("HOME");
+        } else {
+            qputenv("HOME", home);
+        }
+        const auto locations = StorageLocations::forConfig(UITestConfig{});
+        EXPECT_EQ(locations.preferencesFile, own + "/preferences.json");
+        EXPECT_EQ(locations.usageDatabaseFile, own + "/gesture_usage.sqlite");
+        EXPECT_TRUE(locations.autostartDirectory.isEmpty());
+        EXPECT_EQ(modeOf(own), 0700u);
+    }
+    qunsetenv("HOME");
+    QProcessEnvironment variables;
+    variables.insert("TMPDIR", temporary);
+    // A folder of that name someone else made, or may write in, is left alone: a new private one
+    // serves the run, the same for every file.
+    const auto takenOver = [&] {
+        const QString replacement = temporaryProductFolder(variables);
+        EXPECT_TRUE(replacement.startsWith(own + "-")) << replacement.toStdString();
+        EXPECT_EQ(modeOf(replacement), 0700u);
+        EXPECT_EQ(temporaryProductFolder(variables), replacement);
+        EXPECT_TRUE(QDir(own).isEmpty());
+    };
+    ASSERT_EQ(::chmod(QFile::encodeName(own).constData(), 0777), 0);
+    takenOver();
+    if (::getuid() == 0) {  // giving a folder away needs root, as in CI
+        temporary = dir_.filePath("tmp-given-away");
+        own = temporary + "/Quillorbitex-0";
+        variables.insert("TMPDIR", temporary);
+        QDir().mkpath(own);
+        ASSERT_EQ(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+        takenOver();
+    }
 }
 
 // What a test run may use as its base folder: nothing another user can change, nothing reached
