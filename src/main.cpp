@@ -17,6 +17,7 @@
 #include "Application/QuillorbitexApp.h"
 #include "Application/SingleInstance.h"
 #include "Application/TerminationSignalWatcher.h"
+#include "Application/TestBaseDirectory.h"
 #include "Application/WaylandSession.h"
 #include "Localization/L10n.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
@@ -87,12 +88,24 @@ int main(int argc, char* argv[]) {
     // A second launch on the same X server (or of a test run in the same base folder) shows the
     // running instance's dashboard and ends here.
     const QProcessEnvironment processEnvironment = QProcessEnvironment::systemEnvironment();
-    SingleInstance instance(SingleInstance::defaultServerName(
-        bundle.identifier,
-        UITestConfig::fromProcessInfo(QCoreApplication::arguments(), processEnvironment),
-        processEnvironment));
-    if (instance.claim() == SingleInstance::Role::secondary) {
+    const UITestConfig testConfig =
+        UITestConfig::fromProcessInfo(QCoreApplication::arguments(), processEnvironment);
+    SingleInstance instance(
+        SingleInstance::defaultServerName(bundle.identifier, testConfig, processEnvironment));
+    const SingleInstance::Role role = instance.claim();
+    if (!instance.notice().isEmpty()) {
+        std::fprintf(stderr, "quillorbitex: %s\n", instance.notice().toLocal8Bit().constData());
+    }
+    if (role == SingleInstance::Role::secondary) {
         return 0;
+    }
+    // A test run's folder, checked before anything is read from it: one that another user can
+    // change, or that is reached through a link, ends the run here rather than handing it files.
+    if (!TestBaseDirectory::prepare(testConfig)) {
+        std::fprintf(
+            stderr, "quillorbitex: %s\n",
+            TestBaseDirectory::refusalNotice(testConfig.baseDirectory).toLocal8Bit().constData());
+        return 1;
     }
     const bool waylandSession = WaylandSession::detected(processEnvironment);
     if (waylandSession) {
@@ -118,7 +131,12 @@ int main(int argc, char* argv[]) {
     environment.platform.eventPoster = std::make_shared<x11::X11EventPoster>();
     environment.platform.workspace = workspace;
     environment.platform.accessibilityTrust = std::make_shared<x11::X11AccessibilityTrust>();
-    environment.platform.makeLoginItem = [](const QString& autostartDirectory) {
+    environment.platform.makeLoginItem =
+        [](const QString& autostartDirectory) -> std::shared_ptr<LaunchAtLoginControlling> {
+        // Without a config folder the desktop reads no entry; the model then has no login item.
+        if (autostartDirectory.isEmpty()) {
+            return nullptr;
+        }
         return std::make_shared<freedesktop::LoginItem>(autostartDirectory,
                                                         QCoreApplication::applicationFilePath());
     };

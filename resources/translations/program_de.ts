@@ -4,8 +4,16 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</source>
+        <translation>„%1$@“ ist kein Ordner, den nur Sie ändern können; Quillorbitex speichert seine Einstellungen und Zählungen bis zum Beenden in „%2$@“.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Eine neue Version von Quillorbitex ist verfügbar</translation>
+    </message>
+    <message>
+        <source>A program of another user listens at "%@"; Quillorbitex does not speak to it and runs in its place.</source>
+        <translation>Ein Programm eines anderen Benutzers lauscht unter „%@“; Quillorbitex spricht nicht mit ihm und läuft an seiner Stelle.</translation>
     </message>
     <message>
         <source>Accessibility: %@</source>
@@ -110,6 +118,14 @@
     <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex konnte den Update-Server nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex does not use "%@" as its test folder: it must be a folder of your own that nobody else can change, reached without symbolic links, and neither your home folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.</source>
+        <translation>Quillorbitex verwendet „%@“ nicht als Testordner: Er muss Ihnen gehören, darf von niemand anderem geändert werden können, muss ohne symbolische Links erreichbar sein und darf weder Ihr persönlicher Ordner noch ein Ordner sein, der diesen enthält. Setzen Sie QUILLORBITEX_UITEST_BASE_DIR auf einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex found no folder that only you can change for its instance socket, so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex hat keinen Ordner gefunden, den nur Sie ändern können, um seinen Instanz-Socket abzulegen; es startet daher, ohne zu prüfen, ob es bereits läuft.</translation>
     </message>
     <message>
         <source>Quit Quillorbitex</source>

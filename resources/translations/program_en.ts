@@ -4,8 +4,16 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</source>
+        <translation>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>A new version of Quillorbitex is available</translation>
+    </message>
+    <message>
+        <source>A program of another user listens at "%@"; Quillorbitex does not speak to it and runs in its place.</source>
+        <translation>A program of another user listens at "%@"; Quillorbitex does not speak to it and runs in its place.</translation>
     </message>
     <message>
         <source>Accessibility: %@</source>
@@ -110,6 +118,14 @@
     <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex could not reach the update server.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex does not use "%@" as its test folder: it must be a folder of your own that nobody else can change, reached without symbolic links, and neither your home folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.</source>
+        <translation>Quillorbitex does not use "%@" as its test folder: it must be a folder of your own that nobody else can change, reached without symbolic links, and neither your home folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex found no folder that only you can change for its instance socket, so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex found no folder that only you can change for its instance socket, so it starts without checking whether it already runs.</translation>
     </message>
     <message>
         <source>Quit Quillorbitex</source>

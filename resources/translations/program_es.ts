@@ -4,8 +4,16 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</source>
+        <translation>«%1$@» no es una carpeta que solo usted pueda modificar; Quillorbitex guarda sus preferencias y recuentos en «%2$@» hasta que se cierre.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Hay una nueva versión de Quillorbitex disponible</translation>
+    </message>
+    <message>
+        <source>A program of another user listens at "%@"; Quillorbitex does not speak to it and runs in its place.</source>
+        <translation>Un programa de otro usuario escucha en «%@»; Quillorbitex no se comunica con él y se ejecuta en su lugar.</translation>
     </message>
     <message>
         <source>Accessibility: %@</source>
@@ -110,6 +118,14 @@
     <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex no pudo conectar con el servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex does not use "%@" as its test folder: it must be a folder of your own that nobody else can change, reached without symbolic links, and neither your home folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.</source>
+        <translation>Quillorbitex no usa «%@» como carpeta de prueba: debe ser una carpeta suya que nadie más pueda modificar, a la que se llegue sin enlaces simbólicos, y que no sea su carpeta personal ni una carpeta que la contenga. Indique otra carpeta en QUILLORBITEX_UITEST_BASE_DIR.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex found no folder that only you can change for its instance socket, so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex no encontró ninguna carpeta que solo usted pueda modificar para su socket de instancia, así que se inicia sin comprobar si ya está en ejecución.</translation>
     </message>
     <message>
         <source>Quit Quillorbitex</source>

@@ -4,8 +4,16 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</source>
+        <translation>« %1$@ » n’est pas un dossier que vous seul pouvez modifier ; Quillorbitex conserve ses préférences et ses compteurs dans « %2$@ » jusqu’à ce qu’il quitte.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Une nouvelle version de Quillorbitex est disponible</translation>
+    </message>
+    <message>
+        <source>A program of another user listens at "%@"; Quillorbitex does not speak to it and runs in its place.</source>
+        <translation>Un programme d’un autre utilisateur écoute sur « %@ » ; Quillorbitex ne communique pas avec lui et s’exécute à sa place.</translation>
     </message>
     <message>
         <source>Accessibility: %@</source>
@@ -110,6 +118,14 @@
     <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex n’a pas pu joindre le serveur de mises à jour.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex does not use "%@" as its test folder: it must be a folder of your own that nobody else can change, reached without symbolic links, and neither your home folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.</source>
+        <translation>Quillorbitex n’utilise pas « %@ » comme dossier de test : ce doit être un dossier qui vous appartient, que personne d’autre ne peut modifier, atteint sans lien symbolique, et ni votre dossier personnel ni un dossier qui le contient. Indiquez un autre dossier dans QUILLORBITEX_UITEST_BASE_DIR.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex found no folder that only you can change for its instance socket, so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex n’a trouvé aucun dossier que vous seul pouvez modifier pour son socket d’instance ; il démarre donc sans vérifier s’il est déjà en cours d’exécution.</translation>
     </message>
     <message>
         <source>Quit Quillorbitex</source>

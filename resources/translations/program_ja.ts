@@ -4,8 +4,16 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</source>
+        <translation>「%1$@」はあなただけが変更できるフォルダではありません。Quillorbitex は終了するまで、設定とカウントを「%2$@」に保存します。</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Quillorbitex の新しいバージョンがあります</translation>
+    </message>
+    <message>
+        <source>A program of another user listens at "%@"; Quillorbitex does not speak to it and runs in its place.</source>
+        <translation>別のユーザーのプログラムが「%@」で待ち受けています。Quillorbitex はそれとは通信せず、代わりに自身が動作します。</translation>
     </message>
     <message>
         <source>Accessibility: %@</source>
@@ -110,6 +118,14 @@
     <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex はアップデートサーバに接続できませんでした。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex does not use "%@" as its test folder: it must be a folder of your own that nobody else can change, reached without symbolic links, and neither your home folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.</source>
+        <translation>Quillorbitex は「%@」をテストフォルダとして使用しません。テストフォルダは、ほかの人が変更できないあなた自身のフォルダで、シンボリックリンクを経由せずにたどれる必要があり、ホームフォルダやそれを含むフォルダであってはなりません。QUILLORBITEX_UITEST_BASE_DIR に別のフォルダを設定してください。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex found no folder that only you can change for its instance socket, so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex はインスタンス用ソケットを置く、あなただけが変更できるフォルダを見つけられませんでした。そのため、すでに実行中かどうかを確認せずに起動します。</translation>
     </message>
     <message>
         <source>Quit Quillorbitex</source>

@@ -4,8 +4,16 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</source>
+        <translation>"%1$@"은(는) 본인만 변경할 수 있는 폴더가 아닙니다. Quillorbitex는 종료할 때까지 환경설정과 횟수를 "%2$@"에 보관합니다.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>새로운 버전의 Quillorbitex를 사용할 수 있습니다</translation>
+    </message>
+    <message>
+        <source>A program of another user listens at "%@"; Quillorbitex does not speak to it and runs in its place.</source>
+        <translation>다른 사용자의 프로그램이 "%@"에서 수신 대기 중입니다. Quillorbitex는 그 프로그램과 통신하지 않고 대신 실행됩니다.</translation>
     </message>
     <message>
         <source>Accessibility: %@</source>
@@ -110,6 +118,14 @@
     <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex가 업데이트 서버에 연결할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex does not use "%@" as its test folder: it must be a folder of your own that nobody else can change, reached without symbolic links, and neither your home folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.</source>
+        <translation>Quillorbitex는 "%@"을(를) 테스트 폴더로 사용하지 않습니다. 테스트 폴더는 다른 사람이 변경할 수 없는 본인 소유의 폴더여야 하고, 심볼릭 링크를 거치지 않고 접근할 수 있어야 하며, 홈 폴더나 홈 폴더를 포함하는 폴더가 아니어야 합니다. QUILLORBITEX_UITEST_BASE_DIR을 다른 폴더로 설정하세요.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex found no folder that only you can change for its instance socket, so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex가 인스턴스 소켓을 둘, 본인만 변경할 수 있는 폴더를 찾지 못했습니다. 따라서 이미 실행 중인지 확인하지 않고 시작합니다.</translation>
     </message>
     <message>
         <source>Quit Quillorbitex</source>

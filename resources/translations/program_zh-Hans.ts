@@ -4,8 +4,16 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</source>
+        <translation>“%1$@”不是只有您能更改的文件夹；在退出之前，Quillorbitex 会将其偏好设置和计数保存在“%2$@”中。</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Quillorbitex 有新版本可用</translation>
+    </message>
+    <message>
+        <source>A program of another user listens at "%@"; Quillorbitex does not speak to it and runs in its place.</source>
+        <translation>另一个用户的程序正在“%@”上监听；Quillorbitex 不会与其通信，并将取而代之运行。</translation>
     </message>
     <message>
         <source>Accessibility: %@</source>
@@ -110,6 +118,14 @@
     <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex 无法连接到更新服务器。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex does not use "%@" as its test folder: it must be a folder of your own that nobody else can change, reached without symbolic links, and neither your home folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.</source>
+        <translation>Quillorbitex 不使用“%@”作为测试文件夹：它必须是您自己的、他人无法更改的文件夹，路径中不能经过符号链接，且不能是您的主文件夹或包含主文件夹的文件夹。请将 QUILLORBITEX_UITEST_BASE_DIR 设为其他文件夹。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex found no folder that only you can change for its instance socket, so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex 找不到只有您能更改的文件夹来存放其实例套接字，因此它将在不检查是否已在运行的情况下启动。</translation>
     </message>
     <message>
         <source>Quit Quillorbitex</source>

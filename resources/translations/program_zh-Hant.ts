@@ -4,8 +4,16 @@
 <context>
     <name>L10n</name>
     <message>
+        <source>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</source>
+        <translation>「%1$@」不是只有您能變更的資料夾；在結束之前，Quillorbitex 會將其偏好設定和計數保存在「%2$@」中。</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Quillorbitex 有新版本可用</translation>
+    </message>
+    <message>
+        <source>A program of another user listens at "%@"; Quillorbitex does not speak to it and runs in its place.</source>
+        <translation>另一位使用者的程式正在「%@」上監聽；Quillorbitex 不會與其通訊，並將取而代之執行。</translation>
     </message>
     <message>
         <source>Accessibility: %@</source>
@@ -110,6 +118,14 @@
     <message>
         <source>Quillorbitex could not reach the update server.</source>
         <translation>Quillorbitex 無法連線到更新伺服器。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex does not use "%@" as its test folder: it must be a folder of your own that nobody else can change, reached without symbolic links, and neither your home folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.</source>
+        <translation>Quillorbitex 不使用「%@」作為測試資料夾：它必須是您自己的、他人無法變更的資料夾，路徑中不得經過符號連結，且不得是您的主資料夾或包含主資料夾的資料夾。請將 QUILLORBITEX_UITEST_BASE_DIR 設為其他資料夾。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex found no folder that only you can change for its instance socket, so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex 找不到只有您能變更的資料夾來存放其執行個體通訊端，因此它將在不檢查是否已在執行的情況下啟動。</translation>
     </message>
     <message>
         <source>Quit Quillorbitex</source>

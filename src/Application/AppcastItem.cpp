@@ -5,6 +5,7 @@
 #include <iterator>
 #include <utility>
 
+#include "Application/UpdateConfiguration.h"
 #include "Application/VersionComparison.h"
 
 namespace quillorbitex {
@@ -53,10 +54,11 @@ bool isPlain(const QXmlStreamReader& reader, QStringView name) {
     return reader.namespaceUri().isEmpty() && reader.name() == name;
 }
 
+// A download address nobody on the way can swap: https, or http to this computer only, as for the
+// feed itself. A plain http link in an https feed would hand the download to anyone on the way.
 QUrl webAddress(const QString& text) {
     const QUrl url(text.trimmed(), QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != u"https" && scheme != u"http")) {
+    if (!url.isValid() || url.host().isEmpty() || !isProtectedTransport(url)) {
         return {};
     }
     return url;

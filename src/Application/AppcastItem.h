@@ -16,8 +16,8 @@ struct AppcastItem {
     QString displayVersion;
     // The release notes as plain text (markup removed); may be empty.
     QString notes;
-    // Where the release can be downloaded: an http or https address, or empty when the feed gives
-    // none that is safe to open.
+    // Where the release can be downloaded: an https address with a host (http only to this
+    // computer's loopback address), or empty when the feed gives none that is safe to open.
     QUrl downloadURL;
 
     // The newest release of an appcast-style RSS feed: among the items that carry a version, the

@@ -11,7 +11,6 @@
 #include "Application/PinnableAppearance.h"
 #include "Application/StatusBarMenuContent.h"
 #include "Application/StorageLocations.h"
-#include "Application/TestBaseDirectory.h"
 #include "Application/UpdateAppearanceCoordinator.h"
 #include "Application/UpdateConfiguration.h"
 #include "Application/UpdateIntegration.h"
@@ -71,10 +70,9 @@ QuillorbitexApp::QuillorbitexApp(Environment environment, QObject* parent)
                                             platform.userDefaults, updater_, coordinator_);
     updateIntegration_->startUp(automaticChecks);
 
-    // 12. A test run's folder: emptied when asked, then made.
-    if (uiTestConfig_.isUITest) {
-        TestBaseDirectory::prepare(uiTestConfig_);
-    }
+    // 12. A test run's folder is checked, made and emptied of the program's files by the program's
+    // entry before this object is built (TestBaseDirectory::prepare), since the preferences above
+    // are read from it.
 
     // 13-14. The rule store with the presets, and the model, which loads the stored rules into it
     // and starts capturing.

@@ -1,11 +1,22 @@
 #include "Application/SingleInstance.h"
 
-#include <unistd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
+
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <algorithm>
-#include <memory>
+#include <cerrno>
+#include <cstring>
+
+#include "Localization/L10n.h"
+#include "Platform/PrivateFolder.h"
 
 namespace quillorbitex {
 
@@ -14,32 +25,93 @@ namespace {
 constexpr QByteArrayView kShowDashboardRequest = "show-dashboard\n";
 // Anything longer is not one of our requests.
 constexpr qsizetype kMaximumRequestLength = 64;
+// Launches waiting to be accepted, beyond the connections already open.
+constexpr int kBacklog = 64;
 
-int toInt(std::chrono::milliseconds timeout) {
-    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, 60000));
+// Closes its descriptor when it goes, unless it was handed on.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            const int saved = errno;
+            ::close(fd_);
+            errno = saved;
+        }
+    }
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+// Fills `address` with `path`; false (errno ENAMETOOLONG) when it does not fit.
+bool socketAddress(const QString& path, sockaddr_un& address) {
+    const QByteArray bytes = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (bytes.isEmpty() || static_cast<std::size_t>(bytes.size()) >= sizeof(address.sun_path)) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
+    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
+}
+
+std::optional<uid_t> peerUser(int descriptor) {
+    ucred credentials{};
+    socklen_t length = sizeof(credentials);
+    if (::getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0 ||
+        length != sizeof(credentials)) {
+        return std::nullopt;
+    }
+    return credentials.uid;
+}
+
+// The folder for the socket, when one is private to the user.
+QString runtimeFolder(const QProcessEnvironment& environment, uid_t user) {
+    const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
+    if (QDir::isAbsolutePath(runtime) &&
+        PrivateFolder::check(runtime, user) == PrivateFolder::Verdict::usable) {
+        return PrivateFolder::normalized(runtime);
+    }
+    // Where Qt keeps its own runtime folder without XDG_RUNTIME_DIR, by the user's number.
+    const QString fallback = QDir(PrivateFolder::temporaryRoot(environment))
+                                 .filePath(QStringLiteral("runtime-") + QString::number(user));
+    if (PrivateFolder::make(fallback, user) == PrivateFolder::Verdict::usable) {
+        return fallback;
+    }
+    return {};
 }
 
 }  // namespace
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
-    : QObject(parent), serverName_(std::move(serverName)) {
-    // No socket options: with them Qt binds elsewhere and renames the socket into place, which
-    // silently replaces a running instance's socket. A plain bind fails on an existing name, so
-    // two launches cannot both win. The runtime folder is the user's own (mode 0700).
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+    : SingleInstance(std::move(serverName), Options{}, parent) {}
+
+SingleInstance::SingleInstance(QString serverName, Options options, QObject* parent)
+    : QObject(parent), serverName_(std::move(serverName)), options_(options) {
+    options_.maximumConnections = std::max<std::size_t>(options_.maximumConnections, 1);
+}
+
+SingleInstance::~SingleInstance() {
+    stopListening();
 }
 
 QString SingleInstance::defaultServerName(const QString& applicationIdentifier,
                                           const UITestConfig& config,
-                                          const QProcessEnvironment& environment) {
-    QString folder = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::tempPath();
+                                          const QProcessEnvironment& environment, uid_t user) {
+    const QString folder = runtimeFolder(environment, user);
+    if (folder.isEmpty()) {
+        return {};
     }
     QString place;
     if (config.isUITest) {
         // The base folder can be any length, and a socket path has a small limit.
-        const QByteArray base = QDir::cleanPath(QDir(config.baseDirectory).absolutePath()).toUtf8();
+        const QByteArray base = PrivateFolder::normalized(config.baseDirectory).toUtf8();
         place = QStringLiteral("test-") +
                 QString::fromLatin1(
                     QCryptographicHash::hash(base, QCryptographicHash::Sha256).toHex().left(16));
@@ -60,7 +132,7 @@ QString SingleInstance::defaultServerName(const QString& applicationIdentifier,
     }
     return QDir(folder).filePath(QStringLiteral("%1-%2-%3")
                                      .arg(applicationIdentifier)
-                                     .arg(static_cast<qulonglong>(::getuid()))
+                                     .arg(static_cast<qulonglong>(user))
                                      .arg(place));
 }
 
@@ -68,71 +140,225 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
     if (role_ == Role::primary) {
         return role_;
     }
+    if (serverName_.isEmpty()) {
+        notice_ = L10n::string(
+            "Quillorbitex found no folder that only you can change for its instance socket, so "
+            "it starts without checking whether it already runs.");
+        role_ = Role::unavailable;
+        return role_;
+    }
     // Two rounds: the second follows the removal of a socket file that nobody answered on.
     for (int round = 0; round < 2; ++round) {
-        if (server_.listen(serverName_)) {
+        if (listen()) {
             role_ = Role::primary;
             return role_;
         }
-        if (server_.serverError() != QAbstractSocket::AddressInUseError) {
+        if (errno != EADDRINUSE) {
             break;
         }
-        if (sendShowRequest(timeout)) {
+        const Answer answer = sendShowRequest(timeout);
+        if (answer == Answer::delivered) {
             role_ = Role::secondary;
             return role_;
         }
-        // Left behind by an instance that ended without closing it.
-        QLocalServer::removeServer(serverName_);
+        if (answer == Answer::failed) {
+            break;
+        }
+        if (answer == Answer::foreign) {
+            // The folder is the user's own, so only root could have put it there; it is not one
+            // of this user's launches, and the name is this user's to take.
+            notice_ = L10n::format(
+                "A program of another user listens at \"%@\"; Quillorbitex does not speak to it "
+                "and runs in its place.",
+                serverName_);
+        }
+        // Left behind by an instance that ended without closing it. Only a socket is removed.
+        const QByteArray path = QFile::encodeName(serverName_);
+        struct stat entry {};
+        if (::lstat(path.constData(), &entry) != 0 || !S_ISSOCK(entry.st_mode) ||
+            ::unlink(path.constData()) != 0) {
+            break;
+        }
     }
     role_ = Role::unavailable;
     return role_;
 }
 
-bool SingleInstance::sendShowRequest(std::chrono::milliseconds timeout) {
-    QLocalSocket socket;
-    socket.connectToServer(serverName_);
-    if (!socket.waitForConnected(toInt(timeout))) {
+bool SingleInstance::listen() {
+    sockaddr_un address{};
+    if (!socketAddress(serverName_, address)) {
         return false;
     }
-    socket.write(kShowDashboardRequest.data(), kShowDashboardRequest.size());
-    socket.waitForBytesWritten(toInt(timeout));
-    socket.disconnectFromServer();
-    // Someone listens on the name, so another instance runs, even if the request got lost.
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (fd.get() < 0) {
+        return false;
+    }
+    // A plain bind fails on an existing name, so two launches cannot both win; binding elsewhere
+    // and renaming into place would silently replace a running instance's socket.
+    if (::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+        return false;
+    }
+    struct stat bound {};
+    if (::listen(fd.get(), kBacklog) != 0 || ::lstat(address.sun_path, &bound) != 0) {
+        const int saved = errno;
+        ::unlink(address.sun_path);
+        errno = saved;
+        return false;
+    }
+    boundDevice_ = bound.st_dev;
+    boundInode_ = bound.st_ino;
+    listener_ = fd.release();
+    notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
     return true;
 }
 
-void SingleInstance::acceptConnections() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        socket->setParent(this);
-        auto buffer = std::make_shared<QByteArray>();
-        const auto read = [this, socket, buffer] {
-            buffer->append(socket->read(kMaximumRequestLength + 1 - buffer->size()));
-            const qsizetype end = buffer->indexOf('\n');
-            if (end < 0 && buffer->size() <= kMaximumRequestLength) {
-                return;  // more to come
-            }
-            const bool isShowRequest = buffer->left(end + 1) == kShowDashboardRequest;
-            buffer->clear();
-            socket->disconnect(this);
-            socket->abort();
-            socket->deleteLater();
-            if (isShowRequest) {
-                Q_EMIT showDashboardRequested();
-            }
-        };
-        connect(socket, &QLocalSocket::readyRead, this, read);
-        connect(socket, &QLocalSocket::disconnected, this, [this, socket, read] {
-            if (socket->bytesAvailable() > 0) {
-                read();
-            } else {
-                socket->disconnect(this);
-                socket->deleteLater();
-            }
-        });
-        if (socket->bytesAvailable() > 0) {
-            read();
+void SingleInstance::stopListening() {
+    if (listener_ < 0) {
+        return;
+    }
+    notifier_.reset();
+    ::close(listener_);
+    listener_ = -1;
+    // A later instance may have put its own socket there since.
+    const QByteArray path = QFile::encodeName(serverName_);
+    struct stat entry {};
+    if (::lstat(path.constData(), &entry) == 0 && entry.st_dev == boundDevice_ &&
+        entry.st_ino == boundInode_) {
+        ::unlink(path.constData());
+    }
+}
+
+SingleInstance::Answer SingleInstance::sendShowRequest(std::chrono::milliseconds timeout) const {
+    sockaddr_un address{};
+    if (!socketAddress(serverName_, address)) {
+        return Answer::failed;
+    }
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (fd.get() < 0) {
+        return Answer::failed;
+    }
+    // Bounds both the connection (a full queue makes it wait) and the write.
+    const auto bounded = std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 1, 60000);
+    const timeval limit{static_cast<time_t>(bounded / 1000),
+                        static_cast<suseconds_t>((bounded % 1000) * 1000)};
+    ::setsockopt(fd.get(), SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof(limit));
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+        switch (errno) {
+            case ECONNREFUSED:
+            case ENOENT:
+                return Answer::nobody;
+            case EAGAIN:
+            case EINTR:
+            case ETIMEDOUT:
+                // Someone listens but takes no one now: a running instance all the same.
+                return Answer::delivered;
+            default:
+                return Answer::failed;
         }
     }
+    if (peerUser(fd.get()) != options_.user) {
+        return Answer::foreign;
+    }
+    // A request that gets lost still leaves a running instance on the name.
+    ::send(fd.get(), kShowDashboardRequest.data(),
+           static_cast<std::size_t>(kShowDashboardRequest.size()), MSG_NOSIGNAL);
+    return Answer::delivered;
+}
+
+void SingleInstance::acceptConnections() {
+    while (listener_ >= 0) {
+        const int accepted = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (accepted >= 0) {
+            adopt(accepted);
+            continue;
+        }
+        switch (errno) {
+            case EAGAIN:
+#if EWOULDBLOCK != EAGAIN
+            case EWOULDBLOCK:
+#endif
+                return;
+            case EINTR:
+            case ECONNABORTED:
+            case EPROTO:
+                continue;
+            default:
+                // Out of file descriptors or memory: the launch stays queued and is taken once
+                // some are free again. The name stays bound all the while, so no later launch
+                // can become a second instance meanwhile.
+                pauseAccepting();
+                return;
+        }
+    }
+}
+
+void SingleInstance::pauseAccepting() {
+    if (paused_ || !notifier_) {
+        return;
+    }
+    paused_ = true;
+    notifier_->setEnabled(false);
+    QTimer::singleShot(options_.acceptRetryDelay, this, [this] {
+        paused_ = false;
+        if (notifier_) {
+            notifier_->setEnabled(true);
+        }
+    });
+}
+
+void SingleInstance::adopt(int descriptor) {
+    Descriptor fd(descriptor);
+    if (peerUser(fd.get()) != options_.user) {
+        return;  // another user's launch is not ours to answer
+    }
+    auto* socket = new QLocalSocket(this);
+    if (!socket->setSocketDescriptor(fd.get(), QLocalSocket::ConnectedState, QIODevice::ReadOnly)) {
+        delete socket;
+        return;
+    }
+    fd.release();
+    while (connections_.size() >= options_.maximumConnections) {
+        drop(connections_.front());
+    }
+    connections_.push_back(socket);
+    QTimer::singleShot(options_.requestTimeout, socket, [this, socket] { drop(socket); });
+
+    auto buffer = std::make_shared<QByteArray>();
+    const auto read = [this, socket, buffer] {
+        buffer->append(socket->read(kMaximumRequestLength + 1 - buffer->size()));
+        const qsizetype end = buffer->indexOf('\n');
+        if (end < 0 && buffer->size() <= kMaximumRequestLength) {
+            return;  // more to come
+        }
+        const bool isShowRequest = buffer->left(end + 1) == kShowDashboardRequest;
+        drop(socket);
+        if (isShowRequest) {
+            Q_EMIT showDashboardRequested();
+        }
+    };
+    connect(socket, &QLocalSocket::readyRead, this, read);
+    connect(socket, &QLocalSocket::disconnected, this, [this, socket, read] {
+        if (socket->bytesAvailable() > 0) {
+            read();
+        } else {
+            drop(socket);
+        }
+    });
+    if (socket->bytesAvailable() > 0) {
+        read();
+    }
+}
+
+void SingleInstance::drop(QLocalSocket* socket) {
+    const auto found = std::find(connections_.begin(), connections_.end(), socket);
+    if (found == connections_.end()) {
+        return;  // already dropped
+    }
+    connections_.erase(found);
+    socket->disconnect(this);
+    socket->abort();
+    socket->deleteLater();
 }
 
 }  // namespace quillorbitex

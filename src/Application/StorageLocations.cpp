@@ -15,9 +15,14 @@ StorageLocations StorageLocations::forConfig(const UITestConfig& config) {
                 GestureUsageStatsStore::databasePathIn(config.baseDirectory),
                 base.filePath(QStringLiteral("autostart"))};
     }
+    // Without any folder an empty path: a name relative to the working folder would land anywhere.
+    const QString configFolder = productFolder(QStandardPaths::GenericConfigLocation);
+    const QString dataFolder = productFolder(QStandardPaths::GenericDataLocation);
     const QString configHome = userBaseFolder(QStandardPaths::GenericConfigLocation);
-    return {JsonFileUserDefaults::defaultFilePath(), GestureUsageStatsStore::defaultDatabasePath(),
-            QDir(configHome).filePath(QStringLiteral("autostart"))};
+    return {
+        configFolder.isEmpty() ? QString() : JsonFileUserDefaults::filePathIn(configFolder),
+        dataFolder.isEmpty() ? QString() : GestureUsageStatsStore::databasePathIn(dataFolder),
+        configHome.isEmpty() ? QString() : QDir(configHome).filePath(QStringLiteral("autostart"))};
 }
 
 }  // namespace quillorbitex

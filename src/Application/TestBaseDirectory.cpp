@@ -1,48 +1,102 @@
 #include "Application/TestBaseDirectory.h"
 
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include "Application/StorageLocations.h"
+#include "Localization/L10n.h"
+#include "Platform/ApplicationIdentifier.h"
+#include "Platform/PrivateFolder.h"
 
 namespace quillorbitex {
 
-void TestBaseDirectory::prepare(const UITestConfig& config) {
-    if (!config.isUITest) {
-        return;
-    }
-    if (config.resetOnLaunch) {
-        remove(config.baseDirectory);
-    }
-    QDir().mkpath(config.baseDirectory);
-}
+namespace {
 
-bool TestBaseDirectory::remove(const QString& path) {
-    const QFileInfo info(path);
-    if (!path.isEmpty() && !info.exists() && !info.isSymLink()) {
+// "/", the home folder and every folder above it: a run's files must never mix with the user's.
+bool holdsHome(const QString& folder) {
+    if (folder == QDir::rootPath()) {
         return true;
     }
-    if (!isSafeToRemove(path)) {
-        return false;
-    }
-    return QDir(info.absoluteFilePath()).removeRecursively();
+    const QString home = QFileInfo(QDir::homePath()).canonicalFilePath();
+    return !home.isEmpty() && (home == folder || home.startsWith(folder + QLatin1Char('/')));
 }
 
-bool TestBaseDirectory::isSafeToRemove(const QString& path) {
-    if (path.isEmpty()) {
+// Removes `path` when it is a file or a symbolic link (the link itself, never what it names).
+void removeFile(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(bytes.constData(), &entry) == 0 && !S_ISDIR(entry.st_mode)) {
+        ::unlink(bytes.constData());
+    }
+}
+
+// Every entry of `folder` matching one of `patterns`, files and links only.
+void removeMatching(const QString& folder, const QStringList& patterns) {
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList(patterns, QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        removeFile(dir.filePath(name));
+    }
+}
+
+}  // namespace
+
+bool TestBaseDirectory::prepare(const UITestConfig& config, uid_t user) {
+    if (!config.isUITest) {
+        return true;
+    }
+    const QString base = PrivateFolder::normalized(config.baseDirectory);
+    if (base.isEmpty() || holdsHome(base) ||
+        PrivateFolder::make(base, user) != PrivateFolder::Verdict::usable) {
         return false;
     }
-    const QFileInfo info(path);
-    if (info.isSymLink() || !info.isDir() || info.ownerId() != ::getuid()) {
-        return false;
+    if (config.resetOnLaunch) {
+        removeProgramFiles(config);
     }
-    const QString target = info.canonicalFilePath();
-    const QString home = QFileInfo(QDir::homePath()).canonicalFilePath();
-    if (target.isEmpty() || target == QDir::rootPath()) {
-        return false;
+    return true;
+}
+
+void TestBaseDirectory::removeProgramFiles(const UITestConfig& config) {
+    UITestConfig inBase = config;
+    inBase.isUITest = true;
+    const StorageLocations locations = StorageLocations::forConfig(inBase);
+    const QString base = PrivateFolder::normalized(config.baseDirectory);
+    const QString preferences = QFileInfo(locations.preferencesFile).fileName();
+    const QString database = QFileInfo(locations.usageDatabaseFile).fileName();
+    removeMatching(base, {
+                             preferences,
+                             preferences + QStringLiteral(".unreadable-*"),
+                             // Single preferences set aside; every key begins with "gesture".
+                             QStringLiteral("gesture*.unreadable-*"),
+                             database,
+                             database + QStringLiteral("-journal"),
+                             database + QStringLiteral("-wal"),
+                             database + QStringLiteral("-shm"),
+                             database + QStringLiteral(".unreadable-*"),
+                             QFileInfo(config.stateDumpPath).fileName(),
+                         });
+    // The login item's folder only when it is a real folder: through a link the entry would be
+    // removed from somewhere else.
+    const QByteArray autostart = QFile::encodeName(locations.autostartDirectory);
+    struct stat entry {};
+    if (::lstat(autostart.constData(), &entry) == 0 && S_ISDIR(entry.st_mode)) {
+        removeFile(QDir(locations.autostartDirectory)
+                       .filePath(QString::fromLatin1(kApplicationIdentifier) +
+                                 QStringLiteral(".desktop")));
+        ::rmdir(autostart.constData());  // only when nothing else is left in it
     }
-    const QString prefix = target + QLatin1Char('/');
-    return home.isEmpty() || (home != target && !home.startsWith(prefix));
+}
+
+QString TestBaseDirectory::refusalNotice(const QString& path) {
+    return L10n::format(
+        "Quillorbitex does not use \"%@\" as its test folder: it must be a folder of your own "
+        "that nobody else can change, reached without symbolic links, and neither your home "
+        "folder nor a folder holding it. Set QUILLORBITEX_UITEST_BASE_DIR to another folder.",
+        PrivateFolder::normalized(path));
 }
 
 }  // namespace quillorbitex

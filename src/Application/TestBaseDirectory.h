@@ -1,28 +1,38 @@
 #pragma once
 
+#include <sys/types.h>
+#include <unistd.h>
+
 #include <QString>
 
 #include "Application/UITestConfig.h"
 
 namespace quillorbitex {
 
-// The folder a test run keeps its files in. Removing it is guarded, because its path comes from
-// the environment: a mistyped variable must not wipe a home folder.
+// The folder a test run keeps its files in. Its path comes from the environment, so it is used
+// only when it is safe: a mistyped variable must not wipe a home folder, and a folder another user
+// can change must not hand the run's preferences to them or take its files.
 class TestBaseDirectory final {
 public:
     TestBaseDirectory() = delete;
 
-    // At start-up in test mode: removes the folder when a reset is asked for, then creates it.
-    // Failures are ignored; the state file's writer creates the folder again when it writes.
-    static void prepare(const UITestConfig& config);
+    // At start-up in test mode, before anything reads or writes there: checks the base folder,
+    // creating it and any missing folder on the way with mode 0700, and on reset removes the
+    // program's own files from it (removeProgramFiles). The folder must be `user`'s own, one that
+    // nobody else may change, reached without symbolic links (PrivateFolder), and neither "/" nor
+    // the home folder nor a folder holding it. False when it is refused: nothing has been made,
+    // removed or read there, and the run must not use it. True outside test mode, where there is
+    // nothing to do.
+    static bool prepare(const UITestConfig& config, uid_t user = ::getuid());
 
-    // Removes `path` with everything in it, when that is safe (below). True when the folder is
-    // gone afterwards, also when there was nothing at `path`.
-    static bool remove(const QString& path);
+    // Removes what the program writes in the base folder and nothing else: the preferences, the
+    // usage database with its journals, the state file, the copies of the first two set aside as
+    // unreadable, the login item's entry and its folder when that is left empty. An entry that
+    // is a folder where a file is expected stays, and so does every file of another name.
+    static void removeProgramFiles(const UITestConfig& config);
 
-    // Only a real directory (not a symbolic link) owned by this user, that is neither "/" nor the
-    // home folder and does not contain the home folder.
-    static bool isSafeToRemove(const QString& path);
+    // What standard error says when `path` is refused.
+    static QString refusalNotice(const QString& path);
 };
 
 }  // namespace quillorbitex

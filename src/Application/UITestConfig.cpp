@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include "Platform/PrivateFolder.h"
+
 namespace quillorbitex {
 
 namespace {
@@ -26,21 +28,18 @@ UITestConfig UITestConfig::fromProcessInfo(const QStringList& arguments,
     config.seedCompletedOnboarding =
         isSet(environment, QStringLiteral("QUILLORBITEX_UITEST_ONBOARDING_COMPLETED"));
 
+    // Normalised once, here: every check and every file of the run use this one path, so that
+    // "base/link/" or "base/link/../x" cannot pass a check as one folder and be written as another.
     const QString given = environment.value(QStringLiteral("QUILLORBITEX_UITEST_BASE_DIR"));
-    config.baseDirectory = given.isEmpty() ? defaultBaseDirectory(environment) : given;
-    const bool hasSeparator = config.baseDirectory.endsWith(QLatin1Char('/'));
-    config.stateDumpPath = config.baseDirectory + (hasSeparator ? QString() : QStringLiteral("/")) +
-                           QStringLiteral("state.json");
+    config.baseDirectory =
+        PrivateFolder::normalized(given.isEmpty() ? defaultBaseDirectory(environment) : given);
+    config.stateDumpPath = QDir(config.baseDirectory).filePath(QStringLiteral("state.json"));
     return config;
 }
 
 QString UITestConfig::defaultBaseDirectory(const QProcessEnvironment& environment) {
-    QString temporary = environment.value(QStringLiteral("TMPDIR"));
-    if (temporary.isEmpty() || QDir::isRelativePath(temporary)) {
-        temporary = QStringLiteral("/tmp");
-    }
-    return QDir(temporary).filePath(QStringLiteral("QuillorbitexUITests-") +
-                                    QString::number(::getuid()));
+    return QDir(PrivateFolder::temporaryRoot(environment))
+        .filePath(QStringLiteral("QuillorbitexUITests-") + QString::number(::getuid()));
 }
 
 }  // namespace quillorbitex

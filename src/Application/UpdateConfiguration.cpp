@@ -43,6 +43,10 @@ bool hasValidUpdateConfiguration(const BundleInfo& bundle) {
     if (!url.isValid() || url.scheme().isEmpty()) {
         return false;
     }
+    return isProtectedTransport(url);
+}
+
+bool isProtectedTransport(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
     if (scheme == u"https") {
         return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QUrl>
+
 #include "Application/BundleInfo.h"
 
 namespace quillorbitex {
@@ -11,5 +13,9 @@ namespace quillorbitex {
 // locally, as for tests). No reachability is tested. Anything missing or malformed gives false,
 // silently.
 bool hasValidUpdateConfiguration(const BundleInfo& bundle);
+
+// Whether nobody on the way can change what `url` fetches: the https scheme (in any case), or
+// plain http to this computer's loopback address. Says nothing about the host otherwise.
+bool isProtectedTransport(const QUrl& url);
 
 }  // namespace quillorbitex

@@ -1,15 +1,50 @@
 #include "Platform/ProductFolder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <mutex>
+
+#include "Localization/L10n.h"
+#include "Platform/PrivateFolder.h"
 
 namespace quillorbitex {
 
+namespace {
+
+const QString kProductFolderName = QStringLiteral("Quillorbitex");
+
+// HOME when a base folder can live below it. Qt answers "/" for an unset HOME, which is how the
+// files of a bare service environment ended up in "/.config", where a user cannot write.
+QString usableHome(const QString& relativeBase) {
+    const QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home)) {
+        return {};
+    }
+    const QString cleaned = QDir::cleanPath(home);
+    const QFileInfo info(cleaned);
+    if (cleaned == QDir::rootPath() || !info.isDir()) {
+        return {};
+    }
+    if (!info.isWritable() && !QFileInfo(cleaned + relativeBase).isDir()) {
+        return {};
+    }
+    return cleaned;
+}
+
+}  // namespace
+
 QString userBaseFolder(QStandardPaths::StandardLocation location) {
-    // Qt takes a relative XDG_CONFIG_HOME or XDG_DATA_HOME as it is, relative to the working
-    // directory; the XDG rules ignore such a value in favour of the default.
-    const auto xdgHome = [](const char* variable, const QString& fallback) {
+    const auto xdgHome = [](const char* variable, const QString& relativeBase) {
         const QString value = qEnvironmentVariable(variable);
-        return QDir::cleanPath(QDir::isAbsolutePath(value) ? value : QDir::homePath() + fallback);
+        if (QDir::isAbsolutePath(value)) {
+            return QDir::cleanPath(value);
+        }
+        const QString home = usableHome(relativeBase);
+        return home.isEmpty() ? QString() : home + relativeBase;
     };
     switch (location) {
         case QStandardPaths::GenericConfigLocation:
@@ -22,11 +57,40 @@ QString userBaseFolder(QStandardPaths::StandardLocation location) {
 }
 
 QString productFolder(QStandardPaths::StandardLocation location) {
-    QString base = userBaseFolder(location);
+    const QString base = userBaseFolder(location);
     if (base.isEmpty()) {
-        base = QDir::tempPath();
+        return temporaryProductFolder(QProcessEnvironment::systemEnvironment());
     }
-    return QDir(base).filePath(QStringLiteral("Quillorbitex"));
+    return QDir(base).filePath(kProductFolderName);
+}
+
+QString temporaryProductFolder(const QProcessEnvironment& environment, uid_t user) {
+    const QString root = PrivateFolder::temporaryRoot(environment);
+    const QString folder =
+        QDir(root).filePath(kProductFolderName + QLatin1Char('-') + QString::number(user));
+    if (PrivateFolder::make(folder, user) == PrivateFolder::Verdict::usable) {
+        return folder;
+    }
+    // The preferences and the database ask separately; both get the same replacement.
+    static std::mutex mutex;
+    static std::map<QString, QString> replacements;
+    const std::lock_guard lock(mutex);
+    if (const auto found = replacements.find(folder); found != replacements.end()) {
+        return found->second;
+    }
+    QByteArray pattern = QFile::encodeName(folder + QStringLiteral("-XXXXXX"));
+    QString replacement;
+    if (::mkdtemp(pattern.data()) != nullptr &&
+        PrivateFolder::check(QFile::decodeName(pattern), user) == PrivateFolder::Verdict::usable) {
+        replacement = QFile::decodeName(pattern);
+        const QString notice = L10n::format(
+            "\"%1$@\" is not a folder that only you can change; Quillorbitex keeps its "
+            "preferences and counts in \"%2$@\" until it quits.",
+            folder, replacement);
+        std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
+    }
+    replacements.emplace(folder, replacement);
+    return replacement;
 }
 
 }  // namespace quillorbitex

@@ -47,9 +47,9 @@ TEST(AppcastItem, ReadsTheNewestReleaseOfAFeed) {
                  <item><sparkle:version>1.10b2</sparkle:version><link>https://e.org/b</link></item>)x"),
          item("1.10", "1.10", "", "https://e.org/1.10")},
         {"version in the enclosure's attributes",
-         feed(R"x(<item><enclosure url="http://dl.example.org/q.deb" sparkle:version="3.1"
+         feed(R"x(<item><enclosure url="https://dl.example.org/q.deb" sparkle:version="3.1"
                  sparkle:shortVersionString="3.1 (beta)"/></item>)x"),
-         item("3.1", "3.1 (beta)", "", "http://dl.example.org/q.deb")},
+         item("3.1", "3.1 (beta)", "", "https://dl.example.org/q.deb")},
         {"an item without a version is left out",
          feed(R"x(<item><title>Broken</title><link>https://e.org/x</link></item>
                  <item><sparkle:version>0.3</sparkle:version></item>)x"),
@@ -82,6 +82,33 @@ now</description></item>)x"),
     };
     for (const auto& c : cases) {
         EXPECT_EQ(AppcastItem::newestInFeed(c.text), c.expected) << c.name;
+    }
+}
+
+// Anyone on the way can swap a download fetched over plain http, so only https links are offered,
+// and http only to this computer (a feed served locally, as the feed itself may be).
+TEST(AppcastItem, OnlyDownloadLinksNobodyOnTheWayCanSwapAreOffered) {
+    const struct {
+        const char* enclosure;
+        const char* link;
+        const char* offered;
+    } cases[] = {
+        {"http://dl.example.org/q.tar.gz", "https://e.org/release", "https://e.org/release"},
+        {"http://dl.example.org/q.tar.gz", "http://e.org/release", ""},
+        {"HTTPS://dl.example.org/q.tar.gz", "", "https://dl.example.org/q.tar.gz"},
+        {"ftp://dl.example.org/q.tar.gz", "", ""},
+        {"http://127.0.0.1:8080/q.tar.gz", "", "http://127.0.0.1:8080/q.tar.gz"},
+        {"http://localhost/q.tar.gz", "", "http://localhost/q.tar.gz"},
+        {"http://[::1]/q.tar.gz", "", "http://[::1]/q.tar.gz"},
+        {"http://127.0.0.1.example.org/q.tar.gz", "", ""},
+    };
+    for (const auto& c : cases) {
+        const QByteArray text =
+            feed(QByteArray("<item><sparkle:version>2</sparkle:version><link>") + c.link +
+                 "</link><enclosure url=\"" + c.enclosure + "\"/></item>");
+        const auto newest = AppcastItem::newestInFeed(text);
+        ASSERT_TRUE(newest) << c.enclosure;
+        EXPECT_EQ(newest->downloadURL, QUrl(QString::fromUtf8(c.offered))) << c.enclosure;
     }
 }
 

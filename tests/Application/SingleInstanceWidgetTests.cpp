@@ -1,13 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <memory>
+#include <vector>
 
 #include "Application/SingleInstance.h"
 
@@ -15,7 +22,18 @@ namespace quillorbitex {
 namespace {
 
 using Role = SingleInstance::Role;
+using namespace std::chrono_literals;
 constexpr int kWaitMs = 5000;
+
+sockaddr_un unixAddress(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray bytes = QFile::encodeName(path);
+    if (static_cast<std::size_t>(bytes.size()) < sizeof(address.sun_path)) {
+        std::copy(bytes.begin(), bytes.end(), address.sun_path);
+    }
+    return address;
+}
 
 // Leaves a socket file behind the way a crashed instance does: bound, then closed unlinked.
 bool leaveStaleSocket(const QString& path) {
@@ -23,18 +41,30 @@ bool leaveStaleSocket(const QString& path) {
     if (fd < 0) {
         return false;
     }
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray bytes = QFile::encodeName(path);
-    if (static_cast<std::size_t>(bytes.size()) >= sizeof(address.sun_path)) {
-        ::close(fd);
-        return false;
-    }
-    std::copy(bytes.begin(), bytes.end(), address.sun_path);
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
-                       ::listen(fd, 1) == 0;
+    const sockaddr_un address = unixAddress(path);
+    const bool bound =
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
+        ::listen(fd, 1) == 0;
     ::close(fd);
     return bound && QFile::exists(path);
+}
+
+// A launch's end of a connection to `path`, or -1.
+int connectTo(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_un address = unixAddress(path);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The instance hung up on `fd` (it never sends anything).
+bool closedByPeer(int fd) {
+    char byte = 0;
+    const ssize_t n = ::recv(fd, &byte, 1, MSG_DONTWAIT);
+    return n == 0 || (n < 0 && errno != EAGAIN);
 }
 
 class SingleInstanceTest : public ::testing::Test {
@@ -143,6 +173,123 @@ TEST_F(SingleInstanceTest, EachDisplayAndEachTestFolderHasAnInstanceOfItsOwn) {
               nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-base")));
     EXPECT_NE(nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-other")),
               nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-base")));
+}
+
+// Connections that send nothing go, after the request timeout or when more are open than the
+// bound allows (the oldest first), and a real launch still gets through.
+TEST_F(SingleInstanceTest, ConnectionsThatSendNothingAreClosedAndBounded) {
+    const struct {
+        std::chrono::milliseconds timeout;
+        std::size_t bound;
+        int closed;  // the oldest this many of ten
+    } cases[] = {{200ms, 100, 10}, {60s, 4, 6}};
+    for (const auto& c : cases) {
+        SingleInstance first(name(), {.requestTimeout = c.timeout, .maximumConnections = c.bound});
+        ASSERT_EQ(first.claim(), Role::primary);
+        QSignalSpy shown(&first, &SingleInstance::showDashboardRequested);
+        std::vector<int> idle;
+        for (int i = 0; i < 10; ++i) {
+            idle.push_back(connectTo(name()));
+            QTest::qWait(5);  // accepted in this order
+        }
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return std::all_of(idle.begin(), idle.begin() + c.closed, closedByPeer); },
+            kWaitMs))
+            << c.bound;
+        EXPECT_TRUE(std::none_of(idle.begin() + c.closed, idle.end(), closedByPeer));
+        SingleInstance later(name());
+        EXPECT_EQ(later.claim(), Role::secondary);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
+        std::for_each(idle.begin(), idle.end(), ::close);
+    }
+}
+
+// With no file descriptor left the instance keeps its socket: a queued launch is answered once
+// descriptors are free again, and no later launch becomes a second instance.
+TEST_F(SingleInstanceTest, RunningOutOfFileDescriptorsKeepsTheInstanceListening) {
+    SingleInstance first(name(), {.acceptRetryDelay = 20ms});
+    ASSERT_EQ(first.claim(), Role::primary);
+    QSignalSpy shown(&first, &SingleInstance::showDashboardRequested);
+    const int queued = connectTo(name());
+    ASSERT_EQ(::send(queued, "show-dashboard\n", 15, MSG_NOSIGNAL), 15);
+
+    // CTest runs each test in a process of its own; the limit is restored all the same.
+    rlimit saved{};
+    ::getrlimit(RLIMIT_NOFILE, &saved);
+    rlimit lowered = saved;
+    const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ::close(lowestFree);
+    lowered.rlim_cur = static_cast<rlim_t>(lowestFree) + 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    std::vector<int> taken;
+    for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) {
+        taken.push_back(fd);
+    }
+    QTest::qWait(150);
+    const bool stillThere = QFileInfo::exists(name());
+    std::for_each(taken.begin(), taken.end(), ::close);
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_TRUE(stillThere) << "the socket went with the failed accept";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
+    SingleInstance later(name());
+    EXPECT_EQ(later.claim(), Role::secondary);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 2; }, kWaitMs));
+    ::close(queued);
+}
+
+// The instance answers only its own user's launches, and a launch asks only its own user's
+// instance. Each side here takes itself for another user (CI runs as root).
+TEST_F(SingleInstanceTest, OnlyTheSameUserIsAnsweredOrAsked) {
+    const SingleInstance::Options asOther{.user = 4242};
+    {
+        SingleInstance theirs(name(), asOther);
+        ASSERT_EQ(theirs.claim(), Role::primary);
+        QSignalSpy shown(&theirs, &SingleInstance::showDashboardRequested);
+        const int launch = connectTo(name());
+        ::send(launch, "show-dashboard\n", 15, MSG_NOSIGNAL);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return closedByPeer(launch); }, kWaitMs));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown.count(), 0);
+        ::close(launch);
+    }
+    SingleInstance running(name());
+    ASSERT_EQ(running.claim(), Role::primary);
+    QSignalSpy shown(&running, &SingleInstance::showDashboardRequested);
+    SingleInstance launch(name(), asOther);
+    // Not spoken to: it takes the name over, and says so.
+    EXPECT_EQ(launch.claim(), Role::primary);
+    EXPECT_TRUE(launch.notice().contains(name())) << launch.notice().toStdString();
+    QTest::qWait(50);
+    EXPECT_EQ(shown.count(), 0);
+}
+
+// The socket's folder is XDG_RUNTIME_DIR only when nobody else can change it, else a private
+// "runtime-<uid>" in the temporary folder; when that is someone else's too, there is no guard.
+TEST_F(SingleInstanceTest, TheSocketLivesOnlyInAFolderOfTheUsersOwn) {
+    const QString open = folder_.filePath(QStringLiteral("open"));
+    QDir().mkpath(open);
+    ::chmod(QFile::encodeName(open).constData(), 0777);
+    const QString fallback = folder_.filePath(QStringLiteral("tmp/runtime-%1").arg(::getuid()));
+    const auto nameFor = [&](const QString& runtime) {
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("TMPDIR"), folder_.filePath(QStringLiteral("tmp")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        return SingleInstance::defaultServerName(QStringLiteral("org.example.App"), UITestConfig{},
+                                                 environment);
+    };
+    for (const auto& [runtime, folder] : {std::pair{folder_.path(), folder_.path()},
+                                          {QString(), fallback},
+                                          {open, fallback},
+                                          {open + QStringLiteral("/../open/"), fallback}}) {
+        EXPECT_EQ(QFileInfo(nameFor(runtime)).path(), folder) << runtime.toStdString();
+    }
+    EXPECT_EQ(QFileInfo(fallback).permissions(), QFileInfo(folder_.path()).permissions());
+
+    ::chmod(QFile::encodeName(fallback).constData(), 0777);
+    SingleInstance lone(nameFor(QString()));
+    EXPECT_EQ(lone.serverName(), QString());
+    EXPECT_EQ(lone.claim(), Role::unavailable);
+    EXPECT_FALSE(lone.notice().isEmpty());
 }
 
 }  // namespace

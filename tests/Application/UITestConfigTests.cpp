@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -8,9 +9,15 @@
 #include "Application/StorageLocations.h"
 #include "Application/TestBaseDirectory.h"
 #include "Application/UITestConfig.h"
+#include "Platform/ProductFolder.h"
 
 namespace quillorbitex {
 namespace {
+
+mode_t modeOf(const QString& path) {
+    struct stat entry {};
+    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 ? entry.st_mode & 07777 : 0;
+}
 
 QProcessEnvironment environment(std::initializer_list<std::pair<const char*, const char*>> vars) {
     QProcessEnvironment env;
@@ -52,8 +59,12 @@ TEST(UITestConfig, TheBaseFolderIsGivenOrPerUserInTheTemporaryFolder) {
         {environment({{"TMPDIR", "/var/tmp/"}}), "/var/tmp" + perUser},
         {environment({{"TMPDIR", "relative"}}), "/tmp" + perUser},
         {environment({{"QUILLORBITEX_UITEST_BASE_DIR", ""}}), "/tmp" + perUser},
-        // A given folder is used unchanged.
-        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/run 1/"}}), "/srv/run 1/"},
+        // A given folder is used as given, normalised: the folder every check and every file
+        // of the run then share.
+        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/run 1/"}}), "/srv/run 1"},
+        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/link/../run//x/."}}), "/srv/run/x"},
+        {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "~/run"}}),
+         QDir::current().absoluteFilePath("~/run")},
     };
     for (const auto& [variables, folder] : cases) {
         const auto config = UITestConfig::fromProcessInfo({}, variables);
@@ -66,8 +77,9 @@ TEST(UITestConfig, TheBaseFolderIsGivenOrPerUserInTheTemporaryFolder) {
 class IsolatedHome : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-            saved_.emplace_back(name, qgetenv(name));
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "TMPDIR"}) {
+            saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                                      : std::nullopt);
         }
         qputenv("HOME", home().toUtf8());
         qputenv("XDG_CONFIG_HOME", (home() + "/config").toUtf8());
@@ -76,13 +88,17 @@ protected:
     }
     void TearDown() override {
         for (const auto& [name, value] : saved_) {
-            qputenv(name, value);
+            if (value) {
+                qputenv(name, *value);
+            } else {
+                qunsetenv(name);
+            }
         }
     }
     QString home() const { return dir_.filePath("home"); }
 
     QTemporaryDir dir_;
-    std::vector<std::pair<const char*, QByteArray>> saved_;
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
 };
 
 TEST_F(IsolatedHome, TestModeKeepsEveryFileInTheBaseFolder) {
@@ -113,68 +129,106 @@ TEST_F(IsolatedHome, TestModeKeepsEveryFileInTheBaseFolder) {
     EXPECT_NE(test.preferencesFile, test.usageDatabaseFile);
 }
 
-TEST_F(IsolatedHome, OnlyAnOwnedRealFolderAwayFromHomeIsRemoved) {
-    const QString base = dir_.filePath("base");
-    QDir().mkpath(base + "/nested");
-    QFile(base + "/nested/file").open(QIODevice::WriteOnly);
-    // A link inside is removed as a link; its target stays.
-    const QString outside = dir_.filePath("outside");
-    QDir().mkpath(outside);
-    QFile::link(outside, base + "/link");
-    EXPECT_TRUE(TestBaseDirectory::remove(base));
-    EXPECT_FALSE(QFileInfo::exists(base));
-    EXPECT_TRUE(QFileInfo(outside).isDir());
-    EXPECT_TRUE(TestBaseDirectory::remove(base));  // nothing there: nothing to do
-
-    const QString file = dir_.filePath("file");
-    QFile(file).open(QIODevice::WriteOnly);
-    const QString link = dir_.filePath("link");
-    QFile::link(outside, link);
-    for (const QString& refused : {QString(), QStringLiteral("/"), home(), dir_.path(), file, link,
-                                   home() + "/..", home() + "/"}) {
-        EXPECT_FALSE(TestBaseDirectory::remove(refused)) << refused.toStdString();
+// Without a usable home folder the files go to a private folder in the temporary folder, never
+// to "/.config" or "/.local/share", and there is no login item to keep.
+TEST_F(IsolatedHome, WithoutAHomeFolderTheFilesGoToAPrivateTemporaryFolder) {
+    const QString temporary = dir_.filePath("tmp");
+    QDir().mkpath(temporary);
+    qputenv("TMPDIR", temporary.toUtf8());
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
+    const QString own = temporary + "/Quillorbitex-" + QString::number(::getuid());
+    for (const char* home : {"", "/", "relative/home", "/nonexistent/home"}) {
+        qputenv("HOME", home);
+        const auto locations = StorageLocations::forConfig(UITestConfig{});
+        EXPECT_EQ(locations.preferencesFile, own + "/preferences.json") << home;
+        EXPECT_EQ(locations.usageDatabaseFile, own + "/gesture_usage.sqlite") << home;
+        EXPECT_EQ(locations.autostartDirectory, QString()) << home;
+        EXPECT_EQ(modeOf(own), 0700u);
     }
-    EXPECT_TRUE(QFileInfo(home()).isDir());
-    EXPECT_TRUE(QFileInfo(file).isFile());
-    EXPECT_TRUE(QFileInfo(outside).isDir());
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    // Below home is fine.
-    QDir().mkpath(home() + "/runs/1");
-    EXPECT_TRUE(TestBaseDirectory::remove(home() + "/runs"));
-
-    // A folder of another user stays (giving it away needs root).
-    const QString foreign = dir_.filePath("foreign");
-    QDir().mkpath(foreign);
-    if (::getuid() == 0) {
-        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
-        EXPECT_FALSE(TestBaseDirectory::remove(foreign));
-        EXPECT_TRUE(QFileInfo(foreign).isDir());
-    }
+    // A folder of that name that others may write in (or made by someone else) is left alone: a
+    // new private one serves the run, the same for every file.
+    ::chmod(QFile::encodeName(own).constData(), 0777);
+    QProcessEnvironment variables;
+    variables.insert("TMPDIR", temporary);
+    const QString replacement = temporaryProductFolder(variables);
+    EXPECT_TRUE(replacement.startsWith(own + "-")) << replacement.toStdString();
+    EXPECT_EQ(modeOf(replacement), 0700u);
+    EXPECT_EQ(temporaryProductFolder(variables), replacement);
 }
 
-TEST_F(IsolatedHome, PreparingEmptiesTheFolderOnlyOnReset) {
-    UITestConfig config;
-    config.baseDirectory = dir_.filePath("base");
-    TestBaseDirectory::prepare(config);
-    EXPECT_FALSE(QFileInfo::exists(config.baseDirectory));  // not in test mode
+// A base folder that someone else can change, or that is reached through a link however the path
+// is written, is refused and left as it was; so are home, what holds it, and "/".
+TEST_F(IsolatedHome, ABaseFolderSomeoneElseCanChangeIsRefusedAndLeftAlone) {
+    const QString victim = dir_.filePath("victim");
+    QDir().mkpath(victim);
+    QFile(victim + "/preferences.json").open(QIODevice::WriteOnly);
+    QFile::link(victim, dir_.filePath("link"));
+    const std::pair<QString, uid_t> refused[] = {
+        {dir_.filePath("link/"), ::getuid()},
+        {dir_.filePath("link/new"), ::getuid()},
+        {victim, 4242},  // seen as another user's (CI runs as root)
+        {home() + "/", ::getuid()},
+        {dir_.path(), ::getuid()},
+        {QStringLiteral("/"), ::getuid()},
+    };
+    for (const auto& [path, user] : refused) {
+        UITestConfig config;
+        config.isUITest = config.resetOnLaunch = true;
+        config.baseDirectory = path;
+        EXPECT_FALSE(TestBaseDirectory::prepare(config, user)) << path.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo::exists(victim + "/preferences.json"));
+    EXPECT_FALSE(QFileInfo::exists(victim + "/new"));
+    EXPECT_TRUE(QFileInfo(home()).isDir());
+}
 
+// A reset removes what the program writes in its base folder, and nothing else.
+TEST_F(IsolatedHome, AResetRemovesOnlyTheProgramsOwnFiles) {
+    UITestConfig config;
+    config.baseDirectory = dir_.filePath("runs/base");
+    config.stateDumpPath = config.baseDirectory + "/state.json";
+    EXPECT_TRUE(TestBaseDirectory::prepare(config));  // not in test mode: nothing to do
+    EXPECT_FALSE(QFileInfo::exists(config.baseDirectory));
     config.isUITest = true;
-    TestBaseDirectory::prepare(config);
-    ASSERT_TRUE(QFileInfo(config.baseDirectory).isDir());
-    QFile(config.baseDirectory + "/state.json").open(QIODevice::WriteOnly);
-    TestBaseDirectory::prepare(config);
-    EXPECT_TRUE(QFileInfo::exists(config.baseDirectory + "/state.json"));
+    ASSERT_TRUE(TestBaseDirectory::prepare(config));
+    EXPECT_EQ(modeOf(dir_.filePath("runs")), 0700u);
+    EXPECT_EQ(modeOf(config.baseDirectory), 0700u);
+
+    const QString base = config.baseDirectory;
+    const QString outside = dir_.filePath("outside");
+    QFile(outside).open(QIODevice::WriteOnly);
+    const QStringList programs = {
+        "preferences.json",
+        "preferences.json.unreadable-20240101-000000",
+        "gesture_usage.sqlite",
+        "gestureCustomMappings.unreadable-0123456789abcdef",
+        "state.json",
+        "gesture_usage.sqlite-wal",
+        "autostart/org.quillorbitex.Quillorbitex.desktop",
+        "gesture_usage.sqlite.unreadable-20240101-000000-journal",
+    };
+    const QStringList others = {"notes.txt", "state.json.bak", "nested/preferences.json"};
+    for (const QString& name : programs + others) {
+        QDir().mkpath(QFileInfo(base + "/" + name).path());
+        QFile(base + "/" + name).open(QIODevice::WriteOnly);
+    }
+    QFile::link(outside, base + "/gesture_usage.sqlite-shm");
+    QDir().mkpath(base + "/gesture_usage.sqlite-journal");  // a folder where a file is expected
+    ASSERT_TRUE(TestBaseDirectory::prepare(config));        // no reset asked for
+    EXPECT_TRUE(QFileInfo::exists(base + "/state.json"));
 
     config.resetOnLaunch = true;
-    TestBaseDirectory::prepare(config);
-    EXPECT_TRUE(QFileInfo(config.baseDirectory).isDir());
-    EXPECT_TRUE(QDir(config.baseDirectory).isEmpty());
-
-    // A base folder pointed at home is created if need be, never emptied.
-    QFile(home() + "/keep").open(QIODevice::WriteOnly);
-    config.baseDirectory = home();
-    TestBaseDirectory::prepare(config);
-    EXPECT_TRUE(QFileInfo::exists(home() + "/keep"));
+    ASSERT_TRUE(TestBaseDirectory::prepare(config));
+    for (const QString& name : programs + QStringList{"autostart", "gesture_usage.sqlite-shm"}) {
+        EXPECT_FALSE(QFileInfo(base + "/" + name).exists() ||
+                     QFileInfo(base + "/" + name).isSymLink())
+            << name.toStdString();
+    }
+    for (const QString& name : others + QStringList{"gesture_usage.sqlite-journal"}) {
+        EXPECT_TRUE(QFileInfo::exists(base + "/" + name)) << name.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo::exists(outside));
 }
 
 }  // namespace

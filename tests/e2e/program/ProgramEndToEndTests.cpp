@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/LocalHttpServer.h"
 #include "support/StrokeShapes.h"
@@ -284,6 +287,35 @@ TEST_F(ProgramEndToEndTest, TestModeWritesItsStateFileInsideTheBaseFolder) {
     // Nothing of the run lands in the user's own folders.
     EXPECT_FALSE(fs::exists(session_.configHome() / "Quillorbitex"));
     EXPECT_FALSE(fs::exists(session_.dataHome() / "Quillorbitex"));
+}
+
+// A test folder given through a link, written with a trailing separator, is refused before
+// anything is read, removed or written there: the program says so and ends, and the folder the
+// link names keeps exactly what it held.
+TEST_F(ProgramEndToEndTest, ATestFolderReachedThroughALinkIsRefusedAndLeftAlone) {
+    const fs::path victim = session_.tempDir() / "victim";
+    fs::create_directories(victim);
+    testing::writeFile(victim / "preferences.json", R"({"gestureOnboardingCompleted": true})");
+    testing::writeFile(victim / "keep.txt", "mine");
+    const fs::path link = session_.tempDir() / "link";
+    fs::create_directory_symlink(victim, link);
+
+    const auto program = startProgram({"--uitest-mode", "--uitest-reset"},
+                                      {"QUILLORBITEX_UITEST_BASE_DIR=" + link.string() + "/"});
+    ASSERT_TRUE(program);
+    const auto status = session_.waitForExit(program->pid, 20s);
+    ASSERT_TRUE(status) << "it ran on" << testing::outputOf(program);
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 1) << testing::outputOf(program);
+    EXPECT_NE(testing::readFile(program->outputPath).find("QUILLORBITEX_UITEST_BASE_DIR"),
+              std::string::npos)
+        << testing::outputOf(program);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(victim)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"keep.txt", "preferences.json"}));
+    EXPECT_EQ(testing::readFile(victim / "keep.txt"), "mine");
 }
 
 TEST_F(ProgramEndToEndTest, WithoutAnXDisplayItSaysSoAndFails) {
