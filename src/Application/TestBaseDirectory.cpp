@@ -10,6 +10,7 @@
 #include "Localization/L10n.h"
 #include "Platform/ApplicationIdentifier.h"
 #include "Platform/PrivateFolder.h"
+#include "Services/Stats/GestureUsageStatsStore.h"
 
 namespace quillorbitex {
 
@@ -67,6 +68,10 @@ void TestBaseDirectory::removeProgramFiles(const UITestConfig& config) {
     const QString base = PrivateFolder::normalized(config.baseDirectory);
     const QString preferences = QFileInfo(locations.preferencesFile).fileName();
     const QString database = QFileInfo(locations.usageDatabaseFile).fileName();
+    // Counts a run could not write; left behind, they would be counted after the reset.
+    const QString unwritten =
+        QFileInfo(GestureUsageStatsStore::unwrittenCountsPath(locations.usageDatabaseFile))
+            .fileName();
     removeMatching(base, {
                              preferences,
                              preferences + QStringLiteral(".unreadable-*"),
@@ -77,6 +82,8 @@ void TestBaseDirectory::removeProgramFiles(const UITestConfig& config) {
                              database + QStringLiteral("-wal"),
                              database + QStringLiteral("-shm"),
                              database + QStringLiteral(".unreadable-*"),
+                             unwritten,
+                             unwritten + QStringLiteral(".unreadable-*"),
                              QFileInfo(config.stateDumpPath).fileName(),
                          });
     // The login item's folder only when it is a real folder: through a link the entry would be

@@ -207,6 +207,7 @@ TEST_F(IsolatedHome, AResetRemovesOnlyTheProgramsOwnFiles) {
         "gesture_usage.sqlite-wal",
         "autostart/org.quillorbitex.Quillorbitex.desktop",
         "gesture_usage.sqlite.unreadable-20240101-000000-journal",
+        "gesture_usage.sqlite.unwritten.json",
     };
     const QStringList others = {"notes.txt", "state.json.bak", "nested/preferences.json"};
     for (const QString& name : programs + others) {

@@ -281,8 +281,8 @@ void GestureUsageStatsStore::finishBy(Duration deadline) {
     }
 }
 
-QString GestureUsageStatsStore::unwrittenCountsPath() const {
-    return databasePath_ + kUnwrittenSuffix;
+QString GestureUsageStatsStore::unwrittenCountsPath(const QString& databasePath) {
+    return databasePath + kUnwrittenSuffix;
 }
 
 int GestureUsageStatsStore::readFileCounts(Counts& counts) {

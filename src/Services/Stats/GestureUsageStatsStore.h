@@ -52,7 +52,8 @@ public:
 
     const QString& databasePath() const { return databasePath_; }
     // Where counts not written when the store closed wait for the next start.
-    QString unwrittenCountsPath() const;
+    QString unwrittenCountsPath() const { return unwrittenCountsPath(databasePath_); }
+    static QString unwrittenCountsPath(const QString& databasePath);
 
     // "$XDG_DATA_HOME/Quillorbitex/gesture_usage.sqlite", or the same below the temporary folder
     // when there is no data folder.
