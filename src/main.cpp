@@ -6,6 +6,7 @@
 #include <QProcessEnvironment>
 #include <cstdio>
 #include <memory>
+#include <thread>
 
 #include "Application/BundleInfo.h"
 #include "Application/ClipboardPasteboard.h"
@@ -118,7 +119,9 @@ int main(int argc, char* argv[]) {
 
     // Before anything installs a palette: it reads the one the platform gave the application.
     auto desktopAppearance = std::make_shared<DesktopAppearance>();
-    auto entries = std::make_shared<freedesktop::DesktopEntries>();
+    // Lookups from this (the main) thread never wait for the desktop's folders to be read.
+    auto entries = std::make_shared<freedesktop::DesktopEntries>(
+        freedesktop::XdgLocations::fromEnvironment(), std::this_thread::get_id());
     std::shared_ptr<x11::ActiveWindow> activeWindow =
         x11::ActiveWindow::connect(entries, bundle.identifier);
     auto workspace = std::make_shared<x11::X11Workspace>(entries, activeWindow);

@@ -15,6 +15,18 @@ bool isNamed(const GestureAppScopeChoice& choice) {
     return choice.displayName.compare(choice.bundleIdentifier, Qt::CaseInsensitive) != 0;
 }
 
+// Characters are code points: a letter beyond the Basic Multilingual Plane (an emoji, a CJK
+// Extension B ideograph) is one character, not its two UTF-16 units.
+qsizetype characterCount(const QString& text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i, ++count) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        }
+    }
+    return count;
+}
+
 }  // namespace
 
 AppScopeChoiceProvider::AppScopeChoiceProvider(std::shared_ptr<Workspace> workspace,
@@ -67,6 +79,12 @@ const std::vector<GestureAppScopeChoice>& AppScopeChoiceProvider::installedChoic
             found.push_back({identifier, name.isEmpty() ? identifier : name});
         }
     }
+    // Nothing found may only mean that the desktop's entries are still being read: asked again
+    // next time rather than kept, which costs little when there is nothing.
+    if (found.empty()) {
+        static const std::vector<GestureAppScopeChoice> none;
+        return none;
+    }
     installed_ = merged(found, std::nullopt);
     return *installed_;
 }
@@ -117,7 +135,8 @@ const GestureAppScopeChoice& AppScopeChoiceProvider::preferred(
     if (existingNamed != candidateNamed) {
         return existingNamed ? existing : candidate;
     }
-    return candidate.displayName.size() < existing.displayName.size() ? candidate : existing;
+    return characterCount(candidate.displayName) < characterCount(existing.displayName) ? candidate
+                                                                                        : existing;
 }
 
 }  // namespace quillorbitex

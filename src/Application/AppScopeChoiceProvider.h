@@ -11,9 +11,9 @@
 namespace quillorbitex {
 
 // The applications the editors offer for scope rules and for opening: the installed ones (read
-// once, on first use, and kept for the provider's life) together with the running ones (read on
-// every call), one entry per identifier ignoring letter case, never this program itself, sorted by
-// name as file managers sort (digits by value).
+// once, on the first use that finds any, and kept for the provider's life) together with the
+// running ones (read on every call), one entry per identifier ignoring letter case, never this
+// program itself, sorted by name as file managers sort (digits by value).
 class AppScopeChoiceProvider {
 public:
     explicit AppScopeChoiceProvider(std::shared_ptr<Workspace> workspace,
@@ -28,8 +28,8 @@ public:
     static std::vector<GestureAppScopeChoice> merged(
         const std::vector<GestureAppScopeChoice>& choices, const std::optional<QString>& excluding);
     // Of two choices for one identifier: the one with a name of its own (a display name that is
-    // not its identifier); among two named or two unnamed the shorter name, the existing one on a
-    // tie.
+    // not its identifier); among two named or two unnamed the name of fewer characters (code
+    // points), the existing one on a tie.
     static const GestureAppScopeChoice& preferred(const GestureAppScopeChoice& existing,
                                                   const GestureAppScopeChoice& candidate);
 

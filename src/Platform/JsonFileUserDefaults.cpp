@@ -1,6 +1,5 @@
 #include "Platform/JsonFileUserDefaults.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 
 #include "Platform/JsonMembers.h"
 #include "Platform/ProductFolder.h"
+#include "Platform/RegularFile.h"
 
 namespace quillorbitex {
 
@@ -163,6 +163,10 @@ std::optional<UserDefaults::Value> toValue(const QVariant& variant) {
     }
 }
 
+// Far beyond any rule list a person makes; a larger file is set aside rather than read into
+// memory.
+constexpr qint64 kMaximumFileBytes = 256LL * 1024 * 1024;
+
 // Data beyond which a write no longer fits in a frame (Base64, the write and its sync); the rule
 // list is nearly all of it.
 constexpr qsizetype kBackgroundWriteBytes = 256 * 1024;
@@ -203,31 +207,20 @@ JsonFileUserDefaults::~JsonFileUserDefaults() {
 }
 
 void JsonFileUserDefaults::load() {
-    const QByteArray path = QFile::encodeName(filePath_);
-    // Not blocking: opening a FIFO for reading would otherwise wait for a writer for good.
-    const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
-        struct stat entry {};
-        if (::lstat(path.constData(), &entry) == 0) {
+    const RegularFile::Contents file = RegularFile::read(filePath_, kMaximumFileBytes);
+    switch (file.status) {
+        case RegularFile::Status::absent:
+            return;
+        case RegularFile::Status::notRegular:
+        case RegularFile::Status::tooLarge:
+        case RegularFile::Status::unreadable:
             setAside();
-        }
-        return;
+            return;
+        case RegularFile::Status::read:
+            break;
     }
-    struct stat opened {};
-    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-        ::close(descriptor);
-        setAside();
-        return;
-    }
-    QFile file;
-    QByteArray content;
-    if (file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        content = file.readAll();
-    } else {
-        ::close(descriptor);
-    }
-    if (!content.isEmpty() && !readDocument(content, entries_)) {
-        if (const auto copy = keepUnreadableContent(filePath_, content)) {
+    if (!file.bytes.isEmpty() && !readDocument(file.bytes, entries_)) {
+        if (const auto copy = keepUnreadableContent(filePath_, file.bytes)) {
             noteSetAsideFile(*copy);
         }
     }

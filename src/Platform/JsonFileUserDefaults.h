@@ -26,9 +26,9 @@ namespace quillorbitex {
 //
 // What cannot be read is kept beside the file before anything replaces it: a file that does not
 // parse is copied to ".unreadable-<hash>"; anything at the path that is not a regular file (a
-// folder, a FIFO, a device) is moved to ".unreadable-<UTC time>" unopened, so that reading never
-// blocks. Bytes that are not UTF-8 spoil only the entries that hold them; the others are read.
-// Main thread only.
+// folder, a FIFO, a device) or is larger than 256 MiB is moved to ".unreadable-<UTC time>"
+// unread, so that reading never blocks nor fills the memory. Bytes that are not UTF-8 spoil only
+// the entries that hold them; the others are read. Main thread only.
 class JsonFileUserDefaults final : public UserDefaults {
 public:
     explicit JsonFileUserDefaults(const QString& filePath = defaultFilePath());

@@ -44,12 +44,29 @@ TEST(AppScopeChoiceProvider, CollidingIdentifiersKeepOneChoice) {
         {"two unnamed: the shorter",
          {choice("abc", "ABC"), choice("ABC", "abc")},
          {choice("abc", "ABC")}},
+        // Characters are code points, not UTF-16 units.
+        {"two ideographs beyond the BMP tie with two letters: the earlier",
+         {choice("org.a.Ext", "𠀀𠀁"), choice("ORG.A.EXT", "ab")},
+         {choice("org.a.Ext", "𠀀𠀁")}},
+        {"two emoji are shorter than three letters",
+         {choice("org.a.Faces", "abc"), choice("org.a.faces", "😀😀")},
+         {choice("org.a.faces", "😀😀")}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AppScopeChoiceProvider::merged(c.input, "org.quillorbitex.Quillorbitex"),
                   c.expected)
             << c.what;
     }
+}
+
+// The desktop's entries may still be being read when an editor first asks: finding none, the
+// provider asks again the next time rather than keeping an empty list.
+TEST(AppScopeChoiceProvider, FindingNoInstalledApplicationsAsksAgain) {
+    auto workspace = std::make_shared<testing::FakeWorkspace>();
+    AppScopeChoiceProvider provider(workspace);
+    EXPECT_EQ(provider.availableChoices(), Choices{});
+    workspace->addApplication({"org.example.Late", "Late", {}});
+    EXPECT_EQ(provider.availableChoices(), Choices{choice("org.example.Late", "Late")});
 }
 
 class InstalledApplications : public ::testing::Test {

@@ -1,20 +1,46 @@
 #include "Platform/Freedesktop/DesktopEntries.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
-#include <filesystem>
+#include <condition_variable>
+#include <cstdint>
+#include <ctime>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
 
+#include "Platform/ApplicationIdentifier.h"
 #include "Platform/Freedesktop/DesktopExec.h"
 #include "Platform/Freedesktop/KeyFile.h"
+#include "Platform/RegularFile.h"
+#include "Platform/SerialQueue.h"
 
 namespace quillorbitex::freedesktop {
 
 namespace {
 
+// Limits of one reading, for each data directory, so that links into large trees (a link to "/")
+// or deep ones cost a bounded amount. Real application folders stay far below them.
 constexpr int kMaximumFolderDepth = 8;
+constexpr std::size_t kMaximumFolders = 512;
+constexpr std::size_t kMaximumNames = 64 * 1024;
+constexpr std::size_t kMaximumFiles = 8 * 1024;
+constexpr qint64 kMaximumBytes = 32LL * 1024 * 1024;
+
+// How long a lookup on the interactive thread waits for the first reading: one frame.
+constexpr auto kInteractiveWait = std::chrono::milliseconds(16);
+
+// File time stamps come from a coarse clock; a folder changed this recently may change again
+// without its stamps moving, so its names are compared as well until it has settled.
+constexpr std::int64_t kSettledNanoseconds = 2'000'000'000;
 
 QStringList absolutePaths(const QString& list) {
     QStringList result;
@@ -31,60 +57,219 @@ QString absoluteOr(const QString& path, const QString& fallback) {
     return QDir::isAbsolutePath(path) ? QDir::cleanPath(path) : fallback;
 }
 
-// What a folder held when it was read; the entries are read again when any of these change.
-struct FolderStamp {
-    QString path;
-    bool exists = false;
-    std::filesystem::file_time_type modified{};
-    std::vector<std::string> names;
+std::int64_t nanoseconds(const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
 
-    friend bool operator==(const FolderStamp&, const FolderStamp&) = default;
+std::int64_t wallClockNanoseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return nanoseconds(now);
+}
+
+// A folder as a reading found it; the entries are read again when any of this changes.
+struct FolderStamp {
+    std::string path;
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::int64_t modified = 0;
+    std::int64_t changed = 0;
+    // Kept only while the folder has not settled (kSettledNanoseconds).
+    std::optional<std::vector<std::string>> names;
 };
+
+struct FolderStatus {
+    bool isFolder = false;
+    struct stat info {};
+};
+
+// Follows links, as the walk does.
+FolderStatus folderStatus(const std::string& path) {
+    FolderStatus status;
+    status.isFolder = ::stat(path.c_str(), &status.info) == 0 && S_ISDIR(status.info.st_mode);
+    return status;
+}
+
+bool hasSettled(const struct stat& info) {
+    const std::int64_t latest = std::max(nanoseconds(info.st_mtim), nanoseconds(info.st_ctim));
+    return wallClockNanoseconds() - latest >= kSettledNanoseconds;
+}
+
+FolderStamp stampOf(const std::string& path, const FolderStatus& status) {
+    FolderStamp stamp;
+    stamp.path = path;
+    stamp.exists = status.isFolder;
+    if (status.isFolder) {
+        stamp.device = status.info.st_dev;
+        stamp.inode = status.info.st_ino;
+        stamp.modified = nanoseconds(status.info.st_mtim);
+        stamp.changed = nanoseconds(status.info.st_ctim);
+    }
+    return stamp;
+}
+
+struct FolderName {
+    std::string name;
+    unsigned char type = DT_UNKNOWN;
+};
+
+// The names in a folder, sorted, at most `limit` of them; nothing when it cannot be opened.
+std::optional<std::vector<FolderName>> folderNames(const std::string& path, std::size_t limit,
+                                                   bool& cutShort) {
+    DIR* dir = ::opendir(path.c_str());
+    if (dir == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<FolderName> names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..") {
+            continue;
+        }
+        if (names.size() == limit) {
+            cutShort = true;
+            break;
+        }
+        names.push_back({std::string(name), entry->d_type});
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end(),
+              [](const FolderName& a, const FolderName& b) { return a.name < b.name; });
+    return names;
+}
+
+std::vector<std::string> justNames(const std::vector<FolderName>& names) {
+    std::vector<std::string> result;
+    result.reserve(names.size());
+    for (const FolderName& name : names) {
+        result.push_back(name.name);
+    }
+    return result;
+}
+
+// Whether the folder differs from its stamp; a folder that has settled since drops its names.
+bool hasChanged(FolderStamp& stamp) {
+    const FolderStatus status = folderStatus(stamp.path);
+    if (status.isFolder != stamp.exists) {
+        return true;
+    }
+    if (!status.isFolder) {
+        return false;
+    }
+    const FolderStamp now = stampOf(stamp.path, status);
+    if (now.device != stamp.device || now.inode != stamp.inode || now.modified != stamp.modified ||
+        now.changed != stamp.changed) {
+        return true;
+    }
+    if (stamp.names) {
+        bool cutShort = false;
+        const auto names = folderNames(stamp.path, kMaximumNames, cutShort);
+        if (!names || justNames(*names) != *stamp.names) {
+            return true;
+        }
+        if (hasSettled(status.info)) {
+            stamp.names.reset();
+        }
+    }
+    return false;
+}
 
 struct FoundFile {
     QString identifier;
     QString path;
+    // The path below the applications folder, which orders the files.
+    std::vector<std::string> components;
 };
 
-void walk(const std::filesystem::path& folder, const QString& idPrefix, int depth,
-          std::vector<FolderStamp>& stamps, std::vector<FoundFile>& files) {
-    FolderStamp stamp;
-    stamp.path = QString::fromStdString(folder.string());
-    std::error_code error;
-    std::filesystem::directory_iterator it(folder, error);
-    if (error) {
-        stamps.push_back(std::move(stamp));
-        return;
-    }
-    stamp.exists = true;
-    stamp.modified = std::filesystem::last_write_time(folder, error);
-    std::vector<std::filesystem::directory_entry> children;
-    for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
-        if (error) {
+struct FolderKey {
+    dev_t device;
+    ino_t inode;
+    friend auto operator<=>(const FolderKey&, const FolderKey&) = default;
+};
+
+// What one reading collects, with its limits and what it has used of them.
+struct Walk {
+    std::set<FolderKey> visited;
+    std::vector<FolderStamp> stamps;
+    std::size_t folders = 0;
+    bool cutShort = false;
+};
+
+// The desktop files below one applications folder, breadth first, so that the limits cut off the
+// deepest folders first. Each real folder is read once, whichever link leads to it first.
+std::vector<FoundFile> findFiles(const std::string& base, Walk& walk) {
+    struct Pending {
+        std::string path;
+        QString idPrefix;
+        std::vector<std::string> components;
+        int depth = 0;
+    };
+    std::deque<Pending> pending{{base, QString(), {}, 0}};
+    std::vector<FoundFile> files;
+    std::size_t folders = 0;
+    std::size_t namesLeft = kMaximumNames;
+    while (!pending.empty()) {
+        Pending folder = std::move(pending.front());
+        pending.pop_front();
+        const FolderStatus status = folderStatus(folder.path);
+        if (!status.isFolder) {
+            if (folder.depth == 0) {
+                walk.stamps.push_back(stampOf(folder.path, status));
+            }
+            continue;
+        }
+        if (!walk.visited.insert({status.info.st_dev, status.info.st_ino}).second) {
+            continue;
+        }
+        if (folders == kMaximumFolders || namesLeft == 0) {
+            walk.cutShort = true;
             break;
         }
-        children.push_back(*it);
-    }
-    std::sort(children.begin(), children.end(), [](const auto& a, const auto& b) {
-        return a.path().filename() < b.path().filename();
-    });
-    for (const auto& child : children) {
-        stamp.names.push_back(child.path().filename().string());
-    }
-    stamps.push_back(std::move(stamp));
+        ++folders;
+        // Stamped before it is read: a change made while reading moves the stamps.
+        FolderStamp stamp = stampOf(folder.path, status);
+        const auto names = folderNames(folder.path, namesLeft, walk.cutShort);
+        if (!names) {
+            walk.stamps.push_back(std::move(stamp));
+            continue;
+        }
+        namesLeft -= names->size();
+        if (!hasSettled(status.info)) {
+            stamp.names = justNames(*names);
+        }
+        walk.stamps.push_back(std::move(stamp));
 
-    for (const auto& child : children) {
-        const QString name = QString::fromStdString(child.path().filename().string());
-        if (child.is_directory(error)) {
-            // The desktop-file ID of applications/vendor/app.desktop is vendor-app.desktop.
-            if (depth < kMaximumFolderDepth) {
-                walk(child.path(), idPrefix + name + u'-', depth + 1, stamps, files);
+        for (const FolderName& child : *names) {
+            const std::string childPath = folder.path + '/' + child.name;
+            // Only links and names whose type the file system does not tell cost a stat.
+            const bool isFolder =
+                child.type == DT_DIR || ((child.type == DT_LNK || child.type == DT_UNKNOWN) &&
+                                         folderStatus(childPath).isFolder);
+            const QString name = QString::fromStdString(child.name);
+            auto components = folder.components;
+            components.push_back(child.name);
+            if (isFolder) {
+                // The desktop-file ID of applications/vendor/app.desktop is vendor-app.desktop.
+                if (folder.depth < kMaximumFolderDepth) {
+                    pending.push_back({childPath, folder.idPrefix + name + u'-',
+                                       std::move(components), folder.depth + 1});
+                }
+            } else if (name.endsWith(u".desktop") && name.size() > 8) {
+                if (files.size() == kMaximumFiles) {
+                    walk.cutShort = true;
+                    continue;
+                }
+                files.push_back({folder.idPrefix + name.chopped(8),
+                                 QString::fromStdString(childPath), std::move(components)});
             }
-        } else if (name.endsWith(u".desktop") && name.size() > 8) {
-            files.push_back(
-                {idPrefix + name.chopped(8), QString::fromStdString(child.path().string())});
         }
     }
+    walk.folders += folders;
+    // In the order of their paths, as a depth-first walk of sorted folders finds them.
+    std::sort(files.begin(), files.end(),
+              [](const FoundFile& a, const FoundFile& b) { return a.components < b.components; });
+    return files;
 }
 
 QStringList applicationFolders(const XdgLocations& locations) {
@@ -110,6 +295,9 @@ bool isSafeIdentifier(const QString& identifier) {
     return !identifier.isEmpty() && !identifier.contains(u'/') &&
            !identifier.contains(QStringLiteral(".."));
 }
+
+// Set while a thread runs a check for the state it points to.
+thread_local const void* tCheckingFor = nullptr;
 
 }  // namespace
 
@@ -143,7 +331,6 @@ XdgLocations XdgLocations::fromEnvironment() {
 }
 
 struct DesktopEntries::Index {
-    std::vector<FolderStamp> stamps;
     // In precedence order: earlier data directories first, then by path.
     std::vector<DesktopEntry> entries;
     // The file name of each entry's Exec program, in the order of `entries`.
@@ -151,46 +338,181 @@ struct DesktopEntries::Index {
     QHash<QString, std::size_t> byIdentifier;
 };
 
-DesktopEntries::DesktopEntries(XdgLocations locations) : locations_(std::move(locations)) {}
+struct DesktopEntries::State {
+    explicit State(XdgLocations where) : locations(std::move(where)) {}
 
-DesktopEntries::~DesktopEntries() = default;
+    const XdgLocations locations;
+
+    std::mutex mutex;
+    std::condition_variable checked;
+    // Nothing until the first reading is done.
+    std::shared_ptr<const Index> index;
+    bool checkScheduled = false;
+    // Checks asked for, and the last one that is done; a lookup waits for the one it asked for.
+    std::uint64_t requested = 0;
+    std::uint64_t completed = 0;
+    Reading reading;
+
+    // The reader's own: what the last reading found, compared by each check.
+    std::optional<std::vector<FolderStamp>> stamps;
+
+    std::mutex observersMutex;
+    std::map<std::uint64_t, std::function<void()>> observers;
+    std::uint64_t nextObserver = 0;
+
+    void check();
+    std::shared_ptr<const Index> read(Reading& counts);
+};
+
+std::shared_ptr<const DesktopEntries::Index> DesktopEntries::State::read(Reading& counts) {
+    Walk walk;
+    auto built = std::make_shared<Index>();
+    counts.files = 0;
+    for (const QString& folder : applicationFolders(locations)) {
+        qint64 bytesLeft = kMaximumBytes;
+        for (const FoundFile& file : findFiles(QFile::encodeName(folder).toStdString(), walk)) {
+            // An ID found in an earlier directory hides every later file with that ID, even when
+            // the earlier one cannot be read or deletes the application with Hidden=true.
+            if (built->byIdentifier.contains(file.identifier)) {
+                continue;
+            }
+            std::optional<DesktopEntry> entry;
+            if (bytesLeft > 0) {
+                const RegularFile::Contents contents =
+                    RegularFile::read(file.path, std::min(KeyFile::kMaximumBytes, bytesLeft));
+                if (contents.status == RegularFile::Status::read) {
+                    bytesLeft -= contents.bytes.size();
+                    ++counts.files;
+                    entry = DesktopEntry::parse(contents.bytes, file.identifier, file.path,
+                                                locations.locale);
+                }
+            } else {
+                walk.cutShort = true;
+            }
+            if (!entry) {
+                entry.emplace();
+                entry->identifier = file.identifier;
+                entry->filePath = file.path;
+            }
+            built->byIdentifier.insert(file.identifier, built->entries.size());
+            built->programNames.push_back(programName(entry->exec));
+            built->entries.push_back(std::move(*entry));
+        }
+    }
+    ++counts.count;
+    counts.folders = walk.folders;
+    counts.cutShort = walk.cutShort;
+    stamps = std::move(walk.stamps);
+    return built;
+}
+
+void DesktopEntries::State::check() {
+    tCheckingFor = this;
+    std::uint64_t serving = 0;
+    Reading counts;
+    {
+        const std::lock_guard lock(mutex);
+        // A lookup from now on asks for a check of its own: this one may already be past what
+        // changed for it.
+        checkScheduled = false;
+        serving = requested;
+        counts = reading;
+    }
+    std::shared_ptr<const Index> fresh;
+    if (!stamps || std::any_of(stamps->begin(), stamps->end(), hasChanged)) {
+        fresh = read(counts);
+    }
+    {
+        const std::lock_guard lock(mutex);
+        if (fresh) {
+            index = fresh;
+            reading = counts;
+        }
+        completed = serving;
+    }
+    checked.notify_all();
+    if (fresh) {
+        const std::lock_guard lock(observersMutex);
+        for (const auto& [id, observer] : observers) {
+            observer();
+        }
+    }
+    tCheckingFor = nullptr;
+}
+
+DesktopEntries::DesktopEntries(XdgLocations locations,
+                               std::optional<std::thread::id> interactiveThread,
+                               std::shared_ptr<Executor> reader)
+    : locations_(std::move(locations)),
+      interactiveThread_(interactiveThread),
+      state_(std::make_shared<State>(locations_)),
+      reader_(reader ? std::move(reader)
+                     : std::make_shared<SerialQueue>(std::string(kApplicationIdentifier) +
+                                                     ".desktop-entries")) {
+    requestCheck();
+}
+
+DesktopEntries::~DesktopEntries() {
+    // An own queue finishes the task under way here; a reader from outside may still hold tasks,
+    // which find the state gone.
+    reader_.reset();
+}
+
+void DesktopEntries::requestCheck() const {
+    // Called with state_->mutex held.
+    if (state_->checkScheduled) {
+        return;
+    }
+    state_->checkScheduled = true;
+    ++state_->requested;
+    reader_->async([weak = std::weak_ptr<State>(state_)] {
+        if (const auto state = weak.lock()) {
+            state->check();
+        }
+    });
+}
 
 std::shared_ptr<const DesktopEntries::Index> DesktopEntries::currentIndex() const {
-    std::vector<FolderStamp> stamps;
-    std::vector<FoundFile> files;
-    for (const QString& folder : applicationFolders(locations_)) {
-        walk(std::filesystem::path(folder.toStdString()), QString(), 0, stamps, files);
+    static const auto empty = std::make_shared<const Index>();
+    State& state = *state_;
+    std::unique_lock lock(state.mutex);
+    // An observer's own lookups take what was just read; asking for a check would wait for itself.
+    if (tCheckingFor != &state) {
+        requestCheck();
+        const std::uint64_t ticket = state.requested;
+        if (interactiveThread_ == std::this_thread::get_id()) {
+            state.checked.wait_for(lock, kInteractiveWait, [&] { return state.index != nullptr; });
+        } else {
+            state.checked.wait(lock, [&] { return state.completed >= ticket; });
+        }
     }
+    return state.index ? state.index : empty;
+}
 
-    std::lock_guard lock(mutex_);
-    if (index_ && index_->stamps == stamps) {
-        return index_;
-    }
-    auto index = std::make_shared<Index>();
-    index->stamps = std::move(stamps);
-    for (const FoundFile& file : files) {
-        // An ID found in an earlier directory hides every later file with that ID, even when the
-        // earlier one cannot be read or deletes the application with Hidden=true.
-        if (index->byIdentifier.contains(file.identifier)) {
-            continue;
+std::shared_ptr<void> DesktopEntries::observeChanges(std::function<void()> observer) const {
+    struct Subscription {
+        std::weak_ptr<State> state;
+        std::uint64_t id = 0;
+        ~Subscription() {
+            if (const auto owner = state.lock()) {
+                const std::lock_guard lock(owner->observersMutex);
+                owner->observers.erase(id);
+            }
         }
-        QFile handle(file.path);
-        std::optional<DesktopEntry> entry;
-        if (handle.open(QIODevice::ReadOnly)) {
-            entry = DesktopEntry::parse(handle.readAll(), file.identifier, file.path,
-                                        locations_.locale);
-        }
-        if (!entry) {
-            entry.emplace();
-            entry->identifier = file.identifier;
-            entry->filePath = file.path;
-        }
-        index->byIdentifier.insert(file.identifier, index->entries.size());
-        index->programNames.push_back(programName(entry->exec));
-        index->entries.push_back(std::move(*entry));
-    }
-    index_ = std::move(index);
-    return index_;
+    };
+    auto subscription = std::make_shared<Subscription>();
+    subscription->state = state_;
+    const std::lock_guard lock(state_->observersMutex);
+    subscription->id = state_->nextObserver++;
+    state_->observers.emplace(subscription->id, std::move(observer));
+    return subscription;
+}
+
+DesktopEntries::Reading DesktopEntries::lastReading() const {
+    // As fresh as a lookup would be.
+    currentIndex();
+    const std::lock_guard lock(state_->mutex);
+    return state_->reading;
 }
 
 std::optional<DesktopEntry> DesktopEntries::application(const QString& identifier) const {

@@ -2,11 +2,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
+#include "Platform/Executor.h"
 #include "Platform/Freedesktop/DesktopEntry.h"
 
 namespace quillorbitex::freedesktop {
@@ -33,11 +35,37 @@ struct XdgLocations {
 
 // The installed applications: every desktop entry under the data directories' "applications"
 // folders. The one place that answers what an application identifier means, so that the frontmost
-// application, the pickers, scope rules and opening agree. Safe to use from any thread; the entries
-// are read again when a folder's contents change.
+// application, the pickers, scope rules and opening agree. Safe to use from any thread.
+//
+// The folders are read on a reader of their own, first when the object is made and then whenever
+// a lookup finds that a folder it read has changed (its own time stamps, not its contents'), so a
+// lookup never walks the folders itself. A reading visits each real folder once, however many
+// links lead to it, and stops at fixed limits of depth, folders, names, files and bytes per data
+// directory; desktop files are read only when they are regular files of at most a megabyte.
 class DesktopEntries {
 public:
-    explicit DesktopEntries(XdgLocations locations = XdgLocations::fromEnvironment());
+    // What the readings did: for diagnostics and tests.
+    struct Reading {
+        // Readings so far; each reads every folder.
+        std::size_t count = 0;
+        // Folders and desktop files the last one read.
+        std::size_t folders = 0;
+        std::size_t files = 0;
+        // The last one stopped at a limit, so some entries may be missing.
+        bool cutShort = false;
+
+        friend bool operator==(const Reading&, const Reading&) = default;
+    };
+
+    // Lookups on `interactiveThread` (the main thread) answer at once from the entries read so
+    // far; only before the first reading is done do they wait for it, at most a frame. Lookups on
+    // any other thread wait until a check for changed folders made after they asked is done, and
+    // for what changed to be read. `reader` runs the checks and readings (by default a queue of
+    // its own); one that runs work only when told (a test's) must come with `interactiveThread`
+    // set to the thread that tells it.
+    explicit DesktopEntries(XdgLocations locations = XdgLocations::fromEnvironment(),
+                            std::optional<std::thread::id> interactiveThread = std::nullopt,
+                            std::shared_ptr<Executor> reader = nullptr);
     ~DesktopEntries();
     DesktopEntries(const DesktopEntries&) = delete;
     DesktopEntries& operator=(const DesktopEntries&) = delete;
@@ -63,16 +91,28 @@ public:
     std::optional<DesktopEntry> applicationForWindowClass(const QString& instanceName,
                                                           const QString& className) const;
 
+    // Calls `observer` on the reader each time newly read entries take the place of those before
+    // (the first reading included). The calls stop when the returned token is destroyed: once its
+    // destruction returns, no call is under way. An observer must not destroy its own token.
+    std::shared_ptr<void> observeChanges(std::function<void()> observer) const;
+
+    // After the check a lookup would wait for.
+    Reading lastReading() const;
+
 private:
     struct Index;
+    struct State;
     std::shared_ptr<const Index> currentIndex() const;
+    void requestCheck() const;
     std::optional<DesktopEntry> declaredHandler(const QString& mimeType) const;
     std::optional<DesktopEntry> alternativeWebBrowser() const;
     QStringList mimeappsFiles() const;
 
     XdgLocations locations_;
-    mutable std::mutex mutex_;
-    mutable std::shared_ptr<const Index> index_;
+    std::optional<std::thread::id> interactiveThread_;
+    std::shared_ptr<State> state_;
+    // Last, so that its work ends before the rest goes.
+    std::shared_ptr<Executor> reader_;
 };
 
 }  // namespace quillorbitex::freedesktop

@@ -12,9 +12,10 @@ bool isEscapableInDoubleQuotes(QChar c) {
     return c == u'"' || c == u'`' || c == u'$' || c == u'\\';
 }
 
-// Splits and unquotes the line; with an entry, also expands the field codes of its unquoted parts.
-// An expanded value is only ever text inside the argument it stands in, so a name or path can
-// neither split into several arguments nor become part of a quoted (shell) string.
+// Splits and unquotes the line; with an entry, also expands the field codes that stand alone as an
+// argument. An expanded value is always exactly one argument of its own: a code glued to other
+// text is removed, since that text may be a shell string the value would become part of
+// (`sh -c "echo "%c" > out"` glues a quoted script around the code).
 std::optional<QStringList> parse(const QString& exec, const DesktopEntry* entry) {
     QStringList arguments;
     QString current;
@@ -95,17 +96,17 @@ std::optional<QStringList> parse(const QString& exec, const DesktopEntry* entry)
             if (code == u'%') {
                 current += u'%';
                 onlyRemovedCodes = false;
-            } else if (code == u'c') {
+            } else if (code == u'c' && wholeArgument) {
                 current += entry->name;
                 onlyRemovedCodes = false;
-            } else if (code == u'k') {
+            } else if (code == u'k' && wholeArgument) {
                 current += entry->filePath;
                 onlyRemovedCodes = false;
             } else if (code == u'i' && wholeArgument && !entry->icon.isEmpty()) {
                 arguments << QStringLiteral("--icon") << entry->icon;
                 inArgument = false;
             }
-            // Files, URLs, an icon inside a longer argument and unknown codes are removed.
+            // Files, URLs, codes inside a longer argument and unknown codes are removed.
         } else {
             current += c;
             onlyRemovedCodes = false;

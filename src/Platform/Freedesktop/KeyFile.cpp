@@ -1,6 +1,6 @@
 #include "Platform/Freedesktop/KeyFile.h"
 
-#include <QFile>
+#include "Platform/RegularFile.h"
 
 namespace quillorbitex::freedesktop {
 
@@ -53,11 +53,11 @@ KeyFile KeyFile::parse(QByteArrayView contents) {
 }
 
 std::optional<KeyFile> KeyFile::read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    RegularFile::Contents file = RegularFile::read(path, kMaximumBytes);
+    if (file.status != RegularFile::Status::read) {
         return std::nullopt;
     }
-    return parse(file.readAll());
+    return parse(file.bytes);
 }
 
 std::optional<QString> KeyFile::rawValue(const QString& group, const QString& key) const {

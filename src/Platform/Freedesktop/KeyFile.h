@@ -12,8 +12,12 @@ namespace quillorbitex::freedesktop {
 // values in UTF-8 with backslash escapes, lists separated by ';', localised keys as Key[locale].
 class KeyFile {
 public:
+    // Desktop entries and lists are a few kilobytes; anything larger is not one.
+    static constexpr qint64 kMaximumBytes = 1024 * 1024;
+
     static KeyFile parse(QByteArrayView contents);
-    // Nothing when the file cannot be read.
+    // Nothing when the path holds no regular file of at most kMaximumBytes that can be read
+    // (RegularFile: never blocks on a FIFO, never reads a device).
     static std::optional<KeyFile> read(const QString& path);
 
     bool hasGroup(const QString& group) const { return groups_.contains(group); }

@@ -8,6 +8,7 @@
 
 #include "Platform/ApplicationIdentifier.h"
 #include "Platform/Freedesktop/KeyFile.h"
+#include "Platform/RegularFile.h"
 
 namespace quillorbitex::freedesktop {
 
@@ -68,20 +69,25 @@ QString LoginItem::entryPath() const {
 }
 
 bool LoginItem::isEnabled() const {
-    const QFileInfo info(entryPath());
-    if (!info.exists()) {
-        return false;
+    const RegularFile::Contents file = RegularFile::read(entryPath(), KeyFile::kMaximumBytes);
+    switch (file.status) {
+        case RegularFile::Status::absent:
+        // A folder, FIFO or device is no entry: the session starts nothing from it.
+        case RegularFile::Status::notRegular:
+            return false;
+        // An entry that exists but cannot be read still starts nothing we could tell apart; the
+        // session would try it, so it counts as on.
+        case RegularFile::Status::tooLarge:
+        case RegularFile::Status::unreadable:
+            return true;
+        case RegularFile::Status::read:
+            break;
     }
-    // An entry that exists but cannot be read still starts nothing we could tell apart; the
-    // session would try it, so it counts as on.
-    const auto keyFile = KeyFile::read(info.filePath());
-    if (!keyFile) {
-        return true;
-    }
+    const KeyFile keyFile = KeyFile::parse(file.bytes);
     // GNOME's session settings switch an entry off with their own key instead of Hidden.
-    const auto gnomeEnabled = keyFile->string(kGroup, QStringLiteral("X-GNOME-Autostart-enabled"));
+    const auto gnomeEnabled = keyFile.string(kGroup, QStringLiteral("X-GNOME-Autostart-enabled"));
     const bool gnomeOff = gnomeEnabled && (*gnomeEnabled == u"false" || *gnomeEnabled == u"0");
-    return !keyFile->boolean(kGroup, QStringLiteral("Hidden")) && !gnomeOff;
+    return !keyFile.boolean(kGroup, QStringLiteral("Hidden")) && !gnomeOff;
 }
 
 std::optional<QString> LoginItem::setEnabled(bool enabled) {

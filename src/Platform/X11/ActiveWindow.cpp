@@ -124,10 +124,17 @@ ActiveWindow::ActiveWindow(xcb_connection_t* connection, std::uint32_t root,
                                                       QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
                          [this] { processEvents(); });
+        // The entries are read off this thread; the window in front may have been asked about
+        // before they were.
+        entriesObservation_ = entries_->observeChanges([this, notifier = notifier_.get()] {
+            QMetaObject::invokeMethod(
+                notifier, [this] { refresh(); }, Qt::QueuedConnection);
+        });
     }
 }
 
 ActiveWindow::~ActiveWindow() {
+    entriesObservation_.reset();
     notifier_.reset();
     xcb_disconnect(connection_);
 }

@@ -60,6 +60,7 @@ private:
     std::shared_ptr<const freedesktop::DesktopEntries> entries_;
     QString ownIdentifier_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    std::shared_ptr<void> entriesObservation_;
 
     mutable std::mutex mutex_;
     std::optional<QString> frontmost_;

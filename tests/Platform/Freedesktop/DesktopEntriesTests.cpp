@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <thread>
 
 #include "Platform/Freedesktop/DesktopEntries.h"
+#include "support/ChildProcess.h"
+#include "support/ManualExecutor.h"
 
 namespace quillorbitex::freedesktop {
 namespace {
@@ -33,6 +38,13 @@ protected:
     void writeApp(const QString& relative, const QByteArray& extraLines = {}) const {
         write(relative, "[Desktop Entry]\nType=Application\nName=" +
                             QFileInfo(relative).baseName().toUtf8() + "\nExec=true\n" + extraLines);
+    }
+
+    void link(const QString& target, const QString& relative) const {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path(relative)).path()));
+        ASSERT_EQ(::symlink(QFile::encodeName(target).constData(),
+                            QFile::encodeName(path(relative)).constData()),
+                  0);
     }
 
     static QStringList identifiers(const std::vector<DesktopEntry>& entries) {
@@ -196,6 +208,147 @@ TEST_F(DesktopEntriesTest, WindowClassesMatchEntriesIgnoringCase) {
     EXPECT_EQ(entries.applicationForWindowClass("QX-VIEWER", "")->identifier, "org.example.Viewer");
     EXPECT_FALSE(entries.applicationForWindowClass("unknown", "Unknown"));
     EXPECT_FALSE(entries.applicationForWindowClass("", ""));
+}
+
+// A FIFO or a device in place of an entry or a list is passed over, never opened for reading in
+// a way that waits for a writer or reads without end. Run in a child, which is killed if it hangs.
+TEST_F(DesktopEntriesTest, WhatIsNotARegularFileIsPassedOverWithoutBlocking) {
+    writeApp("data-a/applications/org.example.Editor.desktop", "StartupWMClass=qx-editor\n");
+    writeApp("data-a/applications/mail.desktop");
+    write("data-a/applications/mimeapps.list",
+          "[Default Applications]\nx-scheme-handler/mailto=mail.desktop\n");
+    ASSERT_TRUE(QDir().mkpath(path("data-home/applications")));
+    ASSERT_TRUE(QDir().mkpath(path("config-home")));
+    for (const char* fifo : {"data-home/applications/org.example.Fifo.desktop",
+                             "data-home/applications/mimeapps.list", "config-home/mimeapps.list"}) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path(fifo)).constData(), 0600), 0) << fifo;
+    }
+    link("/dev/zero", "data-home/applications/org.example.Zero.desktop");
+    link("/dev/zero", "data-a/applications/org.example.Later.desktop");
+    writeApp("data-b/applications/org.example.Later.desktop");
+
+    const auto result = testing::runInChild([&] {
+        const DesktopEntries entries(locations_);
+        int failures = 0;
+        failures += !entries.application("org.example.Editor");
+        const auto editor = entries.applicationForWindowClass("", "QX-EDITOR");
+        failures += !editor || editor->identifier != "org.example.Editor";
+        failures += entries.application("org.example.Fifo").has_value();
+        failures += entries.application("org.example.Zero").has_value();
+        // Like a file that cannot be read, it still hides the entry of a later directory.
+        failures += entries.application("org.example.Later").has_value();
+        const auto mail = entries.handlerForScheme("mailto");
+        failures += !mail || mail->identifier != "mail";
+        return failures;
+    });
+    EXPECT_EQ(result, 0);
+}
+
+// Links back up the tree (`l0 -> .`, `vendor/up -> ..`) would make every lookup walk a number of
+// paths exponential in their count; each real folder is read once, under its shortest path.
+TEST_F(DesktopEntriesTest, LinksToFoldersAlreadyReadAreNotFollowedAgain) {
+    writeApp("data-a/applications/app.desktop");
+    writeApp("data-a/applications/vendor/tool.desktop");
+    for (int i = 0; i < 4; ++i) {
+        link(".", QStringLiteral("data-a/applications/l%1").arg(i));
+    }
+    link("..", "data-a/applications/vendor/up");
+    link(path("data-a/applications/vendor"), "data-b/applications/elsewhere");
+
+    // In a child: with the links followed, reading takes minutes.
+    const auto result = testing::runInChild([&] {
+        const DesktopEntries entries(locations_);
+        const QStringList found = identifiers(entries.listedApplications());
+        const DesktopEntries::Reading reading = entries.lastReading();
+        // The two applications folders and vendor/.
+        return found == QStringList({"app", "vendor-tool"}) && reading.folders == 3 &&
+                       reading.files == 2 && !reading.cutShort
+                   ? 0
+                   : 1;
+    });
+    EXPECT_EQ(result, 0);
+}
+
+// A link to "/" costs a bounded reading; what lies nearest the applications folder is read first,
+// so its own entries are kept, and other data directories have limits of their own.
+TEST_F(DesktopEntriesTest, ALinkToTheRootIsReadOnlyUpToTheLimits) {
+    writeApp("data-a/applications/zz-top.desktop");
+    writeApp("data-a/applications/vendor/tool.desktop");
+    link("/", "data-a/applications/root");
+    writeApp("data-b/applications/other.desktop");
+
+    // In a child: with the whole tree read, it takes minutes.
+    const auto result = testing::runInChild([&] {
+        const DesktopEntries entries(locations_);
+        const DesktopEntries::Reading reading = entries.lastReading();
+        // Any system has more folders within a few levels of "/" than one data directory may
+        // read.
+        int failures = 0;
+        failures += !reading.cutShort;
+        failures += reading.folders > 2 * 512;
+        for (const char* id : {"zz-top", "vendor-tool", "other"}) {
+            failures += !entries.application(id);
+        }
+        return failures;
+    });
+    EXPECT_EQ(result, 0);
+}
+
+// Lookups compare the folders' own stamps; the entries are read again only when one changed.
+TEST_F(DesktopEntriesTest, FoldersAreReadAgainOnlyWhenOneChanged) {
+    writeApp("data-a/applications/app.desktop", "StartupWMClass=qx-app\n");
+    writeApp("data-a/applications/vendor/tool.desktop");
+    const DesktopEntries entries(locations_);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(entries.application("app"));
+        EXPECT_TRUE(entries.applicationForWindowClass("", "qx-app"));
+        EXPECT_EQ(entries.listedApplications().size(), 2U);
+    }
+    EXPECT_EQ(entries.lastReading().count, 1U);
+
+    // In a folder below the applications folder, and in a data folder that did not exist.
+    writeApp("data-a/applications/vendor/new.desktop");
+    EXPECT_TRUE(entries.application("vendor-new"));
+    writeApp("data-home/applications/mine.desktop");
+    EXPECT_TRUE(entries.application("mine"));
+    EXPECT_TRUE(entries.application("app"));
+    EXPECT_EQ(entries.lastReading().count, 3U);
+}
+
+// The main thread must never wait for the folders to be read: it gets the entries read so far,
+// and an observer hears when newer ones are there. In a child, since a lookup that waited for this
+// reader, which runs only when told, would wait for good.
+TEST_F(DesktopEntriesTest, TheInteractiveThreadAnswersFromWhatHasBeenRead) {
+    writeApp("data-a/applications/app.desktop");
+    const auto result = testing::runInChild([&] {
+        const auto reader = std::make_shared<testing::ManualExecutor>();
+        const DesktopEntries entries(locations_, std::this_thread::get_id(), reader);
+        int changes = 0;
+        auto observation = entries.observeChanges([&] { ++changes; });
+        // Each step sets its own bit when it goes wrong.
+        int failures = 0;
+        auto expect = [&, bit = 1](bool holds) mutable {
+            failures |= holds ? 0 : bit;
+            bit <<= 1;
+        };
+
+        expect(!entries.application("app"));
+        reader->runUntilIdle();
+        expect(changes == 1 && entries.application("app"));
+
+        writeApp("data-a/applications/new.desktop");
+        expect(!entries.application("new"));
+        reader->runUntilIdle();
+        expect(changes == 2 && entries.application("new"));
+
+        observation.reset();
+        QFile::remove(path("data-a/applications/new.desktop"));
+        entries.application("new");
+        reader->runUntilIdle();
+        expect(changes == 2 && !entries.application("new"));
+        return failures;
+    });
+    EXPECT_EQ(result, 0);
 }
 
 }  // namespace

@@ -70,16 +70,16 @@ TEST(DesktopExec, FieldCodesAreExpandedOrRemovedPerArgument) {
     DesktopEntry entry = *parse("[Desktop Entry]\nType=Application\nName=Viewer\nIcon=viewer\n");
     entry.exec = "viewer --new %U --file=%f %i --title=%c %k 100%% %F%u";
     EXPECT_EQ(DesktopExec::commandLine(entry),
-              QStringList({"viewer", "--new", "--file=", "--icon", "viewer", "--title=Viewer",
-                           "/apps/org.example.App.desktop", "100%"}));
+              QStringList({"viewer", "--new", "--file=", "--icon", "viewer",
+                           "--title=", "/apps/org.example.App.desktop", "100%"}));
 
     entry.icon.clear();
     entry.exec = "viewer %i";
     EXPECT_EQ(DesktopExec::commandLine(entry), QStringList({"viewer"}));
 }
 
-// A name or path is always exactly one argument and never lands inside a quoted (shell) string,
-// whatever it holds.
+// A name or path is always exactly one argument of its own and never lands inside a quoted
+// (shell) string, whatever it holds: a code glued to anything else, quoted or not, is removed.
 TEST(DesktopExec, ExpandedValuesStayOneArgumentAndQuotedCodesAreNotExpanded) {
     DesktopEntry entry;
     entry.name = "Evil $(touch pwned) `id`; a b";
@@ -91,8 +91,13 @@ TEST(DesktopExec, ExpandedValuesStayOneArgumentAndQuotedCodesAreNotExpanded) {
         {R"(sh -c "echo %c; true")", {"sh", "-c", "echo ; true"}},
         {"sh -c 'open %k'", {"sh", "-c", "open "}},
         {"app %c", {"app", entry.name}},
-        {"app --title=%c --file=%k",
-         {"app", "--title=" + entry.name, "--file=/apps/my app.desktop"}},
+        {"app %c %k", {"app", entry.name, "/apps/my app.desktop"}},
+        {"app --title=%c --file=%k", {"app", "--title=", "--file="}},
+        // Quoted script text on both sides of an unquoted code: one argument, the script.
+        {R"(sh -c "echo "%c" > out")", {"sh", "-c", "echo  > out"}},
+        {R"(sh -c 'open '%k)", {"sh", "-c", "open "}},
+        {R"(sh -c %c'; true')", {"sh", "-c", "; true"}},
+        {"app %k%c", {"app"}},
         {R"(app "%c" '%k' "%f")", {"app"}},
         {R"(app "100%%" 'a%%b' "")", {"app", "100%", "a%b", ""}},
     };

@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "Platform/Freedesktop/DesktopEntry.h"
 #include "Platform/Freedesktop/DesktopExec.h"
+#include "support/ChildProcess.h"
 
 namespace quillorbitex::freedesktop {
 namespace {
@@ -123,6 +126,28 @@ TEST(LoginItem, FailuresAreReportedAndChangeNothing) {
         EXPECT_FALSE(item.isEnabled()) << c.what;
     }
     EXPECT_FALSE(QDir(dir.filePath("ok")).exists());
+}
+
+// Reading the state runs at start-up: whatever sits at the entry's path, it answers at once. What
+// is not a file starts nothing at login, so it counts as off. Run in a child, which is killed if
+// it hangs or fills the memory.
+TEST(LoginItem, WhatIsNotAnEntryIsOffWithoutBlocking) {
+    QTemporaryDir dir;
+    const QString autostart = dir.filePath("autostart");
+    ASSERT_TRUE(QDir().mkpath(autostart));
+    LoginItem item(autostart, QStringLiteral("/usr/bin/quillorbitex"));
+    const QByteArray entry = QFile::encodeName(item.entryPath());
+    const std::pair<const char*, std::function<bool()>> cases[] = {
+        {"a FIFO", [&] { return ::mkfifo(entry.constData(), 0600) == 0; }},
+        {"a link to /dev/zero", [&] { return ::symlink("/dev/zero", entry.constData()) == 0; }},
+        {"a dangling link", [&] { return ::symlink("nowhere", entry.constData()) == 0; }},
+    };
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(make());
+        EXPECT_EQ(testing::runInChild([&] { return item.isEnabled() ? 1 : 0; }), 0);
+        ASSERT_EQ(::unlink(entry.constData()), 0);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "Platform/ApplicationIdentifier.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
@@ -13,6 +14,7 @@
 #include "Services/Actions/GestureActionDispatcher.h"
 #include "Services/Keyboard/KeyboardShortcutDispatcher.h"
 #include "Services/Permissions/PermissionService.h"
+#include "support/ManualExecutor.h"
 #include "support/X11TestInput.h"
 #include "support/X11TestSession.h"
 
@@ -161,6 +163,34 @@ TEST_F(ActionsEndToEndTest, FrontmostApplicationFollowsTheActiveWindow) {
             return r.identifier == app.identifier && r.name == app.name;
         })) << app.identifier.toStdString();
     }
+}
+
+// The program's main thread never waits for the desktop entries to be read: a window in front
+// before they are names no application, and is named as soon as they are.
+TEST_F(ActionsEndToEndTest, TheWindowInFrontIsNamedOnceTheEntriesAreRead) {
+    int argc = 1;
+    char name[] = "qx_e2e_actions_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    auto window = session_.startTestWindow(
+        {.title = "Front A", .resourceName = "qx-front-a", .resourceClass = "QxFrontA"});
+    ASSERT_TRUE(window);
+    testing::X11TestInput input(session_.displayName());
+    ASSERT_TRUE(input.connected() && input.activateWindow(window->window));
+
+    const auto reader = std::make_shared<testing::ManualExecutor>();
+    entries_ = std::make_shared<freedesktop::DesktopEntries>(
+        freedesktop::XdgLocations::fromEnvironment(), std::this_thread::get_id(), reader);
+    const auto active = x11::ActiveWindow::connect(entries_, kOwnIdentifier,
+                                                   QString::fromStdString(session_.displayName()));
+    ASSERT_TRUE(active);
+    EXPECT_EQ(active->frontmostApplicationIdentifier(), std::nullopt);
+
+    reader->runUntilIdle();
+    EXPECT_TRUE(waitUntil([&] {
+        QCoreApplication::processEvents();
+        return active->frontmostApplicationIdentifier() == "org.quillorbitex.FrontA";
+    })) << active->frontmostApplicationIdentifier().value_or("(none)").toStdString();
 }
 
 TEST_F(ActionsEndToEndTest, PermissionFollowsTheDisplayAndSettingsOpenTheSettingsApplication) {

@@ -1,0 +1,78 @@
+#include "Platform/RegularFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+
+namespace quillorbitex {
+
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+RegularFile::Contents RegularFile::read(const QString& path, qint64 maximumBytes) {
+    const QByteArray encoded = QFile::encodeName(path);
+    const Descriptor file(::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0) {
+        const int error = errno;
+        struct stat entry {};
+        if (::lstat(encoded.constData(), &entry) != 0) {
+            return {Status::absent, {}};
+        }
+        // A link that leads nowhere, or round in a circle, names no file.
+        return {error == ENOENT || error == ELOOP ? Status::notRegular : Status::unreadable, {}};
+    }
+    // Checked on what was opened, not on the path: the path may have been replaced meanwhile.
+    struct stat opened {};
+    if (::fstat(file.get(), &opened) != 0) {
+        return {Status::unreadable, {}};
+    }
+    if (!S_ISREG(opened.st_mode)) {
+        return {Status::notRegular, {}};
+    }
+    if (opened.st_size > maximumBytes) {
+        return {Status::tooLarge, {}};
+    }
+    // The size is only a hint: files under /proc say 0, and a file may grow while it is read.
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(opened.st_size));
+    char buffer[64 * 1024];
+    while (true) {
+        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return {Status::unreadable, {}};
+        }
+        if (count == 0) {
+            break;
+        }
+        if (bytes.size() + count > maximumBytes) {
+            return {Status::tooLarge, {}};
+        }
+        bytes.append(buffer, count);
+    }
+    return {Status::read, bytes};
+}
+
+}  // namespace quillorbitex
