@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <atomic>
+#include <functional>
 #include <mutex>
 
 #include "Platform/ApplicationIdentifier.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
+#include "Platform/SerialQueue.h"
 #include "Platform/X11/ActiveWindow.h"
 #include "Platform/X11/X11EventPoster.h"
 #include "Platform/X11/X11EventTap.h"
@@ -210,6 +213,172 @@ TEST_F(EngineEndToEndTest, MinimizingAsksTheWindowManagerAndSendsNoKey) {
     EXPECT_TRUE(noKeySince(mark));
     EXPECT_TRUE(other->log.eventsSince(otherMark, "KeyPress").empty());
 }
+
+// Runs its tasks one after the other on a thread of its own, each once `ready` holds (or a few
+// seconds have passed): recognition that happens to finish after the window manager has acted on
+// the release.
+class WaitingQueue final : public Executor {
+public:
+    explicit WaitingQueue(std::function<bool()> ready) : ready_(std::move(ready)) {}
+
+    void async(Task task) override { queue_.async(waiting(std::move(task))); }
+    void asyncAfter(Duration delay, Task task) override {
+        queue_.asyncAfter(delay, waiting(std::move(task)));
+    }
+    // Whether `ready` held when a task was let through.
+    bool wasReady() const { return wasReady_; }
+
+private:
+    Task waiting(Task task) {
+        return [this, task = std::move(task)] {
+            wasReady_ = waitUntil(ready_, std::chrono::seconds{5});
+            task();
+        };
+    }
+
+    std::function<bool()> ready_;
+    std::atomic<bool> wasReady_{false};
+    SerialQueue queue_{"test.final-recognition"};
+};
+
+constexpr const char* kBrowserApp = "org.quillorbitex.Browser";
+constexpr const char* kTerminalApp = "org.quillorbitex.Terminal";
+
+// Two applications side by side, the browser active; a window manager whose focus follows the
+// pointer, or one that moves it on clicks only.
+class PointerFocusEndToEndTest : public testing::X11SessionTest,
+                                 public ::testing::WithParamInterface<std::string> {
+protected:
+    PointerFocusEndToEndTest()
+        : X11SessionTest({.focusModel = GetParam()},
+                         testing::TestWindowOptions{.title = "Browser",
+                                                    .resourceName = "qx-browser",
+                                                    .resourceClass = "QxBrowser",
+                                                    .geometry = "400x500+20+40"}) {}
+
+    void setUpSession() override {
+        session_.applyToCurrentProcess();
+        session_.writeDesktopEntry(kBrowserApp,
+                                   "Name=Browser\nExec=true\nStartupWMClass=QxBrowser");
+        session_.writeDesktopEntry(kTerminalApp,
+                                   "Name=Terminal\nExec=true\nStartupWMClass=QxTerminal");
+        terminal_ = session_.startTestWindow({.title = "Terminal",
+                                              .resourceName = "qx-terminal",
+                                              .resourceClass = "QxTerminal",
+                                              .geometry = "400x500+460+40"});
+        ASSERT_TRUE(terminal_);
+        const auto terminalOrigin = input_->toRoot(terminal_->window, {0, 0});
+        ASSERT_TRUE(terminalOrigin);
+        terminalOrigin_ = *terminalOrigin;
+
+        auto entries = std::make_shared<freedesktop::DesktopEntries>();
+        activeWindow_ =
+            x11::ActiveWindow::connect(entries, QString::fromLatin1(kApplicationIdentifier),
+                                       QString::fromStdString(session_.displayName()));
+        ASSERT_TRUE(activeWindow_);
+        input_->movePointer(inWindow(200, 250));
+        ASSERT_TRUE(input_->activateWindow(window_->window));
+        ASSERT_TRUE(pumpUntil([&] { return frontmostIs(kBrowserApp); }));
+
+        // Up-then-down refreshes, except in the terminal.
+        auto store = std::make_shared<GestureMappingStore>();
+        store->replaceAppScopeRules({GestureAppScopeRule(kTerminalApp, "Terminal", false)},
+                                    GestureDescriptor::directional(GesturePattern::upThenDown));
+        auto workspace = std::make_shared<x11::X11Workspace>(entries, activeWindow_);
+        // Wired as the application model wires it.
+        GestureCaptureCoordinator::Configuration configuration;
+        configuration.monitor = std::make_shared<TrackpadGestureMonitor>(
+            std::make_shared<x11::X11EventTap>(session_.displayName()),
+            x11::X11EventPoster(session_.displayName()).createSource());
+        configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
+            x11::X11EventPoster(session_.displayName()).createSource());
+        configuration.workspace = workspace;
+        configuration.mappingStore = store;
+        configuration.mainExecutor = &main_;
+        configuration.activeBundleIdentifierProvider = [workspace] {
+            return workspace->frontmostApplicationIdentifier();
+        };
+        configuration.frontmostWindowProvider = [workspace] {
+            return workspace->frontmostWindow();
+        };
+        // Where the focus follows the pointer, recognition finishes once it has.
+        finalQueue_ = std::make_shared<WaitingQueue>([this, active = activeWindow_] {
+            return GetParam() != "sloppy" ||
+                   active->frontmostApplicationIdentifier() == QLatin1String(kTerminalApp);
+        });
+        configuration.finalRecognitionQueue = finalQueue_;
+        coordinator_ = GestureCaptureCoordinator::create(configuration);
+        reports_.wire(*coordinator_);
+        ASSERT_EQ(coordinator_->start(), GestureMonitorState::running());
+    }
+
+    void TearDown() override {
+        if (coordinator_) {
+            coordinator_->stop();
+        }
+    }
+
+    bool frontmostIs(const char* application) const {
+        return activeWindow_->frontmostApplicationIdentifier() == QLatin1String(application);
+    }
+    // The active window is followed through the Qt event loop of this thread.
+    static bool pumpUntil(const std::function<bool()>& done) {
+        return waitUntil([&] {
+            QCoreApplication::processEvents();
+            return done();
+        });
+    }
+
+    int argc_ = 1;
+    char name_[20] = "qx_e2e_engine_tests";
+    char* argv_[2] = {name_, nullptr};
+    QCoreApplication application_{argc_, argv_};
+    std::optional<testing::TestWindowProcess> terminal_;
+    ScreenPoint terminalOrigin_;
+    std::shared_ptr<x11::ActiveWindow> activeWindow_;
+    testing::ManualExecutor main_;
+    std::shared_ptr<WaitingQueue> finalQueue_;
+    Reports reports_;  // outlives the coordinator, which reports to it
+    std::shared_ptr<GestureCaptureCoordinator> coordinator_;
+};
+
+// An up-then-down begun over the browser and released over the terminal refreshes the browser:
+// its rule is the browser's (the terminal blocks it) and the keys reach the browser, although a
+// focus that follows the pointer has gone to the terminal by the time they are sent. The focus
+// stays where the pointer took it.
+TEST_P(PointerFocusEndToEndTest, AStrokeActsOnTheWindowItBeganOver) {
+    const auto browserMark = window_->log.events().size();
+    const auto terminalMark = terminal_->log.events().size();
+    const ScreenPoint top = inWindow(390, 150);
+    const ScreenPoint end{terminalOrigin_.x + 40, terminalOrigin_.y + 450};
+    input_->rightDrag(testing::translated(
+        {}, testing::polyline({{double(inWindow(380, 450).x), double(inWindow(380, 450).y)},
+                               {double(top.x), double(top.y)},
+                               {double(end.x), double(end.y)}},
+                              3)));
+    ASSERT_TRUE(pumpUntil([&] { return !reports_.results().empty(); }));
+    const bool followsPointer = GetParam() == "sloppy";
+    EXPECT_TRUE(finalQueue_->wasReady()) << "the focus never followed the pointer";
+
+    const auto snapshots = reports_.snapshots();
+    ASSERT_EQ(snapshots.size(), 1u) << "the browser's rule did not run";
+    EXPECT_TRUE(snapshots[0].dispatched);
+    EXPECT_TRUE(waitUntil([&] {
+        return testing::keyPressCount(window_->log, browserMark, "r", kControlMask) == 1;
+    })) << "no Control+R reached the browser";
+    EXPECT_TRUE(terminal_->log.eventsSince(terminalMark, "KeyPress").empty())
+        << "a key reached the terminal";
+    EXPECT_TRUE(
+        pumpUntil([&] { return frontmostIs(followsPointer ? kTerminalApp : kBrowserApp); }));
+    EXPECT_EQ(input_->focusedWindow(), followsPointer ? terminal_->window : window_->window);
+}
+
+INSTANTIATE_TEST_SUITE_P(FocusModel, PointerFocusEndToEndTest,
+                         ::testing::Values(std::string("click"), std::string("sloppy")),
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                             return param.param == "sloppy" ? std::string("FollowsThePointer")
+                                                            : std::string("OnClick");
+                         });
 
 }  // namespace
 }  // namespace quillorbitex
