@@ -61,13 +61,34 @@ private:
     std::vector<GestureCaptureDebugResult> results_;
 };
 
+// Runs its tasks one after the other on a thread of its own, each once `ready` holds (or a few
+// seconds have passed): recognition that happens to finish after the window manager has acted on
+// the release.
+class WaitingQueue final : public Executor {
+public:
+    explicit WaitingQueue(std::function<bool()> ready) : ready_(std::move(ready)) {}
+    void async(Task task) override { asyncAfter(Duration::zero(), std::move(task)); }
+    void asyncAfter(Duration delay, Task task) override {
+        queue_.asyncAfter(delay, [this, task = std::move(task)] {
+            wasReady = waitUntil(ready_, std::chrono::seconds{5});
+            task();
+        });
+    }
+    std::atomic<bool> wasReady{false};
+
+private:
+    std::function<bool()> ready_;
+    SerialQueue queue_{"test.final-recognition"};
+};
+
 class EngineEndToEndTest : public testing::X11SessionTest {
 protected:
-    EngineEndToEndTest()
-        : X11SessionTest({}, testing::TestWindowOptions{.title = "Engine",
-                                                        .resourceName = "qx-engine-window",
-                                                        .resourceClass = "QxEngineWindow",
-                                                        .geometry = "700x600+50+50"}) {}
+    explicit EngineEndToEndTest(std::string focusModel = "click")
+        : X11SessionTest({.focusModel = std::move(focusModel)},
+                         testing::TestWindowOptions{.title = "Engine",
+                                                    .resourceName = "qx-engine-window",
+                                                    .resourceClass = "QxEngineWindow",
+                                                    .geometry = "700x600+50+50"}) {}
 
     void setUpSession() override {
         session_.applyToCurrentProcess();
@@ -79,11 +100,7 @@ protected:
         activeWindow_ = x11::ActiveWindow::connect(
             entries_, QString::fromLatin1(kApplicationIdentifier), display);
         ASSERT_TRUE(activeWindow_);
-        ASSERT_TRUE(input_->activateWindow(window_->window));
-        ASSERT_TRUE(waitUntil([&] {
-            QCoreApplication::processEvents();
-            return activeWindow_->frontmostApplicationIdentifier() == QLatin1String(kTestWindowApp);
-        })) << "the test window never became the frontmost application";
+        activateTestWindow();
 
         store_ = std::make_shared<GestureMappingStore>();
         GestureCaptureCoordinator::Configuration configuration;
@@ -92,12 +109,18 @@ protected:
             x11::X11EventPoster(session_.displayName()).createSource());
         configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
             x11::X11EventPoster(session_.displayName()).createSource());
-        configuration.workspace = std::make_shared<x11::X11Workspace>(entries_, activeWindow_);
+        // As the application model wires it.
+        auto workspace = std::make_shared<x11::X11Workspace>(entries_, activeWindow_);
+        configuration.workspace = workspace;
         configuration.mappingStore = store_;
         configuration.mainExecutor = &main_;
-        configuration.activeBundleIdentifierProvider = [active = activeWindow_] {
-            return active->frontmostApplicationIdentifier();
+        configuration.activeBundleIdentifierProvider = [workspace] {
+            return workspace->frontmostApplicationIdentifier();
         };
+        configuration.frontmostWindowProvider = [workspace] {
+            return workspace->frontmostWindow();
+        };
+        configuration.finalRecognitionQueue = finalRecognitionQueue_;
         coordinator_ = GestureCaptureCoordinator::create(configuration);
         reports_.wire(*coordinator_);
         ASSERT_EQ(coordinator_->start(), GestureMonitorState::running());
@@ -107,6 +130,24 @@ protected:
         if (coordinator_) {
             coordinator_->stop();
         }
+    }
+
+    // With the pointer over it, so that a focus following the pointer stays there too.
+    void activateTestWindow() {
+        input_->movePointer(inWindow(350, 300));
+        ASSERT_TRUE(input_->activateWindow(window_->window));
+        ASSERT_TRUE(pumpUntil([&] { return frontmostIs(kTestWindowApp); }))
+            << "the test window never became the frontmost application";
+    }
+    bool frontmostIs(const char* application) const {
+        return activeWindow_->frontmostApplicationIdentifier() == QLatin1String(application);
+    }
+    // The active window is followed through this thread's Qt event loop.
+    static bool pumpUntil(const std::function<bool()>& done) {
+        return waitUntil([&] {
+            QCoreApplication::processEvents();
+            return done();
+        });
     }
 
     // Draws through window-relative corners, densely, as a hand on a mouse would.
@@ -133,6 +174,7 @@ protected:
     QCoreApplication application_{argc_, argv_};
     std::shared_ptr<x11::ActiveWindow> activeWindow_;
     testing::ManualExecutor main_;
+    std::shared_ptr<Executor> finalRecognitionQueue_;  // the coordinator's own when none
     std::shared_ptr<GestureMappingStore> store_;
     Reports reports_;  // outlives the coordinator, which reports to it
     std::shared_ptr<GestureCaptureCoordinator> coordinator_;
@@ -204,6 +246,9 @@ TEST_F(EngineEndToEndTest, MinimizingAsksTheWindowManagerAndSendsNoKey) {
     EXPECT_EQ(state(other->window), kNormal);
 
     ASSERT_TRUE(input_->activateWindow(other->window));
+    // A stroke acts on the window the program knows to be active as it begins.
+    ASSERT_TRUE(
+        pumpUntil([&] { return activeWindow_->frontmostWindow().window == other->window; }));
     draw({{100, 400}, {400, 400}, {400, 100}});
     ASSERT_TRUE(waitForResults(2));
     EXPECT_TRUE(waitUntil([&] { return state(other->window) == kIconic; }));
@@ -214,132 +259,38 @@ TEST_F(EngineEndToEndTest, MinimizingAsksTheWindowManagerAndSendsNoKey) {
     EXPECT_TRUE(other->log.eventsSince(otherMark, "KeyPress").empty());
 }
 
-// Runs its tasks one after the other on a thread of its own, each once `ready` holds (or a few
-// seconds have passed): recognition that happens to finish after the window manager has acted on
-// the release.
-class WaitingQueue final : public Executor {
-public:
-    explicit WaitingQueue(std::function<bool()> ready) : ready_(std::move(ready)) {}
-
-    void async(Task task) override { queue_.async(waiting(std::move(task))); }
-    void asyncAfter(Duration delay, Task task) override {
-        queue_.asyncAfter(delay, waiting(std::move(task)));
-    }
-    // Whether `ready` held when a task was let through.
-    bool wasReady() const { return wasReady_; }
-
-private:
-    Task waiting(Task task) {
-        return [this, task = std::move(task)] {
-            wasReady_ = waitUntil(ready_, std::chrono::seconds{5});
-            task();
-        };
-    }
-
-    std::function<bool()> ready_;
-    std::atomic<bool> wasReady_{false};
-    SerialQueue queue_{"test.final-recognition"};
-};
-
-constexpr const char* kBrowserApp = "org.quillorbitex.Browser";
 constexpr const char* kTerminalApp = "org.quillorbitex.Terminal";
 
-// Two applications side by side, the browser active; a window manager whose focus follows the
-// pointer, or one that moves it on clicks only.
-class PointerFocusEndToEndTest : public testing::X11SessionTest,
+// The test window plays a browser; a terminal stands beside it. The window manager's focus
+// follows the pointer, or moves on clicks only.
+class PointerFocusEndToEndTest : public EngineEndToEndTest,
                                  public ::testing::WithParamInterface<std::string> {
 protected:
-    PointerFocusEndToEndTest()
-        : X11SessionTest({.focusModel = GetParam()},
-                         testing::TestWindowOptions{.title = "Browser",
-                                                    .resourceName = "qx-browser",
-                                                    .resourceClass = "QxBrowser",
-                                                    .geometry = "400x500+20+40"}) {}
+    PointerFocusEndToEndTest() : EngineEndToEndTest(GetParam()) {
+        // Where the focus follows the pointer, recognition finishes once it has.
+        finalRecognitionQueue_ = finalQueue_;
+    }
 
     void setUpSession() override {
-        session_.applyToCurrentProcess();
-        session_.writeDesktopEntry(kBrowserApp,
-                                   "Name=Browser\nExec=true\nStartupWMClass=QxBrowser");
         session_.writeDesktopEntry(kTerminalApp,
                                    "Name=Terminal\nExec=true\nStartupWMClass=QxTerminal");
+        EngineEndToEndTest::setUpSession();
         terminal_ = session_.startTestWindow({.title = "Terminal",
                                               .resourceName = "qx-terminal",
                                               .resourceClass = "QxTerminal",
-                                              .geometry = "400x500+460+40"});
+                                              .geometry = "400x500+780+50"});
         ASSERT_TRUE(terminal_);
-        const auto terminalOrigin = input_->toRoot(terminal_->window, {0, 0});
-        ASSERT_TRUE(terminalOrigin);
-        terminalOrigin_ = *terminalOrigin;
-
-        auto entries = std::make_shared<freedesktop::DesktopEntries>();
-        activeWindow_ =
-            x11::ActiveWindow::connect(entries, QString::fromLatin1(kApplicationIdentifier),
-                                       QString::fromStdString(session_.displayName()));
-        ASSERT_TRUE(activeWindow_);
-        input_->movePointer(inWindow(200, 250));
-        ASSERT_TRUE(input_->activateWindow(window_->window));
-        ASSERT_TRUE(pumpUntil([&] { return frontmostIs(kBrowserApp); }));
-
+        activateTestWindow();
         // Up-then-down refreshes, except in the terminal.
-        auto store = std::make_shared<GestureMappingStore>();
-        store->replaceAppScopeRules({GestureAppScopeRule(kTerminalApp, "Terminal", false)},
-                                    GestureDescriptor::directional(GesturePattern::upThenDown));
-        auto workspace = std::make_shared<x11::X11Workspace>(entries, activeWindow_);
-        // Wired as the application model wires it.
-        GestureCaptureCoordinator::Configuration configuration;
-        configuration.monitor = std::make_shared<TrackpadGestureMonitor>(
-            std::make_shared<x11::X11EventTap>(session_.displayName()),
-            x11::X11EventPoster(session_.displayName()).createSource());
-        configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
-            x11::X11EventPoster(session_.displayName()).createSource());
-        configuration.workspace = workspace;
-        configuration.mappingStore = store;
-        configuration.mainExecutor = &main_;
-        configuration.activeBundleIdentifierProvider = [workspace] {
-            return workspace->frontmostApplicationIdentifier();
-        };
-        configuration.frontmostWindowProvider = [workspace] {
-            return workspace->frontmostWindow();
-        };
-        // Where the focus follows the pointer, recognition finishes once it has.
-        finalQueue_ = std::make_shared<WaitingQueue>([this, active = activeWindow_] {
-            return GetParam() != "sloppy" ||
-                   active->frontmostApplicationIdentifier() == QLatin1String(kTerminalApp);
-        });
-        configuration.finalRecognitionQueue = finalQueue_;
-        coordinator_ = GestureCaptureCoordinator::create(configuration);
-        reports_.wire(*coordinator_);
-        ASSERT_EQ(coordinator_->start(), GestureMonitorState::running());
+        store_->replaceAppScopeRules({GestureAppScopeRule(kTerminalApp, "Terminal", false)},
+                                     GestureDescriptor::directional(GesturePattern::upThenDown));
     }
 
-    void TearDown() override {
-        if (coordinator_) {
-            coordinator_->stop();
-        }
-    }
+    bool followsPointer() const { return GetParam() == "sloppy"; }
 
-    bool frontmostIs(const char* application) const {
-        return activeWindow_->frontmostApplicationIdentifier() == QLatin1String(application);
-    }
-    // The active window is followed through the Qt event loop of this thread.
-    static bool pumpUntil(const std::function<bool()>& done) {
-        return waitUntil([&] {
-            QCoreApplication::processEvents();
-            return done();
-        });
-    }
-
-    int argc_ = 1;
-    char name_[20] = "qx_e2e_engine_tests";
-    char* argv_[2] = {name_, nullptr};
-    QCoreApplication application_{argc_, argv_};
+    std::shared_ptr<WaitingQueue> finalQueue_ = std::make_shared<WaitingQueue>(
+        [this] { return !followsPointer() || frontmostIs(kTerminalApp); });
     std::optional<testing::TestWindowProcess> terminal_;
-    ScreenPoint terminalOrigin_;
-    std::shared_ptr<x11::ActiveWindow> activeWindow_;
-    testing::ManualExecutor main_;
-    std::shared_ptr<WaitingQueue> finalQueue_;
-    Reports reports_;  // outlives the coordinator, which reports to it
-    std::shared_ptr<GestureCaptureCoordinator> coordinator_;
 };
 
 // An up-then-down begun over the browser and released over the terminal refreshes the browser:
@@ -347,30 +298,22 @@ protected:
 // focus that follows the pointer has gone to the terminal by the time they are sent. The focus
 // stays where the pointer took it.
 TEST_P(PointerFocusEndToEndTest, AStrokeActsOnTheWindowItBeganOver) {
-    const auto browserMark = window_->log.events().size();
+    const auto mark = window_->log.events().size();
     const auto terminalMark = terminal_->log.events().size();
-    const ScreenPoint top = inWindow(390, 150);
-    const ScreenPoint end{terminalOrigin_.x + 40, terminalOrigin_.y + 450};
-    input_->rightDrag(testing::translated(
-        {}, testing::polyline({{double(inWindow(380, 450).x), double(inWindow(380, 450).y)},
-                               {double(top.x), double(top.y)},
-                               {double(end.x), double(end.y)}},
-                              3)));
+    const auto terminalOrigin = input_->toRoot(terminal_->window, {0, 0});
+    ASSERT_TRUE(terminalOrigin);
+    draw({{600, 450}, {620, 150}, {terminalOrigin->x - origin_.x + 40.0, 450}});
     ASSERT_TRUE(pumpUntil([&] { return !reports_.results().empty(); }));
-    const bool followsPointer = GetParam() == "sloppy";
-    EXPECT_TRUE(finalQueue_->wasReady()) << "the focus never followed the pointer";
+    EXPECT_TRUE(finalQueue_->wasReady) << "the focus never followed the pointer";
 
-    const auto snapshots = reports_.snapshots();
-    ASSERT_EQ(snapshots.size(), 1u) << "the browser's rule did not run";
-    EXPECT_TRUE(snapshots[0].dispatched);
-    EXPECT_TRUE(waitUntil([&] {
-        return testing::keyPressCount(window_->log, browserMark, "r", kControlMask) == 1;
-    })) << "no Control+R reached the browser";
+    ASSERT_EQ(reports_.snapshots().size(), 1u) << "the browser's rule did not run";
+    EXPECT_TRUE(keyArrives(mark, "r")) << "no Control+R reached the browser";
+    EXPECT_EQ(testing::keyPressCount(window_->log, mark, "r", kControlMask), 1);
     EXPECT_TRUE(terminal_->log.eventsSince(terminalMark, "KeyPress").empty())
         << "a key reached the terminal";
     EXPECT_TRUE(
-        pumpUntil([&] { return frontmostIs(followsPointer ? kTerminalApp : kBrowserApp); }));
-    EXPECT_EQ(input_->focusedWindow(), followsPointer ? terminal_->window : window_->window);
+        pumpUntil([&] { return frontmostIs(followsPointer() ? kTerminalApp : kTestWindowApp); }));
+    EXPECT_EQ(input_->focusedWindow(), followsPointer() ? terminal_->window : window_->window);
 }
 
 INSTANTIATE_TEST_SUITE_P(FocusModel, PointerFocusEndToEndTest,
