@@ -87,6 +87,11 @@ private:
 
 const DisplayGeometry kDisplay(QStringLiteral("bench"), Rect{{0, 0}, {1920, 1080}}, std::nullopt,
                                1);
+// Two displays side by side, the spiral's centre on the edge between them.
+const DisplayGeometry kLeftDisplay(QStringLiteral("left"), Rect{{-960, 0}, {960, 1080}},
+                                   std::nullopt, 1);
+const DisplayGeometry kRightDisplay(QStringLiteral("right"), Rect{{960, 0}, {960, 1080}},
+                                    std::nullopt, 1);
 
 // Two turns of a widening spiral around the display's centre: 2,000 render points.
 Point spiralPoint(int i) {
@@ -96,10 +101,10 @@ Point spiralPoint(int i) {
 }
 
 struct Fixture {
-    Fixture() {
+    explicit Fixture(std::vector<DisplayGeometry> displays = {kDisplay}) {
         ensureApplication();
         trace.configure(runtime);
-        trace.updateDisplays({kDisplay});
+        trace.updateDisplays(std::move(displays));
     }
 
     void paint() {
@@ -131,9 +136,11 @@ struct Fixture {
     int next = 0;
 };
 
-// A frame that adds two points well inside the panel: the common case.
+// A frame that adds two points well inside the panel: the common case. With two displays the
+// spiral crosses the edge between them twice a turn, and each frame draws on both panels.
 void BM_FrameOnTheAppendPath(benchmark::State& state) {
-    Fixture fixture;
+    Fixture fixture(state.range(0) == 2 ? std::vector{kLeftDisplay, kRightDisplay}
+                                        : std::vector{kDisplay});
     fixture.startStroke(2000);
     int sinceStart = 0;
     for (auto _ : state) {
@@ -151,7 +158,11 @@ void BM_FrameOnTheAppendPath(benchmark::State& state) {
         fixture.paint();
     }
 }
-BENCHMARK(BM_FrameOnTheAppendPath)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameOnTheAppendPath)
+    ->Arg(1)
+    ->Arg(2)
+    ->ArgName("displays")
+    ->Unit(benchmark::kMicrosecond);
 
 // A frame whose new point leaves the panel's margin: a new layout that keeps what is drawn.
 void BM_FrameOnTheRebuildPath(benchmark::State& state) {

@@ -7,6 +7,28 @@
 
 namespace quillorbitex {
 
+namespace {
+
+// The point of `rect` nearest to `p`. Where a segment from a point on a display to `p` leaves the
+// display lies between that point and this one, on each axis.
+Point clamped(Point p, const Rect& rect) {
+    return Point{std::clamp(p.x, rect.minX(), rect.maxX()),
+                 std::clamp(p.y, rect.minY(), rect.maxY())};
+}
+
+// Whether a dot at `centre` shows on the display: part of it lies on the display's pixels.
+bool dotReaches(Point centre, const DisplayGeometry& display) {
+    const Rect& pixels = display.frameInPixels;
+    const Rect& points = display.frameInPoints;
+    const double pixelsPerPoint =
+        points.width() > 0 && pixels.width() > 0 ? pixels.width() / points.width() : 1;
+    const double reach =
+        (GestureOverlayLayout::dotDiameter(display.backingScale) / 2 + 1) * pixelsPerPoint;
+    return GestureOverlayLayout::distance(centre, pixels) <= reach;
+}
+
+}  // namespace
+
 GestureTraceOverlayController::PanelRecord::PanelRecord(
     std::unique_ptr<GestureTraceViewportView> traceView, std::unique_ptr<OverlayPanel> tracePanel,
     DisplayGeometry geometry)
@@ -20,6 +42,8 @@ void GestureTraceOverlayController::PanelRecord::reset(std::uint64_t stroke,
     viewportDisplay.reset();
     strokeBounds.reset();
     points.clear();
+    firstIndex = 0;
+    lastOwnIndex.reset();
     pointsBeforeFrame = 0;
     view->clear();
 }
@@ -66,6 +90,7 @@ GestureTraceOverlayController::PanelRecord& GestureTraceOverlayController::ensur
 void GestureTraceOverlayController::hideAllPanels() {
     activeStrokeID_.reset();
     renderCursor_ = 0;
+    strokePoints_.clear();
     for (auto& [id, record] : panelsByDisplayID_) {
         record->view->clearReleasingMemory();
         record->panel->orderOut();
@@ -76,14 +101,56 @@ void GestureTraceOverlayController::hideAllPanels() {
 void GestureTraceOverlayController::startStroke(std::uint64_t strokeID) {
     activeStrokeID_ = strokeID;
     renderCursor_ = 0;
+    strokePoints_.clear();
     for (auto& [id, record] : panelsByDisplayID_) {
         record->strokeID = 0;
         record->viewportPixels.reset();
         record->viewportDisplay.reset();
         record->strokeBounds.reset();
         record->points.clear();
+        record->firstIndex = 0;
+        record->lastOwnIndex.reset();
         record->view->clearReleasingMemory();
         record->panel->orderOut();
+    }
+}
+
+void GestureTraceOverlayController::assignNewestPoint(std::uint64_t strokeID) {
+    const std::size_t index = strokePoints_.size() - 1;
+    const Point p = strokePoints_[index];
+    const DisplayGeometry* display = GestureOverlayLayout::display(p, displays_);
+    PanelRecord& own = ensurePanel(*display);
+    if (own.strokeID != strokeID) {
+        own.reset(strokeID, *display);
+        own.firstIndex = index - std::min(index, kPointsBeforeShare);
+    }
+    own.display = *display;
+    // Usually only this point is new to the record; after the points before it entered, or a
+    // visit to another display, those are added too (they lie off this panel, which clips them).
+    const std::size_t end = own.firstIndex + own.points.size();
+    own.points.insert(own.points.end(), strokePoints_.begin() + static_cast<std::ptrdiff_t>(end),
+                      strokePoints_.end());
+    own.strokeBounds = own.strokeBounds ? own.strokeBounds->united(p) : Rect::atPoint(p);
+    if (index > 0 && own.lastOwnIndex != index - 1) {
+        // Entering: the panel must reach the edge the stroke came over.
+        own.strokeBounds =
+            own.strokeBounds->united(clamped(strokePoints_[index - 1], display->frameInPixels));
+    }
+    own.lastOwnIndex = index;
+
+    for (auto& [id, record] : panelsByDisplayID_) {
+        PanelRecord& other = *record;
+        if (&other == &own || other.strokeID != strokeID || !other.lastOwnIndex ||
+            other.firstIndex + other.points.size() != index ||
+            index > *other.lastOwnIndex + kPointsAfterShare) {
+            continue;
+        }
+        other.points.push_back(p);
+        if (index == *other.lastOwnIndex + 1) {
+            // Leaving: the panel must reach the edge the stroke goes over.
+            other.strokeBounds =
+                other.strokeBounds->united(clamped(p, other.display.frameInPixels));
+        }
     }
 }
 
@@ -111,15 +178,8 @@ GestureTraceOverlayController::renderFrame() {
         record->pointsBeforeFrame = record->points.size();
     }
     for (const Point p : scratch_) {
-        const DisplayGeometry* display = GestureOverlayLayout::display(p, displays_);
-        PanelRecord& record = ensurePanel(*display);
-        if (record.strokeID != header->strokeID) {
-            record.reset(header->strokeID, *display);
-        }
-        record.display = *display;
-        record.points.push_back(p);
-        record.strokeBounds =
-            record.strokeBounds ? record.strokeBounds->united(p) : Rect::atPoint(p);
+        strokePoints_.push_back(p);
+        assignNewestPoint(header->strokeID);
     }
 
     FrameState state{*header, {}, std::nullopt};
@@ -141,6 +201,12 @@ GestureTraceOverlayController::renderFrame() {
                                                               d.frameInPixels, kViewportHysteresis);
         const std::span<const Point> fresh =
             std::span<const Point>(record.points).subspan(record.pointsBeforeFrame);
+        // One start dot and one dot at the stroke's end, each drawn by the panels it shows on:
+        // the panel a point only sits next to holds it but leaves its dot out.
+        const bool holdsStart = record.firstIndex == 0 && !record.points.empty();
+        const bool holdsEnd = record.firstIndex + record.points.size() == strokePoints_.size();
+        record.view->setEndpointDots(holdsStart && dotReaches(strokePoints_.front(), d),
+                                     holdsEnd && dotReaches(strokePoints_.back(), d));
         if (keep) {
             if (!fresh.empty()) {
                 record.view->append(fresh, header->suppressesSystemClick);

@@ -25,6 +25,12 @@ public:
     static constexpr double kViewportPadding = 84;
     // A panel keeps its frame while the stroke stays this far inside it.
     static constexpr double kViewportHysteresis = 28;
+    // The line around a point bends through the midpoints to its neighbours, and a run of points
+    // is drawn straight into its last two. With this many points before a display's share and
+    // after it, the panel draws the stretch that crosses its edge as the whole stroke has it, and
+    // the stroke runs on without a gap from one display to the next.
+    static constexpr std::size_t kPointsBeforeShare = 2;
+    static constexpr std::size_t kPointsAfterShare = 3;
 
     // One display's panel, reused for every stroke.
     struct PanelRecord {
@@ -42,8 +48,15 @@ public:
         std::optional<Rect> viewportPixels;
         // The display the viewport was laid out on; another geometry needs a new layout.
         std::optional<DisplayGeometry> viewportDisplay;
+        // Bounds of the points on this display and of where the stroke crosses its edge.
         std::optional<Rect> strokeBounds;
+        // A run of the stroke's points: those on this display, the points just before it enters
+        // and just after it leaves, and any in between when it comes back.
         std::vector<Point> points;
+        // The place of `points.front()` in the stroke.
+        std::size_t firstIndex = 0;
+        // The place in the stroke of the last point on this display; none before the first.
+        std::optional<std::size_t> lastOwnIndex;
         // Where this frame's new points start in `points`.
         std::size_t pointsBeforeFrame = 0;
     };
@@ -78,6 +91,9 @@ public:
 
 private:
     void startStroke(std::uint64_t strokeID);
+    // Gives the stroke's newest point to its display's record and to the records whose share it
+    // closes.
+    void assignNewestPoint(std::uint64_t strokeID);
 
     OverlayPanelFactory panelFactory_;
     std::shared_ptr<GestureOverlayRuntime> runtime_;
@@ -86,6 +102,8 @@ private:
     std::optional<std::uint64_t> activeStrokeID_;
     std::int64_t renderCursor_ = 0;
     std::vector<Point> scratch_;
+    // Every render point of the stroke shown, in order.
+    std::vector<Point> strokePoints_;
 };
 
 }  // namespace quillorbitex

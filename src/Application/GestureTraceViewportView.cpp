@@ -26,6 +26,8 @@ Point GestureTraceViewportView::convertToLocal(Point point) const {
 }
 
 void GestureTraceViewportView::clear() {
+    startDot_ = true;
+    endDot_ = true;
     viewportPixels_.reset();
     drawnViewport_.reset();
     globalPoints_.clear();
@@ -150,12 +152,17 @@ void GestureTraceViewportView::appendMapped(std::size_t from) {
 }
 
 void GestureTraceViewportView::updateEndpoints() {
-    if (globalPoints_.empty()) {
-        renderer_->updateEndpoints(std::nullopt, std::nullopt);
-        return;
+    std::optional<Point> start;
+    std::optional<Point> end;
+    if (!globalPoints_.empty()) {
+        if (startDot_) {
+            start = convertToLocal(globalPoints_.front());
+        }
+        if (endDot_) {
+            end = convertToLocal(globalPoints_.back());
+        }
     }
-    renderer_->updateEndpoints(convertToLocal(globalPoints_.front()),
-                               convertToLocal(globalPoints_.back()));
+    renderer_->updateEndpoints(start, end);
 }
 
 void GestureTraceViewportView::announceChanges() {

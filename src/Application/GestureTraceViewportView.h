@@ -15,7 +15,8 @@ class OverlayPanel;
 
 // One display's share of the stroke, shown in that display's trace panel. Keeps the points in root
 // pixels with the part of the display (the viewport) the panel shows, places them in the panel and
-// has the renderer draw them. Main thread only.
+// has the renderer draw them; points beyond the viewport are cut off at the panel's edge. Main
+// thread only.
 class GestureTraceViewportView final : public OverlayPanelContent {
 public:
     // Without a renderer the view only keeps its data.
@@ -36,6 +37,13 @@ public:
     // Adds points to those shown; nothing at all without a viewport.
     void append(std::span<const Point> points, bool suppressesSystemClick);
     void updateSupplementalState(bool suppressesSystemClick);
+    // Whether the first and the last point get their dots (both do unless told otherwise): a
+    // share that starts or ends on another display leaves that dot to its panel. Takes effect
+    // with the next change.
+    void setEndpointDots(bool start, bool end) {
+        startDot_ = start;
+        endDot_ = end;
+    }
 
     Point convertToLocal(Point point) const;
 
@@ -63,6 +71,8 @@ private:
     std::vector<Point> globalPoints_;
     double backingScale_ = 2;
     bool suppressesSystemClick_ = false;
+    bool startDot_ = true;
+    bool endDot_ = true;
     // The viewport and bounds the renderer's drawing was made for.
     std::optional<Rect> drawnViewport_;
     Size drawnBounds_;

@@ -38,6 +38,15 @@ public:
     // False when nothing was sent: the system is gone, or the event cannot be expressed with the
     // input devices it has now (such as a key that no key of the keyboard produces).
     virtual bool post(const SyntheticEvent& event) = 0;
+
+    // The keyboard events posted from here to endKeyboardDelivery() are meant for `window` (the
+    // platform's handle of a top-level window, FrontmostWindow::window; 0 for whichever window
+    // has the focus). When the focus has moved from that window to the one under the pointer,
+    // because the window manager's focus follows the pointer, they still reach `window`, and the
+    // focus stays where the pointer took it. A window that is gone or hidden changes nothing.
+    // Every begin is followed by one end.
+    virtual void beginKeyboardDelivery(std::uint64_t window) { static_cast<void>(window); }
+    virtual void endKeyboardDelivery() {}
 };
 
 // The platform's synthetic-input service.

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,15 @@ struct WorkspaceApplication {
     friend bool operator==(const WorkspaceApplication&, const WorkspaceApplication&) = default;
 };
 
+// The active window and its application, as known at one moment.
+struct FrontmostWindow {
+    // The platform's handle of the window (an X window id); 0 when none is known.
+    std::uint64_t window = 0;
+    std::optional<QString> applicationIdentifier;
+
+    friend bool operator==(const FrontmostWindow&, const FrontmostWindow&) = default;
+};
+
 // The desktop's applications: which one is in front, which are installed and running, and opening
 // applications and URLs.
 class Workspace {
@@ -27,6 +37,11 @@ public:
 
     // The application of the active window, or nothing. Any thread.
     virtual std::optional<QString> frontmostApplicationIdentifier() const = 0;
+    // The active window with its application, both of the same moment. Quick (a copy of what is
+    // known), so that it can be read as a stroke begins. Any thread.
+    virtual FrontmostWindow frontmostWindow() const {
+        return FrontmostWindow{0, frontmostApplicationIdentifier()};
+    }
     // The frontmost application if it is not this program, else the last one in front that was not;
     // nothing when that one is not known as an application. Any thread.
     virtual std::optional<QString> frontmostOtherApplicationIdentifier() const = 0;
@@ -42,12 +57,18 @@ public:
     // started. Any thread.
     virtual bool openURL(const QUrl& url) = 0;
 
-    // Asks the window manager to minimize (iconify) the active window; true when asked. A desktop
-    // without one minimizes nothing. Any thread.
-    virtual bool minimizeFrontmostWindow() { return false; }
-    // Asks the window manager to minimize every top-level window of the active window's
-    // application; true when asked. Any thread.
-    virtual bool minimizeFrontmostApplication() { return false; }
+    // Asks the window manager to minimize (iconify) `window` (FrontmostWindow::window; 0: the
+    // active window); true when asked. A desktop without one minimizes nothing. Any thread.
+    virtual bool minimizeWindow(std::uint64_t window) {
+        static_cast<void>(window);
+        return false;
+    }
+    // Asks the window manager to minimize every top-level window of the application of `window`
+    // (0: the active window); true when asked. Any thread.
+    virtual bool minimizeApplicationOf(std::uint64_t window) {
+        static_cast<void>(window);
+        return false;
+    }
 
     // Applications with a window on the desktop now, in the desktop's order. Main thread.
     virtual std::vector<WorkspaceApplication> runningApplications() const = 0;

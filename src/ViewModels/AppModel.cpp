@@ -210,10 +210,12 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
             std::make_shared<GestureActionDispatcher>(keyboardDispatcher, workspace_);
     }
     auto frontmost = std::move(platform.frontmostApplicationIdentifier);
+    std::function<FrontmostWindow()> frontmostWindow;
     if (!frontmost) {
         frontmost = [workspace = workspace_] {
             return workspace->frontmostApplicationIdentifier();
         };
+        frontmostWindow = [workspace = workspace_] { return workspace->frontmostWindow(); };
     }
     GestureCaptureCoordinator::Configuration configuration;
     configuration.monitor = monitor_;
@@ -226,6 +228,7 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
     configuration.liveTemplateMatchingInterval = seconds(0.12);
     configuration.clock = &clock_;
     configuration.activeBundleIdentifierProvider = std::move(frontmost);
+    configuration.frontmostWindowProvider = std::move(frontmostWindow);
     configuration.liveAnalysisQueue = std::move(platform.liveAnalysisQueue);
     configuration.finalRecognitionQueue = std::move(platform.finalRecognitionQueue);
     configuration.mainExecutor = &mainExecutor_;

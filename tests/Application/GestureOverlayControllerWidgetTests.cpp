@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QStringList>
 #include <algorithm>
 
@@ -89,22 +91,109 @@ TEST_F(TraceOverlayTest, AStrokeAcrossTwoDisplaysIsDrawnOnEachAroundItsShare) {
     EXPECT_EQ(state->traceDisplayIDs, (std::vector<QString>{kLeft.id, kRight.id}));
     EXPECT_EQ(state->hudDisplayID, kLeft.id);
 
-    // Each display holds only its own points and its panel stays on it, around them; where the
-    // panels meet and how far they reach is seen on a real server by the end-to-end tests.
+    // Each display holds its own points, with a few of the other display's where the stroke
+    // crosses over, and its panel stays on it, around them; where the panels meet and how far they
+    // reach is seen on a real server by the end-to-end tests.
     for (const DisplayGeometry* d : {&kLeft, &kRight}) {
         const auto& record = recordOf(*d);
         const auto panel = panelOf(*d);
         ASSERT_TRUE(panel && panel->visible);
         ASSERT_FALSE(record.points.empty());
+        std::size_t others = 0;
         for (const Point p : record.points) {
-            EXPECT_EQ(GestureOverlayLayout::display(p, {kLeft, kRight})->id, d->id);
+            if (GestureOverlayLayout::display(p, {kLeft, kRight})->id != d->id) {
+                ++others;
+                continue;
+            }
             EXPECT_TRUE(panel->frame.insetBy(28, 28).contains(p) ||
                         !d->frameInPixels.insetBy(28, 28).contains(p))
                 << "point too close to its panel's edge";
         }
+        EXPECT_LE(others, GestureTraceOverlayController::kPointsBeforeShare +
+                              GestureTraceOverlayController::kPointsAfterShare);
         EXPECT_GE(panel->frame.minX(), d->frameInPoints.minX());
         EXPECT_LE(panel->frame.maxX(), d->frameInPoints.maxX());
         EXPECT_EQ(record.view->globalPoints(), record.points);
+    }
+}
+
+const DisplayGeometry& displayOf(Point p) {
+    const std::vector<DisplayGeometry> displays{kLeft, kRight};
+    return GestureOverlayLayout::display(p, displays)->id == kLeft.id ? kLeft : kRight;
+}
+
+// How strongly a panel covers the root pixel `p` (or one next to it): 0 where nothing is drawn.
+int alphaAround(const GestureTraceViewportView& view, Point p) {
+    const Size size = view.bounds();
+    QImage image(int(size.width), int(size.height), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        const_cast<GestureTraceViewportView&>(view).paint(painter, image.rect(),
+                                                          ThemePalette::qtPalette(true), false);
+    }
+    const Point local = view.convertToLocal(p);
+    int alpha = 0;
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint at(int(local.x) + dx, int(local.y) + dy);
+            if (image.rect().contains(at)) {
+                alpha = std::max(alpha, qAlpha(image.pixel(at)));
+            }
+        }
+    }
+    return alpha;
+}
+
+TEST_F(TraceOverlayTest, AStrokeRunsOnWithoutAGapFromOneDisplayToTheNext) {
+    // Points 40 pixels apart, as a quick hand leaves them; the edge between the displays is at
+    // x = 1152. `drawn` lie on the line on both sides of that edge, `blank` off it.
+    const struct {
+        const char* name;
+        std::vector<Point> corners;
+        std::vector<Point> drawn;
+        std::vector<Point> blank;
+    } cases[] = {
+        {"left to right", {{900, 400}, {1400, 400}}, {{1150, 400}, {1154, 400}}, {}},
+        {"right to left, slanting", {{1400, 300}, {900, 550}}, {{1149, 426.5}, {1155, 423.5}}, {}},
+        // Over and back: the left display shows nothing between where the stroke left it and
+        // where it came back.
+        {"there and back",
+         {{1000, 300}, {1400, 300}, {1400, 500}, {1000, 500}},
+         {{1150, 300}, {1154, 300}, {1150, 500}, {1154, 500}},
+         {{1120, 400}, {1146, 400}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto points = testing::polyline(c.corners, 40);
+        engine_->begin(points.front());
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            engine_->append(points[i]);
+            if (i % 2 == 0 || i + 1 == points.size()) {
+                ASSERT_TRUE(trace_.renderFrame());
+            }
+        }
+        for (const Point p : c.drawn) {
+            const DisplayGeometry& d = displayOf(p);
+            EXPECT_GT(alphaAround(*recordOf(d).view, p), 128)
+                << d.id.toStdString() << " shows no line at " << p.x << ", " << p.y;
+        }
+        for (const Point p : c.blank) {
+            EXPECT_EQ(alphaAround(*recordOf(kLeft).view, p), 0) << p.x << ", " << p.y;
+        }
+
+        // One dot where the stroke began and one where it is now, each on its own display.
+        for (const DisplayGeometry* d : {&kLeft, &kRight}) {
+            const auto* renderer =
+                dynamic_cast<RasterGestureTraceRenderer*>(recordOf(*d).view->renderer());
+            ASSERT_NE(renderer, nullptr);
+            EXPECT_EQ(renderer->startPoint().has_value(), &displayOf(points.front()) == d)
+                << d->id.toStdString();
+            EXPECT_EQ(renderer->endPoint().has_value(), &displayOf(points.back()) == d)
+                << d->id.toStdString();
+        }
+        engine_->end(points.back());
+        ASSERT_FALSE(trace_.renderFrame());
     }
 }
 

@@ -5,12 +5,22 @@
 namespace quillorbitex::testing {
 
 bool RecordingActionDispatcher::dispatch(const GestureAction& action) {
+    return dispatchTo(action, 0);
+}
+
+bool RecordingActionDispatcher::dispatchTo(const GestureAction& action, std::uint64_t window) {
     if (onDispatch) {
         onDispatch();
     }
     std::lock_guard lock(mutex_);
     dispatched_.push_back(action);
+    windows_.push_back(window);
     return result_;
+}
+
+std::vector<std::uint64_t> RecordingActionDispatcher::windows() const {
+    std::lock_guard lock(mutex_);
+    return windows_;
 }
 
 std::vector<GestureAction> RecordingActionDispatcher::dispatched() const {
@@ -34,6 +44,9 @@ CoordinatorHarness::CoordinatorHarness(std::vector<GestureMapping> customMapping
     configuration.mappingStore = store;
     configuration.clock = &main;
     configuration.activeBundleIdentifierProvider = [this] { return frontmost; };
+    configuration.frontmostWindowProvider = [this] {
+        return FrontmostWindow{frontmostWindow, frontmost};
+    };
     configuration.liveAnalysisQueue = liveQueue;
     configuration.finalRecognitionQueue = finalQueue;
     configuration.mainExecutor = &main;

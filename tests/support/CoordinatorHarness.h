@@ -36,7 +36,10 @@ bool eventually(Condition&& condition, std::chrono::milliseconds timeout = kCapt
 class RecordingActionDispatcher final : public GestureActionDispatching {
 public:
     bool dispatch(const GestureAction& action) override;
+    bool dispatchTo(const GestureAction& action, std::uint64_t window) override;
     std::vector<GestureAction> dispatched() const;
+    // The window each action was meant for (0: none named).
+    std::vector<std::uint64_t> windows() const;
     void setResult(bool result);
     // Called inside dispatch(), for tests of ordering.
     std::function<void()> onDispatch;
@@ -44,6 +47,7 @@ public:
 private:
     mutable std::mutex mutex_;
     std::vector<GestureAction> dispatched_;
+    std::vector<std::uint64_t> windows_;
     bool result_ = true;
 };
 
@@ -69,7 +73,9 @@ struct CoordinatorHarness {
     std::shared_ptr<GestureMappingStore> store;
     std::shared_ptr<RecordingActionDispatcher> dispatcher =
         std::make_shared<RecordingActionDispatcher>();
+    // What is in front, as the workspace would tell: the application and its window.
     std::optional<QString> frontmost;
+    std::uint64_t frontmostWindow = 0;
     std::shared_ptr<GestureCaptureCoordinator> coordinator;
 };
 

@@ -97,15 +97,22 @@ int FakeWorkspace::minimizedApplications() const {
     return minimizedApplications_;
 }
 
-bool FakeWorkspace::minimizeFrontmostWindow() {
+std::vector<std::uint64_t> FakeWorkspace::minimizeTargets() const {
+    std::lock_guard lock(mutex_);
+    return minimizeTargets_;
+}
+
+bool FakeWorkspace::minimizeWindow(std::uint64_t window) {
     std::lock_guard lock(mutex_);
     ++minimizedWindows_;
+    minimizeTargets_.push_back(window);
     return true;
 }
 
-bool FakeWorkspace::minimizeFrontmostApplication() {
+bool FakeWorkspace::minimizeApplicationOf(std::uint64_t window) {
     std::lock_guard lock(mutex_);
     ++minimizedApplications_;
+    minimizeTargets_.push_back(window);
     return true;
 }
 

@@ -21,9 +21,11 @@ public:
     std::vector<WorkspaceApplication> openedApplications() const;
     // Every URL passed to openURL, whether it had a handler or not.
     std::vector<QUrl> openURLRequests() const;
-    // How often the window manager was asked to minimize the active window, and its application.
+    // How often the window manager was asked to minimize a window, and an application's windows;
+    // the windows named, in order (0: the active one).
     int minimizedWindows() const;
     int minimizedApplications() const;
+    std::vector<std::uint64_t> minimizeTargets() const;
 
     std::optional<QString> frontmostApplicationIdentifier() const override;
     std::optional<QString> frontmostOtherApplicationIdentifier() const override;
@@ -32,8 +34,8 @@ public:
     std::optional<WorkspaceApplication> applicationForURL(const QUrl& url) const override;
     // True when the URL's scheme has a handler.
     bool openURL(const QUrl& url) override;
-    bool minimizeFrontmostWindow() override;
-    bool minimizeFrontmostApplication() override;
+    bool minimizeWindow(std::uint64_t window) override;
+    bool minimizeApplicationOf(std::uint64_t window) override;
     std::vector<WorkspaceApplication> runningApplications() const override;
     std::vector<WorkspaceApplication> installedApplications() const override;
 
@@ -49,6 +51,7 @@ private:
     std::vector<QUrl> urlRequests_;
     int minimizedWindows_ = 0;
     int minimizedApplications_ = 0;
+    std::vector<std::uint64_t> minimizeTargets_;
 };
 
 }  // namespace quillorbitex::testing

@@ -9,6 +9,9 @@ struct RecordingEventPoster::Shared {
     std::set<SyntheticEventType> failingTypes;
     std::set<SyntheticEventType> failingPosts;
     std::vector<SyntheticEvent> posted;
+    std::vector<std::uint64_t> postedWindows;
+    std::uint64_t deliveringTo = 0;
+    int openDeliveries = 0;
 
     std::optional<SyntheticEvent> make(SyntheticEvent event) const {
         std::lock_guard lock(mutex);
@@ -41,7 +44,18 @@ public:
             return false;
         }
         shared_->posted.push_back(event);
+        shared_->postedWindows.push_back(shared_->deliveringTo);
         return true;
+    }
+    void beginKeyboardDelivery(std::uint64_t window) override {
+        std::lock_guard lock(shared_->mutex);
+        shared_->deliveringTo = window;
+        ++shared_->openDeliveries;
+    }
+    void endKeyboardDelivery() override {
+        std::lock_guard lock(shared_->mutex);
+        shared_->deliveringTo = 0;
+        --shared_->openDeliveries;
     }
 
 private:
@@ -75,6 +89,16 @@ void RecordingEventPoster::setFailsPosting(SyntheticEventType type, bool fails) 
 std::vector<SyntheticEvent> RecordingEventPoster::postedEvents() const {
     std::lock_guard lock(shared_->mutex);
     return shared_->posted;
+}
+
+std::vector<std::uint64_t> RecordingEventPoster::postedEventWindows() const {
+    std::lock_guard lock(shared_->mutex);
+    return shared_->postedWindows;
+}
+
+int RecordingEventPoster::openDeliveries() const {
+    std::lock_guard lock(shared_->mutex);
+    return shared_->openDeliveries;
 }
 
 }  // namespace quillorbitex::testing

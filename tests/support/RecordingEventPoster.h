@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <vector>
@@ -21,6 +22,10 @@ public:
     void setFailsPosting(SyntheticEventType type, bool fails);
 
     std::vector<SyntheticEvent> postedEvents() const;
+    // For each posted event, the window of the keyboard delivery it went out in (0: none).
+    std::vector<std::uint64_t> postedEventWindows() const;
+    // Deliveries begun and not ended yet.
+    int openDeliveries() const;
 
 private:
     struct Shared;

@@ -44,7 +44,7 @@ constexpr std::array kRemovedVariables = {
 
 constexpr const char* kWindowManagerConfig = R"(<?xml version="1.0"?>
 <JWM>
-    <FocusModel>click</FocusModel>
+    <FocusModel>%FOCUS%</FocusModel>
     <Desktops width="1" height="1"/>
     <SnapMode>none</SnapMode>
 %TRAY%</JWM>
@@ -572,6 +572,7 @@ bool X11TestSession::defineMonitors(std::chrono::milliseconds timeout) {
 bool X11TestSession::startWindowManager(std::chrono::milliseconds timeout) {
     const auto config = tempDir_ / "jwmrc";
     std::string text = kWindowManagerConfig;
+    text.replace(text.find("%FOCUS%"), 7, options_.focusModel);
     text.replace(text.find("%TRAY%"), 6, options_.trayDock ? kTrayConfig : "");
     std::ofstream(config) << text;
     return startHelper(

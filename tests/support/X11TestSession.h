@@ -36,6 +36,9 @@ struct X11TestSessionOptions {
     bool compositor = false;
     // A panel along the bottom edge whose dock takes tray icons (the XEmbed system tray).
     bool trayDock = false;
+    // jwm's focus model: "click", or "sloppy" (the focus follows the pointer into a window and
+    // stays when it leaves for the desktop).
+    std::string focusModel = "click";
     // Bounds every start-up wait (X server, window manager, compositor). Loaded CI machines can
     // take several seconds to start Xvfb, so this is generous on purpose.
     std::chrono::milliseconds startupTimeout{30000};

@@ -144,6 +144,11 @@ std::optional<QString> ActiveWindow::frontmostApplicationIdentifier() const {
     return frontmost_;
 }
 
+FrontmostWindow ActiveWindow::frontmostWindow() const {
+    std::lock_guard lock(mutex_);
+    return FrontmostWindow{frontmostWindow_, frontmost_};
+}
+
 std::optional<QString> ActiveWindow::frontmostOtherApplicationIdentifier() const {
     std::lock_guard lock(mutex_);
     return lastOther_;
@@ -185,6 +190,7 @@ void ActiveWindow::refresh() {
         identifier = identify({windows.front()}).front();
     }
     std::lock_guard lock(mutex_);
+    frontmostWindow_ = hasWindow ? windows.front() : 0;
     frontmost_ = identifier;
     // A window of an application without a desktop entry is still the last other one in front:
     // answering with the one before it would name an application the user did not mean.
@@ -193,14 +199,17 @@ void ActiveWindow::refresh() {
     }
 }
 
-bool ActiveWindow::iconifyActive(bool wholeApplication) {
-    // Read now rather than from the cached answer: the window, not its application, is wanted.
-    const auto active = cardinals(
-        propertyBytes(connection_, requestProperty(connection_, root_, atoms_->activeWindow)));
-    if (active.empty() || active.front() == XCB_WINDOW_NONE) {
+bool ActiveWindow::iconify(std::uint32_t window, bool wholeApplication) {
+    if (window == XCB_WINDOW_NONE) {
+        // Read now rather than from the cached answer, which may be a moment old.
+        const auto active = cardinals(
+            propertyBytes(connection_, requestProperty(connection_, root_, atoms_->activeWindow)));
+        window = active.empty() ? std::uint32_t{XCB_WINDOW_NONE} : active.front();
+    }
+    if (window == XCB_WINDOW_NONE) {
         return false;
     }
-    std::vector<std::uint32_t> targets{active.front()};
+    std::vector<std::uint32_t> targets{window};
     if (wholeApplication) {
         // A window that names no application is minimized alone.
         if (const auto application = identify(targets).front()) {
@@ -215,11 +224,11 @@ bool ActiveWindow::iconifyActive(bool wholeApplication) {
         }
     }
     constexpr std::uint32_t kIconicState = 3;
-    for (const std::uint32_t window : targets) {
+    for (const std::uint32_t target : targets) {
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;
         message.format = 32;
-        message.window = window;
+        message.window = target;
         message.type = atoms_->changeState;
         message.data.data32[0] = kIconicState;
         xcb_send_event(connection_, 0, root_,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Platform/Freedesktop/DesktopEntries.h"
+#include "Platform/Workspace.h"
 
 struct xcb_connection_t;
 class QSocketNotifier;
@@ -33,14 +34,16 @@ public:
 
     // Any thread.
     std::optional<QString> frontmostApplicationIdentifier() const;
+    // The active window (its client window) with its application. Any thread.
+    FrontmostWindow frontmostWindow() const;
     // The frontmost application unless it is this program, else the last other one; nothing when
     // that window names no application. Any thread.
     std::optional<QString> frontmostOtherApplicationIdentifier() const;
 
-    // Asks the window manager to iconify the active window (the ICCCM WM_CHANGE_STATE request), or
-    // with `wholeApplication` every window of _NET_CLIENT_LIST of the same application. False when
-    // no window is active or the display is gone. Any thread.
-    bool iconifyActive(bool wholeApplication);
+    // Asks the window manager to iconify `window` (0: the active window) with the ICCCM
+    // WM_CHANGE_STATE request, or with `wholeApplication` every window of _NET_CLIENT_LIST of the
+    // same application. False when there is no such window or the display is gone. Any thread.
+    bool iconify(std::uint32_t window, bool wholeApplication);
 
     // The applications of _NET_CLIENT_LIST, each once, in the window manager's order. Main thread.
     std::vector<QString> runningApplicationIdentifiers();
@@ -63,6 +66,7 @@ private:
     std::shared_ptr<void> entriesObservation_;
 
     mutable std::mutex mutex_;
+    std::uint32_t frontmostWindow_ = 0;
     std::optional<QString> frontmost_;
     std::optional<QString> lastOther_;
 };

@@ -113,7 +113,116 @@ public:
         return sent && finishRequests();
     }
 
+    // The server is held from reading the focus until it is given back, so that no other client
+    // (the window manager following the pointer) moves the focus in between: the keys go out
+    // while `window` has it, and the focus ends where it was. Without moving the focus, the keys
+    // reach the window it is on when the server handles them. XTest events are handled at once
+    // (each request), in order with the focus changes around them.
+    void beginKeyboardDelivery(std::uint64_t window) override {
+        std::lock_guard lock(mutex_);
+        delivery_ = {};
+        if (window == 0 || !connected()) {
+            return;
+        }
+        XGrabServer(display_);
+        delivery_.holdsServer = true;
+        const auto target = static_cast<Window>(window);
+        Window focus = 0;
+        int revertTo = RevertToParent;
+        XGetInputFocus(display_, &focus, &revertTo);
+        if (focusFollowedPointerAwayFrom(target, focus)) {
+            XSetInputFocus(display_, target, RevertToParent, CurrentTime);
+            XSync(display_, False);
+            delivery_.movedFocus = X11ErrorTrap::takeLastError(display_) == 0 && connected();
+            delivery_.previousFocus = focus;
+            delivery_.previousRevertTo = revertTo;
+        }
+        // What failed here (the window went away) is no failure of the keys that follow.
+        XSync(display_, False);
+        X11ErrorTrap::takeLastError(display_);
+    }
+
+    void endKeyboardDelivery() override {
+        std::lock_guard lock(mutex_);
+        if (!delivery_.holdsServer) {
+            return;
+        }
+        if (delivery_.movedFocus && connected()) {
+            XSetInputFocus(display_, delivery_.previousFocus, delivery_.previousRevertTo,
+                           CurrentTime);
+        }
+        if (connected()) {
+            XUngrabServer(display_);
+            XSync(display_, False);
+            X11ErrorTrap::takeLastError(display_);
+        }
+        delivery_ = {};
+    }
+
 private:
+    struct KeyboardDelivery {
+        bool holdsServer = false;
+        bool movedFocus = false;
+        Window previousFocus = 0;
+        int previousRevertTo = RevertToParent;
+    };
+
+    // The child of the root that holds `window` (its frame, under a reparenting window manager);
+    // 0 when the window is gone or is the root.
+    Window topLevelOf(Window window) {
+        const Window root = DefaultRootWindow(display_);
+        while (window != 0 && window != root) {
+            Window rootReturn = 0;
+            Window parent = 0;
+            Window* children = nullptr;
+            unsigned count = 0;
+            if (XQueryTree(display_, window, &rootReturn, &parent, &children, &count) == 0) {
+                return 0;
+            }
+            if (children != nullptr) {
+                XFree(children);
+            }
+            if (parent == root) {
+                return window;
+            }
+            window = parent;
+        }
+        return 0;
+    }
+
+    // Whether the focus is off `target` and on the window under the pointer (or follows the
+    // pointer itself), while `target` is still shown: the focus went where the pointer went, and
+    // keys meant for `target` must be taken there. Focus on another window that is not under the
+    // pointer (a dialog that came up) is left alone.
+    bool focusFollowedPointerAwayFrom(Window target, Window focus) {
+        const Window targetTop = topLevelOf(target);
+        XWindowAttributes attributes{};
+        if (targetTop == 0 || XGetWindowAttributes(display_, target, &attributes) == 0 ||
+            attributes.map_state != IsViewable) {
+            return false;
+        }
+        if (focus == None) {
+            return false;
+        }
+        if (focus == PointerRoot) {
+            return true;
+        }
+        const Window focusTop = topLevelOf(focus);
+        if (focusTop == targetTop) {
+            return false;
+        }
+        Window rootReturn = 0;
+        Window underPointer = 0;
+        int rootX = 0;
+        int rootY = 0;
+        int x = 0;
+        int y = 0;
+        unsigned mask = 0;
+        XQueryPointer(display_, DefaultRootWindow(display_), &rootReturn, &underPointer, &rootX,
+                      &rootY, &x, &y, &mask);
+        return focusTop != 0 && focusTop == underPointer;
+    }
+
     // What a key-down changed, for its key-up to undo.
     struct HeldKeyPress {
         VirtualKeyCode virtualKey = 0;
@@ -333,6 +442,7 @@ private:
     int xkbEventBase_ = -1;
     std::mutex mutex_;
     std::vector<HeldKeyPress> pendingPresses_;
+    KeyboardDelivery delivery_;
     std::map<Keysym, KeyCode> temporaryBindings_;
 };
 

@@ -30,6 +30,10 @@ std::optional<QString> X11Workspace::frontmostApplicationIdentifier() const {
     return activeWindow_ ? activeWindow_->frontmostApplicationIdentifier() : std::nullopt;
 }
 
+FrontmostWindow X11Workspace::frontmostWindow() const {
+    return activeWindow_ ? activeWindow_->frontmostWindow() : FrontmostWindow{};
+}
+
 std::optional<QString> X11Workspace::frontmostOtherApplicationIdentifier() const {
     return activeWindow_ ? activeWindow_->frontmostOtherApplicationIdentifier() : std::nullopt;
 }
@@ -54,12 +58,12 @@ bool X11Workspace::openURL(const QUrl& url) {
     return applicationForURL(url) && freedesktop::ApplicationLauncher::openURL(url);
 }
 
-bool X11Workspace::minimizeFrontmostWindow() {
-    return activeWindow_ && activeWindow_->iconifyActive(false);
+bool X11Workspace::minimizeWindow(std::uint64_t window) {
+    return activeWindow_ && activeWindow_->iconify(static_cast<std::uint32_t>(window), false);
 }
 
-bool X11Workspace::minimizeFrontmostApplication() {
-    return activeWindow_ && activeWindow_->iconifyActive(true);
+bool X11Workspace::minimizeApplicationOf(std::uint64_t window) {
+    return activeWindow_ && activeWindow_->iconify(static_cast<std::uint32_t>(window), true);
 }
 
 std::vector<WorkspaceApplication> X11Workspace::runningApplications() const {

@@ -17,14 +17,15 @@ public:
                  std::shared_ptr<ActiveWindow> activeWindow);
 
     std::optional<QString> frontmostApplicationIdentifier() const override;
+    FrontmostWindow frontmostWindow() const override;
     std::optional<QString> frontmostOtherApplicationIdentifier() const override;
     std::optional<WorkspaceApplication> application(const QString& identifier) const override;
     bool openApplication(const WorkspaceApplication& application) override;
     std::optional<WorkspaceApplication> applicationForURL(const QUrl& url) const override;
     // Only a URL whose scheme has a handler is passed on.
     bool openURL(const QUrl& url) override;
-    bool minimizeFrontmostWindow() override;
-    bool minimizeFrontmostApplication() override;
+    bool minimizeWindow(std::uint64_t window) override;
+    bool minimizeApplicationOf(std::uint64_t window) override;
     std::vector<WorkspaceApplication> runningApplications() const override;
     std::vector<WorkspaceApplication> installedApplications() const override;
 

@@ -18,11 +18,15 @@ GestureActionDispatcher::GestureActionDispatcher(
 }
 
 bool GestureActionDispatcher::dispatch(const GestureAction& action) {
+    return dispatchTo(action, 0);
+}
+
+bool GestureActionDispatcher::dispatchTo(const GestureAction& action, std::uint64_t window) {
     switch (action.kind()) {
         case GestureAction::Kind::keyboardShortcut:
-            return keyboardDispatcher_->dispatch(*action.shortcut());
+            return keyboardDispatcher_->dispatchTo(*action.shortcut(), window);
         case GestureAction::Kind::predefined:
-            return dispatchPredefined(*action.predefinedAction());
+            return dispatchPredefined(*action.predefinedAction(), window);
         case GestureAction::Kind::openApp:
             return openApp(*action.bundleIdentifier());
         case GestureAction::Kind::openURL:
@@ -31,17 +35,17 @@ bool GestureActionDispatcher::dispatch(const GestureAction& action) {
     return false;
 }
 
-bool GestureActionDispatcher::dispatchPredefined(PredefinedAction command) {
+bool GestureActionDispatcher::dispatchPredefined(PredefinedAction command, std::uint64_t window) {
     switch (command) {
         case PredefinedAction::minimizeWindow:
-            return workspace_->minimizeFrontmostWindow();
+            return workspace_->minimizeWindow(window);
         case PredefinedAction::hideApp:
-            return workspace_->minimizeFrontmostApplication();
+            return workspace_->minimizeApplicationOf(window);
         default:
             break;
     }
     const auto shortcut = PredefinedActionCatalog::keyboardShortcut(command);
-    return shortcut && keyboardDispatcher_->dispatch(*shortcut);
+    return shortcut && keyboardDispatcher_->dispatchTo(*shortcut, window);
 }
 
 bool GestureActionDispatcher::openApp(const QString& bundleIdentifier) {

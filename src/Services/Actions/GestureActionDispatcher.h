@@ -18,9 +18,10 @@ public:
                             std::shared_ptr<Workspace> workspace);
 
     bool dispatch(const GestureAction& action) override;
+    bool dispatchTo(const GestureAction& action, std::uint64_t window) override;
 
 private:
-    bool dispatchPredefined(PredefinedAction command);
+    bool dispatchPredefined(PredefinedAction command, std::uint64_t window);
     bool openApp(const QString& bundleIdentifier);
     bool openURL(const QString& text);
 

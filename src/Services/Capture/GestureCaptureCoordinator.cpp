@@ -15,6 +15,10 @@ namespace quillorbitex {
 
 namespace {
 
+// Strokes whose window in front is remembered while they wait for recognition. Strokes that are
+// never recognised (the button pressed again mid-stroke, capture stopped) make way for new ones.
+constexpr std::size_t kRememberedStrokes = 8;
+
 std::shared_ptr<Executor> orDefaultQueue(std::shared_ptr<Executor> given, const char* suffix,
                                          QualityOfService qos) {
     if (given) {
@@ -121,6 +125,7 @@ GestureCaptureCoordinator::GestureCaptureCoordinator(Configuration c)
       liveTemplateMatchingInterval_(c.liveTemplateMatchingInterval),
       clock_(c.clock != nullptr ? *c.clock : SteadyClock::shared()),
       activeBundleIdentifierProvider_(std::move(c.activeBundleIdentifierProvider)),
+      frontmostWindowProvider_(std::move(c.frontmostWindowProvider)),
       liveAnalysisQueue_(orDefaultQueue(std::move(c.liveAnalysisQueue), ".live-analysis",
                                         QualityOfService::userInteractive)),
       finalRecognitionQueue_(orDefaultQueue(std::move(c.finalRecognitionQueue),
@@ -182,21 +187,66 @@ void GestureCaptureCoordinator::setTemplateMatchingThreshold(double threshold) {
     mappingStore_->setMatchingThreshold(threshold);
 }
 
+// ---- The window a stroke is meant for --------------------------------------------------------
+
+void GestureCaptureCoordinator::rememberFrontmostWindow() {
+    const auto header = overlayRuntime_->captureEngine->activeHeader();
+    if (!header) {
+        return;  // stopped meanwhile
+    }
+    FrontmostWindow frontmost;
+    if (frontmostWindowProvider_) {
+        frontmost = frontmostWindowProvider_();
+    } else if (activeBundleIdentifierProvider_) {
+        frontmost.applicationIdentifier = activeBundleIdentifierProvider_();
+    }
+    std::lock_guard lock(frontmostAtBeginMutex_);
+    if (frontmostAtBegin_.size() >= kRememberedStrokes) {
+        frontmostAtBegin_.pop_front();
+    }
+    frontmostAtBegin_.emplace_back(header->strokeID, std::move(frontmost));
+}
+
+FrontmostWindow GestureCaptureCoordinator::frontmostWindowOf(std::uint64_t strokeID) {
+    std::unique_lock lock(frontmostAtBeginMutex_);
+    for (const auto& [stroke, frontmost] : frontmostAtBegin_) {
+        if (stroke == strokeID) {
+            return frontmost;
+        }
+    }
+    lock.unlock();
+    // A stroke whose beginning was not seen (capture started mid-stroke).
+    return FrontmostWindow{
+        0, activeBundleIdentifierProvider_ ? activeBundleIdentifierProvider_() : std::nullopt};
+}
+
+void GestureCaptureCoordinator::forgetFrontmostWindowsUpTo(std::uint64_t strokeID) {
+    std::lock_guard lock(frontmostAtBeginMutex_);
+    // Strokes begun before this one were cut short; they will not be recognised.
+    while (!frontmostAtBegin_.empty() && frontmostAtBegin_.front().first <= strokeID) {
+        frontmostAtBegin_.pop_front();
+    }
+}
+
 // ---- Finished strokes ----------------------------------------------------------------------
 
 void GestureCaptureCoordinator::handleCompletedStroke(const CompletedStroke& stroke) {
     submit(*finalRecognitionQueue_, [stroke](GestureCaptureCoordinator& self) {
-        self.handleCompletedGestureOutcome(stroke.rawPoints);
+        const FrontmostWindow frontmost = self.frontmostWindowOf(stroke.strokeID);
+        self.forgetFrontmostWindowsUpTo(stroke.strokeID);
+        self.handleCompletedGestureOutcome(stroke.rawPoints, frontmost);
         if (self.onSessionCompleted && !self.retired()) {
-            self.onSessionCompleted(
-                self.makeDebugResult(stroke.rawPoints, stroke.suppressesSystemClick));
+            self.onSessionCompleted(self.makeDebugResult(
+                stroke.rawPoints, stroke.suppressesSystemClick, frontmost.applicationIdentifier));
         }
     });
 }
 
-void GestureCaptureCoordinator::handleCompletedGestureOutcome(const std::vector<Point>& points) {
+void GestureCaptureCoordinator::handleCompletedGestureOutcome(const std::vector<Point>& points,
+                                                              const FrontmostWindow& frontmost) {
     const auto directions = classifier_.simplifiedDirections(points);
-    const Analysis analysis = analyze(points, directions, false, std::nullopt);
+    const Analysis analysis =
+        analyze(points, directions, false, std::nullopt, frontmost.applicationIdentifier);
     if (!analysis.mapping) {
         return;
     }
@@ -206,7 +256,7 @@ void GestureCaptureCoordinator::handleCompletedGestureOutcome(const std::vector<
         (!shouldDispatchRecognizedGesture(pattern, rule, points) || retired())) {
         return;
     }
-    const bool dispatched = actionDispatcher_->dispatch(rule.action());
+    const bool dispatched = actionDispatcher_->dispatchTo(rule.action(), frontmost.window);
     if (onRecognized) {
         // A rule always carries its gesture, so the detected pattern is present here.
         onRecognized(RecentGestureSnapshot{pattern.value_or(rule.pattern()), rule.action(),
@@ -215,9 +265,11 @@ void GestureCaptureCoordinator::handleCompletedGestureOutcome(const std::vector<
 }
 
 GestureCaptureDebugResult GestureCaptureCoordinator::makeDebugResult(
-    const std::vector<Point>& points, bool suppressesSystemClick) {
+    const std::vector<Point>& points, bool suppressesSystemClick,
+    const std::optional<QString>& bundle) {
     const auto directions = classifier_.simplifiedDirections(points);
-    const Analysis analysis = analyze(points, directions, suppressesSystemClick, std::nullopt);
+    const Analysis analysis =
+        analyze(points, directions, suppressesSystemClick, std::nullopt, bundle);
     return GestureCaptureDebugResult{points, directions, analysis.hudState.detectedPattern,
                                      analysis.hudState.matchedAction, suppressesSystemClick};
 }
@@ -226,11 +278,9 @@ GestureCaptureDebugResult GestureCaptureCoordinator::makeDebugResult(
 
 GestureCaptureCoordinator::Analysis GestureCaptureCoordinator::analyze(
     const std::vector<Point>& points, const std::vector<GestureDirection>& directions,
-    bool suppressesSystemClick, AnalysisMode mode) {
+    bool suppressesSystemClick, AnalysisMode mode, const std::optional<QString>& bundle) {
     // One snapshot per pass: every list and the threshold of one moment.
     const auto snapshot = mappingStore_->snapshot();
-    const std::optional<QString> bundle =
-        activeBundleIdentifierProvider_ ? activeBundleIdentifierProvider_() : std::nullopt;
     const std::optional<GesturePattern> pattern = GestureClassifier::classify(directions);
 
     std::optional<GestureMapping> rule;
@@ -284,6 +334,10 @@ std::optional<GestureMapping> GestureCaptureCoordinator::templateMatch(
 // ---- Live analysis ---------------------------------------------------------------------------
 
 void GestureCaptureCoordinator::handleSessionPhase(GestureMonitorSessionPhase phase) {
+    if (phase == GestureMonitorSessionPhase::began) {
+        // Now, on the tap thread: by the time a queue gets to it the focus may have moved.
+        rememberFrontmostWindow();
+    }
     submit(*liveAnalysisQueue_, [phase](GestureCaptureCoordinator& self) {
         switch (phase) {
             case GestureMonitorSessionPhase::began:
@@ -365,7 +419,8 @@ void GestureCaptureCoordinator::runLiveAnalysis() {
     }
     const auto directions = livePathState_.resolvedDirections(classifier_.simplifier);
     Analysis analysis = analyze(liveRenderPoints_, directions, header->suppressesSystemClick,
-                                LiveMode{header->strokeID});
+                                LiveMode{header->strokeID},
+                                frontmostWindowOf(header->strokeID).applicationIdentifier);
     publishLiveState(std::move(analysis.hudState), std::move(analysis.debugSession));
 }
 

@@ -2,14 +2,17 @@
 
 #include <QString>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
 #include "Models/GestureRecords.h"
 #include "Models/LiveHUDState.h"
 #include "Platform/Executor.h"
+#include "Platform/Workspace.h"
 #include "Services/Actions/GestureActionDispatching.h"
 #include "Services/Capture/GestureClassifier.h"
 #include "Services/Capture/GestureOverlayRuntime.h"
@@ -20,12 +23,15 @@
 
 namespace quillorbitex {
 
-class Workspace;
-
 // Joins the tap to recognition and action. Strokes in progress are analysed on the live-analysis
 // queue for the HUD and the debugging view; every finished stroke is recognised again from its
 // full-resolution points on the final-recognition queue, its rule is resolved for the frontmost
 // application and the rule's action runs there.
+//
+// "Frontmost" is the window that was active when the stroke began: the user drew over it. A
+// window manager whose focus follows the pointer moves the focus to the window the stroke was
+// released over, often before recognition has finished; the rule is still resolved for the
+// application the stroke began in, and its keys still go to that window.
 //
 // Releasing the owner's reference retires the coordinator at once: it waits for a task running on
 // another thread to finish, and no queued task runs afterwards, so the owner may destroy the main
@@ -54,6 +60,10 @@ public:
         // The clock of the live template cache.
         const Clock* clock = nullptr;
         std::function<std::optional<QString>()> activeBundleIdentifierProvider;
+        // The active window and its application, read on the tap thread as each stroke begins,
+        // so it must only copy what is known. Without it the application comes from
+        // activeBundleIdentifierProvider at that moment and actions go to the focused window.
+        std::function<FrontmostWindow()> frontmostWindowProvider;
         // Serial executors; without them the coordinator runs its own queues.
         std::shared_ptr<Executor> liveAnalysisQueue;
         std::shared_ptr<Executor> finalRecognitionQueue;
@@ -120,12 +130,21 @@ private:
 
     explicit GestureCaptureCoordinator(Configuration configuration);
 
-    void handleCompletedGestureOutcome(const std::vector<Point>& points);
+    // The window in front as the stroke began, kept until the stroke has been recognised.
+    void rememberFrontmostWindow();
+    // What was in front when `strokeID` began; without a record, what is in front now.
+    FrontmostWindow frontmostWindowOf(std::uint64_t strokeID);
+    // Once a stroke is recognised: it and the strokes begun before it need no record any more.
+    void forgetFrontmostWindowsUpTo(std::uint64_t strokeID);
+
+    void handleCompletedGestureOutcome(const std::vector<Point>& points,
+                                       const FrontmostWindow& frontmost);
     GestureCaptureDebugResult makeDebugResult(const std::vector<Point>& points,
-                                              bool suppressesSystemClick);
+                                              bool suppressesSystemClick,
+                                              const std::optional<QString>& bundle);
     Analysis analyze(const std::vector<Point>& points,
                      const std::vector<GestureDirection>& directions, bool suppressesSystemClick,
-                     AnalysisMode mode);
+                     AnalysisMode mode, const std::optional<QString>& bundle);
     std::optional<GestureMapping> templateMatch(const GestureMappingSnapshot& snapshot,
                                                 const std::vector<Point>& points, AnalysisMode mode,
                                                 const std::optional<QString>& bundleIdentifier);
@@ -155,6 +174,10 @@ private:
     Duration liveTemplateMatchingInterval_;
     const Clock& clock_;
     std::function<std::optional<QString>()> activeBundleIdentifierProvider_;
+    std::function<FrontmostWindow()> frontmostWindowProvider_;
+    // Written on the tap thread, read on both queues; a few strokes at most.
+    std::mutex frontmostAtBeginMutex_;
+    std::deque<std::pair<std::uint64_t, FrontmostWindow>> frontmostAtBegin_;
     std::shared_ptr<Executor> liveAnalysisQueue_;
     std::shared_ptr<Executor> finalRecognitionQueue_;
     Executor& mainExecutor_;

@@ -27,4 +27,15 @@ bool KeyboardShortcutDispatcher::dispatch(const KeyboardShortcutDescriptor& shor
     return eventSource_->post(*keyDown) && eventSource_->post(*keyUp);
 }
 
+bool KeyboardShortcutDispatcher::dispatchTo(const KeyboardShortcutDescriptor& shortcut,
+                                            std::uint64_t window) {
+    if (!eventSource_) {
+        return false;
+    }
+    eventSource_->beginKeyboardDelivery(window);
+    const bool sent = dispatch(shortcut);
+    eventSource_->endKeyboardDelivery();
+    return sent;
+}
+
 }  // namespace quillorbitex

@@ -14,6 +14,8 @@ public:
     explicit KeyboardShortcutDispatcher(std::shared_ptr<EventSource> eventSource);
 
     bool dispatch(const KeyboardShortcutDescriptor& shortcut) override;
+    // Both events go out within one keyboard delivery to `window` (EventSource).
+    bool dispatchTo(const KeyboardShortcutDescriptor& shortcut, std::uint64_t window) override;
 
 private:
     const std::shared_ptr<EventSource> eventSource_;

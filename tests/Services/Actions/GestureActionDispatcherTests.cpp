@@ -13,10 +13,15 @@ class RecordingKeyboardDispatcher final : public KeyboardShortcutDispatching {
 public:
     explicit RecordingKeyboardDispatcher(bool result) : result_(result) {}
     bool dispatch(const KeyboardShortcutDescriptor& shortcut) override {
+        return dispatchTo(shortcut, 0);
+    }
+    bool dispatchTo(const KeyboardShortcutDescriptor& shortcut, std::uint64_t window) override {
         sent.push_back(shortcut);
+        windows.push_back(window);
         return result_;
     }
     std::vector<KeyboardShortcutDescriptor> sent;
+    std::vector<std::uint64_t> windows;
 
 private:
     bool result_;
@@ -27,8 +32,10 @@ const WorkspaceApplication kEditor{.identifier = "org.example.Editor",
                                    .location = "/apps/org.example.Editor.desktop"};
 
 // Each action goes to one place only: shortcuts to the keyboard, applications and addresses to
-// the desktop, trimmed; text that names nothing is refused before anything is asked.
+// the desktop, trimmed; text that names nothing is refused before anything is asked. Keys and
+// minimizing are for the window the action is meant for.
 TEST(GestureActionDispatcher, SendsEachActionWhereItBelongs) {
+    constexpr std::uint64_t kWindow = 0x2a00007;
     const struct {
         GestureAction action;
         bool dispatched;
@@ -68,9 +75,13 @@ TEST(GestureActionDispatcher, SendsEachActionWhereItBelongs) {
         workspace->setSchemeHandler("https", kEditor);
         GestureActionDispatcher dispatcher(keyboard, workspace);
 
-        EXPECT_EQ(dispatcher.dispatch(c.action), c.dispatched);
+        EXPECT_EQ(dispatcher.dispatchTo(c.action, kWindow), c.dispatched);
         EXPECT_EQ(keyboard->sent,
                   c.keys ? std::vector{*c.keys} : std::vector<KeyboardShortcutDescriptor>{});
+        EXPECT_EQ(keyboard->windows, std::vector<std::uint64_t>(c.keys ? 1 : 0, kWindow));
+        EXPECT_EQ(workspace->minimizeTargets(),
+                  std::vector<std::uint64_t>(
+                      std::size_t(c.minimizedWindows + c.minimizedApplications), kWindow));
         EXPECT_EQ(workspace->lookedUpIdentifiers(), c.lookedUp);
         EXPECT_EQ(workspace->openURLRequests(), c.urls);
         EXPECT_EQ(workspace->minimizedWindows(), c.minimizedWindows);

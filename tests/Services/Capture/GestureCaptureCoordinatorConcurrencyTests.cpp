@@ -122,6 +122,19 @@ void sendStroke(testing::SimulatedEventTap& tap, const std::vector<Point>& point
     }
 }
 
+// A steady clock that calls `hook` on every reading.
+class HookedClock final : public Clock {
+public:
+    explicit HookedClock(std::function<void()> hook) : hook_(std::move(hook)) {}
+    Duration now() const override {
+        hook_();
+        return SteadyClock::shared().now();
+    }
+
+private:
+    std::function<void()> hook_;
+};
+
 const std::vector<Point> kUpThenDown = testing::polyline({{400, 400}, {400, 300}, {400, 400}}, 4);
 
 // Quitting while a right-button event arrives: the owner lets go of the coordinator while the tap
@@ -240,32 +253,53 @@ TEST(GestureCaptureCoordinatorConcurrency, NothingReachesTheOwnersCollaboratorsA
                 lateCalls++;
             }
         };
+        // Called in the middle of a task on either queue: the owner lets go while it is there.
+        const auto hold = [&] {
+            touch();
+            if (heldQueue.isCurrent() && !holding.exchange(true)) {
+                eventually([&] { return observed.expired() || released.load(); });
+            }
+        };
         DroppingExecutor main(touch);
+        HookedClock clock(hold);
         auto configuration =
             configurationOn(std::make_shared<TrackpadGestureMonitor>(tap, nullptr), &main);
         configuration.liveAnalysisQueue = liveQueue;
         configuration.finalRecognitionQueue = finalQueue;
         configuration.liveUpdateInterval = 0ms;
+        configuration.clock = &clock;
         configuration.activeBundleIdentifierProvider = [&]() -> std::optional<QString> {
             touch();
-            if (heldQueue.isCurrent() && !holding.exchange(true)) {
-                // The owner lets go while this task is in progress.
-                eventually([&] { return observed.expired() || released.load(); });
-            }
             return std::nullopt;
         };
+        // A rule for the final road's stroke, which it asks about before dispatching; a template
+        // rule, which has the live road read the clock.
+        configuration.mappingStore->upsertCustomMapping(
+            GesturePattern::upThenDown, GestureAction::predefined(PredefinedAction::refresh),
+            std::nullopt);
+        const auto circle = GestureClassifier().makeTemplate(QStringLiteral("Circle"),
+                                                             testing::circle({500, 500}, 80, 48));
+        ASSERT_TRUE(circle);
+        configuration.mappingStore->upsertCustomTemplateMapping(
+            *circle, GestureAction::predefined(PredefinedAction::newTab), std::nullopt);
         auto coordinator = GestureCaptureCoordinator::create(std::move(configuration));
         ASSERT_TRUE(coordinator);
         observed = coordinator;
         coordinator->shouldDispatchRecognizedGesture = [&](const auto&, const auto&, const auto&) {
-            touch();
+            hold();
             return true;
         };
         coordinator->onRecognized = [&](const RecentGestureSnapshot&) { touch(); };
         coordinator->onSessionCompleted = [&](const GestureCaptureDebugResult&) { touch(); };
         ASSERT_EQ(coordinator->start(), GestureMonitorState::running());
 
-        sendStroke(*tap, kUpThenDown, road == Road::final);
+        // The live road draws a stroke no directional rule takes, so that every analysis of it
+        // tries the template.
+        if (road == Road::live) {
+            sendStroke(*tap, testing::polyline({{400, 400}, {600, 400}}, 4), false);
+        } else {
+            sendStroke(*tap, kUpThenDown, true);
+        }
         ASSERT_TRUE(eventually([&] { return holding.load(); }));
 
         coordinator->stop();

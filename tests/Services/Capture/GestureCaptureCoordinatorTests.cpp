@@ -231,6 +231,65 @@ TEST(CoordinatorResolution, ASwitchedOffOrBlockedCustomRuleNeverFallsBackToThePr
     }
 }
 
+// A window manager whose focus follows the pointer moves the focus to the window a stroke was
+// released over, while the button is held or before recognition is done. The stroke is still
+// for the window in front as it began: its rule, live and final, and where its keys go.
+TEST(CoordinatorResolution, AStrokeIsForTheWindowInFrontAsItBegan) {
+    constexpr std::uint64_t kBrowserWindow = 0x1e00004;
+    constexpr std::uint64_t kTerminalWindow = 0x2200009;
+    const auto reload =
+        GestureAction::keyboardShortcut({KeyboardKeyToken::r, {ModifierKey::control}});
+    const auto rule = customRule(GestureDescriptor::directional(GesturePattern::upThenDown), reload,
+                                 QStringLiteral("Reload"), true,
+                                 {GestureAppScopeRule("org.example.Terminal", "Terminal", false)});
+    enum class FocusMoves { whileHeld, afterRelease };
+    for (const FocusMoves moves : {FocusMoves::whileHeld, FocusMoves::afterRelease}) {
+        SCOPED_TRACE(moves == FocusMoves::whileHeld ? "while held" : "after the release");
+        CoordinatorHarness harness({rule});
+        std::vector<std::optional<GestureAction>> liveActions;
+        std::vector<std::optional<GestureAction>> finalActions;
+        harness.coordinator->onLiveHUDStateChanged = [&](const std::optional<LiveHUDState>& s) {
+            if (s) {
+                liveActions.push_back(s->matchedAction);
+            }
+        };
+        harness.coordinator->onSessionCompleted = [&](const GestureCaptureDebugResult& r) {
+            finalActions.push_back(r.matchedAction);
+        };
+        ASSERT_EQ(harness.coordinator->start(), GestureMonitorState::running());
+        const auto focusTerminal = [&] {
+            harness.frontmost = QStringLiteral("org.example.Terminal");
+            harness.frontmostWindow = kTerminalWindow;
+        };
+
+        harness.frontmost = QStringLiteral("org.example.Browser");
+        harness.frontmostWindow = kBrowserWindow;
+        harness.press(kUpThenDown.front());
+        if (moves == FocusMoves::whileHeld) {
+            focusTerminal();
+        }
+        for (std::size_t i = 1; i + 1 < kUpThenDown.size(); ++i) {
+            harness.dragTo(kUpThenDown[i]);
+            harness.timeline->advance(10ms);
+        }
+        harness.release(kUpThenDown.back());
+        focusTerminal();
+        harness.timeline->runUntilIdle();
+        EXPECT_EQ(harness.dispatcher->dispatched(), std::vector{reload});
+        EXPECT_EQ(harness.dispatcher->windows(), std::vector{kBrowserWindow});
+        ASSERT_FALSE(liveActions.empty());
+        EXPECT_EQ(liveActions.back(), reload);
+        EXPECT_EQ(finalActions, std::vector<std::optional<GestureAction>>{reload});
+
+        // The next stroke begins in the terminal, where the rule is blocked.
+        harness.drawStroke(kUpThenDown);
+        harness.timeline->runUntilIdle();
+        EXPECT_EQ(harness.dispatcher->dispatched().size(), 1u);
+        EXPECT_EQ(finalActions.size(), 2u);
+        EXPECT_EQ(finalActions.back(), std::nullopt);
+    }
+}
+
 TEST(CoordinatorResolution, FreeformRulesMatchByShapeAndRespectTheThreshold) {
     CoordinatorHarness harness({circleRule()});
     ASSERT_EQ(harness.coordinator->start(), GestureMonitorState::running());

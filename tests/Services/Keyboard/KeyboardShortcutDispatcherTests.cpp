@@ -62,5 +62,27 @@ TEST(KeyboardShortcutDispatcher, ReportsAShortcutThatDidNotArriveWhole) {
     }
 }
 
+// A shortcut meant for a window goes out as one delivery to it, key-down and key-up together,
+// and the delivery ends however the posting went.
+TEST(KeyboardShortcutDispatcher, AShortcutForAWindowGoesOutInOneDeliveryToIt) {
+    constexpr std::uint64_t kWindow = 0x1c00007;
+    const struct {
+        std::optional<Type> failsPosting;
+        bool dispatched;
+        std::size_t arrived;
+    } cases[] = {{{}, true, 2}, {Type::keyDown, false, 0}, {Type::keyUp, false, 1}};
+    for (const auto& c : cases) {
+        testing::RecordingEventPoster poster;
+        KeyboardShortcutDispatcher dispatcher(poster.createSource());
+        if (c.failsPosting) {
+            poster.setFailsPosting(*c.failsPosting, true);
+        }
+        EXPECT_EQ(dispatcher.dispatchTo(KeyboardShortcutDescriptor::refresh, kWindow),
+                  c.dispatched);
+        EXPECT_EQ(poster.postedEventWindows(), std::vector<std::uint64_t>(c.arrived, kWindow));
+        EXPECT_EQ(poster.openDeliveries(), 0);
+    }
+}
+
 }  // namespace
 }  // namespace quillorbitex

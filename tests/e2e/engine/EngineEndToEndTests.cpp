@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <atomic>
+#include <functional>
 #include <mutex>
 
 #include "Platform/ApplicationIdentifier.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
+#include "Platform/SerialQueue.h"
 #include "Platform/X11/ActiveWindow.h"
 #include "Platform/X11/X11EventPoster.h"
 #include "Platform/X11/X11EventTap.h"
@@ -58,13 +61,34 @@ private:
     std::vector<GestureCaptureDebugResult> results_;
 };
 
+// Runs its tasks one after the other on a thread of its own, each once `ready` holds (or a few
+// seconds have passed): recognition that happens to finish after the window manager has acted on
+// the release.
+class WaitingQueue final : public Executor {
+public:
+    explicit WaitingQueue(std::function<bool()> ready) : ready_(std::move(ready)) {}
+    void async(Task task) override { asyncAfter(Duration::zero(), std::move(task)); }
+    void asyncAfter(Duration delay, Task task) override {
+        queue_.asyncAfter(delay, [this, task = std::move(task)] {
+            wasReady = waitUntil(ready_, std::chrono::seconds{5});
+            task();
+        });
+    }
+    std::atomic<bool> wasReady{false};
+
+private:
+    std::function<bool()> ready_;
+    SerialQueue queue_{"test.final-recognition"};
+};
+
 class EngineEndToEndTest : public testing::X11SessionTest {
 protected:
-    EngineEndToEndTest()
-        : X11SessionTest({}, testing::TestWindowOptions{.title = "Engine",
-                                                        .resourceName = "qx-engine-window",
-                                                        .resourceClass = "QxEngineWindow",
-                                                        .geometry = "700x600+50+50"}) {}
+    explicit EngineEndToEndTest(std::string focusModel = "click")
+        : X11SessionTest({.focusModel = std::move(focusModel)},
+                         testing::TestWindowOptions{.title = "Engine",
+                                                    .resourceName = "qx-engine-window",
+                                                    .resourceClass = "QxEngineWindow",
+                                                    .geometry = "700x600+50+50"}) {}
 
     void setUpSession() override {
         session_.applyToCurrentProcess();
@@ -76,11 +100,7 @@ protected:
         activeWindow_ = x11::ActiveWindow::connect(
             entries_, QString::fromLatin1(kApplicationIdentifier), display);
         ASSERT_TRUE(activeWindow_);
-        ASSERT_TRUE(input_->activateWindow(window_->window));
-        ASSERT_TRUE(waitUntil([&] {
-            QCoreApplication::processEvents();
-            return activeWindow_->frontmostApplicationIdentifier() == QLatin1String(kTestWindowApp);
-        })) << "the test window never became the frontmost application";
+        activateTestWindow();
 
         store_ = std::make_shared<GestureMappingStore>();
         GestureCaptureCoordinator::Configuration configuration;
@@ -89,12 +109,18 @@ protected:
             x11::X11EventPoster(session_.displayName()).createSource());
         configuration.dispatcher = std::make_shared<KeyboardShortcutDispatcher>(
             x11::X11EventPoster(session_.displayName()).createSource());
-        configuration.workspace = std::make_shared<x11::X11Workspace>(entries_, activeWindow_);
+        // As the application model wires it.
+        auto workspace = std::make_shared<x11::X11Workspace>(entries_, activeWindow_);
+        configuration.workspace = workspace;
         configuration.mappingStore = store_;
         configuration.mainExecutor = &main_;
-        configuration.activeBundleIdentifierProvider = [active = activeWindow_] {
-            return active->frontmostApplicationIdentifier();
+        configuration.activeBundleIdentifierProvider = [workspace] {
+            return workspace->frontmostApplicationIdentifier();
         };
+        configuration.frontmostWindowProvider = [workspace] {
+            return workspace->frontmostWindow();
+        };
+        configuration.finalRecognitionQueue = finalRecognitionQueue_;
         coordinator_ = GestureCaptureCoordinator::create(configuration);
         reports_.wire(*coordinator_);
         ASSERT_EQ(coordinator_->start(), GestureMonitorState::running());
@@ -104,6 +130,24 @@ protected:
         if (coordinator_) {
             coordinator_->stop();
         }
+    }
+
+    // With the pointer over it, so that a focus following the pointer stays there too.
+    void activateTestWindow() {
+        input_->movePointer(inWindow(350, 300));
+        ASSERT_TRUE(input_->activateWindow(window_->window));
+        ASSERT_TRUE(pumpUntil([&] { return frontmostIs(kTestWindowApp); }))
+            << "the test window never became the frontmost application";
+    }
+    bool frontmostIs(const char* application) const {
+        return activeWindow_->frontmostApplicationIdentifier() == QLatin1String(application);
+    }
+    // The active window is followed through this thread's Qt event loop.
+    static bool pumpUntil(const std::function<bool()>& done) {
+        return waitUntil([&] {
+            QCoreApplication::processEvents();
+            return done();
+        });
     }
 
     // Draws through window-relative corners, densely, as a hand on a mouse would.
@@ -130,6 +174,7 @@ protected:
     QCoreApplication application_{argc_, argv_};
     std::shared_ptr<x11::ActiveWindow> activeWindow_;
     testing::ManualExecutor main_;
+    std::shared_ptr<Executor> finalRecognitionQueue_;  // the coordinator's own when none
     std::shared_ptr<GestureMappingStore> store_;
     Reports reports_;  // outlives the coordinator, which reports to it
     std::shared_ptr<GestureCaptureCoordinator> coordinator_;
@@ -201,6 +246,9 @@ TEST_F(EngineEndToEndTest, MinimizingAsksTheWindowManagerAndSendsNoKey) {
     EXPECT_EQ(state(other->window), kNormal);
 
     ASSERT_TRUE(input_->activateWindow(other->window));
+    // A stroke acts on the window the program knows to be active as it begins.
+    ASSERT_TRUE(
+        pumpUntil([&] { return activeWindow_->frontmostWindow().window == other->window; }));
     draw({{100, 400}, {400, 400}, {400, 100}});
     ASSERT_TRUE(waitForResults(2));
     EXPECT_TRUE(waitUntil([&] { return state(other->window) == kIconic; }));
@@ -210,6 +258,70 @@ TEST_F(EngineEndToEndTest, MinimizingAsksTheWindowManagerAndSendsNoKey) {
     EXPECT_TRUE(noKeySince(mark));
     EXPECT_TRUE(other->log.eventsSince(otherMark, "KeyPress").empty());
 }
+
+constexpr const char* kTerminalApp = "org.quillorbitex.Terminal";
+
+// The test window plays a browser; a terminal stands beside it. The window manager's focus
+// follows the pointer, or moves on clicks only.
+class PointerFocusEndToEndTest : public EngineEndToEndTest,
+                                 public ::testing::WithParamInterface<std::string> {
+protected:
+    PointerFocusEndToEndTest() : EngineEndToEndTest(GetParam()) {
+        // Where the focus follows the pointer, recognition finishes once it has.
+        finalRecognitionQueue_ = finalQueue_;
+    }
+
+    void setUpSession() override {
+        session_.writeDesktopEntry(kTerminalApp,
+                                   "Name=Terminal\nExec=true\nStartupWMClass=QxTerminal");
+        EngineEndToEndTest::setUpSession();
+        terminal_ = session_.startTestWindow({.title = "Terminal",
+                                              .resourceName = "qx-terminal",
+                                              .resourceClass = "QxTerminal",
+                                              .geometry = "400x500+780+50"});
+        ASSERT_TRUE(terminal_);
+        activateTestWindow();
+        // Up-then-down refreshes, except in the terminal.
+        store_->replaceAppScopeRules({GestureAppScopeRule(kTerminalApp, "Terminal", false)},
+                                     GestureDescriptor::directional(GesturePattern::upThenDown));
+    }
+
+    bool followsPointer() const { return GetParam() == "sloppy"; }
+
+    std::shared_ptr<WaitingQueue> finalQueue_ = std::make_shared<WaitingQueue>(
+        [this] { return !followsPointer() || frontmostIs(kTerminalApp); });
+    std::optional<testing::TestWindowProcess> terminal_;
+};
+
+// An up-then-down begun over the browser and released over the terminal refreshes the browser:
+// its rule is the browser's (the terminal blocks it) and the keys reach the browser, although a
+// focus that follows the pointer has gone to the terminal by the time they are sent. The focus
+// stays where the pointer took it.
+TEST_P(PointerFocusEndToEndTest, AStrokeActsOnTheWindowItBeganOver) {
+    const auto mark = window_->log.events().size();
+    const auto terminalMark = terminal_->log.events().size();
+    const auto terminalOrigin = input_->toRoot(terminal_->window, {0, 0});
+    ASSERT_TRUE(terminalOrigin);
+    draw({{600, 450}, {620, 150}, {terminalOrigin->x - origin_.x + 40.0, 450}});
+    ASSERT_TRUE(pumpUntil([&] { return !reports_.results().empty(); }));
+    EXPECT_TRUE(finalQueue_->wasReady) << "the focus never followed the pointer";
+
+    ASSERT_EQ(reports_.snapshots().size(), 1u) << "the browser's rule did not run";
+    EXPECT_TRUE(keyArrives(mark, "r")) << "no Control+R reached the browser";
+    EXPECT_EQ(testing::keyPressCount(window_->log, mark, "r", kControlMask), 1);
+    EXPECT_TRUE(terminal_->log.eventsSince(terminalMark, "KeyPress").empty())
+        << "a key reached the terminal";
+    EXPECT_TRUE(
+        pumpUntil([&] { return frontmostIs(followsPointer() ? kTerminalApp : kTestWindowApp); }));
+    EXPECT_EQ(input_->focusedWindow(), followsPointer() ? terminal_->window : window_->window);
+}
+
+INSTANTIATE_TEST_SUITE_P(FocusModel, PointerFocusEndToEndTest,
+                         ::testing::Values(std::string("click"), std::string("sloppy")),
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                             return param.param == "sloppy" ? std::string("FollowsThePointer")
+                                                            : std::string("OnClick");
+                         });
 
 }  // namespace
 }  // namespace quillorbitex

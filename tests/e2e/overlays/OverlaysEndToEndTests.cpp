@@ -234,11 +234,22 @@ protected:
 TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndClicksPassThrough) {
     const ScreenPoint start{300, 400};
     const ScreenPoint end{1700, 470};
-    const auto stroke = testing::translated({}, testing::polyline({{300, 400}, {1700, 470}}, 6));
+    // Points 40 pixels apart, as a quick hand leaves them: the line between them is sampled, and
+    // on both sides of the edge between the monitors, which one of those stretches crosses.
+    const auto stroke = testing::translated({}, testing::polyline({{300, 400}, {1700, 470}}, 40));
+    const auto onLine = [&](int x) { return ScreenPoint{x, 400 + (x - 300) * 70 / 1400}; };
+    const std::vector<ScreenPoint> acrossTheEdge{onLine(1149), onLine(1155)};
+    std::vector<ScreenPoint> samples;
+    for (std::size_t i = 0; i + 1 < stroke.size(); ++i) {
+        samples.push_back(
+            {(stroke[i].x + stroke[i + 1].x) / 2, (stroke[i].y + stroke[i + 1].y) / 2});
+    }
+    samples.insert(samples.end(), acrossTheEdge.begin(), acrossTheEdge.end());
     std::vector<QColor> before;
-    for (const ScreenPoint p : stroke) {
+    for (const ScreenPoint p : samples) {
         before.push_back(rootPixel(display(), p));
     }
+    const QColor underEnd = rootPixel(display(), end);
     const auto focusMark = window_->log.events().size();
 
     input_->movePointer(start);
@@ -250,9 +261,8 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
     ASSERT_TRUE(pumpUntil([&] { return overlays().size() == 3; }))
         << "expected two trace panels and the HUD, found " << overlays().size() << " windows";
     // Let the last frame reach the screen.
-    pumpUntil([&] {
-        return !clock_->isRunning() || accentNear(display(), end, accent(), before.back());
-    });
+    pumpUntil(
+        [&] { return !clock_->isRunning() || accentNear(display(), end, accent(), underEnd); });
 
     const auto shown = overlays();
     const ServerWindow* left = nullptr;
@@ -293,12 +303,16 @@ TEST_P(OverlaysEndToEndTest, ADragIsTracedOnEachMonitorWithTheHUDOnTheLastAndCli
     }
 
     int traced = 0;
-    int samples = 0;
-    for (std::size_t i = 4; i + 4 < stroke.size(); i += 5) {
-        ++samples;
-        traced += accentNear(display(), stroke[i], accent(), before[i]) ? 1 : 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const bool lineShows = accentNear(display(), samples[i], accent(), before[i]);
+        traced += lineShows ? 1 : 0;
+        if (i + acrossTheEdge.size() >= samples.size()) {
+            EXPECT_TRUE(lineShows) << "the line breaks at the monitors' edge, at " << samples[i].x
+                                   << ", " << samples[i].y;
+        }
     }
-    EXPECT_GE(traced * 10, samples * 9) << traced << " of " << samples << " points show the line";
+    EXPECT_GE(traced * 10, int(samples.size()) * 9)
+        << traced << " of " << samples.size() << " points show the line";
     ASSERT_FALSE(reports_.empty());
     EXPECT_TRUE(reports_.back().contains(QStringLiteral("trace displays: qx-left, qx-right")))
         << reports_.back().toStdString();
