@@ -71,7 +71,7 @@ protected:
 
     CustomGestureWizard& open(Mode mode, std::optional<GestureMapping> mapping = std::nullopt) {
         wizard = new CustomGestureWizard(GestureRuleEditorContext::open(mode, std::move(mapping)),
-                                         *env.model, {env.workspace, keys});
+                                         *env.model, {env.workspace, keys, &env.main});
         wizard->show();
         wizard->activateWindow();
         settle();
@@ -108,9 +108,15 @@ protected:
         click(picker->segment(static_cast<int>(kind)));
     }
 
+    // Types the text, then pauses.
     void typeInto(RuleEditorTextField* field, const QString& text) {
         field->lineEdit()->setFocus();
         QTest::keyClicks(field->lineEdit(), text);
+        pauseTyping();
+    }
+
+    void pauseTyping() {
+        env.main.advance(GestureRuleEditorState::typingPause);
         settle();
     }
 
@@ -291,7 +297,7 @@ TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
     const QString url = QStringLiteral("https://example.com/") + QString(1500, QLatin1Char('u'));
     editor.actionStep()->urlField()->lineEdit()->setText(url);
     Q_EMIT editor.actionStep()->urlField()->lineEdit()->textEdited(url);
-    settle();
+    pauseTyping();
     click(editor.nextButton());
     ASSERT_EQ(editor.state().step(), Step::review);
     EXPECT_LE(editor.height(), available);
@@ -380,7 +386,7 @@ TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {
 TEST_F(RuleEditorWidget, TheDashboardsButtonsOpenAnEditorForWhatTheyAsk) {
     QWidget window;
     auto* dashboard = new DashboardView(*env.model, &env.main, &window);
-    RuleEditorPresenter presenter(*env.model, {env.workspace, keys}, window);
+    RuleEditorPresenter presenter(*env.model, {env.workspace, keys, &env.main}, window);
     presenter.followRequestsOf(*dashboard);
     window.show();
     const auto rowButton = [&](const QString& text) -> QPushButton* {
