@@ -223,33 +223,6 @@ std::optional<QString> informalSpanish(const QString& text, const QString& germa
     return std::nullopt;
 }
 
-// The check itself, on sentences of both forms: it must neither miss the informal one nor refuse
-// the formal one or a description.
-TEST(TranslationTables, TheSpanishCheckTellsTheInformalFormFromTheFormal) {
-    const struct {
-        const char* text;
-        const char* german;
-        bool informal;
-    } cases[] = {
-        {"Súbelo si hace falta.", "", true},
-        {"Súbalo si hace falta.", "", false},
-        {"Cámbiala ahora.", "", true},
-        {"Cámbiela ahora.", "", false},
-        {"Hágalo a su manera.", "", false},
-        {"Se aplica hasta que permitas el gesto.", "", true},
-        {"Se aplica hasta que permita el gesto.", "", false},
-        {"Observa el trazo.", "Verfolgen Sie den Strich.", true},
-        {"Observe el trazo.", "Verfolgen Sie den Strich.", false},
-        {"Abre %@ cuando coincide este gesto.", "Öffnet %@, wenn diese Geste erkannt wird.", false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(
-            informalSpanish(QString::fromUtf8(c.text), QString::fromUtf8(c.german)).has_value(),
-            c.informal)
-            << c.text;
-    }
-}
-
 TEST(TranslationTables, GermanFrenchAndSpanishAddressTheUserFormally) {
     const std::map<QString, QRegularExpression> informal = {
         {"de", words(R"(\b(du|dich|dir|dein\w*)\b)")},
