@@ -1,23 +1,28 @@
-# Two entry points: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test test-format test-unit test-tsan test-fuzz clean
+# Two entry points: `make run` and `make test`. Both install what is missing first: `make run` only
+# what building and running the program needs, `make test` (and `make build`) everything.
+.PHONY: all deps deps-program build run test test-format test-unit test-tsan test-fuzz clean
 
 all: build
 
 deps:
 	@scripts/install-deps
 
+deps-program:
+	@scripts/install-deps --program
+
 build: deps
 	cmake --preset default
 	cmake --build --preset default
 
 # Says so before installing or building anything when there is no X display to start on. Builds
-# the program alone; the tests, benchmarks and tools are built by `make test` and `make build`.
+# the program alone, in a folder of its own configured without the tests and benchmarks (whose
+# packages it does not install); they and the tools are built by `make test` and `make build`.
 run:
 	@if [ -z "$$DISPLAY" ]; then echo "quillorbitex: no X display (DISPLAY is not set); start it from an X11 session." >&2; exit 1; fi
-	@$(MAKE) --no-print-directory deps
-	cmake --preset default
-	cmake --build --preset default --target quillorbitex
-	build/default/quillorbitex
+	@$(MAKE) --no-print-directory deps-program
+	cmake --preset default -B build/program -DQX_BUILD_TESTS=OFF -DQX_BUILD_BENCHMARKS=OFF
+	cmake --build build/program --target quillorbitex
+	build/program/quillorbitex
 
 test-unit: build
 	ctest --preset default

@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Lower values are stricter. Raise this if drawn logos or symbols need more tolerance.</source>
-        <translation>Los valores bajos son más estrictos. Súbelo si los logotipos o símbolos dibujados necesitan más tolerancia.</translation>
+        <translation>Los valores bajos son más estrictos. Súbalo si los logotipos o símbolos dibujados necesitan más tolerancia.</translation>
     </message>
     <message>
         <source>Matched rule</source>

@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>No per-app rules yet. The global gesture state applies until you allow or block specific apps.</source>
-        <translation>Aún no hay reglas por app. Se aplica el estado general del gesto hasta que permitas o bloquees apps concretas.</translation>
+        <translation>Aún no hay reglas por app. Se aplica el estado general del gesto hasta que permita o bloquee apps concretas.</translation>
     </message>
     <message>
         <source>Open Dashboard</source>

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>See live path detection, click suppression, and the last classified gesture.</source>
-        <translation>Observa en directo la detección del trazo, la supresión del clic y el último gesto clasificado.</translation>
+        <translation>Observe en directo la detección del trazo, la supresión del clic y el último gesto clasificado.</translation>
     </message>
     <message>
         <source>Software Update</source>

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "Localization/L10n.h"
@@ -145,22 +147,100 @@ TEST(TranslationTables, NoTextIsBothAKeyNameAndAWindowsLabel) {
     }
 }
 
+QRegularExpression words(const char* pattern) {
+    return QRegularExpression(
+        QString::fromUtf8(pattern),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+}
+
+// `word` in lower case without its accents.
+QString bare(const QString& word) {
+    QString out;
+    for (const QChar c : word.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            out += c.toLower();
+        }
+    }
+    return out;
+}
+
+// The informal Spanish in `text`, or nothing; `german` is the German text of the same message.
+// Informal address shows in more than the pronouns:
+// - second-person verb forms, which stand for nothing else ("puedes", "hasta que permitas");
+// - a tú imperative with a pronoun attached, told from the usted one by its vowel and the verb's
+//   class: "súbelo", "cámbialo" against "súbalo", "cámbielo" (the stems of -er and -ir verbs are
+//   listed below, any other is taken for an -ar verb);
+// - a sentence opened by a form that is both the tú imperative and the third person ("Observa",
+//   "Abre"): an instruction, and informal, when the German text instructs too ("Verfolgen Sie");
+//   a description of what something does otherwise ("Öffnet").
+std::optional<QString> informalSpanish(const QString& text, const QString& german) {
+    static const QRegularExpression secondPerson = words(
+        R"(\b(tú|tu|tus|te|ti|contigo|tuy[oa]s?|vosotr[oa]s|vuestr[oa]s?|podéis|queréis|tenéis|)"
+        R"(puedes|puedas|quieres|quieras|tienes|tengas|debes|debas|necesitas|necesites|sabes|)"
+        R"(sepas|prefieres|prefieras|permites|permitas|bloqueas|bloquees|eliges|elijas|haces|)"
+        R"(hagas|usas|uses|cambias|cambies|vuelves|vuelvas|pulsas|pulses|seleccionas|selecciones|)"
+        R"(abres|abras|escribes|escribas|dibujas|dibujes|guardes|desactives|intentas|intentes|)"
+        R"(mantienes|mantengas|haz|hazlo|pon|ponlo|mantén|ten|tenlo|dilo)\b)");
+    static const QRegularExpression enclitic = words(
+        R"(\b(\w*[áéíóú]\w*?)([ae])((?:me|te|se|nos|le|les)?(?:lo|la|los|las|le|les|me|te|se|nos))\b)");
+    static const QStringList erAndIrStems = {
+        "sub",  "abr",     "escrib", "elig",   "elij",   "escog",    "escoj",     "permit",
+        "anad", "le",      "hag",    "pong",   "teng",   "veng",     "dig",       "salg",
+        "mov",  "muev",    "volv",   "vuelv",  "defin",  "repit",    "decid",     "recib",
+        "met",  "compart", "divid",  "suprim", "imprim", "reproduc", "reproduzc", "incluy"};
+    static const QRegularExpression openingForm = words(
+        R"((?:^|[.!?;:]\s+|¡)(observa|mira|pulsa|presiona|selecciona|elige|escoge|abre|cierra|)"
+        R"(crea|cambia|usa|escribe|dibuja|sube|baja|guarda|borra|quita|añade|comprueba|revisa|)"
+        R"(intenta|vuelve|copia|busca|descarga|limita|restaura|elimina|arrastra|suelta|toca|)"
+        R"(activa|desactiva|prueba|espera|sigue|deja|asigna|define)\b)");
+    static const QRegularExpression germanInstruction(
+        QStringLiteral(R"((?:^|[.!?;:]\s+)\w+en Sie\b)"),
+        QRegularExpression::UseUnicodePropertiesOption);
+
+    for (const auto* pattern : {&secondPerson, &enclitic, &openingForm, &germanInstruction}) {
+        EXPECT_TRUE(pattern->isValid()) << pattern->errorString().toStdString();
+    }
+    if (const auto found = secondPerson.match(text); found.hasMatch()) {
+        return found.captured(0);
+    }
+    for (auto it = enclitic.globalMatch(text); it.hasNext();) {
+        const auto found = it.next();
+        const QString stem = bare(found.captured(1));
+        const bool erOrIr =
+            std::any_of(erAndIrStems.begin(), erAndIrStems.end(), [&](const QString& root) {
+                return root.size() >= 3 ? stem.endsWith(root) : stem == root;
+            });
+        const bool endsInE =
+            found.captured(2).compare(QStringLiteral("e"), Qt::CaseInsensitive) == 0;
+        if (endsInE == erOrIr) {
+            return found.captured(0);
+        }
+    }
+    if (const auto found = openingForm.match(text);
+        found.hasMatch() && germanInstruction.match(german).hasMatch()) {
+        return found.captured(1);
+    }
+    return std::nullopt;
+}
+
 TEST(TranslationTables, GermanFrenchAndSpanishAddressTheUserFormally) {
-    const auto words = [](const char* pattern) {
-        return QRegularExpression(QString::fromUtf8(pattern),
-                                  QRegularExpression::CaseInsensitiveOption |
-                                      QRegularExpression::UseUnicodePropertiesOption);
-    };
     const std::map<QString, QRegularExpression> informal = {
         {"de", words(R"(\b(du|dich|dir|dein\w*)\b)")},
         {"fr", words(R"(\b(tu|toi|ton)\b)")},
-        {"es", words(R"(\b(tú|tu|tus|puedes|quieres|tienes)\b)")},
     };
     for (const auto& [code, pattern] : informal) {
         for (const auto& [key, entry] : tableFor(code)) {
             EXPECT_FALSE(pattern.match(entry.translation).hasMatch())
                 << code.toStdString() << ": \"" << entry.translation.toStdString() << "\"";
         }
+    }
+    const auto german = tableFor(QStringLiteral("de"));
+    for (const auto& [key, entry] : tableFor(QStringLiteral("es"))) {
+        const auto found = german.find(key);
+        const auto word = informalSpanish(
+            entry.translation, found == german.end() ? QString() : found->second.translation);
+        EXPECT_FALSE(word.has_value()) << "es: \"" << word.value_or(QString()).toStdString()
+                                       << "\" in \"" << entry.translation.toStdString() << "\"";
     }
 }
 

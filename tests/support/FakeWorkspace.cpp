@@ -14,6 +14,11 @@ void FakeWorkspace::setSchemeHandler(const QString& scheme, WorkspaceApplication
     schemeHandlers_.insert(scheme.toLower(), std::move(handler));
 }
 
+void FakeWorkspace::removeSchemeHandler(const QString& scheme) {
+    std::lock_guard lock(mutex_);
+    schemeHandlers_.remove(scheme.toLower());
+}
+
 void FakeWorkspace::setFrontmostApplicationIdentifier(std::optional<QString> identifier) {
     std::lock_guard lock(mutex_);
     frontmost_ = std::move(identifier);
@@ -32,6 +37,11 @@ void FakeWorkspace::setRunningApplications(std::vector<WorkspaceApplication> app
 std::vector<QString> FakeWorkspace::lookedUpIdentifiers() const {
     std::lock_guard lock(mutex_);
     return lookedUp_;
+}
+
+int FakeWorkspace::urlHandlerLookUps() const {
+    std::lock_guard lock(mutex_);
+    return urlHandlerLookUps_;
 }
 
 std::vector<WorkspaceApplication> FakeWorkspace::openedApplications() const {
@@ -73,6 +83,7 @@ bool FakeWorkspace::openApplication(const WorkspaceApplication& application) {
 
 std::optional<WorkspaceApplication> FakeWorkspace::applicationForURL(const QUrl& url) const {
     std::lock_guard lock(mutex_);
+    ++urlHandlerLookUps_;
     const auto it = schemeHandlers_.constFind(url.scheme().toLower());
     if (url.scheme().isEmpty() || it == schemeHandlers_.constEnd()) {
         return std::nullopt;

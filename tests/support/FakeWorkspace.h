@@ -13,11 +13,14 @@ class FakeWorkspace final : public Workspace {
 public:
     void addApplication(WorkspaceApplication application);
     void setSchemeHandler(const QString& scheme, WorkspaceApplication handler);
+    void removeSchemeHandler(const QString& scheme);
     void setFrontmostApplicationIdentifier(std::optional<QString> identifier);
     void setFrontmostOtherApplicationIdentifier(std::optional<QString> identifier);
     void setRunningApplications(std::vector<WorkspaceApplication> applications);
 
     std::vector<QString> lookedUpIdentifiers() const;
+    // How often the handler of a URL was asked for (openURL asks too).
+    int urlHandlerLookUps() const;
     std::vector<WorkspaceApplication> openedApplications() const;
     // Every URL passed to openURL, whether it had a handler or not.
     std::vector<QUrl> openURLRequests() const;
@@ -47,6 +50,7 @@ private:
     std::optional<QString> frontmostOther_;
     std::vector<WorkspaceApplication> running_;
     mutable std::vector<QString> lookedUp_;
+    mutable int urlHandlerLookUps_ = 0;
     std::vector<WorkspaceApplication> opened_;
     std::vector<QUrl> urlRequests_;
     int minimizedWindows_ = 0;

@@ -10,12 +10,14 @@
 // the compositor argument is accepted for the script's sake and changes nothing here.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <cmath>
 #include <memory>
 
+#include "Application/StorageLocations.h"
 #include "Localization/L10n.h"
 #include "ScreenshotScene.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
@@ -45,12 +47,26 @@ std::vector<Point> loop() {
     return points;
 }
 
-void populate(AppModel& model, GestureUsageStatsStore& stats) {
+const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+const auto leftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
+const auto rightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
+const auto rightUp = GestureDescriptor::directional(GesturePattern::rightThenUp);
+
+// Counts in the usage database at `path`, written before the model opens it: a store is used from
+// one thread only, and once the model runs, its own store on its queue is the only one.
+std::int64_t writeCounts(const QString& path) {
+    GestureUsageStatsStore stats(path);
+    for (int i = 0; i < 12; ++i) {
+        stats.recordInvocation(upDown.id());
+    }
+    for (int i = 0; i < 3; ++i) {
+        stats.recordInvocation(leftUp.id());
+    }
+    return stats.recordInvocation(rightDown.id());
+}
+
+void populate(AppModel& model) {
     GestureMappingStore& store = *model.mappingStore();
-    const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
-    const auto leftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
-    const auto rightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
-    const auto rightUp = GestureDescriptor::directional(GesturePattern::rightThenUp);
     const GestureTemplate freeform(std::nullopt, QStringLiteral("Loop"), loop());
 
     // An override of a preset, with application rules.
@@ -85,14 +101,6 @@ void populate(AppModel& model, GestureUsageStatsStore& stats) {
     // A removed preset keeps its count.
     store.removeMapping(upDown);
     model.syncMappingsFromStore();
-
-    for (int i = 0; i < 12; ++i) {
-        stats.recordInvocation(upDown.id());
-    }
-    for (int i = 0; i < 3; ++i) {
-        stats.recordInvocation(leftUp.id());
-    }
-    stats.recordInvocation(rightDown.id());
 }
 
 int run(int argc, char** argv) {
@@ -106,17 +114,20 @@ int run(int argc, char** argv) {
     }
     scene.applyAppearance();
 
+    // The folder is new: nothing to reset, and a reset would clear the counts written into it.
     QTemporaryDir folder;
-    UITestConfig config = ScreenshotScene::testMode(folder);
-    config.resetOnLaunch = true;
-    auto stats = std::make_shared<GestureUsageStatsStore>(
-        GestureUsageStatsStore::databasePathIn(folder.filePath(QStringLiteral("stats"))));
-    AppModel::Services services;
-    services.statsStore = stats;
-    AppModel model(config, std::make_shared<GestureMappingStore>(), false, AppModel::Platform{},
-                   services);
+    const UITestConfig config = ScreenshotScene::testMode(folder);
+    const std::int64_t total = writeCounts(StorageLocations::forConfig(config).usageDatabaseFile);
+    // The model opens the database as the program does, on its statistics queue, and shows the
+    // counts once the queue has read them.
+    AppModel model(config, std::make_shared<GestureMappingStore>(), false, AppModel::Platform{});
     model.setLanguageOverride(*language);
-    populate(model, *stats);
+    populate(model);
+    QElapsedTimer waited;
+    waited.start();
+    while (model.triggerCount() != total && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
 
     Page page;
     auto* layout = new QVBoxLayout(&page);

@@ -71,7 +71,8 @@ int run(int argc, char** argv) {
                      model.mapping(GestureDescriptor::directional(GesturePattern::rightThenUp)))
                : GestureRuleEditorContext::open(GestureRuleEditorMode::newRule);
     auto keys = std::make_shared<testing::ManualKeyEventMonitor>();
-    auto* wizard = new CustomGestureWizard(context, model, {env.workspace, keys});
+    // On the model's virtual time, so the pause after typing can be skipped rather than waited for.
+    auto* wizard = new CustomGestureWizard(context, model, {env.workspace, keys, &env.main});
     GestureRuleEditorState& state = wizard->state();
     wizard->show();
     ScreenshotScene::runFor(100);
@@ -103,6 +104,8 @@ int run(int argc, char** argv) {
         state.advance();
         state.setRuleName(QStringLiteral("Project docs  "));
     }
+    // The fields are shown as they are once typing has paused.
+    env.main.advance(GestureRuleEditorState::typingPause);
     wizard->resize(wizard->sizeHint());
     ScreenshotScene::runFor(300);
     const int saved = ScreenshotScene::save(wizard->grab(), *scene.output());

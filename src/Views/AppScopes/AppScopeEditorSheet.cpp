@@ -130,6 +130,10 @@ public:
 
     // The row's controls in the order the keyboard visits them.
     std::vector<QWidget*> controls() const { return {allowed_, blocked_, remove_}; }
+    // The button that names the rule's state, the one of the two that is shown.
+    QWidget* stateButton() const {
+        return rule_ && rule_->isEnabled() ? static_cast<QWidget*>(allowed_) : blocked_;
+    }
     QWidget* removeButton() const { return remove_; }
 
     void retranslate() {
@@ -269,6 +273,12 @@ AppScopeEditorSheet::AppScopeEditorSheet(AppModel& model, GestureDescriptor patt
     refreshPicker();
     resize(std::max(minimumSheetWidth, sizeHint().width()), height());
     fitHeight();
+    // The sheet opens on the picker (the first row when every application has one): a key pressed
+    // at once chooses an application instead of closing the sheet.
+    if (QWidget* first = pickerControls_->isVisibleTo(this) ? static_cast<QWidget*>(picker_)
+                                                            : firstRowControl()) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 AppScopeEditorSheet::~AppScopeEditorSheet() = default;
@@ -298,8 +308,22 @@ void AppScopeEditorSheet::addSelected(bool isEnabled) {
     if (!state_.addSelectedRule(isEnabled, model_.availableAppScopeChoices())) {
         return;
     }
+    // The add buttons are turned off below; the focus must not travel on from them to a control
+    // that changes a rule or closes the sheet, where a second Space would act.
+    picker_->setFocus(Qt::OtherFocusReason);
     refreshRules();
     refreshPicker();
+    if (!pickerControls_->isVisibleTo(this)) {
+        save_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QWidget* AppScopeEditorSheet::firstRowControl() const {
+    const auto& rules = state_.rules();
+    return rules.empty()
+               ? nullptr
+               : rows_.at(AppScopeEditorState::applicationKey(rules.front().bundleIdentifier()))
+                     ->stateButton();
 }
 
 void AppScopeEditorSheet::refreshRules() {
@@ -434,6 +458,13 @@ void AppScopeEditorSheet::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
     }
+}
+
+void AppScopeEditorSheet::showEvent(QShowEvent* event) {
+    // Showing a window forgets that focus rings are wanted; the control that has the focus on
+    // opening shows its ring, so it is plain what a key would act on.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(event);
 }
 
 void AppScopeEditorSheet::resizeEvent(QResizeEvent* event) {

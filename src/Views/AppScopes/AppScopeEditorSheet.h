@@ -66,6 +66,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -73,6 +74,8 @@ private:
 
     void save();
     void addSelected(bool isEnabled);
+    // The first keyboard stop of the first row, or nothing without rows.
+    QWidget* firstRowControl() const;
     void refreshRules();
     void refreshPicker();
     void retranslate();

@@ -240,7 +240,9 @@ void ActionStepView::reloadApplications() {
 
 void ActionStepView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Applications may have been installed or removed since the step was last in view.
     appEditorShown_ = false;
+    state_.lookUpAgain();
     refresh();
 }
 

@@ -57,7 +57,7 @@ CustomGestureWizard::CustomGestureWizard(GestureRuleEditorContext context, AppMo
     : QDialog(parent),
       state_(new GestureRuleEditorState(std::move(context), model, std::move(platform.workspace),
                                         monitorOrDefault(std::move(platform.keyEventMonitor)),
-                                        this)),
+                                        platform.executor, this)),
       title_(new ThemedTextLabel(Font::heading1, Token::textPrimary, Overflow::wrap)),
       subtitle_(new ThemedTextLabel(Font::bodyText, Token::textSecondary, Overflow::wrap)),
       closeButton_(new GhostButton),

@@ -1,10 +1,12 @@
 #include "Views/RuleEditor/GestureRuleEditorState.h"
 
 #include <QFileInfo>
+#include <QPointer>
 
 #include "Localization/L10n.h"
 #include "Models/ActionLabels.h"
 #include "Models/GestureLabels.h"
+#include "Platform/MainExecutor.h"
 #include "Services/Keyboard/KeyCodeMap.h"
 #include "ViewModels/AppModel.h"
 
@@ -58,12 +60,13 @@ QString shownName(const WorkspaceApplication& application) {
 GestureRuleEditorState::GestureRuleEditorState(GestureRuleEditorContext context, AppModel& model,
                                                std::shared_ptr<const Workspace> workspace,
                                                std::shared_ptr<KeyEventMonitor> keyEventMonitor,
-                                               QObject* parent)
+                                               Executor* executor, QObject* parent)
     : QObject(parent),
       context_(std::move(context)),
       model_(model),
       workspace_(std::move(workspace)),
       keyEventMonitor_(std::move(keyEventMonitor)),
+      executor_(executor != nullptr ? *executor : MainExecutor::shared()),
       openingRuleName_(openingName(context_)),
       step_(context_.mode == Mode::overrideCommand ? Step::action : Step::gesture),
       ruleName_(openingRuleName_) {
@@ -116,7 +119,7 @@ void GestureRuleEditorState::setOpenAppBundleIdentifier(const QString& identifie
     }
     openAppBundleIdentifier_ = identifier;
     frontmostNotice_.reset();
-    Q_EMIT changed();
+    changedWhenTypingPauses();
 }
 
 void GestureRuleEditorState::setRunningAppSelection(const QString& identifier) {
@@ -136,7 +139,16 @@ void GestureRuleEditorState::setOpenURLString(const QString& text) {
         return;
     }
     openURLString_ = text;
-    Q_EMIT changed();
+    changedWhenTypingPauses();
+}
+
+void GestureRuleEditorState::changedWhenTypingPauses() {
+    const std::uint64_t round = ++typingRound_;
+    executor_.asyncAfter(typingPause, [self = QPointer(this), round] {
+        if (self && self->typingRound_ == round) {
+            Q_EMIT self->changed();
+        }
+    });
 }
 
 // ---- What a save would store -------------------------------------------------------------------
@@ -183,27 +195,42 @@ std::optional<WorkspaceApplication> GestureRuleEditorState::resolvedOpenApp() co
     if (identifier.isEmpty() || !workspace_) {
         return std::nullopt;
     }
-    return workspace_->application(identifier);
+    if (!appLookUp_ || appLookUp_->identifier != identifier) {
+        appLookUp_ = AppLookUp{identifier, workspace_->application(identifier)};
+    }
+    return appLookUp_->application;
+}
+
+const GestureRuleEditorState::URLLookUp& GestureRuleEditorState::urlLookUp() const {
+    const QString text = openURLString_.trimmed();
+    if (urlLookUp_ && urlLookUp_->text == text) {
+        return *urlLookUp_;
+    }
+    URLLookUp lookUp{text, std::nullopt, std::nullopt};
+    if (!text.isEmpty()) {
+        const QUrl url(text, QUrl::StrictMode);
+        if (url.isValid() && !url.scheme().isEmpty()) {
+            lookUp.url = url;
+            if (workspace_) {
+                lookUp.handler = workspace_->applicationForURL(url);
+            }
+        }
+    }
+    urlLookUp_ = std::move(lookUp);
+    return *urlLookUp_;
 }
 
 std::optional<QUrl> GestureRuleEditorState::resolvedOpenURL() const {
-    const QString text = openURLString_.trimmed();
-    if (text.isEmpty()) {
-        return std::nullopt;
-    }
-    const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme().isEmpty()) {
-        return std::nullopt;
-    }
-    return url;
+    return urlLookUp().url;
 }
 
 std::optional<WorkspaceApplication> GestureRuleEditorState::resolvedOpenURLHandler() const {
-    const auto url = resolvedOpenURL();
-    if (!url || !workspace_) {
-        return std::nullopt;
-    }
-    return workspace_->applicationForURL(*url);
+    return urlLookUp().handler;
+}
+
+void GestureRuleEditorState::lookUpAgain() {
+    appLookUp_.reset();
+    urlLookUp_.reset();
 }
 
 std::optional<GestureAction> GestureRuleEditorState::resolvedAction() const {
@@ -559,7 +586,13 @@ void GestureRuleEditorState::moveBack() {
 }
 
 void GestureRuleEditorState::advance() {
-    if (step_ == Step::review || !canAdvance()) {
+    if (step_ == Step::review) {
+        return;
+    }
+    lookUpAgain();
+    if (!canAdvance()) {
+        // The views may still show an older text, or an older answer of the desktop, as enough.
+        Q_EMIT changed();
         return;
     }
     leaveActionStep();
@@ -568,8 +601,10 @@ void GestureRuleEditorState::advance() {
 }
 
 bool GestureRuleEditorState::saveRule() {
+    lookUpAgain();
     const auto action = resolvedAction();
     if (!action || !canSave()) {
+        Q_EMIT changed();
         return false;
     }
     return model_.saveCapturedCustomGesture(ruleName_, replacedGesture(), *action);

@@ -10,6 +10,7 @@
 #include "Models/GestureDescriptor.h"
 #include "Models/GestureMapping.h"
 #include "Models/PredefinedAction.h"
+#include "Platform/Executor.h"
 #include "Platform/KeyEventMonitor.h"
 #include "Platform/Workspace.h"
 #include "Views/RuleEditor/GestureActionEditorKind.h"
@@ -27,18 +28,26 @@ class AppModel;
 // the state holds no copy of them, so derived values are computed afresh on every read.
 //
 // Main thread only. `changed()` follows every change of the state and of the model values it
-// reads; views redraw from it.
+// reads; views redraw from it. Typing in the application and URL fields is the exception: it is
+// followed by `changed()` once typing pauses, since every redraw asks the desktop which
+// application the text names (a walk through its application folders) and lays out the text, which
+// may be thousands of characters long. Whatever reads the state in between gets answers for the
+// text as it is, and Next and Save ask the desktop afresh before they act.
 class GestureRuleEditorState final : public QObject {
     Q_OBJECT
 
 public:
+    // How long typing must pause before the views are told.
+    static constexpr Duration typingPause = std::chrono::milliseconds(300);
+
     // `workspace` answers which applications are installed and which handles a URL; without one no
     // application or URL resolves. Without a key monitor a recording shows as running but hears
-    // nothing until it is cancelled.
+    // nothing until it is cancelled. `executor` (the main thread's) waits for pauses in typing;
+    // none: MainExecutor::shared().
     GestureRuleEditorState(GestureRuleEditorContext context, AppModel& model,
                            std::shared_ptr<const Workspace> workspace,
                            std::shared_ptr<KeyEventMonitor> keyEventMonitor,
-                           QObject* parent = nullptr);
+                           Executor* executor = nullptr, QObject* parent = nullptr);
     // Removes a key monitor still installed; the model is left to finish().
     ~GestureRuleEditorState() override;
 
@@ -64,11 +73,13 @@ public:
     PredefinedAction selectedPredefinedAction() const { return selectedPredefinedAction_; }
     void setSelectedPredefinedAction(PredefinedAction action);
     const QString& openAppBundleIdentifier() const { return openAppBundleIdentifier_; }
+    // Typed: followed by changed() once typing pauses.
     void setOpenAppBundleIdentifier(const QString& identifier);
     // "" is no choice. Choosing an application also fills the identifier field.
     const QString& runningAppSelection() const { return runningAppSelection_; }
     void setRunningAppSelection(const QString& identifier);
     const QString& openURLString() const { return openURLString_; }
+    // Typed: followed by changed() once typing pauses.
     void setOpenURLString(const QString& text);
 
     // ---- What a save would store -------------------------------------------------------------
@@ -78,11 +89,16 @@ public:
     // The first custom rule, and the first preset (removed ones included), on that gesture.
     std::optional<GestureMapping> matchingCustom() const;
     std::optional<GestureMapping> matchingPreset() const;
-    // The installed application of the trimmed identifier; never asked for an empty one.
+    // The installed application of the trimmed identifier; never asked for an empty one. The
+    // desktop is asked once for each text, until lookUpAgain().
     std::optional<WorkspaceApplication> resolvedOpenApp() const;
     // The trimmed URL text when it parses and has a scheme.
     std::optional<QUrl> resolvedOpenURL() const;
+    // Asked once for each text, until lookUpAgain().
     std::optional<WorkspaceApplication> resolvedOpenURLHandler() const;
+    // Forgets the desktop's answers, so the next read asks again (an application installed or
+    // removed meanwhile counts).
+    void lookUpAgain();
     // The action of the current kind, or nothing while its input is incomplete or invalid.
     std::optional<GestureAction> resolvedAction() const;
     // A draft is there but its path is too short to become a gesture: nothing can be saved.
@@ -141,8 +157,9 @@ public:
     void applyExistingAction(const std::optional<GestureAction>& action);
     // Leaving the action step ends a recording.
     void moveBack();
+    // Asks the desktop afresh first: what the views showed may be older than the text.
     void advance();
-    // True when the model stored the rule; the editor then closes.
+    // True when the model stored the rule; the editor then closes. Asks the desktop afresh first.
     bool saveRule();
     // Every way out of the editor: no recording, no armed capture, no drafts. Runs once.
     void finish();
@@ -164,6 +181,19 @@ Q_SIGNALS:
     void changed();
 
 private:
+    // What the desktop said about one text of a field.
+    struct AppLookUp {
+        QString identifier;
+        std::optional<WorkspaceApplication> application;
+    };
+    struct URLLookUp {
+        QString text;
+        std::optional<QUrl> url;
+        std::optional<WorkspaceApplication> handler;
+    };
+    const URLLookUp& urlLookUp() const;
+    // changed() once no key has been typed for typingPause.
+    void changedWhenTypingPauses();
     void handleShortcutKey(const KeyEvent& event);
     // What the capture and Clear buttons leave in the name field.
     QString nameAfterRecapture() const;
@@ -173,6 +203,7 @@ private:
     AppModel& model_;
     const std::shared_ptr<const Workspace> workspace_;
     const std::shared_ptr<KeyEventMonitor> keyEventMonitor_;
+    Executor& executor_;
     const QString openingRuleName_;
 
     GestureRuleEditorStep step_;
@@ -188,6 +219,9 @@ private:
     QString openAppBundleIdentifier_;
     QString runningAppSelection_;
     QString openURLString_;
+    mutable std::optional<AppLookUp> appLookUp_;
+    mutable std::optional<URLLookUp> urlLookUp_;
+    std::uint64_t typingRound_ = 0;
 };
 
 }  // namespace quillorbitex

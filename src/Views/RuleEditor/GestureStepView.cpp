@@ -45,6 +45,11 @@ GestureStepView::GestureStepView(GestureRuleEditorState& state, QWidget* parent)
       gestureDisposition_(
           new ThemedTextLabel(Font::bodyText, Token::textSecondary, Overflow::wrap)),
       placeholder_(new ThemedTextLabel(Font::bodyText, Token::textSecondary, Overflow::wrap)) {
+    // An action can be thousands of characters long (a URL); these lines show it shortened in the
+    // middle, as the review step does, so the preview stays in view.
+    for (ThemedTextLabel* text : {disposition_, gestureName_, gestureDisposition_}) {
+        text->setMaximumLength(ThemedTextLabel::actionTextLength);
+    }
     setAccessibilityIdentifier(*captureButton_,
                                QStringLiteral("CustomGesture_CaptureGestureButton"));
     setAccessibilityIdentifier(*clearButton_, QStringLiteral("CustomGesture_ClearGestureButton"));

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "Platform/Executor.h"
 #include "Platform/KeyEventMonitor.h"
 #include "Platform/Workspace.h"
 
@@ -15,6 +16,8 @@ struct RuleEditorPlatform {
     // Key presses for recording a shortcut; none: a QtKeyEventMonitor that knows keys only by
     // what Qt reports of them (main.cpp hands in one that asks X11 for the physical key).
     std::shared_ptr<KeyEventMonitor> keyEventMonitor{};
+    // The main thread, where the editor waits for pauses in typing; none: MainExecutor::shared().
+    Executor* executor = nullptr;
 };
 
 }  // namespace quillorbitex

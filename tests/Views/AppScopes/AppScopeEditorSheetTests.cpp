@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLayout>
 #include <QPointer>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <algorithm>
 
@@ -269,6 +270,50 @@ TEST_F(AppScopeEditorSheetTest, TheKeyboardGoesTopToBottomAndARemovalNeverLandsO
         EXPECT_EQ(focused(), QString::fromLatin1(expected));
     }
     EXPECT_TRUE(s.state().rules().empty());
+}
+
+// Keyboard alone: the sheet opens on the picker with its focus ring, and each addition gives the
+// focus back to the picker, so a second Space never lands on Cancel or on a rule.
+TEST_F(AppScopeEditorSheetTest, TheKeyboardStartsOnThePickerAndComesBackToItAfterEachAddition) {
+    model().replaceAppScopeRules({rule("app.ten", "App 10", false)}, kUpDown);
+    Sheet& s = open();
+    s.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s, 2000));
+    auto* picker = child<QComboBox>(s, Sheet::pickerIdentifier);
+    EXPECT_EQ(QApplication::focusWidget(), picker);
+    QStyleOptionComboBox look;
+    look.initFrom(picker);
+    EXPECT_TRUE(look.state.testFlag(QStyle::State_HasFocus) &&
+                look.state.testFlag(QStyle::State_KeyboardFocusChange))
+        << "the focus ring is drawn";
+
+    // App 9, Files, Firefox: chosen with Down, added with Tab and Space, one after the other.
+    for (const char* expected : {"App 9", "Files", "Firefox"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(picker->currentText(), QString::fromLatin1(expected));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        testing::settle();
+        ASSERT_FALSE(sheet.isNull()) << expected;
+        if (picker->isVisibleTo(&s)) {
+            EXPECT_EQ(QApplication::focusWidget(), picker) << expected;
+        }
+    }
+    EXPECT_EQ(names(s.state().rules()), (QStringList{"App 9+", "App 10-", "Files+", "Firefox+"}));
+    // The last application added, no picker is left: the focus waits on Save, which keeps them.
+    EXPECT_EQ(QApplication::focusWidget(), child(s, Sheet::saveButtonIdentifier));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(storedRules(), (QStringList{"App 9+", "App 10-", "Files+", "Firefox+"}));
+
+    // Opened with every application scoped, the sheet starts on the first row's state.
+    Sheet& again = open();
+    again.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&again, 2000));
+    const QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->parentWidget()->objectName(),
+              QString::fromLatin1(Sheet::rowIdentifierPrefix) + "app.nine");
+    EXPECT_EQ(focused->objectName(), QString::fromLatin1(Sheet::rowAllowedButtonIdentifier));
 }
 
 TEST_F(AppScopeEditorSheetTest, CancelEscapeOrClosingLeaveTheStoreAsItWas) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -70,7 +71,7 @@ protected:
 
     CustomGestureWizard& open(Mode mode, std::optional<GestureMapping> mapping = std::nullopt) {
         wizard = new CustomGestureWizard(GestureRuleEditorContext::open(mode, std::move(mapping)),
-                                         *env.model, {env.workspace, keys});
+                                         *env.model, {env.workspace, keys, &env.main});
         wizard->show();
         wizard->activateWindow();
         settle();
@@ -107,9 +108,15 @@ protected:
         click(picker->segment(static_cast<int>(kind)));
     }
 
+    // Types the text, then pauses.
     void typeInto(RuleEditorTextField* field, const QString& text) {
         field->lineEdit()->setFocus();
         QTest::keyClicks(field->lineEdit(), text);
+        pauseTyping();
+    }
+
+    void pauseTyping() {
+        env.main.advance(GestureRuleEditorState::typingPause);
         settle();
     }
 
@@ -246,14 +253,33 @@ TEST_F(RuleEditorWidget, ChangingTheActionKeepsTheGesture) {
               GestureAction::predefined(PredefinedAction::newTab));
 }
 
+// The labels of `step` that show `text`: each shortened in the middle to at most the action
+// length, the whole text in its tooltip (as tooltips show texts: past 2,000 characters, their
+// middle left out). Returns how many there are.
+int expectShortenedWithWholeTooltip(const QWidget& step, const QString& text) {
+    int shortened = 0;
+    for (const ThemedTextLabel* label : step.findChildren<ThemedTextLabel*>()) {
+        if (label->isVisibleTo(&step) && label->text().contains(text)) {
+            ++shortened;
+            EXPECT_LE(label->displayedText().size(), ThemedTextLabel::actionTextLength)
+                << label->text().left(40).toStdString();
+            const QString tip = QTextDocumentFragment::fromHtml(label->toolTip())
+                                    .toPlainText()
+                                    .remove(QChar(0x200B));
+            EXPECT_TRUE(text.size() <= 1000
+                            ? tip.contains(text)
+                            : tip.contains(text.left(500)) && tip.contains(text.right(500)))
+                << tip.left(60).toStdString();
+        }
+    }
+    return shortened;
+}
+
 // The sheet is as tall as the step shown needs, within the screen, its footer always in view: a
-// gesture step naming a rule that opens a very long URL scrolls, the next step is shorter again,
-// a long new URL is shortened in the middle on the review step (whole in the tooltip), and back
-// on the gesture step the sheet is as tall as it was there.
+// step taller than the screen scrolls, the next step is shorter again, a long new URL is shortened
+// in the middle on the review step (whole in the tooltip), and back on the tall step the sheet is
+// as tall as it was there.
 TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
-    const QString stored = QStringLiteral("https://example.com/") + QString(6000, QLatin1Char('s'));
-    storeRule(GestureMapping(kUpDown, GestureAction::openURL(stored), {}, "Docs",
-                             GestureMappingSource::custom, true, {}));
     CustomGestureWizard& editor = open(Mode::newRule);
     const int available = editor.screen()->availableGeometry().height();
     const auto footerInView = [&] {
@@ -261,6 +287,10 @@ TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
                          editor.cancelButton()->size());
         return editor.rect().contains(back);
     };
+    // What the step holds does not matter to the sheet, only how tall it is.
+    auto* tallBlock = new QWidget;
+    tallBlock->setFixedHeight(available + 400);
+    editor.gestureStep()->layout()->addWidget(tallBlock);
     env.model->seedCapturedGestureDraft(kUpDown);
     settle();
     const int gestureHeight = editor.height();
@@ -274,26 +304,50 @@ TEST_F(RuleEditorWidget, TheSheetFollowsTheStepWithinTheScreen) {
     const QString url = QStringLiteral("https://example.com/") + QString(1500, QLatin1Char('u'));
     editor.actionStep()->urlField()->lineEdit()->setText(url);
     Q_EMIT editor.actionStep()->urlField()->lineEdit()->textEdited(url);
-    settle();
+    pauseTyping();
     click(editor.nextButton());
     ASSERT_EQ(editor.state().step(), Step::review);
     EXPECT_LE(editor.height(), available);
     EXPECT_TRUE(footerInView());
-    int shortened = 0;
-    for (const ThemedTextLabel* text : editor.reviewStep()->findChildren<ThemedTextLabel*>()) {
-        if (text->text().contains(url)) {
-            ++shortened;
-            EXPECT_LE(text->displayedText().size(), ThemedTextLabel::actionTextLength);
-            EXPECT_TRUE(QTextDocumentFragment::fromHtml(text->toolTip())
-                            .toPlainText()
-                            .remove(QChar(0x200B))
-                            .contains(url));
-        }
-    }
-    EXPECT_EQ(shortened, 1);
+    EXPECT_EQ(expectShortenedWithWholeTooltip(*editor.reviewStep(), url), 1);
     click(editor.backButton());
     click(editor.backButton());
     EXPECT_EQ(editor.height(), gestureHeight);
+}
+
+// A rule that opens a very long URL: the gesture step names its action shortened in the middle
+// (whole in the tooltip), as the review step does, and the step needs no scrolling, so the preview
+// stays in view.
+TEST_F(RuleEditorWidget, TheGestureStepShortensALongActionAndKeepsThePreviewInView) {
+    const QString stored = QStringLiteral("https://example.org/") + QString(5000, QLatin1Char('a'));
+    storeRule(GestureMapping(kUpDown, GestureAction::openURL(stored), {}, "Docs",
+                             GestureMappingSource::custom, true, {}));
+    const struct {
+        const char* name;
+        Mode mode;
+        std::function<void(CustomGestureWizard&)> reachGestureStep;
+    } cases[] = {
+        {"changing the gesture: the current action", Mode::overrideGesture,
+         [](CustomGestureWizard&) {}},
+        {"changing the action, then back: the existing custom action", Mode::overrideCommand,
+         [this](CustomGestureWizard& editor) { click(editor.backButton()); }},
+        {"a new rule on the gesture: what it already sends", Mode::newRule,
+         [this](CustomGestureWizard&) {
+             env.model->seedCapturedGestureDraft(kUpDown);
+             settle();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CustomGestureWizard& editor =
+            open(c.mode, c.mode == Mode::newRule ? std::nullopt : env.model->mapping(kUpDown));
+        c.reachGestureStep(editor);
+        ASSERT_EQ(editor.state().step(), Step::gesture);
+        EXPECT_EQ(expectShortenedWithWholeTooltip(*editor.gestureStep(), stored), 1);
+        EXPECT_EQ(editor.stepScrollArea()->verticalScrollBar()->maximum(), 0);
+        delete wizard.data();
+        settle();
+    }
 }
 
 TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {
@@ -339,7 +393,7 @@ TEST_F(RuleEditorWidget, EveryWayOutDisarmsAndStopsListening) {
 TEST_F(RuleEditorWidget, TheDashboardsButtonsOpenAnEditorForWhatTheyAsk) {
     QWidget window;
     auto* dashboard = new DashboardView(*env.model, &env.main, &window);
-    RuleEditorPresenter presenter(*env.model, {env.workspace, keys}, window);
+    RuleEditorPresenter presenter(*env.model, {env.workspace, keys, &env.main}, window);
     presenter.followRequestsOf(*dashboard);
     window.show();
     const auto rowButton = [&](const QString& text) -> QPushButton* {

@@ -58,7 +58,7 @@ struct EditorFixture {
         }
         state = std::make_unique<GestureRuleEditorState>(
             GestureRuleEditorContext::open(mode, std::move(mapping)), *env.model, env.workspace,
-            keys);
+            keys, &env.main);
         state->prepareIfNeeded();
         return *state;
     }
@@ -228,6 +228,91 @@ TEST(GestureRuleEditorState, ApplicationsAndURLsResolveOnlyWhenTheDesktopCanActO
     EXPECT_EQ(editor.openAppValidationText(), notice);
     editor.setOpenAppBundleIdentifier("org.example.Notes");
     EXPECT_NE(editor.openAppValidationText(), notice);
+}
+
+// Typing, key by key, neither asks the desktop nor tells the views; once typing pauses they are
+// told once, and the desktop is asked once however often the values are read.
+TEST(GestureRuleEditorState, TypingIsToldOnceItPausesAndTheDesktopAskedOnceForEachText) {
+    const QString url = QStringLiteral("https://example.org/") + QString(300, QLatin1Char('a'));
+    const struct {
+        Kind kind;
+        QString text;
+        void (GestureRuleEditorState::*type)(const QString&);
+        GestureAction action;
+    } cases[] = {
+        {Kind::openURL, url, &GestureRuleEditorState::setOpenURLString,
+         GestureAction::openURL(url)},
+        {Kind::openApp, "org.example.Notes", &GestureRuleEditorState::setOpenAppBundleIdentifier,
+         GestureAction::openApp("org.example.Notes")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.left(20).toStdString());
+        EditorFixture f;
+        GestureRuleEditorState& editor = f.open(Mode::newRule);
+        editor.setActionKind(c.kind);
+        int told = 0;
+        QObject::connect(&editor, &GestureRuleEditorState::changed, [&told] { ++told; });
+        const auto askedTheDesktop = [&] {
+            return f.env.workspace->urlHandlerLookUps() +
+                   static_cast<int>(f.env.workspace->lookedUpIdentifiers().size());
+        };
+        for (qsizetype typed = 1; typed <= c.text.size(); ++typed) {
+            (editor.*c.type)(c.text.left(typed));
+        }
+        f.env.main.advance(GestureRuleEditorState::typingPause - std::chrono::milliseconds(1));
+        EXPECT_EQ(told, 0);
+        EXPECT_EQ(askedTheDesktop(), 0);
+        f.env.main.advance(std::chrono::milliseconds(1));
+        EXPECT_EQ(told, 1);
+        for (int read = 0; read < 3; ++read) {
+            EXPECT_EQ(editor.resolvedAction(), c.action);
+            EXPECT_TRUE(c.kind == Kind::openURL ? editor.isOpenURLValid()
+                                                : editor.isOpenAppValid());
+            EXPECT_FALSE((c.kind == Kind::openURL ? editor.openURLValidationText()
+                                                  : editor.openAppValidationText())
+                             .isEmpty());
+        }
+        EXPECT_EQ(askedTheDesktop(), 1);
+    }
+}
+
+// What the views last showed may be older than the text or the desktop: Next and Save look again
+// before they act.
+TEST(GestureRuleEditorState, NextAndSaveNeverActOnAnOlderCheck) {
+    EditorFixture f;
+    GestureRuleEditorState& editor = f.open(Mode::newRule);
+    f.env.model->seedCapturedGestureDraft(kRightDown);
+    editor.advance();
+    editor.setActionKind(Kind::openURL);
+    const WorkspaceApplication browser{"web", "Web Browser", "/apps/web.desktop"};
+    editor.setOpenURLString("https://example.org/a");
+    f.env.main.advance(GestureRuleEditorState::typingPause);
+    ASSERT_TRUE(editor.canAdvance());
+
+    // A URL nothing opens, typed and followed by Next at once, before the pause.
+    editor.setOpenURLString("gopher://example.org/a");
+    editor.advance();
+    EXPECT_EQ(editor.step(), Step::action);
+    // The browser uninstalled meanwhile, the text unchanged.
+    editor.setOpenURLString("https://example.org/a");
+    ASSERT_TRUE(editor.canAdvance());
+    f.env.workspace->removeSchemeHandler("https");
+    editor.advance();
+    EXPECT_EQ(editor.step(), Step::action);
+    f.env.workspace->setSchemeHandler("https", browser);
+    editor.advance();
+    ASSERT_EQ(editor.step(), Step::review);
+
+    // Uninstalled while the review step is open: Save stores nothing, and saves once it is back.
+    ASSERT_TRUE(editor.canSave());
+    f.env.workspace->removeSchemeHandler("https");
+    EXPECT_FALSE(editor.saveRule());
+    EXPECT_TRUE(f.env.model->customMappings().empty());
+    f.env.workspace->setSchemeHandler("https", browser);
+    EXPECT_TRUE(editor.saveRule());
+    ASSERT_EQ(f.env.model->customMappings().size(), 1U);
+    EXPECT_EQ(f.env.model->customMappings().front().action(),
+              GestureAction::openURL("https://example.org/a"));
 }
 
 TEST(GestureRuleEditorState, SaveTitleAndSentencesSayWhatTheCapturedGestureDoesToday) {
