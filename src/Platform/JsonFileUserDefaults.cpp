@@ -12,11 +12,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
 #include <utility>
 
+#include "Platform/AtomicFile.h"
 #include "Platform/ProductFolder.h"
 
 namespace quillorbitex {
@@ -32,14 +33,12 @@ std::optional<QString> keepUnreadableContent(const QString& filePath, const QByt
     const QByteArray hash =
         QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex().left(16);
     const QString copyPath = filePath + QStringLiteral(".unreadable-") + QString::fromLatin1(hash);
-    if (QFileInfo::exists(copyPath)) {
+    // A copy of another size is not this content (an earlier write of it may have been cut off).
+    const QFileInfo existing(copyPath);
+    if (existing.exists() && existing.size() == content.size()) {
         return copyPath;
     }
-    QSaveFile copy(copyPath);
-    if (copy.open(QIODevice::WriteOnly) && copy.write(content) == content.size() && copy.commit()) {
-        return copyPath;
-    }
-    return std::nullopt;
+    return AtomicFile::write(copyPath, content) ? std::optional(copyPath) : std::nullopt;
 }
 
 QVariant fromJson(const QJsonValue& value) {
@@ -198,10 +197,7 @@ bool isLarge(const QVariantMap& map) {
 }
 
 bool writeFile(const QString& filePath, const QVariantMap& map) {
-    const QByteArray text = documentText(map);
-    QSaveFile file(filePath);
-    return QDir().mkpath(QFileInfo(filePath).absolutePath()) && file.open(QIODevice::WriteOnly) &&
-           file.write(text) == text.size() && file.commit();
+    return AtomicFile::write(filePath, documentText(map)).written;
 }
 
 QVariant toVariant(const UserDefaults::Value& value) {
@@ -217,7 +213,7 @@ JsonFileUserDefaults::JsonFileUserDefaults(const QString& filePath) : filePath_(
 JsonFileUserDefaults::~JsonFileUserDefaults() {
     // Finishes the write under way; what is still handed over is written here.
     writer_.reset();
-    if (unsaved_ || handedOver_) {
+    if ((unsaved_ || handedOver_) && keepUnreadableFile()) {
         writeFile(filePath_, entries_);
     }
 }
@@ -227,8 +223,11 @@ void JsonFileUserDefaults::load() {
     // Not blocking: opening a FIFO for reading would otherwise wait for a writer for good.
     const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
+        // A link that leads nowhere (yet) is no file to read, and stays: the first write that
+        // gets through creates its file.
+        const bool leadsNowhere = errno == ENOENT || errno == ENOTDIR;
         struct stat entry {};
-        if (::lstat(path.constData(), &entry) == 0) {
+        if (!leadsNowhere && ::lstat(path.constData(), &entry) == 0) {
             setAside();
         }
         return;
@@ -247,10 +246,22 @@ void JsonFileUserDefaults::load() {
         ::close(descriptor);
     }
     if (!content.isEmpty() && !readDocument(content, entries_)) {
-        if (const auto copy = keepUnreadableContent(filePath_, content)) {
-            noteSetAsideFile(*copy);
-        }
+        unkeptContent_ = content;
+        keepUnreadableFile();
     }
+}
+
+bool JsonFileUserDefaults::keepUnreadableFile() {
+    if (!unkeptContent_) {
+        return true;
+    }
+    const auto copy = keepUnreadableContent(filePath_, *unkeptContent_);
+    if (!copy) {
+        return false;
+    }
+    noteSetAsideFile(*copy);
+    unkeptContent_.reset();
+    return true;
 }
 
 void JsonFileUserDefaults::setAside() {
@@ -270,6 +281,11 @@ void JsonFileUserDefaults::setAside() {
 }
 
 bool JsonFileUserDefaults::save() {
+    if (!keepUnreadableFile()) {
+        const std::lock_guard lock(mutex_);
+        unsaved_ = true;
+        return false;
+    }
     std::unique_lock lock(mutex_);
     if (!writerBusy_ && !isLarge(entries_)) {
         // Only this thread starts the writer, so the file is this thread's until it returns.
@@ -311,6 +327,10 @@ bool JsonFileUserDefaults::hasUnsavedChanges() const {
     return unsaved_;
 }
 
+bool JsonFileUserDefaults::saveUnsavedChanges() {
+    return !hasUnsavedChanges() || save();
+}
+
 void JsonFileUserDefaults::setSaveObserver(std::function<void()> observer) {
     const std::lock_guard lock(mutex_);
     saveObserver_ = std::move(observer);
@@ -342,7 +362,7 @@ bool JsonFileUserDefaults::removeAll() {
 }
 
 std::optional<QString> JsonFileUserDefaults::storageDirectory() const {
-    return QFileInfo(filePath_).absolutePath();
+    return QFileInfo(AtomicFile::resolvedPath(filePath_)).absolutePath();
 }
 
 std::optional<QByteArray> JsonFileUserDefaults::storedBytes(const QString& key) const {

@@ -3,12 +3,12 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "Models/GestureJson.h"
+#include "Platform/AtomicFile.h"
 
 namespace quillorbitex {
 
@@ -101,21 +101,16 @@ const std::array<StoredKey, 8>& storedKeys() {
 // same data is kept once. The copy's path when it exists afterwards.
 std::optional<QString> writeCopy(const QString& directory, const QString& key,
                                  const QByteArray& bytes) {
-    if (!QDir().mkpath(directory)) {
-        return std::nullopt;
-    }
     const QByteArray hash =
         QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16);
     const QString path =
         QDir(directory).filePath(key + QStringLiteral(".unreadable-") + QString::fromLatin1(hash));
-    if (QFileInfo::exists(path)) {
+    // A copy of another size is not these bytes (an earlier write of them may have been cut off).
+    const QFileInfo existing(path);
+    if (existing.exists() && existing.size() == bytes.size()) {
         return path;
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        return path;
-    }
-    return std::nullopt;
+    return AtomicFile::write(path, bytes) ? std::optional(path) : std::nullopt;
 }
 
 // Equal rules may still differ in what is written: a freeform gesture compares by its template's
