@@ -734,9 +734,33 @@ void AppModel::followPreferenceStorage() {
         if (!unsavedPreferencesFolder_) {
             tell(unsavedPreferencesNotice(*unsaved));
         }
+        scheduleSaveRetry();
+    } else {
+        saveRetryDelay_ = Duration::zero();
     }
     assign(unsavedPreferencesFolder_, std::move(unsaved),
            &AppModel::unsavedPreferencesFolderChanged);
+}
+
+void AppModel::scheduleSaveRetry() {
+    // Nothing may change for a long time after the folder becomes writable again (a freed disk,
+    // a permission put right), so the model does not wait for the next change to find out.
+    if (saveRetryPending_) {
+        return;
+    }
+    saveRetryDelay_ = saveRetryDelay_ == Duration::zero()
+                          ? kFirstSaveRetryDelay
+                          : std::min(saveRetryDelay_ * 2, kLongestSaveRetryDelay);
+    saveRetryPending_ = true;
+    postToMain(
+        [](AppModel& model) {
+            model.saveRetryPending_ = false;
+            if (model.userDefaults_->hasUnsavedChanges()) {
+                model.userDefaults_->saveUnsavedChanges();
+                model.followPreferenceStorage();
+            }
+        },
+        saveRetryDelay_);
 }
 
 void AppModel::setOpenAtLoginState(bool enabled, std::optional<QString> errorMessage) {

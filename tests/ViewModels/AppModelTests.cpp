@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include "Models/ActionLabels.h"
 #include "Models/GestureJson.h"
 #include "Models/GestureLabels.h"
+#include "Platform/JsonFileUserDefaults.h"
 #include "Services/Capture/TrackpadGestureMonitor.h"
 #include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
@@ -199,6 +202,63 @@ TEST(AppModel, TellsOnceWhilePreferencesCannotBeSavedAndNamesWhatWasSetAside) {
                            "without them.",
                            "quillorbitex: " + AppModel::unsavedPreferencesNotice("/prefs")}));
     EXPECT_EQ(model.overlayDebugStore()->overlayDebugLog().count("unreadable-1"), 1);
+}
+
+TEST(AppModel, PreferencesThatCouldNotBeSavedAreSavedOnTheirOwnOnceTheFolderTakesThem) {
+    AppModelTestEnvironment env;
+    // The preferences are a link into a folder that is, for now, a file, so nothing can be
+    // written there, whoever runs the test.
+    const QString blocker = env.dir.filePath(QStringLiteral("dotfiles"));
+    const QString target = blocker + QStringLiteral("/quillorbitex/preferences.json");
+    const QString link = JsonFileUserDefaults::filePathIn(env.dir.filePath(QStringLiteral("cfg")));
+    QDir().mkpath(QFileInfo(link).path());
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    AppModel::Platform platform = env.platform();
+    auto defaults = std::make_shared<JsonFileUserDefaults>(link);
+    platform.userDefaults = defaults;
+    AppModel::Services services;
+    services.statsStore = env.stats();
+    ::testing::internal::CaptureStderr();
+    env.model = std::make_unique<AppModel>(env.config, env.store, false, platform, services);
+    AppModel& model = *env.model;
+
+    model.setMatchingThreshold(0.3);
+    // The folder named is the one that cannot be written, not the link's.
+    EXPECT_EQ(model.unsavedPreferencesFolder(), QFileInfo(target).absolutePath());
+    env.main.advance(std::chrono::minutes(10));
+    EXPECT_TRUE(model.unsavedPreferencesFolder().has_value());
+
+    // Made writable again, with no further change to write: the next try saves and the row goes.
+    ASSERT_TRUE(QFile::remove(blocker));
+    ASSERT_TRUE(QDir().mkpath(blocker));
+    env.main.advance(std::chrono::minutes(1));
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(model.unsavedPreferencesFolder().has_value());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(JsonFileUserDefaults(target).numberValue(Keys::matchingThreshold), 0.3);
+}
+
+TEST(AppModel, SavingIsTriedAgainLessAndLessOftenWhileItFails) {
+    AppModelTestEnvironment env;
+    ::testing::internal::CaptureStderr();
+    AppModel& model = env.build();
+    env.defaults->failWrites = true;
+    model.setCaptureEnabled(false);
+    const auto triesDuring = [&](std::chrono::minutes span) {
+        const int before = env.defaults->savesTriedAgain;
+        env.main.advance(span);
+        return env.defaults->savesTriedAgain - before;
+    };
+    const int firstMinute = triesDuring(std::chrono::minutes(1));
+    const int nextHour = triesDuring(std::chrono::minutes(60));
+    ::testing::internal::GetCapturedStderr();
+
+    // Soon at first, then about once a minute: never a busy loop, never given up.
+    EXPECT_GE(firstMinute, 3);
+    EXPECT_GE(nextHour, 55);
+    EXPECT_LE(nextHour, 65);
+    EXPECT_TRUE(model.unsavedPreferencesFolder().has_value());
 }
 
 TEST(AppModel, CaptureFollowsTheSwitchAndThePermission) {
