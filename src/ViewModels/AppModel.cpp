@@ -133,7 +133,7 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
         if (!userDefaults_) {
             userDefaults_ = std::make_shared<JsonFileUserDefaults>(locations.preferencesFile);
         }
-        settingsStore_ = std::make_shared<GestureSettingsStore>(userDefaults_);
+        settingsStore_ = std::make_shared<GestureSettingsStore>(userDefaults_, &mainExecutor_);
     }
     QueuedGestureUsageStats::StoreFactory openStatsStore = [store = std::move(services.statsStore),
                                                             path = locations.usageDatabaseFile] {
@@ -250,6 +250,13 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
                 });
             });
     }
+    // A long rule list is stored once it is encoded, after the change that made it.
+    settingsStore_->setDeferredWriteObserver(
+        [weak = std::weak_ptr<CallbackTarget>(callbackTarget_)] {
+            if (auto target = weak.lock()) {
+                target->model->followPreferenceStorage();
+            }
+        });
     installCoordinatorCallbacks();
 
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {

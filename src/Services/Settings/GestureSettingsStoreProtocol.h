@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "Localization/AppLanguageOverride.h"
@@ -43,6 +44,10 @@ public:
 
     // Forgets all of the above; other preferences are left alone.
     virtual void reset() = 0;
+
+    // A store that finishes some writes later (a long rule list) calls `observer` on the main
+    // thread after each, so that whoever follows the storage can look at it again.
+    virtual void setDeferredWriteObserver(std::function<void()> observer) { (void)observer; }
 };
 
 }  // namespace quillorbitex
