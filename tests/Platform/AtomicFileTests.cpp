@@ -19,7 +19,6 @@
 #include "Platform/Freedesktop/LoginItem.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "Services/Settings/GestureSettingsStore.h"
-#include "support/RuleFactory.h"
 #include "support/WaitUntil.h"
 
 namespace quillorbitex {
@@ -30,11 +29,9 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writePlainFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
+mode_t modeOf(const QString& path) {
+    struct stat entry {};
+    return ::stat(QFile::encodeName(path).constData(), &entry) == 0 ? entry.st_mode & 07777 : 0;
 }
 
 // How a write went in a child process: said it was written, said it failed, or the child died
@@ -70,181 +67,83 @@ Outcome runWithFileSizeLimit(const std::function<bool()>& write, rlim_t sizeLimi
     return WEXITSTATUS(status) == 0 ? Outcome::written : Outcome::failed;
 }
 
-// Two custom rules, as a user's file holds them.
-QByteArray preferencesWithTwoRules(const QString& folder) {
-    const QString path = JsonFileUserDefaults::filePathIn(folder);
-    {
-        GestureSettingsStore store(std::make_shared<JsonFileUserDefaults>(path));
-        store.setCustomMappings(
-            {testing::customRule(GestureDescriptor::directional(GesturePattern::upThenDown),
-                                 GestureAction::predefined(PredefinedAction::refresh),
-                                 QStringLiteral("Reload")),
-             testing::customRule(GestureDescriptor::directional(GesturePattern::leftThenUp),
-                                 GestureAction::openURL(QStringLiteral("https://example.com/")))});
-        store.setHasCompletedOnboarding(true);
-    }
-    return readFile(path);
-}
-
 TEST(AtomicFile, EveryWriterLeavesTheOldFileAsItWasAndSaysSoWhenTheDiskTakesNoMore) {
-    struct Writer {
+    using Keys = GestureSettingsStore::Keys;
+    const struct {
         const char* name;
-        // Puts the file to be replaced in `folder`; returns its path.
-        std::function<QString(const QString& folder)> prepare;
-        // Replaces it (in the child process); true when it says the new content is written.
-        std::function<bool(const QString& folder)> write;
-    };
-    const Writer writers[] = {
-        {"preferences",
-         [](const QString& folder) {
-             preferencesWithTwoRules(folder);
-             return JsonFileUserDefaults::filePathIn(folder);
-         },
-         [](const QString& folder) {
-             JsonFileUserDefaults defaults(JsonFileUserDefaults::filePathIn(folder));
-             return defaults.setValue(GestureSettingsStore::Keys::captureEnabled, false);
+        const char* file;
+        QByteArray old;
+        // Replaces the file (in the child process); true when it says the new content is written.
+        std::function<bool(const QString& path)> write;
+    } writers[] = {
+        {"preferences", "preferences.json",
+         "{\n    \"gestureCustomMappings\": {\"data\": \"" + QByteArray(700, 'A') +
+             "\"},\n    \"gestureOnboardingCompleted\": true\n}\n",
+         [](const QString& path) {
+             return JsonFileUserDefaults(path).setValue(Keys::captureEnabled, false);
          }},
-        {"a preference that cannot be read, copied aside before it is replaced",
-         [](const QString& folder) {
-             const QString path = JsonFileUserDefaults::filePathIn(folder);
-             JsonFileUserDefaults(path).setValue(GestureSettingsStore::Keys::languageOverride,
-                                                 QStringLiteral("klingon ").repeated(80));
-             return path;
-         },
-         [](const QString& folder) {
-             auto defaults =
-                 std::make_shared<JsonFileUserDefaults>(JsonFileUserDefaults::filePathIn(folder));
+        {"a preference that cannot be read, copied aside before it is replaced", "preferences.json",
+         "{\"gestureLanguageOverride\": \"" + QByteArray(700, 'k') + "\"}",
+         [](const QString& path) {
+             auto defaults = std::make_shared<JsonFileUserDefaults>(path);
              GestureSettingsStore(defaults).setLanguageOverride(AppLanguageOverride::french);
              return !defaults->takeSetAsideFiles().empty() && !defaults->hasUnsavedChanges() &&
-                    defaults->stringValue(GestureSettingsStore::Keys::languageOverride) ==
-                        QStringLiteral("french");
+                    defaults->stringValue(Keys::languageOverride) == QStringLiteral("french");
          }},
         {"a preferences file that cannot be read, copied aside before it is replaced",
-         [](const QString& folder) {
-             const QString path = JsonFileUserDefaults::filePathIn(folder);
-             writePlainFile(path, "{\"gestureCustomMappings\": {\"data\": \"W3si" +
-                                      QByteArray(700, 'x') + "\"}, \"gestureOnb");
-             return path;
-         },
-         [](const QString& folder) {
-             JsonFileUserDefaults defaults(JsonFileUserDefaults::filePathIn(folder));
+         "preferences.json", "{\"gestureOnboardingCompleted\": tr" + QByteArray(700, ' '),
+         [](const QString& path) {
+             JsonFileUserDefaults defaults(path);
              const bool copied = !defaults.takeSetAsideFiles().empty();
-             return defaults.setValue(GestureSettingsStore::Keys::captureEnabled, false) && copied;
+             return defaults.setValue(Keys::captureEnabled, false) && copied;
          }},
-        {"the autostart entry",
-         [](const QString& folder) {
-             const QString path = freedesktop::LoginItem(folder, QStringLiteral("/x")).entryPath();
-             writePlainFile(path, "[Desktop Entry]\nType=Application\nExec=/old/quillorbitex\n");
-             return path;
-         },
-         [](const QString& folder) {
-             return !freedesktop::LoginItem(folder, QStringLiteral("/usr/bin/quillorbitex"))
+        {"the autostart entry", "org.quillorbitex.Quillorbitex.desktop",
+         "[Desktop Entry]\nType=Application\nExec=/old/quillorbitex\n",
+         [](const QString& path) {
+             return !freedesktop::LoginItem(QFileInfo(path).path(), "/usr/bin/quillorbitex")
                          .setEnabled(true)
                          .has_value();
          }},
-        {"the test state file",
-         [](const QString& folder) {
-             const QString path = QDir(folder).filePath(QStringLiteral("state.json"));
+        {"the test state file", "state.json", "{\"triggerCount\": 1}",
+         [](const QString& path) {
              AppDebugState state;
-             state.triggerCount = 1;
-             EXPECT_TRUE(TestDiagnostics::write(state, path));
-             return path;
-         },
-         [](const QString& folder) {
-             AppDebugState state;
-             state.triggerCount = 2;
              state.overlayDebugLog = QString(600, u'x');
-             return TestDiagnostics::write(state,
-                                           QDir(folder).filePath(QStringLiteral("state.json")));
+             return TestDiagnostics::write(state, path);
          }},
     };
-    for (const Writer& writer : writers) {
+    for (const auto& writer : writers) {
         SCOPED_TRACE(writer.name);
-        // Cut off after a few bytes, so that a write is first short, then refused; and without a
-        // limit, to see that the same write does replace the file.
+        // Cut off at once, or after a few bytes so that a write is first short, then refused; and
+        // without a limit, to see that the same write does replace the file.
         for (const rlim_t limit : {rlim_t{0}, rlim_t{8}, RLIM_INFINITY}) {
             SCOPED_TRACE(limit);
             QTemporaryDir dir;
-            const QString folder = dir.filePath(QStringLiteral("files"));
-            const QString path = writer.prepare(folder);
-            const QByteArray before = readFile(path);
-            ASSERT_GT(before.size(), 8);
-            const QStringList entriesBefore =
-                QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            const QString path = dir.filePath(QStringLiteral("files/")) + writer.file;
+            // A new file is not writable by others, whatever the umask; a replaced one keeps its
+            // mode.
+            const mode_t umask = ::umask(0);
+            ASSERT_TRUE(AtomicFile::write(path, writer.old));
+            ::umask(umask);
+            EXPECT_EQ(modeOf(path), 0644);
+            ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0600), 0);
+            const QStringList entries =
+                QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden);
 
-            const Outcome outcome =
-                runWithFileSizeLimit([&] { return writer.write(folder); }, limit);
+            const Outcome outcome = runWithFileSizeLimit([&] { return writer.write(path); }, limit);
 
             if (limit == RLIM_INFINITY) {
                 EXPECT_EQ(outcome, Outcome::written);
-                EXPECT_NE(readFile(path), before);
+                EXPECT_NE(readFile(path), writer.old);
+                EXPECT_EQ(modeOf(path), 0600);
                 continue;
             }
             EXPECT_EQ(outcome, Outcome::failed);
-            EXPECT_EQ(readFile(path), before);
+            EXPECT_EQ(readFile(path), writer.old);
             // Neither a temporary file nor a cut-off copy is left behind.
-            EXPECT_EQ(
-                QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                entriesBefore);
+            EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden),
+                      entries);
         }
     }
-}
-
-mode_t modeOf(const QString& path) {
-    struct stat entry {};
-    return ::stat(QFile::encodeName(path).constData(), &entry) == 0 ? entry.st_mode & 07777 : 0;
-}
-
-TEST(AtomicFile, NewFilesAreWritableByTheOwnerAloneAndReplacedFilesKeepTheirMode) {
-    const struct {
-        const char* name;
-        mode_t umask;
-        std::optional<mode_t> existing;
-        mode_t expected;
-    } cases[] = {
-        {"new, no umask", 0000, std::nullopt, 0644},
-        {"new, the usual umask", 0022, std::nullopt, 0644},
-        {"new, a strict umask", 0077, std::nullopt, 0600},
-        {"replacing a private file", 0000, 0600, 0600},
-        {"replacing a shared file", 0077, 0664, 0664},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("sub/file"));
-        if (c.existing) {
-            writePlainFile(path, "old");
-            ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), *c.existing), 0);
-        }
-        const mode_t previous = ::umask(c.umask);
-        const FileWriteResult result = AtomicFile::write(path, "new");
-        ::umask(previous);
-
-        EXPECT_TRUE(result.written) << result.error.toStdString();
-        EXPECT_EQ(readFile(path), "new");
-        EXPECT_EQ(modeOf(path), c.expected);
-    }
-}
-
-TEST(AtomicFile, ALinkedFileIsReplacedWhereTheLinkLeadsAndTheLinkStays) {
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("dotfiles/quillorbitex/preferences.json"));
-    const QString folder = dir.filePath(QStringLiteral("config/Quillorbitex"));
-    const QString link = JsonFileUserDefaults::filePathIn(folder);
-    QDir().mkpath(folder);
-    // A relative link through a second one, as dotfile managers make them.
-    ASSERT_TRUE(QFile::link(QStringLiteral("../dotfiles/quillorbitex/preferences.json"),
-                            dir.filePath(QStringLiteral("config/middle.json"))));
-    ASSERT_TRUE(QFile::link(QStringLiteral("../middle.json"), link));
-    {
-        JsonFileUserDefaults defaults(link);
-        EXPECT_TRUE(defaults.setValue(QStringLiteral("flag"), true));
-        // What cannot be written there is told by the folder the file is in.
-        EXPECT_EQ(defaults.storageDirectory(), QFileInfo(target).absolutePath());
-    }
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_TRUE(QFileInfo(target).isFile());
-    EXPECT_EQ(JsonFileUserDefaults(link).value(QStringLiteral("flag")), UserDefaults::Value(true));
 }
 
 }  // namespace

@@ -21,97 +21,54 @@ std::vector<GestureMapping> longList(int round) {
         static_cast<int>(GestureSettingsStore::backgroundEncodingRuleCount) + 100, round);
 }
 
-std::vector<GestureMapping> shortList() {
-    return {GestureMapping(GestureDescriptor::directional(GesturePattern::upThenDown),
-                           GestureAction::predefined(PredefinedAction::newTab), QString(),
-                           std::nullopt, GestureMappingSource::custom, true, {})};
-}
-
-std::optional<QByteArray> encoded(const std::optional<std::vector<GestureMapping>>& rules) {
-    return rules ? GestureJson::encode(*rules) : std::nullopt;
-}
-
 TEST(GestureSettingsStore, LongRuleListsAreEncodedAsideAndTheNewestChangeIsWhatIsStored) {
-    const struct {
-        const char* name;
-        // `settle` lets the encoding thread finish what it has (when the test waits for it).
-        std::function<void(GestureSettingsStore&, const std::function<void()>& settle)> changes;
-        // What the preferences hold in the end; nothing for no list at all.
-        std::optional<std::vector<GestureMapping>> stored;
-    } cases[] = {
-        {"several long lists in a row",
-         [](GestureSettingsStore& s, const std::function<void()>& settle) {
-             for (int round = 0; round < 4; ++round) {
-                 s.setCustomMappings(longList(round));
-                 if (round == 1) {
-                     settle();
-                 }
-             }
-         },
-         longList(3)},
-        {"a reset after a long list",
-         [](GestureSettingsStore& s, const std::function<void()>& settle) {
-             s.setCustomMappings(longList(0));
-             settle();
-             s.reset();
-         },
-         std::nullopt},
-        {"a short list after a long one",
-         [](GestureSettingsStore& s, const std::function<void()>& settle) {
-             s.setCustomMappings(longList(0));
-             settle();
-             s.setCustomMappings(shortList());
-         },
-         shortList()},
-        {"a long list after a short one",
-         [](GestureSettingsStore& s, const std::function<void()>&) {
-             s.setCustomMappings(shortList());
-             s.setCustomMappings(longList(1));
-         },
-         longList(1)},
+    // Each step sets a long list of that round, or does one of these.
+    constexpr int reset = -1;
+    constexpr int shortList = -2;
+    // Lets the encoding thread hand its list to the main thread, which does not take it yet.
+    constexpr int settle = -3;
+    const std::vector<int> cases[] = {
+        {0, 1, settle, 2, 3},
+        {0, settle, reset},
+        {0, settle, shortList},
+        {shortList, 1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& steps : cases) {
         // The store goes while its last list may still be encoded (the program quits), or once
         // the main thread has stored it.
         for (const bool quitAtOnce : {true, false}) {
-            SCOPED_TRACE(quitAtOnce ? "quitting at once" : "waiting for the main thread");
+            SCOPED_TRACE(::testing::PrintToString(steps) + (quitAtOnce ? " quitting" : ""));
             testing::ManualExecutor main;
             auto defaults = std::make_shared<testing::InMemoryUserDefaults>();
             auto store = std::make_unique<GestureSettingsStore>(defaults, &main);
-            int storedLater = 0;
-            store->setDeferredWriteObserver([&storedLater] { ++storedLater; });
-
-            // Settling waits until the encoding thread has passed its list to the main thread,
-            // without letting the main thread take it yet.
-            const auto settle = [&] {
-                if (!quitAtOnce) {
-                    EXPECT_TRUE(testing::waitUntil([&] { return main.pendingCount() > 0; }));
+            std::vector<GestureMapping> newest;
+            for (const int step : steps) {
+                if (step == settle) {
+                    EXPECT_TRUE(quitAtOnce ||
+                                testing::waitUntil([&] { return main.pendingCount() > 0; }));
+                } else if (step == reset) {
+                    store->reset();
+                    newest.clear();
+                } else {
+                    newest = step == shortList ? testing::templateRules(1) : longList(step);
+                    store->setCustomMappings(newest);
                 }
-            };
-            c.changes(*store, settle);
+            }
+            const auto stored =
+                newest.empty() ? std::nullopt : std::optional(GestureJson::encode(newest));
             // Reads give the newest list at once, whether or not it is stored yet.
-            EXPECT_EQ(encoded(store->customMappings()),
-                      encoded(c.stored.value_or(std::vector<GestureMapping>{})));
-            if (!quitAtOnce && c.stored && c.stored->size() > 1) {
-                // The caller's thread only handed the list over; its own turn stores it.
-                EXPECT_NE(defaults->dataValue(Keys::customMappings), encoded(c.stored));
+            EXPECT_EQ(GestureJson::encode(store->customMappings()), GestureJson::encode(newest));
+            if (!quitAtOnce) {
+                // The main thread's turn stores the newest list, and only that.
                 EXPECT_TRUE(testing::waitUntil([&] {
                     main.runUntilIdle();
-                    return storedLater > 0;
+                    return defaults->dataValue(Keys::customMappings) == stored;
                 }));
-                EXPECT_EQ(defaults->dataValue(Keys::customMappings), encoded(c.stored));
-            }
-            if (!quitAtOnce) {
-                main.runUntilIdle();
-                EXPECT_EQ(defaults->dataValue(Keys::customMappings), encoded(c.stored));
             }
             store.reset();
             // What the encoding thread left for the main thread finds the store gone.
             main.runUntilIdle();
-            EXPECT_EQ(defaults->dataValue(Keys::customMappings), encoded(c.stored));
-            EXPECT_EQ(GestureSettingsStore(defaults).customMappings().size(),
-                      c.stored ? c.stored->size() : 0U);
+            EXPECT_EQ(defaults->dataValue(Keys::customMappings), stored);
         }
     }
 }
