@@ -45,7 +45,9 @@ QuillorbitexApp::QuillorbitexApp(Environment environment, QObject* parent)
             StorageLocations::forConfig(uiTestConfig_).preferencesFile);
     }
     if (!services.settingsStore) {
-        services.settingsStore = std::make_shared<GestureSettingsStore>(platform.userDefaults);
+        services.settingsStore = std::make_shared<GestureSettingsStore>(
+            platform.userDefaults,
+            platform.mainExecutor != nullptr ? platform.mainExecutor : &MainExecutor::shared());
     }
     const bool automaticChecks = services.settingsStore->isAutomaticUpdateCheckEnabled();
 

@@ -1,21 +1,12 @@
 #include "Diagnostics/TestDiagnostics.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "Platform/AtomicFile.h"
 
 namespace quillorbitex {
 
-void TestDiagnostics::write(const AppDebugState& state, const QString& path) {
+bool TestDiagnostics::write(const AppDebugState& state, const QString& path) {
     const auto data = state.encoded();
-    if (!data) {
-        return;
-    }
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(*data) == data->size()) {
-        file.commit();
-    }
+    return data && AtomicFile::write(path, *data);
 }
 
 }  // namespace quillorbitex

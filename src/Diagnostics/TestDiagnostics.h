@@ -13,9 +13,9 @@ public:
 
     // Replaces the file at `path` with `state` in one atomic step (written to a temporary file
     // beside it, then renamed over it), so a reader sees the old file or the new one, never part
-    // of one. Creates the folder when needed. Every failure is swallowed and leaves the previous
-    // file as it was.
-    static void write(const AppDebugState& state, const QString& path);
+    // of one. Creates the folder when needed. False when it was not written; the previous file
+    // then stays as it was.
+    static bool write(const AppDebugState& state, const QString& path);
 };
 
 }  // namespace quillorbitex

@@ -11,9 +11,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <cerrno>
 #include <utility>
 
+#include "Platform/AtomicFile.h"
 #include "Platform/JsonMembers.h"
 #include "Platform/ProductFolder.h"
 #include "Platform/RegularFile.h"
@@ -31,14 +32,23 @@ std::optional<QString> keepUnreadableContent(const QString& filePath, const QByt
     const QByteArray hash =
         QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex().left(16);
     const QString copyPath = filePath + QStringLiteral(".unreadable-") + QString::fromLatin1(hash);
-    if (QFileInfo::exists(copyPath)) {
+    // A copy of another size is not this content (an earlier write of it may have been cut off).
+    const QFileInfo existing(copyPath);
+    if (existing.exists() && existing.size() == content.size()) {
         return copyPath;
     }
-    QSaveFile copy(copyPath);
-    if (copy.open(QIODevice::WriteOnly) && copy.write(content) == content.size() && copy.commit()) {
-        return copyPath;
+    return AtomicFile::write(copyPath, content) ? std::optional(copyPath) : std::nullopt;
+}
+
+// Whether `path` is a link to where nothing is yet (a preferences file kept elsewhere, not made
+// so far), rather than a link that loops or something that is not a file.
+bool leadsNowhereYet(const QString& path) {
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(encoded.constData(), &entry) != 0 || !S_ISLNK(entry.st_mode)) {
+        return false;
     }
-    return std::nullopt;
+    return ::stat(encoded.constData(), &entry) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
 QVariant fromJson(const QJsonValue& value) {
@@ -182,10 +192,7 @@ bool isLarge(const QVariantMap& map) {
 }
 
 bool writeFile(const QString& filePath, const QVariantMap& map) {
-    const QByteArray text = documentText(map);
-    QSaveFile file(filePath);
-    return QDir().mkpath(QFileInfo(filePath).absolutePath()) && file.open(QIODevice::WriteOnly) &&
-           file.write(text) == text.size() && file.commit();
+    return AtomicFile::write(filePath, documentText(map)).written;
 }
 
 QVariant toVariant(const UserDefaults::Value& value) {
@@ -201,13 +208,17 @@ JsonFileUserDefaults::JsonFileUserDefaults(const QString& filePath) : filePath_(
 JsonFileUserDefaults::~JsonFileUserDefaults() {
     // Finishes the write under way; what is still handed over is written here.
     writer_.reset();
-    if (unsaved_ || handedOver_) {
+    if ((unsaved_ || handedOver_) && keepUnreadableFile()) {
         writeFile(filePath_, entries_);
     }
 }
 
 void JsonFileUserDefaults::load() {
     const RegularFile::Contents file = RegularFile::read(filePath_, kMaximumFileBytes);
+    if (file.status != RegularFile::Status::read && leadsNowhereYet(filePath_)) {
+        // The link stays: the first write that gets through creates its file.
+        return;
+    }
     switch (file.status) {
         case RegularFile::Status::absent:
             return;
@@ -220,10 +231,22 @@ void JsonFileUserDefaults::load() {
             break;
     }
     if (!file.bytes.isEmpty() && !readDocument(file.bytes, entries_)) {
-        if (const auto copy = keepUnreadableContent(filePath_, file.bytes)) {
-            noteSetAsideFile(*copy);
-        }
+        unkeptContent_ = file.bytes;
+        keepUnreadableFile();
     }
+}
+
+bool JsonFileUserDefaults::keepUnreadableFile() {
+    if (!unkeptContent_) {
+        return true;
+    }
+    const auto copy = keepUnreadableContent(filePath_, *unkeptContent_);
+    if (!copy) {
+        return false;
+    }
+    noteSetAsideFile(*copy);
+    unkeptContent_.reset();
+    return true;
 }
 
 void JsonFileUserDefaults::setAside() {
@@ -243,6 +266,11 @@ void JsonFileUserDefaults::setAside() {
 }
 
 bool JsonFileUserDefaults::save() {
+    if (!keepUnreadableFile()) {
+        const std::lock_guard lock(mutex_);
+        unsaved_ = true;
+        return false;
+    }
     std::unique_lock lock(mutex_);
     if (!writerBusy_ && !isLarge(entries_)) {
         // Only this thread starts the writer, so the file is this thread's until it returns.
@@ -284,6 +312,10 @@ bool JsonFileUserDefaults::hasUnsavedChanges() const {
     return unsaved_;
 }
 
+bool JsonFileUserDefaults::saveUnsavedChanges() {
+    return !hasUnsavedChanges() || save();
+}
+
 void JsonFileUserDefaults::setSaveObserver(std::function<void()> observer) {
     const std::lock_guard lock(mutex_);
     saveObserver_ = std::move(observer);
@@ -315,7 +347,7 @@ bool JsonFileUserDefaults::removeAll() {
 }
 
 std::optional<QString> JsonFileUserDefaults::storageDirectory() const {
-    return QFileInfo(filePath_).absolutePath();
+    return QFileInfo(AtomicFile::resolvedPath(filePath_)).absolutePath();
 }
 
 std::optional<QByteArray> JsonFileUserDefaults::storedBytes(const QString& key) const {

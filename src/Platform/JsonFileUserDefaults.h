@@ -25,7 +25,8 @@ namespace quillorbitex {
 // last write.
 //
 // What cannot be read is kept beside the file before anything replaces it: a file that does not
-// parse is copied to ".unreadable-<hash>"; anything at the path that is not a regular file (a
+// parse is copied to ".unreadable-<hash>" (and while that copy cannot be made, the file is not
+// replaced: changes stay in memory as unsaved); anything at the path that is not a regular file (a
 // folder, a FIFO, a device) or is larger than 256 MiB is moved to ".unreadable-<UTC time>"
 // unread, so that reading never blocks nor fills the memory. Bytes that are not UTF-8 spoil only
 // the entries that hold them; the others are read. Main thread only.
@@ -42,6 +43,7 @@ public:
     bool removeValue(const QString& key) override;
     bool removeAll() override;
     bool hasUnsavedChanges() const override;
+    bool saveUnsavedChanges() override;
     void setSaveObserver(std::function<void()> observer) override;
     std::optional<QString> storageDirectory() const override;
     // Also an entry of another shape (a list or an object that is not the data form), as
@@ -58,6 +60,9 @@ public:
 private:
     void load();
     void setAside();
+    // Copies a file that could not be read aside if that is still to be done; false while it
+    // cannot be, and the file must not be replaced.
+    bool keepUnreadableFile();
     // Writes every entry, or hands them to the writer; false when a write is known to have
     // failed since the last one that succeeded.
     bool save();
@@ -66,6 +71,8 @@ private:
 
     const QString filePath_;
     QVariantMap entries_;
+    // The content of a file that could not be read and has no copy yet.
+    std::optional<QByteArray> unkeptContent_;
     // Shared with the writer.
     mutable std::mutex mutex_;
     std::optional<QVariantMap> handedOver_;

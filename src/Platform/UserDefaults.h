@@ -27,12 +27,17 @@ public:
     virtual bool removeAll() = 0;
     // True while some change is held only in memory because storage could not take it.
     virtual bool hasUnsavedChanges() const { return false; }
+    // Tries again to store what is held only in memory, as when storage could not take it before;
+    // true when nothing is left unsaved. Storage that writes in the background may only tell
+    // later, through the save observer.
+    virtual bool saveUnsavedChanges() { return !hasUnsavedChanges(); }
     // Storage that writes in the background calls `observer` after such writes, on its writing
     // thread and while the storage is locked, so that hasUnsavedChanges() can be looked at again
     // from elsewhere (not from the call); an empty one stops the calls.
     virtual void setSaveObserver(std::function<void()> observer) { (void)observer; }
-    // The folder the values are stored in, when they live on disk; files that belong with the
-    // preferences (such as copies of values that could not be read) go there.
+    // The folder the values are stored in, when they live on disk (where a symbolic link leads,
+    // not where it lies); files that belong with the preferences (such as copies of values that
+    // could not be read) go there.
     virtual std::optional<QString> storageDirectory() const = 0;
     // What is stored under `key` as bytes, whatever its form (also an entry of no type above,
     // such as one edited by hand), so that it can be copied aside; nothing when the key is

@@ -133,7 +133,7 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
         if (!userDefaults_) {
             userDefaults_ = std::make_shared<JsonFileUserDefaults>(locations.preferencesFile);
         }
-        settingsStore_ = std::make_shared<GestureSettingsStore>(userDefaults_);
+        settingsStore_ = std::make_shared<GestureSettingsStore>(userDefaults_, &mainExecutor_);
     }
     QueuedGestureUsageStats::StoreFactory openStatsStore = [store = std::move(services.statsStore),
                                                             path = locations.usageDatabaseFile] {
@@ -274,6 +274,13 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
                 });
             });
     }
+    // A long rule list is stored once it is encoded, after the change that made it.
+    settingsStore_->setDeferredWriteObserver(
+        [weak = std::weak_ptr<CallbackTarget>(callbackTarget_)] {
+            if (auto target = weak.lock()) {
+                target->model->followPreferenceStorage();
+            }
+        });
     installCoordinatorCallbacks();
 
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -758,9 +765,33 @@ void AppModel::followPreferenceStorage() {
         if (!unsavedPreferencesFolder_) {
             tell(unsavedPreferencesNotice(*unsaved));
         }
+        scheduleSaveRetry();
+    } else {
+        saveRetryDelay_ = Duration::zero();
     }
     assign(unsavedPreferencesFolder_, std::move(unsaved),
            &AppModel::unsavedPreferencesFolderChanged);
+}
+
+void AppModel::scheduleSaveRetry() {
+    // Nothing may change for a long time after the folder becomes writable again (a freed disk,
+    // a permission put right), so the model does not wait for the next change to find out.
+    if (saveRetryPending_) {
+        return;
+    }
+    saveRetryDelay_ = saveRetryDelay_ == Duration::zero()
+                          ? kFirstSaveRetryDelay
+                          : std::min(saveRetryDelay_ * 2, kLongestSaveRetryDelay);
+    saveRetryPending_ = true;
+    postToMain(
+        [](AppModel& model) {
+            model.saveRetryPending_ = false;
+            if (model.userDefaults_->hasUnsavedChanges()) {
+                model.userDefaults_->saveUnsavedChanges();
+                model.followPreferenceStorage();
+            }
+        },
+        saveRetryDelay_);
 }
 
 void AppModel::setOpenAtLoginState(bool enabled, std::optional<QString> errorMessage) {

@@ -202,7 +202,8 @@ public:
     bool isCaptureEnabled() const { return isCaptureEnabled_; }
     // While changes to the preferences cannot be written, the folder they belong in (empty when
     // the preferences have none); they stay in effect and are written with the next write that
-    // succeeds. Standard error is told once, when writing starts to fail.
+    // succeeds, which the model tries on its own, less often the longer it fails (at most a
+    // minute apart). Standard error is told once, when writing starts to fail.
     const std::optional<QString>& unsavedPreferencesFolder() const {
         return unsavedPreferencesFolder_;
     }
@@ -401,6 +402,8 @@ private:
     // After preferences were read or written: names each file that unreadable preferences were
     // put into (on standard error and in the overlay log) and follows whether writes fail.
     void followPreferenceStorage();
+    // While writes fail, tries again after a delay that doubles up to kLongestSaveRetryDelay.
+    void scheduleSaveRetry();
 
     const UITestConfig uiTestConfig_;
     const std::shared_ptr<GestureMappingStore> mappingStore_;
@@ -451,6 +454,10 @@ private:
     double matchingThreshold_ = 0.18;
     bool isCaptureEnabled_ = true;
     std::optional<QString> unsavedPreferencesFolder_;
+    static constexpr Duration kFirstSaveRetryDelay = std::chrono::seconds(1);
+    static constexpr Duration kLongestSaveRetryDelay = std::chrono::seconds(60);
+    Duration saveRetryDelay_{0};
+    bool saveRetryPending_ = false;
 
     OverlayDebugStore* overlayDebugStore_ = nullptr;
 };

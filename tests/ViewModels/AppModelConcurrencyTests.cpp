@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QFile>
 #include <atomic>
 #include <chrono>
 #include <thread>
 
+#include "Platform/JsonFileUserDefaults.h"
+#include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
+#include "support/RuleFactory.h"
 #include "support/StrokeShapes.h"
 #include "support/WaitUntil.h"
 
@@ -161,6 +165,45 @@ TEST(AppModelConcurrency, TheUsageDatabaseIsNeverWaitedForOnTheMainThread) {
     }
     sqlite3_close(holder);
     EXPECT_EQ(stats->mainThreadUses, 0);
+}
+
+// A long rule list is encoded on a thread of its own and stored by the main thread afterwards.
+// That store failing still brings the "Not Saved" row, and the list reaches the file once the
+// folder takes it again, with no further change.
+TEST(AppModelConcurrency, ALongRuleListStoredAfterTheChangeIsFollowedLikeAnyWrite) {
+    testing::AppModelTestEnvironment env;
+    const QString folder = env.dir.filePath(QStringLiteral("prefs"));
+    const QString path = JsonFileUserDefaults::filePathIn(folder);
+    AppModel::Platform platform = env.platform();
+    platform.userDefaults = std::make_shared<JsonFileUserDefaults>(path);
+    const auto rules = testing::templateRules(
+        static_cast<int>(GestureSettingsStore::backgroundEncodingRuleCount) + 100);
+    ::testing::internal::CaptureStderr();
+    {
+        AppModel model(UITestConfig{}, env.store, false, platform, {.statsStore = env.stats()});
+        // A file where the folder belongs stops every write, whoever runs the test.
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(QDir().rename(folder, folder + QStringLiteral(".away")));
+        ASSERT_TRUE(QFile(folder).open(QIODevice::WriteOnly));
+
+        env.store->replaceCustomMappings(rules);
+        model.syncMappingsFromStore();
+        EXPECT_TRUE(testing::waitUntil([&] {
+            env.main.runUntilIdle();
+            return model.unsavedPreferencesFolder().has_value();
+        }));
+
+        ASSERT_TRUE(QFile::remove(folder));
+        ASSERT_TRUE(QDir().rename(folder + QStringLiteral(".away"), folder));
+        EXPECT_TRUE(testing::waitUntil([&] {
+            env.main.advance(1s);
+            return !model.unsavedPreferencesFolder().has_value();
+        }));
+    }
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(
+        GestureSettingsStore(std::make_shared<JsonFileUserDefaults>(path)).customMappings().size(),
+        rules.size());
 }
 
 }  // namespace

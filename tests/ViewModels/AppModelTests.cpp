@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <functional>
@@ -11,6 +13,7 @@
 #include "Models/ActionLabels.h"
 #include "Models/GestureJson.h"
 #include "Models/GestureLabels.h"
+#include "Platform/JsonFileUserDefaults.h"
 #include "Services/Capture/TrackpadGestureMonitor.h"
 #include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
@@ -256,6 +259,52 @@ TEST(AppModel, ARuleListReadOnlyInPartIsToldAtStartAndNotAgainWhenReplaced) {
             EXPECT_EQ(copy.readAll(), stored);
         }
     }
+}
+
+TEST(AppModel, PreferencesThatCouldNotBeSavedAreSavedOnTheirOwnOnceTheFolderTakesThem) {
+    AppModelTestEnvironment env;
+    // The preferences are a link into a folder that is, for now, a file, so nothing can be
+    // written there, whoever runs the test.
+    const QString blocker = env.dir.filePath(QStringLiteral("dotfiles"));
+    const QString target = blocker + QStringLiteral("/quillorbitex/preferences.json");
+    const QString link = JsonFileUserDefaults::filePathIn(env.dir.filePath(QStringLiteral("cfg")));
+    QDir().mkpath(QFileInfo(link).path());
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    AppModel::Platform platform = env.platform();
+    platform.userDefaults = std::make_shared<JsonFileUserDefaults>(link);
+    ::testing::internal::CaptureStderr();
+    AppModel model(env.config, env.store, false, platform, {.statsStore = env.stats()});
+
+    model.setMatchingThreshold(0.3);
+    // The folder named is the one that cannot be written, not the link's.
+    EXPECT_EQ(model.unsavedPreferencesFolder(), QFileInfo(target).absolutePath());
+
+    // Made writable again, with no further change to write: the next try saves and the row goes.
+    ASSERT_TRUE(QFile::remove(blocker));
+    ASSERT_TRUE(QDir().mkpath(blocker));
+    env.main.advance(std::chrono::minutes(1));
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(model.unsavedPreferencesFolder().has_value());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(JsonFileUserDefaults(target).numberValue(Keys::matchingThreshold), 0.3);
+}
+
+TEST(AppModel, SavingIsTriedAgainLessAndLessOftenWhileItFails) {
+    AppModelTestEnvironment env;
+    ::testing::internal::CaptureStderr();
+    env.build();
+    env.defaults->failWrites = true;
+    env.model->setCaptureEnabled(false);
+    env.main.advance(std::chrono::minutes(1));
+    const int firstMinute = env.defaults->savesTriedAgain;
+    env.main.advance(std::chrono::minutes(60));
+    ::testing::internal::GetCapturedStderr();
+
+    // Soon at first, then about once a minute: never a busy loop, never given up.
+    EXPECT_GE(firstMinute, 3);
+    EXPECT_NEAR(env.defaults->savesTriedAgain - firstMinute, 60, 5);
+    EXPECT_TRUE(env.model->unsavedPreferencesFolder().has_value());
 }
 
 TEST(AppModel, CaptureFollowsTheSwitchAndThePermission) {

@@ -34,6 +34,10 @@ public:
         return stored();
     }
     bool hasUnsavedChanges() const override { return unsaved; }
+    bool saveUnsavedChanges() override {
+        ++savesTriedAgain;
+        return unsaved ? stored() : true;
+    }
     std::optional<QString> storageDirectory() const override { return directory; }
 
     int totalWrites() const {
@@ -49,6 +53,7 @@ public:
     std::map<QString, int> writes;
     bool failWrites = false;
     bool unsaved = false;
+    int savesTriedAgain = 0;
 
 private:
     bool stored() {

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "Platform/ApplicationIdentifier.h"
+#include "Platform/AtomicFile.h"
 #include "Platform/Freedesktop/KeyFile.h"
 #include "Platform/RegularFile.h"
 
@@ -106,16 +106,10 @@ std::optional<QString> LoginItem::setEnabled(bool enabled) {
     if (executablePath_.isEmpty() || !QFileInfo(executablePath_).isAbsolute()) {
         return QStringLiteral("the program's location is unknown");
     }
-    if (!QDir().mkpath(autostartDirectory_)) {
-        return QStringLiteral("cannot create %1").arg(autostartDirectory_);
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    }
-    file.write(entryContents(launchCommand(executablePath_)));
-    if (!file.commit()) {
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    const FileWriteResult written =
+        AtomicFile::write(path, entryContents(launchCommand(executablePath_)));
+    if (!written) {
+        return written.error;
     }
     return std::nullopt;
 }

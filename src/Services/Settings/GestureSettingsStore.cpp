@@ -3,12 +3,17 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <string>
 
 #include "Models/GestureJson.h"
+#include "Platform/ApplicationIdentifier.h"
+#include "Platform/AtomicFile.h"
+#include "Platform/SerialQueue.h"
 
 namespace quillorbitex {
 
@@ -101,21 +106,16 @@ const std::array<StoredKey, 8>& storedKeys() {
 // same data is kept once. The copy's path when it exists afterwards.
 std::optional<QString> writeCopy(const QString& directory, const QString& key,
                                  const QByteArray& bytes) {
-    if (!QDir().mkpath(directory)) {
-        return std::nullopt;
-    }
     const QByteArray hash =
         QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16);
     const QString path =
         QDir(directory).filePath(key + QStringLiteral(".unreadable-") + QString::fromLatin1(hash));
-    if (QFileInfo::exists(path)) {
+    // A copy of another size is not these bytes (an earlier write of them may have been cut off).
+    const QFileInfo existing(path);
+    if (existing.exists() && existing.size() == bytes.size()) {
         return path;
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        return path;
-    }
-    return std::nullopt;
+    return AtomicFile::write(path, bytes) ? std::optional(path) : std::nullopt;
 }
 
 // Equal rules may still differ in what is written: a freeform gesture compares by its template's
@@ -132,8 +132,85 @@ bool writesAlike(const GestureMapping& a, const GestureMapping& b) {
 
 }  // namespace
 
-GestureSettingsStore::GestureSettingsStore(std::shared_ptr<UserDefaults> defaults)
-    : defaults_(std::move(defaults)) {}
+// Encodes rule lists, on the encoding thread or on the main thread, one at a time.
+struct GestureSettingsStore::RuleEncoder {
+    struct Request {
+        std::uint64_t generation;
+        std::shared_ptr<const std::vector<GestureMapping>> rules;
+    };
+    struct Result {
+        std::uint64_t generation;
+        // Nothing when a rule could not be encoded: the stored list then stays as it was.
+        std::optional<QByteArray> data;
+    };
+
+    // The list is the rules' own JSON texts joined into an array, exactly what encoding the whole
+    // list at once writes; a rule encoded before and written alike is taken from `cache`.
+    std::optional<QByteArray> encode(const std::vector<GestureMapping>& mappings) {
+        const std::lock_guard lock(cacheMutex);
+        std::map<QString, EncodedRule> encoded;
+        QByteArray data("[");
+        for (const auto& mapping : mappings) {
+            GestureMapping custom = asCustom(mapping);
+            const QString id = custom.id();
+            const auto cached = cache.find(id);
+            QByteArray json;
+            if (cached != cache.end() && writesAlike(cached->second.mapping, custom)) {
+                json = cached->second.json;
+            } else if (const auto fresh = GestureJson::encode(custom)) {
+                json = *fresh;
+            } else {
+                return std::nullopt;
+            }
+            if (data.size() > 1) {
+                data.append(',');
+            }
+            data.append(json);
+            encoded.insert_or_assign(id, EncodedRule{std::move(custom), std::move(json)});
+        }
+        data.append(']');
+        cache = std::move(encoded);
+        return data;
+    }
+
+    void clearCache() {
+        const std::lock_guard lock(cacheMutex);
+        cache.clear();
+    }
+
+    // Each custom rule's JSON as last encoded, by gesture identifier. Saving a long list after
+    // one rule changed then encodes that one rule; the rest is joined from here.
+    struct EncodedRule {
+        GestureMapping mapping;
+        QByteArray json;
+    };
+    std::mutex cacheMutex;
+    std::map<QString, EncodedRule> cache;
+
+    // What passes between the main thread and the encoding thread.
+    std::mutex mutex;
+    std::condition_variable idle;
+    // The newest list not yet begun.
+    std::optional<Request> waiting;
+    // The encoding thread has a task queued or running.
+    bool scheduled = false;
+    // The encoding thread is encoding.
+    bool busy = false;
+    // The encoding thread's newest result not yet stored.
+    std::optional<Result> finished;
+};
+
+GestureSettingsStore::GestureSettingsStore(std::shared_ptr<UserDefaults> defaults,
+                                           Executor* mainExecutor)
+    : defaults_(std::move(defaults)),
+      mainExecutor_(mainExecutor),
+      ruleEncoder_(std::make_shared<RuleEncoder>()) {}
+
+GestureSettingsStore::~GestureSettingsStore() {
+    // Quitting stores the last list; the defaults write it before they go.
+    finishEncodingRules();
+    encodingQueue_.reset();
+}
 
 bool GestureSettingsStore::isAutomaticUpdateCheckEnabled() const {
     return !defaults_->contains(Keys::automaticUpdateChecks) ||
@@ -170,6 +247,14 @@ void GestureSettingsStore::setHasCompletedOnboarding(bool completed) {
 }
 
 std::vector<GestureMapping> GestureSettingsStore::customMappings() const {
+    if (unwrittenRules_) {
+        std::vector<GestureMapping> mappings;
+        mappings.reserve(unwrittenRules_->size());
+        for (const auto& mapping : *unwrittenRules_) {
+            mappings.push_back(asCustom(mapping));
+        }
+        return mappings;
+    }
     const auto data = defaults_->dataValue(Keys::customMappings);
     if (!data) {
         return {};
@@ -186,37 +271,118 @@ std::vector<GestureMapping> GestureSettingsStore::customMappings() const {
 }
 
 void GestureSettingsStore::setCustomMappings(const std::vector<GestureMapping>& mappings) {
+    dropUnwrittenRules();
+    const std::uint64_t generation = ++rulesGeneration_;
     if (mappings.empty()) {
-        encodedRules_.clear();
+        ruleEncoder_->clearCache();
         replaceValue(Keys::customMappings, std::nullopt);
         return;
     }
-    // The list is the rules' own JSON texts joined into an array, exactly what encoding the whole
-    // list at once writes.
-    std::map<QString, EncodedRule> encoded;
-    QByteArray data("[");
-    for (const auto& mapping : mappings) {
-        GestureMapping custom = asCustom(mapping);
-        const QString id = custom.id();
-        const auto cached = encodedRules_.find(id);
-        QByteArray json;
-        if (cached != encodedRules_.end() && writesAlike(cached->second.mapping, custom)) {
-            json = cached->second.json;
-        } else if (const auto fresh = GestureJson::encode(custom)) {
-            json = *fresh;
-        } else {
-            // A rule that cannot be written leaves the stored list as it was.
+    if (mainExecutor_ == nullptr || mappings.size() < backgroundEncodingRuleCount) {
+        storeEncodedRules(generation, ruleEncoder_->encode(mappings));
+        return;
+    }
+    // Encoding ten thousand rules takes several frames; the main thread only hands them over.
+    unwrittenRules_ = std::make_shared<const std::vector<GestureMapping>>(mappings);
+    RuleEncoder& encoder = *ruleEncoder_;
+    {
+        const std::lock_guard lock(encoder.mutex);
+        encoder.waiting = RuleEncoder::Request{generation, unwrittenRules_};
+        if (encoder.scheduled) {
             return;
         }
-        if (data.size() > 1) {
-            data.append(',');
-        }
-        data.append(json);
-        encoded.insert_or_assign(id, EncodedRule{std::move(custom), std::move(json)});
+        encoder.scheduled = true;
     }
-    data.append(']');
-    encodedRules_ = std::move(encoded);
-    replaceValue(Keys::customMappings, data);
+    if (!encodingQueue_) {
+        encodingQueue_ =
+            std::make_unique<SerialQueue>(std::string(kApplicationIdentifier) + ".rule-encoder");
+    }
+    encodingQueue_->async(
+        [this, &encoder, weak = std::weak_ptr<RuleEncoder>(ruleEncoder_), main = mainExecutor_] {
+            std::unique_lock lock(encoder.mutex);
+            while (encoder.waiting) {
+                const RuleEncoder::Request request = *std::exchange(encoder.waiting, std::nullopt);
+                encoder.busy = true;
+                lock.unlock();
+                auto data = encoder.encode(*request.rules);
+                lock.lock();
+                encoder.busy = false;
+                encoder.finished = RuleEncoder::Result{request.generation, std::move(data)};
+                encoder.idle.notify_all();
+                lock.unlock();
+                // The encoder lives as long as the store, and both go on the main thread.
+                main->async([this, weak] {
+                    if (weak.lock()) {
+                        storeEncodedRules();
+                    }
+                });
+                lock.lock();
+            }
+            encoder.scheduled = false;
+        });
+}
+
+void GestureSettingsStore::dropUnwrittenRules() {
+    if (!unwrittenRules_) {
+        return;
+    }
+    unwrittenRules_.reset();
+    const std::lock_guard lock(ruleEncoder_->mutex);
+    ruleEncoder_->waiting.reset();
+}
+
+void GestureSettingsStore::storeEncodedRules() {
+    std::optional<RuleEncoder::Result> result;
+    {
+        const std::lock_guard lock(ruleEncoder_->mutex);
+        result = std::exchange(ruleEncoder_->finished, std::nullopt);
+    }
+    if (result && result->generation == rulesGeneration_ && unwrittenRules_) {
+        storeEncodedRules(result->generation, result->data);
+        if (deferredWriteObserver_) {
+            deferredWriteObserver_();
+        }
+    }
+}
+
+void GestureSettingsStore::storeEncodedRules(std::uint64_t generation,
+                                             const std::optional<QByteArray>& data) {
+    if (generation != rulesGeneration_) {
+        return;
+    }
+    unwrittenRules_.reset();
+    // A rule that cannot be written leaves the stored list as it was.
+    if (data) {
+        replaceValue(Keys::customMappings, *data);
+    }
+}
+
+void GestureSettingsStore::finishEncodingRules() {
+    if (!unwrittenRules_) {
+        return;
+    }
+    RuleEncoder& encoder = *ruleEncoder_;
+    std::optional<RuleEncoder::Request> request;
+    std::optional<RuleEncoder::Result> result;
+    {
+        std::unique_lock lock(encoder.mutex);
+        request = std::exchange(encoder.waiting, std::nullopt);
+        if (!request) {
+            // The thread has the newest list: it is encoding it or has done so.
+            encoder.idle.wait(lock, [&encoder] { return !encoder.busy; });
+            result = std::exchange(encoder.finished, std::nullopt);
+        }
+    }
+    if (request) {
+        result = RuleEncoder::Result{request->generation, encoder.encode(*request->rules)};
+    }
+    if (result) {
+        storeEncodedRules(result->generation, result->data);
+    }
+}
+
+void GestureSettingsStore::setDeferredWriteObserver(std::function<void()> observer) {
+    deferredWriteObserver_ = std::move(observer);
 }
 
 std::vector<GestureDescriptor> GestureSettingsStore::disabledBuiltInPatterns() const {
@@ -267,6 +433,9 @@ std::vector<QString> GestureSettingsStore::keepUnreadableValues() {
 }
 
 void GestureSettingsStore::reset() {
+    // A list still being encoded must not come back after the reset.
+    dropUnwrittenRules();
+    ++rulesGeneration_;
     // A reset is asked for, so unreadable values go even when no copy of them can be kept.
     for (const StoredKey& stored : storedKeys()) {
         keepUnreadableValue(stored.key);

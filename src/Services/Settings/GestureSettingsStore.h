@@ -2,9 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <map>
 #include <memory>
 
+#include "Platform/Executor.h"
 #include "Platform/UserDefaults.h"
 #include "Services/Settings/GestureSettingsStoreProtocol.h"
 
@@ -19,6 +21,12 @@ namespace quillorbitex {
 // be read, a list edited by hand into a plain JSON array, a text that names no language), the
 // stored entry is copied into the preferences folder ("<key>.unreadable-<hash>"); when no copy
 // can be made, the entry is left as it is.
+//
+// Given the main thread's executor, a long custom-rule list is encoded on a thread of its own:
+// the list is stored on the main thread once it is encoded (only the newest of the lists handed
+// over meanwhile), and reads give it from the moment it is set. A reset or a shorter list set
+// meanwhile wins over an encoding still under way; the store's end waits for the last one and
+// stores it. Main thread only.
 class GestureSettingsStore final : public GestureSettingsStoreProtocol {
 public:
     struct Keys {
@@ -36,7 +44,16 @@ public:
     static constexpr double minimumMatchingThreshold = 0.05;
     static constexpr double maximumMatchingThreshold = 0.4;
 
-    explicit GestureSettingsStore(std::shared_ptr<UserDefaults> defaults);
+    // Lists of at least this many rules are encoded off the main thread.
+    static constexpr std::size_t backgroundEncodingRuleCount = 500;
+
+    // Without `mainExecutor` every list is encoded at once, on the caller's thread.
+    explicit GestureSettingsStore(std::shared_ptr<UserDefaults> defaults,
+                                  Executor* mainExecutor = nullptr);
+    ~GestureSettingsStore() override;
+
+    GestureSettingsStore(const GestureSettingsStore&) = delete;
+    GestureSettingsStore& operator=(const GestureSettingsStore&) = delete;
 
     bool isAutomaticUpdateCheckEnabled() const override;
     void setAutomaticUpdateCheckEnabled(bool enabled) override;
@@ -57,6 +74,7 @@ public:
     void reset() override;
     // Each value is copied and named once, here or before it is first replaced.
     std::vector<QString> keepUnreadableValues() override;
+    void setDeferredWriteObserver(std::function<void()> observer) override;
 
     // The threshold kept within its bounds (infinities included); NaN, which has no place
     // between them, is the default.
@@ -71,18 +89,30 @@ private:
     // made.
     bool keepUnreadableValue(const QString& key) const;
 
+    // Shared with the encoding thread; defined with the store.
+    struct RuleEncoder;
+    // Forgets a list handed over and not yet stored: something newer replaces it.
+    void dropUnwrittenRules();
+    // Stores what the encoding thread made for the newest list, when it has.
+    void storeEncodedRules();
+    void storeEncodedRules(std::uint64_t generation, const std::optional<QByteArray>& data);
+    // Stores the newest list handed over, encoding it here if the thread has not begun it.
+    void finishEncodingRules();
+
     std::shared_ptr<UserDefaults> defaults_;
+    Executor* const mainExecutor_;
     // The data last written, found readable or already copied aside under each key: while the
     // stored bytes are these, they need no copy, and reading them again to decide would only
     // cost time.
     mutable std::map<QString, QByteArray> readableData_;
-    // Each custom rule's JSON as last written, by gesture identifier. Saving a long list after
-    // one rule changed then encodes that one rule; the rest is joined from here.
-    struct EncodedRule {
-        GestureMapping mapping;
-        QByteArray json;
-    };
-    std::map<QString, EncodedRule> encodedRules_;
+    // Counts the custom-rule lists set; an encoded list is stored only while it is the newest.
+    std::uint64_t rulesGeneration_ = 0;
+    // The newest list handed to the encoding thread until it is stored.
+    std::shared_ptr<const std::vector<GestureMapping>> unwrittenRules_;
+    std::function<void()> deferredWriteObserver_;
+    std::shared_ptr<RuleEncoder> ruleEncoder_;
+    // Made with the first long list; goes first, so that its thread ends before the encoder.
+    std::unique_ptr<Executor> encodingQueue_;
 };
 
 }  // namespace quillorbitex

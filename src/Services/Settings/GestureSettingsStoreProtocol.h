@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "Localization/AppLanguageOverride.h"
@@ -50,6 +51,9 @@ public:
     // The keys of values of which no copy could be kept: they stay as they are. Stores that keep
     // nothing on disk have nothing to copy.
     virtual std::vector<QString> keepUnreadableValues() { return {}; }
+    // A store that finishes some writes later (a long rule list) calls `observer` on the main
+    // thread after each, so that whoever follows the storage can look at it again.
+    virtual void setDeferredWriteObserver(std::function<void()> observer) { (void)observer; }
 };
 
 }  // namespace quillorbitex

@@ -8,13 +8,13 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
+#include "Platform/AtomicFile.h"
 #include "Platform/ProductFolder.h"
 
 namespace quillorbitex {
@@ -586,12 +586,9 @@ void GestureUsageStatsStore::takeUnwrittenCountsOfLastRun() {
 }
 
 void GestureUsageStatsStore::keepUnwrittenCountsForNextRun() {
-    QSaveFile file(unwrittenCountsPath());
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(
-            encodeUnwritten(resetPending_, fallbackTotalTriggerCount_, fallbackRuleTriggerCounts_));
-        file.commit();
-    }
+    AtomicFile::write(
+        unwrittenCountsPath(),
+        encodeUnwritten(resetPending_, fallbackTotalTriggerCount_, fallbackRuleTriggerCounts_));
 }
 
 void GestureUsageStatsStore::migrateLegacyCountersIfNeeded() {
