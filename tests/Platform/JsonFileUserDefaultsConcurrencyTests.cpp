@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "Platform/JsonFileUserDefaults.h"
+#include "support/WaitUntil.h"
 
 namespace quillorbitex {
 namespace {
@@ -30,6 +31,12 @@ TEST(JsonFileUserDefaults, LargeFilesAreWrittenOffTheCallersThreadAndEndWithTheN
             EXPECT_TRUE(defaults.setValue("count", double(i)));
             EXPECT_EQ(defaults.dataValue("rules"), rules + QByteArray::number(i));
         }
+        // On a busy machine the writer may not have begun yet; leaving now would have the end
+        // write on this thread, which says nothing of where the writes go.
+        EXPECT_TRUE(testing::waitUntil([&] {
+            const std::lock_guard lock(mutex);
+            return !writers.empty();
+        }));
     }
     const JsonFileUserDefaults reloaded(path);
     EXPECT_EQ(reloaded.dataValue("rules"), rules + "19");
