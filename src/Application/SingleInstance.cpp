@@ -299,6 +299,7 @@ void SingleInstance::pauseAccepting() {
     }
     paused_ = true;
     notifier_->setEnabled(false);
+    Q_EMIT acceptingPaused();
     QTimer::singleShot(options_.acceptRetryDelay, this, [this] {
         paused_ = false;
         if (notifier_) {

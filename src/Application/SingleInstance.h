@@ -78,6 +78,9 @@ public:
 Q_SIGNALS:
     // A later launch asked the running instance to show its dashboard.
     void showDashboardRequested();
+    // Accepting launches pauses: the process has no file descriptor (or the system no memory)
+    // left. The name stays bound meanwhile.
+    void acceptingPaused();
 
 private:
     enum class Answer {

@@ -210,6 +210,7 @@ TEST_F(SingleInstanceTest, RunningOutOfFileDescriptorsKeepsTheInstanceListening)
     SingleInstance first(name(), {.acceptRetryDelay = 20ms});
     ASSERT_EQ(first.claim(), Role::primary);
     QSignalSpy shown(&first, &SingleInstance::showDashboardRequested);
+    QSignalSpy paused(&first, &SingleInstance::acceptingPaused);
     const int queued = connectTo(name());
     ASSERT_EQ(::send(queued, "show-dashboard\n", 15, MSG_NOSIGNAL), 15);
 
@@ -225,10 +226,12 @@ TEST_F(SingleInstanceTest, RunningOutOfFileDescriptorsKeepsTheInstanceListening)
     for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) {
         taken.push_back(fd);
     }
-    QTest::qWait(150);
+    // The queued launch makes the instance accept, which fails for want of a descriptor.
+    const bool acceptFailed = QTest::qWaitFor([&] { return paused.count() > 0; }, kWaitMs);
     const bool stillThere = QFileInfo::exists(name());
     std::for_each(taken.begin(), taken.end(), ::close);
     ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_TRUE(acceptFailed);
     EXPECT_TRUE(stillThere) << "the socket went with the failed accept";
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
     SingleInstance later(name());
