@@ -112,6 +112,10 @@
         <translation>Quillorbitex %@ ist die neueste verfügbare Version.</translation>
     </message>
     <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex kann weder unter „%1$@“ lauschen noch eine dortige Instanz erreichen (%2$@); es startet daher, ohne zu prüfen, ob es bereits läuft.</translation>
+    </message>
+    <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
         <translation>Quillorbitex kann die X-Anzeige „%@“ nicht öffnen. Es läuft nur in einer X11-Sitzung; starten Sie es dort oder setzen Sie DISPLAY auf den zu verwendenden X-Server.</translation>
     </message>

@@ -112,6 +112,10 @@
         <translation>Quillorbitex %@ es la versión más reciente disponible.</translation>
     </message>
     <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex no puede escuchar en «%1$@» ni comunicarse con una instancia allí (%2$@), así que se inicia sin comprobar si ya está en ejecución.</translation>
+    </message>
+    <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
         <translation>Quillorbitex no puede abrir la pantalla X «%@». Solo funciona en una sesión X11; inícielo desde una o indique en DISPLAY el servidor X que se debe usar.</translation>
     </message>

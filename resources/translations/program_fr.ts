@@ -112,6 +112,10 @@
         <translation>Quillorbitex %@ est la version la plus récente disponible.</translation>
     </message>
     <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex ne peut ni écouter sur « %1$@ » ni y joindre une instance (%2$@) ; il démarre donc sans vérifier s’il est déjà en cours d’exécution.</translation>
+    </message>
+    <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
         <translation>Quillorbitex ne peut pas ouvrir l’écran X « %@ ». Il ne fonctionne que dans une session X11 ; lancez-le depuis une telle session ou indiquez dans DISPLAY le serveur X à utiliser.</translation>
     </message>

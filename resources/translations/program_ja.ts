@@ -112,6 +112,10 @@
         <translation>Quillorbitex %@ は入手可能な最新バージョンです。</translation>
     </message>
     <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex は「%1$@」で待ち受けることも、そこにあるインスタンスに接続することもできません（%2$@）。そのため、すでに実行中かどうかを確認せずに起動します。</translation>
+    </message>
+    <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
         <translation>Quillorbitex は X ディスプレイ「%@」を開けません。X11 セッションでのみ動作します。X11 セッションから起動するか、使用する X サーバーを DISPLAY に設定してください。</translation>
     </message>

@@ -112,6 +112,10 @@
         <translation>Quillorbitex %@이(가) 사용 가능한 최신 버전입니다.</translation>
     </message>
     <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex가 "%1$@"에서 대기할 수도, 그곳의 인스턴스에 연결할 수도 없습니다(%2$@). 따라서 이미 실행 중인지 확인하지 않고 시작합니다.</translation>
+    </message>
+    <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
         <translation>Quillorbitex가 X 디스플레이 "%@"을(를) 열 수 없습니다. X11 세션에서만 실행됩니다. X11 세션에서 실행하거나 사용할 X 서버를 DISPLAY에 지정하세요.</translation>
     </message>

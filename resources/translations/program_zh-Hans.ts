@@ -112,6 +112,10 @@
         <translation>Quillorbitex %@ 是目前可用的最新版本。</translation>
     </message>
     <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex 既无法在“%1$@”上监听，也无法联系到那里的实例（%2$@），因此它将在不检查是否已在运行的情况下启动。</translation>
+    </message>
+    <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
         <translation>Quillorbitex 无法打开 X 显示“%@”。它只能在 X11 会话中运行；请在 X11 会话中启动它，或将 DISPLAY 设为要使用的 X 服务器。</translation>
     </message>

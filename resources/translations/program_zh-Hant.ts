@@ -112,6 +112,10 @@
         <translation>Quillorbitex %@ 是目前可用的最新版本。</translation>
     </message>
     <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex 既無法在「%1$@」上接聽，也無法聯繫到那裡的執行個體（%2$@），因此它將在不檢查是否已在執行的情況下啟動。</translation>
+    </message>
+    <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>
         <translation>Quillorbitex 無法開啟 X 顯示「%@」。它只能在 X11 工作階段中執行；請在 X11 工作階段中啟動，或將 DISPLAY 設為要使用的 X 伺服器。</translation>
     </message>
