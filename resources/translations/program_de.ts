@@ -8,6 +8,10 @@
         <translation>„%1$@“ ist kein Ordner, den nur Sie ändern können; Quillorbitex speichert seine Einstellungen und Zählungen bis zum Beenden in „%2$@“.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>„%@“ ist kein Ordner, den nur Sie ändern können, und es konnte kein anderer angelegt werden; Quillorbitex speichert während dieser Ausführung weder seine Einstellungen noch seine Zählungen.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Eine neue Version von Quillorbitex ist verfügbar</translation>
     </message>

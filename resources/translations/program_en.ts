@@ -8,6 +8,10 @@
         <translation>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>A new version of Quillorbitex is available</translation>
     </message>

@@ -8,6 +8,10 @@
         <translation>«%1$@» no es una carpeta que solo usted pueda modificar; Quillorbitex guarda sus preferencias y recuentos en «%2$@» hasta que se cierre.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>«%@» no es una carpeta que solo usted pueda modificar, y no se pudo crear ninguna otra; Quillorbitex no guarda sus preferencias ni sus recuentos durante esta ejecución.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Hay una nueva versión de Quillorbitex disponible</translation>
     </message>

@@ -8,6 +8,10 @@
         <translation>« %1$@ » n’est pas un dossier que vous seul pouvez modifier ; Quillorbitex conserve ses préférences et ses compteurs dans « %2$@ » jusqu’à ce qu’il quitte.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>« %@ » n’est pas un dossier que vous seul pouvez modifier, et aucun autre n’a pu être créé ; Quillorbitex n’enregistre pas ses préférences ni ses compteurs pendant cette exécution.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Une nouvelle version de Quillorbitex est disponible</translation>
     </message>

@@ -8,6 +8,10 @@
         <translation>「%1$@」はあなただけが変更できるフォルダではありません。Quillorbitex は終了するまで、設定とカウントを「%2$@」に保存します。</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>「%@」はあなただけが変更できるフォルダではなく、ほかのフォルダも作成できませんでした。Quillorbitex は今回の実行中、設定とカウントを保存しません。</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Quillorbitex の新しいバージョンがあります</translation>
     </message>

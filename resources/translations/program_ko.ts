@@ -8,6 +8,10 @@
         <translation>"%1$@"은(는) 본인만 변경할 수 있는 폴더가 아닙니다. Quillorbitex는 종료할 때까지 환경설정과 횟수를 "%2$@"에 보관합니다.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>"%@"은(는) 본인만 변경할 수 있는 폴더가 아니며, 다른 폴더도 만들 수 없었습니다. Quillorbitex는 이번 실행 동안 환경설정과 횟수를 저장하지 않습니다.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>새로운 버전의 Quillorbitex를 사용할 수 있습니다</translation>
     </message>

@@ -8,6 +8,10 @@
         <translation>“%1$@”不是只有您能更改的文件夹；在退出之前，Quillorbitex 会将其偏好设置和计数保存在“%2$@”中。</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>“%@”不是只有您能更改的文件夹，也无法创建其他文件夹；Quillorbitex 在本次运行中不会保存其偏好设置和计数。</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Quillorbitex 有新版本可用</translation>
     </message>

@@ -8,6 +8,10 @@
         <translation>「%1$@」不是只有您能變更的資料夾；在結束之前，Quillorbitex 會將其偏好設定和計數保存在「%2$@」中。</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>「%@」不是只有您能變更的資料夾，也無法建立其他資料夾；Quillorbitex 在本次執行中不會保存其偏好設定和計數。</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Quillorbitex 有新版本可用</translation>
     </message>
