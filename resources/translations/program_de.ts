@@ -8,6 +8,10 @@
         <translation>„%1$@“ ist kein Ordner, den nur Sie ändern können; Quillorbitex speichert seine Einstellungen und Zählungen bis zum Beenden in „%2$@“.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>„%@“ ist kein Ordner, den nur Sie ändern können, und es konnte kein anderer angelegt werden; Quillorbitex speichert während dieser Ausführung weder seine Einstellungen noch seine Zählungen.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Eine neue Version von Quillorbitex ist verfügbar</translation>
     </message>
@@ -110,6 +114,10 @@
     <message>
         <source>Quillorbitex %@ is the newest version available.</source>
         <translation>Quillorbitex %@ ist die neueste verfügbare Version.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex kann weder unter „%1$@“ lauschen noch eine dortige Instanz erreichen (%2$@); es startet daher, ohne zu prüfen, ob es bereits läuft.</translation>
     </message>
     <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>

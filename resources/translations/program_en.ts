@@ -8,6 +8,10 @@
         <translation>"%1$@" is not a folder that only you can change; Quillorbitex keeps its preferences and counts in "%2$@" until it quits.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>A new version of Quillorbitex is available</translation>
     </message>
@@ -110,6 +114,10 @@
     <message>
         <source>Quillorbitex %@ is the newest version available.</source>
         <translation>Quillorbitex %@ is the newest version available.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</translation>
     </message>
     <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>

@@ -8,6 +8,10 @@
         <translation>«%1$@» no es una carpeta que solo usted pueda modificar; Quillorbitex guarda sus preferencias y recuentos en «%2$@» hasta que se cierre.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>«%@» no es una carpeta que solo usted pueda modificar, y no se pudo crear ninguna otra; Quillorbitex no guarda sus preferencias ni sus recuentos durante esta ejecución.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Hay una nueva versión de Quillorbitex disponible</translation>
     </message>
@@ -110,6 +114,10 @@
     <message>
         <source>Quillorbitex %@ is the newest version available.</source>
         <translation>Quillorbitex %@ es la versión más reciente disponible.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex no puede escuchar en «%1$@» ni comunicarse con una instancia allí (%2$@), así que se inicia sin comprobar si ya está en ejecución.</translation>
     </message>
     <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>

@@ -8,6 +8,10 @@
         <translation>« %1$@ » n’est pas un dossier que vous seul pouvez modifier ; Quillorbitex conserve ses préférences et ses compteurs dans « %2$@ » jusqu’à ce qu’il quitte.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>« %@ » n’est pas un dossier que vous seul pouvez modifier, et aucun autre n’a pu être créé ; Quillorbitex n’enregistre pas ses préférences ni ses compteurs pendant cette exécution.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Une nouvelle version de Quillorbitex est disponible</translation>
     </message>
@@ -110,6 +114,10 @@
     <message>
         <source>Quillorbitex %@ is the newest version available.</source>
         <translation>Quillorbitex %@ est la version la plus récente disponible.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex ne peut ni écouter sur « %1$@ » ni y joindre une instance (%2$@) ; il démarre donc sans vérifier s’il est déjà en cours d’exécution.</translation>
     </message>
     <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>

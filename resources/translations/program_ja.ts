@@ -8,6 +8,10 @@
         <translation>「%1$@」はあなただけが変更できるフォルダではありません。Quillorbitex は終了するまで、設定とカウントを「%2$@」に保存します。</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>「%@」はあなただけが変更できるフォルダではなく、ほかのフォルダも作成できませんでした。Quillorbitex は今回の実行中、設定とカウントを保存しません。</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Quillorbitex の新しいバージョンがあります</translation>
     </message>
@@ -110,6 +114,10 @@
     <message>
         <source>Quillorbitex %@ is the newest version available.</source>
         <translation>Quillorbitex %@ は入手可能な最新バージョンです。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex は「%1$@」で待ち受けることも、そこにあるインスタンスに接続することもできません（%2$@）。そのため、すでに実行中かどうかを確認せずに起動します。</translation>
     </message>
     <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>

@@ -8,6 +8,10 @@
         <translation>"%1$@"은(는) 본인만 변경할 수 있는 폴더가 아닙니다. Quillorbitex는 종료할 때까지 환경설정과 횟수를 "%2$@"에 보관합니다.</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>"%@"은(는) 본인만 변경할 수 있는 폴더가 아니며, 다른 폴더도 만들 수 없었습니다. Quillorbitex는 이번 실행 동안 환경설정과 횟수를 저장하지 않습니다.</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>새로운 버전의 Quillorbitex를 사용할 수 있습니다</translation>
     </message>
@@ -110,6 +114,10 @@
     <message>
         <source>Quillorbitex %@ is the newest version available.</source>
         <translation>Quillorbitex %@이(가) 사용 가능한 최신 버전입니다.</translation>
+    </message>
+    <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex가 "%1$@"에서 대기할 수도, 그곳의 인스턴스에 연결할 수도 없습니다(%2$@). 따라서 이미 실행 중인지 확인하지 않고 시작합니다.</translation>
     </message>
     <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>

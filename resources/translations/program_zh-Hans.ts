@@ -8,6 +8,10 @@
         <translation>“%1$@”不是只有您能更改的文件夹；在退出之前，Quillorbitex 会将其偏好设置和计数保存在“%2$@”中。</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>“%@”不是只有您能更改的文件夹，也无法创建其他文件夹；Quillorbitex 在本次运行中不会保存其偏好设置和计数。</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Quillorbitex 有新版本可用</translation>
     </message>
@@ -110,6 +114,10 @@
     <message>
         <source>Quillorbitex %@ is the newest version available.</source>
         <translation>Quillorbitex %@ 是目前可用的最新版本。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex 既无法在“%1$@”上监听，也无法联系到那里的实例（%2$@），因此它将在不检查是否已在运行的情况下启动。</translation>
     </message>
     <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>

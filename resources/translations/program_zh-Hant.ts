@@ -8,6 +8,10 @@
         <translation>「%1$@」不是只有您能變更的資料夾；在結束之前，Quillorbitex 會將其偏好設定和計數保存在「%2$@」中。</translation>
     </message>
     <message>
+        <source>"%@" is not a folder that only you can change, and no other could be made; Quillorbitex does not save its preferences and counts in this run.</source>
+        <translation>「%@」不是只有您能變更的資料夾，也無法建立其他資料夾；Quillorbitex 在本次執行中不會保存其偏好設定和計數。</translation>
+    </message>
+    <message>
         <source>A new version of Quillorbitex is available</source>
         <translation>Quillorbitex 有新版本可用</translation>
     </message>
@@ -110,6 +114,10 @@
     <message>
         <source>Quillorbitex %@ is the newest version available.</source>
         <translation>Quillorbitex %@ 是目前可用的最新版本。</translation>
+    </message>
+    <message>
+        <source>Quillorbitex can neither listen at "%1$@" nor reach an instance there (%2$@), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex 既無法在「%1$@」上接聽，也無法聯繫到那裡的執行個體（%2$@），因此它將在不檢查是否已在執行的情況下啟動。</translation>
     </message>
     <message>
         <source>Quillorbitex cannot open the X display "%@". It runs in an X11 session only; start it from one, or set DISPLAY to the X server to use.</source>

@@ -32,14 +32,15 @@ QuillorbitexApp::QuillorbitexApp(Environment environment, QObject* parent)
     AppModelPlatform& platform = environment.platform;
     AppModelServices& services = environment.services;
 
-    // 1. The overlays, inert until start().
+    // The overlays, inert until start().
     overlays_ = std::make_unique<GestureOverlayController>(std::move(environment.overlays));
-    // 2. The program outlives its windows; only the tray menu's quit (or a signal) ends it.
+    // The program outlives its windows; only the tray menu's quit (or a signal) ends it.
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         application->setQuitOnLastWindowClosed(false);
     }
 
-    // 3-5. The preferences, and the automatic-check preference in them.
+    // The preferences, and the automatic-check preference in them. A test run's are read from its
+    // base folder, which the program's entry has checked and prepared before this object is built.
     if (!platform.userDefaults) {
         platform.userDefaults = std::make_shared<JsonFileUserDefaults>(
             StorageLocations::forConfig(uiTestConfig_).preferencesFile);
@@ -51,8 +52,8 @@ QuillorbitexApp::QuillorbitexApp(Environment environment, QObject* parent)
     }
     const bool automaticChecks = services.settingsStore->isAutomaticUpdateCheckEnabled();
 
-    // 6-11. Updates: the configuration check, the window theming and the updater, started only
-    // with a usable feed outside test runs.
+    // Updates: the configuration check, the window theming and the updater, started only with a
+    // usable feed outside test runs.
     updaterIsConfigured_ = hasValidUpdateConfiguration(environment.bundle);
     appearance_ = std::make_shared<PinnableAppearance>(std::move(platform.appearance));
     platform.appearance = appearance_;
@@ -72,17 +73,13 @@ QuillorbitexApp::QuillorbitexApp(Environment environment, QObject* parent)
                                             platform.userDefaults, updater_, coordinator_);
     updateIntegration_->startUp(automaticChecks);
 
-    // 12. A test run's folder is checked, made and emptied of the program's files by the program's
-    // entry before this object is built (TestBaseDirectory::prepare), since the preferences above
-    // are read from it.
-
-    // 13-14. The rule store with the presets, and the model, which loads the stored rules into it
-    // and starts capturing.
+    // The rule store with the presets, and the model, which loads the stored rules into it and
+    // starts capturing.
     auto mappingStore = std::make_shared<GestureMappingStore>();
     model_ =
         std::make_unique<AppModel>(uiTestConfig_, std::move(mappingStore), updaterIsConfigured_,
                                    std::move(platform), std::move(services));
-    // 15. The model's two update actions.
+    // The model's two update actions.
     UpdateIntegration* integration = updateIntegration_.get();
     model_->configureUpdateActions(
         [integration] { integration->checkForUpdates(); },

@@ -27,6 +27,8 @@ constexpr QByteArrayView kShowDashboardRequest = "show-dashboard\n";
 constexpr qsizetype kMaximumRequestLength = 64;
 // Launches waiting to be accepted, beyond the connections already open.
 constexpr int kBacklog = 64;
+// Tries at listening on the name, each after a socket file there went away.
+constexpr int kClaimRounds = 4;
 
 // Closes its descriptor when it goes, unless it was handed on.
 class Descriptor {
@@ -140,6 +142,7 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
     if (role_ == Role::primary) {
         return role_;
     }
+    notice_.clear();
     if (serverName_.isEmpty()) {
         notice_ = L10n::string(
             "Quillorbitex found no folder that only you can change for its instance socket, so "
@@ -147,14 +150,22 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
         role_ = Role::unavailable;
         return role_;
     }
-    // Two rounds: the second follows the removal of a socket file that nobody answered on.
-    for (int round = 0; round < 2; ++round) {
+    const QByteArray path = QFile::encodeName(serverName_);
+    // Each round follows a socket file that went away before it could be asked: removed here
+    // because nobody answered on it, or by an instance that was quitting meanwhile. A name that
+    // keeps changing hands beyond that is left to the others.
+    int error = EADDRINUSE;
+    for (int round = 0; round < kClaimRounds; ++round) {
         if (listen()) {
             role_ = Role::primary;
             return role_;
         }
         if (errno != EADDRINUSE) {
+            error = errno;
             break;
+        }
+        if (options_.beforeAsking) {
+            options_.beforeAsking();
         }
         const Answer answer = sendShowRequest(timeout);
         if (answer == Answer::delivered) {
@@ -162,6 +173,7 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
             return role_;
         }
         if (answer == Answer::failed) {
+            error = errno;
             break;
         }
         if (answer == Answer::foreign) {
@@ -172,16 +184,36 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
                 "and runs in its place.",
                 serverName_);
         }
-        // Left behind by an instance that ended without closing it. Only a socket is removed.
-        const QByteArray path = QFile::encodeName(serverName_);
+        // Nobody answered: a socket left behind by an instance that ended without closing it, or
+        // none any more. Only a socket is removed; a name already gone is simply listened on.
         struct stat entry {};
-        if (::lstat(path.constData(), &entry) != 0 || !S_ISSOCK(entry.st_mode) ||
-            ::unlink(path.constData()) != 0) {
+        if (::lstat(path.constData(), &entry) != 0) {
+            if (errno == ENOENT) {
+                continue;
+            }
+            error = errno;
+            break;
+        }
+        if (!S_ISSOCK(entry.st_mode)) {
+            error = ENOTSOCK;
+            break;
+        }
+        if (::unlink(path.constData()) != 0 && errno != ENOENT) {
+            error = errno;
             break;
         }
     }
-    role_ = Role::unavailable;
+    runUnguarded(error);
     return role_;
+}
+
+void SingleInstance::runUnguarded(int error) {
+    role_ = Role::unavailable;
+    // Said, since a later launch then starts a second capturing instance.
+    notice_ = L10n::format(
+        "Quillorbitex can neither listen at \"%1$@\" nor reach an instance there (%2$@), so it "
+        "starts without checking whether it already runs.",
+        serverName_, qt_error_string(error));
 }
 
 bool SingleInstance::listen() {
@@ -299,6 +331,7 @@ void SingleInstance::pauseAccepting() {
     }
     paused_ = true;
     notifier_->setEnabled(false);
+    Q_EMIT acceptingPaused();
     QTimer::singleShot(options_.acceptRetryDelay, this, [this] {
         paused_ = false;
         if (notifier_) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "Application/UITestConfig.h"
@@ -32,7 +33,8 @@ public:
         // Another instance runs and has been asked to show its dashboard.
         secondary,
         // The socket can be neither created nor reached (no private folder for it, a path that is
-        // too long); the program runs on its own without the guard.
+        // too long, something other than a socket on the name); the program runs on its own
+        // without the guard, and notice() says why.
         unavailable,
     };
 
@@ -47,6 +49,9 @@ public:
         std::chrono::milliseconds acceptRetryDelay{100};
         // Whose launches are answered, and whose running instance is asked: this process's user.
         uid_t user = ::getuid();
+        // Runs when the name was found taken, before the instance on it is asked: the moment in
+        // which a quitting instance may remove its socket. Tests remove it here.
+        std::function<void()> beforeAsking = nullptr;
     };
 
     // `serverName` is the socket's path (see defaultServerName()); empty when there is no place
@@ -68,7 +73,9 @@ public:
 
     // Becomes the running instance or, when one already runs, sends it the request to show its
     // dashboard. Waits at most `timeout` for each step of the exchange. A listener of another user
-    // found on the name is not spoken to: it is replaced, and notice() says so.
+    // found on the name is not spoken to: it is replaced, and notice() says so. A name that went
+    // away before it could be asked (its instance quit) is listened on; when the name can be
+    // neither listened on nor asked, notice() says why the program runs unguarded.
     Role claim(std::chrono::milliseconds timeout = std::chrono::milliseconds(2000));
     Role role() const { return role_; }
     const QString& serverName() const { return serverName_; }
@@ -78,6 +85,9 @@ public:
 Q_SIGNALS:
     // A later launch asked the running instance to show its dashboard.
     void showDashboardRequested();
+    // Accepting launches pauses: the process has no file descriptor (or the system no memory)
+    // left. The name stays bound meanwhile.
+    void acceptingPaused();
 
 private:
     enum class Answer {
@@ -91,6 +101,7 @@ private:
     };
 
     bool listen();
+    void runUnguarded(int error);
     void stopListening();
     Answer sendShowRequest(std::chrono::milliseconds timeout) const;
     void acceptConnections();

@@ -80,15 +80,27 @@ QString temporaryProductFolder(const QProcessEnvironment& environment, uid_t use
     }
     QByteArray pattern = QFile::encodeName(folder + QStringLiteral("-XXXXXX"));
     QString replacement;
-    if (::mkdtemp(pattern.data()) != nullptr &&
-        PrivateFolder::check(QFile::decodeName(pattern), user) == PrivateFolder::Verdict::usable) {
-        replacement = QFile::decodeName(pattern);
-        const QString notice = L10n::format(
-            "\"%1$@\" is not a folder that only you can change; Quillorbitex keeps its "
-            "preferences and counts in \"%2$@\" until it quits.",
-            folder, replacement);
-        std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
+    if (::mkdtemp(pattern.data()) != nullptr) {
+        if (PrivateFolder::check(QFile::decodeName(pattern), user) ==
+            PrivateFolder::Verdict::usable) {
+            replacement = QFile::decodeName(pattern);
+        } else {
+            // Made where others can reach it (the temporary folder is a link, say): of no use,
+            // and nothing of it should be left behind.
+            ::rmdir(pattern.constData());
+        }
     }
+    const QString notice =
+        replacement.isEmpty()
+            ? L10n::format(
+                  "\"%@\" is not a folder that only you can change, and no other could be made; "
+                  "Quillorbitex does not save its preferences and counts in this run.",
+                  folder)
+            : L10n::format(
+                  "\"%1$@\" is not a folder that only you can change; Quillorbitex keeps its "
+                  "preferences and counts in \"%2$@\" until it quits.",
+                  folder, replacement);
+    std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
     replacements.emplace(folder, replacement);
     return replacement;
 }

@@ -25,7 +25,8 @@ QString productFolder(QStandardPaths::StandardLocation location);
 // when it is the user's own and nobody else may write in it. A folder of that name that fails the
 // check (another user made it first) is left alone: a new private folder
 // "Quillorbitex-<user id>-XXXXXX" serves the rest of the run instead, once per process, and
-// standard error says so. Empty when no private folder can be made at all.
+// standard error says so. Empty when no private folder can be made at all (the temporary folder
+// is reached through a link, say); standard error says that too, and nothing made is left.
 QString temporaryProductFolder(const QProcessEnvironment& environment, uid_t user = ::getuid());
 
 }  // namespace quillorbitex

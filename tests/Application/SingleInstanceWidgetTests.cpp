@@ -132,9 +132,46 @@ TEST_F(SingleInstanceTest, OnlyTheShowRequestShowsTheDashboard) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
 }
 
-TEST_F(SingleInstanceTest, AnUnusableFolderLeavesTheProgramOnItsOwn) {
-    SingleInstance lone(folder_.filePath(QStringLiteral("missing/folder/instance")));
-    EXPECT_EQ(lone.claim(), Role::unavailable);
+// Whenever the name can be neither listened on nor asked, the program runs on its own and says
+// why; whatever is on the name that is not a socket stays as it was.
+TEST_F(SingleInstanceTest, AProgramLeftOnItsOwnSaysWhy) {
+    const QString file = folder_.filePath(QStringLiteral("file"));
+    const QString link = folder_.filePath(QStringLiteral("link"));
+    QFile(file).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(folder_.filePath(QStringLiteral("nowhere")), link));
+    const struct {
+        const char* name;
+        QString path;
+    } cases[] = {
+        {"a missing folder", folder_.filePath(QStringLiteral("missing/folder/instance"))},
+        {"a path over the socket limit", folder_.filePath(QString(120, u'x'))},
+        {"a file on the name", file},
+        {"a link to nothing on the name", link},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SingleInstance lone(c.path);
+        EXPECT_EQ(lone.claim(), Role::unavailable);
+        EXPECT_TRUE(lone.notice().contains(c.path)) << lone.notice().toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(file).isFile());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+}
+
+// An instance that quits between a launch's failed bind and its request takes its socket with
+// it; the launch then takes the name and guards it, rather than running unguarded.
+TEST_F(SingleInstanceTest, ALaunchTakesTheNameOfAnInstanceQuittingMeanwhile) {
+    auto quitting = std::make_unique<SingleInstance>(name());
+    ASSERT_EQ(quitting->claim(), Role::primary);
+    SingleInstance launch(name(), {.beforeAsking = [&] { quitting.reset(); }});
+    EXPECT_EQ(launch.claim(), Role::primary);
+    EXPECT_EQ(quitting, nullptr);
+    EXPECT_TRUE(launch.notice().isEmpty()) << launch.notice().toStdString();
+
+    QSignalSpy shown(&launch, &SingleInstance::showDashboardRequested);
+    SingleInstance later(name());
+    EXPECT_EQ(later.claim(), Role::secondary);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
 }
 
 // One instance per user and X server, and one per test run's base folder, none in another's way.
@@ -210,6 +247,7 @@ TEST_F(SingleInstanceTest, RunningOutOfFileDescriptorsKeepsTheInstanceListening)
     SingleInstance first(name(), {.acceptRetryDelay = 20ms});
     ASSERT_EQ(first.claim(), Role::primary);
     QSignalSpy shown(&first, &SingleInstance::showDashboardRequested);
+    QSignalSpy paused(&first, &SingleInstance::acceptingPaused);
     const int queued = connectTo(name());
     ASSERT_EQ(::send(queued, "show-dashboard\n", 15, MSG_NOSIGNAL), 15);
 
@@ -225,10 +263,12 @@ TEST_F(SingleInstanceTest, RunningOutOfFileDescriptorsKeepsTheInstanceListening)
     for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) {
         taken.push_back(fd);
     }
-    QTest::qWait(150);
+    // The queued launch makes the instance accept, which fails for want of a descriptor.
+    const bool acceptFailed = QTest::qWaitFor([&] { return paused.count() > 0; }, kWaitMs);
     const bool stillThere = QFileInfo::exists(name());
     std::for_each(taken.begin(), taken.end(), ::close);
     ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_TRUE(acceptFailed);
     EXPECT_TRUE(stillThere) << "the socket went with the failed accept";
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
     SingleInstance later(name());

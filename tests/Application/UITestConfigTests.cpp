@@ -157,6 +157,27 @@ TEST_F(IsolatedHome, WithoutAHomeFolderTheFilesGoToAPrivateTemporaryFolder) {
     EXPECT_EQ(temporaryProductFolder(variables), replacement);
 }
 
+// A temporary folder reached through a link yields no private folder at all: standard error says
+// so, and the folder made on the way to finding that out is not left behind.
+TEST_F(IsolatedHome, WithNoPrivateTemporaryFolderNothingIsLeftAndStandardErrorSaysSo) {
+    const QString real = dir_.filePath("real-tmp");
+    QDir().mkpath(real);
+    ASSERT_TRUE(QFile::link(real, dir_.filePath("tmp-link")));
+    QProcessEnvironment variables;
+    variables.insert("TMPDIR", dir_.filePath("tmp-link"));
+
+    ::testing::internal::CaptureStderr();
+    const QString folder = temporaryProductFolder(variables);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(folder, QString());
+    EXPECT_EQ(QDir(real).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList());
+    const std::string own =
+        QFile::encodeName(dir_.filePath("tmp-link/Quillorbitex-") + QString::number(::getuid()))
+            .toStdString();
+    EXPECT_NE(said.find(own), std::string::npos) << said;
+}
+
 // A base folder that someone else can change, or that is reached through a link however the path
 // is written, is refused and left as it was; so are home, what holds it, and "/".
 TEST_F(IsolatedHome, ABaseFolderSomeoneElseCanChangeIsRefusedAndLeftAlone) {

@@ -377,14 +377,18 @@ std::shared_ptr<const DesktopEntries::Index> DesktopEntries::State::read(Reading
                 continue;
             }
             std::optional<DesktopEntry> entry;
-            if (bytesLeft > 0) {
-                const RegularFile::Contents contents =
-                    RegularFile::read(file.path, std::min(KeyFile::kMaximumBytes, bytesLeft));
+            const qint64 limit = std::min(KeyFile::kMaximumBytes, bytesLeft);
+            if (limit > 0) {
+                const RegularFile::Contents contents = RegularFile::read(file.path, limit);
                 if (contents.status == RegularFile::Status::read) {
                     bytesLeft -= contents.bytes.size();
                     ++counts.files;
                     entry = DesktopEntry::parse(contents.bytes, file.identifier, file.path,
                                                 locations.locale);
+                } else if (contents.status == RegularFile::Status::tooLarge &&
+                           limit < KeyFile::kMaximumBytes) {
+                    // Too large only for what is left of the budget: a limit left it unread.
+                    walk.cutShort = true;
                 }
             } else {
                 walk.cutShort = true;

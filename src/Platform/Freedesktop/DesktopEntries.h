@@ -51,7 +51,8 @@ public:
         // Folders and desktop files the last one read.
         std::size_t folders = 0;
         std::size_t files = 0;
-        // The last one stopped at a limit, so some entries may be missing.
+        // The last one stopped at a limit, so some entries may be missing, or left unread (which
+        // hides later files with their ID until a change of their folder has them read again).
         bool cutShort = false;
 
         friend bool operator==(const Reading&, const Reading&) = default;

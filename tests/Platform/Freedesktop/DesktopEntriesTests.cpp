@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "Platform/Freedesktop/DesktopEntries.h"
+#include "Platform/Freedesktop/KeyFile.h"
 #include "support/ChildProcess.h"
 #include "support/ManualExecutor.h"
 
@@ -292,6 +293,31 @@ TEST_F(DesktopEntriesTest, ALinkToTheRootIsReadOnlyUpToTheLimits) {
         return failures;
     });
     EXPECT_EQ(result, 0);
+}
+
+// Desktop files beyond a data directory's 32 MiB are left unread, and the reading says it was
+// cut short. Such an entry still hides a later directory's file with its ID, as an unreadable one
+// does, and is read once its folder changes and leaves it within the budget.
+TEST_F(DesktopEntriesTest, AnEntryBeyondTheByteBudgetIsReadOnceItFits) {
+    // 32 files of just under the largest size read; sparse, so they cost no disk.
+    for (int i = 0; i < 32; ++i) {
+        const QString filler =
+            QStringLiteral("data-a/applications/filler-%1.desktop").arg(i, 2, 10, QLatin1Char('0'));
+        write(filler, {});
+        ASSERT_TRUE(QFile::resize(path(filler), KeyFile::kMaximumBytes - 8));
+    }
+    // Larger than the 256 bytes left of the budget.
+    writeApp("data-a/applications/zz-app.desktop", "Comment=" + QByteArray(512, 'x') + "\n");
+    writeApp("data-b/applications/zz-app.desktop");
+    const DesktopEntries entries(locations_);
+    EXPECT_FALSE(entries.application("zz-app"));
+    EXPECT_TRUE(entries.lastReading().cutShort);
+
+    ASSERT_TRUE(QFile::remove(path("data-a/applications/filler-00.desktop")));
+    const auto app = entries.application("zz-app");
+    ASSERT_TRUE(app);
+    EXPECT_EQ(app->filePath, path("data-a/applications/zz-app.desktop"));
+    EXPECT_FALSE(entries.lastReading().cutShort);
 }
 
 // Lookups compare the folders' own stamps; the entries are read again only when one changed.
