@@ -5,7 +5,6 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -19,7 +18,7 @@
 #include "Platform/Freedesktop/LoginItem.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "Services/Settings/GestureSettingsStore.h"
-#include "support/WaitUntil.h"
+#include "support/ChildProcess.h"
 
 namespace quillorbitex {
 namespace {
@@ -41,30 +40,18 @@ enum class Outcome { written, failed, died };
 // Runs `write` in a child process whose files may grow to `sizeLimit` bytes at most; a write
 // beyond that fails with EFBIG, as on a full disk, since SIGXFSZ is ignored.
 Outcome runWithFileSizeLimit(const std::function<bool()>& write, rlim_t sizeLimit) {
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const auto status = testing::runInChild([&] {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{sizeLimit, sizeLimit};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-            ::_exit(3);
+            return 3;
         }
-        ::_exit(write() ? 0 : 1);
-    }
-    if (child < 0) {
+        return write() ? 0 : 1;
+    });
+    if (!status || *status > 1) {
         return Outcome::died;
     }
-    int status = 0;
-    const bool ended =
-        testing::waitUntil([&] { return ::waitpid(child, &status, WNOHANG) == child; });
-    if (!ended) {
-        ::kill(child, SIGKILL);
-        ::waitpid(child, &status, 0);
-        return Outcome::died;
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) > 1) {
-        return Outcome::died;
-    }
-    return WEXITSTATUS(status) == 0 ? Outcome::written : Outcome::failed;
+    return *status == 0 ? Outcome::written : Outcome::failed;
 }
 
 TEST(AtomicFile, EveryWriterLeavesTheOldFileAsItWasAndSaysSoWhenTheDiskTakesNoMore) {
