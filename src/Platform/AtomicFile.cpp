@@ -104,10 +104,14 @@ int createTemporary(const QByteArray& folder, const QByteArray& name, QByteArray
 }  // namespace
 
 QString AtomicFile::resolvedPath(const QString& path) {
-    return QFile::decodeName(resolved(path));
+    return path.isEmpty() ? QString() : QFile::decodeName(resolved(path));
 }
 
 FileWriteResult AtomicFile::write(const QString& path, const QByteArray& bytes) {
+    // An empty path would resolve to the working folder, and a file would be made there.
+    if (path.isEmpty()) {
+        return {false, QStringLiteral("cannot write a file without a name")};
+    }
     const QByteArray target = resolved(path);
     const QByteArray folder = folderOf(target);
     const QByteArray name = target.mid(folder.size() == 1 ? 1 : folder.size() + 1);

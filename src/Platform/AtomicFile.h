@@ -30,12 +30,13 @@ class AtomicFile final {
 public:
     AtomicFile() = delete;
 
-    // Creates missing folders on the way to the file.
+    // Creates missing folders on the way to the file. An empty path is refused without touching
+    // anything.
     static FileWriteResult write(const QString& path, const QByteArray& bytes);
 
     // The file that writing to `path` replaces: `path` with its symbolic links followed, also
     // when the last one leads nowhere yet. `path` itself when the links go round in a loop or
-    // lead to something that is not a regular file.
+    // lead to something that is not a regular file. Empty for an empty path.
     static QString resolvedPath(const QString& path);
 };
 

@@ -214,6 +214,9 @@ JsonFileUserDefaults::~JsonFileUserDefaults() {
 }
 
 void JsonFileUserDefaults::load() {
+    if (filePath_.isEmpty()) {
+        return;
+    }
     const RegularFile::Contents file = RegularFile::read(filePath_, kMaximumFileBytes);
     if (file.status != RegularFile::Status::read && leadsNowhereYet(filePath_)) {
         // The link stays: the first write that gets through creates its file.
@@ -266,6 +269,11 @@ void JsonFileUserDefaults::setAside() {
 }
 
 bool JsonFileUserDefaults::save() {
+    // Without a file the values live in memory alone, which is all that was asked for: nothing is
+    // left unsaved, and there is no folder to tell the user about or to try again.
+    if (filePath_.isEmpty()) {
+        return true;
+    }
     if (!keepUnreadableFile()) {
         const std::lock_guard lock(mutex_);
         unsaved_ = true;
@@ -347,6 +355,9 @@ bool JsonFileUserDefaults::removeAll() {
 }
 
 std::optional<QString> JsonFileUserDefaults::storageDirectory() const {
+    if (filePath_.isEmpty()) {
+        return std::nullopt;
+    }
     return QFileInfo(AtomicFile::resolvedPath(filePath_)).absolutePath();
 }
 
@@ -371,7 +382,8 @@ std::optional<QByteArray> JsonFileUserDefaults::storedBytes(const QString& key) 
 }
 
 QString JsonFileUserDefaults::defaultFilePath() {
-    return filePathIn(productFolder(QStandardPaths::GenericConfigLocation));
+    const QString folder = productFolder(QStandardPaths::GenericConfigLocation);
+    return folder.isEmpty() ? QString() : filePathIn(folder);
 }
 
 QString JsonFileUserDefaults::filePathIn(const QString& directory) {

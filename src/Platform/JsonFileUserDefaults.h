@@ -29,7 +29,10 @@ namespace quillorbitex {
 // replaced: changes stay in memory as unsaved); anything at the path that is not a regular file (a
 // folder, a FIFO, a device) or is larger than 256 MiB is moved to ".unreadable-<UTC time>"
 // unread, so that reading never blocks nor fills the memory. Bytes that are not UTF-8 spoil only
-// the entries that hold them; the others are read. Main thread only.
+// the entries that hold them; the others are read.
+//
+// With an empty path (no folder could be had) the values live in memory alone: nothing is read
+// or written, every write succeeds and there is no storage folder. Main thread only.
 class JsonFileUserDefaults final : public UserDefaults {
 public:
     explicit JsonFileUserDefaults(const QString& filePath = defaultFilePath());
@@ -52,7 +55,8 @@ public:
 
     const QString& filePath() const { return filePath_; }
 
-    // "$XDG_CONFIG_HOME/Quillorbitex/preferences.json".
+    // "$XDG_CONFIG_HOME/Quillorbitex/preferences.json" (see productFolder); empty without any
+    // folder.
     static QString defaultFilePath();
     // "preferences.json" inside `directory`.
     static QString filePathIn(const QString& directory);

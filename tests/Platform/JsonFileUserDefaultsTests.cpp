@@ -13,6 +13,7 @@
 #include <functional>
 #include <future>
 
+#include "Platform/AtomicFile.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "support/InMemoryUserDefaults.h"
 
@@ -116,6 +117,29 @@ TEST_F(JsonFileUserDefaultsTest, WritesThatFailSaySoAndAreMadeUpForByTheNextOneO
         block(false);
     }
     EXPECT_EQ(JsonFileUserDefaults(filePath).value("flag"), UserDefaults::Value(false));
+}
+
+// Without a folder for the preferences the path is empty: the values then live in memory, with
+// nothing unsaved to report or try again, and no file appears in the working folder.
+TEST_F(JsonFileUserDefaultsTest, WithoutAPathTheValuesLiveInMemoryAndNothingIsWritten) {
+    const QString working = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    {
+        EXPECT_FALSE(AtomicFile::write(QString(), "{}"));
+        EXPECT_EQ(AtomicFile::resolvedPath(QString()), QString());
+        JsonFileUserDefaults defaults{QString()};
+        EXPECT_TRUE(defaults.setValue("flag", true));
+        EXPECT_TRUE(defaults.setValue("data", QByteArray(300 * 1024, 'x')));  // a large write too
+        EXPECT_TRUE(defaults.removeValue("flag"));
+        EXPECT_EQ(defaults.dataValue("data"), QByteArray(300 * 1024, 'x'));
+        EXPECT_FALSE(defaults.hasUnsavedChanges());
+        EXPECT_TRUE(defaults.saveUnsavedChanges());
+        EXPECT_EQ(defaults.storageDirectory(), std::nullopt);
+    }
+    EXPECT_EQ(
+        QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList());
+    QDir::setCurrent(working);
 }
 
 TEST_F(JsonFileUserDefaultsTest, WhatIsNotAFileIsMovedAsideUnopenedAndTheFileWrittenAnew) {
