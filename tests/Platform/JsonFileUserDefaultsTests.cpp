@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -143,16 +144,30 @@ TEST_F(JsonFileUserDefaultsTest, WithoutAPathTheValuesLiveInMemoryAndNothingIsWr
 }
 
 TEST_F(JsonFileUserDefaultsTest, WhatIsNotAFileIsMovedAsideUnopenedAndTheFileWrittenAnew) {
-    const std::pair<const char*, std::function<void(const QByteArray&)>> cases[] = {
+    const struct {
+        const char* name;
+        std::function<void(const QByteArray&)> make;
+        // Links that lead nowhere at the names a move now would try first, which must stay.
+        bool namesTaken = false;
+    } cases[] = {
         {"a FIFO", [](const QByteArray& path) { ASSERT_EQ(::mkfifo(path, 0600), 0); }},
         {"a folder", [](const QByteArray& path) { ASSERT_EQ(::mkdir(path, 0700), 0); }},
+        {"a folder, the first names taken by links that lead nowhere",
+         [](const QByteArray& path) { ASSERT_EQ(::mkdir(path, 0700), 0); }, true},
     };
-    for (const auto& [name, make] : cases) {
+    for (const auto& [name, make, namesTaken] : cases) {
         SCOPED_TRACE(name);
         QDir(dir_.filePath("prefs")).removeRecursively();
         QDir().mkpath(dir_.filePath("prefs"));
         const QByteArray path = QFile::encodeName(this->path());
         make(path);
+        QStringList takenNames;
+        for (int second = 0; namesTaken && second < 3; ++second) {
+            takenNames.append(this->path() + ".unreadable-" +
+                              QDateTime::currentDateTimeUtc().addSecs(second).toString(
+                                  QStringLiteral("yyyyMMdd-HHmmss")));
+            ASSERT_TRUE(QFile::link("nowhere", takenNames.back()));
+        }
         auto reading = std::async(std::launch::async, [&] {
             return std::make_unique<JsonFileUserDefaults>(this->path());
         });
@@ -170,6 +185,9 @@ TEST_F(JsonFileUserDefaultsTest, WhatIsNotAFileIsMovedAsideUnopenedAndTheFileWri
         EXPECT_FALSE(S_ISREG(kept.st_mode));
         EXPECT_TRUE(defaults->setValue("flag", true));
         EXPECT_TRUE(QFileInfo(this->path()).isFile());
+        for (const QString& taken : takenNames) {
+            EXPECT_EQ(QFileInfo(taken).symLinkTarget(), dir_.filePath("prefs/nowhere"));
+        }
     }
 }
 
