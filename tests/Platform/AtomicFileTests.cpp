@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <ctime>
 #include <functional>
 #include <memory>
 
@@ -163,6 +165,60 @@ TEST(AtomicFile, ALinkKeepsLeadingToItsFileAndNeverTurnsSomethingElseIntoOne) {
     struct stat entry {};
     ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &entry), 0);
     EXPECT_TRUE(S_ISFIFO(entry.st_mode));
+}
+
+// A write killed before its rename leaves its new file behind; a later write of the same file
+// removes it once it has not changed for a minute, and nothing else: not a write still under way,
+// not what only looks like such a file, not another file's.
+TEST(AtomicFile, AWriteRemovesWhatKilledWritesOfTheSameFileLeft) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("file"));
+    const auto temporary = [](const QString& name, const QString& random) {
+        return AtomicFile::temporaryNamePattern(name).replace(QLatin1Char('*'), random);
+    };
+    const auto make = [&](const QString& name, bool old, auto create) {
+        const QByteArray entry = QFile::encodeName(dir.filePath(name));
+        ASSERT_TRUE(create(entry)) << name.toStdString();
+        if (old) {
+            const timespec twoMinutesAgo{std::time(nullptr) - 120, 0};
+            const timespec times[] = {twoMinutesAgo, twoMinutesAgo};
+            ASSERT_EQ(::utimensat(AT_FDCWD, entry.constData(), times, AT_SYMLINK_NOFOLLOW), 0);
+        }
+    };
+    const auto file = [](const QByteArray& entry) {
+        return QFile(QFile::decodeName(entry)).open(QIODevice::WriteOnly);
+    };
+    const auto folder = [](const QByteArray& entry) { return ::mkdir(entry, 0700) == 0; };
+    const auto link = [](const QByteArray& entry) { return ::symlink("file", entry) == 0; };
+    const struct {
+        QString name;
+        bool old;
+        std::function<bool(const QByteArray&)> create;
+        bool removed;
+    } entries[] = {
+        {temporary("file", "1a2b3c4d"), true, file, true},
+        {temporary("file", "0"), true, file, true},
+        {temporary("file", "3c4d"), false, file, false},  // a write under way
+        {temporary("file", "5e6f"), true, folder, false},
+        {temporary("file", "7a8b"), true, link, false},
+        {temporary("file", "notes"), true, file, false},
+        {temporary("file", "123456789"), true, file, false},
+        {temporary("other", "9abc"), true, file, false},
+        {temporary("file.old", "9abc"), true, file, false},
+    };
+    for (const auto& entry : entries) {
+        make(entry.name, entry.old, entry.create);
+    }
+
+    ASSERT_TRUE(AtomicFile::write(path, "new"));
+
+    for (const auto& entry : entries) {
+        struct stat found {};
+        const bool present =
+            ::lstat(QFile::encodeName(dir.filePath(entry.name)).constData(), &found) == 0;
+        EXPECT_EQ(present, !entry.removed) << entry.name.toStdString();
+    }
+    EXPECT_EQ(readFile(path), "new");
 }
 
 }  // namespace
