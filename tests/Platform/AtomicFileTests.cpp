@@ -172,53 +172,38 @@ TEST(AtomicFile, ALinkKeepsLeadingToItsFileAndNeverTurnsSomethingElseIntoOne) {
 // not what only looks like such a file, not another file's.
 TEST(AtomicFile, AWriteRemovesWhatKilledWritesOfTheSameFileLeft) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("file"));
-    const auto temporary = [](const QString& name, const QString& random) {
-        return AtomicFile::temporaryNamePattern(name).replace(QLatin1Char('*'), random);
-    };
-    const auto make = [&](const QString& name, bool old, auto create) {
-        const QByteArray entry = QFile::encodeName(dir.filePath(name));
-        ASSERT_TRUE(create(entry)) << name.toStdString();
-        if (old) {
-            const timespec twoMinutesAgo{std::time(nullptr) - 120, 0};
-            const timespec times[] = {twoMinutesAgo, twoMinutesAgo};
-            ASSERT_EQ(::utimensat(AT_FDCWD, entry.constData(), times, AT_SYMLINK_NOFOLLOW), 0);
-        }
-    };
-    const auto file = [](const QByteArray& entry) {
-        return QFile(QFile::decodeName(entry)).open(QIODevice::WriteOnly);
-    };
-    const auto folder = [](const QByteArray& entry) { return ::mkdir(entry, 0700) == 0; };
-    const auto link = [](const QByteArray& entry) { return ::symlink("file", entry) == 0; };
     const struct {
-        QString name;
-        bool old;
-        std::function<bool(const QByteArray&)> create;
+        QString file;
+        QString random;
+        char kind;  // a file ('f', or 'n' new: a write under way), a folder, a link
         bool removed;
     } entries[] = {
-        {temporary("file", "1a2b3c4d"), true, file, true},
-        {temporary("file", "0"), true, file, true},
-        {temporary("file", "3c4d"), false, file, false},  // a write under way
-        {temporary("file", "5e6f"), true, folder, false},
-        {temporary("file", "7a8b"), true, link, false},
-        {temporary("file", "notes"), true, file, false},
-        {temporary("file", "123456789"), true, file, false},
-        {temporary("other", "9abc"), true, file, false},
-        {temporary("file.old", "9abc"), true, file, false},
+        {"file", "1a2b3c4d", 'f', true},   {"file", "0", 'f', true},
+        {"file", "3c4d", 'n', false},      {"file", "5e6f", 'd', false},
+        {"file", "7a8b", 'l', false},      {"file", "notes", 'f', false},
+        {"file", "123456789", 'f', false}, {"file.old", "9abc", 'f', false},
     };
-    for (const auto& entry : entries) {
-        make(entry.name, entry.old, entry.create);
+    const auto temporary = [&](const auto& e) {
+        return dir.filePath(AtomicFile::temporaryNamePattern(e.file).replace('*', e.random));
+    };
+    for (const auto& e : entries) {
+        const QByteArray path = QFile::encodeName(temporary(e));
+        ASSERT_TRUE(e.kind == 'd'   ? ::mkdir(path, 0700) == 0
+                    : e.kind == 'l' ? ::symlink("file", path) == 0
+                                    : QFile(temporary(e)).open(QIODevice::WriteOnly));
+        const timespec old{std::time(nullptr) - 120, 0};
+        const timespec times[] = {old, old};
+        ASSERT_TRUE(e.kind == 'n' || ::utimensat(AT_FDCWD, path, times, AT_SYMLINK_NOFOLLOW) == 0);
     }
 
-    ASSERT_TRUE(AtomicFile::write(path, "new"));
+    ASSERT_TRUE(AtomicFile::write(dir.filePath("file"), "new"));
 
-    for (const auto& entry : entries) {
-        struct stat found {};
-        const bool present =
-            ::lstat(QFile::encodeName(dir.filePath(entry.name)).constData(), &found) == 0;
-        EXPECT_EQ(present, !entry.removed) << entry.name.toStdString();
+    for (const auto& e : entries) {
+        EXPECT_EQ(QFileInfo(temporary(e)).exists() || QFileInfo(temporary(e)).isSymLink(),
+                  !e.removed)
+            << temporary(e).toStdString();
     }
-    EXPECT_EQ(readFile(path), "new");
+    EXPECT_EQ(readFile(dir.filePath("file")), "new");
 }
 
 }  // namespace
