@@ -9,6 +9,7 @@
 #include "Application/StorageLocations.h"
 #include "Localization/L10n.h"
 #include "Platform/ApplicationIdentifier.h"
+#include "Platform/AtomicFile.h"
 #include "Platform/PrivateFolder.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
 
@@ -34,11 +35,17 @@ void removeFile(const QString& path) {
     }
 }
 
-// Every entry of `folder` matching one of `patterns`, files and links only.
+// Every entry of `folder` matching one of `patterns`, files and links only, and the new files that
+// writes of such files left behind when they were killed.
 void removeMatching(const QString& folder, const QStringList& patterns) {
+    QStringList withTemporaries = patterns;
+    for (const QString& pattern : patterns) {
+        withTemporaries.append(AtomicFile::temporaryNamePattern(pattern));
+    }
     const QDir dir(folder);
     const QStringList names =
-        dir.entryList(patterns, QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+        dir.entryList(withTemporaries, QDir::Files | QDir::System | QDir::Hidden |
+                                           QDir::NoDotAndDotDot | QDir::CaseSensitive);
     for (const QString& name : names) {
         removeFile(dir.filePath(name));
     }
@@ -91,9 +98,8 @@ void TestBaseDirectory::removeProgramFiles(const UITestConfig& config) {
     const QByteArray autostart = QFile::encodeName(locations.autostartDirectory);
     struct stat entry {};
     if (::lstat(autostart.constData(), &entry) == 0 && S_ISDIR(entry.st_mode)) {
-        removeFile(QDir(locations.autostartDirectory)
-                       .filePath(QString::fromLatin1(kApplicationIdentifier) +
-                                 QStringLiteral(".desktop")));
+        removeMatching(locations.autostartDirectory,
+                       {QString::fromLatin1(kApplicationIdentifier) + QStringLiteral(".desktop")});
         ::rmdir(autostart.constData());  // only when nothing else is left in it
     }
 }

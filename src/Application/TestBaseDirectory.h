@@ -27,7 +27,8 @@ public:
 
     // Removes what the program writes in the base folder and nothing else: the preferences, the
     // usage database with its journals, the state file, the copies of the first two set aside as
-    // unreadable, the login item's entry and its folder when that is left empty. An entry that
+    // unreadable, the login item's entry and its folder when that is left empty, and what writes
+    // of these files left behind when they were cut off (AtomicFile's new files). An entry that
     // is a folder where a file is expected stays, and so does every file of another name.
     static void removeProgramFiles(const UITestConfig& config);
 

@@ -1,5 +1,6 @@
 #include "Platform/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,8 +9,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <ctime>
+#include <mutex>
+#include <set>
 
 namespace quillorbitex {
 
@@ -19,6 +24,13 @@ namespace {
 constexpr int kMaximumLinkHops = 40;
 // Room for the temporary name's additions within the 255 bytes a file name may have.
 constexpr qsizetype kTemporaryStemBytes = 200;
+constexpr char kTemporaryMarker[] = ".tmp-";
+// A write under way changes its new file far more often than this.
+constexpr std::time_t kStaleTemporarySeconds = 60;
+
+QByteArray temporaryPrefix(const QByteArray& name) {
+    return '.' + name.left(kTemporaryStemBytes) + kTemporaryMarker;
+}
 
 FileWriteResult failure(const QByteArray& path, int error) {
     return {
@@ -85,10 +97,48 @@ bool writeAll(int descriptor, const QByteArray& bytes) {
     return true;
 }
 
+// A write killed between creating its new file and the rename leaves the file behind. The first
+// write of each file in a process removes such leftovers of that file: only regular files of the
+// user's own, named exactly as the writer names them, that no write has touched for a minute.
+void removeStaleTemporaries(const QByteArray& folder, const QByteArray& name) {
+    static std::mutex mutex;
+    static std::set<QByteArray> cleaned;
+    {
+        const std::lock_guard lock(mutex);
+        if (!cleaned.insert(folder + '/' + name).second) {
+            return;
+        }
+    }
+    DIR* directory = ::opendir(folder.constData());
+    if (directory == nullptr) {
+        return;
+    }
+    const QByteArray prefix = temporaryPrefix(name);
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(directory)) {
+        const QByteArray entryName(entry->d_name);
+        const QByteArray random = entryName.mid(prefix.size());
+        const bool named =
+            entryName.startsWith(prefix) && !random.isEmpty() && random.size() <= 8 &&
+            std::all_of(random.begin(), random.end(),
+                        [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+        struct stat found {};
+        if (!named ||
+            ::fstatat(::dirfd(directory), entry->d_name, &found, AT_SYMLINK_NOFOLLOW) != 0) {
+            continue;
+        }
+        if (S_ISREG(found.st_mode) && found.st_uid == ::geteuid() &&
+            now - found.st_mtime > kStaleTemporarySeconds) {
+            ::unlinkat(::dirfd(directory), entry->d_name, 0);
+        }
+    }
+    ::closedir(directory);
+}
+
 // Opens a new file of a name no one else has taken.
 int createTemporary(const QByteArray& folder, const QByteArray& name, QByteArray& temporaryPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = folder + "/." + name.left(kTemporaryStemBytes) + ".tmp-" +
+        temporaryPath = folder + '/' + temporaryPrefix(name) +
                         QByteArray::number(QRandomGenerator::global()->generate(), 16);
         // Read and write for the owner, read for others, less what the umask takes away.
         const int descriptor =
@@ -104,16 +154,25 @@ int createTemporary(const QByteArray& folder, const QByteArray& name, QByteArray
 }  // namespace
 
 QString AtomicFile::resolvedPath(const QString& path) {
-    return QFile::decodeName(resolved(path));
+    return path.isEmpty() ? QString() : QFile::decodeName(resolved(path));
+}
+
+QString AtomicFile::temporaryNamePattern(const QString& fileNamePattern) {
+    return QLatin1Char('.') + fileNamePattern + QLatin1String(kTemporaryMarker) + QLatin1Char('*');
 }
 
 FileWriteResult AtomicFile::write(const QString& path, const QByteArray& bytes) {
+    // An empty path would resolve to the working folder, and a file would be made there.
+    if (path.isEmpty()) {
+        return {false, QStringLiteral("cannot write a file without a name")};
+    }
     const QByteArray target = resolved(path);
     const QByteArray folder = folderOf(target);
     const QByteArray name = target.mid(folder.size() == 1 ? 1 : folder.size() + 1);
     if (!QDir().mkpath(QFile::decodeName(folder))) {
         return {false, QStringLiteral("cannot create %1").arg(QFile::decodeName(folder))};
     }
+    removeStaleTemporaries(folder, name);
     QByteArray temporary;
     const int descriptor = createTemporary(folder, name, temporary);
     if (descriptor < 0) {

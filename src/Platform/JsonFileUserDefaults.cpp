@@ -3,8 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +16,7 @@
 #include "Platform/JsonMembers.h"
 #include "Platform/ProductFolder.h"
 #include "Platform/RegularFile.h"
+#include "Platform/SetAside.h"
 
 namespace quillorbitex {
 
@@ -25,20 +24,6 @@ namespace {
 
 const QString kFileName = QStringLiteral("preferences.json");
 const QString kDataKey = QStringLiteral("data");
-
-// Writes what could not be read into a file beside the preferences, named after its content, so
-// that reading the same file again makes no second copy. The copy's path when it exists.
-std::optional<QString> keepUnreadableContent(const QString& filePath, const QByteArray& content) {
-    const QByteArray hash =
-        QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex().left(16);
-    const QString copyPath = filePath + QStringLiteral(".unreadable-") + QString::fromLatin1(hash);
-    // A copy of another size is not this content (an earlier write of it may have been cut off).
-    const QFileInfo existing(copyPath);
-    if (existing.exists() && existing.size() == content.size()) {
-        return copyPath;
-    }
-    return AtomicFile::write(copyPath, content) ? std::optional(copyPath) : std::nullopt;
-}
 
 // Whether `path` is a link to where nothing is yet (a preferences file kept elsewhere, not made
 // so far), rather than a link that loops or something that is not a file.
@@ -214,6 +199,9 @@ JsonFileUserDefaults::~JsonFileUserDefaults() {
 }
 
 void JsonFileUserDefaults::load() {
+    if (filePath_.isEmpty()) {
+        return;
+    }
     const RegularFile::Contents file = RegularFile::read(filePath_, kMaximumFileBytes);
     if (file.status != RegularFile::Status::read && leadsNowhereYet(filePath_)) {
         // The link stays: the first write that gets through creates its file.
@@ -240,7 +228,9 @@ bool JsonFileUserDefaults::keepUnreadableFile() {
     if (!unkeptContent_) {
         return true;
     }
-    const auto copy = keepUnreadableContent(filePath_, *unkeptContent_);
+    // Beside the file that was read and is written, past a link, as the single entries' copies.
+    const QFileInfo file(AtomicFile::resolvedPath(filePath_));
+    const auto copy = SetAside::keepCopy(file.absolutePath(), file.fileName(), *unkeptContent_);
     if (!copy) {
         return false;
     }
@@ -250,22 +240,17 @@ bool JsonFileUserDefaults::keepUnreadableFile() {
 }
 
 void JsonFileUserDefaults::setAside() {
-    const QString stamp =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString target = filePath_ + QStringLiteral(".unreadable-") + stamp;
-    struct stat existing {};
-    for (int n = 2; ::lstat(QFile::encodeName(target).constData(), &existing) == 0; ++n) {
-        target = filePath_ + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') +
-                 QString::number(n);
-    }
-    // rename() moves whatever is there, a folder or a link included, without opening it.
-    if (::rename(QFile::encodeName(filePath_).constData(), QFile::encodeName(target).constData()) ==
-        0) {
-        noteSetAsideFile(target);
+    if (const auto moved = SetAside::moveAside(filePath_)) {
+        noteSetAsideFile(*moved);
     }
 }
 
 bool JsonFileUserDefaults::save() {
+    // Without a file the values live in memory alone, which is all that was asked for: nothing is
+    // left unsaved, and there is no folder to tell the user about or to try again.
+    if (filePath_.isEmpty()) {
+        return true;
+    }
     if (!keepUnreadableFile()) {
         const std::lock_guard lock(mutex_);
         unsaved_ = true;
@@ -347,6 +332,9 @@ bool JsonFileUserDefaults::removeAll() {
 }
 
 std::optional<QString> JsonFileUserDefaults::storageDirectory() const {
+    if (filePath_.isEmpty()) {
+        return std::nullopt;
+    }
     return QFileInfo(AtomicFile::resolvedPath(filePath_)).absolutePath();
 }
 
@@ -371,7 +359,8 @@ std::optional<QByteArray> JsonFileUserDefaults::storedBytes(const QString& key) 
 }
 
 QString JsonFileUserDefaults::defaultFilePath() {
-    return filePathIn(productFolder(QStandardPaths::GenericConfigLocation));
+    const QString folder = productFolder(QStandardPaths::GenericConfigLocation);
+    return folder.isEmpty() ? QString() : filePathIn(folder);
 }
 
 QString JsonFileUserDefaults::filePathIn(const QString& directory) {

@@ -24,12 +24,16 @@ namespace quillorbitex {
 // last one done failed; the save observer hears of each outcome. The object's end waits for the
 // last write.
 //
-// What cannot be read is kept beside the file before anything replaces it: a file that does not
-// parse is copied to ".unreadable-<hash>" (and while that copy cannot be made, the file is not
-// replaced: changes stay in memory as unsaved); anything at the path that is not a regular file (a
-// folder, a FIFO, a device) or is larger than 256 MiB is moved to ".unreadable-<UTC time>"
-// unread, so that reading never blocks nor fills the memory. Bytes that are not UTF-8 spoil only
-// the entries that hold them; the others are read. Main thread only.
+// What cannot be read is kept before anything replaces it (SetAside): a file that does not parse
+// is copied to "<its name>.unreadable-<hash>" beside it, past a link, where the copies of single
+// entries go too (storageDirectory); while that copy cannot be made, the file is not replaced:
+// changes stay in memory as unsaved. Anything at the path that is not a regular file (a folder, a
+// FIFO, a device) or is larger than 256 MiB is moved, itself and unread, to
+// "<path>.unreadable-<UTC time>", so that reading never blocks nor fills the memory. Bytes that
+// are not UTF-8 spoil only the entries that hold them; the others are read.
+//
+// With an empty path (no folder could be had) the values live in memory alone: nothing is read
+// or written, every write succeeds and there is no storage folder. Main thread only.
 class JsonFileUserDefaults final : public UserDefaults {
 public:
     explicit JsonFileUserDefaults(const QString& filePath = defaultFilePath());
@@ -52,7 +56,8 @@ public:
 
     const QString& filePath() const { return filePath_; }
 
-    // "$XDG_CONFIG_HOME/Quillorbitex/preferences.json".
+    // "$XDG_CONFIG_HOME/Quillorbitex/preferences.json" (see productFolder); empty without any
+    // folder.
     static QString defaultFilePath();
     // "preferences.json" inside `directory`.
     static QString filePathIn(const QString& directory);

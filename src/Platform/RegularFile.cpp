@@ -27,21 +27,42 @@ private:
     int fd_;
 };
 
+// Why nothing was read at `path`, when a stat() of it failed with `error` or the file could not
+// be opened with `error`.
+RegularFile::Status statusWithoutFile(const QByteArray& path, int error) {
+    struct stat entry {};
+    if (::stat(path.constData(), &entry) == 0) {
+        // Opening can fail where a look succeeds: a socket cannot be opened at all (ENXIO).
+        return S_ISREG(entry.st_mode) ? RegularFile::Status::unreadable
+                                      : RegularFile::Status::notRegular;
+    }
+    if (::lstat(path.constData(), &entry) != 0) {
+        return RegularFile::Status::absent;
+    }
+    // A link that leads nowhere, or round in a circle, names no file.
+    return error == ENOENT || error == ELOOP || error == ENOTDIR ? RegularFile::Status::notRegular
+                                                                 : RegularFile::Status::unreadable;
+}
+
 }  // namespace
 
 RegularFile::Contents RegularFile::read(const QString& path, qint64 maximumBytes) {
     const QByteArray encoded = QFile::encodeName(path);
-    const Descriptor file(::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0) {
-        const int error = errno;
-        struct stat entry {};
-        if (::lstat(encoded.constData(), &entry) != 0) {
-            return {Status::absent, {}};
-        }
-        // A link that leads nowhere, or round in a circle, names no file.
-        return {error == ENOENT || error == ELOOP ? Status::notRegular : Status::unreadable, {}};
+    // Only a regular file is opened: opening a device has effects of its own (a tape rewinds, a
+    // terminal may become the controlling one).
+    struct stat named {};
+    if (::stat(encoded.constData(), &named) != 0) {
+        return {statusWithoutFile(encoded, errno), {}};
     }
-    // Checked on what was opened, not on the path: the path may have been replaced meanwhile.
+    if (!S_ISREG(named.st_mode)) {
+        return {Status::notRegular, {}};
+    }
+    const Descriptor file(
+        ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0) {
+        return {statusWithoutFile(encoded, errno), {}};
+    }
+    // Checked again on what was opened: the path may have been replaced since the look above.
     struct stat opened {};
     if (::fstat(file.get(), &opened) != 0) {
         return {Status::unreadable, {}};

@@ -5,9 +5,11 @@
 
 namespace quillorbitex {
 
-// Reads small files that anything may have put in their place: the file is opened without
-// blocking (a FIFO would otherwise wait for a writer for good) and read only when, once open, it
-// is a regular file no larger than the limit (a link to /dev/zero never ends).
+// Reads small files that anything may have put in their place: only what is a regular file is
+// opened (opening a device can rewind a tape or take a terminal as the controlling one), without
+// blocking and never as a controlling terminal, in case something else is put there meanwhile,
+// and read only when, once open, it is still a regular file no larger than the limit (a link to
+// /dev/zero never ends).
 class RegularFile final {
 public:
     RegularFile() = delete;

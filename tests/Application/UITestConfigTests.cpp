@@ -229,8 +229,16 @@ TEST_F(IsolatedHome, AResetRemovesOnlyTheProgramsOwnFiles) {
         "autostart/org.quillorbitex.Quillorbitex.desktop",
         "gesture_usage.sqlite.unreadable-20240101-000000-journal",
         "gesture_usage.sqlite.unwritten.json",
+        // What writes of these files left when they were cut off.
+        ".preferences.json.tmp-1a2b3c4d",
+        ".preferences.json.unreadable-0123456789abcdef.tmp-0",
+        ".gestureCustomMappings.unreadable-0123456789abcdef.tmp-ff",
+        ".gesture_usage.sqlite.unwritten.json.tmp-9",
+        ".state.json.tmp-e",
+        "autostart/.org.quillorbitex.Quillorbitex.desktop.tmp-5",
     };
-    const QStringList others = {"notes.txt", "state.json.bak", "nested/preferences.json"};
+    const QStringList others = {"notes.txt",        "state.json.bak",   "nested/preferences.json",
+                                "Preferences.json", ".notes.txt.tmp-1", "preferences.json.tmp-1"};
     for (const QString& name : programs + others) {
         QDir().mkpath(QFileInfo(base + "/" + name).path());
         QFile(base + "/" + name).open(QIODevice::WriteOnly);

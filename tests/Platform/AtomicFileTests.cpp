@@ -2,16 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <ctime>
 #include <functional>
 #include <memory>
 
@@ -19,7 +20,7 @@
 #include "Platform/Freedesktop/LoginItem.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "Services/Settings/GestureSettingsStore.h"
-#include "support/WaitUntil.h"
+#include "support/ChildProcess.h"
 
 namespace quillorbitex {
 namespace {
@@ -41,30 +42,18 @@ enum class Outcome { written, failed, died };
 // Runs `write` in a child process whose files may grow to `sizeLimit` bytes at most; a write
 // beyond that fails with EFBIG, as on a full disk, since SIGXFSZ is ignored.
 Outcome runWithFileSizeLimit(const std::function<bool()>& write, rlim_t sizeLimit) {
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const auto status = testing::runInChild([&] {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{sizeLimit, sizeLimit};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-            ::_exit(3);
+            return 3;
         }
-        ::_exit(write() ? 0 : 1);
-    }
-    if (child < 0) {
+        return write() ? 0 : 1;
+    });
+    if (!status || *status > 1) {
         return Outcome::died;
     }
-    int status = 0;
-    const bool ended =
-        testing::waitUntil([&] { return ::waitpid(child, &status, WNOHANG) == child; });
-    if (!ended) {
-        ::kill(child, SIGKILL);
-        ::waitpid(child, &status, 0);
-        return Outcome::died;
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) > 1) {
-        return Outcome::died;
-    }
-    return WEXITSTATUS(status) == 0 ? Outcome::written : Outcome::failed;
+    return *status == 0 ? Outcome::written : Outcome::failed;
 }
 
 TEST(AtomicFile, EveryWriterLeavesTheOldFileAsItWasAndSaysSoWhenTheDiskTakesNoMore) {
@@ -176,6 +165,45 @@ TEST(AtomicFile, ALinkKeepsLeadingToItsFileAndNeverTurnsSomethingElseIntoOne) {
     struct stat entry {};
     ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &entry), 0);
     EXPECT_TRUE(S_ISFIFO(entry.st_mode));
+}
+
+// A write killed before its rename leaves its new file behind; a later write of the same file
+// removes it once it has not changed for a minute, and nothing else: not a write still under way,
+// not what only looks like such a file, not another file's.
+TEST(AtomicFile, AWriteRemovesWhatKilledWritesOfTheSameFileLeft) {
+    QTemporaryDir dir;
+    const struct {
+        QString file;
+        QString random;
+        char kind;  // a file ('f', or 'n' new: a write under way), a folder, a link
+        bool removed;
+    } entries[] = {
+        {"file", "1a2b3c4d", 'f', true},   {"file", "0", 'f', true},
+        {"file", "3c4d", 'n', false},      {"file", "5e6f", 'd', false},
+        {"file", "7a8b", 'l', false},      {"file", "notes", 'f', false},
+        {"file", "123456789", 'f', false}, {"file.old", "9abc", 'f', false},
+    };
+    const auto temporary = [&](const auto& e) {
+        return dir.filePath(AtomicFile::temporaryNamePattern(e.file).replace('*', e.random));
+    };
+    for (const auto& e : entries) {
+        const QByteArray path = QFile::encodeName(temporary(e));
+        ASSERT_TRUE(e.kind == 'd'   ? ::mkdir(path, 0700) == 0
+                    : e.kind == 'l' ? ::symlink("file", path) == 0
+                                    : QFile(temporary(e)).open(QIODevice::WriteOnly));
+        const timespec old{std::time(nullptr) - 120, 0};
+        const timespec times[] = {old, old};
+        ASSERT_TRUE(e.kind == 'n' || ::utimensat(AT_FDCWD, path, times, AT_SYMLINK_NOFOLLOW) == 0);
+    }
+
+    ASSERT_TRUE(AtomicFile::write(dir.filePath("file"), "new"));
+
+    for (const auto& e : entries) {
+        EXPECT_EQ(QFileInfo(temporary(e)).exists() || QFileInfo(temporary(e)).isSymLink(),
+                  !e.removed)
+            << temporary(e).toStdString();
+    }
+    EXPECT_EQ(readFile(dir.filePath("file")), "new");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <future>
 
+#include "Platform/AtomicFile.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "support/InMemoryUserDefaults.h"
 
@@ -118,17 +120,54 @@ TEST_F(JsonFileUserDefaultsTest, WritesThatFailSaySoAndAreMadeUpForByTheNextOneO
     EXPECT_EQ(JsonFileUserDefaults(filePath).value("flag"), UserDefaults::Value(false));
 }
 
+// Without a folder for the preferences the path is empty: the values then live in memory, with
+// nothing unsaved to report or try again, and no file appears in the working folder.
+TEST_F(JsonFileUserDefaultsTest, WithoutAPathTheValuesLiveInMemoryAndNothingIsWritten) {
+    const QString working = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    {
+        EXPECT_FALSE(AtomicFile::write(QString(), "{}"));
+        EXPECT_EQ(AtomicFile::resolvedPath(QString()), QString());
+        JsonFileUserDefaults defaults{QString()};
+        EXPECT_TRUE(defaults.setValue("flag", true));
+        EXPECT_TRUE(defaults.setValue("data", QByteArray(300 * 1024, 'x')));  // a large write too
+        EXPECT_TRUE(defaults.removeValue("flag"));
+        EXPECT_EQ(defaults.dataValue("data"), QByteArray(300 * 1024, 'x'));
+        EXPECT_FALSE(defaults.hasUnsavedChanges());
+        EXPECT_TRUE(defaults.saveUnsavedChanges());
+        EXPECT_EQ(defaults.storageDirectory(), std::nullopt);
+    }
+    EXPECT_EQ(
+        QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList());
+    QDir::setCurrent(working);
+}
+
 TEST_F(JsonFileUserDefaultsTest, WhatIsNotAFileIsMovedAsideUnopenedAndTheFileWrittenAnew) {
-    const std::pair<const char*, std::function<void(const QByteArray&)>> cases[] = {
+    const struct {
+        const char* name;
+        std::function<void(const QByteArray&)> make;
+        // Links that lead nowhere at the names a move now would try first, which must stay.
+        bool namesTaken = false;
+    } cases[] = {
         {"a FIFO", [](const QByteArray& path) { ASSERT_EQ(::mkfifo(path, 0600), 0); }},
         {"a folder", [](const QByteArray& path) { ASSERT_EQ(::mkdir(path, 0700), 0); }},
+        {"a folder, the first names taken by links that lead nowhere",
+         [](const QByteArray& path) { ASSERT_EQ(::mkdir(path, 0700), 0); }, true},
     };
-    for (const auto& [name, make] : cases) {
+    for (const auto& [name, make, namesTaken] : cases) {
         SCOPED_TRACE(name);
         QDir(dir_.filePath("prefs")).removeRecursively();
         QDir().mkpath(dir_.filePath("prefs"));
         const QByteArray path = QFile::encodeName(this->path());
         make(path);
+        QStringList takenNames;
+        for (int second = 0; namesTaken && second < 3; ++second) {
+            takenNames.append(this->path() + ".unreadable-" +
+                              QDateTime::currentDateTimeUtc().addSecs(second).toString(
+                                  QStringLiteral("yyyyMMdd-HHmmss")));
+            ASSERT_TRUE(QFile::link("nowhere", takenNames.back()));
+        }
         auto reading = std::async(std::launch::async, [&] {
             return std::make_unique<JsonFileUserDefaults>(this->path());
         });
@@ -146,6 +185,9 @@ TEST_F(JsonFileUserDefaultsTest, WhatIsNotAFileIsMovedAsideUnopenedAndTheFileWri
         EXPECT_FALSE(S_ISREG(kept.st_mode));
         EXPECT_TRUE(defaults->setValue("flag", true));
         EXPECT_TRUE(QFileInfo(this->path()).isFile());
+        for (const QString& taken : takenNames) {
+            EXPECT_EQ(QFileInfo(taken).symLinkTarget(), dir_.filePath("prefs/nowhere"));
+        }
     }
 }
 

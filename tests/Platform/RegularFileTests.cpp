@@ -1,14 +1,18 @@
 #include "Platform/RegularFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <functional>
 
 #include "support/ChildProcess.h"
+#include "support/SocketFile.h"
 
 namespace quillorbitex {
 namespace {
@@ -36,6 +40,10 @@ TEST(RegularFile, ReadsOnlyRegularFilesWithinTheLimitAndNeverBlocks) {
     ASSERT_TRUE(link(QFile::encodeName(dir.filePath("fifo")).constData(), "to-fifo"));
     ASSERT_TRUE(link("nowhere", "dangling"));
     ASSERT_TRUE(link("loop", "loop"));
+    // A socket cannot be opened at all; it is still no file rather than one that cannot be read.
+    const QByteArray socketPath = QFile::encodeName(dir.filePath("socket"));
+    ASSERT_TRUE(testing::makeSocketFile(socketPath));
+    ASSERT_TRUE(link(socketPath.constData(), "to-socket"));
 
     const struct {
         const char* name;
@@ -53,6 +61,8 @@ TEST(RegularFile, ReadsOnlyRegularFilesWithinTheLimitAndNeverBlocks) {
         {"dangling", Status::notRegular, {}},
         {"loop", Status::notRegular, {}},
         {".", Status::notRegular, {}},
+        {"socket", Status::notRegular, {}},
+        {"to-socket", Status::notRegular, {}},
     };
     for (const auto& c : cases) {
         const QString path = dir.filePath(c.name);
@@ -63,6 +73,56 @@ TEST(RegularFile, ReadsOnlyRegularFilesWithinTheLimitAndNeverBlocks) {
         });
         EXPECT_EQ(result, 0) << c.name;
     }
+}
+
+// Opening has effects of its own on what is not a file (a tape rewinds, a terminal becomes the
+// controlling one of a session without one): such things are looked at, never opened.
+TEST(RegularFile, OnlyRegularFilesAreOpened) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(dir.filePath("fifo"), dir.filePath("to-fifo")));
+    QFile file(dir.filePath("file"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_OPEN), 0);
+    // The file is opened and seen to be, so the watch does see what is opened.
+    for (const char* name : {"fifo", "to-fifo", "file"}) {
+        RegularFile::read(dir.filePath(name), 64);
+    }
+    QStringList opened;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t size; (size = ::read(watch, events, sizeof events)) > 0;) {
+        for (ssize_t at = 0; at < size;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            opened.append(QString::fromLocal8Bit(event->len > 0 ? event->name : ""));
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    ::close(watch);
+    EXPECT_EQ(opened, QStringList{"file"});
+
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal), 0);
+    ASSERT_EQ(::unlockpt(terminal), 0);
+    const QString name = QString::fromLocal8Bit(::ptsname(terminal));
+    ASSERT_TRUE(QFile::link(name, dir.filePath("to-terminal")));
+    for (const QString& path : {name, dir.filePath("to-terminal")}) {
+        const auto result = testing::runInChild([&] {
+            // A new session has no controlling terminal until one of its terminals is opened.
+            if (::setsid() < 0) {
+                return 2;
+            }
+            const bool notRegular = RegularFile::read(path, 64).status == Status::notRegular;
+            const int controlling = ::open("/dev/tty", O_RDONLY | O_NOCTTY | O_CLOEXEC);
+            return notRegular && controlling < 0 ? 0 : 1;
+        });
+        EXPECT_EQ(result, 0) << path.toStdString();
+    }
+    ::close(terminal);
 }
 
 // The size a file states is not trusted: files under /proc say 0 and still have content.

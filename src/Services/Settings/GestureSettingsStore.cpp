@@ -1,8 +1,5 @@
 #include "Services/Settings/GestureSettingsStore.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -12,8 +9,8 @@
 
 #include "Models/GestureJson.h"
 #include "Platform/ApplicationIdentifier.h"
-#include "Platform/AtomicFile.h"
 #include "Platform/SerialQueue.h"
+#include "Platform/SetAside.h"
 
 namespace quillorbitex {
 
@@ -100,22 +97,6 @@ const std::array<StoredKey, 8>& storedKeys() {
         {Keys::themeOverride, readsAsCase<AppThemeOverride>},
     }};
     return keys;
-}
-
-// Writes `bytes` into `directory` under a name made of `key` and a hash of the bytes, so the
-// same data is kept once. The copy's path when it exists afterwards.
-std::optional<QString> writeCopy(const QString& directory, const QString& key,
-                                 const QByteArray& bytes) {
-    const QByteArray hash =
-        QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16);
-    const QString path =
-        QDir(directory).filePath(key + QStringLiteral(".unreadable-") + QString::fromLatin1(hash));
-    // A copy of another size is not these bytes (an earlier write of them may have been cut off).
-    const QFileInfo existing(path);
-    if (existing.exists() && existing.size() == bytes.size()) {
-        return path;
-    }
-    return AtomicFile::write(path, bytes) ? std::optional(path) : std::nullopt;
 }
 
 // Equal rules may still differ in what is written: a freeform gesture compares by its template's
@@ -496,7 +477,7 @@ bool GestureSettingsStore::keepUnreadableValue(const QString& key) const {
         return true;
     }
     const auto directory = defaults_->storageDirectory();
-    const auto copy = directory ? writeCopy(*directory, key, *bytes) : std::nullopt;
+    const auto copy = directory ? SetAside::keepCopy(*directory, key, *bytes) : std::nullopt;
     if (copy) {
         defaults_->noteSetAsideFile(*copy);
         readableData_[key] = *bytes;

@@ -16,6 +16,7 @@
 
 #include "Platform/AtomicFile.h"
 #include "Platform/ProductFolder.h"
+#include "Platform/SetAside.h"
 
 namespace quillorbitex {
 
@@ -535,24 +536,16 @@ void GestureUsageStatsStore::closeConnection() {
 }
 
 bool GestureUsageStatsStore::moveAside(const QString& path) {
-    const QString stamp =
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString target = path + QStringLiteral(".unreadable-") + stamp;
-    for (int n = 2; QFileInfo::exists(target); ++n) {
-        target =
-            path + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') + QString::number(n);
-    }
-    if (!QFile::rename(path, target)) {
+    // A journal left beside the old file must not be rolled into the new database.
+    const QStringList journals = path == databasePath_
+                                     ? QStringList{QStringLiteral("-journal"),
+                                                   QStringLiteral("-wal"), QStringLiteral("-shm")}
+                                     : QStringList();
+    const auto target = SetAside::moveAside(path, journals);
+    if (!target) {
         return false;
     }
-    // A journal left beside the old file must not be rolled into the new database.
-    for (const QString& suffix :
-         {QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
-        if (path == databasePath_ && QFileInfo::exists(path + suffix)) {
-            QFile::rename(path + suffix, target + suffix);
-        }
-    }
-    setAsideFiles_.push_back(target);
+    setAsideFiles_.push_back(*target);
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "Platform/Freedesktop/DesktopEntry.h"
 #include "Platform/Freedesktop/DesktopExec.h"
 #include "support/ChildProcess.h"
+#include "support/SocketFile.h"
 
 namespace quillorbitex::freedesktop {
 namespace {
@@ -141,6 +142,7 @@ TEST(LoginItem, WhatIsNotAnEntryIsOffWithoutBlocking) {
         {"a FIFO", [&] { return ::mkfifo(entry.constData(), 0600) == 0; }},
         {"a link to /dev/zero", [&] { return ::symlink("/dev/zero", entry.constData()) == 0; }},
         {"a dangling link", [&] { return ::symlink("nowhere", entry.constData()) == 0; }},
+        {"a socket", [&] { return testing::makeSocketFile(entry); }},
     };
     for (const auto& [what, make] : cases) {
         SCOPED_TRACE(what);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -316,6 +317,33 @@ TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAre
         reopen();
         EXPECT_EQ(defaults().storedBytes(c.key).has_value(), defaults().contains(c.key));
     }
+}
+
+// Preferences kept elsewhere behind a link: the copy of the whole file and those of single entries
+// all go beside the file that was read and is written, none beside the link.
+TEST_F(GestureSettingsStoreTest, CopiesOfAFileBehindALinkAllGoBesideThatFile) {
+    const QString elsewhere = dir_.filePath("elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    const QByteArray content =
+        "{\n    \"gestureLanguageOverride\": \"klingon\",\n    \"spoiled\": \"\xff\"\n}\n";
+    QFile file(elsewhere + "/mine.json");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    ASSERT_TRUE(QFile::link(elsewhere + "/mine.json", filePath()));
+
+    reopen().setLanguageOverride(AppLanguageOverride::german);
+
+    const QStringList copies = QDir(elsewhere).entryList({"*.unreadable-*"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 2);
+    EXPECT_TRUE(copies[0].startsWith("gestureLanguageOverride.unreadable-"));
+    EXPECT_TRUE(copies[1].startsWith("mine.json.unreadable-"));
+    EXPECT_TRUE(keptCopies().isEmpty());
+    const std::vector<QString> named = defaults_->takeSetAsideFiles();
+    EXPECT_EQ(QStringList(named.begin(), named.end()),
+              QStringList({elsewhere + "/" + copies[1], elsewhere + "/" + copies[0]}));
+    EXPECT_TRUE(QFileInfo(filePath()).isSymLink());
+    EXPECT_EQ(reopen().languageOverride(), AppLanguageOverride::german);
 }
 
 TEST_F(GestureSettingsStoreTest, ListsWrittenRuleByRuleAreExactlyTheWholeListsJSON) {
