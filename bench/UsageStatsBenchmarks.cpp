@@ -65,8 +65,11 @@ void recordGestureWithManyRuleRows(benchmark::State& state) {
     fillRuleRows(path, static_cast<int>(state.range(0)));
     CollectingExecutor main;
     auto queue = std::make_shared<CollectingExecutor>();
-    QueuedGestureUsageStats stats([path] { return std::make_shared<GestureUsageStatsStore>(path); },
-                                  queue, main, nullptr);
+    QueuedGestureUsageStats stats(
+        [path](std::shared_ptr<ClosingDeadline> closing) {
+            return std::make_shared<GestureUsageStatsStore>(path, std::move(closing));
+        },
+        queue, main, nullptr);
     stats.load();
     queue->runPending();
     main.runPending();

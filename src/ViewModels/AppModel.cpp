@@ -135,9 +135,10 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
         }
         settingsStore_ = std::make_shared<GestureSettingsStore>(userDefaults_, &mainExecutor_);
     }
-    QueuedGestureUsageStats::StoreFactory openStatsStore = [store = std::move(services.statsStore),
-                                                            path = locations.usageDatabaseFile] {
-        return store ? store : std::make_shared<GestureUsageStatsStore>(path);
+    QueuedGestureUsageStats::StoreFactory openStatsStore =
+        [store = std::move(services.statsStore), path = locations.usageDatabaseFile](
+            std::shared_ptr<ClosingDeadline> closing) -> std::shared_ptr<GestureUsageStatsStoring> {
+        return store ? store : std::make_shared<GestureUsageStatsStore>(path, std::move(closing));
     };
     usageStats_ = std::make_unique<QueuedGestureUsageStats>(
         std::move(openStatsStore),

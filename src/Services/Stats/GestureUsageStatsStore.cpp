@@ -12,10 +12,10 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "Platform/AtomicFile.h"
 #include "Platform/ProductFolder.h"
+#include "Platform/RegularFile.h"
 
 namespace quillorbitex {
 
@@ -174,8 +174,10 @@ QByteArray encodeUnwritten(bool reset, std::int64_t total,
 
 }  // namespace
 
-GestureUsageStatsStore::GestureUsageStatsStore(QString databasePath)
-    : databasePath_(std::move(databasePath)), finishBy_(std::numeric_limits<Duration::rep>::max()) {
+GestureUsageStatsStore::GestureUsageStatsStore(QString databasePath,
+                                               std::shared_ptr<ClosingDeadline> closing)
+    : databasePath_(std::move(databasePath)),
+      closing_(closing ? std::move(closing) : std::make_shared<ClosingDeadline>()) {
     beginOperation();
     openDatabase();
     if (database_ != nullptr) {
@@ -275,10 +277,7 @@ std::vector<QString> GestureUsageStatsStore::takeSetAsideFiles() {
 }
 
 void GestureUsageStatsStore::finishBy(Duration deadline) {
-    Duration::rep current = finishBy_.load();
-    while (deadline.count() < current &&
-           !finishBy_.compare_exchange_weak(current, deadline.count())) {
-    }
+    closing_->moveTo(deadline);
 }
 
 QString GestureUsageStatsStore::unwrittenCountsPath(const QString& databasePath) {
@@ -558,14 +557,14 @@ bool GestureUsageStatsStore::moveAside(const QString& path) {
 
 void GestureUsageStatsStore::takeUnwrittenCountsOfLastRun() {
     const QString path = unwrittenCountsPath();
-    QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) {
+    // Anything may stand in its place; a FIFO opened the usual way would wait for a writer for
+    // good, and with it the store's queue and the program's end.
+    const RegularFile::Contents file = RegularFile::read(path, kMaxUnwrittenFileBytes);
+    if (file.status == RegularFile::Status::absent) {
         return;
     }
-    const QByteArray text = file.read(kMaxUnwrittenFileBytes + 1);
-    file.close();
     const std::optional<Unwritten> unwritten =
-        text.size() > kMaxUnwrittenFileBytes ? std::nullopt : decodeUnwritten(text);
+        file.status == RegularFile::Status::read ? decodeUnwritten(file.bytes) : std::nullopt;
     if (!unwritten) {
         moveAside(path);
         return;
@@ -706,8 +705,7 @@ int GestureUsageStatsStore::onBusy(void* context, int attempts) {
     if (attempts == 0) {
         self->busyWaitedMilliseconds_ = 0;
     }
-    const Duration untilFinish =
-        Duration(self->finishBy_.load(std::memory_order_relaxed)) - SteadyClock::shared().now();
+    const Duration untilFinish = self->closing_->value() - SteadyClock::shared().now();
     const auto index =
         std::min<std::size_t>(static_cast<std::size_t>(attempts), kBusySteps.size() - 1);
     const std::int64_t step = std::min(
@@ -726,7 +724,7 @@ int GestureUsageStatsStore::onBusy(void* context, int attempts) {
 
 int GestureUsageStatsStore::onProgress(void* context) {
     auto* self = static_cast<GestureUsageStatsStore*>(context);
-    if (SteadyClock::shared().now().count() >= self->finishBy_.load(std::memory_order_relaxed)) {
+    if (SteadyClock::shared().now() >= self->closing_->value()) {
         return 1;
     }
     if (++self->progressCalls_ > kMaxProgressCalls) {

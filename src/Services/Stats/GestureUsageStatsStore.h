@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <atomic>
 #include <map>
+#include <memory>
 #include <vector>
 
+#include "Services/Stats/ClosingDeadline.h"
 #include "Services/Stats/GestureUsageStatsStoring.h"
 
 struct sqlite3;
@@ -34,7 +35,10 @@ namespace quillorbitex {
 // (QueuedGestureUsageStats), as every statement may wait for the file.
 class GestureUsageStatsStore final : public GestureUsageStatsStoring {
 public:
-    explicit GestureUsageStatsStore(QString databasePath);
+    // `closing` binds opening too: whoever shares it can end the store's waiting while it is being
+    // built. None: a deadline of its own, set only through finishBy().
+    explicit GestureUsageStatsStore(QString databasePath,
+                                    std::shared_ptr<ClosingDeadline> closing = nullptr);
     ~GestureUsageStatsStore() override;
 
     GestureUsageStatsStore(const GestureUsageStatsStore&) = delete;
@@ -131,8 +135,8 @@ private:
     std::map<QString, std::int64_t> fallbackRuleTriggerCounts_;
     std::vector<QString> setAsideFiles_;
 
-    // Steady-clock nanoseconds after which nothing waits for the file or works on it.
-    std::atomic<Duration::rep> finishBy_;
+    // After it nothing waits for the file or works on it.
+    const std::shared_ptr<ClosingDeadline> closing_;
     // The busy wait of the current statement, as asked of SQLite's sleep.
     mutable int busyWaitedMilliseconds_ = 0;
     // Calls of the progress handler in the current operation, and whether it stopped one.

@@ -91,11 +91,12 @@ struct QueuedGestureUsageStats::Worker {
 
     bool openStoreOnce() {
         if (!store && openStore) {
-            auto opened = std::exchange(openStore, nullptr)();
+            auto opened = std::exchange(openStore, nullptr)(closing);
             std::lock_guard lock(mutex);
             store = std::move(opened);
-            if (store && closingDeadline) {
-                store->finishBy(*closingDeadline);
+            // A store made without the deadline learns it now.
+            if (store && closing->isSet()) {
+                store->finishBy(closing->value());
             }
         }
         return store != nullptr;
@@ -115,8 +116,8 @@ struct QueuedGestureUsageStats::Worker {
 
     // Any thread.
     void finishBy(Duration deadline) {
+        closing->moveTo(deadline);
         std::lock_guard lock(mutex);
-        closingDeadline = deadline;
         if (store) {
             store->finishBy(deadline);
         }
@@ -128,13 +129,13 @@ struct QueuedGestureUsageStats::Worker {
     bool retryScheduled = false;
     int retries = 0;
 
+    const std::shared_ptr<ClosingDeadline> closing = std::make_shared<ClosingDeadline>();
     std::mutex mutex;
     // Set once on the queue; read there without the lock.
     std::shared_ptr<GestureUsageStatsStoring> store;
     // Handed over on the main thread, not yet given to the store.
     bool resetAsked = false;
     std::map<QString, std::int64_t> recordsAsked;
-    std::optional<Duration> closingDeadline;
 };
 
 QueuedGestureUsageStats::QueuedGestureUsageStats(StoreFactory openStore,

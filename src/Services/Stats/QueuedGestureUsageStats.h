@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Platform/Executor.h"
+#include "Services/Stats/ClosingDeadline.h"
 #include "Services/Stats/GestureUsageStatsStoring.h"
 
 namespace quillorbitex {
@@ -30,13 +31,17 @@ namespace quillorbitex {
 // waiting for the file, end by then.
 class QueuedGestureUsageStats final {
 public:
-    using StoreFactory = std::function<std::shared_ptr<GestureUsageStatsStoring>()>;
+    // Given the closing deadline, which a store should honour from its first statement on: it may
+    // be set while the store is being opened.
+    using StoreFactory = std::function<std::shared_ptr<GestureUsageStatsStoring>(
+        std::shared_ptr<ClosingDeadline> closing)>;
 
     static constexpr Duration kClosingTime = std::chrono::milliseconds(250);
     static constexpr Duration kFirstRetryDelay = std::chrono::milliseconds(250);
     static constexpr Duration kLongestRetryDelay = std::chrono::seconds(2);
 
-    // `openStore` runs on `queue` before anything else, with the first work handed over.
+    // `openStore` runs on `queue` before anything else, with the first work handed over (or, when
+    // the queue never got to it, as the queue's state is released).
     // `changed` runs on the main executor after the counts shown changed or files were set
     // aside. The main executor must outlive the queue's work.
     QueuedGestureUsageStats(StoreFactory openStore, std::shared_ptr<Executor> queue,

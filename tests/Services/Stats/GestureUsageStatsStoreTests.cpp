@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "Services/Stats/GestureUsageStatsStore.h"
+#include "support/ChildProcess.h"
 
 namespace quillorbitex {
 namespace {
@@ -536,6 +538,53 @@ TEST_F(GestureUsageStatsStoreTest, CountsLeftUnwrittenAtTheEndAreCountedOnceAtTh
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), content);
     }
+
+    // A FIFO in its place would keep a store that opened it the usual way waiting for a writer for
+    // good (and with it the program's end); it is set aside like any other file that holds no
+    // counts. In a child, so that a store that waits fails the case instead of hanging it.
+    const QByteArray fifo = QFile::encodeName(path() + ".unwritten.json");
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const auto result = testing::runInChild(
+        [&] {
+            GestureUsageStatsStore store(path());
+            const std::vector<QString> told = store.takeSetAsideFiles();
+            struct stat kept {};
+            const bool keptAside = told.size() == 1u &&
+                                   ::lstat(QFile::encodeName(told[0]).constData(), &kept) == 0 &&
+                                   S_ISFIFO(kept.st_mode);
+            return store.totalInvocationCount() == 1 && keptAside &&
+                           !QFileInfo::exists(store.unwrittenCountsPath())
+                       ? 0
+                       : 1;
+        },
+        std::chrono::seconds(10));
+    EXPECT_EQ(result, 0) << "nothing: the store waited for the FIFO";
+}
+
+// Opening a store takes statements too, each of which may wait for a file another program holds.
+// When the program is already closing, the store opened then waits for none of them, and what it
+// took over from the last run is kept for the next one.
+TEST_F(GestureUsageStatsStoreTest, AStoreOpenedAfterItsClosingDeadlineWaitsForNothing) {
+    GestureUsageStatsStore(path()).recordInvocation(kLeftUp);
+    {
+        QFile unwritten(path() + ".unwritten.json");
+        ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly));
+        unwritten.write(R"({"total": 2, "rules": {"directional:up-down": 2}})");
+    }
+    {
+        SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
+        RawDatabase holder(path());
+        ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+        const auto closing = std::make_shared<ClosingDeadline>();
+        closing->moveTo(SteadyClock::shared().now());
+        const int sleepsBefore = SleepHookVfs::sleepCount();
+        { GestureUsageStatsStore store(path(), closing); }
+        EXPECT_EQ(SleepHookVfs::sleepCount(), sleepsBefore);
+        ASSERT_TRUE(holder.exec("COMMIT;"));
+    }
+    GestureUsageStatsStore next(path());
+    EXPECT_EQ(next.totalInvocationCount(), 3);
+    EXPECT_EQ(next.triggerCount(kUpDown), 2);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST(QueuedGestureUsageStats, CountsWaitingForAHeldFileAreWrittenSoonAfterItIsFr
     ManualExecutor main(timeline);
     const auto store = std::make_shared<HeldFileStore>();
     store->file = {3, {{kUpDown, 3}}};
-    QueuedGestureUsageStats stats([store] { return store; },
+    QueuedGestureUsageStats stats([store](auto) { return store; },
                                   std::make_shared<ManualExecutor>(timeline), main, nullptr);
     stats.load();
     timeline->runUntilIdle();
@@ -102,6 +102,30 @@ TEST(QueuedGestureUsageStats, CountsWaitingForAHeldFileAreWrittenSoonAfterItIsFr
     const int visitsWritten = store->visits;
     timeline->advance(held);
     EXPECT_EQ(store->visits, visitsWritten);
+}
+
+// A store first opened as the queue's state is released at quit (the queue never got to it) is
+// bound by the closing deadline from its first statement on: it is made with it.
+TEST(QueuedGestureUsageStats, AStoreOpenedAtTheEndIsMadeWithTheClosingDeadline) {
+    ManualExecutor main;
+    auto queue = std::make_shared<ManualExecutor>();
+    const auto store = std::make_shared<HeldFileStore>();
+    std::optional<Duration> deadlineWhenOpened;
+    {
+        QueuedGestureUsageStats stats(
+            [&](std::shared_ptr<ClosingDeadline> closing) {
+                deadlineWhenOpened = closing->value();
+                return store;
+            },
+            queue, main, nullptr);
+        stats.recordInvocation(kUpDown);
+    }
+    const Duration closed = SteadyClock::shared().now();
+    EXPECT_FALSE(deadlineWhenOpened.has_value()) << "opened before its queue ran";
+    queue.reset();  // drops the task that held the queue's state
+    ASSERT_TRUE(deadlineWhenOpened.has_value());
+    EXPECT_LE(*deadlineWhenOpened, closed + QueuedGestureUsageStats::kClosingTime);
+    EXPECT_EQ(store->file.total, 1);
 }
 
 }  // namespace
