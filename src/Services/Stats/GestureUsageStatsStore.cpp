@@ -281,7 +281,8 @@ void GestureUsageStatsStore::finishBy(Duration deadline) {
 }
 
 QString GestureUsageStatsStore::unwrittenCountsPath(const QString& databasePath) {
-    return databasePath + kUnwrittenSuffix;
+    // Without a database not even a name relative to the working folder, which could be anywhere.
+    return databasePath.isEmpty() ? QString() : databasePath + kUnwrittenSuffix;
 }
 
 int GestureUsageStatsStore::readFileCounts(Counts& counts) {
@@ -328,6 +329,9 @@ bool GestureUsageStatsStore::isDamage(int result) {
 }
 
 bool GestureUsageStatsStore::startOverAfterDamage(const Counts& salvaged) {
+    if (databasePath_.isEmpty()) {
+        return false;  // counts in memory have no file to set aside
+    }
     closeConnection();
     const bool moved = moveAside(databasePath_);
     if (moved && !resetPending_) {
@@ -354,7 +358,9 @@ QString GestureUsageStatsStore::databasePathIn(const QString& directory) {
 }
 
 void GestureUsageStatsStore::openDatabase() {
-    QDir().mkpath(QFileInfo(databasePath_).absolutePath());
+    if (!databasePath_.isEmpty()) {
+        QDir().mkpath(QFileInfo(databasePath_).absolutePath());
+    }
     if (!openConnection() || prepareTables()) {
         return;
     }
@@ -370,7 +376,9 @@ void GestureUsageStatsStore::openDatabase() {
 
 bool GestureUsageStatsStore::openConnection() {
     closeConnection();
-    const QByteArray path = QFile::encodeName(databasePath_);
+    // Not an empty name: SQLite would make a file of its own for it in the temporary folder.
+    const QByteArray path =
+        databasePath_.isEmpty() ? QByteArrayLiteral(":memory:") : QFile::encodeName(databasePath_);
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(path.constData(), &handle, kOpenFlags, nullptr) != SQLITE_OK) {
         sqlite3_close(handle);
@@ -557,6 +565,9 @@ bool GestureUsageStatsStore::moveAside(const QString& path) {
 
 void GestureUsageStatsStore::takeUnwrittenCountsOfLastRun() {
     const QString path = unwrittenCountsPath();
+    if (path.isEmpty()) {
+        return;
+    }
     // Anything may stand in its place; a FIFO opened the usual way would wait for a writer for
     // good, and with it the store's queue and the program's end.
     const RegularFile::Contents file = RegularFile::read(path, kMaxUnwrittenFileBytes);
@@ -585,6 +596,9 @@ void GestureUsageStatsStore::takeUnwrittenCountsOfLastRun() {
 }
 
 void GestureUsageStatsStore::keepUnwrittenCountsForNextRun() {
+    if (unwrittenCountsPath().isEmpty()) {
+        return;
+    }
     AtomicFile::write(
         unwrittenCountsPath(),
         encodeUnwritten(resetPending_, fallbackTotalTriggerCount_, fallbackRuleTriggerCounts_));

@@ -30,8 +30,10 @@ namespace quillorbitex {
 // opened while the file was read-only is opened again at the next write): the counts that could
 // not be written wait in memory, are included in what the store reports, and are written with the
 // next write that succeeds. What is still unwritten when the store is destroyed is kept beside
-// the database ("<name>.unwritten.json") and counted again at the next start. One thread at a
-// time (finishBy() excepted): the program keeps it on a queue of its own
+// the database ("<name>.unwritten.json") and counted again at the next start. An empty path
+// counts in memory only: no file is read, written or moved anywhere.
+//
+// One thread at a time (finishBy() excepted): the program keeps it on a queue of its own
 // (QueuedGestureUsageStats), as every statement may wait for the file.
 class GestureUsageStatsStore final : public GestureUsageStatsStoring {
 public:
@@ -55,7 +57,8 @@ public:
     void finishBy(Duration deadline) override;
 
     const QString& databasePath() const { return databasePath_; }
-    // Where counts not written when the store closed wait for the next start.
+    // Where counts not written when the store closed wait for the next start; empty for an empty
+    // database path.
     QString unwrittenCountsPath() const { return unwrittenCountsPath(databasePath_); }
     static QString unwrittenCountsPath(const QString& databasePath);
 

@@ -587,5 +587,40 @@ TEST_F(GestureUsageStatsStoreTest, AStoreOpenedAfterItsClosingDeadlineWaitsForNo
     EXPECT_EQ(next.triggerCount(kUpDown), 2);
 }
 
+// Without a path (no folder could be had for the database) the counts live in memory for the run:
+// no file in the working folder, wherever that is, is read, removed, set aside or written.
+TEST_F(GestureUsageStatsStoreTest, AnEmptyPathCountsInMemoryOnly) {
+    struct WorkingFolder {
+        ~WorkingFolder() { QDir::setCurrent(startedIn); }
+        const QString startedIn = QDir::currentPath();
+    } restored;
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    for (const QByteArray& content :
+         {QByteArray(R"({"total": 5, "rules": {"directional:up-down": 5}})"),
+          QByteArray("not counts at all")}) {
+        {
+            QFile unwritten(QStringLiteral(".unwritten.json"));
+            ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            unwritten.write(content);
+        }
+        for (int run = 0; run < 2; ++run) {
+            GestureUsageStatsStore store(QString{});
+            EXPECT_EQ(store.totalInvocationCount(), 0) << content.constData();
+            EXPECT_EQ(store.recordInvocation(kUpDown), 1) << content.constData();
+            EXPECT_EQ(store.triggerCount(kUpDown), 1) << content.constData();
+            const auto all = store.allCounts();
+            ASSERT_TRUE(all.has_value());
+            EXPECT_EQ(all->total, 1);
+            EXPECT_TRUE(store.takeSetAsideFiles().empty()) << content.constData();
+        }
+        EXPECT_EQ(
+            QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList(QStringLiteral(".unwritten.json")));
+        QFile unwritten(QStringLiteral(".unwritten.json"));
+        ASSERT_TRUE(unwritten.open(QIODevice::ReadOnly));
+        EXPECT_EQ(unwritten.readAll(), content);
+    }
+}
+
 }  // namespace
 }  // namespace quillorbitex
