@@ -768,7 +768,7 @@ void AppModel::followPreferenceStorage() {
         }
         scheduleSaveRetry();
     } else {
-        saveRetryDelay_ = Duration::zero();
+        saveRetryDelays_.reset();
     }
     assign(unsavedPreferencesFolder_, std::move(unsaved),
            &AppModel::unsavedPreferencesFolderChanged);
@@ -780,9 +780,6 @@ void AppModel::scheduleSaveRetry() {
     if (saveRetryPending_) {
         return;
     }
-    saveRetryDelay_ = saveRetryDelay_ == Duration::zero()
-                          ? kFirstSaveRetryDelay
-                          : std::min(saveRetryDelay_ * 2, kLongestSaveRetryDelay);
     saveRetryPending_ = true;
     postToMain(
         [](AppModel& model) {
@@ -792,7 +789,7 @@ void AppModel::scheduleSaveRetry() {
                 model.followPreferenceStorage();
             }
         },
-        saveRetryDelay_);
+        saveRetryDelays_.next());
 }
 
 void AppModel::setOpenAtLoginState(bool enabled, std::optional<QString> errorMessage) {

@@ -26,6 +26,7 @@
 #include "Platform/Executor.h"
 #include "Platform/LaunchAtLoginControlling.h"
 #include "Platform/Pasteboard.h"
+#include "Platform/RetryBackoff.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/Workspace.h"
 #include "Services/Actions/GestureActionDispatching.h"
@@ -456,7 +457,7 @@ private:
     std::optional<QString> unsavedPreferencesFolder_;
     static constexpr Duration kFirstSaveRetryDelay = std::chrono::seconds(1);
     static constexpr Duration kLongestSaveRetryDelay = std::chrono::seconds(60);
-    Duration saveRetryDelay_{0};
+    RetryBackoff saveRetryDelays_{kFirstSaveRetryDelay, kLongestSaveRetryDelay};
     bool saveRetryPending_ = false;
 
     OverlayDebugStore* overlayDebugStore_ = nullptr;

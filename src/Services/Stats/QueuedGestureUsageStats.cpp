@@ -1,9 +1,10 @@
 #include "Services/Stats/QueuedGestureUsageStats.h"
 
-#include <algorithm>
 #include <mutex>
 #include <optional>
 #include <utility>
+
+#include "Platform/RetryBackoff.h"
 
 namespace quillorbitex {
 
@@ -105,15 +106,6 @@ struct QueuedGestureUsageStats::Worker {
     // Something waits to be written, or nothing could be read yet.
     bool needsRetry() const { return store && (!known || store->hasUnwrittenCounts()); }
 
-    Duration nextRetryDelay() {
-        Duration delay = kFirstRetryDelay;
-        for (int i = 0; i < retries && delay < kLongestRetryDelay; ++i) {
-            delay *= 2;
-        }
-        ++retries;
-        return std::min(delay, kLongestRetryDelay);
-    }
-
     // Any thread.
     void finishBy(Duration deadline) {
         closing->moveTo(deadline);
@@ -127,7 +119,7 @@ struct QueuedGestureUsageStats::Worker {
     std::optional<Counts> known;
     std::optional<Counts> reported;
     bool retryScheduled = false;
-    int retries = 0;
+    RetryBackoff retryDelays{kFirstRetryDelay, kLongestRetryDelay};
 
     const std::shared_ptr<ClosingDeadline> closing = std::make_shared<ClosingDeadline>();
     std::mutex mutex;
@@ -204,10 +196,10 @@ void QueuedGestureUsageStats::post(const std::weak_ptr<Executor>& weakQueue,
         }
         auto update = worker->run(/*report=*/true);
         if (!worker->needsRetry()) {
-            worker->retries = 0;
+            worker->retryDelays.reset();
         } else if (!worker->retryScheduled) {
             worker->retryScheduled = true;
-            post(weakQueue, worker, weakShown, *main, worker->nextRetryDelay());
+            post(weakQueue, worker, weakShown, *main, worker->retryDelays.next());
         }
         if (!update) {
             return;
