@@ -19,10 +19,11 @@ namespace quillorbitex {
 // reported, which arrive through the main executor, and hands over counts and resets without
 // waiting for them.
 //
-// The counts shown are what the store holds (its file and what waits in memory), read again after
-// every change that reached the file; while the file cannot be read, the queue carries on from
-// what it read last. While anything waits to be written, or nothing could be read yet, the queue
-// tries again after 0.25 s, then after twice as long each time up to 2 s.
+// The counts shown are what the store holds (its file and what waits in memory): read whole once,
+// then kept up to date by adding what each change counted, and read whole again only after a
+// reset or after the store set a file aside (what the new file holds, not what was shown). While
+// anything waits to be written, or a reading that is due failed, the queue tries again after
+// 0.25 s, then after twice as long each time up to 2 s.
 //
 // Main thread only. What was handed over is not lost when the object goes before the queue got to
 // it: whoever lets go of the queue's state last (the queue dropping its tasks, or the destructor)
