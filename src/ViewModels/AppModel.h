@@ -405,6 +405,10 @@ private:
     void followPreferenceStorage();
     // While writes fail, tries again after a delay that doubles up to kLongestSaveRetryDelay.
     void scheduleSaveRetry();
+    // One line on standard error.
+    static void tell(const QString& notice);
+    // The same, and an entry in the overlay log, for what the user may look for later.
+    void tellAndLog(const QString& notice);
 
     const UITestConfig uiTestConfig_;
     const std::shared_ptr<GestureMappingStore> mappingStore_;
