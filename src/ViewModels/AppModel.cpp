@@ -135,9 +135,10 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
         }
         settingsStore_ = std::make_shared<GestureSettingsStore>(userDefaults_, &mainExecutor_);
     }
-    QueuedGestureUsageStats::StoreFactory openStatsStore = [store = std::move(services.statsStore),
-                                                            path = locations.usageDatabaseFile] {
-        return store ? store : std::make_shared<GestureUsageStatsStore>(path);
+    QueuedGestureUsageStats::StoreFactory openStatsStore =
+        [store = std::move(services.statsStore), path = locations.usageDatabaseFile](
+            std::shared_ptr<ClosingDeadline> closing) -> std::shared_ptr<GestureUsageStatsStoring> {
+        return store ? store : std::make_shared<GestureUsageStatsStore>(path, std::move(closing));
     };
     usageStats_ = std::make_unique<QueuedGestureUsageStats>(
         std::move(openStatsStore),
@@ -149,14 +150,10 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
                    &AppModel::triggerCountChanged);
             // Each database moved aside is told once, as unreadable preferences are.
             for (const QString& path : usageStats_->takeSetAsideFiles()) {
-                const QString notice = L10n::format(
+                tellAndLog(L10n::format(
                     "Usage counts that could not be read were kept in \"%@\"; Quillorbitex went "
                     "on counting in a new file.",
-                    path);
-                std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
-                if (overlayDebugStore_ != nullptr) {
-                    overlayDebugStore_->appendLogEntry(notice);
-                }
+                    path));
             }
             dumpTestStateIfNeeded();
         });
@@ -255,12 +252,10 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
     // What could not be read is told now, not only when a write first replaces it: the copies
     // by followPreferenceStorage, values that could not be copied (and stay as they are) here.
     for (const QString& key : settingsStore_->keepUnreadableValues()) {
-        const QString notice = L10n::format(
+        tellAndLog(L10n::format(
             "The stored preference \"%@\" could not be read and no copy of it could be kept; "
             "Quillorbitex went on without it and leaves it as it is.",
-            key);
-        std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
-        overlayDebugStore_->appendLogEntry(notice);
+            key));
     }
     followPreferenceStorage();
     if (userDefaults_) {
@@ -748,16 +743,11 @@ void AppModel::followPreferenceStorage() {
     if (!userDefaults_) {
         return;
     }
-    const auto tell = [](const QString& text) {
-        std::fprintf(stderr, "quillorbitex: %s\n", text.toLocal8Bit().constData());
-    };
     for (const QString& path : userDefaults_->takeSetAsideFiles()) {
-        const QString notice = L10n::format(
+        tellAndLog(L10n::format(
             "Preferences that could not be read were kept in \"%@\"; Quillorbitex went on "
             "without them.",
-            path);
-        tell(notice);
-        overlayDebugStore_->appendLogEntry(notice);
+            path));
     }
     std::optional<QString> unsaved;
     if (userDefaults_->hasUnsavedChanges()) {
@@ -767,7 +757,7 @@ void AppModel::followPreferenceStorage() {
         }
         scheduleSaveRetry();
     } else {
-        saveRetryDelay_ = Duration::zero();
+        saveRetryDelays_.reset();
     }
     assign(unsavedPreferencesFolder_, std::move(unsaved),
            &AppModel::unsavedPreferencesFolderChanged);
@@ -779,9 +769,6 @@ void AppModel::scheduleSaveRetry() {
     if (saveRetryPending_) {
         return;
     }
-    saveRetryDelay_ = saveRetryDelay_ == Duration::zero()
-                          ? kFirstSaveRetryDelay
-                          : std::min(saveRetryDelay_ * 2, kLongestSaveRetryDelay);
     saveRetryPending_ = true;
     postToMain(
         [](AppModel& model) {
@@ -791,7 +778,18 @@ void AppModel::scheduleSaveRetry() {
                 model.followPreferenceStorage();
             }
         },
-        saveRetryDelay_);
+        saveRetryDelays_.next());
+}
+
+void AppModel::tell(const QString& notice) {
+    std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
+}
+
+void AppModel::tellAndLog(const QString& notice) {
+    tell(notice);
+    if (overlayDebugStore_ != nullptr) {
+        overlayDebugStore_->appendLogEntry(notice);
+    }
 }
 
 void AppModel::setOpenAtLoginState(bool enabled, std::optional<QString> errorMessage) {

@@ -26,6 +26,7 @@
 #include "Platform/Executor.h"
 #include "Platform/LaunchAtLoginControlling.h"
 #include "Platform/Pasteboard.h"
+#include "Platform/RetryBackoff.h"
 #include "Platform/UserDefaults.h"
 #include "Platform/Workspace.h"
 #include "Services/Actions/GestureActionDispatching.h"
@@ -404,6 +405,10 @@ private:
     void followPreferenceStorage();
     // While writes fail, tries again after a delay that doubles up to kLongestSaveRetryDelay.
     void scheduleSaveRetry();
+    // One line on standard error.
+    static void tell(const QString& notice);
+    // The same, and an entry in the overlay log, for what the user may look for later.
+    void tellAndLog(const QString& notice);
 
     const UITestConfig uiTestConfig_;
     const std::shared_ptr<GestureMappingStore> mappingStore_;
@@ -456,7 +461,7 @@ private:
     std::optional<QString> unsavedPreferencesFolder_;
     static constexpr Duration kFirstSaveRetryDelay = std::chrono::seconds(1);
     static constexpr Duration kLongestSaveRetryDelay = std::chrono::seconds(60);
-    Duration saveRetryDelay_{0};
+    RetryBackoff saveRetryDelays_{kFirstSaveRetryDelay, kLongestSaveRetryDelay};
     bool saveRetryPending_ = false;
 
     OverlayDebugStore* overlayDebugStore_ = nullptr;

@@ -12,10 +12,10 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "Platform/AtomicFile.h"
 #include "Platform/ProductFolder.h"
+#include "Platform/RegularFile.h"
 #include "Platform/SetAside.h"
 
 namespace quillorbitex {
@@ -175,8 +175,10 @@ QByteArray encodeUnwritten(bool reset, std::int64_t total,
 
 }  // namespace
 
-GestureUsageStatsStore::GestureUsageStatsStore(QString databasePath)
-    : databasePath_(std::move(databasePath)), finishBy_(std::numeric_limits<Duration::rep>::max()) {
+GestureUsageStatsStore::GestureUsageStatsStore(QString databasePath,
+                                               std::shared_ptr<ClosingDeadline> closing)
+    : databasePath_(std::move(databasePath)),
+      closing_(closing ? std::move(closing) : std::make_shared<ClosingDeadline>()) {
     beginOperation();
     openDatabase();
     if (database_ != nullptr) {
@@ -276,14 +278,12 @@ std::vector<QString> GestureUsageStatsStore::takeSetAsideFiles() {
 }
 
 void GestureUsageStatsStore::finishBy(Duration deadline) {
-    Duration::rep current = finishBy_.load();
-    while (deadline.count() < current &&
-           !finishBy_.compare_exchange_weak(current, deadline.count())) {
-    }
+    closing_->moveTo(deadline);
 }
 
 QString GestureUsageStatsStore::unwrittenCountsPath(const QString& databasePath) {
-    return databasePath + kUnwrittenSuffix;
+    // Without a database not even a name relative to the working folder, which could be anywhere.
+    return databasePath.isEmpty() ? QString() : databasePath + kUnwrittenSuffix;
 }
 
 int GestureUsageStatsStore::readFileCounts(Counts& counts) {
@@ -330,6 +330,9 @@ bool GestureUsageStatsStore::isDamage(int result) {
 }
 
 bool GestureUsageStatsStore::startOverAfterDamage(const Counts& salvaged) {
+    if (databasePath_.isEmpty()) {
+        return false;  // counts in memory have no file to set aside
+    }
     closeConnection();
     const bool moved = moveAside(databasePath_);
     if (moved && !resetPending_) {
@@ -356,7 +359,9 @@ QString GestureUsageStatsStore::databasePathIn(const QString& directory) {
 }
 
 void GestureUsageStatsStore::openDatabase() {
-    QDir().mkpath(QFileInfo(databasePath_).absolutePath());
+    if (!databasePath_.isEmpty()) {
+        QDir().mkpath(QFileInfo(databasePath_).absolutePath());
+    }
     if (!openConnection() || prepareTables()) {
         return;
     }
@@ -372,7 +377,9 @@ void GestureUsageStatsStore::openDatabase() {
 
 bool GestureUsageStatsStore::openConnection() {
     closeConnection();
-    const QByteArray path = QFile::encodeName(databasePath_);
+    // Not an empty name: SQLite would make a file of its own for it in the temporary folder.
+    const QByteArray path =
+        databasePath_.isEmpty() ? QByteArrayLiteral(":memory:") : QFile::encodeName(databasePath_);
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(path.constData(), &handle, kOpenFlags, nullptr) != SQLITE_OK) {
         sqlite3_close(handle);
@@ -551,14 +558,17 @@ bool GestureUsageStatsStore::moveAside(const QString& path) {
 
 void GestureUsageStatsStore::takeUnwrittenCountsOfLastRun() {
     const QString path = unwrittenCountsPath();
-    QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) {
+    if (path.isEmpty()) {
         return;
     }
-    const QByteArray text = file.read(kMaxUnwrittenFileBytes + 1);
-    file.close();
+    // Anything may stand in its place; a FIFO opened the usual way would wait for a writer for
+    // good, and with it the store's queue and the program's end.
+    const RegularFile::Contents file = RegularFile::read(path, kMaxUnwrittenFileBytes);
+    if (file.status == RegularFile::Status::absent) {
+        return;
+    }
     const std::optional<Unwritten> unwritten =
-        text.size() > kMaxUnwrittenFileBytes ? std::nullopt : decodeUnwritten(text);
+        file.status == RegularFile::Status::read ? decodeUnwritten(file.bytes) : std::nullopt;
     if (!unwritten) {
         moveAside(path);
         return;
@@ -579,6 +589,9 @@ void GestureUsageStatsStore::takeUnwrittenCountsOfLastRun() {
 }
 
 void GestureUsageStatsStore::keepUnwrittenCountsForNextRun() {
+    if (unwrittenCountsPath().isEmpty()) {
+        return;
+    }
     AtomicFile::write(
         unwrittenCountsPath(),
         encodeUnwritten(resetPending_, fallbackTotalTriggerCount_, fallbackRuleTriggerCounts_));
@@ -699,8 +712,7 @@ int GestureUsageStatsStore::onBusy(void* context, int attempts) {
     if (attempts == 0) {
         self->busyWaitedMilliseconds_ = 0;
     }
-    const Duration untilFinish =
-        Duration(self->finishBy_.load(std::memory_order_relaxed)) - SteadyClock::shared().now();
+    const Duration untilFinish = self->closing_->value() - SteadyClock::shared().now();
     const auto index =
         std::min<std::size_t>(static_cast<std::size_t>(attempts), kBusySteps.size() - 1);
     const std::int64_t step = std::min(
@@ -719,7 +731,7 @@ int GestureUsageStatsStore::onBusy(void* context, int attempts) {
 
 int GestureUsageStatsStore::onProgress(void* context) {
     auto* self = static_cast<GestureUsageStatsStore*>(context);
-    if (SteadyClock::shared().now().count() >= self->finishBy_.load(std::memory_order_relaxed)) {
+    if (SteadyClock::shared().now() >= self->closing_->value()) {
         return 1;
     }
     if (++self->progressCalls_ > kMaxProgressCalls) {

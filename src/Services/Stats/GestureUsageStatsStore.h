@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <atomic>
 #include <map>
+#include <memory>
 #include <vector>
 
+#include "Services/Stats/ClosingDeadline.h"
 #include "Services/Stats/GestureUsageStatsStoring.h"
 
 struct sqlite3;
@@ -29,12 +30,17 @@ namespace quillorbitex {
 // opened while the file was read-only is opened again at the next write): the counts that could
 // not be written wait in memory, are included in what the store reports, and are written with the
 // next write that succeeds. What is still unwritten when the store is destroyed is kept beside
-// the database ("<name>.unwritten.json") and counted again at the next start. One thread at a
-// time (finishBy() excepted): the program keeps it on a queue of its own
+// the database ("<name>.unwritten.json") and counted again at the next start. An empty path
+// counts in memory only: no file is read, written or moved anywhere.
+//
+// One thread at a time (finishBy() excepted): the program keeps it on a queue of its own
 // (QueuedGestureUsageStats), as every statement may wait for the file.
 class GestureUsageStatsStore final : public GestureUsageStatsStoring {
 public:
-    explicit GestureUsageStatsStore(QString databasePath);
+    // `closing` binds opening too: whoever shares it can end the store's waiting while it is being
+    // built. None: a deadline of its own, set only through finishBy().
+    explicit GestureUsageStatsStore(QString databasePath,
+                                    std::shared_ptr<ClosingDeadline> closing = nullptr);
     ~GestureUsageStatsStore() override;
 
     GestureUsageStatsStore(const GestureUsageStatsStore&) = delete;
@@ -51,7 +57,8 @@ public:
     void finishBy(Duration deadline) override;
 
     const QString& databasePath() const { return databasePath_; }
-    // Where counts not written when the store closed wait for the next start.
+    // Where counts not written when the store closed wait for the next start; empty for an empty
+    // database path.
     QString unwrittenCountsPath() const { return unwrittenCountsPath(databasePath_); }
     static QString unwrittenCountsPath(const QString& databasePath);
 
@@ -131,8 +138,8 @@ private:
     std::map<QString, std::int64_t> fallbackRuleTriggerCounts_;
     std::vector<QString> setAsideFiles_;
 
-    // Steady-clock nanoseconds after which nothing waits for the file or works on it.
-    std::atomic<Duration::rep> finishBy_;
+    // After it nothing waits for the file or works on it.
+    const std::shared_ptr<ClosingDeadline> closing_;
     // The busy wait of the current statement, as asked of SQLite's sleep.
     mutable int busyWaitedMilliseconds_ = 0;
     // Calls of the progress handler in the current operation, and whether it stopped one.

@@ -1,9 +1,10 @@
 #include "Services/Stats/QueuedGestureUsageStats.h"
 
-#include <algorithm>
 #include <mutex>
 #include <optional>
 #include <utility>
+
+#include "Platform/RetryBackoff.h"
 
 namespace quillorbitex {
 
@@ -14,8 +15,10 @@ struct QueuedGestureUsageStats::Worker {
     using Counts = GestureUsageStatsStoring::Counts;
 
     struct Update {
-        // Every count, when they changed.
+        // Every count, replacing what is shown.
         std::optional<Counts> counts;
+        // Added to what is shown.
+        std::map<QString, std::int64_t> added;
         std::vector<QString> setAside;
     };
 
@@ -46,9 +49,13 @@ struct QueuedGestureUsageStats::Worker {
         if (!openStoreOnce()) {
             return std::nullopt;
         }
+        // What is shown is replaced, not added to.
+        bool replaceShown = false;
         if (reset) {
             store->reset();
             known = Counts{};
+            replaceShown = true;
+            mustRead = true;
         }
         for (const auto& [id, amount] : records) {
             for (std::int64_t i = 0; i < amount; ++i) {
@@ -63,27 +70,36 @@ struct QueuedGestureUsageStats::Worker {
         if (!report) {
             return std::nullopt;
         }
-        // What the store holds now: after a damaged file was replaced it is what the new file
-        // holds, not what was shown before. While writes fail (another program holding the file)
-        // a reading would wait as long and fail too; the queue then carries on from what it read
-        // last.
+        // Reading every count costs as much as the file holds rules, so it is done only when what
+        // is known cannot be carried on: nothing read yet, a reset, or a damaged file replaced
+        // (the new file holds what could be saved of the old one, not what was shown).
+        mustRead = mustRead || !update.setAside.empty();
         std::optional<Counts> fresh;
-        if (!known || !store->hasUnwrittenCounts()) {
+        if (mustRead) {
             fresh = store->allCounts();
+            for (QString& path : store->takeSetAsideFiles()) {
+                update.setAside.push_back(std::move(path));
+            }
         }
         if (fresh) {
+            mustRead = false;
+            replaceShown = replaceShown || !known || *fresh != *known;
             known = std::move(fresh);
         } else if (known) {
+            // Written or waiting in memory, these are what changed; while a reading that is due
+            // fails (another program holding the file), the queue carries on from what it knows.
             for (const auto& [id, amount] : records) {
                 known->total += amount;
                 known->perRule[id] += amount;
             }
+            if (!replaceShown) {
+                update.added = std::move(records);
+            }
         }
-        if (known && known != reported) {
-            reported = known;
+        if (replaceShown && known) {
             update.counts = known;
         }
-        if (!update.counts && update.setAside.empty()) {
+        if (!update.counts && update.added.empty() && update.setAside.empty()) {
             return std::nullopt;
         }
         return update;
@@ -91,50 +107,43 @@ struct QueuedGestureUsageStats::Worker {
 
     bool openStoreOnce() {
         if (!store && openStore) {
-            auto opened = std::exchange(openStore, nullptr)();
+            auto opened = std::exchange(openStore, nullptr)(closing);
             std::lock_guard lock(mutex);
             store = std::move(opened);
-            if (store && closingDeadline) {
-                store->finishBy(*closingDeadline);
+            // A store made without the deadline learns it now.
+            if (store && closing->isSet()) {
+                store->finishBy(closing->value());
             }
         }
         return store != nullptr;
     }
 
-    // Something waits to be written, or nothing could be read yet.
-    bool needsRetry() const { return store && (!known || store->hasUnwrittenCounts()); }
-
-    Duration nextRetryDelay() {
-        Duration delay = kFirstRetryDelay;
-        for (int i = 0; i < retries && delay < kLongestRetryDelay; ++i) {
-            delay *= 2;
-        }
-        ++retries;
-        return std::min(delay, kLongestRetryDelay);
-    }
+    // Something waits to be written, or a reading that is due failed.
+    bool needsRetry() const { return store && (mustRead || store->hasUnwrittenCounts()); }
 
     // Any thread.
     void finishBy(Duration deadline) {
+        closing->moveTo(deadline);
         std::lock_guard lock(mutex);
-        closingDeadline = deadline;
         if (store) {
             store->finishBy(deadline);
         }
     }
 
     StoreFactory openStore;
+    // What the store holds, as far as the queue knows; nothing before the first reading.
     std::optional<Counts> known;
-    std::optional<Counts> reported;
+    bool mustRead = true;
     bool retryScheduled = false;
-    int retries = 0;
+    RetryBackoff retryDelays{kFirstRetryDelay, kLongestRetryDelay};
 
+    const std::shared_ptr<ClosingDeadline> closing = std::make_shared<ClosingDeadline>();
     std::mutex mutex;
     // Set once on the queue; read there without the lock.
     std::shared_ptr<GestureUsageStatsStoring> store;
     // Handed over on the main thread, not yet given to the store.
     bool resetAsked = false;
     std::map<QString, std::int64_t> recordsAsked;
-    std::optional<Duration> closingDeadline;
 };
 
 QueuedGestureUsageStats::QueuedGestureUsageStats(StoreFactory openStore,
@@ -203,10 +212,10 @@ void QueuedGestureUsageStats::post(const std::weak_ptr<Executor>& weakQueue,
         }
         auto update = worker->run(/*report=*/true);
         if (!worker->needsRetry()) {
-            worker->retries = 0;
+            worker->retryDelays.reset();
         } else if (!worker->retryScheduled) {
             worker->retryScheduled = true;
-            post(weakQueue, worker, weakShown, *main, worker->nextRetryDelay());
+            post(weakQueue, worker, weakShown, *main, worker->retryDelays.next());
         }
         if (!update) {
             return;
@@ -219,6 +228,10 @@ void QueuedGestureUsageStats::post(const std::weak_ptr<Executor>& weakQueue,
             if (update.counts) {
                 shown->total = update.counts->total;
                 shown->perRule = std::move(update.counts->perRule);
+            }
+            for (const auto& [id, amount] : update.added) {
+                shown->total += amount;
+                shown->perRule[id] += amount;
             }
             shown->setAside.insert(shown->setAside.end(), update.setAside.begin(),
                                    update.setAside.end());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Platform/Executor.h"
+#include "Services/Stats/ClosingDeadline.h"
 #include "Services/Stats/GestureUsageStatsStoring.h"
 
 namespace quillorbitex {
@@ -18,10 +19,11 @@ namespace quillorbitex {
 // reported, which arrive through the main executor, and hands over counts and resets without
 // waiting for them.
 //
-// The counts shown are what the store holds (its file and what waits in memory), read again after
-// every change that reached the file; while the file cannot be read, the queue carries on from
-// what it read last. While anything waits to be written, or nothing could be read yet, the queue
-// tries again after 0.25 s, then after twice as long each time up to 2 s.
+// The counts shown are what the store holds (its file and what waits in memory): read whole once,
+// then kept up to date by adding what each change counted, and read whole again only after a
+// reset or after the store set a file aside (what the new file holds, not what was shown). While
+// anything waits to be written, or a reading that is due failed, the queue tries again after
+// 0.25 s, then after twice as long each time up to 2 s.
 //
 // Main thread only. What was handed over is not lost when the object goes before the queue got to
 // it: whoever lets go of the queue's state last (the queue dropping its tasks, or the destructor)
@@ -30,13 +32,17 @@ namespace quillorbitex {
 // waiting for the file, end by then.
 class QueuedGestureUsageStats final {
 public:
-    using StoreFactory = std::function<std::shared_ptr<GestureUsageStatsStoring>()>;
+    // Given the closing deadline, which a store should honour from its first statement on: it may
+    // be set while the store is being opened.
+    using StoreFactory = std::function<std::shared_ptr<GestureUsageStatsStoring>(
+        std::shared_ptr<ClosingDeadline> closing)>;
 
     static constexpr Duration kClosingTime = std::chrono::milliseconds(250);
     static constexpr Duration kFirstRetryDelay = std::chrono::milliseconds(250);
     static constexpr Duration kLongestRetryDelay = std::chrono::seconds(2);
 
-    // `openStore` runs on `queue` before anything else, with the first work handed over.
+    // `openStore` runs on `queue` before anything else, with the first work handed over (or, when
+    // the queue never got to it, as the queue's state is released).
     // `changed` runs on the main executor after the counts shown changed or files were set
     // aside. The main executor must outlive the queue's work.
     QueuedGestureUsageStats(StoreFactory openStore, std::shared_ptr<Executor> queue,

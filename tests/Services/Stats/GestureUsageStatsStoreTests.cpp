@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "Services/Stats/GestureUsageStatsStore.h"
+#include "support/ChildProcess.h"
 
 namespace quillorbitex {
 namespace {
@@ -535,6 +537,88 @@ TEST_F(GestureUsageStatsStoreTest, CountsLeftUnwrittenAtTheEndAreCountedOnceAtTh
         QFile kept(told[0]);
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), content);
+    }
+
+    // A FIFO in its place would keep a store that opened it the usual way waiting for a writer for
+    // good (and with it the program's end); it is set aside like any other file that holds no
+    // counts. In a child, so that a store that waits fails the case instead of hanging it.
+    const QByteArray fifo = QFile::encodeName(path() + ".unwritten.json");
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const auto result = testing::runInChild(
+        [&] {
+            GestureUsageStatsStore store(path());
+            const std::vector<QString> told = store.takeSetAsideFiles();
+            struct stat kept {};
+            const bool keptAside = told.size() == 1u &&
+                                   ::lstat(QFile::encodeName(told[0]).constData(), &kept) == 0 &&
+                                   S_ISFIFO(kept.st_mode);
+            return store.totalInvocationCount() == 1 && keptAside &&
+                           !QFileInfo::exists(store.unwrittenCountsPath())
+                       ? 0
+                       : 1;
+        },
+        std::chrono::seconds(10));
+    EXPECT_EQ(result, 0) << "nothing: the store waited for the FIFO";
+}
+
+// Opening a store takes statements too, each of which may wait for a file another program holds.
+// When the program is already closing, the store opened then waits for none of them, and what it
+// took over from the last run is kept for the next one.
+TEST_F(GestureUsageStatsStoreTest, AStoreOpenedAfterItsClosingDeadlineWaitsForNothing) {
+    GestureUsageStatsStore(path()).recordInvocation(kLeftUp);
+    {
+        QFile unwritten(path() + ".unwritten.json");
+        ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly));
+        unwritten.write(R"({"total": 2, "rules": {"directional:up-down": 2}})");
+    }
+    {
+        SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
+        RawDatabase holder(path());
+        ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+        const auto closing = std::make_shared<ClosingDeadline>();
+        closing->moveTo(SteadyClock::shared().now());
+        const int sleepsBefore = SleepHookVfs::sleepCount();
+        { GestureUsageStatsStore store(path(), closing); }
+        EXPECT_EQ(SleepHookVfs::sleepCount(), sleepsBefore);
+        ASSERT_TRUE(holder.exec("COMMIT;"));
+    }
+    GestureUsageStatsStore next(path());
+    EXPECT_EQ(next.totalInvocationCount(), 3);
+    EXPECT_EQ(next.triggerCount(kUpDown), 2);
+}
+
+// Without a path (no folder could be had for the database) the counts live in memory for the run:
+// no file in the working folder, wherever that is, is read, removed, set aside or written.
+TEST_F(GestureUsageStatsStoreTest, AnEmptyPathCountsInMemoryOnly) {
+    struct WorkingFolder {
+        ~WorkingFolder() { QDir::setCurrent(startedIn); }
+        const QString startedIn = QDir::currentPath();
+    } restored;
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    for (const QByteArray& content :
+         {QByteArray(R"({"total": 5, "rules": {"directional:up-down": 5}})"),
+          QByteArray("not counts at all")}) {
+        {
+            QFile unwritten(QStringLiteral(".unwritten.json"));
+            ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            unwritten.write(content);
+        }
+        for (int run = 0; run < 2; ++run) {
+            GestureUsageStatsStore store(QString{});
+            EXPECT_EQ(store.totalInvocationCount(), 0) << content.constData();
+            EXPECT_EQ(store.recordInvocation(kUpDown), 1) << content.constData();
+            EXPECT_EQ(store.triggerCount(kUpDown), 1) << content.constData();
+            const auto all = store.allCounts();
+            ASSERT_TRUE(all.has_value());
+            EXPECT_EQ(all->total, 1);
+            EXPECT_TRUE(store.takeSetAsideFiles().empty()) << content.constData();
+        }
+        EXPECT_EQ(
+            QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList(QStringLiteral(".unwritten.json")));
+        QFile unwritten(QStringLiteral(".unwritten.json"));
+        ASSERT_TRUE(unwritten.open(QIODevice::ReadOnly));
+        EXPECT_EQ(unwritten.readAll(), content);
     }
 }
 

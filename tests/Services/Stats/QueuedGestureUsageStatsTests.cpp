@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "support/ManualExecutor.h"
@@ -34,6 +35,7 @@ public:
         if (held) {
             return std::nullopt;
         }
+        ++reads;
         Counts all = file;
         all.total += pending.total;
         for (const auto& [id, count] : pending.perRule) {
@@ -42,6 +44,7 @@ public:
         return all;
     }
     bool hasUnwrittenCounts() const override { return pending.total > 0; }
+    std::vector<QString> takeSetAsideFiles() override { return std::exchange(setAside, {}); }
     void writeUnwrittenCounts() override {
         if (pending.total == 0) {
             return;
@@ -61,6 +64,9 @@ public:
     Counts pending;
     bool held = false;
     int visits = 0;
+    // Readings of every count that got through.
+    int reads = 0;
+    std::vector<QString> setAside;
 };
 
 // Counts made while another program holds the file reach it soon after the file is free, without
@@ -71,7 +77,7 @@ TEST(QueuedGestureUsageStats, CountsWaitingForAHeldFileAreWrittenSoonAfterItIsFr
     ManualExecutor main(timeline);
     const auto store = std::make_shared<HeldFileStore>();
     store->file = {3, {{kUpDown, 3}}};
-    QueuedGestureUsageStats stats([store] { return store; },
+    QueuedGestureUsageStats stats([store](auto) { return store; },
                                   std::make_shared<ManualExecutor>(timeline), main, nullptr);
     stats.load();
     timeline->runUntilIdle();
@@ -102,6 +108,102 @@ TEST(QueuedGestureUsageStats, CountsWaitingForAHeldFileAreWrittenSoonAfterItIsFr
     const int visitsWritten = store->visits;
     timeline->advance(held);
     EXPECT_EQ(store->visits, visitsWritten);
+}
+
+// A counted gesture changes what is shown by what it counted: reading every count of a file of
+// thousands of rules after each one would cost the queue as much as the file holds. Everything is
+// read again only when what is known cannot be carried on: at first, after a reset, and after the
+// store replaced a damaged file (then what the new file holds is shown, with what was counted
+// since), again later when the file could not be read then.
+TEST(QueuedGestureUsageStats, CountsAreReadWholeOnlyWhenWhatIsKnownCannotBeCarriedOn) {
+    const auto timeline = std::make_shared<ManualTimeline>();
+    ManualExecutor main(timeline);
+    const auto store = std::make_shared<HeldFileStore>();
+    store->file = {3, {{kUpDown, 3}}};
+    QueuedGestureUsageStats stats([store](auto) { return store; },
+                                  std::make_shared<ManualExecutor>(timeline), main, nullptr);
+    const QString keptAside = QStringLiteral("gesture_usage.sqlite.unreadable-1");
+    const auto replaceFile = [&](GestureUsageStatsStoring::Counts salvaged) {
+        store->file = std::move(salvaged);
+        store->setAside.push_back(keptAside);
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int reads;
+        std::int64_t total;
+        std::int64_t upDown;
+        std::int64_t leftUp;
+        bool toldSetAside = false;
+    };
+    const std::vector<Step> steps = {
+        {"loaded", [&] { stats.load(); }, 1, 3, 3, 0},
+        {"counted", [&] { stats.recordInvocation(kUpDown); }, 1, 4, 4, 0},
+        {"counted another rule", [&] { stats.recordInvocation(kLeftUp); }, 1, 5, 4, 1},
+        {"counted twice",
+         [&] {
+             stats.recordInvocation(kUpDown);
+             stats.recordInvocation(kUpDown);
+         },
+         1, 7, 6, 1},
+        {"counted as the damaged file was replaced",
+         [&] {
+             replaceFile({7, {}});
+             stats.recordInvocation(kUpDown);
+         },
+         2, 8, 1, 0, true},
+        {"counted after that", [&] { stats.recordInvocation(kLeftUp); }, 2, 9, 1, 1},
+        {"reset", [&] { stats.reset(); }, 3, 0, 0, 0},
+        {"counted after the reset", [&] { stats.recordInvocation(kUpDown); }, 3, 1, 1, 0},
+        {"replaced while held: carried on",
+         [&] {
+             replaceFile({0, {}});
+             store->held = true;
+             stats.recordInvocation(kLeftUp);
+         },
+         3, 2, 1, 1, true},
+        {"free again: what the new file holds",
+         [&] {
+             store->held = false;
+             stats.recordInvocation(kLeftUp);
+         },
+         4, 2, 0, 2},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        timeline->advance(QueuedGestureUsageStats::kLongestRetryDelay * 2);
+        EXPECT_EQ(store->reads, step.reads) << step.what;
+        EXPECT_EQ(stats.totalInvocationCount(), step.total) << step.what;
+        EXPECT_EQ(stats.triggerCount(kUpDown), step.upDown) << step.what;
+        EXPECT_EQ(stats.triggerCount(kLeftUp), step.leftUp) << step.what;
+        EXPECT_EQ(stats.takeSetAsideFiles(),
+                  step.toldSetAside ? std::vector<QString>{keptAside} : std::vector<QString>{})
+            << step.what;
+    }
+}
+
+// A store first opened as the queue's state is released at quit (the queue never got to it) is
+// bound by the closing deadline from its first statement on: it is made with it.
+TEST(QueuedGestureUsageStats, AStoreOpenedAtTheEndIsMadeWithTheClosingDeadline) {
+    ManualExecutor main;
+    auto queue = std::make_shared<ManualExecutor>();
+    const auto store = std::make_shared<HeldFileStore>();
+    std::optional<Duration> deadlineWhenOpened;
+    {
+        QueuedGestureUsageStats stats(
+            [&](std::shared_ptr<ClosingDeadline> closing) {
+                deadlineWhenOpened = closing->value();
+                return store;
+            },
+            queue, main, nullptr);
+        stats.recordInvocation(kUpDown);
+    }
+    const Duration closed = SteadyClock::shared().now();
+    EXPECT_FALSE(deadlineWhenOpened.has_value()) << "opened before its queue ran";
+    queue.reset();  // drops the task that held the queue's state
+    ASSERT_TRUE(deadlineWhenOpened.has_value());
+    EXPECT_LE(*deadlineWhenOpened, closed + QueuedGestureUsageStats::kClosingTime);
+    EXPECT_EQ(store->file.total, 1);
 }
 
 }  // namespace
