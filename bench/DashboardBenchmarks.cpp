@@ -30,6 +30,7 @@
 #include "Views/Dashboard/CustomRulesSectionContent.h"
 #include "Views/Dashboard/DashboardView.h"
 #include "Views/Dashboard/PresetRulesSectionContent.h"
+#include "Views/Dashboard/RuleListHold.h"
 #include "Views/DashboardWindow.h"
 #include "Views/Theme/Theme.h"
 #include "support/DiscardingSettingsStore.h"
@@ -164,8 +165,9 @@ struct Sections {
         auto* layout = new QVBoxLayout(page);
         layout->setContentsMargins(28, 24, 28, 24);
         layout->setSpacing(24);
-        layout->addWidget(new CustomRulesSectionContent(model));
-        layout->addWidget(new PresetRulesSectionContent(model));
+        auto* hold = new RuleListHold(page);
+        layout->addWidget(new CustomRulesSectionContent(model, *hold));
+        layout->addWidget(new PresetRulesSectionContent(model, *hold));
         scroll.setWidgetResizable(true);
         scroll.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scroll.setWidget(page);

@@ -147,6 +147,24 @@ protected:
         }
         return {nullptr, -1};
     }
+    // Scrolls down from the top until the custom card at `index` is built and wholly in view.
+    EditableGestureRuleRow* scrollToCard(std::size_t index) const {
+        QScrollBar* bar = dashboard().scrollArea()->verticalScrollBar();
+        bar->setValue(0);
+        settle();
+        for (int round = 0; round < 200; ++round) {
+            EditableGestureRuleRow* card = customCard(index);
+            if (card != nullptr && inView(card)) {
+                return card;
+            }
+            if (bar->value() == bar->maximum()) {
+                break;
+            }
+            bar->setValue(bar->value() + viewport()->height() / 3);
+            settle();
+        }
+        return nullptr;
+    }
     int scrollValue() const { return dashboard().scrollArea()->verticalScrollBar()->value(); }
 
     std::unique_ptr<DashboardWindow> window;
@@ -242,6 +260,64 @@ TEST_F(DashboardKeyboard, ACycleOfTabVisitsEveryControlOnceInTheOrderShown) {
     }
     std::reverse(backward.begin() + 1, backward.end());
     EXPECT_EQ(backward, forward);
+}
+
+// Deleting a card by keyboard hides the control that has the focus, which moves the focus and
+// places the cards again while the list is still taking the rule away; a card scrolled away is
+// then out of view and no longer focused.
+TEST_F(DashboardKeyboard, DeletingTheFocusedCardLeavesTheFocusOnALiveControlInView) {
+    open(60);
+    // The first card, one in the middle and, two deletions later, the last.
+    for (const std::size_t place : {std::size_t{0}, std::size_t{30}, std::size_t{57}}) {
+        SCOPED_TRACE(place);
+        const std::size_t before = env.model->customMappings().size();
+        const GestureDescriptor pattern = env.model->customMappings().at(place).pattern();
+        EditableGestureRuleRow* card = scrollToCard(place);
+        ASSERT_NE(card, nullptr);
+        QPointer<QWidget> deleteButton = card->tabStops().back();
+        deleteButton->setFocus(Qt::TabFocusReason);
+        // The wheel takes the page away and leaves the focus where it is.
+        QScrollBar* bar = dashboard().scrollArea()->verticalScrollBar();
+        bar->setValue(place < 10 ? bar->maximum() : 0);
+        settle();
+        ASSERT_FALSE(inView(deleteButton));
+        key(Qt::Key_Space);
+        EXPECT_EQ(env.model->customMappings().size(), before - 1);
+        EXPECT_FALSE(env.model->mapping(pattern).has_value());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return deleteButton.isNull(); }, 2000));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_TRUE(window->isAncestorOf(focus));
+        EXPECT_TRUE(focus->isVisible());
+        if (dashboard().scrollArea()->widget()->isAncestorOf(focus)) {
+            EXPECT_TRUE(inView(focus));
+        }
+    }
+}
+
+// Another window taking the activation leaves the application without a focus widget, not the
+// dashboard: the card holding the window's focus stays built, and the focus is there on return.
+TEST_F(DashboardKeyboard, AFocusedCardOutOfViewOutlivesAnotherWindowsActivation) {
+    open(120);
+    EditableGestureRuleRow* card = scrollToCard(60);
+    ASSERT_NE(card, nullptr);
+    QPointer<QWidget> focused = card->tabStops().front();
+    focused->setFocus(Qt::TabFocusReason);
+    // The page scrolled far away by the wheel, which leaves the focus where it is.
+    dashboard().scrollArea()->verticalScrollBar()->setValue(0);
+    settle();
+    ASSERT_FALSE(inView(focused));
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other, 5000));
+    settle();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get(), 5000));
+    settle();
+    ASSERT_FALSE(focused.isNull());
+    EXPECT_EQ(QApplication::focusWidget(), focused.data());
 }
 
 TEST_F(DashboardKeyboard, ReturnAndEnterPressTheFocusedButton) {

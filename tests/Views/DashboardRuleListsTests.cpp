@@ -24,6 +24,7 @@
 #include "Views/Dashboard/PresetRuleListView.h"
 #include "Views/Dashboard/PresetRulesSectionContent.h"
 #include "Views/Dashboard/RemovedPresetRuleRow.h"
+#include "Views/Dashboard/RuleListHold.h"
 #include "Views/Theme/Theme.h"
 #include "support/StrokeShapes.h"
 #include "support/ViewTestHelpers.h"
@@ -73,8 +74,8 @@ protected:
 
     void SetUp() override {
         model = &env.build();
-        custom = new CustomRulesSectionContent(*model);
-        presets = new PresetRulesSectionContent(*model);
+        custom = new CustomRulesSectionContent(*model, hold);
+        presets = new PresetRulesSectionContent(*model, hold);
         elsewhere = new QLineEdit;
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(elsewhere);
@@ -126,6 +127,8 @@ protected:
     }
 
     AppModel* model = nullptr;
+    // Before the window, whose lists listen to it.
+    RuleListHold hold;
     QWidget window;
     CustomRulesSectionContent* custom = nullptr;
     PresetRulesSectionContent* presets = nullptr;
@@ -363,7 +366,7 @@ TEST_F(DashboardRuleLists, OnAScrollingPageOnlyTheCardsInViewAreBuilt) {
     model->syncMappingsFromStore();
     QScrollArea page;
     page.setWidgetResizable(true);
-    auto* list = new CustomGestureListView(*model);
+    auto* list = new CustomGestureListView(*model, hold);
     page.setWidget(list);
     page.resize(900, 600);
     page.show();

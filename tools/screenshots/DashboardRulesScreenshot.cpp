@@ -25,6 +25,7 @@
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/CustomRulesSectionContent.h"
 #include "Views/Dashboard/PresetRulesSectionContent.h"
+#include "Views/Dashboard/RuleListHold.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -138,13 +139,14 @@ int run(int argc, char** argv) {
                                             ThemedTextLabel::Overflow::elideRight);
     customTitle->setText(L10n::string("Custom Rules"));
     layout->addWidget(customTitle);
-    layout->addWidget(new CustomRulesSectionContent(model));
+    auto* hold = new RuleListHold(&page);
+    layout->addWidget(new CustomRulesSectionContent(model, *hold));
     layout->addSpacing(10);
     auto* presetTitle = new ThemedTextLabel(Theme::Font::heading1, ThemePalette::Token::textPrimary,
                                             ThemedTextLabel::Overflow::elideRight);
     presetTitle->setText(L10n::string("Preset Rules"));
     layout->addWidget(presetTitle);
-    layout->addWidget(new PresetRulesSectionContent(model));
+    layout->addWidget(new PresetRulesSectionContent(model, *hold));
     layout->addStretch(1);
 
     page.setFixedWidth(width);

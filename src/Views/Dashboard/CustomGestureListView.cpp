@@ -42,9 +42,10 @@ const GestureMapping* ruleAt(const std::vector<GestureMapping>& rules, std::size
 
 }  // namespace
 
-CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
+CustomGestureListView::CustomGestureListView(AppModel& model, RuleListHold& hold, QWidget* parent)
     : QWidget(parent),
       model_(model),
+      hold_(hold),
       header_(new ThemedTextLabel(Theme::Font::captionText, ThemePalette::Token::textSecondary,
                                   ThemedTextLabel::Overflow::elideRight, this)),
       emptyState_(new ThemedTextLabel(Theme::Font::bodyText, ThemePalette::Token::textSecondary,
@@ -65,7 +66,7 @@ CustomGestureListView::CustomGestureListView(AppModel& model, QWidget* parent)
     layout->addWidget(emptyState_);
     layout->addWidget(rowsHost_);
 
-    connect(&RuleListHold::shared(), &RuleListHold::ended, this, &CustomGestureListView::sync);
+    connect(&hold_, &RuleListHold::ended, this, &CustomGestureListView::sync);
     connect(&model_, &AppModel::customMappingsChanged, this, &CustomGestureListView::sync);
     // The cards next to the focused one are kept built, for Tab to go on to.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
@@ -122,6 +123,7 @@ void CustomGestureListView::build(Slot& slot, const GestureMapping& rule) {
         const GestureDescriptor pattern = row->mapping().pattern();
         model_.renameRule(name, pattern);
     });
+    connect(row, &EditableGestureRuleRow::renameEndedByPress, &hold_, &RuleListHold::start);
     connect(row, &EditableGestureRuleRow::removeRequested, this, [this, row] {
         const GestureDescriptor pattern = row->mapping().pattern();
         model_.removeMapping(pattern);
@@ -133,16 +135,18 @@ void CustomGestureListView::build(Slot& slot, const GestureMapping& rule) {
 }
 
 void CustomGestureListView::drop(Slot& slot) {
-    // Later: the card may be the one whose button is being handled.
-    slot.container->hide();
-    slot.container->deleteLater();
-    slot.container = nullptr;
+    // Out of the slot before it is hidden: hiding the card that holds the focus moves the focus,
+    // which places the cards again before `hide` returns.
+    QWidget* container = std::exchange(slot.container, nullptr);
     slot.row = nullptr;
+    container->hide();
+    // Later: the card may be the one whose button is being handled.
+    container->deleteLater();
 }
 
 void CustomGestureListView::sync() {
     const std::vector<GestureMapping>& rules = model_.customMappings();
-    if (RuleListHold::shared().isActive()) {
+    if (hold_.isActive()) {
         // The cards show the new values in their places until the hold ends; no card comes or
         // goes meanwhile.
         for (const GestureMapping& rule : rules) {
@@ -169,13 +173,14 @@ void CustomGestureListView::sync() {
         index.emplace(slot.id, slots.size());
         slots.push_back(std::move(slot));
     }
-    for (Slot& gone : slots_) {
-        if (gone.container != nullptr) {
-            drop(gone);
+    // The new list is in place before a card goes: dropping the focused card places the cards.
+    std::vector<Slot> gone = std::exchange(slots_, std::move(slots));
+    index_ = std::move(index);
+    for (Slot& slot : gone) {
+        if (slot.container != nullptr) {
+            drop(slot);
         }
     }
-    slots_ = std::move(slots);
-    index_ = std::move(index);
     setShown(emptyState_, slots_.empty());
     setShown(rowsHost_, !slots_.empty());
     placeRows();
@@ -276,7 +281,8 @@ void CustomGestureListView::placeRowsOnce() {
         }
     }
     const std::vector<GestureMapping>& rules = model_.customMappings();
-    const QWidget* focus = QApplication::focusWidget();
+    // The window's own focus: the application has none while another window is active.
+    const QWidget* focus = window()->focusWidget();
     // Tab enters the list at its first or last card and goes from the focused card to the one
     // next to it; those are kept built wherever the page is.
     std::optional<std::size_t> focused;

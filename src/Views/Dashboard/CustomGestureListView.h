@@ -12,6 +12,7 @@ namespace quillorbitex {
 
 class AppModel;
 class EditableGestureRuleRow;
+class RuleListHold;
 class ThemedTextLabel;
 
 // The user's saved custom rules (rules made in the editor and presets the user edited), one card
@@ -35,7 +36,7 @@ class CustomGestureListView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CustomGestureListView(AppModel& model, QWidget* parent = nullptr);
+    CustomGestureListView(AppModel& model, RuleListHold& hold, QWidget* parent = nullptr);
     ~CustomGestureListView() override;
 
     void retranslate();
@@ -78,6 +79,7 @@ private:
     void refreshInvocationCounts();
 
     AppModel& model_;
+    RuleListHold& hold_;
     ThemedTextLabel* header_;
     ThemedTextLabel* emptyState_;
     QWidget* rowsHost_;

@@ -9,12 +9,13 @@
 
 namespace quillorbitex {
 
-CustomRulesSectionContent::CustomRulesSectionContent(AppModel& model, QWidget* parent)
+CustomRulesSectionContent::CustomRulesSectionContent(AppModel& model, RuleListHold& hold,
+                                                     QWidget* parent)
     : QWidget(parent),
       // Made with their parent: taking a full list later costs every widget on it a second round
       // of events.
       launchCard_(new CustomGestureLaunchCard(this)),
-      list_(new CustomGestureListView(model, this)) {
+      list_(new CustomGestureListView(model, hold, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(14);

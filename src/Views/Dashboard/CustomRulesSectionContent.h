@@ -8,6 +8,7 @@
 namespace quillorbitex {
 
 class AppModel;
+class RuleListHold;
 class CustomGestureLaunchCard;
 class CustomGestureListView;
 
@@ -20,7 +21,7 @@ class CustomRulesSectionContent final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CustomRulesSectionContent(AppModel& model, QWidget* parent = nullptr);
+    CustomRulesSectionContent(AppModel& model, RuleListHold& hold, QWidget* parent = nullptr);
 
     CustomGestureLaunchCard* launchCard() const { return launchCard_; }
     CustomGestureListView* list() const { return list_; }

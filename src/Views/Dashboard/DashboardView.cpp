@@ -17,6 +17,7 @@
 #include "Views/Dashboard/GestureDebugSectionView.h"
 #include "Views/Dashboard/OverviewSectionContent.h"
 #include "Views/Dashboard/PresetRulesSectionContent.h"
+#include "Views/Dashboard/RuleListHold.h"
 #include "Views/Dashboard/SectionHeader.h"
 #include "Views/DashboardHeaderBar.h"
 #include "Views/Theme/Theme.h"
@@ -82,6 +83,7 @@ DashboardView::DashboardView(AppModel& model, Executor* mainExecutor, QWidget* p
       scrollArea_(new QScrollArea(this)),
       page_(new Page(scrollArea_)),
       scrollAnimation_(new QVariantAnimation(this)),
+      ruleListHold_(new RuleListHold(this)),
       self_(std::make_shared<DashboardView*>(this)) {
     setObjectName(QStringLiteral("DashboardView"));
 
@@ -114,11 +116,11 @@ DashboardView::DashboardView(AppModel& model, Executor* mainExecutor, QWidget* p
     }
     sectionContentLayout(DashboardSection::overview)
         ->addWidget(new OverviewSectionContent(model, sectionWidget(DashboardSection::overview)));
-    auto* customRules =
-        new CustomRulesSectionContent(model, sectionWidget(DashboardSection::customGestures));
+    auto* customRules = new CustomRulesSectionContent(
+        model, *ruleListHold_, sectionWidget(DashboardSection::customGestures));
     sectionContentLayout(DashboardSection::customGestures)->addWidget(customRules);
-    auto* presetRules =
-        new PresetRulesSectionContent(model, sectionWidget(DashboardSection::activeGestures));
+    auto* presetRules = new PresetRulesSectionContent(
+        model, *ruleListHold_, sectionWidget(DashboardSection::activeGestures));
     sectionContentLayout(DashboardSection::activeGestures)->addWidget(presetRules);
     connect(customRules, &CustomRulesSectionContent::ruleEditorRequested, this,
             &DashboardView::requestRuleEditor);

@@ -18,6 +18,7 @@ namespace quillorbitex {
 
 class AppModel;
 class DashboardHeaderBar;
+class RuleListHold;
 class SectionHeader;
 
 // The dashboard's page column: the header bar over one long scrolling page of the four sections
@@ -107,6 +108,8 @@ private:
     QWidget* page_;
     std::map<DashboardSection, Section> sections_;
     QVariantAnimation* scrollAnimation_;
+    // Keeps both rule lists' cards in place while a double click may be on its way.
+    RuleListHold* ruleListHold_;
     DashboardSection selected_ = DashboardSection::overview;
     bool programmaticScroll_ = false;
     // Guard resets queued on the executor hold this weakly.

@@ -21,7 +21,6 @@
 #include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Components/Visibility.h"
-#include "Views/Dashboard/RuleListHold.h"
 #include "Views/Dashboard/RuleStatusCapsule.h"
 #include "Views/Theme/GhostButton.h"
 
@@ -73,6 +72,7 @@ public:
     }
 
     std::function<void()> onFocusLost;
+    std::function<void()> onPressedAway;
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -88,9 +88,9 @@ protected:
         const bool leftTheField = event->reason() != Qt::PopupFocusReason &&
                                   event->reason() != Qt::ActiveWindowFocusReason;
         if (leftTheField && onFocusLost) {
-            if (event->reason() == Qt::MouseFocusReason) {
+            if (event->reason() == Qt::MouseFocusReason && onPressedAway) {
                 // A press elsewhere ends the rename: it may be the first of a double click.
-                RuleListHold::shared().start();
+                onPressedAway();
             }
             onFocusLost();
         }
@@ -294,6 +294,7 @@ void EditableGestureRuleRow::beginEditingName() {
     if (nameField_ == nullptr) {
         nameField_ = new NameField(this);
         nameField_->onFocusLost = [this] { saveRuleName(); };
+        nameField_->onPressedAway = [this] { Q_EMIT renameEndedByPress(); };
         connect(nameField_, &QLineEdit::returnPressed, this, [this] { saveRuleName(); });
         titleLine_->insertWidget(titleLine_->indexOf(nameLabel_), nameField_);
     }

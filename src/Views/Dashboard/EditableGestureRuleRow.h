@@ -65,6 +65,8 @@ Q_SIGNALS:
     // A finished rename with a new text: trimmed, possibly empty (meaning "no name").
     void renameRequested(const QString& name);
     void removeRequested();
+    // A mouse press elsewhere ended a rename; the press may be the first of a double click.
+    void renameEndedByPress();
 
 private:
     class NameField;

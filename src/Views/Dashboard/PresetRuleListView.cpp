@@ -18,8 +18,8 @@ QWidget* PresetRuleListView::Entry::widget() const {
     return editable != nullptr ? static_cast<QWidget*>(editable) : removed;
 }
 
-PresetRuleListView::PresetRuleListView(AppModel& model, QWidget* parent)
-    : QWidget(parent), model_(model), layout_(new QVBoxLayout(this)) {
+PresetRuleListView::PresetRuleListView(AppModel& model, RuleListHold& hold, QWidget* parent)
+    : QWidget(parent), model_(model), hold_(hold), layout_(new QVBoxLayout(this)) {
     const QString identifier = QStringLiteral("GestureMappingList");
     setAccessibilityIdentifier(*this, identifier);
     layout_->setContentsMargins(0, 0, 0, 0);
@@ -30,7 +30,7 @@ PresetRuleListView::PresetRuleListView(AppModel& model, QWidget* parent)
     // Removing, restoring and overriding all republish the rule lists.
     connect(&model_, &AppModel::mappingsChanged, this, &PresetRuleListView::sync);
     connect(&model_, &AppModel::customMappingsChanged, this, &PresetRuleListView::sync);
-    connect(&RuleListHold::shared(), &RuleListHold::ended, this, &PresetRuleListView::sync);
+    connect(&hold_, &RuleListHold::ended, this, &PresetRuleListView::sync);
     connect(&model_, &AppModel::triggerCountChanged, this,
             &PresetRuleListView::refreshInvocationCounts);
     sync();
@@ -76,7 +76,7 @@ QWidget* PresetRuleListView::rowAt(int index) const {
 void PresetRuleListView::sync() {
     const std::vector<GestureMapping>& presets = model_.builtInMappings();
     // While a click may be on its way, a card is not swapped for another of another height.
-    const bool held = RuleListHold::shared().isActive();
+    const bool held = hold_.isActive();
     bool replaced = false;
     for (std::size_t index = 0; index < entries_.size(); ++index) {
         Entry& entry = entries_[index];
@@ -115,8 +115,7 @@ void PresetRuleListView::replace(Entry& entry, int index, QWidget* row) {
     QWidget* previous = entry.widget();
     // The focus stays in the card's place (on its first button) rather than jumping to whatever
     // comes next on the page, which may lie far below.
-    const bool hadFocus =
-        previous != nullptr && previous->isAncestorOf(QApplication::focusWidget());
+    const bool hadFocus = previous != nullptr && previous->isAncestorOf(window()->focusWidget());
     entry.editable = qobject_cast<EditableGestureRuleRow*>(row);
     entry.removed = qobject_cast<RemovedPresetRuleRow*>(row);
     layout_->insertWidget(index, row);
@@ -154,6 +153,7 @@ EditableGestureRuleRow* PresetRuleListView::makeEditableRow(const GestureMapping
             [this, pattern](const QString& name) { model_.renameRule(name, pattern); });
     connect(row, &EditableGestureRuleRow::removeRequested, this,
             [this, pattern] { model_.removeMapping(pattern); });
+    connect(row, &EditableGestureRuleRow::renameEndedByPress, &hold_, &RuleListHold::start);
     return row;
 }
 

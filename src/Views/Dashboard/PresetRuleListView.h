@@ -11,6 +11,7 @@ class QVBoxLayout;
 namespace quillorbitex {
 
 class AppModel;
+class RuleListHold;
 class EditableGestureRuleRow;
 class RemovedPresetRuleRow;
 
@@ -24,7 +25,7 @@ class PresetRuleListView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PresetRuleListView(AppModel& model, QWidget* parent = nullptr);
+    PresetRuleListView(AppModel& model, RuleListHold& hold, QWidget* parent = nullptr);
     ~PresetRuleListView() override;
 
     void retranslate();
@@ -58,6 +59,7 @@ private:
     void refreshInvocationCounts();
 
     AppModel& model_;
+    RuleListHold& hold_;
     QVBoxLayout* layout_;
     std::vector<Entry> entries_;
 };

@@ -8,8 +8,9 @@
 
 namespace quillorbitex {
 
-PresetRulesSectionContent::PresetRulesSectionContent(AppModel& model, QWidget* parent)
-    : QWidget(parent), list_(new PresetRuleListView(model)) {
+PresetRulesSectionContent::PresetRulesSectionContent(AppModel& model, RuleListHold& hold,
+                                                     QWidget* parent)
+    : QWidget(parent), list_(new PresetRuleListView(model, hold)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);

@@ -8,6 +8,7 @@
 namespace quillorbitex {
 
 class AppModel;
+class RuleListHold;
 class PresetRuleListView;
 
 // The body of the "Preset Rules" section, laid out under the section's header: the preset list.
@@ -16,7 +17,7 @@ class PresetRulesSectionContent final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PresetRulesSectionContent(AppModel& model, QWidget* parent = nullptr);
+    PresetRulesSectionContent(AppModel& model, RuleListHold& hold, QWidget* parent = nullptr);
 
     PresetRuleListView* list() const { return list_; }
 

@@ -14,13 +14,14 @@ namespace quillorbitex {
 // another card under the second press, which would then rename that card instead. From the press
 // that ended the rename until the double-click interval has passed with no mouse button held, the
 // lists show new values in the cards where they are; cards come, go and move when the hold ends.
-// The rename field starts the hold when a mouse press takes its focus.
-// One hold serves every list, since a change in one list moves the other. Main thread.
+// A rename ended by a mouse press starts the hold.
+// One hold serves both lists of a dashboard, since a change in one list moves the other. Main
+// thread.
 class RuleListHold final : public QObject {
     Q_OBJECT
 
 public:
-    static RuleListHold& shared();
+    explicit RuleListHold(QObject* parent = nullptr);
 
     // Starts the hold, or starts it again.
     void start();
@@ -31,8 +32,6 @@ Q_SIGNALS:
     void ended();
 
 private:
-    explicit RuleListHold(QObject* parent);
-
     QTimer* timer_;
 };
 
