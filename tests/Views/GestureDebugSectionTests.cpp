@@ -189,9 +189,15 @@ TEST(GestureDebugSectionView, ShowsTheStrokeBeingDrawnThenTheFinishedOne) {
 }
 
 // In every language, neither card changes height, and the log under them stays put, while a
-// stroke starts, matches and ends; each card is as tall as its own content.
+// stroke starts, matches and ends; each card is as tall as its own content. The stroke matches a
+// rule of the user's whose action reads long.
 TEST(GestureDebugSectionView, StrokesComingAndGoingMoveNothingInAnyLanguage) {
     DebugSection section;
+    section.env.model->mappingStore()->upsertCustomMapping(
+        GesturePattern::upThenDown,
+        GestureAction::openURL(QStringLiteral("https://example.org/") + QString(150, QChar('a'))),
+        QString());
+    section.env.model->syncMappingsFromStore();
     QWidget* traceCard = section.view->traceCanvas()->parentWidget();
     QWidget* valuesCard =
         section.view->findChild<QWidget*>(QStringLiteral("DebugLiveDirectionsValue"))

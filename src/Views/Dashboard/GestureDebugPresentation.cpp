@@ -1,5 +1,7 @@
 #include "Views/Dashboard/GestureDebugPresentation.h"
 
+#include <algorithm>
+
 #include "Localization/L10n.h"
 #include "Models/GestureLabels.h"
 #include "Platform/RawValueEnum.h"
@@ -41,20 +43,30 @@ GestureDebugPresentation GestureDebugPresentation::from(
     return shown;
 }
 
+namespace {
+
+// Adds each value of what is shown for `live` and `last` to its list, once.
+void addShown(std::array<QStringList, 6>& texts, const std::optional<LiveGestureDebugSession>& live,
+              const std::optional<GestureCaptureDebugResult>& last) {
+    const GestureDebugPresentation shown = GestureDebugPresentation::from(live, last);
+    const std::array<const QString*, 6> values = {
+        &shown.liveDirections, &shown.liveDetection,      &shown.matchedRule,
+        &shown.liveAction,     &shown.lastClassification, &shown.lastSystemClick,
+    };
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!texts[i].contains(*values[i])) {
+            texts[i].append(*values[i]);
+        }
+    }
+}
+
+}  // namespace
+
 std::array<QStringList, 6> GestureDebugPresentation::reservedTexts() {
     std::array<QStringList, 6> texts;
     const auto add = [&texts](const std::optional<LiveGestureDebugSession>& live,
                               const std::optional<GestureCaptureDebugResult>& last) {
-        const GestureDebugPresentation shown = from(live, last);
-        const std::array<const QString*, 6> values = {
-            &shown.liveDirections, &shown.liveDetection,      &shown.matchedRule,
-            &shown.liveAction,     &shown.lastClassification, &shown.lastSystemClick,
-        };
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (!texts[i].contains(*values[i])) {
-                texts[i].append(*values[i]);
-            }
-        }
+        addShown(texts, live, last);
     };
     add(std::nullopt, std::nullopt);
     add(LiveGestureDebugSession{}, GestureCaptureDebugResult{});
@@ -79,6 +91,49 @@ std::array<QStringList, 6> GestureDebugPresentation::reservedTexts() {
                 add(LiveGestureDebugSession{{}, directions, pattern, action, suppressed},
                     GestureCaptureDebugResult{{}, directions, pattern, action, suppressed});
             }
+        }
+    }
+    return texts;
+}
+
+std::array<QStringList, 6> GestureDebugPresentation::reservedTexts(
+    const std::vector<GestureMapping>& rules) {
+    static constexpr std::size_t kLongest = 3;
+    const auto longest = [&rules](const auto& label) {
+        std::vector<std::pair<qsizetype, const GestureMapping*>> byLength;
+        byLength.reserve(rules.size());
+        for (const GestureMapping& rule : rules) {
+            byLength.emplace_back(label(rule), &rule);
+        }
+        const std::size_t kept = std::min(kLongest, byLength.size());
+        std::partial_sort(byLength.begin(), byLength.begin() + static_cast<std::ptrdiff_t>(kept),
+                          byLength.end(),
+                          [](const auto& a, const auto& b) { return a.first > b.first; });
+        byLength.resize(kept);
+        return byLength;
+    };
+    // Ranked by the user's own text in them, which is cheap to count: the labels around it are
+    // the same for every rule of a kind.
+    const auto patterns = longest([](const GestureMapping& rule) -> qsizetype {
+        const GestureTemplate* shape = rule.pattern().gestureTemplate();
+        return shape != nullptr ? shape->name().size() : 0;
+    });
+    const auto actions = longest([](const GestureMapping& rule) -> qsizetype {
+        const GestureAction& action = rule.action();
+        if (const QString* url = action.url()) {
+            return url->size();
+        }
+        if (const QString* application = action.bundleIdentifier()) {
+            return application->size();
+        }
+        // A shortcut's label is a handful of key names.
+        return action.shortcut() != nullptr ? 1 : 0;
+    });
+    std::array<QStringList, 6> texts;
+    for (const auto* chosen : {&patterns, &actions}) {
+        for (const auto& [length, rule] : *chosen) {
+            addShown(texts, LiveGestureDebugSession{{}, {}, rule->pattern(), rule->action(), true},
+                     GestureCaptureDebugResult{{}, {}, rule->pattern(), rule->action(), true});
         }
     }
     return texts;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "Models/GestureMapping.h"
 #include "Models/GestureRecords.h"
 #include "Views/Components/StatusPill.h"
 
@@ -33,6 +34,10 @@ struct GestureDebugPresentation {
     // directions with a ready-made command show in the current language. The section keeps room
     // for the tallest of each, so that its cards keep their height while strokes come and go.
     static std::array<QStringList, 6> reservedTexts();
+    // The same for a stroke that matches one of the few `rules` whose gesture or action reads
+    // longest (the values are monospaced: the longest text wraps tallest), so that the user's own
+    // names and actions fit too, measured at a cost that does not grow with the rules' count.
+    static std::array<QStringList, 6> reservedTexts(const std::vector<GestureMapping>& rules);
 };
 
 }  // namespace quillorbitex

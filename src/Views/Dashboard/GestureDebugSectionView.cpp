@@ -300,7 +300,21 @@ GestureDebugSectionView::GestureDebugSectionView(AppModel& model, OverlayDebugSt
             &GestureDebugSectionView::refresh);
     connect(&debugStore_, &OverlayDebugStore::overlayDebugLogChanged, this,
             &GestureDebugSectionView::showLog);
+    connect(&model_, &AppModel::mappingsChanged, this, &GestureDebugSectionView::reserveValueRoom);
     retranslate();
+}
+
+void GestureDebugSectionView::reserveValueRoom() {
+    std::array<QStringList, 6> forRules =
+        GestureDebugPresentation::reservedTexts(model_.mappings());
+    if (forRules == reservedForRules_) {
+        // Measuring every text again costs more than most rule changes.
+        return;
+    }
+    reservedForRules_ = std::move(forRules);
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        values_[i]->reserve(reservedForAnyRules_[i] + (*reservedForRules_)[i]);
+    }
 }
 
 void GestureDebugSectionView::changeEvent(QEvent* event) {
@@ -315,11 +329,12 @@ void GestureDebugSectionView::retranslate() {
     traceHelp_->setText(L10n::string(
         "Overlay appears as soon as Quillorbitex sees a drag path. Once the gesture crosses the "
         "capture threshold, the system right-click replay is disabled for that session."));
-    const std::array<QStringList, 6> reserved = GestureDebugPresentation::reservedTexts();
-    for (std::size_t i = 0; i < values_.size(); ++i) {
-        values_[i]->retranslate();
-        values_[i]->reserve(reserved[i]);
+    for (DebugValueRow* value : values_) {
+        value->retranslate();
     }
+    reservedForAnyRules_ = GestureDebugPresentation::reservedTexts();
+    reservedForRules_.reset();
+    reserveValueRoom();
     logTitle_->setText(L10n::string("Overlay Routing Log"));
     logSubtitle_->setText(
         L10n::string("Copy this after reproducing a monitor bug so the raw display routing and "

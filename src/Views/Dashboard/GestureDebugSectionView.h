@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QPlainTextEdit;
@@ -43,6 +44,8 @@ private:
     class DebugValueRow;
 
     void retranslate();
+    // Room in each value for the texts a stroke may show, the rules' own included.
+    void reserveValueRoom();
     void refresh();
     void showLog();
 
@@ -54,6 +57,10 @@ private:
     DebugTraceCanvas* canvas_;
     ThemedTextLabel* traceHelp_;
     std::array<DebugValueRow*, 6> values_{};
+    // What a stroke may show whatever the rules, in the current language.
+    std::array<QStringList, 6> reservedForAnyRules_;
+    // And for the rules as they were when last reserved; none after a change of language.
+    std::optional<std::array<QStringList, 6>> reservedForRules_;
     ThemedTextLabel* logTitle_;
     ThemedTextLabel* logSubtitle_;
     QAbstractButton* copyLog_;
