@@ -262,6 +262,26 @@ TEST_F(DashboardKeyboard, ACycleOfTabVisitsEveryControlOnceInTheOrderShown) {
     EXPECT_EQ(backward, forward);
 }
 
+TEST_F(DashboardKeyboard, TabOutOfARenameGoesOnToTheSameCardsButtons) {
+    open(0);
+    auto* previous = qobject_cast<EditableGestureRuleRow*>(presetList().rowAt(0));
+    auto* row = qobject_cast<EditableGestureRuleRow*>(presetList().rowAt(1));
+    ASSERT_NE(previous, nullptr);
+    ASSERT_NE(row, nullptr);
+    QWidget* firstButton = row->tabStops().front();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round == 0 ? "the field made" : "the field made before");
+        row->beginEditingName();
+        settle();
+        ASSERT_TRUE(row->isEditingName());
+        key(Qt::Key_Tab);
+        EXPECT_FALSE(row->isEditingName());
+        EXPECT_EQ(QApplication::focusWidget(), firstButton);
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), previous->tabStops().back());
+    }
+}
+
 // Deleting a card by keyboard hides the control that has the focus, which moves the focus and
 // places the cards again while the list is still taking the rule away; a card scrolled away is
 // then out of view and no longer focused.

@@ -16,6 +16,7 @@
 #include "Views/Components/ActionTypeBadge.h"
 #include "Views/Components/CapsuleLabel.h"
 #include "Views/Components/FlowLayout.h"
+#include "Views/Components/FocusChain.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/PlainText.h"
@@ -297,6 +298,9 @@ void EditableGestureRuleRow::beginEditingName() {
         nameField_->onPressedAway = [this] { Q_EMIT renameEndedByPress(); };
         connect(nameField_, &QLineEdit::returnPressed, this, [this] { saveRuleName(); });
         titleLine_->insertWidget(titleLine_->indexOf(nameLabel_), nameField_);
+        // Made after the card's buttons, the field would come last in the window's Tab order,
+        // and Tab out of it would leave the card; it goes right before them, where it shows.
+        placeInFocusChain(*this, tabStops());
     }
     renameStartText_ = content_.renameStartText;
     nameField_->setText(renameStartText_);
