@@ -130,6 +130,7 @@ void CustomGestureListView::build(Slot& slot, const GestureMapping& rule) {
     });
     slot.container = container;
     slot.row = row;
+    focusChainStale_ = true;
     // Without a layout nothing else shows a card added to a list on screen.
     setShown(container, true);
 }
@@ -183,6 +184,8 @@ void CustomGestureListView::sync() {
     }
     setShown(emptyState_, slots_.empty());
     setShown(rowsHost_, !slots_.empty());
+    // The cards may have changed places.
+    focusChainStale_ = true;
     placeRows();
 }
 
@@ -231,7 +234,11 @@ void CustomGestureListView::placeRows() {
             break;
         }
     }
-    placeFocusChain();
+    // Only after a card came or went: scrolling places the cards far more often.
+    if (focusChainStale_) {
+        focusChainStale_ = false;
+        placeFocusChain();
+    }
     placing_ = false;
 }
 

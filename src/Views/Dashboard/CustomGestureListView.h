@@ -89,6 +89,8 @@ private:
     int measuredWidth_ = -1;
     std::vector<QPointer<QWidget>> watched_;
     bool placing_ = false;
+    // A card was built since the focus chain was last placed.
+    bool focusChainStale_ = false;
     bool placeAgain_ = false;
 };
 
