@@ -121,10 +121,6 @@ protected:
     }
 };
 
-}  // namespace
-
-namespace {
-
 // A value that keeps room for the tallest of the texts it may be given, measured at its width in
 // its font, so that what comes and goes during a stroke never moves what lies below it.
 class ReservingValueLabel final : public ThemedTextLabel {

@@ -29,10 +29,10 @@ class AppModel;
 //
 // Main thread only. `changed()` follows every change of the state and of the model values it
 // reads; views redraw from it. Typing in the application and URL fields is the exception: it is
-// followed by `changed()` once typing pauses, since every redraw asks the desktop which
-// application the text names (a walk through its application folders) and lays out the text, which
-// may be thousands of characters long. Whatever reads the state in between gets answers for the
-// text as it is, and Next and Save ask the desktop afresh before they act.
+// followed by `changed()` once typing pauses, since every redraw resolves the application that
+// would open the text and lays out the text, which may be thousands of characters long. Whatever
+// reads the state in between gets answers for the text as it is, and Next and Save ask the desktop
+// afresh before they act.
 class GestureRuleEditorState final : public QObject {
     Q_OBJECT
 
