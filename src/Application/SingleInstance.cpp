@@ -1,5 +1,7 @@
 #include "Application/SingleInstance.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -13,7 +15,10 @@
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <optional>
+#include <thread>
 
 #include "Localization/L10n.h"
 #include "Platform/PrivateFolder.h"
@@ -27,8 +32,10 @@ constexpr QByteArrayView kShowDashboardRequest = "show-dashboard\n";
 constexpr qsizetype kMaximumRequestLength = 64;
 // Launches waiting to be accepted, beyond the connections already open.
 constexpr int kBacklog = 64;
-// Tries at listening on the name, each after a socket file there went away.
-constexpr int kClaimRounds = 4;
+// Tries at listening on the name: once to find it taken, once more under the lock, then after the
+// socket file there went away, and once for a name that changed hands meanwhile.
+constexpr int kClaimRounds = 5;
+constexpr auto kLockPoll = std::chrono::milliseconds(5);
 
 // Closes its descriptor when it goes, unless it was handed on.
 class Descriptor {
@@ -48,6 +55,34 @@ public:
 
 private:
     int fd_;
+};
+
+// An exclusive lock on the file "<name>.lock" beside the socket, taken within `timeout`; held
+// while it lives. The file is never removed: a launch that opened it just before would lock a
+// file nobody else sees.
+class ReplacementLock {
+public:
+    ReplacementLock(const QString& serverName, std::chrono::milliseconds timeout)
+        : fd_(::open(QFile::encodeName(serverName + QStringLiteral(".lock")).constData(),
+                     O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {
+        if (fd_.get() < 0) {
+            return;
+        }
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (::flock(fd_.get(), LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) ||
+                std::chrono::steady_clock::now() >= deadline) {
+                return;
+            }
+            std::this_thread::sleep_for(kLockPoll);
+        }
+        held_ = true;
+    }
+    bool held() const { return held_; }
+
+private:
+    Descriptor fd_;
+    bool held_ = false;
 };
 
 // Fills `address` with `path`; false (errno ENAMETOOLONG) when it does not fit.
@@ -155,6 +190,10 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
     // because nobody answered on it, or by an instance that was quitting meanwhile. A name that
     // keeps changing hands beyond that is left to the others.
     int error = EADDRINUSE;
+    // Taken before a name nobody answers on is replaced: two launches that both found it so would
+    // otherwise each remove the socket the other had just put there, and both would run. Under
+    // the lock the name is tried and asked once more before it goes.
+    std::optional<ReplacementLock> replacing;
     for (int round = 0; round < kClaimRounds; ++round) {
         if (listen()) {
             role_ = Role::primary;
@@ -183,6 +222,17 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
                 "A program of another user listens at \"%@\"; Quillorbitex does not speak to it "
                 "and runs in its place.",
                 serverName_);
+        }
+        if (!replacing) {
+            replacing.emplace(serverName_, timeout);
+            if (replacing->held()) {
+                continue;
+            }
+            // Without the lock (no file there, or a launch holding it for longer than a claim
+            // takes) the name is replaced all the same, as the only way to run guarded.
+        }
+        if (options_.beforeRemoving) {
+            options_.beforeRemoving();
         }
         // Nobody answered: a socket left behind by an instance that ended without closing it, or
         // none any more. Only a socket is removed; a name already gone is simply listened on.

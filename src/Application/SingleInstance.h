@@ -21,7 +21,9 @@ namespace quillorbitex {
 // Keeps the program to one running instance per user and X display (a test run: per base folder).
 // The first launch listens on a local socket in a folder only the user can change; a later launch
 // finds it there, asks it to show its dashboard and should then exit with status 0. A socket file
-// left behind by an instance that crashed is recognised (nobody answers on it) and replaced.
+// left behind by an instance that crashed is recognised (nobody answers on it) and replaced, by one
+// launch at a time (a lock file beside it), so that launches at once after a crash end with one
+// running instance.
 // Launches of another user are neither answered nor asked. Main thread.
 class SingleInstance final : public QObject {
     Q_OBJECT
@@ -52,6 +54,8 @@ public:
         // Runs when the name was found taken, before the instance on it is asked: the moment in
         // which a quitting instance may remove its socket. Tests remove it here.
         std::function<void()> beforeAsking = nullptr;
+        // Runs when nobody answered on the name, right before it is removed to be listened on.
+        std::function<void()> beforeRemoving = nullptr;
     };
 
     // `serverName` is the socket's path (see defaultServerName()); empty when there is no place

@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <atomic>
 #include <cerrno>
 #include <memory>
 #include <vector>
@@ -172,6 +174,38 @@ TEST_F(SingleInstanceTest, ALaunchTakesTheNameOfAnInstanceQuittingMeanwhile) {
     SingleInstance later(name());
     EXPECT_EQ(later.claim(), Role::secondary);
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
+}
+
+// Two launches right after a crash both find the socket it left, with nobody on it. However their
+// steps interleave, one of them runs and the other asks it: the second launch here does all its
+// steps while the first is about to remove the socket.
+TEST_F(SingleInstanceTest, TwoLaunchesAfterACrashEndWithOneRunningInstance) {
+    ASSERT_TRUE(leaveStaleSocket(name()));
+    std::atomic<int> secondRole{-1};
+    std::atomic<bool> finish{false};
+    std::unique_ptr<QThread> second;
+    SingleInstance first(
+        name(), {.beforeRemoving = [&] {
+            if (second != nullptr) {
+                return;
+            }
+            second.reset(QThread::create([&] {
+                SingleInstance launch(name());
+                secondRole = static_cast<int>(launch.claim(2s));
+                while (!finish) {
+                    QThread::msleep(5);
+                }
+            }));
+            second->start();
+            // Time for the second launch to claim, unless it waits.
+            static_cast<void>(QTest::qWaitFor([&] { return secondRole != -1; }, 300));
+        }});
+    EXPECT_EQ(first.claim(2s), Role::primary);
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return secondRole != -1; }, kWaitMs));
+    EXPECT_EQ(secondRole, static_cast<int>(Role::secondary));
+    finish = true;
+    EXPECT_TRUE(second->wait(kWaitMs));
 }
 
 // One instance per user and X server, and one per test run's base folder, none in another's way.
