@@ -18,6 +18,7 @@
 #include "Platform/JsonFileUserDefaults.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
 #include "ViewModels/AppModel.h"
+#include "support/CollectingExecutor.h"
 #include "support/DiscardingSettingsStore.h"
 #include "support/MemoryDefaults.h"
 #include "support/WobblyLoop.h"
@@ -138,30 +139,7 @@ void availableAppScopeChoices(benchmark::State& state) {
 }
 BENCHMARK(availableAppScopeChoices)->Unit(benchmark::kMillisecond);
 
-// The main thread as a list of posted tasks, run when the benchmark says so.
-class CollectingExecutor final : public Executor {
-public:
-    void async(Task task) override {
-        std::lock_guard lock(mutex_);
-        tasks_.push_back(std::move(task));
-    }
-    void asyncAfter(Duration, Task task) override { async(std::move(task)); }
-    std::size_t runPending() {
-        std::vector<Task> tasks;
-        {
-            std::lock_guard lock(mutex_);
-            tasks.swap(tasks_);
-        }
-        for (Task& task : tasks) {
-            task();
-        }
-        return tasks.size();
-    }
-
-private:
-    std::mutex mutex_;
-    std::vector<Task> tasks_;
-};
+using bench::CollectingExecutor;
 
 class InlineExecutor final : public Executor {
 public:

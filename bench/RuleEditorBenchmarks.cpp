@@ -147,6 +147,15 @@ struct Editor {
     QTemporaryDir dir;
     HeldExecutor executor;
     std::shared_ptr<x11::X11Workspace> workspace;
+    // A letter typed, or the last one taken back.
+    void typeOrTakeBack(bool add) {
+        if (add) {
+            type(Qt::Key_B, QStringLiteral("b"));
+        } else {
+            type(Qt::Key_Backspace, QString());
+        }
+    }
+
     std::unique_ptr<AppModel> model;
     std::unique_ptr<CustomGestureWizard> wizard;
 };
@@ -156,11 +165,7 @@ void typeIntoLongURL(benchmark::State& state) {
     Editor editor;
     bool add = true;
     for (auto _ : state) {
-        if (add) {
-            editor.type(Qt::Key_B, QStringLiteral("b"));
-        } else {
-            editor.type(Qt::Key_Backspace, QString());
-        }
+        editor.typeOrTakeBack(add);
         add = !add;
     }
     state.counters["valid"] = editor.wizard->state().resolvedAction().has_value();
@@ -172,11 +177,7 @@ void typeIntoLongURLAndPause(benchmark::State& state) {
     Editor editor;
     bool add = true;
     for (auto _ : state) {
-        if (add) {
-            editor.type(Qt::Key_B, QStringLiteral("b"));
-        } else {
-            editor.type(Qt::Key_Backspace, QString());
-        }
+        editor.typeOrTakeBack(add);
         editor.pause();
         add = !add;
     }
