@@ -2,9 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +17,7 @@
 #include <vector>
 
 #include "Application/SingleInstance.h"
+#include "support/SocketFile.h"
 
 namespace quillorbitex {
 namespace {
@@ -27,34 +26,10 @@ using Role = SingleInstance::Role;
 using namespace std::chrono_literals;
 constexpr int kWaitMs = 5000;
 
-sockaddr_un unixAddress(const QString& path) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray bytes = QFile::encodeName(path);
-    if (static_cast<std::size_t>(bytes.size()) < sizeof(address.sun_path)) {
-        std::copy(bytes.begin(), bytes.end(), address.sun_path);
-    }
-    return address;
-}
-
-// Leaves a socket file behind the way a crashed instance does: bound, then closed unlinked.
-bool leaveStaleSocket(const QString& path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0) {
-        return false;
-    }
-    const sockaddr_un address = unixAddress(path);
-    const bool bound =
-        ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
-        ::listen(fd, 1) == 0;
-    ::close(fd);
-    return bound && QFile::exists(path);
-}
-
 // A launch's end of a connection to `path`, or -1.
 int connectTo(const QString& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const sockaddr_un address = unixAddress(path);
+    const sockaddr_un address = testing::unixAddress(QFile::encodeName(path));
     if (fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address))) {
         ::close(fd);
         return -1;
@@ -72,29 +47,28 @@ bool closedByPeer(int fd) {
 class SingleInstanceTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
-    QString name() const { return folder_.filePath(QStringLiteral("instance")); }
+    QString name() const { return folder_.filePath("instance"); }
+    // A later launch defers to the running instance, whose dashboard has then been shown `count`
+    // times.
+    bool laterLaunchShows(const QSignalSpy& shown, int count) const {
+        SingleInstance later(name());
+        return later.claim() == Role::secondary &&
+               QTest::qWaitFor([&] { return shown.count() == count; }, kWaitMs);
+    }
 
     QTemporaryDir folder_;
 };
 
 TEST_F(SingleInstanceTest, ALaterLaunchAsksTheRunningOneToShowItsDashboard) {
-    const struct {
-        const char* name;
-        bool staleSocketFirst;
-    } cases[] = {{"clean start", false}, {"after a crash left the socket behind", true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        if (c.staleSocketFirst) {
-            ASSERT_TRUE(leaveStaleSocket(name()));
-        }
+    for (const bool afterCrash : {false, true}) {
+        SCOPED_TRACE(afterCrash ? "after a crash left the socket behind" : "clean start");
+        ASSERT_TRUE(!afterCrash || testing::makeSocketFile(QFile::encodeName(name())));
         SingleInstance first(name());
         ASSERT_EQ(first.claim(), Role::primary);
         QSignalSpy shown(&first, &SingleInstance::showDashboardRequested);
 
         for (int launch = 1; launch <= 2; ++launch) {
-            SingleInstance later(name());
-            EXPECT_EQ(later.claim(), Role::secondary);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return shown.count() == launch; }, kWaitMs));
+            ASSERT_TRUE(laterLaunchShows(shown, launch));
         }
         // The running instance keeps its place.
         EXPECT_EQ(first.role(), Role::primary);
@@ -129,32 +103,22 @@ TEST_F(SingleInstanceTest, OnlyTheShowRequestShowsTheDashboard) {
     }
     EXPECT_EQ(shown.count(), 0);
 
-    SingleInstance later(name());
-    EXPECT_EQ(later.claim(), Role::secondary);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
+    EXPECT_TRUE(laterLaunchShows(shown, 1));
 }
 
 // Whenever the name can be neither listened on nor asked, the program runs on its own and says
 // why; whatever is on the name that is not a socket stays as it was.
 TEST_F(SingleInstanceTest, AProgramLeftOnItsOwnSaysWhy) {
-    const QString file = folder_.filePath(QStringLiteral("file"));
-    const QString link = folder_.filePath(QStringLiteral("link"));
+    const QString file = folder_.filePath("file");
+    const QString link = folder_.filePath("link");
     QFile(file).open(QIODevice::WriteOnly);
-    ASSERT_TRUE(QFile::link(folder_.filePath(QStringLiteral("nowhere")), link));
-    const struct {
-        const char* name;
-        QString path;
-    } cases[] = {
-        {"a missing folder", folder_.filePath(QStringLiteral("missing/folder/instance"))},
-        {"a path over the socket limit", folder_.filePath(QString(120, u'x'))},
-        {"a file on the name", file},
-        {"a link to nothing on the name", link},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        SingleInstance lone(c.path);
-        EXPECT_EQ(lone.claim(), Role::unavailable);
-        EXPECT_TRUE(lone.notice().contains(c.path)) << lone.notice().toStdString();
+    ASSERT_TRUE(QFile::link(folder_.filePath("nowhere"), link));
+    // A missing folder, a path over the socket limit, a file and a link to nothing on the name.
+    for (const QString& path : {folder_.filePath("missing/folder/instance"),
+                                folder_.filePath(QString(120, u'x')), file, link}) {
+        SingleInstance lone(path);
+        EXPECT_EQ(lone.claim(), Role::unavailable) << path.toStdString();
+        EXPECT_TRUE(lone.notice().contains(path)) << lone.notice().toStdString();
     }
     EXPECT_TRUE(QFileInfo(file).isFile());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
@@ -171,9 +135,7 @@ TEST_F(SingleInstanceTest, ALaunchTakesTheNameOfAnInstanceQuittingMeanwhile) {
     EXPECT_TRUE(launch.notice().isEmpty()) << launch.notice().toStdString();
 
     QSignalSpy shown(&launch, &SingleInstance::showDashboardRequested);
-    SingleInstance later(name());
-    EXPECT_EQ(later.claim(), Role::secondary);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
+    EXPECT_TRUE(laterLaunchShows(shown, 1));
 }
 
 // Two launches right after a crash both find the socket it left, with nobody on it. However their
@@ -212,38 +174,28 @@ TEST_F(SingleInstanceTest, TwoLaunchesAfterACrashEndWithOneRunningInstance) {
 TEST_F(SingleInstanceTest, EachDisplayAndEachTestFolderHasAnInstanceOfItsOwn) {
     const auto nameFor = [this](const QString& display, const QString& testBase = {}) {
         QProcessEnvironment environment;
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_.path());
-        environment.insert(QStringLiteral("DISPLAY"), display);
-        environment.insert(QStringLiteral("QUILLORBITEX_UITEST_BASE_DIR"), testBase);
-        const QStringList arguments = {
-            QStringLiteral("quillorbitex"),
-            testBase.isEmpty() ? QString() : QStringLiteral("--uitest-mode")};
+        environment.insert("XDG_RUNTIME_DIR", folder_.path());
+        environment.insert("DISPLAY", display);
+        environment.insert("QUILLORBITEX_UITEST_BASE_DIR", testBase);
+        const QStringList arguments = {"quillorbitex", testBase.isEmpty() ? "" : "--uitest-mode"};
         return SingleInstance::defaultServerName(
-            QStringLiteral("org.example.App"),
-            UITestConfig::fromProcessInfo(arguments, environment), environment);
+            "org.example.App", UITestConfig::fromProcessInfo(arguments, environment), environment);
     };
-    const QString user = nameFor(QStringLiteral(":0"));
-    EXPECT_TRUE(
-        user.startsWith(folder_.filePath(QStringLiteral("org.example.App-%1-").arg(::getuid()))));
-    const struct {
-        const char* name;
-        QString other;
-        bool shared;
-    } cases[] = {
-        {"another screen of the same server", nameFor(QStringLiteral(":0.1")), true},
-        {"a second session", nameFor(QStringLiteral(":1")), false},
-        {"a remote server", nameFor(QStringLiteral("host:0")), false},
-        {"a test run", nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-base")), false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.other == user, c.shared);
-    }
+    const QString user = nameFor(":0");
+    EXPECT_TRUE(user.startsWith(folder_.filePath("org.example.App-%1-").arg(::getuid())));
+    const QString base = nameFor(":0", "/tmp/qx-base");
     // A test run is known by its base folder alone.
-    EXPECT_EQ(nameFor(QStringLiteral(":1"), QStringLiteral("/tmp/qx-base/")),
-              nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-base")));
-    EXPECT_NE(nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-other")),
-              nameFor(QStringLiteral(":0"), QStringLiteral("/tmp/qx-base")));
+    const std::tuple<QString, QString, bool> cases[] = {
+        {nameFor(":0.1"), user, true},
+        {nameFor(":1"), user, false},
+        {nameFor("host:0"), user, false},
+        {base, user, false},
+        {nameFor(":1", "/tmp/qx-base/"), base, true},
+        {nameFor(":0", "/tmp/qx-other"), base, false},
+    };
+    for (const auto& [one, other, shared] : cases) {
+        EXPECT_EQ(one == other, shared) << one.toStdString() << " vs " << other.toStdString();
+    }
 }
 
 // Connections that send nothing go, after the request timeout or when more are open than the
@@ -268,9 +220,7 @@ TEST_F(SingleInstanceTest, ConnectionsThatSendNothingAreClosedAndBounded) {
             kWaitMs))
             << c.bound;
         EXPECT_TRUE(std::none_of(idle.begin() + c.closed, idle.end(), closedByPeer));
-        SingleInstance later(name());
-        EXPECT_EQ(later.claim(), Role::secondary);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
+        EXPECT_TRUE(laterLaunchShows(shown, 1));
         std::for_each(idle.begin(), idle.end(), ::close);
     }
 }
@@ -288,10 +238,9 @@ TEST_F(SingleInstanceTest, RunningOutOfFileDescriptorsKeepsTheInstanceListening)
     // CTest runs each test in a process of its own; the limit is restored all the same.
     rlimit saved{};
     ::getrlimit(RLIMIT_NOFILE, &saved);
-    rlimit lowered = saved;
     const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     ::close(lowestFree);
-    lowered.rlim_cur = static_cast<rlim_t>(lowestFree) + 4;
+    const rlimit lowered{static_cast<rlim_t>(lowestFree) + 4, saved.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
     std::vector<int> taken;
     for (int fd; (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;) {
@@ -305,9 +254,7 @@ TEST_F(SingleInstanceTest, RunningOutOfFileDescriptorsKeepsTheInstanceListening)
     EXPECT_TRUE(acceptFailed);
     EXPECT_TRUE(stillThere) << "the socket went with the failed accept";
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 1; }, kWaitMs));
-    SingleInstance later(name());
-    EXPECT_EQ(later.claim(), Role::secondary);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.count() == 2; }, kWaitMs));
+    EXPECT_TRUE(laterLaunchShows(shown, 2));
     ::close(queued);
 }
 
@@ -329,8 +276,7 @@ TEST_F(SingleInstanceTest, OnlyTheSameUserIsAnsweredOrAsked) {
     SingleInstance running(name());
     ASSERT_EQ(running.claim(), Role::primary);
     QSignalSpy shown(&running, &SingleInstance::showDashboardRequested);
-    SingleInstance launch(name(), asOther);
-    // Not spoken to: it takes the name over, and says so.
+    SingleInstance launch(name(), asOther);  // not spoken to: takes the name over, says so
     EXPECT_EQ(launch.claim(), Role::primary);
     EXPECT_TRUE(launch.notice().contains(name())) << launch.notice().toStdString();
     QTest::qWait(50);
@@ -340,21 +286,20 @@ TEST_F(SingleInstanceTest, OnlyTheSameUserIsAnsweredOrAsked) {
 // The socket's folder is XDG_RUNTIME_DIR only when nobody else can change it, else a private
 // "runtime-<uid>" in the temporary folder; when that is someone else's too, there is no guard.
 TEST_F(SingleInstanceTest, TheSocketLivesOnlyInAFolderOfTheUsersOwn) {
-    const QString open = folder_.filePath(QStringLiteral("open"));
+    const QString open = folder_.filePath("open");
     QDir().mkpath(open);
     ::chmod(QFile::encodeName(open).constData(), 0777);
-    const QString fallback = folder_.filePath(QStringLiteral("tmp/runtime-%1").arg(::getuid()));
+    const QString fallback = folder_.filePath("tmp/runtime-%1").arg(::getuid());
     const auto nameFor = [&](const QString& runtime) {
         QProcessEnvironment environment;
-        environment.insert(QStringLiteral("TMPDIR"), folder_.filePath(QStringLiteral("tmp")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        return SingleInstance::defaultServerName(QStringLiteral("org.example.App"), UITestConfig{},
-                                                 environment);
+        environment.insert("TMPDIR", folder_.filePath("tmp"));
+        environment.insert("XDG_RUNTIME_DIR", runtime);
+        return SingleInstance::defaultServerName("org.example.App", UITestConfig{}, environment);
     };
     for (const auto& [runtime, folder] : {std::pair{folder_.path(), folder_.path()},
                                           {QString(), fallback},
                                           {open, fallback},
-                                          {open + QStringLiteral("/../open/"), fallback}}) {
+                                          {open + "/../open/", fallback}}) {
         EXPECT_EQ(QFileInfo(nameFor(runtime)).path(), folder) << runtime.toStdString();
     }
     EXPECT_EQ(QFileInfo(fallback).permissions(), QFileInfo(folder_.path()).permissions());

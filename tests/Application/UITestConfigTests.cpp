@@ -59,8 +59,7 @@ TEST(UITestConfig, TheBaseFolderIsGivenOrPerUserInTheTemporaryFolder) {
         {environment({{"TMPDIR", "/var/tmp/"}}), "/var/tmp" + perUser},
         {environment({{"TMPDIR", "relative"}}), "/tmp" + perUser},
         {environment({{"QUILLORBITEX_UITEST_BASE_DIR", ""}}), "/tmp" + perUser},
-        // A given folder is used as given, normalised: the folder every check and every file
-        // of the run then share.
+        // Normalised: the folder every check and every file of the run then share.
         {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/run 1/"}}), "/srv/run 1"},
         {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "/srv/link/../run//x/."}}), "/srv/run/x"},
         {environment({{"QUILLORBITEX_UITEST_BASE_DIR", "~/run"}}),
@@ -88,11 +87,7 @@ protected:
     }
     void TearDown() override {
         for (const auto& [name, value] : saved_) {
-            if (value) {
-                qputenv(name, *value);
-            } else {
-                qunsetenv(name);
-            }
+            value ? qputenv(name, *value) : qunsetenv(name);
         }
     }
     QString home() const { return dir_.filePath("home"); }
@@ -146,8 +141,7 @@ TEST_F(IsolatedHome, WithoutAHomeFolderTheFilesGoToAPrivateTemporaryFolder) {
         EXPECT_EQ(locations.autostartDirectory, QString()) << home;
         EXPECT_EQ(modeOf(own), 0700u);
     }
-    // A folder of that name that others may write in (or made by someone else) is left alone: a
-    // new private one serves the run, the same for every file.
+    // One that others may write in is left alone; a new private one serves every file of the run.
     ::chmod(QFile::encodeName(own).constData(), 0777);
     QProcessEnvironment variables;
     variables.insert("TMPDIR", temporary);
@@ -157,8 +151,8 @@ TEST_F(IsolatedHome, WithoutAHomeFolderTheFilesGoToAPrivateTemporaryFolder) {
     EXPECT_EQ(temporaryProductFolder(variables), replacement);
 }
 
-// A temporary folder reached through a link yields no private folder at all: standard error says
-// so, and the folder made on the way to finding that out is not left behind.
+// A temporary folder reached through a link yields no private folder; standard error says so and
+// nothing made on the way is left.
 TEST_F(IsolatedHome, WithNoPrivateTemporaryFolderNothingIsLeftAndStandardErrorSaysSo) {
     const QString real = dir_.filePath("real-tmp");
     QDir().mkpath(real);
@@ -185,14 +179,13 @@ TEST_F(IsolatedHome, ABaseFolderSomeoneElseCanChangeIsRefusedAndLeftAlone) {
     QDir().mkpath(victim);
     QFile(victim + "/preferences.json").open(QIODevice::WriteOnly);
     QFile::link(victim, dir_.filePath("link"));
-    const std::pair<QString, uid_t> refused[] = {
-        {dir_.filePath("link/"), ::getuid()},
-        {dir_.filePath("link/new"), ::getuid()},
-        {victim, 4242},  // seen as another user's (CI runs as root)
-        {home() + "/", ::getuid()},
-        {dir_.path(), ::getuid()},
-        {QStringLiteral("/"), ::getuid()},
-    };
+    // The victim is seen as another user's (CI runs as root).
+    const std::pair<QString, uid_t> refused[] = {{dir_.filePath("link/"), ::getuid()},
+                                                 {dir_.filePath("link/new"), ::getuid()},
+                                                 {victim, 4242},
+                                                 {home() + "/", ::getuid()},
+                                                 {dir_.path(), ::getuid()},
+                                                 {"/", ::getuid()}};
     for (const auto& [path, user] : refused) {
         UITestConfig config;
         config.isUITest = config.resetOnLaunch = true;
@@ -219,24 +212,20 @@ TEST_F(IsolatedHome, AResetRemovesOnlyTheProgramsOwnFiles) {
     const QString base = config.baseDirectory;
     const QString outside = dir_.filePath("outside");
     QFile(outside).open(QIODevice::WriteOnly);
-    const QStringList programs = {
-        "preferences.json",
-        "preferences.json.unreadable-20240101-000000",
-        "gesture_usage.sqlite",
-        "gestureCustomMappings.unreadable-0123456789abcdef",
-        "state.json",
-        "gesture_usage.sqlite-wal",
-        "autostart/org.quillorbitex.Quillorbitex.desktop",
-        "gesture_usage.sqlite.unreadable-20240101-000000-journal",
-        "gesture_usage.sqlite.unwritten.json",
-        // What writes of these files left when they were cut off.
-        ".preferences.json.tmp-1a2b3c4d",
-        ".preferences.json.unreadable-0123456789abcdef.tmp-0",
-        ".gestureCustomMappings.unreadable-0123456789abcdef.tmp-ff",
-        ".gesture_usage.sqlite.unwritten.json.tmp-9",
-        ".state.json.tmp-e",
-        "autostart/.org.quillorbitex.Quillorbitex.desktop.tmp-5",
-    };
+    // With what cut-off writes of these files left (".*.tmp-*").
+    const QStringList programs = {"preferences.json",
+                                  "preferences.json.unreadable-20240101-000000",
+                                  "gesture_usage.sqlite",
+                                  "gestureCustomMappings.unreadable-0123456789abcdef",
+                                  "state.json",
+                                  "gesture_usage.sqlite-wal",
+                                  "autostart/org.quillorbitex.Quillorbitex.desktop",
+                                  "gesture_usage.sqlite.unreadable-20240101-000000-journal",
+                                  "gesture_usage.sqlite.unwritten.json",
+                                  ".preferences.json.tmp-1a2b3c4d",
+                                  ".gestureCustomMappings.unreadable-0123456789abcdef.tmp-ff",
+                                  ".state.json.tmp-e",
+                                  "autostart/.org.quillorbitex.Quillorbitex.desktop.tmp-5"};
     const QStringList others = {"notes.txt",        "state.json.bak",   "nested/preferences.json",
                                 "Preferences.json", ".notes.txt.tmp-1", "preferences.json.tmp-1"};
     for (const QString& name : programs + others) {

@@ -207,42 +207,41 @@ TEST(AppModel, TellsOnceWhilePreferencesCannotBeSavedAndNamesWhatWasSetAside) {
     EXPECT_EQ(model.overlayDebugStore()->overlayDebugLog().count("unreadable-1"), 1);
 }
 
+// What the program tells on standard error while `step` runs.
+QStringList toldWhile(const std::function<void()>& step) {
+    ::testing::internal::CaptureStderr();
+    step();
+    return QString::fromStdString(::testing::internal::GetCapturedStderr())
+        .split('\n')
+        .filter(QStringLiteral("quillorbitex: "));
+}
+
 TEST(AppModel, ARuleListReadOnlyInPartIsToldAtStartAndNotAgainWhenReplaced) {
     const auto rule = [](GesturePattern pattern, const char* name) {
         return testing::customRule(GestureDescriptor::directional(pattern),
                                    GestureAction::predefined(PredefinedAction::newTab), name);
     };
-    // Three rules whose middle one's name holds a byte that is not UTF-8.
+    // The middle rule's name holds a byte that is not UTF-8.
     QByteArray stored = *GestureJson::encode(std::vector{
         rule(GesturePattern::leftThenUp, "First"), rule(GesturePattern::leftThenDown, "Sp?iled"),
         rule(GesturePattern::rightThenUp, "Last")});
     stored.replace('?', '\xff');
-    const auto toldWhile = [](const std::function<void()>& step) {
-        ::testing::internal::CaptureStderr();
-        step();
-        return QString::fromStdString(::testing::internal::GetCapturedStderr())
-            .split('\n')
-            .filter(QStringLiteral("quillorbitex: "));
-    };
-    const QString copied = Keys::customMappings + QStringLiteral(".unreadable-");
-    const QString uncopied = QStringLiteral("\"") + Keys::customMappings + "\" could not be read";
+    const QString copied = Keys::customMappings + ".unreadable-";
 
-    // With a folder for copies the list is copied, named and then replaced; without one it is
-    // named and stays as it is.
+    // With a folder for copies the list is copied, named, then replaced; else named and kept.
     for (const bool canCopy : {true, false}) {
         SCOPED_TRACE(canCopy ? "copied" : "not copied");
         AppModelTestEnvironment env;
-        const QString folder = env.dir.filePath(QStringLiteral("prefs"));
-        if (canCopy) {
-            env.defaults->directory = folder;
-        }
+        const QString folder = env.dir.filePath("prefs");
+        env.defaults->directory = canCopy ? std::optional(folder) : std::nullopt;
         env.defaults->values[Keys::customMappings] = stored;
-        const QString named = canCopy ? copied : uncopied;
+        const QString named =
+            canCopy ? copied : "\"" + Keys::customMappings + "\" could not be read";
 
         AppModel* model = nullptr;
         const QStringList atStart = toldWhile([&] { model = &env.build(); });
         ASSERT_EQ(model->customMappings().size(), 2U);
-        EXPECT_EQ(model->customMappings()[1].name(), QStringLiteral("Last"));
+        EXPECT_EQ(model->customMappings()[1].name(), "Last");
         ASSERT_EQ(atStart.size(), 1);
         EXPECT_TRUE(atStart[0].contains(named));
         EXPECT_EQ(model->overlayDebugStore()->overlayDebugLog().count(named), 1);
@@ -253,36 +252,31 @@ TEST(AppModel, ARuleListReadOnlyInPartIsToldAtStartAndNotAgainWhenReplaced) {
                   !canCopy);
         const QStringList copies = QDir(folder).entryList({copied + "*"});
         ASSERT_EQ(copies.size(), canCopy ? 1 : 0);
-        if (canCopy) {
-            QFile copy(QDir(folder).filePath(copies[0]));
-            ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-            EXPECT_EQ(copy.readAll(), stored);
+        for (const QString& name : copies) {
+            QFile copy(QDir(folder).filePath(name));
+            EXPECT_TRUE(copy.open(QIODevice::ReadOnly) && copy.readAll() == stored);
         }
     }
 }
 
 TEST(AppModel, PreferencesThatCouldNotBeSavedAreSavedOnTheirOwnOnceTheFolderTakesThem) {
     AppModelTestEnvironment env;
-    // The preferences are a link into a folder that is, for now, a file, so nothing can be
-    // written there, whoever runs the test.
-    const QString blocker = env.dir.filePath(QStringLiteral("dotfiles"));
-    const QString target = blocker + QStringLiteral("/quillorbitex/preferences.json");
-    const QString link = JsonFileUserDefaults::filePathIn(env.dir.filePath(QStringLiteral("cfg")));
+    // A link into a folder that is, for now, a file: nothing can be written, whoever runs this.
+    const QString blocker = env.dir.filePath("dotfiles");
+    const QString target = blocker + "/quillorbitex/preferences.json";
+    const QString link = JsonFileUserDefaults::filePathIn(env.dir.filePath("cfg"));
     QDir().mkpath(QFileInfo(link).path());
-    ASSERT_TRUE(QFile::link(target, link));
-    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(target, link) && QFile(blocker).open(QIODevice::WriteOnly));
     AppModel::Platform platform = env.platform();
     platform.userDefaults = std::make_shared<JsonFileUserDefaults>(link);
     ::testing::internal::CaptureStderr();
     AppModel model(env.config, env.store, false, platform, {.statsStore = env.stats()});
-
     model.setMatchingThreshold(0.3);
     // The folder named is the one that cannot be written, not the link's.
     EXPECT_EQ(model.unsavedPreferencesFolder(), QFileInfo(target).absolutePath());
 
-    // Made writable again, with no further change to write: the next try saves and the row goes.
-    ASSERT_TRUE(QFile::remove(blocker));
-    ASSERT_TRUE(QDir().mkpath(blocker));
+    // Made writable, with no further change: the next try saves and the row goes.
+    ASSERT_TRUE(QFile::remove(blocker) && QDir().mkpath(blocker));
     env.main.advance(std::chrono::minutes(1));
     ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(model.unsavedPreferencesFolder().has_value());
@@ -292,15 +286,15 @@ TEST(AppModel, PreferencesThatCouldNotBeSavedAreSavedOnTheirOwnOnceTheFolderTake
 
 TEST(AppModel, SavingIsTriedAgainLessAndLessOftenWhileItFails) {
     AppModelTestEnvironment env;
-    ::testing::internal::CaptureStderr();
-    env.build();
-    env.defaults->failWrites = true;
-    env.model->setCaptureEnabled(false);
-    env.main.advance(std::chrono::minutes(1));
-    const int firstMinute = env.defaults->savesTriedAgain;
-    env.main.advance(std::chrono::minutes(60));
-    ::testing::internal::GetCapturedStderr();
-
+    int firstMinute = 0;
+    toldWhile([&] {
+        env.build();
+        env.defaults->failWrites = true;
+        env.model->setCaptureEnabled(false);
+        env.main.advance(std::chrono::minutes(1));
+        firstMinute = env.defaults->savesTriedAgain;
+        env.main.advance(std::chrono::minutes(60));
+    });
     // Soon at first, then about once a minute: never a busy loop, never given up.
     EXPECT_GE(firstMinute, 3);
     EXPECT_NEAR(env.defaults->savesTriedAgain - firstMinute, 60, 5);
@@ -438,9 +432,8 @@ TEST(AppModel, AStrokeRunsItsActionAndIsCountedUnlessTheEditorWaitsForADraft) {
     EXPECT_EQ(model.triggerCount(kUpDown), 1);
 }
 
-// The usage database is found damaged by a count: it is moved aside, the program says so once (on
-// standard error and in the overlay log), and the counts shown are what the new file holds, not
-// what the old one held.
+// A usage database found damaged by a count is moved aside and told once (standard error and the
+// overlay log); the counts shown are then the new file's, not the old one's.
 TEST(AppModel, AUsageDatabaseMovedAsideIsToldOnceAndTheNewFilesCountsAreShown) {
     AppModelTestEnvironment env;
     const QString file = GestureUsageStatsStore::databasePathIn(env.dir.filePath("stats"));
@@ -464,33 +457,31 @@ TEST(AppModel, AUsageDatabaseMovedAsideIsToldOnceAndTheNewFilesCountsAreShown) {
     sqlite3_finalize(statement);
     sqlite3_close(raw);
 
-    ::testing::internal::CaptureStderr();
-    AppModel& model = env.build();
-    ASSERT_EQ(model.triggerCount(kUpDown), 13);
-    {
-        // The rule counts' page is overwritten behind the open database, whose change counter
-        // tells its connection to read the file again.
+    AppModel* model = nullptr;
+    const QStringList told = toldWhile([&] {
+        model = &env.build();
+        ASSERT_EQ(model->triggerCount(kUpDown), 13);
+        // The counts' page is overwritten behind the open database; the change counter makes its
+        // connection read the file again.
         QFile damaged(file);
-        ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(damaged.seek((page - 1) * pageSize));
+        ASSERT_TRUE(damaged.open(QIODevice::ReadWrite) && damaged.seek((page - 1) * pageSize));
         damaged.write(QByteArray(int(pageSize), '\xff'));
         ASSERT_TRUE(damaged.seek(24));
         damaged.write(QByteArray("\x7f\x00\x00\x01", 4));
-    }
-    env.drawStroke(kUpThenDown);
-    env.drawStroke(kUpThenDown);
-    const QStringList told =
-        QString::fromStdString(::testing::internal::GetCapturedStderr()).split('\n');
+        damaged.close();
+        env.drawStroke(kUpThenDown);
+        env.drawStroke(kUpThenDown);
+    });
 
-    EXPECT_EQ(model.triggerCount(kUpDown), 2);
-    EXPECT_EQ(model.triggerCount(), 15);
+    EXPECT_EQ(model->triggerCount(kUpDown), 2);
+    EXPECT_EQ(model->triggerCount(), 15);
     const QStringList kept = QDir(env.dir.filePath("stats")).entryList({"*.unreadable-*"});
     ASSERT_EQ(kept.size(), 1);
     const QString keptPath = QDir(env.dir.filePath("stats")).filePath(kept[0]);
-    EXPECT_EQ(told.filter(QStringLiteral("quillorbitex: ")),
+    EXPECT_EQ(told,
               QStringList("quillorbitex: Usage counts that could not be read were kept in \"" +
                           keptPath + "\"; Quillorbitex went on counting in a new file."));
-    EXPECT_EQ(model.overlayDebugStore()->overlayDebugLog().count(keptPath), 1);
+    EXPECT_EQ(model->overlayDebugStore()->overlayDebugLog().count(keptPath), 1);
 }
 
 TEST(AppModel, TheLiveSessionIsThrottledOnItsTrailingEdge) {

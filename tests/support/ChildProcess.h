@@ -7,58 +7,45 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <optional>
-#include <thread>
 
 #include "support/WaitUntil.h"
 
 namespace quillorbitex::testing {
 
-// Runs `body` in a child process and returns its result (0 for success), so that code which may
-// block for good (a FIFO opened for reading) or read without end (/dev/zero) fails a test instead
-// of hanging it or filling the memory: the child is killed when `deadline` passes and can grow by
-// at most `extraMemory` bytes. Nothing when it was killed, crashed or ran out of memory. Call
-// while the test runs no other threads; the child may start its own.
+// Runs `body` in a child killed after `deadline` and allowed `extraMemory` more bytes, so code
+// that blocks for good or reads without end fails a test instead of hanging it. The child's exit
+// code (0 for success), or nothing when it was killed or crashed. Call with no other threads.
 inline std::optional<int> runInChild(const std::function<int()>& body,
                                      std::chrono::milliseconds deadline = kDefaultWaitTimeout,
                                      rlim_t extraMemory = rlim_t{512} << 20) {
-    long pages = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld", &pages) != 1) {
-            pages = 0;
-        }
-        std::fclose(statm);
-    }
+    rlim_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
     std::fflush(nullptr);
     const pid_t pid = ::fork();
-    if (pid < 0) {
-        return std::nullopt;
-    }
     if (pid == 0) {
-        const rlim_t current = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::getpagesize());
-        const rlimit limit{current + extraMemory, current + extraMemory};
+        const rlim_t bytes = pages * static_cast<rlim_t>(::getpagesize()) + extraMemory;
+        const rlimit limit{bytes, bytes};
         ::setrlimit(RLIMIT_AS, &limit);
-        int result = 126;
+        int result = 125;
         try {
             result = body();
         } catch (...) {
-            result = 125;
         }
         ::_exit(result);
     }
     int status = 0;
-    const bool ended = waitUntil([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, deadline,
-                                 std::chrono::milliseconds(5));
-    if (!ended) {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, &status, 0);
+    if (pid < 0 || !waitUntil([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, deadline,
+                              std::chrono::milliseconds(5))) {
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+        }
         return std::nullopt;
     }
-    if (!WIFEXITED(status)) {
-        return std::nullopt;
-    }
-    return WEXITSTATUS(status);
+    return WIFEXITED(status) ? std::optional(WEXITSTATUS(status)) : std::nullopt;
 }
 
 }  // namespace quillorbitex::testing

@@ -13,13 +13,12 @@
 namespace quillorbitex::freedesktop {
 namespace {
 
-// An entry whose Exec glues its name into a shell script between quotes, opened the way the
-// open-application action opens it: the shell runs, but the name's command substitution does not.
+// An Exec that glues the entry's name into a quoted shell script, opened as the open-application
+// action opens it: the shell runs, the name's command substitution does not.
 TEST(ApplicationLauncher, AnEntrysNameNeverBecomesPartOfAShellScript) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("data/applications")));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("run")));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("data/applications")) &&
+                QDir().mkpath(dir.filePath("run")));
     QFile file(dir.filePath("data/applications/org.example.Evil.desktop"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(
@@ -30,15 +29,13 @@ TEST(ApplicationLauncher, AnEntrysNameNeverBecomesPartOfAShellScript) {
     XdgLocations locations;
     locations.dataHome = dir.filePath("data");
     locations.configHome = dir.filePath("config");
-    locations.locale = QStringLiteral("C");
+    locations.locale = "C";
     x11::X11Workspace workspace(std::make_shared<DesktopEntries>(locations), nullptr);
 
-    const auto application = workspace.application(QStringLiteral("org.example.Evil"));
-    ASSERT_TRUE(application);
-    ASSERT_TRUE(workspace.openApplication(*application));
-    // The shell expands the words of its command before it opens "out" and echo writes to it.
-    const QString out = dir.filePath("run/out");
-    EXPECT_TRUE(testing::waitUntil([&] { return QFileInfo(out).size() > 0; }));
+    const auto application = workspace.application("org.example.Evil");
+    ASSERT_TRUE(application && workspace.openApplication(*application));
+    // The shell expands its words before it opens "out" and echo writes to it.
+    EXPECT_TRUE(testing::waitUntil([&] { return QFileInfo(dir.filePath("run/out")).size() > 0; }));
     EXPECT_FALSE(QFile::exists(dir.filePath("run/pwned")));
 }
 

@@ -211,18 +211,18 @@ TEST_F(DesktopEntriesTest, WindowClassesMatchEntriesIgnoringCase) {
     EXPECT_FALSE(entries.applicationForWindowClass("", ""));
 }
 
-// A FIFO or a device in place of an entry or a list is passed over, never opened for reading in
-// a way that waits for a writer or reads without end. Run in a child, which is killed if it hangs.
+// A FIFO or a device in place of an entry or a list is passed over, never opened in a way that
+// waits for a writer or reads without end (in a child, killed if it hangs).
 TEST_F(DesktopEntriesTest, WhatIsNotARegularFileIsPassedOverWithoutBlocking) {
     writeApp("data-a/applications/org.example.Editor.desktop", "StartupWMClass=qx-editor\n");
     writeApp("data-a/applications/mail.desktop");
     write("data-a/applications/mimeapps.list",
           "[Default Applications]\nx-scheme-handler/mailto=mail.desktop\n");
-    ASSERT_TRUE(QDir().mkpath(path("data-home/applications")));
-    ASSERT_TRUE(QDir().mkpath(path("config-home")));
-    for (const char* fifo : {"data-home/applications/org.example.Fifo.desktop",
-                             "data-home/applications/mimeapps.list", "config-home/mimeapps.list"}) {
-        ASSERT_EQ(::mkfifo(QFile::encodeName(path(fifo)).constData(), 0600), 0) << fifo;
+    for (const QString fifo :
+         {"data-home/applications/org.example.Fifo.desktop", "data-home/applications/mimeapps.list",
+          "config-home/mimeapps.list"}) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path(fifo)).path()));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path(fifo)).constData(), 0600), 0);
     }
     link("/dev/zero", "data-home/applications/org.example.Zero.desktop");
     link("/dev/zero", "data-a/applications/org.example.Later.desktop");
@@ -230,23 +230,20 @@ TEST_F(DesktopEntriesTest, WhatIsNotARegularFileIsPassedOverWithoutBlocking) {
 
     const auto result = testing::runInChild([&] {
         const DesktopEntries entries(locations_);
-        int failures = 0;
-        failures += !entries.application("org.example.Editor");
         const auto editor = entries.applicationForWindowClass("", "QX-EDITOR");
-        failures += !editor || editor->identifier != "org.example.Editor";
-        failures += entries.application("org.example.Fifo").has_value();
-        failures += entries.application("org.example.Zero").has_value();
-        // Like a file that cannot be read, it still hides the entry of a later directory.
-        failures += entries.application("org.example.Later").has_value();
         const auto mail = entries.handlerForScheme("mailto");
-        failures += !mail || mail->identifier != "mail";
-        return failures;
+        // Like an unreadable file, a device still hides a later directory's entry.
+        return (!editor || editor->identifier != "org.example.Editor") +
+               (!mail || mail->identifier != "mail") +
+               entries.application("org.example.Fifo").has_value() +
+               entries.application("org.example.Zero").has_value() +
+               entries.application("org.example.Later").has_value();
     });
     EXPECT_EQ(result, 0);
 }
 
-// Links back up the tree (`l0 -> .`, `vendor/up -> ..`) would make every lookup walk a number of
-// paths exponential in their count; each real folder is read once, under its shortest path.
+// Links back up the tree would make a lookup walk paths exponential in their count; each real
+// folder is read once, under its shortest path (in a child: followed, this takes minutes).
 TEST_F(DesktopEntriesTest, LinksToFoldersAlreadyReadAreNotFollowedAgain) {
     writeApp("data-a/applications/app.desktop");
     writeApp("data-a/applications/vendor/tool.desktop");
@@ -255,38 +252,27 @@ TEST_F(DesktopEntriesTest, LinksToFoldersAlreadyReadAreNotFollowedAgain) {
     }
     link("..", "data-a/applications/vendor/up");
     link(path("data-a/applications/vendor"), "data-b/applications/elsewhere");
-
-    // In a child: with the links followed, reading takes minutes.
     const auto result = testing::runInChild([&] {
         const DesktopEntries entries(locations_);
-        const QStringList found = identifiers(entries.listedApplications());
         const DesktopEntries::Reading reading = entries.lastReading();
         // The two applications folders and vendor/.
-        return found == QStringList({"app", "vendor-tool"}) && reading.folders == 3 &&
-                       reading.files == 2 && !reading.cutShort
-                   ? 0
-                   : 1;
+        return identifiers(entries.listedApplications()) != QStringList({"app", "vendor-tool"}) ||
+               reading.folders != 3 || reading.files != 2 || reading.cutShort;
     });
     EXPECT_EQ(result, 0);
 }
 
-// A link to "/" costs a bounded reading; what lies nearest the applications folder is read first,
-// so its own entries are kept, and other data directories have limits of their own.
+// A link to "/" costs a bounded reading: what lies nearest is read first, and each data directory
+// has limits of its own (in a child: the whole tree takes minutes).
 TEST_F(DesktopEntriesTest, ALinkToTheRootIsReadOnlyUpToTheLimits) {
     writeApp("data-a/applications/zz-top.desktop");
     writeApp("data-a/applications/vendor/tool.desktop");
     link("/", "data-a/applications/root");
     writeApp("data-b/applications/other.desktop");
-
-    // In a child: with the whole tree read, it takes minutes.
     const auto result = testing::runInChild([&] {
         const DesktopEntries entries(locations_);
-        const DesktopEntries::Reading reading = entries.lastReading();
-        // Any system has more folders within a few levels of "/" than one data directory may
-        // read.
-        int failures = 0;
-        failures += !reading.cutShort;
-        failures += reading.folders > 2 * 512;
+        // Any system has more folders near "/" than one data directory may read.
+        int failures = !entries.lastReading().cutShort + (entries.lastReading().folders > 2 * 512);
         for (const char* id : {"zz-top", "vendor-tool", "other"}) {
             failures += !entries.application(id);
         }
@@ -295,9 +281,8 @@ TEST_F(DesktopEntriesTest, ALinkToTheRootIsReadOnlyUpToTheLimits) {
     EXPECT_EQ(result, 0);
 }
 
-// Desktop files beyond a data directory's 32 MiB are left unread, and the reading says it was
-// cut short. Such an entry still hides a later directory's file with its ID, as an unreadable one
-// does, and is read once its folder changes and leaves it within the budget.
+// Desktop files beyond a data directory's 32 MiB are left unread (the reading says so) but still
+// hide a later directory's entry, and are read once a change leaves them within the budget.
 TEST_F(DesktopEntriesTest, AnEntryBeyondTheByteBudgetIsReadOnceItFits) {
     // 32 files of just under the largest size read; sparse, so they cost no disk.
     for (int i = 0; i < 32; ++i) {
@@ -341,9 +326,8 @@ TEST_F(DesktopEntriesTest, FoldersAreReadAgainOnlyWhenOneChanged) {
     EXPECT_EQ(entries.lastReading().count, 3U);
 }
 
-// The main thread must never wait for the folders to be read: it gets the entries read so far,
-// and an observer hears when newer ones are there. In a child, since a lookup that waited for this
-// reader, which runs only when told, would wait for good.
+// The main thread never waits for a reading: it gets the entries read so far and an observer
+// hears of newer ones (in a child: waiting for this reader, run only when told, never ends).
 TEST_F(DesktopEntriesTest, TheInteractiveThreadAnswersFromWhatHasBeenRead) {
     writeApp("data-a/applications/app.desktop");
     const auto result = testing::runInChild([&] {
@@ -351,12 +335,8 @@ TEST_F(DesktopEntriesTest, TheInteractiveThreadAnswersFromWhatHasBeenRead) {
         const DesktopEntries entries(locations_, std::this_thread::get_id(), reader);
         int changes = 0;
         auto observation = entries.observeChanges([&] { ++changes; });
-        // Each step sets its own bit when it goes wrong.
-        int failures = 0;
-        auto expect = [&, bit = 1](bool holds) mutable {
-            failures |= holds ? 0 : bit;
-            bit <<= 1;
-        };
+        int failures = 0, step = 0;  // each step sets its own bit when it goes wrong
+        const auto expect = [&](bool holds) { failures |= int(!holds) << step++; };
 
         expect(!entries.application("app"));
         reader->runUntilIdle();

@@ -129,14 +129,13 @@ TEST(LoginItem, FailuresAreReportedAndChangeNothing) {
     EXPECT_FALSE(QDir(dir.filePath("ok")).exists());
 }
 
-// Reading the state runs at start-up: whatever sits at the entry's path, it answers at once. What
-// is not a file starts nothing at login, so it counts as off. Run in a child, which is killed if
-// it hangs or fills the memory.
+// Read at start-up, so it answers at once whatever sits at the entry's path (in a child, killed
+// if it hangs); what is no file starts nothing at login, so it counts as off.
 TEST(LoginItem, WhatIsNotAnEntryIsOffWithoutBlocking) {
     QTemporaryDir dir;
     const QString autostart = dir.filePath("autostart");
     ASSERT_TRUE(QDir().mkpath(autostart));
-    LoginItem item(autostart, QStringLiteral("/usr/bin/quillorbitex"));
+    LoginItem item(autostart, "/usr/bin/quillorbitex");
     const QByteArray entry = QFile::encodeName(item.entryPath());
     const std::pair<const char*, std::function<bool()>> cases[] = {
         {"a FIFO", [&] { return ::mkfifo(entry.constData(), 0600) == 0; }},

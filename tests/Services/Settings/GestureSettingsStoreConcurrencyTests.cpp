@@ -22,20 +22,13 @@ std::vector<GestureMapping> longList(int round) {
 }
 
 TEST(GestureSettingsStore, LongRuleListsAreEncodedAsideAndTheNewestChangeIsWhatIsStored) {
-    // Each step sets a long list of that round, or does one of these.
-    constexpr int reset = -1;
-    constexpr int shortList = -2;
-    // Lets the encoding thread hand its list to the main thread, which does not take it yet.
-    constexpr int settle = -3;
+    // Each step sets a long list of that round, or does one of these; `settle` lets the encoding
+    // thread hand its list to the main thread, which does not take it yet.
+    constexpr int reset = -1, shortList = -2, settle = -3;
     const std::vector<int> cases[] = {
-        {0, 1, settle, 2, 3},
-        {0, settle, reset},
-        {0, settle, shortList},
-        {shortList, 1},
-    };
+        {0, 1, settle, 2, 3}, {0, settle, reset}, {0, settle, shortList}, {shortList, 1}};
     for (const auto& steps : cases) {
-        // The store goes while its last list may still be encoded (the program quits), or once
-        // the main thread has stored it.
+        // The store goes while its last list may still be encoded (a quit), or once it is stored.
         for (const bool quitAtOnce : {true, false}) {
             SCOPED_TRACE(::testing::PrintToString(steps) + (quitAtOnce ? " quitting" : ""));
             testing::ManualExecutor main;
@@ -56,10 +49,9 @@ TEST(GestureSettingsStore, LongRuleListsAreEncodedAsideAndTheNewestChangeIsWhatI
             }
             const auto stored =
                 newest.empty() ? std::nullopt : std::optional(GestureJson::encode(newest));
-            // Reads give the newest list at once, whether or not it is stored yet.
+            // Reads give the newest list at once; the main thread's turn stores it, and only it.
             EXPECT_EQ(GestureJson::encode(store->customMappings()), GestureJson::encode(newest));
             if (!quitAtOnce) {
-                // The main thread's turn stores the newest list, and only that.
                 EXPECT_TRUE(testing::waitUntil([&] {
                     main.runUntilIdle();
                     return defaults->dataValue(Keys::customMappings) == stored;

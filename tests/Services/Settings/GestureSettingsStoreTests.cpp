@@ -232,8 +232,7 @@ TEST_F(GestureSettingsStoreTest, ABadByteInOneRuleLosesThatRuleAloneAndIsKeptAnd
 
     auto& s = reopen();
     EXPECT_EQ(s.customMappings(), kept);
-    // Looked for at start, each value that does not read whole is kept, the spoiled rule's bytes
-    // included; looked for again and then replaced, neither is copied or named again.
+    // Each value that does not read whole is kept at start; neither is kept or named again.
     EXPECT_TRUE(s.keepUnreadableValues().empty());
     const QStringList copies = keptCopies();
     EXPECT_EQ(copies.filter(Keys::languageOverride + ".unreadable-").size(), 1);
@@ -319,8 +318,7 @@ TEST_F(GestureSettingsStoreTest, EntriesEditedIntoOtherFormsAreKeptBeforeTheyAre
     }
 }
 
-// Preferences kept elsewhere behind a link: the copy of the whole file and those of single entries
-// all go beside the file that was read and is written, none beside the link.
+// Copies of a preferences file behind a link, whole or of single entries, go beside its target.
 TEST_F(GestureSettingsStoreTest, CopiesOfAFileBehindALinkAllGoBesideThatFile) {
     const QString elsewhere = dir_.filePath("elsewhere");
     ASSERT_TRUE(QDir().mkpath(elsewhere));
@@ -336,9 +334,8 @@ TEST_F(GestureSettingsStoreTest, CopiesOfAFileBehindALinkAllGoBesideThatFile) {
 
     const QStringList copies = QDir(elsewhere).entryList({"*.unreadable-*"}, QDir::Files);
     ASSERT_EQ(copies.size(), 2);
-    EXPECT_TRUE(copies[0].startsWith("gestureLanguageOverride.unreadable-"));
-    EXPECT_TRUE(copies[1].startsWith("mine.json.unreadable-"));
-    EXPECT_TRUE(keptCopies().isEmpty());
+    EXPECT_TRUE(copies[0].startsWith("gestureLanguageOverride.unreadable-") &&
+                copies[1].startsWith("mine.json.unreadable-") && keptCopies().isEmpty());
     const std::vector<QString> named = defaults_->takeSetAsideFiles();
     EXPECT_EQ(QStringList(named.begin(), named.end()),
               QStringList({elsewhere + "/" + copies[1], elsewhere + "/" + copies[0]}));
