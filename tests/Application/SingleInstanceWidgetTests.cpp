@@ -142,7 +142,7 @@ TEST_F(SingleInstanceTest, ALaunchTakesTheNameOfAnInstanceQuittingMeanwhile) {
 // steps interleave, one of them runs and the other asks it: the second launch here does all its
 // steps while the first is about to remove the socket.
 TEST_F(SingleInstanceTest, TwoLaunchesAfterACrashEndWithOneRunningInstance) {
-    ASSERT_TRUE(leaveStaleSocket(name()));
+    ASSERT_TRUE(testing::makeSocketFile(QFile::encodeName(name())));
     std::atomic<int> secondRole{-1};
     std::atomic<bool> finish{false};
     std::unique_ptr<QThread> second;
