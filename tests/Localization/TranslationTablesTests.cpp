@@ -164,15 +164,11 @@ QString bare(const QString& word) {
     return out;
 }
 
-// The informal Spanish in `text`, or nothing; `german` is the German text of the same message.
-// Informal address shows in more than the pronouns:
-// - second-person verb forms, which stand for nothing else ("puedes", "hasta que permitas");
-// - a tú imperative with a pronoun attached, told from the usted one by its vowel and the verb's
-//   class: "súbelo", "cámbialo" against "súbalo", "cámbielo" (the stems of -er and -ir verbs are
-//   listed below, any other is taken for an -ar verb);
-// - a sentence opened by a form that is both the tú imperative and the third person ("Observa",
-//   "Abre"): an instruction, and informal, when the German text instructs too ("Verfolgen Sie");
-//   a description of what something does otherwise ("Öffnet").
+// The informal Spanish in `text`, or nothing; `german` is the same message's German text. Besides
+// second-person forms: a tú imperative with a pronoun attached ("súbelo", "cámbialo" against
+// usted's "súbalo", "cámbielo"; verbs whose stem is not listed count as -ar), and a sentence opened
+// by a form that is also the third person ("Abre"), informal when the German instructs ("...en
+// Sie").
 std::optional<QString> informalSpanish(const QString& text, const QString& german) {
     static const QRegularExpression secondPerson = words(
         R"(\b(tú|tu|tus|te|ti|contigo|tuy[oa]s?|vosotr[oa]s|vuestr[oa]s?|podéis|queréis|tenéis|)"

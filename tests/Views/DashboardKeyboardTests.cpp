@@ -1,7 +1,5 @@
-// The dashboard operated without a mouse, and by the wheel: Tab and Shift+Tab through every control
-// in the order shown, Return on buttons, the wheel over value controls, and the actions assistive
-// technologies use. Keys and wheel turns are delivered as the window system delivers them: to the
-// focused widget or the widget under the pointer, as events Qt takes for the user's own.
+// The dashboard without a mouse, and by the wheel. Keys and wheel turns arrive as the window system
+// delivers them: to the focused widget or the one under the pointer, as the user's own events.
 #include <gtest/gtest.h>
 
 #include <QtTest/qtestspontaneevent.h>
@@ -16,18 +14,16 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QSlider>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <climits>
 #include <set>
 
 #include "Views/AppScopes/AppScopeEditorSheet.h"
-#include "Views/CaptureToggleWidget.h"
 #include "Views/Components/InputConventions.h"
 #include "Views/Components/SegmentedPicker.h"
-#include "Views/Components/ToggleSwitch.h"
 #include "Views/ContentView.h"
 #include "Views/Dashboard/CustomGestureListView.h"
 #include "Views/Dashboard/CustomRulesSectionContent.h"
@@ -50,9 +46,8 @@ namespace {
 
 using namespace testing;
 
-// A wheel notch over the widget under `point` (in `window`'s coordinates), as the window system
-// delivers it: Qt gives a control that takes the focus by wheel its focus first and hands a wheel
-// that nobody takes on to the parents.
+// A wheel notch over the widget under `point` (in `window`'s coordinates), sent spontaneously so
+// that Qt focuses a wheel-focus control first and hands an unused wheel on to the parents.
 void turnWheel(QWidget& window, QPoint point, int notches) {
     QWidget* under = window.childAt(point);
     ASSERT_NE(under, nullptr);
@@ -64,16 +59,18 @@ void turnWheel(QWidget& window, QPoint point, int notches) {
     settle();
 }
 
-// A key pressed and released with the focus where it is.
-void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr);
-    QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
-    settle();
+// A key pressed and released `times` times with the focus where it is.
+void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1) {
+    for (int i = 0; i < times; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+        settle();
+    }
 }
 
-// A freeform rule; every third one is scoped to applications, which makes its card taller than a
-// card without scope rules, so cards measured when built differ from the height guessed before.
+// Every third rule is scoped to applications, so its card is taller than the height guessed
+// for cards not yet built.
 GestureMapping freeformRule(int i) {
     const GestureTemplate shape(QStringLiteral("template-%1").arg(i),
                                 QStringLiteral("Loop %1").arg(i, 3, 10, QLatin1Char('0')),
@@ -115,13 +112,17 @@ protected:
         return *window;
     }
 
+    static void tab(int times = 1) { key(Qt::Key_Tab, Qt::NoModifier, times); }
+    static void backtab(int times = 1) { key(Qt::Key_Backtab, Qt::ShiftModifier, times); }
     DashboardView& dashboard() const { return *window->contentView()->dashboard(); }
     QWidget* viewport() const { return dashboard().scrollArea()->viewport(); }
+    QScrollBar* scrollBar() const { return dashboard().scrollArea()->verticalScrollBar(); }
     CustomGestureListView& customList() const {
         return *window->findChild<CustomRulesSectionContent*>()->list();
     }
-    PresetRuleListView& presetList() const {
-        return *window->findChild<PresetRulesSectionContent*>()->list();
+    EditableGestureRuleRow* presetCard(int index) const {
+        return qobject_cast<EditableGestureRuleRow*>(
+            window->findChild<PresetRulesSectionContent*>()->list()->rowAt(index));
     }
     EditableGestureRuleRow* customCard(std::size_t index) const {
         return customList().row(env.model->customMappings().at(index).pattern());
@@ -135,37 +136,40 @@ protected:
         return viewport()->rect().contains(
             QRect(widget->mapTo(viewport(), QPoint(0, 0)), widget->size()));
     }
-    // The card holding the focus and the focus's place among the card's stops.
-    static std::pair<const EditableGestureRuleRow*, int> focusedStop() {
+    // The focus on stop `stop` of `card`, wholly in view.
+    void expectFocusAt(const EditableGestureRuleRow* card, int stop) const {
         QWidget* focus = QApplication::focusWidget();
+        int at = -1;
         for (QWidget* widget = focus; widget != nullptr; widget = widget->parentWidget()) {
-            if (const auto* card = qobject_cast<const EditableGestureRuleRow*>(widget)) {
-                const std::vector<QWidget*> stops = card->tabStops();
-                const auto at = std::find(stops.begin(), stops.end(), focus);
-                return {card, at == stops.end() ? -1 : static_cast<int>(at - stops.begin())};
-            }
-        }
-        return {nullptr, -1};
-    }
-    // Scrolls down from the top until the custom card at `index` is built and wholly in view.
-    EditableGestureRuleRow* scrollToCard(std::size_t index) const {
-        QScrollBar* bar = dashboard().scrollArea()->verticalScrollBar();
-        bar->setValue(0);
-        settle();
-        for (int round = 0; round < 200; ++round) {
-            EditableGestureRuleRow* card = customCard(index);
-            if (card != nullptr && inView(card)) {
-                return card;
-            }
-            if (bar->value() == bar->maximum()) {
+            if (const auto* holder = qobject_cast<const EditableGestureRuleRow*>(widget)) {
+                const std::vector<QWidget*> stops = holder->tabStops();
+                at = static_cast<int>(std::find(stops.begin(), stops.end(), focus) - stops.begin());
+                EXPECT_EQ(holder, card);
                 break;
             }
-            bar->setValue(bar->value() + viewport()->height() / 3);
+        }
+        EXPECT_EQ(at, stop);
+        EXPECT_TRUE(focus != nullptr && inView(focus));
+    }
+    // Focuses the first or last stop of custom card `index` in view, then moves the page as the
+    // wheel does (the focus stays) to `value`, clamped, which takes the stop out of view.
+    QPointer<QWidget> focusThenScrollAway(std::size_t index, bool first, int value) const {
+        scrollBar()->setValue(0);
+        settle();
+        for (int round = 0; round < 200; ++round) {
+            if (EditableGestureRuleRow* card = customCard(index); card != nullptr && inView(card)) {
+                QPointer<QWidget> stop = first ? card->tabStops().front() : card->tabStops().back();
+                stop->setFocus(Qt::TabFocusReason);
+                scrollBar()->setValue(value);
+                settle();
+                EXPECT_FALSE(inView(stop));
+                return stop;
+            }
+            scrollBar()->setValue(scrollBar()->value() + viewport()->height() / 3);
             settle();
         }
         return nullptr;
     }
-    int scrollValue() const { return dashboard().scrollArea()->verticalScrollBar()->value(); }
 
     std::unique_ptr<DashboardWindow> window;
 };
@@ -175,48 +179,35 @@ TEST_F(DashboardKeyboard, TabReachesEveryCustomCardHoweverManyAreNotBuilt) {
     const std::size_t last = env.model->customMappings().size() - 1;
     ASSERT_EQ(customCard(last / 2), nullptr) << "cards out of view are not built";
 
+    // Into the first card, through its five buttons into the next, and back.
     named("CustomGesture_OpenWizardButton")->setFocus(Qt::TabFocusReason);
-    key(Qt::Key_Tab);
-    EXPECT_EQ(focusedStop(), std::make_pair<const EditableGestureRuleRow*>(customCard(0), 0));
-    EXPECT_TRUE(inView(QApplication::focusWidget()));
-    // Through the card's five buttons into the next card.
-    for (int i = 0; i < 5; ++i) {
-        key(Qt::Key_Tab);
-    }
-    EXPECT_EQ(focusedStop(), std::make_pair<const EditableGestureRuleRow*>(customCard(1), 0));
-    EXPECT_TRUE(inView(QApplication::focusWidget()));
-    key(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(focusedStop(), std::make_pair<const EditableGestureRuleRow*>(customCard(0), 4));
+    tab();
+    expectFocusAt(customCard(0), 0);
+    tab(5);
+    expectFocusAt(customCard(1), 0);
+    backtab();
+    expectFocusAt(customCard(0), 4);
 
     // Back from the first preset: the last custom card, built and scrolled to.
-    QWidget* firstPreset = presetList().rowAt(0);
-    qobject_cast<EditableGestureRuleRow*>(firstPreset)->tabStops().front()->setFocus();
-    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    presetCard(0)->tabStops().front()->setFocus();
+    backtab();
     ASSERT_NE(customCard(last), nullptr);
-    EXPECT_EQ(focusedStop(), std::make_pair<const EditableGestureRuleRow*>(customCard(last), 4));
-    EXPECT_TRUE(inView(QApplication::focusWidget()));
-    for (int i = 0; i < 5; ++i) {
-        key(Qt::Key_Backtab, Qt::ShiftModifier);
-    }
-    EXPECT_EQ(focusedStop(),
-              std::make_pair<const EditableGestureRuleRow*>(customCard(last - 1), 4));
-    EXPECT_TRUE(inView(QApplication::focusWidget()));
-    for (int i = 0; i < 6; ++i) {
-        key(Qt::Key_Tab);
-    }
-    EXPECT_TRUE(firstPreset->isAncestorOf(QApplication::focusWidget()));
+    expectFocusAt(customCard(last), 4);
+    backtab(5);
+    expectFocusAt(customCard(last - 1), 4);
+    tab(6);
+    EXPECT_TRUE(presetCard(0)->isAncestorOf(QApplication::focusWidget()));
     // From the sidebar's capture switch back to the log at the page's end, which comes into view.
     named("CaptureToggleControl")->setFocus(Qt::TabFocusReason);
     dashboard().scrollTo(DashboardSection::overview);
-    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    backtab();
     ASSERT_EQ(QApplication::focusWidget(), named("OverlayDebugLogValue"));
     EXPECT_TRUE(inView(QApplication::focusWidget()));
 }
 
 TEST_F(DashboardKeyboard, ACycleOfTabVisitsEveryControlOnceInTheOrderShown) {
-    // Tall enough that every card is built and every control is on screen.
+    // Tall enough that every card is built and on screen; a restored preset's card comes last.
     open(3, {1100, 3600});
-    // A restored preset's card is made after the others.
     env.model->removeMapping(kUpDown);
     env.model->restoreBuiltInMapping(kUpDown);
     settle();
@@ -224,14 +215,12 @@ TEST_F(DashboardKeyboard, ACycleOfTabVisitsEveryControlOnceInTheOrderShown) {
     QWidget* start = window->contentView()->sidebar()->row(DashboardSection::overview);
     start->setFocus(Qt::TabFocusReason);
     std::vector<QWidget*> forward{start};
-    for (int i = 0; i < 200; ++i) {
-        key(Qt::Key_Tab);
-        if (QApplication::focusWidget() == start) {
-            break;
-        }
+    for (int i = 0; i < 200 && (i == 0 || QApplication::focusWidget() != start); ++i) {
+        tab();
         forward.push_back(QApplication::focusWidget());
     }
-    ASSERT_EQ(QApplication::focusWidget(), start);
+    ASSERT_EQ(forward.back(), start);
+    forward.pop_back();
 
     std::set<QWidget*> expected;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -255,7 +244,7 @@ TEST_F(DashboardKeyboard, ACycleOfTabVisitsEveryControlOnceInTheOrderShown) {
 
     std::vector<QWidget*> backward{start};
     for (std::size_t i = 1; i < forward.size(); ++i) {
-        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        backtab();
         backward.push_back(QApplication::focusWidget());
     }
     std::reverse(backward.begin() + 1, backward.end());
@@ -264,27 +253,24 @@ TEST_F(DashboardKeyboard, ACycleOfTabVisitsEveryControlOnceInTheOrderShown) {
 
 TEST_F(DashboardKeyboard, TabOutOfARenameGoesOnToTheSameCardsButtons) {
     open(0);
-    auto* previous = qobject_cast<EditableGestureRuleRow*>(presetList().rowAt(0));
-    auto* row = qobject_cast<EditableGestureRuleRow*>(presetList().rowAt(1));
-    ASSERT_NE(previous, nullptr);
+    EditableGestureRuleRow* row = presetCard(1);
     ASSERT_NE(row, nullptr);
     QWidget* firstButton = row->tabStops().front();
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE(round == 0 ? "the field made" : "the field made before");
+    for (const char* field : {"the field made", "the field made before"}) {
+        SCOPED_TRACE(field);
         row->beginEditingName();
         settle();
         ASSERT_TRUE(row->isEditingName());
-        key(Qt::Key_Tab);
+        tab();
         EXPECT_FALSE(row->isEditingName());
         EXPECT_EQ(QApplication::focusWidget(), firstButton);
-        key(Qt::Key_Backtab, Qt::ShiftModifier);
-        EXPECT_EQ(QApplication::focusWidget(), previous->tabStops().back());
+        backtab();
+        EXPECT_EQ(QApplication::focusWidget(), presetCard(0)->tabStops().back());
     }
 }
 
-// Deleting a card by keyboard hides the control that has the focus, which moves the focus and
-// places the cards again while the list is still taking the rule away; a card scrolled away is
-// then out of view and no longer focused.
+// Deleting a card by keyboard hides the focused control while the list still takes the rule
+// away; the focus must not stay on a card scrolled out of view.
 TEST_F(DashboardKeyboard, DeletingTheFocusedCardLeavesTheFocusOnALiveControlInView) {
     open(60);
     // The first card, one in the middle and, two deletions later, the last.
@@ -292,50 +278,35 @@ TEST_F(DashboardKeyboard, DeletingTheFocusedCardLeavesTheFocusOnALiveControlInVi
         SCOPED_TRACE(place);
         const std::size_t before = env.model->customMappings().size();
         const GestureDescriptor pattern = env.model->customMappings().at(place).pattern();
-        EditableGestureRuleRow* card = scrollToCard(place);
-        ASSERT_NE(card, nullptr);
-        QPointer<QWidget> deleteButton = card->tabStops().back();
-        deleteButton->setFocus(Qt::TabFocusReason);
-        // The wheel takes the page away and leaves the focus where it is.
-        QScrollBar* bar = dashboard().scrollArea()->verticalScrollBar();
-        bar->setValue(place < 10 ? bar->maximum() : 0);
-        settle();
-        ASSERT_FALSE(inView(deleteButton));
+        QPointer<QWidget> deleteButton =
+            focusThenScrollAway(place, false, place < 10 ? INT_MAX : 0);
+        ASSERT_FALSE(deleteButton.isNull());
         key(Qt::Key_Space);
         EXPECT_EQ(env.model->customMappings().size(), before - 1);
         EXPECT_FALSE(env.model->mapping(pattern).has_value());
         EXPECT_TRUE(QTest::qWaitFor([&] { return deleteButton.isNull(); }, 2000));
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
-        EXPECT_TRUE(window->isAncestorOf(focus));
-        EXPECT_TRUE(focus->isVisible());
+        EXPECT_TRUE(window->isAncestorOf(focus) && focus->isVisible());
         if (dashboard().scrollArea()->widget()->isAncestorOf(focus)) {
             EXPECT_TRUE(inView(focus));
         }
     }
 }
 
-// Another window taking the activation leaves the application without a focus widget, not the
-// dashboard: the card holding the window's focus stays built, and the focus is there on return.
+// Another window's activation leaves the application without a focus widget: the card holding
+// the dashboard's focus stays built, and the focus is there on return.
 TEST_F(DashboardKeyboard, AFocusedCardOutOfViewOutlivesAnotherWindowsActivation) {
     open(120);
-    EditableGestureRuleRow* card = scrollToCard(60);
-    ASSERT_NE(card, nullptr);
-    QPointer<QWidget> focused = card->tabStops().front();
-    focused->setFocus(Qt::TabFocusReason);
-    // The page scrolled far away by the wheel, which leaves the focus where it is.
-    dashboard().scrollArea()->verticalScrollBar()->setValue(0);
-    settle();
-    ASSERT_FALSE(inView(focused));
-
+    QPointer<QWidget> focused = focusThenScrollAway(60, true, 0);
+    ASSERT_FALSE(focused.isNull());
     QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other, 5000));
-    settle();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get(), 5000));
-    settle();
+    for (QWidget* active : {&other, static_cast<QWidget*>(window.get())}) {
+        active->show();
+        active->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(active, 5000));
+        settle();
+    }
     ASSERT_FALSE(focused.isNull());
     EXPECT_EQ(QApplication::focusWidget(), focused.data());
 }
@@ -399,9 +370,9 @@ TEST_F(DashboardKeyboard, ReturnAndEnterPressTheFocusedButton) {
 TEST(InputConventions, ReturnInADialogWithADefaultButtonStaysTheDialogs) {
     InputConventions::install();
     QDialog dialog;
-    auto* accept = new QPushButton(QStringLiteral("OK"), &dialog);
-    auto* other = new QPushButton(QStringLiteral("Other"), &dialog);
     auto* layout = new QVBoxLayout(&dialog);
+    auto* accept = new QPushButton(QStringLiteral("OK"));
+    auto* other = new QPushButton(QStringLiteral("Other"));
     layout->addWidget(accept);
     layout->addWidget(other);
     accept->setDefault(true);
@@ -419,26 +390,20 @@ TEST(InputConventions, ReturnInADialogWithADefaultButtonStaysTheDialogs) {
 
 TEST_F(DashboardKeyboard, TheWheelChangesAValueOnlyWhileItsControlHasTheFocus) {
     DashboardWindow& shown = open(0, {1100, 700});
-    struct Control {
-        const char* name;
-        QWidget* control;
-        std::function<QVariant()> value;
-        // Whether the control itself takes the wheel when it has the focus.
-        bool takesWheel;
-    };
-    const auto check = [&](const Control& c) {
-        QWidget* owner = c.control->window();
+    // `takesWheel`: whether the control itself takes the wheel when it has the focus.
+    const auto check = [&](const char* name, QWidget* control,
+                           const std::function<QVariant()>& value, bool takesWheel) {
+        QWidget* owner = control->window();
         owner->show();
         owner->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(owner, 5000));
         const bool onPage = owner == &shown;
         QWidget* focusable =
-            c.control->focusPolicy() == Qt::NoFocus ? c.control->parentWidget() : c.control;
+            control->focusPolicy() == Qt::NoFocus ? control->parentWidget() : control;
         for (const bool focused : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + (focused ? ", focused" : ", not focused"));
-            if (onPage) {
-                // The control in the middle of the page, which can scroll either way.
-                dashboard().scrollArea()->ensureWidgetVisible(c.control, 0, 250);
+            SCOPED_TRACE(std::string(name) + (focused ? ", focused" : ", not focused"));
+            if (onPage) {  // mid-page, where the page can scroll either way
+                dashboard().scrollArea()->ensureWidgetVisible(control, 0, 250);
             }
             settle();
             if (focused) {
@@ -446,64 +411,58 @@ TEST_F(DashboardKeyboard, TheWheelChangesAValueOnlyWhileItsControlHasTheFocus) {
             } else if (QWidget* focus = QApplication::focusWidget()) {
                 focus->clearFocus();
             }
-            const QVariant before = c.value();
-            const int page = scrollValue();
-            const QPoint at = c.control->mapTo(owner, c.control->rect().center());
+            const QVariant before = value();
+            const int page = scrollBar()->value();
+            const QPoint at = control->mapTo(owner, control->rect().center());
             turnWheel(*owner, at, 1);
-            EXPECT_EQ(c.value() != before, focused && c.takesWheel) << "the value changed";
+            EXPECT_EQ(value() != before, focused && takesWheel) << "the value changed";
             EXPECT_EQ(focusable->hasFocus(), focused) << "the wheel moved the focus";
             if (onPage && !focused) {
-                EXPECT_NE(scrollValue(), page) << "the page did not scroll";
+                EXPECT_NE(scrollBar()->value(), page) << "the page did not scroll";
             }
-            if (c.value() != before) {
+            if (value() != before) {
                 turnWheel(*owner, at, -1);
             }
         }
     };
+    const auto raw = [](auto value) { return QString::fromUtf8(rawValue(value).data()); };
+    check(
+        "threshold slider", named("Overview_MatchingThresholdSlider"),
+        [&] { return env.model->matchingThreshold(); }, true);
+    check(
+        "language picker", named("Overview_LanguageOverridePicker"),
+        [&] { return raw(env.model->languageOverride()); }, true);
+    check(
+        "theme picker", named<SegmentedPicker>("Overview_ThemeOverridePicker")->segment(1),
+        [&] { return raw(env.model->themeOverride()); }, false);
 
-    auto* theme = named<SegmentedPicker>("Overview_ThemeOverridePicker");
-    const Control onPage[] = {
-        {"threshold slider", named("Overview_MatchingThresholdSlider"),
-         [&] { return env.model->matchingThreshold(); }, true},
-        {"language picker", named("Overview_LanguageOverridePicker"),
-         [&] { return QString::fromUtf8(rawValue(env.model->languageOverride()).data()); }, true},
-        {"theme picker", theme->segment(1),
-         [&] { return QString::fromUtf8(rawValue(env.model->themeOverride()).data()); }, false},
-    };
-    for (const Control& c : onPage) {
-        check(c);
-    }
+    // The editors' pickers follow the same rule.
+    QPointer<AppScopeEditorSheet> scopes =
+        AppScopeEditorSheet::openFor(*env.model, kUpDown, &shown);
+    auto* apps =
+        scopes->findChild<QComboBox*>(QString::fromLatin1(AppScopeEditorSheet::pickerIdentifier));
+    ASSERT_GT(apps->count(), 2);
+    check(
+        "scope editor's application picker", apps, [apps] { return apps->currentIndex(); }, true);
+    delete scopes.data();
 
-    // The editors' controls follow the same rule.
-    {
-        QPointer<AppScopeEditorSheet> scopes =
-            AppScopeEditorSheet::openFor(*env.model, kUpDown, &shown);
-        auto* picker = scopes->findChild<QComboBox*>(
-            QString::fromLatin1(AppScopeEditorSheet::pickerIdentifier));
-        ASSERT_GT(picker->count(), 2);
-        check({"scope editor's application picker", picker,
-               [picker] { return picker->currentIndex(); }, true});
-        delete scopes.data();
-    }
-    {
-        QPointer<CustomGestureWizard> editor =
-            new CustomGestureWizard(GestureRuleEditorContext::open(GestureRuleEditorMode::newRule),
-                                    *env.model, {env.workspace, nullptr}, &shown);
-        editor->show();
-        env.model->seedCapturedGestureDraft(kUpDown);
-        settle();
-        QTest::mouseClick(editor->nextButton(), Qt::LeftButton);
-        SegmentedPicker* kinds = editor->actionStep()->kindPicker();
-        const QString predefined =
-            QString::fromUtf8(rawValue(GestureActionEditorKind::predefined).data());
-        QTest::mouseClick(kinds->segment(kinds->findData(predefined)), Qt::LeftButton);
-        settle();
-        QComboBox* actions = editor->actionStep()->predefinedPicker();
-        ASSERT_TRUE(actions->isVisible());
-        check({"rule editor's action picker", actions,
-               [actions] { return actions->currentIndex(); }, true});
-        delete editor.data();
-    }
+    QPointer<CustomGestureWizard> editor =
+        new CustomGestureWizard(GestureRuleEditorContext::open(GestureRuleEditorMode::newRule),
+                                *env.model, {env.workspace, nullptr}, &shown);
+    editor->show();
+    env.model->seedCapturedGestureDraft(kUpDown);
+    settle();
+    QTest::mouseClick(editor->nextButton(), Qt::LeftButton);
+    SegmentedPicker* kinds = editor->actionStep()->kindPicker();
+    QTest::mouseClick(kinds->segment(kinds->findData(raw(GestureActionEditorKind::predefined))),
+                      Qt::LeftButton);
+    settle();
+    QComboBox* actions = editor->actionStep()->predefinedPicker();
+    ASSERT_TRUE(actions->isVisible());
+    check(
+        "rule editor's action picker", actions, [actions] { return actions->currentIndex(); },
+        true);
+    delete editor.data();
 }
 
 TEST_F(DashboardKeyboard, SwitchesAndPickersChangeTheirSettingThroughAccessibilityActions) {
@@ -531,8 +490,7 @@ TEST_F(DashboardKeyboard, SwitchesAndPickersChangeTheirSettingThroughAccessibili
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name + std::string(" by ") + action.toStdString());
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(c.control);
-            ASSERT_NE(accessible, nullptr);
-            ASSERT_NE(accessible->actionInterface(), nullptr);
+            ASSERT_TRUE(accessible != nullptr && accessible->actionInterface() != nullptr);
             EXPECT_TRUE(accessible->actionInterface()->actionNames().contains(
                 QAccessibleActionInterface::toggleAction()));
             const bool before = c.setting();

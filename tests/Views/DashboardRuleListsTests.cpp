@@ -201,13 +201,14 @@ TEST_F(DashboardRuleLists, ADoubleClickRenamesTheRowUnderItsFirstPress) {
     EXPECT_EQ(model->mapping(kRightDown)->name(), QStringLiteral("Charlie"));
 }
 
-// Renaming a preset makes it a custom rule, whose card then comes above every preset: the press
-// that ends one rename must not let the cards move before the second press of its double click.
+// Renaming a preset makes it a custom rule whose card comes above every preset: the press that
+// ends one rename must not let the cards move before the second press of its double click.
 TEST_F(DashboardRuleLists, ADoubleClickRenamesThePresetUnderItsFirstPressWhileAnotherIsSaved) {
     const GestureDescriptor kLeftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
     window.setFocusPolicy(Qt::ClickFocus);
-    // Pressed twice where the name shows now, each press sent to whatever is there by then.
-    const auto doubleClickName = [&](const GestureDescriptor& pattern) {
+    // Double-clicks where the name shows now, each press sent to whatever is there by then, and
+    // types into the rename field.
+    const auto renameAt = [&](const GestureDescriptor& pattern, const QString& text) {
         EditableGestureRuleRow* row = presetRow(pattern);
         ThemedTextLabel* name = label(row, GestureRuleRowContent::make(row->mapping()).title);
         ASSERT_NE(name, nullptr);
@@ -216,36 +217,27 @@ TEST_F(DashboardRuleLists, ADoubleClickRenamesThePresetUnderItsFirstPressWhileAn
             QWidget* under = window.childAt(at);
             ASSERT_NE(under, nullptr);
             const QPoint local = under->mapFrom(&window, at);
-            if (second) {
-                QTest::mouseDClick(under, Qt::LeftButton, {}, local);
-            } else {
-                QTest::mousePress(under, Qt::LeftButton, {}, local);
-            }
+            second ? QTest::mouseDClick(under, Qt::LeftButton, {}, local)
+                   : QTest::mousePress(under, Qt::LeftButton, {}, local);
             QTest::mouseRelease(under, Qt::LeftButton, {}, local);
             settle();
         }
-    };
-    const auto type = [](const QString& text) {
         auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         ASSERT_NE(field, nullptr) << "no rename field has the focus";
         QTest::keyClicks(field, text);
     };
-    const auto cardsSettle = [&](std::size_t customCards) {
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return custom->list()->rowCount() == static_cast<int>(customCards); }, 3000));
+    const auto cardsSettle = [&](int customCards) {
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return custom->list()->rowCount() == customCards; }, 3000));
         settle();
     };
 
-    doubleClickName(kUpDown);
-    type(QStringLiteral("Alpha"));
-    doubleClickName(kLeftUp);
-    type(QStringLiteral("Gamma"));
+    renameAt(kUpDown, QStringLiteral("Alpha"));
+    renameAt(kLeftUp, QStringLiteral("Gamma"));
     cardsSettle(1);
-    doubleClickName(kLeftDown);
-    type(QStringLiteral("Delta"));
+    renameAt(kLeftDown, QStringLiteral("Delta"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     cardsSettle(3);
-
     EXPECT_EQ(model->mapping(kUpDown)->name(), QStringLiteral("Alpha"));
     EXPECT_EQ(model->mapping(kLeftUp)->name(), QStringLiteral("Gamma"));
     EXPECT_EQ(model->mapping(kLeftDown)->name(), QStringLiteral("Delta"));

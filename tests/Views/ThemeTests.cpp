@@ -145,9 +145,8 @@ TEST_F(ThemeWidgetTest, TheSliderIsDrawnFromTheThemeAndStandsOutFromTheCard) {
     }
 }
 
-// A combo box's open list, as the program's style draws it: a panel cut to rounded corners, at
-// least as wide as its field, on the card colour, with padded rows and the current one in the
-// theme's selection colour, in both appearances.
+// A combo box's open list in both appearances: a rounded panel at least as wide as its field, on
+// the card colour, with padded rows and the current one in the selection colour.
 TEST_F(ThemeWidgetTest, AnOpenListIsARoundedThemedPanelAtLeastAsWideAsItsField) {
     ThemeStyle::install();
     const QPalette before = QApplication::palette();
@@ -156,8 +155,7 @@ TEST_F(ThemeWidgetTest, AnOpenListIsARoundedThemedPanelAtLeastAsWideAsItsField) 
         QApplication::setPalette(ThemePalette::qtPalette(dark));
         testing::settle();
         QComboBox combo(&holder_);
-        combo.addItems({QStringLiteral("English"), QStringLiteral("Deutsch"),
-                        QStringLiteral("Français"), QStringLiteral("日本語")});
+        combo.addItems({"English", "Deutsch", "日本語"});
         combo.setCurrentIndex(1);
         combo.resize(420, combo.sizeHint().height());
         holder_.show();
@@ -177,7 +175,7 @@ TEST_F(ThemeWidgetTest, AnOpenListIsARoundedThemedPanelAtLeastAsWideAsItsField) 
                 combo.view()->viewport()->mapTo(popup, QPoint(6, area.center().y())));
         };
         EXPECT_EQ(rowColor(1), ThemePalette::color(Token::accentMuted, dark)) << "current row";
-        EXPECT_EQ(rowColor(3), ThemePalette::color(Token::bgElevated, dark)) << "another row";
+        EXPECT_EQ(rowColor(2), ThemePalette::color(Token::bgElevated, dark)) << "another row";
         combo.hidePopup();
     }
     QApplication::setPalette(before);

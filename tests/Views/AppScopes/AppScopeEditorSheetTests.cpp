@@ -272,8 +272,8 @@ TEST_F(AppScopeEditorSheetTest, TheKeyboardGoesTopToBottomAndARemovalNeverLandsO
     EXPECT_TRUE(s.state().rules().empty());
 }
 
-// Keyboard alone: the sheet opens on the picker with its focus ring, and each addition gives the
-// focus back to the picker, so a second Space never lands on Cancel or on a rule.
+// The sheet opens on the picker, its focus ring drawn, and each addition gives the focus back to
+// the picker, so a second Space never lands on Cancel or on a rule.
 TEST_F(AppScopeEditorSheetTest, TheKeyboardStartsOnThePickerAndComesBackToItAfterEachAddition) {
     model().replaceAppScopeRules({rule("app.ten", "App 10", false)}, kUpDown);
     Sheet& s = open();
@@ -299,7 +299,6 @@ TEST_F(AppScopeEditorSheetTest, TheKeyboardStartsOnThePickerAndComesBackToItAfte
             EXPECT_EQ(QApplication::focusWidget(), picker) << expected;
         }
     }
-    EXPECT_EQ(names(s.state().rules()), (QStringList{"App 9+", "App 10-", "Files+", "Firefox+"}));
     // The last application added, no picker is left: the focus waits on Save, which keeps them.
     EXPECT_EQ(QApplication::focusWidget(), child(s, Sheet::saveButtonIdentifier));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);

@@ -230,34 +230,27 @@ TEST(GestureRuleEditorState, ApplicationsAndURLsResolveOnlyWhenTheDesktopCanActO
     EXPECT_NE(editor.openAppValidationText(), notice);
 }
 
-// Typing, key by key, neither asks the desktop nor tells the views; once typing pauses they are
+// Typing key by key neither asks the desktop nor tells the views; once typing pauses they are
 // told once, and the desktop is asked once however often the values are read.
 TEST(GestureRuleEditorState, TypingIsToldOnceItPausesAndTheDesktopAskedOnceForEachText) {
     const QString url = QStringLiteral("https://example.org/") + QString(300, QLatin1Char('a'));
-    const struct {
-        Kind kind;
-        QString text;
-        void (GestureRuleEditorState::*type)(const QString&);
-        GestureAction action;
-    } cases[] = {
-        {Kind::openURL, url, &GestureRuleEditorState::setOpenURLString,
-         GestureAction::openURL(url)},
-        {Kind::openApp, "org.example.Notes", &GestureRuleEditorState::setOpenAppBundleIdentifier,
-         GestureAction::openApp("org.example.Notes")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text.left(20).toStdString());
+    for (const auto& [kind, text] :
+         {std::pair{Kind::openURL, url},
+          std::pair{Kind::openApp, QStringLiteral("org.example.Notes")}}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        const bool isURL = kind == Kind::openURL;
         EditorFixture f;
         GestureRuleEditorState& editor = f.open(Mode::newRule);
-        editor.setActionKind(c.kind);
+        editor.setActionKind(kind);
         int told = 0;
         QObject::connect(&editor, &GestureRuleEditorState::changed, [&told] { ++told; });
         const auto askedTheDesktop = [&] {
             return f.env.workspace->urlHandlerLookUps() +
                    static_cast<int>(f.env.workspace->lookedUpIdentifiers().size());
         };
-        for (qsizetype typed = 1; typed <= c.text.size(); ++typed) {
-            (editor.*c.type)(c.text.left(typed));
+        for (qsizetype typed = 1; typed <= text.size(); ++typed) {
+            isURL ? editor.setOpenURLString(text.left(typed))
+                  : editor.setOpenAppBundleIdentifier(text.left(typed));
         }
         f.env.main.advance(GestureRuleEditorState::typingPause - std::chrono::milliseconds(1));
         EXPECT_EQ(told, 0);
@@ -265,19 +258,17 @@ TEST(GestureRuleEditorState, TypingIsToldOnceItPausesAndTheDesktopAskedOnceForEa
         f.env.main.advance(std::chrono::milliseconds(1));
         EXPECT_EQ(told, 1);
         for (int read = 0; read < 3; ++read) {
-            EXPECT_EQ(editor.resolvedAction(), c.action);
-            EXPECT_TRUE(c.kind == Kind::openURL ? editor.isOpenURLValid()
-                                                : editor.isOpenAppValid());
-            EXPECT_FALSE((c.kind == Kind::openURL ? editor.openURLValidationText()
-                                                  : editor.openAppValidationText())
+            EXPECT_EQ(editor.resolvedAction(),
+                      isURL ? GestureAction::openURL(text) : GestureAction::openApp(text));
+            EXPECT_TRUE(isURL ? editor.isOpenURLValid() : editor.isOpenAppValid());
+            EXPECT_FALSE((isURL ? editor.openURLValidationText() : editor.openAppValidationText())
                              .isEmpty());
         }
         EXPECT_EQ(askedTheDesktop(), 1);
     }
 }
 
-// What the views last showed may be older than the text or the desktop: Next and Save look again
-// before they act.
+// What the views last showed may be older than the text or the desktop: Next and Save look again.
 TEST(GestureRuleEditorState, NextAndSaveNeverActOnAnOlderCheck) {
     EditorFixture f;
     GestureRuleEditorState& editor = f.open(Mode::newRule);
