@@ -6,11 +6,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <ctime>
 #include <functional>
@@ -19,41 +15,18 @@
 #include "Diagnostics/TestDiagnostics.h"
 #include "Platform/Freedesktop/LoginItem.h"
 #include "Platform/JsonFileUserDefaults.h"
+#include "Platform/TestFiles.h"
 #include "Services/Settings/GestureSettingsStore.h"
 #include "support/ChildProcess.h"
 
 namespace quillorbitex {
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::readFile;
 
 mode_t modeOf(const QString& path) {
     struct stat entry {};
     return ::stat(QFile::encodeName(path).constData(), &entry) == 0 ? entry.st_mode & 07777 : 0;
-}
-
-// How a write went in a child process: said it was written, said it failed, or the child died
-// (a signal, or no answer in time).
-enum class Outcome { written, failed, died };
-
-// Runs `write` in a child process whose files may grow to `sizeLimit` bytes at most; a write
-// beyond that fails with EFBIG, as on a full disk, since SIGXFSZ is ignored.
-Outcome runWithFileSizeLimit(const std::function<bool()>& write, rlim_t sizeLimit) {
-    const auto status = testing::runInChild([&] {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{sizeLimit, sizeLimit};
-        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-            return 3;
-        }
-        return write() ? 0 : 1;
-    });
-    if (!status || *status > 1) {
-        return Outcome::died;
-    }
-    return *status == 0 ? Outcome::written : Outcome::failed;
 }
 
 TEST(AtomicFile, EveryWriterLeavesTheOldFileAsItWasAndSaysSoWhenTheDiskTakesNoMore) {
@@ -102,64 +75,58 @@ TEST(AtomicFile, EveryWriterLeavesTheOldFileAsItWasAndSaysSoWhenTheDiskTakesNoMo
     };
     for (const auto& writer : writers) {
         SCOPED_TRACE(writer.name);
-        // Cut off at once, or after a few bytes so that a write is first short, then refused; and
-        // without a limit, to see that the same write does replace the file.
+        // Cut off at once, or after a few bytes (a short write, then a refused one); and without a
+        // limit, to see that the same write does replace the file.
         for (const rlim_t limit : {rlim_t{0}, rlim_t{8}, RLIM_INFINITY}) {
             SCOPED_TRACE(limit);
             QTemporaryDir dir;
             const QString path = dir.filePath(QStringLiteral("files/")) + writer.file;
-            // A new file is not writable by others, whatever the umask; a replaced one keeps its
+            // New files are not writable by others whatever the umask; replaced ones keep their
             // mode.
             const mode_t umask = ::umask(0);
             ASSERT_TRUE(AtomicFile::write(path, writer.old));
             ::umask(umask);
             EXPECT_EQ(modeOf(path), 0644);
             ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0600), 0);
-            const QStringList entries =
-                QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden);
+            const auto entries = [&] {
+                return QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden);
+            };
+            const QStringList before = entries();
+            const bool fits = limit == RLIM_INFINITY;
 
-            const Outcome outcome = runWithFileSizeLimit([&] { return writer.write(path); }, limit);
+            // With SIGXFSZ ignored, a write beyond the limit fails with EFBIG as on a full disk.
+            const auto status = testing::runInChild([&] {
+                ::signal(SIGXFSZ, SIG_IGN);
+                const rlimit sizes{limit, limit};
+                return ::setrlimit(RLIMIT_FSIZE, &sizes) != 0 ? 3 : writer.write(path) ? 0 : 1;
+            });
 
-            if (limit == RLIM_INFINITY) {
-                EXPECT_EQ(outcome, Outcome::written);
-                EXPECT_NE(readFile(path), writer.old);
-                EXPECT_EQ(modeOf(path), 0600);
-                continue;
+            EXPECT_EQ(status, std::optional(fits ? 0 : 1));
+            EXPECT_EQ(readFile(path) == writer.old, !fits);
+            EXPECT_EQ(modeOf(path), 0600);
+            if (!fits) {  // neither a temporary file nor a cut-off copy is left behind
+                EXPECT_EQ(entries(), before);
             }
-            EXPECT_EQ(outcome, Outcome::failed);
-            EXPECT_EQ(readFile(path), writer.old);
-            // Neither a temporary file nor a cut-off copy is left behind.
-            EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden),
-                      entries);
         }
     }
 }
 
-// Through a link: a link to a file has that file replaced and stays a link, also when the file is
-// not there yet; a link to what is no file (a FIFO here, /dev/zero in the field) is replaced by the
-// file itself and what it led to is left as it was.
+// A link to a file has that file replaced and stays a link, also when the file is not there yet; a
+// link to what is no file (a FIFO, or /dev/zero) is replaced by a file, what it led to left alone.
 TEST(AtomicFile, ALinkKeepsLeadingToItsFileAndNeverTurnsSomethingElseIntoOne) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("kept/file"));
     const QString fifo = dir.filePath(QStringLiteral("fifo"));
     ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("kept"))));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const struct {
-        const char* name;
-        QString target;
-        bool staysALink;
-    } cases[] = {
-        {"to a file not made yet", file, true},
-        {"to a file", file, true},
-        {"to a FIFO", fifo, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString link = dir.filePath(QStringLiteral("link-") + QString::fromLatin1(c.name));
-        ASSERT_TRUE(QFile::link(c.target, link));
-        ASSERT_TRUE(AtomicFile::write(link, c.name));
-        EXPECT_EQ(QFileInfo(link).isSymLink(), c.staysALink);
-        EXPECT_EQ(readFile(link), QByteArray(c.name));
+    for (const auto& [name, target, staysALink] : {std::tuple{"to a file not made yet", file, true},
+                                                   {"to a file", file, true},
+                                                   {"to a FIFO", fifo, false}}) {
+        const QString link = dir.filePath(QStringLiteral("link-") + QString::fromLatin1(name));
+        ASSERT_TRUE(QFile::link(target, link));
+        ASSERT_TRUE(AtomicFile::write(link, name));
+        EXPECT_EQ(QFileInfo(link).isSymLink(), staysALink) << name;
+        EXPECT_EQ(readFile(link), QByteArray(name));
     }
     EXPECT_EQ(readFile(file), QByteArray("to a file"));
     struct stat entry {};
@@ -168,8 +135,8 @@ TEST(AtomicFile, ALinkKeepsLeadingToItsFileAndNeverTurnsSomethingElseIntoOne) {
 }
 
 // A write killed before its rename leaves its new file behind; a later write of the same file
-// removes it once it has not changed for a minute, and nothing else: not a write still under way,
-// not what only looks like such a file, not another file's.
+// removes it once it is a minute old, and nothing else: not a write under way, not what only looks
+// like such a file, not another file's.
 TEST(AtomicFile, AWriteRemovesWhatKilledWritesOfTheSameFileLeft) {
     QTemporaryDir dir;
     const struct {
@@ -190,7 +157,7 @@ TEST(AtomicFile, AWriteRemovesWhatKilledWritesOfTheSameFileLeft) {
         const QByteArray path = QFile::encodeName(temporary(e));
         ASSERT_TRUE(e.kind == 'd'   ? ::mkdir(path, 0700) == 0
                     : e.kind == 'l' ? ::symlink("file", path) == 0
-                                    : QFile(temporary(e)).open(QIODevice::WriteOnly));
+                                    : testing::writeFile(temporary(e), {}));
         const timespec old{std::time(nullptr) - 120, 0};
         const timespec times[] = {old, old};
         ASSERT_TRUE(e.kind == 'n' || ::utimensat(AT_FDCWD, path, times, AT_SYMLINK_NOFOLLOW) == 0);

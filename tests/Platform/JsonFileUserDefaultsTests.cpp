@@ -11,20 +11,17 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <chrono>
-#include <functional>
 #include <future>
 
 #include "Platform/AtomicFile.h"
 #include "Platform/JsonFileUserDefaults.h"
+#include "Platform/TestFiles.h"
 #include "support/InMemoryUserDefaults.h"
 
 namespace quillorbitex {
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::readFile;
 
 class JsonFileUserDefaultsTest : public ::testing::Test {
 protected:
@@ -123,8 +120,8 @@ TEST_F(JsonFileUserDefaultsTest, WritesThatFailSaySoAndAreMadeUpForByTheNextOneO
 // Without a folder for the preferences the path is empty: the values then live in memory, with
 // nothing unsaved to report or try again, and no file appears in the working folder.
 TEST_F(JsonFileUserDefaultsTest, WithoutAPathTheValuesLiveInMemoryAndNothingIsWritten) {
-    const QString working = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    const testing::WorkingFolder working(dir_.path());
+    ASSERT_TRUE(working.entered());
     {
         EXPECT_FALSE(AtomicFile::write(QString(), "{}"));
         EXPECT_EQ(AtomicFile::resolvedPath(QString()), QString());
@@ -140,27 +137,19 @@ TEST_F(JsonFileUserDefaultsTest, WithoutAPathTheValuesLiveInMemoryAndNothingIsWr
     EXPECT_EQ(
         QDir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
         QStringList());
-    QDir::setCurrent(working);
 }
 
 TEST_F(JsonFileUserDefaultsTest, WhatIsNotAFileIsMovedAsideUnopenedAndTheFileWrittenAnew) {
-    const struct {
-        const char* name;
-        std::function<void(const QByteArray&)> make;
-        // Links that lead nowhere at the names a move now would try first, which must stay.
-        bool namesTaken = false;
-    } cases[] = {
-        {"a FIFO", [](const QByteArray& path) { ASSERT_EQ(::mkfifo(path, 0600), 0); }},
-        {"a folder", [](const QByteArray& path) { ASSERT_EQ(::mkdir(path, 0700), 0); }},
-        {"a folder, the first names taken by links that lead nowhere",
-         [](const QByteArray& path) { ASSERT_EQ(::mkdir(path, 0700), 0); }, true},
-    };
-    for (const auto& [name, make, namesTaken] : cases) {
+    // namesTaken: links that lead nowhere at the names a move now tries first, which must stay.
+    for (const auto& [name, fifo, namesTaken] :
+         {std::tuple{"a FIFO", true, false},
+          {"a folder", false, false},
+          {"a folder, the first names taken by links that lead nowhere", false, true}}) {
         SCOPED_TRACE(name);
         QDir(dir_.filePath("prefs")).removeRecursively();
         QDir().mkpath(dir_.filePath("prefs"));
         const QByteArray path = QFile::encodeName(this->path());
-        make(path);
+        ASSERT_EQ(fifo ? ::mkfifo(path, 0600) : ::mkdir(path, 0700), 0);
         QStringList takenNames;
         for (int second = 0; namesTaken && second < 3; ++second) {
             takenNames.append(this->path() + ".unreadable-" +

@@ -6,11 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <functional>
 
+#include "Platform/TestFiles.h"
 #include "support/ChildProcess.h"
 #include "support/SocketFile.h"
 
@@ -24,52 +23,43 @@ using Status = RegularFile::Status;
 TEST(RegularFile, ReadsOnlyRegularFilesWithinTheLimitAndNeverBlocks) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const auto put = [&](const char* name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    };
-    const auto link = [&](const char* target, const char* name) {
-        return ::symlink(target, QFile::encodeName(dir.filePath(name)).constData()) == 0;
-    };
-    ASSERT_TRUE(put("small", "[Group]\nKey=value\n"));
-    ASSERT_TRUE(put("at-limit", QByteArray(64, 'x')));
-    ASSERT_TRUE(put("over-limit", QByteArray(65, 'x')));
-    ASSERT_TRUE(put("empty", {}));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
-    ASSERT_TRUE(link("/dev/zero", "zero"));
-    ASSERT_TRUE(link(QFile::encodeName(dir.filePath("fifo")).constData(), "to-fifo"));
-    ASSERT_TRUE(link("nowhere", "dangling"));
-    ASSERT_TRUE(link("loop", "loop"));
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo"));
+    const QByteArray socket = QFile::encodeName(dir.filePath("socket"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
     // A socket cannot be opened at all; it is still no file rather than one that cannot be read.
-    const QByteArray socketPath = QFile::encodeName(dir.filePath("socket"));
-    ASSERT_TRUE(testing::makeSocketFile(socketPath));
-    ASSERT_TRUE(link(socketPath.constData(), "to-socket"));
-
+    ASSERT_TRUE(testing::makeSocketFile(socket));
     const struct {
         const char* name;
         Status status;
-        QByteArray bytes;
+        QByteArray content = {};   // of a file made at the name
+        const char* to = nullptr;  // or where a link at the name leads
     } cases[] = {
         {"small", Status::read, "[Group]\nKey=value\n"},
         {"at-limit", Status::read, QByteArray(64, 'x')},
-        {"over-limit", Status::tooLarge, {}},
+        {"over-limit", Status::tooLarge, QByteArray(65, 'x')},
         {"empty", Status::read, {}},
-        {"missing", Status::absent, {}},
-        {"fifo", Status::notRegular, {}},
-        {"to-fifo", Status::notRegular, {}},
-        {"zero", Status::notRegular, {}},
-        {"dangling", Status::notRegular, {}},
-        {"loop", Status::notRegular, {}},
-        {".", Status::notRegular, {}},
-        {"socket", Status::notRegular, {}},
-        {"to-socket", Status::notRegular, {}},
+        {"missing", Status::absent},
+        {"fifo", Status::notRegular},
+        {"to-fifo", Status::notRegular, {}, fifo.constData()},
+        {"zero", Status::notRegular, {}, "/dev/zero"},
+        {"dangling", Status::notRegular, {}, "nowhere"},
+        {"loop", Status::notRegular, {}, "loop"},
+        {".", Status::notRegular},
+        {"socket", Status::notRegular},
+        {"to-socket", Status::notRegular, {}, socket.constData()},
     };
     for (const auto& c : cases) {
         const QString path = dir.filePath(c.name);
+        if (c.to != nullptr) {
+            ASSERT_EQ(::symlink(c.to, QFile::encodeName(path).constData()), 0) << c.name;
+        } else if (c.status == Status::read || c.status == Status::tooLarge) {
+            ASSERT_TRUE(testing::writeFile(path, c.content)) << c.name;
+        }
         // In a child: with a blocking open the FIFO would wait for a writer for good.
         const auto result = testing::runInChild([&] {
             const RegularFile::Contents contents = RegularFile::read(path, 64);
-            return contents.status == c.status && contents.bytes == c.bytes ? 0 : 1;
+            const QByteArray bytes = c.status == Status::read ? c.content : QByteArray();
+            return contents.status == c.status && contents.bytes == bytes ? 0 : 1;
         });
         EXPECT_EQ(result, 0) << c.name;
     }
@@ -82,16 +72,19 @@ TEST(RegularFile, OnlyRegularFilesAreOpened) {
     ASSERT_TRUE(dir.isValid());
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(dir.filePath("fifo"), dir.filePath("to-fifo")));
-    QFile file(dir.filePath("file"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(testing::writeFile(dir.filePath("file"), {}));
     const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     ASSERT_GE(watch, 0);
     ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_OPEN), 0);
-    // The file is opened and seen to be, so the watch does see what is opened.
-    for (const char* name : {"fifo", "to-fifo", "file"}) {
-        RegularFile::read(dir.filePath(name), 64);
-    }
+    // The file is opened and seen to be, so the watch does see what is opened. In a child, so that
+    // a FIFO opened after all fails the test instead of blocking it.
+    EXPECT_EQ(testing::runInChild([&] {
+                  for (const char* name : {"fifo", "to-fifo", "file"}) {
+                      RegularFile::read(dir.filePath(name), 64);
+                  }
+                  return 0;
+              }),
+              0);
     QStringList opened;
     alignas(inotify_event) char events[4096];
     for (ssize_t size; (size = ::read(watch, events, sizeof events)) > 0;) {
@@ -106,19 +99,15 @@ TEST(RegularFile, OnlyRegularFilesAreOpened) {
 
     const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_GE(terminal, 0);
-    ASSERT_EQ(::grantpt(terminal), 0);
-    ASSERT_EQ(::unlockpt(terminal), 0);
+    ASSERT_TRUE(::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
     const QString name = QString::fromLocal8Bit(::ptsname(terminal));
     ASSERT_TRUE(QFile::link(name, dir.filePath("to-terminal")));
     for (const QString& path : {name, dir.filePath("to-terminal")}) {
         const auto result = testing::runInChild([&] {
             // A new session has no controlling terminal until one of its terminals is opened.
-            if (::setsid() < 0) {
-                return 2;
-            }
-            const bool notRegular = RegularFile::read(path, 64).status == Status::notRegular;
-            const int controlling = ::open("/dev/tty", O_RDONLY | O_NOCTTY | O_CLOEXEC);
-            return notRegular && controlling < 0 ? 0 : 1;
+            const bool notRegular =
+                ::setsid() >= 0 && RegularFile::read(path, 64).status == Status::notRegular;
+            return notRegular && ::open("/dev/tty", O_RDONLY | O_NOCTTY | O_CLOEXEC) < 0 ? 0 : 1;
         });
         EXPECT_EQ(result, 0) << path.toStdString();
     }

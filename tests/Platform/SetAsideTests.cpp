@@ -4,14 +4,15 @@
 #include <sys/stat.h>
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <map>
+
+#include "Platform/TestFiles.h"
 
 namespace quillorbitex {
 namespace {
 
+using testing::readFile;
 using Identity = std::optional<std::pair<ino_t, mode_t>>;
 
 // What is at a path, without following a link: its inode and type, or nothing.
@@ -23,20 +24,13 @@ Identity identity(const QString& path) {
     return std::pair(entry.st_ino, entry.st_mode & S_IFMT);
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Puts something at `path`: a file holding `content`, a folder, a FIFO, a link that leads nowhere
 // or a link to "elsewhere" in the same folder; nothing for "".
 bool put(const std::string& what, const QString& path, const QByteArray& content = "x") {
     const QString elsewhere = QFileInfo(path).dir().filePath("elsewhere");
-    QFile file(what == "link to a file" ? elsewhere : path);
     if (what == "file" || what == "link to a file") {
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
-            return false;
-        }
+        return testing::writeFile(what == "file" ? path : elsewhere, content) &&
+               (what == "file" || QFile::link(elsewhere, path));
     }
     if (what == "folder") {
         return QDir().mkdir(path);
@@ -44,26 +38,12 @@ bool put(const std::string& what, const QString& path, const QByteArray& content
     if (what == "FIFO") {
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     }
-    if (what == "link that leads nowhere" || what == "link to a file") {
-        return QFile::link(elsewhere + (what == "link to a file" ? "" : ".missing"), path);
-    }
-    return true;
+    return what.empty() || QFile::link(elsewhere + ".missing", path);
 }
 
-// The names a move made now (or in the next seconds, on a slow machine) tries first.
-QStringList firstNames(const QString& path, const QString& suffix) {
-    QStringList names;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    for (int second = 0; second < 3; ++second) {
-        names.append(path + ".unreadable-" + now.addSecs(second).toString("yyyyMMdd-HHmmss") +
-                     suffix);
-    }
-    return names;
-}
-
-// Whatever is at the path moves itself, unopened, with its journals (a journal that is a link
-// leading nowhere too), to names nobody had: whatever held a name the move would take first, a
-// link that leads nowhere included, is left as it was.
+// Whatever is at the path moves itself, unopened, with its journals (one a link leading nowhere),
+// to names nobody had: whatever held a name the move would take first (now or in the next seconds,
+// on a slow machine), a link that leads nowhere included, is left as it was.
 TEST(SetAside, MovesTheEntryAndItsCompanionsToNamesThatWereFree) {
     for (const std::string what :
          {"file", "folder", "FIFO", "link to a file", "link that leads nowhere"}) {
@@ -77,7 +57,11 @@ TEST(SetAside, MovesTheEntryAndItsCompanionsToNamesThatWereFree) {
                 ASSERT_TRUE(put("file", path + "-journal"));
                 ASSERT_TRUE(put("link that leads nowhere", path + "-wal"));
                 std::map<QString, Identity> before;
-                for (const QString& name : firstNames(path, takenSuffix)) {
+                const QDateTime now = QDateTime::currentDateTimeUtc();
+                for (int second = 0; second < 3; ++second) {
+                    const QString name = path + ".unreadable-" +
+                                         now.addSecs(second).toString("yyyyMMdd-HHmmss") +
+                                         takenSuffix;
                     ASSERT_TRUE(put(taken, name));
                     if (!taken.empty()) {
                         before[name] = identity(name);

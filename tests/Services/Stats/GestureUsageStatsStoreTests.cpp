@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "Platform/TestFiles.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
 #include "support/ChildProcess.h"
 
@@ -387,12 +388,12 @@ TEST_F(GestureUsageStatsStoreTest, CountsMadeWhileTheFileIsHeldReachItLater) {
     EXPECT_TRUE(QDir(dir_.filePath("data")).entryList({"*.unreadable-*"}).isEmpty());
 }
 
-// A file made to look like the database, and what the store must make of it.
+// A file made to look like the database, and what the store must make of it: after one count of
+// up-then-down, the total and that rule's count.
 struct CraftedFile {
     const char* what;
     std::string sql;
     bool setAside;
-    // After one count of up-then-down.
     std::int64_t total;
     std::int64_t upDown;
 };
@@ -417,31 +418,25 @@ std::string problemsWithCraftedFile(const QString& file, const CraftedFile& craf
                "the file set aside is named");
         expect(store.takeSetAsideFiles().empty(), "and named once");
     }
-    RawDatabase raw(file);
-    expect(raw.integer("SELECT count FROM rule_trigger_counts WHERE pattern_id = "
-                       "'directional:up-down';") == crafted.upDown,
+    expect(RawDatabase(file).integer("SELECT count FROM rule_trigger_counts WHERE pattern_id = "
+                                     "'directional:up-down';") == crafted.upDown,
            "the file holds the count");
     return problems;
 }
 
-// Files made to look like the database, or like a database that a hostile program prepared. The
-// store must neither spin nor grow on any of them: each runs in a child process that an alarm ends
-// after a few seconds, so a hang fails the case instead of hanging the test. A file whose tables
-// are not the plain tables the store writes is moved aside, and nothing of it is taken over; one
-// with more rule rows than the store reads is moved aside with its total taken over.
+// The store must neither spin nor grow on a crafted file (each case runs in a child that an alarm
+// ends). Tables that are not the plain ones the store writes are moved aside and nothing of them is
+// taken over; more rule rows than the store reads are moved aside with their total taken over.
 TEST_F(GestureUsageStatsStoreTest, CraftedFilesNeitherHangNorAreTrusted) {
-    const std::string tables =
-        "CREATE TABLE usage_stats (key TEXT PRIMARY KEY NOT NULL, value INTEGER NOT NULL);"
-        "CREATE TABLE rule_trigger_counts (pattern_id TEXT PRIMARY KEY NOT NULL,"
-        "                                  count INTEGER NOT NULL);"
-        "INSERT INTO usage_stats VALUES ('total_invocation_count', 5);"
-        "INSERT INTO rule_trigger_counts VALUES ('directional:up-down', 5);";
     const std::string endless = "WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r)";
     const std::string counterTable =
         "CREATE TABLE usage_stats (key TEXT PRIMARY KEY NOT NULL, value INTEGER NOT NULL);";
     const std::string ruleTable =
         "CREATE TABLE rule_trigger_counts (pattern_id TEXT PRIMARY KEY NOT NULL,"
         "                                  count INTEGER NOT NULL);";
+    const std::string tables = counterTable + ruleTable +
+                               "INSERT INTO usage_stats VALUES ('total_invocation_count', 5);"
+                               "INSERT INTO rule_trigger_counts VALUES ('directional:up-down', 5);";
     const std::vector<CraftedFile> cases = {
         {"an endless view in the rule table's place",
          counterTable + "CREATE VIEW rule_trigger_counts (pattern_id, count) AS " + endless +
@@ -473,9 +468,9 @@ TEST_F(GestureUsageStatsStoreTest, CraftedFilesNeitherHangNorAreTrusted) {
          tables + "CREATE INDEX by_count ON rule_trigger_counts (count);", false, 6, 6},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        const QString dataDir = dir_.filePath(QString::number(i));
-        const QString file = GestureUsageStatsStore::databasePathIn(dataDir);
-        ASSERT_TRUE(QDir().mkpath(dataDir));
+        const QString file =
+            GestureUsageStatsStore::databasePathIn(dir_.filePath(QString::number(i)));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
         ASSERT_TRUE(RawDatabase(file).exec(cases[i].sql.c_str())) << cases[i].what;
         EXPECT_EXIT(
             {
@@ -490,27 +485,21 @@ TEST_F(GestureUsageStatsStoreTest, CraftedFilesNeitherHangNorAreTrusted) {
 }
 
 // Another program holds the file when the store closes, after its deadline: the store waits for
-// nothing more and keeps what it could not write (a reset included) beside the database; the next
-// store counts it once. What such a file holds is read as carefully as the database: anything but
-// counts is set aside, named, and counts nothing.
+// nothing more and keeps what it could not write (a reset included) beside the database, which the
+// next store counts once. Anything but counts there (a FIFO too) is set aside and counts nothing.
 TEST_F(GestureUsageStatsStoreTest, CountsLeftUnwrittenAtTheEndAreCountedOnceAtTheNextStart) {
+    SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
+    GestureUsageStatsStore(path()).recordInvocation(kLeftUp);
     {
-        GestureUsageStatsStore earlier(path());
-        earlier.recordInvocation(kLeftUp);
-    }
-    {
-        SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
         RawDatabase holder(path());
-        int sleepsBeforeClosing = 0;
-        {
-            GestureUsageStatsStore store(path());
-            ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
-            store.reset();
-            store.recordInvocation(kUpDown);
-            EXPECT_TRUE(store.hasUnwrittenCounts());
-            store.finishBy(SteadyClock::shared().now());
-            sleepsBeforeClosing = SleepHookVfs::sleepCount();
-        }
+        auto store = std::make_unique<GestureUsageStatsStore>(path());
+        ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+        store->reset();
+        store->recordInvocation(kUpDown);
+        EXPECT_TRUE(store->hasUnwrittenCounts());
+        store->finishBy(SteadyClock::shared().now());
+        const int sleepsBeforeClosing = SleepHookVfs::sleepCount();
+        store = nullptr;
         EXPECT_EQ(SleepHookVfs::sleepCount(), sleepsBeforeClosing);
         ASSERT_TRUE(holder.exec("COMMIT;"));
     }
@@ -522,63 +511,48 @@ TEST_F(GestureUsageStatsStoreTest, CountsLeftUnwrittenAtTheEndAreCountedOnceAtTh
         EXPECT_FALSE(QFile::exists(next.unwrittenCountsPath())) << start;
     }
 
-    for (const QByteArray& content :
-         {QByteArray("not counts at all"), QByteArray(R"({"total": -3, "rules": {}})"),
-          QByteArray(R"({"total": 1, "rules": {"": 1}})")}) {
-        {
-            QFile unwritten(path() + ".unwritten.json");
-            ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly));
-            unwritten.write(content);
-        }
-        GestureUsageStatsStore store(path());
-        EXPECT_EQ(store.totalInvocationCount(), 1) << content.constData();
-        const std::vector<QString> told = store.takeSetAsideFiles();
-        ASSERT_EQ(told.size(), 1u) << content.constData();
-        QFile kept(told[0]);
-        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-        EXPECT_EQ(kept.readAll(), content);
+    const QString unwritten = GestureUsageStatsStore::unwrittenCountsPath(path());
+    const char* const contents[] = {"not counts at all", R"({"total": -3, "rules": {}})",
+                                    R"({"total": 1, "rules": {"": 1}})", nullptr /* a FIFO */};
+    for (const char* content : contents) {
+        const bool fifo = content == nullptr;
+        ASSERT_TRUE(fifo ? ::mkfifo(QFile::encodeName(unwritten).constData(), 0600) == 0
+                         : testing::writeFile(unwritten, content));
+        // In a child: a store that opened a FIFO the usual way would wait for a writer for good.
+        const auto result = testing::runInChild(
+            [&] {
+                GestureUsageStatsStore store(path());
+                const std::vector<QString> told = store.takeSetAsideFiles();
+                struct stat kept {};
+                const bool keptAside =
+                    told.size() == 1u &&
+                    ::lstat(QFile::encodeName(told[0]).constData(), &kept) == 0 &&
+                    (fifo ? S_ISFIFO(kept.st_mode) : testing::readFile(told[0]) == content);
+                return store.totalInvocationCount() == 1 && keptAside &&
+                               !QFileInfo::exists(unwritten)
+                           ? 0
+                           : 1;
+            },
+            std::chrono::seconds(10));
+        EXPECT_EQ(result, 0) << (fifo ? "a FIFO" : content);
     }
-
-    // A FIFO in its place would keep a store that opened it the usual way waiting for a writer for
-    // good (and with it the program's end); it is set aside like any other file that holds no
-    // counts. In a child, so that a store that waits fails the case instead of hanging it.
-    const QByteArray fifo = QFile::encodeName(path() + ".unwritten.json");
-    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    const auto result = testing::runInChild(
-        [&] {
-            GestureUsageStatsStore store(path());
-            const std::vector<QString> told = store.takeSetAsideFiles();
-            struct stat kept {};
-            const bool keptAside = told.size() == 1u &&
-                                   ::lstat(QFile::encodeName(told[0]).constData(), &kept) == 0 &&
-                                   S_ISFIFO(kept.st_mode);
-            return store.totalInvocationCount() == 1 && keptAside &&
-                           !QFileInfo::exists(store.unwrittenCountsPath())
-                       ? 0
-                       : 1;
-        },
-        std::chrono::seconds(10));
-    EXPECT_EQ(result, 0) << "nothing: the store waited for the FIFO";
 }
 
 // Opening a store takes statements too, each of which may wait for a file another program holds.
-// When the program is already closing, the store opened then waits for none of them, and what it
-// took over from the last run is kept for the next one.
+// A store opened once the program is closing waits for none of them, and what it took over from
+// the last run is kept for the next one.
 TEST_F(GestureUsageStatsStoreTest, AStoreOpenedAfterItsClosingDeadlineWaitsForNothing) {
+    SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
     GestureUsageStatsStore(path()).recordInvocation(kLeftUp);
+    ASSERT_TRUE(testing::writeFile(GestureUsageStatsStore::unwrittenCountsPath(path()),
+                                   R"({"total": 2, "rules": {"directional:up-down": 2}})"));
     {
-        QFile unwritten(path() + ".unwritten.json");
-        ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly));
-        unwritten.write(R"({"total": 2, "rules": {"directional:up-down": 2}})");
-    }
-    {
-        SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
         RawDatabase holder(path());
         ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
         const auto closing = std::make_shared<ClosingDeadline>();
         closing->moveTo(SteadyClock::shared().now());
         const int sleepsBefore = SleepHookVfs::sleepCount();
-        { GestureUsageStatsStore store(path(), closing); }
+        GestureUsageStatsStore(path(), closing);
         EXPECT_EQ(SleepHookVfs::sleepCount(), sleepsBefore);
         ASSERT_TRUE(holder.exec("COMMIT;"));
     }
@@ -590,35 +564,24 @@ TEST_F(GestureUsageStatsStoreTest, AStoreOpenedAfterItsClosingDeadlineWaitsForNo
 // Without a path (no folder could be had for the database) the counts live in memory for the run:
 // no file in the working folder, wherever that is, is read, removed, set aside or written.
 TEST_F(GestureUsageStatsStoreTest, AnEmptyPathCountsInMemoryOnly) {
-    struct WorkingFolder {
-        ~WorkingFolder() { QDir::setCurrent(startedIn); }
-        const QString startedIn = QDir::currentPath();
-    } restored;
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    const testing::WorkingFolder working(dir_.path());
+    ASSERT_TRUE(working.entered());
     for (const QByteArray& content :
          {QByteArray(R"({"total": 5, "rules": {"directional:up-down": 5}})"),
           QByteArray("not counts at all")}) {
-        {
-            QFile unwritten(QStringLiteral(".unwritten.json"));
-            ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            unwritten.write(content);
-        }
+        ASSERT_TRUE(testing::writeFile(QStringLiteral(".unwritten.json"), content));
         for (int run = 0; run < 2; ++run) {
             GestureUsageStatsStore store(QString{});
             EXPECT_EQ(store.totalInvocationCount(), 0) << content.constData();
             EXPECT_EQ(store.recordInvocation(kUpDown), 1) << content.constData();
             EXPECT_EQ(store.triggerCount(kUpDown), 1) << content.constData();
-            const auto all = store.allCounts();
-            ASSERT_TRUE(all.has_value());
-            EXPECT_EQ(all->total, 1);
+            EXPECT_EQ(store.allCounts(), (GestureUsageStatsStoring::Counts{1, {{kUpDown, 1}}}));
             EXPECT_TRUE(store.takeSetAsideFiles().empty()) << content.constData();
         }
         EXPECT_EQ(
             QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList(QStringLiteral(".unwritten.json")));
-        QFile unwritten(QStringLiteral(".unwritten.json"));
-        ASSERT_TRUE(unwritten.open(QIODevice::ReadOnly));
-        EXPECT_EQ(unwritten.readAll(), content);
+        EXPECT_EQ(testing::readFile(QStringLiteral(".unwritten.json")), content);
     }
 }
 

@@ -18,13 +18,18 @@ const QString kUpDown = QStringLiteral("directional:up-down");
 const QString kLeftUp = QStringLiteral("directional:left-up");
 
 // A store over a pretend file that another program can hold: writes and full reads then fail and
-// the counts wait in memory. Notes each visit to the file.
+// the counts wait in memory. Notes each visit to the file, and each full read that got through.
 class HeldFileStore final : public GestureUsageStatsStoring {
 public:
+    static void add(Counts& to, const Counts& from) {
+        to.total += from.total;
+        for (const auto& [id, count] : from.perRule) {
+            to.perRule[id] += count;
+        }
+    }
     std::int64_t totalInvocationCount() const override { return file.total + pending.total; }
     std::int64_t recordInvocation(const std::optional<QString>& id) override {
-        ++pending.total;
-        ++pending.perRule[*id];
+        add(pending, {1, {{*id, 1}}});
         writeUnwrittenCounts();
         return totalInvocationCount();
     }
@@ -37,48 +42,41 @@ public:
         }
         ++reads;
         Counts all = file;
-        all.total += pending.total;
-        for (const auto& [id, count] : pending.perRule) {
-            all.perRule[id] += count;
-        }
+        add(all, pending);
         return all;
     }
     bool hasUnwrittenCounts() const override { return pending.total > 0; }
     std::vector<QString> takeSetAsideFiles() override { return std::exchange(setAside, {}); }
     void writeUnwrittenCounts() override {
-        if (pending.total == 0) {
-            return;
+        visits += pending.total > 0 ? 1 : 0;
+        if (pending.total > 0 && !held) {
+            add(file, std::exchange(pending, {}));
         }
-        ++visits;
-        if (held) {
-            return;
-        }
-        file.total += pending.total;
-        for (const auto& [id, count] : pending.perRule) {
-            file.perRule[id] += count;
-        }
-        pending = {};
     }
 
-    Counts file;
+    Counts file{3, {{kUpDown, 3}}};
     Counts pending;
     bool held = false;
     int visits = 0;
-    // Readings of every count that got through.
     int reads = 0;
     std::vector<QString> setAside;
+};
+
+// The queue on virtual time over a store whose file holds three up-then-down counts.
+struct HeldFileQueue {
+    std::shared_ptr<ManualTimeline> timeline = std::make_shared<ManualTimeline>();
+    ManualExecutor main{timeline};
+    std::shared_ptr<HeldFileStore> store = std::make_shared<HeldFileStore>();
+    QueuedGestureUsageStats stats{[store = store](auto) { return store; },
+                                  std::make_shared<ManualExecutor>(timeline), main, nullptr};
 };
 
 // Counts made while another program holds the file reach it soon after the file is free, without
 // another count to carry them; meanwhile the queue tries again at growing intervals, not without
 // pause, and once they are written it stops trying.
 TEST(QueuedGestureUsageStats, CountsWaitingForAHeldFileAreWrittenSoonAfterItIsFree) {
-    const auto timeline = std::make_shared<ManualTimeline>();
-    ManualExecutor main(timeline);
-    const auto store = std::make_shared<HeldFileStore>();
-    store->file = {3, {{kUpDown, 3}}};
-    QueuedGestureUsageStats stats([store](auto) { return store; },
-                                  std::make_shared<ManualExecutor>(timeline), main, nullptr);
+    HeldFileQueue queue;
+    auto& [timeline, main, store, stats] = queue;
     stats.load();
     timeline->runUntilIdle();
     ASSERT_EQ(stats.totalInvocationCount(), 3);
@@ -100,9 +98,7 @@ TEST(QueuedGestureUsageStats, CountsWaitingForAHeldFileAreWrittenSoonAfterItIsFr
 
     store->held = false;
     timeline->advance(QueuedGestureUsageStats::kLongestRetryDelay);
-    EXPECT_EQ(store->file.total, 5);
-    EXPECT_EQ(store->file.perRule[kUpDown], 4);
-    EXPECT_EQ(store->file.perRule[kLeftUp], 1);
+    EXPECT_EQ(store->file, (GestureUsageStatsStoring::Counts{5, {{kUpDown, 4}, {kLeftUp, 1}}}));
     EXPECT_EQ(stats.totalInvocationCount(), 5);
 
     const int visitsWritten = store->visits;
@@ -110,22 +106,18 @@ TEST(QueuedGestureUsageStats, CountsWaitingForAHeldFileAreWrittenSoonAfterItIsFr
     EXPECT_EQ(store->visits, visitsWritten);
 }
 
-// A counted gesture changes what is shown by what it counted: reading every count of a file of
-// thousands of rules after each one would cost the queue as much as the file holds. Everything is
-// read again only when what is known cannot be carried on: at first, after a reset, and after the
-// store replaced a damaged file (then what the new file holds is shown, with what was counted
-// since), again later when the file could not be read then.
+// Reading every count after each gesture would cost as much as the file holds: what is shown is
+// carried on from each count, and read whole only at first, after a reset and after the store
+// replaced a damaged file (again later when the file could not be read then).
 TEST(QueuedGestureUsageStats, CountsAreReadWholeOnlyWhenWhatIsKnownCannotBeCarriedOn) {
-    const auto timeline = std::make_shared<ManualTimeline>();
-    ManualExecutor main(timeline);
-    const auto store = std::make_shared<HeldFileStore>();
-    store->file = {3, {{kUpDown, 3}}};
-    QueuedGestureUsageStats stats([store](auto) { return store; },
-                                  std::make_shared<ManualExecutor>(timeline), main, nullptr);
+    HeldFileQueue queue;
+    auto& [timeline, main, store, stats] = queue;
     const QString keptAside = QStringLiteral("gesture_usage.sqlite.unreadable-1");
-    const auto replaceFile = [&](GestureUsageStatsStoring::Counts salvaged) {
+    // The store replaces a damaged file by one holding `salvaged` as `id` is counted.
+    const auto countAsReplaced = [&](GestureUsageStatsStoring::Counts salvaged, const QString& id) {
         store->file = std::move(salvaged);
         store->setAside.push_back(keptAside);
+        stats.recordInvocation(id);
     };
     struct Step {
         const char* what;
@@ -135,6 +127,7 @@ TEST(QueuedGestureUsageStats, CountsAreReadWholeOnlyWhenWhatIsKnownCannotBeCarri
         std::int64_t upDown;
         std::int64_t leftUp;
         bool toldSetAside = false;
+        bool held = false;
     };
     const std::vector<Step> steps = {
         {"loaded", [&] { stats.load(); }, 1, 3, 3, 0},
@@ -148,8 +141,7 @@ TEST(QueuedGestureUsageStats, CountsAreReadWholeOnlyWhenWhatIsKnownCannotBeCarri
          1, 7, 6, 1},
         {"counted as the damaged file was replaced",
          [&] {
-             replaceFile({7, {}});
-             stats.recordInvocation(kUpDown);
+             countAsReplaced({7, {}}, kUpDown);
          },
          2, 8, 1, 0, true},
         {"counted after that", [&] { stats.recordInvocation(kLeftUp); }, 2, 9, 1, 1},
@@ -157,19 +149,14 @@ TEST(QueuedGestureUsageStats, CountsAreReadWholeOnlyWhenWhatIsKnownCannotBeCarri
         {"counted after the reset", [&] { stats.recordInvocation(kUpDown); }, 3, 1, 1, 0},
         {"replaced while held: carried on",
          [&] {
-             replaceFile({0, {}});
-             store->held = true;
-             stats.recordInvocation(kLeftUp);
+             countAsReplaced({0, {}}, kLeftUp);
          },
-         3, 2, 1, 1, true},
-        {"free again: what the new file holds",
-         [&] {
-             store->held = false;
-             stats.recordInvocation(kLeftUp);
-         },
-         4, 2, 0, 2},
+         3, 2, 1, 1, true, true},
+        {"free again: what the new file holds", [&] { stats.recordInvocation(kLeftUp); }, 4, 2, 0,
+         2},
     };
     for (const Step& step : steps) {
+        store->held = step.held;
         step.act();
         timeline->advance(QueuedGestureUsageStats::kLongestRetryDelay * 2);
         EXPECT_EQ(store->reads, step.reads) << step.what;
@@ -203,7 +190,7 @@ TEST(QueuedGestureUsageStats, AStoreOpenedAtTheEndIsMadeWithTheClosingDeadline) 
     queue.reset();  // drops the task that held the queue's state
     ASSERT_TRUE(deadlineWhenOpened.has_value());
     EXPECT_LE(*deadlineWhenOpened, closed + QueuedGestureUsageStats::kClosingTime);
-    EXPECT_EQ(store->file.total, 1);
+    EXPECT_EQ(store->file.total, 4);
 }
 
 }  // namespace
