@@ -207,6 +207,8 @@ TEST_F(ProgramEndToEndTest, SigtermWhileTheUsageDatabaseIsHeldEndsAndLosesNoCoun
 
     sqlite3* holder = nullptr;
     ASSERT_EQ(sqlite3_open(database.c_str(), &holder), SQLITE_OK);
+    // The program may be reading the file at that moment.
+    sqlite3_busy_timeout(holder, 10000);
     ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
     ASSERT_TRUE(input_->activateWindow(window_->window));
     struct Stroke {
