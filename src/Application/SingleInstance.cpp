@@ -10,6 +10,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLocalSocket>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -292,13 +294,38 @@ bool SingleInstance::listen() {
     listener_ = fd.release();
     notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
+    if (!folderWatch_) {
+        folderWatch_ = std::make_unique<QFileSystemWatcher>(
+            QStringList{QFileInfo(serverName_).absolutePath()});
+        connect(folderWatch_.get(), &QFileSystemWatcher::directoryChanged, this,
+                &SingleInstance::listenAgainIfRemoved);
+    }
     return true;
+}
+
+void SingleInstance::listenAgainIfRemoved() {
+    if (listener_ < 0) {
+        return;
+    }
+    struct stat entry {};
+    if (::lstat(QFile::encodeName(serverName_).constData(), &entry) == 0 || errno != ENOENT) {
+        // Still there, or another's by now: nothing this instance may change.
+        return;
+    }
+    // Another process removed the socket file, and a later launch would find nobody and run as a
+    // second instance. Launches already queued are answered first; then the name is bound afresh.
+    acceptConnections();
+    notifier_.reset();
+    ::close(listener_);
+    listener_ = -1;
+    listen();
 }
 
 void SingleInstance::stopListening() {
     if (listener_ < 0) {
         return;
     }
+    folderWatch_.reset();
     notifier_.reset();
     ::close(listener_);
     listener_ = -1;

@@ -13,6 +13,7 @@
 
 #include "Application/UITestConfig.h"
 
+class QFileSystemWatcher;
 class QLocalSocket;
 class QSocketNotifier;
 
@@ -105,6 +106,8 @@ private:
     };
 
     bool listen();
+    // Binds the name again when its socket file was removed while this instance listens.
+    void listenAgainIfRemoved();
     void runUnguarded(int error);
     void stopListening();
     Answer sendShowRequest(std::chrono::milliseconds timeout) const;
@@ -123,6 +126,8 @@ private:
     dev_t boundDevice_ = 0;
     ino_t boundInode_ = 0;
     std::unique_ptr<QSocketNotifier> notifier_;
+    // The socket's folder, for a socket file removed by another process.
+    std::unique_ptr<QFileSystemWatcher> folderWatch_;
     bool paused_ = false;
     // Open connections of later launches, oldest first.
     std::deque<QLocalSocket*> connections_;

@@ -138,6 +138,17 @@ TEST_F(SingleInstanceTest, ALaunchTakesTheNameOfAnInstanceQuittingMeanwhile) {
     EXPECT_TRUE(laterLaunchShows(shown, 1));
 }
 
+// A socket file another process removes is bound again, so that the next launch still finds the
+// running instance instead of becoming a second one.
+TEST_F(SingleInstanceTest, ASocketFileRemovedByAnotherProcessIsBoundAgain) {
+    SingleInstance running(name());
+    ASSERT_EQ(running.claim(), Role::primary);
+    QSignalSpy shown(&running, &SingleInstance::showDashboardRequested);
+    ASSERT_TRUE(QFile::remove(name()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(name()); }, kWaitMs));
+    EXPECT_TRUE(laterLaunchShows(shown, 1));
+}
+
 // Two launches right after a crash both find the socket it left, with nobody on it. However their
 // steps interleave, one of them runs and the other asks it: the second launch here does all its
 // steps while the first is about to remove the socket.
