@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QObject>
 #include <QProcessEnvironment>
-#include <cstdio>
 #include <memory>
 #include <thread>
 
@@ -23,6 +22,7 @@
 #include "Localization/L10n.h"
 #include "Platform/Freedesktop/DesktopEntries.h"
 #include "Platform/Freedesktop/LoginItem.h"
+#include "Platform/StandardError.h"
 #include "Platform/X11/ActiveWindow.h"
 #include "Platform/X11/X11AccessibilityTrust.h"
 #include "Platform/X11/X11CompositingManagerWatch.h"
@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
             "Quillorbitex cannot open the X display \"%@\". It runs in an X11 session only; "
             "start it from one, or set DISPLAY to the X server to use.",
             qEnvironmentVariable("DISPLAY"));
-        std::fprintf(stderr, "quillorbitex: %s\n", message.toLocal8Bit().constData());
+        tellOnStandardError(message);
         return 1;
     }
 
@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
         SingleInstance::defaultServerName(bundle.identifier, testConfig, processEnvironment));
     const SingleInstance::Role role = instance.claim();
     if (!instance.notice().isEmpty()) {
-        std::fprintf(stderr, "quillorbitex: %s\n", instance.notice().toLocal8Bit().constData());
+        tellOnStandardError(instance.notice());
     }
     if (role == SingleInstance::Role::secondary) {
         return 0;
@@ -103,15 +103,12 @@ int main(int argc, char* argv[]) {
     // A test run's folder, checked before anything is read from it: one that another user can
     // change, or that is reached through a link, ends the run here rather than handing it files.
     if (!TestBaseDirectory::prepare(testConfig)) {
-        std::fprintf(
-            stderr, "quillorbitex: %s\n",
-            TestBaseDirectory::refusalNotice(testConfig.baseDirectory).toLocal8Bit().constData());
+        tellOnStandardError(TestBaseDirectory::refusalNotice(testConfig.baseDirectory));
         return 1;
     }
     const bool waylandSession = WaylandSession::detected(processEnvironment);
     if (waylandSession) {
-        std::fprintf(stderr, "quillorbitex: %s\n",
-                     WaylandSession::notice().toLocal8Bit().constData());
+        tellOnStandardError(WaylandSession::notice());
     }
     TerminationSignalWatcher termination;
     QObject::connect(&termination, &TerminationSignalWatcher::terminationRequested, &application,

@@ -3,13 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <mutex>
 
 #include "Localization/L10n.h"
 #include "Platform/PrivateFolder.h"
+#include "Platform/StandardError.h"
 
 namespace quillorbitex {
 
@@ -100,7 +100,7 @@ QString temporaryProductFolder(const QProcessEnvironment& environment, uid_t use
                   "\"%1$@\" is not a folder that only you can change; Quillorbitex keeps its "
                   "preferences and counts in \"%2$@\" until it quits.",
                   folder, replacement);
-    std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
+    tellOnStandardError(notice);
     replacements.emplace(folder, replacement);
     return replacement;
 }

@@ -1,11 +1,11 @@
 #include "ViewModels/AppModel.h"
+#include "Platform/StandardError.h"
 
 #include <QGuiApplication>
 #include <QSet>
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include "Application/StorageLocations.h"
 #include "Diagnostics/TestDiagnostics.h"
@@ -782,7 +782,7 @@ void AppModel::scheduleSaveRetry() {
 }
 
 void AppModel::tell(const QString& notice) {
-    std::fprintf(stderr, "quillorbitex: %s\n", notice.toLocal8Bit().constData());
+    tellOnStandardError(notice);
 }
 
 void AppModel::tellAndLog(const QString& notice) {

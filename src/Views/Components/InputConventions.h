@@ -23,7 +23,6 @@ class InputConventions final : public QObject {
 public:
     // Puts the conventions in force for the whole application; once, however often it is called.
     static void install();
-    static bool isInstalled();
 
     // Whether the wheel over `widget` would change a value (it is such a control).
     static bool isValueControl(const QWidget* widget);
@@ -33,6 +32,8 @@ protected:
 
 private:
     explicit InputConventions(QObject* parent);
+
+    static bool isInstalled();
 
     bool wheelScrollsAround(QWidget* receiver, QWheelEvent* event);
     bool returnPresses(QWidget* receiver, const QKeyEvent* event) const;
