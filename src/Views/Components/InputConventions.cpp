@@ -67,6 +67,11 @@ bool InputConventions::isValueControl(const QWidget* widget) {
 
 bool InputConventions::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::Show:
+            if (auto* widget = qobject_cast<QWidget*>(watched)) {
+                adopt(widget);
+            }
+            break;
         case QEvent::Wheel:
             if (auto* widget = qobject_cast<QWidget*>(watched)) {
                 return wheelScrollsAround(widget, static_cast<QWheelEvent*>(event));
@@ -81,6 +86,14 @@ bool InputConventions::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void InputConventions::adopt(QWidget* widget) {
+    // Qt focuses a control whose policy is Qt::WheelFocus before any filter sees the wheel, and the
+    // control then takes the wheel as its own. Clicks and Tab still focus it.
+    if (isValueControl(widget) && widget->focusPolicy() == Qt::WheelFocus) {
+        widget->setFocusPolicy(Qt::StrongFocus);
+    }
 }
 
 bool InputConventions::wheelScrollsAround(QWidget* receiver, QWheelEvent* event) {

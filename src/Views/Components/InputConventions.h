@@ -13,7 +13,7 @@ namespace quillorbitex {
 //
 // - A value control (slider, combo box, spin box, segmented picker) changes its value with the
 //   wheel only while it has the keyboard focus, given by a click or by Tab. A wheel turned over it
-//   otherwise scrolls whatever scrolls around it and changes nothing.
+//   otherwise scrolls whatever scrolls around it, changes nothing and leaves the focus where it is.
 // - Return and Enter press the focused button as the space bar does, unless the button's dialog
 //   has a default button, which Return belongs to (Qt's own buttons that act as default buttons
 //   keep their own handling). Keys typed into text fields are left alone.
@@ -34,6 +34,9 @@ private:
     explicit InputConventions(QObject* parent);
 
     static bool isInstalled();
+
+    // Readies a widget that is being shown: a value control takes no focus from the wheel.
+    static void adopt(QWidget* widget);
 
     bool wheelScrollsAround(QWidget* receiver, QWheelEvent* event);
     bool returnPresses(QWidget* receiver, const QKeyEvent* event) const;
