@@ -32,6 +32,7 @@
 #include "Views/DashboardWindow.h"
 #include "Views/Onboarding/OnboardingFooter.h"
 #include "Views/Onboarding/OnboardingView.h"
+#include "Views/Onboarding/OnboardingViewModel.h"
 #include "Views/RuleEditor/ActionStepView.h"
 #include "Views/RuleEditor/CustomGestureWizard.h"
 #include "Views/RuleEditor/GestureActionEditorKind.h"
@@ -351,6 +352,34 @@ TEST_F(DashboardKeyboard, ReturnAndEnterPressTheFocusedButton) {
         key(Qt::Key_Return);
     }
     EXPECT_FALSE(env.model->showOnboarding());
+}
+
+// Finished by keyboard, the onboarding leaves the focus on the dashboard, where the keys go on,
+// whether it fades out or goes at once.
+TEST_F(DashboardKeyboard, AfterTheOnboardingTheKeysMoveOnOverTheDashboard) {
+    open(0);
+    OnboardingView* onboarding = OnboardingView::install(*window->contentView(), *env.model);
+    for (const bool animated : {false, true}) {
+        SCOPED_TRACE(animated ? "faded out" : "gone at once");
+        Theme::setAnimationsEnabled(animated);
+        env.model->reopenOnboarding();
+        settle();
+        for (int step = 0; step < 3 && env.model->showOnboarding(); ++step) {
+            onboarding->viewModel().nextStep();
+        }
+        settle();
+        ASSERT_EQ(QApplication::focusWidget(), onboarding->footer()->primaryButton());
+        key(Qt::Key_Return);
+        ASSERT_FALSE(env.model->showOnboarding());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return onboarding->isHidden(); }, 2000));
+        for (int press = 0; press < 2; ++press) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            EXPECT_TRUE(focus->isVisible() && !onboarding->isAncestorOf(focus));
+            tab();
+            EXPECT_NE(QApplication::focusWidget(), focus) << "Tab moved nothing";
+        }
+    }
 }
 
 TEST(InputConventions, ReturnInADialogWithADefaultButtonStaysTheDialogs) {
