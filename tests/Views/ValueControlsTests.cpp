@@ -1,10 +1,14 @@
 // The controls that hold a value (drop-downs, sliders, spin boxes, segmented pickers), found in
-// every window the program builds: the wheel passes over them without the focus.
+// every window the program builds: the wheel passes over them without the focus, and an assistive
+// technology can choose a drop-down's item.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QPointer>
@@ -13,6 +17,7 @@
 #include <QTest>
 #include <functional>
 
+#include "Services/Settings/GestureSettingsStore.h"
 #include "Views/AppScopes/AppScopeEditorSheet.h"
 #include "Views/Components/InputConventions.h"
 #include "Views/Components/SegmentedPicker.h"
@@ -174,6 +179,26 @@ protected:
         delete updates.data();
     }
 
+    // What a drop-down sets, as its items' data names it.
+    QString setting(const QComboBox& combo) const {
+        const QString name = combo.objectName();
+        if (name == QLatin1String("Overview_LanguageOverridePicker")) {
+            // As stored: the model writes what it takes.
+            return raw(GestureSettingsStore(env.defaults).languageOverride());
+        }
+        if (name == QLatin1String("CustomGesture_PredefinedActionPicker")) {
+            return raw(editor->state().selectedPredefinedAction());
+        }
+        if (name == QLatin1String("CustomGesture_OpenAppPicker")) {
+            return editor->state().runningAppSelection();
+        }
+        if (name == QLatin1String(AppScopeEditorSheet::pickerIdentifier)) {
+            return sheet->state().selectedBundleIdentifier();
+        }
+        ADD_FAILURE() << "a drop-down of unknown setting: " << name.toStdString();
+        return {};
+    }
+
     std::unique_ptr<DashboardWindow> dashboard;
     QPointer<CustomGestureWizard> editor;
     QPointer<AppScopeEditorSheet> sheet;
@@ -248,6 +273,80 @@ TEST_F(ValueControls, NoneTakesTheWheelOrTheFocusWithoutTheFocus) {
             expectWheelsPassOver(shown);
             dashboard->resize(1100, 700);
             settle();
+        }
+    });
+    EXPECT_GT(found, 0);
+}
+
+// A drop-down's list as an assistive technology sees it now. Qt keeps a list's row interfaces up to
+// date only while an assistive technology is connected, which never happens offscreen, so a list
+// whose rows were made anew (the scope editor's, each time it opens) is looked at afresh.
+QAccessibleInterface* listOf(QComboBox& combo) {
+    if (QAccessibleInterface* known = QAccessible::queryAccessibleInterface(combo.view())) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
+    }
+    return QAccessible::queryAccessibleInterface(&combo)->child(0);
+}
+
+TEST_F(ValueControls, EveryDropDownTakesAnAssistiveTechnologysChoice) {
+    // What an AT-SPI client's "select" on a row of the list comes to in Qt 6.4.
+    const struct {
+        const char* name;
+        std::function<void(QAccessibleInterface& list, int row)> select;
+    } ways[] = {
+        {"the row's toggle action",
+         [](QAccessibleInterface& list, int row) {
+             list.child(row)->actionInterface()->doAction(
+                 QAccessibleActionInterface::toggleAction());
+         }},
+        {"the list's row selection",
+         [](QAccessibleInterface& list, int row) { list.tableInterface()->selectRow(row); }},
+    };
+    int found = 0;
+    forEachWindow([&](QWidget& window, const std::string& name) {
+        for (QComboBox* combo : visibleIn<QComboBox>(window)) {
+            ++found;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(combo);
+            ASSERT_NE(accessible, nullptr);
+            for (const bool open : {false, true}) {
+                for (const auto& way : ways) {
+                    SCOPED_TRACE(name + ", " + combo->objectName().toStdString() +
+                                 (open ? ", open, " : ", closed, ") + way.name);
+                    if (open) {
+                        accessible->actionInterface()->doAction(
+                            QAccessibleActionInterface::showMenuAction());
+                        settle();
+                        ASSERT_TRUE(combo->view()->isVisible());
+                    }
+                    // An item that names something else than what is set.
+                    int row = -1;
+                    for (int i = 0; i < combo->count() && row < 0; ++i) {
+                        const QString data = combo->itemData(i).toString();
+                        if (!data.isEmpty() && data != setting(*combo)) {
+                            row = i;
+                        }
+                    }
+                    ASSERT_GE(row, 0);
+                    QAccessibleInterface* list = listOf(*combo);
+                    ASSERT_TRUE(list != nullptr && list->tableInterface() != nullptr);
+                    way.select(*list, row);
+                    settle();
+                    EXPECT_EQ(combo->currentIndex(), row);
+                    EXPECT_EQ(setting(*combo), combo->itemData(row).toString());
+                    list = listOf(*combo);
+                    const QAccessibleInterface* focused = list->focusChild();
+                    EXPECT_EQ(focused != nullptr ? focused->text(QAccessible::Name) : QString(),
+                              combo->itemText(row));
+                    const QList<QAccessibleInterface*> selected =
+                        list->tableInterface()->selectedCells();
+                    EXPECT_EQ(selected.size(), 1);
+                    if (selected.size() == 1) {
+                        EXPECT_EQ(selected.front()->text(QAccessible::Name), combo->itemText(row));
+                    }
+                    combo->hidePopup();
+                    settle();
+                }
+            }
         }
     });
     EXPECT_GT(found, 0);
