@@ -1,6 +1,6 @@
 // The controls that hold a value (drop-downs, sliders, spin boxes, segmented pickers), found in
-// every window the program builds: the wheel passes over them without the focus, and an assistive
-// technology can choose a drop-down's item.
+// every window the program builds: the wheel passes over them without the focus, an assistive
+// technology can choose a drop-down's item, and an open drop-down shows its rows whole.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -17,6 +17,7 @@
 #include <QTest>
 #include <functional>
 
+#include "Application/ThemeStyle.h"
 #include "Services/Settings/GestureSettingsStore.h"
 #include "Views/AppScopes/AppScopeEditorSheet.h"
 #include "Views/Components/InputConventions.h"
@@ -117,9 +118,10 @@ void activate(QWidget& window) {
 class ValueControls : public WidgetTest {
 protected:
     ValueControls() {
+        ThemeStyle::install();
         InputConventions::install();
         env.config.isUITest = true;
-        // Applications to pick from.
+        // More applications than an open list shows at once.
         for (int i = 0; i < 14; ++i) {
             const QString name = QStringLiteral("App %1").arg(i, 2, 10, QLatin1Char('0'));
             env.workspace->addApplication(
@@ -347,6 +349,37 @@ TEST_F(ValueControls, EveryDropDownTakesAnAssistiveTechnologysChoice) {
                     settle();
                 }
             }
+        }
+    });
+    EXPECT_GT(found, 0);
+}
+
+TEST_F(ValueControls, AnOpenDropDownShowsItsRowsWholeUpToItsMostRows) {
+    int found = 0;
+    forEachWindow([&](QWidget& window, const std::string& name) {
+        for (QComboBox* combo : visibleIn<QComboBox>(window)) {
+            SCOPED_TRACE(name + ", " + combo->objectName().toStdString());
+            ++found;
+            // Room below the field for the whole list, whatever the screen and the fonts.
+            QWidget* owner = combo->window();
+            owner->move(owner->pos() + QPoint(0, combo->screen()->availableGeometry().top() -
+                                                     combo->mapToGlobal(QPoint(0, 0)).y()));
+            settle();
+            combo->showPopup();
+            settle();
+            QAbstractItemView* list = combo->view();
+            ASSERT_TRUE(list->isVisible());
+            const int rows = std::min(combo->count(), combo->maxVisibleItems());
+            int needed = 0;
+            for (int row = 0; row < rows; ++row) {
+                needed += list->sizeHintForRow(row);
+            }
+            EXPECT_GE(list->viewport()->height(), needed) << "a row is cut";
+            EXPECT_EQ(list->verticalScrollBar()->maximum() > 0,
+                      combo->count() > combo->maxVisibleItems())
+                << "scrolls";
+            combo->hidePopup();
+            settle();
         }
     });
     EXPECT_GT(found, 0);
