@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleFactory>
@@ -145,6 +144,15 @@ void ThemeStyle::polish(QWidget* widget) {
         if (dynamic_cast<PopupRowDelegate*>(combo->itemDelegate()) == nullptr) {
             combo->setItemDelegate(new PopupRowDelegate(combo));
         }
+        // The panel's inset above the first row and below the last, set before the list first
+        // opens: the combo box sizes its list for the rows plus the list window's contents margins
+        // (an inset added when the list shows cut its last row). Those margins hold the window's
+        // frame; the inset lies beyond it, so that a change of frame keeps it.
+        if (auto* panel = qobject_cast<QFrame*>(combo->view()->window())) {
+            const int frame = panel->frameWidth();
+            panel->setContentsMargins(frame, frame + popupVerticalInset, frame,
+                                      frame + popupVerticalInset);
+        }
     } else if (isPopupList(widget)) {
         widget->installEventFilter(this);
     }
@@ -166,9 +174,6 @@ bool ThemeStyle::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Show:
             popup->setMask(QRegion(popupShape(*popup).toFillPolygon().toPolygon()));
-            if (popup->layout() != nullptr) {
-                popup->layout()->setContentsMargins(0, 4, 0, 4);
-            }
             for (auto* list : popup->findChildren<QAbstractItemView*>()) {
                 // The panel drawn below shows through the list.
                 list->setFrameShape(QFrame::NoFrame);

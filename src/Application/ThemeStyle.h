@@ -45,6 +45,8 @@ public:
     // The padding of each row of an open combo box list, across and up and down.
     static constexpr int popupRowHorizontalPadding = 10;
     static constexpr int popupRowVerticalPadding = 6;
+    // The room between an open list's rounded edge and its first and last rows.
+    static constexpr int popupVerticalInset = 4;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "Views/ContentView.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -87,6 +88,8 @@ ContentView::ContentView(AppModel& model, Executor* mainExecutor, QWidget* paren
     connect(fadeAnimation_, &QVariantAnimation::finished, this, [this] {
         if (onboarding_ && !model_.showOnboarding()) {
             onboarding_->hide();
+            // Tab during the fade may have gone back into it.
+            takeFocusFromOnboarding();
         }
         setFade(std::nullopt);
     });
@@ -144,6 +147,9 @@ void ContentView::followOnboarding() {
         return;
     }
     fadeAnimation_->stop();
+    if (!shown) {
+        takeFocusFromOnboarding();
+    }
     // Fading in starts from nothing; fading out from wherever a fade left it.
     const double from = fade_ != nullptr ? fade_->opacity() : (shown ? 0.0 : 1.0);
     if (shown) {
@@ -162,6 +168,17 @@ void ContentView::followOnboarding() {
     fadeAnimation_->setStartValue(from);
     fadeAnimation_->setEndValue(target);
     fadeAnimation_->start();
+}
+
+void ContentView::takeFocusFromOnboarding() {
+    // Left in the layer, the focus would sit on hidden controls, where Tab only cycles through the
+    // layer's own: the page beneath takes it, on the sidebar's row of the section in view.
+    const QWidget* focus = window()->focusWidget();
+    if (onboarding_ && focus != nullptr && onboarding_->isAncestorOf(focus)) {
+        if (QAbstractButton* row = sidebar_->row(dashboard_->selectedSection())) {
+            row->setFocus(Qt::OtherFocusReason);
+        }
+    }
 }
 
 void ContentView::setFade(std::optional<double> opacity) {

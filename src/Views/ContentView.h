@@ -49,6 +49,8 @@ protected:
 
 private:
     void followOnboarding();
+    // Once the onboarding is dismissed: a focus inside it goes to the page.
+    void takeFocusFromOnboarding();
     // Dims the window's menu bar (and keeps it from being used) with the page, or lifts that.
     void shadeMenuBar(bool shaded);
     // Puts the onboarding at `opacity` through a fade effect; none removes the effect.

@@ -2,7 +2,6 @@
 // delivers them: to the focused widget or the one under the pointer, as the user's own events.
 #include <gtest/gtest.h>
 
-#include <QtTest/qtestspontaneevent.h>
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -16,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 #include <algorithm>
 #include <climits>
 #include <set>
@@ -34,30 +32,19 @@
 #include "Views/DashboardWindow.h"
 #include "Views/Onboarding/OnboardingFooter.h"
 #include "Views/Onboarding/OnboardingView.h"
+#include "Views/Onboarding/OnboardingViewModel.h"
 #include "Views/RuleEditor/ActionStepView.h"
 #include "Views/RuleEditor/CustomGestureWizard.h"
 #include "Views/RuleEditor/GestureActionEditorKind.h"
 #include "Views/SidebarView.h"
 #include "Views/Theme/AccentButton.h"
 #include "support/ViewTestHelpers.h"
+#include "support/WindowSystemInput.h"
 
 namespace quillorbitex {
 namespace {
 
 using namespace testing;
-
-// A wheel notch over the widget under `point` (in `window`'s coordinates), sent spontaneously so
-// that Qt focuses a wheel-focus control first and hands an unused wheel on to the parents.
-void turnWheel(QWidget& window, QPoint point, int notches) {
-    QWidget* under = window.childAt(point);
-    ASSERT_NE(under, nullptr);
-    const QPointF local = under->mapFrom(&window, QPointF(point));
-    QWheelEvent wheel(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120 * notches),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QSpontaneKeyEvent::setSpontaneous(&wheel);
-    QApplication::sendEvent(under, &wheel);
-    settle();
-}
 
 // A key pressed and released `times` times with the focus where it is.
 void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1) {
@@ -367,6 +354,34 @@ TEST_F(DashboardKeyboard, ReturnAndEnterPressTheFocusedButton) {
     EXPECT_FALSE(env.model->showOnboarding());
 }
 
+// Finished by keyboard, the onboarding leaves the focus on the dashboard, where the keys go on,
+// whether it fades out or goes at once.
+TEST_F(DashboardKeyboard, AfterTheOnboardingTheKeysMoveOnOverTheDashboard) {
+    open(0);
+    OnboardingView* onboarding = OnboardingView::install(*window->contentView(), *env.model);
+    for (const bool animated : {false, true}) {
+        SCOPED_TRACE(animated ? "faded out" : "gone at once");
+        Theme::setAnimationsEnabled(animated);
+        env.model->reopenOnboarding();
+        settle();
+        for (int step = 0; step < 3 && env.model->showOnboarding(); ++step) {
+            onboarding->viewModel().nextStep();
+        }
+        settle();
+        ASSERT_EQ(QApplication::focusWidget(), onboarding->footer()->primaryButton());
+        key(Qt::Key_Return);
+        ASSERT_FALSE(env.model->showOnboarding());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return onboarding->isHidden(); }, 2000));
+        for (int press = 0; press < 2; ++press) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            EXPECT_TRUE(focus->isVisible() && !onboarding->isAncestorOf(focus));
+            tab();
+            EXPECT_NE(QApplication::focusWidget(), focus) << "Tab moved nothing";
+        }
+    }
+}
+
 TEST(InputConventions, ReturnInADialogWithADefaultButtonStaysTheDialogs) {
     InputConventions::install();
     QDialog dialog;
@@ -388,42 +403,30 @@ TEST(InputConventions, ReturnInADialogWithADefaultButtonStaysTheDialogs) {
     EXPECT_EQ(otherPressed.count(), 0);
 }
 
-TEST_F(DashboardKeyboard, TheWheelChangesAValueOnlyWhileItsControlHasTheFocus) {
+// A control with the focus takes the wheel as its own (without the focus, see ValueControls).
+TEST_F(DashboardKeyboard, AControlWithTheFocusTakesTheWheel) {
     DashboardWindow& shown = open(0, {1100, 700});
     // `takesWheel`: whether the control itself takes the wheel when it has the focus.
     const auto check = [&](const char* name, QWidget* control,
                            const std::function<QVariant()>& value, bool takesWheel) {
+        SCOPED_TRACE(name);
         QWidget* owner = control->window();
         owner->show();
         owner->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(owner, 5000));
-        const bool onPage = owner == &shown;
+        if (owner == &shown) {
+            dashboard().scrollArea()->ensureWidgetVisible(control, 0, 250);
+        }
+        settle();
         QWidget* focusable =
             control->focusPolicy() == Qt::NoFocus ? control->parentWidget() : control;
-        for (const bool focused : {false, true}) {
-            SCOPED_TRACE(std::string(name) + (focused ? ", focused" : ", not focused"));
-            if (onPage) {  // mid-page, where the page can scroll either way
-                dashboard().scrollArea()->ensureWidgetVisible(control, 0, 250);
-            }
-            settle();
-            if (focused) {
-                focusable->setFocus(Qt::MouseFocusReason);
-            } else if (QWidget* focus = QApplication::focusWidget()) {
-                focus->clearFocus();
-            }
-            const QVariant before = value();
-            const int page = scrollBar()->value();
-            const QPoint at = control->mapTo(owner, control->rect().center());
-            turnWheel(*owner, at, 1);
-            EXPECT_EQ(value() != before, focused && takesWheel) << "the value changed";
-            EXPECT_EQ(focusable->hasFocus(), focused) << "the wheel moved the focus";
-            if (onPage && !focused) {
-                EXPECT_NE(scrollBar()->value(), page) << "the page did not scroll";
-            }
-            if (value() != before) {
-                turnWheel(*owner, at, -1);
-            }
-        }
+        focusable->setFocus(Qt::MouseFocusReason);
+        const QVariant before = value();
+        const QPoint at = control->mapTo(owner, control->rect().center());
+        turnWheel(*owner, at, 1);
+        settle();
+        EXPECT_EQ(value() != before, takesWheel) << "the value changed";
+        EXPECT_TRUE(focusable->hasFocus());
     };
     const auto raw = [](auto value) { return QString::fromUtf8(rawValue(value).data()); };
     check(

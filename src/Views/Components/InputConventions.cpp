@@ -1,13 +1,16 @@
 #include "Views/Components/InputConventions.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -19,6 +22,71 @@ namespace quillorbitex {
 namespace {
 
 const QString kObjectName = QStringLiteral("quillorbitex.InputConventions");
+const QString kChoiceFollowerName = QStringLiteral("quillorbitex.ChoiceFollower");
+
+// Qt 6.4 lets an assistive technology select a row of a combo box's list (a row's toggle action,
+// the list's row selection), reports success, and leaves the combo box as it was. This takes such
+// a selection as the user's choice. Moving through the list (arrow keys, the pointer, opening it)
+// makes a row current before it is selected; a selection of any other row was made directly.
+class ChoiceFollower final : public QObject {
+public:
+    explicit ChoiceFollower(QComboBox& combo) : QObject(&combo), combo_(combo) {
+        setObjectName(kChoiceFollowerName);
+        connect(&combo_, &QComboBox::currentIndexChanged, this, &ChoiceFollower::showChoice);
+        follow();
+    }
+
+    // Follows the selection of the list the combo box has now (a new model brings a new one).
+    void follow() {
+        QItemSelectionModel* selection = combo_.view()->selectionModel();
+        if (selection != followed_) {
+            if (followed_ != nullptr) {
+                disconnect(followed_, nullptr, this, nullptr);
+            }
+            followed_ = selection;
+            if (selection != nullptr) {
+                connect(selection, &QItemSelectionModel::selectionChanged, this,
+                        [this](const QItemSelection& selected) { takeSelection(selected); });
+            }
+        }
+        showChoice();
+    }
+
+private:
+    void takeSelection(const QItemSelection& selected) {
+        if (selected.isEmpty() || followed_ == nullptr) {
+            return;
+        }
+        const QModelIndex row = selected.indexes().front();
+        if (row.row() == followed_->currentIndex().row() &&
+            row.parent() == followed_->currentIndex().parent()) {
+            return;
+        }
+        const bool open = combo_.view()->isVisible();
+        combo_.setCurrentIndex(row.row());
+        showChoice();
+        if (open) {
+            combo_.hidePopup();
+        }
+        // What a click on the row emits, so that every view acting on the user's choice hears it.
+        Q_EMIT combo_.activated(row.row());
+        Q_EMIT combo_.textActivated(combo_.itemText(row.row()));
+    }
+
+    // The list's current and selected row is the combo box's current item, so that the list reports
+    // what is chosen, closed as well as open.
+    void showChoice() {
+        QAbstractItemView* list = combo_.view();
+        const QModelIndex chosen = combo_.model()->index(
+            combo_.currentIndex(), combo_.modelColumn(), combo_.rootModelIndex());
+        if (list->currentIndex() != chosen) {
+            list->setCurrentIndex(chosen);
+        }
+    }
+
+    QComboBox& combo_;
+    QPointer<QItemSelectionModel> followed_;
+};
 
 // The value control a wheel over `widget` reaches: the widget itself or the control it is part of
 // (the line of a spin box, the segment of a picker). A scroll area in between takes the wheel
@@ -67,6 +135,11 @@ bool InputConventions::isValueControl(const QWidget* widget) {
 
 bool InputConventions::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::Show:
+            if (auto* widget = qobject_cast<QWidget*>(watched)) {
+                adopt(widget);
+            }
+            break;
         case QEvent::Wheel:
             if (auto* widget = qobject_cast<QWidget*>(watched)) {
                 return wheelScrollsAround(widget, static_cast<QWheelEvent*>(event));
@@ -81,6 +154,23 @@ bool InputConventions::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void InputConventions::adopt(QWidget* widget) {
+    // Qt focuses a control whose policy is Qt::WheelFocus before any filter sees the wheel, and the
+    // control then takes the wheel as its own. Clicks and Tab still focus it.
+    if (isValueControl(widget) && widget->focusPolicy() == Qt::WheelFocus) {
+        widget->setFocusPolicy(Qt::StrongFocus);
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        // Found by its name: the class has no meta-object of its own.
+        if (QObject* follower =
+                combo->findChild<QObject*>(kChoiceFollowerName, Qt::FindDirectChildrenOnly)) {
+            static_cast<ChoiceFollower*>(follower)->follow();
+        } else {
+            new ChoiceFollower(*combo);
+        }
+    }
 }
 
 bool InputConventions::wheelScrollsAround(QWidget* receiver, QWheelEvent* event) {
