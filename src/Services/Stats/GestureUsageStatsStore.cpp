@@ -280,7 +280,7 @@ std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCount
         Counts counts;
         // Until a reset reaches the file, what it holds no longer counts.
         if (database_ != nullptr && !clearsFile()) {
-            const int result = prepareTables() ? readFileCounts(counts) : lastWriteFailure_;
+            const int result = readCountsOfFile(counts);
             if (isDamage(result)) {
                 if (result == kForeignTables) {
                     counts = {};  // nothing of a file this store did not write is taken over
@@ -323,6 +323,23 @@ QStringList GestureUsageStatsStore::unwrittenCountsNamePatterns(const QString& d
     }
     const QString name = QFileInfo(databasePath).fileName();
     return {name + kEarlierUnwrittenSuffix, name + kUnwrittenPrefix + '*' + kUnwrittenExtension};
+}
+
+int GestureUsageStatsStore::readCountsOfFile(Counts& counts) {
+    if (prepareTables()) {
+        return readFileCounts(counts);
+    }
+    // Tables that cannot be created (a full disk, a file that may not be written) leave a file
+    // that can still be read; one without them holds no counts.
+    if (isDamage(lastWriteFailure_)) {
+        return lastWriteFailure_;
+    }
+    std::vector<QString> present;
+    const int checked = checkTables(&present);
+    if (checked != SQLITE_OK) {
+        return checked;
+    }
+    return present.empty() ? SQLITE_OK : lastWriteFailure_;
 }
 
 int GestureUsageStatsStore::readFileCounts(Counts& counts) {
@@ -458,7 +475,7 @@ bool GestureUsageStatsStore::prepareTables() {
     return true;
 }
 
-int GestureUsageStatsStore::checkTables() {
+int GestureUsageStatsStore::checkTables(std::vector<QString>* present) {
     sqlite3_stmt* schema = nullptr;
     int result = sqlite3_prepare_v2(database_, kReadSchema, -1, &schema, nullptr);
     std::vector<QString> tables;
@@ -509,6 +526,9 @@ int GestureUsageStatsStore::checkTables() {
         if (foreign || index != expected.size()) {
             return kForeignTables;
         }
+    }
+    if (present != nullptr) {
+        *present = std::move(tables);
     }
     return SQLITE_OK;
 }

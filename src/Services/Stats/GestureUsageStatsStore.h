@@ -82,13 +82,16 @@ private:
     void closeConnection();
     // Checks the tables, then creates them (and migrates) once; false while that fails.
     bool prepareTables();
-    // SQLITE_OK when both tables are absent or the plain tables this store writes; SQLITE_CORRUPT
-    // when either is anything else; another code when the file could not be read.
-    int checkTables();
+    // SQLITE_OK when both tables are absent or the plain tables this store writes (those present
+    // then in `present`); SQLITE_CORRUPT when either is anything else; another code when the file
+    // could not be read.
+    int checkTables(std::vector<QString>* present = nullptr);
     bool moveAside(const QString& path);
     // Reads the total and every rule's count from the file into `counts`, as far as it gets;
     // SQLite's primary result code.
     int readFileCounts(Counts& counts);
+    // The same, also while the tables cannot be created: a file without them holds no counts.
+    int readCountsOfFile(Counts& counts);
     static bool isDamage(int result);
     // Moves a damaged file aside, opens a new one and writes `salvaged` (what could still be read
     // from the old file) to it with the counts not written yet. False when the file could not be
