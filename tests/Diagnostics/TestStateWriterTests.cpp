@@ -1,8 +1,6 @@
 #include "Diagnostics/TestStateWriter.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QTemporaryDir>
 #include <optional>
@@ -42,15 +40,10 @@ TEST(TestStateWriter, AStateThatCouldNotBeWrittenIsWrittenOnceThereIsRoom) {
     QTemporaryDir dir;
     const QString path = dir.filePath("state.json");
     const auto failed = testing::runInChild([&] {
-        ::signal(SIGXFSZ, SIG_IGN);
-        rlimit sizes{};
-        ::getrlimit(RLIMIT_FSIZE, &sizes);
-        const rlim_t room = sizes.rlim_cur;
         testing::ManualExecutor executor;
         TestStateWriter writer(path, executor);
         for (std::size_t i = 0; i < steps.size(); ++i) {
-            sizes.rlim_cur = steps[i].full ? 0 : room;
-            ::setrlimit(RLIMIT_FSIZE, &sizes);
+            testing::limitFileSizes(steps[i].full ? std::optional<rlim_t>(0) : std::nullopt);
             if (steps[i].write) {
                 AppDebugState state;
                 state.triggerCount = *steps[i].write;

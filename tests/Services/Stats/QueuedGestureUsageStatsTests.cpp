@@ -1,8 +1,6 @@
 #include "Services/Stats/QueuedGestureUsageStats.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -206,12 +204,7 @@ TEST(QueuedGestureUsageStats, CountsWaitingWhileTheFileCannotBeSetUpAreShown) {
     QTemporaryDir dir;
     const QString path = GestureUsageStatsStore::databasePathIn(dir.path());
     const auto result = testing::runInChild([&] {
-        ::signal(SIGXFSZ, SIG_IGN);
-        rlimit sizes{};
-        ::getrlimit(RLIMIT_FSIZE, &sizes);
-        const rlim_t room = sizes.rlim_cur;
-        sizes.rlim_cur = 0;
-        if (::setrlimit(RLIMIT_FSIZE, &sizes) != 0) {
+        if (!testing::limitFileSizes(0)) {
             return 10;
         }
         const auto timeline = std::make_shared<ManualTimeline>();
@@ -229,8 +222,7 @@ TEST(QueuedGestureUsageStats, CountsWaitingWhileTheFileCannotBeSetUpAreShown) {
             stats.triggerCount(kUpDown) != 2) {
             return 1;
         }
-        sizes.rlim_cur = room;
-        ::setrlimit(RLIMIT_FSIZE, &sizes);
+        testing::limitFileSizes(std::nullopt);
         timeline->advance(QueuedGestureUsageStats::kLongestRetryDelay);
         return GestureUsageStatsStore(path).triggerCount(kUpDown) == 2 &&
                        stats.totalInvocationCount() == 2
