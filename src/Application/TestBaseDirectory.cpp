@@ -75,24 +75,24 @@ void TestBaseDirectory::removeProgramFiles(const UITestConfig& config) {
     const QString base = PrivateFolder::normalized(config.baseDirectory);
     const QString preferences = QFileInfo(locations.preferencesFile).fileName();
     const QString database = QFileInfo(locations.usageDatabaseFile).fileName();
+    QStringList patterns = {
+        preferences,
+        preferences + QStringLiteral(".unreadable-*"),
+        // Single preferences set aside; every key begins with "gesture".
+        QStringLiteral("gesture*.unreadable-*"),
+        database,
+        database + QStringLiteral("-journal"),
+        database + QStringLiteral("-wal"),
+        database + QStringLiteral("-shm"),
+        database + QStringLiteral(".unreadable-*"),
+        QFileInfo(config.stateDumpPath).fileName(),
+    };
     // Counts a run could not write; left behind, they would be counted after the reset.
-    const QString unwritten =
-        QFileInfo(GestureUsageStatsStore::unwrittenCountsPath(locations.usageDatabaseFile))
-            .fileName();
-    removeMatching(base, {
-                             preferences,
-                             preferences + QStringLiteral(".unreadable-*"),
-                             // Single preferences set aside; every key begins with "gesture".
-                             QStringLiteral("gesture*.unreadable-*"),
-                             database,
-                             database + QStringLiteral("-journal"),
-                             database + QStringLiteral("-wal"),
-                             database + QStringLiteral("-shm"),
-                             database + QStringLiteral(".unreadable-*"),
-                             unwritten,
-                             unwritten + QStringLiteral(".unreadable-*"),
-                             QFileInfo(config.stateDumpPath).fileName(),
-                         });
+    for (const QString& unwritten :
+         GestureUsageStatsStore::unwrittenCountsNamePatterns(locations.usageDatabaseFile)) {
+        patterns << unwritten << unwritten + QStringLiteral(".unreadable-*");
+    }
+    removeMatching(base, patterns);
     // The login item's folder only when it is a real folder: through a link the entry would be
     // removed from somewhere else.
     const QByteArray autostart = QFile::encodeName(locations.autostartDirectory);

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "Application/StorageLocations.h"
-#include "Diagnostics/TestDiagnostics.h"
 #include "Localization/L10n.h"
 #include "Models/ActionLabels.h"
 #include "Models/GestureLabels.h"
@@ -123,7 +122,8 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
       appearance_(std::move(platform.appearance)),
       userDefaults_(std::move(platform.userDefaults)),
       appScopeChoices_(workspace_),
-      callbackTarget_(std::make_shared<CallbackTarget>(this)) {
+      callbackTarget_(std::make_shared<CallbackTarget>(this)),
+      testStateWriter_(uiTestConfig_.stateDumpPath, mainExecutor_) {
     const StorageLocations locations = StorageLocations::forConfig(uiTestConfig_);
     const bool testMode = uiTestConfig_.isUITest;
 
@@ -987,7 +987,7 @@ void AppModel::dumpTestState() {
     if (!uiTestConfig_.isUITest) {
         return;
     }
-    TestDiagnostics::write(makeDebugState(), uiTestConfig_.stateDumpPath);
+    testStateWriter_.write(makeDebugState());
 }
 
 AppDebugState AppModel::makeDebugState() const {

@@ -12,6 +12,7 @@
 #include "Application/AppScopeChoiceProvider.h"
 #include "Application/UITestConfig.h"
 #include "Diagnostics/AppDebugState.h"
+#include "Diagnostics/TestStateWriter.h"
 #include "Localization/AppLanguageOverride.h"
 #include "Models/AppThemeOverride.h"
 #include "Models/GestureAppScopeChoice.h"
@@ -465,6 +466,8 @@ private:
     bool saveRetryPending_ = false;
 
     OverlayDebugStore* overlayDebugStore_ = nullptr;
+    // The test-mode state file; a write that failed is tried again until it succeeds.
+    TestStateWriter testStateWriter_;
 };
 
 }  // namespace quillorbitex

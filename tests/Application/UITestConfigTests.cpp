@@ -222,6 +222,7 @@ TEST_F(IsolatedHome, AResetRemovesOnlyTheProgramsOwnFiles) {
                                   "autostart/org.quillorbitex.Quillorbitex.desktop",
                                   "gesture_usage.sqlite.unreadable-20240101-000000-journal",
                                   "gesture_usage.sqlite.unwritten.json",
+                                  "gesture_usage.sqlite.unwritten-0123456789abcdef.json",
                                   ".preferences.json.tmp-1a2b3c4d",
                                   ".gestureCustomMappings.unreadable-0123456789abcdef.tmp-ff",
                                   ".state.json.tmp-e",

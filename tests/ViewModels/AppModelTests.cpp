@@ -874,6 +874,23 @@ TEST(AppModel, TheStateFileFollowsEveryChange) {
     EXPECT_TRUE(readState(env)["overlayDebugLog"].toString().endsWith("]\npanel moved"));
 }
 
+// A state file that could not be written (here its folder cannot be made) is written once it can
+// be, with the newest state, without waiting for another change.
+TEST(AppModel, AStateFileThatCouldNotBeWrittenIsWrittenOnceItCan) {
+    AppModelTestEnvironment env;
+    env.config.isUITest = true;
+    const QString blocker = env.dir.filePath("blocked");
+    QFile(blocker).open(QIODevice::WriteOnly);
+    env.config.stateDumpPath = blocker + "/state.json";
+    AppModel& model = env.build();
+    model.setCaptureEnabled(false);
+    ASSERT_TRUE(QFile::remove(blocker));
+    env.timeline->advance(TestStateWriter::kLongestRetryDelay);
+    const QJsonObject state = readState(env);
+    EXPECT_FALSE(state["captureEnabled"].toBool(true));
+    EXPECT_EQ(state["monitorState"].toString(), QStringLiteral("stopped"));
+}
+
 TEST(AppModel, TheStateFileIsWrittenInTheChosenLanguage) {
     AppModelTestEnvironment env;
     env.config.isUITest = true;

@@ -48,4 +48,15 @@ inline std::optional<int> runInChild(const std::function<int()>& body,
     return WIFEXITED(status) ? std::optional(WEXITSTATUS(status)) : std::nullopt;
 }
 
+// For a child: writes that would make a file larger than `bytes` fail as on a full disk (EFBIG,
+// with SIGXFSZ ignored); none lifts the limit again (up to the hard one). False when it could
+// not be set.
+inline bool limitFileSizes(std::optional<rlim_t> bytes) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit sizes{};
+    ::getrlimit(RLIMIT_FSIZE, &sizes);
+    sizes.rlim_cur = bytes.value_or(sizes.rlim_max);
+    return ::setrlimit(RLIMIT_FSIZE, &sizes) == 0;
+}
+
 }  // namespace quillorbitex::testing

@@ -8,10 +8,16 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <set>
+#include <tuple>
+
+#include <sys/stat.h>
 
 #include "Platform/AtomicFile.h"
 #include "Platform/ProductFolder.h"
@@ -78,8 +84,16 @@ constexpr const char* kReadCounter = "SELECT value FROM usage_stats WHERE key = 
 constexpr const char* kReadRule =
     "SELECT count FROM rule_trigger_counts WHERE pattern_id = ? LIMIT 1;";
 constexpr const char* kReadAllRules = "SELECT pattern_id, count FROM rule_trigger_counts;";
-constexpr const char* kClearCounters = "DELETE FROM usage_stats;";
+// Clearing the counters keeps the notes of files whose counts were taken in (below).
+constexpr const char* kClearCounters =
+    "DELETE FROM usage_stats WHERE key NOT GLOB 'written_from_file:*';";
 constexpr const char* kClearRules = "DELETE FROM rule_trigger_counts;";
+constexpr const char* kBegin = "BEGIN IMMEDIATE;";
+constexpr const char* kCommit = "COMMIT;";
+constexpr int kMaxMarkersRead = 1000;
+constexpr const char* kReadMarkers =
+    "SELECT key FROM usage_stats WHERE key GLOB 'written_from_file:*' LIMIT 1000;";
+constexpr const char* kDeleteCounter = "DELETE FROM usage_stats WHERE key = ?;";
 // Whatever the file holds under the two tables' names, or on them.
 constexpr const char* kReadSchema =
     "SELECT type, lower(name), sql FROM sqlite_schema\n"
@@ -103,7 +117,19 @@ const QString kTotalKey = QStringLiteral("total_invocation_count");
 const QString kLegacyTotalKey = QStringLiteral("total_trigger_count");
 
 const QString kFileName = QStringLiteral("gesture_usage.sqlite");
-const QString kUnwrittenSuffix = QStringLiteral(".unwritten.json");
+// Counts a run could not write wait in files of their own beside the database, one per run that
+// ended so, each named once ("<database>.unwritten-<16 hex digits>.json"). Earlier versions kept
+// them in one file ("<database>.unwritten.json"), which is still taken in.
+const QString kEarlierUnwrittenSuffix = QStringLiteral(".unwritten.json");
+const QString kUnwrittenPrefix = QStringLiteral(".unwritten-");
+const QString kUnwrittenExtension = QStringLiteral(".json");
+// A file's counts and the note that they were taken in ("written_from_file:<file name>") are
+// written in one transaction; the file is removed after it. Whoever finds the note, or no longer
+// finds the file, knows the counts are in the database: nothing is counted twice, also when the
+// file stays (a process killed in between, or another instance that took the same file in).
+const QString kMarkerPrefix = QStringLiteral("written_from_file:");
+// Files of unwritten counts taken in at one start; any beyond wait for a later one.
+constexpr int kMaxUnwrittenFiles = 64;
 
 // SQLite copies the text before the bind returns.
 const sqlite3_destructor_type kTransient =
@@ -127,10 +153,12 @@ std::optional<std::int64_t> countValue(const QJsonValue& value) {
     return static_cast<std::int64_t>(number);
 }
 
-// The counts left unwritten by a run: {"reset": bool, "total": n, "rules": {id: n, ...}}.
+// The counts left unwritten by a run: {"reset": bool, "total": n, "rules": {id: n, ...},
+// "written": milliseconds since 1970}; files of earlier versions have no "written".
 struct Unwritten {
     bool reset = false;
     GestureUsageStatsStoring::Counts counts;
+    std::int64_t written = 0;
 };
 
 std::optional<Unwritten> decodeUnwritten(const QByteArray& text) {
@@ -143,10 +171,13 @@ std::optional<Unwritten> decodeUnwritten(const QByteArray& text) {
     const QJsonValue reset = object.value(QStringLiteral("reset"));
     const auto total = countValue(object.value(QStringLiteral("total")));
     const QJsonValue rules = object.value(QStringLiteral("rules"));
-    if (!(reset.isBool() || reset.isUndefined()) || !total || !rules.isObject()) {
+    const QJsonValue writtenValue = object.value(QStringLiteral("written"));
+    const auto written =
+        writtenValue.isUndefined() ? std::optional<std::int64_t>(0) : countValue(writtenValue);
+    if (!(reset.isBool() || reset.isUndefined()) || !total || !rules.isObject() || !written) {
         return std::nullopt;
     }
-    Unwritten unwritten{reset.toBool(), {*total, {}}};
+    Unwritten unwritten{reset.toBool(), {*total, {}}, *written};
     const QJsonObject ruleCounts = rules.toObject();
     for (auto it = ruleCounts.begin(); it != ruleCounts.end(); ++it) {
         const auto count = countValue(it.value());
@@ -161,7 +192,7 @@ std::optional<Unwritten> decodeUnwritten(const QByteArray& text) {
 }
 
 QByteArray encodeUnwritten(bool reset, std::int64_t total,
-                           const std::map<QString, std::int64_t>& perRule) {
+                           const std::map<QString, std::int64_t>& perRule, std::int64_t written) {
     QJsonObject rules;
     for (const auto& [id, count] : perRule) {
         rules.insert(id, static_cast<double>(count));
@@ -170,6 +201,7 @@ QByteArray encodeUnwritten(bool reset, std::int64_t total,
     object.insert(QStringLiteral("reset"), reset);
     object.insert(QStringLiteral("total"), static_cast<double>(total));
     object.insert(QStringLiteral("rules"), rules);
+    object.insert(QStringLiteral("written"), static_cast<double>(written));
     return QJsonDocument(object).toJson();
 }
 
@@ -200,7 +232,7 @@ GestureUsageStatsStore::~GestureUsageStatsStore() {
 
 std::int64_t GestureUsageStatsStore::totalInvocationCount() const {
     beginOperation();
-    return storedValue(kReadCounter, kTotalKey) + fallbackTotalTriggerCount_;
+    return storedValue(kReadCounter, kTotalKey) + pendingCounts().total;
 }
 
 std::int64_t GestureUsageStatsStore::recordInvocation(
@@ -218,15 +250,21 @@ std::int64_t GestureUsageStatsStore::recordInvocation(
 
 std::int64_t GestureUsageStatsStore::triggerCount(const QString& patternID) const {
     beginOperation();
-    const auto it = fallbackRuleTriggerCounts_.find(patternID);
-    const std::int64_t pending = it == fallbackRuleTriggerCounts_.end() ? 0 : it->second;
-    return storedValue(kReadRule, patternID) + pending;
+    const Counts pending = pendingCounts();
+    const auto it = pending.perRule.find(patternID);
+    return storedValue(kReadRule, patternID) + (it == pending.perRule.end() ? 0 : it->second);
 }
 
 void GestureUsageStatsStore::reset() {
     beginOperation();
     fallbackTotalTriggerCount_ = 0;
     fallbackRuleTriggerCounts_.clear();
+    // The files of the last runs are still noted as taken in when the reset is written, so that
+    // nobody counts them after it.
+    for (EarlierCounts& earlier : earlier_) {
+        earlier.reset = false;
+        earlier.counts = {};
+    }
     if (database_ == nullptr) {
         return;
     }
@@ -241,8 +279,8 @@ std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCount
     for (int round = 0; round < 2; ++round) {
         Counts counts;
         // Until a reset reaches the file, what it holds no longer counts.
-        if (database_ != nullptr && !resetPending_) {
-            const int result = prepareTables() ? readFileCounts(counts) : lastWriteFailure_;
+        if (database_ != nullptr && !clearsFile()) {
+            const int result = readCountsOfFile(counts);
             if (isDamage(result)) {
                 if (result == kForeignTables) {
                     counts = {};  // nothing of a file this store did not write is taken over
@@ -255,10 +293,7 @@ std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCount
                 return std::nullopt;
             }
         }
-        counts.total += fallbackTotalTriggerCount_;
-        for (const auto& [id, pending] : fallbackRuleTriggerCounts_) {
-            counts.perRule[id] += pending;
-        }
+        addCounts(counts, pendingCounts());
         return counts;
     }
     return std::nullopt;
@@ -281,9 +316,30 @@ void GestureUsageStatsStore::finishBy(Duration deadline) {
     closing_->moveTo(deadline);
 }
 
-QString GestureUsageStatsStore::unwrittenCountsPath(const QString& databasePath) {
+QStringList GestureUsageStatsStore::unwrittenCountsNamePatterns(const QString& databasePath) {
     // Without a database not even a name relative to the working folder, which could be anywhere.
-    return databasePath.isEmpty() ? QString() : databasePath + kUnwrittenSuffix;
+    if (databasePath.isEmpty()) {
+        return {};
+    }
+    const QString name = QFileInfo(databasePath).fileName();
+    return {name + kEarlierUnwrittenSuffix, name + kUnwrittenPrefix + '*' + kUnwrittenExtension};
+}
+
+int GestureUsageStatsStore::readCountsOfFile(Counts& counts) {
+    if (prepareTables()) {
+        return readFileCounts(counts);
+    }
+    // Tables that cannot be created (a full disk, a file that may not be written) leave a file
+    // that can still be read; one without them holds no counts.
+    if (isDamage(lastWriteFailure_)) {
+        return lastWriteFailure_;
+    }
+    std::vector<QString> present;
+    const int checked = checkTables(&present);
+    if (checked != SQLITE_OK) {
+        return checked;
+    }
+    return present.empty() ? SQLITE_OK : lastWriteFailure_;
 }
 
 int GestureUsageStatsStore::readFileCounts(Counts& counts) {
@@ -335,7 +391,7 @@ bool GestureUsageStatsStore::startOverAfterDamage(const Counts& salvaged) {
     }
     closeConnection();
     const bool moved = moveAside(databasePath_);
-    if (moved && !resetPending_) {
+    if (moved && !clearsFile()) {
         // Kept in memory like any count not written yet, they go to the new file with the rest.
         fallbackTotalTriggerCount_ += salvaged.total;
         for (const auto& [id, count] : salvaged.perRule) {
@@ -419,7 +475,7 @@ bool GestureUsageStatsStore::prepareTables() {
     return true;
 }
 
-int GestureUsageStatsStore::checkTables() {
+int GestureUsageStatsStore::checkTables(std::vector<QString>* present) {
     sqlite3_stmt* schema = nullptr;
     int result = sqlite3_prepare_v2(database_, kReadSchema, -1, &schema, nullptr);
     std::vector<QString> tables;
@@ -471,11 +527,35 @@ int GestureUsageStatsStore::checkTables() {
             return kForeignTables;
         }
     }
+    if (present != nullptr) {
+        *present = std::move(tables);
+    }
     return SQLITE_OK;
 }
 
 bool GestureUsageStatsStore::hasPending() const {
-    return resetPending_ || fallbackTotalTriggerCount_ != 0 || !fallbackRuleTriggerCounts_.empty();
+    return resetPending_ || fallbackTotalTriggerCount_ != 0 ||
+           !fallbackRuleTriggerCounts_.empty() || !earlier_.empty();
+}
+
+bool GestureUsageStatsStore::clearsFile() const {
+    return resetPending_ || std::any_of(earlier_.begin(), earlier_.end(),
+                                        [](const EarlierCounts& earlier) { return earlier.reset; });
+}
+
+GestureUsageStatsStoring::Counts GestureUsageStatsStore::pendingCounts() const {
+    Counts pending{fallbackTotalTriggerCount_, fallbackRuleTriggerCounts_};
+    for (const EarlierCounts& earlier : earlier_) {
+        addCounts(pending, earlier.counts);
+    }
+    return pending;
+}
+
+void GestureUsageStatsStore::addCounts(Counts& to, const Counts& from) {
+    to.total += from.total;
+    for (const auto& [id, count] : from.perRule) {
+        to.perRule[id] += count;
+    }
 }
 
 void GestureUsageStatsStore::writePending() {
@@ -497,7 +577,7 @@ void GestureUsageStatsStore::writePending() {
     // (nothing of tables this store did not write).
     if (isDamage(lastWriteFailure_)) {
         Counts salvaged;
-        if (!resetPending_ && lastWriteFailure_ != kForeignTables) {
+        if (!clearsFile() && lastWriteFailure_ != kForeignTables) {
             readFileCounts(salvaged);
         }
         startOverAfterDamage(salvaged);
@@ -508,26 +588,148 @@ bool GestureUsageStatsStore::writePendingOnce() {
     if (!prepareTables()) {
         return false;
     }
-    if (resetPending_) {
-        // The legacy counter goes too, so it is never migrated again. Both deletes may run again
-        // after a failure: nothing is added to the file before they have both succeeded.
-        if (!execute(kClearCounters) || !execute(kClearRules)) {
+    // All or nothing: a file's counts only with the note that they were taken in, and a reset
+    // only with what was counted after it.
+    if (!execute(kBegin)) {
+        return false;
+    }
+    std::optional<bool> markersRemain;
+    if (!writePendingInTransaction(markersRemain) || !execute(kCommit)) {
+        if (sqlite3_get_autocommit(database_) == 0) {
+            sqlite3_exec(database_, "ROLLBACK;", nullptr, nullptr, nullptr);
+        }
+        return false;
+    }
+    if (markersRemain) {
+        markersMayRemain_ = *markersRemain;
+    }
+    resetPending_ = false;
+    fallbackTotalTriggerCount_ = 0;
+    fallbackRuleTriggerCounts_.clear();
+    const QDir folder = QFileInfo(databasePath_).absoluteDir();
+    for (const EarlierCounts& earlier : std::exchange(earlier_, {})) {
+        // Noted as taken in, a file that stays (one that cannot be removed) is never counted
+        // again; its note goes once the file has gone.
+        QFile::remove(folder.filePath(earlier.fileName));
+    }
+    return true;
+}
+
+bool GestureUsageStatsStore::writePendingInTransaction(std::optional<bool>& markersRemain) {
+    const QDir folder = QFileInfo(databasePath_).absoluteDir();
+    bool marked = false;
+    for (const EarlierCounts& earlier : earlier_) {
+        const QString marker = kMarkerPrefix + earlier.fileName;
+        const auto written = hasCounter(marker);
+        if (!written) {
             return false;
         }
-        resetPending_ = false;
+        // Noted, or the file gone: another start (or another instance) took these counts in.
+        if (*written || !exists(folder.filePath(earlier.fileName))) {
+            continue;
+        }
+        if (!add(kIncrementCounter, kIncrementCounter, marker, 1) ||
+            (earlier.reset && !(execute(kClearCounters) && execute(kClearRules))) ||
+            !addCounts(earlier.counts)) {
+            return false;
+        }
+        marked = true;
     }
-    if (fallbackTotalTriggerCount_ > 0 &&
-        add(kIncrementCounter, kAddToCounter, kTotalKey, fallbackTotalTriggerCount_)) {
-        fallbackTotalTriggerCount_ = 0;
+    // The legacy counter goes too, so it is never migrated again.
+    if (resetPending_ && !(execute(kClearCounters) && execute(kClearRules))) {
+        return false;
     }
-    for (auto it = fallbackRuleTriggerCounts_.begin(); it != fallbackRuleTriggerCounts_.end();) {
-        if (add(kIncrementRule, kAddToRule, it->first, it->second)) {
-            it = fallbackRuleTriggerCounts_.erase(it);
-        } else {
-            ++it;
+    if (!addCounts(Counts{fallbackTotalTriggerCount_, fallbackRuleTriggerCounts_})) {
+        return false;
+    }
+    if (markersMayRemain_ || marked) {
+        markersRemain = removeNotesOfRemovedFiles();
+        return markersRemain.has_value();
+    }
+    return true;
+}
+
+bool GestureUsageStatsStore::addCounts(const Counts& counts) {
+    if (counts.total > 0 && !add(kIncrementCounter, kAddToCounter, kTotalKey, counts.total)) {
+        return false;
+    }
+    for (const auto& [id, count] : counts.perRule) {
+        if (count > 0 && !add(kIncrementRule, kAddToRule, id, count)) {
+            return false;
         }
     }
-    return fallbackTotalTriggerCount_ == 0 && fallbackRuleTriggerCounts_.empty();
+    return true;
+}
+
+std::optional<bool> GestureUsageStatsStore::hasCounter(const QString& key) {
+    sqlite3_stmt* statement = readStatement(kReadCounter);
+    if (statement == nullptr) {
+        noteWriteFailure(sqlite3_errcode(database_));
+        return std::nullopt;
+    }
+    int step = bindText(statement, 1, key) ? sqlite3_step(statement) : SQLITE_TOOBIG;
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (step != SQLITE_ROW && step != SQLITE_DONE) {
+        noteWriteFailure(step);
+        return std::nullopt;
+    }
+    return step == SQLITE_ROW;
+}
+
+std::optional<std::set<QString>> GestureUsageStatsStore::readMarkers() {
+    sqlite3_stmt* statement = readStatement(kReadMarkers);
+    if (statement == nullptr) {
+        noteWriteFailure(sqlite3_errcode(database_));
+        return std::nullopt;
+    }
+    std::set<QString> markers;
+    int step = SQLITE_OK;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        markers.insert(columnText(statement, 0));
+    }
+    sqlite3_reset(statement);
+    if (step != SQLITE_DONE) {
+        noteWriteFailure(step);
+        return std::nullopt;
+    }
+    return markers;
+}
+
+std::optional<bool> GestureUsageStatsStore::removeNotesOfRemovedFiles() {
+    const QDir folder = QFileInfo(databasePath_).absoluteDir();
+    const auto markers = readMarkers();
+    if (!markers) {
+        return std::nullopt;
+    }
+    std::vector<QString> gone;
+    for (const QString& marker : *markers) {
+        if (!exists(folder.filePath(marker.mid(kMarkerPrefix.size())))) {
+            gone.push_back(marker);
+        }
+    }
+    for (const QString& marker : gone) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(database_, kDeleteCounter, -1, &statement, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(statement);
+            noteWriteFailure(sqlite3_errcode(database_));
+            return std::nullopt;
+        }
+        const int result = bindText(statement, 1, marker) ? sqlite3_step(statement) : SQLITE_TOOBIG;
+        sqlite3_finalize(statement);
+        if (result != SQLITE_DONE) {
+            noteWriteFailure(result);
+            return std::nullopt;
+        }
+    }
+    // A file that stays keeps its note; more notes than one reading takes are left for the next.
+    return gone.size() < markers->size() ||
+           markers->size() >= static_cast<std::size_t>(kMaxMarkersRead);
+}
+
+bool GestureUsageStatsStore::exists(const QString& path) {
+    struct stat entry {};
+    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0;
 }
 
 void GestureUsageStatsStore::closeConnection() {
@@ -557,44 +759,81 @@ bool GestureUsageStatsStore::moveAside(const QString& path) {
 }
 
 void GestureUsageStatsStore::takeUnwrittenCountsOfLastRun() {
-    const QString path = unwrittenCountsPath();
-    if (path.isEmpty()) {
+    const QStringList patterns = unwrittenCountsNamePatterns(databasePath_);
+    if (patterns.isEmpty()) {
         return;
     }
-    // Anything may stand in its place; a FIFO opened the usual way would wait for a writer for
-    // good, and with it the store's queue and the program's end.
-    const RegularFile::Contents file = RegularFile::read(path, kMaxUnwrittenFileBytes);
-    if (file.status == RegularFile::Status::absent) {
-        return;
+    const QDir folder = QFileInfo(databasePath_).absoluteDir();
+    const QRegularExpression named(
+        QStringLiteral("^%1(%2|%3[0-9a-f]{16}%4)$")
+            .arg(QRegularExpression::escape(QFileInfo(databasePath_).fileName()),
+                 QRegularExpression::escape(kEarlierUnwrittenSuffix),
+                 QRegularExpression::escape(kUnwrittenPrefix),
+                 QRegularExpression::escape(kUnwrittenExtension)));
+    // Files whose counts are in the database already (the run that wrote them ended before it
+    // removed them). Not looked for while the file is held: the write looks again anyway.
+    const auto markers = tablesReady_ ? readMarkers() : std::nullopt;
+    std::vector<std::pair<std::int64_t, EarlierCounts>> taken;
+    for (const QString& name :
+         folder.entryList(patterns, QDir::AllEntries | QDir::System | QDir::Hidden |
+                                        QDir::NoDotAndDotDot | QDir::CaseSensitive)) {
+        if (!named.match(name).hasMatch()) {
+            continue;
+        }
+        if (taken.size() >= static_cast<std::size_t>(kMaxUnwrittenFiles)) {
+            break;
+        }
+        const QString path = folder.filePath(name);
+        // Anything may stand in its place; a FIFO opened the usual way would wait for a writer
+        // for good, and with it the store's queue and the program's end.
+        const RegularFile::Contents file = RegularFile::read(path, kMaxUnwrittenFileBytes);
+        if (file.status == RegularFile::Status::absent) {
+            continue;  // taken in and removed by another instance meanwhile
+        }
+        const std::optional<Unwritten> unwritten =
+            file.status == RegularFile::Status::read ? decodeUnwritten(file.bytes) : std::nullopt;
+        if (!unwritten) {
+            moveAside(path);
+            continue;
+        }
+        if (markers && markers->contains(kMarkerPrefix + name)) {
+            QFile::remove(path);
+            continue;
+        }
+        taken.push_back(
+            {unwritten->written, EarlierCounts{name, unwritten->reset, unwritten->counts}});
     }
-    const std::optional<Unwritten> unwritten =
-        file.status == RegularFile::Status::read ? decodeUnwritten(file.bytes) : std::nullopt;
-    if (!unwritten) {
-        moveAside(path);
-        return;
-    }
-    // Counted once only: counts whose file stays would be counted again at the next start.
-    if (!QFile::remove(path)) {
-        return;
-    }
-    if (unwritten->reset) {
-        resetPending_ = true;
-        fallbackTotalTriggerCount_ = 0;
-        fallbackRuleTriggerCounts_.clear();
-    }
-    fallbackTotalTriggerCount_ += unwritten->counts.total;
-    for (const auto& [id, count] : unwritten->counts.perRule) {
-        fallbackRuleTriggerCounts_[id] += count;
+    // In the order the runs ended: a reset waiting in one clears what the runs before counted.
+    std::sort(taken.begin(), taken.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.first, a.second.fileName) < std::tie(b.first, b.second.fileName);
+    });
+    for (auto& [written, earlier] : taken) {
+        if (earlier.reset) {
+            for (EarlierCounts& before : earlier_) {
+                before.reset = false;
+                before.counts = {};
+            }
+        }
+        earlier_.push_back(std::move(earlier));
     }
 }
 
 void GestureUsageStatsStore::keepUnwrittenCountsForNextRun() {
-    if (unwrittenCountsPath().isEmpty()) {
+    // The counts taken in from the last runs are still in their files.
+    if (databasePath_.isEmpty() || !(resetPending_ || fallbackTotalTriggerCount_ != 0 ||
+                                     !fallbackRuleTriggerCounts_.empty())) {
         return;
     }
+    // A name of its own: another instance on another display may be keeping its counts too, or
+    // taking in earlier ones.
+    const QString name = QFileInfo(databasePath_).fileName() + kUnwrittenPrefix +
+                         QStringLiteral("%1").arg(QRandomGenerator::system()->generate64(), 16, 16,
+                                                  QLatin1Char('0')) +
+                         kUnwrittenExtension;
     AtomicFile::write(
-        unwrittenCountsPath(),
-        encodeUnwritten(resetPending_, fallbackTotalTriggerCount_, fallbackRuleTriggerCounts_));
+        QFileInfo(databasePath_).absoluteDir().filePath(name),
+        encodeUnwritten(resetPending_, fallbackTotalTriggerCount_, fallbackRuleTriggerCounts_,
+                        QDateTime::currentMSecsSinceEpoch()));
 }
 
 void GestureUsageStatsStore::migrateLegacyCountersIfNeeded() {
@@ -618,7 +857,7 @@ void GestureUsageStatsStore::migrateLegacyCountersIfNeeded() {
 }
 
 std::int64_t GestureUsageStatsStore::storedValue(const char* sql, const QString& key) const {
-    return resetPending_ ? 0 : integerValue(sql, key);
+    return clearsFile() ? 0 : integerValue(sql, key);
 }
 
 std::int64_t GestureUsageStatsStore::integerValue(const char* sql, const QString& key) const {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "Services/Stats/ClosingDeadline.h"
@@ -30,8 +32,11 @@ namespace quillorbitex {
 // opened while the file was read-only is opened again at the next write): the counts that could
 // not be written wait in memory, are included in what the store reports, and are written with the
 // next write that succeeds. What is still unwritten when the store is destroyed is kept beside
-// the database ("<name>.unwritten.json") and counted again at the next start. An empty path
-// counts in memory only: no file is read, written or moved anywhere.
+// the database, in a file of its own ("<name>.unwritten-<hex>.json"), and counted at the next
+// start: that file stays until its counts are in the database, written in one transaction with a
+// note of the file's name, so that they are counted once, also when the process is killed before
+// they are written or before the file is removed, and when two instances (two displays) share the
+// database. An empty path counts in memory only: no file is read, written or moved anywhere.
 //
 // One thread at a time (finishBy() excepted): the program keeps it on a queue of its own
 // (QueuedGestureUsageStats), as every statement may wait for the file.
@@ -57,10 +62,9 @@ public:
     void finishBy(Duration deadline) override;
 
     const QString& databasePath() const { return databasePath_; }
-    // Where counts not written when the store closed wait for the next start; empty for an empty
-    // database path.
-    QString unwrittenCountsPath() const { return unwrittenCountsPath(databasePath_); }
-    static QString unwrittenCountsPath(const QString& databasePath);
+    // The names (wildcard patterns, as QDir takes them) of the files beside the database in which
+    // counts not written when a store closed wait for the next start; none for an empty path.
+    static QStringList unwrittenCountsNamePatterns(const QString& databasePath);
 
     // "$XDG_DATA_HOME/Quillorbitex/gesture_usage.sqlite", or the same below the temporary folder
     // when there is no data folder.
@@ -78,13 +82,16 @@ private:
     void closeConnection();
     // Checks the tables, then creates them (and migrates) once; false while that fails.
     bool prepareTables();
-    // SQLITE_OK when both tables are absent or the plain tables this store writes; SQLITE_CORRUPT
-    // when either is anything else; another code when the file could not be read.
-    int checkTables();
+    // SQLITE_OK when both tables are absent or the plain tables this store writes (those present
+    // then in `present`); SQLITE_CORRUPT when either is anything else; another code when the file
+    // could not be read.
+    int checkTables(std::vector<QString>* present = nullptr);
     bool moveAside(const QString& path);
     // Reads the total and every rule's count from the file into `counts`, as far as it gets;
     // SQLite's primary result code.
     int readFileCounts(Counts& counts);
+    // The same, also while the tables cannot be created: a file without them holds no counts.
+    int readCountsOfFile(Counts& counts);
     static bool isDamage(int result);
     // Moves a damaged file aside, opens a new one and writes `salvaged` (what could still be read
     // from the old file) to it with the counts not written yet. False when the file could not be
@@ -94,11 +101,34 @@ private:
     // Writes a pending reset and the counts kept in memory to the file, as far as it can; what
     // fails stays in memory for the next try.
     void writePending();
-    // One try of the above on the current connection; true when nothing is left in memory.
+    // One try of the above on the current connection, in one transaction; true when nothing is
+    // left in memory.
     bool writePendingOnce();
+    // The statements of that transaction; `markersRemain` tells, when the notes of files taken in
+    // were looked at, whether any is left.
+    bool writePendingInTransaction(std::optional<bool>& markersRemain);
+    // Adds `counts` to the file; false when a statement failed.
+    bool addCounts(const Counts& counts);
+    static void addCounts(Counts& to, const Counts& from);
+    // Whether the counter table has a row for `key`; nothing when it could not be read.
+    std::optional<bool> hasCounter(const QString& key);
+    // The notes of files taken in (as many as one reading takes); nothing when they could not be
+    // read.
+    std::optional<std::set<QString>> readMarkers();
+    // Removes the notes of taken files that are gone; whether any note is left, nothing when that
+    // failed.
+    std::optional<bool> removeNotesOfRemovedFiles();
+    static bool exists(const QString& path);
     bool hasPending() const;
-    // Counts left unwritten by the last run, added to those in memory.
+    // A reset waits (the store's own, or one in the counts of an earlier run): what the file holds
+    // no longer counts.
+    bool clearsFile() const;
+    // What waits in memory and in the files of earlier runs.
+    Counts pendingCounts() const;
+    // The counts that earlier runs could not write, from their files, which stay until the counts
+    // are in the database.
     void takeUnwrittenCountsOfLastRun();
+    // Writes the store's own unwritten counts to a new file.
     void keepUnwrittenCountsForNextRun();
     // What the file holds for `key`; 0 while a reset has not reached it.
     std::int64_t storedValue(const char* sql, const QString& key) const;
@@ -136,6 +166,17 @@ private:
     // write failed.
     std::int64_t fallbackTotalTriggerCount_ = 0;
     std::map<QString, std::int64_t> fallbackRuleTriggerCounts_;
+    // Counts of earlier runs taken in from their files (named here), oldest first; a reset
+    // waiting in one has cleared the counts of those before it, and the store's own reset those
+    // of all.
+    struct EarlierCounts {
+        QString fileName;
+        bool reset = false;
+        Counts counts;
+    };
+    std::vector<EarlierCounts> earlier_;
+    // Notes of taken files may be left in the database; each goes once its file has gone.
+    bool markersMayRemain_ = true;
     std::vector<QString> setAsideFiles_;
 
     // After it nothing waits for the file or works on it.

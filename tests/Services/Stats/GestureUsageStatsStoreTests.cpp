@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,7 +12,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "Platform/TestFiles.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
@@ -52,6 +55,23 @@ private:
 class GestureUsageStatsStoreTest : public ::testing::Test {
 protected:
     QString path() const { return GestureUsageStatsStore::databasePathIn(dir_.filePath("data")); }
+    // The files of counts that runs could not write, with their bytes.
+    std::map<QString, QByteArray> unwrittenFiles() const {
+        std::map<QString, QByteArray> files;
+        const QDir data(dir_.filePath("data"));
+        for (const QString& name :
+             data.entryList(GestureUsageStatsStore::unwrittenCountsNamePatterns(path()),
+                            QDir::AllEntries | QDir::System | QDir::Hidden)) {
+            files[name] = testing::readFile(data.filePath(name));
+        }
+        return files;
+    }
+    // The total and up-then-down count a store opened now finds.
+    using Totals = std::pair<std::int64_t, std::int64_t>;
+    Totals countsAtStart() const {
+        GestureUsageStatsStore store(path());
+        return {store.totalInvocationCount(), store.triggerCount(kUpDown)};
+    }
     QTemporaryDir dir_;
 };
 
@@ -508,10 +528,11 @@ TEST_F(GestureUsageStatsStoreTest, CountsLeftUnwrittenAtTheEndAreCountedOnceAtTh
         EXPECT_EQ(next.totalInvocationCount(), 1) << start;
         EXPECT_EQ(next.triggerCount(kUpDown), 1) << start;
         EXPECT_EQ(next.triggerCount(kLeftUp), 0) << start;
-        EXPECT_FALSE(QFile::exists(next.unwrittenCountsPath())) << start;
+        EXPECT_TRUE(unwrittenFiles().empty()) << start;
     }
 
-    const QString unwritten = GestureUsageStatsStore::unwrittenCountsPath(path());
+    // Also in the one file earlier versions kept them in.
+    const QString unwritten = path() + ".unwritten.json";
     const char* const contents[] = {"not counts at all", R"({"total": -3, "rules": {}})",
                                     R"({"total": 1, "rules": {"": 1}})", nullptr /* a FIFO */};
     for (const char* content : contents) {
@@ -538,13 +559,94 @@ TEST_F(GestureUsageStatsStoreTest, CountsLeftUnwrittenAtTheEndAreCountedOnceAtTh
     }
 }
 
+// Counts that a run could not write stay in their file until they are in the database: a start
+// while the file is still held that is killed (kill -9) loses none of them. And they are counted
+// once: a file found again after its counts were written (the process that wrote them was killed
+// before it removed it) counts nothing.
+TEST_F(GestureUsageStatsStoreTest, CountsOfTheLastRunAreNeitherLostNorCountedTwice) {
+    SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
+    {
+        GestureUsageStatsStore earlier(path());
+        for (int i = 0; i < 7; ++i) {
+            earlier.recordInvocation(kLeftUp);
+        }
+    }
+    RawDatabase holder(path());
+    ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+    {
+        GestureUsageStatsStore closing(path());
+        closing.recordInvocation(kUpDown);
+        closing.recordInvocation(kUpDown);
+        closing.finishBy(SteadyClock::shared().now());
+    }
+    const auto kept = unwrittenFiles();
+    ASSERT_EQ(kept.size(), 1u);
+    const auto killed = testing::runInChild([&] {
+        GestureUsageStatsStore taking(path());
+        ::raise(SIGKILL);
+        return 0;
+    });
+    EXPECT_FALSE(killed.has_value());
+    ASSERT_TRUE(holder.exec("COMMIT;"));
+
+    EXPECT_EQ(countsAtStart(), (Totals{9, 2}));
+    EXPECT_TRUE(unwrittenFiles().empty());
+    for (const auto& [name, bytes] : kept) {
+        ASSERT_TRUE(testing::writeFile(QDir(dir_.filePath("data")).filePath(name), bytes));
+    }
+    EXPECT_EQ(countsAtStart(), (Totals{9, 2}));
+    EXPECT_TRUE(unwrittenFiles().empty());
+    // Its note goes with the next write.
+    GestureUsageStatsStore(path()).recordInvocation(kUpDown);
+    EXPECT_EQ(RawDatabase(path()).integer("SELECT count(*) FROM usage_stats;"), 1);
+}
+
+// Two instances (two displays) share the database and both take in the counts of the last run
+// while the file is held: once it is free, the first to write counts them, the other not again.
+// One that ends while the file is held again keeps its own counts in a file of its own, beside
+// any another instance may be keeping. Every count is in the database once in the end.
+TEST_F(GestureUsageStatsStoreTest, TwoInstancesTakingInTheSameCountsCountThemOnce) {
+    SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
+    GestureUsageStatsStore(path()).recordInvocation(kLeftUp);
+    RawDatabase holder(path());
+    // Counts one and ends while the file is held; a store made then when none is given.
+    const auto closeWhileHeld = [&](std::unique_ptr<GestureUsageStatsStore> store) {
+        ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+        if (!store) {
+            store = std::make_unique<GestureUsageStatsStore>(path());
+        }
+        store->recordInvocation(kUpDown);
+        store->finishBy(SteadyClock::shared().now());
+        store = nullptr;
+        ASSERT_TRUE(holder.exec("COMMIT;"));
+    };
+    closeWhileHeld(nullptr);
+    ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+    auto first = std::make_unique<GestureUsageStatsStore>(path());
+    auto second = std::make_unique<GestureUsageStatsStore>(path());
+    ASSERT_TRUE(holder.exec("COMMIT;"));
+
+    // The first notes the counts as taken in, and the note goes with its next write, once their
+    // file has gone.
+    EXPECT_EQ(first->recordInvocation(kUpDown), 3);
+    EXPECT_EQ(first->recordInvocation(kUpDown), 4);
+    EXPECT_EQ(second->recordInvocation(kUpDown), 5);
+    closeWhileHeld(std::move(second));
+    closeWhileHeld(nullptr);
+    EXPECT_EQ(unwrittenFiles().size(), 2u);
+    EXPECT_EQ(countsAtStart(), (Totals{7, 6}));
+    first = nullptr;
+    EXPECT_EQ(countsAtStart(), (Totals{7, 6}));
+    EXPECT_TRUE(unwrittenFiles().empty());
+}
+
 // Opening a store takes statements too, each of which may wait for a file another program holds.
 // A store opened once the program is closing waits for none of them, and what it took over from
 // the last run is kept for the next one.
 TEST_F(GestureUsageStatsStoreTest, AStoreOpenedAfterItsClosingDeadlineWaitsForNothing) {
     SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
     GestureUsageStatsStore(path()).recordInvocation(kLeftUp);
-    ASSERT_TRUE(testing::writeFile(GestureUsageStatsStore::unwrittenCountsPath(path()),
+    ASSERT_TRUE(testing::writeFile(path() + ".unwritten.json",
                                    R"({"total": 2, "rules": {"directional:up-down": 2}})"));
     {
         RawDatabase holder(path());

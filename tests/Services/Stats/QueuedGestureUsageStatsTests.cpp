@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
+#include "Services/Stats/GestureUsageStatsStore.h"
+#include "support/ChildProcess.h"
 #include "support/ManualExecutor.h"
 
 namespace quillorbitex {
@@ -191,6 +195,41 @@ TEST(QueuedGestureUsageStats, AStoreOpenedAtTheEndIsMadeWithTheClosingDeadline) 
     ASSERT_TRUE(deadlineWhenOpened.has_value());
     EXPECT_LE(*deadlineWhenOpened, closed + QueuedGestureUsageStats::kClosingTime);
     EXPECT_EQ(store->file.total, 4);
+}
+
+// The database file is made but cannot be set up (a full disk, here a file-size limit with
+// SIGXFSZ ignored): it holds no counts, so what waits in memory is shown, as when another program
+// holds the file, and it reaches the file once there is room again.
+TEST(QueuedGestureUsageStats, CountsWaitingWhileTheFileCannotBeSetUpAreShown) {
+    QTemporaryDir dir;
+    const QString path = GestureUsageStatsStore::databasePathIn(dir.path());
+    const auto result = testing::runInChild([&] {
+        if (!testing::limitFileSizes(0)) {
+            return 10;
+        }
+        const auto timeline = std::make_shared<ManualTimeline>();
+        ManualExecutor main{timeline};
+        QueuedGestureUsageStats stats(
+            [&](std::shared_ptr<ClosingDeadline> closing) {
+                return std::make_shared<GestureUsageStatsStore>(path, std::move(closing));
+            },
+            std::make_shared<ManualExecutor>(timeline), main, nullptr);
+        stats.load();
+        stats.recordInvocation(kUpDown);
+        stats.recordInvocation(kUpDown);
+        timeline->advance(60s);
+        if (QFileInfo(path).size() != 0 || stats.totalInvocationCount() != 2 ||
+            stats.triggerCount(kUpDown) != 2) {
+            return 1;
+        }
+        testing::limitFileSizes(std::nullopt);
+        timeline->advance(QueuedGestureUsageStats::kLongestRetryDelay);
+        return GestureUsageStatsStore(path).triggerCount(kUpDown) == 2 &&
+                       stats.totalInvocationCount() == 2
+                   ? 0
+                   : 2;
+    });
+    EXPECT_EQ(result, std::optional(0));
 }
 
 }  // namespace

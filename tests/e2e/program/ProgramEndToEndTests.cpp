@@ -189,7 +189,8 @@ TEST_F(ProgramEndToEndTest, AReturningUserSeesStrokesAndASecondLaunchAndEndsOnTe
 
 // Another program holds the usage database while three rules are counted, when SIGTERM comes and
 // until the program has ended: the program ends, and the counts it could not write reach the
-// database at its next start. How soon it ends is measured by hand (docs/architecture.md), not
+// database at a later start, once each, also when the start before was killed (kill -9) while the
+// database was still held. How soon it ends is measured by hand (docs/architecture.md), not
 // asserted here: a loaded machine can make any bound of time fail.
 TEST_F(ProgramEndToEndTest, SigtermWhileTheUsageDatabaseIsHeldEndsAndLosesNoCount) {
     testing::writeFile(session_.configHome() / "Quillorbitex" / "preferences.json",
@@ -236,6 +237,24 @@ TEST_F(ProgramEndToEndTest, SigtermWhileTheUsageDatabaseIsHeldEndsAndLosesNoCoun
     ASSERT_TRUE(status) << "still running after SIGTERM" << testing::outputOf(program);
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << testing::outputOf(program);
 
+    // The start that takes the counts in is killed before it could write them: once it has read
+    // them (the file it read them from is gone), or after it had time to.
+    const auto unwritten = [&] {
+        std::vector<fs::path> files;
+        for (const auto& entry : fs::directory_iterator(database.parent_path())) {
+            if (entry.path().filename().string().starts_with("gesture_usage.sqlite.unwritten")) {
+                files.push_back(entry.path());
+            }
+        }
+        return files;
+    };
+    EXPECT_FALSE(unwritten().empty());
+    const auto killed = startProgram();
+    ASSERT_TRUE(killed);
+    waitUntil([&] { return unwritten().empty(); }, 5s);
+    ASSERT_EQ(kill(killed->pid, SIGKILL), 0);
+    ASSERT_TRUE(session_.waitForExit(killed->pid, 30s));
+
     ASSERT_EQ(sqlite3_exec(holder, "COMMIT;", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(holder);
     const auto next = startProgram();
@@ -248,6 +267,7 @@ TEST_F(ProgramEndToEndTest, SigtermWhileTheUsageDatabaseIsHeldEndsAndLosesNoCoun
             std::string("SELECT count FROM rule_trigger_counts WHERE pattern_id = '") + rule + "';";
         EXPECT_EQ(storedCount(database, sql.c_str()), 1) << rule;
     }
+    EXPECT_TRUE(waitUntil([&] { return unwritten().empty(); }));
     ASSERT_TRUE(testing::endsCleanlyOnTerm(session_, *next));
 }
 
