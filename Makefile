@@ -32,7 +32,7 @@ test-tsan: deps
 	cmake --build --preset tsan
 	ctest --preset tsan
 
-# Replays the committed seeds of the decoder fuzzers, then fuzzes each for a short while.
+# Replays the committed seeds of the reader fuzzers, then fuzzes each for a short while.
 test-fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz

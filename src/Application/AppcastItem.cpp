@@ -1,5 +1,6 @@
 #include "Application/AppcastItem.h"
 
+#include <QByteArrayView>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <iterator>
@@ -20,6 +21,14 @@ constexpr qsizetype kMaximumDescriptionLength = 4 * kMaximumNotesLength;
 // No feed nests elements this deep, or holds this many.
 constexpr qsizetype kMaximumNesting = 128;
 constexpr qsizetype kMaximumElements = 100000;
+// QXmlStreamReader compares every attribute of a start tag with every other, and looks a prefix up
+// through every namespace declaration in scope: within these bounds no start tag costs it much.
+constexpr qsizetype kMaximumAttributes = 256;
+constexpr qsizetype kMaximumTagBytes = 64 * 1024;
+constexpr qsizetype kMaximumNamespaceDeclarations = 64;
+// Versions are compared part by part with the newest so far, which would make one very long
+// version cost as much as the rest of the feed for every item.
+constexpr qsizetype kMaximumVersionLength = 256;
 
 bool isAsciiLetter(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
@@ -237,14 +246,168 @@ private:
     bool blank_ = false;
 };
 
+bool isXmlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix) {
+    return text.size() >= prefix.size() &&
+           text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
+}
+
+// Encodings in which every byte below 0x80 is the ASCII character it looks like and no other byte
+// is, so that the markup found in the bytes is the markup the reader finds in the characters. (In
+// UTF-7, which the reader also decodes, "+ADw-" is a '<'.)
+bool isAsciiTransparent(QByteArrayView encoding) {
+    return encoding.compare("utf-8", Qt::CaseInsensitive) == 0 ||
+           encoding.compare("us-ascii", Qt::CaseInsensitive) == 0 ||
+           startsWithIgnoringCase(encoding, "iso-8859-") ||
+           startsWithIgnoringCase(encoding, "windows-125");
+}
+
+// Where the markup of `feed` starts, after a UTF-8 byte order mark and an XML declaration naming
+// an encoding in which the bytes can be scanned; nothing for any other start.
+std::optional<qsizetype> scannableStart(QByteArrayView feed) {
+    qsizetype i = feed.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (!feed.sliced(i).startsWith("<?xml") || i + 5 >= feed.size() || !isXmlSpace(feed[i + 5])) {
+        return i;
+    }
+    // The declaration's pseudo-attributes, each a name, '=' and a quoted value.
+    i += 5;
+    const auto skipSpace = [&] {
+        while (i < feed.size() && isXmlSpace(feed[i])) {
+            ++i;
+        }
+    };
+    while (true) {
+        skipSpace();
+        if (feed.sliced(i).startsWith("?>")) {
+            return i + 2;
+        }
+        const qsizetype name = i;
+        while (i < feed.size() && feed[i] >= 'a' && feed[i] <= 'z') {
+            ++i;
+        }
+        const QByteArrayView attribute = feed.sliced(name, i - name);
+        skipSpace();
+        if (attribute.isEmpty() || i >= feed.size() || feed[i] != '=') {
+            return std::nullopt;
+        }
+        ++i;
+        skipSpace();
+        if (i >= feed.size() || (feed[i] != '"' && feed[i] != '\'')) {
+            return std::nullopt;
+        }
+        const qsizetype close = feed.indexOf(feed[i], i + 1);
+        if (close < 0) {
+            return std::nullopt;
+        }
+        if (attribute == "encoding" && !isAsciiTransparent(feed.sliced(i + 1, close - i - 1))) {
+            return std::nullopt;
+        }
+        i = close + 1;
+    }
+}
+
+// One pass over the bytes before QXmlStreamReader sees them: whether the markup stays within what
+// the reader handles in time proportional to its size. No start tag may hold more than
+// kMaximumAttributes attributes or kMaximumTagBytes bytes, and the feed no more than
+// kMaximumNamespaceDeclarations namespace declarations. A document type with an internal subset is
+// refused: the entities it declares can expand to tags this scan does not see, and the attribute
+// defaults it declares are looked through for every element. Comments, CDATA sections, processing
+// instructions and quoted values are skipped as the reader skips them; anything the scan does not
+// understand is refused (it is no well-formed feed either).
+bool markupWithinBounds(QByteArrayView feed) {
+    if (feed.contains('\0')) {
+        return false;  // UTF-16 or UTF-32, or no XML at all
+    }
+    const std::optional<qsizetype> start = scannableStart(feed);
+    if (!start) {
+        return false;
+    }
+    const qsizetype n = feed.size();
+    qsizetype namespaces = 0;
+    // Past the first occurrence of `end` at or after `from`; nothing when there is none, since
+    // the reader would stop there with an error.
+    const auto past = [&](QByteArrayView end, qsizetype from) -> std::optional<qsizetype> {
+        const qsizetype at = feed.indexOf(end, from);
+        return at < 0 ? std::nullopt : std::optional(at + end.size());
+    };
+    qsizetype i = *start;
+    while ((i = feed.indexOf('<', i)) >= 0) {
+        const QByteArrayView rest = feed.sliced(i);
+        std::optional<qsizetype> next;
+        if (rest.startsWith("<!--")) {
+            next = past("-->", i + 4);
+        } else if (rest.startsWith("<![CDATA[")) {
+            next = past("]]>", i + 9);
+        } else if (rest.startsWith("<?")) {
+            next = past("?>", i + 2);
+        } else if (rest.startsWith("<!DOCTYPE")) {
+            // Its name and public or system identifiers, whose quotes may hold '[' and '>'.
+            for (qsizetype j = i + 9; j < n && !next; ++j) {
+                if (feed[j] == '"' || feed[j] == '\'') {
+                    j = feed.indexOf(feed[j], j + 1);
+                    if (j < 0) {
+                        return false;
+                    }
+                } else if (feed[j] == '[') {
+                    return false;
+                } else if (feed[j] == '>') {
+                    next = j + 1;
+                }
+            }
+        } else if (rest.startsWith("<!")) {
+            return false;
+        } else {
+            // A start, end or empty-element tag: each attribute has one '=' outside the quotes.
+            const qsizetype limit = std::min(n, i + kMaximumTagBytes);
+            qsizetype attributes = 0;
+            for (qsizetype j = i + 1; j < limit && !next; ++j) {
+                const char c = feed[j];
+                if (c == '"' || c == '\'') {
+                    j = feed.first(limit).indexOf(c, j + 1);
+                    if (j < 0) {
+                        return false;
+                    }
+                } else if (c == '=') {
+                    if (++attributes > kMaximumAttributes) {
+                        return false;
+                    }
+                } else if (c == '>') {
+                    next = j + 1;
+                } else if (isXmlSpace(c)) {
+                    const QByteArrayView name = feed.first(limit).sliced(j + 1);
+                    if (name.startsWith("xmlns") &&
+                        (name.size() == 5 || name[5] == ':' || name[5] == '=' ||
+                         isXmlSpace(name[5])) &&
+                        ++namespaces > kMaximumNamespaceDeclarations) {
+                        return false;
+                    }
+                }
+            }
+        }
+        if (!next) {
+            return false;
+        }
+        i = *next;
+    }
+    return true;
+}
+
 // QXmlStreamReader within the bounds of a feed, which is a short list of releases: past the
-// nesting or the number of elements any feed needs, the reading ends with an error before the
-// excess costs anything.
+// nesting or the number of elements any feed needs, or once asked to stop, the reading ends with
+// an error before the excess costs anything.
 class FeedXmlReader {
 public:
-    explicit FeedXmlReader(const QByteArray& feed) : xml_(feed) {}
+    FeedXmlReader(const QByteArray& feed, std::stop_token stop)
+        : xml_(feed), stop_(std::move(stop)) {}
 
     QXmlStreamReader::TokenType readNext() {
+        if (stop_.stop_requested()) {
+            xml_.raiseError(QStringLiteral("stopped"));
+            return QXmlStreamReader::Invalid;
+        }
         const QXmlStreamReader::TokenType token = xml_.readNext();
         if (token == QXmlStreamReader::StartElement) {
             if (++depth_ > kMaximumNesting || ++elements_ > kMaximumElements) {
@@ -264,6 +427,7 @@ public:
 
 private:
     QXmlStreamReader xml_;
+    std::stop_token stop_;
     qsizetype depth_ = 0;
     qsizetype elements_ = 0;
 };
@@ -352,8 +516,11 @@ AppcastItem finish(const RawItem& raw) {
 
 }  // namespace
 
-std::optional<AppcastItem> AppcastItem::newestInFeed(const QByteArray& feed) {
-    FeedXmlReader reader(feed);
+std::optional<AppcastItem> AppcastItem::newestInFeed(const QByteArray& feed, std::stop_token stop) {
+    if (!markupWithinBounds(feed)) {
+        return std::nullopt;
+    }
+    FeedXmlReader reader(feed, std::move(stop));
     while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
     }
     if (reader.atEnd() || !isPlain(reader.xml(), u"rss")) {
@@ -363,6 +530,9 @@ std::optional<AppcastItem> AppcastItem::newestInFeed(const QByteArray& feed) {
     while (!reader.atEnd()) {
         if (reader.readNext() == QXmlStreamReader::StartElement && isPlain(reader.xml(), u"item")) {
             const AppcastItem item = finish(readItem(reader));
+            if (item.version.size() > kMaximumVersionLength) {
+                return std::nullopt;
+            }
             if (!item.version.isEmpty() &&
                 (!newest || compareVersions(item.version, newest->version) > 0)) {
                 newest = item;

@@ -5,6 +5,7 @@
 #include <QStringView>
 #include <QUrl>
 #include <optional>
+#include <stop_token>
 
 namespace quillorbitex {
 
@@ -21,9 +22,11 @@ struct AppcastItem {
     QUrl downloadURL;
 
     // The newest release of an appcast-style RSS feed: among the items that carry a version, the
-    // one with the highest. Nothing when the text is not a well-formed RSS document or lists no
-    // such item.
-    static std::optional<AppcastItem> newestInFeed(const QByteArray& feed);
+    // one with the highest. Nothing when the text is not a well-formed RSS document within the
+    // bounds of a feed, lists no such item, or `stop` was requested meanwhile (checked after every
+    // piece of markup, so a request is answered within one piece).
+    static std::optional<AppcastItem> newestInFeed(const QByteArray& feed,
+                                                   std::stop_token stop = {});
 
     friend bool operator==(const AppcastItem&, const AppcastItem&) = default;
 };

@@ -11,17 +11,21 @@ namespace quillorbitex {
 
 FeedUpdater::FeedUpdater(BundleInfo bundle, Executor& executor, const Clock& clock,
                          std::shared_ptr<UpdatePresenter> presenter,
-                         std::shared_ptr<UpdaterWindowDelegate> windowDelegate, QObject* parent)
+                         std::shared_ptr<UpdaterWindowDelegate> windowDelegate,
+                         FeedReader readNewest, QObject* parent)
     : QObject(parent),
       bundle_(std::move(bundle)),
       executor_(executor),
       clock_(clock),
       presenter_(std::move(presenter)),
-      windowDelegate_(std::move(windowDelegate)) {}
+      windowDelegate_(std::move(windowDelegate)),
+      readNewest_(std::move(readNewest)) {}
 
 FeedUpdater::~FeedUpdater() {
     abandonFetch();
-    // Waits for a feed being read; what it would have reported goes with this object's events.
+    // A feed being read stops at its next piece of markup; what it would have reported goes with
+    // this object's events.
+    stopReading_.request_stop();
     reader_.reset();
 }
 
@@ -120,19 +124,20 @@ void FeedUpdater::readFeed(QByteArray feed) {
         reader_ =
             std::make_unique<SerialQueue>(std::string(kApplicationIdentifier) + ".feed-reader");
     }
-    reader_->async([this, feed = std::move(feed), version = bundle_.version] {
-        UpdateCheckOutcome outcome{UpdateCheckOutcome::Kind::unreadable, version, {}};
-        if (auto newest = AppcastItem::newestInFeed(feed)) {
-            outcome.kind = compareVersions(newest->version, version) > 0
-                               ? UpdateCheckOutcome::Kind::updateAvailable
-                               : UpdateCheckOutcome::Kind::upToDate;
-            outcome.newest = std::move(newest);
-        }
-        // The destructor waits for this task, so the object is still there to be posted to.
-        QMetaObject::invokeMethod(
-            this, [this, outcome = std::move(outcome)] { finishCheck(outcome); },
-            Qt::QueuedConnection);
-    });
+    reader_->async(
+        [this, feed = std::move(feed), version = bundle_.version, stop = stopReading_.get_token()] {
+            UpdateCheckOutcome outcome{UpdateCheckOutcome::Kind::unreadable, version, {}};
+            if (auto newest = readNewest_(feed, stop)) {
+                outcome.kind = compareVersions(newest->version, version) > 0
+                                   ? UpdateCheckOutcome::Kind::updateAvailable
+                                   : UpdateCheckOutcome::Kind::upToDate;
+                outcome.newest = std::move(newest);
+            }
+            // The destructor waits for this task, so the object is still there to be posted to.
+            QMetaObject::invokeMethod(
+                this, [this, outcome = std::move(outcome)] { finishCheck(outcome); },
+                Qt::QueuedConnection);
+        });
 }
 
 void FeedUpdater::finishCheck(UpdateCheckOutcome outcome) {

@@ -5,8 +5,10 @@
 #include <QPointer>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 #include "Application/BundleInfo.h"
 #include "Application/UpdatePresenter.h"
@@ -27,11 +29,16 @@ namespace quillorbitex {
 // user asked for always shows its outcome; a scheduled one only shows a newer version and stays
 // silent otherwise. Scheduled checks run a minute after the schedule starts and then a day after
 // the last check of either kind. Main thread; the feed is read on a thread of its own, so that
-// however large or hostile it is the program goes on answering meanwhile.
+// however large or hostile it is the program goes on answering meanwhile, and destroying the
+// updater stops that reading rather than waiting for it.
 class FeedUpdater final : public QObject, public Updater {
     Q_OBJECT
 
 public:
+    // Reads the newest release of a feed; gives up with nothing once `stop` is requested.
+    using FeedReader =
+        std::function<std::optional<AppcastItem>(const QByteArray& feed, std::stop_token stop)>;
+
     static constexpr Duration firstAutomaticCheckDelay = std::chrono::minutes(1);
     static constexpr Duration automaticCheckInterval = std::chrono::hours(24);
     // A feed is a short list of releases; anything larger is not one.
@@ -42,7 +49,8 @@ public:
     // `executor` and `clock` drive the schedule; `windowDelegate` may be null.
     FeedUpdater(BundleInfo bundle, Executor& executor, const Clock& clock,
                 std::shared_ptr<UpdatePresenter> presenter,
-                std::shared_ptr<UpdaterWindowDelegate> windowDelegate, QObject* parent = nullptr);
+                std::shared_ptr<UpdaterWindowDelegate> windowDelegate,
+                FeedReader readNewest = &AppcastItem::newestInFeed, QObject* parent = nullptr);
     ~FeedUpdater() override;
 
     void start() override;
@@ -89,6 +97,9 @@ private:
     std::optional<Duration> lastCheck_;
     std::optional<Session> session_;
     std::uint64_t nextSessionId_ = 1;
+    FeedReader readNewest_;
+    // Requested as the updater goes, so that a feed being read does not hold up quitting.
+    std::stop_source stopReading_;
     // Made with the first feed that arrives.
     std::unique_ptr<SerialQueue> reader_;
 };

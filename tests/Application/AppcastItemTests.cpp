@@ -4,6 +4,7 @@
 
 #include "Application/AppcastItem.h"
 #include "Application/VersionComparison.h"
+#include "support/ChildProcess.h"
 
 namespace quillorbitex {
 
@@ -82,6 +83,95 @@ now</description></item>)x"),
     };
     for (const auto& c : cases) {
         EXPECT_EQ(AppcastItem::newestInFeed(c.text), c.expected) << c.name;
+    }
+}
+
+// ` name0="0" name1="1" …`
+QByteArray attributes(const char* name, int count) {
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        text +=
+            QByteArray(" ") + name + QByteArray::number(i) + "=\"" + QByteArray::number(i) + "\"";
+    }
+    return text;
+}
+
+QByteArray withEnclosure(const QByteArray& attributeText, const QByteArray& before = {}) {
+    return feed(before + "<item><sparkle:version>2</sparkle:version><enclosure" + attributeText +
+                "/></item>");
+}
+
+// Markup that costs the XML reader more than its size is refused before it is read; what only
+// looks like such markup (inside quotes, comments, CDATA or processing instructions) is not.
+TEST(AppcastItem, FeedsBeyondTheBoundsOfMarkupAreRefused) {
+    const QByteArray declaration = R"(<?xml version="1.0" encoding="utf-8"?>)";
+    const QByteArray xmlFeed = feed("<item><sparkle:version>2</sparkle:version></item>");
+    const QByteArray body = xmlFeed.mid(declaration.size());
+    const QByteArray lookalikes = attributes("a", 300);
+    const struct {
+        const char* name;
+        QByteArray text;
+        bool read;
+    } cases[] = {
+        {"as many attributes as a start tag may have", withEnclosure(attributes("a", 256)), true},
+        {"one more", withEnclosure(attributes("a", 257)), false},
+        {"quotes holding '=' and '>'", withEnclosure(" a='" + lookalikes + ">' b=\">=\""), true},
+        {"lookalikes in a comment, CDATA and an instruction",
+         withEnclosure({}, "<!--<x" + lookalikes + ">--><?pi <x" + lookalikes +
+                               "?><title><![CDATA[<x" + lookalikes + ">]]></title>"),
+         true},
+        {"a start tag of 64 KiB", withEnclosure(" a=\"" + QByteArray(64 * 1024, 'x') + "\""),
+         false},
+        {"64 KiB of text", withEnclosure({}, "<title>" + QByteArray(64 * 1024, 'x') + "</title>"),
+         true},
+        {"64 namespace declarations", withEnclosure({}, "<x" + attributes("xmlns:n", 63) + "/>"),
+         true},
+        {"one more",
+         withEnclosure({}, "<x" + attributes("xmlns:n", 32) + "/><x xmlns=\"u\"" +
+                               attributes("xmlns:n", 31) + "/>"),
+         false},
+        {"a document type naming its definition",
+         R"(<!DOCTYPE rss PUBLIC "-//Q//DTD RSS//EN" 'rss[1]>.dtd'>)" + body, true},
+        {"a document type declaring entities",
+         "<!DOCTYPE rss [<!ENTITY e '<x" + lookalikes + "/>'>]>" +
+             QByteArray(body).replace("<item>", "<item>&e;"),
+         false},
+        {"Latin-1", QByteArray(xmlFeed).replace("utf-8", "ISO-8859-1"), true},
+        {"UTF-7, where \"+ADw-\" is '<'", QByteArray(xmlFeed).replace("utf-8", "UTF-7"), false},
+        {"UTF-16",
+         "\xFF\xFE" +
+             QByteArray::fromRawData(reinterpret_cast<const char*>(QString::fromUtf8(body).utf16()),
+                                     body.size() * 2),
+         false},
+        {"a version of 256 characters",
+         feed("<item><sparkle:version>" + QByteArray(256, '1') + "</sparkle:version></item>"),
+         true},
+        {"a longer version",
+         feed("<item><sparkle:version>" + QByteArray(257, '1') + "</sparkle:version></item>"),
+         false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AppcastItem::newestInFeed(c.text).has_value(), c.read) << c.name;
+    }
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_FALSE(AppcastItem::newestInFeed(xmlFeed, stop.get_token())) << "asked to stop";
+}
+
+// Feeds the reader once spent minutes on are refused at once; in a child, so that a reader
+// spending them again fails the test instead of holding it up.
+TEST(AppcastItem, HostileFeedsAreRefusedQuickly) {
+    const QByteArray cases[] = {
+        withEnclosure(attributes("a", 300000)),
+        feed("<item><sparkle:version>" + QByteArray("9.").repeated(40000) +
+             "</sparkle:version></item>" +
+             QByteArray("<item><sparkle:version>1</sparkle:version></item>").repeated(49000)),
+    };
+    for (const QByteArray& text : cases) {
+        EXPECT_EQ(testing::runInChild([&] { return AppcastItem::newestInFeed(text) ? 1 : 0; },
+                                      std::chrono::seconds(10)),
+                  0)
+            << text.left(200).constData();
     }
 }
 

@@ -3,13 +3,16 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <string>
 #include <vector>
 
 #include "Application/FeedUpdater.h"
 #include "support/LocalHttpServer.h"
 #include "support/ManualExecutor.h"
+#include "support/WaitUntil.h"
 
 namespace quillorbitex {
 namespace {
@@ -154,6 +157,30 @@ TEST_F(FeedUpdaterTest, TheProgramAnswersWhileALargeHostileFeedIsRead) {
     ASSERT_EQ(presenter_->shown.size(), 1u);
     EXPECT_EQ(presenter_->shown[0].kind, Kind::updateAvailable);
     EXPECT_EQ(presenter_->shown[0].newest->notes, QStringLiteral("Shown"));
+}
+
+// Quitting does not wait for a feed, however long it would take to read: the reading is asked to
+// stop as the updater goes.
+TEST_F(FeedUpdaterTest, GoingAwayStopsTheFeedBeingRead) {
+    std::atomic<bool> reading = false;
+    std::atomic<bool> stopped = false;
+    auto updater = std::make_unique<FeedUpdater>(
+        bundle(server_.url().toString()), executor_, executor_, presenter_, delegate_,
+        [&](const QByteArray&, std::stop_token stop) -> std::optional<AppcastItem> {
+            reading = true;
+            // Bounded, so that an updater waiting for the reading fails the test instead of
+            // holding it up.
+            stopped = testing::waitUntil([&] { return stop.stop_requested(); });
+            return std::nullopt;
+        });
+    server_.respond(200, feedOffering("0.3.0"));
+    updater->checkForUpdates();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reading.load(); }, kNetworkWaitMs));
+
+    updater.reset();
+    EXPECT_TRUE(stopped);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(presenter_->shown.empty());
 }
 
 TEST_F(FeedUpdaterTest, ScheduledChecksRunDailyAndOnlyShowNewerVersions) {

@@ -2,18 +2,12 @@
 
 #include <QByteArray>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
+#include "FuzzCheck.h"
 #include "Models/GestureJson.h"
 
 namespace quillorbitex::fuzzing {
-
-[[noreturn]] inline void fail(const char* what) {
-    std::fprintf(stderr, "decoder check failed: %s\n", what);
-    std::abort();
-}
 
 // Decodes `data` as a list of T both ways (whole and element by element) and checks that they
 // agree, and that whatever was read writes back and reads again to the same values and bytes.
