@@ -92,7 +92,7 @@ int main(int argc, char* argv[]) {
     const UITestConfig testConfig =
         UITestConfig::fromProcessInfo(QCoreApplication::arguments(), processEnvironment);
     SingleInstance instance(
-        SingleInstance::defaultServerName(bundle.identifier, testConfig, processEnvironment));
+        SingleInstance::defaultPlaces(bundle.identifier, testConfig, processEnvironment));
     const SingleInstance::Role role = instance.claim();
     if (!instance.notice().isEmpty()) {
         tellOnStandardError(instance.notice());
