@@ -388,7 +388,8 @@ TEST_F(DesktopEntriesTest, TheKernelsFileSystemsAreNeitherReadNorLookedAtAgain) 
 }
 
 // The main thread never waits for a reading: it gets the entries read so far and an observer
-// hears of newer ones (in a child: waiting for this reader, run only when told, never ends).
+// hears of newer ones, and only of entries that differ (in a child: waiting for this reader, run
+// only when told, never ends).
 TEST_F(DesktopEntriesTest, TheInteractiveThreadAnswersFromWhatHasBeenRead) {
     writeApp("data-a/applications/app.desktop");
     const auto result = testing::runInChild([&] {
@@ -407,6 +408,12 @@ TEST_F(DesktopEntriesTest, TheInteractiveThreadAnswersFromWhatHasBeenRead) {
         expect(!entries.application("new"));
         reader->runUntilIdle();
         expect(changes == 2 && entries.application("new"));
+
+        // Read again, the same entries: nobody is told (whom it would have asked again).
+        write("data-a/applications/notes.txt", "");
+        entries.application("app");
+        reader->runUntilIdle();
+        expect(changes == 2 && entries.lastReading().count == 3);
 
         observation.reset();
         QFile::remove(path("data-a/applications/new.desktop"));
