@@ -103,6 +103,20 @@ bool socketAddress(const QString& path, sockaddr_un& address) {
     return true;
 }
 
+// A socket file on which nobody listens: one that an instance which crashed left behind.
+bool leftBehind(const QString& path) {
+    sockaddr_un address{};
+    struct stat entry {};
+    if (!socketAddress(path, address) || ::lstat(address.sun_path, &entry) != 0 ||
+        !S_ISSOCK(entry.st_mode)) {
+        return false;
+    }
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    return fd.get() >= 0 &&
+           ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 &&
+           errno == ECONNREFUSED;
+}
+
 std::optional<uid_t> peerUser(int descriptor) {
     ucred credentials{};
     socklen_t length = sizeof(credentials);
@@ -375,7 +389,7 @@ void SingleInstance::listenAgainIfRemoved() {
     // Another process removed the socket file or its folder, and a later launch would find nobody
     // and run as a second instance. Launches already queued are answered first; then the name is
     // bound afresh where a launch now looks first: in the folder made again, or in the next place
-    // when somebody else's is there by now. Never over a socket put there meanwhile: that is
+    // when somebody else's is there by now. Never over a socket somebody listens on: that is
     // another instance's, which the next launches find.
     acceptConnections();
     closeListener();
@@ -383,7 +397,9 @@ void SingleInstance::listenAgainIfRemoved() {
     int error = ENOENT;
     if (place) {
         serverName_ = places_[*place].path;
-        if (listen()) {
+        // A socket that an instance which crashed left there is taken over, as a launch would.
+        if (listen() || (errno == EADDRINUSE && leftBehind(serverName_) &&
+                         ::unlink(QFile::encodeName(serverName_).constData()) == 0 && listen())) {
             return;
         }
         error = errno;

@@ -167,11 +167,14 @@ TEST_F(SingleInstanceTest, ASocketOrFolderRemovedWhileRunningIsBoundAgain) {
         {"the socket file", [](const QString& socket) { QFile::remove(socket); }, temporary},
         {"its folder", [](const QString& socket) { QFileInfo(socket).dir().removeRecursively(); },
          temporary},
-        {"its folder, another's put in the temporary one's place",
+        {"its folder, another's put in the temporary one's place, a crashed one's socket in the "
+         "cache folder",
          [&](const QString& socket) {
              QFileInfo(socket).dir().removeRecursively();
              QDir().mkpath(temporary);
              ::chmod(QFile::encodeName(temporary).constData(), 0777);
+             QDir().mkpath(cacheFolder());
+             testing::makeSocketFile(QFile::encodeName(places().back().path));
          },
          cacheFolder()},
     };
@@ -184,10 +187,13 @@ TEST_F(SingleInstanceTest, ASocketOrFolderRemovedWhileRunningIsBoundAgain) {
         // And once more where it went.
         for (int round = 1; round <= 2; ++round) {
             c.remove(running.serverName());
+            // Listened on again (not merely a socket file there).
             EXPECT_TRUE(QTest::qWaitFor(
                 [&] {
-                    return QFileInfo(running.serverName()).path() == c.folderAfter &&
-                           QFileInfo::exists(running.serverName());
+                    const int fd = QFileInfo(running.serverName()).path() == c.folderAfter
+                                       ? connectTo(running.serverName())
+                                       : -1;
+                    return fd >= 0 && ::close(fd) == 0;
                 },
                 kWaitMs))
                 << round;
