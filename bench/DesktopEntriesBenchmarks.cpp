@@ -1,7 +1,8 @@
 // Looking up installed applications when the applications folder holds links back to itself
-// (`lN -> .`), the tree a careless package or user can leave behind. A lookup should cost the
-// same whatever the number of links, and reading the whole folder again should stay in the
-// milliseconds.
+// (`lN -> .`) or to "/", trees a careless package or user can leave behind. A lookup should cost
+// the same whatever the number of links, reading the whole folder again should stay in the
+// milliseconds, and folders that keep changing (/tmp, reached through the link to "/") should
+// cost their own listing, not a reading of everything.
 //   build/default/bench/bench_DesktopEntriesBenchmarks
 #include <benchmark/benchmark.h>
 
@@ -21,9 +22,10 @@ namespace {
 
 constexpr int kApplications = 200;
 
-// A data folder with `kApplications` entries and `links` links to its own applications folder.
+// A data folder with `kApplications` entries and `links` links to its own applications folder,
+// and on request one to "/".
 struct LinkedTree {
-    explicit LinkedTree(int links) {
+    explicit LinkedTree(int links, bool linkToRoot = false) {
         const QString applications = dir.filePath("data/applications");
         QDir().mkpath(applications);
         for (int i = 0; i < kApplications; ++i) {
@@ -39,6 +41,11 @@ struct LinkedTree {
             if (::symlink(".", link.constData()) != 0) {
                 valid = false;
             }
+        }
+        if (linkToRoot &&
+            ::symlink("/", QFile::encodeName(applications + QStringLiteral("/root")).constData()) !=
+                0) {
+            valid = false;
         }
         locations.dataHome = dir.filePath("data");
         locations.configHome = dir.filePath("config");
@@ -84,6 +91,28 @@ void BM_WindowClassLookupOnTheMainThread(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WindowClassLookupOnTheMainThread)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// The lookup an active window's change makes, with a link to "/" among the applications: the
+// stamps of every folder visited are compared, and what changed meanwhile (the machine's own
+// temporary files) is listed again; the lookup waits for both. `readings` is the share of lookups
+// that found a change.
+void BM_WindowClassLookupWithALinkToTheRoot(benchmark::State& state) {
+    LinkedTree tree(0, true);
+    if (!tree.valid) {
+        state.SkipWithError("cannot make links");
+        return;
+    }
+    const DesktopEntries entries(tree.locations);
+    const std::size_t first = entries.lastReading().count;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            entries.applicationForWindowClass(QString(), QStringLiteral("App-199")));
+    }
+    state.counters["readings"] =
+        benchmark::Counter(static_cast<double>(entries.lastReading().count - first),
+                           benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_WindowClassLookupWithALinkToTheRoot)->Unit(benchmark::kMillisecond);
 
 // Reading the folder from nothing: the first lookup after the object is made.
 void BM_FirstReading(benchmark::State& state) {

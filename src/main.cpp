@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QObject>
 #include <QProcessEnvironment>
+#include <chrono>
 #include <memory>
 #include <thread>
 
@@ -16,6 +17,7 @@
 #include "Application/QtOverlayPanel.h"
 #include "Application/QuillorbitexApp.h"
 #include "Application/SingleInstance.h"
+#include "Application/TeardownBound.h"
 #include "Application/TerminationSignalWatcher.h"
 #include "Application/TestBaseDirectory.h"
 #include "Application/WaylandSession.h"
@@ -80,6 +82,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    // Quitting never waits long for what Qt tears down after everything of ours has gone.
+    TeardownBound teardown(std::chrono::milliseconds(200));
     const BundleInfo bundle = programInformation();
     QApplication::setApplicationName(bundle.displayName);
     QApplication::setApplicationVersion(bundle.version);
@@ -92,7 +96,7 @@ int main(int argc, char* argv[]) {
     const UITestConfig testConfig =
         UITestConfig::fromProcessInfo(QCoreApplication::arguments(), processEnvironment);
     SingleInstance instance(
-        SingleInstance::defaultServerName(bundle.identifier, testConfig, processEnvironment));
+        SingleInstance::defaultPlaces(bundle.identifier, testConfig, processEnvironment));
     const SingleInstance::Role role = instance.claim();
     if (!instance.notice().isEmpty()) {
         tellOnStandardError(instance.notice());
@@ -170,5 +174,5 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &SingleInstance::showDashboardRequested, &app,
                      &QuillorbitexApp::showDashboard);
     app.start();
-    return QApplication::exec();
+    return teardown.exitWith(QApplication::exec());
 }

@@ -14,6 +14,7 @@
 #include <QFileSystemWatcher>
 #include <QLocalSocket>
 #include <QSocketNotifier>
+#include <QSysInfo>
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
@@ -24,6 +25,8 @@
 
 #include "Localization/L10n.h"
 #include "Platform/PrivateFolder.h"
+#include "Platform/ProductFolder.h"
+#include "Platform/StandardError.h"
 
 namespace quillorbitex {
 
@@ -100,6 +103,20 @@ bool socketAddress(const QString& path, sockaddr_un& address) {
     return true;
 }
 
+// A socket file on which nobody listens: one that an instance which crashed left behind.
+bool leftBehind(const QString& path) {
+    sockaddr_un address{};
+    struct stat entry {};
+    if (!socketAddress(path, address) || ::lstat(address.sun_path, &entry) != 0 ||
+        !S_ISSOCK(entry.st_mode)) {
+        return false;
+    }
+    Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    return fd.get() >= 0 &&
+           ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 &&
+           errno == ECONNREFUSED;
+}
+
 std::optional<uid_t> peerUser(int descriptor) {
     ucred credentials{};
     socklen_t length = sizeof(credentials);
@@ -110,20 +127,14 @@ std::optional<uid_t> peerUser(int descriptor) {
     return credentials.uid;
 }
 
-// The folder for the socket, when one is private to the user.
-QString runtimeFolder(const QProcessEnvironment& environment, uid_t user) {
-    const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
-    if (QDir::isAbsolutePath(runtime) &&
-        PrivateFolder::check(runtime, user) == PrivateFolder::Verdict::usable) {
-        return PrivateFolder::normalized(runtime);
+// Letters, digits, dots and dashes of `text`, anything else as "_": a part of a file name.
+QString fileNamePart(QString text) {
+    for (QChar& c : text) {
+        if (!c.isLetterOrNumber() && c != u'.' && c != u'-') {
+            c = u'_';
+        }
     }
-    // Where Qt keeps its own runtime folder without XDG_RUNTIME_DIR, by the user's number.
-    const QString fallback = QDir(PrivateFolder::temporaryRoot(environment))
-                                 .filePath(QStringLiteral("runtime-") + QString::number(user));
-    if (PrivateFolder::make(fallback, user) == PrivateFolder::Verdict::usable) {
-        return fallback;
-    }
-    return {};
+    return text;
 }
 
 }  // namespace
@@ -132,7 +143,14 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
     : SingleInstance(std::move(serverName), Options{}, parent) {}
 
 SingleInstance::SingleInstance(QString serverName, Options options, QObject* parent)
-    : QObject(parent), serverName_(std::move(serverName)), options_(options) {
+    : SingleInstance(std::vector<Place>{{std::move(serverName), Place::Folder::asGiven}}, options,
+                     parent) {}
+
+SingleInstance::SingleInstance(std::vector<Place> places, QObject* parent)
+    : SingleInstance(std::move(places), Options{}, parent) {}
+
+SingleInstance::SingleInstance(std::vector<Place> places, Options options, QObject* parent)
+    : QObject(parent), places_(std::move(places)), options_(options) {
     options_.maximumConnections = std::max<std::size_t>(options_.maximumConnections, 1);
 }
 
@@ -140,13 +158,9 @@ SingleInstance::~SingleInstance() {
     stopListening();
 }
 
-QString SingleInstance::defaultServerName(const QString& applicationIdentifier,
-                                          const UITestConfig& config,
-                                          const QProcessEnvironment& environment, uid_t user) {
-    const QString folder = runtimeFolder(environment, user);
-    if (folder.isEmpty()) {
-        return {};
-    }
+std::vector<SingleInstance::Place> SingleInstance::defaultPlaces(
+    const QString& applicationIdentifier, const UITestConfig& config,
+    const QProcessEnvironment& environment, uid_t user) {
     QString place;
     if (config.isUITest) {
         // The base folder can be any length, and a socket path has a small limit.
@@ -162,17 +176,56 @@ QString SingleInstance::defaultServerName(const QString& applicationIdentifier,
         if (colon >= 0 && dot > colon) {
             display.truncate(dot);
         }
-        for (QChar& c : display) {
-            if (!c.isLetterOrNumber() && c != u'.' && c != u'-') {
-                c = u'_';
-            }
-        }
-        place = display;
+        place = fileNamePart(display);
     }
-    return QDir(folder).filePath(QStringLiteral("%1-%2-%3")
-                                     .arg(applicationIdentifier)
-                                     .arg(static_cast<qulonglong>(user))
-                                     .arg(place));
+    const QString name = QStringLiteral("%1-%2-%3")
+                             .arg(applicationIdentifier)
+                             .arg(static_cast<qulonglong>(user))
+                             .arg(place);
+    std::vector<Place> places;
+    const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
+    if (QDir::isAbsolutePath(runtime)) {
+        places.push_back(
+            {QDir(PrivateFolder::normalized(runtime)).filePath(name), Place::Folder::checked});
+    }
+    // Where Qt keeps its own runtime folder without XDG_RUNTIME_DIR, by the user's number.
+    places.push_back({QDir(PrivateFolder::temporaryRoot(environment))
+                          .filePath(QStringLiteral("runtime-%1/").arg(user) + name),
+                      Place::Folder::made});
+    // As GLib does without XDG_RUNTIME_DIR: the cache folder, which nobody else can take first.
+    const QString cache = userBaseFolder(QStandardPaths::GenericCacheLocation, environment);
+    if (!cache.isEmpty()) {
+        places.push_back({QDir(PrivateFolder::normalized(cache))
+                              .filePath(QStringLiteral("Quillorbitex/") + name + u'-' +
+                                        fileNamePart(QSysInfo::machineHostName())),
+                          Place::Folder::made});
+    }
+    return places;
+}
+
+std::optional<std::size_t> SingleInstance::usablePlace(std::size_t from, bool make) const {
+    for (std::size_t i = from; i < places_.size(); ++i) {
+        const QString folder = QFileInfo(places_[i].path).path();
+        switch (places_[i].folder) {
+            case Place::Folder::asGiven:
+                return i;
+            case Place::Folder::made:
+                if (make) {
+                    if (PrivateFolder::make(folder, options_.user) ==
+                        PrivateFolder::Verdict::usable) {
+                        return i;
+                    }
+                    break;
+                }
+                [[fallthrough]];
+            case Place::Folder::checked:
+                if (PrivateFolder::check(folder, options_.user) == PrivateFolder::Verdict::usable) {
+                    return i;
+                }
+                break;
+        }
+    }
+    return std::nullopt;
 }
 
 SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
@@ -180,13 +233,29 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
         return role_;
     }
     notice_.clear();
-    if (serverName_.isEmpty()) {
+    const std::optional<std::size_t> place = usablePlace();
+    if (!place) {
+        serverName_.clear();
         notice_ = L10n::string(
             "Quillorbitex found no folder that only you can change for its instance socket, so "
             "it starts without checking whether it already runs.");
         role_ = Role::unavailable;
         return role_;
     }
+    // An instance whose place was taken from it while it ran (its folder removed, and another's
+    // put there) went on to the next one; its launches look there too.
+    for (auto later = usablePlace(*place + 1, false); later;
+         later = usablePlace(*later + 1, false)) {
+        struct stat entry {};
+        if (::lstat(QFile::encodeName(places_[*later].path).constData(), &entry) == 0 &&
+            S_ISSOCK(entry.st_mode) &&
+            sendShowRequest(places_[*later].path, timeout) == Answer::delivered) {
+            serverName_ = places_[*later].path;
+            role_ = Role::secondary;
+            return role_;
+        }
+    }
+    serverName_ = places_[*place].path;
     const QByteArray path = QFile::encodeName(serverName_);
     // Each round follows a socket file that went away before it could be asked: removed here
     // because nobody answered on it, or by an instance that was quitting meanwhile. A name that
@@ -208,7 +277,7 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
         if (options_.beforeAsking) {
             options_.beforeAsking();
         }
-        const Answer answer = sendShowRequest(timeout);
+        const Answer answer = sendShowRequest(serverName_, timeout);
         if (answer == Answer::delivered) {
             role_ = Role::secondary;
             return role_;
@@ -295,11 +364,16 @@ bool SingleInstance::listen() {
     notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
     if (!folderWatch_) {
-        folderWatch_ = std::make_unique<QFileSystemWatcher>(
-            QStringList{QFileInfo(serverName_).absolutePath()});
+        folderWatch_ = std::make_unique<QFileSystemWatcher>();
+        // Queued: binding again changes what the watcher watches.
         connect(folderWatch_.get(), &QFileSystemWatcher::directoryChanged, this,
-                &SingleInstance::listenAgainIfRemoved);
+                &SingleInstance::listenAgainIfRemoved, Qt::QueuedConnection);
     }
+    // A folder removed is no longer watched, and a folder made again is another one.
+    if (!folderWatch_->directories().isEmpty()) {
+        folderWatch_->removePaths(folderWatch_->directories());
+    }
+    folderWatch_->addPath(QFileInfo(serverName_).absolutePath());
     return true;
 }
 
@@ -308,17 +382,36 @@ void SingleInstance::listenAgainIfRemoved() {
         return;
     }
     struct stat entry {};
-    if (::lstat(QFile::encodeName(serverName_).constData(), &entry) == 0 || errno != ENOENT) {
-        // Still there, or another's by now: nothing this instance may change.
+    if (::lstat(QFile::encodeName(serverName_).constData(), &entry) == 0 &&
+        entry.st_dev == boundDevice_ && entry.st_ino == boundInode_) {
         return;
     }
-    // Another process removed the socket file, and a later launch would find nobody and run as a
-    // second instance. Launches already queued are answered first; then the name is bound afresh.
+    // Another process removed the socket file or its folder, and a later launch would find nobody
+    // and run as a second instance. Launches already queued are answered first; then the name is
+    // bound afresh where a launch now looks first: in the folder made again, or in the next place
+    // when somebody else's is there by now. Never over a socket somebody listens on: that is
+    // another instance's, which the next launches find.
     acceptConnections();
+    closeListener();
+    const std::optional<std::size_t> place = usablePlace();
+    int error = ENOENT;
+    if (place) {
+        serverName_ = places_[*place].path;
+        // A socket that an instance which crashed left there is taken over, as a launch would.
+        if (listen() || (errno == EADDRINUSE && leftBehind(serverName_) &&
+                         ::unlink(QFile::encodeName(serverName_).constData()) == 0 && listen())) {
+            return;
+        }
+        error = errno;
+    }
+    runUnguarded(error);
+    tellOnStandardError(notice_);
+}
+
+void SingleInstance::closeListener() {
     notifier_.reset();
     ::close(listener_);
     listener_ = -1;
-    listen();
 }
 
 void SingleInstance::stopListening() {
@@ -326,9 +419,7 @@ void SingleInstance::stopListening() {
         return;
     }
     folderWatch_.reset();
-    notifier_.reset();
-    ::close(listener_);
-    listener_ = -1;
+    closeListener();
     // A later instance may have put its own socket there since.
     const QByteArray path = QFile::encodeName(serverName_);
     struct stat entry {};
@@ -338,9 +429,10 @@ void SingleInstance::stopListening() {
     }
 }
 
-SingleInstance::Answer SingleInstance::sendShowRequest(std::chrono::milliseconds timeout) const {
+SingleInstance::Answer SingleInstance::sendShowRequest(const QString& path,
+                                                       std::chrono::milliseconds timeout) const {
     sockaddr_un address{};
-    if (!socketAddress(serverName_, address)) {
+    if (!socketAddress(path, address)) {
         return Answer::failed;
     }
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));

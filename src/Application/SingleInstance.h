@@ -10,6 +10,8 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "Application/UITestConfig.h"
 
@@ -24,7 +26,9 @@ namespace quillorbitex {
 // finds it there, asks it to show its dashboard and should then exit with status 0. A socket file
 // left behind by an instance that crashed is recognised (nobody answers on it) and replaced, by one
 // launch at a time (a lock file beside it), so that launches at once after a crash end with one
-// running instance.
+// running instance. The socket may be in one of several places, taken in order: the first whose
+// folder is the user's alone, made again (or the next one taken) whenever its socket or folder is
+// removed while the instance runs.
 // Launches of another user are neither answered nor asked. Main thread.
 class SingleInstance final : public QObject {
     Q_OBJECT
@@ -59,30 +63,56 @@ public:
         std::function<void()> beforeRemoving = nullptr;
     };
 
-    // `serverName` is the socket's path (see defaultServerName()); empty when there is no place
-    // for it. Destruction removes the socket, so the next launch takes over.
+    // A path the socket may have, and what its folder must be for it.
+    struct Place {
+        enum class Folder {
+            // Taken as it is (a test's own folder).
+            asGiven,
+            // A folder of the user's that nobody else can change, never made.
+            checked,
+            // As `checked`, made with mode 0700 (and any folder missing on the way) when missing.
+            made,
+        };
+        QString path;
+        Folder folder = Folder::asGiven;
+
+        friend bool operator==(const Place&, const Place&) = default;
+    };
+
+    // `serverName` is the socket's path, its folder taken as it is. Destruction removes the
+    // socket, so the next launch takes over.
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
     SingleInstance(QString serverName, Options options, QObject* parent = nullptr);
+    // The socket is in the first of `places` that may be used (see defaultPlaces()); none when
+    // there is none.
+    explicit SingleInstance(std::vector<Place> places, QObject* parent = nullptr);
+    SingleInstance(std::vector<Place> places, Options options, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // "<application id>-<user id>-<X server>" in the user's runtime folder (XDG_RUNTIME_DIR) when
-    // that is a folder only the user can change, else in "runtime-<user id>" in the temporary
-    // folder, made with mode 0700 when missing and used under the same condition. The X server
-    // (DISPLAY without its screen) lets each of a user's sessions capture. A test run ends in
-    // "test-" and a digest of its base folder instead, so it neither answers nor is stopped by
-    // the user's own instance. Empty when neither folder may be used.
-    static QString defaultServerName(const QString& applicationIdentifier,
-                                     const UITestConfig& config,
-                                     const QProcessEnvironment& environment,
-                                     uid_t user = ::getuid());
+    // "<application id>-<user id>-<X server>" in the user's runtime folder (XDG_RUNTIME_DIR), else
+    // in "runtime-<user id>" in the temporary folder, else in "Quillorbitex" in the user's cache
+    // folder, where the name also carries the host's name (a home folder may be shared by several
+    // hosts, each with its own ":0"). The last two are made when missing. Another user can take
+    // the temporary one first (or a link in its place): it is then passed over, as is any folder
+    // that somebody else may change. The X server (DISPLAY without its screen) lets each of a
+    // user's sessions capture. A test run ends in "test-" and a digest of its base folder instead,
+    // so it neither answers nor is stopped by the user's own instance.
+    static std::vector<Place> defaultPlaces(const QString& applicationIdentifier,
+                                            const UITestConfig& config,
+                                            const QProcessEnvironment& environment,
+                                            uid_t user = ::getuid());
 
     // Becomes the running instance or, when one already runs, sends it the request to show its
-    // dashboard. Waits at most `timeout` for each step of the exchange. A listener of another user
-    // found on the name is not spoken to: it is replaced, and notice() says so. A name that went
-    // away before it could be asked (its instance quit) is listened on; when the name can be
-    // neither listened on nor asked, notice() says why the program runs unguarded.
+    // dashboard. Waits at most `timeout` for each step of the exchange. The running instance is
+    // also looked for in the usable places after the first, where it went while the first was
+    // another's. A listener of another user found on the name is not spoken to: it is replaced,
+    // and notice() says so. A name that went away before it could be asked (its instance quit) is
+    // listened on; when the name can be neither listened on nor asked, notice() says why the
+    // program runs unguarded.
     Role claim(std::chrono::milliseconds timeout = std::chrono::milliseconds(2000));
     Role role() const { return role_; }
+    // The socket's path: where the instance listens, or was found; empty before claim() and when
+    // no place may be used.
     const QString& serverName() const { return serverName_; }
     // What the user should be told about the claim, for standard error; empty when nothing.
     const QString& notice() const { return notice_; }
@@ -105,17 +135,23 @@ private:
         failed,
     };
 
+    // The first place that may be used now, its folder made when it is to be; with `from`, the
+    // first from there on.
+    std::optional<std::size_t> usablePlace(std::size_t from = 0, bool make = true) const;
     bool listen();
-    // Binds the name again when its socket file was removed while this instance listens.
+    // Binds the name again, where a launch now looks first, when its socket file or its folder
+    // was removed while this instance listens.
     void listenAgainIfRemoved();
     void runUnguarded(int error);
+    void closeListener();
     void stopListening();
-    Answer sendShowRequest(std::chrono::milliseconds timeout) const;
+    Answer sendShowRequest(const QString& path, std::chrono::milliseconds timeout) const;
     void acceptConnections();
     void pauseAccepting();
     void adopt(int descriptor);
     void drop(QLocalSocket* socket);
 
+    std::vector<Place> places_;
     QString serverName_;
     Options options_;
     Role role_ = Role::unavailable;

@@ -19,8 +19,7 @@ const QString kProductFolderName = QStringLiteral("Quillorbitex");
 
 // HOME when a base folder can live below it. Qt answers "/" for an unset HOME, which is how the
 // files of a bare service environment ended up in "/.config", where a user cannot write.
-QString usableHome(const QString& relativeBase) {
-    const QString home = qEnvironmentVariable("HOME");
+QString usableHome(const QString& home, const QString& relativeBase) {
     if (!QDir::isAbsolutePath(home)) {
         return {};
     }
@@ -37,23 +36,30 @@ QString usableHome(const QString& relativeBase) {
 
 }  // namespace
 
-QString userBaseFolder(QStandardPaths::StandardLocation location) {
-    const auto xdgHome = [](const char* variable, const QString& relativeBase) {
-        const QString value = qEnvironmentVariable(variable);
+QString userBaseFolder(QStandardPaths::StandardLocation location,
+                       const QProcessEnvironment& environment) {
+    const auto xdgHome = [&](const QString& variable, const QString& relativeBase) {
+        const QString value = environment.value(variable);
         if (QDir::isAbsolutePath(value)) {
             return QDir::cleanPath(value);
         }
-        const QString home = usableHome(relativeBase);
+        const QString home = usableHome(environment.value(QStringLiteral("HOME")), relativeBase);
         return home.isEmpty() ? QString() : home + relativeBase;
     };
     switch (location) {
         case QStandardPaths::GenericConfigLocation:
-            return xdgHome("XDG_CONFIG_HOME", QStringLiteral("/.config"));
+            return xdgHome(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral("/.config"));
         case QStandardPaths::GenericDataLocation:
-            return xdgHome("XDG_DATA_HOME", QStringLiteral("/.local/share"));
+            return xdgHome(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("/.local/share"));
+        case QStandardPaths::GenericCacheLocation:
+            return xdgHome(QStringLiteral("XDG_CACHE_HOME"), QStringLiteral("/.cache"));
         default:
             return QStandardPaths::writableLocation(location);
     }
+}
+
+QString userBaseFolder(QStandardPaths::StandardLocation location) {
+    return userBaseFolder(location, QProcessEnvironment::systemEnvironment());
 }
 
 QString productFolder(QStandardPaths::StandardLocation location) {

@@ -9,11 +9,15 @@
 
 namespace quillorbitex {
 
-// The user's base folder for `location`: for the generic config and data locations
-// $XDG_CONFIG_HOME and $XDG_DATA_HOME, else ".config" and ".local/share" in the home folder; any
-// other location as Qt names it. Empty when there is no usable one: the variable is not an
-// absolute path (the XDG rules ignore a relative one) and HOME is unset, relative, "/", not a
-// folder, or a folder the user cannot write in that does not hold the base folder yet.
+// The user's base folder for `location`: for the generic config, data and cache locations
+// $XDG_CONFIG_HOME, $XDG_DATA_HOME and $XDG_CACHE_HOME, else ".config", ".local/share" and ".cache"
+// in the home folder; any other location as Qt names it. Empty when there is no usable one: the
+// variable is not an absolute path (the XDG rules ignore a relative one) and HOME is unset,
+// relative, "/", not a folder, or a folder the user cannot write in that does not hold the base
+// folder yet. The variables are read from `environment`.
+QString userBaseFolder(QStandardPaths::StandardLocation location,
+                       const QProcessEnvironment& environment);
+// As above, for this process's environment.
 QString userBaseFolder(QStandardPaths::StandardLocation location);
 
 // The program's own folder ("Quillorbitex") in one of the user's standard locations. Without a

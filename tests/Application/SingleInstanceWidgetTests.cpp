@@ -13,6 +13,7 @@
 #include <QThread>
 #include <atomic>
 #include <cerrno>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -46,12 +47,26 @@ bool closedByPeer(int fd) {
 
 class SingleInstanceTest : public ::testing::Test {
 protected:
+    using Places = std::vector<SingleInstance::Place>;
+
     void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
     QString name() const { return folder_.filePath("instance"); }
-    // A later launch defers to the running instance, whose dashboard has then been shown `count`
-    // times.
-    bool laterLaunchShows(const QSignalSpy& shown, int count) const {
-        SingleInstance later(name());
+    // The program's places with the temporary and (unless left out) the cache folder in the
+    // test's folder.
+    Places places(const QString& runtime = {}, bool cache = true) const {
+        QProcessEnvironment environment;
+        environment.insert("TMPDIR", folder_.filePath("tmp"));
+        environment.insert("XDG_RUNTIME_DIR", runtime);
+        environment.insert("XDG_CACHE_HOME", cache ? folder_.filePath("cache") : QString());
+        environment.insert("DISPLAY", ":5");
+        return SingleInstance::defaultPlaces("org.example.App", UITestConfig{}, environment);
+    }
+    QString temporaryFolder() const { return folder_.filePath("tmp/runtime-%1").arg(::getuid()); }
+    QString cacheFolder() const { return folder_.filePath("cache/Quillorbitex"); }
+    // A later launch (with the program's places, or `name()` alone) defers to the running
+    // instance, whose dashboard has then been shown `count` times.
+    bool laterLaunchShows(const QSignalSpy& shown, int count, Places where = {}) const {
+        SingleInstance later(where.empty() ? Places{{name()}} : std::move(where));
         return later.claim() == Role::secondary &&
                QTest::qWaitFor([&] { return shown.count() == count; }, kWaitMs);
     }
@@ -138,15 +153,86 @@ TEST_F(SingleInstanceTest, ALaunchTakesTheNameOfAnInstanceQuittingMeanwhile) {
     EXPECT_TRUE(laterLaunchShows(shown, 1));
 }
 
-// A socket file another process removes is bound again, so that the next launch still finds the
-// running instance instead of becoming a second one.
-TEST_F(SingleInstanceTest, ASocketFileRemovedByAnotherProcessIsBoundAgain) {
-    SingleInstance running(name());
-    ASSERT_EQ(running.claim(), Role::primary);
-    QSignalSpy shown(&running, &SingleInstance::showDashboardRequested);
-    ASSERT_TRUE(QFile::remove(name()));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(name()); }, kWaitMs));
-    EXPECT_TRUE(laterLaunchShows(shown, 1));
+// Another process removes the socket file or its whole folder while the instance runs: the name
+// is bound again, in the folder made again or, when somebody else's is there by now, in the cache
+// folder, so that the next launch still finds the running instance instead of becoming a second
+// one.
+TEST_F(SingleInstanceTest, ASocketOrFolderRemovedWhileRunningIsBoundAgain) {
+    const QString temporary = temporaryFolder();
+    const struct {
+        const char* removed;
+        std::function<void(const QString& socket)> remove;
+        QString folderAfter;
+    } cases[] = {
+        {"the socket file", [](const QString& socket) { QFile::remove(socket); }, temporary},
+        {"its folder", [](const QString& socket) { QFileInfo(socket).dir().removeRecursively(); },
+         temporary},
+        {"its folder, another's put in the temporary one's place, a crashed one's socket in the "
+         "cache folder",
+         [&](const QString& socket) {
+             QFileInfo(socket).dir().removeRecursively();
+             QDir().mkpath(temporary);
+             ::chmod(QFile::encodeName(temporary).constData(), 0777);
+             QDir().mkpath(cacheFolder());
+             testing::makeSocketFile(QFile::encodeName(places().back().path));
+         },
+         cacheFolder()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.removed);
+        SingleInstance running(places());
+        ASSERT_EQ(running.claim(), Role::primary);
+        ASSERT_EQ(QFileInfo(running.serverName()).path(), temporary);
+        QSignalSpy shown(&running, &SingleInstance::showDashboardRequested);
+        // And once more where it went.
+        for (int round = 1; round <= 2; ++round) {
+            c.remove(running.serverName());
+            // Listened on again (not merely a socket file there).
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    const int fd = QFileInfo(running.serverName()).path() == c.folderAfter
+                                       ? connectTo(running.serverName())
+                                       : -1;
+                    return fd >= 0 && ::close(fd) == 0;
+                },
+                kWaitMs))
+                << round;
+            EXPECT_TRUE(laterLaunchShows(shown, round, places())) << round;
+        }
+        QDir(temporary).removeRecursively();
+    }
+}
+
+// Another user (or a link) can take "runtime-<uid>" in the temporary folder before the program
+// makes it. The instance then listens in the cache folder, where every launch finds it, also
+// once that folder has gone again and a launch can make its own.
+TEST_F(SingleInstanceTest, AFolderTakenFirstSendsTheInstanceToTheCacheFolder) {
+    const QString planted = temporaryFolder();
+    const struct {
+        const char* kind;
+        std::function<bool()> plant;
+    } plants[] = {
+        {"a folder anybody may change",
+         [&] {
+             return QDir().mkpath(planted) &&
+                    ::chmod(QFile::encodeName(planted).constData(), 0777) == 0;
+         }},
+        {"a link to a folder", [&] { return QFile::link(folder_.path(), planted); }},
+    };
+    for (const auto& p : plants) {
+        SCOPED_TRACE(p.kind);
+        ASSERT_TRUE(QDir().mkpath(folder_.filePath("tmp")));
+        ASSERT_TRUE(p.plant());
+        SingleInstance first(places());
+        ASSERT_EQ(first.claim(), Role::primary) << first.notice().toStdString();
+        EXPECT_EQ(QFileInfo(first.serverName()).path(), cacheFolder());
+        QSignalSpy shown(&first, &SingleInstance::showDashboardRequested);
+        EXPECT_TRUE(laterLaunchShows(shown, 1, places()));
+
+        ASSERT_TRUE(QFile::remove(planted) || QDir().rmdir(planted));
+        EXPECT_TRUE(laterLaunchShows(shown, 2, places()));
+        QDir(folder_.filePath("tmp")).removeRecursively();
+    }
 }
 
 // Two launches right after a crash both find the socket it left, with nobody on it. However their
@@ -189,8 +275,11 @@ TEST_F(SingleInstanceTest, EachDisplayAndEachTestFolderHasAnInstanceOfItsOwn) {
         environment.insert("DISPLAY", display);
         environment.insert("QUILLORBITEX_UITEST_BASE_DIR", testBase);
         const QStringList arguments = {"quillorbitex", testBase.isEmpty() ? "" : "--uitest-mode"};
-        return SingleInstance::defaultServerName(
-            "org.example.App", UITestConfig::fromProcessInfo(arguments, environment), environment);
+        return SingleInstance::defaultPlaces("org.example.App",
+                                             UITestConfig::fromProcessInfo(arguments, environment),
+                                             environment)
+            .front()
+            .path;
     };
     const QString user = nameFor(":0");
     EXPECT_TRUE(user.startsWith(folder_.filePath("org.example.App-%1-").arg(::getuid())));
@@ -295,30 +384,25 @@ TEST_F(SingleInstanceTest, OnlyTheSameUserIsAnsweredOrAsked) {
 }
 
 // The socket's folder is XDG_RUNTIME_DIR only when nobody else can change it, else a private
-// "runtime-<uid>" in the temporary folder; when that is someone else's too, there is no guard.
+// "runtime-<uid>" in the temporary folder, else one in the cache folder; without any, no guard.
 TEST_F(SingleInstanceTest, TheSocketLivesOnlyInAFolderOfTheUsersOwn) {
     const QString open = folder_.filePath("open");
     QDir().mkpath(open);
     ::chmod(QFile::encodeName(open).constData(), 0777);
-    const QString fallback = folder_.filePath("tmp/runtime-%1").arg(::getuid());
-    const auto nameFor = [&](const QString& runtime) {
-        QProcessEnvironment environment;
-        environment.insert("TMPDIR", folder_.filePath("tmp"));
-        environment.insert("XDG_RUNTIME_DIR", runtime);
-        return SingleInstance::defaultServerName("org.example.App", UITestConfig{}, environment);
-    };
     for (const auto& [runtime, folder] : {std::pair{folder_.path(), folder_.path()},
-                                          {QString(), fallback},
-                                          {open, fallback},
-                                          {open + "/../open/", fallback}}) {
-        EXPECT_EQ(QFileInfo(nameFor(runtime)).path(), folder) << runtime.toStdString();
+                                          {QString(), temporaryFolder()},
+                                          {open, temporaryFolder()},
+                                          {open + "/../open/", temporaryFolder()}}) {
+        SingleInstance instance(places(runtime));
+        EXPECT_EQ(instance.claim(), Role::primary);
+        EXPECT_EQ(QFileInfo(instance.serverName()).path(), folder) << runtime.toStdString();
     }
-    EXPECT_EQ(QFileInfo(fallback).permissions(), QFileInfo(folder_.path()).permissions());
+    EXPECT_EQ(QFileInfo(temporaryFolder()).permissions(), QFileInfo(folder_.path()).permissions());
 
-    ::chmod(QFile::encodeName(fallback).constData(), 0777);
-    SingleInstance lone(nameFor(QString()));
-    EXPECT_EQ(lone.serverName(), QString());
+    ::chmod(QFile::encodeName(temporaryFolder()).constData(), 0777);
+    SingleInstance lone(places(QString(), false));
     EXPECT_EQ(lone.claim(), Role::unavailable);
+    EXPECT_EQ(lone.serverName(), QString());
     EXPECT_FALSE(lone.notice().isEmpty());
 }
 

@@ -2,12 +2,14 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <ctime>
@@ -67,7 +69,7 @@ std::int64_t wallClockNanoseconds() {
     return nanoseconds(now);
 }
 
-// A folder as a reading found it; the entries are read again when any of this changes.
+// A folder as a reading found it; it is listed again when any of this changes.
 struct FolderStamp {
     std::string path;
     bool exists = false;
@@ -75,6 +77,9 @@ struct FolderStamp {
     ino_t inode = 0;
     std::int64_t modified = 0;
     std::int64_t changed = 0;
+    // A folder of a file system that shows the kernel's state, never listed: only which folder it
+    // is counts, since its own stamps may move on every look.
+    bool kernelState = false;
     // Kept only while the folder has not settled (kSettledNanoseconds).
     std::optional<std::vector<std::string>> names;
 };
@@ -89,6 +94,39 @@ FolderStatus folderStatus(const std::string& path) {
     FolderStatus status;
     status.isFolder = ::stat(path.c_str(), &status.info) == 0 && S_ISDIR(status.info.st_mode);
     return status;
+}
+
+// File systems that show the kernel's state rather than files: their folders change as the
+// system runs (a process's folder comes and goes) and hold no applications. devtmpfs reports
+// tmpfs's type and cannot be told apart; its folders are read as any other.
+bool showsKernelState(const std::string& path) {
+    struct statfs info {};
+    if (::statfs(path.c_str(), &info) != 0) {
+        return false;
+    }
+    switch (static_cast<std::uint32_t>(info.f_type)) {
+        case 0x9fa0:      // proc
+        case 0x62656572:  // sysfs
+        case 0x1cd1:      // devpts
+        case 0x27e0eb:    // cgroup
+        case 0x63677270:  // cgroup2
+        case 0x74726163:  // tracefs
+        case 0x64626720:  // debugfs
+        case 0x73636673:  // securityfs
+        case 0xcafe4a11:  // bpf
+        case 0x6165676c:  // pstore
+        case 0xde5e81e4:  // efivarfs
+        case 0x62656570:  // configfs
+        case 0x65735543:  // fusectl
+        case 0x19800202:  // mqueue
+        case 0x42494e4d:  // binfmt_misc
+        case 0xf97cff8c:  // selinuxfs
+        case 0x43415d53:  // smackfs
+        case 0x6e736673:  // nsfs
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool hasSettled(const struct stat& info) {
@@ -107,6 +145,11 @@ FolderStamp stampOf(const std::string& path, const FolderStatus& status) {
         stamp.changed = nanoseconds(status.info.st_ctim);
     }
     return stamp;
+}
+
+bool sameStamps(const FolderStamp& a, const FolderStamp& b) {
+    return a.exists == b.exists && a.device == b.device && a.inode == b.inode &&
+           a.modified == b.modified && a.changed == b.changed;
 }
 
 struct FolderName {
@@ -139,10 +182,11 @@ std::optional<std::vector<FolderName>> folderNames(const std::string& path, std:
     return names;
 }
 
-std::vector<std::string> justNames(const std::vector<FolderName>& names) {
+template <typename Names>
+std::vector<std::string> justNames(const Names& names) {
     std::vector<std::string> result;
     result.reserve(names.size());
-    for (const FolderName& name : names) {
+    for (const auto& name : names) {
         result.push_back(name.name);
     }
     return result;
@@ -158,8 +202,13 @@ bool hasChanged(FolderStamp& stamp) {
         return false;
     }
     const FolderStamp now = stampOf(stamp.path, status);
-    if (now.device != stamp.device || now.inode != stamp.inode || now.modified != stamp.modified ||
-        now.changed != stamp.changed) {
+    if (now.device != stamp.device || now.inode != stamp.inode) {
+        return true;
+    }
+    if (stamp.kernelState) {
+        return false;
+    }
+    if (now.modified != stamp.modified || now.changed != stamp.changed) {
         return true;
     }
     if (stamp.names) {
@@ -175,11 +224,29 @@ bool hasChanged(FolderStamp& stamp) {
     return false;
 }
 
+struct ListedName {
+    std::string name;
+    // Links followed.
+    bool isFolder = false;
+};
+
+// A folder's names as a reading listed them; the next reading takes them again while the
+// folder's stamps stay.
+struct ListedFolder {
+    FolderStamp stamp;
+    std::shared_ptr<const std::vector<ListedName>> names;
+    // The limit of names cut the listing short, so it holds less than the folder.
+    bool partial = false;
+};
+
 struct FoundFile {
     QString identifier;
     QString path;
     // The path below the applications folder, which orders the files.
     std::vector<std::string> components;
+    // Found in a folder whose stamps have stayed, and settled, since the last reading: its file
+    // is taken as it was read then.
+    bool folderUnchanged = false;
 };
 
 struct FolderKey {
@@ -190,36 +257,111 @@ struct FolderKey {
 
 // What one reading collects, with its limits and what it has used of them.
 struct Walk {
+    Walk(const std::map<std::string, ListedFolder>& last, const std::atomic<bool>& stop)
+        : before(last), stopping(stop) {}
+
+    // The last reading's folders, by path.
+    const std::map<std::string, ListedFolder>& before;
+    const std::atomic<bool>& stopping;
     std::set<FolderKey> visited;
-    std::vector<FolderStamp> stamps;
+    std::map<std::string, ListedFolder> listed;
+    // Data folders that are no folder, or the kernel's.
+    std::vector<FolderStamp> unlisted;
+    // Folders visited and, of them, listed anew.
     std::size_t folders = 0;
+    std::size_t foldersRead = 0;
     bool cutShort = false;
 };
 
+// The folder's names: as the last reading listed them when its stamps have stayed (a folder that
+// has not settled is listed to compare its names), else listed anew. `unchanged` tells whether the
+// folder has stayed and settled, so that its files need no look either.
+ListedFolder listFolder(const std::string& path, const FolderStatus& status, std::size_t namesLeft,
+                        Walk& walk, bool& unchanged) {
+    FolderStamp stamp = stampOf(path, status);
+    unchanged = false;
+    const auto before = walk.before.find(path);
+    if (before != walk.before.end() && sameStamps(before->second.stamp, stamp) &&
+        !before->second.partial && before->second.names->size() <= namesLeft) {
+        if (!before->second.stamp.names) {
+            unchanged = true;
+            return before->second;
+        }
+        bool cutShort = false;
+        const auto names = folderNames(path, kMaximumNames, cutShort);
+        if (names && justNames(*names) == *before->second.stamp.names) {
+            ListedFolder same = before->second;
+            if (hasSettled(status.info)) {
+                same.stamp.names.reset();
+            }
+            return same;
+        }
+    }
+    ++walk.foldersRead;
+    ListedFolder folder;
+    // Stamped before it is read: a change made while reading moves the stamps.
+    folder.stamp = std::move(stamp);
+    bool cutShort = false;
+    const auto names = folderNames(path, namesLeft, cutShort);
+    auto listed = std::make_shared<std::vector<ListedName>>();
+    if (names) {
+        listed->reserve(names->size());
+        for (const FolderName& child : *names) {
+            const std::string childPath = path + '/' + child.name;
+            // Only links and names whose type the file system does not tell cost a stat.
+            listed->push_back(
+                {child.name,
+                 child.type == DT_DIR || ((child.type == DT_LNK || child.type == DT_UNKNOWN) &&
+                                          folderStatus(childPath).isFolder)});
+        }
+        if (!hasSettled(status.info)) {
+            folder.stamp.names = justNames(*names);
+        }
+    }
+    folder.names = std::move(listed);
+    folder.partial = cutShort;
+    walk.cutShort = walk.cutShort || cutShort;
+    return folder;
+}
+
 // The desktop files below one applications folder, breadth first, so that the limits cut off the
-// deepest folders first. Each real folder is read once, whichever link leads to it first.
-std::vector<FoundFile> findFiles(const std::string& base, Walk& walk) {
+// deepest folders first. Each real folder is visited once, whichever link leads to it first; none
+// of the kernel's file systems is entered. Nothing when the reading is to stop.
+std::optional<std::vector<FoundFile>> findFiles(const std::string& base, Walk& walk) {
     struct Pending {
         std::string path;
         QString idPrefix;
         std::vector<std::string> components;
         int depth = 0;
+        // The parent's device: only a folder on another one can be on another file system.
+        std::optional<dev_t> parentDevice;
     };
-    std::deque<Pending> pending{{base, QString(), {}, 0}};
+    std::deque<Pending> pending{{base, QString(), {}, 0, std::nullopt}};
     std::vector<FoundFile> files;
     std::size_t folders = 0;
     std::size_t namesLeft = kMaximumNames;
     while (!pending.empty()) {
+        if (walk.stopping.load(std::memory_order_relaxed)) {
+            return std::nullopt;
+        }
         Pending folder = std::move(pending.front());
         pending.pop_front();
         const FolderStatus status = folderStatus(folder.path);
         if (!status.isFolder) {
             if (folder.depth == 0) {
-                walk.stamps.push_back(stampOf(folder.path, status));
+                walk.unlisted.push_back(stampOf(folder.path, status));
             }
             continue;
         }
         if (!walk.visited.insert({status.info.st_dev, status.info.st_ino}).second) {
+            continue;
+        }
+        if (folder.parentDevice != status.info.st_dev && showsKernelState(folder.path)) {
+            if (folder.depth == 0) {
+                FolderStamp stamp = stampOf(folder.path, status);
+                stamp.kernelState = true;
+                walk.unlisted.push_back(std::move(stamp));
+            }
             continue;
         }
         if (folders == kMaximumFolders || namesLeft == 0) {
@@ -227,33 +369,21 @@ std::vector<FoundFile> findFiles(const std::string& base, Walk& walk) {
             break;
         }
         ++folders;
-        // Stamped before it is read: a change made while reading moves the stamps.
-        FolderStamp stamp = stampOf(folder.path, status);
-        const auto names = folderNames(folder.path, namesLeft, walk.cutShort);
-        if (!names) {
-            walk.stamps.push_back(std::move(stamp));
-            continue;
-        }
-        namesLeft -= names->size();
-        if (!hasSettled(status.info)) {
-            stamp.names = justNames(*names);
-        }
-        walk.stamps.push_back(std::move(stamp));
+        bool unchanged = false;
+        const ListedFolder& listed = walk.listed[folder.path] =
+            listFolder(folder.path, status, namesLeft, walk, unchanged);
+        namesLeft -= listed.names->size();
 
-        for (const FolderName& child : *names) {
-            const std::string childPath = folder.path + '/' + child.name;
-            // Only links and names whose type the file system does not tell cost a stat.
-            const bool isFolder =
-                child.type == DT_DIR || ((child.type == DT_LNK || child.type == DT_UNKNOWN) &&
-                                         folderStatus(childPath).isFolder);
+        for (const ListedName& child : *listed.names) {
             const QString name = QString::fromStdString(child.name);
             auto components = folder.components;
             components.push_back(child.name);
-            if (isFolder) {
+            if (child.isFolder) {
                 // The desktop-file ID of applications/vendor/app.desktop is vendor-app.desktop.
                 if (folder.depth < kMaximumFolderDepth) {
-                    pending.push_back({childPath, folder.idPrefix + name + u'-',
-                                       std::move(components), folder.depth + 1});
+                    pending.push_back({folder.path + '/' + child.name,
+                                       folder.idPrefix + name + u'-', std::move(components),
+                                       folder.depth + 1, status.info.st_dev});
                 }
             } else if (name.endsWith(u".desktop") && name.size() > 8) {
                 if (files.size() == kMaximumFiles) {
@@ -261,7 +391,8 @@ std::vector<FoundFile> findFiles(const std::string& base, Walk& walk) {
                     continue;
                 }
                 files.push_back({folder.idPrefix + name.chopped(8),
-                                 QString::fromStdString(childPath), std::move(components)});
+                                 QString::fromStdString(folder.path + '/' + child.name),
+                                 std::move(components), unchanged});
             }
         }
     }
@@ -271,6 +402,34 @@ std::vector<FoundFile> findFiles(const std::string& base, Walk& walk) {
               [](const FoundFile& a, const FoundFile& b) { return a.components < b.components; });
     return files;
 }
+
+// A desktop file as a reading found it; the next reading takes what it read while this stays.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t modified = 0;
+    std::int64_t changed = 0;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+std::optional<FileStamp> fileStamp(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return std::nullopt;
+    }
+    return FileStamp{info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim),
+                     nanoseconds(info.st_ctim)};
+}
+
+// What reading one desktop file gave.
+struct ReadFile {
+    std::optional<FileStamp> stamp;
+    QString identifier;
+    RegularFile::Status status = RegularFile::Status::absent;
+    qint64 bytes = 0;
+    std::optional<DesktopEntry> entry;
+};
 
 QStringList applicationFolders(const XdgLocations& locations) {
     QStringList folders;
@@ -335,13 +494,30 @@ struct DesktopEntries::Index {
     std::vector<DesktopEntry> entries;
     // The file name of each entry's Exec program, in the order of `entries`.
     std::vector<QString> programNames;
+    // What each entry was read from; none for a file a limit left unread.
+    std::vector<std::shared_ptr<const ReadFile>> sources;
     QHash<QString, std::size_t> byIdentifier;
+
+    // The same entries from the same readings of their files.
+    bool sameAs(const Index& other) const {
+        if (sources != other.sources) {
+            return false;
+        }
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (!sources[i] && entries[i].filePath != other.entries[i].filePath) {
+                return false;
+            }
+        }
+        return true;
+    }
 };
 
 struct DesktopEntries::State {
     explicit State(XdgLocations where) : locations(std::move(where)) {}
 
     const XdgLocations locations;
+    // Set when the owner goes: a reading under way ends at its next folder or file.
+    std::atomic<bool> stopping{false};
 
     std::mutex mutex;
     std::condition_variable checked;
@@ -353,67 +529,131 @@ struct DesktopEntries::State {
     std::uint64_t completed = 0;
     Reading reading;
 
-    // The reader's own: what the last reading found, compared by each check.
-    std::optional<std::vector<FolderStamp>> stamps;
+    // The reader's own: what the last reading listed and read, compared by each check and taken
+    // again by the next reading for what did not change.
+    bool hasRead = false;
+    std::map<std::string, ListedFolder> listed;
+    std::vector<FolderStamp> unlisted;
+    std::map<QString, std::shared_ptr<const ReadFile>> files;
 
     std::mutex observersMutex;
     std::map<std::uint64_t, std::function<void()>> observers;
     std::uint64_t nextObserver = 0;
 
     void check();
+    bool hasChangedSinceReading();
+    // Nothing when the reading was stopped.
     std::shared_ptr<const Index> read(Reading& counts);
+    // The file as the last reading had it when it has stayed, else read within `limit` bytes;
+    // nothing when the limit leaves it unread.
+    std::shared_ptr<const ReadFile> readFile(const FoundFile& file, qint64 limit, Reading& counts,
+                                             bool& cutShort) const;
 };
 
+std::shared_ptr<const ReadFile> DesktopEntries::State::readFile(const FoundFile& file, qint64 limit,
+                                                                Reading& counts,
+                                                                bool& cutShort) const {
+    if (limit <= 0) {
+        cutShort = true;
+        return nullptr;
+    }
+    std::optional<FileStamp> stamp;
+    const auto before = files.find(file.path);
+    if (before != files.end() && before->second->identifier == file.identifier) {
+        const ReadFile& was = *before->second;
+        if (!file.folderUnchanged) {
+            stamp = fileStamp(file.path);
+        }
+        if (file.folderUnchanged || (stamp && stamp == was.stamp)) {
+            if (was.status == RegularFile::Status::read && was.bytes > limit) {
+                cutShort = true;
+                return nullptr;
+            }
+            return before->second;
+        }
+    }
+    auto result = std::make_shared<ReadFile>();
+    result->stamp = stamp ? stamp : fileStamp(file.path);
+    result->identifier = file.identifier;
+    const RegularFile::Contents contents = RegularFile::read(file.path, limit);
+    result->status = contents.status;
+    if (contents.status == RegularFile::Status::read) {
+        ++counts.files;
+        result->bytes = contents.bytes.size();
+        result->entry =
+            DesktopEntry::parse(contents.bytes, file.identifier, file.path, locations.locale);
+    } else if (contents.status == RegularFile::Status::tooLarge && limit < KeyFile::kMaximumBytes) {
+        // Too large only for what is left of the budget: a limit left it unread.
+        cutShort = true;
+        return nullptr;
+    }
+    return result;
+}
+
 std::shared_ptr<const DesktopEntries::Index> DesktopEntries::State::read(Reading& counts) {
-    Walk walk;
+    Walk walk(listed, stopping);
     auto built = std::make_shared<Index>();
+    std::map<QString, std::shared_ptr<const ReadFile>> read;
     counts.files = 0;
     for (const QString& folder : applicationFolders(locations)) {
+        const auto found = findFiles(QFile::encodeName(folder).toStdString(), walk);
+        if (!found) {
+            return nullptr;
+        }
         qint64 bytesLeft = kMaximumBytes;
-        for (const FoundFile& file : findFiles(QFile::encodeName(folder).toStdString(), walk)) {
+        for (const FoundFile& file : *found) {
             // An ID found in an earlier directory hides every later file with that ID, even when
             // the earlier one cannot be read or deletes the application with Hidden=true.
             if (built->byIdentifier.contains(file.identifier)) {
                 continue;
             }
-            std::optional<DesktopEntry> entry;
-            const qint64 limit = std::min(KeyFile::kMaximumBytes, bytesLeft);
-            if (limit > 0) {
-                const RegularFile::Contents contents = RegularFile::read(file.path, limit);
-                if (contents.status == RegularFile::Status::read) {
-                    bytesLeft -= contents.bytes.size();
-                    ++counts.files;
-                    entry = DesktopEntry::parse(contents.bytes, file.identifier, file.path,
-                                                locations.locale);
-                } else if (contents.status == RegularFile::Status::tooLarge &&
-                           limit < KeyFile::kMaximumBytes) {
-                    // Too large only for what is left of the budget: a limit left it unread.
-                    walk.cutShort = true;
-                }
-            } else {
-                walk.cutShort = true;
+            if (stopping.load(std::memory_order_relaxed)) {
+                return nullptr;
             }
-            if (!entry) {
-                entry.emplace();
-                entry->identifier = file.identifier;
-                entry->filePath = file.path;
+            auto source =
+                readFile(file, std::min(KeyFile::kMaximumBytes, bytesLeft), counts, walk.cutShort);
+            DesktopEntry entry;
+            if (source) {
+                read.emplace(file.path, source);
+                bytesLeft -= source->bytes;
+                if (source->entry) {
+                    entry = *source->entry;
+                }
+            }
+            if (!source || !source->entry) {
+                entry.identifier = file.identifier;
+                entry.filePath = file.path;
             }
             built->byIdentifier.insert(file.identifier, built->entries.size());
-            built->programNames.push_back(programName(entry->exec));
-            built->entries.push_back(std::move(*entry));
+            built->programNames.push_back(programName(entry.exec));
+            built->sources.push_back(std::move(source));
+            built->entries.push_back(std::move(entry));
         }
     }
     ++counts.count;
-    counts.folders = walk.folders;
+    counts.folders = walk.foldersRead;
     counts.cutShort = walk.cutShort;
-    stamps = std::move(walk.stamps);
+    hasRead = true;
+    listed = std::move(walk.listed);
+    unlisted = std::move(walk.unlisted);
+    files = std::move(read);
     return built;
+}
+
+bool DesktopEntries::State::hasChangedSinceReading() {
+    if (!hasRead) {
+        return true;
+    }
+    return std::any_of(listed.begin(), listed.end(),
+                       [](auto& folder) { return hasChanged(folder.second.stamp); }) ||
+           std::any_of(unlisted.begin(), unlisted.end(), hasChanged);
 }
 
 void DesktopEntries::State::check() {
     tCheckingFor = this;
     std::uint64_t serving = 0;
     Reading counts;
+    std::shared_ptr<const Index> before;
     {
         const std::lock_guard lock(mutex);
         // A lookup from now on asks for a check of its own: this one may already be past what
@@ -421,15 +661,24 @@ void DesktopEntries::State::check() {
         checkScheduled = false;
         serving = requested;
         counts = reading;
+        before = index;
     }
+    bool readAgain = false;
     std::shared_ptr<const Index> fresh;
-    if (!stamps || std::any_of(stamps->begin(), stamps->end(), hasChanged)) {
+    if (!stopping && hasChangedSinceReading()) {
         fresh = read(counts);
+        readAgain = fresh != nullptr;
+        // The same entries as before: nothing for the observers to hear of.
+        if (fresh && before && fresh->sameAs(*before)) {
+            fresh = nullptr;
+        }
     }
     {
         const std::lock_guard lock(mutex);
         if (fresh) {
             index = fresh;
+        }
+        if (readAgain) {
             reading = counts;
         }
         completed = serving;
@@ -457,8 +706,10 @@ DesktopEntries::DesktopEntries(XdgLocations locations,
 }
 
 DesktopEntries::~DesktopEntries() {
-    // An own queue finishes the task under way here; a reader from outside may still hold tasks,
-    // which find the state gone.
+    // A reading under way ends at its next folder or file, so that quitting never waits for one;
+    // an own queue finishes that task here. A reader from outside may still hold tasks, which find
+    // the state gone.
+    state_->stopping = true;
     reader_.reset();
 }
 

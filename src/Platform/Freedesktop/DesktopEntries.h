@@ -39,16 +39,19 @@ struct XdgLocations {
 //
 // The folders are read on a reader of their own, first when the object is made and then whenever
 // a lookup finds that a folder it read has changed (its own time stamps, not its contents'), so a
-// lookup never walks the folders itself. A reading visits each real folder once, however many
-// links lead to it, and stops at fixed limits of depth, folders, names, files and bytes per data
-// directory; desktop files are read only when they are regular files of at most a megabyte.
+// lookup never walks the folders itself. A reading lists again only the folders that changed and
+// reads again only the desktop files that did, visits each real folder once, however many links
+// lead to it, never enters the kernel's own file systems (/proc, /sys, ...), and stops at fixed
+// limits of depth, folders, names, files and bytes per data directory; desktop files are read only
+// when they are regular files of at most a megabyte.
 class DesktopEntries {
 public:
     // What the readings did: for diagnostics and tests.
     struct Reading {
-        // Readings so far; each reads every folder.
+        // Readings so far: the first, and one for each check that found a folder changed.
         std::size_t count = 0;
-        // Folders and desktop files the last one read.
+        // Folders the last one listed and desktop files it read: those that were new or had
+        // changed since the reading before.
         std::size_t folders = 0;
         std::size_t files = 0;
         // The last one stopped at a limit, so some entries may be missing, or left unread (which
@@ -93,8 +96,9 @@ public:
                                                           const QString& className) const;
 
     // Calls `observer` on the reader each time newly read entries take the place of those before
-    // (the first reading included). The calls stop when the returned token is destroyed: once its
-    // destruction returns, no call is under way. An observer must not destroy its own token.
+    // (the first reading included); a reading that finds the same entries calls nobody. The calls
+    // stop when the returned token is destroyed: once its destruction returns, no call is under
+    // way. An observer must not destroy its own token.
     std::shared_ptr<void> observeChanges(std::function<void()> observer) const;
 
     // After the check a lookup would wait for.

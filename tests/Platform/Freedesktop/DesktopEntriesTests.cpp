@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
+#include <future>
+#include <optional>
 #include <thread>
 
 #include "Platform/Freedesktop/DesktopEntries.h"
@@ -305,29 +308,88 @@ TEST_F(DesktopEntriesTest, AnEntryBeyondTheByteBudgetIsReadOnceItFits) {
     EXPECT_FALSE(entries.lastReading().cutShort);
 }
 
-// Lookups compare the folders' own stamps; the entries are read again only when one changed.
-TEST_F(DesktopEntriesTest, FoldersAreReadAgainOnlyWhenOneChanged) {
+// Lookups compare the folders' own stamps. A folder that changed is listed again alone, and only
+// the desktop files that are new or were replaced are read; the others are taken as they were.
+TEST_F(DesktopEntriesTest, OnlyWhatChangedIsReadAgain) {
     writeApp("data-a/applications/app.desktop", "StartupWMClass=qx-app\n");
     writeApp("data-a/applications/vendor/tool.desktop");
+    writeApp("data-b/applications/other.desktop");
     const DesktopEntries entries(locations_);
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(entries.application("app"));
         EXPECT_TRUE(entries.applicationForWindowClass("", "qx-app"));
-        EXPECT_EQ(entries.listedApplications().size(), 2U);
+        EXPECT_EQ(entries.listedApplications().size(), 3U);
     }
-    EXPECT_EQ(entries.lastReading().count, 1U);
+    EXPECT_EQ(entries.lastReading(), (DesktopEntries::Reading{1, 3, 3, false}));
 
-    // In a folder below the applications folder, and in a data folder that did not exist.
-    writeApp("data-a/applications/vendor/new.desktop");
-    EXPECT_TRUE(entries.application("vendor-new"));
-    writeApp("data-home/applications/mine.desktop");
-    EXPECT_TRUE(entries.application("mine"));
-    EXPECT_TRUE(entries.application("app"));
-    EXPECT_EQ(entries.lastReading().count, 3U);
+    const auto replace = [&](const QString& relative, const QByteArray& windowClass) {
+        writeApp(relative + ".new", "StartupWMClass=" + windowClass + "\n");
+        ASSERT_EQ(::rename(QFile::encodeName(path(relative + ".new")).constData(),
+                           QFile::encodeName(path(relative)).constData()),
+                  0);
+    };
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        QString identifier;
+        bool installed;
+        std::size_t files;
+    } steps[] = {
+        {"added below the applications folder",
+         [&] { writeApp("data-a/applications/vendor/new.desktop"); }, "vendor-new", true, 1},
+        {"added in a data folder that did not exist",
+         [&] { writeApp("data-home/applications/mine.desktop"); }, "mine", true, 1},
+        {"replaced", [&] { replace("data-b/applications/other.desktop", "qx-other"); }, "other",
+         true, 1},
+        {"removed", [&] { QFile::remove(path("data-a/applications/app.desktop")); }, "app", false,
+         0},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE(steps[i].change);
+        steps[i].make();
+        EXPECT_EQ(entries.application(steps[i].identifier).has_value(), steps[i].installed);
+        EXPECT_EQ(entries.lastReading(),
+                  (DesktopEntries::Reading{i + 2, 1, steps[i].files, false}));
+    }
+    EXPECT_EQ(entries.application("other")->startupWMClass, "qx-other");
+}
+
+// Links out of the data folders into the kernel's file systems are not followed: their folders
+// change as the system runs (here a thread's folder comes and goes between lookups), and would
+// have every lookup read again.
+TEST_F(DesktopEntriesTest, TheKernelsFileSystemsAreNeitherReadNorLookedAtAgain) {
+    writeApp("data-a/applications/app.desktop");
+    // The threads' folders first, within the limits of a reading.
+    for (const auto& [target, name] :
+         {std::pair{"/proc/self/task", "a-task"}, {"/proc", "proc"}, {"/sys", "sys"}}) {
+        link(target, QStringLiteral("data-a/applications/") + name);
+    }
+    // Each lookup's thread ends when the next one starts.
+    std::optional<std::thread> passing;
+    std::promise<void> end;
+    const auto nextThread = [&] {
+        if (passing) {
+            end.set_value();
+            passing->join();
+        }
+        end = std::promise<void>();
+        passing.emplace([ended = end.get_future()] { ended.wait(); });
+    };
+    nextThread();
+    const DesktopEntries entries(locations_);
+    EXPECT_EQ(entries.lastReading().folders, 1U);
+    for (int i = 0; i < 5; ++i) {
+        nextThread();
+        EXPECT_TRUE(entries.application("app"));
+    }
+    end.set_value();
+    passing->join();
+    EXPECT_EQ(entries.lastReading().count, 1U);
 }
 
 // The main thread never waits for a reading: it gets the entries read so far and an observer
-// hears of newer ones (in a child: waiting for this reader, run only when told, never ends).
+// hears of newer ones, and only of entries that differ (in a child: waiting for this reader, run
+// only when told, never ends).
 TEST_F(DesktopEntriesTest, TheInteractiveThreadAnswersFromWhatHasBeenRead) {
     writeApp("data-a/applications/app.desktop");
     const auto result = testing::runInChild([&] {
@@ -346,6 +408,12 @@ TEST_F(DesktopEntriesTest, TheInteractiveThreadAnswersFromWhatHasBeenRead) {
         expect(!entries.application("new"));
         reader->runUntilIdle();
         expect(changes == 2 && entries.application("new"));
+
+        // Read again, the same entries: nobody is told (whom it would have asked again).
+        write("data-a/applications/notes.txt", "");
+        entries.application("app");
+        reader->runUntilIdle();
+        expect(changes == 2 && entries.lastReading().count == 3);
 
         observation.reset();
         QFile::remove(path("data-a/applications/new.desktop"));
