@@ -269,7 +269,10 @@ void EditableGestureRuleRow::showCapsule(RuleStatusCapsule*& capsule,
     // Kept in the order name, source, kind, "Disabled", application rules.
     titleLine_->removeWidget(capsule);
     titleLine_->insertWidget(titleLine_->indexOf(after) + 1, capsule);
-    setShown(capsule, true);
+    // A held card has no place for it yet; it shows when the card is released.
+    if (!isHeld()) {
+        setShown(capsule, true);
+    }
 }
 
 void EditableGestureRuleRow::showSummary(const std::optional<QString>& summary) {
@@ -285,13 +288,25 @@ void EditableGestureRuleRow::showSummary(const std::optional<QString>& summary) 
         textColumn_->addWidget(summaryLabel_);
     }
     summaryLabel_->setText(*summary);
-    setShown(summaryLabel_, true);
+    if (!isHeld()) {
+        setShown(summaryLabel_, true);
+    }
+}
+
+void EditableGestureRuleRow::setHeld(bool held) {
+    const bool released = isHeld() && !held;
+    RuleCardFrame::setHeld(held);
+    if (released) {
+        applyContent(true);
+    }
 }
 
 void EditableGestureRuleRow::beginEditingName() {
     if (isEditingName_) {
         return;
     }
+    // The double click that starts a rename has been had: a held card takes the field's size now.
+    setHeld(false);
     if (nameField_ == nullptr) {
         nameField_ = new NameField(this);
         nameField_->onFocusLost = [this] { saveRuleName(); };
@@ -324,12 +339,23 @@ void EditableGestureRuleRow::saveRuleName() {
     }
     isEditingName_ = false;
     const auto name = committedRuleName(renameStartText_, nameField_->text());
-    nameField_->hide();
-    nameLabel_->show();
+    closeField();
     if (name) {
         // Last: the list may replace this row in answer.
         Q_EMIT renameRequested(*name);
     }
+}
+
+void EditableGestureRuleRow::closeField() {
+    nameField_->hide();
+    if (isHeld()) {
+        // The card keeps its size until the hold ends: the name takes the field's place, on one
+        // line, shortened if it is longer (the whole name is its tooltip).
+        const QRect field = nameField_->geometry();
+        const int line = nameLabel_->minimumSizeHint().height();
+        nameLabel_->setGeometry(field.x(), field.center().y() - line / 2, field.width(), line);
+    }
+    nameLabel_->show();
 }
 
 }  // namespace quillorbitex

@@ -57,6 +57,10 @@ public:
     // gesture's label) and gives it the focus on the next turn of the event loop.
     void beginEditingName();
 
+    // Held, a rename that ends shows the new name on one line where the field was; released, the
+    // card also shows what waited for a place of its own (capsules, the application rules).
+    void setHeld(bool held) override;
+
 Q_SIGNALS:
     void changeCommandRequested();
     void changeGestureRequested();
@@ -73,6 +77,8 @@ private:
 
     void applyContent(bool force);
     void saveRuleName();
+    // Swaps the field back for the name.
+    void closeField();
     void showCapsule(RuleStatusCapsule*& capsule, const std::optional<QString>& title,
                      ThemePalette::Token tint, QWidget* after);
     void showSummary(const std::optional<QString>& summary);
