@@ -325,7 +325,11 @@ void ThemedTextLabel::updateToolTip() {
     if (overflow_ == Overflow::none) {
         return;
     }
-    setToolTip(isElided() ? plainToolTip(text_) : QString());
+    QString tip = isElided() ? plainToolTip(text_) : QString();
+    // Most labels never have one; each change is an event of its own.
+    if (tip != toolTip()) {
+        setToolTip(tip);
+    }
 }
 
 }  // namespace quillorbitex
