@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -22,11 +23,13 @@
 #include "Views/AppScopes/AppScopeEditorSheet.h"
 #include "Views/Components/InputConventions.h"
 #include "Views/Components/SegmentedPicker.h"
+#include "Views/Components/ThemedTextLabel.h"
 #include "Views/ContentView.h"
 #include "Views/Dashboard/CustomGestureListView.h"
 #include "Views/Dashboard/CustomRulesSectionContent.h"
 #include "Views/Dashboard/DashboardView.h"
 #include "Views/Dashboard/EditableGestureRuleRow.h"
+#include "Views/Dashboard/GestureRuleRowContent.h"
 #include "Views/Dashboard/PresetRuleListView.h"
 #include "Views/Dashboard/PresetRulesSectionContent.h"
 #include "Views/DashboardWindow.h"
@@ -253,6 +256,76 @@ TEST_F(DashboardKeyboard, TabOutOfARenameGoesOnToTheSameCardsButtons) {
         EXPECT_EQ(QApplication::focusWidget(), firstButton);
         backtab();
         EXPECT_EQ(QApplication::focusWidget(), presetCard(0)->tabStops().back());
+    }
+}
+
+// F2 on any control of a card, or the press action of its name, renames the card; Escape ends the
+// rename keeping the name, Return stores the typed one, and either gives the focus back to the
+// control the rename was started from (the card's first button when there is none), in view
+// although the new name made the card taller.
+TEST_F(DashboardKeyboard, F2OrTheNamesPressActionRenamesAndEscapeKeepsTheName) {
+    open(1);
+    // `button`: the control F2 is pressed on, or -1 for the name's press action.
+    const struct {
+        const char* name;
+        std::function<EditableGestureRuleRow*()> card;
+        int button;
+    } starts[] = {
+        {"F2 on a custom card's first button", [&] { return customCard(0); }, 0},
+        {"F2 on a preset card's remove button", [&] { return presetCard(1); }, 4},
+        {"the name's press action", [&] { return presetCard(2); }, -1},
+    };
+    for (const auto& start : starts) {
+        for (const int finish : {Qt::Key_Escape, Qt::Key_Return}) {
+            SCOPED_TRACE(std::string(start.name) + (finish == Qt::Key_Escape ? ", Escape" : ""));
+            EditableGestureRuleRow* card = start.card();
+            const GestureMapping before = card->mapping();
+            const QString title = GestureRuleRowContent::make(before).title;
+            QWidget* back =
+                card->findChildren<QAbstractButton*>().at(start.button < 0 ? 0 : start.button);
+            // At the bottom of the view.
+            scrollBar()->setValue(back->mapTo(viewport(), QPoint(0, back->height())).y() -
+                                  viewport()->height() + scrollBar()->value());
+            settle();
+            if (start.button >= 0) {
+                back->setFocus(Qt::TabFocusReason);
+                key(Qt::Key_F2);
+            } else {
+                ThemedTextLabel* name = nullptr;
+                for (ThemedTextLabel* label : card->findChildren<ThemedTextLabel*>()) {
+                    if (label->isVisible() && label->text() == title) {
+                        name = label;
+                    }
+                }
+                ASSERT_NE(name, nullptr);
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(name);
+                ASSERT_TRUE(accessible != nullptr && accessible->actionInterface() != nullptr);
+                EXPECT_EQ(accessible->text(QAccessible::Name), title);
+                accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                settle();
+            }
+            ASSERT_TRUE(card->isEditingName());
+            auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            ASSERT_TRUE(field != nullptr && card->isAncestorOf(field));
+            EXPECT_EQ(field->text(), GestureRuleRowContent::make(before).renameStartText);
+            const QString typed = title + QStringLiteral(
+                                              " renamed to open the weekly planning board of the "
+                                              "team with the filters of the last thirty days");
+            QTest::keyClicks(field, typed);
+            key(finish);
+
+            EXPECT_FALSE(card->isEditingName());
+            EXPECT_FALSE(field->isVisible());
+            const std::optional<QString> stored = env.model->mapping(before.pattern())->name();
+            if (finish == Qt::Key_Escape) {
+                EXPECT_EQ(stored, before.name());
+                EXPECT_EQ(card->accessibleName(), title);
+            } else {
+                EXPECT_EQ(stored, typed);
+            }
+            EXPECT_EQ(QApplication::focusWidget(), back);
+            EXPECT_TRUE(inView(back));
+        }
     }
 }
 

@@ -2,11 +2,13 @@
 // what the buttons and the inline rename do to the stored rules.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
@@ -26,6 +28,7 @@
 #include "Views/Dashboard/RemovedPresetRuleRow.h"
 #include "Views/Dashboard/RuleListHold.h"
 #include "Views/Theme/Theme.h"
+#include "support/RuleFactory.h"
 #include "support/StrokeShapes.h"
 #include "support/ViewTestHelpers.h"
 
@@ -81,6 +84,8 @@ protected:
         layout->addWidget(elsewhere);
         layout->addWidget(custom);
         layout->addWidget(presets);
+        // The page's length is its contents', as on the dashboard's scrolling page.
+        layout->addStretch();
         window.resize(900, 700);
         window.show();
         window.activateWindow();
@@ -241,6 +246,114 @@ TEST_F(DashboardRuleLists, ADoubleClickRenamesThePresetUnderItsFirstPressWhileAn
     EXPECT_EQ(model->mapping(kUpDown)->name(), QStringLiteral("Alpha"));
     EXPECT_EQ(model->mapping(kLeftUp)->name(), QStringLiteral("Gamma"));
     EXPECT_EQ(model->mapping(kLeftDown)->name(), QStringLiteral("Delta"));
+}
+
+// A double click through the window: each press and release goes to what is under `at` (in the
+// window's coordinates) by then, the event loop running in between as while a hand moves;
+// `betweenClicks` runs after the first click.
+void doubleClickThroughWindow(
+    QWidget& window, QPoint at, const std::function<void()>& betweenClicks = [] {}) {
+    for (int event = 0; event < 4; ++event) {
+        if (event == 2) {
+            betweenClicks();
+        }
+        const bool press = event % 2 == 0;
+        QTest::lastMouseTimestamp += 20;
+        qt_handleMouseEvent(window.windowHandle(), at, window.mapToGlobal(QPointF(at)),
+                            press ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton,
+                            press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, {},
+                            QTest::lastMouseTimestamp);
+        settle();
+    }
+    QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+}
+
+QStringList buttonPlaces(const QWidget& window) {
+    QStringList places;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        const QPoint at = button->mapTo(&window, QPoint());
+        places << QStringLiteral("%1 %2 at %3,%4")
+                      .arg(button->parentWidget()->objectName(), button->text())
+                      .arg(at.x())
+                      .arg(at.y());
+    }
+    return places;
+}
+
+// A new name long enough to wrap over several lines makes its card taller, in each list that shows
+// the rule. The rename ends with the first press of a double click near the end of another name's
+// first line; the second press must land on that name, not on a button moved under it.
+TEST_F(DashboardRuleLists, TheSecondPressOfADoubleClickLandsWhereTheFirstDidWhileANameGrows) {
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    // Long enough for a slow machine to lay the cards out between the presses.
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(1000);
+    window.resize(900, 1400);
+    window.setFocusPolicy(Qt::ClickFocus);
+    const GestureDescriptor kLeftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
+    const auto rule = [](const GestureDescriptor& pattern, const QString& name) {
+        return testing::customRule(pattern, GestureAction::predefined(PredefinedAction::newTab),
+                                   name);
+    };
+    const QString longName = QStringLiteral(
+        "Aaa open the weekly planning board of the input team with the filters of the last thirty "
+        "days and the compact view in a new browser window beside the editor, then the team's "
+        "calendar for the coming week and the notes of the last meeting");
+    const auto inCustom = [&](GestureDescriptor pattern) {
+        return [this, pattern] { return custom->list()->row(pattern); };
+    };
+    const auto inPresets = [&](GestureDescriptor pattern) {
+        return [this, pattern] { return presetRow(pattern); };
+    };
+    const struct {
+        const char* name;
+        std::vector<GestureMapping> rules;
+        std::function<EditableGestureRuleRow*()> renamed;
+        std::function<EditableGestureRuleRow*()> target;
+    } cases[] = {
+        {"custom rules",
+         {rule(kRightDown, "Aaa"),
+          rule(kRightUp, QStringLiteral("Abb") + QStringLiteral(" WWWWWWWWWW").repeated(6))},
+         inCustom(kRightDown),
+         inCustom(kRightUp)},
+        {"presets", {}, inPresets(kUpDown), inPresets(kLeftUp)},
+        {"an override shown in both lists",
+         {rule(kUpDown, "Aaa")},
+         inCustom(kUpDown),
+         inPresets(kLeftUp)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        model->mappingStore()->replaceCustomMappings(c.rules);
+        model->syncMappingsFromStore();
+        settle();
+        EditableGestureRuleRow* renamed = c.renamed();
+        const GestureDescriptor pattern = renamed->mapping().pattern();
+        ThemedTextLabel* name = label(renamed, renamed->accessibleName());
+        doubleClickThroughWindow(window, name->mapTo(&window, name->rect().center()));
+        ASSERT_TRUE(renamed->isEditingName());
+        QTest::keyClicks(QApplication::focusWidget(), longName);
+
+        EditableGestureRuleRow* target = c.target();
+        name = label(target, target->accessibleName());
+        const QStringList before = buttonPlaces(window);
+        doubleClickThroughWindow(window, name->mapTo(&window, QPoint(name->width() - 4, 8)), [&] {
+            EXPECT_EQ(buttonPlaces(window), before) << "a button moved before the second press";
+        });
+        EXPECT_EQ(model->mapping(pattern)->name(), longName);
+        ASSERT_TRUE(target->isEditingName());
+        EXPECT_TRUE(target->isAncestorOf(QApplication::focusWidget()));
+        // Once the double click is over, the renamed rule's card shows the whole name.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                EditableGestureRuleRow* row = custom->list()->row(pattern);
+                ThemedTextLabel* shown = row != nullptr ? label(row, longName) : nullptr;
+                return shown != nullptr && !shown->isElided() &&
+                       shown->height() > 2 * QFontMetrics(shown->font()).height();
+            },
+            5000));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    }
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(interval);
 }
 
 TEST_F(DashboardRuleLists, ARemovedPresetKeepsItsPlaceAndIdentifierUntilRestored) {

@@ -18,6 +18,7 @@
 #include "Views/ContentView.h"
 #include "Views/Dashboard/DashboardView.h"
 #include "Views/Dashboard/RemovedPresetRuleRow.h"
+#include "Views/Dashboard/RuleCardFrame.h"
 #include "Views/Dashboard/SectionHeader.h"
 #include "Views/DashboardHeaderBar.h"
 #include "Views/DashboardWindow.h"
@@ -246,8 +247,8 @@ TEST_F(DashboardWindowTest, TextsFollowTheLanguageOverride) {
     }
 }
 
-// Custom rules of every look: a shortcut, a disabled one with two application rules, and a long
-// name opening a URL.
+// Custom rules of every look: a shortcut, a disabled one with two application rules, a long name
+// opening a URL and a name just short of the line beside its capsules.
 void storeRulesOfEveryLook(AppModel& model) {
     const std::vector<GestureAppScopeRule> twoApps{
         {QStringLiteral("org.gnome.Nautilus"), QStringLiteral("Files & Folders"), true},
@@ -266,28 +267,79 @@ void storeRulesOfEveryLook(AppModel& model) {
             GestureAction::openURL(QStringLiteral("https://example.org/board")),
             QStringLiteral("Open the team's shared planning board for the week in a new window"),
             false, {twoApps.front()}),
+        testing::customRule(GestureDescriptor::directional(GesturePattern::rightThenDown),
+                            GestureAction::openApp(QStringLiteral("org.gnome.Nautilus")),
+                            QStringLiteral("Open files and folders in the file manager"), false,
+                            {twoApps.front()}),
     });
 }
 
-// At the window's least size, in every language, each control and value of the page lies inside
-// the page's view (the page never scrolls sideways), no text is cut short (rule names wrap beside
-// or above their capsules), and every section's name fits the sidebar's column.
-TEST_F(DashboardWindowTest, EveryLanguageFitsThePageAtTheLeastWindowSize) {
+// A rule card's name is broken over lines only when it is wider than its whole line, and then
+// nothing stands beside it: the capsules go beside the name when both fit, else under it.
+void expectNamesWrapOnlyOnALineOfTheirOwn(const QWidget& page) {
+    for (const auto* card : page.findChildren<RuleCardFrame*>()) {
+        if (!card->isVisibleTo(&page)) {
+            continue;
+        }
+        const ThemedTextLabel* name = nullptr;
+        for (const auto* label : card->findChildren<ThemedTextLabel*>()) {
+            if (label->isVisibleTo(card) && label->text() == card->accessibleName()) {
+                name = label;
+            }
+        }
+        ASSERT_NE(name, nullptr) << card->accessibleName().toStdString();
+        // One line, in whatever fonts its characters come from.
+        if (name->height() <= name->heightForWidth(QWIDGETSIZE_MAX)) {
+            continue;
+        }
+        EXPECT_GT(name->oneLineWidth(), name->width()) << name->text().toStdString();
+        for (const auto* capsule : card->findChildren<CapsuleLabel*>()) {
+            if (capsule->isVisibleTo(card)) {
+                EXPECT_FALSE(capsule->geometry().top() < name->geometry().bottom() &&
+                             name->geometry().top() < capsule->geometry().bottom())
+                    << capsule->text().toStdString() << " beside the wrapped name "
+                    << name->text().toStdString();
+            }
+        }
+    }
+}
+
+// At the window's least size and at 1100 px, in every language, each control and value of the
+// page lies inside the page's view (the page never scrolls sideways), no text is cut short, rule
+// names wrap only on a line of their own, and every section's name fits the sidebar's column.
+TEST_F(DashboardWindowTest, EveryLanguageFitsThePageAtTheLeastAndAWiderWindowSize) {
     AppModel& model = env.build();
     storeRulesOfEveryLook(model);
     model.syncMappingsFromStore();
     open(true);
-    window->resize(window->minimumSizeHint());
     const QWidget& viewport = *dashboard().scrollArea()->viewport();
-    for (const AppLanguageOverride language : allCases<AppLanguageOverride>()) {
-        SCOPED_TRACE(std::string(rawValue(language)));
+    QWidget& page = *dashboard().scrollArea()->widget();
+    const QSize least = window->minimumSizeHint();
+    std::vector<std::pair<int, AppLanguageOverride>> sizes;
+    for (const int width : {least.width(), 1100}) {
+        for (const AppLanguageOverride language : allCases<AppLanguageOverride>()) {
+            sizes.emplace_back(width, language);
+        }
+    }
+    for (const auto& [width, language] : sizes) {
+        SCOPED_TRACE(std::string(rawValue(language)) + " at " + std::to_string(width));
+        window->resize(width, least.height());
         model.setLanguageOverride(language);
-        settle();
-        ASSERT_EQ(window->contentView()->size(), ContentView::minimumContentSize);
+        // Another language's texts reach the page's length through more levels than one settle.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                settle();
+                return page.height() >= page.heightForWidth(page.width());
+            },
+            2000));
+        if (width == least.width()) {
+            ASSERT_EQ(window->contentView()->size(), ContentView::minimumContentSize);
+        }
+        expectNamesWrapOnlyOnALineOfTheirOwn(page);
         for (const DashboardSection section : kSections) {
             EXPECT_FALSE(sidebar().isTitleElided(section)) << title(section).toStdString();
         }
-        for (QWidget* widget : dashboard().scrollArea()->widget()->findChildren<QWidget*>()) {
+        for (QWidget* widget : page.findChildren<QWidget*>()) {
             if (!widget->isVisibleTo(window.get())) {
                 continue;
             }

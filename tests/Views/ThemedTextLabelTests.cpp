@@ -70,15 +70,22 @@ TEST(ThemedTextLabel, EachOverflowShowsTheTextAsWrittenAndAsksForWhatItNeeds) {
     }
 }
 
+// Too narrow for one line, or for wrapped text too short for its lines: the text is shortened and
+// the whole of it is the tooltip, until the label has the room again.
 TEST(ThemedTextLabel, ElidedLabelsDropTheirTooltipOnceTheTextFits) {
-    ThemedTextLabel label(Theme::Font::bodyText, Token::textPrimary, Overflow::elideRight);
-    label.setText(kLongText);
-    label.show();
-    label.resize(80, label.sizeHint().height());
-    EXPECT_FALSE(label.toolTip().isEmpty());
-    label.resize(label.sizeHint().width(), label.sizeHint().height());
-    EXPECT_FALSE(label.isElided());
-    EXPECT_TRUE(label.toolTip().isEmpty());
+    for (const Overflow overflow : {Overflow::elideRight, Overflow::wrap}) {
+        SCOPED_TRACE(static_cast<int>(overflow));
+        ThemedTextLabel label(Theme::Font::bodyText, Token::textPrimary, overflow);
+        label.setText(kLongText);
+        label.show();
+        label.resize(80, label.minimumSizeHint().height());
+        EXPECT_TRUE(label.isElided());
+        EXPECT_EQ(QTextDocumentFragment::fromHtml(label.toolTip()).toPlainText(), kLongText);
+        const int width = overflow == Overflow::wrap ? 80 : label.sizeHint().width();
+        label.resize(width, label.heightForWidth(width));
+        EXPECT_FALSE(label.isElided());
+        EXPECT_TRUE(label.toolTip().isEmpty());
+    }
 }
 
 // A name with line breaks stays on its one line, the breaks shown as spaces.

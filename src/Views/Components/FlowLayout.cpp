@@ -5,7 +5,24 @@
 #include <utility>
 #include <vector>
 
+#include "Views/Components/ThemedTextLabel.h"
+
 namespace quillorbitex {
+
+namespace {
+
+// The width an item asks for on a line. Wrapped text asks for its whole width on one line: it
+// prefers a readable paragraph width elsewhere, but here a name (say) that fits a line beside
+// nothing else must not be broken to make room for the items after it.
+int wantedWidth(const QLayoutItem& item) {
+    const auto* label = qobject_cast<const ThemedTextLabel*>(item.widget());
+    if (label != nullptr && label->overflow() == ThemedTextLabel::Overflow::wrap) {
+        return label->oneLineWidth();
+    }
+    return item.sizeHint().width();
+}
+
+}  // namespace
 
 FlowLayout::FlowLayout(int horizontalSpacing, int verticalSpacing)
     : horizontalSpacing_(horizontalSpacing), verticalSpacing_(verticalSpacing) {
@@ -72,7 +89,7 @@ void FlowLayout::setGeometry(const QRect& rect) {
 
 QSize FlowLayout::sizeOnLine(const QLayoutItem& item, int available, int following) {
     const QSize hint = item.sizeHint();
-    int width = hint.width();
+    int width = wantedWidth(item);
     if (item.expandingDirections() & Qt::Horizontal) {
         width = std::max(item.minimumSize().width(), available - following);
     }
@@ -103,7 +120,7 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
         }
         const bool expands = (item->expandingDirections() & Qt::Horizontal) != 0;
         // What must fit beside what is already on the line for the item to stay there.
-        const int needed = expands ? item->minimumSize().width() : item->sizeHint().width();
+        const int needed = expands ? item->minimumSize().width() : wantedWidth(*item);
         if (x > area.x() && x + needed > right) {
             endLine();
             x = area.x();
@@ -119,7 +136,7 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
                 if (after->isEmpty()) {
                     continue;
                 }
-                const int width = horizontalSpacing_ + after->sizeHint().width();
+                const int width = horizontalSpacing_ + wantedWidth(*after);
                 if (following + width > room) {
                     break;
                 }

@@ -10,7 +10,8 @@ namespace quillorbitex {
 // translations, a narrow window). The height follows the width; the least width is the widest
 // item's least width. Items are centred vertically on their line.
 //
-// An item whose height follows its width (wrapped text) and that does not fit a whole line is
+// Wrapped text (a `ThemedTextLabel`) takes the width of its text on one line, so the items after
+// it stay beside it only when both fit and go under it otherwise; text wider than a whole line is
 // given the line's width and wraps there. An item that expands horizontally (a text field) takes
 // what is left of its line once the items after it that fit there have their preferred widths.
 class FlowLayout final : public QLayout {

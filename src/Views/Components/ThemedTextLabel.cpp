@@ -17,6 +17,8 @@ namespace {
 constexpr int kPreferredWrapWidth = 480;
 // An elided line may shrink to about a word and the ellipsis.
 constexpr int kMinimumElidedWidth = 48;
+// A line width no text reaches: wrapped text laid out in it keeps its lines whole.
+constexpr int kUnwrappedWidth = 1 << 24;
 
 int ceilToInt(qreal value) {
     return static_cast<int>(std::ceil(value));
@@ -132,7 +134,39 @@ QString ThemedTextLabel::displayedText() const {
 }
 
 bool ThemedTextLabel::isElided() const {
-    return (maximumLength_ > 0 && text_.size() > maximumLength_) || displayedText() != shown_;
+    if (maximumLength_ > 0 && text_.size() > maximumLength_) {
+        return true;
+    }
+    if (overflow_ == Overflow::wrap) {
+        return isCutShort();
+    }
+    return displayedText() != shown_;
+}
+
+bool ThemedTextLabel::isCutShort() const {
+    const QRect area = contentsRect();
+    // Only what is on screen (a label not yet laid out has a size it will not keep), and most
+    // labels have the height their lines need; only those short of it are laid out here.
+    if (shown_.isEmpty() || !isVisible() || area.width() <= 0 ||
+        wrappedHeight(area.width()) <= area.height()) {
+        return false;
+    }
+    QTextLayout layout;
+    layOut(layout, area.width());
+    return linesThatFit(layout, area.height()) < layout.lineCount();
+}
+
+int ThemedTextLabel::linesThatFit(const QTextLayout& layout, int height) {
+    int lines = layout.lineCount();
+    // The first line is drawn however little room there is.
+    while (lines > 1) {
+        const QTextLine last = layout.lineAt(lines - 1);
+        if (std::ceil(last.y() + last.height()) <= height) {
+            break;
+        }
+        --lines;
+    }
+    return lines;
 }
 
 int ThemedTextLabel::singleLineHeight() const {
@@ -141,9 +175,26 @@ int ThemedTextLabel::singleLineHeight() const {
 
 int ThemedTextLabel::naturalWidth() const {
     if (naturalWidth_ < 0) {
-        naturalWidth_ = ceilToInt(textAdvance(font(), shown_));
+        if (overflow_ == Overflow::wrap) {
+            // Measured as it is drawn: the font metrics' advance of a text can fall short of its
+            // laid-out width by a pixel, and at that width the last word went to a second line.
+            QTextLayout layout;
+            layOut(layout, kUnwrappedWidth);
+            qreal widest = 0;
+            for (int i = 0; i < layout.lineCount(); ++i) {
+                widest = std::max(widest, layout.lineAt(i).naturalTextWidth());
+            }
+            naturalWidth_ = ceilToInt(widest);
+        } else {
+            naturalWidth_ = ceilToInt(textAdvance(font(), shown_));
+        }
     }
     return naturalWidth_;
+}
+
+int ThemedTextLabel::oneLineWidth() const {
+    const QMargins margins = contentsMargins();
+    return naturalWidth() + margins.left() + margins.right();
 }
 
 QSize ThemedTextLabel::sizeHint() const {
@@ -235,11 +286,30 @@ void ThemedTextLabel::paintEvent(QPaintEvent*) {
     }
     QTextLayout layout;
     layOut(layout, area.width());
-    layout.draw(&painter, area.topLeft());
+    const int lines = linesThatFit(layout, area.height());
+    if (lines == layout.lineCount()) {
+        layout.draw(&painter, area.topLeft());
+        return;
+    }
+    // Less room than the lines need: those that fit, the last of them ending in an ellipsis.
+    for (int i = 0; i + 1 < lines; ++i) {
+        layout.lineAt(i).draw(&painter, area.topLeft());
+    }
+    const QTextLine last = layout.lineAt(lines - 1);
+    QString rest = shown_.mid(last.textStart());
+    rest.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    painter.setFont(layout.font());
+    painter.drawText(QPointF(area.left(), area.top() + last.y() + last.ascent()),
+                     QFontMetricsF(layout.font()).elidedText(rest, Qt::ElideRight, area.width()));
 }
 
 void ThemedTextLabel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    updateToolTip();
+}
+
+void ThemedTextLabel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
     updateToolTip();
 }
 
@@ -252,10 +322,14 @@ void ThemedTextLabel::changeEvent(QEvent* event) {
 }
 
 void ThemedTextLabel::updateToolTip() {
-    if (overflow_ == Overflow::none || (overflow_ == Overflow::wrap && maximumLength_ <= 0)) {
+    if (overflow_ == Overflow::none) {
         return;
     }
-    setToolTip(isElided() ? plainToolTip(text_) : QString());
+    QString tip = isElided() ? plainToolTip(text_) : QString();
+    // Most labels never have one; each change is an event of its own.
+    if (tip != toolTip()) {
+        setToolTip(tip);
+    }
 }
 
 }  // namespace quillorbitex

@@ -19,8 +19,10 @@ namespace quillorbitex {
 // Text that does not fit is handled as chosen: kept whole on one line (`none`, the least width is
 // the text's), wrapped (at word boundaries, or anywhere inside a word too long for a line, such as
 // a URL; the height follows the width), or elided at the end or in the middle with the whole text
-// as tooltip. A label given a maximum length shows a longer text (a URL of thousands of characters)
-// with its middle left out, the whole text as tooltip. On one line, line breaks show as spaces.
+// as tooltip. Wrapped text given less height than its lines need shows the lines that fit, the last
+// one ending in an ellipsis, with the whole text as tooltip. A label given a maximum length shows a
+// longer text (a URL of thousands of characters) with its middle left out, the whole text as
+// tooltip. On one line, line breaks show as spaces.
 class ThemedTextLabel : public QWidget {
     Q_OBJECT
 
@@ -51,6 +53,10 @@ public:
     // The text as drawn at the current width (with the ellipsis when elided).
     QString displayedText() const;
     bool isElided() const;
+    // The least width at which the text is drawn on one line (for wrapped text, the width of its
+    // longest line when nothing is wrapped), margins included. A wrapped paragraph prefers no
+    // more than a few hundred pixels; a layout that knows better asks this.
+    int oneLineWidth() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -60,6 +66,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -68,6 +75,10 @@ private:
     int wrappedHeight(int width) const;
     // Lays the text out in `layout` in lines of `width`; returns the height of the lines.
     qreal layOut(QTextLayout& layout, int width) const;
+    // Wrapped text only: whether the label is too short for the lines at its width.
+    bool isCutShort() const;
+    // How many of the laid-out lines are drawn in `height` (at least one).
+    static int linesThatFit(const QTextLayout& layout, int height);
     void forgetMeasurements();
     void updateToolTip();
     // `text` as it is laid out: shortened to the maximum length, on one line without breaks.

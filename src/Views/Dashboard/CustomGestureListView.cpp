@@ -66,7 +66,11 @@ CustomGestureListView::CustomGestureListView(AppModel& model, RuleListHold& hold
     layout->addWidget(emptyState_);
     layout->addWidget(rowsHost_);
 
-    connect(&hold_, &RuleListHold::ended, this, &CustomGestureListView::sync);
+    connect(&hold_, &RuleListHold::started, this, [this] { setCardsHeld(true); });
+    connect(&hold_, &RuleListHold::ended, this, [this] {
+        setCardsHeld(false);
+        sync();
+    });
     connect(&model_, &AppModel::customMappingsChanged, this, &CustomGestureListView::sync);
     // The cards next to the focused one are kept built, for Tab to go on to.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
@@ -148,8 +152,8 @@ void CustomGestureListView::drop(Slot& slot) {
 void CustomGestureListView::sync() {
     const std::vector<GestureMapping>& rules = model_.customMappings();
     if (hold_.isActive()) {
-        // The cards show the new values in their places until the hold ends; no card comes or
-        // goes meanwhile.
+        // The cards show the new values in their places and sizes until the hold ends; no card
+        // comes or goes meanwhile.
         for (const GestureMapping& rule : rules) {
             const auto found = index_.find(rule.id());
             if (found != index_.end() && slots_[found->second].row != nullptr) {
@@ -366,6 +370,14 @@ bool CustomGestureListView::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void CustomGestureListView::setCardsHeld(bool held) {
+    for (const Slot& slot : slots_) {
+        if (slot.row != nullptr) {
+            slot.row->setHeld(held);
+        }
+    }
 }
 
 void CustomGestureListView::refreshInvocationCounts() {

@@ -76,6 +76,8 @@ private:
     QWidget* watchViewport();
     // Puts the built cards' controls into the focus chain in the list's order.
     void placeFocusChain();
+    // Holds the built cards where they are (RuleListHold), or releases them.
+    void setCardsHeld(bool held);
     void refreshInvocationCounts();
 
     AppModel& model_;

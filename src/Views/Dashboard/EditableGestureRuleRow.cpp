@@ -1,12 +1,16 @@
 #include "Views/Dashboard/EditableGestureRuleRow.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
@@ -35,23 +39,67 @@ constexpr int kGlyphSize = 44;
 constexpr int kFieldMinimumWidth = 200;
 constexpr double kFieldCornerRadius = 8;
 
-// The rule's name; a double click starts the rename (a single click does nothing).
+QAccessibleInterface* nameLabelAccessible(const QString& className, QObject* object);
+
+// The rule's name; a double click starts the rename (a single click does nothing), and so does
+// the press action of assistive technologies.
 class NameLabel final : public ThemedTextLabel {
 public:
     explicit NameLabel(QWidget* parent)
-        : ThemedTextLabel(Theme::Font::heading3, Token::textPrimary, Overflow::wrap, parent) {}
+        : ThemedTextLabel(Theme::Font::heading3, Token::textPrimary, Overflow::wrap, parent) {
+        static const bool accessible = [] {
+            QAccessible::installFactory(&nameLabelAccessible);
+            return true;
+        }();
+        Q_UNUSED(accessible);
+    }
 
-    std::function<void()> onDoubleClick;
+    std::function<void()> onRename;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && onDoubleClick) {
-            onDoubleClick();
+        if (event->button() == Qt::LeftButton && onRename) {
+            onRename();
             return;
         }
         ThemedTextLabel::mouseDoubleClickEvent(event);
     }
 };
+
+// The name as assistive technologies see it: a text whose press action renames the rule, with F2
+// as its key.
+class NameLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit NameLabelAccessible(NameLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText), label_(label) {}
+
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+
+    void doAction(const QString& name) override {
+        if (name == pressAction() && label_->onRename) {
+            label_->onRename();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name == pressAction()) {
+            return {QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText)};
+        }
+        return QAccessibleWidget::keyBindingsForAction(name);
+    }
+
+private:
+    NameLabel* label_;
+};
+
+QAccessibleInterface* nameLabelAccessible(const QString&, QObject* object) {
+    auto* label = dynamic_cast<NameLabel*>(object);
+    return label != nullptr ? new NameLabelAccessible(label) : nullptr;
+}
 
 }  // namespace
 
@@ -74,8 +122,17 @@ public:
 
     std::function<void()> onFocusLost;
     std::function<void()> onPressedAway;
+    std::function<void()> onEscape;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && onEscape) {
+            onEscape();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent* event) override {
         {
             QPainter painter(this);
@@ -123,7 +180,7 @@ EditableGestureRuleRow::EditableGestureRuleRow(const AppModel& model, GestureMap
         new GesturePathGlyph(mapping_.pattern(), kGlyphSize, Token::accentPrimary, false, this);
     // Made with their parent: taking one later costs each widget a second round of events.
     auto* name = new NameLabel(this);
-    name->onDoubleClick = [this] { beginEditingName(); };
+    name->onRename = [this] { beginEditingName(); };
     nameLabel_ = name;
     sourceCapsule_ = new CapsuleLabel(this);
     badge_ = new ActionTypeBadge(mapping_.action(), this);
@@ -269,7 +326,10 @@ void EditableGestureRuleRow::showCapsule(RuleStatusCapsule*& capsule,
     // Kept in the order name, source, kind, "Disabled", application rules.
     titleLine_->removeWidget(capsule);
     titleLine_->insertWidget(titleLine_->indexOf(after) + 1, capsule);
-    setShown(capsule, true);
+    // A held card has no place for it yet; it shows when the card is released.
+    if (!isHeld()) {
+        setShown(capsule, true);
+    }
 }
 
 void EditableGestureRuleRow::showSummary(const std::optional<QString>& summary) {
@@ -285,17 +345,42 @@ void EditableGestureRuleRow::showSummary(const std::optional<QString>& summary) 
         textColumn_->addWidget(summaryLabel_);
     }
     summaryLabel_->setText(*summary);
-    setShown(summaryLabel_, true);
+    if (!isHeld()) {
+        setShown(summaryLabel_, true);
+    }
+}
+
+void EditableGestureRuleRow::setHeld(bool held) {
+    const bool released = isHeld() && !held;
+    RuleCardFrame::setHeld(held);
+    if (released) {
+        applyContent(true);
+    }
+}
+
+void EditableGestureRuleRow::keyPressEvent(QKeyEvent* event) {
+    // F2 renames, as in file managers, from whichever control of the card has the focus: the
+    // buttons pass it on to the card.
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && !isEditingName_) {
+        beginEditingName();
+        return;
+    }
+    RuleCardFrame::keyPressEvent(event);
 }
 
 void EditableGestureRuleRow::beginEditingName() {
     if (isEditingName_) {
         return;
     }
+    // The double click that starts a rename has been had: a held card takes the field's size now.
+    setHeld(false);
+    QWidget* focus = window()->focusWidget();
+    focusBeforeRename_ = focus != nullptr && isAncestorOf(focus) ? focus : nullptr;
     if (nameField_ == nullptr) {
         nameField_ = new NameField(this);
         nameField_->onFocusLost = [this] { saveRuleName(); };
         nameField_->onPressedAway = [this] { Q_EMIT renameEndedByPress(); };
+        nameField_->onEscape = [this] { cancelRename(); };
         connect(nameField_, &QLineEdit::returnPressed, this, [this] { saveRuleName(); });
         titleLine_->insertWidget(titleLine_->indexOf(nameLabel_), nameField_);
         // Made after the card's buttons, the field would come last in the window's Tab order,
@@ -324,12 +409,66 @@ void EditableGestureRuleRow::saveRuleName() {
     }
     isEditingName_ = false;
     const auto name = committedRuleName(renameStartText_, nameField_->text());
-    nameField_->hide();
-    nameLabel_->show();
+    closeField();
     if (name) {
         // Last: the list may replace this row in answer.
         Q_EMIT renameRequested(*name);
     }
+}
+
+void EditableGestureRuleRow::revealOnceLaidOut(QWidget* control) {
+    // The name taking the field's place, and the lists answering a new name (a card made or
+    // moved), can push the control out of the scrolling page's view. Each round of layout requests
+    // goes one level up the page, and scrolling builds the cards that come into view, which may
+    // move the control again: a few rounds settle it.
+    QTimer::singleShot(0, control, [control] {
+        QScrollArea* page = nullptr;
+        for (QWidget* parent = control->parentWidget(); parent != nullptr && page == nullptr;
+             parent = parent->parentWidget()) {
+            page = qobject_cast<QScrollArea*>(parent);
+        }
+        for (int round = 0; page != nullptr && round < 3; ++round) {
+            for (int level = 0; level < 12; ++level) {
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            }
+            const QRect shown(control->mapTo(page->viewport(), QPoint()), control->size());
+            if (page->viewport()->rect().contains(shown)) {
+                return;
+            }
+            page->ensureWidgetVisible(control);
+        }
+    });
+}
+
+void EditableGestureRuleRow::cancelRename() {
+    if (!isEditingName_) {
+        return;
+    }
+    // The name shown is still the rule's; nothing is offered.
+    isEditingName_ = false;
+    closeField();
+}
+
+void EditableGestureRuleRow::closeField() {
+    if (nameField_->hasFocus()) {
+        // Before the field goes: a focused field that is hidden hands the focus on along the
+        // window's chain, which may leave the card.
+        QWidget* back = focusBeforeRename_;
+        if (back == nullptr || !back->isVisibleTo(this) || !back->isEnabled()) {
+            back = toggleButton_;
+        }
+        back->setFocus(Qt::OtherFocusReason);
+        revealOnceLaidOut(back);
+    }
+    nameField_->hide();
+    if (isHeld()) {
+        // The card keeps its size until the hold ends: the name takes the field's place, on one
+        // line, shortened if it is longer (the whole name is its tooltip).
+        const QRect field = nameField_->geometry();
+        const int line = nameLabel_->minimumSizeHint().height();
+        nameLabel_->setGeometry(field.x(), field.center().y() - line / 2, field.width(), line);
+    }
+    nameLabel_->show();
 }
 
 }  // namespace quillorbitex

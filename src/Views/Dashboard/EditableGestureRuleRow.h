@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QtGlobal>
 #include <optional>
 
@@ -30,9 +31,11 @@ class ThemedTextLabel;
 //
 // The row never changes the rule: every edit leaves it as a signal, and the list that built it
 // changes the rule store and hands the row the rule's new value (setMapping). The one state of its
-// own is the inline rename: a double click on the name swaps in a text field; Return, moving the
-// focus elsewhere or closing the window ends it, and the trimmed text is offered as the new name
-// only when it differs from what the field started with.
+// own is the inline rename: a double click on the name, F2 on any control of the card or the
+// name's accessible press action swaps in a text field; Return, moving the focus elsewhere or
+// closing the window ends it, and the trimmed text is offered as the new name only when it differs
+// from what the field started with. Escape ends it keeping the name. Return and Escape give the
+// focus back to the control F2 was pressed on, else to the card's first button.
 class EditableGestureRuleRow final : public RuleCardFrame {
     Q_OBJECT
 
@@ -57,6 +60,10 @@ public:
     // gesture's label) and gives it the focus on the next turn of the event loop.
     void beginEditingName();
 
+    // Held, a rename that ends shows the new name on one line where the field was; released, the
+    // card also shows what waited for a place of its own (capsules, the application rules).
+    void setHeld(bool held) override;
+
 Q_SIGNALS:
     void changeCommandRequested();
     void changeGestureRequested();
@@ -68,11 +75,18 @@ Q_SIGNALS:
     // A mouse press elsewhere ended a rename; the press may be the first of a double click.
     void renameEndedByPress();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     class NameField;
 
     void applyContent(bool force);
     void saveRuleName();
+    void cancelRename();
+    // Swaps the field back for the name, handing the focus on first if the field has it.
+    void closeField();
+    static void revealOnceLaidOut(QWidget* control);
     void showCapsule(RuleStatusCapsule*& capsule, const std::optional<QString>& title,
                      ThemePalette::Token tint, QWidget* after);
     void showSummary(const std::optional<QString>& summary);
@@ -85,6 +99,8 @@ private:
 
     bool isEditingName_ = false;
     QString renameStartText_;
+    // The control of the card that had the focus when the rename began.
+    QPointer<QWidget> focusBeforeRename_;
 
     QVBoxLayout* textColumn_ = nullptr;
     FlowLayout* titleLine_ = nullptr;

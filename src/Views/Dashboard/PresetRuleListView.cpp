@@ -30,7 +30,11 @@ PresetRuleListView::PresetRuleListView(AppModel& model, RuleListHold& hold, QWid
     // Removing, restoring and overriding all republish the rule lists.
     connect(&model_, &AppModel::mappingsChanged, this, &PresetRuleListView::sync);
     connect(&model_, &AppModel::customMappingsChanged, this, &PresetRuleListView::sync);
-    connect(&hold_, &RuleListHold::ended, this, &PresetRuleListView::sync);
+    connect(&hold_, &RuleListHold::started, this, [this] { setCardsHeld(true); });
+    connect(&hold_, &RuleListHold::ended, this, [this] {
+        setCardsHeld(false);
+        sync();
+    });
     connect(&model_, &AppModel::triggerCountChanged, this,
             &PresetRuleListView::refreshInvocationCounts);
     sync();
@@ -163,6 +167,14 @@ RemovedPresetRuleRow* PresetRuleListView::makeRemovedRow(const GestureMapping& p
     connect(row, &RemovedPresetRuleRow::restoreRequested, this,
             [this, pattern] { model_.restoreBuiltInMapping(pattern); });
     return row;
+}
+
+void PresetRuleListView::setCardsHeld(bool held) {
+    for (const Entry& entry : entries_) {
+        if (auto* card = qobject_cast<RuleCardFrame*>(entry.widget())) {
+            card->setHeld(held);
+        }
+    }
 }
 
 void PresetRuleListView::refreshInvocationCounts() {

@@ -20,7 +20,8 @@ class RemovedPresetRuleRow;
 // removed, the removed card with "Restore" in its place. Renaming, enabling, removing and restoring
 // change the rule store through the model; "Change Action" and "Change Gesture" ask for the rule
 // editor, the scope button for the scope editor. While a rename's click may still be on its way
-// (RuleListHold) a card shows new values in place and is swapped only when the hold ends.
+// (RuleListHold) every card keeps its place and size, shows new values there and is swapped only
+// when the hold ends.
 class PresetRuleListView final : public QWidget {
     Q_OBJECT
 
@@ -56,6 +57,8 @@ private:
     RemovedPresetRuleRow* makeRemovedRow(const GestureMapping& preset);
     void replace(Entry& entry, int index, QWidget* row);
     void placeFocusChain();
+    // Holds the cards where they are (RuleListHold), or releases them.
+    void setCardsHeld(bool held);
     void refreshInvocationCounts();
 
     AppModel& model_;

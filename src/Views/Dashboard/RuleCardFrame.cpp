@@ -35,6 +35,27 @@ std::vector<QWidget*> RuleCardFrame::tabStops() const {
     return tabStopsIn(*layout());
 }
 
+void RuleCardFrame::setHeld(bool held) {
+    if (held == held_) {
+        return;
+    }
+    held_ = held;
+    if (held) {
+        minimumHeightBeforeHold_ = minimumHeight();
+        maximumHeightBeforeHold_ = maximumHeight();
+        // The lists place the card at this height, and its own layout places nothing.
+        setFixedHeight(height());
+        layout()->setEnabled(false);
+        return;
+    }
+    setMinimumHeight(minimumHeightBeforeHold_);
+    setMaximumHeight(maximumHeightBeforeHold_);
+    layout()->setEnabled(true);
+    // Now: a disabled layout takes no requests, so none may be on its way.
+    layout()->invalidate();
+    layout()->activate();
+}
+
 void RuleCardFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     Theme::paintPanel(painter, *this, kCornerRadius, ThemePalette::Token::bgElevated);

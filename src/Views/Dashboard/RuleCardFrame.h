@@ -26,6 +26,12 @@ public:
     // there is one, before the buttons).
     std::vector<QWidget*> tabStops() const;
 
+    // While a click may still be on its way (RuleListHold), the card keeps its height and every
+    // control on it keeps its place and size: new values show in the controls where they are, a
+    // text that no longer fits shortened. Released, the card lays itself out again.
+    virtual void setHeld(bool held);
+    bool isHeld() const { return held_; }
+
 protected:
     QHBoxLayout* contentLine() const { return contentLine_; }
     FlowLayout* buttonLine() const { return buttonLine_; }
@@ -35,6 +41,10 @@ protected:
 private:
     QHBoxLayout* contentLine_;
     FlowLayout* buttonLine_;
+    bool held_ = false;
+    // The height limits the card had before it was held.
+    int minimumHeightBeforeHold_ = 0;
+    int maximumHeightBeforeHold_ = QWIDGETSIZE_MAX;
 };
 
 }  // namespace quillorbitex

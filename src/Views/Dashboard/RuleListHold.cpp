@@ -19,6 +19,7 @@ RuleListHold::RuleListHold(QObject* parent) : QObject(parent), timer_(new QTimer
 
 void RuleListHold::start() {
     timer_->start(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    Q_EMIT started();
 }
 
 bool RuleListHold::isActive() const {
