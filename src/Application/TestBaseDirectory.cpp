@@ -82,6 +82,8 @@ void TestBaseDirectory::removeProgramFiles(const UITestConfig& config) {
     removeMatching(base, {
                              preferences,
                              preferences + QStringLiteral(".unreadable-*"),
+                             // What instances sharing the preferences lock while they write.
+                             preferences + QStringLiteral(".lock"),
                              // Single preferences set aside; every key begins with "gesture".
                              QStringLiteral("gesture*.unreadable-*"),
                              database,
