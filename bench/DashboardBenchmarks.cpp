@@ -108,6 +108,10 @@ public:
     void setSaveObserver(std::function<void()> observer) override {
         file_.setSaveObserver(std::move(observer));
     }
+    // The file is watched as the program's is, so that rereading it after a write counts too.
+    void setChangeObserver(ChangeObserver observer) override {
+        file_.setChangeObserver(std::move(observer));
+    }
     std::optional<QString> storageDirectory() const override { return file_.storageDirectory(); }
     std::optional<QByteArray> storedBytes(const QString& key) const override {
         return file_.storedBytes(key);

@@ -78,6 +78,8 @@ void TestBaseDirectory::removeProgramFiles(const UITestConfig& config) {
     QStringList patterns = {
         preferences,
         preferences + QStringLiteral(".unreadable-*"),
+        // What instances sharing the preferences lock while they write.
+        preferences + QStringLiteral(".lock"),
         // Single preferences set aside; every key begins with "gesture".
         QStringLiteral("gesture*.unreadable-*"),
         database,

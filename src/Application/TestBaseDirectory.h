@@ -25,11 +25,12 @@ public:
     // nothing to do.
     static bool prepare(const UITestConfig& config, uid_t user = ::getuid());
 
-    // Removes what the program writes in the base folder and nothing else: the preferences, the
-    // usage database with its journals, the state file, the copies of the first two set aside as
-    // unreadable, the login item's entry and its folder when that is left empty, and what writes
-    // of these files left behind when they were cut off (AtomicFile's new files). An entry that
-    // is a folder where a file is expected stays, and so does every file of another name.
+    // Removes what the program writes in the base folder and nothing else: the preferences and
+    // their lock file, the usage database with its journals, the state file, the copies of the
+    // first two set aside as unreadable, the login item's entry and its folder when that is left
+    // empty, and what writes of these files left behind when they were cut off (AtomicFile's new
+    // files). An entry that is a folder where a file is expected stays, and so does every file of
+    // another name.
     static void removeProgramFiles(const UITestConfig& config);
 
     // What standard error says when `path` is refused.

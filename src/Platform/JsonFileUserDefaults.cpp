@@ -1,15 +1,22 @@
 #include "Platform/JsonFileUserDefaults.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimer>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 #include "Platform/AtomicFile.h"
@@ -176,25 +183,146 @@ bool isLarge(const QVariantMap& map) {
     return bytes > kBackgroundWriteBytes;
 }
 
-bool writeFile(const QString& filePath, const QVariantMap& map) {
-    return AtomicFile::write(filePath, documentText(map)).written;
-}
-
 QVariant toVariant(const UserDefaults::Value& value) {
     return std::visit([](const auto& v) { return QVariant::fromValue(v); }, value);
 }
 
+// Whether two entries hold the same value: numbers read from the file as whole numbers are the
+// doubles written; entries of other shapes compare as they are.
+bool sameEntry(const QVariant& a, const QVariant& b) {
+    const auto first = toValue(a);
+    const auto second = toValue(b);
+    if (first || second) {
+        return first == second;
+    }
+    return a == b;
+}
+
+template <typename Keys>
+bool holds(const Keys& keys, const QString& key) {
+    return keys.find(key) != keys.end();
+}
+
+// Whether `file` and `entries` hold the same values under every key but those of `changed`.
+template <typename Keys>
+bool agreeApartFrom(const QVariantMap& file, const QVariantMap& entries, const Keys& changed) {
+    for (const QVariantMap* map : {&file, &entries}) {
+        const QVariantMap& other = map == &file ? entries : file;
+        for (auto it = map->begin(); it != map->end(); ++it) {
+            if (holds(changed, it.key())) {
+                continue;
+            }
+            const auto there = other.constFind(it.key());
+            if (there == other.cend() || !sameEntry(*it, *there)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The file at a path as found for its values.
+struct StoredFile {
+    // A link that leads nowhere yet counts as absent: the first write creates its file.
+    RegularFile::Status status = RegularFile::Status::absent;
+    QByteArray bytes;
+    QVariantMap entries;
+    // Every entry of what was read could be read.
+    bool whole = true;
+};
+
+StoredFile readStoredFile(const QString& path) {
+    RegularFile::Contents file = RegularFile::read(path, kMaximumFileBytes);
+    if (file.status != RegularFile::Status::read && leadsNowhereYet(path)) {
+        file.status = RegularFile::Status::absent;
+    }
+    StoredFile stored{file.status, std::move(file.bytes), {}, true};
+    if (stored.status == RegularFile::Status::read && !stored.bytes.isEmpty()) {
+        stored.whole = readDocument(stored.bytes, stored.entries);
+    }
+    return stored;
+}
+
+// Every instance writes the file only while it holds this lock, from reading the file to
+// replacing it, so that no write is lost between another's reading and its rename. The lock is
+// an flock() on a file of its own: the preferences file itself is replaced by every write.
+class FileLock {
+public:
+    explicit FileLock(const QString& path) {
+        const QByteArray encoded = QFile::encodeName(path);
+        struct stat entry {};
+        // Only a regular file is opened (or made): opening a device has effects of its own.
+        if (::lstat(encoded.constData(), &entry) == 0 && !S_ISREG(entry.st_mode)) {
+            return;
+        }
+        const int fd =
+            ::open(encoded.constData(),
+                   O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            return;
+        }
+        const auto deadline = std::chrono::steady_clock::now() + kWait;
+        bool locked = ::fstat(fd, &entry) == 0 && S_ISREG(entry.st_mode);
+        while (locked && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            locked = (errno == EWOULDBLOCK || errno == EINTR) &&
+                     std::chrono::steady_clock::now() < deadline;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (locked) {
+            fd_ = fd;
+        } else {
+            ::close(fd);
+        }
+    }
+    // Closing the descriptor releases the lock.
+    ~FileLock() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    bool held() const { return fd_ >= 0; }
+
+private:
+    // Another instance holds it only while it writes, a few milliseconds; a lock held longer is
+    // taken as one that cannot be had, and the change waits as when the file cannot be written.
+    static constexpr std::chrono::seconds kWait{1};
+    int fd_ = -1;
+};
+
+// Changes come in bursts (a write makes a new file and renames it over the old one); they are
+// read once, this long after the first.
+constexpr std::chrono::milliseconds kRereadDelay{50};
+
 }  // namespace
+
+struct JsonFileUserDefaults::WriteOutcome {
+    bool written = false;
+    // What the file holds afterwards.
+    QVariantMap file;
+    // The file held the entries' values under every key that was not changed.
+    bool agreed = false;
+    std::optional<FileIdentity> identity;
+};
 
 JsonFileUserDefaults::JsonFileUserDefaults(const QString& filePath) : filePath_(filePath) {
     load();
 }
 
 JsonFileUserDefaults::~JsonFileUserDefaults() {
-    // Finishes the write under way; what is still handed over is written here.
+    watcher_.reset();
+    rereadTimer_.reset();
+    // Finishes the write under way; what is still unsaved is written here.
     writer_.reset();
-    if ((unsaved_ || handedOver_) && keepUnreadableFile()) {
-        writeFile(filePath_, entries_);
+    ChangedKeys changed;
+    {
+        const std::lock_guard lock(mutex_);
+        changed = changed_;
+    }
+    if (!changed.empty() && !filePath_.isEmpty()) {
+        writeChanges(entries_, changed);
     }
 }
 
@@ -202,46 +330,110 @@ void JsonFileUserDefaults::load() {
     if (filePath_.isEmpty()) {
         return;
     }
-    const RegularFile::Contents file = RegularFile::read(filePath_, kMaximumFileBytes);
-    if (file.status != RegularFile::Status::read && leadsNowhereYet(filePath_)) {
-        // The link stays: the first write that gets through creates its file.
-        return;
-    }
+    // Before reading: a file replaced in between then does not pass for the one read.
+    const auto before = identity(filePath_);
+    StoredFile file = readStoredFile(filePath_);
     switch (file.status) {
         case RegularFile::Status::absent:
             return;
         case RegularFile::Status::notRegular:
         case RegularFile::Status::tooLarge:
         case RegularFile::Status::unreadable:
-            setAside();
+            if (const auto moved = SetAside::moveAside(filePath_)) {
+                noteSetAsideFile(*moved);
+            }
             return;
         case RegularFile::Status::read:
             break;
     }
-    if (!file.bytes.isEmpty() && !readDocument(file.bytes, entries_)) {
-        unkeptContent_ = file.bytes;
-        keepUnreadableFile();
+    entries_ = std::move(file.entries);
+    if (file.whole) {
+        knownFile_ = before;
+    } else {
+        // Copied now, so that the user hears of it at start rather than at the first change.
+        keepUnreadable(file.bytes);
     }
 }
 
-bool JsonFileUserDefaults::keepUnreadableFile() {
-    if (!unkeptContent_) {
-        return true;
-    }
+bool JsonFileUserDefaults::keepUnreadable(const QByteArray& bytes) {
     // Beside the file that was read and is written, past a link, as the single entries' copies.
     const QFileInfo file(AtomicFile::resolvedPath(filePath_));
-    const auto copy = SetAside::keepCopy(file.absolutePath(), file.fileName(), *unkeptContent_);
+    const auto copy = SetAside::keepCopy(file.absolutePath(), file.fileName(), bytes);
     if (!copy) {
         return false;
     }
+    {
+        const std::lock_guard lock(mutex_);
+        if (!keptCopies_.insert(*copy).second) {
+            return true;
+        }
+    }
     noteSetAsideFile(*copy);
-    unkeptContent_.reset();
     return true;
 }
 
-void JsonFileUserDefaults::setAside() {
-    if (const auto moved = SetAside::moveAside(filePath_)) {
-        noteSetAsideFile(*moved);
+void JsonFileUserDefaults::markChanged(const QString& key) {
+    const std::lock_guard lock(mutex_);
+    changed_.insert_or_assign(key, ++changeCount_);
+}
+
+JsonFileUserDefaults::WriteOutcome JsonFileUserDefaults::writeChanges(const QVariantMap& entries,
+                                                                      const ChangedKeys& changed) {
+    const QString resolved = AtomicFile::resolvedPath(filePath_);
+    if (!QDir().mkpath(QFileInfo(resolved).absolutePath())) {
+        return {};
+    }
+    const FileLock lock(resolved + QStringLiteral(".lock"));
+    if (!lock.held()) {
+        return {};
+    }
+    const auto before = identity(filePath_);
+    StoredFile file = readStoredFile(filePath_);
+    switch (file.status) {
+        case RegularFile::Status::absent:
+            break;
+        case RegularFile::Status::notRegular:
+        case RegularFile::Status::tooLarge:
+        case RegularFile::Status::unreadable:
+            if (const auto moved = SetAside::moveAside(filePath_)) {
+                noteSetAsideFile(*moved);
+            }
+            break;
+        case RegularFile::Status::read:
+            if (!file.whole && !keepUnreadable(file.bytes)) {
+                return {};
+            }
+            break;
+    }
+    WriteOutcome outcome;
+    outcome.file = file.entries;
+    for (const auto& [key, number] : changed) {
+        const auto value = entries.constFind(key);
+        if (value != entries.cend()) {
+            outcome.file.insert(key, *value);
+        } else {
+            outcome.file.remove(key);
+        }
+    }
+    outcome.agreed = file.whole && agreeApartFrom(file.entries, entries, changed);
+    if (file.status == RegularFile::Status::read && file.whole && outcome.file == file.entries) {
+        // Another instance wrote the same already.
+        outcome.identity = before;
+    } else if (AtomicFile::write(filePath_, documentText(outcome.file)).written) {
+        outcome.identity = identity(filePath_);
+    } else {
+        return {};
+    }
+    outcome.written = true;
+    return outcome;
+}
+
+void JsonFileUserDefaults::settleWritten(const ChangedKeys& written) {
+    for (const auto& [key, number] : written) {
+        const auto now = changed_.find(key);
+        if (now != changed_.end() && now->second == number) {
+            changed_.erase(now);
+        }
     }
 }
 
@@ -251,22 +443,34 @@ bool JsonFileUserDefaults::save() {
     if (filePath_.isEmpty()) {
         return true;
     }
-    if (!keepUnreadableFile()) {
-        const std::lock_guard lock(mutex_);
-        unsaved_ = true;
-        return false;
-    }
     std::unique_lock lock(mutex_);
+    if (changed_.empty()) {
+        unsaved_ = false;
+        return true;
+    }
     if (!writerBusy_ && !isLarge(entries_)) {
         // Only this thread starts the writer, so the file is this thread's until it returns.
+        const ChangedKeys changed = changed_;
         lock.unlock();
-        const bool saved = writeFile(filePath_, entries_);
+        WriteOutcome outcome = writeChanges(entries_, changed);
         lock.lock();
-        unsaved_ = !saved;
-        return saved;
+        unsaved_ = !outcome.written;
+        if (!outcome.written) {
+            return false;
+        }
+        settleWritten(changed);
+        const ChangedKeys keep = changed_;
+        lock.unlock();
+        const std::vector<QString> keys = takeIn(outcome.file, keep);
+        lock.lock();
+        knownFile_ = outcome.identity;
+        lock.unlock();
+        watch();
+        tellChanges(keys);
+        return true;
     }
     // The entries share their values with the copy; only the keys are copied.
-    handedOver_ = entries_;
+    handedOver_ = Handover{entries_, changed_, takenInCount_};
     if (!writerBusy_) {
         writerBusy_ = true;
         if (!writer_) {
@@ -280,16 +484,162 @@ bool JsonFileUserDefaults::save() {
 void JsonFileUserDefaults::writeHandedOver() {
     std::unique_lock lock(mutex_);
     while (handedOver_) {
-        const QVariantMap entries = *std::exchange(handedOver_, std::nullopt);
+        const Handover handover = *std::exchange(handedOver_, std::nullopt);
         lock.unlock();
-        const bool saved = writeFile(filePath_, entries);
+        const WriteOutcome outcome = writeChanges(handover.entries, handover.changed);
         lock.lock();
-        unsaved_ = !saved;
+        unsaved_ = !outcome.written;
+        if (outcome.written) {
+            settleWritten(handover.changed);
+            // Values of another instance found in the file are taken in on the main thread,
+            // through the watcher; until then the file is not known.
+            const bool known = outcome.agreed && handover.takenIn == takenInCount_;
+            knownFile_ = known ? outcome.identity : std::nullopt;
+        }
         if (saveObserver_) {
             saveObserver_();
         }
     }
     writerBusy_ = false;
+}
+
+std::vector<QString> JsonFileUserDefaults::takeIn(const QVariantMap& file,
+                                                  const ChangedKeys& keep) {
+    std::vector<QString> keys;
+    for (auto it = file.begin(); it != file.end(); ++it) {
+        const auto mine = entries_.constFind(it.key());
+        if (!holds(keep, it.key()) && (mine == entries_.cend() || !sameEntry(*mine, *it))) {
+            entries_.insert(it.key(), *it);
+            keys.push_back(it.key());
+        }
+    }
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        if (!file.contains(it.key()) && !holds(keep, it.key())) {
+            keys.push_back(it.key());
+            it = entries_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (!keys.empty()) {
+        const std::lock_guard lock(mutex_);
+        ++takenInCount_;
+    }
+    return keys;
+}
+
+void JsonFileUserDefaults::tellChanges(const std::vector<QString>& keys) const {
+    if (!keys.empty() && changeObserver_) {
+        changeObserver_(keys);
+    }
+}
+
+void JsonFileUserDefaults::takeInChanges() {
+    if (filePath_.isEmpty()) {
+        return;
+    }
+    // A write replaces the file, which the watch on it does not follow.
+    watch();
+    const auto current = identity(filePath_);
+    ChangedKeys keep;
+    {
+        const std::lock_guard lock(mutex_);
+        if (current && current == knownFile_) {
+            return;
+        }
+        // The writer's own file is known only once its write is done; until then a new file may
+        // well be its own, and the file is looked at again later.
+        if (writerBusy_) {
+            if (rereadTimer_) {
+                rereadTimer_->start();
+            }
+            return;
+        }
+        // Keys changed here and not yet written keep their values; only this thread starts the
+        // writer, so none is settled while the file is read.
+        keep = changed_;
+    }
+    const StoredFile file = readStoredFile(filePath_);
+    // A file being written in place (an editor) may be empty or cut off for a moment; it is read
+    // again after its next change, and the next write here sets aside what stays unreadable.
+    const bool readable =
+        file.status == RegularFile::Status::absent ||
+        (file.status == RegularFile::Status::read && file.whole && !file.bytes.isEmpty());
+    if (!readable) {
+        return;
+    }
+    const std::vector<QString> keys = takeIn(file.entries, keep);
+    {
+        const std::lock_guard lock(mutex_);
+        knownFile_ = current;
+    }
+    tellChanges(keys);
+}
+
+void JsonFileUserDefaults::setChangeObserver(ChangeObserver observer) {
+    changeObserver_ = std::move(observer);
+    if (!changeObserver_) {
+        watcher_.reset();
+        rereadTimer_.reset();
+        return;
+    }
+    // The watcher's signals need an event loop, which only a running application has.
+    if (watcher_ || filePath_.isEmpty() || QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    watcher_ = std::make_unique<QFileSystemWatcher>();
+    rereadTimer_ = std::make_unique<QTimer>();
+    rereadTimer_->setSingleShot(true);
+    rereadTimer_->setInterval(kRereadDelay);
+    QObject::connect(rereadTimer_.get(), &QTimer::timeout, rereadTimer_.get(),
+                     [this] { takeInChanges(); });
+    const auto reread = [timer = rereadTimer_.get()] {
+        if (!timer->isActive()) {
+            timer->start();
+        }
+    };
+    QObject::connect(watcher_.get(), &QFileSystemWatcher::fileChanged, watcher_.get(), reread);
+    QObject::connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, watcher_.get(), reread);
+    watch();
+    // What changed since the file was read.
+    reread();
+}
+
+void JsonFileUserDefaults::watch() {
+    if (!watcher_) {
+        return;
+    }
+    const QString file = AtomicFile::resolvedPath(filePath_);
+    // Before the first write there may be no folder yet; the nearest one there is shows it come.
+    QString folder = QFileInfo(file).absolutePath();
+    while (!QFileInfo(folder).isDir() && folder != QDir::rootPath()) {
+        folder = QFileInfo(folder).absolutePath();
+    }
+    QStringList paths{folder};
+    if (QFileInfo(file).isFile()) {
+        paths.append(file);
+    }
+    // Watched afresh each time: the file watched before may be one a rename has replaced.
+    const QStringList watched = watcher_->files() + watcher_->directories();
+    if (!watched.isEmpty()) {
+        watcher_->removePaths(watched);
+    }
+    watcher_->addPaths(paths);
+}
+
+std::optional<JsonFileUserDefaults::FileIdentity> JsonFileUserDefaults::identity(
+    const QString& path) {
+    struct stat entry {};
+    if (::stat(QFile::encodeName(path).constData(), &entry) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{
+        static_cast<std::uint64_t>(entry.st_dev),
+        static_cast<std::uint64_t>(entry.st_ino),
+        static_cast<std::int64_t>(entry.st_size),
+        static_cast<std::int64_t>(entry.st_mtim.tv_sec) * 1000000000 + entry.st_mtim.tv_nsec,
+        static_cast<std::int64_t>(entry.st_ctim.tv_sec) * 1000000000 + entry.st_ctim.tv_nsec,
+    };
 }
 
 bool JsonFileUserDefaults::hasUnsavedChanges() const {
@@ -311,22 +661,31 @@ std::optional<UserDefaults::Value> JsonFileUserDefaults::value(const QString& ke
 }
 
 bool JsonFileUserDefaults::setValue(const QString& key, const Value& value) {
+    const bool same = entries_.contains(key) && toValue(entries_.value(key)) == value;
     // Nothing to write unless the value changes or earlier changes still wait for the file.
-    if (!hasUnsavedChanges() && entries_.contains(key) && toValue(entries_.value(key)) == value) {
+    if (same && !hasUnsavedChanges()) {
         return true;
     }
-    entries_.insert(key, toVariant(value));
+    if (!same) {
+        entries_.insert(key, toVariant(value));
+        markChanged(key);
+    }
     return save();
 }
 
 bool JsonFileUserDefaults::removeValue(const QString& key) {
-    if (entries_.remove(key) == 0 && !hasUnsavedChanges()) {
+    if (entries_.remove(key) != 0) {
+        markChanged(key);
+    } else if (!hasUnsavedChanges()) {
         return true;
     }
     return save();
 }
 
 bool JsonFileUserDefaults::removeAll() {
+    for (auto it = entries_.cbegin(); it != entries_.cend(); ++it) {
+        markChanged(it.key());
+    }
     entries_.clear();
     return save();
 }

@@ -2,27 +2,43 @@
 
 #include <QString>
 #include <QVariantMap>
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 
 #include "Platform/SerialQueue.h"
 #include "Platform/UserDefaults.h"
 
+class QFileSystemWatcher;
+class QTimer;
+
 namespace quillorbitex {
 
 // Preferences in one JSON file: Booleans, numbers and texts are stored as such, data as
-// {"data": "<Base64>"}, so every value reads back with its type. The file is read once, when the
-// object is made; each change is written to disk at once, atomically, and a change that leaves
-// the stored value as it is writes nothing. A change the file cannot take stays in memory and is
+// {"data": "<Base64>"}, so every value reads back with its type. The file is read when the object
+// is made; each change is written to disk at once, atomically, and a change that leaves the
+// stored value as it is writes nothing. A change the file cannot take stays in memory and is
 // written with the next write that succeeds, or when the object goes.
+//
+// Another instance may use the same file (one on each of two displays sharing the home). So a
+// write stores only the keys changed here since they last reached the file: under an exclusive
+// lock on "<file>.lock" beside the file (past a link), it reads the file as it is then, puts
+// those keys over it and replaces it; the other keys take the file's values in memory too. A
+// lock that cannot be had within a second leaves the change unsaved, as a failed write does.
+// Given a change observer and a running Qt application, the object also watches the file and,
+// after each change there, takes in every value that was not changed here since its last write
+// and tells the observer which keys it took in (takeInChanges).
 //
 // Values read back at once, but a large file (long rule lists) takes longer than a frame to
 // write, so it is written on a thread of its own: each change hands over the entries as they
-// are, and changes made while a write is under way are written together afterwards. Until the
-// file is small again and no such write is left, writes go that way and say only whether the
-// last one done failed; the save observer hears of each outcome. The object's end waits for the
-// last write.
+// are with the keys changed, and changes made while a write is under way are written together
+// afterwards. Until the file is small again and no such write is left, writes go that way and
+// say only whether the last one done failed; the save observer hears of each outcome. What such
+// a write found in the file is taken in through the watcher. The object's end waits for the last
+// write.
 //
 // What cannot be read is kept before anything replaces it (SetAside): a file that does not parse
 // is copied to "<its name>.unreadable-<hash>" beside it, past a link, where the copies of single
@@ -49,12 +65,20 @@ public:
     bool hasUnsavedChanges() const override;
     bool saveUnsavedChanges() override;
     void setSaveObserver(std::function<void()> observer) override;
+    // Also starts watching the file, when a Qt application runs.
+    void setChangeObserver(ChangeObserver observer) override;
     std::optional<QString> storageDirectory() const override;
     // Also an entry of another shape (a list or an object that is not the data form), as
     // compact JSON.
     std::optional<QByteArray> storedBytes(const QString& key) const override;
 
     const QString& filePath() const { return filePath_; }
+
+    // Reads the file again and takes in the value of every key not changed here since it was
+    // last written (a file that is there but cannot be read whole is left for the next write to
+    // set aside); the change observer hears which keys took a new value. What this object wrote
+    // itself changes nothing. The watcher calls it shortly after each change of the file.
+    void takeInChanges();
 
     // "$XDG_CONFIG_HOME/Quillorbitex/preferences.json" (see productFolder); empty without any
     // folder.
@@ -63,24 +87,67 @@ public:
     static QString filePathIn(const QString& directory);
 
 private:
+    // Keys changed here and not yet in the file, each with the number of its latest change, so
+    // that a write finishing on the writer leaves a key changed again meanwhile as changed.
+    using ChangedKeys = std::map<QString, std::uint64_t>;
+    // What the writer is handed: the entries as they were, the keys to write from them, and
+    // how often values had been taken in from the file by then.
+    struct Handover {
+        QVariantMap entries;
+        ChangedKeys changed;
+        std::uint64_t takenIn = 0;
+    };
+    // Device, inode, size and change times of the file as stat() gives them.
+    struct FileIdentity {
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+        std::int64_t size = 0;
+        std::int64_t modified = 0;
+        std::int64_t changed = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+    struct WriteOutcome;
+
     void load();
-    void setAside();
-    // Copies a file that could not be read aside if that is still to be done; false while it
-    // cannot be, and the file must not be replaced.
-    bool keepUnreadableFile();
-    // Writes every entry, or hands them to the writer; false when a write is known to have
-    // failed since the last one that succeeded.
+    void markChanged(const QString& key);
+    // Writes the changed keys over the file, or hands them to the writer; false when a write is
+    // known to have failed since the last one that succeeded.
     bool save();
     // On the writer: writes what was handed over until nothing is left.
     void writeHandedOver();
+    // Under the file's lock: reads the file, puts the changed keys of `entries` over it and
+    // replaces it. Touches nothing of the object but the notes of files set aside.
+    WriteOutcome writeChanges(const QVariantMap& entries, const ChangedKeys& changed);
+    // Marks the keys written as no longer changed, unless changed again since.
+    void settleWritten(const ChangedKeys& written);
+    // Copies a file that could not be read whole aside, once; false when no copy could be made
+    // and the file must not be replaced.
+    bool keepUnreadable(const QByteArray& bytes);
+    // Takes the file's value of every key but `keep` into memory; the keys that took a new one.
+    std::vector<QString> takeIn(const QVariantMap& file, const ChangedKeys& keep);
+    void tellChanges(const std::vector<QString>& keys) const;
+    // Watches the folder of the file (or the nearest one there is) and the file itself.
+    void watch();
+    static std::optional<FileIdentity> identity(const QString& path);
 
     const QString filePath_;
     QVariantMap entries_;
-    // The content of a file that could not be read and has no copy yet.
-    std::optional<QByteArray> unkeptContent_;
+    ChangeObserver changeObserver_;
+    std::unique_ptr<QFileSystemWatcher> watcher_;
+    // Gathers the bursts of changes one write makes (a new file, a rename) into one reading.
+    std::unique_ptr<QTimer> rereadTimer_;
+    std::uint64_t changeCount_ = 0;
     // Shared with the writer.
     mutable std::mutex mutex_;
-    std::optional<QVariantMap> handedOver_;
+    ChangedKeys changed_;
+    // Counts the times values were taken in from the file.
+    std::uint64_t takenInCount_ = 0;
+    // The file as last read or written while memory held what it holds (but for changed keys):
+    // while it is still there, there is nothing to take in.
+    std::optional<FileIdentity> knownFile_;
+    std::optional<Handover> handedOver_;
+    // Copies of unreadable files already noted, so that each is told once.
+    std::set<QString> keptCopies_;
     bool writerBusy_ = false;
     bool unsaved_ = false;
     std::function<void()> saveObserver_;

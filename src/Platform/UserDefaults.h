@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -13,7 +14,9 @@ namespace quillorbitex {
 // The program's preference domain: typed values under text keys. A value keeps its type (a
 // Boolean stays a Boolean, data stays data), and an absent key is different from false or 0.
 // Writes are stored at once. Each tells whether it reached storage; one that did not keeps the
-// value for the rest of the run, and it is stored with the next write that succeeds.
+// value for the rest of the run, and it is stored with the next write that succeeds. Storage that
+// another program may write too (another instance of this one) stores only the keys changed
+// here, and takes in what the other wrote under the rest.
 class UserDefaults {
 public:
     using Value = std::variant<bool, double, QString, QByteArray>;
@@ -35,6 +38,13 @@ public:
     // thread and while the storage is locked, so that hasUnsavedChanges() can be looked at again
     // from elsewhere (not from the call); an empty one stops the calls.
     virtual void setSaveObserver(std::function<void()> observer) { (void)observer; }
+    // Storage that another program writes too calls `observer` on the main thread with the keys
+    // whose values it took in from there (changed, added or removed), also from within a change
+    // made here: the observer must not change values itself, only note what to look at. Values
+    // changed here and not yet stored are never replaced by the other program's. An empty one
+    // stops the calls.
+    using ChangeObserver = std::function<void(const std::vector<QString>& keys)>;
+    virtual void setChangeObserver(ChangeObserver observer) { (void)observer; }
     // The folder the values are stored in, when they live on disk (where a symbolic link leads,
     // not where it lies); files that belong with the preferences (such as copies of values that
     // could not be read) go there.
@@ -57,11 +67,19 @@ public:
     bool contains(const QString& key) const { return value(key).has_value(); }
 
     // Files that stored data which could not be read was put into (copied or moved aside), so
-    // that the user can be told; each is handed out once, in the order they were made.
-    void noteSetAsideFile(const QString& path) { setAsideFiles_.push_back(path); }
-    std::vector<QString> takeSetAsideFiles() { return std::exchange(setAsideFiles_, {}); }
+    // that the user can be told; each is handed out once, in the order they were made. Storage
+    // may note them on the thread it writes on.
+    void noteSetAsideFile(const QString& path) {
+        const std::lock_guard lock(setAsideMutex_);
+        setAsideFiles_.push_back(path);
+    }
+    std::vector<QString> takeSetAsideFiles() {
+        const std::lock_guard lock(setAsideMutex_);
+        return std::exchange(setAsideFiles_, {});
+    }
 
 private:
+    std::mutex setAsideMutex_;
     std::vector<QString> setAsideFiles_;
 };
 

@@ -269,6 +269,17 @@ AppModel::AppModel(UITestConfig uiTestConfig, std::shared_ptr<GestureMappingStor
                 });
             });
     }
+    if (userDefaults_) {
+        // What another instance wrote to the preferences, once they hold it.
+        userDefaults_->setChangeObserver([weak = std::weak_ptr<CallbackTarget>(callbackTarget_),
+                                          &main = mainExecutor_](const std::vector<QString>& keys) {
+            main.async([weak, keys] {
+                if (auto target = weak.lock()) {
+                    target->model->takeInPreferences(keys);
+                }
+            });
+        });
+    }
     // A long rule list is stored once it is encoded, after the change that made it.
     settingsStore_->setDeferredWriteObserver(
         [weak = std::weak_ptr<CallbackTarget>(callbackTarget_)] {
@@ -301,6 +312,7 @@ AppModel::~AppModel() {
     callbackTarget_.reset();
     if (userDefaults_) {
         userDefaults_->setSaveObserver({});
+        userDefaults_->setChangeObserver({});
     }
     captureCoordinator_->stop();
 }
@@ -347,68 +359,153 @@ void AppModel::setAwaitingGestureCapture(bool awaiting) {
 }
 
 void AppModel::setAutomaticUpdateCheckEnabled(bool enabled) {
+    if (changeAutomaticUpdateChecks(enabled, PreferenceSource::interface)) {
+        dumpTestStateIfNeeded();
+    }
+}
+
+bool AppModel::changeAutomaticUpdateChecks(bool enabled, PreferenceSource source) {
     if (enabled == isAutomaticUpdateCheckEnabled_) {
-        return;
+        return false;
     }
     isAutomaticUpdateCheckEnabled_ = enabled;
-    settingsStore_->setAutomaticUpdateCheckEnabled(enabled);
+    if (source == PreferenceSource::interface) {
+        settingsStore_->setAutomaticUpdateCheckEnabled(enabled);
+    }
     if (setAutomaticUpdateChecksAction_) {
         setAutomaticUpdateChecksAction_(enabled);
     }
     followPreferenceStorage();
     Q_EMIT isAutomaticUpdateCheckEnabledChanged();
-    dumpTestStateIfNeeded();
+    return true;
 }
 
 void AppModel::setLanguageOverride(AppLanguageOverride language) {
+    if (changeLanguageOverride(language, PreferenceSource::interface)) {
+        dumpTestStateIfNeeded();
+    }
+}
+
+bool AppModel::changeLanguageOverride(AppLanguageOverride language, PreferenceSource source) {
     if (language == languageOverride_) {
-        return;
+        return false;
     }
     languageOverride_ = language;
-    settingsStore_->setLanguageOverride(language);
-    followPreferenceStorage();
+    if (source == PreferenceSource::interface) {
+        settingsStore_->setLanguageOverride(language);
+        followPreferenceStorage();
+    }
     L10n::setLanguageOverride(language);
     Q_EMIT languageOverrideChanged();
-    dumpTestStateIfNeeded();
+    return true;
 }
 
 void AppModel::setThemeOverride(AppThemeOverride theme) {
+    if (changeThemeOverride(theme, PreferenceSource::interface)) {
+        dumpTestStateIfNeeded();
+    }
+}
+
+bool AppModel::changeThemeOverride(AppThemeOverride theme, PreferenceSource source) {
     if (theme == themeOverride_) {
-        return;
+        return false;
     }
     themeOverride_ = theme;
-    settingsStore_->setThemeOverride(theme);
-    followPreferenceStorage();
+    if (source == PreferenceSource::interface) {
+        settingsStore_->setThemeOverride(theme);
+        followPreferenceStorage();
+    }
     applyThemeOverride();
     Q_EMIT themeOverrideChanged();
-    dumpTestStateIfNeeded();
+    return true;
 }
 
 void AppModel::setMatchingThreshold(double threshold) {
+    if (changeMatchingThreshold(threshold, PreferenceSource::interface)) {
+        dumpTestStateIfNeeded();
+    }
+}
+
+bool AppModel::changeMatchingThreshold(double threshold, PreferenceSource source) {
     // Clamped before it is stored, so one assignment is one write; a value that is not a number
     // becomes the default here instead of reaching the matcher.
     const double clamped = GestureSettingsStore::clampedThreshold(threshold);
     if (clamped == matchingThreshold_) {
-        return;
+        return false;
     }
     matchingThreshold_ = clamped;
-    settingsStore_->setGestureMatchingThreshold(clamped);
-    followPreferenceStorage();
+    if (source == PreferenceSource::interface) {
+        settingsStore_->setGestureMatchingThreshold(clamped);
+        followPreferenceStorage();
+    }
     captureCoordinator_->setTemplateMatchingThreshold(clamped);
     Q_EMIT matchingThresholdChanged();
-    dumpTestStateIfNeeded();
+    return true;
 }
 
 void AppModel::setCaptureEnabled(bool enabled) {
+    if (changeCaptureEnabled(enabled, PreferenceSource::interface)) {
+        dumpTestStateIfNeeded();
+    }
+}
+
+bool AppModel::changeCaptureEnabled(bool enabled, PreferenceSource source) {
     if (enabled == isCaptureEnabled_) {
-        return;
+        return false;
     }
     isCaptureEnabled_ = enabled;
-    settingsStore_->setCaptureEnabled(enabled);
-    followPreferenceStorage();
+    if (source == PreferenceSource::interface) {
+        settingsStore_->setCaptureEnabled(enabled);
+        followPreferenceStorage();
+    }
     syncCaptureState();
     Q_EMIT isCaptureEnabledChanged();
-    dumpTestStateIfNeeded();
+    return true;
+}
+
+void AppModel::takeInPreferences(const std::vector<QString>& keys) {
+    using Keys = GestureSettingsStore::Keys;
+    const auto took = [&keys](const QString& key) {
+        return std::find(keys.begin(), keys.end(), key) != keys.end();
+    };
+    // Read now rather than when the keys were told: a change made here since wins.
+    constexpr PreferenceSource stored = PreferenceSource::storage;
+    bool changed = false;
+    if (took(Keys::customMappings) || took(Keys::disabledBuiltInPatterns)) {
+        if (took(Keys::customMappings)) {
+            mappingStore_->replaceCustomMappings(settingsStore_->customMappings());
+        }
+        if (took(Keys::disabledBuiltInPatterns)) {
+            mappingStore_->replaceDisabledBuiltInPatterns(
+                settingsStore_->disabledBuiltInPatterns());
+        }
+        changed |= assign(customMappings_, mappingStore_->customMappings(),
+                          &AppModel::customMappingsChanged);
+        changed |= assign(mappings_, mappingStore_->mappings(), &AppModel::mappingsChanged);
+    }
+    if (took(Keys::automaticUpdateChecks)) {
+        changed |=
+            changeAutomaticUpdateChecks(settingsStore_->isAutomaticUpdateCheckEnabled(), stored);
+    }
+    if (took(Keys::languageOverride)) {
+        changed |= changeLanguageOverride(settingsStore_->languageOverride(), stored);
+    }
+    if (took(Keys::themeOverride)) {
+        changed |= changeThemeOverride(settingsStore_->themeOverride(), stored);
+    }
+    if (took(Keys::matchingThreshold)) {
+        changed |= changeMatchingThreshold(settingsStore_->gestureMatchingThreshold(), stored);
+    }
+    if (took(Keys::captureEnabled)) {
+        changed |= changeCaptureEnabled(settingsStore_->isCaptureEnabled(), stored);
+    }
+    if (took(Keys::onboardingCompleted)) {
+        changed |= assign(hasCompletedOnboarding_, settingsStore_->hasCompletedOnboarding(),
+                          &AppModel::hasCompletedOnboardingChanged);
+    }
+    if (changed) {
+        dumpTestStateIfNeeded();
+    }
 }
 
 // ---- Rules -----------------------------------------------------------------------------------

@@ -107,8 +107,9 @@ struct AppModelServices {
 // The one observable object of the program: it builds and wires the gesture core, loads the
 // stored rules, starts and stops capture from the capture switch and the permission, publishes
 // what was recognised and the live diagnostics, counts invocations, hands strokes captured for
-// the rule editor to it, and writes every preference the interface changes. In test mode it
-// describes itself in the state file after every change.
+// the rule editor to it, and writes every preference the interface changes. What another
+// instance writes to the preferences it publishes as its own values, without writing it back.
+// In test mode it describes itself in the state file after every change.
 //
 // Main thread only. Each published value is a Qt property whose change signal (the property's
 // name followed by "Changed") is emitted only when the value really changed. The engine calls
@@ -398,6 +399,20 @@ private:
 
     QString resolvedCapturedGestureName(const QString& text) const;
     static std::optional<QString> resolvedRuleName(const QString& text);
+
+    // Where a preference's new value comes from: the interface, which has it written, or the
+    // preferences, where another instance wrote it.
+    enum class PreferenceSource { interface, storage };
+    // Each publishes a preference's new value and does what follows from it; false when the
+    // value is the current one.
+    bool changeAutomaticUpdateChecks(bool enabled, PreferenceSource source);
+    bool changeLanguageOverride(AppLanguageOverride language, PreferenceSource source);
+    bool changeThemeOverride(AppThemeOverride theme, PreferenceSource source);
+    bool changeMatchingThreshold(double threshold, PreferenceSource source);
+    bool changeCaptureEnabled(bool enabled, PreferenceSource source);
+    // Publishes the preferences of `keys` as they are stored now, rules included, without
+    // writing them back.
+    void takeInPreferences(const std::vector<QString>& keys);
 
     void dumpTestStateIfNeeded();
     AppDebugState makeDebugState() const;

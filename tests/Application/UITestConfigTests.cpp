@@ -215,6 +215,7 @@ TEST_F(IsolatedHome, AResetRemovesOnlyTheProgramsOwnFiles) {
     // With what cut-off writes of these files left (".*.tmp-*").
     const QStringList programs = {"preferences.json",
                                   "preferences.json.unreadable-20240101-000000",
+                                  "preferences.json.lock",
                                   "gesture_usage.sqlite",
                                   "gestureCustomMappings.unreadable-0123456789abcdef",
                                   "state.json",

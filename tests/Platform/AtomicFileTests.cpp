@@ -88,8 +88,12 @@ TEST(AtomicFile, EveryWriterLeavesTheOldFileAsItWasAndSaysSoWhenTheDiskTakesNoMo
             ::umask(umask);
             EXPECT_EQ(modeOf(path), 0644);
             ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0600), 0);
+            // The preferences' lock file is made to be left.
             const auto entries = [&] {
-                return QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden);
+                QStringList names =
+                    QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden);
+                names.removeAll(QString::fromLatin1(writer.file) + QStringLiteral(".lock"));
+                return names;
             };
             const QStringList before = entries();
             const bool fits = limit == RLIM_INFINITY;

@@ -65,5 +65,31 @@ TEST(JsonFileUserDefaults, ALargeWriteThatFailsIsToldAndMadeUpForAtTheEnd) {
               rules);
 }
 
+// A large write merges on its thread while another instance writes another key and values are
+// taken in on the caller's thread: neither instance's last value is lost.
+TEST(JsonFileUserDefaults, ALargeWriteKeepsWhatAnotherInstanceWritesMeanwhile) {
+    QTemporaryDir dir;
+    const QString path = JsonFileUserDefaults::filePathIn(dir.path());
+    const QByteArray rules(1 << 20, 'r');
+    {
+        JsonFileUserDefaults large(path);
+        // Another instance; in this process, so that the sanitizer sees both.
+        JsonFileUserDefaults other(path);
+        for (int i = 0; i < 20; ++i) {
+            EXPECT_TRUE(large.setValue("rules", rules + QByteArray::number(i)));
+            EXPECT_TRUE(other.setValue("count", double(i)));
+            large.takeInChanges();
+        }
+        EXPECT_TRUE(testing::waitUntil([&] {
+            large.takeInChanges();
+            return large.numberValue("count") == 19.0;
+        }));
+        EXPECT_EQ(large.dataValue("rules"), rules + "19");
+    }
+    const JsonFileUserDefaults reloaded(path);
+    EXPECT_EQ(reloaded.dataValue("rules"), rules + "19");
+    EXPECT_EQ(reloaded.numberValue("count"), 19.0);
+}
+
 }  // namespace
 }  // namespace quillorbitex

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 #include "Platform/AtomicFile.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "Platform/TestFiles.h"
+#include "support/ChildProcess.h"
 #include "support/InMemoryUserDefaults.h"
 
 namespace quillorbitex {
@@ -275,6 +277,112 @@ TEST_F(JsonFileUserDefaultsTest, EntriesOfOtherShapesSurviveWritesAndReadAsTheir
                   R"({"list": [1, "two"], "object": {"a": 1}, "nothing": null, "kept": "yes",
                       "new": false})")
                   .object());
+}
+
+// Two instances over one file, each in a process of its own and both started before either
+// changes anything: the other instance changes one key, then this one another.
+TEST_F(JsonFileUserDefaultsTest, InstancesSharingTheFileKeepEachOthersChanges) {
+    using Value = std::optional<UserDefaults::Value>;
+    using Change = std::function<bool(UserDefaults&)>;
+    const auto set = [](const char* key, UserDefaults::Value value) -> Change {
+        return [=](UserDefaults& defaults) { return defaults.setValue(key, value); };
+    };
+    const auto remove = [](const char* key) -> Change {
+        return [=](UserDefaults& defaults) { return defaults.removeValue(key); };
+    };
+    const QByteArray rules("[{\"rule\": 1}]");
+    const struct {
+        const char* name;
+        Change other;
+        Change own;
+        std::vector<std::pair<const char*, Value>> expected;
+    } cases[] = {
+        {"a rule there, the theme here",
+         set("rules", rules),
+         set("theme", QString("dark")),
+         {{"rules", rules}, {"theme", QString("dark")}, {"language", QString("german")}}},
+        {"the threshold there, the language here",
+         set("threshold", 0.3),
+         set("language", QString("french")),
+         {{"threshold", 0.3}, {"language", QString("french")}}},
+        {"the language removed there, the threshold here",
+         remove("language"),
+         set("threshold", 0.25),
+         {{"language", std::nullopt}, {"threshold", 0.25}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(R"({"language": "german", "threshold": 0.2})");
+        JsonFileUserDefaults own(path());
+        ASSERT_EQ(testing::runInChild([&] {
+                      JsonFileUserDefaults other(path());
+                      return c.other(other) ? 0 : 1;
+                  }),
+                  0);
+        EXPECT_TRUE(c.own(own));
+        const JsonFileUserDefaults reloaded(path());
+        for (const auto& [key, value] : c.expected) {
+            EXPECT_EQ(reloaded.value(key), value) << key;
+            EXPECT_EQ(own.value(key), value) << "in memory: " << key;
+        }
+    }
+}
+
+// Instances writing at the same time lose nothing: each write holds the lock from its reading of
+// the file to its rename. (On a slow disk a write may give up waiting for it; its change then
+// goes with a later one.)
+TEST_F(JsonFileUserDefaultsTest, InstancesWritingAtTheSameTimeLoseNothing) {
+    constexpr int kWrites = 40;
+    const auto writer = [&](QString prefix) {
+        return [this, prefix] {
+            JsonFileUserDefaults defaults(path());
+            for (int i = 0; i < kWrites; ++i) {
+                defaults.setValue(prefix + QString::number(i), double(i));
+            }
+            return testing::waitUntil([&] { return defaults.saveUnsavedChanges(); }) ? 0 : 1;
+        };
+    };
+    const auto results = testing::runInChildren({writer("a"), writer("b"), writer("c")});
+    EXPECT_EQ(results, (std::vector<std::optional<int>>(3, 0)));
+    const JsonFileUserDefaults reloaded(path());
+    for (const char* prefix : {"a", "b", "c"}) {
+        for (int i = 0; i < kWrites; ++i) {
+            EXPECT_EQ(reloaded.numberValue(prefix + QString::number(i)), double(i)) << prefix << i;
+        }
+    }
+}
+
+// While another instance holds the lock, a change waits in memory; what that instance wrote is
+// taken in around it, and the change reaches the file once the lock is free.
+TEST_F(JsonFileUserDefaultsTest, AChangeWaitingForTheLockIsKeptAndTheRestTakenIn) {
+    writeFile(R"({"theme": "light", "threshold": 0.2})");
+    JsonFileUserDefaults own(path());
+    std::vector<QString> told;
+    own.setChangeObserver([&](const std::vector<QString>& keys) {
+        told.insert(told.end(), keys.begin(), keys.end());
+    });
+    ASSERT_EQ(
+        testing::runInChild([&] {
+            JsonFileUserDefaults other(path());
+            return other.setValue("theme", QString("dark")) && other.setValue("threshold", 0.3) ? 0
+                                                                                                : 1;
+        }),
+        0);
+    const int lock =
+        ::open(QFile::encodeName(path() + ".lock").constData(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    EXPECT_FALSE(own.setValue("threshold", 0.25));
+    own.takeInChanges();
+    EXPECT_EQ(told, std::vector<QString>{"theme"});
+    EXPECT_EQ(own.value("theme"), UserDefaults::Value(QString("dark")));
+    EXPECT_EQ(own.value("threshold"), UserDefaults::Value(0.25));
+    ::close(lock);
+
+    EXPECT_TRUE(own.saveUnsavedChanges());
+    told.clear();
+    own.takeInChanges();  // its own write is nothing new
+    EXPECT_EQ(told, std::vector<QString>{});
+    EXPECT_EQ(JsonFileUserDefaults(path()).value("threshold"), UserDefaults::Value(0.25));
 }
 
 TEST(UserDefaults, TypedReadingOfStoredValues) {
