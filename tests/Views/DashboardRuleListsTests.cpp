@@ -248,11 +248,10 @@ TEST_F(DashboardRuleLists, ADoubleClickRenamesThePresetUnderItsFirstPressWhileAn
     EXPECT_EQ(model->mapping(kLeftDown)->name(), QStringLiteral("Delta"));
 }
 
-// A double click through the window: each press and release goes to what is under `at` (in the
-// window's coordinates) by then, the event loop running in between as while a hand moves;
-// `betweenClicks` runs after the first click.
-void doubleClickThroughWindow(
-    QWidget& window, QPoint at, const std::function<void()>& betweenClicks = [] {}) {
+// A double click at `at` of `window` as the window system delivers it, each press and release to
+// what is under it by then; `betweenClicks` runs after the first click.
+void doubleClickThroughWindow(QWidget& window, QPoint at,
+                              const std::function<void()>& betweenClicks) {
     for (int event = 0; event < 4; ++event) {
         if (event == 2) {
             betweenClicks();
@@ -268,21 +267,9 @@ void doubleClickThroughWindow(
     QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
 }
 
-QStringList buttonPlaces(const QWidget& window) {
-    QStringList places;
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        const QPoint at = button->mapTo(&window, QPoint());
-        places << QStringLiteral("%1 %2 at %3,%4")
-                      .arg(button->parentWidget()->objectName(), button->text())
-                      .arg(at.x())
-                      .arg(at.y());
-    }
-    return places;
-}
-
-// A new name long enough to wrap over several lines makes its card taller, in each list that shows
-// the rule. The rename ends with the first press of a double click near the end of another name's
-// first line; the second press must land on that name, not on a button moved under it.
+// A rename to a name that wraps over several lines, in one list or both, ends with the first press
+// of a double click near the end of another name's first line: no button moves before the second
+// press, which lands on that name; then the renamed card shows the whole name.
 TEST_F(DashboardRuleLists, TheSecondPressOfADoubleClickLandsWhereTheFirstDidWhileANameGrows) {
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
     // Long enough for a slow machine to lay the cards out between the presses.
@@ -291,62 +278,58 @@ TEST_F(DashboardRuleLists, TheSecondPressOfADoubleClickLandsWhereTheFirstDidWhil
     window.setFocusPolicy(Qt::ClickFocus);
     const GestureDescriptor kLeftUp = GestureDescriptor::directional(GesturePattern::leftThenUp);
     const auto rule = [](const GestureDescriptor& pattern, const QString& name) {
-        return testing::customRule(pattern, GestureAction::predefined(PredefinedAction::newTab),
-                                   name);
+        return customRule(pattern, GestureAction::predefined(PredefinedAction::newTab), name);
     };
-    const QString longName = QStringLiteral(
-        "Aaa open the weekly planning board of the input team with the filters of the last thirty "
-        "days and the compact view in a new browser window beside the editor, then the team's "
-        "calendar for the coming week and the notes of the last meeting");
-    const auto inCustom = [&](GestureDescriptor pattern) {
-        return [this, pattern] { return custom->list()->row(pattern); };
+    const QString longName = QStringLiteral("Aaa open the weekly planning board") +
+                             QStringLiteral(" of the input team with its filters").repeated(5);
+    // Its card in the custom list, else in the presets.
+    const auto card = [&](const GestureDescriptor& pattern) {
+        EditableGestureRuleRow* row = custom->list()->row(pattern);
+        return row != nullptr ? row : presetRow(pattern);
     };
-    const auto inPresets = [&](GestureDescriptor pattern) {
-        return [this, pattern] { return presetRow(pattern); };
+    const auto buttonPlaces = [&] {
+        QStringList places;
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            const QPoint at = button->mapTo(&window, QPoint());
+            places << QStringLiteral("%1 at %2,%3").arg(button->text()).arg(at.x()).arg(at.y());
+        }
+        return places;
     };
     const struct {
-        const char* name;
         std::vector<GestureMapping> rules;
-        std::function<EditableGestureRuleRow*()> renamed;
-        std::function<EditableGestureRuleRow*()> target;
+        GestureDescriptor renamed, target;
     } cases[] = {
-        {"custom rules",
-         {rule(kRightDown, "Aaa"),
-          rule(kRightUp, QStringLiteral("Abb") + QStringLiteral(" WWWWWWWWWW").repeated(6))},
-         inCustom(kRightDown),
-         inCustom(kRightUp)},
-        {"presets", {}, inPresets(kUpDown), inPresets(kLeftUp)},
-        {"an override shown in both lists",
-         {rule(kUpDown, "Aaa")},
-         inCustom(kUpDown),
-         inPresets(kLeftUp)},
+        {{rule(kRightDown, "Aaa"),
+          rule(kRightUp, "Abb" + QStringLiteral(" WWWWWWWWWW").repeated(6))},
+         kRightDown,
+         kRightUp},
+        {{}, kUpDown, kLeftUp},
+        {{rule(kUpDown, "Aaa")}, kUpDown, kLeftUp},  // shown in both lists
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(&c - cases);
         model->mappingStore()->replaceCustomMappings(c.rules);
         model->syncMappingsFromStore();
         settle();
-        EditableGestureRuleRow* renamed = c.renamed();
-        const GestureDescriptor pattern = renamed->mapping().pattern();
+        EditableGestureRuleRow* renamed = card(c.renamed);
         ThemedTextLabel* name = label(renamed, renamed->accessibleName());
-        doubleClickThroughWindow(window, name->mapTo(&window, name->rect().center()));
+        doubleClickThroughWindow(window, name->mapTo(&window, name->rect().center()), [] {});
         ASSERT_TRUE(renamed->isEditingName());
         QTest::keyClicks(QApplication::focusWidget(), longName);
 
-        EditableGestureRuleRow* target = c.target();
+        EditableGestureRuleRow* target = card(c.target);
         name = label(target, target->accessibleName());
-        const QStringList before = buttonPlaces(window);
+        const QStringList before = buttonPlaces();
         doubleClickThroughWindow(window, name->mapTo(&window, QPoint(name->width() - 4, 8)), [&] {
-            EXPECT_EQ(buttonPlaces(window), before) << "a button moved before the second press";
+            EXPECT_EQ(buttonPlaces(), before) << "a button moved before the second press";
         });
-        EXPECT_EQ(model->mapping(pattern)->name(), longName);
+        EXPECT_EQ(model->mapping(c.renamed)->name(), longName);
         ASSERT_TRUE(target->isEditingName());
         EXPECT_TRUE(target->isAncestorOf(QApplication::focusWidget()));
-        // Once the double click is over, the renamed rule's card shows the whole name.
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
-                EditableGestureRuleRow* row = custom->list()->row(pattern);
-                ThemedTextLabel* shown = row != nullptr ? label(row, longName) : nullptr;
+                const EditableGestureRuleRow* row = custom->list()->row(c.renamed);
+                const ThemedTextLabel* shown = row != nullptr ? label(row, longName) : nullptr;
                 return shown != nullptr && !shown->isElided() &&
                        shown->height() > 2 * QFontMetrics(shown->font()).height();
             },
