@@ -168,8 +168,7 @@ TEST_F(FeedUpdaterTest, GoingAwayStopsTheFeedBeingRead) {
         bundle(server_.url().toString()), executor_, executor_, presenter_, delegate_,
         [&](const QByteArray&, std::stop_token stop) -> std::optional<AppcastItem> {
             reading = true;
-            // Bounded, so that an updater waiting for the reading fails the test instead of
-            // holding it up.
+            // Bounded: an updater that waits for the reading fails the test rather than hangs it.
             stopped = testing::waitUntil([&] { return stop.stop_requested(); });
             return std::nullopt;
         });

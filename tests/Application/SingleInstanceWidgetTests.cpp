@@ -153,85 +153,55 @@ TEST_F(SingleInstanceTest, ALaunchTakesTheNameOfAnInstanceQuittingMeanwhile) {
     EXPECT_TRUE(laterLaunchShows(shown, 1));
 }
 
-// Another process removes the socket file or its whole folder while the instance runs: the name
-// is bound again, in the folder made again or, when somebody else's is there by now, in the cache
-// folder, so that the next launch still finds the running instance instead of becoming a second
-// one.
-TEST_F(SingleInstanceTest, ASocketOrFolderRemovedWhileRunningIsBoundAgain) {
+// Another user (or a link) can take "runtime-<uid>" in the temporary folder, and another process
+// can remove the socket file or its folder while the instance runs. The instance listens in the
+// first place left to it, taking over a socket a crashed instance left there, and every later
+// launch finds it there, also once a folder taken has gone again.
+TEST_F(SingleInstanceTest, AnInstanceWhoseFolderIsTakenOrRemovedIsFoundByEveryLaunch) {
     const QString temporary = temporaryFolder();
+    ASSERT_TRUE(QDir().mkpath(folder_.filePath("tmp")));
+    ASSERT_TRUE(QFile::link(folder_.path(), temporary));
+    SingleInstance running(places());
+    ASSERT_EQ(running.claim(), Role::primary) << running.notice().toStdString();
+    QSignalSpy shown(&running, &SingleInstance::showDashboardRequested);
+    // With `taken`, another's temporary folder takes its place and a crashed instance's socket is
+    // left in the cache folder.
+    const auto removeFolder = [&](bool taken) {
+        QFileInfo(running.serverName()).dir().removeRecursively();
+        if (taken) {
+            QDir().mkpath(temporary);
+            ::chmod(QFile::encodeName(temporary).constData(), 0777);
+            QDir().mkpath(cacheFolder());
+            testing::makeSocketFile(QFile::encodeName(places().back().path));
+        }
+    };
+    const auto removeSocket = [&] { QFile::remove(running.serverName()); };
     const struct {
-        const char* removed;
-        std::function<void(const QString& socket)> remove;
-        QString folderAfter;
-    } cases[] = {
-        {"the socket file", [](const QString& socket) { QFile::remove(socket); }, temporary},
-        {"its folder", [](const QString& socket) { QFileInfo(socket).dir().removeRecursively(); },
-         temporary},
-        {"its folder, another's put in the temporary one's place, a crashed one's socket in the "
-         "cache folder",
-         [&](const QString& socket) {
-             QFileInfo(socket).dir().removeRecursively();
-             QDir().mkpath(temporary);
-             ::chmod(QFile::encodeName(temporary).constData(), 0777);
-             QDir().mkpath(cacheFolder());
-             testing::makeSocketFile(QFile::encodeName(places().back().path));
-         },
+        const char* change;
+        std::function<void()> make;
+        QString folder;
+    } steps[] = {
+        {"a link taken for the folder at the start", [] {}, cacheFolder()},
+        {"the link removed", [&] { QFile::remove(temporary); }, cacheFolder()},
+        {"the socket file removed", removeSocket, temporary},
+        {"again", removeSocket, temporary},
+        {"its folder removed", [&] { removeFolder(false); }, temporary},
+        {"its folder taken", [&] { removeFolder(true); }, cacheFolder()},
+        {"again, a crashed instance's socket put where it was", [&] { removeFolder(true); },
          cacheFolder()},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.removed);
-        SingleInstance running(places());
-        ASSERT_EQ(running.claim(), Role::primary);
-        ASSERT_EQ(QFileInfo(running.serverName()).path(), temporary);
-        QSignalSpy shown(&running, &SingleInstance::showDashboardRequested);
-        // And once more where it went.
-        for (int round = 1; round <= 2; ++round) {
-            c.remove(running.serverName());
-            // Listened on again (not merely a socket file there).
-            EXPECT_TRUE(QTest::qWaitFor(
-                [&] {
-                    const int fd = QFileInfo(running.serverName()).path() == c.folderAfter
-                                       ? connectTo(running.serverName())
-                                       : -1;
-                    return fd >= 0 && ::close(fd) == 0;
-                },
-                kWaitMs))
-                << round;
-            EXPECT_TRUE(laterLaunchShows(shown, round, places())) << round;
-        }
-        QDir(temporary).removeRecursively();
-    }
-}
-
-// Another user (or a link) can take "runtime-<uid>" in the temporary folder before the program
-// makes it. The instance then listens in the cache folder, where every launch finds it, also
-// once that folder has gone again and a launch can make its own.
-TEST_F(SingleInstanceTest, AFolderTakenFirstSendsTheInstanceToTheCacheFolder) {
-    const QString planted = temporaryFolder();
-    const struct {
-        const char* kind;
-        std::function<bool()> plant;
-    } plants[] = {
-        {"a folder anybody may change",
-         [&] {
-             return QDir().mkpath(planted) &&
-                    ::chmod(QFile::encodeName(planted).constData(), 0777) == 0;
-         }},
-        {"a link to a folder", [&] { return QFile::link(folder_.path(), planted); }},
-    };
-    for (const auto& p : plants) {
-        SCOPED_TRACE(p.kind);
-        ASSERT_TRUE(QDir().mkpath(folder_.filePath("tmp")));
-        ASSERT_TRUE(p.plant());
-        SingleInstance first(places());
-        ASSERT_EQ(first.claim(), Role::primary) << first.notice().toStdString();
-        EXPECT_EQ(QFileInfo(first.serverName()).path(), cacheFolder());
-        QSignalSpy shown(&first, &SingleInstance::showDashboardRequested);
-        EXPECT_TRUE(laterLaunchShows(shown, 1, places()));
-
-        ASSERT_TRUE(QFile::remove(planted) || QDir().rmdir(planted));
-        EXPECT_TRUE(laterLaunchShows(shown, 2, places()));
-        QDir(folder_.filePath("tmp")).removeRecursively();
+    for (int i = 0; i < int(std::size(steps)); ++i) {
+        SCOPED_TRACE(steps[i].change);
+        steps[i].make();
+        // Listened on (not merely a socket file there).
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                const QString socket = running.serverName();
+                const int fd = QFileInfo(socket).path() == steps[i].folder ? connectTo(socket) : -1;
+                return fd >= 0 && ::close(fd) == 0;
+            },
+            kWaitMs));
+        EXPECT_TRUE(laterLaunchShows(shown, i + 1, places()));
     }
 }
 

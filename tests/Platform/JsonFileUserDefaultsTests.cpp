@@ -13,11 +13,12 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <future>
+#include <string_view>
+#include <utility>
 
 #include "Platform/AtomicFile.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "Platform/TestFiles.h"
-#include "support/ChildProcess.h"
 #include "support/InMemoryUserDefaults.h"
 
 namespace quillorbitex {
@@ -279,110 +280,46 @@ TEST_F(JsonFileUserDefaultsTest, EntriesOfOtherShapesSurviveWritesAndReadAsTheir
                   .object());
 }
 
-// Two instances over one file, each in a process of its own and both started before either
-// changes anything: the other instance changes one key, then this one another.
+// Two instances over one file, both made before either changes anything: the other changes or
+// removes a key, then this one changes one. What the other wrote stays, in the file and in this
+// one's memory. A change made while another writer holds the lock waits in memory, also when the
+// other changed the same key, and reaches the file once the lock is free.
 TEST_F(JsonFileUserDefaultsTest, InstancesSharingTheFileKeepEachOthersChanges) {
-    using Value = std::optional<UserDefaults::Value>;
-    using Change = std::function<bool(UserDefaults&)>;
-    const auto set = [](const char* key, UserDefaults::Value value) -> Change {
-        return [=](UserDefaults& defaults) { return defaults.setValue(key, value); };
-    };
-    const auto remove = [](const char* key) -> Change {
-        return [=](UserDefaults& defaults) { return defaults.removeValue(key); };
-    };
-    const QByteArray rules("[{\"rule\": 1}]");
     const struct {
-        const char* name;
-        Change other;
-        Change own;
-        std::vector<std::pair<const char*, Value>> expected;
+        const char* otherKey;
+        std::optional<UserDefaults::Value> other;  // none: removed
+        const char* ownKey;
+        UserDefaults::Value own;
+        bool locked;
     } cases[] = {
-        {"a rule there, the theme here",
-         set("rules", rules),
-         set("theme", QString("dark")),
-         {{"rules", rules}, {"theme", QString("dark")}, {"language", QString("german")}}},
-        {"the threshold there, the language here",
-         set("threshold", 0.3),
-         set("language", QString("french")),
-         {{"threshold", 0.3}, {"language", QString("french")}}},
-        {"the language removed there, the threshold here",
-         remove("language"),
-         set("threshold", 0.25),
-         {{"language", std::nullopt}, {"threshold", 0.25}}},
+        {"rules", QByteArray("[{\"rule\": 1}]"), "theme", QString("dark"), false},
+        {"threshold", 0.3, "language", QString("french"), false},
+        {"language", std::nullopt, "threshold", 0.25, false},
+        {"theme", QString("dark"), "language", QString("french"), true},
+        {"threshold", 0.3, "threshold", 0.25, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.otherKey + std::string(" there, ") + c.ownKey + (c.locked ? " locked" : ""));
         writeFile(R"({"language": "german", "threshold": 0.2})");
         JsonFileUserDefaults own(path());
-        ASSERT_EQ(testing::runInChild([&] {
-                      JsonFileUserDefaults other(path());
-                      return c.other(other) ? 0 : 1;
-                  }),
-                  0);
-        EXPECT_TRUE(c.own(own));
+        std::vector<QString> told;
+        own.setChangeObserver([&](const std::vector<QString>& keys) { told = keys; });
+        JsonFileUserDefaults other(path());
+        EXPECT_TRUE(c.other ? other.setValue(c.otherKey, *c.other) : other.removeValue(c.otherKey));
+        const int lock = ::open(QFile::encodeName(path() + ".lock").constData(), O_RDWR);
+        ASSERT_TRUE(!c.locked || ::flock(lock, LOCK_EX) == 0);
+        EXPECT_EQ(own.setValue(c.ownKey, c.own), !c.locked);
+        own.takeInChanges();
+        const bool same = std::string_view(c.otherKey) == c.ownKey;
+        EXPECT_EQ(told, same ? std::vector<QString>{} : std::vector<QString>{c.otherKey});
+        ::close(lock);
+        EXPECT_TRUE(own.saveUnsavedChanges());
         const JsonFileUserDefaults reloaded(path());
-        for (const auto& [key, value] : c.expected) {
-            EXPECT_EQ(reloaded.value(key), value) << key;
-            EXPECT_EQ(own.value(key), value) << "in memory: " << key;
+        for (const auto* defaults : {&std::as_const(own), &reloaded}) {
+            EXPECT_EQ(defaults->value(c.otherKey), same ? std::optional(c.own) : c.other);
+            EXPECT_EQ(defaults->value(c.ownKey), std::optional(c.own));
         }
     }
-}
-
-// Instances writing at the same time lose nothing: each write holds the lock from its reading of
-// the file to its rename. (On a slow disk a write may give up waiting for it; its change then
-// goes with a later one.)
-TEST_F(JsonFileUserDefaultsTest, InstancesWritingAtTheSameTimeLoseNothing) {
-    constexpr int kWrites = 40;
-    const auto writer = [&](QString prefix) {
-        return [this, prefix] {
-            JsonFileUserDefaults defaults(path());
-            for (int i = 0; i < kWrites; ++i) {
-                defaults.setValue(prefix + QString::number(i), double(i));
-            }
-            return testing::waitUntil([&] { return defaults.saveUnsavedChanges(); }) ? 0 : 1;
-        };
-    };
-    const auto results = testing::runInChildren({writer("a"), writer("b"), writer("c")});
-    EXPECT_EQ(results, (std::vector<std::optional<int>>(3, 0)));
-    const JsonFileUserDefaults reloaded(path());
-    for (const char* prefix : {"a", "b", "c"}) {
-        for (int i = 0; i < kWrites; ++i) {
-            EXPECT_EQ(reloaded.numberValue(prefix + QString::number(i)), double(i)) << prefix << i;
-        }
-    }
-}
-
-// While another instance holds the lock, a change waits in memory; what that instance wrote is
-// taken in around it, and the change reaches the file once the lock is free.
-TEST_F(JsonFileUserDefaultsTest, AChangeWaitingForTheLockIsKeptAndTheRestTakenIn) {
-    writeFile(R"({"theme": "light", "threshold": 0.2})");
-    JsonFileUserDefaults own(path());
-    std::vector<QString> told;
-    own.setChangeObserver([&](const std::vector<QString>& keys) {
-        told.insert(told.end(), keys.begin(), keys.end());
-    });
-    ASSERT_EQ(
-        testing::runInChild([&] {
-            JsonFileUserDefaults other(path());
-            return other.setValue("theme", QString("dark")) && other.setValue("threshold", 0.3) ? 0
-                                                                                                : 1;
-        }),
-        0);
-    const int lock =
-        ::open(QFile::encodeName(path() + ".lock").constData(), O_RDWR | O_CREAT, 0600);
-    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
-    EXPECT_FALSE(own.setValue("threshold", 0.25));
-    own.takeInChanges();
-    EXPECT_EQ(told, std::vector<QString>{"theme"});
-    EXPECT_EQ(own.value("theme"), UserDefaults::Value(QString("dark")));
-    EXPECT_EQ(own.value("threshold"), UserDefaults::Value(0.25));
-    ::close(lock);
-
-    EXPECT_TRUE(own.saveUnsavedChanges());
-    told.clear();
-    own.takeInChanges();  // its own write is nothing new
-    EXPECT_EQ(told, std::vector<QString>{});
-    EXPECT_EQ(JsonFileUserDefaults(path()).value("threshold"), UserDefaults::Value(0.25));
 }
 
 TEST(UserDefaults, TypedReadingOfStoredValues) {

@@ -5,10 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <functional>
-#include <future>
-#include <optional>
 #include <thread>
+#include <vector>
 
 #include "Platform/Freedesktop/DesktopEntries.h"
 #include "Platform/Freedesktop/KeyFile.h"
@@ -322,35 +320,22 @@ TEST_F(DesktopEntriesTest, OnlyWhatChangedIsReadAgain) {
     }
     EXPECT_EQ(entries.lastReading(), (DesktopEntries::Reading{1, 3, 3, false}));
 
-    const auto replace = [&](const QString& relative, const QByteArray& windowClass) {
-        writeApp(relative + ".new", "StartupWMClass=" + windowClass + "\n");
-        ASSERT_EQ(::rename(QFile::encodeName(path(relative + ".new")).constData(),
-                           QFile::encodeName(path(relative)).constData()),
-                  0);
+    std::size_t readings = 1;
+    const auto expectReadAgain = [&](const QString& identifier, bool installed, std::size_t files) {
+        EXPECT_EQ(entries.application(identifier).has_value(), installed) << readings;
+        EXPECT_EQ(entries.lastReading(), (DesktopEntries::Reading{++readings, 1, files, false}));
     };
-    const struct {
-        const char* change;
-        std::function<void()> make;
-        QString identifier;
-        bool installed;
-        std::size_t files;
-    } steps[] = {
-        {"added below the applications folder",
-         [&] { writeApp("data-a/applications/vendor/new.desktop"); }, "vendor-new", true, 1},
-        {"added in a data folder that did not exist",
-         [&] { writeApp("data-home/applications/mine.desktop"); }, "mine", true, 1},
-        {"replaced", [&] { replace("data-b/applications/other.desktop", "qx-other"); }, "other",
-         true, 1},
-        {"removed", [&] { QFile::remove(path("data-a/applications/app.desktop")); }, "app", false,
-         0},
-    };
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        SCOPED_TRACE(steps[i].change);
-        steps[i].make();
-        EXPECT_EQ(entries.application(steps[i].identifier).has_value(), steps[i].installed);
-        EXPECT_EQ(entries.lastReading(),
-                  (DesktopEntries::Reading{i + 2, 1, steps[i].files, false}));
-    }
+    // Added below the applications folder, and in a data folder that did not exist.
+    writeApp("data-a/applications/vendor/new.desktop");
+    expectReadAgain("vendor-new", true, 1);
+    writeApp("data-home/applications/mine.desktop");
+    expectReadAgain("mine", true, 1);
+    writeApp("data-b/applications/other.new", "StartupWMClass=qx-other\n");
+    ::rename(QFile::encodeName(path("data-b/applications/other.new")).constData(),
+             QFile::encodeName(path("data-b/applications/other.desktop")).constData());
+    expectReadAgain("other", true, 1);
+    QFile::remove(path("data-a/applications/app.desktop"));
+    expectReadAgain("app", false, 0);
     EXPECT_EQ(entries.application("other")->startupWMClass, "qx-other");
 }
 
@@ -360,30 +345,17 @@ TEST_F(DesktopEntriesTest, OnlyWhatChangedIsReadAgain) {
 TEST_F(DesktopEntriesTest, TheKernelsFileSystemsAreNeitherReadNorLookedAtAgain) {
     writeApp("data-a/applications/app.desktop");
     // The threads' folders first, within the limits of a reading.
-    for (const auto& [target, name] :
-         {std::pair{"/proc/self/task", "a-task"}, {"/proc", "proc"}, {"/sys", "sys"}}) {
-        link(target, QStringLiteral("data-a/applications/") + name);
-    }
-    // Each lookup's thread ends when the next one starts.
-    std::optional<std::thread> passing;
-    std::promise<void> end;
-    const auto nextThread = [&] {
-        if (passing) {
-            end.set_value();
-            passing->join();
-        }
-        end = std::promise<void>();
-        passing.emplace([ended = end.get_future()] { ended.wait(); });
-    };
-    nextThread();
+    link("/proc/self/task", "data-a/applications/a-task");
+    link("/proc", "data-a/applications/proc");
+    link("/sys", "data-a/applications/sys");
+    // Each lookup's own, so that the threads' folder changes.
+    std::vector<std::jthread> passing;
     const DesktopEntries entries(locations_);
     EXPECT_EQ(entries.lastReading().folders, 1U);
     for (int i = 0; i < 5; ++i) {
-        nextThread();
+        passing.emplace_back([] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
         EXPECT_TRUE(entries.application("app"));
     }
-    end.set_value();
-    passing->join();
     EXPECT_EQ(entries.lastReading().count, 1U);
 }
 
