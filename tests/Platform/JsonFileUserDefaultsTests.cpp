@@ -19,6 +19,7 @@
 #include "Platform/AtomicFile.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "Platform/TestFiles.h"
+#include "support/ChildProcess.h"
 #include "support/InMemoryUserDefaults.h"
 
 namespace quillorbitex {
@@ -304,8 +305,15 @@ TEST_F(JsonFileUserDefaultsTest, InstancesSharingTheFileKeepEachOthersChanges) {
         JsonFileUserDefaults own(path());
         std::vector<QString> told;
         own.setChangeObserver([&](const std::vector<QString>& keys) { told = keys; });
-        JsonFileUserDefaults other(path());
-        EXPECT_TRUE(c.other ? other.setValue(c.otherKey, *c.other) : other.removeValue(c.otherKey));
+        // The other instance is another process, as on a second display.
+        EXPECT_EQ(testing::runInChild([&] {
+                      JsonFileUserDefaults other(path());
+                      return (c.other ? other.setValue(c.otherKey, *c.other)
+                                      : other.removeValue(c.otherKey))
+                                 ? 0
+                                 : 1;
+                  }),
+                  0);
         const int lock = ::open(QFile::encodeName(path() + ".lock").constData(), O_RDWR);
         ASSERT_TRUE(!c.locked || ::flock(lock, LOCK_EX) == 0);
         EXPECT_EQ(own.setValue(c.ownKey, c.own), !c.locked);
