@@ -8,12 +8,16 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
-        <translation>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</translation>
-    </message>
-    <message>
         <source>Caps Lock</source>
         <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</source>
+        <translation>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</translation>
+    </message>
+    <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</translation>
     </message>
     <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
@@ -28,16 +32,12 @@
         <translation>No overlay diagnostics recorded yet.</translation>
     </message>
     <message>
-        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
-        <translation>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</translation>
-    </message>
-    <message>
-        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
-        <translation>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</translation>
-    </message>
-    <message>
         <source>Num Lock</source>
         <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</translation>
     </message>
     <message>
         <source>Saved Gesture</source>
@@ -46,6 +46,10 @@
     <message>
         <source>Super</source>
         <translation>Super</translation>
+    </message>
+    <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</translation>
     </message>
     <message>
         <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>

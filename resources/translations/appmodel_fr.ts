@@ -8,12 +8,16 @@
         <translation>%@ %d</translation>
     </message>
     <message>
-        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
-        <translation>Les modifications des préférences ne peuvent pas être enregistrées dans « %@ ». Elles s’appliquent jusqu’à la fermeture de Quillorbitex et seront enregistrées dès que ce dossier sera accessible en écriture.</translation>
-    </message>
-    <message>
         <source>Caps Lock</source>
         <translation>Verr. Maj.</translation>
+    </message>
+    <message>
+        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</source>
+        <translation>Les modifications des préférences ne sont pas encore enregistrées : un autre programme utilise le fichier de préférences dans « %@ ». Elles s’appliquent dès maintenant et seront enregistrées dès qu’il libérera le fichier, ou à la fermeture de Quillorbitex.</translation>
+    </message>
+    <message>
+        <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>
+        <translation>Les modifications des préférences ne peuvent pas être enregistrées dans « %@ ». Elles s’appliquent jusqu’à la fermeture de Quillorbitex et seront enregistrées dès que ce dossier sera accessible en écriture.</translation>
     </message>
     <message>
         <source>Could not change Open at Login. Check that the autostart folder is writable.</source>
@@ -28,16 +32,12 @@
         <translation>Aucun diagnostic de superposition enregistré pour l’instant.</translation>
     </message>
     <message>
-        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
-        <translation>Les préférences illisibles ont été conservées dans « %@ » ; Quillorbitex a continué sans elles.</translation>
-    </message>
-    <message>
-        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
-        <translation>La préférence enregistrée « %@ » n’a pas pu être lue et aucune copie n’a pu en être conservée ; Quillorbitex a continué sans elle et la laisse telle quelle.</translation>
-    </message>
-    <message>
         <source>Num Lock</source>
         <translation>Verr. Num.</translation>
+    </message>
+    <message>
+        <source>Preferences that could not be read were kept in "%@"; Quillorbitex went on without them.</source>
+        <translation>Les préférences illisibles ont été conservées dans « %@ » ; Quillorbitex a continué sans elles.</translation>
     </message>
     <message>
         <source>Saved Gesture</source>
@@ -46,6 +46,10 @@
     <message>
         <source>Super</source>
         <translation>Super</translation>
+    </message>
+    <message>
+        <source>The stored preference "%@" could not be read and no copy of it could be kept; Quillorbitex went on without it and leaves it as it is.</source>
+        <translation>La préférence enregistrée « %@ » n’a pas pu être lue et aucune copie n’a pu en être conservée ; Quillorbitex a continué sans elle et la laisse telle quelle.</translation>
     </message>
     <message>
         <source>Usage counts that could not be read were kept in "%@"; Quillorbitex went on counting in a new file.</source>

@@ -203,22 +203,47 @@ bool holds(const Keys& keys, const QString& key) {
     return keys.find(key) != keys.end();
 }
 
-// Whether `file` and `entries` hold the same values under every key but those of `changed`.
-template <typename Keys>
-bool agreeApartFrom(const QVariantMap& file, const QVariantMap& entries, const Keys& changed) {
-    for (const QVariantMap* map : {&file, &entries}) {
-        const QVariantMap& other = map == &file ? entries : file;
-        for (auto it = map->begin(); it != map->end(); ++it) {
-            if (holds(changed, it.key())) {
-                continue;
-            }
-            const auto there = other.constFind(it.key());
-            if (there == other.cend() || !sameEntry(*it, *there)) {
-                return false;
-            }
+// Whether two maps hold the same values under every key.
+bool sameEntries(const QVariantMap& first, const QVariantMap& second) {
+    if (first.size() != second.size()) {
+        return false;
+    }
+    for (auto it = first.begin(); it != first.end(); ++it) {
+        const auto there = second.constFind(it.key());
+        if (there == second.cend() || !sameEntry(*it, *there)) {
+            return false;
         }
     }
     return true;
+}
+
+std::optional<QVariant> entryOf(const QVariantMap& map, const QString& key) {
+    const auto entry = map.constFind(key);
+    return entry == map.cend() ? std::nullopt : std::optional(*entry);
+}
+
+bool sameOptionalEntry(const std::optional<QVariant>& a, const std::optional<QVariant>& b) {
+    return a.has_value() == b.has_value() && (!a || sameEntry(*a, *b));
+}
+
+// What `merger` makes of the three; `mine` when one of them holds an entry of no type a merger
+// knows (written by hand).
+std::optional<QVariant> merged(const UserDefaults::Merger& merger,
+                               const std::optional<QVariant>& base,
+                               const std::optional<QVariant>& mine,
+                               const std::optional<QVariant>& theirs) {
+    std::optional<UserDefaults::Value> values[3];
+    const std::optional<QVariant>* entries[3] = {&base, &mine, &theirs};
+    for (int i = 0; i < 3; ++i) {
+        if (*entries[i]) {
+            values[i] = toValue(**entries[i]);
+            if (!values[i]) {
+                return mine;
+            }
+        }
+    }
+    const auto value = merger(values[0], values[1], values[2]);
+    return value ? std::optional(toVariant(*value)) : std::nullopt;
 }
 
 // The file at a path as found for its values.
@@ -237,8 +262,10 @@ StoredFile readStoredFile(const QString& path) {
         file.status = RegularFile::Status::absent;
     }
     StoredFile stored{file.status, std::move(file.bytes), {}, true};
-    if (stored.status == RegularFile::Status::read && !stored.bytes.isEmpty()) {
-        stored.whole = readDocument(stored.bytes, stored.entries);
+    if (stored.status == RegularFile::Status::read) {
+        // An empty file is one cut off before its first byte (a full disk, an editor writing in
+        // place), not one without values.
+        stored.whole = !stored.bytes.isEmpty() && readDocument(stored.bytes, stored.entries);
     }
     return stored;
 }
@@ -248,7 +275,17 @@ StoredFile readStoredFile(const QString& path) {
 // an flock() on a file of its own: the preferences file itself is replaced by every write.
 class FileLock {
 public:
-    explicit FileLock(const QString& path) {
+    enum class State {
+        held,
+        // Another process holds it.
+        busy,
+        // It cannot be opened or taken at all (the folder cannot be written).
+        unavailable,
+    };
+
+    // Tries for `wait` at most, and not after `stop` is set.
+    FileLock(const QString& path, std::chrono::milliseconds wait,
+             const std::atomic<bool>* stop = nullptr) {
         const QByteArray encoded = QFile::encodeName(path);
         struct stat entry {};
         // Only a regular file is opened (or made): opening a device has effects of its own.
@@ -261,18 +298,25 @@ public:
         if (fd < 0) {
             return;
         }
-        const auto deadline = std::chrono::steady_clock::now() + kWait;
-        bool locked = ::fstat(fd, &entry) == 0 && S_ISREG(entry.st_mode);
-        while (locked && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            locked = (errno == EWOULDBLOCK || errno == EINTR) &&
-                     std::chrono::steady_clock::now() < deadline;
+        if (::fstat(fd, &entry) != 0 || !S_ISREG(entry.st_mode)) {
+            ::close(fd);
+            return;
+        }
+        const auto deadline = std::chrono::steady_clock::now() + wait;
+        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                ::close(fd);
+                return;
+            }
+            if (std::chrono::steady_clock::now() >= deadline || (stop != nullptr && *stop)) {
+                ::close(fd);
+                state_ = State::busy;
+                return;
+            }
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        if (locked) {
-            fd_ = fd;
-        } else {
-            ::close(fd);
-        }
+        fd_ = fd;
+        state_ = State::held;
     }
     // Closing the descriptor releases the lock.
     ~FileLock() {
@@ -283,14 +327,19 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    bool held() const { return fd_ >= 0; }
+    State state() const { return state_; }
 
 private:
-    // Another instance holds it only while it writes, a few milliseconds; a lock held longer is
-    // taken as one that cannot be had, and the change waits as when the file cannot be written.
-    static constexpr std::chrono::seconds kWait{1};
     int fd_ = -1;
+    State state_ = State::unavailable;
 };
+
+// Another instance holds the lock only while it writes, a few milliseconds; the writer waits this
+// long for it, and a lock held longer is taken as one that cannot be had for now.
+constexpr std::chrono::seconds kWriterLockWait{1};
+// Quitting waits no longer than this, then writes without the lock: a lock held so long is not an
+// instance's write under way, and the change must not be lost with the program.
+constexpr std::chrono::milliseconds kQuittingLockWait{250};
 
 // Changes come in bursts (a write makes a new file and renames it over the old one); they are
 // read once, this long after the first.
@@ -300,9 +349,11 @@ constexpr std::chrono::milliseconds kRereadDelay{50};
 
 struct JsonFileUserDefaults::WriteOutcome {
     bool written = false;
+    // Not written because another process holds the lock.
+    bool lockBusy = false;
     // What the file holds afterwards.
     QVariantMap file;
-    // The file held the entries' values under every key that was not changed.
+    // The file holds the entries' values under every key.
     bool agreed = false;
     std::optional<FileIdentity> identity;
 };
@@ -314,15 +365,19 @@ JsonFileUserDefaults::JsonFileUserDefaults(const QString& filePath) : filePath_(
 JsonFileUserDefaults::~JsonFileUserDefaults() {
     watcher_.reset();
     rereadTimer_.reset();
-    // Finishes the write under way; what is still unsaved is written here.
+    // Finishes the write under way, but not a wait for the lock; what is still unsaved is written
+    // here.
+    stopping_ = true;
     writer_.reset();
     ChangedKeys changed;
+    bool rewrite = false;
     {
         const std::lock_guard lock(mutex_);
         changed = changed_;
+        rewrite = rewrite_;
     }
-    if (!changed.empty() && !filePath_.isEmpty()) {
-        writeChanges(entries_, changed);
+    if ((!changed.empty() || rewrite) && !filePath_.isEmpty()) {
+        writeChanges(entries_, changed, mergers_, LockWait::quitting);
     }
 }
 
@@ -349,7 +404,7 @@ void JsonFileUserDefaults::load() {
     entries_ = std::move(file.entries);
     if (file.whole) {
         knownFile_ = before;
-    } else {
+    } else if (!file.bytes.isEmpty()) {
         // Copied now, so that the user hears of it at start rather than at the first change.
         keepUnreadable(file.bytes);
     }
@@ -374,18 +429,31 @@ bool JsonFileUserDefaults::keepUnreadable(const QByteArray& bytes) {
 
 void JsonFileUserDefaults::markChanged(const QString& key) {
     const std::lock_guard lock(mutex_);
-    changed_.insert_or_assign(key, ++changeCount_);
+    const auto [change, first] = changed_.try_emplace(key);
+    change->second.number = ++changeCount_;
+    if (first) {
+        change->second.base = entryOf(entries_, key);
+    }
 }
 
 JsonFileUserDefaults::WriteOutcome JsonFileUserDefaults::writeChanges(const QVariantMap& entries,
-                                                                      const ChangedKeys& changed) {
+                                                                      const ChangedKeys& changed,
+                                                                      const Mergers& mergers,
+                                                                      LockWait wait) {
     const QString resolved = AtomicFile::resolvedPath(filePath_);
     if (!QDir().mkpath(QFileInfo(resolved).absolutePath())) {
         return {};
     }
-    const FileLock lock(resolved + QStringLiteral(".lock"));
-    if (!lock.held()) {
-        return {};
+    const auto waitFor = wait == LockWait::writer     ? std::chrono::milliseconds(kWriterLockWait)
+                         : wait == LockWait::quitting ? kQuittingLockWait
+                                                      : std::chrono::milliseconds(0);
+    const FileLock lock(resolved + QStringLiteral(".lock"), waitFor,
+                        wait == LockWait::writer ? &stopping_ : nullptr);
+    if (lock.state() == FileLock::State::unavailable ||
+        (lock.state() == FileLock::State::busy && wait != LockWait::quitting)) {
+        WriteOutcome failed;
+        failed.lockBusy = lock.state() == FileLock::State::busy;
+        return failed;
     }
     const auto before = identity(filePath_);
     StoredFile file = readStoredFile(filePath_);
@@ -400,23 +468,35 @@ JsonFileUserDefaults::WriteOutcome JsonFileUserDefaults::writeChanges(const QVar
             }
             break;
         case RegularFile::Status::read:
-            if (!file.whole && !keepUnreadable(file.bytes)) {
+            if (!file.whole && !file.bytes.isEmpty() && !keepUnreadable(file.bytes)) {
                 return {};
             }
             break;
     }
+    const bool readWhole = file.status == RegularFile::Status::read && file.whole;
     WriteOutcome outcome;
-    outcome.file = file.entries;
-    for (const auto& [key, number] : changed) {
-        const auto value = entries.constFind(key);
-        if (value != entries.cend()) {
-            outcome.file.insert(key, *value);
-        } else {
-            outcome.file.remove(key);
+    if (readWhole) {
+        outcome.file = file.entries;
+        for (const auto& [key, change] : changed) {
+            std::optional<QVariant> value = entryOf(entries, key);
+            const auto theirs = entryOf(file.entries, key);
+            const auto merger = mergers.find(key);
+            if (merger != mergers.end() && !sameOptionalEntry(theirs, change.base)) {
+                value = merged(merger->second, change.base, value, theirs);
+            }
+            if (value) {
+                outcome.file.insert(key, *value);
+            } else {
+                outcome.file.remove(key);
+            }
         }
+    } else {
+        // Nothing in such a file is anyone's value: every value held here is written, so that
+        // none is lost with it.
+        outcome.file = entries;
     }
-    outcome.agreed = file.whole && agreeApartFrom(file.entries, entries, changed);
-    if (file.status == RegularFile::Status::read && file.whole && outcome.file == file.entries) {
+    outcome.agreed = sameEntries(outcome.file, entries);
+    if (readWhole && sameEntries(outcome.file, file.entries)) {
         // Another instance wrote the same already.
         outcome.identity = before;
     } else if (AtomicFile::write(filePath_, documentText(outcome.file)).written) {
@@ -429,9 +509,9 @@ JsonFileUserDefaults::WriteOutcome JsonFileUserDefaults::writeChanges(const QVar
 }
 
 void JsonFileUserDefaults::settleWritten(const ChangedKeys& written) {
-    for (const auto& [key, number] : written) {
+    for (const auto& [key, change] : written) {
         const auto now = changed_.find(key);
-        if (now != changed_.end() && now->second == number) {
+        if (now != changed_.end() && now->second.number == change.number) {
             changed_.erase(now);
         }
     }
@@ -444,33 +524,39 @@ bool JsonFileUserDefaults::save() {
         return true;
     }
     std::unique_lock lock(mutex_);
-    if (changed_.empty()) {
+    if (changed_.empty() && !rewrite_) {
         unsaved_ = false;
+        inUse_ = false;
         return true;
     }
     if (!writerBusy_ && !isLarge(entries_)) {
         // Only this thread starts the writer, so the file is this thread's until it returns.
         const ChangedKeys changed = changed_;
         lock.unlock();
-        WriteOutcome outcome = writeChanges(entries_, changed);
+        WriteOutcome outcome = writeChanges(entries_, changed, mergers_, LockWait::none);
         lock.lock();
-        unsaved_ = !outcome.written;
-        if (!outcome.written) {
-            return false;
+        // A lock another process holds is waited for on the writer, never here.
+        if (!outcome.lockBusy) {
+            unsaved_ = !outcome.written;
+            inUse_ = false;
+            if (!outcome.written) {
+                return false;
+            }
+            settleWritten(changed);
+            rewrite_ = false;
+            const ChangedKeys keep = changed_;
+            lock.unlock();
+            const std::vector<QString> keys = takeIn(outcome.file, keep);
+            lock.lock();
+            knownFile_ = outcome.identity;
+            lock.unlock();
+            watch();
+            tellChanges(keys);
+            return true;
         }
-        settleWritten(changed);
-        const ChangedKeys keep = changed_;
-        lock.unlock();
-        const std::vector<QString> keys = takeIn(outcome.file, keep);
-        lock.lock();
-        knownFile_ = outcome.identity;
-        lock.unlock();
-        watch();
-        tellChanges(keys);
-        return true;
     }
     // The entries share their values with the copy; only the keys are copied.
-    handedOver_ = Handover{entries_, changed_, takenInCount_};
+    handedOver_ = Handover{entries_, changed_, takenInCount_, mergers_};
     if (!writerBusy_) {
         writerBusy_ = true;
         if (!writer_) {
@@ -486,11 +572,14 @@ void JsonFileUserDefaults::writeHandedOver() {
     while (handedOver_) {
         const Handover handover = *std::exchange(handedOver_, std::nullopt);
         lock.unlock();
-        const WriteOutcome outcome = writeChanges(handover.entries, handover.changed);
+        const WriteOutcome outcome =
+            writeChanges(handover.entries, handover.changed, handover.mergers, LockWait::writer);
         lock.lock();
         unsaved_ = !outcome.written;
+        inUse_ = outcome.lockBusy;
         if (outcome.written) {
             settleWritten(handover.changed);
+            rewrite_ = false;
             // Values of another instance found in the file are taken in on the main thread,
             // through the watcher; until then the file is not known.
             const bool known = outcome.agreed && handover.takenIn == takenInCount_;
@@ -560,12 +649,26 @@ void JsonFileUserDefaults::takeInChanges() {
         keep = changed_;
     }
     const StoredFile file = readStoredFile(filePath_);
+    if (file.status == RegularFile::Status::absent) {
+        // Removed: what is held here is written again at once rather than lost with it at the
+        // next start.
+        if (!entries_.isEmpty()) {
+            {
+                const std::lock_guard lock(mutex_);
+                rewrite_ = true;
+            }
+            save();
+            // Whether that write failed is for the owner to hear, as after a change of its own.
+            const std::lock_guard lock(mutex_);
+            if (saveObserver_) {
+                saveObserver_();
+            }
+        }
+        return;
+    }
     // A file being written in place (an editor) may be empty or cut off for a moment; it is read
     // again after its next change, and the next write here sets aside what stays unreadable.
-    const bool readable =
-        file.status == RegularFile::Status::absent ||
-        (file.status == RegularFile::Status::read && file.whole && !file.bytes.isEmpty());
-    if (!readable) {
+    if (file.status != RegularFile::Status::read || !file.whole) {
         return;
     }
     const std::vector<QString> keys = takeIn(file.entries, keep);
@@ -647,6 +750,19 @@ bool JsonFileUserDefaults::hasUnsavedChanges() const {
     return unsaved_;
 }
 
+bool JsonFileUserDefaults::isStorageInUse() const {
+    const std::lock_guard lock(mutex_);
+    return unsaved_ && inUse_;
+}
+
+void JsonFileUserDefaults::setMerger(const QString& key, Merger merger) {
+    if (merger) {
+        mergers_.insert_or_assign(key, std::move(merger));
+    } else {
+        mergers_.erase(key);
+    }
+}
+
 bool JsonFileUserDefaults::saveUnsavedChanges() {
     return !hasUnsavedChanges() || save();
 }
@@ -667,15 +783,16 @@ bool JsonFileUserDefaults::setValue(const QString& key, const Value& value) {
         return true;
     }
     if (!same) {
-        entries_.insert(key, toVariant(value));
         markChanged(key);
+        entries_.insert(key, toVariant(value));
     }
     return save();
 }
 
 bool JsonFileUserDefaults::removeValue(const QString& key) {
-    if (entries_.remove(key) != 0) {
+    if (entries_.contains(key)) {
         markChanged(key);
+        entries_.remove(key);
     } else if (!hasUnsavedChanges()) {
         return true;
     }

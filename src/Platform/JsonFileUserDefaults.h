@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVariantMap>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -26,11 +27,20 @@ namespace quillorbitex {
 // Another instance may use the same file (one on each of two displays sharing the home). So a
 // write stores only the keys changed here since they last reached the file: under an exclusive
 // lock on "<file>.lock" beside the file (past a link), it reads the file as it is then, puts
-// those keys over it and replaces it; the other keys take the file's values in memory too. A
-// lock that cannot be had within a second leaves the change unsaved, as a failed write does.
+// those keys over it and replaces it; the other keys take the file's values in memory too. A key
+// with a merger (setMerger) whose stored value moved on since the change here began is stored as
+// the merger combines the two. The main thread never waits for the lock: when another process
+// holds it, the write goes to the writing thread below, which waits up to a second and otherwise
+// leaves the change unsaved, as a failed write does, saying that the storage is in use. The
+// object's end waits a quarter of a second for the lock at most and then writes without it, so
+// that quitting neither hangs nor loses the change.
 // Given a change observer and a running Qt application, the object also watches the file and,
 // after each change there, takes in every value that was not changed here since its last write
 // and tells the observer which keys it took in (takeInChanges).
+//
+// A file that is gone, empty or cannot be read whole holds no values of anyone's: nothing is taken
+// in from it, and the next write stores every value held here (a file found gone is written again
+// at once). Only values read from a whole file replace those held here.
 //
 // Values read back at once, but a large file (long rule lists) takes longer than a frame to
 // write, so it is written on a thread of its own: each change hands over the entries as they
@@ -63,10 +73,12 @@ public:
     bool removeValue(const QString& key) override;
     bool removeAll() override;
     bool hasUnsavedChanges() const override;
+    bool isStorageInUse() const override;
     bool saveUnsavedChanges() override;
     void setSaveObserver(std::function<void()> observer) override;
     // Also starts watching the file, when a Qt application runs.
     void setChangeObserver(ChangeObserver observer) override;
+    void setMerger(const QString& key, Merger merger) override;
     std::optional<QString> storageDirectory() const override;
     // Also an entry of another shape (a list or an object that is not the data form), as
     // compact JSON.
@@ -76,8 +88,9 @@ public:
 
     // Reads the file again and takes in the value of every key not changed here since it was
     // last written (a file that is there but cannot be read whole is left for the next write to
-    // set aside); the change observer hears which keys took a new value. What this object wrote
-    // itself changes nothing. The watcher calls it shortly after each change of the file.
+    // set aside; one that is gone is written again with every value held); the change observer
+    // hears which keys took a new value. What this object wrote itself changes nothing. The
+    // watcher calls it shortly after each change of the file.
     void takeInChanges();
 
     // "$XDG_CONFIG_HOME/Quillorbitex/preferences.json" (see productFolder); empty without any
@@ -87,15 +100,31 @@ public:
     static QString filePathIn(const QString& directory);
 
 private:
-    // Keys changed here and not yet in the file, each with the number of its latest change, so
-    // that a write finishing on the writer leaves a key changed again meanwhile as changed.
-    using ChangedKeys = std::map<QString, std::uint64_t>;
-    // What the writer is handed: the entries as they were, the keys to write from them, and
-    // how often values had been taken in from the file by then.
+    // A key changed here and not yet in the file: the number of its latest change, so that a
+    // write finishing on the writer leaves a key changed again meanwhile as changed, and the
+    // value its first change started from (nothing: absent), for its merger.
+    struct Change {
+        std::uint64_t number = 0;
+        std::optional<QVariant> base;
+    };
+    using ChangedKeys = std::map<QString, Change>;
+    using Mergers = std::map<QString, Merger>;
+    // What the writer is handed: the entries as they were, the keys to write from them, how
+    // often values had been taken in from the file by then, and the mergers.
     struct Handover {
         QVariantMap entries;
         ChangedKeys changed;
         std::uint64_t takenIn = 0;
+        Mergers mergers;
+    };
+    // How long a write waits for another process's lock on the file.
+    enum class LockWait {
+        // Not at all: the main thread hands the write to the writer instead.
+        none,
+        // A while, unless the object is going.
+        writer,
+        // Briefly, and then the write goes ahead without the lock.
+        quitting,
     };
     // Device, inode, size and change times of the file as stat() gives them.
     struct FileIdentity {
@@ -109,15 +138,19 @@ private:
     struct WriteOutcome;
 
     void load();
+    // Call before the entry changes: the first change of a key since it was written keeps what
+    // the entry held.
     void markChanged(const QString& key);
     // Writes the changed keys over the file, or hands them to the writer; false when a write is
     // known to have failed since the last one that succeeded.
     bool save();
     // On the writer: writes what was handed over until nothing is left.
     void writeHandedOver();
-    // Under the file's lock: reads the file, puts the changed keys of `entries` over it and
-    // replaces it. Touches nothing of the object but the notes of files set aside.
-    WriteOutcome writeChanges(const QVariantMap& entries, const ChangedKeys& changed);
+    // Under the file's lock: reads the file, puts the changed keys of `entries` over it (through
+    // their mergers) and replaces it; a file that is gone or not whole is replaced by `entries`.
+    // Touches nothing of the object but the notes of files set aside.
+    WriteOutcome writeChanges(const QVariantMap& entries, const ChangedKeys& changed,
+                              const Mergers& mergers, LockWait wait);
     // Marks the keys written as no longer changed, unless changed again since.
     void settleWritten(const ChangedKeys& written);
     // Copies a file that could not be read whole aside, once; false when no copy could be made
@@ -148,8 +181,15 @@ private:
     std::optional<Handover> handedOver_;
     // Copies of unreadable files already noted, so that each is told once.
     std::set<QString> keptCopies_;
+    Mergers mergers_;
     bool writerBusy_ = false;
     bool unsaved_ = false;
+    // The last write could not have the lock.
+    bool inUse_ = false;
+    // The file was found gone: the next write stores every value held, also with none changed.
+    bool rewrite_ = false;
+    // The object is going: a wait for the lock on the writer ends at once.
+    std::atomic<bool> stopping_ = false;
     std::function<void()> saveObserver_;
     // Made with the first large write; goes first, so that its thread ends before the above.
     std::unique_ptr<SerialQueue> writer_;

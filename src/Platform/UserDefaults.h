@@ -45,6 +45,22 @@ public:
     // stops the calls.
     using ChangeObserver = std::function<void(const std::vector<QString>& keys)>;
     virtual void setChangeObserver(ChangeObserver observer) { (void)observer; }
+    // How a change made here goes over what another program stored under the same key since this
+    // one last took it in. Given the value the change started from (`base`), the value made here
+    // (`mine`) and the one stored now (`theirs`), each nothing when the key is absent, it gives
+    // the value to store (nothing removes the key). It runs only when the stored value is no
+    // longer `base`, on the thread that writes, so it must depend on its arguments alone. Without
+    // one, `mine` is stored as it is.
+    using Merger = std::function<std::optional<Value>(const std::optional<Value>& base,
+                                                      const std::optional<Value>& mine,
+                                                      const std::optional<Value>& theirs)>;
+    virtual void setMerger(const QString& key, Merger merger) {
+        (void)key;
+        (void)merger;
+    }
+    // True while the changes held only in memory wait because another program holds the storage
+    // (it is writing, or keeps it locked), rather than because it cannot be written.
+    virtual bool isStorageInUse() const { return false; }
     // The folder the values are stored in, when they live on disk (where a symbolic link leads,
     // not where it lies); files that belong with the preferences (such as copies of values that
     // could not be read) go there.

@@ -829,7 +829,14 @@ void AppModel::reopenOnboarding() {
     dumpTestStateIfNeeded();
 }
 
-QString AppModel::unsavedPreferencesNotice(const QString& folder) {
+QString AppModel::unsavedPreferencesNotice(const QString& folder, bool fileInUse) {
+    if (fileInUse) {
+        return L10n::format(
+            "Changes to the preferences are not saved yet: another program is using the "
+            "preferences file in \"%@\". They apply now and are saved as soon as it lets go of "
+            "the file, or when Quillorbitex quits.",
+            folder);
+    }
     return L10n::format(
         "Changes to the preferences cannot be saved in \"%@\". They apply until Quillorbitex "
         "quits and are saved as soon as that folder can be written.",
@@ -847,17 +854,23 @@ void AppModel::followPreferenceStorage() {
             path));
     }
     std::optional<QString> unsaved;
+    bool inUse = false;
     if (userDefaults_->hasUnsavedChanges()) {
         unsaved = userDefaults_->storageDirectory().value_or(QString());
-        if (!unsavedPreferencesFolder_) {
-            tell(unsavedPreferencesNotice(*unsaved));
+        inUse = userDefaults_->isStorageInUse();
+        if (!unsavedPreferencesFolder_ || inUse != preferencesFileInUse_) {
+            tell(unsavedPreferencesNotice(*unsaved, inUse));
         }
         scheduleSaveRetry();
     } else {
         saveRetryDelays_.reset();
     }
-    assign(unsavedPreferencesFolder_, std::move(unsaved),
-           &AppModel::unsavedPreferencesFolderChanged);
+    const bool causeChanged = std::exchange(preferencesFileInUse_, inUse) != inUse;
+    if (!assign(unsavedPreferencesFolder_, std::move(unsaved),
+                &AppModel::unsavedPreferencesFolderChanged) &&
+        causeChanged) {
+        Q_EMIT unsavedPreferencesFolderChanged();
+    }
 }
 
 void AppModel::scheduleSaveRetry() {

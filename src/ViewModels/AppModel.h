@@ -154,6 +154,8 @@ class AppModel final : public QObject {
                    isCaptureEnabledChanged)
     Q_PROPERTY(std::optional<QString> unsavedPreferencesFolder READ unsavedPreferencesFolder NOTIFY
                    unsavedPreferencesFolderChanged)
+    Q_PROPERTY(bool isPreferencesFileInUse READ isPreferencesFileInUse NOTIFY
+                   unsavedPreferencesFolderChanged)
 
 public:
     using LoginItemFactory = AppModelPlatform::LoginItemFactory;
@@ -210,8 +212,11 @@ public:
     const std::optional<QString>& unsavedPreferencesFolder() const {
         return unsavedPreferencesFolder_;
     }
-    // What the user is told about changes that cannot be written to `folder`.
-    static QString unsavedPreferencesNotice(const QString& folder);
+    // While they cannot be written because another program holds the preferences file rather
+    // than because the folder cannot be written.
+    bool isPreferencesFileInUse() const { return preferencesFileInUse_; }
+    // What the user is told about changes that cannot be written to `folder`, for either cause.
+    static QString unsavedPreferencesNotice(const QString& folder, bool fileInUse = false);
 
     // The rule editor writes these two directly.
     void setCapturedKeyboardShortcutDraft(std::optional<KeyboardShortcutDescriptor> shortcut);
@@ -475,6 +480,7 @@ private:
     double matchingThreshold_ = 0.18;
     bool isCaptureEnabled_ = true;
     std::optional<QString> unsavedPreferencesFolder_;
+    bool preferencesFileInUse_ = false;
     static constexpr Duration kFirstSaveRetryDelay = std::chrono::seconds(1);
     static constexpr Duration kLongestSaveRetryDelay = std::chrono::seconds(60);
     RetryBackoff saveRetryDelays_{kFirstSaveRetryDelay, kLongestSaveRetryDelay};

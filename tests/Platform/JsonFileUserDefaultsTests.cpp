@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDateTime>
@@ -11,7 +12,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <future>
 #include <string_view>
 #include <utility>
@@ -21,6 +24,7 @@
 #include "Platform/TestFiles.h"
 #include "support/ChildProcess.h"
 #include "support/InMemoryUserDefaults.h"
+#include "support/WaitUntil.h"
 
 namespace quillorbitex {
 namespace {
@@ -281,10 +285,61 @@ TEST_F(JsonFileUserDefaultsTest, EntriesOfOtherShapesSurviveWritesAndReadAsTheir
                   .object());
 }
 
+// Another process holding the preferences' lock, as an instance writing or a program that keeps
+// the file locked, until release() or its own end.
+class LockHolder {
+public:
+    explicit LockHolder(const QString& preferences) {
+        const QByteArray lockPath = QFile::encodeName(preferences + ".lock");
+        int ready[2] = {-1, -1};
+        int release[2] = {-1, -1};
+        if (::pipe(ready) != 0 || ::pipe(release) != 0) {
+            return;
+        }
+        std::fflush(nullptr);
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            // Only calls that are safe in the child of a process with threads.
+            ::close(ready[0]);
+            ::close(release[1]);
+            const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0600);
+            char byte = 0;
+            if (fd >= 0 && ::flock(fd, LOCK_EX) == 0 && ::write(ready[1], "x", 1) == 1) {
+                // Until the test releases it or goes.
+                while (::read(release[0], &byte, 1) < 0 && errno == EINTR) {
+                }
+            }
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        ::close(release[0]);
+        release_ = release[1];
+        char byte = 0;
+        held_ = pid_ > 0 && ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+    }
+    ~LockHolder() { release(); }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+
+    bool held() const { return held_; }
+    void release() {
+        if (release_ >= 0) {
+            ::close(std::exchange(release_, -1));
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+
+private:
+    pid_t pid_ = -1;
+    int release_ = -1;
+    bool held_ = false;
+};
+
 // Two instances over one file, both made before either changes anything: the other changes or
 // removes a key, then this one changes one. What the other wrote stays, in the file and in this
-// one's memory. A change made while another writer holds the lock waits in memory, also when the
-// other changed the same key, and reaches the file once the lock is free.
+// one's memory. A change made while another process holds the lock is not waited for here, also
+// when the other changed the same key, and reaches the file once the lock is free.
 TEST_F(JsonFileUserDefaultsTest, InstancesSharingTheFileKeepEachOthersChanges) {
     const struct {
         const char* otherKey;
@@ -314,18 +369,110 @@ TEST_F(JsonFileUserDefaultsTest, InstancesSharingTheFileKeepEachOthersChanges) {
                                  : 1;
                   }),
                   0);
-        const int lock = ::open(QFile::encodeName(path() + ".lock").constData(), O_RDWR);
-        ASSERT_TRUE(!c.locked || ::flock(lock, LOCK_EX) == 0);
-        EXPECT_EQ(own.setValue(c.ownKey, c.own), !c.locked);
-        own.takeInChanges();
+        std::optional<LockHolder> lock;
+        if (c.locked) {
+            ASSERT_TRUE(lock.emplace(path()).held());
+        }
+        EXPECT_TRUE(own.setValue(c.ownKey, c.own));
+        EXPECT_FALSE(own.hasUnsavedChanges());
+        lock.reset();
         const bool same = std::string_view(c.otherKey) == c.ownKey;
+        // Taken in once the write, wherever it was done, is over.
+        EXPECT_TRUE(testing::waitUntil([&] {
+            own.takeInChanges();
+            return JsonFileUserDefaults(path()).value(c.ownKey) == c.own && (same || !told.empty());
+        }));
         EXPECT_EQ(told, same ? std::vector<QString>{} : std::vector<QString>{c.otherKey});
-        ::close(lock);
         EXPECT_TRUE(own.saveUnsavedChanges());
         const JsonFileUserDefaults reloaded(path());
         for (const auto* defaults : {&std::as_const(own), &reloaded}) {
             EXPECT_EQ(defaults->value(c.otherKey), same ? std::optional(c.own) : c.other);
             EXPECT_EQ(defaults->value(c.ownKey), std::optional(c.own));
+        }
+    }
+}
+
+// Another process keeps the lock: a change neither waits for it here nor fails at once. Held past
+// the writer's wait, the change is unsaved and the storage said to be in use; held past the
+// object's end, the change is written all the same.
+TEST_F(JsonFileUserDefaultsTest, AChangeWhileAnotherProcessKeepsTheLockIsNotWaitedForNorLost) {
+    enum class Held { briefly, pastTheWritersWait, pastTheEnd };
+    for (const Held held : {Held::briefly, Held::pastTheWritersWait, Held::pastTheEnd}) {
+        SCOPED_TRACE(static_cast<int>(held));
+        writeFile(R"({"rules": {"data": "YWJj"}, "threshold": 0.2})");
+        auto own = std::make_optional<JsonFileUserDefaults>(path());
+        LockHolder lock(path());
+        ASSERT_TRUE(lock.held());
+        EXPECT_TRUE(own->setValue("threshold", 0.25));
+        EXPECT_FALSE(own->hasUnsavedChanges());
+        EXPECT_EQ(JsonFileUserDefaults(path()).value("threshold"), UserDefaults::Value(0.2));
+        if (held == Held::pastTheWritersWait) {
+            EXPECT_TRUE(testing::waitUntil([&] { return own->hasUnsavedChanges(); }));
+            EXPECT_TRUE(own->isStorageInUse());
+        }
+        if (held == Held::pastTheEnd) {
+            own.reset();
+        }
+        lock.release();
+        EXPECT_TRUE(testing::waitUntil([&] {
+            return (!own || own->saveUnsavedChanges()) &&
+                   JsonFileUserDefaults(path()).value("threshold") == UserDefaults::Value(0.25);
+        }));
+        EXPECT_FALSE(own && own->isStorageInUse());
+        EXPECT_EQ(JsonFileUserDefaults(path()).dataValue("rules"), QByteArray("abc"));
+    }
+}
+
+// While the program runs, the file is edited by hand into one that does not parse, emptied or
+// removed. Nothing of it is taken in as the absence of every value: the values held stay, a
+// removed file is written again at once, and the next change writes every value held (the broken
+// file kept aside first).
+TEST_F(JsonFileUserDefaultsTest, AFileBrokenOrRemovedMeanwhileIsNotTakenAsOneWithoutValues) {
+    const QByteArray stored =
+        R"({"rules": {"data": "YWJj"}, "theme": "dark", "onboarded": true, "threshold": 0.2})";
+    const struct {
+        const char* name;
+        std::optional<QByteArray> content;  // none: removed
+        bool keptAside;
+    } cases[] = {
+        {"a trailing comma", R"({"rules": {"data": "YWJj"}, "theme": "dark",})", true},
+        {"emptied", QByteArray(), false},
+        {"removed", std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(dir_.filePath("prefs")).removeRecursively();
+        writeFile(stored);
+        JsonFileUserDefaults own(path());
+        std::vector<QString> told;
+        own.setChangeObserver([&](const std::vector<QString>& keys) { told = keys; });
+        EXPECT_EQ(
+            testing::runInChild([&] {
+                return (c.content ? testing::writeFile(path(), *c.content) : QFile::remove(path()))
+                           ? 0
+                           : 1;
+            }),
+            0);
+        own.takeInChanges();
+        EXPECT_TRUE(told.empty());
+        const auto expectEverything = [&](const UserDefaults& defaults, double threshold) {
+            EXPECT_EQ(defaults.dataValue("rules"), QByteArray("abc"));
+            EXPECT_EQ(defaults.stringValue("theme"), "dark");
+            EXPECT_TRUE(defaults.boolValue("onboarded"));
+            EXPECT_EQ(defaults.numberValue("threshold"), threshold);
+        };
+        expectEverything(own, 0.2);
+        if (!c.content) {
+            expectEverything(JsonFileUserDefaults(path()), 0.2);
+        }
+        EXPECT_TRUE(own.setValue("threshold", 0.19));
+        expectEverything(own, 0.19);
+        expectEverything(JsonFileUserDefaults(path()), 0.19);
+        const QStringList copies =
+            QDir(dir_.filePath("prefs")).entryList({"preferences.json.unreadable-*"}, QDir::Files);
+        ASSERT_EQ(copies.size(), c.keptAside ? 1 : 0);
+        for (const QString& copy : copies) {
+            EXPECT_EQ(readFile(dir_.filePath("prefs/" + copy)), c.content);
         }
     }
 }

@@ -192,6 +192,11 @@ TEST(AppModel, TellsOnceWhilePreferencesCannotBeSavedAndNamesWhatWasSetAside) {
     model.setMatchingThreshold(0.3);
     model.setCaptureEnabled(false);
     const std::optional<QString> whileFailing = model.unsavedPreferencesFolder();
+    // Then another program holds the file: the cause is told, once too.
+    env.defaults->inUse = true;
+    model.setMatchingThreshold(0.2);
+    model.setCaptureEnabled(true);
+    EXPECT_TRUE(model.isPreferencesFileInUse());
     env.defaults->failWrites = false;
     model.setMatchingThreshold(0.25);
     const QStringList told =
@@ -199,11 +204,14 @@ TEST(AppModel, TellsOnceWhilePreferencesCannotBeSavedAndNamesWhatWasSetAside) {
 
     EXPECT_EQ(whileFailing, QStringLiteral("/prefs"));
     EXPECT_FALSE(model.unsavedPreferencesFolder().has_value());
+    EXPECT_FALSE(model.isPreferencesFileInUse());
     EXPECT_EQ(told.filter(QStringLiteral("quillorbitex: ")),
               QStringList({"quillorbitex: Preferences that could not be read were kept in "
                            "\"/prefs/preferences.json.unreadable-1\"; Quillorbitex went on "
                            "without them.",
-                           "quillorbitex: " + AppModel::unsavedPreferencesNotice("/prefs")}));
+                           "quillorbitex: " + AppModel::unsavedPreferencesNotice("/prefs"),
+                           "quillorbitex: " + AppModel::unsavedPreferencesNotice("/prefs", true)}));
+    EXPECT_TRUE(AppModel::unsavedPreferencesNotice("/prefs", true).contains("another program"));
     EXPECT_EQ(model.overlayDebugStore()->overlayDebugLog().count("unreadable-1"), 1);
 }
 

@@ -233,6 +233,7 @@ TEST(StatusSummaryRows, ShowOnlyWhatStopsGestures) {
         GestureMonitorState monitor;
         std::vector<std::tuple<Row, Kind, QString, QString>> rows;  // kind, pill, label, detail
         std::optional<QString> unsavedPreferencesFolder = std::nullopt;
+        bool preferencesFileInUse = false;
     };
     const Case cases[] = {
         {PermissionState::granted, GestureMonitorState::running(), {}},
@@ -256,12 +257,21 @@ TEST(StatusSummaryRows, ShowOnlyWhatStopsGestures) {
            "They apply until Quillorbitex quits and are saved as soon as that folder can be "
            "written."}},
          QStringLiteral("/home/u/.config/Quillorbitex")},
+        {PermissionState::granted,
+         GestureMonitorState::running(),
+         {{Row::preferences, Kind::red, "Not Saved",
+           "Changes to the preferences are not saved yet: another program is using the "
+           "preferences file in \"/p\". They apply now and are saved as soon as it lets go of "
+           "the file, or when Quillorbitex quits."}},
+         QStringLiteral("/p"),
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.monitor.encodedValue().toStdString());
         std::vector<std::tuple<Row, Kind, QString, QString>> shown;
         for (const auto& row :
-             StatusSummaryView::rows(c.permission, c.monitor, c.unsavedPreferencesFolder)) {
+             StatusSummaryView::rows(c.permission, c.monitor, c.unsavedPreferencesFolder, false,
+                                     c.preferencesFileInUse)) {
             shown.emplace_back(row.kind, row.pill.kind(), row.pill.label(), row.detail);
         }
         EXPECT_EQ(shown, c.rows);

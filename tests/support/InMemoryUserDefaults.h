@@ -9,7 +9,7 @@ namespace quillorbitex::testing {
 // Preferences held in a map that count every write (a set or a removal) per key. A storage
 // folder can be given so that files kept beside the preferences have somewhere to go. With
 // `failWrites` set, writes report that they did not reach storage, as a folder that cannot be
-// written does.
+// written does (or, with `inUse` too, as storage another program holds).
 class InMemoryUserDefaults final : public UserDefaults {
 public:
     explicit InMemoryUserDefaults(std::optional<QString> storageDirectory = std::nullopt)
@@ -34,6 +34,7 @@ public:
         return stored();
     }
     bool hasUnsavedChanges() const override { return unsaved; }
+    bool isStorageInUse() const override { return unsaved && inUse; }
     bool saveUnsavedChanges() override {
         ++savesTriedAgain;
         return unsaved ? stored() : true;
@@ -52,6 +53,7 @@ public:
     std::map<QString, Value> values;
     std::map<QString, int> writes;
     bool failWrites = false;
+    bool inUse = false;
     bool unsaved = false;
     int savesTriedAgain = 0;
 

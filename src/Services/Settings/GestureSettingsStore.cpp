@@ -111,6 +111,90 @@ bool writesAlike(const GestureMapping& a, const GestureMapping& b) {
                                 first->normalizedPoints() == second->normalizedPoints());
 }
 
+// `theirs` with the changes made in `mine` since `base` carried over, element by element (`id`):
+// elements added or changed here replace theirs or are added, those removed here go, and what
+// was not changed here stays as it is there. Two changes of one element end as the one here.
+template <typename T, typename Id, typename Same>
+std::vector<T> mergedList(const std::vector<T>& base, const std::vector<T>& mine,
+                          const std::vector<T>& theirs, Id id, Same same) {
+    std::map<QString, const T*> before;
+    for (const T& element : base) {
+        before.emplace(id(element), &element);
+    }
+    std::map<QString, std::size_t> at;
+    std::vector<std::optional<T>> result(theirs.begin(), theirs.end());
+    for (std::size_t i = 0; i < theirs.size(); ++i) {
+        at.emplace(id(theirs[i]), i);
+    }
+    for (const T& element : mine) {
+        const QString key = id(element);
+        const auto old = before.find(key);
+        if (old != before.end()) {
+            const bool unchanged = same(*old->second, element);
+            before.erase(old);
+            if (unchanged) {
+                continue;
+            }
+        }
+        const auto there = at.find(key);
+        if (there != at.end()) {
+            result[there->second] = element;
+        } else {
+            at.emplace(key, result.size());
+            result.emplace_back(element);
+        }
+    }
+    // What is left of the base was removed here.
+    for (const auto& [key, element] : before) {
+        if (const auto there = at.find(key); there != at.end()) {
+            result[there->second].reset();
+        }
+    }
+    std::vector<T> merged;
+    merged.reserve(result.size());
+    for (auto& element : result) {
+        if (element) {
+            merged.push_back(std::move(*element));
+        }
+    }
+    return merged;
+}
+
+// A stored list as its elements: none for an absent key, nothing when it cannot be read whole.
+template <typename T>
+std::optional<std::vector<T>> storedList(const std::optional<UserDefaults::Value>& value) {
+    if (!value) {
+        return std::vector<T>{};
+    }
+    const auto* data = std::get_if<QByteArray>(&*value);
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    auto decoded = GestureJson::decodeEach<T>(*data);
+    return decoded.isComplete() ? std::optional(std::move(decoded.values)) : std::nullopt;
+}
+
+// The rule lists of two instances, merged rule by rule, and the removed presets as a set. A list
+// that cannot be read whole leaves nothing to merge with: the list made here is stored.
+template <typename T, typename Same>
+std::optional<UserDefaults::Value> mergeStoredLists(
+    const std::optional<UserDefaults::Value>& base, const std::optional<UserDefaults::Value>& mine,
+    const std::optional<UserDefaults::Value>& theirs, Same same) {
+    const auto baseList = storedList<T>(base);
+    const auto mineList = storedList<T>(mine);
+    const auto theirList = storedList<T>(theirs);
+    if (!baseList || !mineList || !theirList) {
+        return mine;
+    }
+    const auto merged = mergedList(
+        *baseList, *mineList, *theirList, [](const T& element) { return element.id(); }, same);
+    if (merged.empty()) {
+        return std::nullopt;
+    }
+    const auto data = GestureJson::encode(merged);
+    return data ? std::optional<UserDefaults::Value>(*data) : mine;
+}
+
 }  // namespace
 
 // Encodes rule lists, on the encoding thread or on the main thread, one at a time.
@@ -185,7 +269,18 @@ GestureSettingsStore::GestureSettingsStore(std::shared_ptr<UserDefaults> default
                                            Executor* mainExecutor)
     : defaults_(std::move(defaults)),
       mainExecutor_(mainExecutor),
-      ruleEncoder_(std::make_shared<RuleEncoder>()) {}
+      ruleEncoder_(std::make_shared<RuleEncoder>()) {
+    // Another instance may change other rules at the same moment; both changes are kept.
+    defaults_->setMerger(
+        Keys::customMappings, [](const auto& base, const auto& mine, const auto& theirs) {
+            return mergeStoredLists<GestureMapping>(base, mine, theirs, writesAlike);
+        });
+    defaults_->setMerger(Keys::disabledBuiltInPatterns,
+                         [](const auto& base, const auto& mine, const auto& theirs) {
+                             return mergeStoredLists<GestureDescriptor>(
+                                 base, mine, theirs, std::equal_to<GestureDescriptor>());
+                         });
+}
 
 GestureSettingsStore::~GestureSettingsStore() {
     // Quitting stores the last list; the defaults write it before they go.

@@ -22,6 +22,10 @@ namespace quillorbitex {
 // stored entry is copied into the preferences folder ("<key>.unreadable-<hash>"); when no copy
 // can be made, the entry is left as it is.
 //
+// Another instance may change the rule lists at the same moment: a change made here is stored
+// over theirs rule by rule (the removed presets as a set), so that changes of different rules are
+// all kept, and only two changes of one rule end as the later one.
+//
 // Given the main thread's executor, a long custom-rule list is encoded on a thread of its own:
 // the list is stored on the main thread once it is encoded (only the newest of the lists handed
 // over meanwhile), and reads give it from the moment it is set. A reset or a shorter list set

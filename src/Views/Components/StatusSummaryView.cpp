@@ -150,7 +150,8 @@ void StatusSummaryView::relabelButtons() {
 
 std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
     PermissionState permission, const GestureMonitorState& monitorState,
-    const std::optional<QString>& unsavedPreferencesFolder, bool waylandSession) {
+    const std::optional<QString>& unsavedPreferencesFolder, bool waylandSession,
+    bool preferencesFileInUse) {
     std::vector<Row> shown;
     if (permission != PermissionState::granted) {
         shown.push_back({RowKind::accessibility, StatusPill::State::from(permission),
@@ -161,9 +162,10 @@ std::vector<StatusSummaryView::Row> StatusSummaryView::rows(
                          L10n::string("Gesture Monitor"), monitorState.detail()});
     }
     if (unsavedPreferencesFolder) {
-        shown.push_back({RowKind::preferences, StatusPill::State::red(L10n::string("Not Saved")),
-                         L10n::string("Preferences"),
-                         AppModel::unsavedPreferencesNotice(*unsavedPreferencesFolder)});
+        shown.push_back(
+            {RowKind::preferences, StatusPill::State::red(L10n::string("Not Saved")),
+             L10n::string("Preferences"),
+             AppModel::unsavedPreferencesNotice(*unsavedPreferencesFolder, preferencesFileInUse)});
     }
     if (waylandSession) {
         shown.push_back({RowKind::session, StatusPill::State::amber(L10n::string("X11 Only")),
@@ -185,7 +187,8 @@ void StatusSummaryView::refresh() {
                                                    sessionRow_};
     std::array<bool, 4> shown = {false, false, false, false};
     for (const Row& row : rows(model_.accessibilityPermission(), model_.monitorState(),
-                               model_.unsavedPreferencesFolder(), model_.isWaylandSession())) {
+                               model_.unsavedPreferencesFolder(), model_.isWaylandSession(),
+                               model_.isPreferencesFileInUse())) {
         byKind[static_cast<std::size_t>(row.kind)]->show(row);
         shown[static_cast<std::size_t>(row.kind)] = true;
     }

@@ -35,13 +35,13 @@ public:
 
     explicit StatusSummaryView(AppModel& model, QWidget* parent = nullptr);
 
-    // The rows for a permission, a monitor state, the folder of unsaved preferences and a Wayland
-    // session, in that order; empty when the permission is granted, the monitor runs, everything
-    // is saved and the session is X11's.
+    // The rows for a permission, a monitor state, the folder of unsaved preferences (and whether
+    // another program holds their file) and a Wayland session, in that order; empty when the
+    // permission is granted, the monitor runs, everything is saved and the session is X11's.
     static std::vector<Row> rows(PermissionState permission,
                                  const GestureMonitorState& monitorState,
                                  const std::optional<QString>& unsavedPreferencesFolder = {},
-                                 bool waylandSession = false);
+                                 bool waylandSession = false, bool preferencesFileInUse = false);
 
 protected:
     void changeEvent(QEvent* event) override;

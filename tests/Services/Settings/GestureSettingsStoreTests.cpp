@@ -10,11 +10,14 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <set>
 
 #include "Models/GestureJson.h"
 #include "Platform/JsonFileUserDefaults.h"
 #include "Services/Settings/GestureSettingsStore.h"
+#include "support/ChildProcess.h"
 #include "support/InMemoryUserDefaults.h"
+#include "support/RuleFactory.h"
 
 namespace quillorbitex {
 namespace {
@@ -402,6 +405,114 @@ TEST_F(GestureSettingsStoreTest, ARuleThatCannotBeWrittenKeepsThePreviousList) {
     EXPECT_EQ(reopen().customMappings().size(), 2u);
     EXPECT_EQ(store().customMappings()[0].pattern(),
               GestureDescriptor::directional(GesturePattern::upThenDown));
+}
+
+// Two instances (the other in another process, as on a second display) change the rule lists at
+// the same moment: each changes what it read before it has taken in the other's change. Changes
+// of different rules are all kept, here and in the file; two changes of one rule end as the one
+// written last. The removed presets merge as a set.
+TEST_F(GestureSettingsStoreTest, RuleListsChangedByTwoInstancesAtOnceKeepBothChanges) {
+    using Lists = std::pair<std::vector<GestureMapping>, std::vector<GestureDescriptor>>;
+    using Edit = std::function<void(Lists&)>;
+    const auto named = [](const char* name, GesturePattern pattern, bool enabled = true) {
+        return testing::customRule(GestureDescriptor::directional(pattern),
+                                   GestureAction::predefined(PredefinedAction::newTab),
+                                   QString::fromUtf8(name), enabled);
+    };
+    const auto alpha = named("Alpha", GesturePattern::leftThenUp);
+    const auto bravo = named("Bravo", GesturePattern::leftThenDown);
+    const auto charlie = named("Charlie", GesturePattern::rightThenUp);
+    const auto preset = [](GesturePattern pattern) {
+        return GestureDescriptor::directional(pattern);
+    };
+    const auto replace = [](const GestureMapping& rule, std::optional<GestureMapping> by) -> Edit {
+        return [rule, by](Lists& lists) {
+            auto& rules = lists.first;
+            const auto at = std::find(rules.begin(), rules.end(), rule);
+            if (at == rules.end()) {
+                rules.push_back(*by);
+            } else if (by) {
+                *at = *by;
+            } else {
+                rules.erase(at);
+            }
+        };
+    };
+    const auto togglePreset = [](GestureDescriptor pattern) -> Edit {
+        return [pattern](Lists& lists) {
+            auto& disabled = lists.second;
+            const auto at = std::find(disabled.begin(), disabled.end(), pattern);
+            at == disabled.end() ? disabled.push_back(pattern) : void(disabled.erase(at));
+        };
+    };
+    const struct {
+        const char* name;
+        Edit there;
+        Edit here;
+        std::set<QString> rules;  // names, " (off)" after a disabled one's
+        std::set<QString> disabled;
+    } cases[] = {
+        {"renames",
+         replace(alpha, named("Alpha 2", GesturePattern::leftThenUp)),
+         replace(bravo, named("Bravo 2", GesturePattern::leftThenDown)),
+         {"Alpha 2", "Bravo 2"},
+         {"directional:up-down"}},
+        {"a rename and a rule switched off",
+         replace(alpha, named("Alpha 2", GesturePattern::leftThenUp)),
+         replace(bravo, named("Bravo", GesturePattern::leftThenDown, false)),
+         {"Alpha 2", "Bravo (off)"},
+         {"directional:up-down"}},
+        {"a removal and an addition",
+         replace(alpha, std::nullopt),
+         replace(charlie, charlie),
+         {"Bravo", "Charlie"},
+         {"directional:up-down"}},
+        {"one rule renamed twice",
+         replace(alpha, named("There", GesturePattern::leftThenUp)),
+         replace(alpha, named("Here", GesturePattern::leftThenUp)),
+         {"Bravo", "Here"},
+         {"directional:up-down"}},
+        {"presets removed and restored",
+         togglePreset(preset(GesturePattern::rightThenDown)),
+         togglePreset(preset(GesturePattern::upThenDown)),
+         {"Alpha", "Bravo"},
+         {"directional:right-down"}},
+    };
+    const auto apply = [](GestureSettingsStore& store, const Edit& edit) {
+        Lists lists{store.customMappings(), store.disabledBuiltInPatterns()};
+        edit(lists);
+        store.setCustomMappings(lists.first);
+        store.setDisabledBuiltInPatterns(lists.second);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        store_.reset();
+        QFile::remove(filePath());
+        reopen().setCustomMappings({alpha, bravo});
+        store().setDisabledBuiltInPatterns({preset(GesturePattern::upThenDown)});
+        EXPECT_EQ(
+            testing::runInChild([&] {
+                GestureSettingsStore other(std::make_shared<JsonFileUserDefaults>(filePath()));
+                apply(other, c.there);
+                return 0;
+            }),
+            0);
+        apply(store(), c.here);
+        // Here, and as stored.
+        for (const bool reopened : {false, true}) {
+            GestureSettingsStore& instance = reopened ? reopen() : store();
+            std::set<QString> rules;
+            for (const auto& rule : instance.customMappings()) {
+                rules.insert(*rule.name() + (rule.isEnabled() ? "" : " (off)"));
+            }
+            std::set<QString> disabled;
+            for (const auto& pattern : instance.disabledBuiltInPatterns()) {
+                disabled.insert(pattern.id());
+            }
+            EXPECT_EQ(rules, c.rules) << reopened;
+            EXPECT_EQ(disabled, c.disabled) << reopened;
+        }
+    }
 }
 
 }  // namespace
