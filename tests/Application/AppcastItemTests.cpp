@@ -131,12 +131,23 @@ TEST(AppcastItem, FeedsBeyondTheBoundsOfMarkupAreRefusedQuickly) {
          false},
         {"64 KiB of text", withEnclosure({}, "<title>" + QByteArray(64 * 1024, 'x') + "</title>"),
          true},
-        {"64 namespace declarations", withEnclosure({}, "<x" + attributes("xmlns:n", 63) + "/>"),
-         true},
-        {"one more",
+        {"64 namespace declarations in scope",
+         withEnclosure({}, "<x" + attributes("xmlns:n", 63) + "/>"), true},
+        {"one more, still in scope past a child's end",
+         withEnclosure({}, "<x" + attributes("xmlns:n", 32) + "><y></y><x xmlns=\"u\"" +
+                               attributes("xmlns:n", 31) + "/></x>"),
+         false},
+        {"as many on empty siblings",
          withEnclosure({}, "<x" + attributes("xmlns:n", 32) + "/><x xmlns=\"u\"" +
                                attributes("xmlns:n", 31) + "/>"),
-         false},
+         true},
+        {"one more on the document element",
+         QByteArray(xmlFeed).replace("<rss", "<rss" + attributes("xmlns:n", 64)), false},
+        {"64 in scope in each of 65 items",
+         feed(QByteArray(release("2"))
+                  .replace("<item", "<item" + attributes("xmlns:n", 63))
+                  .repeated(65)),
+         true},
         {"a document type naming its definition",
          R"(<!DOCTYPE rss PUBLIC "-//Q//DTD RSS//EN" 'rss[1]>.dtd'>)" + body, true},
         {"a document type declaring entities",
