@@ -101,6 +101,12 @@ QByteArray withEnclosure(const QByteArray& attributeText, const QByteArray& befo
                 "/></item>");
 }
 
+// An element whose start tag takes exactly `bytes` bytes.
+QByteArray tagOfBytes(qsizetype bytes) {
+    const QByteArray tag = "<x a=\"\">";
+    return QByteArray(tag).insert(6, QByteArray(bytes - tag.size(), 'x')) + "</x>";
+}
+
 QByteArray release(const QByteArray& version) {
     return "<item><sparkle:version>" + version + "</sparkle:version></item>";
 }
@@ -129,6 +135,8 @@ TEST(AppcastItem, FeedsBeyondTheBoundsOfMarkupAreRefusedQuickly) {
          true},
         {"a start tag of 64 KiB", withEnclosure(" a=\"" + QByteArray(64 * 1024, 'x') + "\""),
          false},
+        {"a start tag of exactly 64 KiB", feed(release("2") + tagOfBytes(64 * 1024)), true},
+        {"one byte more", feed(release("2") + tagOfBytes(64 * 1024 + 1)), false},
         {"64 KiB of text", withEnclosure({}, "<title>" + QByteArray(64 * 1024, 'x') + "</title>"),
          true},
         {"64 namespace declarations in scope",
@@ -150,6 +158,8 @@ TEST(AppcastItem, FeedsBeyondTheBoundsOfMarkupAreRefusedQuickly) {
          true},
         {"a document type naming its definition",
          R"(<!DOCTYPE rss PUBLIC "-//Q//DTD RSS//EN" 'rss[1]>.dtd'>)" + body, true},
+        {"a document type without an internal subset, before CDATA",
+         "<!DOCTYPE rss>" + QByteArray(body).replace("<title>", "<title><![CDATA[[x]]]>"), true},
         {"a document type declaring entities",
          "<!DOCTYPE rss [<!ENTITY e '<x" + lookalikes + "/>'>]>" +
              QByteArray(body).replace("<item>", "<item>&e;"),
