@@ -27,8 +27,11 @@ enum class Trouble {
     // One start tag with as many attributes as the bytes hold: refused at once.
     manyAttributes,
     // Start tags with as many attributes as one may have, over and over, inside as many namespace
-    // declarations as a feed may make: read.
+    // declarations as may be in scope: read.
     attributesAtTheBounds,
+    // Sibling elements each declaring as many namespaces as may be in scope, and looking up the
+    // first: read, as each element's declarations go out of scope at its end.
+    declarationsOnEverySibling,
 };
 
 QByteArray repeatedTo(const QByteArray& unit, qsizetype bytes) {
@@ -94,6 +97,9 @@ QByteArray hostileFeed(Trouble trouble, qsizetype bytes) {
             items = "<y xmlns:m=\"urn:m\"" + attributes("xmlns:n", 62) + ">" +
                     item(repeatedTo("<m:x" + attributes("m:a", 256) + "/>", bytes)) + "</y>";
             break;
+        case Trouble::declarationsOnEverySibling:
+            items = item(repeatedTo("<n0:x" + attributes("xmlns:n", 63) + " n0:a=\"1\"/>", bytes));
+            break;
     }
     return head +
            R"(<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">)"
@@ -109,10 +115,11 @@ void BM_ReadHostileFeed(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * feed.size());
     state.counters["feed_bytes"] = static_cast<double>(feed.size());
+    state.counters["read"] = AppcastItem::newestInFeed(feed) ? 1 : 0;
 }
 BENCHMARK(BM_ReadHostileFeed)
     ->ArgNames({"trouble", "bytes"})
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {64 << 10, 256 << 10, 4000000}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {64 << 10, 256 << 10, 4000000}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

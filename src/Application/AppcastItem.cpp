@@ -1,6 +1,7 @@
 #include "Application/AppcastItem.h"
 
 #include <QByteArrayView>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <iterator>
@@ -311,10 +312,12 @@ std::optional<qsizetype> scannableStart(QByteArrayView feed) {
 
 // One pass over the bytes before QXmlStreamReader sees them: whether the markup stays within what
 // the reader handles in time proportional to its size. No start tag may hold more than
-// kMaximumAttributes attributes or kMaximumTagBytes bytes, and the feed no more than
-// kMaximumNamespaceDeclarations namespace declarations. A document type with an internal subset is
-// refused: the entities it declares can expand to tags this scan does not see, and the attribute
-// defaults it declares are looked through for every element. Comments, CDATA sections, processing
+// kMaximumAttributes attributes or kMaximumTagBytes bytes, and no more than
+// kMaximumNamespaceDeclarations namespace declarations may be in scope at once: those of an
+// element and of the elements it is inside (the reader drops them at the element's end, so
+// siblings may each make as many). A document type with an internal subset is refused: the
+// entities it declares can expand to tags this scan does not see, and the attribute defaults it
+// declares are looked through for every element. Comments, CDATA sections, processing
 // instructions and quoted values are skipped as the reader skips them; anything the scan does not
 // understand is refused (it is no well-formed feed either).
 bool markupWithinBounds(QByteArrayView feed) {
@@ -326,7 +329,17 @@ bool markupWithinBounds(QByteArrayView feed) {
         return false;
     }
     const qsizetype n = feed.size();
-    qsizetype namespaces = 0;
+    // The open elements that declare namespaces, each with how deep it is: the end tag at that
+    // depth takes its declarations out of scope again. No more entries than declarations in scope,
+    // however deep the markup. Each end tag ends one level, whichever it names: the reader refuses
+    // unbalanced markup anyway, and depths counted on below zero still pair up.
+    struct Declaring {
+        qsizetype depth;
+        qsizetype count;
+    };
+    QVarLengthArray<Declaring, kMaximumNamespaceDeclarations> declaring;
+    qsizetype open = 0;
+    qsizetype inScope = 0;
     // Past the first occurrence of `end` at or after `from`; nothing when there is none, since
     // the reader would stop there with an error.
     const auto past = [&](QByteArrayView end, qsizetype from) -> std::optional<qsizetype> {
@@ -363,6 +376,7 @@ bool markupWithinBounds(QByteArrayView feed) {
             // A start, end or empty-element tag: each attribute has one '=' outside the quotes.
             const qsizetype limit = std::min(n, i + kMaximumTagBytes);
             qsizetype attributes = 0;
+            qsizetype declared = 0;
             for (qsizetype j = i + 1; j < limit && !next; ++j) {
                 const char c = feed[j];
                 if (c == '"' || c == '\'') {
@@ -381,9 +395,25 @@ bool markupWithinBounds(QByteArrayView feed) {
                     if (name.startsWith("xmlns") &&
                         (name.size() == 5 || name[5] == ':' || name[5] == '=' ||
                          isXmlSpace(name[5])) &&
-                        ++namespaces > kMaximumNamespaceDeclarations) {
+                        inScope + ++declared > kMaximumNamespaceDeclarations) {
                         return false;
                     }
+                }
+            }
+            if (!next) {
+                return false;
+            }
+            if (feed[i + 1] == '/') {
+                if (!declaring.empty() && declaring.back().depth == open) {
+                    inScope -= declaring.back().count;
+                    declaring.pop_back();
+                }
+                --open;
+            } else if (feed[*next - 2] != '/') {
+                ++open;
+                if (declared > 0) {
+                    declaring.push_back({open, declared});
+                    inScope += declared;
                 }
             }
         }

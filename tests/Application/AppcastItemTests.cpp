@@ -101,6 +101,12 @@ QByteArray withEnclosure(const QByteArray& attributeText, const QByteArray& befo
                 "/></item>");
 }
 
+// An element whose start tag takes exactly `bytes` bytes.
+QByteArray tagOfBytes(qsizetype bytes) {
+    const QByteArray tag = "<x a=\"\">";
+    return QByteArray(tag).insert(6, QByteArray(bytes - tag.size(), 'x')) + "</x>";
+}
+
 QByteArray release(const QByteArray& version) {
     return "<item><sparkle:version>" + version + "</sparkle:version></item>";
 }
@@ -129,16 +135,31 @@ TEST(AppcastItem, FeedsBeyondTheBoundsOfMarkupAreRefusedQuickly) {
          true},
         {"a start tag of 64 KiB", withEnclosure(" a=\"" + QByteArray(64 * 1024, 'x') + "\""),
          false},
+        {"a start tag of exactly 64 KiB", feed(release("2") + tagOfBytes(64 * 1024)), true},
+        {"one byte more", feed(release("2") + tagOfBytes(64 * 1024 + 1)), false},
         {"64 KiB of text", withEnclosure({}, "<title>" + QByteArray(64 * 1024, 'x') + "</title>"),
          true},
-        {"64 namespace declarations", withEnclosure({}, "<x" + attributes("xmlns:n", 63) + "/>"),
-         true},
-        {"one more",
+        {"64 namespace declarations in scope",
+         withEnclosure({}, "<x" + attributes("xmlns:n", 63) + "/>"), true},
+        {"one more, still in scope past a child's end",
+         withEnclosure({}, "<x" + attributes("xmlns:n", 32) + "><y></y><x xmlns=\"u\"" +
+                               attributes("xmlns:n", 31) + "/></x>"),
+         false},
+        {"as many on empty siblings",
          withEnclosure({}, "<x" + attributes("xmlns:n", 32) + "/><x xmlns=\"u\"" +
                                attributes("xmlns:n", 31) + "/>"),
-         false},
+         true},
+        {"one more on the document element",
+         QByteArray(xmlFeed).replace("<rss", "<rss" + attributes("xmlns:n", 64)), false},
+        {"64 in scope in each of 65 items",
+         feed(QByteArray(release("2"))
+                  .replace("<item", "<item" + attributes("xmlns:n", 63))
+                  .repeated(65)),
+         true},
         {"a document type naming its definition",
          R"(<!DOCTYPE rss PUBLIC "-//Q//DTD RSS//EN" 'rss[1]>.dtd'>)" + body, true},
+        {"a document type without an internal subset, before CDATA",
+         "<!DOCTYPE rss>" + QByteArray(body).replace("<title>", "<title><![CDATA[[x]]]>"), true},
         {"a document type declaring entities",
          "<!DOCTYPE rss [<!ENTITY e '<x" + lookalikes + "/>'>]>" +
              QByteArray(body).replace("<item>", "<item>&e;"),

@@ -1,7 +1,9 @@
 #include "Application/TeardownBound.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <string>
 #include <thread>
 
 #include "support/ChildProcess.h"
@@ -12,23 +14,46 @@ namespace {
 using namespace std::chrono_literals;
 
 // A teardown that hangs after the bound's end (a bus that does not answer) is cut short with the
-// program's own status; a launch that never told its status is left to end as it does.
+// program's own status; one that ends within the bound, or a launch that never told its status,
+// ends as it does, with all it wrote on the way.
 TEST(TeardownBound, WhatHangsAfterItsEndIsCutShortWithTheProgramsStatus) {
-    for (const std::optional<int> status :
-         {std::optional(3), std::optional(0), std::optional<int>()}) {
+    const struct {
+        std::optional<int> status;
+        std::chrono::milliseconds bound;
+        std::chrono::milliseconds teardown;
+        int ended;
+        const char* written;
+    } cases[] = {
+        {3, 50ms, 60s, 3, "begun "},
+        {0, 50ms, 60s, 0, "begun "},
+        {std::nullopt, 50ms, 500ms, 7, "begun ended"},
+        {3, 5s, 200ms, 7, "begun ended"},
+    };
+    for (const auto& c : cases) {
+        int output[2];
+        ASSERT_EQ(::pipe(output), 0);
         const auto ended = testing::runInChild(
             [&] {
+                const auto say = [&](std::string_view text) {
+                    return ::write(output[1], text.data(), text.size()) == ssize_t(text.size());
+                };
                 {
-                    TeardownBound bound(50ms);
-                    if (status) {
-                        bound.exitWith(*status);
+                    TeardownBound bound(c.bound);
+                    if (c.status) {
+                        bound.exitWith(*c.status);
                     }
+                    say("begun ");
                 }
-                std::this_thread::sleep_for(status ? 60s : 500ms);
-                return 7;
+                std::this_thread::sleep_for(c.teardown);
+                return say("ended") ? 7 : 126;
             },
             10s);
-        EXPECT_EQ(ended, status.value_or(7)) << status.value_or(-1);
+        ::close(output[1]);
+        std::string written(64, '\0');
+        written.resize(std::max<ssize_t>(::read(output[0], written.data(), written.size()), 0));
+        ::close(output[0]);
+        EXPECT_EQ(ended, c.ended) << c.status.value_or(-1) << " after " << c.teardown.count();
+        EXPECT_EQ(written, c.written) << c.status.value_or(-1) << " after " << c.teardown.count();
     }
 }
 

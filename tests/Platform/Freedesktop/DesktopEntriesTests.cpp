@@ -282,6 +282,24 @@ TEST_F(DesktopEntriesTest, ALinkToTheRootIsReadOnlyUpToTheLimits) {
     EXPECT_EQ(result, 0);
 }
 
+// Folders nested deeper than any installation nests them below an applications folder are not
+// read: eight levels are.
+TEST_F(DesktopEntriesTest, EntriesBelowTheFolderDepthLimitAreNotFound) {
+    const struct {
+        int folders;
+        bool found;
+    } cases[] = {{8, true}, {9, false}, {10, false}};
+    for (const auto& c : cases) {
+        writeApp("data-a/applications/" + QString("d/").repeated(c.folders) +
+                 QStringLiteral("app%1.desktop").arg(c.folders));
+    }
+    const DesktopEntries entries(locations_);
+    for (const auto& c : cases) {
+        const QString identifier = QString("d-").repeated(c.folders) + QStringLiteral("app%1");
+        EXPECT_EQ(entries.application(identifier.arg(c.folders)).has_value(), c.found) << c.folders;
+    }
+}
+
 // Desktop files beyond a data directory's 32 MiB are left unread (the reading says so) but still
 // hide a later directory's entry, and are read once a change leaves them within the budget.
 TEST_F(DesktopEntriesTest, AnEntryBeyondTheByteBudgetIsReadOnceItFits) {
