@@ -408,109 +408,80 @@ TEST_F(GestureSettingsStoreTest, ARuleThatCannotBeWrittenKeepsThePreviousList) {
 }
 
 // Two instances (the other in another process, as on a second display) change the rule lists at
-// the same moment: each changes what it read before it has taken in the other's change. Changes
-// of different rules are all kept, here and in the file; two changes of one rule end as the one
-// written last. The removed presets merge as a set.
+// the same moment: each stores lists made from what it read before it took in the other's.
+// Changes of different rules are all kept, here and in the file; two changes of one rule end as
+// the one written last. The removed presets merge as a set.
 TEST_F(GestureSettingsStoreTest, RuleListsChangedByTwoInstancesAtOnceKeepBothChanges) {
-    using Lists = std::pair<std::vector<GestureMapping>, std::vector<GestureDescriptor>>;
-    using Edit = std::function<void(Lists&)>;
     const auto named = [](const char* name, GesturePattern pattern, bool enabled = true) {
         return testing::customRule(GestureDescriptor::directional(pattern),
                                    GestureAction::predefined(PredefinedAction::newTab),
                                    QString::fromUtf8(name), enabled);
     };
+    using Lists = std::pair<std::vector<GestureMapping>, std::vector<GestureDescriptor>>;
     const auto alpha = named("Alpha", GesturePattern::leftThenUp);
     const auto bravo = named("Bravo", GesturePattern::leftThenDown);
-    const auto charlie = named("Charlie", GesturePattern::rightThenUp);
-    const auto preset = [](GesturePattern pattern) {
-        return GestureDescriptor::directional(pattern);
-    };
-    const auto replace = [](const GestureMapping& rule, std::optional<GestureMapping> by) -> Edit {
-        return [rule, by](Lists& lists) {
-            auto& rules = lists.first;
-            const auto at = std::find(rules.begin(), rules.end(), rule);
-            if (at == rules.end()) {
-                rules.push_back(*by);
-            } else if (by) {
-                *at = *by;
-            } else {
-                rules.erase(at);
-            }
-        };
-    };
-    const auto togglePreset = [](GestureDescriptor pattern) -> Edit {
-        return [pattern](Lists& lists) {
-            auto& disabled = lists.second;
-            const auto at = std::find(disabled.begin(), disabled.end(), pattern);
-            at == disabled.end() ? disabled.push_back(pattern) : void(disabled.erase(at));
-        };
-    };
+    const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
+    const auto rightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
+    const Lists base{{alpha, bravo}, {upDown}};
     const struct {
         const char* name;
-        Edit there;
-        Edit here;
+        Lists there;
+        Lists here;
         std::set<QString> rules;  // names, " (off)" after a disabled one's
-        std::set<QString> disabled;
+        std::vector<GestureDescriptor> disabled;
     } cases[] = {
         {"renames",
-         replace(alpha, named("Alpha 2", GesturePattern::leftThenUp)),
-         replace(bravo, named("Bravo 2", GesturePattern::leftThenDown)),
+         {{named("Alpha 2", GesturePattern::leftThenUp), bravo}, {upDown}},
+         {{alpha, named("Bravo 2", GesturePattern::leftThenDown)}, {upDown}},
          {"Alpha 2", "Bravo 2"},
-         {"directional:up-down"}},
+         {upDown}},
         {"a rename and a rule switched off",
-         replace(alpha, named("Alpha 2", GesturePattern::leftThenUp)),
-         replace(bravo, named("Bravo", GesturePattern::leftThenDown, false)),
+         {{named("Alpha 2", GesturePattern::leftThenUp), bravo}, {upDown}},
+         {{alpha, named("Bravo", GesturePattern::leftThenDown, false)}, {upDown}},
          {"Alpha 2", "Bravo (off)"},
-         {"directional:up-down"}},
+         {upDown}},
         {"a removal and an addition",
-         replace(alpha, std::nullopt),
-         replace(charlie, charlie),
+         {{bravo}, {upDown}},
+         {{alpha, bravo, named("Charlie", GesturePattern::rightThenUp)}, {upDown}},
          {"Bravo", "Charlie"},
-         {"directional:up-down"}},
+         {upDown}},
         {"one rule renamed twice",
-         replace(alpha, named("There", GesturePattern::leftThenUp)),
-         replace(alpha, named("Here", GesturePattern::leftThenUp)),
+         {{named("There", GesturePattern::leftThenUp), bravo}, {upDown}},
+         {{named("Here", GesturePattern::leftThenUp), bravo}, {upDown}},
          {"Bravo", "Here"},
-         {"directional:up-down"}},
+         {upDown}},
         {"presets removed and restored",
-         togglePreset(preset(GesturePattern::rightThenDown)),
-         togglePreset(preset(GesturePattern::upThenDown)),
+         {{alpha, bravo}, {upDown, rightDown}},
+         {{alpha, bravo}, {}},
          {"Alpha", "Bravo"},
-         {"directional:right-down"}},
+         {rightDown}},
     };
-    const auto apply = [](GestureSettingsStore& store, const Edit& edit) {
-        Lists lists{store.customMappings(), store.disabledBuiltInPatterns()};
-        edit(lists);
-        store.setCustomMappings(lists.first);
-        store.setDisabledBuiltInPatterns(lists.second);
+    const auto store = [](GestureSettingsStore& instance, const Lists& lists) {
+        instance.setCustomMappings(lists.first);
+        instance.setDisabledBuiltInPatterns(lists.second);
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         store_.reset();
         QFile::remove(filePath());
-        reopen().setCustomMappings({alpha, bravo});
-        store().setDisabledBuiltInPatterns({preset(GesturePattern::upThenDown)});
+        store(reopen(), base);
         EXPECT_EQ(
             testing::runInChild([&] {
                 GestureSettingsStore other(std::make_shared<JsonFileUserDefaults>(filePath()));
-                apply(other, c.there);
+                store(other, c.there);
                 return 0;
             }),
             0);
-        apply(store(), c.here);
+        store(this->store(), c.here);
         // Here, and as stored.
         for (const bool reopened : {false, true}) {
-            GestureSettingsStore& instance = reopened ? reopen() : store();
+            GestureSettingsStore& instance = reopened ? reopen() : this->store();
             std::set<QString> rules;
             for (const auto& rule : instance.customMappings()) {
                 rules.insert(*rule.name() + (rule.isEnabled() ? "" : " (off)"));
             }
-            std::set<QString> disabled;
-            for (const auto& pattern : instance.disabledBuiltInPatterns()) {
-                disabled.insert(pattern.id());
-            }
             EXPECT_EQ(rules, c.rules) << reopened;
-            EXPECT_EQ(disabled, c.disabled) << reopened;
+            EXPECT_EQ(instance.disabledBuiltInPatterns(), c.disabled) << reopened;
         }
     }
 }
