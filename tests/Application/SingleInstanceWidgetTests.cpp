@@ -156,7 +156,8 @@ TEST_F(SingleInstanceTest, ALaunchTakesTheNameOfAnInstanceQuittingMeanwhile) {
 // Another user (or a link) can take "runtime-<uid>" in the temporary folder, and another process
 // can remove the socket file or its folder while the instance runs. The instance listens in the
 // first place left to it, taking over a socket a crashed instance left there, and every later
-// launch finds it there, also once a folder taken has gone again.
+// launch finds it there, also once a folder taken has gone again. Any other change in its folder
+// leaves its socket as it is.
 TEST_F(SingleInstanceTest, AnInstanceWhoseFolderIsTakenOrRemovedIsFoundByEveryLaunch) {
     const QString temporary = temporaryFolder();
     ASSERT_TRUE(QDir().mkpath(folder_.filePath("tmp")));
@@ -176,6 +177,12 @@ TEST_F(SingleInstanceTest, AnInstanceWhoseFolderIsTakenOrRemovedIsFoundByEveryLa
         }
     };
     const auto removeSocket = [&] { QFile::remove(running.serverName()); };
+    // A second name keeps the socket's inode number taken, so that a socket bound afresh differs.
+    const auto touchBeside = [&] {
+        const QDir folder = QFileInfo(running.serverName()).dir();
+        ::link(QFile::encodeName(running.serverName()), QFile::encodeName(folder.filePath("pin")));
+        QFile(folder.filePath("unrelated")).open(QIODevice::WriteOnly);
+    };
     const struct {
         const char* change;
         std::function<void()> make;
@@ -185,6 +192,7 @@ TEST_F(SingleInstanceTest, AnInstanceWhoseFolderIsTakenOrRemovedIsFoundByEveryLa
         {"the link removed", [&] { QFile::remove(temporary); }, cacheFolder()},
         {"the socket file removed", removeSocket, temporary},
         {"again", removeSocket, temporary},
+        {"an unrelated file touched beside it", touchBeside, temporary},
         {"its folder removed", [&] { removeFolder(false); }, temporary},
         {"its folder taken", [&] { removeFolder(true); }, cacheFolder()},
         {"again, a crashed instance's socket put where it was", [&] { removeFolder(true); },
@@ -192,7 +200,15 @@ TEST_F(SingleInstanceTest, AnInstanceWhoseFolderIsTakenOrRemovedIsFoundByEveryLa
     };
     for (int i = 0; i < int(std::size(steps)); ++i) {
         SCOPED_TRACE(steps[i].change);
+        const auto inode = [&] {
+            struct stat entry {};
+            return ::lstat(QFile::encodeName(running.serverName()).constData(), &entry) == 0
+                       ? entry.st_ino
+                       : 0;
+        };
+        const ino_t before = inode();
         steps[i].make();
+        const bool kept = inode() == before;
         // Listened on (not merely a socket file there).
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
@@ -202,6 +218,8 @@ TEST_F(SingleInstanceTest, AnInstanceWhoseFolderIsTakenOrRemovedIsFoundByEveryLa
             },
             kWaitMs));
         EXPECT_TRUE(laterLaunchShows(shown, i + 1, places()));
+        // Bound afresh, it would be within a turn or two of the event loop.
+        EXPECT_FALSE(kept && QTest::qWaitFor([&] { return inode() != before; }, 300));
     }
 }
 
