@@ -37,8 +37,8 @@ constexpr QByteArrayView kShowDashboardRequest = "show-dashboard\n";
 constexpr qsizetype kMaximumRequestLength = 64;
 // Launches waiting to be accepted, beyond the connections already open.
 constexpr int kBacklog = 64;
-// Tries at listening on the name: once to find it taken, once more under the lock, then after the
-// socket file there went away, and once for a name that changed hands meanwhile.
+// Tries at listening on the name: once to find it taken, then after the socket file there went
+// away, and a few more for a name that changes hands meanwhile.
 constexpr int kClaimRounds = 5;
 constexpr auto kLockPoll = std::chrono::milliseconds(5);
 
@@ -65,9 +65,9 @@ private:
 // An exclusive lock on the file "<name>.lock" beside the socket, taken within `timeout`; held
 // while it lives. The file is never removed: a launch that opened it just before would lock a
 // file nobody else sees.
-class ReplacementLock {
+class ClaimLock {
 public:
-    ReplacementLock(const QString& serverName, std::chrono::milliseconds timeout)
+    ClaimLock(const QString& serverName, std::chrono::milliseconds timeout)
         : fd_(::open(QFile::encodeName(serverName + QStringLiteral(".lock")).constData(),
                      O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {
         if (fd_.get() < 0) {
@@ -81,13 +81,10 @@ public:
             }
             std::this_thread::sleep_for(kLockPoll);
         }
-        held_ = true;
     }
-    bool held() const { return held_; }
 
 private:
     Descriptor fd_;
-    bool held_ = false;
 };
 
 // Fills `address` with `path`; false (errno ENAMETOOLONG) when it does not fit.
@@ -261,10 +258,13 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
     // because nobody answered on it, or by an instance that was quitting meanwhile. A name that
     // keeps changing hands beyond that is left to the others.
     int error = EADDRINUSE;
-    // Taken before a name nobody answers on is replaced: two launches that both found it so would
-    // otherwise each remove the socket the other had just put there, and both would run. Under
-    // the lock the name is tried and asked once more before it goes.
-    std::optional<ReplacementLock> replacing;
+    // Held while the name is claimed. Between its bind and its listen a launch's socket answers
+    // nobody, as one left behind by an instance that crashed does: a launch that found it so would
+    // remove it, and both would run; so would two launches that each removed the socket the other
+    // had just put in place of one left behind. Without the lock (no file there, or a launch
+    // holding it for longer than a claim takes) the claim goes on all the same, as the only way to
+    // run guarded.
+    const ClaimLock lock(serverName_, timeout);
     for (int round = 0; round < kClaimRounds; ++round) {
         if (listen()) {
             role_ = Role::primary;
@@ -293,14 +293,6 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
                 "A program of another user listens at \"%@\"; Quillorbitex does not speak to it "
                 "and runs in its place.",
                 serverName_);
-        }
-        if (!replacing) {
-            replacing.emplace(serverName_, timeout);
-            if (replacing->held()) {
-                continue;
-            }
-            // Without the lock (no file there, or a launch holding it for longer than a claim
-            // takes) the name is replaced all the same, as the only way to run guarded.
         }
         if (options_.beforeRemoving) {
             options_.beforeRemoving();
@@ -350,6 +342,9 @@ bool SingleInstance::listen() {
     // and renaming into place would silently replace a running instance's socket.
     if (::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
         return false;
+    }
+    if (options_.beforeListening) {
+        options_.beforeListening();
     }
     struct stat bound {};
     if (::listen(fd.get(), kBacklog) != 0 || ::lstat(address.sun_path, &bound) != 0) {

@@ -24,12 +24,12 @@ namespace quillorbitex {
 // Keeps the program to one running instance per user and X display (a test run: per base folder).
 // The first launch listens on a local socket in a folder only the user can change; a later launch
 // finds it there, asks it to show its dashboard and should then exit with status 0. A socket file
-// left behind by an instance that crashed is recognised (nobody answers on it) and replaced, by one
-// launch at a time (a lock file beside it), so that launches at once after a crash end with one
-// running instance. The socket may be in one of several places, taken in order: the first whose
-// folder is the user's alone, made again (or the next one taken) whenever its socket or folder is
-// removed while the instance runs.
-// Launches of another user are neither answered nor asked. Main thread.
+// left behind by an instance that crashed is recognised (nobody answers on it) and replaced.
+// Launches claim the name one at a time (a lock file beside it), so that launches at once, also
+// after a crash, end with one running instance. The socket may be in one of several places, taken
+// in order: the first whose folder is the user's alone, made again (or the next one taken) whenever
+// its socket or folder is removed while the instance runs. Launches of another user are neither
+// answered nor asked. Main thread.
 class SingleInstance final : public QObject {
     Q_OBJECT
 
@@ -61,6 +61,9 @@ public:
         std::function<void()> beforeAsking = nullptr;
         // Runs when nobody answered on the name, right before it is removed to be listened on.
         std::function<void()> beforeRemoving = nullptr;
+        // Runs when the name is bound, before it is listened on: the moment in which a launch
+        // finds nobody answering on it.
+        std::function<void()> beforeListening = nullptr;
     };
 
     // A path the socket may have, and what its folder must be for it.

@@ -223,16 +223,19 @@ TEST_F(SingleInstanceTest, AnInstanceWhoseFolderIsTakenOrRemovedIsFoundByEveryLa
     }
 }
 
-// Two launches right after a crash both find the socket it left, with nobody on it. However their
-// steps interleave, one of them runs and the other asks it: the second launch here does all its
-// steps while the first is about to remove the socket.
-TEST_F(SingleInstanceTest, TwoLaunchesAfterACrashEndWithOneRunningInstance) {
-    ASSERT_TRUE(testing::makeSocketFile(QFile::encodeName(name())));
-    std::atomic<int> secondRole{-1};
-    std::atomic<bool> finish{false};
-    std::unique_ptr<QThread> second;
-    SingleInstance first(
-        name(), {.beforeRemoving = [&] {
+// Two launches at once: right after a crash both find the socket it left, with nobody on it, and
+// one may find the other's socket between its bind and its listen, with nobody on it yet. However
+// their steps interleave, one of them runs and the other asks it: the second launch here does all
+// its steps while the first is about to remove the socket, or to listen on its own.
+TEST_F(SingleInstanceTest, TwoLaunchesAtOnceEndWithOneRunningInstance) {
+    for (const bool afterCrash : {true, false}) {
+        SCOPED_TRACE(afterCrash ? "after a crash" : "between a bind and its listen");
+        ASSERT_TRUE(!afterCrash || testing::makeSocketFile(QFile::encodeName(name())));
+        std::atomic<int> secondRole{-1};
+        std::atomic<bool> finish{false};
+        std::unique_ptr<QThread> second;
+        SingleInstance::Options options;
+        (afterCrash ? options.beforeRemoving : options.beforeListening) = [&] {
             if (second != nullptr) {
                 return;
             }
@@ -246,13 +249,15 @@ TEST_F(SingleInstanceTest, TwoLaunchesAfterACrashEndWithOneRunningInstance) {
             second->start();
             // Time for the second launch to claim, unless it waits.
             static_cast<void>(QTest::qWaitFor([&] { return secondRole != -1; }, 300));
-        }});
-    EXPECT_EQ(first.claim(2s), Role::primary);
-    ASSERT_NE(second, nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return secondRole != -1; }, kWaitMs));
-    EXPECT_EQ(secondRole, static_cast<int>(Role::secondary));
-    finish = true;
-    EXPECT_TRUE(second->wait(kWaitMs));
+        };
+        SingleInstance first(name(), options);
+        EXPECT_EQ(first.claim(2s), Role::primary);
+        ASSERT_NE(second, nullptr);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return secondRole != -1; }, kWaitMs));
+        EXPECT_EQ(secondRole, static_cast<int>(Role::secondary));
+        finish = true;
+        EXPECT_TRUE(second->wait(kWaitMs));
+    }
 }
 
 // One instance per user and X server, and one per test run's base folder, none in another's way.
