@@ -1,6 +1,7 @@
 #include "Application/SingleInstance.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -22,7 +23,9 @@
 #include <cstring>
 #include <optional>
 #include <thread>
+#include <vector>
 
+#include "Application/TestBaseDirectory.h"
 #include "Localization/L10n.h"
 #include "Platform/PrivateFolder.h"
 #include "Platform/ProductFolder.h"
@@ -134,6 +137,23 @@ QString fileNamePart(QString text) {
     return text;
 }
 
+// 16 hexadecimal digits naming `text`: a file name part of fixed length.
+QString digest(const QString& text) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+}
+
+// The user's login name; empty when the user has none.
+QString loginName(uid_t user) {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) {
+        return {};
+    }
+    return QFile::decodeName(entry.pw_name);
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
@@ -159,12 +179,15 @@ std::vector<SingleInstance::Place> SingleInstance::defaultPlaces(
     const QString& applicationIdentifier, const UITestConfig& config,
     const QProcessEnvironment& environment, uid_t user) {
     QString place;
+    QString preferences;
     if (config.isUITest) {
         // The base folder can be any length, and a socket path has a small limit.
-        const QByteArray base = PrivateFolder::normalized(config.baseDirectory).toUtf8();
-        place = QStringLiteral("test-") +
-                QString::fromLatin1(
-                    QCryptographicHash::hash(base, QCryptographicHash::Sha256).toHex().left(16));
+        const QString base = PrivateFolder::normalized(config.baseDirectory);
+        place = QStringLiteral("test-") + digest(base);
+        // Made here as the run makes it next, unless the run is to be refused for its name.
+        if (TestBaseDirectory::allowed(base)) {
+            preferences = base;
+        }
     } else {
         // ":0", ":0.0" and ":0.1" are one server, hence one capture.
         QString display = environment.value(QStringLiteral("DISPLAY"));
@@ -174,28 +197,51 @@ std::vector<SingleInstance::Place> SingleInstance::defaultPlaces(
             display.truncate(dot);
         }
         place = fileNamePart(display);
+        preferences = productFolderPath(QStandardPaths::GenericConfigLocation, environment, user);
     }
     const QString name = QStringLiteral("%1-%2-%3")
                              .arg(applicationIdentifier)
                              .arg(static_cast<qulonglong>(user))
                              .arg(place);
+    // A folder in the home may be shared by several hosts, each with its own ":0".
+    const QString homeName = name + u'-' + fileNamePart(QSysInfo::machineHostName());
     std::vector<Place> places;
+    const auto add = [&places](const QString& folder, const QString& fileName, Place::Folder kind) {
+        // A path too long for the socket would stop the claim at this place, where a later one
+        // may serve: a name that fits is taken instead, else the place is passed over.
+        for (const QString& candidate : {fileName, QStringLiteral("qx-") + digest(fileName)}) {
+            const QString path = QDir(PrivateFolder::normalized(folder)).filePath(candidate);
+            if (QFile::encodeName(path).size() < qsizetype(sizeof(sockaddr_un::sun_path))) {
+                if (std::none_of(places.begin(), places.end(),
+                                 [&path](const Place& p) { return p.path == path; })) {
+                    places.push_back({path, kind});
+                }
+                return;
+            }
+        }
+    };
+    // Folders of this machine first, then the user's folders in the home: each launch asks at
+    // every usable place after the first, so it finds the instance wherever that went.
     const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
     if (QDir::isAbsolutePath(runtime)) {
-        places.push_back(
-            {QDir(PrivateFolder::normalized(runtime)).filePath(name), Place::Folder::checked});
+        add(runtime, name, Place::Folder::checked);
     }
-    // Where Qt keeps its own runtime folder without XDG_RUNTIME_DIR, by the user's number.
-    places.push_back({QDir(PrivateFolder::temporaryRoot(environment))
-                          .filePath(QStringLiteral("runtime-%1/").arg(user) + name),
-                      Place::Folder::made});
+    // Without XDG_RUNTIME_DIR a private folder in the temporary folder, by the user's number and
+    // by the user's name (Qt's own runtime folder then): another user can take either first.
+    const QDir temporary(PrivateFolder::temporaryRoot(environment));
+    add(temporary.filePath(QStringLiteral("runtime-%1").arg(user)), name, Place::Folder::made);
+    const QString login = loginName(user);
+    if (!login.isEmpty() && !login.contains(u'/')) {
+        add(temporary.filePath(QStringLiteral("runtime-") + login), name, Place::Folder::made);
+    }
     // As GLib does without XDG_RUNTIME_DIR: the cache folder, which nobody else can take first.
     const QString cache = userBaseFolder(QStandardPaths::GenericCacheLocation, environment);
     if (!cache.isEmpty()) {
-        places.push_back({QDir(PrivateFolder::normalized(cache))
-                              .filePath(QStringLiteral("Quillorbitex/") + name + u'-' +
-                                        fileNamePart(QSysInfo::machineHostName())),
-                          Place::Folder::made});
+        add(QDir(cache).filePath(QStringLiteral("Quillorbitex")), homeName, Place::Folder::made);
+    }
+    // Last the folder of the preferences, which the program cannot do without.
+    if (!preferences.isEmpty()) {
+        add(preferences, homeName, Place::Folder::made);
     }
     return places;
 }

@@ -93,13 +93,17 @@ public:
     ~SingleInstance() override;
 
     // "<application id>-<user id>-<X server>" in the user's runtime folder (XDG_RUNTIME_DIR), else
-    // in "runtime-<user id>" in the temporary folder, else in "Quillorbitex" in the user's cache
-    // folder, where the name also carries the host's name (a home folder may be shared by several
-    // hosts, each with its own ":0"). The last two are made when missing. Another user can take
-    // the temporary one first (or a link in its place): it is then passed over, as is any folder
-    // that somebody else may change. The X server (DISPLAY without its screen) lets each of a
-    // user's sessions capture. A test run ends in "test-" and a digest of its base folder instead,
-    // so it neither answers nor is stopped by the user's own instance.
+    // in "runtime-<user id>", else in "runtime-<user name>" (Qt's runtime folder) in the temporary
+    // folder, else in "Quillorbitex" in the user's cache folder, else in the folder of the
+    // preferences (a test run's base folder). In the last two, folders of the home rather than of
+    // the machine, the name also carries the host's name (a home folder may be shared by several
+    // hosts, each with its own ":0"). All but the first are made when missing. Another user can
+    // take a temporary one first (or put a link in its place): it is then passed over, as is any
+    // folder that somebody else may change. A name too long for a socket there gives way to a
+    // short one made from it, "qx-" and a digest; a place where even that is too long is passed
+    // over. The X server (DISPLAY without its screen) lets each of a user's sessions capture. A
+    // test run ends in "test-" and a digest of its base folder instead, so it neither answers nor
+    // is stopped by the user's own instance.
     static std::vector<Place> defaultPlaces(const QString& applicationIdentifier,
                                             const UITestConfig& config,
                                             const QProcessEnvironment& environment,
