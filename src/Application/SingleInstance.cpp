@@ -1,6 +1,7 @@
 #include "Application/SingleInstance.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -22,7 +23,9 @@
 #include <cstring>
 #include <optional>
 #include <thread>
+#include <vector>
 
+#include "Application/TestBaseDirectory.h"
 #include "Localization/L10n.h"
 #include "Platform/PrivateFolder.h"
 #include "Platform/ProductFolder.h"
@@ -37,8 +40,8 @@ constexpr QByteArrayView kShowDashboardRequest = "show-dashboard\n";
 constexpr qsizetype kMaximumRequestLength = 64;
 // Launches waiting to be accepted, beyond the connections already open.
 constexpr int kBacklog = 64;
-// Tries at listening on the name: once to find it taken, once more under the lock, then after the
-// socket file there went away, and once for a name that changed hands meanwhile.
+// Tries at listening on the name: once to find it taken, then after the socket file there went
+// away, and a few more for a name that changes hands meanwhile.
 constexpr int kClaimRounds = 5;
 constexpr auto kLockPoll = std::chrono::milliseconds(5);
 
@@ -65,9 +68,9 @@ private:
 // An exclusive lock on the file "<name>.lock" beside the socket, taken within `timeout`; held
 // while it lives. The file is never removed: a launch that opened it just before would lock a
 // file nobody else sees.
-class ReplacementLock {
+class ClaimLock {
 public:
-    ReplacementLock(const QString& serverName, std::chrono::milliseconds timeout)
+    ClaimLock(const QString& serverName, std::chrono::milliseconds timeout)
         : fd_(::open(QFile::encodeName(serverName + QStringLiteral(".lock")).constData(),
                      O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {
         if (fd_.get() < 0) {
@@ -81,13 +84,10 @@ public:
             }
             std::this_thread::sleep_for(kLockPoll);
         }
-        held_ = true;
     }
-    bool held() const { return held_; }
 
 private:
     Descriptor fd_;
-    bool held_ = false;
 };
 
 // Fills `address` with `path`; false (errno ENAMETOOLONG) when it does not fit.
@@ -137,6 +137,23 @@ QString fileNamePart(QString text) {
     return text;
 }
 
+// 16 hexadecimal digits naming `text`: a file name part of fixed length.
+QString digest(const QString& text) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+}
+
+// The user's login name; empty when the user has none.
+QString loginName(uid_t user) {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) {
+        return {};
+    }
+    return QFile::decodeName(entry.pw_name);
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
@@ -162,12 +179,15 @@ std::vector<SingleInstance::Place> SingleInstance::defaultPlaces(
     const QString& applicationIdentifier, const UITestConfig& config,
     const QProcessEnvironment& environment, uid_t user) {
     QString place;
+    QString preferences;
     if (config.isUITest) {
         // The base folder can be any length, and a socket path has a small limit.
-        const QByteArray base = PrivateFolder::normalized(config.baseDirectory).toUtf8();
-        place = QStringLiteral("test-") +
-                QString::fromLatin1(
-                    QCryptographicHash::hash(base, QCryptographicHash::Sha256).toHex().left(16));
+        const QString base = PrivateFolder::normalized(config.baseDirectory);
+        place = QStringLiteral("test-") + digest(base);
+        // Made here as the run makes it next, unless the run is to be refused for its name.
+        if (TestBaseDirectory::allowed(base)) {
+            preferences = base;
+        }
     } else {
         // ":0", ":0.0" and ":0.1" are one server, hence one capture.
         QString display = environment.value(QStringLiteral("DISPLAY"));
@@ -177,28 +197,51 @@ std::vector<SingleInstance::Place> SingleInstance::defaultPlaces(
             display.truncate(dot);
         }
         place = fileNamePart(display);
+        preferences = productFolderPath(QStandardPaths::GenericConfigLocation, environment, user);
     }
     const QString name = QStringLiteral("%1-%2-%3")
                              .arg(applicationIdentifier)
                              .arg(static_cast<qulonglong>(user))
                              .arg(place);
+    // A folder in the home may be shared by several hosts, each with its own ":0".
+    const QString homeName = name + u'-' + fileNamePart(QSysInfo::machineHostName());
     std::vector<Place> places;
+    const auto add = [&places](const QString& folder, const QString& fileName, Place::Folder kind) {
+        // A path too long for the socket would stop the claim at this place, where a later one
+        // may serve: a name that fits is taken instead, else the place is passed over.
+        for (const QString& candidate : {fileName, QStringLiteral("qx-") + digest(fileName)}) {
+            const QString path = QDir(PrivateFolder::normalized(folder)).filePath(candidate);
+            if (QFile::encodeName(path).size() < qsizetype(sizeof(sockaddr_un::sun_path))) {
+                if (std::none_of(places.begin(), places.end(),
+                                 [&path](const Place& p) { return p.path == path; })) {
+                    places.push_back({path, kind});
+                }
+                return;
+            }
+        }
+    };
+    // Folders of this machine first, then the user's folders in the home: each launch asks at
+    // every usable place after the first, so it finds the instance wherever that went.
     const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
     if (QDir::isAbsolutePath(runtime)) {
-        places.push_back(
-            {QDir(PrivateFolder::normalized(runtime)).filePath(name), Place::Folder::checked});
+        add(runtime, name, Place::Folder::checked);
     }
-    // Where Qt keeps its own runtime folder without XDG_RUNTIME_DIR, by the user's number.
-    places.push_back({QDir(PrivateFolder::temporaryRoot(environment))
-                          .filePath(QStringLiteral("runtime-%1/").arg(user) + name),
-                      Place::Folder::made});
+    // Without XDG_RUNTIME_DIR a private folder in the temporary folder, by the user's number and
+    // by the user's name (Qt's own runtime folder then): another user can take either first.
+    const QDir temporary(PrivateFolder::temporaryRoot(environment));
+    add(temporary.filePath(QStringLiteral("runtime-%1").arg(user)), name, Place::Folder::made);
+    const QString login = loginName(user);
+    if (!login.isEmpty() && !login.contains(u'/')) {
+        add(temporary.filePath(QStringLiteral("runtime-") + login), name, Place::Folder::made);
+    }
     // As GLib does without XDG_RUNTIME_DIR: the cache folder, which nobody else can take first.
     const QString cache = userBaseFolder(QStandardPaths::GenericCacheLocation, environment);
     if (!cache.isEmpty()) {
-        places.push_back({QDir(PrivateFolder::normalized(cache))
-                              .filePath(QStringLiteral("Quillorbitex/") + name + u'-' +
-                                        fileNamePart(QSysInfo::machineHostName())),
-                          Place::Folder::made});
+        add(QDir(cache).filePath(QStringLiteral("Quillorbitex")), homeName, Place::Folder::made);
+    }
+    // Last the folder of the preferences, which the program cannot do without.
+    if (!preferences.isEmpty()) {
+        add(preferences, homeName, Place::Folder::made);
     }
     return places;
 }
@@ -261,10 +304,13 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
     // because nobody answered on it, or by an instance that was quitting meanwhile. A name that
     // keeps changing hands beyond that is left to the others.
     int error = EADDRINUSE;
-    // Taken before a name nobody answers on is replaced: two launches that both found it so would
-    // otherwise each remove the socket the other had just put there, and both would run. Under
-    // the lock the name is tried and asked once more before it goes.
-    std::optional<ReplacementLock> replacing;
+    // Held while the name is claimed. Between its bind and its listen a launch's socket answers
+    // nobody, as one left behind by an instance that crashed does: a launch that found it so would
+    // remove it, and both would run; so would two launches that each removed the socket the other
+    // had just put in place of one left behind. Without the lock (no file there, or a launch
+    // holding it for longer than a claim takes) the claim goes on all the same, as the only way to
+    // run guarded.
+    const ClaimLock lock(serverName_, timeout);
     for (int round = 0; round < kClaimRounds; ++round) {
         if (listen()) {
             role_ = Role::primary;
@@ -293,14 +339,6 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
                 "A program of another user listens at \"%@\"; Quillorbitex does not speak to it "
                 "and runs in its place.",
                 serverName_);
-        }
-        if (!replacing) {
-            replacing.emplace(serverName_, timeout);
-            if (replacing->held()) {
-                continue;
-            }
-            // Without the lock (no file there, or a launch holding it for longer than a claim
-            // takes) the name is replaced all the same, as the only way to run guarded.
         }
         if (options_.beforeRemoving) {
             options_.beforeRemoving();
@@ -350,6 +388,9 @@ bool SingleInstance::listen() {
     // and renaming into place would silently replace a running instance's socket.
     if (::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
         return false;
+    }
+    if (options_.beforeListening) {
+        options_.beforeListening();
     }
     struct stat bound {};
     if (::listen(fd.get(), kBacklog) != 0 || ::lstat(address.sun_path, &bound) != 0) {

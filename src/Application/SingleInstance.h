@@ -24,12 +24,12 @@ namespace quillorbitex {
 // Keeps the program to one running instance per user and X display (a test run: per base folder).
 // The first launch listens on a local socket in a folder only the user can change; a later launch
 // finds it there, asks it to show its dashboard and should then exit with status 0. A socket file
-// left behind by an instance that crashed is recognised (nobody answers on it) and replaced, by one
-// launch at a time (a lock file beside it), so that launches at once after a crash end with one
-// running instance. The socket may be in one of several places, taken in order: the first whose
-// folder is the user's alone, made again (or the next one taken) whenever its socket or folder is
-// removed while the instance runs.
-// Launches of another user are neither answered nor asked. Main thread.
+// left behind by an instance that crashed is recognised (nobody answers on it) and replaced.
+// Launches claim the name one at a time (a lock file beside it), so that launches at once, also
+// after a crash, end with one running instance. The socket may be in one of several places, taken
+// in order: the first whose folder is the user's alone, made again (or the next one taken) whenever
+// its socket or folder is removed while the instance runs. Launches of another user are neither
+// answered nor asked. Main thread.
 class SingleInstance final : public QObject {
     Q_OBJECT
 
@@ -61,6 +61,9 @@ public:
         std::function<void()> beforeAsking = nullptr;
         // Runs when nobody answered on the name, right before it is removed to be listened on.
         std::function<void()> beforeRemoving = nullptr;
+        // Runs when the name is bound, before it is listened on: the moment in which a launch
+        // finds nobody answering on it.
+        std::function<void()> beforeListening = nullptr;
     };
 
     // A path the socket may have, and what its folder must be for it.
@@ -90,13 +93,17 @@ public:
     ~SingleInstance() override;
 
     // "<application id>-<user id>-<X server>" in the user's runtime folder (XDG_RUNTIME_DIR), else
-    // in "runtime-<user id>" in the temporary folder, else in "Quillorbitex" in the user's cache
-    // folder, where the name also carries the host's name (a home folder may be shared by several
-    // hosts, each with its own ":0"). The last two are made when missing. Another user can take
-    // the temporary one first (or a link in its place): it is then passed over, as is any folder
-    // that somebody else may change. The X server (DISPLAY without its screen) lets each of a
-    // user's sessions capture. A test run ends in "test-" and a digest of its base folder instead,
-    // so it neither answers nor is stopped by the user's own instance.
+    // in "runtime-<user id>", else in "runtime-<user name>" (Qt's runtime folder) in the temporary
+    // folder, else in "Quillorbitex" in the user's cache folder, else in the folder of the
+    // preferences (a test run's base folder). In the last two, folders of the home rather than of
+    // the machine, the name also carries the host's name (a home folder may be shared by several
+    // hosts, each with its own ":0"). All but the first are made when missing. Another user can
+    // take a temporary one first (or put a link in its place): it is then passed over, as is any
+    // folder that somebody else may change. A name too long for a socket there gives way to a
+    // short one made from it, "qx-" and a digest; a place where even that is too long is passed
+    // over. The X server (DISPLAY without its screen) lets each of a user's sessions capture. A
+    // test run ends in "test-" and a digest of its base folder instead, so it neither answers nor
+    // is stopped by the user's own instance.
     static std::vector<Place> defaultPlaces(const QString& applicationIdentifier,
                                             const UITestConfig& config,
                                             const QProcessEnvironment& environment,

@@ -58,14 +58,17 @@ bool TestBaseDirectory::prepare(const UITestConfig& config, uid_t user) {
         return true;
     }
     const QString base = PrivateFolder::normalized(config.baseDirectory);
-    if (base.isEmpty() || holdsHome(base) ||
-        PrivateFolder::make(base, user) != PrivateFolder::Verdict::usable) {
+    if (!allowed(base) || PrivateFolder::make(base, user) != PrivateFolder::Verdict::usable) {
         return false;
     }
     if (config.resetOnLaunch) {
         removeProgramFiles(config);
     }
     return true;
+}
+
+bool TestBaseDirectory::allowed(const QString& path) {
+    return !path.isEmpty() && !holdsHome(path);
 }
 
 void TestBaseDirectory::removeProgramFiles(const UITestConfig& config) {

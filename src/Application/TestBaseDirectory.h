@@ -25,6 +25,10 @@ public:
     // nothing to do.
     static bool prepare(const UITestConfig& config, uid_t user = ::getuid());
 
+    // Whether the normalised `path` may be a test run's base folder by its name alone: not empty,
+    // and neither "/" nor the home folder nor a folder holding it. What is there is not looked at.
+    static bool allowed(const QString& path);
+
     // Removes what the program writes in the base folder and nothing else: the preferences and
     // their lock file, the usage database with its journals, the state file, the copies of the
     // first two set aside as unreadable, the login item's entry and its folder when that is left

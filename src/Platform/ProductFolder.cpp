@@ -34,6 +34,11 @@ QString usableHome(const QString& home, const QString& relativeBase) {
     return cleaned;
 }
 
+QString temporaryProductFolderPath(const QProcessEnvironment& environment, uid_t user) {
+    return QDir(PrivateFolder::temporaryRoot(environment))
+        .filePath(kProductFolderName + QLatin1Char('-') + QString::number(user));
+}
+
 }  // namespace
 
 QString userBaseFolder(QStandardPaths::StandardLocation location,
@@ -70,10 +75,15 @@ QString productFolder(QStandardPaths::StandardLocation location) {
     return QDir(base).filePath(kProductFolderName);
 }
 
+QString productFolderPath(QStandardPaths::StandardLocation location,
+                          const QProcessEnvironment& environment, uid_t user) {
+    const QString base = userBaseFolder(location, environment);
+    return base.isEmpty() ? temporaryProductFolderPath(environment, user)
+                          : QDir(base).filePath(kProductFolderName);
+}
+
 QString temporaryProductFolder(const QProcessEnvironment& environment, uid_t user) {
-    const QString root = PrivateFolder::temporaryRoot(environment);
-    const QString folder =
-        QDir(root).filePath(kProductFolderName + QLatin1Char('-') + QString::number(user));
+    const QString folder = temporaryProductFolderPath(environment, user);
     if (PrivateFolder::make(folder, user) == PrivateFolder::Verdict::usable) {
         return folder;
     }

@@ -25,6 +25,12 @@ QString userBaseFolder(QStandardPaths::StandardLocation location);
 // temporaryProductFolder); empty when not even that can be had.
 QString productFolder(QStandardPaths::StandardLocation location);
 
+// Where productFolder() keeps the program's folder for `location` in `environment`, named only:
+// "Quillorbitex" in the user's base folder, else "Quillorbitex-<user id>" in the temporary folder,
+// the folder temporaryProductFolder() takes when it may. Nothing is made or checked.
+QString productFolderPath(QStandardPaths::StandardLocation location,
+                          const QProcessEnvironment& environment, uid_t user = ::getuid());
+
 // "Quillorbitex-<user id>" in the temporary folder, made with mode 0700 when missing and used only
 // when it is the user's own and nobody else may write in it. A folder of that name that fails the
 // check (another user made it first) is left alone: a new private folder
