@@ -5,10 +5,13 @@
 #include <chrono>
 #include <future>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <thread>
 
 #include "Platform/JsonFileUserDefaults.h"
+#include "Platform/TestFiles.h"
+#include "support/FileLockHolder.h"
 #include "support/WaitUntil.h"
 
 namespace quillorbitex {
@@ -99,6 +102,39 @@ TEST(JsonFileUserDefaults, InstancesWritingAtTheSameTimeLoseNothing) {
     EXPECT_EQ(reloaded.dataValue("rules"), rules + "20");
     for (int i = 0; i < kWrites; ++i) {
         EXPECT_EQ(reloaded.numberValue(QString::number(i)), double(i)) << i;
+    }
+}
+
+// Another process keeps the lock: a change neither waits for it here nor fails at once. Held past
+// the writer's wait, the change is unsaved and the storage said to be in use; held past the
+// object's end, the change is written all the same.
+TEST(JsonFileUserDefaults, AChangeWhileAnotherProcessKeepsTheLockIsNotWaitedForNorLost) {
+    QTemporaryDir dir;
+    const QString path = JsonFileUserDefaults::filePathIn(dir.path());
+    enum class Held { briefly, pastTheWritersWait, pastTheEnd };
+    for (const Held held : {Held::briefly, Held::pastTheWritersWait, Held::pastTheEnd}) {
+        SCOPED_TRACE(static_cast<int>(held));
+        ASSERT_TRUE(testing::writeFile(path, R"({"rules": {"data": "YWJj"}, "threshold": 0.2})"));
+        auto own = std::make_optional<JsonFileUserDefaults>(path);
+        testing::FileLockHolder lock(path);
+        ASSERT_TRUE(lock.held());
+        EXPECT_TRUE(own->setValue("threshold", 0.25));
+        EXPECT_FALSE(own->hasUnsavedChanges());
+        EXPECT_EQ(JsonFileUserDefaults(path).value("threshold"), UserDefaults::Value(0.2));
+        if (held == Held::pastTheWritersWait) {
+            EXPECT_TRUE(testing::waitUntil([&] { return own->hasUnsavedChanges(); }));
+            EXPECT_TRUE(own->isStorageInUse());
+        }
+        if (held == Held::pastTheEnd) {
+            own.reset();
+        }
+        lock.release();
+        EXPECT_TRUE(testing::waitUntil([&] {
+            return (!own || own->saveUnsavedChanges()) &&
+                   JsonFileUserDefaults(path).value("threshold") == UserDefaults::Value(0.25);
+        }));
+        EXPECT_FALSE(own && own->isStorageInUse());
+        EXPECT_EQ(JsonFileUserDefaults(path).dataValue("rules"), QByteArray("abc"));
     }
 }
 

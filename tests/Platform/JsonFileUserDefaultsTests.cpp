@@ -1,8 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDateTime>
@@ -12,9 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <future>
 #include <string_view>
 #include <utility>
@@ -23,6 +19,7 @@
 #include "Platform/JsonFileUserDefaults.h"
 #include "Platform/TestFiles.h"
 #include "support/ChildProcess.h"
+#include "support/FileLockHolder.h"
 #include "support/InMemoryUserDefaults.h"
 #include "support/WaitUntil.h"
 
@@ -285,57 +282,6 @@ TEST_F(JsonFileUserDefaultsTest, EntriesOfOtherShapesSurviveWritesAndReadAsTheir
                   .object());
 }
 
-// Another process holding the preferences' lock, as an instance writing or a program that keeps
-// the file locked, until release() or its own end.
-class LockHolder {
-public:
-    explicit LockHolder(const QString& preferences) {
-        const QByteArray lockPath = QFile::encodeName(preferences + ".lock");
-        int ready[2] = {-1, -1};
-        int release[2] = {-1, -1};
-        if (::pipe(ready) != 0 || ::pipe(release) != 0) {
-            return;
-        }
-        std::fflush(nullptr);
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            // Only calls that are safe in the child of a process with threads.
-            ::close(ready[0]);
-            ::close(release[1]);
-            const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0600);
-            char byte = 0;
-            if (fd >= 0 && ::flock(fd, LOCK_EX) == 0 && ::write(ready[1], "x", 1) == 1) {
-                // Until the test releases it or goes.
-                while (::read(release[0], &byte, 1) < 0 && errno == EINTR) {
-                }
-            }
-            ::_exit(0);
-        }
-        ::close(ready[1]);
-        ::close(release[0]);
-        release_ = release[1];
-        char byte = 0;
-        held_ = pid_ > 0 && ::read(ready[0], &byte, 1) == 1;
-        ::close(ready[0]);
-    }
-    ~LockHolder() { release(); }
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
-
-    bool held() const { return held_; }
-    void release() {
-        if (release_ >= 0) {
-            ::close(std::exchange(release_, -1));
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-
-private:
-    pid_t pid_ = -1;
-    int release_ = -1;
-    bool held_ = false;
-};
-
 // Two instances over one file, both made before either changes anything: the other changes or
 // removes a key, then this one changes one. What the other wrote stays, in the file and in this
 // one's memory. A change made while another process holds the lock is not waited for here, also
@@ -369,7 +315,7 @@ TEST_F(JsonFileUserDefaultsTest, InstancesSharingTheFileKeepEachOthersChanges) {
                                  : 1;
                   }),
                   0);
-        std::optional<LockHolder> lock;
+        std::optional<testing::FileLockHolder> lock;
         if (c.locked) {
             ASSERT_TRUE(lock.emplace(path()).held());
         }
@@ -389,37 +335,6 @@ TEST_F(JsonFileUserDefaultsTest, InstancesSharingTheFileKeepEachOthersChanges) {
             EXPECT_EQ(defaults->value(c.otherKey), same ? std::optional(c.own) : c.other);
             EXPECT_EQ(defaults->value(c.ownKey), std::optional(c.own));
         }
-    }
-}
-
-// Another process keeps the lock: a change neither waits for it here nor fails at once. Held past
-// the writer's wait, the change is unsaved and the storage said to be in use; held past the
-// object's end, the change is written all the same.
-TEST_F(JsonFileUserDefaultsTest, AChangeWhileAnotherProcessKeepsTheLockIsNotWaitedForNorLost) {
-    enum class Held { briefly, pastTheWritersWait, pastTheEnd };
-    for (const Held held : {Held::briefly, Held::pastTheWritersWait, Held::pastTheEnd}) {
-        SCOPED_TRACE(static_cast<int>(held));
-        writeFile(R"({"rules": {"data": "YWJj"}, "threshold": 0.2})");
-        auto own = std::make_optional<JsonFileUserDefaults>(path());
-        LockHolder lock(path());
-        ASSERT_TRUE(lock.held());
-        EXPECT_TRUE(own->setValue("threshold", 0.25));
-        EXPECT_FALSE(own->hasUnsavedChanges());
-        EXPECT_EQ(JsonFileUserDefaults(path()).value("threshold"), UserDefaults::Value(0.2));
-        if (held == Held::pastTheWritersWait) {
-            EXPECT_TRUE(testing::waitUntil([&] { return own->hasUnsavedChanges(); }));
-            EXPECT_TRUE(own->isStorageInUse());
-        }
-        if (held == Held::pastTheEnd) {
-            own.reset();
-        }
-        lock.release();
-        EXPECT_TRUE(testing::waitUntil([&] {
-            return (!own || own->saveUnsavedChanges()) &&
-                   JsonFileUserDefaults(path()).value("threshold") == UserDefaults::Value(0.25);
-        }));
-        EXPECT_FALSE(own && own->isStorageInUse());
-        EXPECT_EQ(JsonFileUserDefaults(path()).dataValue("rules"), QByteArray("abc"));
     }
 }
 
