@@ -273,6 +273,10 @@ void GestureUsageStatsStore::reset() {
     writePending();
 }
 
+GestureUsageStatsStoring::Counts GestureUsageStatsStore::waitingCounts() const {
+    return pendingCounts();
+}
+
 std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCounts() {
     beginOperation();
     // A damaged file is replaced at most once here; the new one is read in the second round.

@@ -56,6 +56,7 @@ public:
     std::int64_t triggerCount(const QString& patternID) const override;
     void reset() override;
     std::optional<Counts> allCounts() override;
+    Counts waitingCounts() const override;
     bool hasUnwrittenCounts() const override;
     void writeUnwrittenCounts() override;
     std::vector<QString> takeSetAsideFiles() override;
