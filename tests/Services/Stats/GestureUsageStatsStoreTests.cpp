@@ -523,6 +523,17 @@ TEST_F(GestureUsageStatsStoreTest, CountsOfEarlierRunsAreNeitherLostNorCountedTw
     EXPECT_EQ(first->recordInvocation(kUpDown), 3);
     ASSERT_TRUE(testing::writeFile(kept, keptBytes));
     EXPECT_EQ(GestureUsageStatsStore(path()).totalInvocationCount(), 3);
+    // Found again while the database is held, they are all that is known to wait; once it can be
+    // read, they are found in it, before anything is written.
+    ASSERT_TRUE(testing::writeFile(kept, keptBytes));
+    ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+    auto foundWhileHeld = std::make_unique<GestureUsageStatsStore>(path());
+    EXPECT_EQ(foundWhileHeld->waitingCounts(),
+              (GestureUsageStatsStoring::Counts{1, {{kUpDown, 1}}}));
+    ASSERT_TRUE(holder.exec("COMMIT;"));
+    EXPECT_EQ(foundWhileHeld->allCounts(),
+              (GestureUsageStatsStoring::Counts{3, {{kUpDown, 2}, {kLeftUp, 1}}}));
+    foundWhileHeld = nullptr;
     // The first's next write drops the note of the file, which has gone; the second's finds
     // neither.
     EXPECT_EQ(first->recordInvocation(kUpDown), 4);
