@@ -122,6 +122,7 @@ public:
     }
     void reset() override { note(), store_->reset(); }
     std::optional<Counts> allCounts() override { return note(), store_->allCounts(); }
+    Counts waitingCounts() const override { return note(), store_->waitingCounts(); }
     bool hasUnwrittenCounts() const override { return note(), store_->hasUnwrittenCounts(); }
     void writeUnwrittenCounts() override { note(), store_->writeUnwrittenCounts(); }
     std::vector<QString> takeSetAsideFiles() override {
@@ -139,7 +140,8 @@ private:
 };
 
 // Another program holds the usage database (BEGIN EXCLUSIVE) while a gesture runs its action:
-// the main thread never waits for the file, and the count appears once the file is free.
+// the main thread never waits for the file, and the count appears while it is held (nothing of
+// the file could be read yet).
 TEST(AppModelConcurrency, TheUsageDatabaseIsNeverWaitedForOnTheMainThread) {
     testing::AppModelTestEnvironment env;
     AppModel::Platform platform = env.platform();
@@ -154,6 +156,12 @@ TEST(AppModelConcurrency, TheUsageDatabaseIsNeverWaitedForOnTheMainThread) {
         env.drawStroke(polyline({{400, 400}, {400, 300}, {400, 400}}, 6));
         ASSERT_TRUE(model.lastGesture().has_value());
         EXPECT_EQ(model.triggerCount(), 0);  // nothing could be read yet
+        EXPECT_TRUE(testing::waitUntil([&] {
+            env.main.runUntilIdle();
+            return model.triggerCount() == 1 &&
+                   model.triggerCount(GestureDescriptor::directional(GesturePattern::upThenDown)) ==
+                       1;
+        }));
 
         sqlite3_exec(holder, "COMMIT;", nullptr, nullptr, nullptr);
         EXPECT_TRUE(testing::waitUntil([&] {

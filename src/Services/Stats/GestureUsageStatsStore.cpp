@@ -89,6 +89,7 @@ constexpr const char* kClearCounters =
     "DELETE FROM usage_stats WHERE key NOT GLOB 'written_from_file:*';";
 constexpr const char* kClearRules = "DELETE FROM rule_trigger_counts;";
 constexpr const char* kBegin = "BEGIN IMMEDIATE;";
+constexpr const char* kBeginReading = "BEGIN DEFERRED;";
 constexpr const char* kCommit = "COMMIT;";
 constexpr int kMaxMarkersRead = 1000;
 constexpr const char* kReadMarkers =
@@ -273,6 +274,10 @@ void GestureUsageStatsStore::reset() {
     writePending();
 }
 
+GestureUsageStatsStoring::Counts GestureUsageStatsStore::waitingCounts() const {
+    return pendingCounts();
+}
+
 std::optional<GestureUsageStatsStoring::Counts> GestureUsageStatsStore::allCounts() {
     beginOperation();
     // A damaged file is replaced at most once here; the new one is read in the second round.
@@ -327,7 +332,7 @@ QStringList GestureUsageStatsStore::unwrittenCountsNamePatterns(const QString& d
 
 int GestureUsageStatsStore::readCountsOfFile(Counts& counts) {
     if (prepareTables()) {
-        return readFileCounts(counts);
+        return earlier_.empty() ? readFileCounts(counts) : readFileCountsAndNotes(counts);
     }
     // Tables that cannot be created (a full disk, a file that may not be written) leave a file
     // that can still be read; one without them holds no counts.
@@ -378,6 +383,36 @@ int GestureUsageStatsStore::readFileCounts(Counts& counts) {
         counts.perRule.clear();
     }
     return result;
+}
+
+int GestureUsageStatsStore::readFileCountsAndNotes(Counts& counts) {
+    // In one transaction: counts of an earlier run written (by another instance) between reading
+    // the counts and reading the notes would be counted twice, or not at all.
+    if (!execute(kBeginReading)) {
+        return lastWriteFailure_;
+    }
+    int result = readFileCounts(counts);
+    const auto markers = result == SQLITE_OK ? readMarkers() : std::nullopt;
+    if (result == SQLITE_OK && !markers) {
+        result = lastWriteFailure_;
+    }
+    // Nothing was written: ending the transaction only lets go of the file.
+    sqlite3_exec(database_, kCommit, nullptr, nullptr, nullptr);
+    if (markers) {
+        forgetEarlierCountsWritten(*markers);
+    }
+    return result;
+}
+
+void GestureUsageStatsStore::forgetEarlierCountsWritten(const std::set<QString>& markers) {
+    const QDir folder = QFileInfo(databasePath_).absoluteDir();
+    std::erase_if(earlier_, [&](const EarlierCounts& earlier) {
+        if (!markers.contains(kMarkerPrefix + earlier.fileName)) {
+            return false;
+        }
+        QFile::remove(folder.filePath(earlier.fileName));
+        return true;
+    });
 }
 
 bool GestureUsageStatsStore::isDamage(int result) {

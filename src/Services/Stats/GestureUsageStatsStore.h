@@ -56,6 +56,7 @@ public:
     std::int64_t triggerCount(const QString& patternID) const override;
     void reset() override;
     std::optional<Counts> allCounts() override;
+    Counts waitingCounts() const override;
     bool hasUnwrittenCounts() const override;
     void writeUnwrittenCounts() override;
     std::vector<QString> takeSetAsideFiles() override;
@@ -92,6 +93,12 @@ private:
     int readFileCounts(Counts& counts);
     // The same, also while the tables cannot be created: a file without them holds no counts.
     int readCountsOfFile(Counts& counts);
+    // Reads the counts as readFileCounts() does, and forgets the counts of earlier runs that the
+    // file holds already: their files were taken in while the notes could not be read (the file
+    // held), or another instance wrote them since.
+    int readFileCountsAndNotes(Counts& counts);
+    // Drops the counts of earlier runs whose notes are among `markers` and removes their files.
+    void forgetEarlierCountsWritten(const std::set<QString>& markers);
     static bool isDamage(int result);
     // Moves a damaged file aside, opens a new one and writes `salvaged` (what could still be read
     // from the old file) to it with the counts not written yet. False when the file could not be

@@ -34,6 +34,9 @@ public:
     // Every count at once; nothing while they cannot be read (another program holding the file),
     // where the single reads above would give only part of them. May create the tables.
     virtual std::optional<Counts> allCounts() = 0;
+    // The counts held beside the file: those waiting in memory and those of earlier runs not
+    // written yet. While the file cannot be read, all that is known of the counts.
+    virtual Counts waitingCounts() const = 0;
 
     // Counts (or a reset) kept in memory because the file could not take them yet, and that a
     // later try may write.

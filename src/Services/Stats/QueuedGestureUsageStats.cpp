@@ -95,6 +95,13 @@ struct QueuedGestureUsageStats::Worker {
             if (!replaceShown) {
                 update.added = std::move(records);
             }
+        } else if (Counts waiting = store->waitingCounts(); waiting != shownUnread) {
+            // Nothing read yet (the file held since before the start): what the file holds is
+            // unknown, and what waits beside it is all there is to show. It is shown whole, never
+            // added to, so that the first reading that succeeds, which includes it, replaces it
+            // rather than counting it twice.
+            shownUnread = waiting;
+            update.counts = std::move(waiting);
         }
         if (replaceShown && known) {
             update.counts = known;
@@ -133,6 +140,8 @@ struct QueuedGestureUsageStats::Worker {
     StoreFactory openStore;
     // What the store holds, as far as the queue knows; nothing before the first reading.
     std::optional<Counts> known;
+    // Until then, the counts waiting beside the file that were last shown (at first nothing).
+    Counts shownUnread;
     bool mustRead = true;
     bool retryScheduled = false;
     RetryBackoff retryDelays{kFirstRetryDelay, kLongestRetryDelay};

@@ -21,9 +21,11 @@ namespace quillorbitex {
 //
 // The counts shown are what the store holds (its file and what waits in memory): read whole once,
 // then kept up to date by adding what each change counted, and read whole again only after a
-// reset or after the store set a file aside (what the new file holds, not what was shown). While
-// anything waits to be written, or a reading that is due failed, the queue tries again after
-// 0.25 s, then after twice as long each time up to 2 s.
+// reset or after the store set a file aside (what the new file holds, not what was shown). Until
+// the first reading succeeds (another program holding the file since before the start), the counts
+// shown are those waiting beside the file (in memory, and from earlier runs), which that reading
+// then replaces. While anything waits to be written, or a reading that is due failed, the queue
+// tries again after 0.25 s, then after twice as long each time up to 2 s.
 //
 // Main thread only. What was handed over is not lost when the object goes before the queue got to
 // it: whoever lets go of the queue's state last (the queue dropping its tasks, or the destructor)

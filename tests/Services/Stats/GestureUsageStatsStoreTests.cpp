@@ -17,6 +17,7 @@
 #include "Platform/TestFiles.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
 #include "support/ChildProcess.h"
+#include "support/SqliteTestDatabase.h"
 
 namespace quillorbitex {
 namespace {
@@ -24,31 +25,8 @@ namespace {
 const QString kUpDown = QStringLiteral("directional:up-down");
 const QString kLeftUp = QStringLiteral("directional:left-up");
 
-// A second, independent connection to the same file, for looking at and preparing it.
-class RawDatabase {
-public:
-    explicit RawDatabase(const QString& path) {
-        sqlite3_open(QFile::encodeName(path).constData(), &db_);
-    }
-    ~RawDatabase() { sqlite3_close(db_); }
-
-    bool exec(const char* sql) {
-        return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    std::int64_t integer(const char* sql) {
-        sqlite3_stmt* statement = nullptr;
-        std::int64_t result = -1;
-        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW) {
-            result = sqlite3_column_int64(statement, 0);
-        }
-        sqlite3_finalize(statement);
-        return result;
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
+using testing::RawDatabase;
+using testing::SleepHookVfs;
 
 class GestureUsageStatsStoreTest : public ::testing::Test {
 protected:
@@ -202,44 +180,6 @@ TEST_F(GestureUsageStatsStoreTest, ADamagedPageOfTheRuleCountsStartsANewFile) {
                   1);
     }
 }
-
-// The default file system of SQLite with a hook in its sleep, which SQLite calls only while it
-// waits for a lock. Lets a test release a lock exactly when the store is waiting for it.
-class SleepHookVfs {
-public:
-    explicit SleepHookVfs(std::function<void()> onSleep, bool skipSleeping = false) {
-        skipSleeping_ = skipSleeping;
-        base_ = sqlite3_vfs_find(nullptr);
-        vfs_ = *base_;
-        vfs_.zName = "quillorbitex-test-sleep-hook";
-        vfs_.xSleep = &SleepHookVfs::sleep;
-        hook_ = std::move(onSleep);
-        sqlite3_vfs_register(&vfs_, /*makeDefault=*/1);
-    }
-    ~SleepHookVfs() {
-        sqlite3_vfs_register(base_, 1);
-        sqlite3_vfs_unregister(&vfs_);
-        hook_ = nullptr;
-    }
-
-    static int sleepCount() { return sleeps_; }
-
-private:
-    static int sleep(sqlite3_vfs* vfs, int microseconds) {
-        ++sleeps_;
-        if (hook_) {
-            hook_();
-        }
-        // SQLite counts its waiting time from what it asked for, not from the clock.
-        return skipSleeping_ ? microseconds : base_->xSleep(vfs, microseconds);
-    }
-
-    static inline sqlite3_vfs* base_ = nullptr;
-    static inline std::function<void()> hook_;
-    static inline int sleeps_ = 0;
-    static inline bool skipSleeping_ = false;
-    sqlite3_vfs vfs_{};
-};
 
 TEST_F(GestureUsageStatsStoreTest, ASecondConnectionsWriteLockIsWaitedFor) {
     bool released = false;
@@ -583,6 +523,17 @@ TEST_F(GestureUsageStatsStoreTest, CountsOfEarlierRunsAreNeitherLostNorCountedTw
     EXPECT_EQ(first->recordInvocation(kUpDown), 3);
     ASSERT_TRUE(testing::writeFile(kept, keptBytes));
     EXPECT_EQ(GestureUsageStatsStore(path()).totalInvocationCount(), 3);
+    // Found again while the database is held, they are all that is known to wait; once it can be
+    // read, they are found in it, before anything is written.
+    ASSERT_TRUE(testing::writeFile(kept, keptBytes));
+    ASSERT_TRUE(holder.exec("BEGIN EXCLUSIVE;"));
+    auto foundWhileHeld = std::make_unique<GestureUsageStatsStore>(path());
+    EXPECT_EQ(foundWhileHeld->waitingCounts(),
+              (GestureUsageStatsStoring::Counts{1, {{kUpDown, 1}}}));
+    ASSERT_TRUE(holder.exec("COMMIT;"));
+    EXPECT_EQ(foundWhileHeld->allCounts(),
+              (GestureUsageStatsStoring::Counts{3, {{kUpDown, 2}, {kLeftUp, 1}}}));
+    foundWhileHeld = nullptr;
     // The first's next write drops the note of the file, which has gone; the second's finds
     // neither.
     EXPECT_EQ(first->recordInvocation(kUpDown), 4);

@@ -6,10 +6,13 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <tuple>
 
+#include "Platform/TestFiles.h"
 #include "Services/Stats/GestureUsageStatsStore.h"
 #include "support/ChildProcess.h"
 #include "support/ManualExecutor.h"
+#include "support/SqliteTestDatabase.h"
 
 namespace quillorbitex {
 namespace {
@@ -49,6 +52,7 @@ public:
         add(all, pending);
         return all;
     }
+    Counts waitingCounts() const override { return pending; }
     bool hasUnwrittenCounts() const override { return pending.total > 0; }
     std::vector<QString> takeSetAsideFiles() override { return std::exchange(setAside, {}); }
     void writeUnwrittenCounts() override {
@@ -197,33 +201,72 @@ TEST(QueuedGestureUsageStats, AStoreOpenedAtTheEndIsMadeWithTheClosingDeadline) 
     EXPECT_EQ(store->file.total, 4);
 }
 
-// The database file is made but cannot be set up (a full disk: no file may grow): it holds no
-// counts, so what waits in memory is shown, as while another program holds the file, and it
-// reaches the file once there is room again.
+// The database file cannot be used from the start: it is made but cannot be set up (a full disk:
+// no file may grow), or another connection holds it (BEGIN EXCLUSIVE) since before the store was
+// opened. What it holds is unknown, so what waits beside it (counts made since, and those an
+// earlier run kept in a file of their own) is shown, as while another program holds the file
+// later; once the file can be used again, what it held and what waited, each once.
 TEST(QueuedGestureUsageStats, CountsWaitingWhileTheFileCannotBeSetUpAreShown) {
+    struct Case {
+        const char* what;
+        bool held;  // else a full disk
+        std::int64_t stored;
+        bool earlierRun;
+    };
+    const std::vector<Case> cases = {{"a full disk", false, 0, false},
+                                     {"held", true, 3, false},
+                                     {"held, with counts of an earlier run", true, 3, true}};
     QTemporaryDir dir;
-    const QString path = GestureUsageStatsStore::databasePathIn(dir.path());
-    const auto result = testing::runInChild([&] {
-        const auto timeline = std::make_shared<ManualTimeline>();
-        ManualExecutor main{timeline};
-        QueuedGestureUsageStats stats(
-            [&](std::shared_ptr<ClosingDeadline> closing) {
-                return std::make_shared<GestureUsageStatsStore>(path, std::move(closing));
-            },
-            std::make_shared<ManualExecutor>(timeline), main, nullptr);
-        const bool limited = testing::limitFileSizes(0);
-        stats.load();
-        stats.recordInvocation(kUpDown);
-        stats.recordInvocation(kUpDown);
-        timeline->advance(60s);
-        const bool shown = limited && QFileInfo(path).size() == 0 &&
-                           stats.totalInvocationCount() == 2 && stats.triggerCount(kUpDown) == 2;
-        testing::limitFileSizes(std::nullopt);
-        timeline->advance(QueuedGestureUsageStats::kLongestRetryDelay);
-        const bool written = GestureUsageStatsStore(path).triggerCount(kUpDown) == 2;
-        return shown && written && stats.totalInvocationCount() == 2 ? 0 : 1;
-    });
-    EXPECT_EQ(result, std::optional(0));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        const QString path =
+            GestureUsageStatsStore::databasePathIn(dir.filePath(QString::number(i)));
+        const auto result = testing::runInChild([&] {
+            // Every wait for the held file gives up at once.
+            const testing::SleepHookVfs vfs(nullptr, /*skipSleeping=*/true);
+            for (std::int64_t n = 0; n < c.stored; ++n) {
+                GestureUsageStatsStore(path).recordInvocation(kLeftUp);
+            }
+            const bool prepared =
+                !c.earlierRun ||
+                testing::writeFile(path + ".unwritten.json",
+                                   R"({"total": 1, "rules": {"directional:up-down": 1}})");
+            testing::RawDatabase holder(path);
+            const bool keptOut =
+                prepared && (c.held ? holder.exec("BEGIN EXCLUSIVE;") : testing::limitFileSizes(0));
+            const auto timeline = std::make_shared<ManualTimeline>();
+            ManualExecutor main{timeline};
+            QueuedGestureUsageStats stats(
+                [&](std::shared_ptr<ClosingDeadline> closing) {
+                    return std::make_shared<GestureUsageStatsStore>(path, std::move(closing));
+                },
+                std::make_shared<ManualExecutor>(timeline), main, nullptr);
+            stats.load();
+            stats.recordInvocation(kUpDown);
+            stats.recordInvocation(kUpDown);
+            const std::int64_t waiting = c.earlierRun ? 3 : 2;
+            // The total, up-then-down and left-then-up.
+            const auto shown = [&] {
+                return std::tuple(stats.totalInvocationCount(), stats.triggerCount(kUpDown),
+                                  stats.triggerCount(kLeftUp));
+            };
+            timeline->advance(60s);
+            const bool shownKeptOut = shown() == std::tuple(waiting, waiting, std::int64_t{0}) &&
+                                      (c.held || QFileInfo(path).size() == 0);
+            const bool letIn =
+                c.held ? holder.exec("COMMIT;") : testing::limitFileSizes(std::nullopt);
+            timeline->advance(QueuedGestureUsageStats::kLongestRetryDelay);
+            const GestureUsageStatsStore file(path);
+            const bool shownLetIn = shown() == std::tuple(c.stored + waiting, waiting, c.stored) &&
+                                    file.totalInvocationCount() == c.stored + waiting &&
+                                    file.triggerCount(kUpDown) == waiting;
+            return (keptOut ? 0 : 1) | (shownKeptOut ? 0 : 2) | (letIn ? 0 : 4) |
+                   (shownLetIn ? 0 : 8);
+        });
+        EXPECT_EQ(result, std::optional(0))
+            << c.what << " (1: not kept out, 2: shown while kept out, 4: not let in, "
+            << "8: shown or stored then)";
+    }
 }
 
 }  // namespace
