@@ -1,6 +1,7 @@
 // The controls that hold a value (drop-downs, sliders, spin boxes, segmented pickers), found in
 // every window the program builds: the wheel passes over them without the focus, an assistive
-// technology can choose a drop-down's item, and an open drop-down shows its rows whole.
+// technology can choose a drop-down's item, and an open drop-down shows its rows whole. What a
+// screen reader announces of every control there: its label, never its identifier.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -10,6 +11,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -65,11 +67,11 @@ protected:
         env.build();
     }
 
-    // Calls `check` with each visible value control of type T in the windows that have some, each
-    // shown and active: the dashboard, the rule editor at each action kind and at its last step,
-    // and the scope editor.
+    // Calls `check` with each visible value control of type T (each visible widget of type T, with
+    // `valuesOnly` false) in the windows that have some, each shown and active: the dashboard, the
+    // rule editor at each action kind and at its last step, and the scope editor.
     template <typename T>
-    void forEachControl(const std::function<void(T& control)>& check) {
+    void forEachControl(const std::function<void(T& control)>& check, bool valuesOnly = true) {
         int found = 0;
         const auto checkAll = [&](QWidget& window, const std::string& name) {
             window.show();
@@ -77,7 +79,7 @@ protected:
             ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 5000));
             settle();
             for (T* control : window.findChildren<T*>()) {
-                if (control->isVisible() && valueOf(control).isValid()) {
+                if (control->isVisible() && (!valuesOnly || valueOf(control).isValid())) {
                     SCOPED_TRACE(name + ", " + control->metaObject()->className() + " " +
                                  control->objectName().toStdString());
                     ++found;
@@ -99,6 +101,8 @@ protected:
             editor->state().setActionKind(kind);
             checkAll(*editor, "rule editor, " + std::string(rawValue(kind)));
         }
+        // One that can go on.
+        editor->state().setActionKind(GestureActionEditorKind::predefined);
         QTest::mouseClick(editor->nextButton(), Qt::LeftButton);
         checkAll(*editor, "rule editor's last step");
         delete editor.data();
@@ -227,6 +231,37 @@ TEST_F(ValueControls, EveryDropDownShowsItsRowsWholeAndTakesAnAssistiveTechnolog
             }
         }
     });
+}
+
+// On Linux Qt names a drop-down by its value and announces its label through the labelled-by
+// relation, which a shown label with the drop-down as buddy gives; a text field is announced by its
+// name. Identifiers are for tests and automation: no name or description repeats one.
+TEST_F(ValueControls, EachIsAnnouncedWithItsLabelAndNoneWithItsIdentifier) {
+    int labelled = 0;
+    forEachControl<QWidget>(
+        [&](QWidget& widget) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+            ASSERT_NE(accessible, nullptr);
+            const QString identifier = widget.objectName();
+            if (!identifier.isEmpty()) {
+                EXPECT_FALSE(accessible->text(QAccessible::Description).contains(identifier));
+                EXPECT_NE(accessible->text(QAccessible::Name), identifier);
+            }
+            if (qobject_cast<QComboBox*>(&widget) != nullptr) {
+                const auto labels = accessible->relations(QAccessible::Label);
+                ASSERT_EQ(labels.size(), 1) << "announced by its value alone";
+                const auto* label = qobject_cast<const QWidget*>(labels.front().first->object());
+                EXPECT_TRUE(label != nullptr && label->isVisible());
+                EXPECT_FALSE(labels.front().first->text(QAccessible::Name).isEmpty());
+                ++labelled;
+            } else if (qobject_cast<QLineEdit*>(&widget) != nullptr) {
+                EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << "a field unnamed";
+                ++labelled;
+            }
+        },
+        false);
+    // The language, preset action and application pickers; the application, URL and name fields.
+    EXPECT_GE(labelled, 6);
 }
 
 }  // namespace

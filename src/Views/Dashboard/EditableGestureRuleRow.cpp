@@ -38,6 +38,8 @@ using Token = ThemePalette::Token;
 constexpr int kGlyphSize = 44;
 constexpr int kFieldMinimumWidth = 200;
 constexpr double kFieldCornerRadius = 8;
+// What the rename field is announced as: the title of the rule editor's name field.
+constexpr const char* kNameFieldTitle = L10N_KEY("Rule Name (Optional)");
 
 QAccessibleInterface* nameLabelAccessible(const QString& className, QObject* object);
 
@@ -270,6 +272,9 @@ void EditableGestureRuleRow::retranslate() {
     changeActionButton_->setText(buttonText(L10n::string("Change Action")));
     changeGestureButton_->setText(buttonText(L10n::string("Change Gesture")));
     removeButton_->setText(buttonText(L10n::string(removeTitleKey_)));
+    if (nameField_ != nullptr) {
+        nameField_->setAccessibleName(L10n::string(kNameFieldTitle));
+    }
     badge_->retranslate();
     keyCaps_->retranslate();
     applyContent(true);
@@ -381,6 +386,7 @@ void EditableGestureRuleRow::beginEditingName() {
         nameField_->onFocusLost = [this] { saveRuleName(); };
         nameField_->onPressedAway = [this] { Q_EMIT renameEndedByPress(); };
         nameField_->onEscape = [this] { cancelRename(); };
+        nameField_->setAccessibleName(L10n::string(kNameFieldTitle));
         connect(nameField_, &QLineEdit::returnPressed, this, [this] { saveRuleName(); });
         titleLine_->insertWidget(titleLine_->indexOf(nameLabel_), nameField_);
         // Made after the card's buttons, the field would come last in the window's Tab order,

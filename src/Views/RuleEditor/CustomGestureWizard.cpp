@@ -11,6 +11,7 @@
 
 #include "Application/QtKeyEventMonitor.h"
 #include "Localization/L10n.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/RuleEditor/ActionStepView.h"
@@ -19,7 +20,6 @@
 #include "Views/RuleEditor/GestureRuleEditorStepIndicator.h"
 #include "Views/RuleEditor/GestureStepView.h"
 #include "Views/RuleEditor/ReviewStepView.h"
-#include "Views/RuleEditor/RuleEditorWidgets.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 
