@@ -23,6 +23,7 @@
 #include "Views/Components/FocusChain.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
+#include "Views/Components/ModalWindows.h"
 #include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Components/Visibility.h"
@@ -81,7 +82,10 @@ public:
 
     void doAction(const QString& name) override {
         if (name == pressAction() && label_->onRename) {
-            label_->onRename();
+            // Behind an open sheet the rename would start where nobody can see or reach it.
+            if (!isBlockedByModalWindow(*label_)) {
+                label_->onRename();
+            }
             return;
         }
         QAccessibleWidget::doAction(name);
@@ -399,6 +403,9 @@ void EditableGestureRuleRow::beginEditingName() {
     isEditingName_ = true;
     nameLabel_->hide();
     nameField_->show();
+    // F2 or the press action may come while the card is scrolled out of view: the field is
+    // brought into it, so that what is typed shows.
+    revealOnceLaidOut(nameField_);
     // The field takes the focus once it is on screen.
     QTimer::singleShot(0, nameField_, [field = QPointer<NameField>(nameField_), this] {
         if (field && isEditingName_) {
