@@ -12,10 +12,6 @@
         <translation>In App erlauben</translation>
     </message>
     <message>
-        <source>App</source>
-        <translation>App</translation>
-    </message>
-    <message>
         <source>App Allow and Block Rules</source>
         <translation>Erlauben und Blockieren je App</translation>
     </message>

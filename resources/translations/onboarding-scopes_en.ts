@@ -12,10 +12,6 @@
         <translation>Allow in App</translation>
     </message>
     <message>
-        <source>App</source>
-        <translation>App</translation>
-    </message>
-    <message>
         <source>App Allow and Block Rules</source>
         <translation>App Allow and Block Rules</translation>
     </message>

@@ -12,10 +12,6 @@
         <translation>Permitir en la app</translation>
     </message>
     <message>
-        <source>App</source>
-        <translation>App</translation>
-    </message>
-    <message>
         <source>App Allow and Block Rules</source>
         <translation>Reglas de permitir y bloquear por app</translation>
     </message>

@@ -12,10 +12,6 @@
         <translation>Autoriser dans l’app</translation>
     </message>
     <message>
-        <source>App</source>
-        <translation>App</translation>
-    </message>
-    <message>
         <source>App Allow and Block Rules</source>
         <translation>Règles d’autorisation et de blocage par app</translation>
     </message>

@@ -12,10 +12,6 @@
         <translation>このアプリで許可</translation>
     </message>
     <message>
-        <source>App</source>
-        <translation>アプリ</translation>
-    </message>
-    <message>
         <source>App Allow and Block Rules</source>
         <translation>アプリごとの許可とブロック</translation>
     </message>

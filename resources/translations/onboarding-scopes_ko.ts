@@ -12,10 +12,6 @@
         <translation>앱에서 허용</translation>
     </message>
     <message>
-        <source>App</source>
-        <translation>앱</translation>
-    </message>
-    <message>
         <source>App Allow and Block Rules</source>
         <translation>앱별 허용 및 차단 규칙</translation>
     </message>

@@ -12,10 +12,6 @@
         <translation>在应用中允许</translation>
     </message>
     <message>
-        <source>App</source>
-        <translation>应用</translation>
-    </message>
-    <message>
         <source>App Allow and Block Rules</source>
         <translation>应用允许与阻止规则</translation>
     </message>

@@ -12,10 +12,6 @@
         <translation>在 App 中允許</translation>
     </message>
     <message>
-        <source>App</source>
-        <translation>App</translation>
-    </message>
-    <message>
         <source>App Allow and Block Rules</source>
         <translation>App 允許與阻擋規則</translation>
     </message>

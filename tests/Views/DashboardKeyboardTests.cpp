@@ -39,8 +39,13 @@
 #include "Views/RuleEditor/ActionStepView.h"
 #include "Views/RuleEditor/CustomGestureWizard.h"
 #include "Views/RuleEditor/GestureActionEditorKind.h"
+#include "Views/RuleEditor/GestureRuleEditorState.h"
+#include "Views/RuleEditor/GestureStepView.h"
+#include "Views/RuleEditor/ReviewStepView.h"
+#include "Views/RuleEditor/RuleEditorTextField.h"
 #include "Views/SidebarView.h"
 #include "Views/Theme/AccentButton.h"
+#include "Views/Theme/GhostButton.h"
 #include "support/ViewTestHelpers.h"
 #include "support/WindowSystemInput.h"
 
@@ -104,6 +109,36 @@ protected:
 
     static void tab(int times = 1) { key(Qt::Key_Tab, Qt::NoModifier, times); }
     static void backtab(int times = 1) { key(Qt::Key_Backtab, Qt::ShiftModifier, times); }
+    // Tab from `start` until the focus comes back to it (at most 200 presses): where the focus is
+    // after each press, `start` first.
+    static std::vector<QWidget*> tabCycleFrom(QWidget* start) {
+        start->setFocus(Qt::TabFocusReason);
+        std::vector<QWidget*> visited{start};
+        for (int i = 0; i < 200 && (i == 0 || QApplication::focusWidget() != start); ++i) {
+            tab();
+            visited.push_back(QApplication::focusWidget());
+        }
+        return visited;
+    }
+    // A screen reader announces each stop by a name.
+    static void expectNamed(const std::vector<QWidget*>& stops) {
+        for (QWidget* stop : stops) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(stop);
+            EXPECT_TRUE(accessible != nullptr && !accessible->text(QAccessible::Name).isEmpty())
+                << "an unnamed stop: " << stop->metaObject()->className() << " "
+                << stop->objectName().toStdString();
+        }
+    }
+    // What a screen reader's press on the name of `card` does.
+    static void pressName(EditableGestureRuleRow& card) {
+        const QString title = GestureRuleRowContent::make(card.mapping()).title;
+        for (ThemedTextLabel* name : card.findChildren<ThemedTextLabel*>()) {
+            if (name->isVisible() && name->text() == title) {
+                QAccessible::queryAccessibleInterface(name)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            }
+        }
+    }
     DashboardView& dashboard() const { return *window->contentView()->dashboard(); }
     QWidget* viewport() const { return dashboard().scrollArea()->viewport(); }
     QScrollBar* scrollBar() const { return dashboard().scrollArea()->verticalScrollBar(); }
@@ -203,14 +238,10 @@ TEST_F(DashboardKeyboard, ACycleOfTabVisitsEveryControlOnceInTheOrderShown) {
     settle();
 
     QWidget* start = window->contentView()->sidebar()->row(DashboardSection::overview);
-    start->setFocus(Qt::TabFocusReason);
-    std::vector<QWidget*> forward{start};
-    for (int i = 0; i < 200 && (i == 0 || QApplication::focusWidget() != start); ++i) {
-        tab();
-        forward.push_back(QApplication::focusWidget());
-    }
+    std::vector<QWidget*> forward = tabCycleFrom(start);
     ASSERT_EQ(forward.back(), start);
     forward.pop_back();
+    expectNamed(forward);
 
     std::set<QWidget*> expected;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -259,9 +290,10 @@ TEST_F(DashboardKeyboard, TabOutOfARenameGoesOnToTheSameCardsButtons) {
     }
 }
 
-// F2 on a control of a card, or the name's press action, starts a rename; Escape ends it keeping
-// the name, Return stores the typed one, and both give the focus back to that control (the card's
-// first button after the press action), in view although the new name made the card taller.
+// F2 on a control of a card, or the name's press action, starts a rename, in view although the
+// wheel had taken the card out of it; Escape ends it keeping the name, Return stores the typed one,
+// and both give the focus back to that control (the card's first button after the press action),
+// in view although the new name made the card taller.
 TEST_F(DashboardKeyboard, F2OrTheNamesPressActionRenamesAndEscapeKeepsTheName) {
     open(1);
     // The control F2 is pressed on, or -1 for the name's press action.
@@ -271,8 +303,11 @@ TEST_F(DashboardKeyboard, F2OrTheNamesPressActionRenamesAndEscapeKeepsTheName) {
         {[&] { return presetCard(2); }, -1},
     };
     for (const auto& [cardOf, button] : starts) {
-        for (const int finish : {Qt::Key_Escape, Qt::Key_Return}) {
-            SCOPED_TRACE(::testing::Message() << "button " << button << ", key " << finish);
+        for (const auto& [finish, away] :
+             {std::pair{Qt::Key_Escape, false}, std::pair{Qt::Key_Escape, true},
+              std::pair{Qt::Key_Return, false}, std::pair{Qt::Key_Return, true}}) {
+            SCOPED_TRACE(::testing::Message()
+                         << "button " << button << ", key " << finish << ", away " << away);
             EditableGestureRuleRow* card = cardOf();
             const GestureMapping before = card->mapping();
             const GestureRuleRowContent content = GestureRuleRowContent::make(before);
@@ -283,18 +318,27 @@ TEST_F(DashboardKeyboard, F2OrTheNamesPressActionRenamesAndEscapeKeepsTheName) {
             settle();
             if (button >= 0) {
                 back->setFocus(Qt::TabFocusReason);
-                key(Qt::Key_F2);
             }
-            for (ThemedTextLabel* name : card->findChildren<ThemedTextLabel*>()) {
-                if (button < 0 && name->isVisible() && name->text() == content.title) {
-                    QAccessible::queryAccessibleInterface(name)->actionInterface()->doAction(
-                        QAccessibleActionInterface::pressAction());
-                }
+            if (away) {
+                // As the wheel moves the page: the focus stays, the card goes out of view.
+                QWidget* page = dashboard().scrollArea()->widget();
+                const bool upperHalf = card->mapTo(page, QPoint()).y() < page->height() / 2;
+                scrollBar()->setValue(upperHalf ? scrollBar()->maximum() : 0);
+                settle();
+                ASSERT_TRUE(card->visibleRegion().isEmpty());
+            }
+            if (button >= 0) {
+                key(Qt::Key_F2);
+            } else {
+                pressName(*card);
             }
             settle();
             ASSERT_TRUE(card->isEditingName());
             auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
             ASSERT_TRUE(field != nullptr && card->isAncestorOf(field));
+            EXPECT_TRUE(inView(field)) << "typing goes into a field out of view";
+            EXPECT_FALSE(
+                QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name).isEmpty());
             EXPECT_EQ(field->text(), content.renameStartText);
             const QString typed = content.title + QStringLiteral(
                                                       " renamed to open the weekly planning board "
@@ -559,6 +603,99 @@ TEST_F(DashboardKeyboard, SwitchesAndPickersChangeTheirSettingThroughAccessibili
         }
         env.model->setThemeOverride(AppThemeOverride::dark);
         settle();
+    }
+}
+
+// The rule editor opens with the focus on its first step's first control, and Next and Back, by
+// keyboard, put it on the first control of the step they show; Tab never stops where a screen
+// reader finds no name.
+TEST_F(DashboardKeyboard, TheRuleEditorFocusesTheFirstControlOfEachStep) {
+    DashboardWindow& shown = open(0);
+    QPointer<CustomGestureWizard> editor =
+        new CustomGestureWizard(GestureRuleEditorContext::open(GestureRuleEditorMode::newRule),
+                                *env.model, {env.workspace, nullptr}, &shown);
+    editor->show();
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor, 5000));
+    env.model->seedCapturedGestureDraft(kUpDown);
+    settle();
+    const auto press = [&](QWidget* button) {
+        button->setFocus(Qt::TabFocusReason);
+        key(Qt::Key_Space);
+    };
+    const struct {
+        const char* step;
+        std::function<void()> move;
+        QWidget* first;
+    } steps[] = {
+        {"opened", [] {}, editor->gestureStep()->captureButton()},
+        {"Next to the action", [&] { press(editor->nextButton()); },
+         editor->actionStep()->kindPicker()},
+        {"Next to the review",
+         [&] {
+             editor->state().setActionKind(GestureActionEditorKind::predefined);
+             press(editor->nextButton());
+         },
+         editor->reviewStep()->nameField()->lineEdit()},
+        {"Back to the action", [&] { press(editor->backButton()); },
+         editor->actionStep()->kindPicker()},
+        {"Back to the gesture", [&] { press(editor->backButton()); },
+         editor->gestureStep()->captureButton()},
+    };
+    for (const auto& [step, move, first] : steps) {
+        SCOPED_TRACE(step);
+        move();
+        settle();
+        EXPECT_EQ(QApplication::focusWidget(), first);
+        expectNamed(tabCycleFrom(QApplication::focusWidget()));
+    }
+    delete editor.data();
+}
+
+// An assistive technology's actions reach widgets that a modal sheet blocks: behind the open scope
+// editor, the name's press action starts no rename and a drop-down's row is not chosen; with the
+// sheet closed, both act.
+TEST_F(DashboardKeyboard, NothingBehindAnOpenSheetActsOnAnAssistiveTechnologysAction) {
+    open(0);
+    auto* language = named<QComboBox>("Overview_LanguageOverridePicker");
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::function<QVariant()> state;
+        std::function<void()> undo;
+    } actions[] = {
+        {"the name's press", [&] { pressName(*presetCard(0)); },
+         [&] { return presetCard(0)->isEditingName(); }, [&] { key(Qt::Key_Escape); }},
+        {"a drop-down's row",
+         [&] {
+             QAccessible::queryAccessibleInterface(language)->child(0)->tableInterface()->selectRow(
+                 (language->currentIndex() + 1) % language->count());
+         },
+         [&] { return QString::fromUtf8(rawValue(env.model->languageOverride()).data()); },
+         [&] { env.model->setLanguageOverride(AppLanguageOverride::english); }},
+    };
+    for (const bool sheetOpen : {true, false}) {
+        QPointer<AppScopeEditorSheet> sheet =
+            sheetOpen ? AppScopeEditorSheet::openFor(*env.model, kUpDown, window.get()) : nullptr;
+        settle();
+        for (const auto& c : actions) {
+            SCOPED_TRACE(std::string(c.name) + (sheetOpen ? " behind the sheet" : ""));
+            const QVariant before = c.state();
+            c.act();
+            settle();
+            EXPECT_EQ(c.state() != before, !sheetOpen);
+            if (c.state() != before) {
+                c.undo();
+                settle();
+            }
+        }
+        if (sheet) {
+            sheet->reject();
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get(), 5000));
+            settle();
+        }
+        EXPECT_FALSE(presetCard(0)->isEditingName()) << "a rename stays open behind the sheet";
     }
 }
 

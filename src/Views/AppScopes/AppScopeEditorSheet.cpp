@@ -16,6 +16,7 @@
 
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/DashboardView.h"
 #include "Views/Theme/AccentButton.h"
@@ -37,8 +38,7 @@ constexpr double kRowCornerRadius = 10;
 constexpr int kMaximumListHeight = 340;
 
 void identify(QWidget* widget, const QString& identifier) {
-    widget->setObjectName(identifier);
-    widget->setAccessibleDescription(identifier);
+    setAccessibilityIdentifier(*widget, identifier);
 }
 
 void identify(QWidget* widget, const char* identifier) {
@@ -181,7 +181,7 @@ AppScopeEditorSheet::AppScopeEditorSheet(AppModel& model, GestureDescriptor patt
       pickerHelp_(text(Theme::Font::captionText, Token::textSecondary, Overflow::wrap, this)),
       noApps_(text(Theme::Font::bodyText, Token::textSecondary, Overflow::wrap, this)),
       pickerControls_(new QWidget(this)),
-      picker_(new ApplicationPicker([this] { refreshPicker(); }, pickerControls_)),
+      picker_(new ApplicationPicker([this] { refreshPicker(); }, this)),
       allow_(new AccentButton({}, false, pickerControls_)),
       block_(new GhostButton({}, pickerControls_)) {
     identify(this, sheetIdentifier);
@@ -237,16 +237,17 @@ AppScopeEditorSheet::AppScopeEditorSheet(AppModel& model, GestureDescriptor patt
     pickerSection->addWidget(pickerTitle_);
     pickerSection->addWidget(pickerHelp_);
     pickerSection->addWidget(noApps_);
-    auto* controls = new QVBoxLayout(pickerControls_);
-    controls->setContentsMargins(0, 0, 0, 0);
-    controls->setSpacing(10);
-    controls->addWidget(picker_);
-    auto* addButtons = new QHBoxLayout;
+    // The picker sits beside its title under the sheet, not with the buttons: on Linux a
+    // drop-down is announced by its value, and its title comes through the title's buddy, which
+    // Qt looks for among the picker's siblings.
+    pickerSection->addWidget(picker_);
+    pickerTitle_->setBuddy(picker_);
+    auto* addButtons = new QHBoxLayout(pickerControls_);
+    addButtons->setContentsMargins(0, 0, 0, 0);
     addButtons->setSpacing(8);
     addButtons->addWidget(allow_);
     addButtons->addWidget(block_);
     addButtons->addStretch(1);
-    controls->addLayout(addButtons);
     pickerSection->addWidget(pickerControls_);
     layout->addLayout(pickerSection);
     layout->addStretch(1);
@@ -422,6 +423,7 @@ void AppScopeEditorSheet::refreshPicker() {
     allow_->setEnabled(state_.hasSelection());
     block_->setEnabled(state_.hasSelection());
     noApps_->setVisible(available.empty());
+    picker_->setVisible(!available.empty());
     pickerControls_->setVisible(!available.empty());
     fitHeight();
 }
@@ -442,7 +444,7 @@ void AppScopeEditorSheet::retranslate() {
                      "Blocked rules to keep an enabled gesture from firing in certain apps."));
     noApps_->setText(L10n::string(
         "No apps are available right now. Installed and running apps appear here automatically."));
-    picker_->setAccessibleName(L10n::string("App"));
+    picker_->setAccessibleName(pickerTitle_->text());
     allow_->setText(L10n::string("Allow in App"));
     block_->setText(L10n::string("Block in App"));
     if (picker_->count() > 0) {

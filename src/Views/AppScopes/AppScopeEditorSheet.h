@@ -31,7 +31,7 @@ class AppScopeEditorSheet final : public QDialog {
     Q_OBJECT
 
 public:
-    // Identifiers of the controls (objectName and accessibleDescription).
+    // Identifiers of the controls (their object names).
     static constexpr const char* sheetIdentifier = "AppScopeEditorSheet";
     static constexpr const char* saveButtonIdentifier = "AppScopeSaveButton";
     static constexpr const char* cancelButtonIdentifier = "AppScopeCancelButton";

@@ -37,6 +37,19 @@ std::vector<QWidget*> tabStopsIn(const QLayout& layout) {
     return stops;
 }
 
+QWidget* firstTabStopIn(const QWidget& container) {
+    const QWidget* window = container.window();
+    // The chain is a ring through the whole window: the walk ends where it began.
+    for (QWidget* widget = container.nextInFocusChain(); widget != &container;
+         widget = widget->nextInFocusChain()) {
+        if (container.isAncestorOf(widget) && takesTab(*widget) && widget->isEnabled() &&
+            widget->isVisibleTo(window)) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
 void placeInFocusChain(QWidget& container, const std::vector<QWidget*>& stops) {
     QWidget* previous = nullptr;
     // The chain is a ring: the walk comes back to the container when nothing precedes it.

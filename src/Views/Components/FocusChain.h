@@ -20,4 +20,8 @@ std::vector<QWidget*> tabStopsIn(const QLayout& layout);
 // must lie inside `container`. Without such a widget before it, the stops only follow each other.
 void placeInFocusChain(QWidget& container, const std::vector<QWidget*>& stops);
 
+// The first widget inside `container` that Tab reaches in its window's focus chain, shown (or
+// to be shown with the window) and enabled; nullptr without one.
+QWidget* firstTabStopIn(const QWidget& container);
+
 }  // namespace quillorbitex

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "Views/Components/ModalWindows.h"
 #include "Views/Components/SegmentedPicker.h"
 
 namespace quillorbitex {
@@ -26,8 +27,11 @@ const QString kChoiceFollowerName = QStringLiteral("quillorbitex.ChoiceFollower"
 
 // Qt 6.4 lets an assistive technology select a row of a combo box's list (a row's toggle action,
 // the list's row selection), reports success, and leaves the combo box as it was. This takes such
-// a selection as the user's choice. Moving through the list (arrow keys, the pointer, opening it)
-// makes a row current before it is selected; a selection of any other row was made directly.
+// a selection as the user's choice, and an open list closes on it as on a click, the row that was
+// already current included. Moving through the list (arrow keys, the pointer, opening it) makes a
+// row current just before it is selected; a selection of any other row, or of the row that was
+// current before, was made directly. A combo box in a window that a modal window blocks takes no
+// choice: the list goes back to showing the combo box's.
 class ChoiceFollower final : public QObject {
 public:
     explicit ChoiceFollower(QComboBox& combo) : QObject(&combo), combo_(combo) {
@@ -47,6 +51,10 @@ public:
             if (selection != nullptr) {
                 connect(selection, &QItemSelectionModel::selectionChanged, this,
                         [this](const QItemSelection& selected) { takeSelection(selected); });
+                // Emitted after the selection a move makes: until then, the row current before.
+                connect(selection, &QItemSelectionModel::currentChanged, this,
+                        [this](const QModelIndex& current) { settledCurrent_ = current; });
+                settledCurrent_ = selection->currentIndex();
             }
         }
         showChoice();
@@ -58,11 +66,16 @@ private:
             return;
         }
         const QModelIndex row = selected.indexes().front();
-        if (row.row() == followed_->currentIndex().row() &&
-            row.parent() == followed_->currentIndex().parent()) {
+        const QModelIndex current = followed_->currentIndex();
+        const bool open = combo_.view()->isVisible();
+        if (isBlockedByModalWindow(combo_)) {
+            showChoice();
             return;
         }
-        const bool open = combo_.view()->isVisible();
+        if (row == current && (row != settledCurrent_ || !open)) {
+            // A move through the list, or the chosen row of a closed list chosen again.
+            return;
+        }
         combo_.setCurrentIndex(row.row());
         showChoice();
         if (open) {
@@ -81,11 +94,14 @@ private:
             combo_.currentIndex(), combo_.modelColumn(), combo_.rootModelIndex());
         if (list->currentIndex() != chosen) {
             list->setCurrentIndex(chosen);
+        } else if (followed_ != nullptr && !followed_->isSelected(chosen)) {
+            followed_->select(chosen, QItemSelectionModel::ClearAndSelect);
         }
     }
 
     QComboBox& combo_;
     QPointer<QItemSelectionModel> followed_;
+    QPersistentModelIndex settledCurrent_;
 };
 
 // The value control a wheel over `widget` reaches: the widget itself or the control it is part of

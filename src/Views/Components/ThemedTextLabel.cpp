@@ -28,7 +28,7 @@ int ceilToInt(qreal value) {
 
 ThemedTextLabel::ThemedTextLabel(Theme::Font font, ThemePalette::Token color, Overflow overflow,
                                  QWidget* parent)
-    : QWidget(parent), color_(color), overflow_(overflow) {
+    : QLabel(parent), color_(color), overflow_(overflow) {
     setFont(Theme::font(font));
     // A wrapped paragraph's height follows its width; a fixed vertical policy would cap it at the
     // height of the preferred width.
@@ -304,12 +304,12 @@ void ThemedTextLabel::paintEvent(QPaintEvent*) {
 }
 
 void ThemedTextLabel::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QLabel::resizeEvent(event);
     updateToolTip();
 }
 
 void ThemedTextLabel::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QLabel::showEvent(event);
     updateToolTip();
 }
 
@@ -318,7 +318,7 @@ void ThemedTextLabel::changeEvent(QEvent* event) {
         forgetMeasurements();
         updateGeometry();
     }
-    QWidget::changeEvent(event);
+    QLabel::changeEvent(event);
 }
 
 void ThemedTextLabel::updateToolTip() {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
-#include <QWidget>
 #include <array>
 #include <utility>
 
@@ -23,7 +23,11 @@ namespace quillorbitex {
 // one ending in an ellipsis, with the whole text as tooltip. A label given a maximum length shows a
 // longer text (a URL of thousands of characters) with its middle left out, the whole text as
 // tooltip. On one line, line breaks show as spaces.
-class ThemedTextLabel : public QWidget {
+//
+// It is a QLabel only so that it can name a control for assistive technology (setBuddy, with the
+// control beside it under the same parent): on Linux Qt names a combo box by its value and finds
+// its label through that relation. It draws and measures itself; QLabel's own text stays empty.
+class ThemedTextLabel : public QLabel {
     Q_OBJECT
 
 public:

@@ -117,6 +117,8 @@ DashboardPreferencesCard::DashboardPreferencesCard(AppModel& model, QWidget* par
     // As tall as the theme's segmented picker below it.
     languagePicker_->setMinimumHeight(28);
     languagePicker_->setPalette(tint);
+    // On Linux a drop-down is announced by its value; its title comes through the buddy.
+    languageTitle_->setBuddy(languagePicker_);
     row->addWidget(languagePicker_, 0, Qt::AlignLeft);
     languageNote_ = note(frame);
     row->addWidget(languageNote_);

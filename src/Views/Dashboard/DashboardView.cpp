@@ -94,6 +94,9 @@ DashboardView::DashboardView(AppModel& model, Executor* mainExecutor, QWidget* p
     scrollArea_->setWidgetResizable(true);
     scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // No Tab stop of its own, where a screen reader would find an unnamed pane: Tab scrolls the
+    // control it focuses into view (revealFocusedControl).
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     scrollArea_->setWidget(page_);
     page_->installEventFilter(this);
 

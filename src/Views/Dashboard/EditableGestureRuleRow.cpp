@@ -23,6 +23,7 @@
 #include "Views/Components/FocusChain.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
+#include "Views/Components/ModalWindows.h"
 #include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Components/Visibility.h"
@@ -38,6 +39,8 @@ using Token = ThemePalette::Token;
 constexpr int kGlyphSize = 44;
 constexpr int kFieldMinimumWidth = 200;
 constexpr double kFieldCornerRadius = 8;
+// What the rename field is announced as: the title of the rule editor's name field.
+constexpr const char* kNameFieldTitle = L10N_KEY("Rule Name (Optional)");
 
 QAccessibleInterface* nameLabelAccessible(const QString& className, QObject* object);
 
@@ -79,7 +82,10 @@ public:
 
     void doAction(const QString& name) override {
         if (name == pressAction() && label_->onRename) {
-            label_->onRename();
+            // Behind an open sheet the rename would start where nobody can see or reach it.
+            if (!isBlockedByModalWindow(*label_)) {
+                label_->onRename();
+            }
             return;
         }
         QAccessibleWidget::doAction(name);
@@ -270,6 +276,9 @@ void EditableGestureRuleRow::retranslate() {
     changeActionButton_->setText(buttonText(L10n::string("Change Action")));
     changeGestureButton_->setText(buttonText(L10n::string("Change Gesture")));
     removeButton_->setText(buttonText(L10n::string(removeTitleKey_)));
+    if (nameField_ != nullptr) {
+        nameField_->setAccessibleName(L10n::string(kNameFieldTitle));
+    }
     badge_->retranslate();
     keyCaps_->retranslate();
     applyContent(true);
@@ -381,6 +390,7 @@ void EditableGestureRuleRow::beginEditingName() {
         nameField_->onFocusLost = [this] { saveRuleName(); };
         nameField_->onPressedAway = [this] { Q_EMIT renameEndedByPress(); };
         nameField_->onEscape = [this] { cancelRename(); };
+        nameField_->setAccessibleName(L10n::string(kNameFieldTitle));
         connect(nameField_, &QLineEdit::returnPressed, this, [this] { saveRuleName(); });
         titleLine_->insertWidget(titleLine_->indexOf(nameLabel_), nameField_);
         // Made after the card's buttons, the field would come last in the window's Tab order,
@@ -393,6 +403,9 @@ void EditableGestureRuleRow::beginEditingName() {
     isEditingName_ = true;
     nameLabel_->hide();
     nameField_->show();
+    // F2 or the press action may come while the card is scrolled out of view: the field is
+    // brought into it, so that what is typed shows.
+    revealOnceLaidOut(nameField_);
     // The field takes the focus once it is on screen.
     QTimer::singleShot(0, nameField_, [field = QPointer<NameField>(nameField_), this] {
         if (field && isEditingName_) {

@@ -332,6 +332,8 @@ void GestureDebugSectionView::retranslate() {
     reservedForRules_.reset();
     reserveValueRoom();
     logTitle_->setText(L10n::string("Overlay Routing Log"));
+    // A Tab stop of its own; announced by the title above it.
+    log_->setAccessibleName(logTitle_->text());
     logSubtitle_->setText(
         L10n::string("Copy this after reproducing a monitor bug so the raw display routing and "
                      "local point math can be inspected."));

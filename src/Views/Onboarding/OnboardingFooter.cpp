@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 
 #include "Localization/L10n.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Onboarding/OnboardingViewModel.h"
 #include "Views/Theme/AccentButton.h"
@@ -14,8 +15,7 @@ namespace quillorbitex {
 namespace {
 
 void identify(QWidget* widget, const char* identifier) {
-    widget->setObjectName(QString::fromLatin1(identifier));
-    widget->setAccessibleDescription(widget->objectName());
+    setAccessibilityIdentifier(*widget, QString::fromLatin1(identifier));
 }
 
 }  // namespace

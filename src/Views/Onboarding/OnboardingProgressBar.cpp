@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QVariantAnimation>
 
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Theme/Theme.h"
 
 namespace quillorbitex {
@@ -22,8 +23,7 @@ constexpr int kAnimationMilliseconds = 300;
 
 OnboardingProgressBar::OnboardingProgressBar(QWidget* parent)
     : QWidget(parent), animation_(new QVariantAnimation(this)) {
-    setObjectName(QString::fromLatin1(identifier));
-    setAccessibleDescription(objectName());
+    setAccessibilityIdentifier(*this, QString::fromLatin1(identifier));
     setFixedHeight(kTopPadding + kBarHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     animation_->setStartValue(0.0);

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QVBoxLayout>
 
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Onboarding/SpringAnimation.h"
 #include "Views/Onboarding/TransformEffect.h"
@@ -28,8 +29,7 @@ OnboardingStepView::OnboardingStepView(AppModel& model, const char* identifier, 
                                  ThemedTextLabel::Overflow::wrap, hero_)),
       subtitle_(new ThemedTextLabel(Theme::Font::heading2, Token::textSecondary,
                                     ThemedTextLabel::Overflow::wrap, hero_)) {
-    setObjectName(QString::fromLatin1(identifier));
-    setAccessibleDescription(objectName());
+    setAccessibilityIdentifier(*this, QString::fromLatin1(identifier));
     auto* heroLayout = new QVBoxLayout(hero_);
     heroLayout->setContentsMargins(0, 0, 0, 0);
     heroLayout->setSpacing(kHeroSpacing);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/ContentView.h"
 #include "Views/Onboarding/OnboardingCustomizationStep.h"
 #include "Views/Onboarding/OnboardingFooter.h"
@@ -184,8 +185,7 @@ OnboardingView::OnboardingView(AppModel& model, std::function<void()> onComplete
       footer_(new OnboardingFooter(*viewModel_, std::move(onComplete), card_)),
       glow_(new Glow(this)),
       transition_(new SpringAnimation(this)) {
-    setObjectName(QString::fromLatin1(identifier));
-    setAccessibleDescription(objectName());
+    setAccessibilityIdentifier(*this, QString::fromLatin1(identifier));
     // Nothing beneath reacts to the mouse while the onboarding covers it.
     setAttribute(Qt::WA_NoMousePropagation);
 

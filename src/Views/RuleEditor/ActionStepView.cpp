@@ -10,6 +10,7 @@
 #include "Models/GestureLabels.h"
 #include "Models/PredefinedActionCatalog.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/PickerRow.h"
@@ -19,7 +20,6 @@
 #include "Views/RuleEditor/GestureRuleEditorLabels.h"
 #include "Views/RuleEditor/GestureRuleEditorState.h"
 #include "Views/RuleEditor/RuleEditorTextField.h"
-#include "Views/RuleEditor/RuleEditorWidgets.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 
@@ -148,6 +148,8 @@ QWidget* ActionStepView::buildPredefinedEditor() {
     setAccessibilityIdentifier(*predefinedPicker_,
                                QStringLiteral("CustomGesture_PredefinedActionPicker"));
     predefinedPicker_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // On Linux a drop-down is announced by its value; its title comes through the buddy.
+    predefinedLabel_->setBuddy(predefinedPicker_);
 
     auto* picker = new QHBoxLayout;
     picker->setSpacing(10);
@@ -180,6 +182,7 @@ QWidget* ActionStepView::buildAppEditor() {
     setAccessibilityIdentifier(*appField_->lineEdit(),
                                QStringLiteral("CustomGesture_OpenAppBundleField"));
     runningAppPicker_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    runningAppLabel_->setBuddy(runningAppPicker_);
     // A sample identifier, not a text: the same in every language.
     appField_->lineEdit()->setPlaceholderText(QStringLiteral("org.example.App"));
 
@@ -308,6 +311,8 @@ void ActionStepView::refresh() {
             runningAppPicker_->findData(state_.runningAppSelection()));
     }
     appField_->setText(state_.openAppBundleIdentifier());
+    // Named after the kind chosen above, which is what the field holds.
+    appField_->lineEdit()->setAccessibleName(title(Kind::openApp));
     useFrontmostButton_->setText(buttonText(L10n::string("Use Frontmost")));
     appHelp_->setText(L10n::string(kAppHelp));
     appValidation_->setText(state_.openAppValidationText());
@@ -318,6 +323,7 @@ void ActionStepView::refresh() {
     // URL.
     urlIntro_->setText(L10n::string("Enter a URL to open when the gesture matches."));
     urlField_->setText(state_.openURLString());
+    urlField_->lineEdit()->setAccessibleName(title(Kind::openURL));
     urlHelp_->setText(L10n::string(kURLHelp));
     urlValidation_->setText(state_.openURLValidationText());
     urlValidation_->setColorToken(state_.isOpenURLValid() ? Token::textSecondary

@@ -11,6 +11,8 @@
 
 #include "Application/QtKeyEventMonitor.h"
 #include "Localization/L10n.h"
+#include "Views/Components/AccessibilityIdentifier.h"
+#include "Views/Components/FocusChain.h"
 #include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/RuleEditor/ActionStepView.h"
@@ -19,7 +21,6 @@
 #include "Views/RuleEditor/GestureRuleEditorStepIndicator.h"
 #include "Views/RuleEditor/GestureStepView.h"
 #include "Views/RuleEditor/ReviewStepView.h"
-#include "Views/RuleEditor/RuleEditorWidgets.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 
@@ -107,6 +108,9 @@ CustomGestureWizard::CustomGestureWizard(GestureRuleEditorContext context, AppMo
     stepScroll_->setFrameShape(QFrame::NoFrame);
     stepScroll_->setWidgetResizable(true);
     stepScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No Tab stop of its own, where a screen reader would find an unnamed pane; the step's
+    // controls take the keyboard and scroll themselves into view.
+    stepScroll_->setFocusPolicy(Qt::NoFocus);
     stepScroll_->viewport()->setAutoFillBackground(false);
     steps_->setAutoFillBackground(false);
     stepScroll_->setWidget(steps_);
@@ -224,6 +228,31 @@ void CustomGestureWizard::showEvent(QShowEvent* event) {
     fitToContent(true);
 }
 
+void CustomGestureWizard::focusCurrentStep() {
+    const Step step = state_->step();
+    QWidget* shown = step == Step::gesture  ? static_cast<QWidget*>(gestureStep_)
+                     : step == Step::action ? static_cast<QWidget*>(actionStep_)
+                                            : static_cast<QWidget*>(reviewStep_);
+    // Not the header's Close, nor the button that moved here (it may hide or turn off): the step's
+    // own first control, so that the next key acts on what the step is about. Set before the
+    // sheet first shows, it is where the focus starts.
+    if (QWidget* first = firstTabStopIn(*shown)) {
+        first->setFocus(Qt::OtherFocusReason);
+        stepScroll_->ensureWidgetVisible(first);
+    }
+}
+
+bool CustomGestureWizard::focusNextPrevChild(bool next) {
+    if (!QDialog::focusNextPrevChild(next)) {
+        return false;
+    }
+    // The step area is no Tab stop: a control Tab reaches in it is scrolled into view.
+    if (QWidget* focused = focusWidget(); focused != nullptr && steps_->isAncestorOf(focused)) {
+        stepScroll_->ensureWidgetVisible(focused);
+    }
+    return true;
+}
+
 void CustomGestureWizard::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
@@ -263,9 +292,13 @@ void CustomGestureWizard::refresh() {
     saveButton_->setVisible(step == Step::review);
     saveButton_->setEnabled(state_->canSave());
 
-    stepChangedSinceFit_ = stepChangedSinceFit_ || fittedStep_ != step;
+    const bool stepChanged = fittedStep_ != step;
+    stepChangedSinceFit_ = stepChangedSinceFit_ || stepChanged;
     fittedStep_ = step;
     fitToContent(stepChangedSinceFit_);
+    if (stepChanged) {
+        focusCurrentStep();
+    }
 
     // While a shortcut is recorded no text field keeps the focus, so no input method can take the
     // keys before the recorder hears them.

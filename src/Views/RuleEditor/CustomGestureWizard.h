@@ -62,6 +62,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -74,6 +75,8 @@ private:
     // Sizes the sheet for the current step: to its needed height when the step changed, and
     // otherwise only taller when the step needs more room.
     void fitToContent(bool stepChanged);
+    // Gives the focus to the first control of the step shown.
+    void focusCurrentStep();
 
     GestureRuleEditorState* state_;
     ThemedTextLabel* title_;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/RuleEditor/GestureRuleEditorLabels.h"
 #include "Views/Theme/Theme.h"
 
@@ -26,9 +27,7 @@ int rawValue(GestureRuleEditorStep step) {
 
 GestureRuleEditorStepIndicator::GestureRuleEditorStepIndicator(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    const QString identifier = QStringLiteral("CustomGesture_StepIndicator");
-    setObjectName(identifier);
-    setAccessibleDescription(identifier);
+    setAccessibilityIdentifier(*this, QStringLiteral("CustomGesture_StepIndicator"));
     retranslate();
 }
 

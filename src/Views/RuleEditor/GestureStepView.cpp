@@ -6,12 +6,12 @@
 #include "Localization/L10n.h"
 #include "Models/GestureLabels.h"
 #include "ViewModels/AppModel.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/PlainText.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Dashboard/DebugTraceCanvas.h"
 #include "Views/RuleEditor/GestureRuleEditorState.h"
-#include "Views/RuleEditor/RuleEditorWidgets.h"
 #include "Views/Theme/AccentButton.h"
 #include "Views/Theme/GhostButton.h"
 

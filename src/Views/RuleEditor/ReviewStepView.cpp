@@ -5,12 +5,12 @@
 #include <QVBoxLayout>
 
 #include "Localization/L10n.h"
+#include "Views/Components/AccessibilityIdentifier.h"
 #include "Views/Components/GesturePathGlyph.h"
 #include "Views/Components/KeyCapGroup.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/RuleEditor/GestureRuleEditorState.h"
 #include "Views/RuleEditor/RuleEditorTextField.h"
-#include "Views/RuleEditor/RuleEditorWidgets.h"
 
 namespace quillorbitex {
 
@@ -91,6 +91,8 @@ void ReviewStepView::refresh() {
         actionPreview_->setAction(*action);
     }
     nameCaption_->setText(L10n::string("Rule Name (Optional)"));
+    // The caption is no buddy: the field sits inside its frame, not beside it.
+    nameField_->lineEdit()->setAccessibleName(nameCaption_->text());
     nameField_->lineEdit()->setPlaceholderText(L10n::string("Optional name for this rule"));
     nameField_->setText(state_.ruleName());
     helper_->setText(state_.reviewHelperText());

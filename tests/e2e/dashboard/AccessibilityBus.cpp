@@ -17,6 +17,8 @@ const QString kRootPath = QStringLiteral("/org/a11y/atspi/accessible/root");
 constexpr int kCallTimeoutMilliseconds = 5000;
 // Deeper than any widget tree of ours: a cycle in a broken tree cannot recurse for ever.
 constexpr int kMaximumDepth = 64;
+// ATSPI_RELATION_LABELLED_BY.
+constexpr uint kLabelledBy = 2;
 
 }  // namespace
 
@@ -37,8 +39,11 @@ const AccessibleObject* AccessibleObject::find(
     return nullptr;
 }
 
-const AccessibleObject* AccessibleObject::findByDescription(const QString& wanted) const {
-    return find([&wanted](const AccessibleObject& object) { return object.description == wanted; });
+const AccessibleObject* AccessibleObject::findByRoleAndName(const QString& wantedRole,
+                                                            const QString& wantedName) const {
+    return find([&](const AccessibleObject& object) {
+        return object.role == wantedRole && object.name == wantedName;
+    });
 }
 
 AccessibilityBus::AccessibilityBus(const QString& sessionBusAddress,
@@ -187,6 +192,38 @@ std::optional<QRect> AccessibilityBus::extents(const AccessibleObject& object) c
     box >> x >> y >> width >> height;
     box.endStructure();
     return QRect(x, y, width, height);
+}
+
+QStringList AccessibilityBus::labels(const AccessibleObject& object) const {
+    // a(ua(so)): each relation's type and the bus name and object path of its targets.
+    const QDBusMessage reply =
+        call(object.service, object.path, kAccessible, QStringLiteral("GetRelationSet"));
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        return {};
+    }
+    const auto relations = reply.arguments().front().value<QDBusArgument>();
+    QStringList names;
+    relations.beginArray();
+    while (!relations.atEnd()) {
+        uint type = 0;
+        relations.beginStructure();
+        relations >> type;
+        relations.beginArray();
+        while (!relations.atEnd()) {
+            QString service;
+            QDBusObjectPath path;
+            relations.beginStructure();
+            relations >> service >> path;
+            relations.endStructure();
+            if (type == kLabelledBy) {
+                names << property(service, path.path(), QStringLiteral("Name"));
+            }
+        }
+        relations.endArray();
+        relations.endStructure();
+    }
+    relations.endArray();
+    return names;
 }
 
 }  // namespace quillorbitex::testing

@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -26,13 +27,16 @@ struct AccessibleObject {
     const AccessibleObject* find(
         const std::function<bool(const AccessibleObject&)>& matches,
         const std::function<bool(const AccessibleObject&)>& skip = {}) const;
-    const AccessibleObject* findByDescription(const QString& description) const;
+    // The first object with this role and accessible name: what a screen reader announces.
+    const AccessibleObject* findByRoleAndName(const QString& wantedRole,
+                                              const QString& wantedName) const;
 };
 
 // What a screen reader sees of the programs of a session: the accessibility bus that
 // at-spi-bus-launcher announces on the session bus, read through the AT-SPI D-Bus interfaces.
 // Qt publishes its widgets there (with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1): their roles, their
-// accessible names and descriptions, and where they are on screen. Every call is bounded.
+// accessible names and descriptions, their labels, and where they are on screen. Every call is
+// bounded.
 class AccessibilityBus {
 public:
     // Asks the session bus at `sessionBusAddress` for the accessibility bus until it answers or
@@ -48,6 +52,9 @@ public:
     std::optional<AccessibleObject> application(const QString& name) const;
     // The object's rectangle in root-window pixels.
     std::optional<QRect> extents(const AccessibleObject& object) const;
+    // The names of the objects that label it (its labelled-by relation), which a screen reader
+    // announces with it.
+    QStringList labels(const AccessibleObject& object) const;
 
 private:
     QDBusMessage call(const QString& service, const QString& path, const QString& interface,

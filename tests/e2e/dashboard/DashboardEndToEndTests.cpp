@@ -5,13 +5,14 @@
 // strokes; of what it writes to disk, the counts are read back from its usage database. What the
 // dashboard shows is
 // read through the accessibility bus a screen reader uses (Qt publishes every widget's role,
-// accessible name and on-screen rectangle there). Controls are found through the same bus, by the
-// identifiers the dashboard gives them, and clicked at the centre of the rectangle it reports, so
-// no position is assumed.
+// accessible name and on-screen rectangle there). Controls are found through the same bus, by
+// their roles and what a screen reader announces for them, and clicked at the centre of the
+// rectangle it reports, so no position is assumed.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <filesystem>
 
 #include "AccessibilityBus.h"
@@ -33,7 +34,7 @@ using testing::writeFile;
 namespace fs = std::filesystem;
 
 constexpr const char* kBusLauncher = "/usr/libexec/at-spi-bus-launcher";
-const QString kUpThenDownRow = QStringLiteral("GestureMappingRow_directional:up-down");
+const QString kUpThenDownTitle = QStringLiteral("Up -> Down");
 // The test window sits right of the dashboard, which is moved into the screen's left part.
 constexpr int kDashboardWidth = 960;
 constexpr int kDashboardHeight = 690;
@@ -58,8 +59,25 @@ qint64 storedTotal(const fs::path& database) {
     return total;
 }
 
+// A rule's card: the one object holding its state button ("Disable", "Enable", or "Restore" for a
+// removed preset) among its own children.
 bool insideAnyRowOfRules(const AccessibleObject& object) {
-    return object.description.startsWith(QStringLiteral("GestureMappingRow_"));
+    return std::any_of(object.children.begin(), object.children.end(), [](const auto& child) {
+        return child.role == QStringLiteral("push button") &&
+               (child.name == QStringLiteral("Disable") || child.name == QStringLiteral("Enable") ||
+                child.name == QStringLiteral("Restore"));
+    });
+}
+
+const AccessibleObject* dashboardWindow(const AccessibleObject& tree) {
+    return tree.findByRoleAndName(QStringLiteral("frame"), QStringLiteral("Quillorbitex"));
+}
+
+// The up-then-down preset's card, named after the rule.
+const AccessibleObject* upThenDownRow(const AccessibleObject& tree) {
+    return tree.find([](const AccessibleObject& object) {
+        return object.name == kUpThenDownTitle && insideAnyRowOfRules(object);
+    });
 }
 
 // ---- The fixture -----------------------------------------------------------------------------
@@ -99,8 +117,7 @@ protected:
                                                       "QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"});
         ASSERT_TRUE(program_);
         ASSERT_TRUE(waitFor([](const AccessibleObject& tree) {
-            return tree.findByDescription(QStringLiteral("dashboard")) != nullptr &&
-                   tree.findByDescription(kUpThenDownRow) != nullptr;
+            return dashboardWindow(tree) != nullptr && upThenDownRow(tree) != nullptr;
         })) << "the dashboard did not open"
             << output();
         ASSERT_TRUE(placeDashboardBesideTheTestWindow());
@@ -137,13 +154,13 @@ protected:
 
     // What the up-then-down preset's row holds: its invocation count and its on/off switch.
     static const AccessibleObject* rowCount(const AccessibleObject& tree) {
-        const AccessibleObject* row = tree.findByDescription(kUpThenDownRow);
+        const AccessibleObject* row = upThenDownRow(tree);
         return row == nullptr ? nullptr : row->find([](const AccessibleObject& object) {
             return object.name.startsWith(QStringLiteral("Invocations: "));
         });
     }
     static const AccessibleObject* rowToggle(const AccessibleObject& tree) {
-        const AccessibleObject* row = tree.findByDescription(kUpThenDownRow);
+        const AccessibleObject* row = upThenDownRow(tree);
         return row == nullptr ? nullptr : row->find([](const AccessibleObject& object) {
             return object.role == QStringLiteral("push button") &&
                    (object.name == QStringLiteral("Disable") ||
@@ -178,8 +195,7 @@ protected:
         const bool placed = waitUntil(
             [&] {
                 const auto snapshot = tree();
-                const AccessibleObject* dashboard =
-                    snapshot ? snapshot->findByDescription(QStringLiteral("dashboard")) : nullptr;
+                const AccessibleObject* dashboard = snapshot ? dashboardWindow(*snapshot) : nullptr;
                 frame = dashboard != nullptr ? accessibility_->extents(*dashboard) : std::nullopt;
                 return frame && frame->right() < origin_.x && frame->x() >= 0 && frame->y() >= 0;
             },
@@ -226,10 +242,9 @@ protected:
                     return false;
                 }
                 const AccessibleObject* button = rowToggle(*snapshot);
-                const AccessibleObject* update =
-                    snapshot->findByDescription(QStringLiteral("Overview_CheckForUpdatesButton"));
-                const AccessibleObject* window =
-                    snapshot->findByDescription(QStringLiteral("dashboard"));
+                const AccessibleObject* update = snapshot->findByRoleAndName(
+                    QStringLiteral("push button"), QStringLiteral("Check for Updates…"));
+                const AccessibleObject* window = dashboardWindow(*snapshot);
                 if (button == nullptr || update == nullptr || window == nullptr) {
                     return false;
                 }
@@ -271,7 +286,7 @@ TEST_F(DashboardEndToEndTest,
     const auto page = tree();
     ASSERT_TRUE(page);
     const AccessibleObject* sidebarEntry =
-        page->findByDescription(QStringLiteral("DashboardSidebar_activeGestures"));
+        page->findByRoleAndName(QStringLiteral("push button"), QStringLiteral("Preset Rules"));
     ASSERT_NE(sidebarEntry, nullptr);
     ASSERT_TRUE(click(*sidebarEntry));
     const auto toggle = toggleAtRest();
@@ -294,6 +309,32 @@ TEST_F(DashboardEndToEndTest,
     EXPECT_TRUE(waitUntil([&] {
         return storedTotal(session_.dataHome() / "Quillorbitex" / "gesture_usage.sqlite") == 2;
     })) << "the usage database does not hold the two invocations";
+}
+
+// A screen reader announces the language picker, named by its value (the session's language),
+// with its label, and no control with the identifier that tests and automation know it by.
+TEST_F(DashboardEndToEndTest, AScreenReaderHearsTheLabelsAndNoIdentifiers) {
+    const auto page = tree();
+    ASSERT_TRUE(page);
+    const AccessibleObject* language =
+        page->findByRoleAndName(QStringLiteral("combo box"), QStringLiteral("English"));
+    ASSERT_NE(language, nullptr);
+    EXPECT_EQ(accessibility_->labels(*language), QStringList{QStringLiteral("Language")});
+
+    // Identifiers of the window, a sidebar row, a card, a button, a drop-down and a log.
+    const QStringList identifiers = {QStringLiteral("dashboard"),
+                                     QStringLiteral("DashboardSidebar_overview"),
+                                     QStringLiteral("GestureMappingRow_directional:up-down"),
+                                     QStringLiteral("CustomGesture_OpenWizardButton"),
+                                     QStringLiteral("Overview_LanguageOverridePicker"),
+                                     QStringLiteral("OverlayDebugLogValue")};
+    const AccessibleObject* announced = page->find([&](const AccessibleObject& object) {
+        return identifiers.contains(object.description) || identifiers.contains(object.name);
+    });
+    if (announced != nullptr) {
+        ADD_FAILURE() << "an identifier is announced: " << announced->name.toStdString() << ", "
+                      << announced->description.toStdString();
+    }
 }
 
 }  // namespace
