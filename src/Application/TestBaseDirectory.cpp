@@ -81,8 +81,10 @@ void TestBaseDirectory::removeProgramFiles(const UITestConfig& config) {
     QStringList patterns = {
         preferences,
         preferences + QStringLiteral(".unreadable-*"),
-        // What instances sharing the preferences lock while they write.
+        // What instances sharing the preferences lock while they write, and the changes one
+        // that ended while the lock was held kept beside them.
         preferences + QStringLiteral(".lock"),
+        preferences + QStringLiteral(".unsaved-*"),
         // Single preferences set aside; every key begins with "gesture".
         QStringLiteral("gesture*.unreadable-*"),
         database,

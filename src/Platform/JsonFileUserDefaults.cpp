@@ -13,7 +13,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <thread>
@@ -246,6 +248,88 @@ std::optional<QVariant> merged(const UserDefaults::Merger& merger,
     return value ? std::optional(toVariant(*value)) : std::nullopt;
 }
 
+// Puts a change of `key` from `base` to `value` over `file`. Where the file no longer holds the
+// base, the key's merger (if any) makes one value of the two; without one the change wins when
+// `wins`, else the file's value stays.
+void putOver(QVariantMap& file, const QString& key, const std::optional<QVariant>& base,
+             std::optional<QVariant> value, const UserDefaults::Merger* merger, bool wins) {
+    const auto theirs = entryOf(file, key);
+    if (!sameOptionalEntry(theirs, base)) {
+        if (merger != nullptr) {
+            value = merged(*merger, base, value, theirs);
+        } else if (!wins) {
+            return;
+        }
+    }
+    if (value) {
+        file.insert(key, *value);
+    } else {
+        file.remove(key);
+    }
+}
+
+// A change an instance could not write before it ended: the value it set (none: removed) and the
+// value its change started from.
+struct KeptChange {
+    std::optional<QVariant> value;
+    std::optional<QVariant> base;
+};
+
+const QString kKeptInfix = QStringLiteral(".unsaved-");
+const QString kValueMember = QStringLiteral("value");
+const QString kBaseMember = QStringLiteral("base");
+
+// {"<key>": {"value": <entry>, "base": <entry>}, …}, each member left out where it is absent.
+QByteArray keptText(const std::map<QString, KeptChange>& changes) {
+    QJsonObject object;
+    for (const auto& [key, change] : changes) {
+        QJsonObject entry;
+        if (change.value) {
+            entry.insert(kValueMember, toJson(*change.value));
+        }
+        if (change.base) {
+            entry.insert(kBaseMember, toJson(*change.base));
+        }
+        object.insert(key, entry);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+std::optional<std::map<QString, KeptChange>> readKeptText(const QByteArray& text) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        return std::nullopt;
+    }
+    std::map<QString, KeptChange> changes;
+    const QJsonObject object = document.object();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!it.value().isObject()) {
+            return std::nullopt;
+        }
+        const QJsonObject entry = it.value().toObject();
+        KeptChange& change = changes[it.key()];
+        if (entry.contains(kValueMember)) {
+            change.value = fromJson(entry.value(kValueMember));
+        }
+        if (entry.contains(kBaseMember)) {
+            change.base = fromJson(entry.value(kBaseMember));
+        }
+    }
+    return changes;
+}
+
+// Whether `name` is that of a file of kept changes of the file named `fileName`.
+bool isKeptName(const QString& name, const QString& fileName) {
+    const QString prefix = fileName + kKeptInfix;
+    if (!name.startsWith(prefix) || name.size() != prefix.size() + 16) {
+        return false;
+    }
+    return std::all_of(name.begin() + prefix.size(), name.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+    });
+}
+
 // The file at a path as found for its values.
 struct StoredFile {
     // A link that leads nowhere yet counts as absent: the first write creates its file.
@@ -337,8 +421,9 @@ private:
 // Another instance holds the lock only while it writes, a few milliseconds; the writer waits this
 // long for it, and a lock held longer is taken as one that cannot be had for now.
 constexpr std::chrono::seconds kWriterLockWait{1};
-// Quitting waits no longer than this, then writes without the lock: a lock held so long is not an
-// instance's write under way, and the change must not be lost with the program.
+// Quitting waits no longer than this; then what is unsaved is kept beside the file, for the next
+// write of any instance to take in. (Writing without the lock could lose that write or another
+// instance's, when its write of a long rule list takes longer.)
 constexpr std::chrono::milliseconds kQuittingLockWait{250};
 
 // Changes come in bursts (a write makes a new file and renames it over the old one); they are
@@ -346,6 +431,11 @@ constexpr std::chrono::milliseconds kQuittingLockWait{250};
 constexpr std::chrono::milliseconds kRereadDelay{50};
 
 }  // namespace
+
+struct JsonFileUserDefaults::Kept {
+    QString path;
+    std::map<QString, KeptChange> changes;
+};
 
 struct JsonFileUserDefaults::WriteOutcome {
     bool written = false;
@@ -376,14 +466,66 @@ JsonFileUserDefaults::~JsonFileUserDefaults() {
         changed = changed_;
         rewrite = rewrite_;
     }
-    if ((!changed.empty() || rewrite) && !filePath_.isEmpty()) {
-        writeChanges(entries_, changed, mergers_, LockWait::quitting);
+    if ((!changed.empty() || rewrite) && !filePath_.isEmpty() &&
+        writeChanges(entries_, changed, mergers_, LockWait::quitting).lockBusy) {
+        keepChanges(changed, rewrite);
     }
+}
+
+std::vector<JsonFileUserDefaults::Kept> JsonFileUserDefaults::readKept() {
+    const QFileInfo file(AtomicFile::resolvedPath(filePath_));
+    std::vector<Kept> kept;
+    // Oldest first, so that a later change of a key goes over an earlier one.
+    const QFileInfoList found = file.dir().entryInfoList({file.fileName() + kKeptInfix + u'*'},
+                                                         QDir::Files | QDir::System | QDir::Hidden,
+                                                         QDir::Time | QDir::Reversed);
+    for (const QFileInfo& entry : found) {
+        if (!isKeptName(entry.fileName(), file.fileName())) {
+            continue;
+        }
+        const RegularFile::Contents contents =
+            RegularFile::read(entry.filePath(), kMaximumFileBytes);
+        auto changes = contents.status == RegularFile::Status::read ? readKeptText(contents.bytes)
+                                                                    : std::nullopt;
+        if (changes) {
+            kept.push_back({entry.filePath(), std::move(*changes)});
+        } else if (contents.status != RegularFile::Status::absent) {
+            if (const auto moved = SetAside::moveAside(entry.filePath())) {
+                noteSetAsideFile(*moved);
+            }
+        }
+    }
+    return kept;
+}
+
+void JsonFileUserDefaults::keepChanges(const ChangedKeys& changed, bool everything) {
+    std::map<QString, KeptChange> changes;
+    if (everything) {
+        // The file was gone: every value held is a change from nothing.
+        for (auto it = entries_.cbegin(); it != entries_.cend(); ++it) {
+            changes[it.key()].value = *it;
+        }
+    }
+    for (const auto& [key, change] : changed) {
+        changes[key] = {entryOf(entries_, key), change.base};
+    }
+    const QFileInfo file(AtomicFile::resolvedPath(filePath_));
+    const QString name = file.fileName() + kKeptInfix +
+                         QStringLiteral("%1").arg(QRandomGenerator::system()->generate64(), 16, 16,
+                                                  QLatin1Char('0'));
+    AtomicFile::write(file.dir().filePath(name), keptText(changes));
 }
 
 void JsonFileUserDefaults::load() {
     if (filePath_.isEmpty()) {
         return;
+    }
+    // Changes an instance could not write before it ended are written with the next write, once
+    // the owner has set its mergers (setChangeObserver), and are in memory from then on.
+    const QFileInfo resolved(AtomicFile::resolvedPath(filePath_));
+    for (const QString& name : resolved.dir().entryList({resolved.fileName() + kKeptInfix + u'*'},
+                                                        QDir::Files | QDir::System)) {
+        rewrite_ = rewrite_ || isKeptName(name, resolved.fileName());
     }
     // Before reading: a file replaced in between then does not pass for the one read.
     const auto before = identity(filePath_);
@@ -449,8 +591,7 @@ JsonFileUserDefaults::WriteOutcome JsonFileUserDefaults::writeChanges(const QVar
                                                       : std::chrono::milliseconds(0);
     const FileLock lock(resolved + QStringLiteral(".lock"), waitFor,
                         wait == LockWait::writer ? &stopping_ : nullptr);
-    if (lock.state() == FileLock::State::unavailable ||
-        (lock.state() == FileLock::State::busy && wait != LockWait::quitting)) {
+    if (lock.state() != FileLock::State::held) {
         WriteOutcome failed;
         failed.lockBusy = lock.state() == FileLock::State::busy;
         return failed;
@@ -474,26 +615,25 @@ JsonFileUserDefaults::WriteOutcome JsonFileUserDefaults::writeChanges(const QVar
             break;
     }
     const bool readWhole = file.status == RegularFile::Status::read && file.whole;
+    const auto mergerOf = [&mergers](const QString& key) {
+        const auto merger = mergers.find(key);
+        return merger == mergers.end() ? nullptr : &merger->second;
+    };
     WriteOutcome outcome;
-    if (readWhole) {
-        outcome.file = file.entries;
-        for (const auto& [key, change] : changed) {
-            std::optional<QVariant> value = entryOf(entries, key);
-            const auto theirs = entryOf(file.entries, key);
-            const auto merger = mergers.find(key);
-            if (merger != mergers.end() && !sameOptionalEntry(theirs, change.base)) {
-                value = merged(merger->second, change.base, value, theirs);
-            }
-            if (value) {
-                outcome.file.insert(key, *value);
-            } else {
-                outcome.file.remove(key);
-            }
+    // Nothing in a file that is gone or not whole is anyone's value: every value held here is
+    // written, so that none is lost with it.
+    outcome.file = readWhole ? file.entries : entries;
+    // What instances that ended kept beside the file went before the changes made here. A key
+    // that another write changed since such a change began keeps that write's value, unless its
+    // merger makes one of the two.
+    const std::vector<Kept> kept = readKept();
+    for (const Kept& changes : kept) {
+        for (const auto& [key, change] : changes.changes) {
+            putOver(outcome.file, key, change.base, change.value, mergerOf(key), false);
         }
-    } else {
-        // Nothing in such a file is anyone's value: every value held here is written, so that
-        // none is lost with it.
-        outcome.file = entries;
+    }
+    for (const auto& [key, change] : changed) {
+        putOver(outcome.file, key, change.base, entryOf(entries, key), mergerOf(key), true);
     }
     outcome.agreed = sameEntries(outcome.file, entries);
     if (readWhole && sameEntries(outcome.file, file.entries)) {
@@ -503,6 +643,9 @@ JsonFileUserDefaults::WriteOutcome JsonFileUserDefaults::writeChanges(const QVar
         outcome.identity = identity(filePath_);
     } else {
         return {};
+    }
+    for (const Kept& changes : kept) {
+        QFile::remove(changes.path);
     }
     outcome.written = true;
     return outcome;
@@ -685,6 +828,11 @@ void JsonFileUserDefaults::setChangeObserver(ChangeObserver observer) {
         watcher_.reset();
         rereadTimer_.reset();
         return;
+    }
+    // Its mergers are set by now: changes kept beside the file by an instance that ended can be
+    // merged in.
+    if (rewrite_) {
+        save();
     }
     // The watcher's signals need an event loop, which only a running application has.
     if (watcher_ || filePath_.isEmpty() || QCoreApplication::instance() == nullptr) {

@@ -32,8 +32,10 @@ namespace quillorbitex {
 // the merger combines the two. The main thread never waits for the lock: when another process
 // holds it, the write goes to the writing thread below, which waits up to a second and otherwise
 // leaves the change unsaved, as a failed write does, saying that the storage is in use. The
-// object's end waits a quarter of a second for the lock at most and then writes without it, so
-// that quitting neither hangs nor loses the change.
+// object's end waits a quarter of a second for the lock at most; then it keeps what is unsaved in
+// a file of its own beside the file ("<file>.unsaved-<16 hex digits>"), which the next write of
+// any instance merges in (a key another write changed meanwhile keeps that value, unless its
+// merger makes one of the two) and removes. So quitting neither hangs nor loses the change.
 // Given a change observer and a running Qt application, the object also watches the file and,
 // after each change there, takes in every value that was not changed here since its last write
 // and tells the observer which keys it took in (takeInChanges).
@@ -123,7 +125,7 @@ private:
         none,
         // A while, unless the object is going.
         writer,
-        // Briefly, and then the write goes ahead without the lock.
+        // Briefly, as the object goes.
         quitting,
     };
     // Device, inode, size and change times of the file as stat() gives them.
@@ -136,6 +138,8 @@ private:
         bool operator==(const FileIdentity&) const = default;
     };
     struct WriteOutcome;
+    // Changes of an instance that ended, kept beside the file.
+    struct Kept;
 
     void load();
     // Call before the entry changes: the first change of a key since it was written keeps what
@@ -151,6 +155,12 @@ private:
     // Touches nothing of the object but the notes of files set aside.
     WriteOutcome writeChanges(const QVariantMap& entries, const ChangedKeys& changed,
                               const Mergers& mergers, LockWait wait);
+    // The changes kept beside the file, oldest first; a file of them that cannot be read is moved
+    // aside.
+    std::vector<Kept> readKept();
+    // Keeps the changed keys (with `everything`, every value held) in a file of their own beside
+    // the file, for the next write of any instance to take in.
+    void keepChanges(const ChangedKeys& changed, bool everything);
     // Marks the keys written as no longer changed, unless changed again since.
     void settleWritten(const ChangedKeys& written);
     // Copies a file that could not be read whole aside, once; false when no copy could be made

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
@@ -106,16 +107,19 @@ TEST(JsonFileUserDefaults, InstancesWritingAtTheSameTimeLoseNothing) {
 }
 
 // Another process keeps the lock: a change neither waits for it here nor fails at once. Held past
-// the writer's wait, the change is unsaved and the storage said to be in use; held past the
-// object's end, the change is written all the same.
+// the writer's wait, the change is unsaved and the storage said to be in use. Held past the
+// object's end, the change is kept beside the file, and the next write takes it in: that of the
+// next start, or that of another instance running meanwhile.
 TEST(JsonFileUserDefaults, AChangeWhileAnotherProcessKeepsTheLockIsNotWaitedForNorLost) {
     QTemporaryDir dir;
     const QString path = JsonFileUserDefaults::filePathIn(dir.path());
-    enum class Held { briefly, pastTheWritersWait, pastTheEnd };
-    for (const Held held : {Held::briefly, Held::pastTheWritersWait, Held::pastTheEnd}) {
+    enum class Held { briefly, pastTheWritersWait, pastTheEnd, pastTheEndWhileAnotherRuns };
+    for (const Held held : {Held::briefly, Held::pastTheWritersWait, Held::pastTheEnd,
+                            Held::pastTheEndWhileAnotherRuns}) {
         SCOPED_TRACE(static_cast<int>(held));
         ASSERT_TRUE(testing::writeFile(path, R"({"rules": {"data": "YWJj"}, "threshold": 0.2})"));
         auto own = std::make_optional<JsonFileUserDefaults>(path);
+        JsonFileUserDefaults other(path);
         testing::FileLockHolder lock(path);
         ASSERT_TRUE(lock.held());
         EXPECT_TRUE(own->setValue("threshold", 0.25));
@@ -125,16 +129,27 @@ TEST(JsonFileUserDefaults, AChangeWhileAnotherProcessKeepsTheLockIsNotWaitedForN
             EXPECT_TRUE(testing::waitUntil([&] { return own->hasUnsavedChanges(); }));
             EXPECT_TRUE(own->isStorageInUse());
         }
-        if (held == Held::pastTheEnd) {
+        if (held >= Held::pastTheEnd) {
             own.reset();
         }
         lock.release();
+        if (held == Held::pastTheEnd) {
+            // Started again as the program starts: its mergers set, then its observer.
+            JsonFileUserDefaults next(path);
+            next.setChangeObserver([](const std::vector<QString>&) {});
+            EXPECT_EQ(next.value("threshold"), UserDefaults::Value(0.25));
+        }
+        if (held == Held::pastTheEndWhileAnotherRuns) {
+            EXPECT_TRUE(other.setValue("theme", QString("dark")));
+            EXPECT_EQ(other.value("threshold"), UserDefaults::Value(0.25));
+        }
         EXPECT_TRUE(testing::waitUntil([&] {
             return (!own || own->saveUnsavedChanges()) &&
                    JsonFileUserDefaults(path).value("threshold") == UserDefaults::Value(0.25);
         }));
         EXPECT_FALSE(own && own->isStorageInUse());
         EXPECT_EQ(JsonFileUserDefaults(path).dataValue("rules"), QByteArray("abc"));
+        EXPECT_EQ(QDir(dir.path()).entryList({"*.unsaved-*"}), QStringList());
     }
 }
 
