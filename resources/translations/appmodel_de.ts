@@ -12,8 +12,8 @@
         <translation>Feststelltaste</translation>
     </message>
     <message>
-        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</source>
-        <translation>Die Änderungen an den Einstellungen sind noch nicht gespeichert: Ein anderes Programm verwendet die Einstellungsdatei in „%@“. Sie gelten bereits und werden gespeichert, sobald es die Datei freigibt, oder wenn Quillorbitex beendet wird.</translation>
+        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, at the latest when Quillorbitex starts again.</source>
+        <translation>Die Änderungen an den Einstellungen sind noch nicht gespeichert: Ein anderes Programm verwendet die Einstellungsdatei in „%@“. Sie gelten bereits und werden gespeichert, sobald es die Datei freigibt, spätestens beim nächsten Start von Quillorbitex.</translation>
     </message>
     <message>
         <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>

@@ -12,8 +12,8 @@
         <translation>Bloq Mayús</translation>
     </message>
     <message>
-        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</source>
-        <translation>Los cambios en las preferencias aún no se han guardado: otro programa está usando el archivo de preferencias en «%@». Ya se aplican y se guardarán en cuanto lo libere, o al cerrar Quillorbitex.</translation>
+        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, at the latest when Quillorbitex starts again.</source>
+        <translation>Los cambios en las preferencias aún no se han guardado: otro programa está usando el archivo de preferencias en «%@». Ya se aplican y se guardarán en cuanto lo libere, a más tardar cuando Quillorbitex vuelva a iniciarse.</translation>
     </message>
     <message>
         <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>

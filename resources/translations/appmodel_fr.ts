@@ -12,8 +12,8 @@
         <translation>Verr. Maj.</translation>
     </message>
     <message>
-        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</source>
-        <translation>Les modifications des préférences ne sont pas encore enregistrées : un autre programme utilise le fichier de préférences dans « %@ ». Elles s’appliquent dès maintenant et seront enregistrées dès qu’il libérera le fichier, ou à la fermeture de Quillorbitex.</translation>
+        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, at the latest when Quillorbitex starts again.</source>
+        <translation>Les modifications des préférences ne sont pas encore enregistrées : un autre programme utilise le fichier de préférences dans « %@ ». Elles s’appliquent dès maintenant et seront enregistrées dès qu’il libérera le fichier, au plus tard au prochain démarrage de Quillorbitex.</translation>
     </message>
     <message>
         <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>

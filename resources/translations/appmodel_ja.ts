@@ -12,8 +12,8 @@
         <translation>Caps Lock</translation>
     </message>
     <message>
-        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</source>
-        <translation>環境設定の変更はまだ保存されていません：別のプログラムが「%@」にある環境設定ファイルを使用しています。変更はすでに有効で、そのプログラムがファイルを解放したとき、または Quillorbitex を終了するときに保存されます。</translation>
+        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, at the latest when Quillorbitex starts again.</source>
+        <translation>環境設定の変更はまだ保存されていません：別のプログラムが「%@」にある環境設定ファイルを使用しています。変更はすでに有効で、そのプログラムがファイルを解放しだい保存されます。遅くとも Quillorbitex を次に起動したときに保存されます。</translation>
     </message>
     <message>
         <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>

@@ -12,8 +12,8 @@
         <translation>Caps Lock</translation>
     </message>
     <message>
-        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</source>
-        <translation>환경설정 변경 사항이 아직 저장되지 않았습니다. 다른 프로그램이 "%@"에 있는 환경설정 파일을 사용하고 있습니다. 변경 사항은 지금 적용되며, 그 프로그램이 파일을 놓아주거나 Quillorbitex를 종료할 때 저장됩니다.</translation>
+        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, at the latest when Quillorbitex starts again.</source>
+        <translation>환경설정 변경 사항이 아직 저장되지 않았습니다. 다른 프로그램이 "%@"에 있는 환경설정 파일을 사용하고 있습니다. 변경 사항은 지금 적용되며, 그 프로그램이 파일을 놓아주는 즉시, 늦어도 Quillorbitex를 다시 시작할 때 저장됩니다.</translation>
     </message>
     <message>
         <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>

@@ -12,8 +12,8 @@
         <translation>大写锁定</translation>
     </message>
     <message>
-        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</source>
-        <translation>偏好设置的更改尚未保存：另一个程序正在使用“%@”中的偏好设置文件。这些更改现在已生效，并会在该程序释放文件后或 Quillorbitex 退出时保存。</translation>
+        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, at the latest when Quillorbitex starts again.</source>
+        <translation>偏好设置的更改尚未保存：另一个程序正在使用“%@”中的偏好设置文件。这些更改现在已生效，并会在该程序释放文件后立即保存，最迟在 Quillorbitex 再次启动时保存。</translation>
     </message>
     <message>
         <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>

@@ -12,8 +12,8 @@
         <translation>大寫鎖定</translation>
     </message>
     <message>
-        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, or when Quillorbitex quits.</source>
-        <translation>偏好設定的變更尚未儲存：另一個程式正在使用「%@」中的偏好設定檔案。這些變更現在已生效，並會在該程式釋放檔案後或 Quillorbitex 結束時儲存。</translation>
+        <source>Changes to the preferences are not saved yet: another program is using the preferences file in "%@". They apply now and are saved as soon as it lets go of the file, at the latest when Quillorbitex starts again.</source>
+        <translation>偏好設定的變更尚未儲存：另一個程式正在使用「%@」中的偏好設定檔案。這些變更現在已生效，並會在該程式釋放檔案後立即儲存，最遲在 Quillorbitex 再次啟動時儲存。</translation>
     </message>
     <message>
         <source>Changes to the preferences cannot be saved in "%@". They apply until Quillorbitex quits and are saved as soon as that folder can be written.</source>

@@ -834,7 +834,7 @@ QString AppModel::unsavedPreferencesNotice(const QString& folder, bool fileInUse
         return L10n::format(
             "Changes to the preferences are not saved yet: another program is using the "
             "preferences file in \"%@\". They apply now and are saved as soon as it lets go of "
-            "the file, or when Quillorbitex quits.",
+            "the file, at the latest when Quillorbitex starts again.",
             folder);
     }
     return L10n::format(

@@ -262,7 +262,7 @@ TEST(StatusSummaryRows, ShowOnlyWhatStopsGestures) {
          {{Row::preferences, Kind::red, "Not Saved",
            "Changes to the preferences are not saved yet: another program is using the "
            "preferences file in \"/p\". They apply now and are saved as soon as it lets go of "
-           "the file, or when Quillorbitex quits."}},
+           "the file, at the latest when Quillorbitex starts again."}},
          QStringLiteral("/p"),
          true},
     };
