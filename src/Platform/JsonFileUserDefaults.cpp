@@ -472,25 +472,31 @@ JsonFileUserDefaults::~JsonFileUserDefaults() {
     }
 }
 
-std::vector<JsonFileUserDefaults::Kept> JsonFileUserDefaults::readKept() {
+QStringList JsonFileUserDefaults::keptPaths() const {
     const QFileInfo file(AtomicFile::resolvedPath(filePath_));
-    std::vector<Kept> kept;
+    QStringList paths;
     // Oldest first, so that a later change of a key goes over an earlier one.
     const QFileInfoList found = file.dir().entryInfoList({file.fileName() + kKeptInfix + u'*'},
                                                          QDir::Files | QDir::System | QDir::Hidden,
                                                          QDir::Time | QDir::Reversed);
     for (const QFileInfo& entry : found) {
-        if (!isKeptName(entry.fileName(), file.fileName())) {
-            continue;
+        if (isKeptName(entry.fileName(), file.fileName())) {
+            paths.append(entry.filePath());
         }
-        const RegularFile::Contents contents =
-            RegularFile::read(entry.filePath(), kMaximumFileBytes);
+    }
+    return paths;
+}
+
+std::vector<JsonFileUserDefaults::Kept> JsonFileUserDefaults::readKept() {
+    std::vector<Kept> kept;
+    for (const QString& path : keptPaths()) {
+        const RegularFile::Contents contents = RegularFile::read(path, kMaximumFileBytes);
         auto changes = contents.status == RegularFile::Status::read ? readKeptText(contents.bytes)
                                                                     : std::nullopt;
         if (changes) {
-            kept.push_back({entry.filePath(), std::move(*changes)});
+            kept.push_back({path, std::move(*changes)});
         } else if (contents.status != RegularFile::Status::absent) {
-            if (const auto moved = SetAside::moveAside(entry.filePath())) {
+            if (const auto moved = SetAside::moveAside(path)) {
                 noteSetAsideFile(*moved);
             }
         }
@@ -522,11 +528,7 @@ void JsonFileUserDefaults::load() {
     }
     // Changes an instance could not write before it ended are written with the next write, once
     // the owner has set its mergers (setChangeObserver), and are in memory from then on.
-    const QFileInfo resolved(AtomicFile::resolvedPath(filePath_));
-    for (const QString& name : resolved.dir().entryList({resolved.fileName() + kKeptInfix + u'*'},
-                                                        QDir::Files | QDir::System)) {
-        rewrite_ = rewrite_ || isKeptName(name, resolved.fileName());
-    }
+    rewrite_ = !keptPaths().isEmpty();
     // Before reading: a file replaced in between then does not pass for the one read.
     const auto before = identity(filePath_);
     StoredFile file = readStoredFile(filePath_);

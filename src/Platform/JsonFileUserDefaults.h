@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 #include <atomic>
 #include <cstdint>
@@ -155,6 +156,8 @@ private:
     // Touches nothing of the object but the notes of files set aside.
     WriteOutcome writeChanges(const QVariantMap& entries, const ChangedKeys& changed,
                               const Mergers& mergers, LockWait wait);
+    // The files of changes kept beside the file, oldest first.
+    QStringList keptPaths() const;
     // The changes kept beside the file, oldest first; a file of them that cannot be read is moved
     // aside.
     std::vector<Kept> readKept();
