@@ -430,6 +430,10 @@ constexpr std::chrono::milliseconds kQuittingLockWait{250};
 // read once, this long after the first.
 constexpr std::chrono::milliseconds kRereadDelay{50};
 
+// A file left empty, cut off or replaced by something else for this long after its last change is
+// no editor's work in progress: the values held are written over it.
+constexpr std::chrono::seconds kBrokenFileWait{3};
+
 }  // namespace
 
 struct JsonFileUserDefaults::Kept {
@@ -455,6 +459,7 @@ JsonFileUserDefaults::JsonFileUserDefaults(const QString& filePath) : filePath_(
 JsonFileUserDefaults::~JsonFileUserDefaults() {
     watcher_.reset();
     rereadTimer_.reset();
+    brokenFileTimer_.reset();
     // Finishes the write under way, but not a wait for the lock; what is still unsaved is written
     // here.
     stopping_ = true;
@@ -466,9 +471,39 @@ JsonFileUserDefaults::~JsonFileUserDefaults() {
         changed = changed_;
         rewrite = rewrite_;
     }
+    // Values held over a file that lost them (however recently) would be gone at the next start.
+    rewrite = rewrite || lostValuesHeld();
     if ((!changed.empty() || rewrite) && !filePath_.isEmpty() &&
         writeChanges(entries_, changed, mergers_, LockWait::quitting).lockBusy) {
         keepChanges(changed, rewrite);
+    }
+}
+
+bool JsonFileUserDefaults::lostValuesHeld() const {
+    std::optional<FileIdentity> known;
+    {
+        const std::lock_guard lock(mutex_);
+        known = knownFile_;
+    }
+    // Only a file that held what is held here can have lost it; one broken since the start is
+    // left as it is until something is changed.
+    if (filePath_.isEmpty() || entries_.isEmpty() || !known || identity(filePath_) == known) {
+        return false;
+    }
+    const StoredFile file = readStoredFile(filePath_);
+    return file.status != RegularFile::Status::read || !file.whole;
+}
+
+void JsonFileUserDefaults::writeEverythingHeld() {
+    {
+        const std::lock_guard lock(mutex_);
+        rewrite_ = true;
+    }
+    save();
+    // Whether that write failed is for the owner to hear, as after a change of its own.
+    const std::lock_guard lock(mutex_);
+    if (saveObserver_) {
+        saveObserver_();
     }
 }
 
@@ -776,11 +811,13 @@ void JsonFileUserDefaults::takeInChanges() {
     watch();
     const auto current = identity(filePath_);
     ChangedKeys keep;
+    bool heldWhole = false;
     {
         const std::lock_guard lock(mutex_);
         if (current && current == knownFile_) {
             return;
         }
+        heldWhole = knownFile_.has_value();
         // The writer's own file is known only once its write is done; until then a new file may
         // well be its own, and the file is looked at again later.
         if (writerBusy_) {
@@ -798,23 +835,22 @@ void JsonFileUserDefaults::takeInChanges() {
         // Removed: what is held here is written again at once rather than lost with it at the
         // next start.
         if (!entries_.isEmpty()) {
-            {
-                const std::lock_guard lock(mutex_);
-                rewrite_ = true;
-            }
-            save();
-            // Whether that write failed is for the owner to hear, as after a change of its own.
-            const std::lock_guard lock(mutex_);
-            if (saveObserver_) {
-                saveObserver_();
-            }
+            writeEverythingHeld();
         }
         return;
     }
     // A file being written in place (an editor) may be empty or cut off for a moment; it is read
-    // again after its next change, and the next write here sets aside what stays unreadable.
+    // again after its next change. One that held the values held here and stays unreadable is set
+    // aside and replaced by them at the next write, a while after its last change, or at the end,
+    // whichever comes first.
     if (file.status != RegularFile::Status::read || !file.whole) {
+        if (brokenFileTimer_ && heldWhole && !entries_.isEmpty()) {
+            brokenFileTimer_->start();
+        }
         return;
+    }
+    if (brokenFileTimer_) {
+        brokenFileTimer_->stop();
     }
     const std::vector<QString> keys = takeIn(file.entries, keep);
     {
@@ -829,6 +865,7 @@ void JsonFileUserDefaults::setChangeObserver(ChangeObserver observer) {
     if (!changeObserver_) {
         watcher_.reset();
         rereadTimer_.reset();
+        brokenFileTimer_.reset();
         return;
     }
     // Its mergers are set by now: changes kept beside the file by an instance that ended can be
@@ -846,6 +883,11 @@ void JsonFileUserDefaults::setChangeObserver(ChangeObserver observer) {
     rereadTimer_->setInterval(kRereadDelay);
     QObject::connect(rereadTimer_.get(), &QTimer::timeout, rereadTimer_.get(),
                      [this] { takeInChanges(); });
+    brokenFileTimer_ = std::make_unique<QTimer>();
+    brokenFileTimer_->setSingleShot(true);
+    brokenFileTimer_->setInterval(kBrokenFileWait);
+    QObject::connect(brokenFileTimer_.get(), &QTimer::timeout, brokenFileTimer_.get(),
+                     [this] { writeEverythingHeld(); });
     const auto reread = [timer = rereadTimer_.get()] {
         if (!timer->isActive()) {
             timer->start();

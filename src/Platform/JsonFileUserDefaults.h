@@ -43,7 +43,9 @@ namespace quillorbitex {
 //
 // A file that is gone, empty or cannot be read whole holds no values of anyone's: nothing is taken
 // in from it, and the next write stores every value held here (a file found gone is written again
-// at once). Only values read from a whole file replace those held here.
+// at once). Values held over a file that lost them are also written a few seconds after its last
+// change (an editor writing in place is done by then) and, at the latest, when the object goes.
+// Only values read from a whole file replace those held here.
 //
 // Values read back at once, but a large file (long rule lists) takes longer than a frame to
 // write, so it is written on a thread of its own: each change hands over the entries as they
@@ -164,6 +166,12 @@ private:
     // Keeps the changed keys (with `everything`, every value held) in a file of their own beside
     // the file, for the next write of any instance to take in.
     void keepChanges(const ChangedKeys& changed, bool everything);
+    // Whether the file held the values held here when last read or written and no longer does:
+    // it was emptied, cut off, replaced by something that is not a file, or removed.
+    bool lostValuesHeld() const;
+    // Writes every value held over the file (setting aside what cannot be read), and tells the
+    // save observer how that went.
+    void writeEverythingHeld();
     // Marks the keys written as no longer changed, unless changed again since.
     void settleWritten(const ChangedKeys& written);
     // Copies a file that could not be read whole aside, once; false when no copy could be made
@@ -182,6 +190,8 @@ private:
     std::unique_ptr<QFileSystemWatcher> watcher_;
     // Gathers the bursts of changes one write makes (a new file, a rename) into one reading.
     std::unique_ptr<QTimer> rereadTimer_;
+    // Runs from each reading that found the file broken, until it is whole again.
+    std::unique_ptr<QTimer> brokenFileTimer_;
     std::uint64_t changeCount_ = 0;
     // Shared with the writer.
     mutable std::mutex mutex_;

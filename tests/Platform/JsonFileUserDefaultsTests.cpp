@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <future>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -338,56 +340,75 @@ TEST_F(JsonFileUserDefaultsTest, InstancesSharingTheFileKeepEachOthersChanges) {
     }
 }
 
-// While the program runs, the file is edited by hand into one that does not parse, emptied or
-// removed. Nothing of it is taken in as the absence of every value: the values held stay, a
-// removed file is written again at once, and the next change writes every value held (the broken
-// file kept aside first).
+// While the program runs, the file is edited by hand into one that does not parse, emptied,
+// removed or replaced by a folder. Nothing of it is taken in as the absence of every value: the
+// values held stay, a removed file is written again at once, and the next change, or the end of the
+// object without one, writes every value held (what was in the way kept aside first).
 TEST_F(JsonFileUserDefaultsTest, AFileBrokenOrRemovedMeanwhileIsNotTakenAsOneWithoutValues) {
     const QByteArray stored =
         R"({"rules": {"data": "YWJj"}, "theme": "dark", "onboarded": true, "threshold": 0.2})";
+    const QByteArray broken = R"({"rules": {"data": "YWJj"}, "theme": "dark",})";
+    enum class Damage { trailingComma, emptied, removed, folder };
     const struct {
         const char* name;
-        std::optional<QByteArray> content;  // none: removed
-        bool keptAside;
+        Damage damage;
     } cases[] = {
-        {"a trailing comma", R"({"rules": {"data": "YWJj"}, "theme": "dark",})", true},
-        {"emptied", QByteArray(), false},
-        {"removed", std::nullopt, false},
+        {"a trailing comma", Damage::trailingComma},
+        {"emptied", Damage::emptied},
+        {"removed", Damage::removed},
+        {"replaced by a folder", Damage::folder},
+    };
+    const auto damage = [&](Damage how) {
+        switch (how) {
+            case Damage::trailingComma:
+                return testing::writeFile(path(), broken);
+            case Damage::emptied:
+                return testing::writeFile(path(), QByteArray());
+            case Damage::removed:
+                return QFile::remove(path());
+            case Damage::folder:
+                return QFile::remove(path()) && QDir().mkdir(path());
+        }
+        return false;
+    };
+    const auto expectEverything = [](const UserDefaults& defaults, double threshold) {
+        EXPECT_EQ(defaults.dataValue("rules"), QByteArray("abc"));
+        EXPECT_EQ(defaults.stringValue("theme"), "dark");
+        EXPECT_TRUE(defaults.boolValue("onboarded"));
+        EXPECT_EQ(defaults.numberValue("threshold"), threshold);
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        QDir(dir_.filePath("prefs")).removeRecursively();
-        writeFile(stored);
-        JsonFileUserDefaults own(path());
-        std::vector<QString> told;
-        own.setChangeObserver([&](const std::vector<QString>& keys) { told = keys; });
-        EXPECT_EQ(
-            testing::runInChild([&] {
-                return (c.content ? testing::writeFile(path(), *c.content) : QFile::remove(path()))
-                           ? 0
-                           : 1;
-            }),
-            0);
-        own.takeInChanges();
-        EXPECT_TRUE(told.empty());
-        const auto expectEverything = [&](const UserDefaults& defaults, double threshold) {
-            EXPECT_EQ(defaults.dataValue("rules"), QByteArray("abc"));
-            EXPECT_EQ(defaults.stringValue("theme"), "dark");
-            EXPECT_TRUE(defaults.boolValue("onboarded"));
-            EXPECT_EQ(defaults.numberValue("threshold"), threshold);
-        };
-        expectEverything(own, 0.2);
-        if (!c.content) {
-            expectEverything(JsonFileUserDefaults(path()), 0.2);
-        }
-        EXPECT_TRUE(own.setValue("threshold", 0.19));
-        expectEverything(own, 0.19);
-        expectEverything(JsonFileUserDefaults(path()), 0.19);
-        const QStringList copies =
-            QDir(dir_.filePath("prefs")).entryList({"preferences.json.unreadable-*"}, QDir::Files);
-        ASSERT_EQ(copies.size(), c.keptAside ? 1 : 0);
-        for (const QString& copy : copies) {
-            EXPECT_EQ(readFile(dir_.filePath("prefs/" + copy)), c.content);
+        for (const bool changed : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (changed ? ", then a change" : ", then the end"));
+            QDir(dir_.filePath("prefs")).removeRecursively();
+            writeFile(stored);
+            auto own = std::make_optional<JsonFileUserDefaults>(path());
+            std::vector<QString> told;
+            own->setChangeObserver([&](const std::vector<QString>& keys) { told = keys; });
+            EXPECT_EQ(testing::runInChild([&] { return damage(c.damage) ? 0 : 1; }), 0);
+            own->takeInChanges();
+            EXPECT_TRUE(told.empty());
+            expectEverything(*own, 0.2);
+            if (c.damage == Damage::removed) {
+                expectEverything(JsonFileUserDefaults(path()), 0.2);
+            }
+            if (changed) {
+                EXPECT_TRUE(own->setValue("threshold", 0.19));
+                expectEverything(*own, 0.19);
+            }
+            own.reset();
+            expectEverything(JsonFileUserDefaults(path()), changed ? 0.19 : 0.2);
+            const QFileInfoList setAside = QDir(dir_.filePath("prefs"))
+                                               .entryInfoList({"preferences.json.unreadable-*"},
+                                                              QDir::AllEntries | QDir::System);
+            const bool keptAside = c.damage == Damage::trailingComma || c.damage == Damage::folder;
+            ASSERT_EQ(setAside.size(), keptAside ? 1 : 0);
+            for (const QFileInfo& entry : setAside) {
+                EXPECT_EQ(entry.isDir(), c.damage == Damage::folder);
+                if (entry.isFile()) {
+                    EXPECT_EQ(readFile(entry.filePath()), broken);
+                }
+            }
         }
     }
 }
