@@ -472,16 +472,30 @@ void AppModel::takeInPreferences(const std::vector<QString>& keys) {
     constexpr PreferenceSource stored = PreferenceSource::storage;
     bool changed = false;
     if (took(Keys::customMappings) || took(Keys::disabledBuiltInPatterns)) {
+        // A list with an element that cannot be read (damaged by hand) is not what is left of the
+        // one held: the rules held stay, and are stored over it once it is set aside.
+        bool damaged = false;
         if (took(Keys::customMappings)) {
-            mappingStore_->replaceCustomMappings(settingsStore_->customMappings());
+            const auto rules = settingsStore_->wholeCustomMappings();
+            damaged |= !rules;
+            if (rules) {
+                mappingStore_->replaceCustomMappings(*rules);
+            }
         }
         if (took(Keys::disabledBuiltInPatterns)) {
-            mappingStore_->replaceDisabledBuiltInPatterns(
-                settingsStore_->disabledBuiltInPatterns());
+            const auto patterns = settingsStore_->wholeDisabledBuiltInPatterns();
+            damaged |= !patterns;
+            if (patterns) {
+                mappingStore_->replaceDisabledBuiltInPatterns(*patterns);
+            }
         }
-        changed |= assign(customMappings_, mappingStore_->customMappings(),
-                          &AppModel::customMappingsChanged);
-        changed |= assign(mappings_, mappingStore_->mappings(), &AppModel::mappingsChanged);
+        if (damaged) {
+            syncMappingsFromStore();
+        } else {
+            changed |= assign(customMappings_, mappingStore_->customMappings(),
+                              &AppModel::customMappingsChanged);
+            changed |= assign(mappings_, mappingStore_->mappings(), &AppModel::mappingsChanged);
+        }
     }
     if (took(Keys::automaticUpdateChecks)) {
         changed |=

@@ -11,6 +11,7 @@
 #include "Platform/ApplicationIdentifier.h"
 #include "Platform/SerialQueue.h"
 #include "Platform/SetAside.h"
+#include "Services/Settings/GesturePresets.h"
 
 namespace quillorbitex {
 
@@ -174,6 +175,16 @@ std::optional<std::vector<T>> storedList(const std::optional<UserDefaults::Value
     return decoded.isComplete() ? std::optional(std::move(decoded.values)) : std::nullopt;
 }
 
+// A rule as the rule store holds it once read (empty notes filled in), so that a rule stored before
+// that and one stored after differ only in what was changed.
+GestureMapping asHeld(const GestureMapping& rule) {
+    if (!rule.notes().isEmpty()) {
+        return rule;
+    }
+    return GestureMapping(rule.pattern(), rule.action(), GesturePresets::customNotes(rule.action()),
+                          rule.name(), rule.source(), rule.isEnabled(), rule.appScopeRules());
+}
+
 // The rule lists of two instances, merged rule by rule, and the removed presets as a set. A list
 // that cannot be read whole leaves nothing to merge with: the list made here is stored.
 template <typename T, typename Same>
@@ -193,6 +204,22 @@ std::optional<UserDefaults::Value> mergeStoredLists(
     }
     const auto data = GestureJson::encode(merged);
     return data ? std::optional<UserDefaults::Value>(*data) : mine;
+}
+
+std::optional<UserDefaults::Value> mergeRules(const std::optional<UserDefaults::Value>& base,
+                                              const std::optional<UserDefaults::Value>& mine,
+                                              const std::optional<UserDefaults::Value>& theirs) {
+    return mergeStoredLists<GestureMapping>(base, mine, theirs,
+                                            [](const GestureMapping& a, const GestureMapping& b) {
+                                                return writesAlike(asHeld(a), asHeld(b));
+                                            });
+}
+
+std::optional<UserDefaults::Value> mergePatterns(const std::optional<UserDefaults::Value>& base,
+                                                 const std::optional<UserDefaults::Value>& mine,
+                                                 const std::optional<UserDefaults::Value>& theirs) {
+    return mergeStoredLists<GestureDescriptor>(base, mine, theirs,
+                                               std::equal_to<GestureDescriptor>());
 }
 
 }  // namespace
@@ -271,15 +298,8 @@ GestureSettingsStore::GestureSettingsStore(std::shared_ptr<UserDefaults> default
       mainExecutor_(mainExecutor),
       ruleEncoder_(std::make_shared<RuleEncoder>()) {
     // Another instance may change other rules at the same moment; both changes are kept.
-    defaults_->setMerger(
-        Keys::customMappings, [](const auto& base, const auto& mine, const auto& theirs) {
-            return mergeStoredLists<GestureMapping>(base, mine, theirs, writesAlike);
-        });
-    defaults_->setMerger(Keys::disabledBuiltInPatterns,
-                         [](const auto& base, const auto& mine, const auto& theirs) {
-                             return mergeStoredLists<GestureDescriptor>(
-                                 base, mine, theirs, std::equal_to<GestureDescriptor>());
-                         });
+    defaults_->setMerger(Keys::customMappings, mergeRules);
+    defaults_->setMerger(Keys::disabledBuiltInPatterns, mergePatterns);
 }
 
 GestureSettingsStore::~GestureSettingsStore() {
@@ -323,26 +343,36 @@ void GestureSettingsStore::setHasCompletedOnboarding(bool completed) {
 }
 
 std::vector<GestureMapping> GestureSettingsStore::customMappings() const {
+    return readCustomMappings(false).value_or(std::vector<GestureMapping>{});
+}
+
+std::optional<std::vector<GestureMapping>> GestureSettingsStore::wholeCustomMappings() const {
+    return readCustomMappings(true);
+}
+
+std::optional<std::vector<GestureMapping>> GestureSettingsStore::readCustomMappings(
+    bool wholeOnly) const {
+    std::vector<GestureMapping> mappings;
     if (unwrittenRules_) {
-        std::vector<GestureMapping> mappings;
         mappings.reserve(unwrittenRules_->size());
         for (const auto& mapping : *unwrittenRules_) {
             mappings.push_back(asCustom(mapping));
         }
         return mappings;
     }
-    const auto data = defaults_->dataValue(Keys::customMappings);
-    if (!data) {
-        return {};
+    if (const auto data = defaults_->dataValue(Keys::customMappings)) {
+        const auto decoded = GestureJson::decodeEach<GestureMapping>(*data);
+        if (decoded.isComplete()) {
+            readableData_[Keys::customMappings] = *data;
+        } else if (wholeOnly) {
+            return std::nullopt;
+        }
+        for (const auto& mapping : decoded.values) {
+            mappings.push_back(asCustom(mapping));
+        }
     }
-    const auto decoded = GestureJson::decodeEach<GestureMapping>(*data);
-    if (decoded.isComplete()) {
-        readableData_[Keys::customMappings] = *data;
-    }
-    std::vector<GestureMapping> mappings;
-    for (const auto& mapping : decoded.values) {
-        mappings.push_back(asCustom(mapping));
-    }
+    // The owner takes this list in: a list it sets later is its change from this one.
+    ownerBases_[Keys::customMappings] = defaults_->value(Keys::customMappings);
     return mappings;
 }
 
@@ -351,7 +381,7 @@ void GestureSettingsStore::setCustomMappings(const std::vector<GestureMapping>& 
     const std::uint64_t generation = ++rulesGeneration_;
     if (mappings.empty()) {
         ruleEncoder_->clearCache();
-        replaceValue(Keys::customMappings, std::nullopt);
+        replaceValue(Keys::customMappings, ownersChange(Keys::customMappings, std::nullopt));
         return;
     }
     if (mainExecutor_ == nullptr || mappings.size() < backgroundEncodingRuleCount) {
@@ -429,7 +459,7 @@ void GestureSettingsStore::storeEncodedRules(std::uint64_t generation,
     unwrittenRules_.reset();
     // A rule that cannot be written leaves the stored list as it was.
     if (data) {
-        replaceValue(Keys::customMappings, *data);
+        replaceValue(Keys::customMappings, ownersChange(Keys::customMappings, *data));
     }
 }
 
@@ -462,22 +492,55 @@ void GestureSettingsStore::setDeferredWriteObserver(std::function<void()> observ
 }
 
 std::vector<GestureDescriptor> GestureSettingsStore::disabledBuiltInPatterns() const {
-    const auto data = defaults_->dataValue(Keys::disabledBuiltInPatterns);
-    if (!data) {
-        return {};
+    return readDisabledBuiltInPatterns(false).value_or(std::vector<GestureDescriptor>{});
+}
+
+std::optional<std::vector<GestureDescriptor>> GestureSettingsStore::wholeDisabledBuiltInPatterns()
+    const {
+    return readDisabledBuiltInPatterns(true);
+}
+
+std::optional<std::vector<GestureDescriptor>> GestureSettingsStore::readDisabledBuiltInPatterns(
+    bool wholeOnly) const {
+    std::vector<GestureDescriptor> patterns;
+    if (const auto data = defaults_->dataValue(Keys::disabledBuiltInPatterns)) {
+        auto decoded = GestureJson::decodeEach<GestureDescriptor>(*data);
+        if (wholeOnly && !decoded.isComplete()) {
+            return std::nullopt;
+        }
+        patterns = std::move(decoded.values);
     }
-    return GestureJson::decodeEach<GestureDescriptor>(*data).values;
+    ownerBases_[Keys::disabledBuiltInPatterns] = defaults_->value(Keys::disabledBuiltInPatterns);
+    return patterns;
 }
 
 void GestureSettingsStore::setDisabledBuiltInPatterns(
     const std::vector<GestureDescriptor>& patterns) {
+    const QString& key = Keys::disabledBuiltInPatterns;
     if (patterns.empty()) {
-        replaceValue(Keys::disabledBuiltInPatterns, std::nullopt);
+        replaceValue(key, ownersChange(key, std::nullopt));
         return;
     }
     if (const auto data = GestureJson::encode(patterns)) {
-        replaceValue(Keys::disabledBuiltInPatterns, *data);
+        replaceValue(key, ownersChange(key, *data));
     }
+}
+
+std::optional<UserDefaults::Value> GestureSettingsStore::ownersChange(
+    const QString& key, const std::optional<UserDefaults::Value>& list) {
+    std::optional<UserDefaults::Value> value = list;
+    const auto base = ownerBases_.find(key);
+    if (base != ownerBases_.end()) {
+        // Taken in from another instance since the owner last read the list: the owner's list
+        // does not hold it yet, and would undo it if stored as it is.
+        const auto stored = defaults_->value(key);
+        if (stored != base->second) {
+            value = key == Keys::customMappings ? mergeRules(base->second, list, stored)
+                                                : mergePatterns(base->second, list, stored);
+        }
+    }
+    ownerBases_[key] = list;
+    return value;
 }
 
 double GestureSettingsStore::gestureMatchingThreshold() const {
@@ -512,6 +575,7 @@ void GestureSettingsStore::reset() {
     // A list still being encoded must not come back after the reset.
     dropUnwrittenRules();
     ++rulesGeneration_;
+    ownerBases_.clear();
     // A reset is asked for, so unreadable values go even when no copy of them can be kept.
     for (const StoredKey& stored : storedKeys()) {
         keepUnreadableValue(stored.key);

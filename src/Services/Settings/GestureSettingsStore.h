@@ -24,7 +24,10 @@ namespace quillorbitex {
 //
 // Another instance may change the rule lists at the same moment: a change made here is stored
 // over theirs rule by rule (the removed presets as a set), so that changes of different rules are
-// all kept, and only two changes of one rule end as the later one.
+// all kept, and only two changes of one rule end as the later one. A list set here is the owner's
+// change from the list it last read or set, so a list the defaults took in from another instance
+// before the owner read it is merged with, not undone. Lists are compared as the rule store holds
+// them (empty notes filled in).
 //
 // Given the main thread's executor, a long custom-rule list is encoded on a thread of its own:
 // the list is stored on the main thread once it is encoded (only the newest of the lists handed
@@ -69,7 +72,9 @@ public:
     void setHasCompletedOnboarding(bool completed) override;
     std::vector<GestureMapping> customMappings() const override;
     void setCustomMappings(const std::vector<GestureMapping>& mappings) override;
+    std::optional<std::vector<GestureMapping>> wholeCustomMappings() const override;
     std::vector<GestureDescriptor> disabledBuiltInPatterns() const override;
+    std::optional<std::vector<GestureDescriptor>> wholeDisabledBuiltInPatterns() const override;
     void setDisabledBuiltInPatterns(const std::vector<GestureDescriptor>& patterns) override;
     double gestureMatchingThreshold() const override;
     void setGestureMatchingThreshold(double threshold) override;
@@ -88,6 +93,13 @@ private:
     // Stores `value` under `key`, or removes the key when there is none, after keeping a copy of
     // a stored value that does not read as what the key holds.
     void replaceValue(const QString& key, const std::optional<UserDefaults::Value>& value);
+    // The stored list; with `wholeOnly`, nothing when an element cannot be read.
+    std::optional<std::vector<GestureMapping>> readCustomMappings(bool wholeOnly) const;
+    std::optional<std::vector<GestureDescriptor>> readDisabledBuiltInPatterns(bool wholeOnly) const;
+    // What to store for a rule list (`key`) the owner set: `list` itself, or merged with what was
+    // taken in under the key since the owner last read or set it.
+    std::optional<UserDefaults::Value> ownersChange(const QString& key,
+                                                    const std::optional<UserDefaults::Value>& list);
     // Copies what is stored under `key` into the preferences folder unless it reads as what the
     // key holds (for a rule list: every element). False when a copy was needed and could not be
     // made.
@@ -109,6 +121,9 @@ private:
     // stored bytes are these, they need no copy, and reading them again to decide would only
     // cost time.
     mutable std::map<QString, QByteArray> readableData_;
+    // Under each rule-list key, the stored value the owner's copy of the list comes from: the one
+    // it last read, or the list it last set.
+    mutable std::map<QString, std::optional<UserDefaults::Value>> ownerBases_;
     // Counts the custom-rule lists set; an encoded list is stored only while it is the newest.
     std::uint64_t rulesGeneration_ = 0;
     // The newest list handed to the encoding thread until it is stored.

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "Localization/AppLanguageOverride.h"
@@ -35,6 +36,15 @@ public:
 
     virtual std::vector<GestureDescriptor> disabledBuiltInPatterns() const = 0;
     virtual void setDisabledBuiltInPatterns(const std::vector<GestureDescriptor>& patterns) = 0;
+
+    // The lists as above when every element stored can be read; nothing when one cannot (a rule
+    // damaged by a hand edit), so that a list held whole is not replaced by what is left of it.
+    virtual std::optional<std::vector<GestureMapping>> wholeCustomMappings() const {
+        return customMappings();
+    }
+    virtual std::optional<std::vector<GestureDescriptor>> wholeDisabledBuiltInPatterns() const {
+        return disabledBuiltInPatterns();
+    }
 
     // Always within 0.05 and 0.4.
     virtual double gestureMatchingThreshold() const = 0;

@@ -14,6 +14,7 @@
 
 #include "Models/GestureJson.h"
 #include "Platform/JsonFileUserDefaults.h"
+#include "Services/Settings/GesturePresets.h"
 #include "Services/Settings/GestureSettingsStore.h"
 #include "support/ChildProcess.h"
 #include "support/InMemoryUserDefaults.h"
@@ -408,14 +409,18 @@ TEST_F(GestureSettingsStoreTest, ARuleThatCannotBeWrittenKeepsThePreviousList) {
 }
 
 // Two instances (the other in another process, as on a second display) change the rule lists at
-// the same moment: each stores lists made from what it read before it took in the other's.
-// Changes of different rules are all kept, here and in the file; two changes of one rule end as
-// the one written last. The removed presets merge as a set.
+// the same moment: each stores lists made from what it read before it took in the other's, also
+// when one of them took in the other's lists with the first list it wrote. Changes of different
+// rules are all kept, here and in the file; two changes of one rule end as the one written last.
+// The removed presets merge as a set. Rules stored with empty notes (written by hand or by another
+// build) are read with notes filled in, which is no change of theirs.
 TEST_F(GestureSettingsStoreTest, RuleListsChangedByTwoInstancesAtOnceKeepBothChanges) {
-    const auto named = [](const char* name, GesturePattern pattern, bool enabled = true) {
-        return testing::customRule(GestureDescriptor::directional(pattern),
-                                   GestureAction::predefined(PredefinedAction::newTab),
-                                   QString::fromUtf8(name), enabled);
+    const auto named = [](const char* name, GesturePattern pattern, bool enabled = true,
+                          std::optional<QString> notes = std::nullopt) {
+        const auto action = GestureAction::predefined(PredefinedAction::newTab);
+        return GestureMapping(GestureDescriptor::directional(pattern), action,
+                              notes.value_or(GesturePresets::customNotes(action)),
+                              QString::fromUtf8(name), GestureMappingSource::custom, enabled, {});
     };
     using Lists = std::pair<std::vector<GestureMapping>, std::vector<GestureDescriptor>>;
     const auto alpha = named("Alpha", GesturePattern::leftThenUp);
@@ -423,12 +428,17 @@ TEST_F(GestureSettingsStoreTest, RuleListsChangedByTwoInstancesAtOnceKeepBothCha
     const auto upDown = GestureDescriptor::directional(GesturePattern::upThenDown);
     const auto rightDown = GestureDescriptor::directional(GesturePattern::rightThenDown);
     const Lists base{{alpha, bravo}, {upDown}};
+    const Lists withoutNotes{{named("Alpha", GesturePattern::leftThenUp, true, QString()),
+                              named("Bravo", GesturePattern::leftThenDown, true, QString())},
+                             {upDown}};
     const struct {
         const char* name;
         Lists there;
         Lists here;
         std::set<QString> rules;  // names, " (off)" after a disabled one's
         std::vector<GestureDescriptor> disabled;
+        // What both read first, when not `base`.
+        std::optional<Lists> stored = std::nullopt;
     } cases[] = {
         {"renames",
          {{named("Alpha 2", GesturePattern::leftThenUp), bravo}, {upDown}},
@@ -455,6 +465,27 @@ TEST_F(GestureSettingsStoreTest, RuleListsChangedByTwoInstancesAtOnceKeepBothCha
          {{alpha, bravo}, {}},
          {"Alpha", "Bravo"},
          {rightDown}},
+        {"a preset restored there, a rule renamed here",
+         {{alpha, bravo}, {}},
+         {{alpha, named("Bravo 2", GesturePattern::leftThenDown)}, {upDown}},
+         {"Alpha", "Bravo 2"},
+         {}},
+        {"a preset removed there, a rule added here",
+         {{alpha, bravo}, {upDown, rightDown}},
+         {{alpha, bravo, named("Charlie", GesturePattern::rightThenUp)}, {upDown}},
+         {"Alpha", "Bravo", "Charlie"},
+         {upDown, rightDown}},
+        {"a preset restored there, a rule renamed and another preset removed here",
+         {{alpha, bravo}, {}},
+         {{alpha, named("Bravo 2", GesturePattern::leftThenDown)}, {upDown, rightDown}},
+         {"Alpha", "Bravo 2"},
+         {rightDown}},
+        {"renames of rules stored with empty notes",
+         {{named("Alpha 2", GesturePattern::leftThenUp), bravo}, {upDown}},
+         {{alpha, named("Bravo 2", GesturePattern::leftThenDown)}, {upDown}},
+         {"Alpha 2", "Bravo 2"},
+         {upDown},
+         withoutNotes},
     };
     const auto store = [](GestureSettingsStore& instance, const Lists& lists) {
         instance.setCustomMappings(lists.first);
@@ -464,7 +495,9 @@ TEST_F(GestureSettingsStoreTest, RuleListsChangedByTwoInstancesAtOnceKeepBothCha
         SCOPED_TRACE(c.name);
         store_.reset();
         QFile::remove(filePath());
-        store(reopen(), base);
+        store(reopen(), c.stored.value_or(base));
+        reopen().customMappings();
+        this->store().disabledBuiltInPatterns();
         EXPECT_EQ(
             testing::runInChild([&] {
                 GestureSettingsStore other(std::make_shared<JsonFileUserDefaults>(filePath()));
