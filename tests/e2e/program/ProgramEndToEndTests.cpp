@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -265,6 +266,51 @@ TEST_F(ProgramEndToEndTest, SigtermWhileTheUsageDatabaseIsHeldEndsAndLosesNoCoun
     }
     EXPECT_TRUE(waitUntil([&] { return unwritten() == 0; }));
     ASSERT_TRUE(testing::endsCleanlyOnTerm(session_, *next));
+}
+
+// While the program runs, its preferences file gets a trailing comma, is emptied or is replaced by
+// a folder, and SIGTERM ends it before any value changes: it writes every value it holds over the
+// file (setting aside what was in the way), so the next start is again a returning user's with
+// their rules and theme.
+TEST_F(ProgramEndToEndTest, EndingOverABrokenPreferencesFileWritesEveryValueItHolds) {
+    const fs::path file = session_.configHome() / "Quillorbitex" / "preferences.json";
+    // One rule of the user's own: up then down refreshes.
+    const std::string rules =
+        "W3sicGF0dGVybiI6eyJ0eXBlIjoiZGlyZWN0aW9uYWwiLCJkaXJlY3Rpb25zIjpbInVwIiwiZG93biJdfSwiYWN0aW"
+        "9uIjp7ImtpbmQiOiJwcmVkZWZpbmVkIiwicHJlZGVmaW5lZEFjdGlvbiI6InJlZnJlc2gifSwibm90ZXMiOiJUcmln"
+        "Z2VyIGEgcmVmcmVzaCBhY3Rpb24gaW4gdGhlIGZyb250bW9zdCBhcHAuIiwic291cmNlIjoiY3VzdG9tIiwiaXNFbm"
+        "FibGVkIjp0cnVlLCJhcHBTY29wZVJ1bGVzIjpbXX1d";
+    const std::string stored = R"({"gestureCustomMappings": {"data": ")" + rules +
+                               R"("}, "gestureOnboardingCompleted": true,)"
+                               R"( "gestureThemeOverride": "dark"})";
+    const std::pair<const char*, std::function<void()>> damages[] = {
+        {"a trailing comma",
+         [&] { testing::writeFile(file, stored.substr(0, stored.size() - 1) + ",}"); }},
+        {"emptied", [&] { testing::writeFile(file, ""); }},
+        {"a folder",
+         [&] {
+             fs::remove(file);
+             fs::create_directory(file);
+         }},
+    };
+    for (const auto& [name, damage] : damages) {
+        SCOPED_TRACE(name);
+        fs::remove_all(file);
+        testing::writeFile(file, stored);
+        const auto program = startProgram();
+        ASSERT_TRUE(program);
+        ASSERT_TRUE(waitWithEvents([&] { return trayIconShown(display()); }))
+            << "no tray icon" << testing::outputOf(program);
+        damage();
+        ASSERT_TRUE(testing::endsCleanlyOnTerm(session_, *program));
+        ASSERT_TRUE(fs::is_regular_file(file)) << testing::outputOf(program);
+        const QJsonObject written =
+            QJsonDocument::fromJson(QByteArray::fromStdString(testing::readFile(file))).object();
+        EXPECT_EQ(written.value("gestureCustomMappings").toObject().value("data").toString(),
+                  QString::fromStdString(rules));
+        EXPECT_EQ(written.value("gestureOnboardingCompleted"), QJsonValue(true));
+        EXPECT_EQ(written.value("gestureThemeOverride"), QJsonValue("dark"));
+    }
 }
 
 // SIGTERM ends the program within a bound also while the desktop entries are being read from data
