@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
+#include <filesystem>
 #include <future>
+#include <iterator>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -106,10 +108,29 @@ TEST(JsonFileUserDefaults, InstancesWritingAtTheSameTimeLoseNothing) {
     }
 }
 
-// Another process keeps the lock: a change neither waits for it here nor fails at once. Held past
-// the writer's wait, the change is unsaved and the storage said to be in use. Held past the
-// object's end, the change is kept beside the file, and the next write takes it in: that of the
-// next start, or that of another instance running meanwhile.
+// Whether `step` returns while another process still holds the lock, however long that is; the
+// lock is let go only when it did not (so that the step can end).
+template <typename Step>
+bool returnsWhileHeld(testing::FileLockHolder& lock, Step step) {
+    auto done = std::async(std::launch::async, std::move(step));
+    if (done.wait_for(testing::kDefaultWaitTimeout) == std::future_status::ready) {
+        return true;
+    }
+    lock.release();
+    return false;
+}
+
+std::size_t openDescriptors() {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                      std::filesystem::directory_iterator()));
+}
+
+// Another process keeps the lock: a change neither waits for it here (it returns while the lock is
+// still held) nor fails at once. Held past the writer's wait, the change is unsaved, the storage
+// said to be in use, and no descriptor is left open by the tries. Held past the object's end,
+// which does not wait for it either, the change is kept beside the file, and the next write takes
+// it in: that of the next start, or that of another instance running meanwhile.
 TEST(JsonFileUserDefaults, AChangeWhileAnotherProcessKeepsTheLockIsNotWaitedForNorLost) {
     QTemporaryDir dir;
     const QString path = JsonFileUserDefaults::filePathIn(dir.path());
@@ -122,15 +143,22 @@ TEST(JsonFileUserDefaults, AChangeWhileAnotherProcessKeepsTheLockIsNotWaitedForN
         JsonFileUserDefaults other(path);
         testing::FileLockHolder lock(path);
         ASSERT_TRUE(lock.held());
-        EXPECT_TRUE(own->setValue("threshold", 0.25));
+        const std::size_t descriptors = openDescriptors();
+        EXPECT_TRUE(returnsWhileHeld(lock, [&] {
+            EXPECT_TRUE(own->setValue("language", QString("german")));
+            EXPECT_TRUE(own->setValue("threshold", 0.25));
+        }));
         EXPECT_FALSE(own->hasUnsavedChanges());
         EXPECT_EQ(JsonFileUserDefaults(path).value("threshold"), UserDefaults::Value(0.2));
         if (held == Held::pastTheWritersWait) {
             EXPECT_TRUE(testing::waitUntil([&] { return own->hasUnsavedChanges(); }));
             EXPECT_TRUE(own->isStorageInUse());
+            EXPECT_FALSE(own->saveUnsavedChanges());
+            EXPECT_TRUE(testing::waitUntil([&] { return openDescriptors() == descriptors; }))
+                << openDescriptors() << " descriptors open, " << descriptors << " before";
         }
         if (held >= Held::pastTheEnd) {
-            own.reset();
+            EXPECT_TRUE(returnsWhileHeld(lock, [&] { own.reset(); }));
         }
         lock.release();
         if (held == Held::pastTheEnd) {

@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <chrono>
+#include <functional>
 #include <future>
 #include <optional>
 #include <string>
@@ -410,6 +411,37 @@ TEST_F(JsonFileUserDefaultsTest, AFileBrokenOrRemovedMeanwhileIsNotTakenAsOneWit
                 }
             }
         }
+    }
+}
+
+// A file of changes kept by an instance that ended, which cannot be read (garbage, another shape,
+// a FIFO), is moved aside by the first write and named once; later writes neither read it again
+// nor name it again, and the file's own values are written all the same.
+TEST_F(JsonFileUserDefaultsTest, KeptChangesThatCannotBeReadAreSetAsideOnce) {
+    const std::pair<const char*, std::function<bool(const QString&)>> cases[] = {
+        {"garbage",
+         [](const QString& kept) { return testing::writeFile(kept, "{\"threshold\": "); }},
+        {"another shape", [](const QString& kept) { return testing::writeFile(kept, "[1, 2]"); }},
+        {"a FIFO",
+         [](const QString& kept) { return ::mkfifo(QFile::encodeName(kept), 0600) == 0; }},
+    };
+    for (const auto& [name, make] : cases) {
+        SCOPED_TRACE(name);
+        QDir(dir_.filePath("prefs")).removeRecursively();
+        writeFile(R"({"threshold": 0.2})");
+        const QString kept = path() + ".unsaved-0123456789abcdef";
+        ASSERT_TRUE(make(kept));
+        JsonFileUserDefaults defaults(path());
+        EXPECT_TRUE(defaults.setValue("flag", true));
+        EXPECT_FALSE(QFileInfo::exists(kept));
+        const std::vector<QString> setAside = defaults.takeSetAsideFiles();
+        ASSERT_EQ(setAside.size(), 1U);
+        EXPECT_TRUE(setAside[0].startsWith(kept + ".unreadable-"));
+        EXPECT_TRUE(defaults.setValue("flag", false));
+        EXPECT_TRUE(defaults.takeSetAsideFiles().empty());
+        const JsonFileUserDefaults reloaded(path());
+        EXPECT_EQ(reloaded.value("threshold"), UserDefaults::Value(0.2));
+        EXPECT_EQ(reloaded.value("flag"), UserDefaults::Value(false));
     }
 }
 

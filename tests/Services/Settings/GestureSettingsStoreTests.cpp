@@ -480,6 +480,11 @@ TEST_F(GestureSettingsStoreTest, RuleListsChangedByTwoInstancesAtOnceKeepBothCha
          {{alpha, named("Bravo 2", GesturePattern::leftThenDown)}, {upDown, rightDown}},
          {"Alpha", "Bravo 2"},
          {rightDown}},
+        {"the last two rules removed, one on each side",
+         {{bravo}, {upDown}},
+         {{alpha}, {upDown}},
+         {},
+         {upDown}},
         {"renames of rules stored with empty notes",
          {{named("Alpha 2", GesturePattern::leftThenUp), bravo}, {upDown}},
          {{alpha, named("Bravo 2", GesturePattern::leftThenDown)}, {upDown}},
@@ -515,6 +520,8 @@ TEST_F(GestureSettingsStoreTest, RuleListsChangedByTwoInstancesAtOnceKeepBothCha
             }
             EXPECT_EQ(rules, c.rules) << reopened;
             EXPECT_EQ(instance.disabledBuiltInPatterns(), c.disabled) << reopened;
+            // No list is stored empty: an empty one is an absent key.
+            EXPECT_EQ(defaults().contains(Keys::customMappings), !c.rules.empty()) << reopened;
         }
     }
 }
