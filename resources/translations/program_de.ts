@@ -160,6 +160,10 @@
         <translation>Softwareaktualisierung</translation>
     </message>
     <message>
+        <source>The folders in which Quillorbitex could keep its instance socket have paths too long for a socket (at most %d bytes), so it starts without checking whether it already runs.</source>
+        <translation>Die Ordner, in denen Quillorbitex seinen Instanz-Socket ablegen könnte, haben zu lange Pfade für einen Socket (höchstens %d Bytes); es startet daher, ohne zu prüfen, ob es bereits läuft.</translation>
+    </message>
+    <message>
         <source>The update server sent no readable update information.</source>
         <translation>Der Update-Server hat keine lesbaren Update-Informationen gesendet.</translation>
     </message>

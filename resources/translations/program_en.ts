@@ -160,6 +160,10 @@
         <translation>Software Update</translation>
     </message>
     <message>
+        <source>The folders in which Quillorbitex could keep its instance socket have paths too long for a socket (at most %d bytes), so it starts without checking whether it already runs.</source>
+        <translation>The folders in which Quillorbitex could keep its instance socket have paths too long for a socket (at most %d bytes), so it starts without checking whether it already runs.</translation>
+    </message>
+    <message>
         <source>The update server sent no readable update information.</source>
         <translation>The update server sent no readable update information.</translation>
     </message>

@@ -160,6 +160,10 @@
         <translation>Actualización de software</translation>
     </message>
     <message>
+        <source>The folders in which Quillorbitex could keep its instance socket have paths too long for a socket (at most %d bytes), so it starts without checking whether it already runs.</source>
+        <translation>Las carpetas en las que Quillorbitex podría guardar su socket de instancia tienen rutas demasiado largas para un socket (%d bytes como máximo), así que se inicia sin comprobar si ya está en ejecución.</translation>
+    </message>
+    <message>
         <source>The update server sent no readable update information.</source>
         <translation>El servidor de actualizaciones no envió información legible.</translation>
     </message>

@@ -160,6 +160,10 @@
         <translation>Mise à jour du logiciel</translation>
     </message>
     <message>
+        <source>The folders in which Quillorbitex could keep its instance socket have paths too long for a socket (at most %d bytes), so it starts without checking whether it already runs.</source>
+        <translation>Les dossiers dans lesquels Quillorbitex pourrait placer son socket d’instance ont des chemins trop longs pour un socket (%d octets au plus) ; il démarre donc sans vérifier s’il est déjà en cours d’exécution.</translation>
+    </message>
+    <message>
         <source>The update server sent no readable update information.</source>
         <translation>Le serveur de mises à jour n’a envoyé aucune information lisible.</translation>
     </message>

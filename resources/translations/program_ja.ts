@@ -160,6 +160,10 @@
         <translation>ソフトウェア・アップデート</translation>
     </message>
     <message>
+        <source>The folders in which Quillorbitex could keep its instance socket have paths too long for a socket (at most %d bytes), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex がインスタンス用ソケットを置けるフォルダのパスは、ソケットには長すぎます（最大 %d バイト）。そのため、すでに実行中かどうかを確認せずに起動します。</translation>
+    </message>
+    <message>
         <source>The update server sent no readable update information.</source>
         <translation>アップデートサーバから読み取れるアップデート情報が届きませんでした。</translation>
     </message>

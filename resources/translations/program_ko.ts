@@ -160,6 +160,10 @@
         <translation>소프트웨어 업데이트</translation>
     </message>
     <message>
+        <source>The folders in which Quillorbitex could keep its instance socket have paths too long for a socket (at most %d bytes), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex가 인스턴스 소켓을 둘 수 있는 폴더의 경로가 소켓에 쓰기에는 너무 깁니다(최대 %d바이트). 따라서 이미 실행 중인지 확인하지 않고 시작합니다.</translation>
+    </message>
+    <message>
         <source>The update server sent no readable update information.</source>
         <translation>업데이트 서버가 읽을 수 있는 업데이트 정보를 보내지 않았습니다.</translation>
     </message>

@@ -160,6 +160,10 @@
         <translation>软件更新</translation>
     </message>
     <message>
+        <source>The folders in which Quillorbitex could keep its instance socket have paths too long for a socket (at most %d bytes), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex 可用来存放其实例套接字的文件夹路径过长，无法用于套接字（最多 %d 字节），因此它将在不检查是否已在运行的情况下启动。</translation>
+    </message>
+    <message>
         <source>The update server sent no readable update information.</source>
         <translation>更新服务器没有发送可读取的更新信息。</translation>
     </message>

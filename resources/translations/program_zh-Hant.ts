@@ -160,6 +160,10 @@
         <translation>軟體更新</translation>
     </message>
     <message>
+        <source>The folders in which Quillorbitex could keep its instance socket have paths too long for a socket (at most %d bytes), so it starts without checking whether it already runs.</source>
+        <translation>Quillorbitex 可用來存放其執行個體通訊端的資料夾路徑過長，無法用於通訊端（最多 %d 位元組），因此它將在不檢查是否已在執行的情況下啟動。</translation>
+    </message>
+    <message>
         <source>The update server sent no readable update information.</source>
         <translation>更新伺服器沒有傳送可讀取的更新資訊。</translation>
     </message>

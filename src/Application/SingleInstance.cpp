@@ -90,12 +90,25 @@ private:
     Descriptor fd_;
 };
 
+// The longest path a socket can have, in bytes.
+constexpr std::size_t kMaximumSocketPath = sizeof(sockaddr_un::sun_path) - 1;
+
+bool fitsSocketAddress(const QByteArray& path) {
+    return static_cast<std::size_t>(path.size()) <= kMaximumSocketPath;
+}
+
+// A place the user may not write in (a folder of the user's own made read-only, a read-only file
+// system): like a folder another user holds, it is passed over for the next.
+bool refusesWriting(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
 // Fills `address` with `path`; false (errno ENAMETOOLONG) when it does not fit.
 bool socketAddress(const QString& path, sockaddr_un& address) {
     const QByteArray bytes = QFile::encodeName(path);
     address = {};
     address.sun_family = AF_UNIX;
-    if (bytes.isEmpty() || static_cast<std::size_t>(bytes.size()) >= sizeof(address.sun_path)) {
+    if (bytes.isEmpty() || !fitsSocketAddress(bytes)) {
         errno = ENAMETOOLONG;
         return false;
     }
@@ -208,16 +221,16 @@ std::vector<SingleInstance::Place> SingleInstance::defaultPlaces(
     std::vector<Place> places;
     const auto add = [&places](const QString& folder, const QString& fileName, Place::Folder kind) {
         // A path too long for the socket would stop the claim at this place, where a later one
-        // may serve: a name that fits is taken instead, else the place is passed over.
-        for (const QString& candidate : {fileName, QStringLiteral("qx-") + digest(fileName)}) {
-            const QString path = QDir(PrivateFolder::normalized(folder)).filePath(candidate);
-            if (QFile::encodeName(path).size() < qsizetype(sizeof(sockaddr_un::sun_path))) {
-                if (std::none_of(places.begin(), places.end(),
-                                 [&path](const Place& p) { return p.path == path; })) {
-                    places.push_back({path, kind});
-                }
-                return;
-            }
+        // may serve: a name that fits is taken instead. A place where even that is too long stays
+        // in the list, so that a claim left without a place can say why; claims pass it over.
+        const QDir directory(PrivateFolder::normalized(folder));
+        QString path = directory.filePath(fileName);
+        if (!fitsSocketAddress(QFile::encodeName(path))) {
+            path = directory.filePath(QStringLiteral("qx-") + digest(fileName));
+        }
+        if (std::none_of(places.begin(), places.end(),
+                         [&path](const Place& p) { return p.path == path; })) {
+            places.push_back({path, kind});
         }
     };
     // Folders of this machine first, then the user's folders in the home: each launch asks at
@@ -249,6 +262,10 @@ std::vector<SingleInstance::Place> SingleInstance::defaultPlaces(
 std::optional<std::size_t> SingleInstance::usablePlace(std::size_t from, bool make) const {
     for (std::size_t i = from; i < places_.size(); ++i) {
         const QString folder = QFileInfo(places_[i].path).path();
+        if (places_[i].folder != Place::Folder::asGiven &&
+            !fitsSocketAddress(QFile::encodeName(places_[i].path))) {
+            continue;  // no folder is made for a socket that could not be bound there
+        }
         switch (places_[i].folder) {
             case Place::Folder::asGiven:
                 return i;
@@ -276,12 +293,10 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
         return role_;
     }
     notice_.clear();
-    const std::optional<std::size_t> place = usablePlace();
+    std::optional<std::size_t> place = usablePlace();
     if (!place) {
         serverName_.clear();
-        notice_ = L10n::string(
-            "Quillorbitex found no folder that only you can change for its instance socket, so "
-            "it starts without checking whether it already runs.");
+        notice_ = noPlaceNotice();
         role_ = Role::unavailable;
         return role_;
     }
@@ -298,12 +313,26 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
             return role_;
         }
     }
-    serverName_ = places_[*place].path;
+    // A place the user may not write in is passed over, as every launch passes it over: they all
+    // meet at the first place they can write in, under its lock.
+    int error = 0;
+    for (; place; place = usablePlace(*place + 1)) {
+        serverName_ = places_[*place].path;
+        error = claimName(timeout);
+        if (error == 0) {
+            return role_;
+        }
+        if (!refusesWriting(error)) {
+            break;
+        }
+    }
+    runUnguarded(error);
+    return role_;
+}
+
+int SingleInstance::claimName(std::chrono::milliseconds timeout) {
+    notice_.clear();
     const QByteArray path = QFile::encodeName(serverName_);
-    // Each round follows a socket file that went away before it could be asked: removed here
-    // because nobody answered on it, or by an instance that was quitting meanwhile. A name that
-    // keeps changing hands beyond that is left to the others.
-    int error = EADDRINUSE;
     // Held while the name is claimed. Between its bind and its listen a launch's socket answers
     // nobody, as one left behind by an instance that crashed does: a launch that found it so would
     // remove it, and both would run; so would two launches that each removed the socket the other
@@ -311,14 +340,16 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
     // holding it for longer than a claim takes) the claim goes on all the same, as the only way to
     // run guarded.
     const ClaimLock lock(serverName_, timeout);
+    // Each round follows a socket file that went away before it could be asked: removed here
+    // because nobody answered on it, or by an instance that was quitting meanwhile. A name that
+    // keeps changing hands beyond that is left to the others.
     for (int round = 0; round < kClaimRounds; ++round) {
         if (listen()) {
             role_ = Role::primary;
-            return role_;
+            return 0;
         }
         if (errno != EADDRINUSE) {
-            error = errno;
-            break;
+            return errno;
         }
         if (options_.beforeAsking) {
             options_.beforeAsking();
@@ -326,11 +357,10 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
         const Answer answer = sendShowRequest(serverName_, timeout);
         if (answer == Answer::delivered) {
             role_ = Role::secondary;
-            return role_;
+            return 0;
         }
         if (answer == Answer::failed) {
-            error = errno;
-            break;
+            return errno;
         }
         if (answer == Answer::foreign) {
             // The folder is the user's own, so only root could have put it there; it is not one
@@ -350,20 +380,33 @@ SingleInstance::Role SingleInstance::claim(std::chrono::milliseconds timeout) {
             if (errno == ENOENT) {
                 continue;
             }
-            error = errno;
-            break;
+            return errno;
         }
         if (!S_ISSOCK(entry.st_mode)) {
-            error = ENOTSOCK;
-            break;
+            return ENOTSOCK;
         }
         if (::unlink(path.constData()) != 0 && errno != ENOENT) {
-            error = errno;
-            break;
+            return errno;
         }
     }
-    runUnguarded(error);
-    return role_;
+    return EADDRINUSE;
+}
+
+QString SingleInstance::noPlaceNotice() const {
+    // A path too long is something the user can change (a shorter TMPDIR or home folder), so it
+    // is named whenever it cost a place.
+    if (std::any_of(places_.begin(), places_.end(), [](const Place& place) {
+            return !fitsSocketAddress(QFile::encodeName(place.path));
+        })) {
+        return L10n::format(
+            "The folders in which Quillorbitex could keep its instance socket have paths too long "
+            "for a socket (at most %d bytes), so it starts without checking whether it already "
+            "runs.",
+            static_cast<int>(kMaximumSocketPath));
+    }
+    return L10n::string(
+        "Quillorbitex found no folder that only you can change for its instance socket, so it "
+        "starts without checking whether it already runs.");
 }
 
 void SingleInstance::runUnguarded(int error) {
@@ -434,9 +477,9 @@ void SingleInstance::listenAgainIfRemoved() {
     // another instance's, which the next launches find.
     acceptConnections();
     closeListener();
-    const std::optional<std::size_t> place = usablePlace();
     int error = ENOENT;
-    if (place) {
+    // A place the user may not write in is passed over here as by a launch.
+    for (auto place = usablePlace(); place; place = usablePlace(*place + 1)) {
         serverName_ = places_[*place].path;
         // A socket that an instance which crashed left there is taken over, as a launch would.
         if (listen() || (errno == EADDRINUSE && leftBehind(serverName_) &&
@@ -444,6 +487,9 @@ void SingleInstance::listenAgainIfRemoved() {
             return;
         }
         error = errno;
+        if (!refusesWriting(error)) {
+            break;
+        }
     }
     runUnguarded(error);
     tellOnStandardError(notice_);

@@ -27,9 +27,9 @@ namespace quillorbitex {
 // left behind by an instance that crashed is recognised (nobody answers on it) and replaced.
 // Launches claim the name one at a time (a lock file beside it), so that launches at once, also
 // after a crash, end with one running instance. The socket may be in one of several places, taken
-// in order: the first whose folder is the user's alone, made again (or the next one taken) whenever
-// its socket or folder is removed while the instance runs. Launches of another user are neither
-// answered nor asked. Main thread.
+// in order: the first whose folder is the user's alone and can be written in, made again (or the
+// next one taken) whenever its socket or folder is removed while the instance runs. Launches of
+// another user are neither answered nor asked. Main thread.
 class SingleInstance final : public QObject {
     Q_OBJECT
 
@@ -99,11 +99,11 @@ public:
     // the machine, the name also carries the host's name (a home folder may be shared by several
     // hosts, each with its own ":0"). All but the first are made when missing. Another user can
     // take a temporary one first (or put a link in its place): it is then passed over, as is any
-    // folder that somebody else may change. A name too long for a socket there gives way to a
-    // short one made from it, "qx-" and a digest; a place where even that is too long is passed
-    // over. The X server (DISPLAY without its screen) lets each of a user's sessions capture. A
-    // test run ends in "test-" and a digest of its base folder instead, so it neither answers nor
-    // is stopped by the user's own instance.
+    // folder that somebody else may change, and one the user may not write in. A name too long
+    // for a socket there gives way to a short one made from it, "qx-" and a digest; a place where
+    // even that is too long is passed over. The X server (DISPLAY without its screen) lets each of
+    // a user's sessions capture. A test run ends in "test-" and a digest of its base folder
+    // instead, so it neither answers nor is stopped by the user's own instance.
     static std::vector<Place> defaultPlaces(const QString& applicationIdentifier,
                                             const UITestConfig& config,
                                             const QProcessEnvironment& environment,
@@ -112,10 +112,10 @@ public:
     // Becomes the running instance or, when one already runs, sends it the request to show its
     // dashboard. Waits at most `timeout` for each step of the exchange. The running instance is
     // also looked for in the usable places after the first, where it went while the first was
-    // another's. A listener of another user found on the name is not spoken to: it is replaced,
-    // and notice() says so. A name that went away before it could be asked (its instance quit) is
-    // listened on; when the name can be neither listened on nor asked, notice() says why the
-    // program runs unguarded.
+    // another's or could not be written in. A listener of another user found on the name is not
+    // spoken to: it is replaced, and notice() says so. A name that went away before it could be
+    // asked (its instance quit) is listened on; when the name can be neither listened on nor asked,
+    // notice() says why the program runs unguarded.
     Role claim(std::chrono::milliseconds timeout = std::chrono::milliseconds(2000));
     Role role() const { return role_; }
     // The socket's path: where the instance listens, or was found; empty before claim() and when
@@ -142,9 +142,14 @@ private:
         failed,
     };
 
-    // The first place that may be used now, its folder made when it is to be; with `from`, the
-    // first from there on.
+    // The first place that may be used now (a path a socket can have, in a folder of the user's
+    // alone), its folder made when it is to be; with `from`, the first from there on.
     std::optional<std::size_t> usablePlace(std::size_t from = 0, bool make = true) const;
+    // Listens on serverName_ or asks the instance found there; 0 when either succeeded (role_
+    // says which), else the error that stopped it.
+    int claimName(std::chrono::milliseconds timeout);
+    // Why no place may be used.
+    QString noPlaceNotice() const;
     bool listen();
     // Binds the name again, where a launch now looks first, when its socket file or its folder
     // was removed while this instance listens.

@@ -8,14 +8,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QSignalSpy>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -60,8 +63,9 @@ bool closedByPeer(int fd) {
 }
 
 // A launch in a process of its own, as `user` (CI runs as root, whom no permission bit stops):
-// it claims once `start` is closed and, as the running instance, runs on until `stop` is closed.
-// Its exit status is its role.
+// it claims once `start` is closed and, as the running instance, runs its event loop (answering
+// launches, binding again where its socket went) until `stop` is closed. Its exit status is the
+// role its claim gave it.
 void launchInChild(const Places& places, uid_t user, const int (&start)[2], const int (&stop)[2]) {
     std::fflush(nullptr);
     if (::fork() != 0) {
@@ -80,7 +84,10 @@ void launchInChild(const Places& places, uid_t user, const int (&start)[2], cons
         SingleInstance instance(places);
         role = static_cast<int>(instance.claim());
         if (instance.role() == Role::primary) {
-            static_cast<void>(::read(stop[0], &byte, 1));
+            QEventLoop running;
+            QSocketNotifier stopped(stop[0], QSocketNotifier::Read);
+            QObject::connect(&stopped, &QSocketNotifier::activated, &running, &QEventLoop::quit);
+            running.exec();
         }
     }
     ::_exit(role);
@@ -90,11 +97,12 @@ class SingleInstanceTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
     QString name() const { return folder_.filePath("instance"); }
-    // The program's places with the temporary and (unless left out) the cache folder in the
-    // test's folder.
-    Places places(const QString& runtime = {}, bool cache = true) const {
+    // The program's places with the temporary (by default) and (unless left out) the cache folder
+    // in the test's folder.
+    Places places(const QString& runtime = {}, bool cache = true,
+                  const QString& temporary = {}) const {
         QProcessEnvironment environment;
-        environment.insert("TMPDIR", folder_.filePath("tmp"));
+        environment.insert("TMPDIR", temporary.isEmpty() ? folder_.filePath("tmp") : temporary);
         environment.insert("XDG_RUNTIME_DIR", runtime);
         environment.insert("XDG_CACHE_HOME", cache ? folder_.filePath("cache") : QString());
         environment.insert("DISPLAY", ":5");
@@ -315,10 +323,12 @@ TEST_F(SingleInstanceTest, TwoLaunchesAtOnceEndWithOneRunningInstance) {
     }
 }
 
-// One instance, however the launches meet: a user without XDG_RUNTIME_DIR whose "runtime-<uid>"
-// another user made first, whose cache folder is read-only, launches four times at once and once
-// more. The first place left to them serves them all; only with no folder of theirs left do they
-// all run unguarded.
+// One instance, however the launches meet: a user whose "runtime-<uid>" another user made first,
+// and whose runtime or cache folder is read-only (the folder of the user's own, or the one it
+// would be made in), launches four times at once and once more. The first place left to them
+// serves them all; only with no folder of theirs left do they all run unguarded. When the running
+// instance's folder is then swapped for an empty read-only one, it binds again in the next place
+// left, where one more launch finds it.
 TEST_F(SingleInstanceTest, LaunchesAtOnceEndWithOneInstanceInTheFirstFolderLeft) {
     const bool root = ::geteuid() == 0;
     const uid_t user = root ? 65534 : ::getuid();
@@ -333,13 +343,21 @@ TEST_F(SingleInstanceTest, LaunchesAtOnceEndWithOneInstanceInTheFirstFolderLeft)
     const QString login = QString::fromLocal8Bit(::getpwuid(user)->pw_name);
     const struct {
         const char* folders;
+        bool runtime;  // XDG_RUNTIME_DIR set, to a read-only folder of the user's
         bool qtTaken;
+        const char* readOnlyCache;
         mode_t preferences;
-        QString expected;  // empty: no instance
+        QString expected;    // empty: no instance
+        QString afterwards;  // once its folder is read-only; empty: none left
     } cases[] = {
-        {"Qt's runtime folder left", false, 0700, "tmp/runtime-" + login},
-        {"that taken too", true, 0700, "config/Quillorbitex"},
-        {"the preferences' folder read-only too", true, 0500, ""},
+        {"Qt's runtime folder left", false, false, "cache", 0700, "tmp/runtime-" + login,
+         "config/Quillorbitex"},
+        {"that taken too", false, true, "cache", 0700, "config/Quillorbitex", ""},
+        {"the preferences' folder read-only too", false, true, "cache", 0500, "", ""},
+        {"XDG_RUNTIME_DIR read-only, Qt's folder left", true, false, "cache", 0700,
+         "tmp/runtime-" + login, "config/Quillorbitex"},
+        {"the cache's own folder read-only", false, true, "cache/Quillorbitex", 0700,
+         "config/Quillorbitex", ""},
     };
     for (int i = 0; i < int(std::size(cases)); ++i) {
         SCOPED_TRACE(cases[i].folders);
@@ -350,12 +368,17 @@ TEST_F(SingleInstanceTest, LaunchesAtOnceEndWithOneInstanceInTheFirstFolderLeft)
                                              {"XDG_CONFIG_HOME", "config"}}) {
             environment.insert(variable, base.filePath(path));
         }
+        if (cases[i].runtime) {
+            environment.insert("XDG_RUNTIME_DIR", base.filePath("runtime"));
+        }
         environment.insert("DISPLAY", ":5");
         ASSERT_TRUE(
             make(base.filePath("tmp"), ::getuid(), 01777) &&
             make(base.filePath("tmp/runtime-%1").arg(user), other, 0777) &&
             (!cases[i].qtTaken || make(base.filePath("tmp/runtime-" + login), other, 0777)) &&
-            make(base.filePath("cache"), user, 0500) &&
+            (!cases[i].runtime || make(base.filePath("runtime"), user, 0500)) &&
+            make(base.filePath("cache"), user, 0700) &&
+            make(base.filePath(cases[i].readOnlyCache), user, 0500) &&
             make(base.filePath("config"), user, cases[i].preferences));
         const Places places =
             SingleInstance::defaultPlaces("org.example.App", UITestConfig{}, environment, user);
@@ -378,15 +401,37 @@ TEST_F(SingleInstanceTest, LaunchesAtOnceEndWithOneInstanceInTheFirstFolderLeft)
             }
         }
         EXPECT_TRUE(testing::waitUntil([&] { return ended() >= 5u - guarded; }));
-        struct stat socket {};
-        const QByteArray place =
-            QFile::encodeName(placeIn(places, base.filePath(cases[i].expected)));
-        EXPECT_EQ(::lstat(place.constData(), &socket) == 0 && S_ISSOCK(socket.st_mode), guarded);
-        ::close(stop[1]);  // the running instance ends
-        EXPECT_TRUE(testing::waitUntil([&] { return ended() == 5u; }));
-        std::sort(roles.begin(), roles.end());
+        const auto socketIn = [&](const QString& folder) {
+            struct stat socket {};
+            const QByteArray place = QFile::encodeName(placeIn(places, base.filePath(folder)));
+            return ::lstat(place.constData(), &socket) == 0 && S_ISSOCK(socket.st_mode);
+        };
+        const bool running = socketIn(cases[i].expected);
+        EXPECT_EQ(running, guarded);
         std::vector<Role> expected(5, guarded ? Role::secondary : Role::unavailable);
         expected.front() = guarded ? Role::primary : Role::unavailable;
+        if (running) {
+            // An empty read-only folder takes the place of the instance's, then its socket is
+            // removed from it (the folder it watches).
+            const QString folder = base.filePath(cases[i].expected);
+            const QString aside = folder + "-aside";
+            ASSERT_TRUE(make(aside, user, 0500));
+            ASSERT_EQ(::renameat2(AT_FDCWD, QFile::encodeName(folder).constData(), AT_FDCWD,
+                                  QFile::encodeName(aside).constData(), RENAME_EXCHANGE),
+                      0);
+            ASSERT_TRUE(
+                QFile::remove(QDir(aside).filePath(QFileInfo(placeIn(places, folder)).fileName())));
+            const bool movedOn = !cases[i].afterwards.isEmpty();
+            EXPECT_TRUE(!movedOn ||
+                        testing::waitUntil([&] { return socketIn(cases[i].afterwards); }));
+            launchInChild(places, user, start, stop);
+            EXPECT_TRUE(testing::waitUntil([&] { return ended() >= 5u; }));
+            expected.push_back(movedOn ? Role::secondary : Role::unavailable);
+        }
+        ::close(stop[1]);  // the running instance ends
+        EXPECT_TRUE(testing::waitUntil([&] { return ended() == expected.size(); }));
+        std::sort(roles.begin(), roles.end());
+        std::sort(expected.begin(), expected.end());
         EXPECT_EQ(roles, expected);
         ::close(start[0]);
         ::close(stop[0]);
@@ -513,7 +558,8 @@ TEST_F(SingleInstanceTest, OnlyTheSameUserIsAnsweredOrAsked) {
 
 // The socket's folder is XDG_RUNTIME_DIR only when nobody else can change it and a socket fits
 // there (under a short name when the whole one does not), else a private "runtime-<uid>" in the
-// temporary folder, and so on; without any, no guard.
+// temporary folder, and so on; without any, no guard, and the notice tells whether paths too long
+// for a socket were the reason.
 TEST_F(SingleInstanceTest, TheSocketLivesOnlyInAFolderOfTheUsersOwn) {
     const QString open = folder_.filePath("open");
     QDir().mkpath(open);
@@ -535,12 +581,22 @@ TEST_F(SingleInstanceTest, TheSocketLivesOnlyInAFolderOfTheUsersOwn) {
     }
     EXPECT_EQ(QFileInfo(temporaryFolder()).permissions(), QFileInfo(folder_.path()).permissions());
 
-    // Every place left is in the temporary folder, which anyone may now change.
+    // Every place left is in the temporary folder, which anyone may now change; or every place
+    // is too long for a socket, even under its short name.
     ::chmod(QFile::encodeName(folder_.filePath("tmp")).constData(), 0777);
-    SingleInstance lone(places(QString(), false));
-    EXPECT_EQ(lone.claim(), Role::unavailable);
-    EXPECT_EQ(lone.serverName(), QString());
-    EXPECT_FALSE(lone.notice().isEmpty());
+    const QString limit = QString::number(sizeof(sockaddr_un::sun_path) - 1);
+    const QString deep = folder_.filePath(QString(110, u'd'));
+    for (const auto& [where, lonePlaces, tooLongSaid] :
+         {std::tuple{"in a folder anyone may change", places(QString(), false), false},
+          {"too long", places(deep, false, deep), true}}) {
+        SCOPED_TRACE(where);
+        SingleInstance lone(lonePlaces);
+        EXPECT_EQ(lone.claim(), Role::unavailable);
+        EXPECT_EQ(lone.serverName(), QString());
+        EXPECT_FALSE(lone.notice().isEmpty());
+        EXPECT_EQ(lone.notice().contains(limit), tooLongSaid) << lone.notice().toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(deep)) << "a folder made for a socket that cannot be bound";
 }
 
 }  // namespace
