@@ -134,6 +134,8 @@ protected:
         accessibility_ = std::make_unique<testing::AccessibilityBus>(
             QString::fromStdString(busAddress_), testing::kDefaultWaitTimeout);
         ASSERT_TRUE(accessibility_->connected());
+        // Before the program starts, which asks which events are wanted as it starts.
+        ASSERT_TRUE(accessibility_->listenForPropertyChanges());
 
         // Without a tray, the program opens its dashboard at once.
         program_ = session_.spawn({QX_PROGRAM_PATH}, {"DBUS_SESSION_BUS_ADDRESS=" + busAddress_,
@@ -358,6 +360,28 @@ TEST_F(DashboardEndToEndTest, AScreenReaderHearsTheLabelsAndNoIdentifiers) {
         ADD_FAILURE() << "an identifier is announced: " << announced->name.toStdString() << ", "
                       << announced->description.toStdString();
     }
+
+    // The theme picker, which holds the focus rather than its segments, is heard with its label
+    // and its choice, and a new choice is announced.
+    const auto themePicker = [](const AccessibleObject& tree) {
+        return tree.find([](const AccessibleObject& object) {
+            return object.name == QStringLiteral("Theme") && !object.children.empty();
+        });
+    };
+    const AccessibleObject* theme = themePicker(*page);
+    ASSERT_NE(theme, nullptr);
+    EXPECT_EQ(theme->description, QStringLiteral("System"));
+    const AccessibleObject* dark =
+        theme->findByRoleAndName(QStringLiteral("check box"), QStringLiteral("Dark"));
+    ASSERT_NE(dark, nullptr);
+    ASSERT_TRUE(accessibility_->doAction(*dark, QStringLiteral("Toggle")));
+    EXPECT_TRUE(accessibility_->waitForPropertyChange(QStringLiteral("accessible-description"),
+                                                      *theme, testing::kDefaultWaitTimeout))
+        << "the new choice was not announced";
+    EXPECT_TRUE(waitFor([&](const AccessibleObject& tree) {
+        const AccessibleObject* now = themePicker(tree);
+        return now != nullptr && now->description == QStringLiteral("Dark");
+    }));
 }
 
 // A screen reader exploring by object finds every saved rule, in the order shown, although the
