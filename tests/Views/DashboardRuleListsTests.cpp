@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +13,10 @@
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <optional>
 
 #include "Services/Settings/GestureSettingsStore.h"
 #include "ViewModels/AppModelTestEnvironment.h"
@@ -23,11 +28,14 @@
 #include "Views/Dashboard/CustomGestureListView.h"
 #include "Views/Dashboard/CustomRulesSectionContent.h"
 #include "Views/Dashboard/EditableGestureRuleRow.h"
+#include "Views/Dashboard/GestureRuleRowContent.h"
 #include "Views/Dashboard/PresetRuleListView.h"
 #include "Views/Dashboard/PresetRulesSectionContent.h"
 #include "Views/Dashboard/RemovedPresetRuleRow.h"
+#include "Views/Dashboard/RuleCardFrame.h"
 #include "Views/Dashboard/RuleListHold.h"
 #include "Views/Theme/Theme.h"
+#include "support/AssistiveTechnology.h"
 #include "support/RuleFactory.h"
 #include "support/StrokeShapes.h"
 #include "support/ViewTestHelpers.h"
@@ -61,6 +69,34 @@ ThemedTextLabel* label(const QWidget* parent, const QString& text) {
 }
 bool showsCapsule(const QWidget* parent, const QString& text) {
     return shown<CapsuleLabel>(parent, text) != nullptr;
+}
+
+// The rule cards below `widget` in the order a screen reader meets them exploring the
+// accessibility tree, by identifier; hidden ones (on their way out) are not met.
+QStringList cardsInAccessibilityTree(QWidget& widget) {
+    QStringList cards;
+    const std::function<void(QAccessibleInterface&)> visit = [&](QAccessibleInterface& node) {
+        if (qobject_cast<const RuleCardFrame*>(node.object()) != nullptr) {
+            if (!node.state().invisible) {
+                cards << node.object()->objectName();
+            }
+            return;
+        }
+        for (int i = 0; i < node.childCount(); ++i) {
+            visit(*node.child(i));
+        }
+    };
+    visit(*QAccessible::queryAccessibleInterface(&widget));
+    return cards;
+}
+
+// The identifiers of the cards of these rules, in their order.
+QStringList cardsOf(const std::vector<GestureMapping>& rules) {
+    QStringList cards;
+    for (const GestureMapping& rule : rules) {
+        cards << gestureRuleRowIdentifier(rule.pattern());
+    }
+    return cards;
 }
 
 QStringList buttonTexts(const QWidget* parent) {
@@ -357,6 +393,7 @@ TEST_F(DashboardRuleLists, ARemovedPresetKeepsItsPlaceAndIdentifierUntilRestored
     // The focus stays where the card was.
     EXPECT_TRUE(removed->isAncestorOf(QApplication::focusWidget()));
     EXPECT_EQ(presets->list()->rowAt(0), removed);
+    EXPECT_EQ(cardsInAccessibilityTree(*presets->list()), cardsOf(model->builtInMappings()));
     EXPECT_EQ(presets->list()->editableRow(kUpDown), nullptr);
     EXPECT_EQ(removed->objectName(), identifier);
     // The identifier is for automation; a screen reader never reads it out.
@@ -370,6 +407,7 @@ TEST_F(DashboardRuleLists, ARemovedPresetKeepsItsPlaceAndIdentifierUntilRestored
     settle();
     ASSERT_NE(presetRow(kUpDown), nullptr);
     EXPECT_EQ(presets->list()->rowAt(0), presetRow(kUpDown));
+    EXPECT_EQ(cardsInAccessibilityTree(*presets->list()), cardsOf(model->builtInMappings()));
     EXPECT_EQ(presetRow(kUpDown)->objectName(), identifier);
     EXPECT_EQ(presets->findChildren<QWidget*>(identifier).size(), 1);
     EXPECT_TRUE(model->mapping(kUpDown).has_value());
@@ -485,6 +523,69 @@ TEST_F(DashboardRuleLists, OnAScrollingPageOnlyTheCardsInViewAreBuilt) {
     ASSERT_NE(last, nullptr);
     EXPECT_FALSE(last->visibleRegion().isEmpty());
     EXPECT_EQ(last->mapTo(list, QPoint(0, last->height())).y(), list->height());
+}
+
+// A screen reader explores the accessibility tree, not the screen: while one is connected every
+// saved rule has its card there, in the list's order, however far below the view the list lies
+// and whenever the card was made.
+TEST_F(DashboardRuleLists, EverySavedRuleIsInTheAccessibilityTreeInTheOrderShown) {
+    const auto pattern = [](GestureDirection first, GestureDirection second) {
+        return GestureDescriptor::directional(GesturePattern(first, second));
+    };
+    const GestureDescriptor downUp = pattern(GestureDirection::down, GestureDirection::up);
+    const GestureDescriptor downLeft = pattern(GestureDirection::down, GestureDirection::left);
+    const GestureDescriptor upRight = pattern(GestureDirection::up, GestureDirection::right);
+    const GestureAction newTab = GestureAction::predefined(PredefinedAction::newTab);
+    addCustomRule(kRightDown, newTab, QStringLiteral("Bravo"));
+    addCustomRule(kRightUp, newTab, QStringLiteral("Delta"));
+    addCustomRule(downUp, newTab, QStringLiteral("Foxtrot"));
+    addCustomRule(upRight, newTab, QStringLiteral("Hotel"));
+    // Connected after the page is shown, and still connected when it goes.
+    std::optional<ConnectedAssistiveTechnology> screenReader;
+    // A page holding the list far below its view.
+    struct Page {
+        std::unique_ptr<QScrollArea> area;
+        CustomGestureListView* list;
+    };
+    const auto showPage = [&] {
+        auto area = std::make_unique<QScrollArea>();
+        area->setWidgetResizable(true);
+        auto* content = new QWidget;
+        auto* layout = new QVBoxLayout(content);
+        layout->addSpacing(3000);
+        auto* list = new CustomGestureListView(*model, hold);
+        layout->addWidget(list);
+        area->setWidget(content);
+        area->resize(900, 600);
+        area->show();
+        return Page{std::move(area), list};
+    };
+    Page page = showPage();
+    settle();
+    // The first and last cards are built, and the cards next to the focus: not all four.
+    const std::vector<GestureMapping>& rules = model->customMappings();
+    ASSERT_TRUE(std::any_of(rules.begin(), rules.end(), [&](const GestureMapping& rule) {
+        return page.list->row(rule.pattern()) == nullptr;
+    })) << "the page shows every card";
+
+    const struct {
+        const char* step;
+        std::function<void()> act;
+    } steps[] = {
+        {"a screen reader started while the list is shown", [&] { screenReader.emplace(); }},
+        {"a rule created between two",
+         [&] { addCustomRule(downLeft, newTab, QStringLiteral("Charlie")); }},
+        {"the last rule renamed to come first",
+         [&] { model->renameRule(QStringLiteral("Alpha"), downUp); }},
+        {"a rule removed", [&] { model->removeMapping(kRightDown); }},
+        {"a list shown while a screen reader runs", [&] { page = showPage(); }},
+    };
+    for (const auto& [step, act] : steps) {
+        SCOPED_TRACE(step);
+        act();
+        settle();
+        EXPECT_EQ(cardsInAccessibilityTree(*page.list), cardsOf(model->customMappings()));
+    }
 }
 
 TEST_F(DashboardRuleLists, ALongURLNeverWidensOrLengthensItsRow) {

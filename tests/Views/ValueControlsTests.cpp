@@ -28,6 +28,7 @@
 #include "Views/RuleEditor/GestureActionEditorKind.h"
 #include "Views/RuleEditor/GestureRuleEditorState.h"
 #include "Views/Theme/AccentButton.h"
+#include "support/AssistiveTechnology.h"
 #include "support/ViewTestHelpers.h"
 #include "support/WindowSystemInput.h"
 
@@ -241,9 +242,14 @@ TEST_F(ValueControls, EveryDropDownShowsItsRowsWholeAndTakesAnAssistiveTechnolog
 
 // On Linux Qt names a drop-down by its value and announces its label through the labelled-by
 // relation, which a shown label with the drop-down as buddy gives; a text field is announced by its
-// name. Identifiers are for tests and automation: no name or description repeats one.
+// name. A segmented picker, which takes the focus rather than its segments, is named by its label
+// and described by its choice, and a choice made with a key is announced. Identifiers are for
+// tests and automation: no name or description repeats one.
 TEST_F(ValueControls, EachIsAnnouncedWithItsLabelAndNoneWithItsIdentifier) {
+    // Qt sends the announcements only to a connected assistive technology.
+    ConnectedAssistiveTechnology screenReader;
     int labelled = 0;
+    int pickers = 0;
     forEachControl<QWidget>(
         [&](QWidget& widget) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
@@ -263,11 +269,32 @@ TEST_F(ValueControls, EachIsAnnouncedWithItsLabelAndNoneWithItsIdentifier) {
             } else if (qobject_cast<QLineEdit*>(&widget) != nullptr) {
                 EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << "a field unnamed";
                 ++labelled;
+            } else if (auto* picker = qobject_cast<SegmentedPicker*>(&widget)) {
+                EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << "a picker unnamed";
+                EXPECT_EQ(accessible->text(QAccessible::Description),
+                          picker->itemText(picker->currentIndex()));
+                const int before = picker->currentIndex();
+                const bool right = before + 1 < picker->count();
+                picker->setFocus();
+                screenReader.clearEvents();
+                QTest::keyClick(picker, right ? Qt::Key_Right : Qt::Key_Left);
+                settle();
+                EXPECT_NE(picker->currentIndex(), before);
+                EXPECT_TRUE(screenReader.heard(QAccessible::DescriptionChanged, picker))
+                    << "the new choice is not announced";
+                EXPECT_EQ(accessible->text(QAccessible::Description),
+                          picker->itemText(picker->currentIndex()));
+                // Back, for the windows still to be looked at.
+                QTest::keyClick(picker, right ? Qt::Key_Left : Qt::Key_Right);
+                settle();
+                ++pickers;
             }
         },
         false);
     // The language, preset action and application pickers; the application, URL and name fields.
     EXPECT_GE(labelled, 6);
+    // The theme and the action type.
+    EXPECT_GE(pickers, 2);
 }
 
 }  // namespace

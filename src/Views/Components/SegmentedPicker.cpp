@@ -1,6 +1,8 @@
 #include "Views/Components/SegmentedPicker.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -21,6 +23,33 @@ constexpr int kTrackInset = 2;
 constexpr int kHorizontalPadding = 14;
 constexpr double kTrackRadius = 8;
 constexpr double kSegmentRadius = 6;
+
+// The picker as assistive technology sees it. Qt 6.4's AT-SPI bridge sends a widget's name and
+// description but no text value (its value interface is numeric), so the chosen segment's text
+// is the description; the value says the same to bridges that read one.
+class PickerAccessible final : public QAccessibleWidget {
+public:
+    explicit PickerAccessible(SegmentedPicker* picker)
+        : QAccessibleWidget(picker, QAccessible::Grouping), picker_(picker) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Description || kind == QAccessible::Value) {
+            const QString chosen = picker_->itemText(picker_->currentIndex());
+            if (!chosen.isEmpty()) {
+                return chosen;
+            }
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+private:
+    SegmentedPicker* picker_;
+};
+
+QAccessibleInterface* pickerAccessible(const QString&, QObject* object) {
+    auto* picker = qobject_cast<SegmentedPicker*>(object);
+    return picker != nullptr ? new PickerAccessible(picker) : nullptr;
+}
 
 }  // namespace
 
@@ -71,6 +100,11 @@ private:
 
 SegmentedPicker::SegmentedPicker(QWidget* parent)
     : QWidget(parent), group_(new QButtonGroup(this)), layout_(new QHBoxLayout(this)) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&pickerAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     group_->setExclusive(true);
     layout_->setContentsMargins(kTrackInset, kTrackInset, kTrackInset, kTrackInset);
     layout_->setSpacing(kTrackInset);
@@ -107,6 +141,8 @@ void SegmentedPicker::setItemText(int index, const QString& text) {
         each->setFixedSize(width, kHeight - 2 * kTrackInset);
     }
     updateGeometry();
+    // Another language renames the choice.
+    announceChoice();
 }
 
 QString SegmentedPicker::itemText(int index) const {
@@ -146,6 +182,7 @@ void SegmentedPicker::setCurrentIndex(int index) {
         checked->setChecked(false);
         group_->setExclusive(true);
     }
+    announceChoice();
 }
 
 QVariant SegmentedPicker::currentData() const {
@@ -158,8 +195,21 @@ void SegmentedPicker::takeChoice(int index) {
     // nothing.
     if (index != chosen_) {
         chosen_ = index;
+        announceChoice();
         Q_EMIT activated(index);
     }
+}
+
+void SegmentedPicker::announceChoice() {
+    const QString chosen = itemText(chosen_);
+    if (chosen == announced_) {
+        return;
+    }
+    announced_ = chosen;
+    // The bridge sends this as the description's change, which a screen reader speaks for the
+    // focused control: so the choice a key or a click made is heard.
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 int SegmentedPicker::segmentWidth() const {

@@ -15,6 +15,10 @@ namespace quillorbitex {
 // checkable button named by its text for assistive technology; the left and right arrow keys
 // move the choice while the picker has focus. Items carry data like a combo box's, so the same
 // row builders fill both.
+//
+// The picker is what takes the focus, so assistive technology hears the choice from the picker
+// itself: a group named by its label whose description (and value) is the chosen segment's text,
+// announced again whenever that text changes.
 class SegmentedPicker final : public QWidget {
     Q_OBJECT
 
@@ -51,8 +55,11 @@ private:
 
     void takeChoice(int index);
     int segmentWidth() const;
+    // Tells assistive technology the chosen segment's text when it is not the one told last.
+    void announceChoice();
 
     int chosen_ = -1;
+    QString announced_;
 
     std::vector<Segment*> segments_;
     QButtonGroup* group_;

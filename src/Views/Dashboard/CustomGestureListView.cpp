@@ -12,6 +12,7 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/AccessibilityIdentifier.h"
+#include "Views/Components/AccessibleOrder.h"
 #include "Views/Components/FocusChain.h"
 #include "Views/Components/ThemedTextLabel.h"
 #include "Views/Components/Visibility.h"
@@ -82,11 +83,14 @@ CustomGestureListView::CustomGestureListView(AppModel& model, RuleListHold& hold
     // A stroke that ran an action changes the total; each card reads its own count again.
     connect(&model_, &AppModel::triggerCountChanged, this,
             &CustomGestureListView::refreshInvocationCounts);
+    QAccessible::installActivationObserver(this);
     retranslate();
     sync();
 }
 
-CustomGestureListView::~CustomGestureListView() = default;
+CustomGestureListView::~CustomGestureListView() {
+    QAccessible::removeActivationObserver(this);
+}
 
 void CustomGestureListView::retranslate() {
     header_->setText(L10n::string("Saved Custom Rules").toUpper());
@@ -134,7 +138,7 @@ void CustomGestureListView::build(Slot& slot, const GestureMapping& rule) {
     });
     slot.container = container;
     slot.row = row;
-    focusChainStale_ = true;
+    orderStale_ = true;
     // Without a layout nothing else shows a card added to a list on screen.
     setShown(container, true);
 }
@@ -189,7 +193,7 @@ void CustomGestureListView::sync() {
     setShown(emptyState_, slots_.empty());
     setShown(rowsHost_, !slots_.empty());
     // The cards may have changed places.
-    focusChainStale_ = true;
+    orderStale_ = true;
     placeRows();
 }
 
@@ -238,24 +242,28 @@ void CustomGestureListView::placeRows() {
             break;
         }
     }
-    // Only after a card came or went: scrolling places the cards far more often.
-    if (focusChainStale_) {
-        focusChainStale_ = false;
-        placeFocusChain();
+    // Only after a card came or the cards moved: scrolling places the cards far more often.
+    if (orderStale_) {
+        orderStale_ = false;
+        placeInListOrder();
     }
     placing_ = false;
 }
 
-void CustomGestureListView::placeFocusChain() {
-    // Cards are made as they come into view, each at the end of the window's focus chain; Tab
-    // goes through them in the list's order, between what comes before the list and after it.
+void CustomGestureListView::placeInListOrder() {
+    // Cards are made as they come into view, each at the end of the window's focus chain and of
+    // the host's children; Tab and assistive technology go through them in the list's order, Tab
+    // between what comes before the list and after it.
+    std::vector<QWidget*> cards;
     std::vector<QWidget*> stops;
     for (const Slot& slot : slots_) {
         if (slot.row != nullptr) {
+            cards.push_back(slot.container);
             const std::vector<QWidget*> cardStops = slot.row->tabStops();
             stops.insert(stops.end(), cardStops.begin(), cardStops.end());
         }
     }
+    placeInAccessibleOrder(*rowsHost_, cards);
     if (!stops.empty()) {
         placeInFocusChain(*rowsHost_, stops);
     }
@@ -308,6 +316,8 @@ void CustomGestureListView::placeRowsOnce() {
     const auto nextToFocus = [&focused](std::size_t i) {
         return focused && (i + 1 == *focused || i == *focused + 1);
     };
+    // What assistive technology can reach is what is built, wherever it is on the page.
+    const bool everyCard = QAccessible::isActive();
     int y = 0;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         Slot& slot = slots_[i];
@@ -316,15 +326,15 @@ void CustomGestureListView::placeRowsOnce() {
             height = static_cast<int>(measured / measuredCount);
         }
         const bool inView = height < 0 || (y + height > top && y < bottom);
-        const bool needed =
-            inView || i == 0 || i + 1 == slots_.size() || focused == i || nextToFocus(i);
+        const bool needed = everyCard || inView || i == 0 || i + 1 == slots_.size() ||
+                            focused == i || nextToFocus(i);
         if (needed && slot.row == nullptr) {
             if (const GestureMapping* rule = ruleAt(rules, i, slot.id)) {
                 build(slot, *rule);
             }
         }
         if (slot.row != nullptr) {
-            const bool keep = inView || slot.row->isEditingName() || focused == i ||
+            const bool keep = everyCard || inView || slot.row->isEditingName() || focused == i ||
                               nextToFocus(i) || i == 0 || i + 1 == slots_.size();
             if (!keep) {
                 drop(slot);
@@ -370,6 +380,11 @@ bool CustomGestureListView::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void CustomGestureListView::accessibilityActiveChanged(bool) {
+    // Connected, the cards out of view are built; gone, they are dropped again.
+    placeRows();
 }
 
 void CustomGestureListView::setCardsHeld(bool held) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -32,7 +33,11 @@ class ThemedTextLabel;
 // it and the first and last cards: the cards Tab can go to next. Tab visits the built cards'
 // controls in the list's order. Outside a scrolling page every card is built once the list is
 // shown.
-class CustomGestureListView final : public QWidget {
+//
+// Only built cards are in the accessibility tree, and a screen reader explores the tree, not the
+// screen: while an assistive technology is connected every card is built. The tree holds the
+// cards in the list's order, whenever they were built.
+class CustomGestureListView final : public QWidget, private QAccessible::ActivationObserver {
     Q_OBJECT
 
 public:
@@ -65,6 +70,7 @@ private:
         EditableGestureRuleRow* row = nullptr;
     };
 
+    void accessibilityActiveChanged(bool active) override;
     void sync();
     void build(Slot& slot, const GestureMapping& rule);
     void drop(Slot& slot);
@@ -74,8 +80,9 @@ private:
     void placeRowsOnce();
     // The nearest scrolling page's viewport, watching the widgets between it and the cards.
     QWidget* watchViewport();
-    // Puts the built cards' controls into the focus chain in the list's order.
-    void placeFocusChain();
+    // Puts the built cards in the list's order: their controls in the focus chain, the cards
+    // themselves among the host's children, which is the accessibility tree's order.
+    void placeInListOrder();
     // Holds the built cards where they are (RuleListHold), or releases them.
     void setCardsHeld(bool held);
     void refreshInvocationCounts();
@@ -91,8 +98,8 @@ private:
     int measuredWidth_ = -1;
     std::vector<QPointer<QWidget>> watched_;
     bool placing_ = false;
-    // A card was built since the focus chain was last placed.
-    bool focusChainStale_ = false;
+    // A card was built or the cards moved since they were last put in the list's order.
+    bool orderStale_ = false;
     bool placeAgain_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include "Localization/L10n.h"
 #include "ViewModels/AppModel.h"
 #include "Views/Components/AccessibilityIdentifier.h"
+#include "Views/Components/AccessibleOrder.h"
 #include "Views/Components/FocusChain.h"
 #include "Views/Dashboard/EditableGestureRuleRow.h"
 #include "Views/Dashboard/RemovedPresetRuleRow.h"
@@ -98,20 +99,24 @@ void PresetRuleListView::sync() {
         }
     }
     if (replaced) {
-        placeFocusChain();
+        placeInListOrder();
     }
 }
 
-void PresetRuleListView::placeFocusChain() {
-    // A card made in place of another comes last in the window's focus chain; Tab goes through
-    // the cards in the list's order all the same.
+void PresetRuleListView::placeInListOrder() {
+    // A card made in place of another comes last in the window's focus chain and among the list's
+    // children; Tab and assistive technology go through the cards in the list's order all the
+    // same.
+    std::vector<QWidget*> cards;
     std::vector<QWidget*> stops;
     for (const Entry& entry : entries_) {
+        cards.push_back(entry.widget());
         if (const auto* card = qobject_cast<const RuleCardFrame*>(entry.widget())) {
             const std::vector<QWidget*> cardStops = card->tabStops();
             stops.insert(stops.end(), cardStops.begin(), cardStops.end());
         }
     }
+    placeInAccessibleOrder(*this, cards);
     placeInFocusChain(*this, stops);
 }
 

@@ -56,7 +56,9 @@ private:
     EditableGestureRuleRow* makeEditableRow(const GestureMapping& rule);
     RemovedPresetRuleRow* makeRemovedRow(const GestureMapping& preset);
     void replace(Entry& entry, int index, QWidget* row);
-    void placeFocusChain();
+    // Puts the cards in the list's order: their controls in the focus chain, the cards themselves
+    // among the list's children, which is the accessibility tree's order.
+    void placeInListOrder();
     // Holds the cards where they are (RuleListHold), or releases them.
     void setCardsHeld(bool held);
     void refreshInvocationCounts();

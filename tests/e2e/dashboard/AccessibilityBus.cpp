@@ -1,9 +1,11 @@
 #include "AccessibilityBus.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <algorithm>
 
 #include "support/X11TestSession.h"
 
@@ -19,6 +21,7 @@ constexpr int kCallTimeoutMilliseconds = 5000;
 constexpr int kMaximumDepth = 64;
 // ATSPI_RELATION_LABELLED_BY.
 constexpr uint kLabelledBy = 2;
+const QString kObjectEvents = QStringLiteral("org.a11y.atspi.Event.Object");
 
 }  // namespace
 
@@ -224,6 +227,78 @@ QStringList AccessibilityBus::labels(const AccessibleObject& object) const {
     }
     relations.endArray();
     return names;
+}
+
+::testing::AssertionResult AccessibilityBus::doAction(const AccessibleObject& object,
+                                                      const QString& name) const {
+    const QString action = QStringLiteral("org.a11y.atspi.Action");
+    const QDBusMessage count =
+        call(object.service, object.path, QStringLiteral("org.freedesktop.DBus.Properties"),
+             QStringLiteral("Get"), {action, QStringLiteral("NActions")});
+    if (count.type() != QDBusMessage::ReplyMessage || count.arguments().isEmpty()) {
+        return ::testing::AssertionFailure()
+               << object.name.toStdString()
+               << " has no actions: " << count.errorMessage().toStdString();
+    }
+    const int actions = count.arguments().front().value<QDBusVariant>().variant().toInt();
+    QStringList names;
+    for (int i = 0; i < actions; ++i) {
+        const QDBusMessage actionName =
+            call(object.service, object.path, action, QStringLiteral("GetName"), {i});
+        names << (actionName.arguments().isEmpty() ? QString()
+                                                   : actionName.arguments().front().toString());
+        if (names.back() == name) {
+            const QDBusMessage done =
+                call(object.service, object.path, action, QStringLiteral("DoAction"), {i});
+            if (done.type() != QDBusMessage::ReplyMessage) {
+                return ::testing::AssertionFailure() << done.errorMessage().toStdString();
+            }
+            return ::testing::AssertionSuccess();
+        }
+    }
+    return ::testing::AssertionFailure()
+           << object.name.toStdString() << " has no action " << name.toStdString() << ", only "
+           << names.join(QStringLiteral(", ")).toStdString();
+}
+
+::testing::AssertionResult AccessibilityBus::listenForPropertyChanges() {
+    QDBusConnection bus(busConnectionName_);
+    if (!bus.connect(QString(), QString(), kObjectEvents, QStringLiteral("PropertyChange"),
+                     &events_, SLOT(received(QDBusMessage)))) {
+        return ::testing::AssertionFailure() << bus.lastError().message().toStdString();
+    }
+    // The registry tells the programs, which then send events of this kind; a program started
+    // later asks the registry when it starts.
+    const QDBusMessage registered =
+        call(QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/registry"),
+             QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("RegisterEvent"),
+             {QStringLiteral("object:property-change")});
+    if (registered.type() != QDBusMessage::ReplyMessage) {
+        return ::testing::AssertionFailure()
+               << "the registry refused a listener: " << registered.errorMessage().toStdString();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+bool AccessibilityBus::waitForPropertyChange(const QString& kind, const AccessibleObject& object,
+                                             std::chrono::milliseconds timeout) {
+    return waitUntil(
+        [&] {
+            QCoreApplication::processEvents();
+            return std::any_of(events_.events.begin(), events_.events.end(),
+                               [&](const AccessibleEvent& event) {
+                                   return event.kind == kind && event.service == object.service &&
+                                          event.path == object.path;
+                               });
+        },
+        timeout, std::chrono::milliseconds{20});
+}
+
+void AccessibleEventLog::received(const QDBusMessage& message) {
+    // (s kind, i, i, v any_data, (so) application): the kind comes first.
+    const QList<QVariant> arguments = message.arguments();
+    events.push_back({arguments.isEmpty() ? QString() : arguments.front().toString(),
+                      message.service(), message.path()});
 }
 
 }  // namespace quillorbitex::testing

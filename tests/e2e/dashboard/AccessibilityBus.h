@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QObject>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -32,6 +34,25 @@ struct AccessibleObject {
                                               const QString& wantedName) const;
 };
 
+// An event a program sent on the accessibility bus: its kind ("accessible-description" for a
+// property change) and the object it is about.
+struct AccessibleEvent {
+    QString kind;
+    QString service;
+    QString path;
+};
+
+// The events received; Qt's D-Bus connections deliver signals to a slot.
+class AccessibleEventLog : public QObject {
+    Q_OBJECT
+
+public:
+    std::vector<AccessibleEvent> events;
+
+public Q_SLOTS:
+    void received(const QDBusMessage& message);
+};
+
 // What a screen reader sees of the programs of a session: the accessibility bus that
 // at-spi-bus-launcher announces on the session bus, read through the AT-SPI D-Bus interfaces.
 // Qt publishes its widgets there (with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1): their roles, their
@@ -55,6 +76,17 @@ public:
     // The names of the objects that label it (its labelled-by relation), which a screen reader
     // announces with it.
     QStringList labels(const AccessibleObject& object) const;
+    // Runs the object's action of that name (such as "Toggle" or "Press"), as a screen reader does.
+    ::testing::AssertionResult doAction(const AccessibleObject& object, const QString& name) const;
+
+    // Asks the programs for their property changes (of names, descriptions, values), as a screen
+    // reader does: programs send events only of the kinds some listener registered for.
+    ::testing::AssertionResult listenForPropertyChanges();
+    // Whether a property change of this kind ("accessible-description") about the object has
+    // come, waiting for it until `timeout` has passed. Qt hands received events on while its
+    // events are processed, which this does.
+    bool waitForPropertyChange(const QString& kind, const AccessibleObject& object,
+                               std::chrono::milliseconds timeout);
 
 private:
     QDBusMessage call(const QString& service, const QString& path, const QString& interface,
@@ -65,6 +97,7 @@ private:
     QString sessionConnectionName_;
     QString busConnectionName_;
     QString failure_;
+    AccessibleEventLog events_;
 };
 
 }  // namespace quillorbitex::testing

@@ -59,6 +59,27 @@ qint64 storedTotal(const fs::path& database) {
     return total;
 }
 
+// The user's saved rules, each named, none of them a preset's gesture.
+const QStringList kSavedRules = {QStringLiteral("Alpha"), QStringLiteral("Bravo"),
+                                 QStringLiteral("Charlie")};
+
+// The saved rules as the preferences file holds them: their JSON list in base64.
+std::string savedRulesData() {
+    const char* const gestures[][2] = {{"up", "left"}, {"down", "right"}, {"right", "left"}};
+    QStringList rules;
+    for (int i = 0; i < kSavedRules.size(); ++i) {
+        rules << QStringLiteral(
+                     R"({"pattern": {"type": "directional", "directions": ["%2", "%3"]}, )"
+                     R"("action": {"kind": "predefined", "predefinedAction": "newTab"}, )"
+                     R"("notes": "", "name": "%1", "source": "custom", "isEnabled": true, )"
+                     R"("appScopeRules": []})")
+                     .arg(kSavedRules[i], QLatin1String(gestures[i][0]),
+                          QLatin1String(gestures[i][1]));
+    }
+    const QString list = QLatin1Char('[') + rules.join(QLatin1Char(',')) + QLatin1Char(']');
+    return list.toUtf8().toBase64().toStdString();
+}
+
 // A rule's card: the one object holding its state button ("Disable", "Enable", or "Restore" for a
 // removed preset) among its own children.
 bool insideAnyRowOfRules(const AccessibleObject& object) {
@@ -95,9 +116,11 @@ protected:
             GTEST_SKIP() << kBusLauncher
                          << " is missing (scripts/install-deps installs at-spi2-core)";
         }
-        // A user who has been through the onboarding, in English.
+        // A user who has been through the onboarding, in English, with three saved rules.
         writeFile(session_.configHome() / "Quillorbitex" / "preferences.json",
-                  R"({"gestureOnboardingCompleted": true, "gestureLanguageOverride": "english"})");
+                  R"({"gestureOnboardingCompleted": true, "gestureLanguageOverride": "english", )"
+                  R"("gestureCustomMappings": {"data": ")" +
+                      savedRulesData() + R"("}})");
 
         // A session bus, and the accessibility bus announced on it.
         const fs::path socket = session_.runtimeDir() / "session-bus";
@@ -111,6 +134,8 @@ protected:
         accessibility_ = std::make_unique<testing::AccessibilityBus>(
             QString::fromStdString(busAddress_), testing::kDefaultWaitTimeout);
         ASSERT_TRUE(accessibility_->connected());
+        // Before the program starts, which asks which events are wanted as it starts.
+        ASSERT_TRUE(accessibility_->listenForPropertyChanges());
 
         // Without a tray, the program opens its dashboard at once.
         program_ = session_.spawn({QX_PROGRAM_PATH}, {"DBUS_SESSION_BUS_ADDRESS=" + busAddress_,
@@ -335,6 +360,45 @@ TEST_F(DashboardEndToEndTest, AScreenReaderHearsTheLabelsAndNoIdentifiers) {
         ADD_FAILURE() << "an identifier is announced: " << announced->name.toStdString() << ", "
                       << announced->description.toStdString();
     }
+
+    // The theme picker, which holds the focus rather than its segments, is heard with its label
+    // and its choice, and a new choice is announced.
+    const auto themePicker = [](const AccessibleObject& tree) {
+        return tree.find([](const AccessibleObject& object) {
+            return object.name == QStringLiteral("Theme") && !object.children.empty();
+        });
+    };
+    const AccessibleObject* theme = themePicker(*page);
+    ASSERT_NE(theme, nullptr);
+    EXPECT_EQ(theme->description, QStringLiteral("System"));
+    const AccessibleObject* dark =
+        theme->findByRoleAndName(QStringLiteral("check box"), QStringLiteral("Dark"));
+    ASSERT_NE(dark, nullptr);
+    ASSERT_TRUE(accessibility_->doAction(*dark, QStringLiteral("Toggle")));
+    EXPECT_TRUE(accessibility_->waitForPropertyChange(QStringLiteral("accessible-description"),
+                                                      *theme, testing::kDefaultWaitTimeout))
+        << "the new choice was not announced";
+    EXPECT_TRUE(waitFor([&](const AccessibleObject& tree) {
+        const AccessibleObject* now = themePicker(tree);
+        return now != nullptr && now->description == QStringLiteral("Dark");
+    }));
+}
+
+// A screen reader exploring by object finds every saved rule, in the order shown, although the
+// custom rules lie below the window's first screen, where a list built for the eye alone has only
+// its first and last cards.
+TEST_F(DashboardEndToEndTest, AScreenReaderFindsEverySavedRuleInTheOrderShown) {
+    QStringList cards;
+    EXPECT_TRUE(waitFor([&](const AccessibleObject& tree) {
+        cards.clear();
+        tree.find([&](const AccessibleObject& object) {
+            if (kSavedRules.contains(object.name) && insideAnyRowOfRules(object)) {
+                cards << object.name;
+            }
+            return false;
+        });
+        return cards == kSavedRules;
+    })) << cards.join(QStringLiteral(", ")).toStdString();
 }
 
 }  // namespace
