@@ -123,6 +123,7 @@ QWidget* valueControlAt(QWidget* widget) {
 
 InputConventions::InputConventions(QObject* parent) : QObject(parent) {
     setObjectName(kObjectName);
+    refuseAssistiveChangesBehindModalWindows(*this);
 }
 
 void InputConventions::install() {

@@ -20,6 +20,8 @@ namespace quillorbitex {
 // - Return and Enter press the focused button as the space bar does, unless the button's dialog
 //   has a default button, which Return belongs to (Qt's own buttons that act as default buttons
 //   keep their own handling). Keys typed into text fields are left alone.
+// - An assistive technology changes nothing in a window that a modal window blocks
+//   (refuseAssistiveChangesBehindModalWindows).
 class InputConventions final : public QObject {
     Q_OBJECT
 
