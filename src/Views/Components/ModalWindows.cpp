@@ -152,6 +152,19 @@ bool isBlockedByModalWindow(const QWidget& widget) {
     return blockingModalWindow(widget) != nullptr;
 }
 
+QWidget* modalWindowInFrontOf(const QWidget& widget) {
+    QWidget* front = nullptr;
+    // Each step is a window the last one does not block; no longer a chain than there are windows.
+    for (qsizetype step = QApplication::topLevelWidgets().size(); step > 0; --step) {
+        QWidget* next = blockingModalWindow(front != nullptr ? *front : widget);
+        if (next == nullptr) {
+            break;
+        }
+        front = next;
+    }
+    return front;
+}
+
 void refuseAssistiveChangesBehindModalWindows(QObject& owner) {
     new AssistiveChangeGuard(owner);
 }

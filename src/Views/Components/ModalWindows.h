@@ -11,6 +11,10 @@ namespace quillorbitex {
 // a widget without that check, so the handlers of our own ask before acting.
 bool isBlockedByModalWindow(const QWidget& widget);
 
+// The modal window that the user has to finish with before `widget`'s window takes input again: the
+// one blocking it, or the one blocking that in turn; nullptr when nothing blocks the window.
+QWidget* modalWindowInFrontOf(const QWidget& widget);
+
 // Stands between the accessibility bus and Qt's AT-SPI bridge for as long as `owner` lives (its
 // child): a request that would change anything (an action such as press, toggle or focus, a value,
 // text, a selection) addressed to an object of a window that a modal window blocks is refused with
