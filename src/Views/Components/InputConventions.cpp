@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QWindow>
+#include <algorithm>
 
 #include "Views/Components/ModalWindows.h"
 #include "Views/Components/SegmentedPicker.h"
@@ -123,6 +125,11 @@ QWidget* valueControlAt(QWidget* widget) {
 
 InputConventions::InputConventions(QObject* parent) : QObject(parent) {
     setObjectName(kObjectName);
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(gui, &QGuiApplication::focusWindowChanged, this,
+                &InputConventions::passActivationOn);
+    }
+    refuseAssistiveChangesBehindModalWindows(*this);
 }
 
 void InputConventions::install() {
@@ -215,6 +222,21 @@ bool InputConventions::wheelScrollsAround(QWidget* receiver, QWheelEvent* event)
         }
     }
     return true;
+}
+
+void InputConventions::passActivationOn(QWindow* activated) {
+    // A window manager that gives the focus to the window under the pointer (the one where a right
+    // button stroke ended, say) or to the one clicked activates the window behind an open sheet.
+    // Qt 6.4 hands such an activation on to an application-modal window but not to a window-modal
+    // one: it activates the window beneath, where it then drops every key.
+    const auto windows = QApplication::topLevelWidgets();
+    const auto shown = std::find_if(windows.begin(), windows.end(), [&](const QWidget* window) {
+        return activated != nullptr && window->windowHandle() == activated;
+    });
+    QWidget* modal = shown != windows.end() ? modalWindowInFrontOf(**shown) : nullptr;
+    if (modal != nullptr) {
+        modal->activateWindow();
+    }
 }
 
 bool InputConventions::returnPresses(QWidget* receiver, const QKeyEvent* event) const {

@@ -5,6 +5,7 @@
 class QKeyEvent;
 class QWheelEvent;
 class QWidget;
+class QWindow;
 
 namespace quillorbitex {
 
@@ -20,6 +21,10 @@ namespace quillorbitex {
 // - Return and Enter press the focused button as the space bar does, unless the button's dialog
 //   has a default button, which Return belongs to (Qt's own buttons that act as default buttons
 //   keep their own handling). Keys typed into text fields are left alone.
+// - A window that a modal window blocks hands its activation on to the modal window, so the
+//   keyboard stays with the sheet wherever the window manager puts the focus.
+// - An assistive technology changes nothing in a window that a modal window blocks
+//   (refuseAssistiveChangesBehindModalWindows).
 class InputConventions final : public QObject {
     Q_OBJECT
 
@@ -44,6 +49,7 @@ private:
 
     bool wheelScrollsAround(QWidget* receiver, QWheelEvent* event);
     bool returnPresses(QWidget* receiver, const QKeyEvent* event) const;
+    static void passActivationOn(QWindow* activated);
 };
 
 }  // namespace quillorbitex

@@ -22,6 +22,17 @@ constexpr int kMaximumDepth = 64;
 // ATSPI_RELATION_LABELLED_BY.
 constexpr uint kLabelledBy = 2;
 const QString kObjectEvents = QStringLiteral("org.a11y.atspi.Event.Object");
+const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kValue = QStringLiteral("org.a11y.atspi.Value");
+
+BusAnswer answerOf(const QDBusMessage& reply) {
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        return {false, reply.errorName()};
+    }
+    const bool replied = reply.type() == QDBusMessage::ReplyMessage;
+    // A request whose answer carries no value succeeded by being answered.
+    return {replied && (reply.arguments().isEmpty() || reply.arguments().front().toBool()), {}};
+}
 
 }  // namespace
 
@@ -229,38 +240,6 @@ QStringList AccessibilityBus::labels(const AccessibleObject& object) const {
     return names;
 }
 
-::testing::AssertionResult AccessibilityBus::doAction(const AccessibleObject& object,
-                                                      const QString& name) const {
-    const QString action = QStringLiteral("org.a11y.atspi.Action");
-    const QDBusMessage count =
-        call(object.service, object.path, QStringLiteral("org.freedesktop.DBus.Properties"),
-             QStringLiteral("Get"), {action, QStringLiteral("NActions")});
-    if (count.type() != QDBusMessage::ReplyMessage || count.arguments().isEmpty()) {
-        return ::testing::AssertionFailure()
-               << object.name.toStdString()
-               << " has no actions: " << count.errorMessage().toStdString();
-    }
-    const int actions = count.arguments().front().value<QDBusVariant>().variant().toInt();
-    QStringList names;
-    for (int i = 0; i < actions; ++i) {
-        const QDBusMessage actionName =
-            call(object.service, object.path, action, QStringLiteral("GetName"), {i});
-        names << (actionName.arguments().isEmpty() ? QString()
-                                                   : actionName.arguments().front().toString());
-        if (names.back() == name) {
-            const QDBusMessage done =
-                call(object.service, object.path, action, QStringLiteral("DoAction"), {i});
-            if (done.type() != QDBusMessage::ReplyMessage) {
-                return ::testing::AssertionFailure() << done.errorMessage().toStdString();
-            }
-            return ::testing::AssertionSuccess();
-        }
-    }
-    return ::testing::AssertionFailure()
-           << object.name.toStdString() << " has no action " << name.toStdString() << ", only "
-           << names.join(QStringLiteral(", ")).toStdString();
-}
-
 ::testing::AssertionResult AccessibilityBus::listenForPropertyChanges() {
     QDBusConnection bus(busConnectionName_);
     if (!bus.connect(QString(), QString(), kObjectEvents, QStringLiteral("PropertyChange"),
@@ -299,6 +278,75 @@ void AccessibleEventLog::received(const QDBusMessage& message) {
     const QList<QVariant> arguments = message.arguments();
     events.push_back({arguments.isEmpty() ? QString() : arguments.front().toString(),
                       message.service(), message.path()});
+}
+
+QString AccessibilityBus::name(const AccessibleObject& object) const {
+    return property(object.service, object.path, QStringLiteral("Name"));
+}
+
+bool AccessibilityBus::hasState(const AccessibleObject& object, uint state) const {
+    const QDBusMessage reply =
+        call(object.service, object.path, kAccessible, QStringLiteral("GetState"));
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        return false;
+    }
+    // au: the states as bits of consecutive 32-bit words.
+    const auto words = qdbus_cast<QList<uint>>(reply.arguments().front());
+    const auto word = static_cast<qsizetype>(state / 32);
+    return word < words.size() && (words.at(word) & (1u << (state % 32))) != 0;
+}
+
+std::optional<double> AccessibilityBus::currentValue(const AccessibleObject& object) const {
+    const QDBusMessage reply = call(object.service, object.path, kProperties, QStringLiteral("Get"),
+                                    {kValue, QStringLiteral("CurrentValue")});
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        return std::nullopt;
+    }
+    return reply.arguments().front().value<QDBusVariant>().variant().toDouble();
+}
+
+BusAnswer AccessibilityBus::doAction(const AccessibleObject& object, const QString& action) const {
+    const QString actions = QStringLiteral("org.a11y.atspi.Action");
+    const QDBusMessage list =
+        call(object.service, object.path, actions, QStringLiteral("GetActions"));
+    if (list.type() != QDBusMessage::ReplyMessage || list.arguments().isEmpty()) {
+        return answerOf(list);
+    }
+    // a(sss): each action's name, description and key binding, in the order DoAction counts.
+    const auto entries = list.arguments().front().value<QDBusArgument>();
+    int index = 0;
+    int found = -1;
+    entries.beginArray();
+    while (!entries.atEnd()) {
+        QString name;
+        QString description;
+        QString keyBinding;
+        entries.beginStructure();
+        entries >> name >> description >> keyBinding;
+        entries.endStructure();
+        if (name == action && found < 0) {
+            found = index;
+        }
+        ++index;
+    }
+    entries.endArray();
+    if (found < 0) {
+        return {false, QStringLiteral("no action ") + action};
+    }
+    return answerOf(
+        call(object.service, object.path, actions, QStringLiteral("DoAction"), {found}));
+}
+
+BusAnswer AccessibilityBus::grabFocus(const AccessibleObject& object) const {
+    return answerOf(call(object.service, object.path, QStringLiteral("org.a11y.atspi.Component"),
+                         QStringLiteral("GrabFocus")));
+}
+
+BusAnswer AccessibilityBus::setCurrentValue(const AccessibleObject& object, double value) const {
+    // Through the property, as libatspi sets it.
+    return answerOf(
+        call(object.service, object.path, kProperties, QStringLiteral("Set"),
+             {kValue, QStringLiteral("CurrentValue"), QVariant::fromValue(QDBusVariant(value))}));
 }
 
 }  // namespace quillorbitex::testing

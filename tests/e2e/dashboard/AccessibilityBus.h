@@ -53,6 +53,13 @@ public Q_SLOTS:
     void received(const QDBusMessage& message);
 };
 
+// What a program answered to a request that changes something: that it was carried out (and, for
+// requests that say so, whether it succeeded), or the error it was refused with.
+struct BusAnswer {
+    bool done = false;
+    QString refusal;
+};
+
 // What a screen reader sees of the programs of a session: the accessibility bus that
 // at-spi-bus-launcher announces on the session bus, read through the AT-SPI D-Bus interfaces.
 // Qt publishes its widgets there (with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1): their roles, their
@@ -76,8 +83,17 @@ public:
     // The names of the objects that label it (its labelled-by relation), which a screen reader
     // announces with it.
     QStringList labels(const AccessibleObject& object) const;
-    // Runs the object's action of that name (such as "Toggle" or "Press"), as a screen reader does.
-    ::testing::AssertionResult doAction(const AccessibleObject& object, const QString& name) const;
+    // What a screen reader announces for the object now.
+    QString name(const AccessibleObject& object) const;
+    // Whether the object is in that AT-SPI state (ATSPI_STATE_*, such as 12 for focused).
+    bool hasState(const AccessibleObject& object, uint state) const;
+    std::optional<double> currentValue(const AccessibleObject& object) const;
+
+    // What an assistive technology asks of an object: its action of that name ("Press",
+    // "Toggle", ...), the keyboard focus, a new value.
+    BusAnswer doAction(const AccessibleObject& object, const QString& action) const;
+    BusAnswer grabFocus(const AccessibleObject& object) const;
+    BusAnswer setCurrentValue(const AccessibleObject& object, double value) const;
 
     // Asks the programs for their property changes (of names, descriptions, values), as a screen
     // reader does: programs send events only of the kinds some listener registered for.

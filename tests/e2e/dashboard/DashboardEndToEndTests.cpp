@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "AccessibilityBus.h"
 #include "support/StrokeShapes.h"
@@ -21,6 +22,7 @@
 #include "support/X11TestSession.h"
 
 // Last: Xlib's macros (None, Bool, Status, ...) would clash with the headers above.
+#include <X11/keysym.h>
 #include "support/X11ProgramWindows.h"
 
 namespace quillorbitex {
@@ -374,7 +376,7 @@ TEST_F(DashboardEndToEndTest, AScreenReaderHearsTheLabelsAndNoIdentifiers) {
     const AccessibleObject* dark =
         theme->findByRoleAndName(QStringLiteral("check box"), QStringLiteral("Dark"));
     ASSERT_NE(dark, nullptr);
-    ASSERT_TRUE(accessibility_->doAction(*dark, QStringLiteral("Toggle")));
+    ASSERT_TRUE(accessibility_->doAction(*dark, QStringLiteral("Toggle")).done);
     EXPECT_TRUE(accessibility_->waitForPropertyChange(QStringLiteral("accessible-description"),
                                                       *theme, testing::kDefaultWaitTimeout))
         << "the new choice was not announced";
@@ -399,6 +401,126 @@ TEST_F(DashboardEndToEndTest, AScreenReaderFindsEverySavedRuleInTheOrderShown) {
         });
         return cards == kSavedRules;
     })) << cards.join(QStringLiteral(", ")).toStdString();
+}
+
+// How a sheet over the dashboard is closed.
+enum class Closing { cancelButton, escapeKey, windowManager };
+
+// An assistive technology's request to an object of the dashboard while a sheet is open over it:
+// refused then, carried out once the sheet has closed. `state` is what shows of its effect.
+struct SheetRow {
+    const char* name;
+    const char* opener;  // the dashboard's button that opens the sheet
+    Closing closing;
+    std::function<const AccessibleObject*(const AccessibleObject& tree)> target;
+    std::function<testing::BusAnswer(const AccessibleObject& target)> request;
+    std::function<QString(const AccessibleObject& target)> state;
+};
+
+// Behind either sheet an assistive technology presses, toggles, sets and focuses nothing: the
+// request is refused and nothing shows of it, also once the sheet has closed. Closed by its button,
+// by Escape or by the window manager, the sheet leaves the same request to act.
+TEST_F(DashboardEndToEndTest, NothingBehindAnOpenSheetChangesThroughTheAccessibilityBus) {
+    const auto window = testing::dashboardWindow(display());
+    ASSERT_TRUE(window);
+    constexpr uint kActive = 1;
+    constexpr uint kChecked = 4;
+    constexpr uint kFocused = 12;
+    const auto named = [](const QString& role, const QString& name) {
+        return [=](const AccessibleObject& tree) { return tree.findByRoleAndName(role, name); };
+    };
+    const auto inState = [&](uint state) {
+        return [=, this](const AccessibleObject& target) {
+            return QString::number(accessibility_->hasState(target, state));
+        };
+    };
+    const QString button = QStringLiteral("push button");
+    const QString checkBox = QStringLiteral("check box");
+    const SheetRow rows[] = {
+        {"a card's Disable, pressed", "Scope to App…", Closing::cancelButton, rowToggle,
+         [&](const auto& target) { return accessibility_->doAction(target, "Press"); },
+         [&](const auto& target) { return accessibility_->name(target); }},
+        {"the capture switch, toggled", "Create Rule", Closing::escapeKey,
+         named(checkBox, "Capture gestures"),
+         [&](const auto& target) { return accessibility_->doAction(target, "Toggle"); },
+         inState(kChecked)},
+        {"the theme's Dark, toggled", "Scope to App…", Closing::windowManager,
+         named(checkBox, "Dark"),
+         [&](const auto& target) { return accessibility_->doAction(target, "Toggle"); },
+         inState(kChecked)},
+        {"the threshold slider, set", "Create Rule", Closing::cancelButton,
+         named(QStringLiteral("slider"), "Freeform gesture threshold"),
+         [&](const auto& target) {
+             return accessibility_->setCurrentValue(
+                 target, accessibility_->currentValue(target).value_or(0) + 1);
+         },
+         [&](const auto& target) {
+             return QString::number(accessibility_->currentValue(target).value_or(-1));
+         }},
+        {"a button, focused", "Scope to App…", Closing::escapeKey, named(button, "Preset Rules"),
+         [&](const auto& target) { return accessibility_->grabFocus(target); }, inState(kFocused)},
+    };
+    for (const SheetRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto page = tree();
+        ASSERT_TRUE(page);
+        const AccessibleObject* found = row.target(*page);
+        ASSERT_NE(found, nullptr);
+        const AccessibleObject target = *found;
+        const QString before = row.state(target);
+
+        // The opener is the up-then-down card's where the card has one.
+        const AccessibleObject* card = upThenDownRow(*page);
+        const AccessibleObject* opener =
+            card != nullptr ? card->findByRoleAndName(button, row.opener) : nullptr;
+        if (opener == nullptr) {
+            opener = page->findByRoleAndName(button, row.opener);
+        }
+        ASSERT_NE(opener, nullptr);
+        ASSERT_TRUE(accessibility_->doAction(*opener, "Press").done);
+        std::optional<Window> sheet;
+        ASSERT_TRUE(waitUntil([&] {
+            return (sheet = testing::otherProgramWindow(display(), *window)).has_value();
+        })) << "the sheet did not open"
+            << output();
+
+        const testing::BusAnswer refused = row.request(target);
+        EXPECT_FALSE(refused.done);
+        EXPECT_FALSE(refused.refusal.isEmpty()) << "the request was not refused";
+
+        switch (row.closing) {
+            case Closing::cancelButton: {
+                const auto withSheet = tree();
+                const AccessibleObject* cancel =
+                    withSheet ? withSheet->findByRoleAndName(button, QStringLiteral("Cancel"))
+                              : nullptr;
+                ASSERT_NE(cancel, nullptr);
+                ASSERT_TRUE(accessibility_->doAction(*cancel, "Press").done);
+                break;
+            }
+            case Closing::escapeKey:
+                ASSERT_TRUE(input_->activateWindow(*sheet));
+                ASSERT_TRUE(input_->tapKey(XK_Escape));
+                break;
+            case Closing::windowManager:
+                testing::closeWindow(display(), *sheet);
+                break;
+        }
+        ASSERT_TRUE(waitUntil([&] { return !testing::otherProgramWindow(display(), *window); }))
+            << "the sheet did not close" << output();
+        // Back in the dashboard, which takes the focus the request would have moved.
+        ASSERT_TRUE(input_->activateWindow(*window));
+        ASSERT_TRUE(waitFor([&](const AccessibleObject& tree) {
+            const AccessibleObject* frame = dashboardWindow(tree);
+            return frame != nullptr && accessibility_->hasState(*frame, kActive);
+        }));
+        EXPECT_EQ(row.state(target), before);
+
+        const testing::BusAnswer carried = row.request(target);
+        EXPECT_TRUE(carried.done) << carried.refusal.toStdString();
+        EXPECT_TRUE(waitUntil([&] { return row.state(target) != before; }))
+            << "the request did nothing once the sheet had closed";
+    }
 }
 
 }  // namespace

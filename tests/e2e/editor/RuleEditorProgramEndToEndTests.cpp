@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "support/StrokeShapes.h"
 #include "support/X11ProgramWindows.h"
@@ -91,6 +92,17 @@ struct Area {
     ScreenPoint centre() const { return {(left + right) / 2, (top + bottom) / 2}; }
 };
 
+// Where `window`'s inside lies on the root window.
+std::optional<Area> areaOnRoot(const testing::X11TestInput& input, Window window) {
+    XWindowAttributes attributes{};
+    const auto origin = input.toRoot(window, {0, 0});
+    if (!origin || XGetWindowAttributes(input.display(), window, &attributes) == 0) {
+        return std::nullopt;
+    }
+    return Area{origin->x, origin->y, origin->x + attributes.width - 1,
+                origin->y + attributes.height - 1};
+}
+
 // Connected areas of the accent colour, from the top.
 std::vector<Area> accentAreas(const Picture& picture) {
     std::vector<char> seen(picture.pixels.size(), 0);
@@ -165,11 +177,12 @@ bool watch(Predicate&& predicate,
 
 class RuleEditorProgramTest : public testing::X11SessionTest {
 protected:
-    RuleEditorProgramTest()
-        : X11SessionTest({}, testing::TestWindowOptions{.title = "Target",
-                                                        .resourceName = "qx-editor-target",
-                                                        .resourceClass = "QxEditorTarget",
-                                                        .geometry = "520x460+40+40"}) {}
+    explicit RuleEditorProgramTest(std::string focusModel = "click")
+        : X11SessionTest({.focusModel = std::move(focusModel)},
+                         testing::TestWindowOptions{.title = "Target",
+                                                    .resourceName = "qx-editor-target",
+                                                    .resourceClass = "QxEditorTarget",
+                                                    .geometry = "520x460+40+40"}) {}
 
     void setUpSession() override {
         // No onboarding over the dashboard.
@@ -214,6 +227,44 @@ protected:
     bool waitForSteps(Window editor, int steps) {
         return watch([&] { return reachedSteps(take(display(), editor)) == steps; });
     }
+
+    // Scrolls the dashboard down to "Create Rule" (the first filled button right of the sidebar),
+    // with the wheel over the page's left margin where no control is, clicks it and waits for the
+    // editor on its first step.
+    std::optional<Window> openEditor(const testing::SpawnedProcess& program, Window dashboard) {
+        const ScreenPoint margin{kSidebarWidth + 12, 400};
+        std::optional<Area> create;
+        for (int step = 0; step < 60 && !create; ++step) {
+            const Picture page = take(display(), dashboard);
+            const auto found = buttons(page, kSidebarWidth);
+            if (!found.empty()) {
+                create = found.front();
+            } else {
+                input_->click(5, input_->toRoot(dashboard, margin).value_or(ScreenPoint{}));
+                watch([&] { return take(display(), dashboard).pixels != page.pixels; }, 2s);
+            }
+        }
+        EXPECT_TRUE(create) << "no Create Rule button" << testing::outputOf(program);
+        if (!create) {
+            return std::nullopt;
+        }
+        click(dashboard, create->centre());
+        std::optional<Window> editor;
+        EXPECT_TRUE(waitUntil([&] {
+            return (editor = testing::otherProgramWindow(display(), dashboard)).has_value();
+        })) << "the editor did not open"
+            << testing::outputOf(program);
+        EXPECT_TRUE(editor && waitForSteps(*editor, 1)) << testing::outputOf(program);
+        return editor;
+    }
+
+    // Presses the gesture step's "Capture Gesture" and waits for its armed text.
+    void armCapture(const testing::SpawnedProcess& program, Window editor) {
+        const int quiet = accentText(take(display(), editor));
+        ASSERT_TRUE(clickButton(editor, false));
+        ASSERT_TRUE(watch([&] { return accentText(take(display(), editor)) > quiet + 20; }))
+            << "the capture did not arm" << testing::outputOf(program);
+    }
 };
 
 TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
@@ -224,35 +275,11 @@ TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
     ASSERT_TRUE(input_->activateWindow(*dashboard));
     ASSERT_TRUE(storedCustomRules().isEmpty());
 
-    // Down the page, with the wheel over its left margin (no control there), to "Create Rule":
-    // the first filled button right of the sidebar.
-    const ScreenPoint margin{kSidebarWidth + 12, 400};
-    std::optional<Area> create;
-    for (int step = 0; step < 60 && !create; ++step) {
-        const Picture page = take(display(), *dashboard);
-        const auto found = buttons(page, kSidebarWidth);
-        if (!found.empty()) {
-            create = found.front();
-        } else {
-            input_->click(5, input_->toRoot(*dashboard, margin).value_or(ScreenPoint{}));
-            watch([&] { return take(display(), *dashboard).pixels != page.pixels; }, 2s);
-        }
-    }
-    ASSERT_TRUE(create) << "no Create Rule button" << testing::outputOf(program);
-    click(*dashboard, create->centre());
+    const auto editor = openEditor(*program, *dashboard);
+    ASSERT_TRUE(editor);
+    ASSERT_NO_FATAL_FAILURE(armCapture(*program, *editor));
 
-    std::optional<Window> editor;
-    ASSERT_TRUE(waitUntil([&] {
-        return (editor = testing::otherProgramWindow(display(), *dashboard));
-    })) << "the editor did not open"
-        << testing::outputOf(program);
-    ASSERT_TRUE(waitForSteps(*editor, 1));
-
-    // Gesture: arm, draw, see the trace.
-    const int quiet = accentText(take(display(), *editor));
-    ASSERT_TRUE(clickButton(*editor, false));
-    ASSERT_TRUE(watch([&] { return accentText(take(display(), *editor)) > quiet + 20; }))
-        << "the capture did not arm" << testing::outputOf(program);
+    // Gesture: draw, see the trace.
     const int before = take(display(), *editor).count(kAccent);
     drawCircle();
     ASSERT_TRUE(watch([&] { return take(display(), *editor).count(kAccent) > before + 300; }))
@@ -295,6 +322,76 @@ TEST_F(RuleEditorProgramTest, ARuleMadeInTheEditorRunsOnTheNextStroke) {
     })) << "the target window received no Control+Shift+K"
         << testing::outputOf(program);
 }
+
+// Where a stroke drawn for the armed editor ends, under one of the window manager's focus models.
+struct StrokeEnd {
+    const char* name;
+    const char* focusModel;
+    bool overTheDashboard;  // else inside the editor, where it starts
+};
+
+void PrintTo(const StrokeEnd& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class CaptureStrokeKeyboardTest : public RuleEditorProgramTest,
+                                  public ::testing::WithParamInterface<StrokeEnd> {
+protected:
+    CaptureStrokeKeyboardTest() : RuleEditorProgramTest(GetParam().focusModel) {}
+};
+
+// The stroke starts inside the editor. Released over the dashboard, it leaves the pointer there,
+// and a window manager whose focus follows the pointer gives the focus to the dashboard beneath
+// the open editor (as a click on it does under any focus model); the editor still takes the keys.
+TEST_P(CaptureStrokeKeyboardTest, TheEditorKeepsTheKeyboardWhereverTheStrokeEnds) {
+    const auto program = session_.spawn({QX_PROGRAM_PATH});
+    ASSERT_TRUE(program);
+    const auto dashboard = testing::waitForDashboard(display());
+    ASSERT_TRUE(dashboard) << "no dashboard" << testing::outputOf(program);
+    ASSERT_TRUE(input_->activateWindow(*dashboard));
+    const auto editor = openEditor(*program, *dashboard);
+    ASSERT_TRUE(editor);
+    ASSERT_NO_FATAL_FAILURE(armCapture(*program, *editor));
+
+    // The editor is narrower than the dashboard and centred over it: the dashboard shows beside it.
+    const auto sheet = areaOnRoot(*input_, *editor);
+    const auto page = areaOnRoot(*input_, *dashboard);
+    ASSERT_TRUE(sheet && page);
+    const bool leftIsWider = sheet->left - page->left > page->right - sheet->right;
+    ASSERT_GT(leftIsWider ? sheet->left - page->left : page->right - sheet->right, 40)
+        << "the editor covers the dashboard";
+    const Point start{double(sheet->centre().x), double(sheet->centre().y)};
+    const double turnX = !GetParam().overTheDashboard ? start.x - 150
+                         : leftIsWider                ? (page->left + sheet->left) / 2.0
+                                                      : (sheet->right + page->right) / 2.0;
+    const int before = take(display(), *editor).count(kAccent);
+    input_->rightDrag(testing::translated(
+        ScreenPoint{}, testing::polyline({start, {turnX, start.y}, {turnX, start.y + 120}}, 4)));
+    ASSERT_TRUE(watch([&] { return take(display(), *editor).count(kAccent) > before + 100; }))
+        << "the stroke did not reach the editor" << testing::outputOf(program);
+
+    // Tab moves the focus ring on the settled editor; Escape closes it.
+    Picture settled = take(display(), *editor);
+    ASSERT_TRUE(watch([&] {
+        Picture now = take(display(), *editor);
+        const bool steady = now.pixels == settled.pixels;
+        settled = std::move(now);
+        return steady;
+    }));
+    ASSERT_TRUE(input_->tapKey(XK_Tab));
+    EXPECT_TRUE(watch([&] { return take(display(), *editor).pixels != settled.pixels; }))
+        << "Tab did not reach the editor" << testing::outputOf(program);
+    ASSERT_TRUE(input_->tapKey(XK_Escape));
+    EXPECT_TRUE(waitUntil([&] { return !testing::otherProgramWindow(display(), *dashboard); }))
+        << "Escape did not close the editor" << testing::outputOf(program);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StrokeEnds, CaptureStrokeKeyboardTest,
+    ::testing::Values(StrokeEnd{"OverTheDashboardWithTheFocusFollowingThePointer", "sloppy", true},
+                      StrokeEnd{"InsideTheEditorWithTheFocusFollowingThePointer", "sloppy", false},
+                      StrokeEnd{"OverTheDashboardWithTheFocusGivenByClicks", "click", true}),
+    [](const ::testing::TestParamInfo<StrokeEnd>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace quillorbitex
